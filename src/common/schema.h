@@ -1,0 +1,24 @@
+// Every table of the two database files, with its column order fixed.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace common {
+
+inline const char* const kFundDb = "fund.mdb";
+inline const char* const kSalaryDb = "salary master.mdb";
+
+// The CREATE TABLE and CREATE INDEX statements of each file, in order.
+// Text columns are COLLATE NOCASE, amounts REAL, dates DATE (ISO text).
+QStringList fundSchema();
+QStringList salarySchema();
+
+// Creates both files with every table and index in an empty folder.
+// Throws vb::Error when a file already exists or cannot be written.
+void createDatabases(const QString& folder);
+
+// True when the folder holds both database files.
+bool isDataFolder(const QString& folder);
+
+} // namespace common

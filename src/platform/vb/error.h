@@ -1,0 +1,32 @@
+// The error type the stand-ins throw, numbered as the original platform numbered them.
+#pragma once
+
+#include <QString>
+#include <exception>
+
+namespace vb {
+
+enum ErrorNumber {
+    InvalidProcedureCall = 5,
+    Overflow = 6,
+    TypeMismatch = 13,
+    FileNotFound = 53,
+    InvalidUseOfNull = 94,
+    SpreadsheetError = 1004,
+    NoCurrentRecord = 3021,
+    DuplicateKey = 3022,
+    DataTypeConversion = 3421,
+    DialogCancelled = 32755,
+};
+
+struct Error : std::exception {
+    int number = 0;
+    QString description;
+    Error(int n, QString d) : number(n), description(std::move(d)) {}
+    const char* what() const noexcept override;
+
+private:
+    mutable QByteArray mWhat;
+};
+
+} // namespace vb
