@@ -1,0 +1,109 @@
+#include "salary/rules.h"
+
+#include "common/pay_month.h"
+#include "platform/vb/convert.h"
+
+namespace salary {
+
+double wholeRupees(double amount)
+{
+    const double r = vb::roundHalfAway(amount, 0);
+    return r == 0 ? 0 : r; // no "-0" reaches a table
+}
+
+double dearnessAllowance(double pay, double gradePay, double daRatePercent)
+{
+    // Same order of operations as the rate has always been applied in, so
+    // that a half rupee falls the same way.
+    return wholeRupees((pay + gradePay) * daRatePercent * 0.01);
+}
+
+double houseRentAllowanceByRate(double pay, double gradePay, double hraRatePercent)
+{
+    return wholeRupees((pay + gradePay) * hraRatePercent * 0.01);
+}
+
+double houseRentAllowance(const QString& hraType, double fixedHra,
+                          double pay, double gradePay, double hraRatePercent)
+{
+    if (hraType == QLatin1String("FIXED"))
+        return fixedHra;
+    const double hra = houseRentAllowanceByRate(pay, gradePay, hraRatePercent);
+    return hra > kHraCap ? kHraCap : hra;
+}
+
+double medicalAllowance(const QString& healthScheme, double orderMa)
+{
+    return healthScheme == QLatin1String("YES") ? 0 : orderMa;
+}
+
+double instalment(double due, double instalmentsLeft)
+{
+    if (due == 0)
+        return 0;
+    if (instalmentsLeft <= 0)
+        return due;
+    return due / instalmentsLeft;
+}
+
+LedgerState advanceLedger(const LedgerState& row, double inst)
+{
+    LedgerState next = row;
+    next.due = row.due - inst;
+    next.recovered = row.recovered + inst;
+    if (row.instalmentsLeft > 0)
+        next.instalmentsLeft = row.instalmentsLeft - 1;
+    return next;
+}
+
+double gross(double pay, double gradePay, double da, double hra, double ma,
+             double oa, double lessFa)
+{
+    return pay + gradePay + da + hra + ma + oa - lessFa;
+}
+
+double professionalTax(double gross)
+{
+    struct Slab { double above; double tax; };
+    static constexpr Slab slabs[] = {
+        {40000, 200}, {25000, 150}, {15000, 130}, {9000, 110}, {8000, 90}, {7000, 50},
+        {6000, 45},   {5000, 40},   {3000, 30},   {2000, 25},  {1500, 18},
+    };
+    for (const Slab& s : slabs)
+        if (gross > s.above)
+            return s.tax;
+    return 0;
+}
+
+double totalDeduction(double gpfSubs, double gpfRec, double iFund, double sFund,
+                      double pTax, double misc)
+{
+    return gpfSubs + gpfRec + iFund + sFund + pTax + misc;
+}
+
+double net(double gross, double totalDeduction)
+{
+    return gross - totalDeduction;
+}
+
+QString payMonth(const QDate& billDate)
+{
+    return common::payMonth(billDate);
+}
+
+int prorationDays(const QDate& from, const QDate& to)
+{
+    return int(from.daysTo(to)) + 1;
+}
+
+int prorationMonthLength(const QDate& from)
+{
+    return from.daysInMonth(); // proleptic Gregorian: 2000 leap, 2100 not
+}
+
+double prorate(double monthly, int monthLength, int days)
+{
+    return wholeRupees(monthly / monthLength * days);
+}
+
+} // namespace salary

@@ -1,0 +1,77 @@
+// The salary rules every salary form applies: allowances, instalments, gross,
+// professional tax, deductions, net, and proration over part of a month.
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+namespace salary {
+
+// An amount as the whole-rupee "###" text stores it: rounded half away from
+// zero. The text of an amount that rounds to nothing is empty; it is stored as 0
+// so that the gross and net stay sums of numbers.
+double wholeRupees(double amount);
+
+// The H.R.A. paid by rate never exceeds this (a FIXED H.R.A. is not capped).
+inline constexpr double kHraCap = 6000;
+
+// D.A. = whole rupees of (pay + grade pay) x rate % .
+double dearnessAllowance(double pay, double gradePay, double daRatePercent);
+
+// H.R.A. of the regular bill: a "FIXED" type (exact text, case included) pays
+// the employee's own fixedHra unchanged; otherwise whole rupees of
+// (pay + grade pay) x rate %, above kHraCap paid as kHraCap.
+double houseRentAllowance(const QString& hraType, double fixedHra,
+                          double pay, double gradePay, double hraRatePercent);
+// H.R.A. by rate with no type and no cap (the irregular and pay-upgrade bills).
+double houseRentAllowanceByRate(double pay, double gradePay, double hraRatePercent);
+
+// M.A.: 0 for a member of the health scheme ("YES", exact text), else the
+// order's amount unchanged.
+double medicalAllowance(const QString& healthScheme, double orderMa);
+
+// One instalment of a festival advance or provident-fund loan: due / left,
+// unrounded. With no instalments left (0 or fewer) the whole amount due is
+// recovered, so that a ledger never divides by zero nor runs the wrong way.
+// A due of exactly 0 means a paid-off row, which the forms delete; 0 then.
+double instalment(double due, double instalmentsLeft);
+
+// A ledger row (festi_adv: adv_due, adv_rec, inst_no; gpf_loan: loan_due,
+// loan_rec, inst_no) as it stands after one instalment is recovered.
+struct LedgerState {
+    double due = 0;
+    double recovered = 0;
+    double instalmentsLeft = 0;
+};
+// due - instalment, recovered + instalment; instalments left lose 1 while
+// above 0.
+LedgerState advanceLedger(const LedgerState& row, double instalment);
+
+// Gross = pay + grade pay + D.A. + H.R.A. + M.A. + O.A. - festival-advance
+// instalment (the advance is taken inside the gross, not as a deduction).
+double gross(double pay, double gradePay, double da, double hra, double ma,
+             double oa, double lessFa);
+
+// Professional tax by slab, each bound strictly "greater than":
+// >40000 200, >25000 150, >15000 130, >9000 110, >8000 90, >7000 50,
+// >6000 45, >5000 40, >3000 30, >2000 25, >1500 18, else 0.
+double professionalTax(double gross);
+
+// gpf_subs + gpf_rec + if + sf + p_tax + misc; hb_loan, hb_int, i_tax and
+// others only break misc up and are not added again.
+double totalDeduction(double gpfSubs, double gpfRec, double iFund, double sFund,
+                      double pTax, double misc);
+double net(double gross, double totalDeduction);
+
+// "Mar-12"; a bill dated 1 April is booked to March (common::payMonth).
+QString payMonth(const QDate& billDate);
+
+// Proration over a pay period (irregular and pay-upgrade bills).
+// Days from the from-date to the to-date, both ends counted.
+int prorationDays(const QDate& from, const QDate& to);
+// Length of the from-date's month (Gregorian leap years: February 2100 has 28).
+int prorationMonthLength(const QDate& from);
+// Whole rupees of monthly / month length x days (division first).
+double prorate(double monthly, int monthLength, int days);
+
+} // namespace salary
