@@ -1,0 +1,69 @@
+// The laid-out pages of a report: what the preview, the printer and PDF paint, and what tests read.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace reports {
+
+constexpr int kTwipsPerInch = 1440;
+constexpr int kTwipsPerPoint = 20;
+
+enum class Align { Left, Center, Right };
+
+// Font of a control. Point size as the layouts give it; the family is the
+// painter's default sans serif when empty.
+struct Font {
+    double pointSize = 8.0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    QString family;
+};
+
+// One positioned thing on a page. Positions are page coordinates in twips
+// (origin at the paper's top-left corner, margins included).
+struct Item {
+    enum class Kind { Text, Line, Box };
+    Kind kind = Kind::Text;
+    // Text and Box: the rectangle. Line: from (x, y) to (x + w, y + h), so a
+    // horizontal rule has h == 0 and a vertical one w == 0.
+    int x = 0, y = 0, w = 0, h = 0;
+    QString text;      // Text only: the final text, formats applied, %p and %P resolved
+    QString section;   // "Section4", "Section2", "Section1", "Section3", "Section5"
+    QString control;   // the control's name, e.g. "Label12", "Text3", "Function1"
+    int row = -1;      // index of the data row for detail items (0-based); -1 elsewhere
+    Font font;
+    Align align = Align::Left;
+    bool wordWrap = true;
+    int lineWidth = 15; // Line and Box: pen width in twips (15 = one pixel at 96 dpi)
+};
+
+struct Page {
+    QVector<Item> items;
+    // Data rows laid out on this page: [firstRow, firstRow + rowCount).
+    int firstRow = 0;
+    int rowCount = 0;
+};
+
+// A laid-out report. Cheap to copy (Qt containers share their data), so the
+// preview keeps its own copy and outlives the report instance.
+struct PageModel {
+    QString title;     // window title of the preview, document name of a print job
+    int pageWidth = 0; // twips, orientation applied
+    int pageHeight = 0;
+    bool landscape = false;
+    QVector<Page> pages;
+
+    int pageCount() const { return pages.size(); }
+    // The first item on a page with this control name (case-insensitive), and
+    // for detail controls this row; nullptr when there is none.
+    const Item* find(int page, const QString& control, int row = -1) const;
+    // Every text of a control, page by page and top to bottom.
+    QStringList texts(const QString& control) const;
+    // Every text item of a section on one page, top to bottom.
+    QVector<const Item*> sectionItems(int page, const QString& section) const;
+};
+
+} // namespace reports

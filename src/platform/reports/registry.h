@@ -1,0 +1,55 @@
+// Single instances of the reports: each reads its calling form once, when first used.
+#pragma once
+
+#include "platform/reports/report.h"
+
+#include <map>
+#include <memory>
+#include <typeindex>
+
+namespace reports {
+
+// The report designers were single instances: the first use created one and
+// ran its initialisation, which read the calling form's labels and ran the
+// query; later uses got the same instance with what it read then.
+//
+//   auto& r = reports::Reports::get<DataReport1>(); // created and initialised once
+//   r.show();
+//   reports::Reports::unload<DataReport1>();        // the next get() reads the form afresh
+//
+// Closing a report's preview unloads its instance (deferred), so the next
+// showing reads the form as it stands then.
+class Reports {
+public:
+    template <class T>
+    static T& get()
+    {
+        Report* r = find(typeid(T));
+        if (!r) {
+            auto created = std::make_unique<T>();
+            T* raw = created.get();
+            insert(typeid(T), std::move(created));
+            raw->initialize();
+            return *raw;
+        }
+        return static_cast<T&>(*r);
+    }
+
+    // True when an instance of T is loaded.
+    template <class T>
+    static bool isLoaded() { return find(typeid(T)) != nullptr; }
+
+    // Destroys the instance (closing its preview); nothing when none is loaded.
+    template <class T>
+    static void unload() { remove(typeid(T)); }
+
+    // Unloads every report (the program's end, and tests).
+    static void unloadAll();
+
+private:
+    static Report* find(std::type_index t);
+    static void insert(std::type_index t, std::unique_ptr<Report> r);
+    static void remove(std::type_index t);
+};
+
+} // namespace reports
