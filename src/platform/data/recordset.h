@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <memory>
 
 namespace data {
 
@@ -62,6 +63,9 @@ private:
 class TableRecordset {
 public:
     TableRecordset(Database& db, const QString& table);
+    ~TableRecordset();
+    TableRecordset(const TableRecordset&) = delete;
+    TableRecordset& operator=(const TableRecordset&) = delete;
 
     void setIndex(const QString& indexName);
     // Only "=" is used by the forms. NoMatch leaves no current row.
@@ -120,6 +124,9 @@ private:
     mutable QVector<QVariant> mRow;  // cached current row
     mutable qint64 mRowId = 0;
     mutable quint64 mRowGen = ~0ull;
+    QVariantList mLastKey;           // order key of a row just removed, for the next move
+    struct Statements;
+    std::unique_ptr<Statements> mSt; // prepared statements kept for the recordset's life
 };
 
 // A SELECT with bound parameters, fully read when opened.
