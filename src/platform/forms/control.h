@@ -1,0 +1,94 @@
+// What every control shares: key codes, focus rules, colours and the focus events.
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QString>
+#include <functional>
+
+class QWidget;
+class QFocusEvent;
+class QKeyEvent;
+
+namespace forms {
+
+// Key codes as the handlers test them (KeyUp/KeyDown carry these, not Qt keys).
+enum KeyCode {
+    vbKeyBack = 8,
+    vbKeyTab = 9,
+    vbKeyReturn = 13,
+    vbKeyEscape = 27,
+    vbKeySpace = 32,
+    vbKeyPageUp = 33,
+    vbKeyPageDown = 34,
+    vbKeyEnd = 35,
+    vbKeyHome = 36,
+    vbKeyLeft = 37,
+    vbKeyUp = 38,
+    vbKeyRight = 39,
+    vbKeyDown = 40,
+    vbKeyDelete = 46,
+    vbKeyF1 = 112,
+};
+
+// The key code of a Qt key: Return and Enter are 13, letters 65-90, digits 48-57,
+// F1-F12 112-123; 0 for keys the original had no code for.
+int keyCode(int qtKey);
+
+// The colours of an entry box.
+inline const QColor entryFocusColour{0x00, 0xFF, 0x00}; // &H00FF00
+inline const QColor entryIdleColour{0xFF, 0xFF, 0xFF};  // &H00FFFFFF
+
+// The control's own Visible property: false only when it was hidden itself,
+// whether or not its form is on the screen.
+bool visibleFlag(const QWidget* w);
+
+// SetFocus as the forms use it: does nothing on a disabled control or one whose
+// own Visible (or a container's) is off. On a form not yet shown the control
+// becomes the one that has the focus when the form appears.
+void setFocus(QWidget* w);
+
+// The back colour of a control (the base of a box, the window of a label).
+void setBackColor(QWidget* w, const QColor& c);
+QColor backColor(const QWidget* w);
+void setForeColor(QWidget* w, const QColor& c);
+
+namespace detail {
+
+// GotFocus/LostFocus as the original raised them: only when the focus moves
+// between controls inside the program. Window activation, a message box or a
+// popup taking the keyboard away and giving it back raise nothing. One per
+// control; the control forwards its focus events here.
+class FocusEvents {
+public:
+    FocusEvents(QWidget* owner, std::function<void()> got, std::function<void()> lost);
+    ~FocusEvents();
+    void focusIn(QFocusEvent* e);
+    void focusOut(QFocusEvent* e);
+    bool hasFocus() const { return mHas; }
+
+private:
+    void lose();
+    QWidget* mOwner;
+    std::function<void()> mGot;
+    std::function<void()> mLost;
+    bool mHas = false;
+};
+
+// KeyUp only for a key whose press this same control received, so the release
+// of the Enter that closed a message box, or that was pressed in another box,
+// is not taken for a key typed here.
+class KeyTracker {
+public:
+    // Returns the key code to report for a press (KeyDown), remembering it.
+    int pressed(QKeyEvent* e);
+    // True (with the code) when this release ends a press seen here.
+    bool released(QKeyEvent* e, int* code);
+    void forget() { mDown.clear(); }
+
+private:
+    QList<int> mDown;
+};
+
+} // namespace detail
+} // namespace forms

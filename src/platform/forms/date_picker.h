@@ -1,0 +1,50 @@
+// The date picker: a date (no time) shown day first, with a drop-down calendar.
+#pragma once
+
+#include "platform/forms/control.h"
+
+#include <QDate>
+#include <QDateEdit>
+
+namespace forms {
+
+// value()/setValue() carry the date. Change is raised when the user changes
+// the date (typing or the calendar), not by setValue from code; CloseUp when
+// the drop-down calendar closes. A new picker holds Clock::today().
+class DatePicker : public QDateEdit {
+    Q_OBJECT
+public:
+    explicit DatePicker(QWidget* parent = nullptr);
+    DatePicker(const QString& name, QWidget* parent);
+    ~DatePicker() override;
+
+    QDate value() const { return date(); }
+    void setValue(const QDate& d);
+
+    bool enabled() const { return isEnabled(); }
+    bool visible() const { return visibleFlag(this); }
+    void setFocus();
+
+signals:
+    void Change();
+    void CloseUp();
+    void KeyDown(int keyCode);
+    void KeyUp(int keyCode);
+    void GotFocus();
+    void LostFocus();
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void init();
+    detail::FocusEvents mFocus;
+    detail::KeyTracker mKeys;
+    int mQuiet = 0;
+};
+
+} // namespace forms

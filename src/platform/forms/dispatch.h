@@ -1,0 +1,56 @@
+// Every handler runs through the dispatcher: an untrapped error is shown, never swallowed.
+#pragma once
+
+#include <QMetaMethod>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <type_traits>
+
+namespace forms {
+
+// Runs one command. A vb::Error or std::exception that escapes it ends the
+// command and is shown in a message box (critical icon):
+//   "<what> failed: <description> (error <number>)"   for a vb::Error
+//   "<what> failed: <what()>"                          for any other exception
+// What the command saved before the failure stays saved. Returns false when
+// it failed. Commands started from inside another command are reported by
+// their own dispatch; the outer command goes on.
+bool dispatch(const QString& what, const std::function<void()>& command);
+
+// The message dispatch shows for an exception (for tests and for handlers that
+// trap an error and still want to say the same).
+QString failureMessage(const QString& what, const std::exception& e);
+
+namespace detail {
+QString handlerName(const QObject* sender, const QMetaMethod& signal);
+}
+
+// Connects a control's event to a handler through the dispatcher:
+//   forms::on(Text1, &TextBox::KeyUp, this, &Form9::Text1_KeyUp);
+//   forms::on(Command1, &CommandButton::Click, this, &Form9::Command1_Click);
+//   forms::on(Label12, &Label::Click, this, [this] { ... });
+// The handler may take the event's arguments or none. A failure is reported
+// under the handler's name "<control>_<event>" (e.g. "Text1_KeyUp").
+template <class Sender, class Signal, class Receiver, class Handler>
+QMetaObject::Connection on(Sender* sender, Signal signal, Receiver* receiver, Handler handler)
+{
+    const QMetaMethod meta = QMetaMethod::fromSignal(signal);
+    return QObject::connect(sender, signal, receiver, [sender, meta, receiver, handler](auto... args) {
+        dispatch(detail::handlerName(sender, meta), [&] {
+            if constexpr (std::is_member_function_pointer_v<Handler>) {
+                if constexpr (std::is_invocable_v<Handler, Receiver*, decltype(args)...>)
+                    std::invoke(handler, receiver, args...);
+                else
+                    std::invoke(handler, receiver);
+            } else {
+                if constexpr (std::is_invocable_v<Handler, decltype(args)...>)
+                    std::invoke(handler, args...);
+                else
+                    std::invoke(handler);
+            }
+        });
+    });
+}
+
+} // namespace forms

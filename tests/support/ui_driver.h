@@ -1,0 +1,77 @@
+// Drives forms as a user would: real key and mouse events, so the controls' events fire.
+#pragma once
+
+#include "platform/forms/scripted_dialogs.h"
+
+#include <QDate>
+#include <QString>
+
+class QWidget;
+
+namespace forms {
+class Form;
+class TextBox;
+class CommandButton;
+class Label;
+class ComboBox;
+class ListBox;
+class OptionButton;
+class CheckBox;
+class DatePicker;
+class Timer;
+} // namespace forms
+
+namespace testsupport {
+
+// Shows the form through the registry and makes its window the active one, so
+// that focus and key events behave as on a desktop (also offscreen).
+void showForm(forms::Form& form);
+
+// Puts the focus in a control as the user's click would (nothing happens on a
+// disabled or hidden control, as for the user).
+void focus(QWidget& w);
+
+// Types text into a box as key presses: the box takes the focus first, its
+// text is replaced when `replace` (select all, then type), each character
+// raises KeyDown/KeyPress/Change/KeyUp.
+void type(forms::TextBox& box, const QString& text, bool replace = true);
+// Types text and then presses Enter in the box.
+void enter(forms::TextBox& box, const QString& text);
+// Presses and releases a key in the control, which takes the focus first.
+void pressKey(QWidget& w, int qtKey);
+void pressEnter(QWidget& w);
+
+// Clicks with the mouse (the control takes the focus where it can). A disabled
+// or hidden control ignores the click.
+void click(forms::CommandButton& b);
+void click(forms::Label& l);
+void click(forms::OptionButton& o);
+void click(forms::CheckBox& c);
+
+// Chooses an item as the user would (raises Click). Returns false when there
+// is no such item or the control refuses (disabled, hidden, locked).
+bool choose(forms::ComboBox& c, int index);
+bool choose(forms::ComboBox& c, const QString& text);
+bool chooseByData(forms::ComboBox& c, const QVariant& key);
+bool choose(forms::ListBox& l, int row);
+bool choose(forms::ListBox& l, const QString& text);
+
+// Sets the date as the user would (raises Change, then CloseUp).
+void pickDate(forms::DatePicker& p, const QDate& d);
+
+// The control that has the focus in its form (null for none).
+QWidget* focused();
+
+// Runs posted events and deferred deletions (after unloading a form).
+void settle();
+
+// Scripted message boxes for one test: every unscripted question and every
+// prompt that does not match its script is a test failure at once, and so is
+// an answer left unused when the test ends.
+class ScriptedBoxes : public forms::ScriptedDialogs {
+public:
+    ScriptedBoxes();
+    ~ScriptedBoxes() override;
+};
+
+} // namespace testsupport
