@@ -1,0 +1,180 @@
+#include "salary/single_click_run.h"
+
+#include "platform/vb/error.h"
+#include "salary_fixture.h"
+#include "support/temp_data_folder.h"
+
+#include <gtest/gtest.h>
+
+using namespace salarytest;
+
+namespace {
+
+const QString kRow = QStringLiteral(
+    "select pay, less_fa, d_pay, da, hra, ma, oa, gross, gpf_subs, gpf_rec, \"if\", sf, p_tax, "
+    "misc, net, deduct, hb_loan, hb_int, i_tax, others, bill_date, p_month, name, designation, "
+    "category, bank_ac from salary where emp_code = ? order by rowid");
+
+QVariantList ledger(const QString& table, const QString& code)
+{
+    const QString due = table == "festi_adv" ? "adv_due" : "loan_due";
+    const QString rec = table == "festi_adv" ? "adv_rec" : "loan_rec";
+    return firstRow(QStringLiteral("select %1, %2, inst_no from %3 where emp_code = ?")
+                        .arg(due, rec, table), {code});
+}
+
+} // namespace
+
+TEST(SingleClickRun, FirstRunWritesEveryRowAndAdvancesTheLedgers)
+{
+    testsupport::TempDataFolder folder;
+    addOffice();
+    auto& db = salaryDb();
+
+    EXPECT_EQ(salary::runSingleClick(db, QDate(2012, 3, 10), salary::RunKind::First), 3);
+    EXPECT_EQ(scalar("select count(*) from salary"), 3);
+
+    // A12: gross 40330 less a third of 1000 = 39996.67, so the tax is 150, not 200.
+    QVariantList r = firstRow(kRow, {"A12"});
+    ASSERT_EQ(r.size(), 26);
+    EXPECT_EQ(r[0].toDouble(), 20000);
+    EXPECT_DOUBLE_EQ(r[1].toDouble(), 1000.0 / 3);
+    EXPECT_EQ(r[2].toDouble(), 4200);
+    EXPECT_EQ(r[3].toDouble(), 10890);
+    EXPECT_EQ(r[4].toDouble(), 4840);
+    EXPECT_EQ(r[5].toDouble(), 300);
+    EXPECT_EQ(r[6].toDouble(), 100);
+    EXPECT_DOUBLE_EQ(r[7].toDouble(), 40330 - 1000.0 / 3);
+    EXPECT_EQ(r[8].toDouble(), 2000);
+    EXPECT_EQ(r[9].toDouble(), 300);
+    EXPECT_EQ(r[10].toDouble(), 30);
+    EXPECT_EQ(r[11].toDouble(), 60);
+    EXPECT_EQ(r[12].toDouble(), 150);
+    EXPECT_EQ(r[13].toDouble(), 0);
+    EXPECT_DOUBLE_EQ(r[14].toDouble(), 40330 - 1000.0 / 3 - 2540);
+    EXPECT_EQ(r[15].toDouble(), 2540);
+    for (int i = 16; i < 20; ++i)
+        EXPECT_EQ(r[i].toDouble(), 0) << i;
+    EXPECT_EQ(r[20].toString(), "2012-03-10");
+    EXPECT_EQ(r[21].toString(), "Mar-12");
+    EXPECT_EQ(r[22].toString(), "Ram Kumar");
+    EXPECT_EQ(r[23].toString(), "CLERK A12");
+    EXPECT_EQ(r[24].toString(), "C");
+    EXPECT_EQ(r[25].toString(), "SB-A12");
+
+    // A123: FIXED 8000 uncapped, scheme member without M.A., loan with no
+    // instalments left recovered whole.
+    r = firstRow(kRow, {"A123"});
+    EXPECT_EQ(r[1].toDouble(), 0);
+    EXPECT_EQ(r[3].toDouble(), 15930);
+    EXPECT_EQ(r[4].toDouble(), 8000);
+    EXPECT_EQ(r[5].toDouble(), 0);
+    EXPECT_EQ(r[7].toDouble(), 59330);
+    EXPECT_EQ(r[9].toDouble(), 500);
+    EXPECT_EQ(r[12].toDouble(), 200);
+    EXPECT_EQ(r[15].toDouble(), 3700);
+    EXPECT_EQ(r[14].toDouble(), 55630);
+
+    // B7: "yes" is not the scheme's YES.
+    r = firstRow(kRow, {"B7"});
+    EXPECT_EQ(r[5].toDouble(), 300);
+    EXPECT_EQ(r[7].toDouble(), 10200);
+    EXPECT_EQ(r[12].toDouble(), 110);
+    EXPECT_EQ(r[14].toDouble(), 9590);
+
+    QVariantList l = ledger("festi_adv", "A12");
+    EXPECT_DOUBLE_EQ(l[0].toDouble(), 1000 - 1000.0 / 3);
+    EXPECT_DOUBLE_EQ(l[1].toDouble(), 1000.0 / 3);
+    EXPECT_EQ(l[2].toDouble(), 2);
+    EXPECT_EQ(ledger("gpf_loan", "A12"), (QVariantList{2700.0, 300.0, 9.0}));
+    EXPECT_TRUE(ledger("festi_adv", "A123").isEmpty()) << "a paid-off advance is deleted";
+    EXPECT_EQ(ledger("gpf_loan", "A123"), (QVariantList{0.0, 5000.0, 0.0}));
+
+    const salary::MonthRows month = salary::monthRows(db, "Mar-12");
+    EXPECT_EQ(month.count, 3);
+    EXPECT_EQ(month.firstName, "Ram Kumar");
+    EXPECT_EQ(salary::monthRows(db, "Apr-12").count, 0);
+}
+
+TEST(SingleClickRun, RepeatRunTakesInstalmentsButLeavesLedgersAlone)
+{
+    testsupport::TempDataFolder folder;
+    addOffice();
+    auto& db = salaryDb();
+    salary::runSingleClick(db, QDate(2012, 3, 10), salary::RunKind::First);
+
+    EXPECT_EQ(salary::runSingleClick(db, QDate(2012, 3, 20), salary::RunKind::Repeat), 3);
+    EXPECT_EQ(scalar("select count(*) from salary where p_month = 'Mar-12'"), 6);
+
+    // Instalments from the ledgers as they now stand: 666.67 / 2 and 2700 / 9.
+    const QVariantList second = firstRow(
+        "select less_fa, gpf_rec from salary where emp_code = 'A12' and bill_date = '2012-03-20'");
+    EXPECT_DOUBLE_EQ(second[0].toDouble(), (1000 - 1000.0 / 3) / 2);
+    EXPECT_EQ(second[1].toDouble(), 300);
+    EXPECT_DOUBLE_EQ(ledger("festi_adv", "A12")[0].toDouble(), 1000 - 1000.0 / 3);
+    EXPECT_EQ(ledger("festi_adv", "A12")[2].toDouble(), 2);
+    EXPECT_EQ(ledger("gpf_loan", "A12"), (QVariantList{2700.0, 300.0, 9.0}));
+    // A123's loan is now paid off: the repeat run deletes it and takes nothing.
+    EXPECT_TRUE(ledger("gpf_loan", "A123").isEmpty());
+    EXPECT_EQ(scalar("select gpf_rec from salary where emp_code = 'A123' and bill_date = '2012-03-20'"), 0);
+}
+
+TEST(SingleClickRun, FirstOfAprilIsBookedToMarch)
+{
+    testsupport::TempDataFolder folder;
+    addOffice();
+    auto& db = salaryDb();
+    salary::runSingleClick(db, QDate(2012, 4, 1), salary::RunKind::First);
+    EXPECT_EQ(salary::monthRows(db, "Mar-12").count, 3);
+    EXPECT_EQ(salary::monthRows(db, "Apr-12").count, 0);
+    salary::runSingleClick(db, QDate(2012, 4, 2), salary::RunKind::First);
+    EXPECT_EQ(salary::monthRows(db, "Apr-12").count, 3);
+}
+
+TEST(SingleClickRun, FailurePartWayLeavesNothingOfTheRun)
+{
+    testsupport::TempDataFolder folder;
+    addOffice();
+    auto& db = salaryDb();
+    // The database refuses the last employee's row, after the first two rows
+    // and their ledger changes were made.
+    db.execute("create trigger refuse before insert on salary when new.emp_code = 'B7' "
+               "begin select raise(abort, 'disk full'); end");
+
+    try {
+        salary::runSingleClick(db, QDate(2012, 3, 10), salary::RunKind::First);
+        FAIL() << "the run should have failed";
+    } catch (const vb::Error& e) {
+        EXPECT_TRUE(e.description.contains("disk full")) << e.description.toStdString();
+    }
+    EXPECT_EQ(scalar("select count(*) from salary"), 0);
+    EXPECT_EQ(ledger("festi_adv", "A12"), (QVariantList{1000.0, 0.0, 3.0}));
+    EXPECT_EQ(ledger("gpf_loan", "A12"), (QVariantList{3000.0, 0.0, 10.0}));
+    EXPECT_EQ(ledger("festi_adv", "A123"), (QVariantList{0.0, 2000.0, 0.0}));
+    EXPECT_EQ(ledger("gpf_loan", "A123"), (QVariantList{500.0, 4500.0, 0.0}));
+
+    // And the connection is usable again for a run that succeeds.
+    db.execute("drop trigger refuse");
+    EXPECT_EQ(salary::runSingleClick(db, QDate(2012, 3, 10), salary::RunKind::First), 3);
+}
+
+TEST(SingleClickRun, NoDaOrderIsRefusedBeforeAnythingIsWritten)
+{
+    testsupport::TempDataFolder folder;
+    addOffice();
+    auto& db = salaryDb();
+    db.execute("delete from da_table");
+    EXPECT_THROW(salary::runSingleClick(db, QDate(2012, 3, 10), salary::RunKind::First), vb::Error);
+    EXPECT_EQ(scalar("select count(*) from salary"), 0);
+    EXPECT_EQ(ledger("gpf_loan", "A12"), (QVariantList{3000.0, 0.0, 10.0}));
+}
+
+TEST(SingleClickRun, ZeroRateLeavesZeroNotEmptyAmounts)
+{
+    testsupport::TempDataFolder folder;
+    setDaOrder(0, 0, 0);
+    addEmployee({"C1", "Nobody", 1000, 0, "", 0, "NO", 0, 0, 0, 0});
+    salary::runSingleClick(salaryDb(), QDate(2012, 3, 10), salary::RunKind::First);
+    const QVariantList r = firstRow("select da, hra, ma, gross, p_tax, net from salary");
+    EXPECT_EQ(r, (QVariantList{0.0, 0.0, 0.0, 1000.0, 0.0, 1000.0}));
+}
