@@ -26,10 +26,12 @@ public:
     {
         Report* r = find(typeid(T));
         if (!r) {
+            // An initialisation that throws leaves nothing loaded, so the
+            // next use tries afresh instead of showing a half-read report.
             auto created = std::make_unique<T>();
+            created->initialize();
             T* raw = created.get();
             insert(typeid(T), std::move(created));
-            raw->initialize();
             return *raw;
         }
         return static_cast<T&>(*r);

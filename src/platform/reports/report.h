@@ -178,6 +178,8 @@ public:
     // Window title of the preview and name of the print job.
     void setTitle(const QString& title) { mTitle = title; }
     const QString& title() const { return mTitle; }
+    // The title, or the report's class name when none was set.
+    QString effectiveTitle() const;
 
     Section& section(SectionKind kind);
     const Section& section(SectionKind kind) const;

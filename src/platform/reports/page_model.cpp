@@ -1,0 +1,50 @@
+#include "platform/reports/page_model.h"
+
+#include <algorithm>
+
+namespace reports {
+
+const Item* PageModel::find(int page, const QString& control, int row) const
+{
+    if (page < 0 || page >= pages.size())
+        return nullptr;
+    for (const Item& it : pages[page].items) {
+        if ((row < 0 || it.row == row) && it.control.compare(control, Qt::CaseInsensitive) == 0)
+            return &it;
+    }
+    return nullptr;
+}
+
+QStringList PageModel::texts(const QString& control) const
+{
+    QStringList out;
+    for (const Page& p : pages) {
+        QVector<const Item*> hits;
+        for (const Item& it : p.items) {
+            if (it.kind == Item::Kind::Text && it.control.compare(control, Qt::CaseInsensitive) == 0)
+                hits.push_back(&it);
+        }
+        std::stable_sort(hits.begin(), hits.end(),
+                         [](const Item* a, const Item* b) { return a->y < b->y; });
+        for (const Item* it : hits)
+            out << it->text;
+    }
+    return out;
+}
+
+QVector<const Item*> PageModel::sectionItems(int page, const QString& section) const
+{
+    QVector<const Item*> out;
+    if (page < 0 || page >= pages.size())
+        return out;
+    for (const Item& it : pages[page].items) {
+        if (it.kind == Item::Kind::Text && it.section.compare(section, Qt::CaseInsensitive) == 0)
+            out.push_back(&it);
+    }
+    std::stable_sort(out.begin(), out.end(), [](const Item* a, const Item* b) {
+        return a->y != b->y ? a->y < b->y : a->x < b->x;
+    });
+    return out;
+}
+
+} // namespace reports
