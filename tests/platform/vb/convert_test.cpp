@@ -1,0 +1,71 @@
+#include "platform/vb/convert.h"
+#include "platform/vb/error.h"
+
+#include <gtest/gtest.h>
+
+using namespace vb;
+
+TEST(Convert, NumbersAreReadWholeOrRefused)
+{
+    struct Case { const char* text; bool numeric; double value; };
+    const Case cases[] = {
+        {"1234", true, 1234}, {"  12.50 ", true, 12.5}, {"-7", true, -7}, {"+3", true, 3},
+        {".5", true, 0.5},    {"5.", true, 5},          {"1,000", false, 1}, {"1e3", false, 1},
+        {"Rs 100", false, 0}, {"", false, 0},           {"   ", false, 0},   {"12 34", false, 12},
+        {"1.2.3", false, 1.2}, {"-", false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(isNumeric(QString::fromLatin1(c.text)), c.numeric);
+        EXPECT_DOUBLE_EQ(val(QString::fromLatin1(c.text)), c.value);
+        if (c.numeric)
+            EXPECT_DOUBLE_EQ(cdbl(QString::fromLatin1(c.text)), c.value);
+        else
+            EXPECT_THROW(cdbl(QString::fromLatin1(c.text)), Error);
+    }
+    try {
+        cdbl(QVariant());
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_EQ(e.number, InvalidUseOfNull);
+    }
+}
+
+TEST(Convert, DatesAreDayFirstAndCalendarChecked)
+{
+    EXPECT_EQ(parseDate("01/04/2012"), QDate(2012, 4, 1));
+    EXPECT_EQ(parseDate("1-4-12"), QDate(2012, 4, 1));
+    EXPECT_EQ(parseDate("31.03.2012"), QDate(2012, 3, 31));
+    EXPECT_EQ(parseDate("05-Mar-29"), QDate(2029, 3, 5));
+    EXPECT_EQ(parseDate("05-Mar-30"), QDate(1930, 3, 5));
+    EXPECT_EQ(parseDate("2012-04-01"), QDate(2012, 4, 1));
+    EXPECT_FALSE(isDate("31/02/2012"));
+    EXPECT_FALSE(isDate("29/02/2100"));
+    EXPECT_TRUE(isDate("29/02/2000"));
+    EXPECT_FALSE(isDate("13/13/2012"));  // no month-first fallback
+    EXPECT_FALSE(isDate("12/31/2012"));
+    EXPECT_FALSE(isDate("01/04-2012"));  // mixed separators
+    EXPECT_FALSE(isDate(""));
+    EXPECT_THROW(cdate("31/02/2012"), Error);
+}
+
+TEST(Convert, FormatsRoundHalfAwayAndLeaveZeroEmpty)
+{
+    EXPECT_EQ(format(0.0, "###"), "");
+    EXPECT_EQ(format(0.4, "###"), "");
+    EXPECT_EQ(format(0.5, "###"), "1");
+    EXPECT_EQ(format(1234.5, "###"), "1235");
+    EXPECT_EQ(format(-2.5, "###"), "-3");
+    EXPECT_EQ(format(2.675, "0.00"), "2.68");
+    EXPECT_EQ(format(0.0, "0.00"), "0.00");
+    EXPECT_EQ(format(0.5, "#.00"), ".50");
+    EXPECT_EQ(format(7.0, "##0.00"), "7.00");
+    EXPECT_EQ(format(1234567.0, "#,##0"), "1,234,567");
+    EXPECT_EQ(cstr(1234.0), "1234");
+    EXPECT_EQ(cstr(0.1 + 0.2), "0.3");
+    EXPECT_EQ(cstr(-3.25), "-3.25");
+    EXPECT_EQ(cstr(1e16), "10000000000000000");
+    EXPECT_EQ(mediumDate(QDate(2012, 3, 1)), "01-Mar-12");
+    EXPECT_EQ(shortDate(QDate(2012, 3, 1)), "01/03/2012");
+    EXPECT_EQ(format(QDate(2012, 3, 1), "mm/dd/yy"), "03/01/12");
+}

@@ -1,0 +1,169 @@
+#include "demo_office.h"
+
+#include "common/pay_month.h"
+#include "common/schema.h"
+#include "platform/data/database.h"
+
+#include <QDate>
+#include <QString>
+
+namespace setup {
+
+using data::Database;
+
+void writeStartingRows(const QString& password)
+{
+    Database& fund = Database::open(QLatin1String(common::kFundDb));
+    Database& sal = Database::open(QLatin1String(common::kSalaryDb));
+    data::Transaction tf(fund);
+    fund.execute(QStringLiteral("INSERT INTO protect (pas) VALUES (?)"), {password});
+    fund.execute(QStringLiteral("INSERT INTO estt (ddo_code, degn, dist) VALUES (?, ?, ?)"),
+                 {QStringLiteral("DDO-0417"), QStringLiteral("District Education Officer"), QStringLiteral("Nagpur")});
+    tf.commit();
+
+    data::Transaction ts(sal);
+    sal.execute(QStringLiteral("INSERT INTO da_table (da_current, hra, ma) VALUES (?, ?, ?)"), {58.0, 10.0, 300.0});
+    // The provident-fund sheet template: twelve months from April, "x" marking
+    // a sheet not yet calculated, no refund or withdrawal.
+    const char* months[] = {"April", "May", "June", "July", "August", "September",
+                            "October", "November", "December", "January", "February", "March"};
+    for (const char* m : months)
+        sal.execute(QStringLiteral("INSERT INTO first_sheet (ac_no, name, month, subs, refund, total, loan, "
+                                   "cumulative, dep_dt) VALUES ('', 'x', ?, 0, 0, 0, 0, 0, NULL)"),
+                    {QString::fromLatin1(m)});
+    ts.commit();
+}
+
+namespace {
+
+struct Head {
+    const char* code;
+    const char* description;
+    const char* category;
+};
+
+// Drawal codes: plan letters at characters 13-14, object head at 22-23.
+const Head kHeads[] = {
+    {"2202-00-109-NP-002-V-01", "Salary Secondary Schools", "A"},
+    {"2202-00-001-NP-001-V-01", "Salary Direction and Administration", "B"},
+    {"2202-00-109-NP-002-V-13", "Office Contingencies", "C"},
+    {"2202-00-109-NP-002-V-11", "Travel Expenses", "T"},
+    {"2202-00-109-SP-004-V-50", "Computer Literacy Scheme", "S"},
+};
+
+struct Emp {
+    const char* code;
+    const char* name;
+    const char* designation;
+    const char* category; // group A to D
+    const char* grp;      // insurance group, OLD for the 1983 scheme
+    double bPay, gradePay;
+    const char* hraType;
+    double hra;
+    const char* health;
+    double oa, gpfSubs, iFund, sFund;
+};
+
+// One 1983 scheme member (B203: 2 + 6 = 8), one FIXED H.R.A. (A104), one above
+// the 6000 cap at a 10% rate (A101), one in the health scheme (A107).
+const Emp kEmployees[] = {
+    {"A101", "R. K. Deshmukh", "Headmaster", "A", "A", 52000, 7600, "RATE", 0, "NO", 0, 6000, 24, 56},
+    {"A102", "S. M. Kulkarni", "Asst. Teacher", "B", "B", 21400, 4600, "RATE", 0, "NO", 100, 2500, 12, 28},
+    {"A103", "P. V. Joshi", "Asst. Teacher", "B", "B", 19850, 4600, "RATE", 0, "NO", 100, 2400, 12, 28},
+    {"A104", "M. A. Sheikh", "Asst. Teacher", "B", "B", 18900, 4600, "FIXED", 1500, "NO", 100, 2300, 12, 28},
+    {"A105", "K. L. Patil", "Senior Clerk", "C", "C", 13250, 2800, "RATE", 0, "NO", 0, 1600, 6, 14},
+    {"A106", "V. S. Gawande", "Junior Clerk", "C", "C", 9910, 1900, "RATE", 0, "NO", 0, 1200, 6, 14},
+    {"A107", "N. D. Wankhede", "Lab Assistant", "C", "C", 10470, 2400, "RATE", 0, "YES", 0, 1300, 6, 14},
+    {"A108", "G. R. Bhoyar", "Peon", "D", "D", 7440, 1300, "RATE", 0, "NO", 0, 900, 3, 7},
+    {"A109", "H. B. Meshram", "Peon", "D", "D", 7100, 1300, "RATE", 0, "NO", 0, 850, 3, 0},
+    {"A110", "J. T. Raut", "Watchman", "D", "D", 6950, 1300, "RATE", 0, "NO", 50, 800, 3, 7},
+    {"A111", "L. P. Thakre", "Asst. Teacher", "B", "B", 20280, 4600, "RATE", 0, "NO", 100, 2500, 12, 28},
+    {"A112", "A. S. Chavan", "Librarian", "C", "C", 11360, 2400, "RATE", 0, "NO", 0, 1400, 6, 14},
+    {"B201", "D. N. Ingole", "Education Officer", "A", "A", 41200, 6600, "RATE", 0, "NO", 0, 5000, 24, 56},
+    {"B202", "U. K. Bansod", "Superintendent", "B", "B", 17140, 4200, "RATE", 0, "NO", 0, 2100, 12, 28},
+    {"B203", "Y. M. Kale", "Head Clerk", "C", "OLD", 14430, 2800, "RATE", 0, "NO", 0, 1800, 2, 6},
+    {"B204", "C. R. Dongre", "Senior Clerk", "C", "C", 12540, 2800, "RATE", 0, "NO", 0, 1500, 6, 14},
+    {"B205", "E. G. Nimje", "Junior Clerk", "C", "C", 8560, 1900, "RATE", 0, "NO", 0, 1100, 6, 14},
+    {"B206", "F. W. Sahare", "Driver", "C", "C", 9300, 1900, "RATE", 0, "NO", 200, 1100, 6, 14},
+    {"B207", "I. J. Lanjewar", "Peon", "D", "D", 7520, 1300, "RATE", 0, "NO", 0, 900, 3, 7},
+    {"B208", "O. B. Tembhurne", "Sweeper", "D", "D", 6800, 1300, "RATE", 0, "NO", 0, 800, 3, 7},
+};
+
+QString scaleOf(double gradePay)
+{
+    if (gradePay >= 6600)
+        return QStringLiteral("15600-39100");
+    if (gradePay >= 4200)
+        return QStringLiteral("9300-34800");
+    if (gradePay >= 1900)
+        return QStringLiteral("5200-20200");
+    return QStringLiteral("4440-7440");
+}
+
+} // namespace
+
+void writeDemoOffice()
+{
+    Database& fund = Database::open(QLatin1String(common::kFundDb));
+    Database& sal = Database::open(QLatin1String(common::kSalaryDb));
+    const QDate today = QDate::currentDate();
+    const QDate yearStart = common::financialYearStart(today);
+
+    data::Transaction tf(fund);
+    for (const Head& h : kHeads) {
+        fund.execute(QStringLiteral("INSERT INTO head (drawal_code, description, code_category) VALUES (?, ?, ?)"),
+                     {QLatin1String(h.code), QLatin1String(h.description), QLatin1String(h.category)});
+        // Every head keeps a zero opening row in each register for the year.
+        fund.execute(QStringLiteral("INSERT INTO all_allot (head, order_no, order_date, pay, d_pay, da, hra, ma, "
+                                    "bonus, wages, ta, elec, tele, misc, oe, oc, scheme, despn) VALUES "
+                                    "(?, '0', ?, 0,0,0,0,0,0,0,0,0,0,0,0,0,0, ?)"),
+                     {QLatin1String(h.code), yearStart, QLatin1String(h.description)});
+        fund.execute(QStringLiteral("INSERT INTO all_exp (head, bill_no, bill_date, pay, d_pay, da, hra, ma, bonus, "
+                                    "wages, ta, elec, tele, misc, oe, oc, scheme, deduction, despn) VALUES "
+                                    "(?, 0, ?, 0,0,0,0,0,0,0,0,0,0,0,0,0,0,0, ?)"),
+                     {QLatin1String(h.code), yearStart, QLatin1String(h.description)});
+    }
+    // The year's first allotment orders of the two salary heads.
+    fund.execute(QStringLiteral("INSERT INTO all_allot (head, order_no, order_date, pay, d_pay, da, hra, ma, bonus, "
+                                "wages, ta, elec, tele, misc, oe, oc, scheme, despn) VALUES "
+                                "(?, ?, ?, ?, ?, ?, ?, ?, ?, 0,0,0,0,0,0,0,0, ?)"),
+                 {QLatin1String(kHeads[0].code), QStringLiteral("EDN/ALT/114"), yearStart.addDays(14), 2500000.0,
+                  450000.0, 1700000.0, 300000.0, 40000.0, 50000.0, QLatin1String(kHeads[0].description)});
+    fund.execute(QStringLiteral("INSERT INTO all_allot (head, order_no, order_date, pay, d_pay, da, hra, ma, bonus, "
+                                "wages, ta, elec, tele, misc, oe, oc, scheme, despn) VALUES "
+                                "(?, ?, ?, ?, ?, ?, ?, ?, ?, 0,0,0,0,0,0,0,0, ?)"),
+                 {QLatin1String(kHeads[1].code), QStringLiteral("EDN/ALT/121"), yearStart.addDays(20), 1400000.0,
+                  250000.0, 950000.0, 160000.0, 25000.0, 20000.0, QLatin1String(kHeads[1].description)});
+    tf.commit();
+
+    data::Transaction ts(sal);
+    int n = 0;
+    for (const Emp& e : kEmployees) {
+        ++n;
+        const QDate effect(today.year() - (today.month() < 7 ? 1 : 0), 7, 1);
+        sal.execute(QStringLiteral("INSERT INTO employee (emp_code, name, designation, scale, acc_no, pay_band, "
+                                   "pay_band_scale, category, grp, bank_ac, pan, hra_type, health_sch, b_pay, "
+                                   "grade_pay, basic, hra, oa, gpf_subs, i_fund, s_fund, effect_date) VALUES "
+                                   "(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
+                    {QLatin1String(e.code), QLatin1String(e.name), QLatin1String(e.designation),
+                     scaleOf(e.gradePay), QStringLiteral("EDN/%1").arg(4100 + n), QStringLiteral("PB-%1").arg(e.gradePay >= 5400 ? 3 : e.gradePay >= 4200 ? 2 : 1),
+                     scaleOf(e.gradePay), QLatin1String(e.category), QLatin1String(e.grp),
+                     QStringLiteral("3301%1").arg(200450 + n * 17), QStringLiteral("AB%1K").arg(QString::number(52310 + n * 7).rightJustified(7, QLatin1Char('1'))),
+                     QLatin1String(e.hraType), QLatin1String(e.health), e.bPay, e.gradePay, e.bPay + e.gradePay,
+                     e.hra, e.oa, e.gpfSubs, e.iFund, e.sFund, effect});
+    }
+    // Recovery ledgers: festival advances and provident-fund loans under way.
+    const struct { const char* code; double due, rec, inst; } advances[] = {
+        {"A105", 7500, 0, 10}, {"A108", 3000, 1500, 5}, {"B205", 5000, 2500, 3}};
+    for (const auto& a : advances)
+        sal.execute(QStringLiteral("INSERT INTO festi_adv (emp_code, adv_due, adv_rec, inst_no) VALUES (?, ?, ?, ?)"),
+                    {QLatin1String(a.code), a.due, a.rec, a.inst});
+    const struct { const char* code; double due, rec, inst; } loans[] = {
+        {"A102", 24000, 6000, 18}, {"A111", 10000, 0, 24}, {"B202", 15000, 5000, 20}};
+    for (const auto& l : loans)
+        sal.execute(QStringLiteral("INSERT INTO gpf_loan (emp_code, loan_due, loan_rec, inst_no) VALUES (?, ?, ?, ?)"),
+                    {QLatin1String(l.code), l.due, l.rec, l.inst});
+    ts.commit();
+}
+
+} // namespace setup
