@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, makes the demo data folder when there is
+# none, and starts the program on it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/build.sh
+folder="${DOSSET_DEMO_FOLDER:-$PWD/demo-data}"
+if [ ! -e "$folder/fund.mdb" ]; then
+  ./build/dosset-setup "$folder" --demo
+fi
+echo "Starting dosset on $folder (demo password: dosset)"
+exec ./build/dosset --data-folder "$folder"
