@@ -1,0 +1,11 @@
+#include "employees/register_forms.h"
+
+#include "platform/forms/registry.h"
+
+namespace employees {
+
+void registerForms()
+{
+}
+
+} // namespace employees
