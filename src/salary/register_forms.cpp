@@ -1,11 +1,13 @@
 #include "salary/register_forms.h"
 
 #include "platform/forms/registry.h"
+#include "salary/single_click_form.h"
 
 namespace salary {
 
 void registerForms()
 {
+    forms::Forms::registerForm<Form9>(QStringLiteral("Form9"));
 }
 
 } // namespace salary

@@ -1,0 +1,86 @@
+// Form9: the whole establishment's salary for a bill in one click, and the
+// upkeep of one employee's row of a bill (find, miscellaneous recoveries, delete).
+#pragma once
+
+#include "platform/forms/form.h"
+
+#include <QDate>
+#include <optional>
+
+namespace data {
+class Database;
+}
+
+namespace forms {
+class CommandButton;
+class DatePicker;
+class Label;
+class ListBox;
+class TextBox;
+} // namespace forms
+
+namespace salary {
+
+class Form9 : public forms::Form {
+    Q_OBJECT
+public:
+    Form9();
+
+    void Form_Load() override;
+
+    void Command1_Click(); // 1-CLICK SALARY
+    void Command2_Click(); // FIND DETAILS
+    void Command3_Click(); // EDIT
+    void Command5_Click(); // DELETE
+    void Command6_Click(); // CANCEL
+    void Command4_Click(); // EXIT
+    void Command7_Click(); // < BACK
+    void Label12_Click();  // the status view
+    void List1_Click();
+    void Text1_Change();
+    void Text7_Change();
+    void Text5_LostFocus();
+    void DTPicker1_Change();
+
+private:
+    void buildControls();
+    void connectHandlers();
+    // Enter in, or leaving, the last recovery box.
+    void totalRecoveries();
+    bool foundRowIsShown() const;
+    void forgetFoundRow();
+    void clearShownRow();
+
+    forms::DatePicker* DTPicker1 = nullptr;
+    forms::TextBox* Text1 = nullptr;
+    forms::TextBox* Text2 = nullptr;
+    forms::TextBox* Text3 = nullptr;
+    forms::TextBox* Text4 = nullptr;
+    forms::TextBox* Text5 = nullptr;
+    forms::TextBox* Text6 = nullptr;
+    forms::TextBox* Text7 = nullptr;
+    forms::ListBox* List1 = nullptr;
+    forms::Label* Label4 = nullptr;
+    forms::Label* Label6 = nullptr;
+    forms::Label* Label12 = nullptr;
+    forms::CommandButton* Command1 = nullptr;
+    forms::CommandButton* Command2 = nullptr;
+    forms::CommandButton* Command3 = nullptr;
+    forms::CommandButton* Command4 = nullptr;
+    forms::CommandButton* Command5 = nullptr;
+    forms::CommandButton* Command6 = nullptr;
+    forms::CommandButton* Command7 = nullptr;
+
+    data::Database* mDb = nullptr;
+
+    // The row FIND DETAILS found: EDIT and DELETE act on it and on nothing
+    // else, and only while the code and bill date it was found for are shown.
+    struct FoundRow {
+        qint64 rowid = 0;
+        QString code;
+        QDate billDate;
+    };
+    std::optional<FoundRow> mFound;
+};
+
+} // namespace salary
