@@ -99,6 +99,21 @@ QStringList salarySchema()
                                 {"bank_ac", 'T'}});
     s << createIndex("salary", "bill", "bill_date, emp_code");
     s << createIndex("salary", "month", "p_month, emp_code");
+    // The working tables of the bill being printed: emptied and refilled whole.
+    s << createTable("sal", {{"emp_code", 'T'}, {"name", 'T'},     {"designation", 'T'}, {"acc_no", 'T'},
+                             {"pay", 'N'},      {"d_pay", 'N'},    {"less_fa", 'N'},     {"da", 'N'},
+                             {"hra", 'N'},      {"ma", 'N'},       {"oa", 'N'},          {"gross", 'N'},
+                             {"gpf_subs", 'N'}, {"gpf_rec", 'N'},  {"if", 'N'},          {"sf", 'N'},
+                             {"p_tax", 'N'},    {"misc", 'N'},     {"net", 'N'},         {"hb_loan", 'N'},
+                             {"hb_int", 'N'},   {"i_tax", 'N'},    {"others", 'N'},      {"bill_date", 'D'},
+                             {"p_month", 'T'},  {"deduct", 'N'},   {"category", 'T'},    {"sl_no", 'I'},
+                             {"bank_ac", 'T'}});
+    s << createTable("temp", {{"emp_code", 'T'}, {"name", 'T'}, {"designation", 'T'}, {"i_tax", 'N'},
+                              {"sl_no", 'I'}});
+    s << createTable("temp1", {{"emp_code", 'T'}, {"name", 'T'}, {"designation", 'T'}, {"hb_loan", 'N'},
+                               {"hb_int", 'N'}, {"sl_no", 'I'}});
+    s << createTable("ginew", {{"grp", 'T'}, {"ifno", 'N'}, {"sfno", 'N'}, {"iftotal", 'N'}, {"sftotal", 'N'},
+                               {"total", 'N'}});
     s << createTable("calc_sheet", {{"ac_no", 'T'}, {"name", 'T'}, {"month", 'T'}, {"subs", 'N'}, {"refund", 'N'},
                                     {"total", 'N'}, {"loan", 'N'}, {"cumulative", 'N'}, {"dep_dt", 'D'}});
     s << createTable("first_sheet", {{"ac_no", 'T'}, {"name", 'T'}, {"month", 'T'}, {"subs", 'N'}, {"refund", 'N'},
@@ -159,6 +174,60 @@ void createDatabases(const QString& folder)
         QFile::remove(fund);
         throw;
     }
+}
+
+namespace {
+
+QStringList tablesOf(const QStringList& statements)
+{
+    QStringList names;
+    for (const QString& sql : statements)
+        if (sql.startsWith(QLatin1String("CREATE TABLE")))
+            names << sql.section(QLatin1Char('"'), 1, 1);
+    return names;
+}
+
+QString missingTables(const QString& path, const QStringList& statements)
+{
+    const QString conn = QStringLiteral("dosset-check-") + path;
+    QStringList missing;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conn);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (!db.open()) {
+            missing << db.lastError().text();
+        } else {
+            const QStringList present = db.tables();
+            for (const QString& t : tablesOf(statements))
+                if (!present.contains(t, Qt::CaseInsensitive))
+                    missing << t;
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(conn);
+    if (missing.isEmpty())
+        return QString();
+    return QStringLiteral("\"%1\" lacks: %2").arg(QFileInfo(path).fileName(), missing.join(QStringLiteral(", ")));
+}
+
+} // namespace
+
+QString checkDataFolder(const QString& folder)
+{
+    QDir dir(folder);
+    QStringList problems;
+    for (const char* file : {kFundDb, kSalaryDb}) {
+        const QString path = dir.filePath(QLatin1String(file));
+        if (!QFileInfo(path).isFile()) {
+            problems << QStringLiteral("\"%1\" is missing").arg(QLatin1String(file));
+            continue;
+        }
+        const QString lack = missingTables(path, file == kFundDb ? fundSchema() : salarySchema());
+        if (!lack.isEmpty())
+            problems << lack;
+    }
+    return problems.join(QStringLiteral("; "));
 }
 
 bool isDataFolder(const QString& folder)

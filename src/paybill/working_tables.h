@@ -1,0 +1,89 @@
+// The working tables of one pay bill (sal, temp, temp1, ginew) and the sums read from them.
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+namespace data {
+class Database;
+}
+
+namespace paybill {
+
+// Rows on one page of an inner sheet; page p holds Sl. Nos. 8p-7 to 8p.
+inline constexpr int kRowsPerPage = 8;
+// sl_no is a 16-bit number on the printed bill.
+inline constexpr int kMaxSerial = 32767;
+
+// Sums of the group-insurance deductions, split between the 1983 scheme
+// (rows whose if + sf is exactly 8) and the 1987 scheme (every other row).
+struct InsuranceSplit {
+    double sf83 = 0;  // Label22
+    double if83 = 0;  // Label23
+    double if87 = 0;  // Label24
+    double sf87 = 0;  // Label25
+};
+
+struct ActivationResult {
+    int employees = 0;    // rows of the bill (Label18)
+    InsuranceSplit split; // of the whole bill
+};
+
+// Empties sal, temp, temp1 and ginew and fills them with the salary rows of
+// the bill date whose employee code begins with the code category, all in
+// one transaction: a failure rolls every table back and rethrows.
+// sal is numbered 1..n by grade pay, highest first; temp (income tax) and
+// temp1 (house-building loan) by employee code, each from 1.
+// An empty bill leaves the four tables empty and returns 0 employees.
+ActivationResult activateBill(data::Database& salaryDb, const QDate& billDate,
+                              const QString& codeCategory);
+
+// The LIKE pattern (with '\' as escape) for codes that begin with the category.
+QString codePattern(const QString& codeCategory);
+
+// Rows in sal.
+int salRowCount(data::Database& salaryDb);
+// Pages of 8 rows an inner sheet of that many rows takes.
+int pageCount(int rows);
+
+// The split over the sal rows numbered first..last, or the whole of sal when
+// no range is given; nullopt when there are no such rows.
+std::optional<InsuranceSplit> insuranceSplit(data::Database& salaryDb,
+                                             std::optional<int> first = std::nullopt,
+                                             std::optional<int> last = std::nullopt);
+
+// The date under which the bill register keeps a bill: a March pay bill is
+// registered under 1 April of the bill's calendar year.
+QDate registerDate(const QDate& billDate);
+
+// The bill number of the head's bill in the register, if any is entered.
+std::optional<double> registeredBillNo(data::Database& fundDb, const QDate& billDate,
+                                       const QString& drawalCode);
+
+// Totals of the salary rows of a bill that the bill-register form imports.
+struct HeadTotals {
+    double pay = 0;    // Label61
+    double da = 0;     // Label62
+    double hra = 0;    // Label63
+    double maOa = 0;   // Label64
+    double dPay = 0;   // Label65
+    double deduct = 0; // Label66
+};
+// nullopt when the bill has no salary row.
+std::optional<HeadTotals> headTotals(data::Database& salaryDb, const QDate& billDate,
+                                     const QString& codeCategory);
+
+// Grand totals of the whole of sal for the two halves of the bill; nullopt
+// when sal holds no row with those amounts.
+struct LeftTotals {
+    double pay = 0, dPay = 0, da = 0, hra = 0, ma = 0, oa = 0, gross = 0;
+};
+struct RightTotals {
+    double gpfSubs = 0, gpfRec = 0, iFund = 0, sFund = 0, pTax = 0, iTax = 0;
+    double hbLoan = 0, hbInt = 0, others = 0, deduct = 0, net = 0;
+};
+std::optional<LeftTotals> leftGrandTotals(data::Database& salaryDb);
+std::optional<RightTotals> rightGrandTotals(data::Database& salaryDb);
+
+} // namespace paybill
