@@ -92,7 +92,7 @@ public:
     QVariant itemData(int index) const;
 
     // -1 when no line is chosen.
-    int listIndex() const { return currentRow(); }
+    int listIndex() const;
     void setListIndex(int index);
     // The chosen line's text ("" when none).
     QString text() const;
@@ -117,7 +117,6 @@ protected:
 private:
     detail::FocusEvents mFocus;
     detail::KeyTracker mKeys;
-    int mQuiet = 0; // > 0 while code changes the list
 };
 
 } // namespace forms

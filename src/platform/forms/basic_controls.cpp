@@ -1,0 +1,225 @@
+#include "platform/forms/basic_controls.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace forms {
+
+// ---- Label
+
+Label::Label(QWidget* parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+}
+
+Label::Label(const QString& name, const QString& caption, QWidget* parent) : Label(parent)
+{
+    setObjectName(name);
+    setText(caption);
+}
+
+void Label::mousePressEvent(QMouseEvent* e)
+{
+    mPressed = e->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(e);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* e)
+{
+    const bool click = mPressed && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    mPressed = false;
+    QLabel::mouseReleaseEvent(e);
+    if (click)
+        emit Click();
+}
+
+void Label::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    QLabel::mouseDoubleClickEvent(e);
+    if (e->button() == Qt::LeftButton)
+        emit DblClick();
+}
+
+// ---- CommandButton
+
+CommandButton::CommandButton(QWidget* parent)
+    : QPushButton(parent), mFocus(this, [this] { emit GotFocus(); }, [this] { emit LostFocus(); })
+{
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, &CommandButton::Click);
+}
+
+CommandButton::CommandButton(const QString& name, const QString& caption, QWidget* parent)
+    : CommandButton(parent)
+{
+    setObjectName(name);
+    setText(caption);
+}
+
+CommandButton::~CommandButton() = default;
+
+void CommandButton::setFocus()
+{
+    forms::setFocus(this);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* e)
+{
+    mKeys.pressed(e);
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == Qt::NoModifier) {
+        if (!e->isAutoRepeat())
+            click();
+        e->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(e);
+}
+
+void CommandButton::keyReleaseEvent(QKeyEvent* e)
+{
+    int code = 0;
+    const bool mine = mKeys.released(e, &code);
+    QPushButton::keyReleaseEvent(e);
+    if (mine && code)
+        emit KeyUp(code);
+}
+
+void CommandButton::focusInEvent(QFocusEvent* e)
+{
+    QPushButton::focusInEvent(e);
+    mFocus.focusIn(e);
+}
+
+void CommandButton::focusOutEvent(QFocusEvent* e)
+{
+    mKeys.forget();
+    QPushButton::focusOutEvent(e);
+    mFocus.focusOut(e);
+}
+
+// ---- CheckBox
+
+CheckBox::CheckBox(QWidget* parent)
+    : QCheckBox(parent), mFocus(this, [this] { emit GotFocus(); }, [this] { emit LostFocus(); })
+{
+    connect(this, &QCheckBox::clicked, this, &CheckBox::Click);
+}
+
+CheckBox::CheckBox(const QString& name, const QString& caption, QWidget* parent) : CheckBox(parent)
+{
+    setObjectName(name);
+    setText(caption);
+}
+
+CheckBox::~CheckBox() = default;
+
+void CheckBox::setFocus()
+{
+    forms::setFocus(this);
+}
+
+void CheckBox::focusInEvent(QFocusEvent* e)
+{
+    QCheckBox::focusInEvent(e);
+    mFocus.focusIn(e);
+}
+
+void CheckBox::focusOutEvent(QFocusEvent* e)
+{
+    QCheckBox::focusOutEvent(e);
+    mFocus.focusOut(e);
+}
+
+// ---- OptionButton
+
+OptionButton::OptionButton(QWidget* parent)
+    : QRadioButton(parent), mFocus(this, [this] { emit GotFocus(); }, [this] { emit LostFocus(); })
+{
+    connect(this, &QRadioButton::clicked, this, [this] {
+        if (isChecked())
+            emit Click();
+    });
+}
+
+OptionButton::OptionButton(const QString& name, const QString& caption, QWidget* parent)
+    : OptionButton(parent)
+{
+    setObjectName(name);
+    setText(caption);
+}
+
+OptionButton::~OptionButton() = default;
+
+void OptionButton::setValue(bool on)
+{
+    if (on || !isChecked()) {
+        setChecked(on);
+        return;
+    }
+    // The chosen button of an exclusive group refuses to be cleared; the
+    // original's group may be left with none chosen.
+    const bool exclusive = autoExclusive();
+    setAutoExclusive(false);
+    setChecked(false);
+    setAutoExclusive(exclusive);
+}
+
+void OptionButton::setFocus()
+{
+    forms::setFocus(this);
+}
+
+void OptionButton::focusInEvent(QFocusEvent* e)
+{
+    QRadioButton::focusInEvent(e);
+    mFocus.focusIn(e);
+}
+
+void OptionButton::focusOutEvent(QFocusEvent* e)
+{
+    QRadioButton::focusOutEvent(e);
+    mFocus.focusOut(e);
+}
+
+// ---- Frame
+
+Frame::Frame(QWidget* parent) : QGroupBox(parent) {}
+
+Frame::Frame(const QString& name, const QString& caption, QWidget* parent) : QGroupBox(caption, parent)
+{
+    setObjectName(name);
+}
+
+// ---- Timer
+
+Timer::Timer(QObject* parent) : QObject(parent)
+{
+    connect(&mTimer, &QTimer::timeout, this, &Timer::Tick);
+}
+
+Timer::Timer(const QString& name, QObject* parent) : Timer(parent)
+{
+    setObjectName(name);
+}
+
+void Timer::setInterval(int ms)
+{
+    mInterval = qMax(0, ms);
+    apply();
+}
+
+void Timer::setEnabled(bool on)
+{
+    mEnabled = on;
+    apply();
+}
+
+void Timer::apply()
+{
+    if (mEnabled && mInterval > 0)
+        mTimer.start(mInterval);
+    else
+        mTimer.stop();
+}
+
+} // namespace forms

@@ -1,0 +1,114 @@
+#include "platform/forms/dialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace forms {
+
+namespace {
+
+QString titleOr(const QString& title)
+{
+    if (!title.isEmpty())
+        return title;
+    const QString app = QCoreApplication::applicationName();
+    return app.isEmpty() ? QStringLiteral("dosset") : app;
+}
+
+class WidgetBoxes : public Dialogs::Backend {
+public:
+    int msgBox(const QString& prompt, int style, const QString& title) override
+    {
+        QMessageBox box(QApplication::activeWindow());
+        box.setWindowTitle(titleOr(title));
+        box.setTextFormat(Qt::PlainText);
+        box.setText(prompt);
+        switch (style & 0x70) {
+        case vbCritical: box.setIcon(QMessageBox::Critical); break;
+        case vbQuestion: box.setIcon(QMessageBox::Question); break;
+        case vbExclamation: box.setIcon(QMessageBox::Warning); break;
+        case vbInformation: box.setIcon(QMessageBox::Information); break;
+        default: break;
+        }
+        struct Choice {
+            QMessageBox::StandardButton button;
+            int result;
+        };
+        QList<Choice> choices;
+        switch (style & 7) {
+        case vbOKCancel: choices = {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}}; break;
+        case vbAbortRetryIgnore:
+            choices = {{QMessageBox::Abort, vbAbort}, {QMessageBox::Retry, vbRetry}, {QMessageBox::Ignore, vbIgnore}};
+            break;
+        case vbYesNoCancel:
+            choices = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}};
+            break;
+        case vbYesNo: choices = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}}; break;
+        case vbRetryCancel: choices = {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}}; break;
+        default: choices = {{QMessageBox::Ok, vbOK}}; break;
+        }
+        for (const Choice& c : choices)
+            box.addButton(c.button);
+        const int defaultIndex = qBound(0, (style >> 8) & 3, int(choices.size()) - 1);
+        box.setDefaultButton(choices[defaultIndex].button);
+        box.exec();
+        const QMessageBox::StandardButton pressed = box.standardButton(box.clickedButton());
+        for (const Choice& c : choices) {
+            if (c.button == pressed)
+                return c.result;
+        }
+        // Closed without a button: the box's way out.
+        return (style & 7) == vbYesNo ? vbNo : (style & 7) == vbOKOnly ? vbOK : vbCancel;
+    }
+
+    std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& defaultText) override
+    {
+        QInputDialog dialog(QApplication::activeWindow());
+        dialog.setWindowTitle(titleOr(title));
+        dialog.setLabelText(prompt);
+        dialog.setTextValue(defaultText);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.textValue();
+    }
+};
+
+Dialogs::Backend*& current()
+{
+    static Dialogs::Backend* b = nullptr;
+    return b;
+}
+
+Dialogs::Backend& active()
+{
+    static WidgetBoxes widgets;
+    return current() ? *current() : widgets;
+}
+
+} // namespace
+
+int Dialogs::msgBox(const QString& prompt, int style, const QString& title)
+{
+    return active().msgBox(prompt, style, title);
+}
+
+std::optional<QString> Dialogs::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    return active().inputBox(prompt, title, defaultText);
+}
+
+Dialogs::Backend* Dialogs::setBackend(Backend* b)
+{
+    Backend* previous = current();
+    current() = b;
+    return previous;
+}
+
+Dialogs::Backend* Dialogs::backend()
+{
+    return current();
+}
+
+} // namespace forms
