@@ -21,4 +21,8 @@ void createDatabases(const QString& folder);
 // True when the folder holds both database files.
 bool isDataFolder(const QString& folder);
 
+// Empty when the folder holds both files with every table of the schema;
+// otherwise what is missing. Reads only: the folder is never changed.
+QString checkDataFolder(const QString& folder);
+
 } // namespace common

@@ -1,0 +1,36 @@
+// The login form: admits the user whose password matches the stored one.
+#pragma once
+
+#include "platform/forms/form.h"
+
+namespace forms {
+class TextBox;
+class CommandButton;
+class Label;
+} // namespace forms
+
+namespace shell {
+
+class entry : public forms::Form {
+    Q_OBJECT
+public:
+    entry();
+    void Form_Load() override;
+
+    void Text1_Change();
+    void Text1_KeyUp(int keyCode);
+    void Command1_Click(); // LOG ON
+    void Command2_Click(); // EXIT
+
+    forms::TextBox* Text1;
+    forms::CommandButton* Command1;
+    forms::CommandButton* Command2;
+    forms::Label* Label1; // the hint line
+    forms::Label* Label2;
+
+private:
+    bool matches() const;
+    void logOn();
+};
+
+} // namespace shell

@@ -1,0 +1,8 @@
+// Registers every form of the program by name.
+#pragma once
+
+namespace shell {
+
+void registerAllForms();
+
+} // namespace shell

@@ -1,0 +1,52 @@
+#include "platform/data/database.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/registry.h"
+#include "shell/login_form.h"
+#include "shell/main_window.h"
+#include "shell/register_forms.h"
+#include "support/temp_data_folder.h"
+#include "support/ui_driver.h"
+
+#include <QAction>
+#include <gtest/gtest.h>
+
+using namespace testsupport;
+
+TEST(Login, MessagesHintAndAdmission)
+{
+    TempDataFolder folder;
+    data::Database::open("fund.mdb").execute("INSERT INTO protect (pas) VALUES ('Secret1')");
+    shell::registerAllForms();
+    ScriptedBoxes boxes;
+    auto& form = forms::Forms::get<shell::entry>();
+    showForm(form);
+
+    type(*form.Text1, "Secret");
+    EXPECT_EQ(form.Label1->caption(), "PASSWORD NOT MATCHED.");
+    type(*form.Text1, " Secret1 ");  // blanks around are trimmed
+    EXPECT_EQ(form.Label1->caption(), "PASSWORD MATCHED. PRESS ENTER OR CLIK LOG ON");
+
+    enter(*form.Text1, "secret1");   // the password's case counts
+    EXPECT_EQ(boxes.lastPrompt(), "PASSWORD NOT MATCHED. TRY AGAIN.");
+    EXPECT_EQ(form.Text1->text(), "");
+    EXPECT_EQ(focused(), form.Text1);
+
+    click(*form.Command1);
+    EXPECT_EQ(boxes.lastPrompt(), "ENTERED PASSWORD AND CLICK ON LOG ON.");
+    EXPECT_FALSE(shell::Platform::exists());
+
+    // No limit on attempts: the fourth try still admits.
+    enter(*form.Text1, "Secret1");
+    settle();
+    ASSERT_TRUE(shell::Platform::exists());
+    EXPECT_TRUE(shell::Platform::instance().isVisible());
+    EXPECT_EQ(boxes.prompts().size(), 3);
+    EXPECT_FALSE(forms::Forms::isLoaded("entry"));
+
+    // The menus carry the names other forms are reached by.
+    auto& main = shell::Platform::instance();
+    for (const char* name : {"mnugro", "mnupsl", "mnuchq", "mnuchkslp", "mnupst", "mnugpfcalc", "mnuyes", "mnuno"})
+        EXPECT_NE(main.menuItem(name), nullptr) << name;
+    forms::Forms::unloadAll();
+    delete &main;
+}
