@@ -99,17 +99,19 @@ ActivationResult activateBill(data::Database& salaryDb, const QDate& billDate,
     // The 1987 abstract counts people, not money: a member who pays into the
     // savings fund pays into both funds; one with an insurance deduction and
     // no savings deduction pays into the insurance fund only. Rows of the
-    // 1983 scheme (if + sf = 8) belong to the other schedule.
+    // 1983 scheme (if + sf = 8) belong to the other schedule. A bill row whose
+    // employee has since left the master stays, under the group its bill row
+    // carries, so the abstract always adds up to the deductions of the bill.
     salaryDb.execute(QStringLiteral("DELETE FROM ginew"));
     salaryDb.execute(QStringLiteral(
         "INSERT INTO ginew (grp, ifno, sfno, iftotal, sftotal, total)"
-        " SELECT a.grp,"
+        " SELECT coalesce(a.grp, b.category),"
         " sum(CASE WHEN b.\"if\" > 0 AND NOT b.sf > 0 THEN 1 ELSE 0 END),"
         " sum(CASE WHEN b.sf > 0 THEN 1 ELSE 0 END),"
         " sum(b.\"if\"), sum(b.sf), sum(b.\"if\") + sum(b.sf)"
-        " FROM employee a JOIN sal b ON a.emp_code = b.emp_code"
+        " FROM sal b LEFT JOIN employee a ON a.emp_code = b.emp_code"
         " WHERE b.\"if\" + b.sf <> 8"
-        " GROUP BY a.grp ORDER BY a.grp"));
+        " GROUP BY 1 ORDER BY 1"));
 
     ActivationResult result;
     result.employees = salRowCount(salaryDb);

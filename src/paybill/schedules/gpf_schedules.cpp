@@ -1,0 +1,225 @@
+#include "paybill/schedules/gpf_schedules.h"
+
+#include "paybill/schedules/bill_captions.h"
+#include "paybill/schedules/form_layout.h"
+#include "platform/vb/convert.h"
+
+using reports::Align;
+using reports::SectionKind;
+
+namespace paybill {
+
+
+DataReport3::DataReport3()
+{
+    using namespace layout;
+    setTitle(QStringLiteral("T.R. FORM NO. 47 - G.P.F. other than Group 'D'"));
+    const int W = bodyWidth();
+
+    auto& rh = section(SectionKind::ReportHeader);
+    int y = 0;
+    heading(rh, y, W, QStringLiteral("T.R. FORM NO. 47"), 11);
+    y += 320;
+    caption(rh, 0, y, W, kLine, QStringLiteral("[See sub rule(1) of T.R.6.39]")).setAlign(Align::Center);
+    y += kLine + 40;
+    heading(rh, y, W, QStringLiteral("SCHEDULE OF GENERAL PROVIDENT FUND DEDUCTION"));
+    y += 360;
+    leader(rh, 0, y, 3400, QStringLiteral("Grant No"));
+    leader(rh, 3500, y, 3400, QStringLiteral("Token/T.V No"));
+    leader(rh, 7000, y, W - 7000, QStringLiteral("Date"));
+    y += kLine + 100;
+    caption(rh, 0, y, W, 2 * kLine,
+            QStringLiteral("Important Instructions:  (1) This form should  not be used for transactions of "
+                           "other Provident Funds for which Form No. T.R. 48 has been provided."));
+    y += 2 * kLine;
+    const char* const instructions[] = {
+        "(2) A separate schedule should be prepared for each Accounts Officer who keeps the "
+        "accounts of the subscribers.",
+        "(3) The Account Numbers should be quoted in full, with the series to which they belong.",
+        "(4) The names of the subscribers should be written in full and in block letters.",
+        "(5) Any change in the rate of the monthly subscription should be explained in the "
+        "remarks column.",
+        "(6) The number of the instalment should be shown against each refund of withdrawal.",
+        "(7) A subscriber transferred from another office should be noted in the remarks column "
+        "with the name of that office.",
+        "(8) Deductions from employees of other State Governments on deputation should not be "
+        "shown in this schedule; a separate schedule should be sent for them.",
+    };
+    for (const char* text : instructions) {
+        caption(rh, 0, y, W, 2 * kLine, QString::fromLatin1(text));
+        y += 2 * kLine;
+    }
+    y += 80;
+    filled(rh, 0, y, 2600, 1600, QStringLiteral("Deduction made from the salary of"),
+           QStringLiteral("Label31"));
+    y += kLine + 60;
+    filled(rh, 0, y, 1100, 2000, QStringLiteral("D.D.O. Code:"), QStringLiteral("Label24"));
+    filled(rh, 3300, y, 900, 2200, QStringLiteral("Bill No :"), QStringLiteral("Label38"));
+    filled(rh, 6700, y, 600, W - 7300, QStringLiteral("Date:"), QStringLiteral("Label27"));
+    y += kLine + 60;
+    caption(rh, 0, y, W, 2 * kLine,
+            QStringLiteral("Arrange the Account Numbers in serial order. If interest is paid in advance "
+                           "mention it in the remarks column. Office of the "));
+    y += 2 * kLine;
+    rh.addLabel(QStringLiteral("Label29"), 0, y, W, kLine, QString()).setBold();
+    y += kLine;
+    caption(rh, 0, y, W, kLine, QStringLiteral("(here write the designation of the drawing officer and station)"))
+        .setItalic()
+        .setFontSize(7);
+    y += kLine + 40;
+    leader(rh, 0, y, W, QStringLiteral("Name of the Accounts Officer who keeps the ledger of the subscribers"));
+    y += kLine + 40;
+    caption(rh, 0, y, 6400, kLine, QStringLiteral("Head of Account Code : 8009-01-001-19-G.P.F Other than Gr.'D'"))
+        .setBold();
+    leader(rh, 6600, y, W - 6600, QStringLiteral("Payable on 1st"));
+    y += kLine + 120;
+    rh.setHeight(y);
+
+    // Account, name, pay, salary head, subscription, refund amount and
+    // instalments, total realised, remarks.
+    const QVector<int> x = columnEdges({1300, 2100, 1100, 1400, 1000, 1000, 600, 1100, W - 9600});
+    auto& ph = section(SectionKind::PageHeader);
+    const int top = 1000, half = 500;
+    cell(ph, x[0], 0, x[1] - x[0], top, QStringLiteral("Account Number"));
+    cell(ph, x[1], 0, x[2] - x[1], top, QStringLiteral("N A M E"));
+    cell(ph, x[2], 0, x[3] - x[2], top, QStringLiteral("Pay or / and leave salary this month\nRs."));
+    cell(ph, x[3], 0, x[4] - x[3], top, QStringLiteral("Salary Head of Account"));
+    cell(ph, x[4], 0, x[5] - x[4], top, QStringLiteral("Monthly Subscrip- -tion\nRs."));
+    cell(ph, x[5], 0, x[7] - x[5], half, QStringLiteral("Refund of withdrawals"));
+    cell(ph, x[5], half, x[6] - x[5], half, QStringLiteral("Amount\nRs."));
+    cell(ph, x[6], half, x[7] - x[6], half, QStringLiteral("No of inst."));
+    cell(ph, x[7], 0, x[8] - x[7], top, QStringLiteral("Total realised\nRs."));
+    cell(ph, x[8], 0, x[9] - x[8], top, QStringLiteral("Remarks"));
+    ph.setHeight(top);
+
+    auto& d = section(SectionKind::Detail);
+    const int h = 300;
+    for (int i = 0; i + 1 < x.size(); ++i)
+        box(d, x[i], 0, x[i + 1] - x[i], h);
+    d.addField(QStringLiteral("acc_no"), x[0] + 40, 40, x[1] - x[0] - 80, h - 80, QStringLiteral("acc_no"));
+    d.addField(QStringLiteral("name"), x[1] + 40, 40, x[2] - x[1] - 80, h - 80, QStringLiteral("name"));
+    d.addField(QStringLiteral("pay"), x[2] + 40, 40, x[3] - x[2] - 80, h - 80, QStringLiteral("pay"))
+        .setAlign(Align::Right);
+    d.addField(QStringLiteral("gpf_subs"), x[4] + 40, 40, x[5] - x[4] - 80, h - 80, QStringLiteral("gpf_subs"))
+        .setAlign(Align::Right);
+    d.addField(QStringLiteral("gpf_rec"), x[5] + 40, 40, x[6] - x[5] - 80, h - 80, QStringLiteral("gpf_rec"))
+        .setAlign(Align::Right);
+    d.addField(QStringLiteral("total"), x[7] + 40, 40, x[8] - x[7] - 80, h - 80, QStringLiteral("total"))
+        .setAlign(Align::Right);
+    d.setHeight(h);
+
+    auto& pf = section(SectionKind::PageFooter);
+    caption(pf, W - 4200, 300, 4200, kLine, QStringLiteral("Signature of the Drawing Officer with Seal"))
+        .setAlign(Align::Center);
+    pf.setHeight(600);
+
+    auto& rf = section(SectionKind::ReportFooter);
+    box(rf, x[0], 0, x[9] - x[0], 320);
+    caption(rf, x[1] + 40, 50, x[4] - x[1] - 80, kLine, QStringLiteral("TOTAL:-")).setBold().setAlign(Align::Right);
+    rf.addSum(QStringLiteral("sum_gpf_subs"), x[4] + 40, 50, x[5] - x[4] - 80, kLine, QStringLiteral("gpf_subs"))
+        .setAlign(Align::Right)
+        .setBold();
+    rf.addSum(QStringLiteral("sum_gpf_rec"), x[5] + 40, 50, x[6] - x[5] - 80, kLine, QStringLiteral("gpf_rec"))
+        .setAlign(Align::Right)
+        .setBold();
+    rf.addSum(QStringLiteral("sum_total"), x[7] + 40, 50, x[8] - x[7] - 80, kLine, QStringLiteral("total"))
+        .setAlign(Align::Right)
+        .setBold();
+    caption(rf, 0, 420, 800, kLine, QStringLiteral("Rupees")).setBold();
+    rf.addLabel(QStringLiteral("Label34"), 800, 420, W - 800, 2 * kLine, QString()).setBold();
+    rf.setHeight(420 + 2 * kLine + 60);
+}
+
+void DataReport3::fill(const BillCaptions& bill, data::Database& salaryDb)
+{
+    load(salaryDb, Schedule::GpfOtherThanGroupD);
+    put("Section4", "Label38", bill.billNo);
+    put("Section4", "Label24", bill.ddoCode);
+    put("Section4", "Label27", bill.billDate);
+    put("Section4", "Label31", bill.payMonth);
+    put("Section4", "Label29", bill.officeLine);
+    put("Section5", "Label34", bill.words);
+}
+
+DataReport6::DataReport6()
+{
+    using namespace layout;
+    setTitle(QStringLiteral("T.R. FORM NO. 46 - G.P.F. Group 'D'"));
+    const int W = bodyWidth();
+
+    auto& rh = section(SectionKind::ReportHeader);
+    int y = 0;
+    heading(rh, y, W, QStringLiteral("T.R. FORM NO. 46"), 11);
+    y += 320;
+    caption(rh, 0, y, W, kLine, QStringLiteral("[See sub-rule (2) of T.R. 6.39")).setAlign(Align::Center);
+    y += kLine + 40;
+    heading(rh, y, W,
+          QStringLiteral("CERTIFICATE OF GENERAL PROVIDENT FUND DEDUCTIONS IN RESPECT OF GROUP 'D' EMPLOYEES"));
+    y += 400;
+    leader(rh, 0, y, 3400, QStringLiteral("Grant No"));
+    leader(rh, 3500, y, 3400, QStringLiteral("Token /T.V.No"));
+    leader(rh, 7000, y, W - 7000, QStringLiteral("Date"));
+    y += kLine + 80;
+    caption(rh, 0, y, W, kLine, QStringLiteral("Head of Account Code : 8009-01-104-002-19 G.P.F. (Gr.D)."))
+        .setBold();
+    y += kLine + 80;
+    filled(rh, 0, y, 1100, 2000, QStringLiteral("D.D.O. Code :"), QStringLiteral("label17"));
+    filled(rh, 3300, y, 900, 2200, QStringLiteral("Bill No :"), QStringLiteral("label26"));
+    filled(rh, 6700, y, 600, W - 7300, QStringLiteral("Date :"), QStringLiteral("label20"));
+    y += kLine + 160;
+    filled(rh, 0, y, 2500, 1600, QStringLiteral("Certified that an amount of Rs."), QStringLiteral("label22"));
+    y += kLine + 40;
+    caption(rh, 0, y, 800, kLine, QStringLiteral("Rupees"));
+    rh.addLabel(QStringLiteral("label24"), 800, y, W - 800, 2 * kLine, QString()).setBold();
+    y += 2 * kLine;
+    caption(rh, 0, y, W, 2 * kLine,
+            QStringLiteral("as per following break up have been deducted as General Provident Fund Deduction "
+                           "in respect of Group 'D' employees claimed in this bill on 1st_____________ under "
+                           "the head of account"));
+    y += 2 * kLine + 120;
+    rh.setHeight(y);
+
+    const QVector<int> x = columnEdges({2300, 2100, 2100, 2000, W - 8500});
+    auto& ph = section(SectionKind::PageHeader);
+    const char* const numbers[] = {"(1)", "(2)", "(3)", "(4)", "(5)"};
+    for (int i = 0; i < 5; ++i)
+        cell(ph, x[i], 0, x[i + 1] - x[i], 300, QString::fromLatin1(numbers[i]));
+    cell(ph, x[0], 300, x[1] - x[0], 700, QStringLiteral("No. of Group 'D' employees"));
+    cell(ph, x[1], 300, x[2] - x[1], 700, QStringLiteral("Amount of monthly subscription"));
+    cell(ph, x[2], 300, x[3] - x[2], 700, QStringLiteral("Amount of refund of withdrawals"));
+    cell(ph, x[3], 300, x[4] - x[3], 700, QStringLiteral("Total\n(2) + (3)"));
+    cell(ph, x[4], 300, x[5] - x[4], 700, QStringLiteral("Remarks"));
+    ph.setHeight(1000);
+
+    auto& d = section(SectionKind::Detail);
+    const int h = 320;
+    for (int i = 0; i + 1 < x.size(); ++i)
+        box(d, x[i], 0, x[i + 1] - x[i], h);
+    const char* const fields[] = {"nos", "tgpfs", "tgpfr", "total"};
+    for (int i = 0; i < 4; ++i)
+        d.addField(QString::fromLatin1(fields[i]), x[i] + 40, 50, x[i + 1] - x[i] - 80, h - 100,
+                   QString::fromLatin1(fields[i]))
+            .setAlign(Align::Center);
+    d.setHeight(h);
+
+    auto& pf = section(SectionKind::PageFooter);
+    caption(pf, 0, 300, 3000, kLine, QStringLiteral("Date"));
+    caption(pf, W - 4200, 300, 4200, kLine, QStringLiteral("Signature of the Drawing Officer with Seal"))
+        .setAlign(Align::Center);
+    pf.setHeight(600);
+}
+
+void DataReport6::fill(const BillCaptions& bill, data::Database& salaryDb)
+{
+    load(salaryDb, Schedule::GpfGroupD);
+    // The certificate states the amount with its paise, without grouping.
+    const QString amount = vb::isNumeric(bill.total) ? vb::format(vb::cdbl(bill.total), QStringLiteral("#.00"))
+                                                     : bill.total;
+    put("Section4", "label26", bill.billNo);
+    put("Section4", "label17", bill.ddoCode);
+    put("Section4", "label20", bill.billDate);
+    put("Section4", "label22", amount);
+    put("Section4", "label24", bill.words);
+}
+
+} // namespace paybill

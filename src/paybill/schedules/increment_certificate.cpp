@@ -1,0 +1,96 @@
+#include "paybill/schedules/increment_certificate.h"
+
+#include "paybill/schedules/bill_captions.h"
+#include "paybill/schedules/form_layout.h"
+
+using reports::Align;
+using reports::SectionKind;
+
+namespace paybill {
+
+DataReport14::DataReport14()
+{
+    using namespace layout;
+    setTitle(QStringLiteral("T.R. FORM NO. - 20 - Annual Increment Certificate"));
+    // Eleven columns need the long side of the paper.
+    setOrientation(reports::Orientation::Landscape);
+    const int W = bodyWidth();
+
+    auto& rh = section(SectionKind::ReportHeader);
+    int y = 0;
+    caption(rh, W - 3600, y, 3600, kLine, QStringLiteral("West Bengal Form No. 2442A")).setAlign(Align::Right);
+    y += kLine;
+    heading(rh, y, W, QStringLiteral("T.R. FORM NO. - 20 "), 11);
+    y += 320;
+    caption(rh, 0, y, W, kLine, QStringLiteral("(See T.R. 4.101)")).setAlign(Align::Center);
+    y += kLine + 60;
+    filled(rh, 0, y, 1100, 2400, QStringLiteral("D.D.O. Code:"), QStringLiteral("label5"));
+    y += kLine + 60;
+    heading(rh, y, W, QStringLiteral("ANNUAL INCREMENT CERTIFICATE"));
+    y += 360;
+    caption(rh, 0, y, W, 2 * kLine,
+            QStringLiteral("Certified that the Government employee(s) mentioned below have earned annual increment "
+                           "with effect from date(s) noted against each in column 6 and such increment have been "
+                           "allowed by the Head of the Office (or Compentent Authority)."));
+    y += 2 * kLine + 160;
+    rh.setHeight(y);
+
+    const QVector<int> x = columnEdges({600, 2400, 1300, 1800, 1100, 1300, 1300, 1100, 1200, 1200, W - 13300});
+    auto& ph = section(SectionKind::PageHeader);
+    const int top = 1300, from = 1000;
+    cell(ph, x[0], 0, x[1] - x[0], top, QStringLiteral("Sl. No."));
+    cell(ph, x[1], 0, x[2] - x[1], top, QStringLiteral("Name of the incumbent."));
+    cell(ph, x[2], 0, x[3] - x[2], top, QStringLiteral("Whether substantive or officiating"));
+    cell(ph, x[3], 0, x[4] - x[3], top, QStringLiteral("Scale of pay of post"));
+    cell(ph, x[4], 0, x[5] - x[4], top, QStringLiteral("Present Pay"));
+    cell(ph, x[5], 0, x[6] - x[5], top, QStringLiteral("Date from which present pay is drawn"));
+    cell(ph, x[6], 0, x[7] - x[6], top, QStringLiteral("Date of present increment"));
+    cell(ph, x[7], 0, x[8] - x[7], top, QStringLiteral("Pay increment"));
+    cell(ph, x[8], 0, x[10] - x[8], from,
+         QStringLiteral("Reasons for with holding increments beyond specified date suspension (not treated as "
+                        "duty). Leave without pay Other reasons.\t"));
+    cell(ph, x[8], from, x[9] - x[8], top - from, QStringLiteral("From"));
+    cell(ph, x[9], from, x[10] - x[9], top - from, QStringLiteral("To"));
+    cell(ph, x[10], 0, x[11] - x[10], top, QStringLiteral("Remarks"));
+    for (int i = 0; i < 11; ++i)
+        cell(ph, x[i], top, x[i + 1] - x[i], 300, QStringLiteral("(%1)").arg(i + 1));
+    ph.setHeight(top + 300);
+
+    auto& d = section(SectionKind::Detail);
+    const int h = 400;
+    for (int i = 0; i + 1 < x.size(); ++i)
+        box(d, x[i], 0, x[i + 1] - x[i], h);
+    auto field = [&](int col, const char* column, Align align) {
+        d.addField(QString::fromLatin1(column), x[col] + 40, 60, x[col + 1] - x[col] - 80, kLine,
+                   QString::fromLatin1(column))
+            .setAlign(align);
+    };
+    field(1, "name", Align::Left);
+    caption(d, x[2] + 40, 60, x[3] - x[2] - 80, kLine, QStringLiteral("Substantive")).setAlign(Align::Center);
+    field(3, "pay_band_scale", Align::Center);
+    field(4, "pr_pay", Align::Right);
+    field(5, "e_date", Align::Center);
+    field(6, "effect_date", Align::Center);
+    field(7, "basic", Align::Right);
+    d.setHeight(h);
+
+    auto& pf = section(SectionKind::PageFooter);
+    pf.addLabel(QStringLiteral("Label1"), 0, 150, W, kLine, QStringLiteral("%p")).setAlign(Align::Center);
+    pf.setHeight(150 + kLine + 60);
+
+    auto& rf = section(SectionKind::ReportFooter);
+    const int sign = 900;
+    caption(rf, 0, sign, 3000, kLine, QStringLiteral("Bill Clerk"));
+    caption(rf, 4500, sign, 3000, kLine, QStringLiteral("Accountant")).setAlign(Align::Center);
+    caption(rf, W - 5200, sign, 5200, kLine, QStringLiteral("Signature and Designation of the Drawing Officer"))
+        .setAlign(Align::Right);
+    rf.setHeight(sign + kLine + 100);
+}
+
+void DataReport14::fill(const BillCaptions& bill, data::Database& salaryDb)
+{
+    load(salaryDb, Schedule::Increment, bill.codeCategory);
+    put("Section4", "label5", bill.ddoCode);
+}
+
+} // namespace paybill

@@ -1,0 +1,204 @@
+#include "paybill/schedules/insurance_schedules.h"
+
+#include "paybill/schedules/bill_captions.h"
+#include "paybill/schedules/form_layout.h"
+
+using reports::Align;
+using reports::SectionKind;
+
+namespace paybill {
+
+DataReport2::DataReport2()
+{
+    using namespace layout;
+    setTitle(QStringLiteral("T.R. FORM NO. 53 - G.I.S.S. 1983"));
+    const int W = bodyWidth();
+
+    auto& rh = section(SectionKind::ReportHeader);
+    int y = 0;
+    heading(rh, y, W, QStringLiteral("T.R. FORM NO. 53"), 11);
+    y += 320;
+    caption(rh, 0, y, W, kLine, QStringLiteral("[See sub-rule (1) of T.R. 6.48]")).setAlign(Align::Center);
+    y += kLine + 60;
+    caption(rh, 600, y, W - 1200, 2 * kLine,
+            QStringLiteral("Schedule of Recovery of Subscription under West Bengal State Government Employees "
+                           "Group Insurance-Cum-Savings Scheme, 1983"))
+        .setBold()
+        .setAlign(Align::Center);
+    y += 2 * kLine + 120;
+    filled(rh, 0, y, 1500, 1800, QStringLiteral("For the month of:"), QStringLiteral("label17"));
+    filled(rh, 3700, y, 1100, 2000, QStringLiteral("D.D.O. Code:"), QStringLiteral("label18"));
+    y += kLine + 60;
+    filled(rh, 0, y, 800, 2500, QStringLiteral("Bill No:"), QStringLiteral("label28"));
+    filled(rh, 3700, y, 600, 2500, QStringLiteral("Date:"), QStringLiteral("label21"));
+    y += kLine + 60;
+    filled(rh, 0, y, 1400, W - 1400, QStringLiteral("Name of Office:"), QStringLiteral("label23"));
+    y += kLine + 60;
+    leader(rh, 0, y, 3600, QStringLiteral("Token / T.V. No:"));
+    leader(rh, 3700, y, 3400, QStringLiteral("Date:"));
+    y += kLine + 160;
+    rh.setHeight(y);
+
+    const QVector<int> x = columnEdges({700, 3300, 1700, 1500, 1500, W - 8700});
+    auto& ph = section(SectionKind::PageHeader);
+    const int top = 1000, half = 400;
+    cell(ph, x[0], 0, x[1] - x[0], top, QStringLiteral("Sl. No."));
+    cell(ph, x[1], 0, x[2] - x[1], top, QStringLiteral("Name of the Department/Section of Establishment"));
+    cell(ph, x[2], 0, x[3] - x[2], top, QStringLiteral("Total number of Subscribers under the Scheme"));
+    cell(ph, x[3], 0, x[6] - x[3], top - half, QStringLiteral("Amount of contribution realised"));
+    cell(ph, x[3], top - half, x[4] - x[3], half, QStringLiteral("Subs to IF"));
+    cell(ph, x[4], top - half, x[5] - x[4], half, QStringLiteral("Subs to SF"));
+    cell(ph, x[5], top - half, x[6] - x[5], half, QStringLiteral("Total"));
+    ph.setHeight(top);
+
+    auto& d = section(SectionKind::Detail);
+    const int h = 600;
+    for (int i = 0; i + 1 < x.size(); ++i)
+        box(d, x[i], 0, x[i + 1] - x[i], h);
+    d.addLabel(QStringLiteral("label15"), x[1] + 40, 40, x[2] - x[1] - 80, h - 80, QString());
+    const char* const fields[] = {"ifno", "totalif", "totalsf", "total"};
+    for (int i = 0; i < 4; ++i)
+        d.addField(QString::fromLatin1(fields[i]), x[i + 2] + 40, 40, x[i + 3] - x[i + 2] - 80, kLine,
+                   QString::fromLatin1(fields[i]))
+            .setAlign(Align::Center);
+    d.setHeight(h);
+
+    auto& pf = section(SectionKind::PageFooter);
+    int f = 200;
+    leader(pf, 0, f, 6200, QStringLiteral("Head of Account Code (Insurance Fund)"));
+    leader(pf, 6400, f, W - 6400, QStringLiteral("Rs."));
+    f += kLine + 80;
+    leader(pf, 0, f, 6200, QStringLiteral("Head of Account Code (Savings Fund)"));
+    leader(pf, 6400, f, W - 6400, QStringLiteral("Rs."));
+    f += kLine + 160;
+    caption(pf, 0, f, W, 3 * kLine,
+            QStringLiteral("Certified that a sum of Rs. 8/- (Rupees Eight only) per month on account of "
+                           "contribution towards the Scheme has been deducted from the salary of each employee "
+                           "and that the total amount so deducted has been shown on the first page of the "
+                           "salary bill."));
+    f += 3 * kLine + 60;
+    caption(pf, 0, f, W, 3 * kLine,
+            QStringLiteral("Certified that no deduction has been made from the salary of employees appointed on "
+                           "short-term vacancies, on ad-hoc basis or others excluded from the Scheme [by the "
+                           "exclusion clauses (a) to (h) of para 3 of the scheme."));
+    f += 3 * kLine + 300;
+    caption(pf, W - 4200, f, 4200, kLine, QStringLiteral("Signature with date of Drawing Officer"))
+        .setAlign(Align::Center);
+    f += kLine + 200;
+    caption(pf, 0, f, W, kLine, QStringLiteral("For use at the Treasury")).setBold().setAlign(Align::Center);
+    f += kLine + 100;
+    pf.setHeight(f);
+
+    auto& rf = section(SectionKind::ReportFooter);
+    caption(rf, 0, 150, 800, kLine, QStringLiteral("Rupees")).setBold();
+    rf.addLabel(QStringLiteral("label26"), 800, 150, W - 800, 2 * kLine, QString()).setBold();
+    rf.setHeight(150 + 2 * kLine + 60);
+}
+
+void DataReport2::fill(const BillCaptions& bill, data::Database& salaryDb)
+{
+    load(salaryDb, Schedule::Giss1983);
+    put("Section4", "label28", bill.billNo);
+    put("Section4", "label17", bill.payMonth);
+    put("Section4", "label18", bill.ddoCode);
+    put("Section4", "label23", bill.officeLine);
+    put("Section4", "label21", bill.billDate);
+    put("Section1", "label15", bill.officeLine);
+    put("Section5", "label26", bill.words);
+}
+
+DataReport5::DataReport5()
+{
+    using namespace layout;
+    setTitle(QStringLiteral("T.R FORM NO. 55 - G.I.S. 1987"));
+    const int W = bodyWidth();
+
+    auto& rh = section(SectionKind::ReportHeader);
+    heading(rh, 0, W, QStringLiteral("T.R FORM NO. 55"), 11);
+    caption(rh, 0, 320, W, kLine, QStringLiteral("[See T.R. 6.49]")).setAlign(Align::Center);
+    rh.setHeight(320 + kLine + 100);
+
+    auto& ph = section(SectionKind::PageHeader);
+    int y = 0;
+    caption(ph, 0, y, W, 3 * kLine,
+            QStringLiteral("Schedule pertaining to the Credit  Head \"8011-Insurance and Pension Fund-00-107-West "
+                           "Bengal State Government Employees' Group Insurance Scheme-004-Insurance Fund 1987 "
+                           "and Amount received from State Government Employees under Group Insurance-cum "
+                           "Savings Scheme 1987-005-Savings Fund 1987."))
+        .setBold();
+    y += 3 * kLine + 60;
+    caption(ph, 0, y, W, kLine,
+            QStringLiteral("Note : (In case the subscription remain arrears the fact should be shown in red ink in "
+                           "the remarks column)."))
+        .setItalic();
+    y += kLine + 100;
+    leader(ph, 0, y, 3400, QStringLiteral("Token/T.V.No"));
+    leader(ph, 3500, y, 2600, QStringLiteral("Date"));
+    filled(ph, 6200, y, 1900, W - 8100, QStringLiteral("Head of Account Code:"), QStringLiteral("label24"));
+    y += kLine + 60;
+    filled(ph, 0, y, 1100, 2200, QStringLiteral("D.D.O. Code:"), QStringLiteral("label17"));
+    filled(ph, 3500, y, 900, 1700, QStringLiteral("Bill No :"), QStringLiteral("label29"));
+    filled(ph, 6200, y, 600, W - 6800, QStringLiteral("Date:"), QStringLiteral("label20"));
+    y += kLine + 60;
+    leader(ph, 0, y, 3400, QStringLiteral("Grant No"));
+    filled(ph, 3500, y, 1500, W - 5000, QStringLiteral("For the month of:"), QStringLiteral("label26"));
+    y += kLine + 60;
+    filled(ph, 0, y, 1400, W - 1400, QStringLiteral("Name of Office:"), QStringLiteral("label23"));
+    y += kLine + 120;
+
+    const QVector<int> x = columnEdges({600, 1000, 1400, 1500, 1500, 1500, 1400, W - 8900});
+    const int top = 1300, upper = 400;
+    cell(ph, x[0], y, x[1] - x[0], top, QStringLiteral("Sl.\nNo."));
+    cell(ph, x[1], y, x[2] - x[1], top, QStringLiteral("GROUP"));
+    cell(ph, x[2], y, x[4] - x[2], upper, QStringLiteral("Total No of employees under the Group"));
+    cell(ph, x[2], y + upper, x[3] - x[2], top - upper, QStringLiteral("Subscription\nto\nInsurance fund only"));
+    cell(ph, x[3], y + upper, x[4] - x[3], top - upper,
+         QStringLiteral("Subscription\nto\nInsurance Fund\nand Savings Fund"));
+    cell(ph, x[4], y, x[5] - x[4], top, QStringLiteral("Contribution towards the Insurance Fund (Rs.)"));
+    cell(ph, x[5], y, x[6] - x[5], top, QStringLiteral("Contribution towards the Savings Fund (Rs.)"));
+    cell(ph, x[6], y, x[7] - x[6], top, QStringLiteral("Total Contributions (Rs.)"));
+    cell(ph, x[7], y, x[8] - x[7], top, QStringLiteral("Remarks"));
+    ph.setHeight(y + top);
+
+    auto& d = section(SectionKind::Detail);
+    const int h = 320;
+    for (int i = 0; i + 1 < x.size(); ++i)
+        box(d, x[i], 0, x[i + 1] - x[i], h);
+    caption(d, x[1] + 60, 50, 500, kLine, QStringLiteral("Group"));
+    d.addField(QStringLiteral("grp"), x[1] + 560, 50, x[2] - x[1] - 600, kLine, QStringLiteral("grp"));
+    const char* const fields[] = {"ifno", "sfno", "iftotal", "sftotal", "total"};
+    for (int i = 0; i < 5; ++i)
+        d.addField(QString::fromLatin1(fields[i]), x[i + 2] + 40, 50, x[i + 3] - x[i + 2] - 80, kLine,
+                   QString::fromLatin1(fields[i]))
+            .setAlign(i < 2 ? Align::Center : Align::Right);
+    d.setHeight(h);
+
+    auto& rf = section(SectionKind::ReportFooter);
+    box(rf, x[0], 0, x[8] - x[0], 320);
+    const char* const sums[] = {"iftotal", "sftotal", "total"};
+    for (int i = 0; i < 3; ++i)
+        rf.addSum(QStringLiteral("sum_") + QLatin1String(sums[i]), x[i + 4] + 40, 50, x[i + 5] - x[i + 4] - 80,
+                  kLine, QString::fromLatin1(sums[i]))
+            .setAlign(Align::Right)
+            .setBold();
+    caption(rf, 0, 420, 800, kLine, QStringLiteral("Rupees")).setBold();
+    rf.addLabel(QStringLiteral("label28"), 800, 420, W - 800, 2 * kLine, QString()).setBold();
+    caption(rf, W - 4600, 420 + 2 * kLine + 400, 4600, kLine,
+            QStringLiteral("Signature of the Drawing & Disbursing Officer"))
+        .setAlign(Align::Center);
+    rf.setHeight(420 + 3 * kLine + 500);
+}
+
+void DataReport5::fill(const BillCaptions& bill, data::Database& salaryDb)
+{
+    load(salaryDb, Schedule::Giss1987);
+    put("Section2", "label29", bill.billNo);
+    put("Section2", "label17", bill.ddoCode);
+    put("Section2", "label20", bill.billDate);
+    put("Section2", "label24", bill.drawalCode);
+    put("Section2", "label23", bill.officeLine);
+    put("Section2", "label26", bill.payMonth);
+    put("Section5", "label28", bill.words);
+}
+
+} // namespace paybill

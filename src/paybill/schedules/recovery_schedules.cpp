@@ -1,0 +1,218 @@
+#include "paybill/schedules/recovery_schedules.h"
+
+#include "paybill/schedules/bill_captions.h"
+#include "paybill/schedules/form_layout.h"
+
+using reports::Align;
+using reports::SectionKind;
+
+namespace paybill {
+
+DataReport12::DataReport12()
+{
+    using namespace layout;
+    setTitle(QStringLiteral("T.R.Form No - 38 - H.B. Loan"));
+    const int W = bodyWidth();
+
+    auto& rh = section(SectionKind::ReportHeader);
+    int y = 0;
+    heading(rh, y, W, QStringLiteral("T.R.Form No - 38"), 11);
+    y += 320;
+    caption(rh, 0, y, W, kLine, QStringLiteral("(Aww T.R.5.04)")).setAlign(Align::Center);
+    y += kLine + 40;
+    heading(rh, y, W, QStringLiteral("Schedule of recovery of Loans and Advances / Interest on Loan and Advances"));
+    y += 400;
+    caption(rh, 0, y, 2000, kLine, QStringLiteral("Head of Account Code:")).setBold();
+    caption(rh, 2000, y, W - 2000, kLine,
+            QStringLiteral("0409-04-800-017-07 (H.B.Interest) / 7610-00-201-001-26 (H.B.Loan)"))
+        .setBold();
+    y += kLine + 80;
+    filled(rh, 0, y, 1100, 2200, QStringLiteral("D.D.O.Code:"), QStringLiteral("label32"));
+    filled(rh, 3500, y, 900, 2000, QStringLiteral("Bill No :"), QStringLiteral("label36"));
+    filled(rh, 6600, y, 600, W - 7200, QStringLiteral("Date:"), QStringLiteral("label30"));
+    y += kLine + 60;
+    leader(rh, 0, y, 3400, QStringLiteral("Grant No:"));
+    leader(rh, 3500, y, 3000, QStringLiteral("T.V No. / Token No:"));
+    leader(rh, 6600, y, W - 6600, QStringLiteral("Date:"));
+    y += kLine + 60;
+    filled(rh, 0, y, 1400, W - 1400, QStringLiteral("Name of office:"), QStringLiteral("label31"));
+    y += kLine + 160;
+    rh.setHeight(y);
+
+    const QVector<int> x = columnEdges({600, 2800, 1300, 2000, 900, 1000, 1000, W - 9600});
+    auto& ph = section(SectionKind::PageHeader);
+    const int top = 900, upper = 400;
+    cell(ph, x[0], 0, x[1] - x[0], top, QStringLiteral("SL. No"));
+    cell(ph, x[1], 0, x[2] - x[1], top, QStringLiteral("Name of the Employee & Designation"));
+    cell(ph, x[2], 0, x[3] - x[2], top, QStringLiteral("Identification Number if any"));
+    cell(ph, x[3], 0, x[4] - x[3], top, QStringLiteral("Salary Head of Account"));
+    cell(ph, x[4], 0, x[5] - x[4], top, QStringLiteral("No. of Installment"));
+    cell(ph, x[5], 0, x[7] - x[5], upper, QStringLiteral("Amount"));
+    cell(ph, x[5], upper, x[6] - x[5], top - upper, QStringLiteral("Principal"));
+    cell(ph, x[6], upper, x[7] - x[6], top - upper, QStringLiteral("Interest"));
+    cell(ph, x[7], 0, x[8] - x[7], top, QStringLiteral("Remarks"));
+    for (int i = 0; i < 8; ++i)
+        cell(ph, x[i], top, x[i + 1] - x[i], 300, QStringLiteral("(%1)").arg(i + 1));
+    ph.setHeight(top + 300);
+
+    auto& d = section(SectionKind::Detail);
+    const int h = 520;
+    for (int i = 0; i + 1 < x.size(); ++i)
+        box(d, x[i], 0, x[i + 1] - x[i], h);
+    d.addField(QStringLiteral("sl_no"), x[0] + 40, 40, x[1] - x[0] - 80, kLine, QStringLiteral("sl_no"))
+        .setAlign(Align::Center);
+    d.addField(QStringLiteral("name"), x[1] + 40, 40, x[2] - x[1] - 80, kLine, QStringLiteral("name"));
+    d.addField(QStringLiteral("designation"), x[1] + 40, 40 + kLine, x[2] - x[1] - 80, kLine,
+               QStringLiteral("designation"));
+    d.addLabel(QStringLiteral("label35"), x[3] + 40, 40, x[4] - x[3] - 80, kLine, QString());
+    d.addField(QStringLiteral("hb_loan"), x[5] + 40, 40, x[6] - x[5] - 80, kLine, QStringLiteral("hb_loan"))
+        .setAlign(Align::Right);
+    d.addField(QStringLiteral("hb_int"), x[6] + 40, 40, x[7] - x[6] - 80, kLine, QStringLiteral("hb_int"))
+        .setAlign(Align::Right);
+    d.setHeight(h);
+
+    auto& pf = section(SectionKind::PageFooter);
+    int f = 150;
+    const char* const notes[] = {
+        "1. In case of transfer from previous office and if there is any change of salary head of Account, "
+        "the previous salary head of account may be quoted in the 'Remarks' Column.",
+        "2. The number of the instalment now recovered should be shown against the total number of "
+        "instalments, e.g. 15/120.",
+        "3. Recoveries of different kinds of loans and advances should not be shown in the same schedule.",
+        "4. The sanction order of the loan should be quoted in the 'Remarks' Column against its first recovery.",
+    };
+    for (const char* note : notes) {
+        caption(pf, 0, f, W, 2 * kLine, QString::fromLatin1(note)).setFontSize(7);
+        f += 2 * kLine;
+    }
+    f += 100;
+    caption(pf, 0, f, W, 2 * kLine,
+            QStringLiteral("Certified that the amount recovered from the salary for the month of "
+                           "........................ Payable on 1st of ........................ Is as terms "
+                           "and conditions of loan"));
+    f += 2 * kLine + 400;
+    caption(pf, 0, f, 3000, kLine, QStringLiteral("Bill Clerk"));
+    caption(pf, 3700, f, 3000, kLine, QStringLiteral("Accountant")).setAlign(Align::Center);
+    caption(pf, W - 3000, f, 3000, kLine, QStringLiteral("Signature of D.D.O")).setAlign(Align::Right);
+    f += kLine + 100;
+    pf.setHeight(f);
+
+    auto& rf = section(SectionKind::ReportFooter);
+    caption(rf, 0, 150, 800, kLine, QStringLiteral("Rupees")).setBold();
+    rf.addLabel(QStringLiteral("label33"), 800, 150, W - 800, 2 * kLine, QString()).setBold();
+    rf.setHeight(150 + 2 * kLine + 60);
+}
+
+void DataReport12::fill(const BillCaptions& bill, data::Database& salaryDb)
+{
+    load(salaryDb, Schedule::HouseBuildingLoan);
+    put("Section4", "label36", bill.billNo);
+    put("Section4", "label32", bill.ddoCode);
+    put("Section4", "label30", bill.billDate);
+    put("Section4", "label31", bill.officeLine);
+    put("Section1", "label35", bill.drawalCode);
+    put("Section5", "label33", bill.words);
+}
+
+DataReport17::DataReport17()
+{
+    using namespace layout;
+    setTitle(QStringLiteral("T.R. FORM NO. 11 - House Rent etc."));
+    const int W = bodyWidth();
+
+    auto& rh = section(SectionKind::ReportHeader);
+    int y = 0;
+    heading(rh, y, W, QStringLiteral("T.R. FORM NO. 11"), 11);
+    y += 320;
+    caption(rh, 0, y, W, kLine, QStringLiteral("[See sub-rule (2) of T.R. 4.073]")).setAlign(Align::Center);
+    y += kLine + 60;
+    caption(rh, 600, y, W - 1200, 2 * kLine,
+            QStringLiteral("SCHEDULE OF HOUSE RENT, ETC. RECOVERY FOR OCCUPATION OF GOVERNMENT ACCOMODATION ETC."))
+        .setBold()
+        .setAlign(Align::Center);
+    y += 2 * kLine + 80;
+    filled(rh, 0, y, 1600, W - 1600, QStringLiteral("NAME OF OFFICE :"), QStringLiteral("label5"));
+    y += kLine + 120;
+    rh.setHeight(y);
+
+    auto& ph = section(SectionKind::PageHeader);
+    y = 0;
+    filled(ph, 0, y, 1200, 2200, QStringLiteral("D.D.O.Code :"), QStringLiteral("label7"));
+    filled(ph, 3500, y, 900, 2000, QStringLiteral("Bill No :"), QStringLiteral("label9"));
+    filled(ph, 6600, y, 700, W - 7300, QStringLiteral("Date :"), QStringLiteral("label11"));
+    y += kLine + 60;
+    leader(ph, 0, y, 3400, QStringLiteral("Grant No :"));
+    leader(ph, 3500, y, 3000, QStringLiteral("Token/T.V.No."));
+    leader(ph, 6600, y, W - 6600, QStringLiteral("Date :"));
+    y += kLine + 60;
+    caption(ph, 0, y, 2300, kLine, QStringLiteral("Head of Account Code : ")).setBold();
+    caption(ph, 2300, y, 3000, kLine, QStringLiteral("0216-02-105-001-05")).setBold();
+    y += kLine + 120;
+    const QVector<int> x = columnEdges({900, 3600, 1400, 1300, 1400, W - 8600});
+    const char* const heads[] = {"Roll No.", "Name of the Officer with Designation", "Basic Pay",
+                                 "Period",   "Amount",                               "Remerks"};
+    for (int i = 0; i < 6; ++i)
+        cell(ph, x[i], y, x[i + 1] - x[i], 600, QString::fromLatin1(heads[i]));
+    ph.setHeight(y + 600);
+
+    auto& d = section(SectionKind::Detail);
+    const int h = 520;
+    for (int i = 0; i + 1 < x.size(); ++i)
+        box(d, x[i], 0, x[i + 1] - x[i], h);
+    d.addField(QStringLiteral("sl_no"), x[0] + 40, 40, x[1] - x[0] - 80, kLine, QStringLiteral("sl_no"))
+        .setAlign(Align::Center);
+    d.addField(QStringLiteral("name"), x[1] + 40, 40, x[2] - x[1] - 80, kLine, QStringLiteral("name"));
+    d.addField(QStringLiteral("designation"), x[1] + 40, 40 + kLine, x[2] - x[1] - 80, kLine,
+               QStringLiteral("designation"));
+    d.addField(QStringLiteral("pay"), x[2] + 40, 40, x[3] - x[2] - 80, kLine, QStringLiteral("pay"))
+        .setAlign(Align::Right);
+    d.addLabel(QStringLiteral("label32"), x[3] + 40, 40, x[4] - x[3] - 80, kLine, QString())
+        .setAlign(Align::Center);
+    d.addField(QStringLiteral("others"), x[4] + 40, 40, x[5] - x[4] - 80, kLine, QStringLiteral("others"))
+        .setAlign(Align::Right);
+    d.setHeight(h);
+
+    auto& pf = section(SectionKind::PageFooter);
+    int f = 150;
+    filled(pf, 0, f, 1900, 2600, QStringLiteral("SALARY HEAD CODE :"), QStringLiteral("label23"));
+    f += kLine + 400;
+    caption(pf, 0, f, 3000, kLine, QStringLiteral("BILL CLERK"));
+    caption(pf, 3200, f, 3000, kLine, QStringLiteral("ACCOUNTANT")).setAlign(Align::Center);
+    caption(pf, W - 4000, f, 4000, kLine, QStringLiteral("SIGNATURE OF D.D.O. WITH DESIGNATION"))
+        .setAlign(Align::Right);
+    f += kLine + 160;
+    const char* const notes[] = {
+        "N.B. : (a) Recoveries from employees of this Government on deputation to another Government should be "
+        "credited to the head of account of the lending Government.",
+        "(b) Recoveries from employees of the Central Government or of another State Government on deputation "
+        "to this Government should be shown in a separate schedule.",
+        "(c) Recoveries from employees on deputation to a local body or an undertaking should be credited to the "
+        "head of account of the borrowing body.",
+        "(d) The name of the lending or borrowing authority should be noted in the remarks column.",
+    };
+    for (const char* note : notes) {
+        caption(pf, 0, f, W, 2 * kLine, QString::fromLatin1(note)).setFontSize(7);
+        f += 2 * kLine;
+    }
+    pf.setHeight(f + 60);
+
+    auto& rf = section(SectionKind::ReportFooter);
+    caption(rf, 0, 150, 800, kLine, QStringLiteral("Rupees")).setBold();
+    rf.addLabel(QStringLiteral("label31"), 800, 150, W - 800, 2 * kLine, QString()).setBold();
+    rf.setHeight(150 + 2 * kLine + 60);
+}
+
+void DataReport17::fill(const BillCaptions& bill, data::Database& salaryDb)
+{
+    load(salaryDb, Schedule::HouseRent);
+    put("Section2", "label7", bill.ddoCode);
+    put("Section2", "label9", bill.billNo);
+    put("Section2", "label11", bill.billDate);
+    put("Section4", "label5", bill.officeLine);
+    put("Section3", "label23", bill.drawalCode);
+    put("Section1", "label32", bill.payMonth);
+    // The figure of the house-rent total is not printed, only its words.
+    put("Section5", "label31", bill.rentWords);
+}
+
+} // namespace paybill

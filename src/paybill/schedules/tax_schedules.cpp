@@ -1,0 +1,178 @@
+#include "paybill/schedules/tax_schedules.h"
+
+#include "paybill/schedules/bill_captions.h"
+#include "paybill/schedules/form_layout.h"
+
+using reports::Align;
+using reports::SectionKind;
+
+namespace paybill {
+
+DataReport4::DataReport4()
+{
+    using namespace layout;
+    setTitle(QStringLiteral("T.R. FORM NO. 12 - Professional Tax"));
+    const int W = bodyWidth();
+
+    auto& rh = section(SectionKind::ReportHeader);
+    int y = 0;
+    heading(rh, y, W, QStringLiteral("T.R.FORM NO. 12"), 11);
+    y += 320;
+    caption(rh, 0, y, W, kLine, QStringLiteral("(Form iv of WB State Tax on profession, etc, Act.1979)"))
+        .setAlign(Align::Center);
+    y += kLine;
+    caption(rh, 0, y, W, kLine, QStringLiteral("[See sub-rule (1) of T.R.4.Q80]")).setAlign(Align::Center);
+    y += kLine + 60;
+    caption(rh, 800, y, W - 1600, 2 * kLine,
+            QStringLiteral("Statement of refovery under the West Bengal State Tax  on Profession, Trade, "
+                           "callings snd Employments Act, 1979"))
+        .setBold()
+        .setAlign(Align::Center);
+    y += 2 * kLine;
+    caption(rh, 0, y, W, kLine, QStringLiteral("(West Bengal Act VI of 1979)")).setAlign(Align::Center);
+    y += kLine + 120;
+    leader(rh, 0, y, 3400, QStringLiteral("Grant No"));
+    leader(rh, 3500, y, 3400, QStringLiteral("Token/T.V.No"));
+    leader(rh, 7000, y, W - 7000, QStringLiteral("Date"));
+    y += kLine + 80;
+    caption(rh, 0, y, W, kLine, QStringLiteral("Head of Account Code : 0028-00-107-001-03")).setBold();
+    y += kLine + 80;
+    filled(rh, 0, y, 1100, 2000, QStringLiteral("D.D.O. Code:"), QStringLiteral("Label19"));
+    filled(rh, 3300, y, 900, 2200, QStringLiteral("Bill No :"), QStringLiteral("Label29"));
+    filled(rh, 6700, y, 600, W - 7300, QStringLiteral("Date:"), QStringLiteral("Label22"));
+    y += kLine + 160;
+    rh.setHeight(y);
+
+    const QVector<int> x = columnEdges({2600, 2000, 1500, 1600, W - 7700});
+    auto& ph = section(SectionKind::PageHeader);
+    const char* const numbers[] = {"(1)", "(2)", "(3)", "(4)", "(5)"};
+    for (int i = 0; i < 5; ++i)
+        cell(ph, x[i], 0, x[i + 1] - x[i], 300, QString::fromLatin1(numbers[i]));
+    const int head = 1500;
+    cell(ph, x[0], 300, x[1] - x[0], head, QStringLiteral("Name of Department  Section/Establishment"));
+    cell(ph, x[1], 300, x[2] - x[1], head, QStringLiteral("Head of account under which salaries are drawn"));
+    cell(ph, x[2], 300, x[3] - x[2], head, QStringLiteral("Period of salary Bill "));
+    cell(ph, x[3], 300, x[4] - x[3], head, QStringLiteral("Amount recovered (Rs.)"));
+    cell(ph, x[4], 300, x[5] - x[4], head,
+         QStringLiteral("To be credited  to\n\" 0028 -Other Taxes on Income and expenditure-00-107-Taxes on "
+                        "profession, trades callings and employments\"."));
+    ph.setHeight(300 + head);
+
+    auto& d = section(SectionKind::Detail);
+    const int h = 700;
+    for (int i = 0; i + 1 < x.size(); ++i)
+        box(d, x[i], 0, x[i + 1] - x[i], h);
+    d.addLabel(QStringLiteral("Label16"), x[0] + 40, 40, x[1] - x[0] - 80, h - 80, QString());
+    d.addLabel(QStringLiteral("Label17"), x[2] + 40, 40, x[3] - x[2] - 80, h - 80, QString())
+        .setAlign(Align::Center);
+    d.addField(QStringLiteral("total"), x[3] + 40, 40, x[4] - x[3] - 80, kLine, QStringLiteral("total"))
+        .setAlign(Align::Right);
+    d.setHeight(h);
+
+    auto& pf = section(SectionKind::PageFooter);
+    filled(pf, 0, 200, 1700, 2600, QStringLiteral("SALARY HEAD CODE:"), QStringLiteral("Label24"));
+    filled(pf, 6700, 200, 500, W - 7200, QStringLiteral("Rs."), QStringLiteral("Label26"));
+    caption(pf, 0, 540, 800, kLine, QStringLiteral("Rupees"));
+    pf.addLabel(QStringLiteral("Label28"), 800, 540, W - 800, 2 * kLine, QString()).setBold();
+    leader(pf, 0, 1300, 5200, QStringLiteral("Signature (BILL CLERK / ACCOUNTANT)"));
+    caption(pf, W - 3600, 1300, 3600, kLine, QStringLiteral("Signature of Drawing Officer")).setAlign(Align::Center);
+    pf.setHeight(1700);
+}
+
+void DataReport4::fill(const BillCaptions& bill, data::Database& salaryDb)
+{
+    load(salaryDb, Schedule::ProfessionalTax);
+    put("Section4", "Label29", bill.billNo);
+    put("Section4", "Label19", bill.ddoCode);
+    put("Section4", "Label22", bill.billDate);
+    put("Section1", "Label16", bill.officeLine);
+    put("Section1", "Label17", bill.payMonth);
+    put("Section3", "Label24", bill.drawalCode);
+    put("Section3", "Label26", bill.total);
+    put("Section3", "Label28", bill.words);
+}
+
+DataReport13::DataReport13()
+{
+    using namespace layout;
+    setTitle(QStringLiteral("T.R. FORM NO. 10 - Income Tax (TDS)"));
+    const int W = bodyWidth();
+
+    auto& rh = section(SectionKind::ReportHeader);
+    int y = 0;
+    heading(rh, y, W, QStringLiteral("T.R.Form No. 10"), 11);
+    y += 320;
+    caption(rh, 0, y, W, kLine, QStringLiteral("[See .T.R.4.072]")).setAlign(Align::Center);
+    y += kLine + 40;
+    heading(rh, y, W, QStringLiteral("Schedule of Income Tax Deduction at Source (TDS)"));
+    y += 360;
+    filled(rh, 0, y, 1500, 2000, QStringLiteral("For the month of :"), QStringLiteral("label4"));
+    filled(rh, 3700, y, 1100, 2000, QStringLiteral("D.D.O. Code:"), QStringLiteral("label6"));
+    leader(rh, 7000, y, W - 7000, QStringLiteral("TAN No"));
+    y += kLine + 60;
+    filled(rh, 0, y, 900, 2600, QStringLiteral("Bill No :"), QStringLiteral("label28"));
+    filled(rh, 3700, y, 700, 2400, QStringLiteral("Date :"), QStringLiteral("label10"));
+    y += kLine + 60;
+    leader(rh, 0, y, 3400, QStringLiteral("Grant No"));
+    leader(rh, 3500, y, 3400, QStringLiteral("Token No"));
+    leader(rh, 7000, y, W - 7000, QStringLiteral("Date:"));
+    y += kLine + 60;
+    caption(rh, 0, y, 2000, kLine, QStringLiteral("Head of Account Code:")).setBold();
+    caption(rh, 2000, y, 3000, kLine, QStringLiteral("8658-00-112-001-08")).setBold();
+    y += kLine + 160;
+    rh.setHeight(y);
+
+    const QVector<int> x = columnEdges({800, 3800, 1600, 1800, W - 8000});
+    auto& ph = section(SectionKind::PageHeader);
+    cell(ph, x[0], 0, x[1] - x[0], 600, QStringLiteral("Sl. No."));
+    cell(ph, x[1], 0, x[2] - x[1], 600, QStringLiteral("Name of the Officer with Designation"));
+    cell(ph, x[2], 0, x[3] - x[2], 600, QStringLiteral("Amount Deducted"));
+    cell(ph, x[3], 0, x[4] - x[3], 600, QStringLiteral("PAN No."));
+    cell(ph, x[4], 0, x[5] - x[4], 600, QStringLiteral("Remarks"));
+    ph.setHeight(600);
+
+    auto& d = section(SectionKind::Detail);
+    const int h = 520;
+    for (int i = 0; i + 1 < x.size(); ++i)
+        box(d, x[i], 0, x[i + 1] - x[i], h);
+    d.addField(QStringLiteral("sl_no"), x[0] + 40, 40, x[1] - x[0] - 80, kLine, QStringLiteral("sl_no"))
+        .setAlign(Align::Center);
+    d.addField(QStringLiteral("name"), x[1] + 40, 40, x[2] - x[1] - 80, kLine, QStringLiteral("name"));
+    d.addField(QStringLiteral("designation"), x[1] + 40, 40 + kLine, x[2] - x[1] - 80, kLine,
+               QStringLiteral("designation"));
+    d.addField(QStringLiteral("i_tax"), x[2] + 40, 40, x[3] - x[2] - 80, kLine, QStringLiteral("i_tax"))
+        .setAlign(Align::Right);
+    d.addField(QStringLiteral("pan"), x[3] + 40, 40, x[4] - x[3] - 80, kLine, QStringLiteral("pan"))
+        .setAlign(Align::Center);
+    d.setHeight(h);
+
+    auto& pf = section(SectionKind::PageFooter);
+    filled(pf, 0, 200, 1700, 2600, QStringLiteral("SALARY HEAD CODE:"), QStringLiteral("label22"));
+    caption(pf, 0, 700, 3600, kLine, QStringLiteral("BILL CLERK / ACCOUNTANT"));
+    caption(pf, W - 3600, 700, 3600, kLine, QStringLiteral("SIGNATURE OF D.D.O. WITH SEAL")).setAlign(Align::Center);
+    pf.setHeight(1100);
+
+    auto& rf = section(SectionKind::ReportFooter);
+    box(rf, x[0], 0, x[5] - x[0], 320);
+    caption(rf, x[1] + 40, 50, x[2] - x[1] - 600, kLine, QStringLiteral("TOTAL")).setBold().setAlign(Align::Right);
+    caption(rf, x[2] - 500, 50, 440, kLine, QStringLiteral("Rs.")).setBold();
+    rf.addSum(QStringLiteral("sum_i_tax"), x[2] + 40, 50, x[3] - x[2] - 80, kLine, QStringLiteral("i_tax"))
+        .setAlign(Align::Right)
+        .setBold();
+    caption(rf, 0, 420, 800, kLine, QStringLiteral("Rupees")).setBold();
+    rf.addLabel(QStringLiteral("label26"), 800, 420, W - 800, 2 * kLine, QString()).setBold();
+    rf.setHeight(420 + 2 * kLine + 60);
+}
+
+void DataReport13::fill(const BillCaptions& bill, data::Database& salaryDb)
+{
+    load(salaryDb, Schedule::IncomeTax);
+    put("Section4", "label28", bill.billNo);
+    put("Section4", "label4", bill.payMonth);
+    put("Section4", "label6", bill.ddoCode);
+    put("Section4", "label10", bill.billDate);
+    put("Section3", "label22", bill.drawalCode);
+    put("Section5", "label26", bill.words);
+}
+
+} // namespace paybill
