@@ -221,7 +221,10 @@ void Report::show()
     }
     auto* w = new PreviewWindow(std::move(model));
     w->setAttribute(Qt::WA_DeleteOnClose);
-    connect(w, &PreviewWindow::closed, this, &Report::previewClosed);
+    connect(w, &PreviewWindow::closed, this, [this] {
+        mPreview.clear();
+        emit previewClosed();
+    });
     mPreview = w;
     if (mWindowState == WindowState::Maximized)
         w->showMaximized();

@@ -1,0 +1,168 @@
+#include "platform/reports/report.h"
+#include "platform/vb/error.h"
+
+#include <QDate>
+#include <gtest/gtest.h>
+
+using namespace reports;
+
+namespace {
+
+// A4 portrait, margins 720: the page footer (618 high) starts at
+// 16838 - 720 - 618 = 15500. Page 1 begins under the report header (780)
+// and page header (1000) at 2500; later pages at 720 + 1000 = 1720. With
+// detail rows 1000 high, page 1 holds 13 rows exactly and ends at 15500.
+class PagedReport : public Report {
+public:
+    explicit PagedReport(int rows)
+    {
+        setTitle("Paged");
+        section(SectionKind::ReportHeader).setHeight(780).addLabel("Label1", 0, 0, 4000, 300, "TITLE");
+        section(SectionKind::PageHeader).setHeight(1000).addLabel("Label12", 0, 100, 4000, 300, "month");
+        Section& d = section(SectionKind::Detail).setHeight(1000);
+        d.addField("Text1", 0, 50, 800, 240, "sl_no");
+        d.addField("Text2", 1000, 50, 1200, 240, "pay", "0.00").setAlign(Align::Right);
+        section(SectionKind::PageFooter).setHeight(618).addLabel("Label9", 0, 100, 3000, 240, "Page %p of %P");
+        section(SectionKind::ReportFooter).setHeight(800).addSum("Function1", 1000, 0, 1200, 240, "pay", "0.00");
+        QVector<QVector<QVariant>> data;
+        for (int i = 1; i <= rows; ++i)
+            data.push_back({i, 100.0 * i});
+        setDataSource(DataSource({"sl_no", "pay"}, data));
+    }
+};
+
+} // namespace
+
+TEST(ReportLayout, FlowingRowsBreakPagesAndTheReportFooterMovesWhenItDoesNotFit)
+{
+    // 13 rows fill page 1 to 15500: the 800-high report footer goes to page 2.
+    PageModel m = PagedReport(13).layout();
+    ASSERT_EQ(m.pageCount(), 2);
+    EXPECT_EQ(m.pages[0].rowCount, 13);
+    EXPECT_EQ(m.pages[1].rowCount, 0);
+    EXPECT_EQ(m.find(0, "Text2", 0)->y, 2550);
+    EXPECT_EQ(m.find(0, "Text2", 12)->y, 14550);
+    EXPECT_EQ(m.find(0, "Label1")->y, 720);
+    EXPECT_EQ(m.find(1, "Label1"), nullptr); // report header on page 1 only
+    EXPECT_EQ(m.find(1, "Label12")->y, 820);  // page header on every page
+    ASSERT_NE(m.find(1, "Function1"), nullptr);
+    EXPECT_EQ(m.find(1, "Function1")->y, 1720);
+    EXPECT_EQ(m.find(1, "Function1")->text, "9100.00"); // 100 * (1 + ... + 13)
+    EXPECT_EQ(m.find(0, "Function1"), nullptr);
+    EXPECT_EQ(m.texts("Label9"), QStringList({"Page 1 of 2", "Page 2 of 2"}));
+    EXPECT_EQ(m.find(1, "Label9")->y, 15600);
+
+    // 12 rows leave room (14500 + 800 <= 15500): one page.
+    m = PagedReport(12).layout();
+    ASSERT_EQ(m.pageCount(), 1);
+    EXPECT_EQ(m.find(0, "Function1")->y, 14500);
+
+    // 14 rows: the 14th row starts page 2 at 1720, the footer follows it.
+    m = PagedReport(14).layout();
+    ASSERT_EQ(m.pageCount(), 2);
+    EXPECT_EQ(m.pages[1].firstRow, 13);
+    EXPECT_EQ(m.find(1, "Text1", 13)->text, "14");
+    EXPECT_EQ(m.find(1, "Text1", 13)->y, 1770);
+    EXPECT_EQ(m.find(1, "Function1")->y, 2720);
+}
+
+TEST(ReportLayout, NoRowsStillGiveOnePageWithHeadersAndFooters)
+{
+    PageModel m = PagedReport(0).layout();
+    ASSERT_EQ(m.pageCount(), 1);
+    EXPECT_EQ(m.texts("Label1"), QStringList({"TITLE"}));
+    EXPECT_EQ(m.texts("Label9"), QStringList({"Page 1 of 1"}));
+    EXPECT_EQ(m.find(0, "Function1")->text, "0.00");
+    EXPECT_EQ(m.find(0, "Function1")->y, 2500);
+    EXPECT_TRUE(m.texts("Text1").isEmpty());
+}
+
+TEST(ReportLayout, FixedRowsPerPageWithPageAndReportSums)
+{
+    const auto layoutOf = [](int rows) {
+        PagedReport r(rows);
+        r.section(SectionKind::Detail).setHeight(300);
+        r.section(SectionKind::PageFooter).addSum("Function2", 1000, 300, 1200, 240, "pay", "0.00",
+                                                  FunctionScope::Page);
+        r.setRowsPerPage(8);
+        return r.layout();
+    };
+    EXPECT_EQ(layoutOf(8).pageCount(), 1);
+    EXPECT_EQ(layoutOf(9).pageCount(), 2);
+    EXPECT_EQ(layoutOf(16).pageCount(), 2);
+    EXPECT_EQ(layoutOf(17).pageCount(), 3);
+
+    const PageModel m = layoutOf(17);
+    EXPECT_EQ(m.pages[1].firstRow, 8);
+    EXPECT_EQ(m.pages[1].rowCount, 8);
+    EXPECT_EQ(m.pages[2].rowCount, 1);
+    EXPECT_EQ(m.find(1, "Text1", 8)->y, 1770);
+    // Page sums: 100*(1..8) = 3600, 100*(9..16) = 10000, 1700; report sum 15300.
+    EXPECT_EQ(m.texts("Function2"), QStringList({"3600.00", "10000.00", "1700.00"}));
+    EXPECT_EQ(m.texts("Function1"), QStringList({"15300.00"}));
+    EXPECT_EQ(m.texts("Label9"), QStringList({"Page 1 of 3", "Page 2 of 3", "Page 3 of 3"}));
+}
+
+TEST(ReportLayout, BoundFieldsAndSumsFollowTheirFormats)
+{
+    Report r;
+    Section& d = r.section(SectionKind::Detail).setHeight(240);
+    d.addField("Text1", 0, 0, 1000, 240, "amount", "0.00");
+    d.addField("Text2", 1000, 0, 1000, 240, "amount", "###");
+    d.addField("Text3", 2000, 0, 1000, 240, "amount");
+    d.addField("Text4", 3000, 0, 1000, 240, "bill_date", "dd/mm/yy");
+    d.addField("Text5", 4000, 0, 1000, 240, "bill_date");
+    Section& f = r.section(SectionKind::ReportFooter).setHeight(240);
+    f.addSum("Function1", 0, 0, 1000, 240, "amount", "0.00");
+    f.addSum("Function2", 1000, 0, 1000, 240, "zero", "###");
+    f.addSum("Function3", 2000, 0, 1000, 240, "zero", "##0.00");
+    r.setDataSource(DataSource({"amount", "bill_date", "zero"},
+                               {{1234.5, "2012-03-01", 0}, {QVariant(), QVariant(), 0},
+                                {"50", QDate(2012, 4, 1), QVariant()}, {0.25, "not a date", 0}}));
+    const PageModel m = r.layout();
+    EXPECT_EQ(m.texts("Text1"), QStringList({"1234.50", "", "50.00", "0.25"}));
+    EXPECT_EQ(m.texts("Text2"), QStringList({"1235", "", "50", ""}));
+    EXPECT_EQ(m.texts("Text3"), QStringList({"1234.5", "", "50", "0.25"}));
+    EXPECT_EQ(m.texts("Text4"), QStringList({"01/03/12", "", "01/04/12", "not a date"}));
+    EXPECT_EQ(m.texts("Text5"), QStringList({"01/03/2012", "", "01/04/2012", "not a date"}));
+    // Nulls add nothing; a numeric text counts as its number.
+    EXPECT_EQ(m.texts("Function1"), QStringList({"1284.75"}));
+    EXPECT_EQ(m.texts("Function2"), QStringList({""}));
+    EXPECT_EQ(m.texts("Function3"), QStringList({"0.00"}));
+}
+
+TEST(ReportLayout, LabelsAreAddressedBySectionAndNameAndBadNamesAreRefused)
+{
+    PagedReport r(10);
+    r.label("Section2", "Label12").setCaption("Mar-12");
+    r.label("section4", "label1").setCaption("PAY BILL ");
+    const PageModel m = r.layout();
+    EXPECT_EQ(m.texts("Label12"), QStringList({"Mar-12"}));
+    EXPECT_EQ(m.texts("Label1"), QStringList({"PAY BILL "}));
+
+    try {
+        r.label("Section2", "Label99");
+        FAIL() << "no such control";
+    } catch (const vb::Error& e) {
+        EXPECT_EQ(e.number, vb::InvalidProcedureCall);
+    }
+    EXPECT_THROW(r.label("Section9", "Label12"), vb::Error);
+    // A label of another section is not found under this one.
+    EXPECT_THROW(r.label("Section3", "Label12"), vb::Error);
+
+    // A field bound to a column the data does not have is refused, not left blank.
+    r.section(SectionKind::Detail).addField("Text9", 0, 0, 100, 100, "gros");
+    EXPECT_THROW(r.layout(), vb::Error);
+}
+
+TEST(ReportLayout, HiddenControlsAndSectionsAreNotLaidOut)
+{
+    PagedReport r(3);
+    r.label("Section4", "Label1").setVisible(false);
+    r.section(SectionKind::PageHeader).setVisible(false);
+    const PageModel m = r.layout();
+    EXPECT_EQ(m.find(0, "Label1"), nullptr);
+    EXPECT_EQ(m.find(0, "Label12"), nullptr);
+    // Without the page header the first row sits under the 780 report header.
+    EXPECT_EQ(m.find(0, "Text1", 0)->y, 720 + 780 + 50);
+}

@@ -1,0 +1,151 @@
+#include "platform/reports/preview.h"
+#include "platform/reports/printer.h"
+#include "platform/reports/registry.h"
+#include "platform/vb/error.h"
+#include "support/temp_data_folder.h"
+#include "platform/data/database.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace reports;
+
+namespace {
+
+// Stands in for a form's label that a report reads when it is first used.
+QString gFormCaption;
+int gInitialised = 0;
+bool gFailInitialise = false;
+
+class SlipReport : public Report {
+public:
+    SlipReport()
+    {
+        setOrientation(Orientation::Landscape);
+        setWindowState(WindowState::Maximized);
+        section(SectionKind::PageHeader).setHeight(500).addLabel("Label24", 0, 0, 5000, 300, "");
+        section(SectionKind::Detail).setHeight(400).addField("Text1", 0, 0, 3000, 300, "name");
+        section(SectionKind::PageFooter).setHeight(300).addLabel("Label2", 0, 0, 3000, 300, "PAGE %p OF %P");
+    }
+    void initialize() override
+    {
+        ++gInitialised;
+        if (gFailInitialise)
+            throw vb::Error(94, "Invalid use of Null");
+        label("Section2", "Label24").setCaption(gFormCaption);
+        setDataSource(DataSource({"name"}, {{"A. Roy"}, {"B. Sen"}}));
+    }
+};
+
+struct ReportsFixture : ::testing::Test {
+    RecordingPrinter printed;
+    void SetUp() override
+    {
+        gInitialised = 0;
+        gFailInitialise = false;
+        gFormCaption = "OFFICE ONE";
+        setPrinter(std::make_unique<RecordingPrinter>(printed));
+    }
+    void TearDown() override
+    {
+        Reports::unloadAll();
+        setPrinter(nullptr);
+    }
+};
+
+} // namespace
+
+TEST_F(ReportsFixture, PdfExportWritesAPdfAndRefusesAPathItCannotWrite)
+{
+    QTemporaryDir dir;
+    SlipReport r;
+    r.initialize();
+    const QString path = dir.filePath("slip.pdf");
+    r.exportPdf(path);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_GT(bytes.size(), 500);
+
+    const QString bad = dir.filePath("no such folder/slip.pdf");
+    try {
+        r.exportPdf(bad);
+        FAIL() << "wrote into a missing folder";
+    } catch (const vb::Error& e) {
+        EXPECT_EQ(e.number, 75);
+    }
+    EXPECT_FALSE(QFile::exists(bad));
+}
+
+TEST_F(ReportsFixture, InstanceReadsItsFormOnceUntilUnloaded)
+{
+    SlipReport& r = Reports::get<SlipReport>();
+    EXPECT_EQ(gInitialised, 1);
+    gFormCaption = "OFFICE TWO";
+    EXPECT_EQ(&Reports::get<SlipReport>(), &r);
+    EXPECT_EQ(gInitialised, 1);
+    r.printReport();
+    ASSERT_EQ(printed.jobs(), 1);
+    EXPECT_TRUE(printed.job(0).landscape);
+    EXPECT_EQ(printed.job(0).pageWidth, 16838);
+    EXPECT_EQ(printed.job(0).texts("Label24"), QStringList({"OFFICE ONE"}));
+    EXPECT_EQ(printed.job(0).texts("Label2"), QStringList({"PAGE 1 OF 1"}));
+
+    Reports::unload<SlipReport>();
+    EXPECT_FALSE(Reports::isLoaded<SlipReport>());
+    Reports::get<SlipReport>().printReport();
+    EXPECT_EQ(gInitialised, 2);
+    EXPECT_EQ(printed.job(1).texts("Label24"), QStringList({"OFFICE TWO"}));
+
+    // An initialisation that fails leaves no half-read instance behind.
+    Reports::unload<SlipReport>();
+    gFailInitialise = true;
+    EXPECT_THROW(Reports::get<SlipReport>(), vb::Error);
+    EXPECT_FALSE(Reports::isLoaded<SlipReport>());
+}
+
+TEST_F(ReportsFixture, PreviewIsReplacedWhenShownAgainAndClosingItUnloadsTheReport)
+{
+    SlipReport& r = Reports::get<SlipReport>();
+    r.show();
+    QPointer<PreviewWindow> first = r.preview();
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_TRUE(first->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(first->model().pageCount(), 1);
+    first->nextPage(); // only one page: stays on it
+    EXPECT_EQ(first->currentPage(), 0);
+
+    r.show();
+    QPointer<PreviewWindow> second = r.preview();
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(first);
+    ASSERT_TRUE(second);
+    EXPECT_TRUE(Reports::isLoaded<SlipReport>()); // replacing is not closing
+    EXPECT_FALSE(second->grab().isNull()); // the page paints on screen too
+
+    second->close();
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(Reports::isLoaded<SlipReport>());
+    EXPECT_FALSE(second);
+}
+
+TEST_F(ReportsFixture, DataComesFromAQueryOnADatabaseFile)
+{
+    testsupport::TempDataFolder folder;
+    data::Database& db = data::Database::open("salary master.mdb");
+    Report r;
+    r.section(SectionKind::Detail).setHeight(240).addField("Text1", 0, 0, 1000, 240, "Amt", "0.00");
+    r.section(SectionKind::ReportFooter).setHeight(240).addSum("Function1", 0, 0, 1000, 240, "amt", "0.00");
+    r.setDataSource(DataSource::fromQuery(
+        db, "select ? as amt union all select ? union all select null", {12.5, 7}));
+    const PageModel m = r.layout();
+    EXPECT_EQ(m.texts("Text1"), QStringList({"12.50", "7.00", ""}));
+    EXPECT_EQ(m.texts("Function1"), QStringList({"19.50"}));
+}
