@@ -1,0 +1,73 @@
+#include "salary/bill_row.h"
+
+#include "platform/data/database.h"
+#include "platform/data/recordset.h"
+#include "platform/vb/convert.h"
+#include "salary/rules.h"
+
+namespace salary {
+
+double BillRow::deduct() const
+{
+    return totalDeduction(gpfSubs, gpfRec, iFund, sFund, pTax, misc);
+}
+
+void addBillRow(data::TableRecordset& t, const BillRow& r)
+{
+    t.addNew();
+    try {
+        t["name"] = r.name;
+        t["designation"] = r.designation;
+        t["scale"] = r.scale;
+        t["acc_no"] = r.accNo;
+        t["pay"] = r.pay;
+        t["less_fa"] = r.lessFa;
+        t["d_pay"] = r.dPay;
+        t["da"] = r.da;
+        t["hra"] = r.hra;
+        t["ma"] = r.ma;
+        t["oa"] = r.oa;
+        t["gross"] = r.gross;
+        t["gpf_subs"] = r.gpfSubs;
+        t["gpf_rec"] = r.gpfRec;
+        t["if"] = r.iFund;
+        t["sf"] = r.sFund;
+        t["p_tax"] = r.pTax;
+        t["misc"] = r.misc;
+        t["net"] = r.net;
+        t["emp_code"] = r.empCode;
+        t["bill_date"] = r.billDate;
+        t["p_month"] = payMonth(r.billDate);
+        t["hb_loan"] = r.hbLoan;
+        t["hb_int"] = r.hbInt;
+        t["i_tax"] = r.iTax;
+        t["others"] = r.others;
+        t["deduct"] = r.deduct();
+        t["category"] = r.category;
+        t["bank_ac"] = r.bankAc;
+        t.update();
+    } catch (...) {
+        t.cancelUpdate();
+        throw;
+    }
+}
+
+std::optional<double> boxAmount(const QString& text)
+{
+    const QString s = text.trimmed();
+    if (s.isEmpty())
+        return 0.0;
+    if (!vb::isNumeric(s))
+        return std::nullopt;
+    return vb::cdbl(s);
+}
+
+int rowsForPayMonth(data::Database& db, const QString& payMonth, const QString& empCode)
+{
+    data::QueryRecordset rs(db,
+        QStringLiteral("select count(*) as nos from salary where p_month = ? and emp_code = ?"),
+        {payMonth, empCode});
+    return int(rs.field(QStringLiteral("nos")).number());
+}
+
+} // namespace salary

@@ -1,0 +1,37 @@
+// One pay-roll row as the regular and irregular salary forms hand it to `salary`.
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+namespace data {
+class Database;
+class TableRecordset;
+}
+
+namespace salary {
+
+struct BillRow {
+    QDate billDate;
+    QString empCode, name, designation, scale, accNo, category, bankAc;
+    double pay = 0, dPay = 0, lessFa = 0, da = 0, hra = 0, ma = 0, oa = 0, gross = 0;
+    double gpfSubs = 0, gpfRec = 0, iFund = 0, sFund = 0, pTax = 0, misc = 0, net = 0;
+    double hbLoan = 0, hbInt = 0, iTax = 0, others = 0;
+
+    // gpf_subs + gpf_rec + if + sf + p_tax + misc, as every stored row holds it.
+    double deduct() const;
+};
+
+// Adds the row to the pay roll with its pay month (1 April booked to March)
+// and saves it; the recordset is left on no pending row either way.
+void addBillRow(data::TableRecordset& salaryTable, const BillRow& row);
+
+// The number an amount box stores: its trimmed text read whole, an empty box 0
+// (a zero whole-rupee amount shows as an empty box). Anything else is no amount.
+std::optional<double> boxAmount(const QString& text);
+
+// Rows of the pay roll already holding this employee for this pay month.
+int rowsForPayMonth(data::Database& db, const QString& payMonth, const QString& empCode);
+
+} // namespace salary

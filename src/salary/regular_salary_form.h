@@ -1,0 +1,70 @@
+// SALARY: one employee's row of the regular monthly bill, worked out from the
+// employee record and saved with the recovery of the loan and advance instalments.
+#pragma once
+
+#include "platform/forms/form.h"
+
+#include <memory>
+
+namespace data {
+class Database;
+class DataControl;
+class TableRecordset;
+} // namespace data
+
+namespace forms {
+class CheckBox;
+class CommandButton;
+class DatePicker;
+class Label;
+class TextBox;
+} // namespace forms
+
+namespace salary {
+
+class SALARY : public forms::Form {
+    Q_OBJECT
+public:
+    SALARY();
+    ~SALARY() override;
+
+    void Form_Load() override;
+
+    void Data1_Reposition();
+    bool Text12_Enter(); // O.A.: gross and professional tax
+    bool Text19_Enter(); // misc. recoveries: total deduction and net
+    void Command1_Click(); // CONFIRM
+    void Command4_Click(); // OK
+    void Check1_Click();   // STOP GPF RECOVERY
+    void Label40_Click();  // CLICK HERE FOR QUICK PAY BILL
+
+private:
+    void buildControls();
+    void connectHandlers();
+    // A change of the employee, the bill date or an amount makes the worked
+    // figures stale: CONFIRM and OK wait for the Enter chain again.
+    void figuresChanged();
+    double gpfInstalment(const QString& code);
+
+    data::DataControl* Data1 = nullptr;
+    forms::DatePicker* DTPicker1 = nullptr;
+    forms::TextBox* Text[25] = {}; // Text1 .. Text24 (index 0 unused)
+    forms::Label* Label25 = nullptr;
+    forms::Label* Label27 = nullptr;
+    forms::Label* Label38 = nullptr;
+    forms::Label* Label39 = nullptr;
+    forms::Label* Label40 = nullptr;
+    forms::Label* Label41 = nullptr;
+    forms::CheckBox* Check1 = nullptr;
+    forms::CommandButton* Command1 = nullptr;
+    forms::CommandButton* Command4 = nullptr;
+
+    data::Database* mDb = nullptr;
+    std::unique_ptr<data::TableRecordset> mSalary;
+    std::unique_ptr<data::TableRecordset> mDa;
+    std::unique_ptr<data::TableRecordset> mFesti;
+    std::unique_ptr<data::TableRecordset> mLoan;
+    bool mFilling = false;
+};
+
+} // namespace salary
