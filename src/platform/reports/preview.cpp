@@ -2,6 +2,7 @@
 
 #include "platform/reports/painter.h"
 #include "platform/reports/printer.h"
+#include "platform/forms/dialogs.h"
 #include "platform/vb/error.h"
 
 #include <QAction>
@@ -9,7 +10,6 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
 #include <QScrollArea>
 #include <QToolBar>
@@ -125,7 +125,7 @@ void PreviewWindow::print()
     try {
         printer().print(mModel);
     } catch (const vb::Error& e) {
-        QMessageBox::warning(this, mModel.title, e.description);
+        forms::Dialogs::msgBox(e.description, forms::vbExclamation, mModel.title);
     }
 }
 
@@ -138,7 +138,7 @@ void PreviewWindow::saveAsPdf()
     try {
         exportPdf(mModel, path);
     } catch (const vb::Error& e) {
-        QMessageBox::warning(this, mModel.title, e.description);
+        forms::Dialogs::msgBox(e.description, forms::vbExclamation, mModel.title);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "platform/vb/error.h"
 #include "support/temp_data_folder.h"
 #include "platform/data/database.h"
+#include "platform/forms/scripted_dialogs.h"
 
 #include <QApplication>
 #include <QFile>
@@ -37,6 +38,14 @@ public:
             throw vb::Error(94, "Invalid use of Null");
         label("Section2", "Label24").setCaption(gFormCaption);
         setDataSource(DataSource({"name"}, {{"A. Roy"}, {"B. Sen"}}));
+    }
+};
+
+class BrokenPrinter : public Printer {
+public:
+    void print(const PageModel&) override
+    {
+        throw vb::Error(482, "Printer error: no printer is installed, so \"Slip\" was not printed.");
     }
 };
 
@@ -148,4 +157,20 @@ TEST_F(ReportsFixture, DataComesFromAQueryOnADatabaseFile)
     const PageModel m = r.layout();
     EXPECT_EQ(m.texts("Text1"), QStringList({"12.50", "7.00", ""}));
     EXPECT_EQ(m.texts("Function1"), QStringList({"19.50"}));
+}
+
+TEST_F(ReportsFixture, PrintingFromThePreviewUsesThePrinterAndSaysWhenItCannot)
+{
+    SlipReport& r = Reports::get<SlipReport>();
+    r.show();
+    r.preview()->print();
+    ASSERT_EQ(printed.jobs(), 1);
+    EXPECT_EQ(printed.job(0).texts("Text1"), QStringList({"A. Roy", "B. Sen"}));
+
+    forms::ScriptedDialogs boxes;
+    setPrinter(std::make_unique<BrokenPrinter>());
+    r.preview()->print();
+    ASSERT_EQ(boxes.boxes().size(), 1);
+    EXPECT_EQ(boxes.lastPrompt(), "Printer error: no printer is installed, so \"Slip\" was not printed.");
+    EXPECT_THROW(r.printReport(), vb::Error); // a failed print is never silent
 }
