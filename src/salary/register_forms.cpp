@@ -3,6 +3,7 @@
 #include "platform/forms/registry.h"
 #include "salary/single_click_form.h"
 #include "salary/regular_salary_form.h"
+#include "salary/pay_upgrade_form.h"
 
 namespace salary {
 
@@ -10,6 +11,7 @@ void registerForms()
 {
     forms::Forms::registerForm<Form9>(QStringLiteral("Form9"));
     forms::Forms::registerForm<SALARY>(QStringLiteral("SALARY"));
+    forms::Forms::registerForm<form5>(QStringLiteral("form5"));
 }
 
 } // namespace salary
