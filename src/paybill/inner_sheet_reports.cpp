@@ -1,0 +1,460 @@
+#include "paybill/inner_sheet_reports.h"
+
+#include "common/schema.h"
+#include "paybill/bill_form.h"
+#include "paybill/working_tables.h"
+#include "platform/data/database.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/registry.h"
+#include "platform/vb/convert.h"
+
+namespace paybill {
+
+namespace {
+
+using reports::Align;
+using reports::Section;
+using reports::SectionKind;
+
+// The two halves are printed on legal paper, landscape, and are laid side by
+// side by the clerk: both keep the same header and row heights so that the
+// lines of one employee meet.
+constexpr int kLine = 240;
+constexpr int kPad = 40;
+constexpr int kHeaderHeight = 2160;
+constexpr int kGridTop = 720;
+constexpr int kCaptionHeight = 1020;
+constexpr int kNumberTop = kGridTop + kCaptionHeight;
+constexpr int kRowHeight = 3 * kLine + 60;
+constexpr int kFooterHeight = 3 * kLine + 120;
+
+// Left sheet columns 1 to 6.
+constexpr int kLeftX[] = {0, 800, 7200, 9400, 11200, 13400, 15800};
+// Right sheet columns 7 to 13, then remarks and acquittance.
+constexpr int kRightX[] = {0, 2000, 4600, 6400, 8300, 10200, 11800, 13400, 14600, 16100};
+
+void setPaper(reports::Report& r)
+{
+    r.setPageSize(reports::PageSize::Legal);
+    r.setOrientation(reports::Orientation::Landscape);
+}
+
+int lineY(int line)
+{
+    return 30 + line * kLine;
+}
+
+// Ruled column edges from top to bottom of a section.
+void addRules(Section& s, const int* xs, int n, int top, int bottom, int& lineNo)
+{
+    for (int i = 0; i < n; ++i)
+        s.addLine(QStringLiteral("Line%1").arg(++lineNo), xs[i], top, xs[i], bottom);
+}
+
+void addGridHeader(Section& s, const int* xs, int n, int firstNumber, int firstLabel, int& lineNo)
+{
+    const int right = xs[n - 1];
+    s.addLine(QStringLiteral("Line%1").arg(++lineNo), 0, kGridTop, right, kGridTop);
+    s.addLine(QStringLiteral("Line%1").arg(++lineNo), 0, kNumberTop, right, kNumberTop);
+    s.addLine(QStringLiteral("Line%1").arg(++lineNo), 0, kHeaderHeight - 60, right, kHeaderHeight - 60);
+    addRules(s, xs, n, kGridTop, kHeaderHeight - 60, lineNo);
+    for (int i = 0; i < n - 1; ++i) {
+        if (firstNumber + i > (firstNumber == 1 ? 6 : 13))
+            break;
+        s.addLabel(QStringLiteral("Label%1").arg(firstLabel + i), xs[i], kNumberTop + 60, xs[i + 1] - xs[i],
+                   kLine, QString::number(firstNumber + i))
+            .setAlign(Align::Center);
+    }
+}
+
+reports::Control& amountField(Section& s, const QString& name, int x0, int x1, int line, const QString& column)
+{
+    return s.addField(name, x0 + kPad, lineY(line), x1 - x0 - 2 * kPad, kLine, column, QStringLiteral("0.00"))
+        .setAlign(Align::Right)
+        .setWordWrap(false);
+}
+
+reports::Control& amountSum(Section& s, const QString& name, int x0, int x1, int line, const QString& column)
+{
+    return s.addSum(name, x0 + kPad, lineY(line), x1 - x0 - 2 * kPad, kLine, column, QStringLiteral("0.00"))
+        .setAlign(Align::Right)
+        .setBold()
+        .setWordWrap(false);
+}
+
+reports::Control& footerValue(Section& s, const QString& name, int x0, int x1, int line)
+{
+    return s.addLabel(name, x0 + kPad, lineY(line), x1 - x0 - 2 * kPad, kLine, QString())
+        .setAlign(Align::Right)
+        .setBold()
+        .setWordWrap(false);
+}
+
+Form6& billForm()
+{
+    return forms::Forms::get<Form6>();
+}
+
+// The rows an inner sheet prints: the whole bill when the print mode is 0,
+// else the Sl. Nos. of the range or page.
+reports::DataSource sheetRows(Form6& form)
+{
+    data::Database& db = data::Database::open(QString::fromLatin1(common::kSalaryDb));
+    if (vb::val(form.Label27->caption()) == 0)
+        return reports::DataSource::fromQuery(db, QStringLiteral("SELECT * FROM sal ORDER BY sl_no"));
+    return reports::DataSource::fromQuery(
+        db, QStringLiteral("SELECT * FROM sal WHERE sl_no BETWEEN ? AND ? ORDER BY sl_no"),
+        {vb::val(form.Label48->caption()), vb::val(form.Label49->caption())});
+}
+
+// The page footers of the grand totals count no rows; they only need the
+// bill's rows to make their one page.
+reports::DataSource wholeBill()
+{
+    data::Database& db = data::Database::open(QString::fromLatin1(common::kSalaryDb));
+    return reports::DataSource::fromQuery(db, QStringLiteral("SELECT * FROM sal ORDER BY sl_no"));
+}
+
+QString formatted(const forms::Label* l, const char* fmt)
+{
+    return vb::format(vb::val(l->caption()), QString::fromLatin1(fmt));
+}
+
+} // namespace
+
+// ---- DataReport1: left inner sheet ------------------------------------------
+
+DataReport1::DataReport1()
+{
+    setTitle(QStringLiteral("PAY BILL - INNER SHEET (LEFT)"));
+    setPaper(*this);
+    setRowsPerPage(kRowsPerPage);
+    const int* x = kLeftX;
+
+    Section& ph = section(SectionKind::PageHeader);
+    ph.setHeight(kHeaderHeight);
+    ph.addLabel(QStringLiteral("Label1"), 0, 0, 3000, 320, QStringLiteral("PAY BILL ")).setFont(12, true);
+    ph.addLabel(QStringLiteral("Label2"), 0, 360, 1500, kLine, QStringLiteral("DEPARTMENT:")).setBold();
+    ph.addLabel(QStringLiteral("Label3"), 6000, 360, 1800, kLine, QStringLiteral("HEAD OF ACCOUNT:")).setBold();
+    ph.addLabel(QStringLiteral("Label20"), 7800, 360, 3000, kLine, QString()).setWordWrap(false);
+    ph.addLabel(QStringLiteral("Label4"), 11400, 360, 2000, kLine, QStringLiteral("PAY MONTH & YEAR:")).setBold();
+    ph.addLabel(QStringLiteral("Label27"), 13400, 360, 2400, kLine, QString()).setWordWrap(false);
+
+    int lineNo = 0;
+    addGridHeader(ph, x, 7, 1, 5, lineNo);
+    const int capTop = kGridTop + 60;
+    const int capH = kCaptionHeight - 120;
+    ph.addLabel(QStringLiteral("Label11"), x[0], capTop, x[1] - x[0], capH, QStringLiteral("SL. NO"))
+        .setAlign(Align::Center);
+    ph.addLabel(QStringLiteral("Label12"), x[1] + kPad, capTop, x[2] - x[1] - 2 * kPad, capH,
+                QStringLiteral("Provident A/c No. Emp. Group              Name of incumbernt / Designation    "
+                               "Scale of Pay"));
+    ph.addLabel(QStringLiteral("Label13"), x[2], capTop, x[5] - x[2], kLine, QStringLiteral("DUES (in Rupees)"))
+        .setAlign(Align::Center)
+        .setBold();
+    ph.addLine(QStringLiteral("Line%1").arg(++lineNo), x[2], capTop + kLine, x[5], capTop + kLine);
+    ph.addLabel(QStringLiteral("Label14"), x[2], capTop + kLine + 60, x[3] - x[2], capH - kLine - 60,
+                QStringLiteral("B.PAY/ G.PAY/ Less FA"))
+        .setAlign(Align::Center);
+    ph.addLabel(QStringLiteral("Label15"), x[3], capTop + kLine + 60, x[4] - x[3], capH - kLine - 60,
+                QStringLiteral("DA/CA"))
+        .setAlign(Align::Center);
+    ph.addLabel(QStringLiteral("Label16"), x[4], capTop + kLine + 60, x[5] - x[4], capH - kLine - 60,
+                QStringLiteral("HRA / MA /  OA"))
+        .setAlign(Align::Center);
+    ph.addLabel(QStringLiteral("Label17"), x[5], capTop, x[6] - x[5], capH,
+                QStringLiteral("TOTAL DUE              (in Rupees)"))
+        .setAlign(Align::Center);
+
+    Section& d = section(SectionKind::Detail);
+    d.setHeight(kRowHeight);
+    int dl = 0;
+    addRules(d, x, 7, 0, kRowHeight, dl);
+    d.addLine(QStringLiteral("Line%1").arg(++dl), 0, kRowHeight, x[6], kRowHeight);
+    d.addField(QStringLiteral("Text1"), x[0] + kPad, lineY(0), x[1] - x[0] - 2 * kPad, kLine,
+               QStringLiteral("sl_no"))
+        .setAlign(Align::Center);
+    d.addField(QStringLiteral("Text2"), x[1] + kPad, lineY(0), x[2] - x[1] - 2 * kPad, kLine,
+               QStringLiteral("acc_no"))
+        .setWordWrap(false);
+    d.addField(QStringLiteral("Text3"), x[1] + kPad, lineY(1), x[2] - x[1] - 2 * kPad, kLine,
+               QStringLiteral("name"))
+        .setBold()
+        .setWordWrap(false);
+    d.addField(QStringLiteral("Text4"), x[1] + kPad, lineY(2), x[2] - x[1] - 2 * kPad, kLine,
+               QStringLiteral("designation"))
+        .setWordWrap(false);
+    amountField(d, QStringLiteral("Text5"), x[2], x[3], 0, QStringLiteral("pay"));
+    amountField(d, QStringLiteral("Text6"), x[2], x[3], 1, QStringLiteral("d_pay"));
+    amountField(d, QStringLiteral("Text7"), x[2], x[3], 2, QStringLiteral("less_fa"));
+    amountField(d, QStringLiteral("Text8"), x[3], x[4], 0, QStringLiteral("da"));
+    amountField(d, QStringLiteral("Text9"), x[4], x[5], 0, QStringLiteral("hra"));
+    amountField(d, QStringLiteral("Text10"), x[4], x[5], 1, QStringLiteral("ma"));
+    amountField(d, QStringLiteral("Text11"), x[4], x[5], 2, QStringLiteral("oa"));
+    amountField(d, QStringLiteral("Text12"), x[5], x[6], 0, QStringLiteral("gross"));
+
+    section(SectionKind::PageFooter).setHeight(0);
+
+    Section& rf = section(SectionKind::ReportFooter);
+    rf.setHeight(kFooterHeight);
+    int fl = 0;
+    addRules(rf, x + 2, 5, 0, kFooterHeight - 60, fl);
+    rf.addLine(QStringLiteral("Line%1").arg(++fl), x[2], kFooterHeight - 60, x[6], kFooterHeight - 60);
+    rf.addLabel(QStringLiteral("Label24"), x[1], lineY(0), x[2] - x[1] - 2 * kPad, kLine, QString())
+        .setAlign(Align::Right)
+        .setBold();
+    amountSum(rf, QStringLiteral("Function1"), x[2], x[3], 0, QStringLiteral("pay"));
+    amountSum(rf, QStringLiteral("Function2"), x[2], x[3], 1, QStringLiteral("d_pay"));
+    amountSum(rf, QStringLiteral("Function3"), x[3], x[4], 0, QStringLiteral("da"));
+    amountSum(rf, QStringLiteral("Function4"), x[4], x[5], 0, QStringLiteral("hra"));
+    amountSum(rf, QStringLiteral("Function5"), x[4], x[5], 1, QStringLiteral("ma"));
+    amountSum(rf, QStringLiteral("Function6"), x[4], x[5], 2, QStringLiteral("oa"));
+    amountSum(rf, QStringLiteral("Function7"), x[5], x[6], 0, QStringLiteral("gross"));
+}
+
+void DataReport1::initialize()
+{
+    Form6& form = billForm();
+    setDataSource(sheetRows(form));
+    label(QStringLiteral("Section2"), QStringLiteral("Label27")).setCaption(form.Label6->caption());
+    label(QStringLiteral("Section2"), QStringLiteral("Label20")).setCaption(form.Label7->caption());
+    label(QStringLiteral("Section5"), QStringLiteral("Label24")).setCaption(form.Label52->caption());
+}
+
+// ---- DataReport15: right inner sheet ----------------------------------------
+
+DataReport15::DataReport15()
+{
+    setTitle(QStringLiteral("PAY BILL - INNER SHEET (RIGHT)"));
+    setPaper(*this);
+    setRowsPerPage(kRowsPerPage);
+    const int* x = kRightX;
+
+    Section& ph = section(SectionKind::PageHeader);
+    ph.setHeight(kHeaderHeight);
+    ph.addLabel(QStringLiteral("Label1"), 0, 0, 3000, 320, QStringLiteral("INNER SHEET")).setFont(12, true);
+    ph.addLabel(QStringLiteral("Label2"), 0, 360, 1500, kLine, QStringLiteral("Establishment")).setBold();
+    ph.addLabel(QStringLiteral("Label3"), 2600, 360, 2000, kLine, QStringLiteral("D.D.O. Designation")).setBold();
+    ph.addLabel(QStringLiteral("Label4"), 6400, 360, 1300, kLine, QStringLiteral("D.D.O. Code:")).setBold();
+    // The code of the office chosen on the bill form, not one fixed in the layout.
+    ph.addLabel(QStringLiteral("Label5"), 7700, 360, 2000, kLine, QString()).setWordWrap(false);
+    ph.addLabel(QStringLiteral("Label6"), 10200, 360, 1600, kLine, QStringLiteral("Bill No. & Date")).setBold();
+    ph.addLabel(QStringLiteral("Label30"), 11800, 360, 1500, kLine, QString()).setWordWrap(false);
+    ph.addLabel(QStringLiteral("Label31"), 13400, 360, 1600, kLine, QString()).setWordWrap(false);
+
+    int lineNo = 0;
+    addGridHeader(ph, x, 10, 7, 12, lineNo);
+    const int capTop = kGridTop + 60;
+    const int capH = kCaptionHeight - 120;
+    ph.addLabel(QStringLiteral("Label7"), x[0], capTop, x[5] - x[0], capH,
+                QStringLiteral("DEDUCTION & RECOVERIES (in Rupees)"))
+        .setAlign(Align::Center)
+        .setBold();
+    ph.addLabel(QStringLiteral("Label8"), x[5], capTop, x[6] - x[5], capH,
+                QStringLiteral("TOTAL DEDN.    (in Rupees)"))
+        .setAlign(Align::Center);
+    ph.addLabel(QStringLiteral("Label9"), x[6], capTop, x[7] - x[6], capH,
+                QStringLiteral("NET AMOUNT       (in Rupees)"))
+        .setAlign(Align::Center);
+    ph.addLabel(QStringLiteral("Label10"), x[7], capTop, x[8] - x[7], capH, QStringLiteral("REMARKS"))
+        .setAlign(Align::Center);
+    ph.addLabel(QStringLiteral("Label11"), x[8], capTop, x[9] - x[8], capH, QStringLiteral("   ACQUI - TANCE"))
+        .setAlign(Align::Center);
+
+    Section& d = section(SectionKind::Detail);
+    d.setHeight(kRowHeight);
+    int dl = 0;
+    addRules(d, x, 10, 0, kRowHeight, dl);
+    d.addLine(QStringLiteral("Line%1").arg(++dl), 0, kRowHeight, x[9], kRowHeight);
+    struct Pair {
+        const char* caption;
+        const char* column; // null: a printed heading with nothing under it
+        int col;
+        int line;
+    };
+    const Pair pairs[] = {
+        {"G.P.F. : ", "gpf_subs", 0, 0}, {"G.P.F. Re  ", "gpf_rec", 0, 1},
+        {"SF '83 / '87:", "sf", 1, 0},   {"I.F '83 / '87:", "if", 1, 1},
+        {"  P Tax:", "p_tax", 2, 0},     {"I.Tax:", "i_tax", 2, 1},
+        {"H.B.A:", "hb_loan", 3, 0},     {"Int.HBA:", "hb_int", 3, 1},
+        {"Intt. MCA:", nullptr, 4, 0},   {"MCA Reco:", nullptr, 4, 1},
+        {"Comp Rec:", "others", 4, 2},
+    };
+    int text = 0;
+    int cap = 0;
+    for (const Pair& p : pairs) {
+        const int x0 = x[p.col];
+        const int x1 = x[p.col + 1];
+        const int capW = p.col == 1 ? 1100 : 900;
+        d.addLabel(QStringLiteral("Label%1").arg(++cap), x0 + kPad, lineY(p.line), capW, kLine,
+                   QString::fromLatin1(p.caption))
+            .setWordWrap(false)
+            .setFontSize(7);
+        if (p.column)
+            amountField(d, QStringLiteral("Text%1").arg(++text), x0 + capW, x1, p.line,
+                        QString::fromLatin1(p.column));
+    }
+    amountField(d, QStringLiteral("Text%1").arg(++text), x[5], x[6], 0, QStringLiteral("deduct"));
+    amountField(d, QStringLiteral("Text%1").arg(++text), x[6], x[7], 0, QStringLiteral("net"));
+
+    section(SectionKind::PageFooter).setHeight(0);
+
+    Section& rf = section(SectionKind::ReportFooter);
+    rf.setHeight(kFooterHeight);
+    int fl = 0;
+    addRules(rf, x, 8, 0, kFooterHeight - 60, fl);
+    rf.addLine(QStringLiteral("Line%1").arg(++fl), 0, kFooterHeight - 60, x[7], kFooterHeight - 60);
+    amountSum(rf, QStringLiteral("Function1"), x[0], x[1], 0, QStringLiteral("gpf_subs"));
+    amountSum(rf, QStringLiteral("Function2"), x[0], x[1], 1, QStringLiteral("gpf_rec"));
+    // sf83 + sf87 = sf and if83 + if87 = if, beside the two sums.
+    const int s0 = x[1] + kPad;
+    auto part = [&](const QString& name, int dx, int w, int line, const QString& caption) {
+        rf.addLabel(name, s0 + dx, lineY(line), w, kLine, caption)
+            .setAlign(Align::Center)
+            .setWordWrap(false)
+            .setFontSize(7);
+    };
+    part(QStringLiteral("Label32"), 0, 560, 0, QString());
+    part(QStringLiteral("Label36"), 560, 160, 0, QStringLiteral("+"));
+    part(QStringLiteral("Label33"), 720, 560, 0, QString());
+    part(QStringLiteral("Label38"), 1280, 160, 0, QStringLiteral("="));
+    part(QStringLiteral("Label34"), 0, 560, 1, QString());
+    part(QStringLiteral("Label37"), 560, 160, 1, QStringLiteral("+"));
+    part(QStringLiteral("Label35"), 720, 560, 1, QString());
+    part(QStringLiteral("Label39"), 1280, 160, 1, QStringLiteral("="));
+    amountSum(rf, QStringLiteral("Function3"), x[1] + 1440, x[2], 0, QStringLiteral("sf"));
+    amountSum(rf, QStringLiteral("Function4"), x[1] + 1440, x[2], 1, QStringLiteral("if"));
+    amountSum(rf, QStringLiteral("Function5"), x[2], x[3], 0, QStringLiteral("p_tax"));
+    amountSum(rf, QStringLiteral("Function6"), x[2], x[3], 1, QStringLiteral("i_tax"));
+    amountSum(rf, QStringLiteral("Function7"), x[3], x[4], 0, QStringLiteral("hb_loan"));
+    amountSum(rf, QStringLiteral("Function8"), x[3], x[4], 1, QStringLiteral("hb_int"));
+    amountSum(rf, QStringLiteral("Function9"), x[4], x[5], 2, QStringLiteral("others"));
+    amountSum(rf, QStringLiteral("Function10"), x[5], x[6], 0, QStringLiteral("deduct"));
+    amountSum(rf, QStringLiteral("Function11"), x[6], x[7], 0, QStringLiteral("net"));
+}
+
+void DataReport15::initialize()
+{
+    Form6& form = billForm();
+    setDataSource(sheetRows(form));
+    label(QStringLiteral("Section2"), QStringLiteral("Label5")).setCaption(form.Label12->caption());
+    label(QStringLiteral("Section2"), QStringLiteral("Label30")).setCaption(form.Label16->caption());
+    label(QStringLiteral("Section2"), QStringLiteral("Label31")).setCaption(form.Combo1->text());
+    label(QStringLiteral("Section5"), QStringLiteral("Label32")).setCaption(form.Label22->caption());
+    label(QStringLiteral("Section5"), QStringLiteral("Label33")).setCaption(form.Label25->caption());
+    label(QStringLiteral("Section5"), QStringLiteral("Label34")).setCaption(form.Label23->caption());
+    label(QStringLiteral("Section5"), QStringLiteral("Label35")).setCaption(form.Label24->caption());
+}
+
+// ---- DataReport8: left grand total ------------------------------------------
+
+DataReport8::DataReport8()
+{
+    setTitle(QStringLiteral("PAY BILL - GRAND TOTAL (LEFT)"));
+    setPaper(*this);
+    const int* x = kLeftX;
+    section(SectionKind::ReportHeader).setHeight(0);
+    section(SectionKind::PageHeader).setHeight(0);
+    section(SectionKind::Detail).setHeight(0);
+    section(SectionKind::ReportFooter).setHeight(0);
+
+    Section& pf = section(SectionKind::PageFooter);
+    pf.setHeight(kFooterHeight + 120);
+    pf.addLine(QStringLiteral("Line1"), x[2], 0, x[6], 0);
+    pf.addLabel(QStringLiteral("Label8"), x[1], lineY(0) + 60, x[2] - x[1] - 2 * kPad, kLine,
+                QStringLiteral("GRAND TOTAL:-"))
+        .setAlign(Align::Right)
+        .setBold();
+    const struct {
+        int col, line;
+    } places[] = {{2, 0}, {2, 1}, {3, 0}, {4, 0}, {4, 1}, {4, 2}, {5, 0}};
+    for (int i = 0; i < 7; ++i) {
+        auto& l = footerValue(pf, QStringLiteral("Label%1").arg(i + 1), x[places[i].col], x[places[i].col + 1],
+                              places[i].line);
+        l.setGeometry(l.x(), l.y() + 60, l.width(), l.height());
+    }
+    pf.addLine(QStringLiteral("Line2"), x[2], kFooterHeight + 60, x[6], kFooterHeight + 60);
+}
+
+void DataReport8::initialize()
+{
+    Form6& form = billForm();
+    setDataSource(wholeBill());
+    const forms::Label* sums[] = {form.Label31, form.Label32, form.Label33, form.Label34,
+                                  form.Label35, form.Label36, form.Label37};
+    for (int i = 0; i < 7; ++i) {
+        // A zero oa sum still shows its 0.00; the others leave the rupees blank.
+        const char* fmt = i == 5 ? "##0.00" : "###.00";
+        label(QStringLiteral("Section3"), QStringLiteral("Label%1").arg(i + 1)).setCaption(formatted(sums[i], fmt));
+    }
+}
+
+// ---- DataReport16: right grand total ----------------------------------------
+
+DataReport16::DataReport16()
+{
+    setTitle(QStringLiteral("PAY BILL - GRAND TOTAL (RIGHT)"));
+    setPaper(*this);
+    const int* x = kRightX;
+    section(SectionKind::ReportHeader).setHeight(0);
+    section(SectionKind::PageHeader).setHeight(0);
+    section(SectionKind::Detail).setHeight(0);
+    section(SectionKind::ReportFooter).setHeight(0);
+
+    Section& pf = section(SectionKind::PageFooter);
+    pf.setHeight(kFooterHeight);
+    pf.addLine(QStringLiteral("Line1"), 0, 0, x[7], 0);
+    footerValue(pf, QStringLiteral("Label1"), x[0], x[1], 0);
+    footerValue(pf, QStringLiteral("Label2"), x[0], x[1], 1);
+    const int s0 = x[1] + kPad;
+    auto part = [&](const QString& name, int dx, int w, int line, const QString& caption) {
+        pf.addLabel(name, s0 + dx, lineY(line), w, kLine, caption)
+            .setAlign(Align::Center)
+            .setWordWrap(false)
+            .setFontSize(7);
+    };
+    part(QStringLiteral("Label3"), 0, 560, 0, QString());
+    part(QStringLiteral("Label4"), 560, 160, 0, QStringLiteral("+"));
+    part(QStringLiteral("Label5"), 720, 560, 0, QString());
+    part(QStringLiteral("Label6"), 1280, 160, 0, QStringLiteral("="));
+    footerValue(pf, QStringLiteral("Label7"), x[1] + 1440, x[2], 0);
+    part(QStringLiteral("Label8"), 0, 560, 1, QString());
+    part(QStringLiteral("Label9"), 560, 160, 1, QStringLiteral("+"));
+    part(QStringLiteral("Label10"), 720, 560, 1, QString());
+    part(QStringLiteral("Label11"), 1280, 160, 1, QStringLiteral("="));
+    footerValue(pf, QStringLiteral("Label12"), x[1] + 1440, x[2], 1);
+    footerValue(pf, QStringLiteral("Label13"), x[2], x[3], 0);
+    footerValue(pf, QStringLiteral("Label14"), x[2], x[3], 1);
+    footerValue(pf, QStringLiteral("Label15"), x[3], x[4], 0);
+    footerValue(pf, QStringLiteral("Label16"), x[3], x[4], 1);
+    footerValue(pf, QStringLiteral("Label17"), x[5], x[6], 0);
+    footerValue(pf, QStringLiteral("Label18"), x[6], x[7], 0);
+    footerValue(pf, QStringLiteral("Label19"), x[4], x[5], 2);
+    pf.addLine(QStringLiteral("Line2"), 0, kFooterHeight - 60, x[7], kFooterHeight - 60);
+}
+
+void DataReport16::initialize()
+{
+    Form6& form = billForm();
+    setDataSource(wholeBill());
+    auto set = [this](int n, const QString& caption) {
+        label(QStringLiteral("Section3"), QStringLiteral("Label%1").arg(n)).setCaption(caption);
+    };
+    set(1, formatted(form.Label38, "##0.00"));
+    set(2, formatted(form.Label39, "##0.00"));
+    set(3, form.Label22->caption());
+    set(5, form.Label25->caption());
+    set(7, formatted(form.Label41, "##0.00"));
+    set(8, form.Label23->caption());
+    set(10, form.Label24->caption());
+    set(12, formatted(form.Label40, "##0.00"));
+    set(13, formatted(form.Label42, "##0.00"));
+    set(14, formatted(form.Label43, "##0.00"));
+    set(15, formatted(form.Label44, "##0.00"));
+    set(16, formatted(form.Label45, "##0.00"));
+    set(17, formatted(form.Label46, "##0.00"));
+    set(18, formatted(form.Label47, "##0.00"));
+    set(19, formatted(form.Label56, "##0.00"));
+}
+
+} // namespace paybill
