@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QString>
+#include <ostream>
 
 class QWidget;
 
@@ -75,3 +76,9 @@ public:
 };
 
 } // namespace testsupport
+
+// Readable QString values in test failure output.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace forms {
@@ -17,10 +18,26 @@ QString titleOr(const QString& title)
     return app.isEmpty() ? QStringLiteral("dosset") : app;
 }
 
+// Gives the keyboard back to the window that had it once a box closes; window
+// managers usually do, but not every platform does.
+class GiveBackActivation {
+public:
+    GiveBackActivation() : mWindow(QApplication::activeWindow()) {}
+    ~GiveBackActivation()
+    {
+        if (mWindow && mWindow->isVisible() && !mWindow->isActiveWindow())
+            mWindow->activateWindow();
+    }
+
+private:
+    QPointer<QWidget> mWindow;
+};
+
 class WidgetBoxes : public Dialogs::Backend {
 public:
     int msgBox(const QString& prompt, int style, const QString& title) override
     {
+        GiveBackActivation giveBack;
         QMessageBox box(QApplication::activeWindow());
         box.setWindowTitle(titleOr(title));
         box.setTextFormat(Qt::PlainText);
@@ -65,6 +82,7 @@ public:
 
     std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& defaultText) override
     {
+        GiveBackActivation giveBack;
         QInputDialog dialog(QApplication::activeWindow());
         dialog.setWindowTitle(titleOr(title));
         dialog.setLabelText(prompt);

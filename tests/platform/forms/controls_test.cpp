@@ -1,0 +1,173 @@
+// Events of the controls as the handlers rely on them.
+#include "platform/forms/controls.h"
+#include "platform/forms/dialogs.h"
+#include "platform/forms/form.h"
+#include "platform/forms/registry.h"
+#include "support/ui_driver.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+using namespace forms;
+using testsupport::pressEnter;
+
+namespace {
+
+class BoxForm : public Form {
+    Q_OBJECT
+public:
+    BoxForm()
+    {
+        auto* layout = new QVBoxLayout(this);
+        for (auto* box : {Text1 = new TextBox("Text1", this), Text2 = new TextBox("Text2", this),
+                          Text3 = new TextBox("Text3", this)}) {
+            layout->addWidget(box);
+            connect(box, &TextBox::Change, this, [this, box] { log << box->objectName() + " Change"; });
+            connect(box, &TextBox::KeyUp, this,
+                    [this, box](int k) { log << box->objectName() + " KeyUp " + QString::number(k); });
+            connect(box, &TextBox::GotFocus, this, [this, box] { log << box->objectName() + " GotFocus"; });
+            connect(box, &TextBox::LostFocus, this, [this, box] { log << box->objectName() + " LostFocus"; });
+        }
+        layout->addWidget(Combo1 = new ComboBox("Combo1", this));
+        connect(Combo1, &ComboBox::Click, this, [this] { log << "Combo1 Click"; });
+        layout->addWidget(Option1 = new OptionButton("Option1", "ONE", this));
+        layout->addWidget(Option2 = new OptionButton("Option2", "TWO", this));
+    }
+    TextBox* Text1;
+    TextBox* Text2;
+    TextBox* Text3;
+    ComboBox* Combo1;
+    OptionButton* Option1;
+    OptionButton* Option2;
+    QStringList log;
+};
+
+class ControlsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form = &Forms::get<BoxForm>();
+        testsupport::showForm(*form);
+        form->Text1->setFocus();
+        form->log.clear();
+    }
+    void TearDown() override
+    {
+        Forms::unloadAll();
+        testsupport::settle();
+    }
+    BoxForm* form = nullptr;
+};
+
+TEST_F(ControlsTest, ChangeOnEveryRealChangeOfTextIncludingWritesFromCode)
+{
+    form->Text2->setText("500");
+    form->Text2->setText("500"); // the same text: nothing changes
+    form->Text2->clear();
+    EXPECT_EQ(form->log, QStringList({"Text2 Change", "Text2 Change"}));
+
+    form->log.clear();
+    testsupport::type(*form->Text1, "12");
+    EXPECT_EQ(form->Text1->text(), "12");
+    EXPECT_EQ(form->log, QStringList({"Text1 Change", "Text1 KeyUp 49", "Text1 Change", "Text1 KeyUp 50"}));
+}
+
+TEST_F(ControlsTest, KeyUpOnlyInTheBoxThatGotThePress)
+{
+    // Enter pressed in Text1 whose press moved the focus on: the release lands
+    // in Text2, which must not take it for its own Enter.
+    QObject::connect(form->Text1, &TextBox::KeyDown, form, [this](int k) {
+        if (k == vbKeyReturn)
+            form->Text2->setFocus();
+    });
+    form->log.clear();
+    pressEnter(*form->Text1);
+    EXPECT_EQ(testsupport::focused(), form->Text2);
+    EXPECT_FALSE(form->log.contains("Text2 KeyUp 13")) << form->log.join("; ").toStdString();
+    EXPECT_FALSE(form->log.contains("Text1 KeyUp 13"));
+
+    form->log.clear();
+    pressEnter(*form->Text2);
+    EXPECT_EQ(form->log, QStringList({"Text2 KeyUp 13"}));
+}
+
+TEST_F(ControlsTest, SetFocusOnDisabledOrHiddenBoxDoesNothing)
+{
+    form->Text2->setEnabled(false);
+    form->Text2->setFocus();
+    form->Text3->setVisible(false);
+    form->Text3->setFocus();
+    EXPECT_EQ(testsupport::focused(), form->Text1);
+    EXPECT_TRUE(form->log.isEmpty()) << form->log.join("; ").toStdString();
+    EXPECT_FALSE(form->Text3->visible());
+    EXPECT_TRUE(form->Text2->visible());
+
+    form->Text2->setEnabled(true);
+    form->Text2->setFocus();
+    EXPECT_EQ(form->log, QStringList({"Text1 LostFocus", "Text2 GotFocus"}));
+}
+
+TEST_F(ControlsTest, MessageBoxTakesNoFocusEventsAndItsEnterIsNoKeyUp)
+{
+    // A real message box, closed by Enter: the press goes to the box, the
+    // release to the text box that gets the keyboard back.
+    QTimer::singleShot(0, [] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        QTest::keyPress(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(Dialogs::msgBox("YOUR INPUT MUST BE A NUMBER", vbOKOnly, "Hi"), vbOK);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(testsupport::focused(), form->Text1);
+    EXPECT_TRUE(form->log.isEmpty()) << form->log.join("; ").toStdString();
+
+    // Focus moved from code while the box was up is noticed in order once
+    // the form has the keyboard again.
+    QTimer::singleShot(0, [this] {
+        form->Text3->setFocus();
+        QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
+    });
+    Dialogs::msgBox("PLEASE NOTE");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    EXPECT_EQ(form->log, QStringList({"Text1 LostFocus", "Text3 GotFocus"}));
+}
+
+TEST_F(ControlsTest, ComboClickOnlyOnTheUsersChoice)
+{
+    form->Combo1->addItem("SALARY HEAD A", "2202020010101");
+    form->Combo1->addItem("SALARY HEAD A", "2202020020101"); // the same description
+    EXPECT_EQ(form->Combo1->listIndex(), -1); // filling chooses nothing
+    testsupport::focus(*form->Combo1);
+    form->log.clear();
+    form->Combo1->setListIndex(0);
+    form->Combo1->setText("SALARY HEAD A");
+    EXPECT_TRUE(form->log.isEmpty());
+
+    ASSERT_TRUE(testsupport::chooseByData(*form->Combo1, "2202020020101"));
+    EXPECT_EQ(form->log, QStringList({"Combo1 Click"}));
+    EXPECT_EQ(form->Combo1->listIndex(), 1);
+    EXPECT_EQ(form->Combo1->currentData().toString(), "2202020020101");
+
+    form->Combo1->setLocked(true);
+    EXPECT_FALSE(testsupport::choose(*form->Combo1, 0));
+    EXPECT_EQ(form->Combo1->listIndex(), 1);
+}
+
+TEST_F(ControlsTest, OptionGroupMayHaveNoneChosen)
+{
+    testsupport::click(*form->Option1);
+    form->Option2->setValue(true);
+    EXPECT_FALSE(form->Option1->value());
+    form->Option2->setValue(false);
+    EXPECT_FALSE(form->Option1->value());
+    EXPECT_FALSE(form->Option2->value());
+}
+
+} // namespace
+
+#include "controls_test.moc"

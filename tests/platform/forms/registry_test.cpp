@@ -1,0 +1,135 @@
+// The form registry: single instances, hidden loads through another form's controls, unload.
+#include "platform/forms/controls.h"
+#include "platform/forms/dispatch.h"
+#include "platform/forms/registry.h"
+#include "support/ui_driver.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+using namespace forms;
+
+namespace {
+
+int billFormLoads = 0;
+
+// Stands for a form of another module, reached only by name.
+class BillForm : public Form {
+    Q_OBJECT
+public:
+    BillForm()
+    {
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(Label61 = new Label("Label61", "", this));
+        layout->addWidget(Command5 = new CommandButton("Command5", "CLOSE", this));
+        on(Command5, &CommandButton::Click, this, &BillForm::Command5_Click);
+    }
+    void Form_Load() override
+    {
+        ++billFormLoads;
+        Label61->setCaption("0");
+    }
+    void Command5_Click()
+    {
+        unload();
+        // The handler still runs to its end on a live form.
+        Label61->setCaption("closing");
+    }
+    Label* Label61;
+    CommandButton* Command5;
+};
+
+class BrokenForm : public Form {
+    Q_OBJECT
+public:
+    void Form_Load() override { throw std::runtime_error("no database"); }
+};
+
+class RegistryTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Forms::registerForm<BillForm>("Form6");
+        billFormLoads = 0;
+    }
+    void TearDown() override
+    {
+        Forms::setMdiArea(nullptr);
+        Forms::unloadAll();
+        testsupport::settle();
+    }
+};
+
+TEST_F(RegistryTest, ReadingAnotherFormsControlLoadsItHiddenOnce)
+{
+    EXPECT_FALSE(Forms::isLoaded("Form6"));
+    Label& total = Forms::control<Label>("Form6", "Label61");
+    EXPECT_EQ(total.caption(), "0");
+    EXPECT_EQ(billFormLoads, 1);
+    EXPECT_TRUE(Forms::isLoaded("Form6"));
+    EXPECT_FALSE(Forms::get("Form6").isVisible());
+    EXPECT_EQ(Forms::get("Form6").objectName(), "Form6");
+
+    total.setCaption("48200");
+    EXPECT_EQ(&Forms::get<BillForm>(), &Forms::get("Form6"));
+    EXPECT_EQ(Forms::control<Label>("Form6", "Label61").caption(), "48200");
+    EXPECT_EQ(billFormLoads, 1);
+
+    EXPECT_THROW(Forms::control<Label>("Form6", "Label99"), std::logic_error);
+    EXPECT_THROW(Forms::get("Form99"), std::logic_error);
+}
+
+TEST_F(RegistryTest, UnloadFromOwnHandlerThenFreshInstance)
+{
+    BillForm& first = Forms::get<BillForm>();
+    testsupport::showForm(first);
+    first.Label61->setCaption("48200");
+    QPointer<BillForm> old(&first);
+
+    testsupport::click(*first.Command5);
+    EXPECT_FALSE(Forms::isLoaded("Form6"));
+    ASSERT_TRUE(old); // destroyed only once control is back in the event loop
+    EXPECT_FALSE(old->isVisible());
+    testsupport::settle();
+    EXPECT_FALSE(old);
+
+    BillForm& second = Forms::get<BillForm>();
+    EXPECT_EQ(second.Label61->caption(), "0");
+    EXPECT_EQ(billFormLoads, 2);
+}
+
+TEST_F(RegistryTest, FailedLoadLeavesNoInstance)
+{
+    EXPECT_THROW(Forms::get<BrokenForm>(), std::runtime_error);
+    EXPECT_FALSE(Forms::isLoaded<BrokenForm>());
+    EXPECT_FALSE(Forms::isLoaded("BrokenForm"));
+}
+
+TEST_F(RegistryTest, ShowsInsideTheMdiAreaCentredAndUnloadsWithIt)
+{
+    QMdiArea area;
+    area.resize(1000, 800);
+    area.show();
+    Forms::setMdiArea(&area);
+    BillForm& f = Forms::get<BillForm>();
+    f.show();
+    ASSERT_EQ(area.subWindowList().size(), 1);
+    QWidget* sub = area.subWindowList().first();
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_NEAR(sub->x() + sub->width() / 2, area.viewport()->width() / 2, 2);
+    EXPECT_NEAR(sub->y() + sub->height() / 2, area.viewport()->height() / 2, 2);
+
+    f.show(); // brought forward, not added twice
+    EXPECT_EQ(area.subWindowList().size(), 1);
+
+    Forms::unloadAll();
+    testsupport::settle();
+    EXPECT_TRUE(area.subWindowList().isEmpty());
+    EXPECT_FALSE(Forms::isLoaded("Form6"));
+}
+
+} // namespace
+
+#include "registry_test.moc"

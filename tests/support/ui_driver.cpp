@@ -1,0 +1,184 @@
+#include "support/ui_driver.h"
+
+#include "platform/forms/controls.h"
+#include "platform/forms/registry.h"
+
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace testsupport {
+
+namespace {
+
+bool usable(const QWidget& w)
+{
+    return w.isEnabled() && w.isVisible();
+}
+
+void activate(QWidget& w)
+{
+    QWidget* window = w.window();
+    if (!window->isVisible() || window->isActiveWindow())
+        return;
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    if (!QTest::qWaitForWindowActive(window, 2000))
+        ADD_FAILURE() << "window " << window->objectName().toStdString() << " did not become active";
+}
+
+} // namespace
+
+void showForm(forms::Form& form)
+{
+    forms::Forms::show(form);
+    QWidget* window = form.window();
+    if (!QTest::qWaitForWindowExposed(window, 2000))
+        ADD_FAILURE() << "form " << form.objectName().toStdString() << " was not shown";
+    activate(*window);
+}
+
+void focus(QWidget& w)
+{
+    if (!usable(w))
+        return;
+    activate(w);
+    if (!w.hasFocus())
+        w.setFocus(Qt::MouseFocusReason);
+}
+
+void type(forms::TextBox& box, const QString& text, bool replace)
+{
+    if (!usable(box))
+        return;
+    focus(box);
+    if (replace)
+        box.selectAll();
+    QTest::keyClicks(&box, text);
+}
+
+void enter(forms::TextBox& box, const QString& text)
+{
+    type(box, text);
+    pressEnter(box);
+}
+
+void pressKey(QWidget& w, int qtKey)
+{
+    if (!usable(w))
+        return;
+    focus(w);
+    QTest::keyPress(&w, Qt::Key(qtKey));
+    // The release goes wherever the press left the focus, as on a keyboard.
+    QWidget* target = QApplication::focusWidget();
+    QTest::keyRelease(target ? target : &w, Qt::Key(qtKey));
+}
+
+void pressEnter(QWidget& w)
+{
+    pressKey(w, Qt::Key_Return);
+}
+
+void click(forms::CommandButton& b)
+{
+    if (!usable(b))
+        return;
+    activate(b);
+    QTest::mouseClick(&b, Qt::LeftButton);
+}
+
+void click(forms::Label& l)
+{
+    if (!usable(l))
+        return;
+    activate(l);
+    QTest::mouseClick(&l, Qt::LeftButton);
+}
+
+void click(forms::OptionButton& o)
+{
+    if (!usable(o))
+        return;
+    focus(o);
+    o.click();
+}
+
+void click(forms::CheckBox& c)
+{
+    if (!usable(c))
+        return;
+    focus(c);
+    c.click();
+}
+
+bool choose(forms::ComboBox& c, int index)
+{
+    if (!usable(c) || c.locked() || index < 0 || index >= c.count())
+        return false;
+    focus(c);
+    c.setCurrentIndex(index);
+    emit c.activated(index);
+    return true;
+}
+
+bool choose(forms::ComboBox& c, const QString& text)
+{
+    return choose(c, c.findText(text, Qt::MatchExactly));
+}
+
+bool chooseByData(forms::ComboBox& c, const QVariant& key)
+{
+    return choose(c, c.findData(key));
+}
+
+bool choose(forms::ListBox& l, int row)
+{
+    if (!usable(l) || row < 0 || row >= l.count())
+        return false;
+    focus(l);
+    l.scrollToItem(l.item(row));
+    QTest::mouseClick(l.viewport(), Qt::LeftButton, Qt::NoModifier, l.visualItemRect(l.item(row)).center());
+    return l.listIndex() == row;
+}
+
+bool choose(forms::ListBox& l, const QString& text)
+{
+    for (int i = 0; i < l.count(); ++i) {
+        if (l.list(i) == text)
+            return choose(l, i);
+    }
+    return false;
+}
+
+void pickDate(forms::DatePicker& p, const QDate& d)
+{
+    if (!usable(p))
+        return;
+    focus(p);
+    static_cast<QDateEdit&>(p).setDate(d); // as the calendar sets it: raises Change
+    emit p.CloseUp();
+}
+
+QWidget* focused()
+{
+    return QApplication::focusWidget();
+}
+
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+ScriptedBoxes::ScriptedBoxes()
+{
+    setFailureHandler([](const QString& what) { ADD_FAILURE() << what.toStdString(); });
+}
+
+ScriptedBoxes::~ScriptedBoxes()
+{
+    if (pending() > 0)
+        ADD_FAILURE() << pending() << " scripted answer(s) never asked for";
+}
+
+} // namespace testsupport
