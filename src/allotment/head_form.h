@@ -1,0 +1,71 @@
+// Heads of account: browse, add with their registers' opening rows, delete.
+#pragma once
+
+#include "platform/forms/form.h"
+
+#include <QDate>
+#include <QString>
+
+namespace data {
+class DataControl;
+}
+
+namespace forms {
+class CommandButton;
+class DataGrid;
+class Label;
+class TextBox;
+}
+
+namespace allotment {
+
+class Form14 : public forms::Form {
+    Q_OBJECT
+public:
+    Form14();
+
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    void Command1_Click(); // OK
+    void Command2_Click(); // ADD NEW
+    void Command3_Click(); // CANCEL
+    void Command4_Click(); // DELETE
+    void Command5_Click(); // CLOSE
+    void hidebuttons();
+    void showbuttons();
+
+    bool isAdding() const { return mAdding; }
+
+    data::DataControl* Data1 = nullptr;
+    forms::TextBox* Text1 = nullptr;
+    forms::TextBox* Text2 = nullptr;
+    forms::TextBox* Text3 = nullptr;
+    forms::DataGrid* DBGrid1 = nullptr;
+    forms::Label* Label1 = nullptr;
+    forms::Label* Label2 = nullptr;
+    forms::Label* Label3 = nullptr;
+    forms::Label* Label4 = nullptr;
+    forms::Label* Label5 = nullptr;
+    forms::Label* Label6 = nullptr;
+    forms::Label* Label7 = nullptr;
+    forms::Label* Label8 = nullptr;
+    forms::Label* Label9 = nullptr;
+    forms::CommandButton* Command1 = nullptr;
+    forms::CommandButton* Command2 = nullptr;
+    forms::CommandButton* Command3 = nullptr;
+    forms::CommandButton* Command4 = nullptr;
+    forms::CommandButton* Command5 = nullptr;
+
+private:
+    void showCurrentHead();
+    // Writes a description or category typed over the current head's, as the
+    // bound boxes of a data control did when the user moved on.
+    void saveBoxEdits();
+    void selectHead(const QString& drawalCode);
+
+    bool mAdding = false;
+    QDate mYearStart;
+};
+
+} // namespace allotment

@@ -1,0 +1,108 @@
+#include "allotment/head_upkeep.h"
+
+#include "allotment/heads.h"
+#include "platform/data/database.h"
+#include "platform/data/recordset.h"
+
+namespace allotment {
+
+namespace {
+
+bool codeInUse(data::Database& fund, const QString& code)
+{
+    data::QueryRecordset rs(fund, "select count(*) as nos from head where drawal_code = ?", {code});
+    return rs.field("nos").toDouble() > 0;
+}
+
+// Another head (any but the one stored under ownCode) already carries the description.
+bool descriptionInUse(data::Database& fund, const QString& description, const QString& ownCode)
+{
+    data::QueryRecordset rs(fund,
+                            "select count(*) as nos from head where description = ? "
+                            "and (drawal_code is null or drawal_code <> ?)",
+                            {description, ownCode});
+    return rs.field("nos").toDouble() > 0;
+}
+
+std::optional<Refusal> refuseDescription(data::Database& fund, const HeadEntry& e,
+                                         const QString& ownCode)
+{
+    if (e.description.isEmpty())
+        return Refusal{QStringLiteral("ENTER THE SHORT DESCRIPTION OF THE HEAD."), Refusal::Description};
+    if (descriptionInUse(fund, e.description, ownCode))
+        return Refusal{QStringLiteral("THIS DESCRIPTION IS ALREADY USED FOR ANOTHER HEAD."),
+                       Refusal::Description};
+    return std::nullopt;
+}
+
+} // namespace
+
+HeadEntry trimmed(const HeadEntry& entry)
+{
+    return {entry.drawalCode.trimmed(), entry.description.trimmed(), entry.category.trimmed()};
+}
+
+std::optional<Refusal> refuseNewHead(data::Database& fund, const HeadEntry& entry)
+{
+    const HeadEntry e = trimmed(entry);
+    if (e.drawalCode.isEmpty())
+        return Refusal{QStringLiteral("ENTER THE 17-DIGIT DRAWAL CODE."), Refusal::DrawalCode};
+    if (codeInUse(fund, e.drawalCode))
+        return Refusal{QStringLiteral("THIS DRAWAL CODE IS ALREADY IN USE."), Refusal::DrawalCode};
+    return refuseDescription(fund, e, e.drawalCode);
+}
+
+std::optional<Refusal> refuseHeadChange(data::Database& fund, const QString& storedCode,
+                                        const HeadEntry& entry)
+{
+    const HeadEntry e = trimmed(entry);
+    if (e.drawalCode.compare(storedCode.trimmed(), Qt::CaseInsensitive) != 0)
+        return Refusal{QStringLiteral("THE DRAWAL CODE OF A SAVED HEAD CAN NOT BE CHANGED."),
+                       Refusal::DrawalCode};
+    return refuseDescription(fund, e, storedCode);
+}
+
+void addHead(data::Database& fund, const HeadEntry& entry, const QDate& yearStart)
+{
+    const HeadEntry e = trimmed(entry);
+    data::Transaction transaction(fund);
+
+    data::TableRecordset allot(fund, "all_allot");
+    allot.addNew();
+    allot["head"] = e.drawalCode;
+    for (const AmountColumn& column : kAmountColumns)
+        allot[column.field] = 0;
+    allot["order_no"] = "0";
+    allot["order_date"] = yearStart;
+    allot["despn"] = e.description;
+    allot.update();
+
+    data::TableRecordset bills(fund, "all_exp");
+    bills.addNew();
+    bills["head"] = e.drawalCode;
+    for (const AmountColumn& column : kAmountColumns)
+        bills[column.field] = 0;
+    bills["deduction"] = 0;
+    bills["bill_no"] = 0;
+    bills["bill_date"] = yearStart;
+    bills["despn"] = e.description;
+    bills.update();
+
+    data::TableRecordset head(fund, "head");
+    head.addNew();
+    head["drawal_code"] = e.drawalCode;
+    head["description"] = e.description;
+    head["code_category"] = e.category;
+    head.update();
+
+    transaction.commit();
+}
+
+void changeHead(data::Database& fund, const QString& storedCode, const HeadEntry& entry)
+{
+    const HeadEntry e = trimmed(entry);
+    fund.execute("update head set description = ?, code_category = ? where drawal_code = ?",
+                 {e.description, e.category, storedCode});
+}
+
+} // namespace allotment

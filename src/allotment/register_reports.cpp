@@ -1,0 +1,215 @@
+#include "allotment/register_reports.h"
+
+#include "allotment/financial_report_form.h"
+#include "allotment/heads.h"
+#include "common/schema.h"
+#include "platform/data/database.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/registry.h"
+#include "platform/vb/convert.h"
+
+namespace allotment {
+
+namespace {
+
+using reports::Align;
+using reports::Section;
+using reports::SectionKind;
+
+constexpr int kLine = 240;          // one line of 8-point text
+constexpr int kAmountWidth = 700;
+constexpr int kDateWidth = 816;
+
+// The register columns both reports show, in register order; the schematic
+// fund is not reported.
+const char* const kAmountCaptions[] = {"Pay",   "G.Pay", "DA", "HRA",  "MA",   "Bonus", "Wages",
+                                       "TA",    "Elec",  "Tele", "Misc", "OE",  "OC"};
+
+struct GridColumn {
+    QString caption;
+    QString field;
+    int width;
+    bool isDate;
+};
+
+QVector<GridColumn> amountColumns()
+{
+    QVector<GridColumn> cols;
+    for (int c = Pay; c < Scheme; ++c)
+        cols.push_back({kAmountCaptions[c], kAmountColumns[c].field, kAmountWidth, false});
+    return cols;
+}
+
+// Registers keep ISO dates; the reports show them day first with a two-digit year.
+QString shortRegisterDate(const QVariant& v)
+{
+    QDate d = v.typeId() == QMetaType::QDate ? v.toDate() : QDate::fromString(v.toString(), Qt::ISODate);
+    return d.isValid() ? vb::format(d, "dd/mm/yy") : v.toString();
+}
+
+QString amountText(const QVariant& v)
+{
+    return v.isNull() ? QString() : vb::cstr(v.toDouble());
+}
+
+// Captions over ruled columns in the page header, and the matching fields,
+// ruled alike, in the detail section. Detail fields sit on the row's middle
+// line unless the column says otherwise (firstField names the first one).
+void layOutGrid(reports::Report& report, const QVector<GridColumn>& cols, int detailHeight,
+                int firstField)
+{
+    Section& header = report.section(SectionKind::PageHeader);
+    Section& detail = report.section(SectionKind::Detail);
+    header.setHeight(2 * kLine);
+    detail.setHeight(detailHeight);
+
+    int total = 0;
+    for (const GridColumn& c : cols)
+        total += c.width;
+    header.addLine("Line1", 0, 0, total, 0);
+    header.addLine("Line2", 0, 2 * kLine, total, 2 * kLine);
+    detail.addLine("Line1", 0, detailHeight, total, detailHeight);
+
+    int x = 0;
+    int n = 0;
+    for (const GridColumn& c : cols) {
+        ++n;
+        header.addLine(QStringLiteral("Line%1").arg(n + 2), x, 0, x, 2 * kLine);
+        detail.addLine(QStringLiteral("Line%1").arg(n + 1), x, 0, x, detailHeight);
+        header.addLabel(QStringLiteral("Label%1").arg(n), x + 30, kLine / 2, c.width - 60, kLine, c.caption)
+            .setBold()
+            .setAlign(Align::Center);
+        if (!c.field.isEmpty()) {
+            auto& f = detail.addField(QStringLiteral("Text%1").arg(firstField++), x + 30,
+                                      (detailHeight - kLine) / 2, c.width - 60, kLine, c.field)
+                          .setAlign(Align::Center)
+                          .setWordWrap(false);
+            f.setFormatter(c.isDate ? shortRegisterDate : amountText);
+        }
+        x += c.width;
+    }
+    header.addLine(QStringLiteral("Line%1").arg(n + 3), total, 0, total, 2 * kLine);
+    detail.addLine(QStringLiteral("Line%1").arg(n + 2), total, 0, total, detailHeight);
+}
+
+// "<title> <from> TO <to>", both dates underlined by a rule.
+void layOutTitle(reports::Report& report, const QString& title, int titleWidth,
+                 const QString& fromLabel, const QString& toWord, const QString& toLabel)
+{
+    Section& s = report.section(SectionKind::ReportHeader);
+    s.setHeight(3 * kLine);
+    int x = 0;
+    s.addLabel("Label1", x, kLine, titleWidth, kLine, title).setFont(10, true);
+    x += titleWidth + 100;
+    s.addLabel(fromLabel, x, kLine, 1300, kLine, {}).setFont(10, true).setAlign(Align::Center);
+    s.addLine("Line1", x, 2 * kLine + 20, x + 1300, 2 * kLine + 20);
+    x += 1400;
+    s.addLabel(toWord, x, kLine, 400, kLine, "TO").setFont(10, true).setAlign(Align::Center);
+    x += 500;
+    s.addLabel(toLabel, x, kLine, 1300, kLine, {}).setFont(10, true).setAlign(Align::Center);
+    s.addLine("Line2", x, 2 * kLine + 20, x + 1300, 2 * kLine + 20);
+}
+
+void setCommonPage(reports::Report& report)
+{
+    report.setPageSize(reports::PageSize::A4);
+    report.section(SectionKind::PageFooter).setHeight(2 * kLine);
+    report.section(SectionKind::ReportFooter).setHeight(0);
+}
+
+struct Period {
+    QDate from, to;
+    QString fromCaption, toCaption;
+};
+
+// The period boxes of the financial-report form, read day first, and the
+// medium-date captions it has just put in its labels.
+Period periodOfForm()
+{
+    Form4& form = forms::Forms::get<Form4>();
+    return {vb::cdate(form.Text1->text().trimmed()), vb::cdate(form.Text2->text().trimmed()),
+            form.Label4->caption(), form.Label5->caption()};
+}
+
+} // namespace
+
+DataReport9::DataReport9()
+{
+    setTitle("DataReport9");
+    setCommonPage(*this);
+    layOutTitle(*this, "ALLOTMENT RECEIVED FOR THE PERIOD FROM", 5000, "Label21", "Label22", "Label23");
+    section(SectionKind::PageFooter)
+        .addLabel("Label24", 10800, kLine / 2, 2000, kLine, "%p of %P")
+        .setAlign(Align::Right);
+
+    QVector<GridColumn> cols{{"Head ", {}, 2000, false},
+                             {"Order No", "order_no", 900, false},
+                             {"Order date", "order_date", kDateWidth, true}};
+    cols += amountColumns();
+    layOutGrid(*this, cols, 2 * kLine + 60, 3);
+    // The head column holds two fields: the code over the description.
+    Section& detail = section(SectionKind::Detail);
+    detail.addField("Text1", 30, 30, 1940, kLine, "head").setWordWrap(false);
+    detail.addField("Text2", 30, 30 + kLine, 1940, kLine, "despn").setWordWrap(false);
+    // Order number is text, shown as typed.
+    detail.control("Text3").setFormatter([](const QVariant& v) { return v.toString(); });
+}
+
+void DataReport9::initialize()
+{
+    const Period p = periodOfForm();
+    load(p.from, p.to, p.fromCaption, p.toCaption);
+}
+
+void DataReport9::load(const QDate& from, const QDate& to, const QString& fromCaption,
+                       const QString& toCaption)
+{
+    data::Database& fund = data::Database::open(common::kFundDb);
+    setDataSource(reports::DataSource::fromQuery(
+        fund,
+        "select * from all_allot where order_date between ? and ? and order_no <> '0' "
+        "order by rowid",
+        {from.toString(Qt::ISODate), to.toString(Qt::ISODate)}));
+    label("Section4", "Label21").setCaption(fromCaption);
+    label("Section4", "Label23").setCaption(toCaption);
+}
+
+DataReport10::DataReport10()
+{
+    setTitle("DataReport10");
+    setCommonPage(*this);
+    layOutTitle(*this, "EXPENDITURE REPORT FOR THE  PERIOD FROM", 5000, "Label19", "Label20", "Label21");
+    Section& footer = section(SectionKind::PageFooter);
+    footer.addLabel("Label22", 10000, kLine / 2, 700, kLine, "Page").setAlign(Align::Right);
+    footer.addLabel("Label23", 10750, kLine / 2, 1900, kLine, "%p of %P");
+
+    QVector<GridColumn> cols{{"Bill No", "bill_no", 700, false},
+                             {"Date", "bill_date", kDateWidth, true}};
+    cols += amountColumns();
+    cols.push_back({"Nature of Bill", "despn", 2056, false});
+    layOutGrid(*this, cols, kLine + 60, 1);
+    section(SectionKind::Detail).control("Text16").setFormatter([](const QVariant& v) {
+        return v.toString();
+    });
+}
+
+void DataReport10::initialize()
+{
+    const Period p = periodOfForm();
+    load(p.from, p.to, p.fromCaption, p.toCaption);
+}
+
+void DataReport10::load(const QDate& from, const QDate& to, const QString& fromCaption,
+                        const QString& toCaption)
+{
+    data::Database& fund = data::Database::open(common::kFundDb);
+    setDataSource(reports::DataSource::fromQuery(
+        fund,
+        "select * from all_exp where bill_date between ? and ? and bill_no <> 0 "
+        "order by bill_no asc",
+        {from.toString(Qt::ISODate), to.toString(Qt::ISODate)}));
+    label("Section4", "Label19").setCaption(fromCaption);
+    label("Section4", "Label21").setCaption(toCaption);
+}
+
+} // namespace allotment

@@ -1,0 +1,288 @@
+#include "allotment/head_form.h"
+#include "allotment/head_upkeep.h"
+
+#include "common/schema.h"
+#include "platform/data/database.h"
+#include "platform/data/recordset.h"
+#include "platform/vb/error.h"
+#include "platform/data/data_control.h"
+#include "platform/forms/clock.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/registry.h"
+#include "support/temp_data_folder.h"
+#include "support/ui_driver.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using allotment::HeadEntry;
+
+const QString kSalaryCode = "2202-01-NP-001-0001-01";
+
+QString refusal(const std::optional<allotment::Refusal>& r)
+{
+    return r ? r->message : QString();
+}
+
+int count(data::Database& db, const QString& sql, const QVariantList& params = {})
+{
+    data::QueryRecordset rs(db, sql, params);
+    return int(rs.field(0).toDouble());
+}
+
+TEST(HeadUpkeep, AddsTheHeadAndBothOpeningRowsTogether)
+{
+    testsupport::TempDataFolder folder;
+    data::Database& fund = data::Database::open(common::kFundDb);
+
+    allotment::addHead(fund, {"  " + kSalaryCode + " ", " SALARY ", "A"}, QDate(2012, 4, 1));
+
+    data::QueryRecordset head(fund, "select * from head");
+    ASSERT_EQ(head.recordCount(), 1);
+    EXPECT_EQ(head["drawal_code"].text(), kSalaryCode);
+    EXPECT_EQ(head["description"].text(), "SALARY");
+    EXPECT_EQ(head["code_category"].text(), "A");
+
+    data::QueryRecordset allot(fund, "select * from all_allot");
+    ASSERT_EQ(allot.recordCount(), 1);
+    EXPECT_EQ(allot["head"].text(), kSalaryCode);
+    EXPECT_EQ(allot["order_no"].text(), "0");
+    EXPECT_EQ(allot["order_date"].toDate(), QDate(2012, 4, 1));
+    EXPECT_EQ(allot["despn"].text(), "SALARY");
+
+    data::QueryRecordset bills(fund, "select * from all_exp");
+    ASSERT_EQ(bills.recordCount(), 1);
+    EXPECT_EQ(bills["head"].text(), kSalaryCode);
+    EXPECT_EQ(bills["bill_no"].toDouble(), 0);
+    EXPECT_EQ(bills["bill_date"].toDate(), QDate(2012, 4, 1));
+    EXPECT_EQ(bills["despn"].text(), "SALARY");
+    EXPECT_EQ(bills["deduction"].toDouble(), 0);
+
+    for (const char* column : {"pay", "d_pay", "da", "hra", "ma", "bonus", "wages", "ta", "elec",
+                               "tele", "misc", "oe", "oc", "scheme"}) {
+        EXPECT_FALSE(allot[column].isNull()) << column;
+        EXPECT_EQ(allot[column].toDouble(), 0) << column;
+        EXPECT_FALSE(bills[column].isNull()) << column;
+        EXPECT_EQ(bills[column].toDouble(), 0) << column;
+    }
+}
+
+TEST(HeadUpkeep, AFailedHeadRowLeavesNoOpeningRows)
+{
+    testsupport::TempDataFolder folder;
+    data::Database& fund = data::Database::open(common::kFundDb);
+    fund.execute("create trigger refuse_head before insert on head "
+                 "begin select raise(abort, 'refused'); end");
+
+    EXPECT_THROW(allotment::addHead(fund, {kSalaryCode, "SALARY", "A"}, QDate(2012, 4, 1)),
+                 vb::Error);
+
+    EXPECT_EQ(count(fund, "select count(*) from head"), 0);
+    EXPECT_EQ(count(fund, "select count(*) from all_allot"), 0);
+    EXPECT_EQ(count(fund, "select count(*) from all_exp"), 0);
+}
+
+TEST(HeadUpkeep, RefusesEmptyAndUsedCodesAndDescriptions)
+{
+    testsupport::TempDataFolder folder;
+    data::Database& fund = data::Database::open(common::kFundDb);
+    allotment::addHead(fund, {kSalaryCode, "SALARY", "A"}, QDate(2012, 4, 1));
+    const QString wagesCode = "2202-01-NP-001-0001-02";
+    auto refuseNew = [&](const HeadEntry& e) { return refusal(allotment::refuseNewHead(fund, e)); };
+    auto refuseChange = [&](const HeadEntry& e) {
+        return refusal(allotment::refuseHeadChange(fund, kSalaryCode, e));
+    };
+
+    const QString emptyCode = "ENTER THE 17-DIGIT DRAWAL CODE.";
+    const QString usedCode = "THIS DRAWAL CODE IS ALREADY IN USE.";
+    const QString emptyDescription = "ENTER THE SHORT DESCRIPTION OF THE HEAD.";
+    const QString usedDescription = "THIS DESCRIPTION IS ALREADY USED FOR ANOTHER HEAD.";
+
+    EXPECT_EQ(refuseNew({"   ", "WAGES", "B"}), emptyCode);
+    EXPECT_EQ(refuseNew({" " + kSalaryCode, "WAGES", "B"}), usedCode);
+    EXPECT_EQ(refuseNew({wagesCode, " ", "B"}), emptyDescription);
+    // Descriptions are compared as the table compares text: without case.
+    EXPECT_EQ(refuseNew({wagesCode, "salary ", "B"}), usedDescription);
+    EXPECT_EQ(refuseNew({wagesCode, "WAGES", ""}), QString());
+
+    // A saved head keeps its own description and code; it may not take another's.
+    allotment::addHead(fund, {wagesCode, "WAGES", "B"}, QDate(2012, 4, 1));
+    EXPECT_EQ(refuseChange({kSalaryCode, "SALARY", "C"}), QString());
+    EXPECT_EQ(refuseChange({kSalaryCode, "WAGES", "A"}), usedDescription);
+    EXPECT_EQ(refuseChange({kSalaryCode, "", "A"}), emptyDescription);
+    EXPECT_EQ(refuseChange({"2202-01-NP-001-0009-01", "SALARY", "A"}),
+              "THE DRAWAL CODE OF A SAVED HEAD CAN NOT BE CHANGED.");
+
+    allotment::changeHead(fund, kSalaryCode, {kSalaryCode, "PAY OF STAFF", "D"});
+    EXPECT_EQ(count(fund, "select count(*) from head where drawal_code = ? and description = ? "
+                          "and code_category = ?",
+                    {kSalaryCode, "PAY OF STAFF", "D"}),
+              1);
+    EXPECT_EQ(count(fund, "select count(*) from all_allot where head = ?", {kSalaryCode}), 1);
+}
+
+// One open Form14 on a fresh data folder, on a fixed day.
+struct HeadFormTest : ::testing::Test {
+    testsupport::TempDataFolder folder;
+    forms::Clock::Override day{QDate(2013, 1, 31)};
+    testsupport::ScriptedBoxes boxes;
+    allotment::Form14* form = nullptr;
+
+    data::Database& fund() { return data::Database::open(common::kFundDb); }
+
+    void open()
+    {
+        form = &forms::Forms::get<allotment::Form14>();
+        testsupport::showForm(*form);
+    }
+    ~HeadFormTest() override
+    {
+        forms::Forms::unloadAll();
+        testsupport::settle();
+    }
+    void addThroughForm(const QString& code, const QString& description, const QString& category)
+    {
+        testsupport::click(*form->Command2);
+        testsupport::type(*form->Text1, code);
+        testsupport::type(*form->Text2, description);
+        testsupport::type(*form->Text3, category);
+        testsupport::click(*form->Command1);
+    }
+};
+
+TEST_F(HeadFormTest, ShowsTheYearAndAddsAHeadWithItsOpeningRows)
+{
+    open();
+    // 31 January 2013 lies in the year that began on 1 April 2012.
+    EXPECT_EQ(form->Label8->caption(), "01/04/2012");
+    EXPECT_EQ(form->Label5->caption(), "2012");
+    EXPECT_EQ(form->Label6->caption(), "2013");
+
+    // Browsing: OK and CANCEL are out of reach, and OK called anyway writes nothing.
+    EXPECT_FALSE(form->Command1->visible());
+    EXPECT_FALSE(form->Command3->visible());
+    form->Command1_Click();
+    EXPECT_EQ(count(fund(), "select count(*) from all_allot"), 0);
+
+    testsupport::click(*form->Command2);
+    EXPECT_TRUE(form->Command1->visible());
+    EXPECT_TRUE(form->Command3->visible());
+    EXPECT_FALSE(form->Command2->visible());
+    EXPECT_FALSE(form->Command4->visible());
+    EXPECT_EQ(testsupport::focused(), form->Text1);
+
+    testsupport::type(*form->Text1, kSalaryCode);
+    testsupport::type(*form->Text2, "SALARY");
+    testsupport::type(*form->Text3, "A");
+    testsupport::click(*form->Command1);
+
+    EXPECT_TRUE(boxes.boxes().isEmpty());
+    EXPECT_EQ(count(fund(), "select count(*) from head where drawal_code = ? and description = 'SALARY' "
+                            "and code_category = 'A'",
+                    {kSalaryCode}),
+              1);
+    EXPECT_EQ(count(fund(), "select count(*) from all_allot where head = ? and order_no = '0' "
+                            "and order_date = '2012-04-01' and despn = 'SALARY'",
+                    {kSalaryCode}),
+              1);
+    EXPECT_EQ(count(fund(), "select count(*) from all_exp where head = ? and bill_no = 0 "
+                            "and bill_date = '2012-04-01' and despn = 'SALARY'",
+                    {kSalaryCode}),
+              1);
+    // Back to browsing on the new head, whose code is no longer open to typing.
+    EXPECT_TRUE(form->Command2->visible());
+    EXPECT_FALSE(form->Command1->visible());
+    EXPECT_EQ(form->Data1->value("drawal_code").toString(), kSalaryCode);
+    EXPECT_TRUE(form->Text1->locked());
+}
+
+TEST_F(HeadFormTest, RefusesABadHeadAndDropsOneThatFailsToSave)
+{
+    open();
+    addThroughForm(kSalaryCode, "SALARY", "A");
+
+    // The same code again: refused, still entering, nothing written.
+    addThroughForm(kSalaryCode, "OTHER", "B");
+    ASSERT_EQ(boxes.boxes().size(), 1);
+    EXPECT_EQ(boxes.boxes()[0].prompt, "THIS DRAWAL CODE IS ALREADY IN USE.");
+    EXPECT_EQ(boxes.boxes()[0].title, "PLEASE NOTE");
+    EXPECT_TRUE(form->isAdding());
+    EXPECT_EQ(testsupport::focused(), form->Text1);
+
+    // Corrected code, empty description: the description box is asked for.
+    testsupport::type(*form->Text1, "2202-01-NP-001-0001-02");
+    testsupport::type(*form->Text2, " ");
+    testsupport::click(*form->Command1);
+    EXPECT_EQ(boxes.lastPrompt(), "ENTER THE SHORT DESCRIPTION OF THE HEAD.");
+    EXPECT_EQ(testsupport::focused(), form->Text2);
+    EXPECT_EQ(count(fund(), "select count(*) from head"), 1);
+    EXPECT_EQ(count(fund(), "select count(*) from all_allot"), 1);
+
+    // A save the table refuses: "X", the new head dropped with its opening rows.
+    fund().execute("create trigger refuse_head before insert on head "
+                   "begin select raise(abort, 'refused'); end");
+    testsupport::type(*form->Text2, "WAGES");
+    testsupport::click(*form->Command1);
+    EXPECT_EQ(boxes.lastPrompt(), "X");
+    EXPECT_FALSE(form->isAdding());
+    EXPECT_TRUE(form->Command2->visible());
+    EXPECT_EQ(count(fund(), "select count(*) from head"), 1);
+    EXPECT_EQ(count(fund(), "select count(*) from all_allot"), 1);
+    EXPECT_EQ(count(fund(), "select count(*) from all_exp"), 1);
+
+    // CANCEL drops what was typed and writes nothing.
+    testsupport::click(*form->Command2);
+    testsupport::type(*form->Text1, "2202-01-NP-001-0001-13");
+    testsupport::click(*form->Command3);
+    EXPECT_FALSE(form->isAdding());
+    EXPECT_EQ(count(fund(), "select count(*) from all_allot"), 1);
+}
+
+TEST_F(HeadFormTest, EditsADescriptionButNeverACodeAndDeletesOnlyARowShown)
+{
+    allotment::addHead(fund(), {kSalaryCode, "SALARY", "A"}, QDate(2012, 4, 1));
+    allotment::addHead(fund(), {"2202-01-NP-001-0001-02", "WAGES", "B"}, QDate(2012, 4, 1));
+    open();
+    ASSERT_EQ(form->Data1->value("drawal_code").toString(), kSalaryCode);
+    EXPECT_TRUE(form->Text1->locked());
+
+    // Taking the other head's description is refused and the box restored.
+    testsupport::type(*form->Text2, "WAGES");
+    testsupport::focus(*form->Text3);
+    EXPECT_EQ(boxes.lastPrompt(), "THIS DESCRIPTION IS ALREADY USED FOR ANOTHER HEAD.");
+    EXPECT_EQ(form->Text2->text(), "SALARY");
+
+    // A new description of its own is written on leaving the box.
+    testsupport::type(*form->Text2, "PAY OF STAFF");
+    testsupport::focus(*form->Text3);
+    EXPECT_EQ(count(fund(), "select count(*) from head where drawal_code = ? and description = ?",
+                    {kSalaryCode, "PAY OF STAFF"}),
+              1);
+
+    // DELETE removes the head shown, keeps its register rows, and a second
+    // DELETE with no row shown does nothing at all.
+    boxes.clearBoxes();
+    testsupport::click(*form->Command4);
+    EXPECT_EQ(count(fund(), "select count(*) from head where drawal_code = ?", {kSalaryCode}), 0);
+    EXPECT_EQ(count(fund(), "select count(*) from all_allot where head = ?", {kSalaryCode}), 1);
+    EXPECT_EQ(count(fund(), "select count(*) from all_exp where head = ?", {kSalaryCode}), 1);
+    EXPECT_EQ(form->Data1->currentRow(), -1);
+    testsupport::click(*form->Command4);
+    EXPECT_EQ(count(fund(), "select count(*) from head"), 1);
+    EXPECT_TRUE(boxes.boxes().isEmpty());
+}
+
+TEST(HeadFormYear, LeapDayBelongsToTheYearBefore)
+{
+    testsupport::TempDataFolder folder;
+    forms::Clock::Override day(QDate(2012, 2, 29));
+    auto& form = forms::Forms::get<allotment::Form14>();
+    EXPECT_EQ(form.Label8->caption(), "01/04/2011");
+    EXPECT_EQ(form.Label5->caption(), "2011");
+    EXPECT_EQ(form.Label6->caption(), "2012");
+    forms::Forms::unloadAll();
+    testsupport::settle();
+}
+
+} // namespace
