@@ -388,3 +388,31 @@ TEST_F(Form9Test, LinksOpenTheirFormsByName)
     EXPECT_FALSE(Forms::isLoaded<salary::Form9>());
     EXPECT_TRUE(Forms::isLoaded("SALARY"));
 }
+
+TEST_F(Form9Test, EnterChainTotalsTheRecoveriesAndLandsOnEdit)
+{
+    run(QDate(2012, 3, 10));
+    testsupport::showForm(*form);
+    testsupport::enter(box("Text1"), "A12");
+    EXPECT_EQ(testsupport::focused(), &button("Command2"));
+    testsupport::pressEnter(button("Command2"));
+    EXPECT_EQ(testsupport::focused(), &box("Text2"));
+    EXPECT_EQ(box("Text2").backColor(), forms::entryFocusColour);
+    EXPECT_EQ(box("Text2").selectedText(), "0");
+
+    testsupport::type(box("Text2"), "100");
+    testsupport::pressEnter(box("Text2"));
+    EXPECT_EQ(box("Text2").backColor(), forms::entryIdleColour);
+    EXPECT_EQ(testsupport::focused(), &box("Text3"));
+    testsupport::enter(box("Text3"), "50.5");
+    testsupport::enter(box("Text4"), "");
+    testsupport::enter(box("Text5"), "25");
+    EXPECT_EQ(box("Text6").text(), "175.5");
+    EXPECT_EQ(testsupport::focused(), &button("Command3"));
+
+    testsupport::ScriptedBoxes boxes;
+    boxes.answer(forms::vbYes, "DO YOU LIKE TO SAVE CHANGES?");
+    testsupport::pressEnter(button("Command3"));
+    EXPECT_EQ(scalar("select misc from salary where emp_code = 'A12'"), 175.5);
+    EXPECT_EQ(testsupport::focused(), &box("Text1"));
+}
