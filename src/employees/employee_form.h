@@ -1,0 +1,54 @@
+// Employee: the employee master, one row of `employee` at a time (new, find by
+// code, save, cancel), and the way to the single-click salary form.
+#pragma once
+
+#include "platform/forms/form.h"
+
+#include <QList>
+#include <memory>
+
+namespace data {
+class TableRecordset;
+}
+
+namespace forms {
+class CommandButton;
+class Label;
+class TextBox;
+} // namespace forms
+
+namespace employees {
+
+class Employee : public forms::Form {
+    Q_OBJECT
+public:
+    Employee();
+    ~Employee() override;
+
+    void Form_Load() override;
+
+    void Text1_Change();
+    void Command1_Click(); // NEW CODE
+    void Command2_Click(); // FIND
+    void Command3_Click(); // SAVE
+    void Command4_Click(); // CANCEL
+    void Label49_Click();  // QUICK SEARCH AN EXISTING CODE
+
+private:
+    void buildControls();
+    void clearBoxes();
+
+    forms::TextBox* Text1 = nullptr;
+    QList<forms::TextBox*> mFieldBoxes; // Text2 .. Text22, one per field
+    forms::Label* Label49 = nullptr;
+    forms::CommandButton* Command1 = nullptr;
+    forms::CommandButton* Command2 = nullptr;
+    forms::CommandButton* Command3 = nullptr;
+    forms::CommandButton* Command4 = nullptr;
+
+    std::unique_ptr<data::TableRecordset> mEmployee;
+    // The code whose row the boxes show; SAVE changes that row and no other.
+    QString mShownCode;
+};
+
+} // namespace employees

@@ -1,0 +1,47 @@
+#include "employees/status_view.h"
+
+#include "common/schema.h"
+#include "platform/data/data_control.h"
+#include "platform/forms/data_grid.h"
+
+#include <QVBoxLayout>
+
+namespace employees {
+
+Status::Status()
+{
+    setCaption(QStringLiteral("QUICK VIEW"));
+    Data1 = new data::DataControl(this);
+    Data1->setObjectName(QStringLiteral("Data1"));
+    DBGrid1 = new forms::DataGrid(QStringLiteral("DBGrid1"), this);
+    DBGrid1->setCaption(QStringLiteral("EMPLOYEE STATUS"));
+    DBGrid1->setColumns({
+        {QStringLiteral("EMP CODE"), QStringLiteral("emp_code")},
+        {QStringLiteral("NAME"), QStringLiteral("name")},
+        {QStringLiteral("DESIGNATION"), QStringLiteral("designation")},
+        {QStringLiteral("SCALE OF PAY"), QStringLiteral("scale")},
+        {QStringLiteral("BASIC PAY"), QStringLiteral("b_pay")},
+        {QStringLiteral("GRADE PAY"), QStringLiteral("grade_pay")},
+        {QStringLiteral("CATEGORY"), QStringLiteral("category")},
+    });
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(DBGrid1);
+    resize(760, 480);
+}
+
+void Status::Form_Load()
+{
+    Data1->setDatabaseName(QString::fromLatin1(common::kSalaryDb));
+    Data1->setRecordSource(QStringLiteral("select * from employee order by emp_code"));
+    DBGrid1->setDataSource(Data1);
+    Data1->refresh();
+}
+
+void Status::showEvent(QShowEvent* e)
+{
+    forms::Form::showEvent(e);
+    if (!Data1->databaseName().isEmpty())
+        Data1->refresh();
+}
+
+} // namespace employees

@@ -1,0 +1,32 @@
+// Status: the quick view of every employee's code and particulars, read only.
+#pragma once
+
+#include "platform/forms/form.h"
+
+namespace data {
+class DataControl;
+}
+
+namespace forms {
+class DataGrid;
+}
+
+namespace employees {
+
+class Status : public forms::Form {
+    Q_OBJECT
+public:
+    Status();
+
+    void Form_Load() override;
+
+protected:
+    // Shown again later, it shows the employees as they are then.
+    void showEvent(QShowEvent* e) override;
+
+private:
+    data::DataControl* Data1 = nullptr;
+    forms::DataGrid* DBGrid1 = nullptr;
+};
+
+} // namespace employees
