@@ -38,8 +38,9 @@ TEST_F(BillOnForm, HouseRentWritesItsOwnLabelsAndPrintsOnlyTheWords)
     EXPECT_EQ(textOf(m, "label23"), QString::fromLatin1(kDrawalCode));
     for (const reports::Page& page : m.pages)
         for (const reports::Item& item : page.items) {
-            if (item.control != QStringLiteral("others"))
+            if (item.control != QStringLiteral("others")) {
                 EXPECT_NE(item.text, QStringLiteral("450")) << item.control.toStdString();
+            }
         }
 }
 
