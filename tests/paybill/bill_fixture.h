@@ -1,0 +1,140 @@
+// An office with salary heads, a bill register and salary rows, for the bill form and its working tables.
+#pragma once
+
+#include "common/schema.h"
+#include "paybill/bill_form.h"
+#include "paybill/register_forms.h"
+#include "platform/data/database.h"
+#include "platform/data/recordset.h"
+#include "platform/forms/clock.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/registry.h"
+#include "platform/reports/registry.h"
+#include "support/temp_data_folder.h"
+#include "support/ui_driver.h"
+
+#include <QDate>
+#include <QVariantList>
+#include <gtest/gtest.h>
+
+namespace billtest {
+
+inline data::Database& salaryDb() { return data::Database::open(QString::fromLatin1(common::kSalaryDb)); }
+inline data::Database& fundDb() { return data::Database::open(QString::fromLatin1(common::kFundDb)); }
+
+// Two salary heads share the description "SALARY": S (registered bill 17 for
+// March 2012, kept under 1 April 2012) and T.
+inline const char* const kHeadS = "12345678901234501";
+inline const char* const kHeadT = "99999999999999901";
+inline const QDate kMarchBill{2012, 3, 31};
+inline const QDate kFebBill{2012, 2, 29};
+
+struct SalaryRow {
+    QString code;
+    double dPay = 0;
+    double iFund = 0;
+    double sFund = 0;
+    double iTax = 0;
+    double hbLoan = 0;
+    double hbInt = 0;
+    double pay = 0;
+};
+
+inline void addSalary(const QDate& date, const SalaryRow& r)
+{
+    salaryDb().execute(
+        QStringLiteral("INSERT INTO salary (name, designation, acc_no, pay, less_fa, d_pay, da, hra, ma, oa, gross,"
+                       " gpf_subs, gpf_rec, \"if\", sf, p_tax, misc, net, emp_code, bill_date, p_month, hb_loan,"
+                       " hb_int, i_tax, others, deduct, category, bank_ac)"
+                       " VALUES (?,?,?,?,0,?,?,?,?,?,?,?,0,?,?,?,?,?,?,?,?,?,?,?,0,?,?,?)"),
+        {QStringLiteral("Name ") + r.code, QStringLiteral("CLERK"), QStringLiteral("Agr/") + r.code, r.pay, r.dPay,
+         r.pay / 10, r.pay / 20, 300, 0, r.pay + r.pay / 10 + r.pay / 20 + 300, 500, r.iFund, r.sFund, 110,
+         r.hbLoan + r.hbInt + r.iTax, 0, r.code, date, QStringLiteral("Mar-12"), r.hbLoan, r.hbInt, r.iTax,
+         500 + r.iFund + r.sFund + 110 + r.hbLoan + r.hbInt + r.iTax, QStringLiteral("C"),
+         QStringLiteral("SB-") + r.code});
+}
+
+inline void addEmployee(const QString& code, const QString& grp)
+{
+    salaryDb().execute(QStringLiteral("INSERT INTO employee (emp_code, name, grp) VALUES (?,?,?)"),
+                       {code, QStringLiteral("Name ") + code, grp});
+}
+
+inline void makeOffice()
+{
+    fundDb().execute(QStringLiteral("INSERT INTO estt (ddo_code, degn, dist) VALUES"
+                                    " ('DDO-1', 'Block Development Officer', 'Nadia'),"
+                                    " ('DDO-2', 'Sub-Divisional Officer', 'Ranaghat')"));
+    fundDb().execute(QStringLiteral("INSERT INTO head (drawal_code, description, code_category) VALUES"
+                                    " (?, 'SALARY', 'S'), ('11111111111111102', 'WAGES', 'S'), (?, 'SALARY', 'T')"),
+                     {QString::fromLatin1(kHeadS), QString::fromLatin1(kHeadT)});
+    fundDb().execute(QStringLiteral("INSERT INTO all_exp (head, bill_no, bill_date) VALUES (?, 0, ?), (?, 17, ?)"),
+                     {QString::fromLatin1(kHeadS), QDate(2012, 4, 1), QString::fromLatin1(kHeadS),
+                      QDate(2012, 4, 1)});
+}
+
+// n rows for head S numbered by their code: row i has the i-th highest
+// grade pay, pay 1000 * i, and every third row is of the 1983 scheme.
+inline void makeBill(const QDate& date, int n)
+{
+    for (int i = 1; i <= n; ++i) {
+        const bool old = i % 3 == 0;
+        addSalary(date, SalaryRow{QStringLiteral("S%1").arg(i, 3, 10, QLatin1Char('0')), 10000.0 - i,
+                                  old ? 3.0 : 6.0, old ? 5.0 : 14.0, 0, 0, 0, 1000.0 * i});
+    }
+}
+
+inline double scalar(const QString& sql, const QVariantList& params = {})
+{
+    data::QueryRecordset rs(salaryDb(), sql, params);
+    return rs.field(0).number();
+}
+
+// The stand-in for the bill-register form, which another module provides.
+class Form1 : public forms::Form {
+public:
+    using forms::Form::Form;
+};
+
+// The bill form on screen over the office, with today fixed.
+class BillForm : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        paybill::registerForms();
+        makeOffice();
+    }
+
+    void TearDown() override
+    {
+        reports::Reports::unloadAll();
+        forms::Forms::unloadAll();
+        testsupport::settle();
+    }
+
+    paybill::Form6& open()
+    {
+        form = &forms::Forms::get<paybill::Form6>();
+        testsupport::showForm(*form);
+        return *form;
+    }
+
+    // Chooses the date and head S (whose March bill is registered) and activates.
+    void activate(const QDate& date)
+    {
+        ASSERT_TRUE(testsupport::chooseByData(*form->Combo1, date));
+        if (date != kMarchBill)
+            boxes.answer(forms::vbNo, QStringLiteral("NO BILL FOUND"));
+        ASSERT_TRUE(testsupport::chooseByData(*form->Combo2, QString::fromLatin1(kHeadS)));
+        testsupport::click(*form->Command1);
+        ASSERT_FALSE(form->Command1->isEnabled());
+        boxes.clearBoxes();
+    }
+
+    forms::Clock::Override today{QDate(2028, 2, 29)};
+    testsupport::TempDataFolder folder;
+    testsupport::ScriptedBoxes boxes;
+    paybill::Form6* form = nullptr;
+};
+
+} // namespace billtest
