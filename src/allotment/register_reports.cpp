@@ -52,62 +52,75 @@ QString amountText(const QVariant& v)
     return v.isNull() ? QString() : vb::cstr(v.toDouble());
 }
 
-// Captions over ruled columns in the page header, and the matching fields,
-// ruled alike, in the detail section. Detail fields sit on the row's middle
-// line unless the column says otherwise (firstField names the first one).
+// Captions over ruled columns in the page header (Label1, Label2 ...), and
+// the matching fields, ruled alike, in the detail section (Text<firstField>
+// on), each on the row's middle line. Rules are numbered on from Line1 across
+// both sections, so that every control of the report has a name of its own.
 void layOutGrid(reports::Report& report, const QVector<GridColumn>& cols, int detailHeight,
                 int firstField)
 {
     Section& header = report.section(SectionKind::PageHeader);
     Section& detail = report.section(SectionKind::Detail);
-    header.setHeight(2 * kLine);
+    const int headerHeight = 2 * kLine;
+    header.setHeight(headerHeight);
     detail.setHeight(detailHeight);
+
+    int line = 0;
+    auto rule = [&line](Section& s, int x1, int y1, int x2, int y2) {
+        s.addLine(QStringLiteral("Line%1").arg(++line), x1, y1, x2, y2);
+    };
 
     int total = 0;
     for (const GridColumn& c : cols)
         total += c.width;
-    header.addLine("Line1", 0, 0, total, 0);
-    header.addLine("Line2", 0, 2 * kLine, total, 2 * kLine);
-    detail.addLine("Line1", 0, detailHeight, total, detailHeight);
+    rule(header, 0, 0, total, 0);
+    rule(header, 0, headerHeight, total, headerHeight);
+    rule(detail, 0, detailHeight, total, detailHeight);
 
     int x = 0;
     int n = 0;
     for (const GridColumn& c : cols) {
-        ++n;
-        header.addLine(QStringLiteral("Line%1").arg(n + 2), x, 0, x, 2 * kLine);
-        detail.addLine(QStringLiteral("Line%1").arg(n + 1), x, 0, x, detailHeight);
-        header.addLabel(QStringLiteral("Label%1").arg(n), x + 30, kLine / 2, c.width - 60, kLine, c.caption)
+        rule(header, x, 0, x, headerHeight);
+        rule(detail, x, 0, x, detailHeight);
+        header.addLabel(QStringLiteral("Label%1").arg(++n), x + 30, kLine / 2, c.width - 60, kLine, c.caption)
             .setBold()
             .setAlign(Align::Center);
         if (!c.field.isEmpty()) {
-            auto& f = detail.addField(QStringLiteral("Text%1").arg(firstField++), x + 30,
-                                      (detailHeight - kLine) / 2, c.width - 60, kLine, c.field)
-                          .setAlign(Align::Center)
-                          .setWordWrap(false);
-            f.setFormatter(c.isDate ? shortRegisterDate : amountText);
+            detail.addField(QStringLiteral("Text%1").arg(firstField++), x + 30, (detailHeight - kLine) / 2,
+                            c.width - 60, kLine, c.field)
+                .setAlign(Align::Center)
+                .setWordWrap(false)
+                .setFormatter(c.isDate ? shortRegisterDate : amountText);
         }
         x += c.width;
     }
-    header.addLine(QStringLiteral("Line%1").arg(n + 3), total, 0, total, 2 * kLine);
-    detail.addLine(QStringLiteral("Line%1").arg(n + 2), total, 0, total, detailHeight);
+    rule(header, total, 0, total, headerHeight);
+    rule(detail, total, 0, total, detailHeight);
 }
 
+struct TitleNames {
+    const char* title;
+    const char* from;
+    const char* toWord;
+    const char* to;
+};
+
 // "<title> <from> TO <to>", both dates underlined by a rule.
-void layOutTitle(reports::Report& report, const QString& title, int titleWidth,
-                 const QString& fromLabel, const QString& toWord, const QString& toLabel)
+void layOutTitle(reports::Report& report, const QString& title, const TitleNames& names)
 {
+    constexpr int titleWidth = 5000;
     Section& s = report.section(SectionKind::ReportHeader);
     s.setHeight(3 * kLine);
     int x = 0;
-    s.addLabel("Label1", x, kLine, titleWidth, kLine, title).setFont(10, true);
+    s.addLabel(names.title, x, kLine, titleWidth, kLine, title).setFont(10, true).setWordWrap(false);
     x += titleWidth + 100;
-    s.addLabel(fromLabel, x, kLine, 1300, kLine, {}).setFont(10, true).setAlign(Align::Center);
-    s.addLine("Line1", x, 2 * kLine + 20, x + 1300, 2 * kLine + 20);
+    s.addLabel(names.from, x, kLine, 1300, kLine, {}).setFont(10, true).setAlign(Align::Center);
+    s.addLine("Line90", x, 2 * kLine + 20, x + 1300, 2 * kLine + 20);
     x += 1400;
-    s.addLabel(toWord, x, kLine, 400, kLine, "TO").setFont(10, true).setAlign(Align::Center);
+    s.addLabel(names.toWord, x, kLine, 400, kLine, "TO").setFont(10, true).setAlign(Align::Center);
     x += 500;
-    s.addLabel(toLabel, x, kLine, 1300, kLine, {}).setFont(10, true).setAlign(Align::Center);
-    s.addLine("Line2", x, 2 * kLine + 20, x + 1300, 2 * kLine + 20);
+    s.addLabel(names.to, x, kLine, 1300, kLine, {}).setFont(10, true).setAlign(Align::Center);
+    s.addLine("Line91", x, 2 * kLine + 20, x + 1300, 2 * kLine + 20);
 }
 
 void setCommonPage(reports::Report& report)
@@ -137,7 +150,7 @@ DataReport9::DataReport9()
 {
     setTitle("DataReport9");
     setCommonPage(*this);
-    layOutTitle(*this, "ALLOTMENT RECEIVED FOR THE PERIOD FROM", 5000, "Label21", "Label22", "Label23");
+    layOutTitle(*this, "ALLOTMENT RECEIVED FOR THE PERIOD FROM", {"Label20", "Label21", "Label22", "Label23"});
     section(SectionKind::PageFooter)
         .addLabel("Label24", 10800, kLine / 2, 2000, kLine, "%p of %P")
         .setAlign(Align::Right);
@@ -178,7 +191,7 @@ DataReport10::DataReport10()
 {
     setTitle("DataReport10");
     setCommonPage(*this);
-    layOutTitle(*this, "EXPENDITURE REPORT FOR THE  PERIOD FROM", 5000, "Label19", "Label20", "Label21");
+    layOutTitle(*this, "EXPENDITURE REPORT FOR THE  PERIOD FROM", {"Label17", "Label19", "Label20", "Label21"});
     Section& footer = section(SectionKind::PageFooter);
     footer.addLabel("Label22", 10000, kLine / 2, 700, kLine, "Page").setAlign(Align::Right);
     footer.addLabel("Label23", 10750, kLine / 2, 1900, kLine, "%p of %P");

@@ -1,0 +1,223 @@
+#include "allotment/financial_report_form.h"
+#include "allotment/register_reports.h"
+#include "allotment/report_period.h"
+
+#include "common/schema.h"
+#include "platform/data/database.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/dialogs.h"
+#include "platform/forms/registry.h"
+#include "platform/reports/registry.h"
+#include "support/temp_data_folder.h"
+#include "support/ui_driver.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using allotment::Form4;
+
+const QString kSalaryCode = "2202-01-NP-001-0001-01";
+const QString kOfficeCode = "2202-01-NP-001-0001-13";
+
+data::Database& fund()
+{
+    return data::Database::open(common::kFundDb);
+}
+
+void head(const QString& code, const QString& description)
+{
+    fund().execute("insert into head (drawal_code, description, code_category) values (?, ?, 'A')",
+                   {code, description});
+}
+
+void allotment(const QString& code, const QString& orderNo, const QDate& date, double pay, double oc = 0)
+{
+    fund().execute("insert into all_allot (head, order_no, order_date, pay, d_pay, da, hra, ma, bonus, "
+                   "wages, ta, elec, tele, misc, oe, oc, scheme, despn) "
+                   "values (?, ?, ?, ?, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, ?, 75, 'SALARY')",
+                   {code, orderNo, date, pay, oc});
+}
+
+void bill(const QString& code, double billNo, const QDate& date, double pay, double oe = 0)
+{
+    fund().execute("insert into all_exp (head, bill_no, bill_date, pay, d_pay, da, hra, ma, bonus, "
+                   "wages, ta, elec, tele, misc, oe, oc, scheme, deduction, despn) "
+                   "values (?, ?, ?, ?, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, ?, 0, 0, 0, ?)",
+                   {code, billNo, date, pay, oe, QStringLiteral("NATURE %1").arg(billNo)});
+}
+
+TEST(ReportPeriod, MonthsOfTheFinancialYear)
+{
+    auto feb2011 = allotment::monthPeriod("FEBRUARY", 2011);
+    ASSERT_TRUE(feb2011);
+    EXPECT_EQ(feb2011->from, "01/02/2012");
+    EXPECT_EQ(feb2011->to, "29/02/2012");
+    EXPECT_EQ(feb2011->monthNo, 14);
+    EXPECT_EQ(allotment::monthPeriod("FEBRUARY", 2012)->to, "28/02/2013");
+    auto dec = allotment::monthPeriod("DECEMBER", 2011);
+    EXPECT_EQ(dec->from, "01/12/2011");
+    EXPECT_EQ(dec->to, "31/12/2011");
+    EXPECT_EQ(dec->monthNo, 12);
+    EXPECT_EQ(allotment::monthPeriod("APRIL", 2011)->to, "30/04/2011");
+    EXPECT_EQ(allotment::monthPeriod("APRIL", 2011)->monthNo, 4);
+    EXPECT_EQ(allotment::monthPeriod("MARCH", 2011)->to, "31/03/2012");
+    EXPECT_EQ(allotment::monthPeriod("MARCH", 2011)->monthNo, 15);
+    EXPECT_FALSE(allotment::monthPeriod("MARCHX", 2011));
+}
+
+struct FinancialReportTest : ::testing::Test {
+    testsupport::TempDataFolder folder;
+    testsupport::ScriptedBoxes boxes;
+    Form4* form = nullptr;
+
+    void open()
+    {
+        form = &forms::Forms::get<Form4>();
+        testsupport::showForm(*form);
+    }
+    ~FinancialReportTest() override
+    {
+        reports::Reports::unloadAll();
+        forms::Forms::unloadAll();
+        testsupport::settle();
+    }
+};
+
+TEST_F(FinancialReportTest, YearStartMonthAndHeadFillTheFrame)
+{
+    head(kSalaryCode, "SALARY");
+    head(kOfficeCode, "OFFICE EXPENSES");
+    head("2202-01-NP-001-0002-01", "SALARY OF SCHOOLS");
+    open();
+
+    // Only salary heads are offered, each carrying its code.
+    ASSERT_EQ(form->Combo1->listCount(), 2);
+    EXPECT_EQ(form->Combo1->list(0), "SALARY");
+    EXPECT_EQ(form->Combo1->itemData(1).toString(), "2202-01-NP-001-0002-01");
+    EXPECT_EQ(form->Combo2->list(0), "APRIL");
+    EXPECT_EQ(form->Combo2->list(11), "MARCH");
+
+    // A month before any year start is refused and fills nothing (leaving the
+    // empty year box on the way asks first).
+    boxes.answer(forms::vbNo, "YOUR INPUT IS NOT A DATE");
+    testsupport::choose(*form->Combo2, "MAY");
+    EXPECT_EQ(boxes.lastPrompt(), "SET STARTING DATE OF THE FINANCIAL YEAR FIRST.");
+    EXPECT_EQ(form->Text1->text(), "");
+    EXPECT_EQ(form->Combo2->listIndex(), -1);
+    EXPECT_FALSE(form->Command1->enabled());
+
+    testsupport::enter(*form->Text3, "01/04/2011");
+    EXPECT_EQ(form->Label10->caption(), "2011");
+    EXPECT_EQ(form->Label11->caption(), "2012");
+    EXPECT_EQ(form->Label16->caption(), "APR-11");
+    EXPECT_EQ(testsupport::focused(), form->Text1);
+
+    testsupport::choose(*form->Combo2, "FEBRUARY");
+    EXPECT_EQ(form->Text1->text(), "01/02/2012");
+    EXPECT_EQ(form->Text2->text(), "29/02/2012");
+    EXPECT_EQ(form->Label14->caption(), "14");
+    EXPECT_TRUE(form->Command1->enabled());
+    EXPECT_TRUE(form->Command2->enabled());
+    EXPECT_FALSE(form->Command4->enabled());
+
+    testsupport::choose(*form->Combo1, "SALARY OF SCHOOLS");
+    EXPECT_EQ(form->Label9->caption(), "2202-01-NP-001-0002-");
+
+    // A head deleted since the list was filled is not found, and that is said.
+    fund().execute("delete from head where drawal_code = ?", {kSalaryCode});
+    testsupport::choose(*form->Combo1, "SALARY");
+    EXPECT_EQ(boxes.lastPrompt(), "THIS HEAD IS NOT FOUND. IT MAY HAVE BEEN CHANGED OR DELETED.");
+    EXPECT_EQ(form->Label9->caption(), "");
+
+    // A year start that is no date: asked, and on No nothing changes.
+    boxes.answer(forms::vbNo, "YOUR INPUT IS NOT A DATE. DO YOU WISHT TO CORRECT NOW?");
+    testsupport::enter(*form->Text3, "31/13/2011");
+    EXPECT_EQ(boxes.boxes().last().title, "Hi");
+    EXPECT_EQ(form->Label10->caption(), "2011");
+}
+
+TEST_F(FinancialReportTest, RegisterReportsHoldThePeriodsRowsOnly)
+{
+    head(kSalaryCode, "SALARY");
+    allotment(kSalaryCode, "0", QDate(2011, 4, 1), 0);          // opening row
+    allotment(kSalaryCode, "A/0", QDate(2011, 3, 31), 10);      // before the period
+    allotment(kSalaryCode, "A/1", QDate(2011, 4, 1), 1500.5);
+    allotment(kOfficeCode, "B/7", QDate(2011, 4, 30), 0, 250);
+    allotment(kSalaryCode, "A/2", QDate(2011, 5, 1), 20);       // after it
+    bill(kSalaryCode, 0, QDate(2011, 4, 1), 0);                 // opening row
+    bill(kSalaryCode, 12, QDate(2011, 4, 30), 900);
+    bill(kOfficeCode, 3, QDate(2011, 4, 5), 0, 40);
+    bill(kSalaryCode, 2, QDate(2011, 3, 31), 5);
+    bill(kSalaryCode, 13, QDate(2011, 5, 1), 5);
+    open();
+    testsupport::enter(*form->Text3, "01/04/2011");
+
+    testsupport::type(*form->Text1, "01/04/2011");
+    testsupport::type(*form->Text2, "30/04/2011");
+    testsupport::click(*form->Command1);
+    EXPECT_TRUE(boxes.boxes().isEmpty());
+    EXPECT_FALSE(form->Command1->enabled());
+    ASSERT_TRUE(reports::Reports::isLoaded<allotment::DataReport9>());
+    auto& allotments = reports::Reports::get<allotment::DataReport9>();
+    EXPECT_EQ(allotments.orientation(), reports::Orientation::Landscape);
+    const reports::PageModel orders = allotments.layout();
+    EXPECT_EQ(orders.texts("Label21"), QStringList{"01-Apr-11"});
+    EXPECT_EQ(orders.texts("Label23"), QStringList{"30-Apr-11"});
+    EXPECT_EQ(orders.texts("Text1"), (QStringList{kSalaryCode, kOfficeCode}));
+    EXPECT_EQ(orders.texts("Text3"), (QStringList{"A/1", "B/7"}));
+    EXPECT_EQ(orders.texts("Text4"), (QStringList{"01/04/11", "30/04/11"}));
+    EXPECT_EQ(orders.texts("Text5"), (QStringList{"1500.5", "0"}));  // pay
+    EXPECT_EQ(orders.texts("Text17"), (QStringList{"0", "250"}));    // other charges
+    EXPECT_EQ(orders.texts("Label16"), QStringList{"OC"});
+
+    testsupport::click(*form->Command2);
+    auto& bills = reports::Reports::get<allotment::DataReport10>();
+    const reports::PageModel drawn = bills.layout();
+    EXPECT_EQ(drawn.texts("Label19"), QStringList{"01-Apr-11"});
+    EXPECT_EQ(drawn.texts("Label21"), QStringList{"30-Apr-11"});
+    EXPECT_EQ(drawn.texts("Text1"), (QStringList{"3", "12"}));   // by bill number
+    EXPECT_EQ(drawn.texts("Text2"), (QStringList{"05/04/11", "30/04/11"}));
+    EXPECT_EQ(drawn.texts("Text3"), (QStringList{"0", "900"}));
+    EXPECT_EQ(drawn.texts("Text14"), (QStringList{"40", "0"}));  // office expenses
+    EXPECT_EQ(drawn.texts("Text16"), (QStringList{"NATURE 3", "NATURE 12"}));
+
+    // A later change of the period enables the report again and it is built afresh.
+    testsupport::type(*form->Text1, "01/05/2011");
+    testsupport::type(*form->Text2, "31/05/2011");
+    EXPECT_TRUE(form->Command2->enabled());
+    testsupport::click(*form->Command2);
+    EXPECT_EQ(reports::Reports::get<allotment::DataReport10>().layout().texts("Text1"), QStringList{"13"});
+}
+
+TEST_F(FinancialReportTest, PeriodBoxesThatAreNoDatesAreRefused)
+{
+    open();
+    testsupport::enter(*form->Text3, "01/04/2011");
+    testsupport::type(*form->Text1, "31/02/2012");
+    testsupport::type(*form->Text2, "30/04/2011");
+    testsupport::click(*form->Command1);
+    ASSERT_EQ(boxes.boxes().size(), 1);
+    EXPECT_EQ(boxes.boxes()[0].prompt, "ONLY DATE ARE ACCEPTABLE");
+    EXPECT_EQ(boxes.boxes()[0].title, "Please Note");
+    EXPECT_EQ(testsupport::focused(), form->Text1);
+    EXPECT_FALSE(reports::Reports::isLoaded<allotment::DataReport9>());
+
+    testsupport::type(*form->Text1, "01/04/2011");
+    testsupport::type(*form->Text2, "04/31/2011");   // month first is no date here
+    testsupport::click(*form->Command2);
+    EXPECT_EQ(boxes.lastPrompt(), "ONLY DATE ARE ACCEPTABLE");
+    EXPECT_EQ(testsupport::focused(), form->Text2);
+    EXPECT_FALSE(reports::Reports::isLoaded<allotment::DataReport10>());
+
+    // With the from-date emptied, Enter in the to-date box sends the user back.
+    testsupport::type(*form->Text1, "x");
+    form->Text1->clear();
+    EXPECT_FALSE(form->Command1->enabled());
+    EXPECT_FALSE(form->Command2->enabled());
+    testsupport::enter(*form->Text2, "30/04/2011");
+    EXPECT_EQ(boxes.lastPrompt(), "RE-SET STARTING DATE TO PROCEED");
+    EXPECT_EQ(testsupport::focused(), form->Text1);
+}
+
+} // namespace
