@@ -50,7 +50,7 @@ DataReport3::DataReport3()
         y += 2 * kLine;
     }
     y += 80;
-    filled(rh, 0, y, 2600, 1600, QStringLiteral("Deduction made from the salary of"),
+    filled(rh, 0, y, 3000, 1600, QStringLiteral("Deduction made from the salary of"),
            QStringLiteral("Label31"));
     y += kLine + 60;
     filled(rh, 0, y, 1100, 2000, QStringLiteral("D.D.O. Code:"), QStringLiteral("Label24"));
@@ -153,9 +153,11 @@ DataReport6::DataReport6()
     y += 320;
     caption(rh, 0, y, W, kLine, QStringLiteral("[See sub-rule (2) of T.R. 6.39")).setAlign(Align::Center);
     y += kLine + 40;
-    heading(rh, y, W,
-          QStringLiteral("CERTIFICATE OF GENERAL PROVIDENT FUND DEDUCTIONS IN RESPECT OF GROUP 'D' EMPLOYEES"));
-    y += 400;
+    caption(rh, 600, y, W - 1200, 2 * 280,
+            QStringLiteral("CERTIFICATE OF GENERAL PROVIDENT FUND DEDUCTIONS IN RESPECT OF GROUP 'D' EMPLOYEES"))
+        .setFont(10, true)
+        .setAlign(Align::Center);
+    y += 2 * 280 + 100;
     leader(rh, 0, y, 3400, QStringLiteral("Grant No"));
     leader(rh, 3500, y, 3400, QStringLiteral("Token /T.V.No"));
     leader(rh, 7000, y, W - 7000, QStringLiteral("Date"));

@@ -22,8 +22,8 @@ DataReport12::DataReport12()
     y += kLine + 40;
     heading(rh, y, W, QStringLiteral("Schedule of recovery of Loans and Advances / Interest on Loan and Advances"));
     y += 400;
-    caption(rh, 0, y, 2000, kLine, QStringLiteral("Head of Account Code:")).setBold();
-    caption(rh, 2000, y, W - 2000, kLine,
+    caption(rh, 0, y, 2300, kLine, QStringLiteral("Head of Account Code:")).setBold().setWordWrap(false);
+    caption(rh, 2300, y, W - 2300, kLine,
             QStringLiteral("0409-04-800-017-07 (H.B.Interest) / 7610-00-201-001-26 (H.B.Loan)"))
         .setBold();
     y += kLine + 80;
@@ -39,7 +39,7 @@ DataReport12::DataReport12()
     y += kLine + 160;
     rh.setHeight(y);
 
-    const QVector<int> x = columnEdges({600, 2800, 1300, 2000, 900, 1000, 1000, W - 9600});
+    const QVector<int> x = columnEdges({600, 2600, 1300, 2000, 1100, 1000, 1000, W - 9600});
     auto& ph = section(SectionKind::PageHeader);
     const int top = 900, upper = 400;
     cell(ph, x[0], 0, x[1] - x[0], top, QStringLiteral("SL. No"));

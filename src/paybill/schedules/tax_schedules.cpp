@@ -117,8 +117,8 @@ DataReport13::DataReport13()
     leader(rh, 3500, y, 3400, QStringLiteral("Token No"));
     leader(rh, 7000, y, W - 7000, QStringLiteral("Date:"));
     y += kLine + 60;
-    caption(rh, 0, y, 2000, kLine, QStringLiteral("Head of Account Code:")).setBold();
-    caption(rh, 2000, y, 3000, kLine, QStringLiteral("8658-00-112-001-08")).setBold();
+    caption(rh, 0, y, 2300, kLine, QStringLiteral("Head of Account Code:")).setBold().setWordWrap(false);
+    caption(rh, 2300, y, 3000, kLine, QStringLiteral("8658-00-112-001-08")).setBold();
     y += kLine + 160;
     rh.setHeight(y);
 
