@@ -1,0 +1,241 @@
+#include "salary/regular_salary_form.h"
+
+#include "platform/data/data_control.h"
+#include "platform/forms/clock.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/registry.h"
+#include "platform/vb/convert.h"
+#include "salary/single_click_form.h"
+#include "salary_fixture.h"
+#include "support/temp_data_folder.h"
+#include "support/ui_driver.h"
+
+#include <gtest/gtest.h>
+
+using namespace salarytest;
+using forms::CheckBox;
+using forms::CommandButton;
+using forms::DatePicker;
+using forms::Forms;
+using forms::Label;
+using forms::TextBox;
+
+namespace {
+
+class SalaryFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        addOffice();
+        open();
+    }
+    void TearDown() override
+    {
+        Forms::unloadAll();
+        testsupport::settle();
+    }
+    void open()
+    {
+        form = &Forms::get<salary::SALARY>();
+        testsupport::showForm(*form);
+    }
+
+    TextBox& box(int n) { return form->control<TextBox>(QStringLiteral("Text%1").arg(n)); }
+    CommandButton& button(const char* name) { return form->control<CommandButton>(name); }
+    void choose(int employeeRow) { form->findChild<data::DataControl*>("Data1")->setCurrentRow(employeeRow); }
+    // O.A. and misc. recoveries through the Enter chain, as the clerk goes.
+    void walkChain(const QString& oa, const QString& misc)
+    {
+        testsupport::enter(box(12), oa);
+        testsupport::enter(box(19), misc);
+    }
+    QVariantList rowOf(const QString& code)
+    {
+        return firstRow("select pay, d_pay, less_fa, da, hra, ma, oa, gross, gpf_subs, gpf_rec, if, sf, "
+                        "p_tax, misc, net, deduct, bill_date, p_month, category, bank_ac, hb_loan "
+                        "from salary where emp_code = ?", {code});
+    }
+
+    forms::Clock::Override today{QDate(2012, 3, 10)};
+    testsupport::TempDataFolder folder;
+    salary::SALARY* form = nullptr;
+};
+
+const double kThird = 1000.0 / 3;
+
+} // namespace
+
+TEST_F(SalaryFormTest, ChosenEmployeeFillsBoxesByTheSalaryRules)
+{
+    // A12: pay 20000 + grade pay 4200, D.A. 45 %, H.R.A. 20 %, M.A. 300,
+    // advance 1000 in 3, loan 3000 in 10.
+    EXPECT_EQ(box(2).text(), "A12");
+    EXPECT_EQ(box(3).text(), "Ram Kumar");
+    EXPECT_EQ(box(7).text(), "20000");
+    EXPECT_EQ(box(1).text(), "4200");
+    EXPECT_EQ(box(8).text(), vb::cstr(kThird));
+    EXPECT_EQ(box(9).text(), "10890");
+    EXPECT_EQ(box(10).text(), "4840");
+    EXPECT_EQ(box(11).text(), "300");
+    EXPECT_EQ(box(15).text(), "300");
+    EXPECT_EQ(form->control<Label>("Label39").caption(), "C");
+    EXPECT_EQ(form->control<Label>("Label41").caption(), "SB-A12");
+    EXPECT_FALSE(button("Command1").isEnabled());
+    EXPECT_FALSE(button("Command4").isEnabled());
+
+    // A123: FIXED H.R.A. of 8000 paid as it stands, health scheme: no M.A.;
+    // a paid-off advance gives nothing, a loan with no instalments left the whole due.
+    choose(1);
+    EXPECT_EQ(box(2).text(), "A123");
+    EXPECT_EQ(box(10).text(), "8000");
+    EXPECT_EQ(box(11).text(), "0");
+    EXPECT_EQ(box(8).text(), "0");
+    EXPECT_EQ(box(15).text(), "500");
+}
+
+TEST_F(SalaryFormTest, OkSavesTheRowAndAdvancesBothLedgers)
+{
+    testsupport::ScriptedBoxes boxes;
+    walkChain("100", "0");
+    const double gross = 20000 + 4200 + 10890 + 4840 + 300 + 100 - kThird;
+    EXPECT_EQ(box(13).text(), vb::cstr(gross));
+    EXPECT_EQ(box(18).text(), "150");
+    EXPECT_EQ(form->control<Label>("Label38").caption(), "2540"); // 2000 + 300 + 30 + 60 + 150
+    EXPECT_EQ(box(20).text(), vb::cstr(gross - 2540));
+    ASSERT_TRUE(button("Command1").isEnabled());
+    EXPECT_EQ(testsupport::focused(), &button("Command1"));
+
+    testsupport::click(button("Command1")); // no row this month: no question
+    ASSERT_TRUE(button("Command4").isEnabled());
+    EXPECT_FALSE(box(21).isEnabled()); // no misc. recovery to break up
+    testsupport::click(button("Command4"));
+
+    EXPECT_EQ(boxes.prompts(), QStringList{"ENTERED IN THE PAY ROLL"});
+    const QVariantList r = rowOf("A12");
+    ASSERT_EQ(r.size(), 21);
+    EXPECT_EQ(r[0].toDouble(), 20000);
+    EXPECT_EQ(r[1].toDouble(), 4200);
+    EXPECT_NEAR(r[2].toDouble(), kThird, 1e-9);
+    EXPECT_EQ(r[3].toDouble(), 10890);
+    EXPECT_EQ(r[4].toDouble(), 4840);
+    EXPECT_EQ(r[5].toDouble(), 300);
+    EXPECT_EQ(r[6].toDouble(), 100);
+    EXPECT_NEAR(r[7].toDouble(), gross, 1e-9);
+    EXPECT_EQ(r[9].toDouble(), 300);
+    EXPECT_EQ(r[12].toDouble(), 150);
+    EXPECT_NEAR(r[14].toDouble(), gross - 2540, 1e-9);
+    EXPECT_EQ(r[15].toDouble(), 2540);
+    EXPECT_EQ(r[16].toString(), "2012-03-10");
+    EXPECT_EQ(r[17].toString(), "Mar-12");
+    EXPECT_EQ(r[18].toString(), "C");
+    EXPECT_EQ(r[19].toString(), "SB-A12");
+    EXPECT_EQ(r[20].toDouble(), 0);
+
+    const QVariantList adv = firstRow("select adv_due, adv_rec, inst_no from festi_adv where emp_code = 'A12'");
+    EXPECT_NEAR(adv[0].toDouble(), 1000 - kThird, 1e-9);
+    EXPECT_NEAR(adv[1].toDouble(), kThird, 1e-9);
+    EXPECT_EQ(adv[2].toDouble(), 2);
+    const QVariantList loan = firstRow("select loan_due, loan_rec, inst_no from gpf_loan where emp_code = 'A12'");
+    EXPECT_EQ(loan, (QVariantList{2700.0, 300.0, 9.0}));
+    EXPECT_FALSE(button("Command4").isEnabled()); // saved once
+
+    // The same month again: the question names the employee; No leaves OK off.
+    boxes.clearBoxes();
+    boxes.answer(forms::vbNo, "SALARY OF RAM KUMAR FOR THE MONTH OF Mar-12");
+    testsupport::click(button("Command1"));
+    ASSERT_EQ(boxes.boxes().size(), 1);
+    EXPECT_EQ(boxes.boxes()[0].title, "DUPLICATE ENTRY ERROR");
+    EXPECT_EQ(boxes.boxes()[0].style, forms::vbYesNo);
+    EXPECT_FALSE(button("Command4").isEnabled());
+    boxes.answer(forms::vbYes, "HAS ALREADY PREPARED");
+    testsupport::click(button("Command1"));
+    EXPECT_TRUE(button("Command4").isEnabled());
+}
+
+TEST_F(SalaryFormTest, NoLedgersAreNotedBeforeTheRowIsReported)
+{
+    testsupport::ScriptedBoxes boxes;
+    choose(2); // B7 has neither an advance nor a loan
+    walkChain("0", "0");
+    testsupport::click(button("Command1"));
+    testsupport::click(button("Command4"));
+    EXPECT_EQ(boxes.prompts(), (QStringList{"No Festival Advance Pending", "No GPF Loan pending",
+                                            "ENTERED IN THE PAY ROLL"}));
+    EXPECT_EQ(scalar("select count(*) from salary where emp_code = 'B7'"), 1);
+}
+
+TEST_F(SalaryFormTest, StoppedRecoveryLeavesTheLoanAlone)
+{
+    testsupport::ScriptedBoxes boxes;
+    testsupport::click(form->control<CheckBox>("Check1"));
+    EXPECT_EQ(box(15).text(), "0");
+    walkChain("100", "0");
+    testsupport::click(button("Command1"));
+    testsupport::click(button("Command4"));
+    EXPECT_EQ(scalar("select gpf_rec from salary where emp_code = 'A12'"), 0);
+    EXPECT_EQ(firstRow("select loan_due, loan_rec, inst_no from gpf_loan where emp_code = 'A12'"),
+              (QVariantList{3000.0, 0.0, 10.0}));
+    EXPECT_EQ(scalar("select inst_no from festi_adv where emp_code = 'A12'"), 2);
+}
+
+TEST_F(SalaryFormTest, FirstOfAprilIsBookedToMarchAndCountsAsMarchForTheDuplicateTest)
+{
+    testsupport::ScriptedBoxes boxes;
+    salaryDb().execute("insert into salary (emp_code, name, p_month, bill_date) values ('A12', 'Ram Kumar', "
+                       "'Mar-12', '2012-03-31')");
+    form->control<DatePicker>("DTPicker1").setValue(QDate(2012, 4, 1));
+    walkChain("100", "0");
+    boxes.answer(forms::vbYes, "FOR THE MONTH OF Mar-12");
+    testsupport::click(button("Command1"));
+    testsupport::click(button("Command4"));
+    EXPECT_EQ(scalar("select count(*) from salary where p_month = 'Mar-12' and bill_date = '2012-04-01'"), 1);
+}
+
+TEST_F(SalaryFormTest, EmptyWholeRupeeAmountIsStoredAsZeroAndBadAmountSavesNothing)
+{
+    Forms::unloadAll();
+    testsupport::settle();
+    setDaOrder(0, 20, 300); // no D.A.: its whole-rupee text is empty
+    open();
+    EXPECT_EQ(box(9).text(), "");
+
+    testsupport::ScriptedBoxes boxes;
+    walkChain("100", "500");
+    testsupport::click(button("Command1"));
+    ASSERT_TRUE(box(21).isEnabled()); // misc. above 0 opens its break-up
+    testsupport::type(box(21), "12a");
+    testsupport::click(button("Command4"));
+    EXPECT_EQ(boxes.prompts(), QStringList{"YOUR INPUT MUST BE A NUMBER"});
+    EXPECT_EQ(scalar("select count(*) from salary"), 0);
+    EXPECT_EQ(scalar("select inst_no from gpf_loan where emp_code = 'A12'"), 10);
+
+    testsupport::type(box(21), "500");
+    testsupport::click(button("Command4"));
+    EXPECT_EQ(firstRow("select da, misc, hb_loan from salary where emp_code = 'A12'"),
+              (QVariantList{0.0, 500.0, 500.0}));
+}
+
+TEST_F(SalaryFormTest, ChangedFiguresWaitForTheChainAgain)
+{
+    testsupport::ScriptedBoxes boxes;
+    walkChain("100", "0");
+    testsupport::click(button("Command1"));
+    ASSERT_TRUE(button("Command4").isEnabled());
+    testsupport::type(box(12), "900"); // O.A. changed after the net was worked out
+    EXPECT_FALSE(button("Command4").isEnabled());
+    EXPECT_FALSE(button("Command1").isEnabled());
+}
+
+TEST_F(SalaryFormTest, QuickPayBillLinkLeavesForTheSingleClickForm)
+{
+    if (!Forms::isRegistered("Form9"))
+        Forms::registerForm<salary::Form9>("Form9");
+    testsupport::click(form->control<Label>("Label40"));
+    testsupport::settle();
+    EXPECT_FALSE(Forms::isLoaded("SALARY"));
+    forms::Form* quick = Forms::loaded("Form9");
+    ASSERT_NE(quick, nullptr);
+    EXPECT_TRUE(quick->isVisible());
+    EXPECT_FALSE(quick->control<CommandButton>("Command7").isVisibleTo(quick));
+    EXPECT_TRUE(quick->control<CommandButton>("Command4").isVisibleTo(quick));
+}
