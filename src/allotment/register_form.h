@@ -1,0 +1,161 @@
+// The allotment and expenditure form: head balances, allotment and bill entry, year-end reset.
+#pragma once
+
+#include "allotment/heads.h"
+#include "platform/forms/form.h"
+
+#include <array>
+#include <memory>
+
+namespace data {
+class DataControl;
+class Database;
+class TableRecordset;
+} // namespace data
+
+namespace forms {
+class ComboBox;
+class CommandButton;
+class DataGrid;
+class DatePicker;
+class Label;
+class OptionButton;
+class TextBox;
+} // namespace forms
+
+namespace allotment {
+
+// The form is split by concern:
+//   register_form.cpp            controls, layout, loading, the Enter chain, CLOSE
+//   register_form_balance.cpp    the head choice and the balance panel
+//   register_form_allotment.cpp  NEW ALLOTMENT ENTRY, its OK and CANCEL
+//   register_form_bill.cpp       NEW BILL ENTRY, Import, its OK and CANCEL
+//   register_form_reset.cpp      DELETE RECORDS and the two register resets
+//
+// What the controls hold:
+//   Combo1      every drawal code of head; item data = the code               Form_Load / user
+//   DTPicker1   start of the balance period and the reset's new year;
+//               financial-year start of today at load
+//   DTPicker2   end of the balance period; today at load
+//   DTPicker3   order date; DTPicker4 bill date; today at load
+//   Label76, Label78  the financial year: start's year, the next year           Form_Load
+//   Label2, Label79   description of the chosen head                           Combo1_Click
+//   balance labels    allotted less spent per column over the period;          Combo1_Click, both OKs
+//                     Label15 the total of the six salary columns
+//   Label67     highest bill number of the bill register                      Combo1_Click, bill OK
+//   Text2       order number; Text16 bill number
+//   allotment boxes Text4..Text15, Text17, Text31; bill boxes Text18..Text30, Text32
+//   Label83     deduction total taken over by Import (hidden but while saving a bill)
+//   Text3, Text1  the new and the previous year's start                        Option3_Click
+class Form1 : public forms::Form {
+    Q_OBJECT
+public:
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    // Head choice and balances.
+    void Combo1_Click();
+    void Command7_Click();
+
+    // Allotment entry.
+    void Option1_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void DTPicker3_KeyUp(int keyCode);
+
+    // Bill entry.
+    void Option2_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command8_Click();
+    void DTPicker4_KeyUp(int keyCode);
+
+    // Year-end reset.
+    void Option3_Click();
+    void Command6_Click();
+    void Command3_Click();
+
+    forms::ComboBox* Combo1 = nullptr;
+    forms::DatePicker* DTPicker1 = nullptr;
+    forms::DatePicker* DTPicker2 = nullptr;
+    forms::DatePicker* DTPicker3 = nullptr;
+    forms::DatePicker* DTPicker4 = nullptr;
+    forms::Label* Label2 = nullptr;
+    forms::Label* Label79 = nullptr;
+    forms::Label* Label75 = nullptr;
+    forms::Label* Label76 = nullptr;
+    forms::Label* Label77 = nullptr;
+    forms::Label* Label78 = nullptr;
+    forms::Label* Label81 = nullptr;
+    forms::Label* Label82 = nullptr;
+    forms::Label* Label10 = nullptr;
+    forms::Label* Label74 = nullptr;
+    forms::Label* Label11 = nullptr;
+    forms::Label* Label12 = nullptr;
+    forms::Label* Label13 = nullptr;
+    forms::Label* Label14 = nullptr;
+    forms::Label* Label15 = nullptr;
+    forms::Label* Label17 = nullptr;
+    forms::Label* Label27 = nullptr;
+    forms::Label* Label28 = nullptr;
+    forms::Label* Label29 = nullptr;
+    forms::Label* Label30 = nullptr;
+    forms::Label* Label31 = nullptr;
+    forms::Label* Label32 = nullptr;
+    forms::Label* Label68 = nullptr;
+    forms::Label* Label67 = nullptr;
+    forms::Label* Label83 = nullptr;
+    forms::Label* Label84 = nullptr;
+    forms::OptionButton* Option1 = nullptr;
+    forms::OptionButton* Option2 = nullptr;
+    forms::OptionButton* Option3 = nullptr;
+    forms::TextBox* Text1 = nullptr;
+    forms::TextBox* Text2 = nullptr;
+    forms::TextBox* Text3 = nullptr;
+    forms::TextBox* Text16 = nullptr;
+    // Amount boxes, by register column.
+    std::array<forms::TextBox*, ColumnCount> allotmentBox{};
+    std::array<forms::TextBox*, ColumnCount> billBox{};
+    std::array<forms::Label*, ColumnCount> balanceLabel{};
+    forms::CommandButton* Command1 = nullptr; // allotment OK
+    forms::CommandButton* Command2 = nullptr; // allotment CANCEL
+    forms::CommandButton* Command3 = nullptr; // RESET BILL REGISTER
+    forms::CommandButton* Command4 = nullptr; // bill OK
+    forms::CommandButton* Command5 = nullptr; // bill CANCEL
+    forms::CommandButton* Command6 = nullptr; // RESET FUND REGISTER
+    forms::CommandButton* Command7 = nullptr; // CLOSE
+    forms::CommandButton* Command8 = nullptr; // Import
+    data::DataControl* Data1 = nullptr;
+    forms::DataGrid* DBGrid1 = nullptr;
+
+private:
+    void buildControls();
+    void wireHandlers();
+
+    // The drawal code chosen in Combo1 ("" for none).
+    QString chosenHead() const;
+    // Recomputes every balance label for the chosen head over the period;
+    // false (nothing changed) when either register has no row of it there.
+    bool refreshBalances();
+    // Opens the boxes of the head's columns for the entry option chosen.
+    void openBoxesForHead();
+    // The entry options' common end: the reset panel is disarmed.
+    void disarmReset();
+    // The amount checks of both OKs, in their fixed order; false after the
+    // first failure has been shown.
+    bool checkAmounts(const std::array<forms::TextBox*, ColumnCount>& boxes, int style, const QString& title);
+    void fillAmountBoxes(const std::array<forms::TextBox*, ColumnCount>& boxes, const QString& text, bool select);
+    void focusFirstOpen(const std::array<forms::TextBox*, ColumnCount>& boxes);
+
+    data::Database* mFund = nullptr;
+    std::unique_ptr<data::TableRecordset> mAllotments;
+    std::unique_ptr<data::TableRecordset> mBills;
+};
+
+// The columns in the order the entry forms check, fill and empty their boxes.
+extern const std::array<Column, ColumnCount> kEntryOrder;
+
+} // namespace allotment

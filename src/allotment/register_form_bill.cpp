@@ -1,0 +1,176 @@
+// The bill frame: NEW BILL ENTRY, Import of the pay-bill totals, OK and CANCEL.
+#include "allotment/register_form.h"
+
+#include "allotment/registers.h"
+#include "platform/data/recordset.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/dialogs.h"
+#include "platform/forms/registry.h"
+#include "platform/vb/convert.h"
+
+#include <cmath>
+
+namespace allotment {
+
+namespace {
+
+const QString kHi = QStringLiteral("Hi");
+
+// A bill number is a whole number of at least 1; 0 marks a head's opening row.
+bool isBillNumber(const QString& text)
+{
+    if (!vb::isNumeric(text))
+        return false;
+    const double n = vb::cdbl(text);
+    return n >= 1 && n == std::floor(n);
+}
+
+} // namespace
+
+void Form1::Option2_Click()
+{
+    for (forms::TextBox* box : billBox)
+        box->setEnabled(false);
+    openBoxesForHead();
+    Command4->setEnabled(true);
+    Command5->setEnabled(true);
+    Command1->setEnabled(false);
+    Command2->setEnabled(false);
+    fillAmountBoxes(billBox, QStringLiteral("0"), true);
+    fillAmountBoxes(allotmentBox, QString(), false);
+    disarmReset();
+}
+
+void Form1::DTPicker4_KeyUp(int keyCode)
+{
+    if (keyCode == forms::vbKeyReturn)
+        focusFirstOpen(billBox);
+}
+
+void Form1::Command8_Click()
+{
+    Command8->setVisible(false);
+    // The pay-bill totals belong to a new pay bill only; anywhere else they
+    // would be stored under a head that pays no salary.
+    if (!Option2->value() || !isPayHead(chosenHead())) {
+        forms::Dialogs::msgBox(QStringLiteral("IMPORT IS ONLY FOR A NEW BILL UNDER A SALARY HEAD (OBJECT HEAD 01)."),
+                               forms::vbInformation, QStringLiteral("PLEASE NOTE"));
+        return;
+    }
+    // The bill form is reached by name: loading it here, hidden, leaves its
+    // totals at "0".
+    auto total = [](int n) -> forms::Label& {
+        return forms::Forms::control<forms::Label>(QStringLiteral("Form6"), QStringLiteral("Label%1").arg(n));
+    };
+    if (vb::val(total(61).caption()) == 0) {
+        forms::Dialogs::msgBox(QStringLiteral("DATA NOT AVAILABLE. OPEN REPORT SECTION."), forms::vbInformation,
+                               QStringLiteral("PLEASE NOTE"));
+        return;
+    }
+    billBox[Pay]->setText(total(61).caption());
+    billBox[Da]->setText(total(62).caption());
+    billBox[Hra]->setText(total(63).caption());
+    billBox[Ma]->setText(total(64).caption());
+    billBox[DPay]->setText(total(65).caption());
+    Label83->setCaption(total(66).caption());
+    for (int n = 61; n <= 66; ++n)
+        total(n).setCaption(QStringLiteral("0"));
+}
+
+void Form1::Command4_Click()
+{
+    const QString code = chosenHead();
+    if (code.isEmpty()) {
+        forms::Dialogs::msgBox(QStringLiteral("DRAWAL CODE NOT SELECTED"), forms::vbInformation, kHi);
+        Combo1->setFocus();
+        return;
+    }
+    const QString billNo = Text16->text();
+    if (billNo.trimmed().isEmpty()) {
+        forms::Dialogs::msgBox(QStringLiteral("BILL NUMBER NOT MENTIONED"), forms::vbInformation, kHi);
+        Text16->setFocus();
+        return;
+    }
+    if (!isBillNumber(billNo)) {
+        forms::Dialogs::msgBox(QStringLiteral("BILL NUMBER MUST BE A WHOLE NUMBER ABOVE 0"), forms::vbInformation,
+                               kHi);
+        Text16->setFocus();
+        return;
+    }
+    if (!checkAmounts(billBox, forms::vbInformation, kHi))
+        return;
+
+    Label83->setVisible(true);
+    Label84->setVisible(true);
+    auto hideDeduction = [this] {
+        Label83->setVisible(false);
+        Label84->setVisible(false);
+    };
+
+    double deduction = 0;
+    if (isPayHead(code)) {
+        for (;;) {
+            const std::optional<QString> answer = forms::Dialogs::inputBox(
+                QStringLiteral("THIS IS A PAY BILL.\nENTER TOTAL DEDUCTION OF THE BILL HERE."));
+            if (!answer) { // Cancel abandons the bill
+                hideDeduction();
+                return;
+            }
+            if (answer->trimmed().isEmpty())
+                break;
+            if (vb::isNumeric(*answer)) {
+                deduction = vb::cdbl(*answer);
+                break;
+            }
+            forms::Dialogs::msgBox(QStringLiteral("TOTAL DEDUCTION MUST BE A NUMBER"), forms::vbInformation, kHi);
+        }
+    }
+
+    data::TableRecordset& rs = *mBills;
+    rs.addNew();
+    try {
+        rs["head"] = code;
+        rs["bill_no"] = vb::cdbl(billNo);
+        rs["bill_date"] = registerDate(code, DTPicker4->value());
+        for (Column c : kEntryOrder)
+            rs[QLatin1String(amountColumn(c).field)] = vb::cdbl(billBox[c]->text());
+        rs["despn"] = Label2->caption();
+        rs["deduction"] = deduction;
+        rs.update();
+    } catch (...) {
+        rs.cancelUpdate();
+        hideDeduction();
+        throw;
+    }
+
+    Text16->setText(QString());
+    fillAmountBoxes(billBox, QString(), false);
+    const int answer = forms::Dialogs::msgBox(
+        QStringLiteral("BILL ENTERED SUCCESSFULLY UNDER THE HEAD OF A/C.\n\n") + code
+            + QStringLiteral(". ENTER ANOTHER IN THE SAME HEAD?"),
+        forms::vbYesNo, kHi);
+    if (answer == forms::vbYes) {
+        fillAmountBoxes(billBox, QStringLiteral("0"), false);
+        Text16->setFocus();
+    } else {
+        Option2->setValue(false);
+        Command4->setEnabled(false);
+        Command5->setEnabled(false);
+    }
+    if (!refreshBalances()) {
+        forms::Dialogs::msgBox(QStringLiteral("Allotment table is empty yet"), forms::vbInformation, kHi);
+        return;
+    }
+    Label67->setCaption(vb::cstr(lastBillNumber(*mFund).value_or(0)));
+    hideDeduction();
+}
+
+void Form1::Command5_Click()
+{
+    mBills->cancelUpdate();
+    Text16->setText(QString());
+    fillAmountBoxes(billBox, QString(), false);
+    Text16->setFocus();
+}
+
+} // namespace allotment

@@ -1,0 +1,35 @@
+// Small helpers that put heads and register rows into a test's fund file.
+#pragma once
+
+#include "allotment/heads.h"
+
+#include <QDate>
+#include <QString>
+
+#include <initializer_list>
+#include <utility>
+
+namespace data {
+class Database;
+}
+
+namespace allotmenttest {
+
+data::Database& fund();
+
+// A code of the 23-character written form with the given plan letters and object head.
+QString code(const QString& plan, const QString& object);
+
+using ColumnAmounts = std::initializer_list<std::pair<allotment::Column, double>>;
+
+// The head row with its two opening rows dated `opening` (none when invalid).
+void addHead(const QString& drawalCode, const QString& description, const QString& category,
+             const QDate& opening);
+void addAllotment(const QString& head, const QString& orderNo, const QDate& date, ColumnAmounts amounts);
+void addBill(const QString& head, double billNo, const QDate& date, ColumnAmounts amounts,
+             double deduction = 0);
+
+int count(const QString& sql);
+double number(const QString& sql);
+
+} // namespace allotmenttest

@@ -1,0 +1,117 @@
+#include "allotment/registers.h"
+
+#include "register_rows.h"
+#include "support/temp_data_folder.h"
+
+#include "platform/vb/error.h"
+
+#include <gtest/gtest.h>
+
+using namespace allotment;
+using namespace allotmenttest;
+
+namespace {
+
+const QDate kStart(2012, 4, 1);
+const QDate kEnd(2013, 3, 31);
+
+} // namespace
+
+TEST(Registers, BalancesAfterAllotmentsAndBills)
+{
+    testsupport::TempDataFolder folder;
+    const QString salary = code("NP", "01");
+    const QString office = code("NP", "13");
+    addHead(salary, "SALARY NP", "A", kStart);
+    addHead(office, "OFFICE", "B", kStart);
+
+    // Only the opening rows: every balance 0.
+    auto b = headBalances(fund(), salary, kStart, kEnd);
+    ASSERT_TRUE(b);
+    for (double v : b->column)
+        EXPECT_EQ(v, 0);
+    EXPECT_EQ(b->salaryTotal, 0);
+
+    addAllotment(salary, "F/12/1", QDate(2012, 5, 10), {{Pay, 100000}, {DPay, 20000}, {Da, 65000.5}, {Bonus, 3000}});
+    addAllotment(salary, "F/12/2", QDate(2012, 9, 1), {{Pay, 50000}, {Hra, 8000}});
+    addAllotment(salary, "F/11/9", QDate(2012, 3, 31), {{Pay, 999999}}); // before the period
+    addBill(salary, 41, QDate(2012, 6, 30), {{Pay, 60000}, {DPay, 12000}, {Da, 42000}, {Hra, 9000}, {Ma, 600}}, 8000);
+    addBill(salary, 57, QDate(2013, 4, 1), {{Pay, 70000}}); // after it
+    addBill(office, 99, QDate(2012, 7, 1), {{Elec, 1200}});
+
+    b = headBalances(fund(), salary, kStart, kEnd);
+    ASSERT_TRUE(b);
+    EXPECT_EQ(b->column[Pay], 150000 - 60000);
+    EXPECT_EQ(b->column[DPay], 20000 - 12000);
+    EXPECT_DOUBLE_EQ(b->column[Da], 65000.5 - 42000);
+    EXPECT_EQ(b->column[Hra], -1000); // overspent shows negative
+    EXPECT_EQ(b->column[Ma], -600);
+    EXPECT_EQ(b->column[Bonus], 3000);
+    EXPECT_DOUBLE_EQ(b->salaryTotal, 90000 + 8000 + 23000.5 - 1000 - 600 + 3000);
+    EXPECT_EQ(b->column[Elec], 0); // the other head's bill does not count
+
+    // The last bill number is the highest of every head and date.
+    EXPECT_EQ(lastBillNumber(fund()), 99);
+
+    // A period that ends before it starts, or a head without opening rows: no balance.
+    EXPECT_FALSE(headBalances(fund(), salary, kEnd, kStart));
+    addHead(code("NP", "02"), "WAGES", "C", QDate());
+    addAllotment(code("NP", "02"), "W/1", QDate(2012, 5, 1), {{Wages, 500}});
+    EXPECT_TRUE(registerSums(fund(), Register::Allotments, code("NP", "02"), kStart, kEnd));
+    EXPECT_FALSE(headBalances(fund(), code("NP", "02"), kStart, kEnd));
+    EXPECT_EQ(headDescription(fund(), office), "OFFICE");
+    EXPECT_FALSE(headDescription(fund(), "no such code"));
+}
+
+TEST(Registers, YearEndResetKeepsTheNewYearAndIsSafeToRepeat)
+{
+    testsupport::TempDataFolder folder;
+    const QDate newStart(2013, 4, 1);
+    const QString salary = code("NP", "01");
+    const QString wages = code("NP", "02");
+    const QString travel = code("NP", "11");
+    addHead(salary, "SALARY", "A", QDate(2011, 4, 1)); // last year's reset was never made
+    addHead(wages, "WAGES", "B", kStart);
+    addHead(travel, "TRAVEL", "C", QDate());            // has lost its opening rows
+    addAllotment(salary, "F/1", QDate(2012, 5, 1), {{Pay, 1000}});
+    addAllotment(salary, "F/2", kStart, {{Pay, 400}});
+    addBill(salary, 12, QDate(2013, 3, 30), {{Pay, 900}});
+    // Entered in the new year before the reset: must survive.
+    addAllotment(wages, "F/13/1", QDate(2013, 4, 20), {{Wages, 7000}});
+    addBill(wages, 3, QDate(2013, 5, 2), {{Wages, 2500}});
+    addBill(salary, 5, newStart, {{Pay, 800}}, 120); // the March pay bill
+
+    // Not 1 April: refused, nothing changed.
+    const int allotRows = count("select count(*) from all_allot");
+    EXPECT_THROW(resetRegister(fund(), Register::Allotments, QDate(2013, 3, 1)), vb::Error);
+    EXPECT_EQ(count("select count(*) from all_allot"), allotRows);
+
+    for (int run = 0; run < 2; ++run) {
+        const ResetOutcome a = resetRegister(fund(), Register::Allotments, newStart);
+        const ResetOutcome e = resetRegister(fund(), Register::Bills, newStart);
+        if (run == 0) {
+            EXPECT_EQ(a.redated, 2);
+            EXPECT_EQ(a.made, 1);
+            EXPECT_EQ(a.removed, 2);
+            EXPECT_EQ(e.redated, 2);
+            EXPECT_EQ(e.made, 1);
+            EXPECT_EQ(e.removed, 1);
+        } else {
+            EXPECT_EQ(a.redated + a.made + a.removed + e.redated + e.made + e.removed, 0);
+        }
+        // One opening row per head, at the new start, with its description.
+        EXPECT_EQ(count("select count(*) from all_allot where order_no = '0' and order_date = '2013-04-01'"), 3);
+        EXPECT_EQ(count("select count(*) from all_exp where bill_no = 0 and bill_date = '2013-04-01'"), 3);
+        EXPECT_EQ(count("select count(*) from all_allot where order_date < '2013-04-01'"), 0);
+        EXPECT_EQ(count("select count(*) from all_exp where bill_date < '2013-04-01'"), 0);
+        EXPECT_EQ(count("select count(*) from all_exp where despn = 'TRAVEL' and deduction = 0"), 1);
+        // The new year's entries.
+        EXPECT_EQ(number("select sum(wages) from all_allot"), 7000);
+        EXPECT_EQ(number("select sum(wages) from all_exp"), 2500);
+        EXPECT_EQ(number("select deduction from all_exp where bill_no = 5"), 120);
+    }
+    const auto b = headBalances(fund(), salary, newStart, QDate(2014, 3, 31));
+    ASSERT_TRUE(b);
+    EXPECT_EQ(b->column[Pay], -800);
+    EXPECT_TRUE(headBalances(fund(), travel, newStart, QDate(2014, 3, 31)));
+}
