@@ -281,7 +281,7 @@ DataReport15::DataReport15()
         {"Comp Rec:", "others", 4, 2},
     };
     int text = 0;
-    int cap = 0;
+    int cap = 40;
     for (const Pair& p : pairs) {
         const int x0 = x[p.col];
         const int x1 = x[p.col + 1];
