@@ -2,10 +2,12 @@
 
 #include "platform/data/data_control.h"
 #include "platform/forms/dispatch.h"
+#include "platform/vb/convert.h"
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSqlRecord>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -82,7 +84,26 @@ public:
         const int sourceColumn = mFieldIndex.value(index.column(), -1);
         if (sourceColumn < 0)
             return {};
-        return mSource->data(mSource->index(index.row(), sourceColumn), role);
+        return shown(mSource->data(mSource->index(index.row(), sourceColumn), Qt::DisplayRole));
+    }
+
+    // Amounts as the program writes them elsewhere ("1234", "0.5"), stored ISO
+    // dates day first as the office reads them.
+    static QVariant shown(const QVariant& v)
+    {
+        if (v.isNull())
+            return QString();
+        if (v.typeId() == QMetaType::QString) {
+            const QString text = v.toString();
+            static const QRegularExpression iso(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+            if (iso.match(text).hasMatch()) {
+                const QDate d = QDate::fromString(text, Qt::ISODate);
+                if (d.isValid())
+                    return vb::shortDate(d);
+            }
+            return text;
+        }
+        return vb::cstr(v);
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
