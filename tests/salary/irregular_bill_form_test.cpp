@@ -1,0 +1,175 @@
+#include "salary/irregular_bill_form.h"
+
+#include "platform/forms/clock.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/registry.h"
+#include "platform/vb/convert.h"
+#include "salary_fixture.h"
+#include "support/temp_data_folder.h"
+#include "support/ui_driver.h"
+
+#include <gtest/gtest.h>
+
+using namespace salarytest;
+using forms::CommandButton;
+using forms::ComboBox;
+using forms::Forms;
+using forms::Label;
+using forms::OptionButton;
+using forms::TextBox;
+
+namespace {
+
+class Form11Test : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setDaOrder(40, 10, 310);
+        // FIXED H.R.A. and the health scheme: neither counts in a fraction of pay.
+        addEmployee({"C1", "Uma Rani", 10000, 2000, "FIXED", 8000, "YES", 310, 1000, 30, 60});
+        addFestivalAdvance("C1", 1000, 0, 3);
+        addGpfLoan("C1", 0, 5000, 0); // paid off
+        form = &Forms::get<salary::Form11>();
+        testsupport::showForm(*form);
+    }
+    void TearDown() override
+    {
+        Forms::unloadAll();
+        testsupport::settle();
+    }
+
+    TextBox& box(int n) { return form->control<TextBox>(QStringLiteral("Text%1").arg(n)); }
+    CommandButton& button(int n) { return form->control<CommandButton>(QStringLiteral("Command%1").arg(n)); }
+    Label& label(int n) { return form->control<Label>(QStringLiteral("Label%1").arg(n)); }
+    OptionButton& option(int n) { return form->control<OptionButton>(QStringLiteral("Option%1").arg(n)); }
+    void pickCode(const QString& code)
+    {
+        ASSERT_TRUE(testsupport::choose(form->control<ComboBox>("Combo1"), code));
+        testsupport::pressEnter(box(2));
+    }
+
+    forms::Clock::Override today{QDate(2012, 3, 20)};
+    testsupport::TempDataFolder folder;
+    salary::Form11* form = nullptr;
+};
+
+} // namespace
+
+TEST_F(Form11Test, FractionPayIsProratedAndAddedToThePayRoll)
+{
+    testsupport::ScriptedBoxes boxes;
+    testsupport::click(option(1));
+    EXPECT_TRUE(box(21).isVisibleTo(form));
+    testsupport::enter(box(21), "01/03/2012");
+    testsupport::enter(box(22), "10/03/2012");
+    EXPECT_EQ(label(34).caption(), "10");
+    testsupport::enter(box(1), "20/03/2012");
+    pickCode("C1");
+
+    // 10 days of a 31-day month: pay 3226, grade pay 645; D.A. 40 % of the
+    // rounded 3871; H.R.A. 10 % of it for everybody; M.A. and O.A. 310 x 10/31.
+    EXPECT_EQ(box(3).text(), "Uma Rani");
+    EXPECT_EQ(box(7).text(), "3226");
+    EXPECT_EQ(box(23).text(), "645");
+    EXPECT_EQ(box(9).text(), "1548");
+    EXPECT_EQ(box(10).text(), "387");
+    EXPECT_EQ(box(11).text(), "100");
+    EXPECT_EQ(box(12).text(), "100");
+    EXPECT_EQ(box(14).text(), "1000");
+    EXPECT_EQ(box(8).text(), vb::cstr(1000.0 / 3)); // the full instalment
+    EXPECT_EQ(box(15).text(), "0");
+    EXPECT_EQ(scalar("select count(*) from gpf_loan"), 0); // the paid-off loan is gone
+
+    testsupport::pressEnter(box(12));
+    const double gross = 3226 + 645 + 1548 + 387 + 100 + 100 - 1000.0 / 3;
+    EXPECT_EQ(box(13).text(), vb::cstr(gross));
+    EXPECT_EQ(box(18).text(), "40");
+    testsupport::enter(box(19), "0");
+    EXPECT_EQ(box(20).text(), vb::cstr(gross - (1000 + 0 + 30 + 60 + 40)));
+    testsupport::click(button(3)); // CONFIRM
+    ASSERT_TRUE(button(1).isEnabled());
+    testsupport::click(button(1)); // ADD
+
+    EXPECT_EQ(boxes.prompts(), QStringList{"ENTERED IN THE AQUITTANCE ROLL"});
+    EXPECT_EQ(boxes.boxes().last().title, "Hi");
+    EXPECT_EQ(firstRow("select pay, d_pay, da, hra, ma, oa, gpf_rec, p_tax, deduct "
+                       "from salary where emp_code = 'C1'"),
+              (QVariantList{3226.0, 645.0, 1548.0, 387.0, 100.0, 100.0, 0.0, 40.0, 1130.0}));
+    const QVariantList when = firstRow("select bill_date, p_month from salary");
+    EXPECT_EQ(when[0].toString(), "2012-03-20");
+    EXPECT_EQ(when[1].toString(), "Mar-12");
+    // The irregular bill recovers nothing from the ledgers.
+    EXPECT_EQ(firstRow("select adv_due, adv_rec, inst_no from festi_adv"), (QVariantList{1000.0, 0.0, 3.0}));
+    EXPECT_FALSE(button(1).isEnabled());
+}
+
+TEST_F(Form11Test, PeriodEndingBeforeItBeginsIsRefused)
+{
+    testsupport::ScriptedBoxes boxes;
+    testsupport::click(option(1));
+    testsupport::enter(box(21), "10/03/2012");
+    testsupport::enter(box(22), "01/03/2012");
+    ASSERT_EQ(boxes.prompts().size(), 1);
+    EXPECT_EQ(boxes.prompts()[0], "THE PERIOD ENDS BEFORE IT BEGINS. CHECK THE DATES.");
+    EXPECT_EQ(label(34).caption(), "");
+    EXPECT_EQ(testsupport::focused(), &box(22));
+
+    box(1).setText("20/03/2012");
+    pickCode("C1");
+    EXPECT_EQ(boxes.prompts().size(), 2);
+    EXPECT_EQ(box(3).text(), ""); // nothing filled
+    EXPECT_EQ(box(7).text(), "");
+    EXPECT_EQ(scalar("select count(*) from gpf_loan"), 1);
+
+    // February of a century year that is no leap year has 28 days.
+    testsupport::enter(box(21), "01/02/2100");
+    testsupport::enter(box(22), "14/02/2100");
+    pickCode("C1");
+    EXPECT_EQ(box(7).text(), "5000"); // 10000 / 28 x 14
+}
+
+TEST_F(Form11Test, ArrearPayResetsEveryComponentIncludingGradePay)
+{
+    testsupport::ScriptedBoxes boxes;
+    box(23).setText("999");
+    testsupport::click(option(4));
+    EXPECT_FALSE(box(21).isVisibleTo(form));
+    testsupport::enter(box(1), "20/03/2012");
+    pickCode("C1");
+    for (int i : {7, 8, 9, 10, 11, 12, 23}) {
+        EXPECT_EQ(box(i).text(), "0") << i;
+        EXPECT_EQ(box(i).selLength(), 1) << i;
+    }
+    EXPECT_EQ(testsupport::focused(), &box(7));
+    EXPECT_EQ(scalar("select count(*) from gpf_loan"), 1); // no ledger read
+
+    testsupport::type(box(7), "1200");
+    testsupport::type(box(9), "480");
+    testsupport::pressEnter(box(12));
+    EXPECT_EQ(box(13).text(), "1680");
+    EXPECT_EQ(box(14).text(), "0");
+    EXPECT_EQ(testsupport::focused(), &box(14));
+}
+
+TEST_F(Form11Test, BonusNetIsTheAmountAndUnknownCodeFillsNothing)
+{
+    testsupport::ScriptedBoxes boxes;
+    testsupport::click(option(2));
+    testsupport::enter(box(1), "20/03/2012");
+    box(2).setText("Z99");
+    testsupport::pressEnter(box(2));
+    EXPECT_EQ(boxes.prompts(), QStringList{"EMPLOYEE CODE IS FOUND INCORRECT. PLEASE CHECK."});
+    EXPECT_EQ(box(3).text(), "");
+    EXPECT_TRUE(button(2).isEnabled()); // CANCEL
+
+    box(2).setText(" C1 "); // the code is trimmed
+    testsupport::pressEnter(box(2));
+    EXPECT_EQ(box(3).text(), "Uma Rani");
+    testsupport::enter(box(13), "5000");
+    EXPECT_EQ(box(20).text(), "5000");
+    EXPECT_EQ(box(18).text(), "0");
+    testsupport::click(button(3));
+    testsupport::click(button(1));
+    EXPECT_EQ(firstRow("select gross, net, deduct, pay, emp_code from salary"),
+              (QVariantList{5000.0, 5000.0, 0.0, 0.0, "C1"}));
+}
