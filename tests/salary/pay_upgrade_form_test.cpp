@@ -1,0 +1,162 @@
+#include "salary/pay_upgrade_form.h"
+
+#include "platform/forms/clock.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/registry.h"
+#include "platform/vb/convert.h"
+#include "salary/regular_salary_form.h"
+#include "salary_fixture.h"
+#include "support/temp_data_folder.h"
+#include "support/ui_driver.h"
+
+#include <gtest/gtest.h>
+
+using namespace salarytest;
+using forms::CheckBox;
+using forms::CommandButton;
+using forms::Forms;
+using forms::Label;
+using forms::TextBox;
+
+namespace {
+
+class Form5Test : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setDaOrder(40, 10, 310);
+        addEmployee({"D1", "Asha Sen", 30000, 2000, "FIXED", 8000, "YES", 310, 1000, 30, 60});
+        addEmployee({"D22", "Binod Roy", 15000, 1800, "", 0, "NO", 0, 500, 0, 0});
+        addFestivalAdvance("D1", 1000, 0, 3);
+        addGpfLoan("D1", 5000, 0, 10);
+        form = &Forms::get<salary::form5>();
+        testsupport::showForm(*form);
+    }
+    void TearDown() override
+    {
+        Forms::unloadAll();
+        testsupport::settle();
+    }
+
+    TextBox& box(int n) { return form->control<TextBox>(QStringLiteral("Text%1").arg(n)); }
+    CommandButton& button(int n) { return form->control<CommandButton>(QStringLiteral("Command%1").arg(n)); }
+    void lookUp(const QString& code) { testsupport::enter(box(1), code); }
+    // March 2012 split at the 15th: 14 and 17 days of a 31-day month.
+    void calculateBoth()
+    {
+        testsupport::enter(box(6), "31000");
+        testsupport::enter(box(7), "01/03/2012");
+        testsupport::enter(box(8), "14/03/2012");
+        testsupport::click(button(1));
+        testsupport::enter(box(14), "31000");
+        testsupport::enter(box(15), "15/03/2012");
+        testsupport::enter(box(16), "31/03/2012");
+        testsupport::enter(box(30), "2400");
+        testsupport::click(button(2));
+    }
+
+    forms::Clock::Override today{QDate(2012, 3, 31)};
+    testsupport::TempDataFolder folder;
+    salary::form5* form = nullptr;
+};
+
+} // namespace
+
+TEST_F(Form5Test, TotalSalaryHandsBothPeriodsToTheSalaryFormWhichSavesWithTheLoanStopped)
+{
+    testsupport::ScriptedBoxes boxes;
+    lookUp("D1");
+    EXPECT_EQ(box(29).text(), "2000");
+    calculateBoth();
+    // Period 1: 14000, grade pay 903, D.A. 5961, H.R.A. 1490, M.A. 140; O.A. 140 apart.
+    EXPECT_EQ(box(24).text(), "14000");
+    EXPECT_EQ(box(13).text(), "22494");
+    EXPECT_EQ(box(31).text(), "140");
+    EXPECT_EQ(form->control<Label>("Label35").caption(), "14");
+    // Period 2: 17000, new grade pay 1316, D.A. 7326, H.R.A. 1832, M.A. 170.
+    EXPECT_EQ(box(25).text(), "17000");
+    EXPECT_EQ(box(21).text(), "27644");
+    ASSERT_TRUE(button(3).isEnabled());
+
+    testsupport::click(form->control<CheckBox>("Check2"));
+    testsupport::click(button(3));
+    ASSERT_TRUE(Forms::isLoaded("SALARY"));
+    salary::SALARY& sal = Forms::get<salary::SALARY>();
+    auto sbox = [&](int n) -> TextBox& { return sal.control<TextBox>(QStringLiteral("Text%1").arg(n)); };
+    EXPECT_TRUE(sal.isVisible());
+    EXPECT_EQ(sbox(2).text(), "D1");
+    EXPECT_EQ(sbox(3).text(), "Asha Sen");
+    EXPECT_EQ(sbox(7).text(), "31000");
+    EXPECT_EQ(sbox(1).text(), "2219");
+    EXPECT_EQ(sbox(9).text(), "13287");
+    EXPECT_EQ(sbox(10).text(), "3322");
+    EXPECT_EQ(sbox(11).text(), "310");
+    EXPECT_EQ(sbox(12).text(), "310");
+    EXPECT_EQ(sbox(13).text(), "50138");
+    EXPECT_EQ(sbox(8).text(), vb::cstr(1000.0 / 3));
+    EXPECT_EQ(sbox(15).text(), "0"); // recovery stopped
+    EXPECT_EQ(sbox(14).text(), "1000");
+    EXPECT_EQ(sal.control<Label>("Label41").caption(), "SB-D1");
+    EXPECT_EQ(scalar("select count(*) from salary"), 0); // the pay-upgrade form saves nothing
+
+    // Finished and saved on the salary form.
+    testsupport::showForm(sal);
+    testsupport::enter(sbox(12), "310");
+    const double gross = 31000 + 2219 + 13287 + 3322 + 310 + 310 - 1000.0 / 3;
+    EXPECT_EQ(sbox(13).text(), vb::cstr(gross));
+    testsupport::enter(sbox(19), "0");
+    testsupport::click(sal.control<CommandButton>("Command1"));
+    testsupport::click(sal.control<CommandButton>("Command4"));
+    EXPECT_EQ(boxes.lastPrompt(), "ENTERED IN THE PAY ROLL");
+    EXPECT_EQ(firstRow("select pay, d_pay, gpf_rec, emp_code from salary"),
+              (QVariantList{31000.0, 2219.0, 0.0, "D1"}));
+    // Nothing was taken off the loan, not even an instalment.
+    EXPECT_EQ(firstRow("select loan_due, loan_rec, inst_no from gpf_loan"), (QVariantList{5000.0, 0.0, 10.0}));
+    EXPECT_EQ(scalar("select inst_no from festi_adv"), 2);
+    // The employee record was not touched by the code written into the salary form.
+    EXPECT_EQ(scalar("select count(*) from employee"), 2);
+}
+
+TEST_F(Form5Test, NewLookUpForgetsThePeriodsUntilBothAreCalculatedAgain)
+{
+    testsupport::ScriptedBoxes boxes;
+    lookUp("D1");
+    calculateBoth();
+    ASSERT_TRUE(button(3).isEnabled());
+
+    lookUp(" D22 "); // trimmed
+    EXPECT_EQ(box(2).text(), "Binod Roy");
+    for (int i : {9, 10, 11, 12, 13, 17, 18, 19, 20, 21, 24, 25, 31, 32})
+        EXPECT_EQ(box(i).text(), "") << i;
+    EXPECT_FALSE(button(3).isEnabled());
+    testsupport::click(button(2));
+    EXPECT_FALSE(button(3).isEnabled()); // period 1 not yet for this employee
+    testsupport::click(button(1));
+    EXPECT_TRUE(button(3).isEnabled());
+    EXPECT_EQ(box(31).text(), "0"); // no O.A. on the record
+
+    lookUp("X1");
+    EXPECT_EQ(boxes.prompts(), QStringList{"Record not found in Employee table.Check emp code"});
+    EXPECT_FALSE(button(3).isEnabled());
+}
+
+TEST_F(Form5Test, PeriodEndingBeforeItBeginsIsRefused)
+{
+    testsupport::ScriptedBoxes boxes;
+    lookUp("D1");
+    box(6).setText("31000");
+    box(7).setText("14/03/2012");
+    box(8).setText("01/03/2012");
+    testsupport::click(button(1));
+    EXPECT_EQ(boxes.prompts(), QStringList{"THE PERIOD ENDS BEFORE IT BEGINS. CHECK THE DATES."});
+    EXPECT_EQ(box(24).text(), "");
+    EXPECT_EQ(testsupport::focused(), &box(8));
+
+    box(14).setText("31000");
+    box(15).setText("15/03/2012");
+    box(16).setText("31/03/2012");
+    box(30).setText("24OO");
+    testsupport::click(button(2));
+    EXPECT_EQ(boxes.lastPrompt(), "NEW GRADE PAY INVALID TYPE");
+    EXPECT_EQ(box(25).text(), "");
+}
