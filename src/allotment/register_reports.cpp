@@ -17,7 +17,8 @@ using reports::Section;
 using reports::SectionKind;
 
 constexpr int kLine = 240;          // one line of 8-point text
-constexpr int kAmountWidth = 700;
+constexpr int kAmountWidth = 676;
+constexpr double kGridFont = 7;
 constexpr int kDateWidth = 816;
 
 // The register columns both reports show, in register order; the schematic
@@ -82,12 +83,14 @@ void layOutGrid(reports::Report& report, const QVector<GridColumn>& cols, int de
     for (const GridColumn& c : cols) {
         rule(header, x, 0, x, headerHeight);
         rule(detail, x, 0, x, detailHeight);
-        header.addLabel(QStringLiteral("Label%1").arg(++n), x + 30, kLine / 2, c.width - 60, kLine, c.caption)
-            .setBold()
+        header.addLabel(QStringLiteral("Label%1").arg(++n), x + 30, 60, c.width - 60, headerHeight - 60,
+                        c.caption)
+            .setFont(kGridFont, true)
             .setAlign(Align::Center);
         if (!c.field.isEmpty()) {
             detail.addField(QStringLiteral("Text%1").arg(firstField++), x + 30, (detailHeight - kLine) / 2,
                             c.width - 60, kLine, c.field)
+                .setFontSize(kGridFont)
                 .setAlign(Align::Center)
                 .setWordWrap(false)
                 .setFormatter(c.isDate ? shortRegisterDate : amountText);
@@ -108,7 +111,7 @@ struct TitleNames {
 // "<title> <from> TO <to>", both dates underlined by a rule.
 void layOutTitle(reports::Report& report, const QString& title, const TitleNames& names)
 {
-    constexpr int titleWidth = 5000;
+    constexpr int titleWidth = 5800;
     Section& s = report.section(SectionKind::ReportHeader);
     s.setHeight(3 * kLine);
     int x = 0;
@@ -155,15 +158,15 @@ DataReport9::DataReport9()
         .addLabel("Label24", 10800, kLine / 2, 2000, kLine, "%p of %P")
         .setAlign(Align::Right);
 
-    QVector<GridColumn> cols{{"Head ", {}, 2000, false},
-                             {"Order No", "order_no", 900, false},
+    QVector<GridColumn> cols{{"Head ", {}, 2212, false},
+                             {"Order No", "order_no", 1000, false},
                              {"Order date", "order_date", kDateWidth, true}};
     cols += amountColumns();
     layOutGrid(*this, cols, 2 * kLine + 60, 3);
     // The head column holds two fields: the code over the description.
     Section& detail = section(SectionKind::Detail);
-    detail.addField("Text1", 30, 30, 1940, kLine, "head").setWordWrap(false);
-    detail.addField("Text2", 30, 30 + kLine, 1940, kLine, "despn").setWordWrap(false);
+    detail.addField("Text1", 30, 30, 2152, kLine, "head").setFontSize(kGridFont).setWordWrap(false);
+    detail.addField("Text2", 30, 30 + kLine, 2152, kLine, "despn").setFontSize(kGridFont).setWordWrap(false);
     // Order number is text, shown as typed.
     detail.control("Text3").setFormatter([](const QVariant& v) { return v.toString(); });
 }
@@ -199,11 +202,12 @@ DataReport10::DataReport10()
     QVector<GridColumn> cols{{"Bill No", "bill_no", 700, false},
                              {"Date", "bill_date", kDateWidth, true}};
     cols += amountColumns();
-    cols.push_back({"Nature of Bill", "despn", 2056, false});
+    cols.push_back({"Nature of Bill", "despn", 2368, false});
     layOutGrid(*this, cols, kLine + 60, 1);
-    section(SectionKind::Detail).control("Text16").setFormatter([](const QVariant& v) {
-        return v.toString();
-    });
+    section(SectionKind::Detail)
+        .control("Text16")
+        .setAlign(Align::Left)
+        .setFormatter([](const QVariant& v) { return v.toString(); });
 }
 
 void DataReport10::initialize()
