@@ -1,4 +1,5 @@
 // Events of the controls as the handlers rely on them.
+#include "platform/forms/clock.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/dialogs.h"
 #include "platform/forms/form.h"
@@ -36,6 +37,13 @@ public:
         connect(Combo1, &ComboBox::Click, this, [this] { log << "Combo1 Click"; });
         layout->addWidget(Option1 = new OptionButton("Option1", "ONE", this));
         layout->addWidget(Option2 = new OptionButton("Option2", "TWO", this));
+        layout->addWidget(Label12 = new Label("Label12", "CLICK HERE", this));
+        connect(Label12, &Label::Click, this, [this] { log << "Label12 Click"; });
+        layout->addWidget(DTPicker1 = new DatePicker("DTPicker1", this));
+        connect(DTPicker1, &DatePicker::Change, this, [this] { log << "DTPicker1 Change"; });
+        connect(DTPicker1, &DatePicker::CloseUp, this, [this] { log << "DTPicker1 CloseUp"; });
+        Timer1 = new Timer("Timer1", this);
+        connect(Timer1, &Timer::Tick, this, [this] { log << "Timer1 Timer"; });
     }
     TextBox* Text1;
     TextBox* Text2;
@@ -43,6 +51,9 @@ public:
     ComboBox* Combo1;
     OptionButton* Option1;
     OptionButton* Option2;
+    Label* Label12;
+    DatePicker* DTPicker1;
+    Timer* Timer1;
     QStringList log;
 };
 
@@ -166,6 +177,38 @@ TEST_F(ControlsTest, OptionGroupMayHaveNoneChosen)
     form->Option2->setValue(false);
     EXPECT_FALSE(form->Option1->value());
     EXPECT_FALSE(form->Option2->value());
+}
+
+TEST_F(ControlsTest, LabelDatePickerAndTimerEvents)
+{
+    testsupport::click(*form->Label12);
+    EXPECT_EQ(form->log, QStringList({"Label12 Click"}));
+
+    form->log.clear();
+    form->DTPicker1->setValue(QDate(2026, 3, 31)); // from code: no Change
+    EXPECT_TRUE(form->log.isEmpty());
+    form->DTPicker1->setFocus();
+    form->log.clear();
+    testsupport::pickDate(*form->DTPicker1, QDate(2026, 4, 1));
+    EXPECT_EQ(form->log, QStringList({"DTPicker1 Change", "DTPicker1 CloseUp"}));
+    EXPECT_EQ(form->DTPicker1->value(), QDate(2026, 4, 1));
+
+    form->log.clear();
+    form->Timer1->setInterval(500);
+    EXPECT_TRUE(form->Timer1->isRunning());
+    form->Timer1->setEnabled(false);
+    EXPECT_FALSE(form->Timer1->isRunning());
+    form->Timer1->tick();
+    EXPECT_EQ(form->log, QStringList({"Timer1 Timer"}));
+    EXPECT_EQ(&form->control<Timer>("Timer1"), form->Timer1);
+}
+
+TEST(DatePicker, StartsOnTheClocksToday)
+{
+    Clock::Override day(QDate(2027, 3, 15));
+    DatePicker picker("DTPicker1", nullptr);
+    EXPECT_EQ(picker.value(), QDate(2027, 3, 15));
+    EXPECT_EQ(picker.text(), "15/03/2027");
 }
 
 } // namespace
