@@ -23,7 +23,12 @@ public:
         layout->addWidget(Command1 = new CommandButton("Command1", "CONFIRM", this));
         Command1->setEnabled(false);
         EntryChain{{
-            {Text7, Text12},
+            {Text7, Text12, [this] {
+                 // A proposed value, selected so that typing replaces it.
+                 Text12->setText("0");
+                 Text12->selectAll();
+                 return true;
+             }},
             {Text12, Command1, [this] {
                  if (!vb::isNumeric(Text12->text())) {
                      Dialogs::msgBox("YOUR INPUT MUST BE A NUMBER", vbOKOnly, "Hi");
@@ -54,7 +59,9 @@ TEST(EntryChain, EnterChecksAndMovesAlongTheChain)
     EXPECT_EQ(f.Text7->backColor(), entryIdleColour);
     EXPECT_EQ(f.Text12->backColor(), entryFocusColour);
 
-    testsupport::enter(*f.Text12, "1,000");
+    testsupport::type(*f.Text12, "1,000", /*replace=*/false);
+    EXPECT_EQ(f.Text12->text(), "1,000");
+    testsupport::pressEnter(*f.Text12);
     EXPECT_EQ(boxes.prompts(), QStringList({"YOUR INPUT MUST BE A NUMBER"}));
     EXPECT_EQ(boxes.boxes().last().title, "Hi");
     EXPECT_EQ(testsupport::focused(), f.Text12);
