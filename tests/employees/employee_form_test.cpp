@@ -1,0 +1,169 @@
+#include "employees/employee_form.h"
+#include "employees/status_view.h"
+
+#include "common/schema.h"
+#include "platform/data/database.h"
+#include "platform/data/recordset.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/registry.h"
+#include "support/temp_data_folder.h"
+#include "support/ui_driver.h"
+
+#include <gtest/gtest.h>
+
+using forms::CommandButton;
+using forms::Forms;
+using forms::Label;
+using forms::TextBox;
+
+namespace {
+
+// The single-click form lives in another module; the employee form reaches
+// it by name only.
+struct QuickForm : forms::Form {
+    QuickForm()
+    {
+        new TextBox(QStringLiteral("Text7"), this);
+        new CommandButton(QStringLiteral("Command4"), QStringLiteral("EXIT"), this);
+        new CommandButton(QStringLiteral("Command7"), QStringLiteral("< BACK"), this);
+    }
+};
+
+data::Database& db()
+{
+    return data::Database::open(QString::fromLatin1(common::kSalaryDb));
+}
+
+QVariantList row(const QString& sql)
+{
+    data::QueryRecordset rs(db(), sql);
+    QVariantList out;
+    if (!rs.eof())
+        for (int i = 0; i < rs.columnNames().size(); ++i)
+            out << rs.field(i).variant();
+    return out;
+}
+
+class EmployeeFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form = &Forms::get<employees::Employee>();
+        testsupport::showForm(*form);
+    }
+    void TearDown() override
+    {
+        Forms::unloadAll();
+        testsupport::settle();
+    }
+
+    TextBox& box(int n) { return form->control<TextBox>(QStringLiteral("Text%1").arg(n)); }
+    CommandButton& button(int n) { return form->control<CommandButton>(QStringLiteral("Command%1").arg(n)); }
+    bool enabled(int n) { return button(n).isEnabled(); }
+
+    testsupport::TempDataFolder folder;
+    employees::Employee* form = nullptr;
+};
+
+} // namespace
+
+TEST_F(EmployeeFormTest, CodeBoxSwitchesTheCommands)
+{
+    EXPECT_TRUE(enabled(1));
+    EXPECT_FALSE(enabled(2) || enabled(3) || enabled(4));
+    box(1).setText("A12"); // as the single-click form's "< BACK" writes it
+    EXPECT_FALSE(enabled(1));
+    EXPECT_TRUE(enabled(2) && enabled(3) && enabled(4));
+    box(1).clear();
+    EXPECT_TRUE(enabled(1));
+    EXPECT_FALSE(enabled(2) || enabled(3) || enabled(4));
+}
+
+TEST_F(EmployeeFormTest, NewEmployeeIsSavedFoundAndChanged)
+{
+    testsupport::ScriptedBoxes boxes;
+    testsupport::click(button(1)); // NEW CODE
+    testsupport::type(box(1), "A12");
+    testsupport::type(box(2), "Ram Kumar");
+    testsupport::type(box(10), "FIXED");
+    testsupport::type(box(12), "20000");
+    testsupport::type(box(13), "4200");
+    testsupport::type(box(14), "8000");
+    testsupport::type(box(21), "01/07/2011");
+    testsupport::click(button(3)); // SAVE
+    EXPECT_EQ(boxes.prompts(), QStringList{"RECORD SAVED."});
+    EXPECT_EQ(row("select emp_code, name, hra_type, b_pay, grade_pay, hra, oa, basic from employee"),
+              (QVariantList{"A12", "Ram Kumar", "FIXED", 20000.0, 4200.0, 8000.0, 0.0, 24200.0}));
+    EXPECT_EQ(row("select effect_date from employee").value(0).toString(), "2011-07-01");
+
+    testsupport::click(button(4)); // CANCEL
+    EXPECT_EQ(box(2).text(), "");
+    box(1).setText(" A12");
+    testsupport::click(button(2)); // FIND
+    EXPECT_EQ(box(2).text(), "Ram Kumar");
+    EXPECT_EQ(box(12).text(), "20000");
+    EXPECT_EQ(box(21).text(), "01/07/2011");
+    EXPECT_EQ(box(22).text(), "24200");
+
+    testsupport::type(box(13), "4800");
+    testsupport::click(button(3));
+    EXPECT_EQ(row("select count(*), grade_pay, basic from employee"), (QVariantList{1, 4800.0, 24800.0}));
+}
+
+TEST_F(EmployeeFormTest, BadEntriesAndAnotherEmployeesCodeWriteNothing)
+{
+    testsupport::ScriptedBoxes boxes;
+    db().execute("insert into employee (emp_code, name, b_pay) values ('A12', 'Ram Kumar', 20000)");
+
+    box(1).setText("B7X");
+    testsupport::click(button(3));
+    box(1).setText("B70");
+    box(12).setText("1,000");
+    testsupport::click(button(3));
+    box(12).setText("1000");
+    box(21).setText("31/02/2012");
+    testsupport::click(button(3));
+    // A code that exists but was not found here would overwrite that employee.
+    box(21).clear();
+    box(1).setText("A12");
+    box(2).setText("Somebody Else");
+    testsupport::click(button(3));
+    box(1).setText("Z99");
+    testsupport::click(button(2));
+    EXPECT_EQ(boxes.prompts(),
+              (QStringList{"EMPLOYEE CODE MUST BE ONE CAPITAL LETTER AND A NUMBER, 3 OR 4 CHARACTERS.",
+                           "BASIC PAY MUST BE A NUMBER", "THIS IS NOT A VALID DATE",
+                           "THIS EMPLOYEE CODE ALREADY EXISTS. FIND IT BEFORE YOU CHANGE IT.",
+                           "EMPLOYEE CODE NOT FOUND."}));
+    EXPECT_EQ(row("select count(*), name, b_pay from employee"), (QVariantList{1, "Ram Kumar", 20000.0}));
+}
+
+TEST_F(EmployeeFormTest, QuickSearchLeavesForTheSingleClickForm)
+{
+    if (!Forms::isRegistered("Form9"))
+        Forms::registerForm<QuickForm>("Form9");
+    testsupport::click(form->control<Label>("Label49"));
+    testsupport::settle();
+    EXPECT_FALSE(Forms::isLoaded("Employee"));
+    forms::Form* quick = Forms::loaded("Form9");
+    ASSERT_NE(quick, nullptr);
+    EXPECT_TRUE(quick->isVisible());
+    EXPECT_FALSE(quick->control<CommandButton>("Command4").isVisibleTo(quick));
+    EXPECT_TRUE(quick->control<CommandButton>("Command7").isVisibleTo(quick));
+    EXPECT_EQ(quick->focusWidget(), &quick->control<TextBox>("Text7"));
+}
+
+TEST(StatusViewTest, ShowsEveryEmployeeByCode)
+{
+    testsupport::TempDataFolder folder;
+    db().execute("insert into employee (emp_code, name, designation) values ('B7', 'Hari Das', 'PEON')");
+    db().execute("insert into employee (emp_code, name, designation) values ('A12', 'Ram Kumar', 'CLERK')");
+    auto& view = Forms::get<employees::Status>();
+    const auto& grid = view.control<forms::DataGrid>("DBGrid1");
+    ASSERT_EQ(grid.rowCount(), 2);
+    EXPECT_EQ(grid.cell(0, 0).toString(), "A12");
+    EXPECT_EQ(grid.cell(1, 1).toString(), "Hari Das");
+    EXPECT_FALSE(grid.allowUpdate());
+    Forms::unloadAll();
+    testsupport::settle();
+}
