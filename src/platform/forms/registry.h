@@ -36,11 +36,13 @@ public:
     template <class T>
     static T& get()
     {
-        const std::type_index type(typeid(T));
-        if (Form* f = loaded(nameOf(type, T::staticMetaObject.className())))
-            return static_cast<T&>(*f);
-        return static_cast<T&>(create(nameOf(type, T::staticMetaObject.className()),
-                                      [] { return static_cast<Form*>(new T); }));
+        const QString name = nameOf(std::type_index(typeid(T)), T::staticMetaObject.className());
+        if (Form* f = loaded(name)) {
+            if (T* t = dynamic_cast<T*>(f))
+                return *t;
+            throw std::logic_error(("two form classes go by the name " + name).toStdString());
+        }
+        return static_cast<T&>(create(name, [] { return static_cast<Form*>(new T); }));
     }
     // The single instance of the form registered under this name, created
     // hidden and loaded when none exists. Throws std::logic_error for a name
