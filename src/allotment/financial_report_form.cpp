@@ -85,6 +85,13 @@ Form4::Form4()
     // stays as drawn, disabled.
     Command4->setEnabled(false);
 
+    for (forms::TextBox* box : {Text1, Text2, Text3})
+        box->setMinimumWidth(110);
+    for (forms::Label* year : {Label10, Label11})
+        year->setMinimumWidth(44);
+    Combo1->setMinimumWidth(220);
+    Combo2->setMinimumWidth(220);
+
     for (forms::Label* hidden : {Label4, Label5, Label14, Label16})
         hidden->setVisible(false);
 

@@ -14,6 +14,8 @@
 
 #include <QGridLayout>
 #include <QSqlRecord>
+#include <QHeaderView>
+#include <QTableView>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -62,6 +64,7 @@ Form14::Form14()
     DBGrid1->setColumns({{"DRAWAL CODE", "drawal_code"},
                          {"DESCRIPTION", "description"},
                          {"CATEGORY", "code_category"}});
+    DBGrid1->view()->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
     Command1 = new forms::CommandButton("Command1", "OK", this);
     Command2 = new forms::CommandButton("Command2", "ADD NEW", this);
