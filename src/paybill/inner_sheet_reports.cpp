@@ -51,13 +51,21 @@ void addRules(Section& s, const int* xs, int n, int top, int bottom, int& lineNo
         s.addLine(QStringLiteral("Line%1").arg(++lineNo), xs[i], top, xs[i], bottom);
 }
 
-void addGridHeader(Section& s, const int* xs, int n, int firstNumber, int firstLabel, int& lineNo)
+// The ruled caption rows of a sheet. Columns spanFrom..spanTo sit under one
+// shared caption of one line: the rules between them start below it.
+void addGridHeader(Section& s, const int* xs, int n, int firstNumber, int firstLabel, int spanFrom, int spanTo,
+                   int& lineNo)
 {
     const int right = xs[n - 1];
+    const int spanBottom = kGridTop + 60 + kLine;
     s.addLine(QStringLiteral("Line%1").arg(++lineNo), 0, kGridTop, right, kGridTop);
+    s.addLine(QStringLiteral("Line%1").arg(++lineNo), xs[spanFrom], spanBottom, xs[spanTo], spanBottom);
     s.addLine(QStringLiteral("Line%1").arg(++lineNo), 0, kNumberTop, right, kNumberTop);
     s.addLine(QStringLiteral("Line%1").arg(++lineNo), 0, kHeaderHeight - 60, right, kHeaderHeight - 60);
-    addRules(s, xs, n, kGridTop, kHeaderHeight - 60, lineNo);
+    for (int i = 0; i < n; ++i) {
+        const int top = i > spanFrom && i < spanTo ? spanBottom : kGridTop;
+        s.addLine(QStringLiteral("Line%1").arg(++lineNo), xs[i], top, xs[i], kHeaderHeight - 60);
+    }
     for (int i = 0; i < n - 1; ++i) {
         if (firstNumber + i > (firstNumber == 1 ? 6 : 13))
             break;
@@ -141,7 +149,7 @@ DataReport1::DataReport1()
     ph.addLabel(QStringLiteral("Label27"), 13400, 360, 2400, kLine, QString()).setWordWrap(false);
 
     int lineNo = 0;
-    addGridHeader(ph, x, 7, 1, 5, lineNo);
+    addGridHeader(ph, x, 7, 1, 5, 2, 5, lineNo);
     const int capTop = kGridTop + 60;
     const int capH = kCaptionHeight - 120;
     ph.addLabel(QStringLiteral("Label11"), x[0], capTop, x[1] - x[0], capH, QStringLiteral("SL. NO"))
@@ -152,7 +160,6 @@ DataReport1::DataReport1()
     ph.addLabel(QStringLiteral("Label13"), x[2], capTop, x[5] - x[2], kLine, QStringLiteral("DUES (in Rupees)"))
         .setAlign(Align::Center)
         .setBold();
-    ph.addLine(QStringLiteral("Line%1").arg(++lineNo), x[2], capTop + kLine, x[5], capTop + kLine);
     ph.addLabel(QStringLiteral("Label14"), x[2], capTop + kLine + 60, x[3] - x[2], capH - kLine - 60,
                 QStringLiteral("B.PAY/ G.PAY/ Less FA"))
         .setAlign(Align::Center);
@@ -243,10 +250,10 @@ DataReport15::DataReport15()
     ph.addLabel(QStringLiteral("Label31"), 13400, 360, 1600, kLine, QString()).setWordWrap(false);
 
     int lineNo = 0;
-    addGridHeader(ph, x, 10, 7, 12, lineNo);
+    addGridHeader(ph, x, 10, 7, 12, 0, 5, lineNo);
     const int capTop = kGridTop + 60;
     const int capH = kCaptionHeight - 120;
-    ph.addLabel(QStringLiteral("Label7"), x[0], capTop, x[5] - x[0], capH,
+    ph.addLabel(QStringLiteral("Label7"), x[0], capTop, x[5] - x[0], kLine,
                 QStringLiteral("DEDUCTION & RECOVERIES (in Rupees)"))
         .setAlign(Align::Center)
         .setBold();
