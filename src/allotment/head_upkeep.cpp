@@ -59,6 +59,12 @@ std::optional<Refusal> refuseHeadChange(data::Database& fund, const QString& sto
     if (e.drawalCode.compare(storedCode.trimmed(), Qt::CaseInsensitive) != 0)
         return Refusal{QStringLiteral("THE DRAWAL CODE OF A SAVED HEAD CAN NOT BE CHANGED."),
                        Refusal::DrawalCode};
+    // A head that keeps its description may change its category even where
+    // older data already holds the description twice.
+    data::QueryRecordset stored(fund, "select description from head where drawal_code = ?", {storedCode});
+    if (!e.description.isEmpty() && stored.recordCount() > 0
+        && stored["description"].text().compare(e.description, Qt::CaseInsensitive) == 0)
+        return std::nullopt;
     return refuseDescription(fund, e, storedCode);
 }
 

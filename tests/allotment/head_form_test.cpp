@@ -113,6 +113,11 @@ TEST(HeadUpkeep, RefusesEmptyAndUsedCodesAndDescriptions)
     EXPECT_EQ(refuseChange({kSalaryCode, "", "A"}), emptyDescription);
     EXPECT_EQ(refuseChange({"2202-01-NP-001-0009-01", "SALARY", "A"}),
               "THE DRAWAL CODE OF A SAVED HEAD CAN NOT BE CHANGED.");
+    // Older data may hold a description twice; such a head may still change its category.
+    fund.execute("insert into head values ('2202-01-NP-001-0007-02', 'WAGES', 'B')");
+    EXPECT_EQ(refusal(allotment::refuseHeadChange(fund, "2202-01-NP-001-0007-02",
+                                                  {"2202-01-NP-001-0007-02", "WAGES", "E"})),
+              QString());
 
     allotment::changeHead(fund, kSalaryCode, {kSalaryCode, "PAY OF STAFF", "D"});
     EXPECT_EQ(count(fund, "select count(*) from head where drawal_code = ? and description = ? "
