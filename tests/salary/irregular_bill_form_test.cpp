@@ -173,3 +173,20 @@ TEST_F(Form11Test, BonusNetIsTheAmountAndUnknownCodeFillsNothing)
     EXPECT_EQ(firstRow("select gross, net, deduct, pay, emp_code from salary"),
               (QVariantList{5000.0, 5000.0, 0.0, 0.0, "C1"}));
 }
+
+TEST_F(Form11Test, PeriodBoxKeepsTheFocusUntilItHoldsADate)
+{
+    testsupport::ScriptedBoxes boxes;
+    testsupport::click(option(1));
+    testsupport::type(box(21), "31/02/2012");
+    testsupport::focus(box(1));
+    testsupport::settle();
+    EXPECT_EQ(boxes.prompts(), QStringList{"THIS IS NOT A VALID DATE"});
+    EXPECT_EQ(testsupport::focused(), &box(21));
+
+    // Leaving for another kind of bill is no entry of a date.
+    testsupport::click(option(2));
+    testsupport::settle();
+    EXPECT_EQ(boxes.prompts().size(), 1);
+    EXPECT_FALSE(box(21).isVisibleTo(form));
+}
