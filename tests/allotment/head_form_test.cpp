@@ -278,16 +278,4 @@ TEST_F(HeadFormTest, EditsADescriptionButNeverACodeAndDeletesOnlyARowShown)
     EXPECT_TRUE(boxes.boxes().isEmpty());
 }
 
-TEST(HeadFormYear, LeapDayBelongsToTheYearBefore)
-{
-    testsupport::TempDataFolder folder;
-    forms::Clock::Override day(QDate(2012, 2, 29));
-    auto& form = forms::Forms::get<allotment::Form14>();
-    EXPECT_EQ(form.Label8->caption(), "01/04/2011");
-    EXPECT_EQ(form.Label5->caption(), "2011");
-    EXPECT_EQ(form.Label6->caption(), "2012");
-    forms::Forms::unloadAll();
-    testsupport::settle();
-}
-
 } // namespace
