@@ -22,30 +22,20 @@ QString code(const QString& plan, const QString& object)
 
 namespace {
 
-void addRow(const QString& table, const QStringList& keys, QVariantList values, ColumnAmounts amounts)
+void addRow(const QString& table, QStringList fields, QVariantList params, ColumnAmounts amounts)
 {
-    QStringList fields = keys;
-    QStringList marks;
-    QVariantList params = std::move(values);
+    data::QueryRecordset head(fund(), "select description from head where drawal_code = ?", {params[0]});
+    fields << "despn";
+    params << (head.eof() ? QString() : head.field(0).text());
     for (const AmountColumn& c : kAmountColumns) {
         double v = 0;
         for (const auto& [col, amount] : amounts)
-            if (col == c.column)
-                v = amount;
+            v = col == c.column ? amount : v;
         fields << QLatin1String(c.field);
         params << v;
     }
-    for (int i = 0; i < fields.size(); ++i)
-        marks << QStringLiteral("?");
-    fund().execute(QStringLiteral("insert into %1 (%2) values (%3)")
-                       .arg(table, fields.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
-                   params);
-}
-
-QString descriptionOf(const QString& head)
-{
-    data::QueryRecordset rs(fund(), QStringLiteral("select description from head where drawal_code = ?"), {head});
-    return rs.eof() ? QString() : rs.field(0).text();
+    const QString marks = QStringList(fields.size(), "?").join(',');
+    fund().execute(QStringLiteral("insert into %1 (%2) values (%3)").arg(table, fields.join(','), marks), params);
 }
 
 } // namespace
@@ -53,24 +43,23 @@ QString descriptionOf(const QString& head)
 void addHead(const QString& drawalCode, const QString& description, const QString& category,
              const QDate& opening)
 {
-    fund().execute(QStringLiteral("insert into head (drawal_code, description, code_category) values (?,?,?)"),
+    fund().execute("insert into head (drawal_code, description, code_category) values (?,?,?)",
                    {drawalCode, description, category});
-    if (!opening.isValid())
-        return;
-    addAllotment(drawalCode, QStringLiteral("0"), opening, {});
-    addBill(drawalCode, 0, opening, {});
+    if (opening.isValid()) {
+        addAllotment(drawalCode, "0", opening, {});
+        addBill(drawalCode, 0, opening, {});
+    }
 }
 
 void addAllotment(const QString& head, const QString& orderNo, const QDate& date, ColumnAmounts amounts)
 {
-    addRow(QStringLiteral("all_allot"), {"head", "order_no", "order_date", "despn"},
-           {head, orderNo, date.toString(Qt::ISODate), descriptionOf(head)}, amounts);
+    addRow("all_allot", {"head", "order_no", "order_date"}, {head, orderNo, date.toString(Qt::ISODate)}, amounts);
 }
 
 void addBill(const QString& head, double billNo, const QDate& date, ColumnAmounts amounts, double deduction)
 {
-    addRow(QStringLiteral("all_exp"), {"head", "bill_no", "bill_date", "despn", "deduction"},
-           {head, billNo, date.toString(Qt::ISODate), descriptionOf(head), deduction}, amounts);
+    addRow("all_exp", {"head", "bill_no", "bill_date", "deduction"},
+           {head, billNo, date.toString(Qt::ISODate), deduction}, amounts);
 }
 
 int count(const QString& sql)

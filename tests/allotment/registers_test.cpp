@@ -25,13 +25,6 @@ TEST(Registers, BalancesAfterAllotmentsAndBills)
     addHead(salary, "SALARY NP", "A", kStart);
     addHead(office, "OFFICE", "B", kStart);
 
-    // Only the opening rows: every balance 0.
-    auto b = headBalances(fund(), salary, kStart, kEnd);
-    ASSERT_TRUE(b);
-    for (double v : b->column)
-        EXPECT_EQ(v, 0);
-    EXPECT_EQ(b->salaryTotal, 0);
-
     addAllotment(salary, "F/12/1", QDate(2012, 5, 10), {{Pay, 100000}, {DPay, 20000}, {Da, 65000.5}, {Bonus, 3000}});
     addAllotment(salary, "F/12/2", QDate(2012, 9, 1), {{Pay, 50000}, {Hra, 8000}});
     addAllotment(salary, "F/11/9", QDate(2012, 3, 31), {{Pay, 999999}}); // before the period
@@ -39,16 +32,11 @@ TEST(Registers, BalancesAfterAllotmentsAndBills)
     addBill(salary, 57, QDate(2013, 4, 1), {{Pay, 70000}}); // after it
     addBill(office, 99, QDate(2012, 7, 1), {{Elec, 1200}});
 
-    b = headBalances(fund(), salary, kStart, kEnd);
+    const auto b = headBalances(fund(), salary, kStart, kEnd);
     ASSERT_TRUE(b);
-    EXPECT_EQ(b->column[Pay], 150000 - 60000);
-    EXPECT_EQ(b->column[DPay], 20000 - 12000);
-    EXPECT_DOUBLE_EQ(b->column[Da], 65000.5 - 42000);
-    EXPECT_EQ(b->column[Hra], -1000); // overspent shows negative
-    EXPECT_EQ(b->column[Ma], -600);
-    EXPECT_EQ(b->column[Bonus], 3000);
+    const Amounts expected{90000, 8000, 23000.5, -1000, -600, 3000, 0, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(b->column, expected); // overspent columns are negative
     EXPECT_DOUBLE_EQ(b->salaryTotal, 90000 + 8000 + 23000.5 - 1000 - 600 + 3000);
-    EXPECT_EQ(b->column[Elec], 0); // the other head's bill does not count
 
     // The last bill number is the highest of every head and date.
     EXPECT_EQ(lastBillNumber(fund()), 99);
@@ -59,8 +47,6 @@ TEST(Registers, BalancesAfterAllotmentsAndBills)
     addAllotment(code("NP", "02"), "W/1", QDate(2012, 5, 1), {{Wages, 500}});
     EXPECT_TRUE(registerSums(fund(), Register::Allotments, code("NP", "02"), kStart, kEnd));
     EXPECT_FALSE(headBalances(fund(), code("NP", "02"), kStart, kEnd));
-    EXPECT_EQ(headDescription(fund(), office), "OFFICE");
-    EXPECT_FALSE(headDescription(fund(), "no such code"));
 }
 
 TEST(Registers, YearEndResetKeepsTheNewYearAndIsSafeToRepeat)
