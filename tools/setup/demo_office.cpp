@@ -1,4 +1,4 @@
-#include "demo_office.h"
+#include "setup/demo_office.h"
 
 #include "common/pay_month.h"
 #include "common/schema.h"

@@ -1,5 +1,5 @@
 // dosset-setup: makes a data folder, the installer's job.
-#include "demo_office.h"
+#include "setup/demo_office.h"
 
 #include "common/schema.h"
 #include "platform/data/database.h"
