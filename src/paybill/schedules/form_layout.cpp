@@ -53,4 +53,52 @@ void rule(reports::Section& s, int x, int y, int w)
     s.addLine(nextName(s, "Line"), x, y, x + w, y);
 }
 
+void ruledRow(reports::Section& s, const QVector<int>& x, int h)
+{
+    for (int i = 0; i + 1 < x.size(); ++i)
+        box(s, x[i], 0, x[i + 1] - x[i], h);
+}
+
+void numberRow(reports::Section& s, const QVector<int>& x, int y, int h)
+{
+    for (int i = 0; i + 1 < x.size(); ++i)
+        cell(s, x[i], y, x[i + 1] - x[i], h, QStringLiteral("(%1)").arg(i + 1));
+}
+
+reports::Control& field(reports::Section& s, const QVector<int>& x, int col, const char* column, int y, int h)
+{
+    const QString name = QString::fromLatin1(column);
+    return s.addField(name, x[col] + 40, y, x[col + 1] - x[col] - 80, h, name);
+}
+
+void serialAndName(reports::Section& s, const QVector<int>& x)
+{
+    field(s, x, 0, "sl_no").setAlign(reports::Align::Center);
+    field(s, x, 1, "name");
+    field(s, x, 1, "designation", 40 + kLine);
+}
+
+reports::Control& sum(reports::Section& s, const QVector<int>& x, int col, const char* column)
+{
+    return s.addSum(QStringLiteral("sum_") + QLatin1String(column), x[col] + 40, 50, x[col + 1] - x[col] - 80,
+                    kLine, QString::fromLatin1(column))
+        .setAlign(reports::Align::Right)
+        .setBold();
+}
+
+void rupees(reports::Section& s, int y, int width, const QString& valueName)
+{
+    caption(s, 0, y, 800, kLine, QStringLiteral("Rupees")).setBold();
+    s.addLabel(valueName, 800, y, width - 800, 2 * kLine, QString()).setBold();
+}
+
+int notes(reports::Section& s, int y, int width, std::initializer_list<const char*> texts)
+{
+    for (const char* text : texts) {
+        caption(s, 0, y, width, 2 * kLine, QString::fromLatin1(text)).setFontSize(7);
+        y += 2 * kLine;
+    }
+    return y;
+}
+
 } // namespace paybill::layout

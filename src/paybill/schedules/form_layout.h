@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QString>
+#include <QVector>
+
+#include <initializer_list>
 
 namespace reports {
 class Control;
@@ -28,5 +31,24 @@ void cell(reports::Section& s, int x, int y, int w, int h, const QString& text);
 void box(reports::Section& s, int x, int y, int w, int h);
 // A horizontal rule.
 void rule(reports::Section& s, int x, int y, int w);
+
+// The tables below take the column edges from columnEdges(): column i runs
+// from x[i] to x[i + 1].
+
+// A row of empty ruled cells, one per column: the grid a detail line prints in.
+void ruledRow(reports::Section& s, const QVector<int>& x, int h);
+// Column numbers "(1)", "(2)", ... under the column heads.
+void numberRow(reports::Section& s, const QVector<int>& x, int y, int h);
+// A field of the named column, inset within column col; the control bears the column's name.
+reports::Control& field(reports::Section& s, const QVector<int>& x, int col, const char* column, int y = 40,
+                        int h = kLine);
+// The serial number in the first column, name over designation in the second.
+void serialAndName(reports::Section& s, const QVector<int>& x);
+// A bold total of the named column ("sum_<column>") on the totals line.
+reports::Control& sum(reports::Section& s, const QVector<int>& x, int col, const char* column);
+// "Rupees" in bold and, to its right, the named label that receives the amount in words.
+void rupees(reports::Section& s, int y, int width, const QString& valueName);
+// Notes in small print, two lines each, one under the other; returns the y below the last.
+int notes(reports::Section& s, int y, int width, std::initializer_list<const char*> texts);
 
 } // namespace paybill::layout

@@ -94,18 +94,13 @@ DataReport3::DataReport3()
 
     auto& d = section(SectionKind::Detail);
     const int h = 300;
-    for (int i = 0; i + 1 < x.size(); ++i)
-        box(d, x[i], 0, x[i + 1] - x[i], h);
-    d.addField(QStringLiteral("acc_no"), x[0] + 40, 40, x[1] - x[0] - 80, h - 80, QStringLiteral("acc_no"));
-    d.addField(QStringLiteral("name"), x[1] + 40, 40, x[2] - x[1] - 80, h - 80, QStringLiteral("name"));
-    d.addField(QStringLiteral("pay"), x[2] + 40, 40, x[3] - x[2] - 80, h - 80, QStringLiteral("pay"))
-        .setAlign(Align::Right);
-    d.addField(QStringLiteral("gpf_subs"), x[4] + 40, 40, x[5] - x[4] - 80, h - 80, QStringLiteral("gpf_subs"))
-        .setAlign(Align::Right);
-    d.addField(QStringLiteral("gpf_rec"), x[5] + 40, 40, x[6] - x[5] - 80, h - 80, QStringLiteral("gpf_rec"))
-        .setAlign(Align::Right);
-    d.addField(QStringLiteral("total"), x[7] + 40, 40, x[8] - x[7] - 80, h - 80, QStringLiteral("total"))
-        .setAlign(Align::Right);
+    ruledRow(d, x, h);
+    field(d, x, 0, "acc_no", 40, h - 80);
+    field(d, x, 1, "name", 40, h - 80);
+    field(d, x, 2, "pay", 40, h - 80).setAlign(Align::Right);
+    field(d, x, 4, "gpf_subs", 40, h - 80).setAlign(Align::Right);
+    field(d, x, 5, "gpf_rec", 40, h - 80).setAlign(Align::Right);
+    field(d, x, 7, "total", 40, h - 80).setAlign(Align::Right);
     d.setHeight(h);
 
     auto& pf = section(SectionKind::PageFooter);
@@ -116,17 +111,10 @@ DataReport3::DataReport3()
     auto& rf = section(SectionKind::ReportFooter);
     box(rf, x[0], 0, x[9] - x[0], 320);
     caption(rf, x[1] + 40, 50, x[4] - x[1] - 80, kLine, QStringLiteral("TOTAL:-")).setBold().setAlign(Align::Right);
-    rf.addSum(QStringLiteral("sum_gpf_subs"), x[4] + 40, 50, x[5] - x[4] - 80, kLine, QStringLiteral("gpf_subs"))
-        .setAlign(Align::Right)
-        .setBold();
-    rf.addSum(QStringLiteral("sum_gpf_rec"), x[5] + 40, 50, x[6] - x[5] - 80, kLine, QStringLiteral("gpf_rec"))
-        .setAlign(Align::Right)
-        .setBold();
-    rf.addSum(QStringLiteral("sum_total"), x[7] + 40, 50, x[8] - x[7] - 80, kLine, QStringLiteral("total"))
-        .setAlign(Align::Right)
-        .setBold();
-    caption(rf, 0, 420, 800, kLine, QStringLiteral("Rupees")).setBold();
-    rf.addLabel(QStringLiteral("Label34"), 800, 420, W - 800, 2 * kLine, QString()).setBold();
+    sum(rf, x, 4, "gpf_subs");
+    sum(rf, x, 5, "gpf_rec");
+    sum(rf, x, 7, "total");
+    rupees(rf, 420, W, QStringLiteral("Label34"));
     rf.setHeight(420 + 2 * kLine + 60);
 }
 
@@ -183,9 +171,7 @@ DataReport6::DataReport6()
 
     const QVector<int> x = columnEdges({2300, 2100, 2100, 2000, W - 8500});
     auto& ph = section(SectionKind::PageHeader);
-    const char* const numbers[] = {"(1)", "(2)", "(3)", "(4)", "(5)"};
-    for (int i = 0; i < 5; ++i)
-        cell(ph, x[i], 0, x[i + 1] - x[i], 300, QString::fromLatin1(numbers[i]));
+    numberRow(ph, x, 0, 300);
     cell(ph, x[0], 300, x[1] - x[0], 700, QStringLiteral("No. of Group 'D' employees"));
     cell(ph, x[1], 300, x[2] - x[1], 700, QStringLiteral("Amount of monthly subscription"));
     cell(ph, x[2], 300, x[3] - x[2], 700, QStringLiteral("Amount of refund of withdrawals"));
@@ -195,13 +181,10 @@ DataReport6::DataReport6()
 
     auto& d = section(SectionKind::Detail);
     const int h = 320;
-    for (int i = 0; i + 1 < x.size(); ++i)
-        box(d, x[i], 0, x[i + 1] - x[i], h);
+    ruledRow(d, x, h);
     const char* const fields[] = {"nos", "tgpfs", "tgpfr", "total"};
     for (int i = 0; i < 4; ++i)
-        d.addField(QString::fromLatin1(fields[i]), x[i] + 40, 50, x[i + 1] - x[i] - 80, h - 100,
-                   QString::fromLatin1(fields[i]))
-            .setAlign(Align::Center);
+        field(d, x, i, fields[i], 50, h - 100).setAlign(Align::Center);
     d.setHeight(h);
 
     auto& pf = section(SectionKind::PageFooter);

@@ -52,26 +52,19 @@ DataReport14::DataReport14()
     cell(ph, x[8], from, x[9] - x[8], top - from, QStringLiteral("From"));
     cell(ph, x[9], from, x[10] - x[9], top - from, QStringLiteral("To"));
     cell(ph, x[10], 0, x[11] - x[10], top, QStringLiteral("Remarks"));
-    for (int i = 0; i < 11; ++i)
-        cell(ph, x[i], top, x[i + 1] - x[i], 300, QStringLiteral("(%1)").arg(i + 1));
+    numberRow(ph, x, top, 300);
     ph.setHeight(top + 300);
 
     auto& d = section(SectionKind::Detail);
     const int h = 400;
-    for (int i = 0; i + 1 < x.size(); ++i)
-        box(d, x[i], 0, x[i + 1] - x[i], h);
-    auto field = [&](int col, const char* column, Align align) {
-        d.addField(QString::fromLatin1(column), x[col] + 40, 60, x[col + 1] - x[col] - 80, kLine,
-                   QString::fromLatin1(column))
-            .setAlign(align);
-    };
-    field(1, "name", Align::Left);
+    ruledRow(d, x, h);
+    field(d, x, 1, "name", 60).setAlign(Align::Left);
     caption(d, x[2] + 40, 60, x[3] - x[2] - 80, kLine, QStringLiteral("Substantive")).setAlign(Align::Center);
-    field(3, "pay_band_scale", Align::Center);
-    field(4, "pr_pay", Align::Right);
-    field(5, "e_date", Align::Center);
-    field(6, "effect_date", Align::Center);
-    field(7, "basic", Align::Right);
+    field(d, x, 3, "pay_band_scale", 60).setAlign(Align::Center);
+    field(d, x, 4, "pr_pay", 60).setAlign(Align::Right);
+    field(d, x, 5, "e_date", 60).setAlign(Align::Center);
+    field(d, x, 6, "effect_date", 60).setAlign(Align::Center);
+    field(d, x, 7, "basic", 60).setAlign(Align::Right);
     d.setHeight(h);
 
     auto& pf = section(SectionKind::PageFooter);

@@ -53,14 +53,11 @@ DataReport2::DataReport2()
 
     auto& d = section(SectionKind::Detail);
     const int h = 600;
-    for (int i = 0; i + 1 < x.size(); ++i)
-        box(d, x[i], 0, x[i + 1] - x[i], h);
+    ruledRow(d, x, h);
     d.addLabel(QStringLiteral("label15"), x[1] + 40, 40, x[2] - x[1] - 80, h - 80, QString());
     const char* const fields[] = {"ifno", "totalif", "totalsf", "total"};
     for (int i = 0; i < 4; ++i)
-        d.addField(QString::fromLatin1(fields[i]), x[i + 2] + 40, 40, x[i + 3] - x[i + 2] - 80, kLine,
-                   QString::fromLatin1(fields[i]))
-            .setAlign(Align::Center);
+        field(d, x, i + 2, fields[i]).setAlign(Align::Center);
     d.setHeight(h);
 
     auto& pf = section(SectionKind::PageFooter);
@@ -90,8 +87,7 @@ DataReport2::DataReport2()
     pf.setHeight(f);
 
     auto& rf = section(SectionKind::ReportFooter);
-    caption(rf, 0, 150, 800, kLine, QStringLiteral("Rupees")).setBold();
-    rf.addLabel(QStringLiteral("label26"), 800, 150, W - 800, 2 * kLine, QString()).setBold();
+    rupees(rf, 150, W, QStringLiteral("label26"));
     rf.setHeight(150 + 2 * kLine + 60);
 }
 
@@ -162,27 +158,20 @@ DataReport5::DataReport5()
 
     auto& d = section(SectionKind::Detail);
     const int h = 320;
-    for (int i = 0; i + 1 < x.size(); ++i)
-        box(d, x[i], 0, x[i + 1] - x[i], h);
+    ruledRow(d, x, h);
     caption(d, x[1] + 60, 50, 500, kLine, QStringLiteral("Group"));
     d.addField(QStringLiteral("grp"), x[1] + 560, 50, x[2] - x[1] - 600, kLine, QStringLiteral("grp"));
     const char* const fields[] = {"ifno", "sfno", "iftotal", "sftotal", "total"};
     for (int i = 0; i < 5; ++i)
-        d.addField(QString::fromLatin1(fields[i]), x[i + 2] + 40, 50, x[i + 3] - x[i + 2] - 80, kLine,
-                   QString::fromLatin1(fields[i]))
-            .setAlign(i < 2 ? Align::Center : Align::Right);
+        field(d, x, i + 2, fields[i], 50).setAlign(i < 2 ? Align::Center : Align::Right);
     d.setHeight(h);
 
     auto& rf = section(SectionKind::ReportFooter);
     box(rf, x[0], 0, x[8] - x[0], 320);
     const char* const sums[] = {"iftotal", "sftotal", "total"};
     for (int i = 0; i < 3; ++i)
-        rf.addSum(QStringLiteral("sum_") + QLatin1String(sums[i]), x[i + 4] + 40, 50, x[i + 5] - x[i + 4] - 80,
-                  kLine, QString::fromLatin1(sums[i]))
-            .setAlign(Align::Right)
-            .setBold();
-    caption(rf, 0, 420, 800, kLine, QStringLiteral("Rupees")).setBold();
-    rf.addLabel(QStringLiteral("label28"), 800, 420, W - 800, 2 * kLine, QString()).setBold();
+        sum(rf, x, i + 4, sums[i]);
+    rupees(rf, 420, W, QStringLiteral("label28"));
     caption(rf, W - 4600, 420 + 2 * kLine + 400, 4600, kLine,
             QStringLiteral("Signature of the Drawing & Disbursing Officer"))
         .setAlign(Align::Center);

@@ -51,40 +51,28 @@ DataReport12::DataReport12()
     cell(ph, x[5], upper, x[6] - x[5], top - upper, QStringLiteral("Principal"));
     cell(ph, x[6], upper, x[7] - x[6], top - upper, QStringLiteral("Interest"));
     cell(ph, x[7], 0, x[8] - x[7], top, QStringLiteral("Remarks"));
-    for (int i = 0; i < 8; ++i)
-        cell(ph, x[i], top, x[i + 1] - x[i], 300, QStringLiteral("(%1)").arg(i + 1));
+    numberRow(ph, x, top, 300);
     ph.setHeight(top + 300);
 
     auto& d = section(SectionKind::Detail);
     const int h = 520;
-    for (int i = 0; i + 1 < x.size(); ++i)
-        box(d, x[i], 0, x[i + 1] - x[i], h);
-    d.addField(QStringLiteral("sl_no"), x[0] + 40, 40, x[1] - x[0] - 80, kLine, QStringLiteral("sl_no"))
-        .setAlign(Align::Center);
-    d.addField(QStringLiteral("name"), x[1] + 40, 40, x[2] - x[1] - 80, kLine, QStringLiteral("name"));
-    d.addField(QStringLiteral("designation"), x[1] + 40, 40 + kLine, x[2] - x[1] - 80, kLine,
-               QStringLiteral("designation"));
+    ruledRow(d, x, h);
+    serialAndName(d, x);
     d.addLabel(QStringLiteral("label35"), x[3] + 40, 40, x[4] - x[3] - 80, kLine, QString());
-    d.addField(QStringLiteral("hb_loan"), x[5] + 40, 40, x[6] - x[5] - 80, kLine, QStringLiteral("hb_loan"))
-        .setAlign(Align::Right);
-    d.addField(QStringLiteral("hb_int"), x[6] + 40, 40, x[7] - x[6] - 80, kLine, QStringLiteral("hb_int"))
-        .setAlign(Align::Right);
+    field(d, x, 5, "hb_loan").setAlign(Align::Right);
+    field(d, x, 6, "hb_int").setAlign(Align::Right);
     d.setHeight(h);
 
     auto& pf = section(SectionKind::PageFooter);
     int f = 150;
-    const char* const notes[] = {
+    f = notes(pf, f, W, {
         "1. In case of transfer from previous office and if there is any change of salary head of Account, "
         "the previous salary head of account may be quoted in the 'Remarks' Column.",
         "2. The number of the instalment now recovered should be shown against the total number of "
         "instalments, e.g. 15/120.",
         "3. Recoveries of different kinds of loans and advances should not be shown in the same schedule.",
         "4. The sanction order of the loan should be quoted in the 'Remarks' Column against its first recovery.",
-    };
-    for (const char* note : notes) {
-        caption(pf, 0, f, W, 2 * kLine, QString::fromLatin1(note)).setFontSize(7);
-        f += 2 * kLine;
-    }
+    });
     f += 100;
     caption(pf, 0, f, W, 2 * kLine,
             QStringLiteral("Certified that the amount recovered from the salary for the month of "
@@ -98,8 +86,7 @@ DataReport12::DataReport12()
     pf.setHeight(f);
 
     auto& rf = section(SectionKind::ReportFooter);
-    caption(rf, 0, 150, 800, kLine, QStringLiteral("Rupees")).setBold();
-    rf.addLabel(QStringLiteral("label33"), 800, 150, W - 800, 2 * kLine, QString()).setBold();
+    rupees(rf, 150, W, QStringLiteral("label33"));
     rf.setHeight(150 + 2 * kLine + 60);
 }
 
@@ -157,19 +144,12 @@ DataReport17::DataReport17()
 
     auto& d = section(SectionKind::Detail);
     const int h = 520;
-    for (int i = 0; i + 1 < x.size(); ++i)
-        box(d, x[i], 0, x[i + 1] - x[i], h);
-    d.addField(QStringLiteral("sl_no"), x[0] + 40, 40, x[1] - x[0] - 80, kLine, QStringLiteral("sl_no"))
-        .setAlign(Align::Center);
-    d.addField(QStringLiteral("name"), x[1] + 40, 40, x[2] - x[1] - 80, kLine, QStringLiteral("name"));
-    d.addField(QStringLiteral("designation"), x[1] + 40, 40 + kLine, x[2] - x[1] - 80, kLine,
-               QStringLiteral("designation"));
-    d.addField(QStringLiteral("pay"), x[2] + 40, 40, x[3] - x[2] - 80, kLine, QStringLiteral("pay"))
-        .setAlign(Align::Right);
+    ruledRow(d, x, h);
+    serialAndName(d, x);
+    field(d, x, 2, "pay").setAlign(Align::Right);
     d.addLabel(QStringLiteral("label32"), x[3] + 40, 40, x[4] - x[3] - 80, kLine, QString())
         .setAlign(Align::Center);
-    d.addField(QStringLiteral("others"), x[4] + 40, 40, x[5] - x[4] - 80, kLine, QStringLiteral("others"))
-        .setAlign(Align::Right);
+    field(d, x, 4, "others").setAlign(Align::Right);
     d.setHeight(h);
 
     auto& pf = section(SectionKind::PageFooter);
@@ -181,7 +161,7 @@ DataReport17::DataReport17()
     caption(pf, W - 4000, f, 4000, kLine, QStringLiteral("SIGNATURE OF D.D.O. WITH DESIGNATION"))
         .setAlign(Align::Right);
     f += kLine + 160;
-    const char* const notes[] = {
+    f = notes(pf, f, W, {
         "N.B. : (a) Recoveries from employees of this Government on deputation to another Government should be "
         "credited to the head of account of the lending Government.",
         "(b) Recoveries from employees of the Central Government or of another State Government on deputation "
@@ -189,16 +169,11 @@ DataReport17::DataReport17()
         "(c) Recoveries from employees on deputation to a local body or an undertaking should be credited to the "
         "head of account of the borrowing body.",
         "(d) The name of the lending or borrowing authority should be noted in the remarks column.",
-    };
-    for (const char* note : notes) {
-        caption(pf, 0, f, W, 2 * kLine, QString::fromLatin1(note)).setFontSize(7);
-        f += 2 * kLine;
-    }
+    });
     pf.setHeight(f + 60);
 
     auto& rf = section(SectionKind::ReportFooter);
-    caption(rf, 0, 150, 800, kLine, QStringLiteral("Rupees")).setBold();
-    rf.addLabel(QStringLiteral("label31"), 800, 150, W - 800, 2 * kLine, QString()).setBold();
+    rupees(rf, 150, W, QStringLiteral("label31"));
     rf.setHeight(150 + 2 * kLine + 60);
 }
 

@@ -45,9 +45,7 @@ DataReport4::DataReport4()
 
     const QVector<int> x = columnEdges({2600, 2000, 1500, 1600, W - 7700});
     auto& ph = section(SectionKind::PageHeader);
-    const char* const numbers[] = {"(1)", "(2)", "(3)", "(4)", "(5)"};
-    for (int i = 0; i < 5; ++i)
-        cell(ph, x[i], 0, x[i + 1] - x[i], 300, QString::fromLatin1(numbers[i]));
+    numberRow(ph, x, 0, 300);
     const int head = 1500;
     cell(ph, x[0], 300, x[1] - x[0], head, QStringLiteral("Name of Department  Section/Establishment"));
     cell(ph, x[1], 300, x[2] - x[1], head, QStringLiteral("Head of account under which salaries are drawn"));
@@ -60,13 +58,11 @@ DataReport4::DataReport4()
 
     auto& d = section(SectionKind::Detail);
     const int h = 700;
-    for (int i = 0; i + 1 < x.size(); ++i)
-        box(d, x[i], 0, x[i + 1] - x[i], h);
+    ruledRow(d, x, h);
     d.addLabel(QStringLiteral("Label16"), x[0] + 40, 40, x[1] - x[0] - 80, h - 80, QString());
     d.addLabel(QStringLiteral("Label17"), x[2] + 40, 40, x[3] - x[2] - 80, h - 80, QString())
         .setAlign(Align::Center);
-    d.addField(QStringLiteral("total"), x[3] + 40, 40, x[4] - x[3] - 80, kLine, QStringLiteral("total"))
-        .setAlign(Align::Right);
+    field(d, x, 3, "total").setAlign(Align::Right);
     d.setHeight(h);
 
     auto& pf = section(SectionKind::PageFooter);
@@ -133,17 +129,10 @@ DataReport13::DataReport13()
 
     auto& d = section(SectionKind::Detail);
     const int h = 520;
-    for (int i = 0; i + 1 < x.size(); ++i)
-        box(d, x[i], 0, x[i + 1] - x[i], h);
-    d.addField(QStringLiteral("sl_no"), x[0] + 40, 40, x[1] - x[0] - 80, kLine, QStringLiteral("sl_no"))
-        .setAlign(Align::Center);
-    d.addField(QStringLiteral("name"), x[1] + 40, 40, x[2] - x[1] - 80, kLine, QStringLiteral("name"));
-    d.addField(QStringLiteral("designation"), x[1] + 40, 40 + kLine, x[2] - x[1] - 80, kLine,
-               QStringLiteral("designation"));
-    d.addField(QStringLiteral("i_tax"), x[2] + 40, 40, x[3] - x[2] - 80, kLine, QStringLiteral("i_tax"))
-        .setAlign(Align::Right);
-    d.addField(QStringLiteral("pan"), x[3] + 40, 40, x[4] - x[3] - 80, kLine, QStringLiteral("pan"))
-        .setAlign(Align::Center);
+    ruledRow(d, x, h);
+    serialAndName(d, x);
+    field(d, x, 2, "i_tax").setAlign(Align::Right);
+    field(d, x, 3, "pan").setAlign(Align::Center);
     d.setHeight(h);
 
     auto& pf = section(SectionKind::PageFooter);
@@ -156,11 +145,8 @@ DataReport13::DataReport13()
     box(rf, x[0], 0, x[5] - x[0], 320);
     caption(rf, x[1] + 40, 50, x[2] - x[1] - 600, kLine, QStringLiteral("TOTAL")).setBold().setAlign(Align::Right);
     caption(rf, x[2] - 500, 50, 440, kLine, QStringLiteral("Rs.")).setBold();
-    rf.addSum(QStringLiteral("sum_i_tax"), x[2] + 40, 50, x[3] - x[2] - 80, kLine, QStringLiteral("i_tax"))
-        .setAlign(Align::Right)
-        .setBold();
-    caption(rf, 0, 420, 800, kLine, QStringLiteral("Rupees")).setBold();
-    rf.addLabel(QStringLiteral("label26"), 800, 420, W - 800, 2 * kLine, QString()).setBold();
+    sum(rf, x, 2, "i_tax");
+    rupees(rf, 420, W, QStringLiteral("label26"));
     rf.setHeight(420 + 2 * kLine + 60);
 }
 
