@@ -44,11 +44,13 @@ int lineY(int line)
     return 30 + line * kLine;
 }
 
-// Ruled column edges from top to bottom of a section.
-void addRules(Section& s, const int* xs, int n, int top, int bottom, int& lineNo)
+// Ruled column edges from the top of a section down to bottom, closed by a
+// rule along the bottom.
+void addRules(Section& s, const int* xs, int n, int bottom, int& lineNo)
 {
     for (int i = 0; i < n; ++i)
-        s.addLine(QStringLiteral("Line%1").arg(++lineNo), xs[i], top, xs[i], bottom);
+        s.addLine(QStringLiteral("Line%1").arg(++lineNo), xs[i], 0, xs[i], bottom);
+    s.addLine(QStringLiteral("Line%1").arg(++lineNo), xs[0], bottom, xs[n - 1], bottom);
 }
 
 // The ruled caption rows of a sheet. Columns spanFrom..spanTo sit under one
@@ -75,6 +77,12 @@ void addGridHeader(Section& s, const int* xs, int n, int firstNumber, int firstL
     }
 }
 
+// A column caption of the ruled header, centred between x0 and x1.
+reports::Control& columnCaption(Section& s, const QString& name, int x0, int x1, int y, int h, const QString& text)
+{
+    return s.addLabel(name, x0, y, x1 - x0, h, text).setAlign(Align::Center);
+}
+
 reports::Control& amountField(Section& s, const QString& name, int x0, int x1, int line, const QString& column)
 {
     return s.addField(name, x0 + kPad, lineY(line), x1 - x0 - 2 * kPad, kLine, column, QStringLiteral("0.00"))
@@ -96,6 +104,31 @@ reports::Control& footerValue(Section& s, const QString& name, int x0, int x1, i
         .setAlign(Align::Right)
         .setBold()
         .setWordWrap(false);
+}
+
+// The parts of a two-scheme total in small print, "a + b =", left of the
+// total itself: labels names[0] and names[2] receive the parts.
+void addParts(Section& s, int left, int line, const int (&names)[4])
+{
+    const int dx[] = {0, 560, 720, 1280};
+    const int w[] = {560, 160, 560, 160};
+    for (int i = 0; i < 4; ++i) {
+        const QString text = i == 1 ? QStringLiteral("+") : i == 3 ? QStringLiteral("=") : QString();
+        s.addLabel(QStringLiteral("Label%1").arg(names[i]), left + dx[i], lineY(line), w[i], kLine, text)
+            .setAlign(Align::Center)
+            .setWordWrap(false)
+            .setFontSize(7);
+    }
+}
+
+// The grand totals print only a page footer, under the last sheet.
+void setUpGrandTotal(reports::Report& r)
+{
+    setPaper(r);
+    r.section(SectionKind::ReportHeader).setHeight(0);
+    r.section(SectionKind::PageHeader).setHeight(0);
+    r.section(SectionKind::Detail).setHeight(0);
+    r.section(SectionKind::ReportFooter).setHeight(0);
 }
 
 Form6& billForm()
@@ -152,32 +185,24 @@ DataReport1::DataReport1()
     addGridHeader(ph, x, 7, 1, 5, 2, 5, lineNo);
     const int capTop = kGridTop + 60;
     const int capH = kCaptionHeight - 120;
-    ph.addLabel(QStringLiteral("Label11"), x[0], capTop, x[1] - x[0], capH, QStringLiteral("SL. NO"))
-        .setAlign(Align::Center);
+    columnCaption(ph, QStringLiteral("Label11"), x[0], x[1], capTop, capH, QStringLiteral("SL. NO"));
     ph.addLabel(QStringLiteral("Label12"), x[1] + kPad, capTop, x[2] - x[1] - 2 * kPad, capH,
                 QStringLiteral("Provident A/c No. Emp. Group              Name of incumbernt / Designation    "
                                "Scale of Pay"));
-    ph.addLabel(QStringLiteral("Label13"), x[2], capTop, x[5] - x[2], kLine, QStringLiteral("DUES (in Rupees)"))
-        .setAlign(Align::Center)
+    columnCaption(ph, QStringLiteral("Label13"), x[2], x[5], capTop, kLine, QStringLiteral("DUES (in Rupees)"))
         .setBold();
-    ph.addLabel(QStringLiteral("Label14"), x[2], capTop + kLine + 60, x[3] - x[2], capH - kLine - 60,
-                QStringLiteral("B.PAY/ G.PAY/ Less FA"))
-        .setAlign(Align::Center);
-    ph.addLabel(QStringLiteral("Label15"), x[3], capTop + kLine + 60, x[4] - x[3], capH - kLine - 60,
-                QStringLiteral("DA/CA"))
-        .setAlign(Align::Center);
-    ph.addLabel(QStringLiteral("Label16"), x[4], capTop + kLine + 60, x[5] - x[4], capH - kLine - 60,
-                QStringLiteral("HRA / MA /  OA"))
-        .setAlign(Align::Center);
-    ph.addLabel(QStringLiteral("Label17"), x[5], capTop, x[6] - x[5], capH,
-                QStringLiteral("TOTAL DUE              (in Rupees)"))
-        .setAlign(Align::Center);
+    const int subTop = capTop + kLine + 60;
+    const int subH = capH - kLine - 60;
+    columnCaption(ph, QStringLiteral("Label14"), x[2], x[3], subTop, subH, QStringLiteral("B.PAY/ G.PAY/ Less FA"));
+    columnCaption(ph, QStringLiteral("Label15"), x[3], x[4], subTop, subH, QStringLiteral("DA/CA"));
+    columnCaption(ph, QStringLiteral("Label16"), x[4], x[5], subTop, subH, QStringLiteral("HRA / MA /  OA"));
+    columnCaption(ph, QStringLiteral("Label17"), x[5], x[6], capTop, capH,
+                  QStringLiteral("TOTAL DUE              (in Rupees)"));
 
     Section& d = section(SectionKind::Detail);
     d.setHeight(kRowHeight);
     int dl = 0;
-    addRules(d, x, 7, 0, kRowHeight, dl);
-    d.addLine(QStringLiteral("Line%1").arg(++dl), 0, kRowHeight, x[6], kRowHeight);
+    addRules(d, x, 7, kRowHeight, dl);
     d.addField(QStringLiteral("Text1"), x[0] + kPad, lineY(0), x[1] - x[0] - 2 * kPad, kLine,
                QStringLiteral("sl_no"))
         .setAlign(Align::Center);
@@ -205,8 +230,7 @@ DataReport1::DataReport1()
     Section& rf = section(SectionKind::ReportFooter);
     rf.setHeight(kFooterHeight);
     int fl = 0;
-    addRules(rf, x + 2, 5, 0, kFooterHeight - 60, fl);
-    rf.addLine(QStringLiteral("Line%1").arg(++fl), x[2], kFooterHeight - 60, x[6], kFooterHeight - 60);
+    addRules(rf, x + 2, 5, kFooterHeight - 60, fl);
     rf.addLabel(QStringLiteral("Label24"), x[1], lineY(0), x[2] - x[1] - 2 * kPad, kLine, QString())
         .setAlign(Align::Right)
         .setBold();
@@ -253,26 +277,19 @@ DataReport15::DataReport15()
     addGridHeader(ph, x, 10, 7, 12, 0, 5, lineNo);
     const int capTop = kGridTop + 60;
     const int capH = kCaptionHeight - 120;
-    ph.addLabel(QStringLiteral("Label7"), x[0], capTop, x[5] - x[0], kLine,
-                QStringLiteral("DEDUCTION & RECOVERIES (in Rupees)"))
-        .setAlign(Align::Center)
+    columnCaption(ph, QStringLiteral("Label7"), x[0], x[5], capTop, kLine,
+                  QStringLiteral("DEDUCTION & RECOVERIES (in Rupees)"))
         .setBold();
-    ph.addLabel(QStringLiteral("Label8"), x[5], capTop, x[6] - x[5], capH,
-                QStringLiteral("TOTAL DEDN.    (in Rupees)"))
-        .setAlign(Align::Center);
-    ph.addLabel(QStringLiteral("Label9"), x[6], capTop, x[7] - x[6], capH,
-                QStringLiteral("NET AMOUNT       (in Rupees)"))
-        .setAlign(Align::Center);
-    ph.addLabel(QStringLiteral("Label10"), x[7], capTop, x[8] - x[7], capH, QStringLiteral("REMARKS"))
-        .setAlign(Align::Center);
-    ph.addLabel(QStringLiteral("Label11"), x[8], capTop, x[9] - x[8], capH, QStringLiteral("   ACQUI - TANCE"))
-        .setAlign(Align::Center);
+    columnCaption(ph, QStringLiteral("Label8"), x[5], x[6], capTop, capH, QStringLiteral("TOTAL DEDN.    (in Rupees)"));
+    columnCaption(ph, QStringLiteral("Label9"), x[6], x[7], capTop, capH,
+                  QStringLiteral("NET AMOUNT       (in Rupees)"));
+    columnCaption(ph, QStringLiteral("Label10"), x[7], x[8], capTop, capH, QStringLiteral("REMARKS"));
+    columnCaption(ph, QStringLiteral("Label11"), x[8], x[9], capTop, capH, QStringLiteral("   ACQUI - TANCE"));
 
     Section& d = section(SectionKind::Detail);
     d.setHeight(kRowHeight);
     int dl = 0;
-    addRules(d, x, 10, 0, kRowHeight, dl);
-    d.addLine(QStringLiteral("Line%1").arg(++dl), 0, kRowHeight, x[9], kRowHeight);
+    addRules(d, x, 10, kRowHeight, dl);
     struct Pair {
         const char* caption;
         const char* column; // null: a printed heading with nothing under it
@@ -309,26 +326,12 @@ DataReport15::DataReport15()
     Section& rf = section(SectionKind::ReportFooter);
     rf.setHeight(kFooterHeight);
     int fl = 0;
-    addRules(rf, x, 8, 0, kFooterHeight - 60, fl);
-    rf.addLine(QStringLiteral("Line%1").arg(++fl), 0, kFooterHeight - 60, x[7], kFooterHeight - 60);
+    addRules(rf, x, 8, kFooterHeight - 60, fl);
     amountSum(rf, QStringLiteral("Function1"), x[0], x[1], 0, QStringLiteral("gpf_subs"));
     amountSum(rf, QStringLiteral("Function2"), x[0], x[1], 1, QStringLiteral("gpf_rec"));
     // sf83 + sf87 = sf and if83 + if87 = if, beside the two sums.
-    const int s0 = x[1] + kPad;
-    auto part = [&](const QString& name, int dx, int w, int line, const QString& caption) {
-        rf.addLabel(name, s0 + dx, lineY(line), w, kLine, caption)
-            .setAlign(Align::Center)
-            .setWordWrap(false)
-            .setFontSize(7);
-    };
-    part(QStringLiteral("Label32"), 0, 560, 0, QString());
-    part(QStringLiteral("Label36"), 560, 160, 0, QStringLiteral("+"));
-    part(QStringLiteral("Label33"), 720, 560, 0, QString());
-    part(QStringLiteral("Label38"), 1280, 160, 0, QStringLiteral("="));
-    part(QStringLiteral("Label34"), 0, 560, 1, QString());
-    part(QStringLiteral("Label37"), 560, 160, 1, QStringLiteral("+"));
-    part(QStringLiteral("Label35"), 720, 560, 1, QString());
-    part(QStringLiteral("Label39"), 1280, 160, 1, QStringLiteral("="));
+    addParts(rf, x[1] + kPad, 0, {32, 36, 33, 38});
+    addParts(rf, x[1] + kPad, 1, {34, 37, 35, 39});
     amountSum(rf, QStringLiteral("Function3"), x[1] + 1440, x[2], 0, QStringLiteral("sf"));
     amountSum(rf, QStringLiteral("Function4"), x[1] + 1440, x[2], 1, QStringLiteral("if"));
     amountSum(rf, QStringLiteral("Function5"), x[2], x[3], 0, QStringLiteral("p_tax"));
@@ -358,12 +361,8 @@ void DataReport15::initialize()
 DataReport8::DataReport8()
 {
     setTitle(QStringLiteral("PAY BILL - GRAND TOTAL (LEFT)"));
-    setPaper(*this);
+    setUpGrandTotal(*this);
     const int* x = kLeftX;
-    section(SectionKind::ReportHeader).setHeight(0);
-    section(SectionKind::PageHeader).setHeight(0);
-    section(SectionKind::Detail).setHeight(0);
-    section(SectionKind::ReportFooter).setHeight(0);
 
     Section& pf = section(SectionKind::PageFooter);
     pf.setHeight(kFooterHeight + 120);
@@ -401,34 +400,17 @@ void DataReport8::initialize()
 DataReport16::DataReport16()
 {
     setTitle(QStringLiteral("PAY BILL - GRAND TOTAL (RIGHT)"));
-    setPaper(*this);
+    setUpGrandTotal(*this);
     const int* x = kRightX;
-    section(SectionKind::ReportHeader).setHeight(0);
-    section(SectionKind::PageHeader).setHeight(0);
-    section(SectionKind::Detail).setHeight(0);
-    section(SectionKind::ReportFooter).setHeight(0);
 
     Section& pf = section(SectionKind::PageFooter);
     pf.setHeight(kFooterHeight);
     pf.addLine(QStringLiteral("Line1"), 0, 0, x[7], 0);
     footerValue(pf, QStringLiteral("Label1"), x[0], x[1], 0);
     footerValue(pf, QStringLiteral("Label2"), x[0], x[1], 1);
-    const int s0 = x[1] + kPad;
-    auto part = [&](const QString& name, int dx, int w, int line, const QString& caption) {
-        pf.addLabel(name, s0 + dx, lineY(line), w, kLine, caption)
-            .setAlign(Align::Center)
-            .setWordWrap(false)
-            .setFontSize(7);
-    };
-    part(QStringLiteral("Label3"), 0, 560, 0, QString());
-    part(QStringLiteral("Label4"), 560, 160, 0, QStringLiteral("+"));
-    part(QStringLiteral("Label5"), 720, 560, 0, QString());
-    part(QStringLiteral("Label6"), 1280, 160, 0, QStringLiteral("="));
+    addParts(pf, x[1] + kPad, 0, {3, 4, 5, 6});
     footerValue(pf, QStringLiteral("Label7"), x[1] + 1440, x[2], 0);
-    part(QStringLiteral("Label8"), 0, 560, 1, QString());
-    part(QStringLiteral("Label9"), 560, 160, 1, QStringLiteral("+"));
-    part(QStringLiteral("Label10"), 720, 560, 1, QString());
-    part(QStringLiteral("Label11"), 1280, 160, 1, QStringLiteral("="));
+    addParts(pf, x[1] + kPad, 1, {8, 9, 10, 11});
     footerValue(pf, QStringLiteral("Label12"), x[1] + 1440, x[2], 1);
     footerValue(pf, QStringLiteral("Label13"), x[2], x[3], 0);
     footerValue(pf, QStringLiteral("Label14"), x[2], x[3], 1);
