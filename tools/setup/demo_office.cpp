@@ -64,7 +64,8 @@ struct Emp {
     double oa, gpfSubs, iFund, sFund;
 };
 
-// One 1983 scheme member (B203: 2 + 6 = 8), one FIXED H.R.A. (A104), one above
+// A 1983 scheme member under each salary head (A112, B203: 2 + 6 = 8), one
+// FIXED H.R.A. (A104), one above
 // the 6000 cap at a 10% rate (A101), one in the health scheme (A107).
 const Emp kEmployees[] = {
     {"A101", "R. K. Deshmukh", "Headmaster", "A", "A", 52000, 7600, "RATE", 0, "NO", 0, 6000, 24, 56},
@@ -78,7 +79,7 @@ const Emp kEmployees[] = {
     {"A109", "H. B. Meshram", "Peon", "D", "D", 7100, 1300, "RATE", 0, "NO", 0, 850, 3, 0},
     {"A110", "J. T. Raut", "Watchman", "D", "D", 6950, 1300, "RATE", 0, "NO", 50, 800, 3, 7},
     {"A111", "L. P. Thakre", "Asst. Teacher", "B", "B", 20280, 4600, "RATE", 0, "NO", 100, 2500, 12, 28},
-    {"A112", "A. S. Chavan", "Librarian", "C", "C", 11360, 2400, "RATE", 0, "NO", 0, 1400, 6, 14},
+    {"A112", "A. S. Chavan", "Librarian", "C", "OLD", 11360, 2400, "RATE", 0, "NO", 0, 1400, 2, 6},
     {"B201", "D. N. Ingole", "Education Officer", "A", "A", 41200, 6600, "RATE", 0, "NO", 0, 5000, 24, 56},
     {"B202", "U. K. Bansod", "Superintendent", "B", "B", 17140, 4200, "RATE", 0, "NO", 0, 2100, 12, 28},
     {"B203", "Y. M. Kale", "Head Clerk", "C", "OLD", 14430, 2800, "RATE", 0, "NO", 0, 1800, 2, 6},
@@ -151,6 +152,14 @@ void writeDemoOffice()
                      QStringLiteral("3301%1").arg(200450 + n * 17), QStringLiteral("AB%1K").arg(QString::number(52310 + n * 7).rightJustified(7, QLatin1Char('1'))),
                      QLatin1String(e.hraType), QLatin1String(e.health), e.bPay, e.gradePay, e.bPay + e.gradePay,
                      e.hra, e.oa, e.gpfSubs, e.iFund, e.sFund, effect});
+    }
+    // The log of the last July increment run: pay before it, and the date
+    // from which the earlier pay was drawn.
+    const struct { const char* code; double prPay; } increments[] = {{"A102", 25220}, {"A106", 11480}, {"B204", 14900}};
+    for (const auto& inc : increments) {
+        const QDate effect(today.year() - (today.month() < 7 ? 1 : 0), 7, 1);
+        sal.execute(QStringLiteral("INSERT INTO emp_temp (emp_code, pr_pay, e_date) VALUES (?, ?, ?)"),
+                    {QLatin1String(inc.code), inc.prPay, effect.addDays(-365)});
     }
     // Recovery ledgers: festival advances and provident-fund loans under way.
     const struct { const char* code; double due, rec, inst; } advances[] = {
