@@ -41,6 +41,19 @@ int countOf(data::Database& db, const QString& sql, const QVariantList& params =
     return static_cast<int>(rs.field(0).number());
 }
 
+// Empties a schedule's table and fills it with the bill's rows that bear its
+// deduction, numbered in code order. table, columns and condition are fixed
+// text of this file, never typed.
+void refillInCodeOrder(data::Database& db, const char* table, const char* columns, const char* condition,
+                       const QString& where, const QVariantList& params)
+{
+    db.execute(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table)));
+    db.execute(QStringLiteral("INSERT INTO %1 (%2, sl_no) SELECT %2, row_number() OVER (%5) FROM salary%3 AND %4%5")
+                   .arg(QLatin1String(table), QLatin1String(columns), where, QLatin1String(condition),
+                        QLatin1String(kCodeOrder)),
+               params);
+}
+
 } // namespace
 
 QString codePattern(const QString& codeCategory)
@@ -80,21 +93,9 @@ ActivationResult activateBill(data::Database& salaryDb, const QDate& billDate,
             .arg(where, QString::fromLatin1(kSalOrder)),
         params);
 
-    salaryDb.execute(QStringLiteral("DELETE FROM temp"));
-    salaryDb.execute(
-        QStringLiteral("INSERT INTO temp (emp_code, name, designation, i_tax, sl_no)"
-                       " SELECT emp_code, name, designation, i_tax, row_number() OVER (%2)"
-                       " FROM salary%1 AND i_tax > 0%2")
-            .arg(where, QString::fromLatin1(kCodeOrder)),
-        params);
-
-    salaryDb.execute(QStringLiteral("DELETE FROM temp1"));
-    salaryDb.execute(
-        QStringLiteral("INSERT INTO temp1 (emp_code, name, designation, hb_loan, hb_int, sl_no)"
-                       " SELECT emp_code, name, designation, hb_loan, hb_int, row_number() OVER (%2)"
-                       " FROM salary%1 AND hb_loan + hb_int > 0%2")
-            .arg(where, QString::fromLatin1(kCodeOrder)),
-        params);
+    refillInCodeOrder(salaryDb, "temp", "emp_code, name, designation, i_tax", "i_tax > 0", where, params);
+    refillInCodeOrder(salaryDb, "temp1", "emp_code, name, designation, hb_loan, hb_int", "hb_loan + hb_int > 0",
+                      where, params);
 
     // The 1987 abstract counts people, not money: a member who pays into the
     // savings fund pays into both funds; one with an insurance deduction and
