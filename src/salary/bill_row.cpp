@@ -62,6 +62,18 @@ std::optional<double> boxAmount(const QString& text)
     return vb::cdbl(s);
 }
 
+std::optional<int> readAmounts(BillRow& row, std::initializer_list<AmountBox> boxes,
+                               const std::function<QString(int)>& textOf)
+{
+    for (const AmountBox& b : boxes) {
+        const std::optional<double> a = boxAmount(textOf(b.box));
+        if (!a)
+            return b.box;
+        row.*b.figure = *a;
+    }
+    return std::nullopt;
+}
+
 int rowsForPayMonth(data::Database& db, const QString& payMonth, const QString& empCode)
 {
     data::QueryRecordset rs(db,

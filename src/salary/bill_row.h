@@ -3,6 +3,8 @@
 
 #include <QDate>
 #include <QString>
+#include <functional>
+#include <initializer_list>
 #include <optional>
 
 namespace data {
@@ -30,6 +32,18 @@ void addBillRow(data::TableRecordset& salaryTable, const BillRow& row);
 // The number an amount box stores: its trimmed text read whole, an empty box 0
 // (a zero whole-rupee amount shows as an empty box). Anything else is no amount.
 std::optional<double> boxAmount(const QString& text);
+
+// An amount box of a salary form (by its index) and the figure of the row it fills.
+struct AmountBox {
+    int box;
+    double BillRow::*figure;
+};
+
+// Reads the boxes' amounts into the row, in the order given, with boxAmount();
+// textOf gives a box's text. Returns the first box holding no amount (the
+// figures before it are already read), or nothing when all were read.
+std::optional<int> readAmounts(BillRow& row, std::initializer_list<AmountBox> boxes,
+                               const std::function<QString(int)>& textOf);
 
 // Rows of the pay roll already holding this employee for this pay month.
 int rowsForPayMonth(data::Database& db, const QString& payMonth, const QString& empCode);

@@ -522,20 +522,20 @@ void Form11::Command1_Click()
     row.scale = Text[6]->text();
     row.category = Label32->caption();
     row.bankAc = Label36->caption();
-    const std::pair<int, double*> amounts[] = {
-        {7, &row.pay},      {8, &row.lessFa},  {9, &row.da},       {10, &row.hra},   {11, &row.ma},
-        {12, &row.oa},      {13, &row.gross},  {14, &row.gpfSubs}, {15, &row.gpfRec}, {16, &row.iFund},
-        {17, &row.sFund},   {18, &row.pTax},   {19, &row.misc},    {20, &row.net},   {23, &row.dPay},
-        {28, &row.hbLoan},  {29, &row.hbInt},  {30, &row.iTax},    {31, &row.others},
-    };
-    for (const auto& [box, field] : amounts) {
-        const std::optional<double> a = boxAmount(Text[box]->text());
-        if (!a) {
-            Dialogs::msgBox(kNotNumber, vbInformation, kHi);
-            Text[box]->setFocus();
-            return;
-        }
-        *field = *a;
+    const std::optional<int> notAmount = readAmounts(
+        row,
+        {
+            {7, &BillRow::pay},     {8, &BillRow::lessFa},   {9, &BillRow::da},      {10, &BillRow::hra},
+            {11, &BillRow::ma},     {12, &BillRow::oa},      {13, &BillRow::gross},  {14, &BillRow::gpfSubs},
+            {15, &BillRow::gpfRec}, {16, &BillRow::iFund},   {17, &BillRow::sFund},  {18, &BillRow::pTax},
+            {19, &BillRow::misc},   {20, &BillRow::net},     {23, &BillRow::dPay},   {28, &BillRow::hbLoan},
+            {29, &BillRow::hbInt},  {30, &BillRow::iTax},    {31, &BillRow::others},
+        },
+        [this](int box) { return Text[box]->text(); });
+    if (notAmount) {
+        Dialogs::msgBox(kNotNumber, vbInformation, kHi);
+        Text[*notAmount]->setFocus();
+        return;
     }
     addBillRow(*mSalary, row);
     Command[1]->setEnabled(false); // one row per ADD

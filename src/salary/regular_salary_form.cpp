@@ -366,20 +366,20 @@ void SALARY::Command4_Click()
     row.accNo = Text[6]->text();
     row.category = Label39->caption();
     row.bankAc = Label41->caption();
-    const std::pair<int, double*> amounts[] = {
-        {7, &row.pay},     {1, &row.dPay},     {8, &row.lessFa},   {9, &row.da},     {10, &row.hra},
-        {11, &row.ma},     {12, &row.oa},      {13, &row.gross},   {14, &row.gpfSubs}, {15, &row.gpfRec},
-        {16, &row.iFund},  {17, &row.sFund},   {18, &row.pTax},    {19, &row.misc},  {20, &row.net},
-        {21, &row.hbLoan}, {22, &row.hbInt},   {23, &row.iTax},    {24, &row.others},
-    };
-    for (const auto& [box, field] : amounts) {
-        const std::optional<double> a = boxAmount(Text[box]->text());
-        if (!a) {
-            Dialogs::msgBox(kNotNumber, vbInformation, kHi);
-            Text[box]->setFocus();
-            return;
-        }
-        *field = *a;
+    const std::optional<int> notAmount = readAmounts(
+        row,
+        {
+            {7, &BillRow::pay},     {1, &BillRow::dPay},    {8, &BillRow::lessFa},  {9, &BillRow::da},
+            {10, &BillRow::hra},    {11, &BillRow::ma},     {12, &BillRow::oa},     {13, &BillRow::gross},
+            {14, &BillRow::gpfSubs}, {15, &BillRow::gpfRec}, {16, &BillRow::iFund},  {17, &BillRow::sFund},
+            {18, &BillRow::pTax},   {19, &BillRow::misc},   {20, &BillRow::net},    {21, &BillRow::hbLoan},
+            {22, &BillRow::hbInt},  {23, &BillRow::iTax},   {24, &BillRow::others},
+        },
+        [this](int box) { return Text[box]->text(); });
+    if (notAmount) {
+        Dialogs::msgBox(kNotNumber, vbInformation, kHi);
+        Text[*notAmount]->setFocus();
+        return;
     }
 
     // The row and the ledger instalments it recovers stand or fall together;
