@@ -4,6 +4,9 @@
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
 
+#include <initializer_list>
+#include <utility>
+
 namespace allotment {
 
 namespace {
@@ -33,6 +36,22 @@ std::optional<Refusal> refuseDescription(data::Database& fund, const HeadEntry& 
         return Refusal{QStringLiteral("THIS DESCRIPTION IS ALREADY USED FOR ANOTHER HEAD."),
                        Refusal::Description};
     return std::nullopt;
+}
+
+// A head's opening row in one register: every amount nil, and the fields
+// that mark it as the opening row (order "0" or bill 0) and date it.
+void addOpeningRow(data::Database& fund, const char* table, const HeadEntry& e,
+                   std::initializer_list<std::pair<const char*, QVariant>> marks)
+{
+    data::TableRecordset rs(fund, table);
+    rs.addNew();
+    rs["head"] = e.drawalCode;
+    for (const AmountColumn& column : kAmountColumns)
+        rs[column.field] = 0;
+    for (const auto& [field, value] : marks)
+        rs[field] = value;
+    rs["despn"] = e.description;
+    rs.update();
 }
 
 } // namespace
@@ -73,26 +92,8 @@ void addHead(data::Database& fund, const HeadEntry& entry, const QDate& yearStar
     const HeadEntry e = trimmed(entry);
     data::Transaction transaction(fund);
 
-    data::TableRecordset allot(fund, "all_allot");
-    allot.addNew();
-    allot["head"] = e.drawalCode;
-    for (const AmountColumn& column : kAmountColumns)
-        allot[column.field] = 0;
-    allot["order_no"] = "0";
-    allot["order_date"] = yearStart;
-    allot["despn"] = e.description;
-    allot.update();
-
-    data::TableRecordset bills(fund, "all_exp");
-    bills.addNew();
-    bills["head"] = e.drawalCode;
-    for (const AmountColumn& column : kAmountColumns)
-        bills[column.field] = 0;
-    bills["deduction"] = 0;
-    bills["bill_no"] = 0;
-    bills["bill_date"] = yearStart;
-    bills["despn"] = e.description;
-    bills.update();
+    addOpeningRow(fund, "all_allot", e, {{"order_no", QStringLiteral("0")}, {"order_date", yearStart}});
+    addOpeningRow(fund, "all_exp", e, {{"deduction", 0}, {"bill_no", 0}, {"bill_date", yearStart}});
 
     data::TableRecordset head(fund, "head");
     head.addNew();
