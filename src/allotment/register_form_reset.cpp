@@ -32,6 +32,18 @@ std::optional<QDate> newYearStart(forms::TextBox* box)
     return start;
 }
 
+// The new year's start once the clerk has confirmed emptying a register.
+std::optional<QDate> confirmedYearStart(forms::TextBox* box)
+{
+    const std::optional<QDate> start = newYearStart(box);
+    if (!start)
+        return std::nullopt;
+    if (forms::Dialogs::msgBox(kAreYouSure, forms::vbYesNo + forms::vbExclamation, QStringLiteral("Alart message"))
+        != forms::vbYes)
+        return std::nullopt;
+    return start;
+}
+
 } // namespace
 
 void Form1::Option3_Click()
@@ -45,11 +57,8 @@ void Form1::Option3_Click()
 
 void Form1::Command6_Click()
 {
-    const std::optional<QDate> start = newYearStart(Text3);
+    const std::optional<QDate> start = confirmedYearStart(Text3);
     if (!start)
-        return;
-    if (forms::Dialogs::msgBox(kAreYouSure, forms::vbYesNo + forms::vbExclamation, QStringLiteral("Alart message"))
-        != forms::vbYes)
         return;
     resetRegister(*mFund, Register::Allotments, *start);
     Command1->setEnabled(false);
@@ -59,11 +68,8 @@ void Form1::Command6_Click()
 
 void Form1::Command3_Click()
 {
-    const std::optional<QDate> start = newYearStart(Text3);
+    const std::optional<QDate> start = confirmedYearStart(Text3);
     if (!start)
-        return;
-    if (forms::Dialogs::msgBox(kAreYouSure, forms::vbYesNo + forms::vbExclamation, QStringLiteral("Alart message"))
-        != forms::vbYes)
         return;
     resetRegister(*mFund, Register::Bills, *start);
     Command3->setEnabled(false);
