@@ -147,6 +147,14 @@ Period periodOfForm()
             form.Label4->caption(), form.Label5->caption()};
 }
 
+// The report's rows: a register's entries dated from..to, both inclusive.
+void setPeriodRows(reports::Report& r, const char* sql, const QDate& from, const QDate& to)
+{
+    data::Database& fund = data::Database::open(common::kFundDb);
+    r.setDataSource(reports::DataSource::fromQuery(fund, QString::fromLatin1(sql),
+                                                   {from.toString(Qt::ISODate), to.toString(Qt::ISODate)}));
+}
+
 } // namespace
 
 DataReport9::DataReport9()
@@ -180,12 +188,10 @@ void DataReport9::initialize()
 void DataReport9::load(const QDate& from, const QDate& to, const QString& fromCaption,
                        const QString& toCaption)
 {
-    data::Database& fund = data::Database::open(common::kFundDb);
-    setDataSource(reports::DataSource::fromQuery(
-        fund,
-        "select * from all_allot where order_date between ? and ? and order_no <> '0' "
-        "order by rowid",
-        {from.toString(Qt::ISODate), to.toString(Qt::ISODate)}));
+    setPeriodRows(*this,
+                  "select * from all_allot where order_date between ? and ? and order_no <> '0' "
+                  "order by rowid",
+                  from, to);
     label("Section4", "Label21").setCaption(fromCaption);
     label("Section4", "Label23").setCaption(toCaption);
 }
@@ -219,12 +225,10 @@ void DataReport10::initialize()
 void DataReport10::load(const QDate& from, const QDate& to, const QString& fromCaption,
                         const QString& toCaption)
 {
-    data::Database& fund = data::Database::open(common::kFundDb);
-    setDataSource(reports::DataSource::fromQuery(
-        fund,
-        "select * from all_exp where bill_date between ? and ? and bill_no <> 0 "
-        "order by bill_no asc",
-        {from.toString(Qt::ISODate), to.toString(Qt::ISODate)}));
+    setPeriodRows(*this,
+                  "select * from all_exp where bill_date between ? and ? and bill_no <> 0 "
+                  "order by bill_no asc",
+                  from, to);
     label("Section4", "Label19").setCaption(fromCaption);
     label("Section4", "Label21").setCaption(toCaption);
 }
