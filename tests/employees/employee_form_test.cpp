@@ -6,7 +6,7 @@
 #include "platform/data/recordset.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/registry.h"
-#include "support/temp_data_folder.h"
+#include "support/form_fixture.h"
 #include "support/ui_driver.h"
 
 #include <gtest/gtest.h>
@@ -44,25 +44,11 @@ QVariantList row(const QString& sql)
     return out;
 }
 
-class EmployeeFormTest : public ::testing::Test {
+class EmployeeFormTest : public testsupport::FormFixture<employees::Employee> {
 protected:
-    void SetUp() override
-    {
-        form = &Forms::get<employees::Employee>();
-        testsupport::showForm(*form);
-    }
-    void TearDown() override
-    {
-        Forms::unloadAll();
-        testsupport::settle();
-    }
+    void SetUp() override { open(); }
 
-    TextBox& box(int n) { return form->control<TextBox>(QStringLiteral("Text%1").arg(n)); }
-    CommandButton& button(int n) { return form->control<CommandButton>(QStringLiteral("Command%1").arg(n)); }
     bool enabled(int n) { return button(n).isEnabled(); }
-
-    testsupport::TempDataFolder folder;
-    employees::Employee* form = nullptr;
 };
 
 } // namespace

@@ -5,7 +5,7 @@
 #include "platform/forms/registry.h"
 #include "platform/vb/convert.h"
 #include "salary_fixture.h"
-#include "support/temp_data_folder.h"
+#include "support/form_fixture.h"
 #include "support/ui_driver.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@ using forms::TextBox;
 
 namespace {
 
-class Form11Test : public ::testing::Test {
+class Form11Test : public testsupport::FormFixture<salary::Form11> {
 protected:
     void SetUp() override
     {
@@ -29,18 +29,9 @@ protected:
         addEmployee({"C1", "Uma Rani", 10000, 2000, "FIXED", 8000, "YES", 310, 1000, 30, 60});
         addFestivalAdvance("C1", 1000, 0, 3);
         addGpfLoan("C1", 0, 5000, 0); // paid off
-        form = &Forms::get<salary::Form11>();
-        testsupport::showForm(*form);
-    }
-    void TearDown() override
-    {
-        Forms::unloadAll();
-        testsupport::settle();
+        open();
     }
 
-    TextBox& box(int n) { return form->control<TextBox>(QStringLiteral("Text%1").arg(n)); }
-    CommandButton& button(int n) { return form->control<CommandButton>(QStringLiteral("Command%1").arg(n)); }
-    Label& label(int n) { return form->control<Label>(QStringLiteral("Label%1").arg(n)); }
     OptionButton& option(int n) { return form->control<OptionButton>(QStringLiteral("Option%1").arg(n)); }
     void pickCode(const QString& code)
     {
@@ -49,8 +40,6 @@ protected:
     }
 
     forms::Clock::Override today{QDate(2012, 3, 20)};
-    testsupport::TempDataFolder folder;
-    salary::Form11* form = nullptr;
 };
 
 } // namespace

@@ -6,7 +6,7 @@
 #include "platform/vb/convert.h"
 #include "salary/regular_salary_form.h"
 #include "salary_fixture.h"
-#include "support/temp_data_folder.h"
+#include "support/form_fixture.h"
 #include "support/ui_driver.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@ using forms::TextBox;
 
 namespace {
 
-class Form5Test : public ::testing::Test {
+class Form5Test : public testsupport::FormFixture<salary::form5> {
 protected:
     void SetUp() override
     {
@@ -29,17 +29,9 @@ protected:
         addEmployee({"D22", "Binod Roy", 15000, 1800, "", 0, "NO", 0, 500, 0, 0});
         addFestivalAdvance("D1", 1000, 0, 3);
         addGpfLoan("D1", 5000, 0, 10);
-        form = &Forms::get<salary::form5>();
-        testsupport::showForm(*form);
-    }
-    void TearDown() override
-    {
-        Forms::unloadAll();
-        testsupport::settle();
+        open();
     }
 
-    TextBox& box(int n) { return form->control<TextBox>(QStringLiteral("Text%1").arg(n)); }
-    CommandButton& button(int n) { return form->control<CommandButton>(QStringLiteral("Command%1").arg(n)); }
     void lookUp(const QString& code) { testsupport::enter(box(1), code); }
     // March 2012 split at the 15th: 14 and 17 days of a 31-day month.
     void calculateBoth()
@@ -56,8 +48,6 @@ protected:
     }
 
     forms::Clock::Override today{QDate(2012, 3, 31)};
-    testsupport::TempDataFolder folder;
-    salary::form5* form = nullptr;
 };
 
 } // namespace

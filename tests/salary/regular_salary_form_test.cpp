@@ -7,7 +7,7 @@
 #include "platform/vb/convert.h"
 #include "salary/single_click_form.h"
 #include "salary_fixture.h"
-#include "support/temp_data_folder.h"
+#include "support/form_fixture.h"
 #include "support/ui_driver.h"
 
 #include <gtest/gtest.h>
@@ -22,25 +22,14 @@ using forms::TextBox;
 
 namespace {
 
-class SalaryFormTest : public ::testing::Test {
+class SalaryFormTest : public testsupport::FormFixture<salary::SALARY> {
 protected:
     void SetUp() override
     {
         addOffice();
         open();
     }
-    void TearDown() override
-    {
-        Forms::unloadAll();
-        testsupport::settle();
-    }
-    void open()
-    {
-        form = &Forms::get<salary::SALARY>();
-        testsupport::showForm(*form);
-    }
 
-    TextBox& box(int n) { return form->control<TextBox>(QStringLiteral("Text%1").arg(n)); }
     CommandButton& button(const char* name) { return form->control<CommandButton>(name); }
     void choose(int employeeRow) { form->findChild<data::DataControl*>("Data1")->setCurrentRow(employeeRow); }
     // O.A. and misc. recoveries through the Enter chain, as the clerk goes.
@@ -57,8 +46,6 @@ protected:
     }
 
     forms::Clock::Override today{QDate(2012, 3, 10)};
-    testsupport::TempDataFolder folder;
-    salary::SALARY* form = nullptr;
 };
 
 const double kThird = 1000.0 / 3;

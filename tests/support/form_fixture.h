@@ -1,0 +1,39 @@
+// A test with one form over a fresh data folder, and the form's numbered controls at hand.
+#pragma once
+
+#include "platform/forms/controls.h"
+#include "platform/forms/registry.h"
+#include "support/temp_data_folder.h"
+#include "support/ui_driver.h"
+
+#include <gtest/gtest.h>
+
+namespace testsupport {
+
+template <class F>
+class FormFixture : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        forms::Forms::unloadAll();
+        settle();
+    }
+    // Shows the form as the clerk opens it; a fixture puts its data in first.
+    void open()
+    {
+        form = &forms::Forms::get<F>();
+        showForm(*form);
+    }
+
+    forms::TextBox& box(int n) { return form->template control<forms::TextBox>(QStringLiteral("Text%1").arg(n)); }
+    forms::CommandButton& button(int n)
+    {
+        return form->template control<forms::CommandButton>(QStringLiteral("Command%1").arg(n));
+    }
+    forms::Label& label(int n) { return form->template control<forms::Label>(QStringLiteral("Label%1").arg(n)); }
+
+    TempDataFolder folder;
+    F* form = nullptr;
+};
+
+} // namespace testsupport
