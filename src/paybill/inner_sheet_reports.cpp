@@ -33,6 +33,20 @@ constexpr int kLeftX[] = {0, 800, 7200, 9400, 11200, 13400, 15800};
 // Right sheet columns 7 to 13, then remarks and acquittance.
 constexpr int kRightX[] = {0, 2000, 4600, 6400, 8300, 10200, 11800, 13400, 14600, 16100};
 
+// The dues of the left sheet: the column of sal, the sheet column (between
+// kLeftX[col] and kLeftX[col + 1]) and the line in it. All but the festival
+// advance are totalled at the foot.
+struct Due {
+    const char* column;
+    int col;
+    int line;
+    bool totalled;
+};
+constexpr Due kDues[] = {
+    {"pay", 2, 0, true}, {"d_pay", 2, 1, true}, {"less_fa", 2, 2, false}, {"da", 3, 0, true},
+    {"hra", 4, 0, true}, {"ma", 4, 1, true},    {"oa", 4, 2, true},       {"gross", 5, 0, true},
+};
+
 void setPaper(reports::Report& r)
 {
     r.setPageSize(reports::PageSize::Legal);
@@ -216,14 +230,10 @@ DataReport1::DataReport1()
     d.addField(QStringLiteral("Text4"), x[1] + kPad, lineY(2), x[2] - x[1] - 2 * kPad, kLine,
                QStringLiteral("designation"))
         .setWordWrap(false);
-    amountField(d, QStringLiteral("Text5"), x[2], x[3], 0, QStringLiteral("pay"));
-    amountField(d, QStringLiteral("Text6"), x[2], x[3], 1, QStringLiteral("d_pay"));
-    amountField(d, QStringLiteral("Text7"), x[2], x[3], 2, QStringLiteral("less_fa"));
-    amountField(d, QStringLiteral("Text8"), x[3], x[4], 0, QStringLiteral("da"));
-    amountField(d, QStringLiteral("Text9"), x[4], x[5], 0, QStringLiteral("hra"));
-    amountField(d, QStringLiteral("Text10"), x[4], x[5], 1, QStringLiteral("ma"));
-    amountField(d, QStringLiteral("Text11"), x[4], x[5], 2, QStringLiteral("oa"));
-    amountField(d, QStringLiteral("Text12"), x[5], x[6], 0, QStringLiteral("gross"));
+    int text = 4;
+    for (const Due& due : kDues)
+        amountField(d, QStringLiteral("Text%1").arg(++text), x[due.col], x[due.col + 1], due.line,
+                    QString::fromLatin1(due.column));
 
     section(SectionKind::PageFooter).setHeight(0);
 
@@ -234,13 +244,11 @@ DataReport1::DataReport1()
     rf.addLabel(QStringLiteral("Label24"), x[1], lineY(0), x[2] - x[1] - 2 * kPad, kLine, QString())
         .setAlign(Align::Right)
         .setBold();
-    amountSum(rf, QStringLiteral("Function1"), x[2], x[3], 0, QStringLiteral("pay"));
-    amountSum(rf, QStringLiteral("Function2"), x[2], x[3], 1, QStringLiteral("d_pay"));
-    amountSum(rf, QStringLiteral("Function3"), x[3], x[4], 0, QStringLiteral("da"));
-    amountSum(rf, QStringLiteral("Function4"), x[4], x[5], 0, QStringLiteral("hra"));
-    amountSum(rf, QStringLiteral("Function5"), x[4], x[5], 1, QStringLiteral("ma"));
-    amountSum(rf, QStringLiteral("Function6"), x[4], x[5], 2, QStringLiteral("oa"));
-    amountSum(rf, QStringLiteral("Function7"), x[5], x[6], 0, QStringLiteral("gross"));
+    int function = 0;
+    for (const Due& due : kDues)
+        if (due.totalled)
+            amountSum(rf, QStringLiteral("Function%1").arg(++function), x[due.col], x[due.col + 1], due.line,
+                      QString::fromLatin1(due.column));
 }
 
 void DataReport1::initialize()
@@ -371,12 +379,12 @@ DataReport8::DataReport8()
                 QStringLiteral("GRAND TOTAL:-"))
         .setAlign(Align::Right)
         .setBold();
-    const struct {
-        int col, line;
-    } places[] = {{2, 0}, {2, 1}, {3, 0}, {4, 0}, {4, 1}, {4, 2}, {5, 0}};
-    for (int i = 0; i < 7; ++i) {
-        auto& l = footerValue(pf, QStringLiteral("Label%1").arg(i + 1), x[places[i].col], x[places[i].col + 1],
-                              places[i].line);
+    // Under the totals of the sheets, in their places.
+    int n = 0;
+    for (const Due& due : kDues) {
+        if (!due.totalled)
+            continue;
+        auto& l = footerValue(pf, QStringLiteral("Label%1").arg(++n), x[due.col], x[due.col + 1], due.line);
         l.setGeometry(l.x(), l.y() + 60, l.width(), l.height());
     }
     pf.addLine(QStringLiteral("Line2"), x[2], kFooterHeight + 60, x[6], kFooterHeight + 60);
