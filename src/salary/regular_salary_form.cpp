@@ -65,6 +65,23 @@ double number(const QVariant& v)
     return vb::isNumeric(v) ? vb::cdbl(v) : 0;
 }
 
+// Moves the ledger row the recordset stands on by the instalment the bill row
+// recovers; a cleared ledger, or nothing recovered, leaves it as it is.
+void recoverInstalment(data::TableRecordset& ledger, const QString& dueField, const QString& recField,
+                       double recovered)
+{
+    const LedgerState now{ledger.get(dueField).number(), ledger.get(recField).number(),
+                          ledger.get(QStringLiteral("inst_no")).number()};
+    if (now.due > 0 && recovered > 0) {
+        const LedgerState next = advanceLedger(now, recovered);
+        ledger.edit();
+        ledger.set(dueField, next.due);
+        ledger.set(recField, next.recovered);
+        ledger.set(QStringLiteral("inst_no"), next.instalmentsLeft);
+        ledger.update();
+    }
+}
+
 } // namespace
 
 SALARY::SALARY()
@@ -393,17 +410,7 @@ void SALARY::Command4_Click()
         if (mFesti->noMatch()) {
             notes << QStringLiteral("No Festival Advance Pending");
         } else {
-            const LedgerState now{mFesti->get(QStringLiteral("adv_due")).number(),
-                                  mFesti->get(QStringLiteral("adv_rec")).number(),
-                                  mFesti->get(QStringLiteral("inst_no")).number()};
-            if (now.due > 0 && row.lessFa > 0) {
-                const LedgerState next = advanceLedger(now, row.lessFa);
-                mFesti->edit();
-                mFesti->set(QStringLiteral("adv_due"), next.due);
-                mFesti->set(QStringLiteral("adv_rec"), next.recovered);
-                mFesti->set(QStringLiteral("inst_no"), next.instalmentsLeft);
-                mFesti->update();
-            }
+            recoverInstalment(*mFesti, QStringLiteral("adv_due"), QStringLiteral("adv_rec"), row.lessFa);
         }
 
         mLoan->seek(QStringLiteral("="), row.empCode);
@@ -412,17 +419,7 @@ void SALARY::Command4_Click()
         } else if (Check1->value() != vbChecked) {
             // With the recovery stopped, or nothing recovered in this row, the
             // loan keeps its instalments.
-            const LedgerState now{mLoan->get(QStringLiteral("loan_due")).number(),
-                                  mLoan->get(QStringLiteral("loan_rec")).number(),
-                                  mLoan->get(QStringLiteral("inst_no")).number()};
-            if (now.due > 0 && row.gpfRec > 0) {
-                const LedgerState next = advanceLedger(now, row.gpfRec);
-                mLoan->edit();
-                mLoan->set(QStringLiteral("loan_due"), next.due);
-                mLoan->set(QStringLiteral("loan_rec"), next.recovered);
-                mLoan->set(QStringLiteral("inst_no"), next.instalmentsLeft);
-                mLoan->update();
-            }
+            recoverInstalment(*mLoan, QStringLiteral("loan_due"), QStringLiteral("loan_rec"), row.gpfRec);
         }
         tx.commit();
     }
