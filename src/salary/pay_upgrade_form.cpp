@@ -42,6 +42,14 @@ double number(const data::FieldValue& v)
     return v.number();
 }
 
+// Says what is wrong with the box's entry and puts the clerk back in it; false.
+bool refuse(TextBox* box, const char* text, const char* title)
+{
+    Dialogs::msgBox(QString::fromLatin1(text), vbInformation, QString::fromLatin1(title));
+    box->setFocus();
+    return false;
+}
+
 } // namespace
 
 const form5::Period form5::kPeriod1{0, 6, 7, 8, 29, 24, 9, 10, 11, 12, 31, 13, &form5::Label35,
@@ -143,22 +151,11 @@ void form5::buildControls()
 
 void form5::connectHandlers()
 {
-    auto message = [](const char* text, const char* title) {
-        Dialogs::msgBox(QString::fromLatin1(text), vbInformation, QString::fromLatin1(title));
+    auto numeric = [this](int box, const char* text, const char* title) {
+        return vb::isNumeric(Text[box]->text()) || refuse(Text[box], text, title);
     };
-    auto numeric = [this, message](int box, const char* text, const char* title) {
-        if (vb::isNumeric(Text[box]->text()))
-            return true;
-        message(text, title);
-        Text[box]->setFocus();
-        return false;
-    };
-    auto date = [this, message](int box, const char* text, const char* title) {
-        if (vb::isDate(Text[box]->text()))
-            return true;
-        message(text, title);
-        Text[box]->setFocus();
-        return false;
+    auto date = [this](int box, const char* text, const char* title) {
+        return vb::isDate(Text[box]->text()) || refuse(Text[box], text, title);
     };
     on(Text[1], &TextBox::KeyUp, this, [this](int key) {
         if (key == vbKeyReturn)
@@ -226,24 +223,19 @@ void form5::Text1_Enter()
 
 bool form5::calculate(const Period& p)
 {
-    auto refuse = [this](int box, const char* text, const char* title) {
-        Dialogs::msgBox(QString::fromLatin1(text), vbInformation, QString::fromLatin1(title));
-        Text[box]->setFocus();
-        return false;
-    };
     if (!vb::isNumeric(Text[p.payBox]->text()))
-        return refuse(p.payBox, "ONLY DIGIT ARE ACCEPTABLE AS BASIC PAY", "Please Note");
+        return refuse(Text[p.payBox], "ONLY DIGIT ARE ACCEPTABLE AS BASIC PAY", "Please Note");
     if (!vb::isDate(Text[p.fromBox]->text()))
-        return refuse(p.fromBox, p.dateMessage, "Hi");
+        return refuse(Text[p.fromBox], p.dateMessage, "Hi");
     if (!vb::isDate(Text[p.toBox]->text()))
-        return refuse(p.toBox, p.dateMessage, "Hi");
+        return refuse(Text[p.toBox], p.dateMessage, "Hi");
     if (p.index == 1 && !vb::isNumeric(Text[p.gradePayBox]->text()))
-        return refuse(p.gradePayBox, "NEW GRADE PAY INVALID TYPE", "Hi");
+        return refuse(Text[p.gradePayBox], "NEW GRADE PAY INVALID TYPE", "Hi");
     const QDate from = vb::cdate(Text[p.fromBox]->text());
     const QDate to = vb::cdate(Text[p.toBox]->text());
     // A period that ends before it begins would pay negative amounts.
     if (to < from)
-        return refuse(p.toBox, "THE PERIOD ENDS BEFORE IT BEGINS. CHECK THE DATES.", "Hi");
+        return refuse(Text[p.toBox], "THE PERIOD ENDS BEFORE IT BEGINS. CHECK THE DATES.", "Hi");
 
     const int days = prorationDays(from, to);
     const int length = prorationMonthLength(from);
