@@ -10,6 +10,7 @@
 #include "platform/forms/registry.h"
 #include "platform/vb/convert.h"
 #include "salary/bill_row.h"
+#include "salary/da_rates.h"
 #include "salary/rules.h"
 
 #include <QApplication>
@@ -382,18 +383,13 @@ void Form11::lookUp()
     case Kind::FractionPay: {
         const int days = prorationDays(from, to);
         const int length = prorationMonthLength(from);
-        double daRate = 0, hraRate = 0, orderMa = 0;
-        if (mDa->hasCurrent()) {
-            daRate = mDa->get(QStringLiteral("da_current")).number();
-            hraRate = mDa->get(QStringLiteral("hra")).number();
-            orderMa = mDa->get(QStringLiteral("ma")).number();
-        }
+        const DaRates order = daRatesAt(*mDa);
         Text[7]->setText(wholeText(prorate(num("b_pay"), length, days)));
         Text[23]->setText(wholeText(prorate(num("grade_pay"), length, days)));
         const double pay = vb::val(Text[7]->text()), gradePay = vb::val(Text[23]->text());
-        Text[9]->setText(wholeText(dearnessAllowance(pay, gradePay, daRate)));
-        Text[10]->setText(wholeText(houseRentAllowanceByRate(pay, gradePay, hraRate)));
-        Text[11]->setText(wholeText(prorate(orderMa, length, days)));
+        Text[9]->setText(wholeText(dearnessAllowance(pay, gradePay, order.da)));
+        Text[10]->setText(wholeText(houseRentAllowanceByRate(pay, gradePay, order.hra)));
+        Text[11]->setText(wholeText(prorate(order.ma, length, days)));
         Text[12]->setText(wholeText(prorate(num("oa"), length, days)));
         Text[14]->setText(text("gpf_subs"));
         Text[16]->setText(text("i_fund"));

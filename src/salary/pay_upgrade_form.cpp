@@ -10,6 +10,7 @@
 #include "platform/forms/registry.h"
 #include "platform/vb/convert.h"
 #include "salary/regular_salary_form.h"
+#include "salary/da_rates.h"
 #include "salary/rules.h"
 
 #include <QGridLayout>
@@ -239,21 +240,16 @@ bool form5::calculate(const Period& p)
 
     const int days = prorationDays(from, to);
     const int length = prorationMonthLength(from);
-    double daRate = 0, hraRate = 0, orderMa = 0;
-    if (mDa->hasCurrent()) {
-        daRate = number(mDa->get(QStringLiteral("da_current")));
-        hraRate = number(mDa->get(QStringLiteral("hra")));
-        orderMa = number(mDa->get(QStringLiteral("ma")));
-    }
+    const DaRates order = daRatesAt(*mDa);
     const double oa = mEmployee->hasCurrent() && !mCode.isEmpty() ? number(mEmployee->get(QStringLiteral("oa"))) : 0;
 
     Text[p.payOut]->setText(wholeText(prorate(vb::cdbl(Text[p.payBox]->text()), length, days)));
     Text[p.gradePayOut]->setText(wholeText(prorate(vb::val(Text[p.gradePayBox]->text()), length, days)));
     const double pay = vb::val(Text[p.payOut]->text());
     const double gradePay = vb::val(Text[p.gradePayOut]->text());
-    Text[p.daOut]->setText(wholeText(dearnessAllowance(pay, gradePay, daRate)));
-    Text[p.hraOut]->setText(wholeText(houseRentAllowanceByRate(pay, gradePay, hraRate)));
-    Text[p.maOut]->setText(wholeText(prorate(orderMa, length, days)));
+    Text[p.daOut]->setText(wholeText(dearnessAllowance(pay, gradePay, order.da)));
+    Text[p.hraOut]->setText(wholeText(houseRentAllowanceByRate(pay, gradePay, order.hra)));
+    Text[p.maOut]->setText(wholeText(prorate(order.ma, length, days)));
     double periodGross = 0;
     for (int box : {p.payOut, p.gradePayOut, p.daOut, p.hraOut, p.maOut})
         periodGross += vb::val(Text[box]->text());

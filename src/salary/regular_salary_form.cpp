@@ -11,6 +11,7 @@
 #include "platform/forms/registry.h"
 #include "platform/vb/convert.h"
 #include "salary/bill_row.h"
+#include "salary/da_rates.h"
 #include "salary/rules.h"
 
 #include <QGridLayout>
@@ -252,12 +253,7 @@ void SALARY::Data1_Reposition()
     auto num = [this](const char* f) { return number(Data1->value(QString::fromLatin1(f))); };
     const QString code = text("emp_code").trimmed();
 
-    double daRate = 0, hraRate = 0, orderMa = 0;
-    if (mDa->hasCurrent()) {
-        daRate = mDa->get(QStringLiteral("da_current")).number();
-        hraRate = mDa->get(QStringLiteral("hra")).number();
-        orderMa = mDa->get(QStringLiteral("ma")).number();
-    }
+    const DaRates order = daRatesAt(*mDa);
     double lessFa = 0;
     mFesti->seek(QStringLiteral("="), code);
     if (!mFesti->noMatch())
@@ -267,9 +263,9 @@ void SALARY::Data1_Reposition()
 
     const double pay = num("b_pay"), gradePay = num("grade_pay"), oa = num("oa");
     const bool fixedHra = text("hra_type") == QLatin1String("FIXED");
-    const double da = dearnessAllowance(pay, gradePay, daRate);
-    const double hra = houseRentAllowance(text("hra_type"), num("hra"), pay, gradePay, hraRate);
-    const double ma = medicalAllowance(text("health_sch"), orderMa);
+    const double da = dearnessAllowance(pay, gradePay, order.da);
+    const double hra = houseRentAllowance(text("hra_type"), num("hra"), pay, gradePay, order.hra);
+    const double ma = medicalAllowance(text("health_sch"), order.ma);
     const double grossPay = gross(pay, gradePay, da, hra, ma, oa, lessFa);
     const double pTax = professionalTax(grossPay);
     const double deduct = totalDeduction(num("gpf_subs"), gpfRec, num("i_fund"), num("s_fund"), pTax, 0);
