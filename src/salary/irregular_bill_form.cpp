@@ -11,6 +11,7 @@
 #include "platform/vb/convert.h"
 #include "salary/bill_row.h"
 #include "salary/da_rates.h"
+#include "salary/ledgers.h"
 #include "salary/rules.h"
 
 #include <QApplication>
@@ -339,16 +340,9 @@ void Form11::Text2_KeyUp(int keyCode)
 
 QString Form11::instalmentText(data::TableRecordset& ledger, const QString& dueField)
 {
-    ledger.setIndex(QStringLiteral("ec"));
-    ledger.seek(QStringLiteral("="), mEmployee->get(QStringLiteral("emp_code")).text().trimmed());
-    if (ledger.noMatch())
-        return QStringLiteral("0");
-    const double due = ledger.get(dueField).number();
-    if (due == 0) {
-        ledger.remove(); // paid off
-        return QStringLiteral("0");
-    }
-    return vb::cstr(instalment(due, ledger.get(QStringLiteral("inst_no")).number()));
+    const std::optional<double> inst =
+        dueInstalment(ledger, dueField, mEmployee->get(QStringLiteral("emp_code")).text().trimmed());
+    return inst ? vb::cstr(*inst) : QStringLiteral("0");
 }
 
 void Form11::lookUp()

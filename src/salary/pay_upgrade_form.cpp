@@ -11,6 +11,7 @@
 #include "platform/vb/convert.h"
 #include "salary/regular_salary_form.h"
 #include "salary/da_rates.h"
+#include "salary/ledgers.h"
 #include "salary/rules.h"
 
 #include <QGridLayout>
@@ -279,18 +280,9 @@ void form5::updateTotalCommand()
 
 QString form5::handOverInstalment(data::TableRecordset& ledger, const QString& dueField, bool stopped)
 {
-    ledger.setIndex(QStringLiteral("ec"));
-    ledger.seek(QStringLiteral("="), mCode);
-    if (ledger.noMatch())
-        return QStringLiteral("0");
-    const double due = ledger.get(dueField).number();
-    if (due == 0) {
-        ledger.remove(); // paid off
-        return QStringLiteral("0");
-    }
-    if (stopped)
-        return QStringLiteral("0");
-    return vb::cstr(instalment(due, ledger.get(QStringLiteral("inst_no")).number()));
+    // A paid-off row goes even when the recovery is stopped.
+    const std::optional<double> inst = dueInstalment(ledger, dueField, mCode);
+    return inst && !stopped ? vb::cstr(*inst) : QStringLiteral("0");
 }
 
 void form5::Command3_Click()
