@@ -6,6 +6,7 @@
 #include "platform/data/recordset.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/registry.h"
+#include "support/first_row.h"
 #include "support/form_fixture.h"
 #include "support/ui_driver.h"
 
@@ -36,12 +37,7 @@ data::Database& db()
 
 QVariantList row(const QString& sql)
 {
-    data::QueryRecordset rs(db(), sql);
-    QVariantList out;
-    if (!rs.eof())
-        for (int i = 0; i < rs.columnNames().size(); ++i)
-            out << rs.field(i).variant();
-    return out;
+    return testsupport::firstRow(db(), sql);
 }
 
 class EmployeeFormTest : public testsupport::FormFixture<employees::Employee> {

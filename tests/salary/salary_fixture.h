@@ -4,6 +4,7 @@
 #include "common/schema.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
+#include "support/first_row.h"
 
 #include <QDate>
 #include <QString>
@@ -63,13 +64,7 @@ inline void addGpfLoan(const QString& code, double due, double rec, double inst)
 // The first row a query returns, as a list of values (empty when none).
 inline QVariantList firstRow(const QString& sql, const QVariantList& params = {})
 {
-    data::QueryRecordset rs(salaryDb(), sql, params);
-    QVariantList out;
-    if (rs.eof())
-        return out;
-    for (int i = 0; i < rs.columnNames().size(); ++i)
-        out << rs.field(i).variant();
-    return out;
+    return testsupport::firstRow(salaryDb(), sql, params);
 }
 
 inline double scalar(const QString& sql, const QVariantList& params = {})
