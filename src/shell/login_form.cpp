@@ -86,6 +86,9 @@ void entry::logOn()
         return;
     }
     Platform& main = Platform::instance();
+    // Without a window manager to maximise it, the window still opens at a
+    // size the forms fit in.
+    main.resize(1366, 768);
     main.showMaximized();
     Dialogs::msgBox(QStringLiteral("Welcome. The office's pay roll and accounts are ready."), vbInformation,
                     QStringLiteral("WELCOME"));

@@ -109,6 +109,27 @@ struct TableRecordset::Statements {
     QSqlQuery selectRow;
     QSqlQuery insert;
     QString insertSql;
+    QHash<QString, QSqlQuery> lookups; // seeks and moves, prepared once
+
+    // The first rowid the statement gives (0 for none).
+    qint64 firstRowid(Database& db, const QString& sql, const QVariantList& params)
+    {
+        auto it = lookups.find(sql);
+        if (it == lookups.end()) {
+            QSqlQuery q(db.sql());
+            q.setForwardOnly(true);
+            if (!q.prepare(sql))
+                throw vb::Error(3000, QStringLiteral("%1 [%2]").arg(q.lastError().text(), sql));
+            it = lookups.insert(sql, q);
+        }
+        QSqlQuery& q = *it;
+        for (int i = 0; i < params.size(); ++i)
+            q.bindValue(i, toSqlValue(params[i]));
+        run(q, sql);
+        const qint64 id = q.next() ? q.value(0).toLongLong() : 0;
+        q.finish();
+        return id;
+    }
 };
 
 TableRecordset::TableRecordset(Database& db, const QString& table)
@@ -345,8 +366,7 @@ qint64 TableRecordset::neighbour(bool forward, bool fromEnd) const
         params = key;
     }
     sql += QStringLiteral(" ORDER BY %1 LIMIT 1").arg(orderBy(mIndexCols, forward));
-    QueryRecordset q(const_cast<Database&>(mDb), sql, params);
-    return q.eof() ? 0 : qint64(q.field(0).number());
+    return mSt->firstRowid(mDb, sql, params);
 }
 
 void TableRecordset::moveFirst()
@@ -439,11 +459,12 @@ void TableRecordset::seek(const QString& op, const QVariantList& key)
         params << toSqlValue(v);
     }
     const bool forward = cmp != QLatin1String("<") && cmp != QLatin1String("<=");
-    QueryRecordset q(mDb, QStringLiteral("SELECT rowid FROM %1 WHERE %2 ORDER BY %3 LIMIT 1")
-                              .arg(quoted(mTable), where.join(QStringLiteral(" AND ")), orderBy(mIndexCols, forward)),
-                     params);
-    mNoMatch = q.eof();
-    mCurrent = q.eof() ? 0 : qint64(q.field(0).number());
+    const qint64 id = mSt->firstRowid(mDb, QStringLiteral("SELECT rowid FROM %1 WHERE %2 ORDER BY %3 LIMIT 1")
+                                               .arg(quoted(mTable), where.join(QStringLiteral(" AND ")),
+                                                    orderBy(mIndexCols, forward)),
+                                      params);
+    mNoMatch = id == 0;
+    mCurrent = id;
     mBof = mEof = false;
 }
 
