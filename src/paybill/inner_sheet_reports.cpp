@@ -145,6 +145,12 @@ void setUpGrandTotal(reports::Report& r)
     r.section(SectionKind::ReportFooter).setHeight(0);
 }
 
+// Hands a caption of the bill form to a label of the report.
+void put(reports::Report& r, const char* section, const char* label, const QString& caption)
+{
+    r.label(QLatin1String(section), QLatin1String(label)).setCaption(caption);
+}
+
 Form6& billForm()
 {
     return forms::Forms::get<Form6>();
@@ -255,9 +261,9 @@ void DataReport1::initialize()
 {
     Form6& form = billForm();
     setDataSource(sheetRows(form));
-    label(QStringLiteral("Section2"), QStringLiteral("Label27")).setCaption(form.Label6->caption());
-    label(QStringLiteral("Section2"), QStringLiteral("Label20")).setCaption(form.Label7->caption());
-    label(QStringLiteral("Section5"), QStringLiteral("Label24")).setCaption(form.Label52->caption());
+    put(*this, "Section2", "Label27", form.Label6->caption());
+    put(*this, "Section2", "Label20", form.Label7->caption());
+    put(*this, "Section5", "Label24", form.Label52->caption());
 }
 
 // ---- DataReport15: right inner sheet ----------------------------------------
@@ -355,13 +361,13 @@ void DataReport15::initialize()
 {
     Form6& form = billForm();
     setDataSource(sheetRows(form));
-    label(QStringLiteral("Section2"), QStringLiteral("Label5")).setCaption(form.Label12->caption());
-    label(QStringLiteral("Section2"), QStringLiteral("Label30")).setCaption(form.Label16->caption());
-    label(QStringLiteral("Section2"), QStringLiteral("Label31")).setCaption(form.Combo1->text());
-    label(QStringLiteral("Section5"), QStringLiteral("Label32")).setCaption(form.Label22->caption());
-    label(QStringLiteral("Section5"), QStringLiteral("Label33")).setCaption(form.Label25->caption());
-    label(QStringLiteral("Section5"), QStringLiteral("Label34")).setCaption(form.Label23->caption());
-    label(QStringLiteral("Section5"), QStringLiteral("Label35")).setCaption(form.Label24->caption());
+    put(*this, "Section2", "Label5", form.Label12->caption());
+    put(*this, "Section2", "Label30", form.Label16->caption());
+    put(*this, "Section2", "Label31", form.Combo1->text());
+    put(*this, "Section5", "Label32", form.Label22->caption());
+    put(*this, "Section5", "Label33", form.Label25->caption());
+    put(*this, "Section5", "Label34", form.Label23->caption());
+    put(*this, "Section5", "Label35", form.Label24->caption());
 }
 
 // ---- DataReport8: left grand total ------------------------------------------
