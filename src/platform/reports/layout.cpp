@@ -77,6 +77,25 @@ QString valueText(const Control& c, const QVariant& v)
     return vb::isNumeric(s) ? vb::format(s.trimmed().toDouble(), fmt) : s;
 }
 
+// A figure as the formats write it: digits with at most a sign, a decimal
+// point and grouping commas.
+bool looksLikeNumber(const QString& s)
+{
+    const QString t = s.trimmed();
+    bool digit = false;
+    bool point = false;
+    for (int i = 0; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (c.isDigit())
+            digit = true;
+        else if (c == QLatin1Char('.') && !point)
+            point = true;
+        else if (c != QLatin1Char(',') && !(i == 0 && (c == QLatin1Char('-') || c == QLatin1Char('+'))))
+            return false;
+    }
+    return digit;
+}
+
 // What a sum adds of one value: numbers, and texts that are whole numbers;
 // null and other text add nothing.
 bool numberOf(const QVariant& v, double& out)
@@ -223,8 +242,10 @@ void Layouter::place(const SectionPlan& s, int top, int row)
             it.row = row;
             if (row >= 0)
                 it.text = valueText(c, mSrc.value(row, r.column));
+            it.number = looksLikeNumber(it.text);
             break;
         case ControlKind::Function:
+            it.number = true;
             if (r.pageFunction)
                 mPendingPage.push_back({int(mPage.items.size()), &r});
             else

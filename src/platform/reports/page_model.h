@@ -37,6 +37,9 @@ struct Item {
     Font font;
     Align align = Align::Left;
     bool wordWrap = true;
+    // A bound figure (a field showing a number, a sum): painted on one line and
+    // shrunk to its box when too wide, never broken into digit fragments.
+    bool number = false;
     int lineWidth = 15; // Line and Box: pen width in twips (15 = one pixel at 96 dpi)
 };
 

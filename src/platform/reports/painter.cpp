@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -39,7 +40,9 @@ int alignFlags(const Item& it)
     case Align::Center: flags |= Qt::AlignHCenter; break;
     case Align::Right: flags |= Qt::AlignRight; break;
     }
-    if (it.wordWrap)
+    if (it.number)
+        flags |= Qt::TextDontClip;
+    else if (it.wordWrap)
         flags |= Qt::TextWordWrap;
     return flags;
 }
@@ -81,6 +84,20 @@ void paintPage(QPainter& painter, const PageModel& model, int page)
                 painter.setFont(current);
             }
             painter.setPen(Qt::black);
+            if (it.number) {
+                // A figure wider than its cell is drawn smaller, down to two
+                // thirds of its size, and beyond that runs over the rule; a
+                // wrapped or clipped figure would read as another number.
+                const double wide = QFontMetricsF(current).horizontalAdvance(it.text);
+                if (wide > it.w && it.w > 0) {
+                    QFont small = current;
+                    small.setPixelSize(std::max(1, int(current.pixelSize() * std::max(2.0 / 3.0, it.w / wide))));
+                    painter.setFont(small);
+                    painter.drawText(QRectF(it.x, it.y, it.w, it.h), alignFlags(it), it.text);
+                    painter.setFont(current);
+                    break;
+                }
+            }
             painter.drawText(QRectF(it.x, it.y, it.w, it.h), alignFlags(it), it.text);
             break;
         }

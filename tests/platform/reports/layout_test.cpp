@@ -1,7 +1,10 @@
+#include "platform/reports/painter.h"
 #include "platform/reports/report.h"
 #include "platform/vb/error.h"
 
 #include <QDate>
+#include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 using namespace reports;
@@ -165,4 +168,51 @@ TEST(ReportLayout, HiddenControlsAndSectionsAreNotLaidOut)
     EXPECT_EQ(m.find(0, "Label12"), nullptr);
     // Without the page header the first row sits under the 780 report header.
     EXPECT_EQ(m.find(0, "Text1", 0)->y, 720 + 780 + 50);
+}
+
+// A loan instalment of 4000/3 in a cell two lines high but too narrow for its
+// fifteen digits: wrapped, its tail would print on the second line as a
+// different-looking number ("333333333").
+TEST(ReportLayout, AFigureTooWideForItsCellStaysOnOneLine)
+{
+    Report r;
+    Section& d = r.section(SectionKind::Detail).setHeight(600);
+    d.addField("Text1", 0, 0, 600, 480, "gpf_rec").setAlign(Align::Right);
+    d.addField("Text2", 1000, 0, 600, 480, "name");
+    r.section(SectionKind::ReportFooter).setHeight(600).addSum("Function1", 0, 0, 600, 480, "gpf_rec");
+    r.setDataSource(DataSource({"gpf_rec", "name"}, {{4000.0 / 3, "S. M. Kulkarni"}}));
+    const PageModel m = r.layout();
+    const Item* figure = m.find(0, "Text1", 0);
+    ASSERT_NE(figure, nullptr);
+    EXPECT_EQ(figure->text, "1333.33333333333");
+    EXPECT_TRUE(figure->number);
+    EXPECT_TRUE(m.find(0, "Function1")->number);
+    EXPECT_FALSE(m.find(0, "Text2", 0)->number);
+
+    PageModel one;
+    one.pages.push_back(Page());
+    one.pages[0].items.push_back(*figure);
+    one.pages[0].items[0].x = 200;
+    one.pages[0].items[0].y = 100;
+    QImage image(1200, 800, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter p(&image);
+        paintPage(p, one, 0);
+    }
+    int top = image.height(), bottom = -1, left = image.width(), right = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    ASSERT_GE(bottom, 0) << "nothing was painted";
+    // One line of 8-point text (160 twips), not two.
+    EXPECT_LT(bottom - top, 240);
+    // The whole figure, shrunk and running over the rule: a figure clipped to
+    // its 600-twip cell would show only its tail.
+    EXPECT_GT(right - left, 700);
 }
