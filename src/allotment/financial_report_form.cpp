@@ -12,6 +12,7 @@
 #include "platform/reports/registry.h"
 #include "platform/vb/convert.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -196,6 +197,10 @@ void Form4::Text3_KeyUp(int keyCode)
 void Form4::Text3_LostFocus()
 {
     Text3->setBackColor(forms::entryIdleColour);
+    // Leaving for CLOSE, or the form going, is no moment to offer a
+    // correction: the form closes whatever the answer.
+    if (isUnloading() || QApplication::focusWidget() == Command3)
+        return;
     takeYearStart();
 }
 

@@ -187,6 +187,24 @@ TEST_F(FinancialReportTest, RegisterReportsHoldThePeriodsRowsOnly)
     EXPECT_EQ(reports::Reports::get<allotment::DataReport10>().layout().texts("Text1"), QStringList{"13"});
 }
 
+TEST_F(FinancialReportTest, ClosingAsksNothingAboutAnUnfinishedYearStart)
+{
+    // CLOSE straight from the empty year box, and unloading with a bad year
+    // start in it: no question that the closing form would ignore.
+    open();
+    ASSERT_EQ(testsupport::focused(), form->Text3);
+    testsupport::click(*form->Command3);
+    testsupport::settle();
+    EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.prompts().join('|').toStdString();
+    EXPECT_FALSE(forms::Forms::loaded("Form4"));
+
+    open();
+    testsupport::type(*form->Text3, "31/13/2011");
+    forms::Forms::unloadAll();
+    testsupport::settle();
+    EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.prompts().join('|').toStdString();
+}
+
 TEST_F(FinancialReportTest, PeriodBoxesThatAreNoDatesAreRefused)
 {
     open();
