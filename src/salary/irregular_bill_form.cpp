@@ -63,12 +63,15 @@ void Form11::buildControls()
         Option[i] = new OptionButton(QStringLiteral("Option%1").arg(i), QString::fromLatin1(kindCaptions[i]), kinds);
         kindsRow->addWidget(Option[i]);
     }
-    for (int i = 1; i <= 31; ++i)
-        Text[i] = new TextBox(QStringLiteral("Text%1").arg(i), this);
+    for (int i = 1; i <= 31; ++i) {
+        if (i < 24 || i > 27) // 24 to 27 are no boxes of this form
+            Text[i] = new TextBox(QStringLiteral("Text%1").arg(i), this);
+    }
     for (int i : {3, 4, 5, 6})
         Text[i]->setLocked(true);
     Text[2]->setToolTip(QStringLiteral("Press Enter Key when ready"));
     Combo1 = new ComboBox(QStringLiteral("Combo1"), this);
+    Combo1->setMinimumContentsLength(8);
 
     auto label = [this](const char* name, const char* caption) {
         return new Label(QString::fromLatin1(name), QString::fromLatin1(caption), this);
@@ -78,6 +81,11 @@ void Form11::buildControls()
     Label29 = label("Label29", "");
     Label32 = label("Label32", "");
     Label36 = label("Label36", "");
+    // Figures of the employee, framed like the boxes so that they read as values.
+    for (Label* shown : {Label3, Label27, Label29, Label32, Label36}) {
+        shown->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        shown->setMinimumHeight(Text[3]->sizeHint().height());
+    }
     Label24 = label("Label24", " PAY FROM ");
     Label25 = label("Label25", "TO");
     Label33 = label("Label33", "PAY CALCULATED FOR");
@@ -114,13 +122,17 @@ void Form11::buildControls()
         ++r;
     }
 
-    auto column = [&](std::initializer_list<std::pair<const char*, int>> boxes) {
+    auto column = [&](std::initializer_list<std::pair<const char*, int>> boxes, const char* heading = nullptr) {
         auto* g = new QGridLayout;
         int row = 0;
+        if (heading)
+            g->addWidget(caption(heading), row++, 0, 1, 2);
         for (const auto& [text, box] : boxes) {
+            Text[box]->setMinimumWidth(Text[box]->fontMetrics().horizontalAdvance(QStringLiteral("000000.00")));
             g->addWidget(caption(text), row, 0);
             g->addWidget(Text[box], row++, 1);
         }
+        g->setRowStretch(row, 1); // the columns line up from the top
         return g;
     };
     auto* amounts = new QHBoxLayout;
@@ -130,9 +142,8 @@ void Form11::buildControls()
     amounts->addLayout(column({{" GPF SUBSCRIPTION", 14}, {" GPF RECOVERY", 15}, {" INSURANCE FUND", 16},
                                {" SAVINGS FUND", 17}, {" PROFESIONAL TAX", 18}, {" MISC.RECOVERIES", 19},
                                {" NET PAYABLE", 20}}));
-    auto* breakUp = column({{" H.B. LOAN", 28}, {" H.B. INT.", 29}, {" I. TAX", 30}, {" H.R.A Etc.", 31}});
-    breakUp->addWidget(caption("DETAILS OF RECOVERIES"), 4, 0, 1, 2);
-    amounts->addLayout(breakUp);
+    amounts->addLayout(column({{" H.B. LOAN", 28}, {" H.B. INT.", 29}, {" I. TAX", 30}, {" H.R.A Etc.", 31}},
+                              "DETAILS OF RECOVERIES"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -534,8 +545,10 @@ void Form11::Command1_Click()
 
 void Form11::Command2_Click()
 {
-    for (int i = 1; i <= 31; ++i)
-        Text[i]->clear();
+    for (TextBox* t : Text) {
+        if (t)
+            t->clear();
+    }
     for (Label* l : {Label3, Label27, Label29, Label32, Label34, Label36})
         l->setCaption(QString());
     mCode.clear();

@@ -61,7 +61,7 @@ private:
     void figuresChanged();
 
     forms::OptionButton* Option[5] = {};
-    forms::TextBox* Text[32] = {}; // Text1 .. Text31 (index 0 unused)
+    forms::TextBox* Text[32] = {}; // Text1 .. Text31 (0 and 24 .. 27 unused)
     forms::ComboBox* Combo1 = nullptr;
     forms::Label* Label3 = nullptr;
     forms::Label* Label24 = nullptr;
