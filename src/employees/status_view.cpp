@@ -4,6 +4,9 @@
 #include "platform/data/data_control.h"
 #include "platform/forms/data_grid.h"
 
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace employees {
@@ -26,7 +29,6 @@ Status::Status()
     });
     auto* page = new QVBoxLayout(this);
     page->addWidget(DBGrid1);
-    resize(760, 480);
 }
 
 void Status::Form_Load()
@@ -35,6 +37,15 @@ void Status::Form_Load()
     Data1->setRecordSource(QStringLiteral("select * from employee order by emp_code"));
     DBGrid1->setDataSource(Data1);
     Data1->refresh();
+
+    // Open wide enough for every column and about fifteen employees.
+    QTableView* view = DBGrid1->view();
+    view->resizeColumnsToContents();
+    const int frame = 2 * view->frameWidth();
+    view->setMinimumSize(view->verticalHeader()->sizeHint().width() + view->horizontalHeader()->length()
+                             + view->verticalScrollBar()->sizeHint().width() + frame,
+                         view->horizontalHeader()->sizeHint().height()
+                             + 15 * view->verticalHeader()->defaultSectionSize() + frame);
 }
 
 void Status::showEvent(QShowEvent* e)
