@@ -179,6 +179,9 @@ void SALARY::buildControls()
         breakUp->addWidget(Text[i], r++, 1);
     }
 
+    // Each column starts at the top, its heading (if any) right over its boxes.
+    for (QGridLayout* g : {pay, deductions, breakUp})
+        g->setRowStretch(g->rowCount(), 1);
     auto* columns = new QHBoxLayout;
     columns->addLayout(pay);
     columns->addLayout(deductions);
