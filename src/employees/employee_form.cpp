@@ -74,6 +74,7 @@ Employee::Employee()
     on(Command2, &CommandButton::Click, this, &Employee::Command2_Click);
     on(Command3, &CommandButton::Click, this, &Employee::Command3_Click);
     on(Command4, &CommandButton::Click, this, &Employee::Command4_Click);
+    on(Command5, &CommandButton::Click, this, &Employee::Command5_Click);
     on(Label49, &Label::Click, this, &Employee::Label49_Click);
 }
 
@@ -103,12 +104,18 @@ void Employee::buildControls()
     Command3 = new CommandButton(QStringLiteral("Command3"), QStringLiteral("SAVE"), this);
     Command4 = new CommandButton(QStringLiteral("Command4"), QStringLiteral("CANCEL"), this);
     Label49 = new Label(QStringLiteral("Label49"), QStringLiteral(" QUICK SEARCH AN EXISTING CODE"), this);
+    // A link: it takes the clerk to the single-click form.
     Label49->setCursor(Qt::PointingHandCursor);
+    QFont link = Label49->font();
+    link.setUnderline(true);
+    Label49->setFont(link);
+    Label49->setForeColor(Qt::blue);
+    Command5 = new CommandButton(QStringLiteral("Command5"), QStringLiteral("CLOSE"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Label49);
     buttons->addStretch();
-    for (QWidget* b : {Command1, Command2, Command3, Command4})
+    for (QWidget* b : {Command1, Command2, Command3, Command4, Command5})
         buttons->addWidget(b);
 
     auto* page = new QVBoxLayout(this);
@@ -236,6 +243,11 @@ void Employee::Command4_Click()
     clearBoxes();
     Text1->clear();
     Text1->setFocus();
+}
+
+void Employee::Command5_Click()
+{
+    Forms::unload(*this);
 }
 
 void Employee::Label49_Click()

@@ -32,6 +32,7 @@ public:
     void Command2_Click(); // FIND
     void Command3_Click(); // SAVE
     void Command4_Click(); // CANCEL
+    void Command5_Click(); // CLOSE
     void Label49_Click();  // QUICK SEARCH AN EXISTING CODE
 
 private:
@@ -45,6 +46,7 @@ private:
     forms::CommandButton* Command2 = nullptr;
     forms::CommandButton* Command3 = nullptr;
     forms::CommandButton* Command4 = nullptr;
+    forms::CommandButton* Command5 = nullptr;
 
     std::unique_ptr<data::TableRecordset> mEmployee;
     // The code whose row the boxes show; SAVE changes that row and no other.
