@@ -47,7 +47,8 @@ void Form9::buildControls()
         return new CommandButton(QString::fromLatin1(name), QString::fromLatin1(caption), this);
     };
 
-    auto* heading = label("Label14", "");
+    auto* heading = label("Label14", "SINGLE CLICK SALARY"); // the form's own title as its banner
+    heading->setAlignment(Qt::AlignCenter);
     auto* Label1 = label("Label1", " SET BILL DATE ...");
     DTPicker1 = new DatePicker(QStringLiteral("DTPicker1"), this);
     auto* Label2 = label("Label2", " EMPLOYEE CODE");
@@ -108,17 +109,19 @@ void Form9::buildControls()
     row->addWidget(Text5, r++, 1);
     row->addWidget(Label11, r, 0);
     row->addWidget(Text6, r++, 1);
+    row->setRowStretch(r, 1);
 
-    auto* search = new QVBoxLayout;
-    search->addWidget(Label16);
+    // Label16 is the coloured panel the name search sits on.
+    auto* search = new QVBoxLayout(Label16);
     search->addWidget(Label15);
     search->addWidget(Text7);
     search->addWidget(List1, 1);
     search->addWidget(Label12);
+    Label16->setMinimumSize(search->sizeHint());
 
     auto* middle = new QHBoxLayout;
     middle->addLayout(row, 3);
-    middle->addLayout(search, 2);
+    middle->addWidget(Label16, 2);
 
     auto* buttons = new QHBoxLayout;
     for (QWidget* b : {Command1, Command2, Command3, Command5, Command6, Command4, Command7})
