@@ -19,9 +19,10 @@ TEST_F(BillOnForm, GpfOtherThanGroupDListsEveryDeductionItsTotalCounts)
               (QStringList{"Agr/101", "Agr/102", "Agr/105", "Nil"}));
     EXPECT_EQ(m.texts(QStringLiteral("name")),
               (QStringList{"Asha Roy", "Bimal Das", "Emon Kar", "Chitra Sen"}));
-    EXPECT_EQ(textOf(m, "sum_gpf_subs"), QStringLiteral("4800"));
-    EXPECT_EQ(textOf(m, "sum_gpf_rec"), QStringLiteral("750.5"));
-    EXPECT_EQ(textOf(m, "sum_total"), QStringLiteral("5550.5"));
+    EXPECT_EQ(m.texts(QStringLiteral("gpf_rec")), (QStringList{"500.00", "0.00", "250.50", "0.00"}));
+    EXPECT_EQ(textOf(m, "sum_gpf_subs"), QStringLiteral("4800.00"));
+    EXPECT_EQ(textOf(m, "sum_gpf_rec"), QStringLiteral("750.50"));
+    EXPECT_EQ(textOf(m, "sum_total"), QStringLiteral("5550.50"));
     EXPECT_EQ(textOf(m, "Label34"), form->Label15->caption());
     EXPECT_EQ(textOf(m, "Label24"), QStringLiteral("DDO-2"));
     EXPECT_EQ(textOf(m, "Label38"), QStringLiteral("42"));
@@ -40,8 +41,8 @@ TEST_F(BillOnForm, GpfGroupDCertifiesTheAmountWithPaise)
     EXPECT_EQ(textOf(m, "label22"), QStringLiteral("600.00"));
     EXPECT_EQ(textOf(m, "label24"), QStringLiteral("(Six Hundred ) Only"));
     EXPECT_EQ(textOf(m, "nos"), QStringLiteral("1"));
-    EXPECT_EQ(textOf(m, "tgpfs"), QStringLiteral("600"));
-    EXPECT_EQ(textOf(m, "total"), QStringLiteral("600"));
+    EXPECT_EQ(textOf(m, "tgpfs"), QStringLiteral("600.00"));
+    EXPECT_EQ(textOf(m, "total"), QStringLiteral("600.00"));
     EXPECT_EQ(textOf(m, "label17"), QStringLiteral("DDO-2"));
 }
 

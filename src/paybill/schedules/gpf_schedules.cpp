@@ -9,6 +9,9 @@ using reports::SectionKind;
 
 namespace paybill {
 
+namespace {
+const QString kPaise = QStringLiteral("0.00");
+}
 
 DataReport3::DataReport3()
 {
@@ -98,9 +101,11 @@ DataReport3::DataReport3()
     field(d, x, 0, "acc_no", 40, h - 80);
     field(d, x, 1, "name", 40, h - 80);
     field(d, x, 2, "pay", 40, h - 80).setAlign(Align::Right);
-    field(d, x, 4, "gpf_subs", 40, h - 80).setAlign(Align::Right);
-    field(d, x, 5, "gpf_rec", 40, h - 80).setAlign(Align::Right);
-    field(d, x, 7, "total", 40, h - 80).setAlign(Align::Right);
+    // The loan instalment may carry a fraction of a rupee (a loan split into
+    // equal instalments): the three figures that add up are shown to the paisa.
+    field(d, x, 4, "gpf_subs", 40, h - 80).setAlign(Align::Right).setFormat(kPaise);
+    field(d, x, 5, "gpf_rec", 40, h - 80).setAlign(Align::Right).setFormat(kPaise);
+    field(d, x, 7, "total", 40, h - 80).setAlign(Align::Right).setFormat(kPaise);
     d.setHeight(h);
 
     auto& pf = section(SectionKind::PageFooter);
@@ -111,9 +116,9 @@ DataReport3::DataReport3()
     auto& rf = section(SectionKind::ReportFooter);
     box(rf, x[0], 0, x[9] - x[0], 320);
     caption(rf, x[1] + 40, 50, x[4] - x[1] - 80, kLine, QStringLiteral("TOTAL:-")).setBold().setAlign(Align::Right);
-    sum(rf, x, 4, "gpf_subs");
-    sum(rf, x, 5, "gpf_rec");
-    sum(rf, x, 7, "total");
+    sum(rf, x, 4, "gpf_subs").setFormat(kPaise);
+    sum(rf, x, 5, "gpf_rec").setFormat(kPaise);
+    sum(rf, x, 7, "total").setFormat(kPaise);
     rupees(rf, 420, W, QStringLiteral("Label34"));
     rf.setHeight(420 + 2 * kLine + 60);
 }
@@ -184,7 +189,7 @@ DataReport6::DataReport6()
     ruledRow(d, x, h);
     const char* const fields[] = {"nos", "tgpfs", "tgpfr", "total"};
     for (int i = 0; i < 4; ++i)
-        field(d, x, i, fields[i], 50, h - 100).setAlign(Align::Center);
+        field(d, x, i, fields[i], 50, h - 100).setAlign(Align::Center).setFormat(i == 0 ? QString() : kPaise);
     d.setHeight(h);
 
     auto& pf = section(SectionKind::PageFooter);
