@@ -69,6 +69,7 @@ void Form11::buildControls()
     }
     for (int i : {3, 4, 5, 6})
         Text[i]->setLocked(true);
+    Text[20]->setLocked(true); // the net is worked out, so the row always holds gross - deduct
     Text[2]->setToolTip(QStringLiteral("Press Enter Key when ready"));
     Combo1 = new ComboBox(QStringLiteral("Combo1"), this);
     Combo1->setMinimumContentsLength(8);
