@@ -39,7 +39,8 @@ DataReport12::DataReport12()
     y += kLine + 160;
     rh.setHeight(y);
 
-    const QVector<int> x = columnEdges({600, 2600, 1300, 2000, 1100, 1000, 1000, W - 9600});
+    // The salary-head column holds the whole drawal code on one line.
+    const QVector<int> x = columnEdges({600, 2400, 1100, 2500, 1000, 1000, 1000, W - 9600});
     auto& ph = section(SectionKind::PageHeader);
     const int top = 900, upper = 400;
     cell(ph, x[0], 0, x[1] - x[0], top, QStringLiteral("SL. No"));
@@ -58,7 +59,7 @@ DataReport12::DataReport12()
     const int h = 520;
     ruledRow(d, x, h);
     serialAndName(d, x);
-    d.addLabel(QStringLiteral("label35"), x[3] + 40, 40, x[4] - x[3] - 80, kLine, QString());
+    d.addLabel(QStringLiteral("label35"), x[3] + 40, 40, x[4] - x[3] - 80, kLine, QString()).setWordWrap(false);
     field(d, x, 5, "hb_loan").setAlign(Align::Right);
     field(d, x, 6, "hb_int").setAlign(Align::Right);
     d.setHeight(h);
