@@ -4,6 +4,7 @@
 #include "paybill/bill_form.h"
 #include "paybill/working_tables.h"
 #include "platform/data/database.h"
+#include "platform/data/recordset.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/registry.h"
 #include "platform/vb/convert.h"
@@ -151,6 +152,18 @@ void put(reports::Report& r, const char* section, const char* label, const QStri
     r.label(QLatin1String(section), QLatin1String(label)).setCaption(caption);
 }
 
+// "<degn> <dist>" of the office whose code the bill form shows, as its office
+// line names the officer; empty for a code no longer in estt.
+QString ddoDesignation(const QString& ddoCode)
+{
+    data::QueryRecordset estt(data::Database::open(QString::fromLatin1(common::kFundDb)),
+                              QStringLiteral("SELECT degn, dist FROM estt WHERE ddo_code = ? ORDER BY rowid"),
+                              {ddoCode});
+    if (estt.eof())
+        return {};
+    return estt.field("degn").text() + QLatin1Char(' ') + estt.field("dist").text();
+}
+
 Form6& billForm()
 {
     return forms::Forms::get<Form6>();
@@ -196,6 +209,7 @@ DataReport1::DataReport1()
     ph.setHeight(kHeaderHeight);
     ph.addLabel(QStringLiteral("Label1"), 0, 0, 3000, 320, QStringLiteral("PAY BILL ")).setFont(12, true);
     ph.addLabel(QStringLiteral("Label2"), 0, 360, 1500, kLine, QStringLiteral("DEPARTMENT:")).setBold();
+    ph.addLabel(QStringLiteral("Label21"), 1500, 360, 4400, kLine, QString()).setWordWrap(false);
     ph.addLabel(QStringLiteral("Label3"), 6000, 360, 1800, kLine, QStringLiteral("HEAD OF ACCOUNT:")).setBold();
     ph.addLabel(QStringLiteral("Label20"), 7800, 360, 3000, kLine, QString()).setWordWrap(false);
     ph.addLabel(QStringLiteral("Label4"), 11400, 360, 2000, kLine, QStringLiteral("PAY MONTH & YEAR:")).setBold();
@@ -263,6 +277,7 @@ void DataReport1::initialize()
     setDataSource(sheetRows(form));
     put(*this, "Section2", "Label27", form.Label6->caption());
     put(*this, "Section2", "Label20", form.Label7->caption());
+    put(*this, "Section2", "Label21", form.Label10->caption());
     put(*this, "Section5", "Label24", form.Label52->caption());
 }
 
@@ -278,8 +293,12 @@ DataReport15::DataReport15()
     Section& ph = section(SectionKind::PageHeader);
     ph.setHeight(kHeaderHeight);
     ph.addLabel(QStringLiteral("Label1"), 0, 0, 3000, 320, QStringLiteral("INNER SHEET")).setFont(12, true);
-    ph.addLabel(QStringLiteral("Label2"), 0, 360, 1500, kLine, QStringLiteral("Establishment")).setBold();
-    ph.addLabel(QStringLiteral("Label3"), 2600, 360, 2000, kLine, QStringLiteral("D.D.O. Designation")).setBold();
+    // The establishment is the staff of the salary head; the designation is
+    // that of the officer whose code is chosen on the bill form.
+    ph.addLabel(QStringLiteral("Label2"), 3400, 60, 1500, kLine, QStringLiteral("Establishment")).setBold();
+    ph.addLabel(QStringLiteral("Label19"), 4900, 60, 6000, kLine, QString()).setWordWrap(false);
+    ph.addLabel(QStringLiteral("Label3"), 0, 360, 2000, kLine, QStringLiteral("D.D.O. Designation")).setBold();
+    ph.addLabel(QStringLiteral("Label20"), 2000, 360, 4300, kLine, QString()).setWordWrap(false);
     ph.addLabel(QStringLiteral("Label4"), 6400, 360, 1300, kLine, QStringLiteral("D.D.O. Code:")).setBold();
     // The code of the office chosen on the bill form, not one fixed in the layout.
     ph.addLabel(QStringLiteral("Label5"), 7700, 360, 2000, kLine, QString()).setWordWrap(false);
@@ -362,6 +381,8 @@ void DataReport15::initialize()
     Form6& form = billForm();
     setDataSource(sheetRows(form));
     put(*this, "Section2", "Label5", form.Label12->caption());
+    put(*this, "Section2", "Label19", form.Combo2->text());
+    put(*this, "Section2", "Label20", ddoDesignation(form.Label12->caption()));
     put(*this, "Section2", "Label30", form.Label16->caption());
     put(*this, "Section2", "Label31", form.Combo1->text());
     put(*this, "Section5", "Label32", form.Label22->caption());

@@ -66,6 +66,7 @@ TEST_F(InnerSheets, WholeBillPagesOfEightRows)
     EXPECT_EQ(only(m, "Function1"), QStringLiteral("36000.00"));
     EXPECT_EQ(only(m, "Label27"), QStringLiteral("MAR-12"));
     EXPECT_EQ(only(m, "Label20"), QString::fromLatin1(kHeadS));
+    EXPECT_EQ(only(m, "Label21"), QStringLiteral("Office of the Sub-Divisional Officer Ranaghat"));
     EXPECT_EQ(form->Label27->caption(), QStringLiteral("0"));
     EXPECT_FALSE(forms::visibleFlag(form->Label27));
 
@@ -116,6 +117,8 @@ TEST_F(InnerSheets, OnePageOfBothHalves)
     m = reports::Reports::get<DataReport15>().layout();
     EXPECT_EQ(m.pageCount(), 1);
     EXPECT_EQ(only(m, "Label5"), QStringLiteral("DDO-2"));
+    EXPECT_EQ(only(m, "Label19"), QStringLiteral("SALARY"));
+    EXPECT_EQ(only(m, "Label20"), QStringLiteral("Sub-Divisional Officer Ranaghat"));
     EXPECT_EQ(only(m, "Label30"), QStringLiteral("17"));
     EXPECT_EQ(only(m, "Label31"), QStringLiteral("31/03/2012"));
     EXPECT_EQ(only(m, "Label32") + "+" + only(m, "Label33"), QStringLiteral("0+14"));
