@@ -216,6 +216,10 @@ void SALARY::connectHandlers()
     on(DTPicker1, &DatePicker::Change, this, [this] { figuresChanged(); });
     for (int i : {1, 2, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19})
         on(Text[i], &TextBox::Change, this, [this] { figuresChanged(); });
+    // A changed part of the gross (the pay-upgrade form writes them all, with a
+    // gross of its own) needs Enter in the O.A. box before the net is taken.
+    for (int i : {1, 7, 8, 9, 10, 11, 12})
+        on(Text[i], &TextBox::Change, this, [this] { mGrossStale = true; });
 }
 
 void SALARY::Form_Load()
@@ -303,6 +307,7 @@ void SALARY::Data1_Reposition()
     Label39->setCaption(text("category"));
     Label41->setCaption(text("bank_ac"));
     figuresChanged();
+    mGrossStale = false;
     Text[12]->setFocus();
 }
 
@@ -323,11 +328,18 @@ bool SALARY::Text12_Enter()
                            boxValue(Text[11]), boxValue(Text[12]), boxValue(Text[8]));
     Text[13]->setText(vb::cstr(g));
     Text[18]->setText(vb::cstr(professionalTax(g)));
+    mGrossStale = false;
     return true;
 }
 
 bool SALARY::Text19_Enter()
 {
+    if (mGrossStale) {
+        Dialogs::msgBox(QStringLiteral("PRESS ENTER IN THE OTHER ALLOWANCES BOX TO WORK OUT THE GROSS FIRST"),
+                        vbInformation, kHi);
+        Text[12]->setFocus();
+        return false;
+    }
     if (!vb::isNumeric(Text[19]->text())) {
         Dialogs::msgBox(kNotNumber, vbInformation, kHi);
         Text[19]->setFocus();

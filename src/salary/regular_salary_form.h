@@ -65,6 +65,7 @@ private:
     std::unique_ptr<data::TableRecordset> mFesti;
     std::unique_ptr<data::TableRecordset> mLoan;
     bool mFilling = false;
+    bool mGrossStale = false; // a part of the gross changed since it was worked out
 };
 
 } // namespace salary

@@ -211,6 +211,15 @@ TEST_F(SalaryFormTest, ChangedFiguresWaitForTheChainAgain)
     testsupport::type(box(12), "900"); // O.A. changed after the net was worked out
     EXPECT_FALSE(button("Command4").isEnabled());
     EXPECT_FALSE(button("Command1").isEnabled());
+
+    // Skipping the O.A. box would take the net from the old gross.
+    const QString oldGross = box(13).text();
+    testsupport::enter(box(19), "0");
+    EXPECT_EQ(boxes.lastPrompt(), "PRESS ENTER IN THE OTHER ALLOWANCES BOX TO WORK OUT THE GROSS FIRST");
+    EXPECT_FALSE(button("Command1").isEnabled());
+    walkChain("900", "0");
+    EXPECT_EQ(vb::val(box(13).text()), vb::val(oldGross) + 800);
+    EXPECT_TRUE(button("Command1").isEnabled());
 }
 
 TEST_F(SalaryFormTest, QuickPayBillLinkLeavesForTheSingleClickForm)
