@@ -14,6 +14,8 @@
 #include "platform/vb/convert.h"
 
 #include <QGridLayout>
+#include <QHeaderView>
+#include <QTableView>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -203,7 +205,10 @@ void Form1::buildControls()
     optionRow->addWidget(Option1);
     optionRow->addWidget(Option2);
     optionRow->addWidget(Option3);
+    // The grid's two static captions name the reset panel's dates here.
+    optionRow->addWidget(caption(QStringLiteral("CR_YR"), this));
     optionRow->addWidget(Text3);
+    optionRow->addWidget(caption(QStringLiteral(" PRE_ YR"), this));
     optionRow->addWidget(Text1);
     optionRow->addWidget(Command6);
     optionRow->addWidget(Command3);
@@ -228,36 +233,48 @@ void Form1::buildControls()
                          forms::DatePicker* date, const QString& dateCaption,
                          std::array<forms::TextBox*, ColumnCount>& boxes, bool bill) {
         auto* grid = new QGridLayout(frame);
+        grid->setVerticalSpacing(2);
         grid->addWidget(caption(numberCaption, frame), 0, 0);
         grid->addWidget(number, 0, 1);
-        grid->addWidget(caption(dateCaption, frame), 1, 0);
-        grid->addWidget(date, 1, 1);
-        int row = 2;
-        for (Column c : kEntryOrder) {
+        grid->addWidget(caption(dateCaption, frame), 0, 2);
+        grid->addWidget(date, 0, 3);
+        // Two columns of boxes keep the form low enough for a small screen:
+        // the salary group with wages on the left, the rest on the right.
+        const Column layoutOrder[] = {Pay, Da, Hra, Ma, Bonus, DPay, Wages,
+                                      Ta, Elec, Tele, Misc, Oe, Oc, Scheme};
+        int i = 0;
+        for (Column c : layoutOrder) {
             const int n = bill ? kControls[c].billBox : kControls[c].allotmentBox;
             boxes[c] = new forms::TextBox(QStringLiteral("Text%1").arg(n), frame);
+            boxes[c]->setMinimumWidth(80);
             const char* text = bill ? kControls[c].billCaption : kControls[c].allotmentCaption;
-            grid->addWidget(caption(QString::fromLatin1(text), frame), row, 0);
-            grid->addWidget(boxes[c], row++, 1);
+            forms::Label* boxCaption = caption(QString::fromLatin1(text), frame);
+            if (c == Scheme)
+                boxCaption->setToolTip(QStringLiteral("Schematic fund (scheme or vehicle)"));
+            const int row = 1 + i % 7;
+            const int col = i / 7 * 2;
+            grid->addWidget(boxCaption, row, col);
+            grid->addWidget(boxes[c], row, col + 1);
+            ++i;
         }
-        return std::make_pair(grid, row);
+        return std::make_pair(grid, 8);
     };
     auto [allotGrid, allotRow] = fillFrame(allotFrame, Text2, QStringLiteral("ORDER NO."), DTPicker3,
                                            QStringLiteral("ORDER DATE"), allotmentBox, false);
     auto* allotButtons = new QHBoxLayout;
     allotButtons->addWidget(Command1);
     allotButtons->addWidget(Command2);
-    allotGrid->addLayout(allotButtons, allotRow, 0, 1, 2);
+    allotGrid->addLayout(allotButtons, allotRow, 0, 1, 4);
 
     auto [billGrid, billRow] = fillFrame(billFrame, Text16, QStringLiteral("BILL NO."), DTPicker4,
                                          QStringLiteral("BILL DATE"), billBox, true);
-    billGrid->addWidget(Command8, 0, 2);
-    billGrid->addWidget(Label84, billRow, 0);
-    billGrid->addWidget(Label83, billRow++, 1);
+    billGrid->addWidget(Command8, 0, 4);
     auto* billButtons = new QHBoxLayout;
+    billButtons->addWidget(Label84);
+    billButtons->addWidget(Label83);
     billButtons->addWidget(Command4);
     billButtons->addWidget(Command5);
-    billGrid->addLayout(billButtons, billRow, 0, 1, 2);
+    billGrid->addLayout(billButtons, billRow, 0, 1, 5);
 
     // ---- The head's allotment orders ----
     Data1 = new data::DataControl(this);
@@ -285,11 +302,15 @@ void Form1::buildControls()
 
     Command7 = button(QStringLiteral("Command7"), QStringLiteral("CLOSE"), this);
 
+    // The grid runs the form's full width beneath the two frames, so that
+    // most of its eighteen columns are seen at once.
+    DBGrid1->view()->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    DBGrid1->setMinimumHeight(110);
     auto* middle = new QHBoxLayout;
     middle->addWidget(allotFrame);
-    middle->addWidget(DBGrid1, 1);
     middle->addWidget(billFrame);
-    top->addLayout(middle, 1);
+    top->addLayout(middle);
+    top->addWidget(DBGrid1, 1);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch(1);
     bottom->addWidget(Command7);

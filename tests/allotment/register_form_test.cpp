@@ -87,6 +87,9 @@ TEST_F(Form1Test, HeadChoiceShowsBalancesAndOpensTheSameBoxesInEitherOrder)
     EXPECT_EQ(label("Label76") + label("Label77") + label("Label78"), "2012--2013");
     EXPECT_TRUE(enabledBoxes().isEmpty());
     EXPECT_FALSE(form->Command8->visible());
+    // Every command stays reachable inside the main window on a 1366x768 screen.
+    EXPECT_LE(form->minimumSizeHint().height(), 680);
+    EXPECT_LE(form->minimumSizeHint().width(), 1300);
 
     addAllotment(salary, "F/1", QDate(2012, 5, 2), {{Pay, 120000.5}, {Da, 50000}});
     addBill(salary, 7, QDate(2012, 6, 30), {{Pay, 60000}, {Hra, 900}});
