@@ -160,7 +160,7 @@ DataReport5::DataReport5()
     const int h = 320;
     ruledRow(d, x, h);
     caption(d, x[1] + 60, 50, 500, kLine, QStringLiteral("Group"));
-    d.addField(QStringLiteral("grp"), x[1] + 560, 50, x[2] - x[1] - 600, kLine, QStringLiteral("grp"));
+    d.addField(QStringLiteral("grp"), x[1] + 640, 50, x[2] - x[1] - 680, kLine, QStringLiteral("grp"));
     const char* const fields[] = {"ifno", "sfno", "iftotal", "sftotal", "total"};
     for (int i = 0; i < 5; ++i)
         field(d, x, i + 2, fields[i], 50).setAlign(i < 2 ? Align::Center : Align::Right);
