@@ -16,10 +16,14 @@ using reports::Align;
 using reports::Section;
 using reports::SectionKind;
 
+// The ruled grid fills the printable width of a landscape A4 page (16838
+// twips less two margins of 720), so that seven-digit amounts stand clear of
+// their rules and a head's whole description fits its column.
 constexpr int kLine = 240;          // one line of 8-point text
-constexpr int kAmountWidth = 676;
+constexpr int kAmountWidth = 808;
 constexpr double kGridFont = 7;
-constexpr int kDateWidth = 816;
+constexpr int kDateWidth = 880;
+constexpr int kGridWidth = 15388;
 
 // The register columns both reports show, in register order; the schematic
 // fund is not reported.
@@ -163,18 +167,21 @@ DataReport9::DataReport9()
     setCommonPage(*this);
     layOutTitle(*this, "ALLOTMENT RECEIVED FOR THE PERIOD FROM", {"Label20", "Label21", "Label22", "Label23"});
     section(SectionKind::PageFooter)
-        .addLabel("Label24", 10800, kLine / 2, 2000, kLine, "%p of %P")
+        .addLabel("Label24", kGridWidth - 2000, kLine / 2, 2000, kLine, "%p of %P")
         .setAlign(Align::Right);
 
-    QVector<GridColumn> cols{{"Head ", {}, 2212, false},
-                             {"Order No", "order_no", 1000, false},
+    constexpr int headWidth = kGridWidth - 1100 - kDateWidth - 13 * kAmountWidth;
+    QVector<GridColumn> cols{{"Head ", {}, headWidth, false},
+                             {"Order No", "order_no", 1100, false},
                              {"Order date", "order_date", kDateWidth, true}};
     cols += amountColumns();
     layOutGrid(*this, cols, 2 * kLine + 60, 3);
     // The head column holds two fields: the code over the description.
     Section& detail = section(SectionKind::Detail);
-    detail.addField("Text1", 30, 30, 2152, kLine, "head").setFontSize(kGridFont).setWordWrap(false);
-    detail.addField("Text2", 30, 30 + kLine, 2152, kLine, "despn").setFontSize(kGridFont).setWordWrap(false);
+    detail.addField("Text1", 30, 30, headWidth - 60, kLine, "head").setFontSize(kGridFont).setWordWrap(false);
+    detail.addField("Text2", 30, 30 + kLine, headWidth - 60, kLine, "despn")
+        .setFontSize(kGridFont)
+        .setWordWrap(false);
     // Order number is text, shown as typed.
     detail.control("Text3").setFormatter([](const QVariant& v) { return v.toString(); });
 }
@@ -202,13 +209,13 @@ DataReport10::DataReport10()
     setCommonPage(*this);
     layOutTitle(*this, "EXPENDITURE REPORT FOR THE  PERIOD FROM", {"Label17", "Label19", "Label20", "Label21"});
     Section& footer = section(SectionKind::PageFooter);
-    footer.addLabel("Label22", 10000, kLine / 2, 700, kLine, "Page").setAlign(Align::Right);
-    footer.addLabel("Label23", 10750, kLine / 2, 1900, kLine, "%p of %P");
+    footer.addLabel("Label22", kGridWidth - 1750, kLine / 2, 700, kLine, "Page").setAlign(Align::Right);
+    footer.addLabel("Label23", kGridWidth - 1000, kLine / 2, 1000, kLine, "%p of %P");
 
-    QVector<GridColumn> cols{{"Bill No", "bill_no", 700, false},
+    QVector<GridColumn> cols{{"Bill No", "bill_no", 760, false},
                              {"Date", "bill_date", kDateWidth, true}};
     cols += amountColumns();
-    cols.push_back({"Nature of Bill", "despn", 2368, false});
+    cols.push_back({"Nature of Bill", "despn", kGridWidth - 760 - kDateWidth - 13 * kAmountWidth, false});
     layOutGrid(*this, cols, kLine + 60, 1);
     section(SectionKind::Detail)
         .control("Text16")
