@@ -237,6 +237,8 @@ void Layouter::place(const SectionPlan& s, int top, int row)
                 it.text.replace(QLatin1String("%p"), QString::number(mModel.pages.size() + 1));
             if (r.hasPageCount)
                 mPendingCount.push_back({mModel.pages.size(), int(mPage.items.size())});
+            // A figure handed over from a form (a grand total) is a figure too.
+            it.number = looksLikeNumber(it.text);
             break;
         case ControlKind::Field:
             it.row = row;

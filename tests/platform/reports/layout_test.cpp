@@ -179,7 +179,10 @@ TEST(ReportLayout, AFigureTooWideForItsCellStaysOnOneLine)
     Section& d = r.section(SectionKind::Detail).setHeight(600);
     d.addField("Text1", 0, 0, 600, 480, "gpf_rec").setAlign(Align::Right);
     d.addField("Text2", 1000, 0, 600, 480, "name");
-    r.section(SectionKind::ReportFooter).setHeight(600).addSum("Function1", 0, 0, 600, 480, "gpf_rec");
+    Section& f = r.section(SectionKind::ReportFooter).setHeight(600);
+    f.addSum("Function1", 0, 0, 600, 480, "gpf_rec");
+    f.addLabel("Label1", 1000, 0, 600, 480, "374260.00");
+    f.addLabel("Label2", 2000, 0, 600, 480, "(1)");
     r.setDataSource(DataSource({"gpf_rec", "name"}, {{4000.0 / 3, "S. M. Kulkarni"}}));
     const PageModel m = r.layout();
     const Item* figure = m.find(0, "Text1", 0);
@@ -188,6 +191,8 @@ TEST(ReportLayout, AFigureTooWideForItsCellStaysOnOneLine)
     EXPECT_TRUE(figure->number);
     EXPECT_TRUE(m.find(0, "Function1")->number);
     EXPECT_FALSE(m.find(0, "Text2", 0)->number);
+    EXPECT_TRUE(m.find(0, "Label1")->number);
+    EXPECT_FALSE(m.find(0, "Label2")->number);
 
     PageModel one;
     one.pages.push_back(Page());
