@@ -271,6 +271,7 @@ void Form6::wireHandlers()
     forms::on(Command14, &CommandButton::Click, this, &Form6::Command14_Click);
     forms::on(Command19, &CommandButton::Click, this, &Form6::Command19_Click);
     forms::on(Command12, &CommandButton::Click, this, &Form6::Command12_Click);
+    forms::on(Command9, &CommandButton::Click, this, &Form6::Command9_Click);
 }
 
 void Form6::setBillButtons(bool on)

@@ -125,6 +125,7 @@ public:
     void Command14_Click(); // H.B.LOAN
     void Command19_Click(); // H.R.A. ETC.
     void Command12_Click(); // INCREMENT
+    void Command9_Click();  // CLOSE
 
     // Documents, workbooks, print-all and close. Declared for the files that
     // build them; whoever defines one wires it in wireHandlers().
@@ -134,7 +135,6 @@ public:
     void Command16_Click(); // OUTER SHEET FRONT AND BACK
     void Command20_Click(); // PRINT ALL SCHEDULE
     void Command21_Click(); // PRINT ALL SCHEDULE (second, after printing)
-    void Command9_Click();  // CLOSE
     void Timer1_Timer();    // loading notice
 
     // ---- Controls (objectName = member name) -----------------------------

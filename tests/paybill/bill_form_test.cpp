@@ -121,6 +121,11 @@ TEST_F(BillForm, ChoicesAndActivationFollowTheLabelContract)
     EXPECT_TRUE(f.Command1->isEnabled());
     EXPECT_EQ(enabledCount(f), 0);
     EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM sal")), 0);
+
+    // CLOSE unloads the form; the menu makes a fresh one.
+    click(*f.Command9);
+    testsupport::settle();
+    EXPECT_FALSE(forms::Forms::isLoaded(QStringLiteral("Form6")));
 }
 
 TEST_F(BillForm, MissingBillQuestionBothWays)
