@@ -1,5 +1,7 @@
 #include "allotment/heads.h"
 
+#include "common/pay_month.h"
+
 namespace allotment {
 
 const std::array<AmountColumn, ColumnCount> kAmountColumns = {{
@@ -70,9 +72,7 @@ QVector<Column> columnsOpened(const QString& drawalCode)
 
 QDate registerDate(const QString& drawalCode, const QDate& billDate)
 {
-    if (isPayHead(drawalCode) && billDate.month() == 3)
-        return QDate(billDate.year(), 4, 1);
-    return billDate;
+    return isPayHead(drawalCode) ? common::payBillRegisterDate(billDate) : billDate;
 }
 
 } // namespace allotment

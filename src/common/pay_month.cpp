@@ -18,6 +18,13 @@ QString payMonth(const QDate& billDate)
     return vb::mediumDate(payMonthDate(billDate)).mid(3);
 }
 
+QDate payBillRegisterDate(const QDate& billDate)
+{
+    if (billDate.month() == 3)
+        return QDate(billDate.year(), 4, 1);
+    return billDate;
+}
+
 QDate financialYearStart(const QDate& day)
 {
     const int year = day.month() < 4 ? day.year() - 1 : day.year();

@@ -1,5 +1,6 @@
 #include "paybill/working_tables.h"
 
+#include "common/pay_month.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
 #include "platform/vb/error.h"
@@ -157,13 +158,6 @@ std::optional<InsuranceSplit> insuranceSplit(data::Database& salaryDb, std::opti
     return splitFrom(all.field("tif").number(), all.field("tsf").number(), old);
 }
 
-QDate registerDate(const QDate& billDate)
-{
-    if (billDate.month() == 3)
-        return QDate(billDate.year(), 4, 1);
-    return billDate;
-}
-
 std::optional<double> registeredBillNo(data::Database& fundDb, const QDate& billDate,
                                        const QString& drawalCode)
 {
@@ -171,7 +165,7 @@ std::optional<double> registeredBillNo(data::Database& fundDb, const QDate& bill
                             QStringLiteral("SELECT bill_no FROM all_exp"
                                            " WHERE bill_date = ? AND head = ? AND bill_no > 0"
                                            " ORDER BY rowid"),
-                            {QVariant(registerDate(billDate)), drawalCode});
+                            {QVariant(common::payBillRegisterDate(billDate)), drawalCode});
     if (rs.eof())
         return std::nullopt;
     return rs.field("bill_no").number();

@@ -53,10 +53,6 @@ std::optional<InsuranceSplit> insuranceSplit(data::Database& salaryDb,
                                              std::optional<int> first = std::nullopt,
                                              std::optional<int> last = std::nullopt);
 
-// The date under which the bill register keeps a bill: a March pay bill is
-// registered under 1 April of the bill's calendar year.
-QDate registerDate(const QDate& billDate);
-
 // The bill number of the head's bill in the register, if any is entered.
 std::optional<double> registeredBillNo(data::Database& fundDb, const QDate& billDate,
                                        const QString& drawalCode);

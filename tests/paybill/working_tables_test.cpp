@@ -1,5 +1,6 @@
 #include "bill_fixture.h"
 
+#include "common/pay_month.h"
 #include "paybill/working_tables.h"
 #include "platform/vb/error.h"
 
@@ -151,10 +152,10 @@ TEST_F(WorkingTables, GrandTotalsAndHeadTotals)
 
 TEST(BillRegister, MarchBillIsLookedUpUnderFirstApril)
 {
-    EXPECT_EQ(paybill::registerDate(QDate(2012, 3, 31)), QDate(2012, 4, 1));
-    EXPECT_EQ(paybill::registerDate(QDate(2012, 3, 1)), QDate(2012, 4, 1));
-    EXPECT_EQ(paybill::registerDate(QDate(2012, 4, 1)), QDate(2012, 4, 1));
-    EXPECT_EQ(paybill::registerDate(QDate(2012, 2, 29)), QDate(2012, 2, 29));
+    EXPECT_EQ(common::payBillRegisterDate(QDate(2012, 3, 31)), QDate(2012, 4, 1));
+    EXPECT_EQ(common::payBillRegisterDate(QDate(2012, 3, 1)), QDate(2012, 4, 1));
+    EXPECT_EQ(common::payBillRegisterDate(QDate(2012, 4, 1)), QDate(2012, 4, 1));
+    EXPECT_EQ(common::payBillRegisterDate(QDate(2012, 2, 29)), QDate(2012, 2, 29));
     EXPECT_EQ(paybill::codePattern(QStringLiteral(" S ")), QStringLiteral("S%"));
     EXPECT_EQ(paybill::codePattern(QStringLiteral("_")), QStringLiteral("\\_%"));
 }
