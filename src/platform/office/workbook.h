@@ -1,0 +1,49 @@
+// A spreadsheet workbook filled from a template of the data folder (.xlsx).
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <memory>
+
+namespace office {
+
+class Package;
+
+// The template file is only ever read: a workbook is a copy in memory, saved
+// under output/ by save(), show() or printOut(). Rows and columns count from 1.
+class Workbook {
+public:
+    // Loads "<data folder>/<name>". Throws vb::Error 53 naming the file when
+    // it is missing, 1004 when it is no workbook.
+    static Workbook open(const QString& name);
+
+    Workbook(Workbook&&) noexcept;
+    Workbook& operator=(Workbook&&) noexcept;
+    ~Workbook();
+
+    // On the first sheet. A number (int, double), a text (never parsed: "01/04/2012"
+    // stays text), a QDate (a serial under the cell's date format) or a null
+    // QVariant (empties the cell). The cell keeps its style.
+    void setValue(int row, int col, const QVariant& v);
+    // A number, a text, a QDate where the cell's style is a date format, or null.
+    // A formula cell reads as null: nothing here calculates.
+    QVariant value(int row, int col) const;
+    // Inserts n rows before row `before`, each styled as row `before`; moves
+    // what lies below (cells, merges, heights, formula references, print area).
+    void insertRows(int before, int n);
+
+    QString templateName() const;
+
+    // Saves the filled copy under "<data folder>/output/", named by template
+    // and time, never over an earlier file; returns its path.
+    QString save();
+    // save(), then opens the file through the Desktop seam; returns the path.
+    QString show();
+
+private:
+    Workbook();
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+} // namespace office
