@@ -63,6 +63,10 @@ QStringList fundSchema()
                                  {"tele", 'N'},   {"misc", 'N'},    {"oe", 'N'},        {"oc", 'N'},
                                  {"scheme", 'N'}, {"deduction", 'N'}, {"despn", 'T'}});
     s << createIndex("all_exp", "head", "head, bill_date");
+    // The cheque register: one cheque per bill, a bill being its number and date.
+    s << createTable("cheque", {{"bill_no", 'N'}, {"bill_date", 'D'}, {"cheque_no", 'T'}, {"cheque_date", 'D'},
+                                {"cheque_amt", 'N'}});
+    s << createIndex("cheque", "bill", "bill_no, bill_date", true);
     return s;
 }
 
@@ -108,6 +112,10 @@ QStringList salarySchema()
                              {"hb_int", 'N'},   {"i_tax", 'N'},    {"others", 'N'},      {"bill_date", 'D'},
                              {"p_month", 'T'},  {"deduct", 'N'},   {"category", 'T'},    {"sl_no", 'I'},
                              {"bank_ac", 'T'}});
+    // The employees of a cheque slip, refilled by the pay-slip and cheque form
+    // alone, so that the bill form's sal keeps its own bill.
+    s << createTable("chq_sal", {{"emp_code", 'T'}, {"name", 'T'}, {"designation", 'T'}, {"net", 'N'},
+                                 {"bill_date", 'D'}, {"bank_ac", 'T'}, {"sl_no", 'I'}});
     s << createTable("temp", {{"emp_code", 'T'}, {"name", 'T'}, {"designation", 'T'}, {"i_tax", 'N'},
                               {"sl_no", 'I'}});
     s << createTable("temp1", {{"emp_code", 'T'}, {"name", 'T'}, {"designation", 'T'}, {"hb_loan", 'N'},
