@@ -66,6 +66,9 @@ void Form8::Text1_KeyUp(int keyCode)
 
 void Form8::Text1_LostFocus()
 {
+    // Leaving the box because another mode was chosen is not leaving it for the next box.
+    if (!Text1->isEnabled())
+        return;
     if (!billNumber(Text1->text())) {
         if (forms::Dialogs::msgBox(QStringLiteral("BILL NUMBER NOT AUTHENTICATED. DO YOU WISH TO CORRECT?"),
                                    forms::vbYesNo, kHi)

@@ -21,12 +21,13 @@ constexpr int kColumn = kSlipWidth / 15;
 constexpr int kGridTop = 1380;
 constexpr int kGridBottom = kGridTop + 2 * kLine + 120;
 
-// A caption and the value beside it, on one line of the slip.
-void pair(Section& s, int& n, int x, int y, int captionWidth, int valueWidth, const QString& caption,
+// A caption and the value beside it, on one line of the slip: fields are
+// Text1 (emp_code) to Text7 (bank_ac) in reading order.
+void pair(Section& s, int& n, int& f, int x, int y, int captionWidth, int valueWidth, const QString& caption,
           const QString& field)
 {
     s.addLabel(QStringLiteral("Label%1").arg(++n), x, y, captionWidth, kLine, caption).setBold().setWordWrap(false);
-    s.addField(QStringLiteral("Text%1").arg(n), x + captionWidth, y, valueWidth, kLine, field).setWordWrap(false);
+    s.addField(QStringLiteral("Text%1").arg(++f), x + captionWidth, y, valueWidth, kLine, field).setWordWrap(false);
 }
 
 } // namespace
@@ -39,7 +40,8 @@ DataReport7::DataReport7()
 
     Section& d = section(SectionKind::Detail);
     d.setHeight(kGridBottom + 420);
-    int n = 0;
+    // Captions are numbered above the labels the form fills (Label24, Label28, Label30).
+    int n = 40;
     d.addLabel(QStringLiteral("Label%1").arg(++n), 0, 0, kSlipWidth, 320, QStringLiteral("P A Y  S L I P "))
         .setFont(12, true)
         .setAlign(Align::Center);
@@ -51,17 +53,18 @@ DataReport7::DataReport7()
     d.addLabel(QStringLiteral("Label28"), 9900, 400, 2340, kLine, QString()).setWordWrap(false);
 
     const int y1 = 700, y2 = 1000;
-    pair(d, n, 0, y1, 1500, 1300, QStringLiteral(" Employee Code :"), QStringLiteral("emp_code"));
-    pair(d, n, 2900, y1, 700, 3000, QStringLiteral("Name :"), QStringLiteral("name"));
-    pair(d, n, 6700, y1, 1200, 2000, QStringLiteral("Designation :"), QStringLiteral("designation"));
-    pair(d, n, 9900, y1, 1400, 940, QStringLiteral("G.P.F A/C NO :"), QStringLiteral("acc_no"));
-    pair(d, n, 0, y2, 1500, 1300, QStringLiteral(" Month of Pay     :"), QStringLiteral("p_month"));
+    int f = 0;
+    pair(d, n, f, 0, y1, 1500, 1300, QStringLiteral(" Employee Code :"), QStringLiteral("emp_code"));
+    pair(d, n, f, 2900, y1, 700, 3000, QStringLiteral("Name :"), QStringLiteral("name"));
+    pair(d, n, f, 6700, y1, 1200, 2000, QStringLiteral("Designation :"), QStringLiteral("designation"));
+    pair(d, n, f, 9900, y1, 1400, 940, QStringLiteral("G.P.F A/C NO :"), QStringLiteral("acc_no"));
+    pair(d, n, f, 0, y2, 1500, 1300, QStringLiteral(" Month of Pay     :"), QStringLiteral("p_month"));
     d.addLabel(QStringLiteral("Label%1").arg(++n), 2900, y2, 1200, kLine, QStringLiteral("Bill Number :")).setBold();
     // Nothing fills the bill number: a slip is printed from the salary rows,
     // which do not carry it.
-    d.addLabel(QStringLiteral("Label%1").arg(++n), 4100, y2, 1600, kLine, QStringLiteral(" "));
-    pair(d, n, 5800, y2, 1400, 1500, QStringLiteral("Bill Date      :"), QStringLiteral("bill_date"));
-    pair(d, n, 8400, y2, 1400, 2440, QStringLiteral("BANK A/C NO :"), QStringLiteral("bank_ac"));
+    d.addLabel(QStringLiteral("Label30"), 4100, y2, 1600, kLine, QStringLiteral(" "));
+    pair(d, n, f, 5800, y2, 1400, 1500, QStringLiteral("Bill Date      :"), QStringLiteral("bill_date"));
+    pair(d, n, f, 8400, y2, 1400, 2440, QStringLiteral("BANK A/C NO :"), QStringLiteral("bank_ac"));
 
     // The ruled row of fifteen headings and amounts.
     int lines = 0;

@@ -47,7 +47,8 @@ DataReport11::DataReport11()
 {
     setTitle(QStringLiteral("PAY STATEMENT"));
     setOrientation(reports::Orientation::Landscape);
-    int n = 0;
+    // Captions are numbered above the labels the form fills (Label18 to Label26).
+    int n = 30;
     int lines = 0;
 
     Section& rh = section(SectionKind::ReportHeader);
