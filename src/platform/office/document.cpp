@@ -111,16 +111,23 @@ struct Document::Impl {
         return found;
     }
 
-    // The run format of the paragraph a bookmark stands in: its first run's.
+    // The run format of the paragraph a bookmark stands in: its first run's,
+    // or in a paragraph with no run, its mark's.
     QDomElement runFormatNear(const QDomElement& start) const
     {
-        const QDomElement p = ancestor(start, QStringLiteral("p"));
+        QDomElement p = ancestor(start, QStringLiteral("p"));
+        if (p.isNull())
+            p = nextParagraph(body, start);
         QDomElement format;
-        walk(p.isNull() ? nextParagraph(body, start) : p, [&](QDomElement& e) {
-            if (localName(e) == u"r")
+        bool run = false;
+        walk(p, [&](QDomElement& e) {
+            run = localName(e) == u"r";
+            if (run)
                 format = child(e, QStringLiteral("rPr"));
-            return format.isNull();
+            return !run;
         });
+        if (!run)
+            format = child(child(p, QStringLiteral("pPr")), QStringLiteral("rPr"));
         return format;
     }
 
