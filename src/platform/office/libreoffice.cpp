@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
 #include <QPainter>
 #include <QPdfDocument>
 #include <QPrinter>
@@ -41,6 +43,18 @@ QString pdfBeside(const QString& file)
     for (int n = 2; QFileInfo::exists(pdf); ++n)
         pdf = info.dir().filePath(QStringLiteral("%1 (%2).pdf").arg(info.completeBaseName()).arg(n));
     return pdf;
+}
+
+// The start of the export filter LibreOffice picks for a file of this kind.
+QString filterPrefix(const QString& suffix)
+{
+    static const QStringList sheets{QStringLiteral("xlsx"), QStringLiteral("xls"), QStringLiteral("ods")};
+    static const QStringList texts{QStringLiteral("docx"), QStringLiteral("doc"), QStringLiteral("odt")};
+    if (sheets.contains(suffix, Qt::CaseInsensitive))
+        return QStringLiteral("calc");
+    if (texts.contains(suffix, Qt::CaseInsensitive))
+        return QStringLiteral("writer");
+    return {};
 }
 
 class LibreOfficeConverter : public PdfConverter {
@@ -92,12 +106,26 @@ private:
             soffice.kill();
             soffice.waitForFinished();
         }
-        // It exits 0 even on a file it could not load: only a PDF with pages
-        // in it counts as converted.
+        // It exits 0 even on a file it could not load ("Error: source file
+        // could not be loaded"), and a damaged workbook may load as plain text:
+        // a file counts as converted when LibreOffice said it converted it
+        // with a filter of the file's kind, and the PDF is there.
+        const QString output = QString::fromLocal8Bit(soffice.readAll());
+        static const QRegularExpression converted(QStringLiteral("^convert (.+) -> .+ using filter : (\\S+)"),
+                                                  QRegularExpression::MultilineOption);
+        QHash<QString, QString> filterOf;
+        for (auto it = converted.globalMatch(output); it.hasNext();) {
+            const auto m = it.next();
+            filterOf.insert(QFileInfo(m.captured(1)).canonicalFilePath(), m.captured(2));
+        }
         for (qsizetype i : run) {
-            const QString made = QDir(out.path()).filePath(QFileInfo(files[i]).completeBaseName() + QStringLiteral(".pdf"));
-            if (QFileInfo(made).size() <= 0)
+            const QFileInfo source(files[i]);
+            const QString made = QDir(out.path()).filePath(source.completeBaseName() + QStringLiteral(".pdf"));
+            const QString filter = filterOf.value(source.canonicalFilePath());
+            if (QFileInfo(made).size() <= 0 || !filter.startsWith(filterPrefix(source.suffix()))) {
+                qWarning("LibreOffice did not convert %s: %s", qPrintable(files[i]), qPrintable(output.trimmed()));
                 continue;
+            }
             const QString pdf = pdfBeside(files[i]);
             if (QFile::rename(made, pdf) || QFile::copy(made, pdf))
                 pdfs[i] = pdf;

@@ -161,8 +161,16 @@ TEST(Print, LibreOfficeRecomputesTheSavedWorkbookAndReadsTheDocument)
     doc.addTable("grid", 1, 2).setCell(1, 2, "Gross 4,321");
     const QString words = doc.save();
 
-    const QStringList pdfs = pdfConverter().toPdf({book, words});
-    ASSERT_EQ(pdfs.size(), 2);
+    // A damaged workbook, which LibreOffice would read as a text, is no PDF.
+    const QString junk = folder.path() + "/output/junk.xlsx";
+    QFile f(junk);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("not a workbook");
+    f.close();
+
+    const QStringList pdfs = pdfConverter().toPdf({book, junk, words});
+    ASSERT_EQ(pdfs.size(), 3);
+    EXPECT_TRUE(pdfs[1].isEmpty());
     auto textOf = [](const QString& pdf) {
         QPdfDocument p;
         EXPECT_EQ(p.load(pdf), QPdfDocument::Error::None) << pdf.toStdString();
@@ -171,7 +179,7 @@ TEST(Print, LibreOfficeRecomputesTheSavedWorkbookAndReadsTheDocument)
     const QString sheetText = textOf(pdfs[0]);
     EXPECT_TRUE(sheetText.contains("10579007")) << sheetText.toStdString();
     EXPECT_FALSE(sheetText.contains("999"));
-    const QString docText = textOf(pdfs[1]);
+    const QString docText = textOf(pdfs[2]);
     EXPECT_TRUE(docText.contains("Anand Kumar & Sons")) << docText.toStdString();
     EXPECT_TRUE(docText.contains("Gross 4,321"));
 }
