@@ -171,6 +171,13 @@ QDomElement Workbook::Impl::cell(int r, int c, bool create)
     QDomElement rowEl = row(r, create);
     if (rowEl.isNull())
         return {};
+    auto fresh = [&] {
+        QDomElement e = el(QStringLiteral("c"));
+        e.setAttribute(QStringLiteral("r"), cellName(r, c));
+        if (const int s = defaultStyle(rowEl, c))
+            e.setAttribute(QStringLiteral("s"), s);
+        return e;
+    };
     for (QDomElement cellEl = rowEl.firstChildElement(); !cellEl.isNull(); cellEl = cellEl.nextSiblingElement()) {
         if (localName(cellEl) != u"c")
             continue;
@@ -181,29 +188,16 @@ QDomElement Workbook::Impl::cell(int r, int c, bool create)
         if (cc > c) {
             if (!create)
                 return {};
-            QDomElement fresh = el(QStringLiteral("c"));
-            fresh.setAttribute(QStringLiteral("r"), cellName(r, c));
-            if (const int s = defaultStyle(rowEl, c))
-                fresh.setAttribute(QStringLiteral("s"), s);
-            rowEl.insertBefore(fresh, cellEl);
-            return fresh;
+            return rowEl.insertBefore(fresh(), cellEl).toElement();
         }
     }
     if (!create)
         return {};
-    QDomElement fresh = el(QStringLiteral("c"));
-    fresh.setAttribute(QStringLiteral("r"), cellName(r, c));
-    if (const int s = defaultStyle(rowEl, c))
-        fresh.setAttribute(QStringLiteral("s"), s);
-    // A row's extension list, where there is one, stays last.
-    const QDomElement ext = child(rowEl, QStringLiteral("extLst"));
-    if (ext.isNull())
-        rowEl.appendChild(fresh);
-    else
-        rowEl.insertBefore(fresh, ext);
     // The row's span is a hint that a cell outside it would make wrong.
     rowEl.removeAttribute(QStringLiteral("spans"));
-    return fresh;
+    // A row's extension list, where there is one, stays last.
+    const QDomElement ext = child(rowEl, QStringLiteral("extLst"));
+    return (ext.isNull() ? rowEl.appendChild(fresh()) : rowEl.insertBefore(fresh(), ext)).toElement();
 }
 
 int Workbook::Impl::numFmtOf(int style, QString* code) const
