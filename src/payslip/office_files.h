@@ -5,6 +5,11 @@
 
 #include <QVector>
 
+namespace office {
+class Document;
+class Workbook;
+} // namespace office
+
 namespace payslip {
 
 struct Annexure;
@@ -13,12 +18,14 @@ inline const char* const kAnnexureTemplate = "anx.docx";
 inline const char* const kIncomeTaxTemplate = "IT_statement.xlsx";
 
 // The employee table at "name", the five bookmark texts, the cheque table at
-// "enclo"; saved under output/ and opened. Returns the saved file. Throws
-// vb::Error 53 naming the template when it is missing.
+// "enclo". Throws vb::Error 53 naming the template when it is missing.
+office::Document annexureDocument(const Annexure& annexure);
+// The same, saved under output/ and opened; returns the saved file.
 QString showAnnexure(const Annexure& annexure);
 
 // The cells on the first sheet; month rows past the template's own are
-// inserted above its total row, so the totals take them in. Saved and opened.
+// inserted above its total row, so the totals take them in.
+office::Workbook incomeTaxWorkbook(const QVector<SheetCell>& cells);
 QString showIncomeTaxStatement(const QVector<SheetCell>& cells);
 
 } // namespace payslip
