@@ -101,7 +101,7 @@ void Form8::buildControls()
     Combo2 = new forms::ComboBox(QStringLiteral("Combo2"), this);
     Combo3 = new forms::ComboBox(QStringLiteral("Combo3"), this);
     List1 = new forms::ListBox(QStringLiteral("List1"), this);
-    List1->setMaximumHeight(90);
+    List1->setMaximumHeight(64);
 
     Text1 = box(QStringLiteral("Text1"));
     Text2 = box(QStringLiteral("Text2"));
@@ -175,8 +175,8 @@ void Form8::buildControls()
     chequeGrid->addWidget(List1, r++, 1);
     chequeGrid->addWidget(Label12, r, 0);
     chequeGrid->addWidget(Label13, r++, 1);
-    chequeGrid->addWidget(Label22, r, 0);
-    chequeGrid->addWidget(Label24, r++, 1);
+    chequeGrid->addWidget(Label22, r++, 0);
+    chequeGrid->addWidget(Label24, r++, 0, 1, 2);
     chequeGrid->addWidget(Label28, r++, 0, 1, 2);
     chequeGrid->addWidget(Combo3, r++, 0, 1, 2);
     chequeGrid->addWidget(Label23, r, 0);
@@ -222,7 +222,9 @@ void Form8::buildControls()
         l->hide();
     Text6->hide();
     Label17->setAlignment(Qt::AlignCenter);
-    Label24->setMinimumWidth(260);
+    Label24->setMinimumHeight(2 * Label24->fontMetrics().lineSpacing() + 4);
+    entry->setMinimumWidth(400);
+    Label3->setWordWrap(true);
 }
 
 void Form8::wireHandlers()
