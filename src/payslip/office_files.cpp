@@ -1,6 +1,7 @@
 #include "payslip/office_files.h"
 
 #include "payslip/annexure.h"
+#include "platform/data/database.h"
 #include "platform/office/document.h"
 #include "platform/office/workbook.h"
 
@@ -49,6 +50,12 @@ office::Workbook incomeTaxWorkbook(const QVector<SheetCell>& cells)
     for (const SheetCell& c : cells)
         book.setValue(c.row, c.col, c.value);
     return book;
+}
+
+QString missingTemplateMessage(const QString& description, const QString& nothingMade)
+{
+    return description + QLatin1Char('\n') + nothingMade
+           + QStringLiteral(" Restore the template with:\n    dosset-setup \"%1\" --update").arg(data::dataFolder());
 }
 
 QString showAnnexure(const Annexure& annexure)

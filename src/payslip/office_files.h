@@ -28,4 +28,8 @@ QString showAnnexure(const Annexure& annexure);
 office::Workbook incomeTaxWorkbook(const QVector<SheetCell>& cells);
 QString showIncomeTaxStatement(const QVector<SheetCell>& cells);
 
+// What the clerk is told when a template is missing (error 53): which file,
+// that nothing was made, and how to restore it.
+QString missingTemplateMessage(const QString& description, const QString& nothingMade);
+
 } // namespace payslip

@@ -189,9 +189,7 @@ void Form8::Command4_Click()
     } catch (const vb::Error& e) {
         if (e.number != vb::FileNotFound)
             throw;
-        tell(e.description + QStringLiteral("\nNo cheque slip was made. Restore the template with:\n"
-                                            "    dosset-setup \"") + data::dataFolder() + QStringLiteral("\" --update"),
-             forms::vbCritical);
+        tell(missingTemplateMessage(e.description, QStringLiteral("No cheque slip was made.")), forms::vbCritical);
     }
 }
 

@@ -226,9 +226,7 @@ void Form15::Command3_Click()
     } catch (const vb::Error& e) {
         if (e.number != vb::FileNotFound)
             throw;
-        tell(e.description + QStringLiteral("\nNo statement was made. Restore the template with:\n"
-                                            "    dosset-setup \"") + data::dataFolder() + QStringLiteral("\" --update"),
-             forms::vbCritical);
+        tell(missingTemplateMessage(e.description, QStringLiteral("No statement was made.")), forms::vbCritical);
     }
 }
 

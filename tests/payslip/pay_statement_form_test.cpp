@@ -3,6 +3,8 @@
 #include "payslip_fixture.h"
 #include "platform/forms/controls.h"
 
+#include <QFile>
+
 using namespace slipstest;
 using namespace testsupport;
 using payslip::Form15;
@@ -56,6 +58,15 @@ TEST_F(StatementForm, LookUpThenStatementOfTheCodeFound)
     EXPECT_EQ(model.texts(QStringLiteral("Text16")), QStringList{"22300"});
     EXPECT_EQ(model.texts(QStringLiteral("Label18")), QStringList{"Name A101 , CLERK"});
     EXPECT_EQ(model.texts(QStringLiteral("Label20")), QStringList{"Mar-12"});
+
+    // A missing template is named, with the way to restore it.
+    QFile::remove(folder.path() + QStringLiteral("/IT_statement.xlsx"));
+    boxes.clearBoxes();
+    click(*f.Command3);
+    ASSERT_EQ(boxes.prompts().size(), 1);
+    EXPECT_TRUE(boxes.lastPrompt().contains(QStringLiteral("IT_statement.xlsx")));
+    EXPECT_TRUE(boxes.lastPrompt().contains(QStringLiteral("No statement was made.")));
+    EXPECT_TRUE(boxes.lastPrompt().contains(QStringLiteral("--update")));
 
     // An edit of the code forgets the employee found.
     type(*f.Text1, QStringLiteral("B201"));
