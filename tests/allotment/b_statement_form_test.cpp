@@ -179,9 +179,7 @@ TEST_F(BStatementFormTest, AprilThenMayChainTheProgressiveTotalsOnce)
 
 TEST_F(BStatementFormTest, MarchAndAMonthWithoutBillsCarryForward)
 {
-    fund().execute("insert into b_statement (m_head, month_no, pay, d_pay, da, hra, wages, ta, cont, bonus, "
-                   "scheme, deduct, net, fy_year) values (?, ?, 700, 0, 0, 0, 0, 0, 0, 0, 0, 0, 700, 2011)",
-                   {kCode, 15});
+    addBroughtForward(kCode, 2011, 15, 700, 700);
     open();
     auto march = statement("MARCH");
     ASSERT_TRUE(march);
@@ -213,9 +211,7 @@ TEST_F(BStatementFormTest, TwentyThreeBillsPushTheTotalsDown)
 TEST_F(BStatementFormTest, RefusalsSayWhyAndLeaveNoFileAndNoRow)
 {
     // Last year's April statement does not stand in for this year's.
-    fund().execute("insert into b_statement (m_head, month_no, pay, d_pay, da, hra, wages, ta, cont, bonus, "
-                   "scheme, deduct, net, fy_year) values (?, 5, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2010)",
-                   {kCode});
+    addBroughtForward(kCode, 2010, 5, 1, 1);
     addBill(kPayHead, 20, QDate(2011, 5, 31), {{Pay, 11000}});
     open();
     EXPECT_FALSE(statement("MAY"));

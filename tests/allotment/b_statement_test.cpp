@@ -92,9 +92,7 @@ TEST_F(BStatementTest, LaterMonthsChainFromTheYearsOwnRowsOnce)
     aprilBills();
     // Last year's rows for the same code must neither feed this year nor stop
     // this year's row being added.
-    fund().execute("insert into b_statement (m_head, month_no, pay, d_pay, da, hra, wages, ta, cont, bonus, "
-                   "scheme, deduct, net, fy_year) values (?, 5, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2010)",
-                   {kCode});
+    addBroughtForward(kCode, 2010, 5, 1, 1);
     EXPECT_FALSE(makeBStatement(fund(), month(5)));          // May without April
     EXPECT_EQ(count("select count(*) from b_statement"), 1);
 
