@@ -67,6 +67,13 @@ QStringList fundSchema()
     s << createTable("cheque", {{"bill_no", 'N'}, {"bill_date", 'D'}, {"cheque_no", 'T'}, {"cheque_date", 'D'},
                                 {"cheque_amt", 'N'}});
     s << createIndex("cheque", "bill", "bill_no, bill_date", true);
+    // Progressive totals brought forward into a reporting month (4 April ..
+    // 16 past March), per head code and financial year (its start year).
+    s << createTable("b_statement", {{"m_head", 'T'},  {"month_no", 'N'}, {"pay", 'N'},   {"d_pay", 'N'},
+                                     {"da", 'N'},      {"hra", 'N'},      {"wages", 'N'}, {"ta", 'N'},
+                                     {"cont", 'N'},    {"bonus", 'N'},    {"scheme", 'N'}, {"deduct", 'N'},
+                                     {"net", 'N'},     {"fy_year", 'N'}});
+    s << createIndex("b_statement", "ym", "fy_year, m_head, month_no", true);
     return s;
 }
 

@@ -456,7 +456,7 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
     testsupport::showForm(f8);
     f8.setMode(payslip::Form8::Mode::ChequeEntry);
     const QString chequeNo = QStringLiteral("CHQ-101");
-    for (const QString expected : {QStringLiteral("RECORD ENTERED SUCCESSFULLY"),
+    for (const QString& expected : {QStringLiteral("RECORD ENTERED SUCCESSFULLY"),
                                    QStringLiteral("Cheque for this bill has already entered in the Register")}) {
         testsupport::ScriptedBoxes boxes;
         testsupport::enter(*f8.Text1, QStringLiteral("101"));
