@@ -107,6 +107,27 @@ inline void makeOffice()
     }
 }
 
+// A cell's value as the tests compare it: numbers to 15 digits, "" for empty.
+inline QString shown(const QVariant& v)
+{
+    if (v.isNull())
+        return QString();
+    if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Int)
+        return QString::number(v.toDouble(), 'g', 15);
+    return v.toString();
+}
+
+// The February bill's outer sheet and pro statement, cell by cell in writing order.
+inline const QStringList kFebOuterSheet = {
+    "B15=23", "D15=15/02/2012", "D4=FEB-12", "F18=2011-2012", "G4=2012", "G6=29500", "G8=6900", "G7=500",
+    "G10=12390", "G11=4425", "G14=1300", "G24=195000", "G29=57500", "I49=3000", "I51=1000", "I55=250",
+    "I72=800", "I68=10", "I67=6", "I70=70", "I69=30", "I62=320", "I64=450", "I66=800",
+    "H82=(FortySeven Thousand Two Hundred SeventyNine) Only"};
+inline const QStringList kFebProStatement = {
+    "C5=2054", "I9=29500", "I10=6900", "I11=500", "I12=12390", "I13=5725", "I19=1800", "I21=1000", "I25=250",
+    "I33=800", "I35=10", "I36=6", "I37=70", "I38=30", "I40=450", "I32=320", "C30=47279",
+    "D30=(FortySeven Thousand Two Hundred SeventyNine) Only", "I46=2000"};
+
 class BillData : public ::testing::Test {
 protected:
     void SetUp() override { makeOffice(); }
