@@ -1,5 +1,5 @@
 // dosset: the establishment's pay roll and accounts.
-#include "common/schema.h"
+#include "common/data_folder.h"
 #include "platform/data/database.h"
 #include "platform/forms/registry.h"
 #include "shell/login_form.h"
@@ -26,13 +26,12 @@ int main(int argc, char** argv)
     folder = QDir(folder).absolutePath();
 
     // The program never makes or mends its data folder: that is the setup's job.
-    const QString problem = common::checkDataFolder(folder);
-    if (!problem.isEmpty()) {
-        const QString text = QStringLiteral("The data folder %1 cannot be used: %2.\n\n"
-                                            "Make one with:\n    dosset-setup \"%1\" --demo")
-                                 .arg(folder, problem);
-        QTextStream(stderr) << text << "\n";
-        QMessageBox::critical(nullptr, QStringLiteral("DATA FOLDER"), text);
+    const common::FolderProblem problem = common::checkDataFolder(folder);
+    if (!problem.ok()) {
+        QTextStream(stderr) << problem.text << "\n" << problem.details << "\n";
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("DATA FOLDER"), problem.text);
+        box.setDetailedText(problem.details);
+        box.exec();
         return 1;
     }
     data::setDataFolder(folder);

@@ -1,6 +1,7 @@
 // Every table of the two database files, with its column order fixed.
 #pragma once
 
+#include <QFileDevice>
 #include <QString>
 #include <QStringList>
 
@@ -14,15 +15,16 @@ inline const char* const kSalaryDb = "salary master.mdb";
 QStringList fundSchema();
 QStringList salarySchema();
 
+// What the program makes in a data folder is readable by its owner only.
+inline constexpr QFileDevice::Permissions kOwnerOnlyFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+inline constexpr QFileDevice::Permissions kOwnerOnlyFolder =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+
 // Creates both files with every table and index in an empty folder.
 // Throws vb::Error when a file already exists or cannot be written.
 void createDatabases(const QString& folder);
 
 // True when the folder holds both database files.
 bool isDataFolder(const QString& folder);
-
-// Empty when the folder holds both files with every table of the schema;
-// otherwise what is missing. Reads only: the folder is never changed.
-QString checkDataFolder(const QString& folder);
 
 } // namespace common

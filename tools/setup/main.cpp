@@ -1,6 +1,7 @@
-// dosset-setup: makes a data folder, the installer's job.
+// dosset-setup: makes a data folder, or brings an older one up to date.
 #include "setup/demo_office.h"
 
+#include "common/data_folder.h"
 #include "common/schema.h"
 #include "platform/data/database.h"
 #include "platform/vb/error.h"
@@ -9,6 +10,8 @@
 #include <QDir>
 #include <QRandomGenerator>
 #include <QTextStream>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -21,31 +24,99 @@ QString newPassword()
     return p;
 }
 
+// The folder where the forms save what they fill, made with the files.
+void makeOutputFolder(const QString& folder)
+{
+    const QString output = QDir(folder).filePath(QStringLiteral("output"));
+    if (!QFileInfo::exists(output) && QDir().mkpath(output))
+        QFile::setPermissions(output, common::kOwnerOnlyFolder);
+}
+
+int update(const QString& folder, QTextStream& out, QTextStream& err)
+{
+    if (!common::isDataFolder(folder)) {
+        const common::FolderProblem p = common::checkDataFolder(folder);
+        err << "dosset-setup: " << (p.ok() ? QStringLiteral("%1 is not a data folder.").arg(folder) : p.text)
+            << "\n";
+        return 1;
+    }
+    // Only what an older version lacks is mended here; any other fault stops
+    // before a file is touched.
+    for (const common::FileCheck& c : common::checkDataFiles(folder)) {
+        if (c.fault != common::FileFault::None && c.fault != common::FileFault::Older) {
+            err << "dosset-setup: " << common::checkDataFolder(folder).text << "\n"
+                << common::checkDataFolder(folder).details << "\n";
+            return 1;
+        }
+    }
+    QStringList report;
+    const QDir dir(folder);
+    for (const char* file : {common::kFundDb, common::kSalaryDb}) {
+        const QString name = QLatin1String(file);
+        try {
+            const QStringList added = common::upgradeDatabase(
+                dir.filePath(name), file == common::kFundDb ? common::fundSchema() : common::salarySchema());
+            for (const QString& a : added)
+                report << QStringLiteral("\"%1\": added %2").arg(name, a);
+        } catch (const vb::Error& e) {
+            for (const QString& r : report)
+                out << r << "\n";
+            err << "dosset-setup: \"" << name << "\" could not be brought up to date; nothing of it was changed.\n"
+                << e.description << "\n";
+            return 1;
+        }
+    }
+    makeOutputFolder(folder);
+    if (report.isEmpty())
+        out << "The data folder " << folder << " is up to date: nothing needed adding.\n";
+    else {
+        out << "The data folder " << folder << " is brought up to date; no row was changed.\n";
+        for (const QString& r : report)
+            out << r << "\n";
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    // Whatever this makes in the folder is its owner's alone.
+    umask(077);
     QCoreApplication app(argc, argv);
     QTextStream out(stdout), err(stderr);
     QStringList args = app.arguments().mid(1);
     const bool demo = args.removeAll(QStringLiteral("--demo")) > 0;
+    const bool upgrade = args.removeAll(QStringLiteral("--update")) > 0;
     QString password;
+    bool passwordGiven = false;
     const int pw = args.indexOf(QStringLiteral("--password"));
     if (pw >= 0 && pw + 1 < args.size()) {
         password = args.at(pw + 1);
+        passwordGiven = true;
         args.remove(pw, 2);
     }
-    if (args.size() != 1 || args.first().startsWith(QLatin1Char('-'))) {
+    if (args.size() != 1 || args.first().startsWith(QLatin1Char('-')) || (upgrade && (demo || passwordGiven))) {
         err << "usage: dosset-setup DIR [--demo] [--password PASSWORD]\n"
+               "       dosset-setup DIR --update\n"
                "Makes a data folder with both database files, the office particulars and the\n"
-               "D.A. order; --demo adds a small office (heads, employees, ledgers, allotments).\n";
+               "D.A. order; --demo adds a small office (heads, employees, ledgers, allotments).\n"
+               "--update adds to an existing folder the tables, columns and indexes it lacks,\n"
+               "changing no row.\n";
         return 2;
     }
     const QString folder = QDir(args.first()).absolutePath();
-    if (password.isEmpty())
+    if (upgrade)
+        return update(folder, out, err);
+    if (passwordGiven && (password.isEmpty() || password.trimmed() != password)) {
+        err << "dosset-setup: the password must not be empty, nor begin or end with a blank.\n";
+        return 2;
+    }
+    if (!passwordGiven)
         password = demo ? QStringLiteral("dosset") : newPassword();
     try {
         common::createDatabases(folder);
+        makeOutputFolder(folder);
         data::setDataFolder(folder);
         setup::writeStartingRows(password);
         if (demo)
