@@ -3,6 +3,7 @@
 
 #include "common/data_folder.h"
 #include "common/schema.h"
+#include "common/templates.h"
 #include "platform/data/database.h"
 #include "platform/vb/error.h"
 
@@ -67,6 +68,15 @@ int update(const QString& folder, QTextStream& out, QTextStream& err)
         }
     }
     makeOutputFolder(folder);
+    try {
+        for (const QString& t : common::installTemplates(folder, true))
+            report << QStringLiteral("added the template \"%1\"").arg(t);
+    } catch (const vb::Error& e) {
+        for (const QString& r : report)
+            out << r << "\n";
+        err << "dosset-setup: " << e.description << "\n";
+        return 1;
+    }
     if (report.isEmpty())
         out << "The data folder " << folder << " is up to date: nothing needed adding.\n";
     else {
@@ -99,10 +109,10 @@ int main(int argc, char** argv)
     if (args.size() != 1 || args.first().startsWith(QLatin1Char('-')) || (upgrade && (demo || passwordGiven))) {
         err << "usage: dosset-setup DIR [--demo] [--password PASSWORD]\n"
                "       dosset-setup DIR --update\n"
-               "Makes a data folder with both database files, the office particulars and the\n"
-               "D.A. order; --demo adds a small office (heads, employees, ledgers, allotments).\n"
-               "--update adds to an existing folder the tables, columns and indexes it lacks,\n"
-               "changing no row.\n";
+               "Makes a data folder with both database files, the office particulars, the\n"
+               "D.A. order and the workbook and document templates; --demo adds a small\n"
+               "office (heads, employees, ledgers, allotments). --update adds to an existing\n"
+               "folder the tables, columns, indexes and templates it lacks, changing no row.\n";
         return 2;
     }
     const QString folder = QDir(args.first()).absolutePath();
@@ -117,6 +127,7 @@ int main(int argc, char** argv)
     try {
         common::createDatabases(folder);
         makeOutputFolder(folder);
+        common::installTemplates(folder, false);
         data::setDataFolder(folder);
         setup::writeStartingRows(password);
         if (demo)
