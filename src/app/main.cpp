@@ -10,8 +10,13 @@
 #include <QMessageBox>
 #include <QTextStream>
 
+#include <sys/stat.h>
+
 int main(int argc, char** argv)
 {
+    // The pay roll is its owner's alone: whatever the program makes in the
+    // folder (journals, saved workbooks, PDFs) is made so.
+    umask(077);
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Dosset"));
     QStringList args = app.arguments().mid(1);
@@ -25,15 +30,24 @@ int main(int argc, char** argv)
     }
     folder = QDir(folder).absolutePath();
 
-    // The program never makes or mends its data folder: that is the setup's job.
-    const common::FolderProblem problem = common::checkDataFolder(folder);
-    if (!problem.ok()) {
-        QTextStream(stderr) << problem.text << "\n" << problem.details << "\n";
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("DATA FOLDER"), problem.text);
-        box.setDetailedText(problem.details);
+    // One copy per folder: two would each take their own figures for the last word.
+    common::FolderLock lock(folder);
+    const bool locked = lock.tryLock();
+    auto refuse = [](const QString& text, const QString& details) {
+        QTextStream(stderr) << text << "\n" << details << (details.isEmpty() ? "" : "\n");
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("DATA FOLDER"), text);
+        box.setDetailedText(details);
         box.exec();
         return 1;
-    }
+    };
+    if (lock.heldElsewhere())
+        return refuse(lock.message(), QString());
+    // The program never makes or mends its data folder: that is the setup's job.
+    const common::FolderProblem problem = common::checkDataFolder(folder);
+    if (!problem.ok())
+        return refuse(problem.text, problem.details);
+    if (!locked)
+        return refuse(lock.message(), QString());
     data::setDataFolder(folder);
     shell::registerAllForms();
     forms::Forms::show(forms::Forms::get<shell::entry>());

@@ -373,3 +373,35 @@ FolderProblem checkDataFolder(const QString& folder)
 }
 
 } // namespace common
+
+namespace common {
+
+FolderLock::FolderLock(const QString& folder)
+    : mFolder(folder), mLock(QDir(folder).filePath(QStringLiteral("dosset.lock")))
+{
+    // The lock is held for the whole working day: only a dead holder makes it stale.
+    mLock.setStaleLockTime(0);
+}
+
+bool FolderLock::tryLock()
+{
+    return mLock.tryLock(0);
+}
+
+QString FolderLock::message() const
+{
+    if (heldElsewhere()) {
+        qint64 pid = 0;
+        QString host, app;
+        mLock.getLockInfo(&pid, &host, &app);
+        return QStringLiteral("The data folder %1 is already open in another copy of Dosset (process %2). "
+                              "Use that copy, or close it and start Dosset again.\n\nNothing has been opened here.")
+            .arg(mFolder)
+            .arg(pid);
+    }
+    return QStringLiteral("Dosset cannot open the data folder %1: it cannot make its lock file there "
+                          "(\"dosset.lock\"). Check that the folder exists and that you may change it.")
+        .arg(mFolder);
+}
+
+} // namespace common

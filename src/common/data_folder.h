@@ -43,3 +43,27 @@ struct FolderProblem {
 FolderProblem checkDataFolder(const QString& folder);
 
 } // namespace common
+
+#include <QLockFile>
+
+namespace common {
+
+// Held while one copy of the program has the folder open, so that a second
+// copy started on it is told so and leaves it alone. The lock of a copy that
+// died is taken over.
+class FolderLock {
+public:
+    explicit FolderLock(const QString& folder);
+    // False when another running copy holds the folder (or the lock file
+    // cannot be made); message() then says which.
+    bool tryLock();
+    // True when tryLock failed because another running copy holds the folder.
+    bool heldElsewhere() const { return mLock.error() == QLockFile::LockFailedError; }
+    QString message() const;
+
+private:
+    QString mFolder;
+    QLockFile mLock;
+};
+
+} // namespace common

@@ -10,8 +10,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QRandomGenerator>
+#include <QSqlQuery>
 #include <QTextStream>
 
+#include <optional>
 #include <sys/stat.h>
 
 namespace {
@@ -33,7 +35,40 @@ void makeOutputFolder(const QString& folder)
         QFile::setPermissions(output, common::kOwnerOnlyFolder);
 }
 
-int update(const QString& folder, QTextStream& out, QTextStream& err)
+bool passwordIsSound(const QString& password, QTextStream& err)
+{
+    // The login trims what is typed; a stored blank at either end could never match.
+    if (password.isEmpty() || password.trimmed() != password) {
+        err << "dosset-setup: the password must not be empty, nor begin or end with a blank.\n";
+        return false;
+    }
+    return true;
+}
+
+// The stored password of a folder, trimmed; empty when it has none.
+QString storedPassword(const QString& folder)
+{
+    data::setDataFolder(folder);
+    data::Database& fund = data::Database::open(QLatin1String(common::kFundDb));
+    QSqlQuery q(fund.sql());
+    QString stored;
+    if (q.exec(QStringLiteral("SELECT pas FROM protect")) && q.next())
+        stored = q.value(0).toString().trimmed();
+    q.finish();
+    return stored;
+}
+
+void setPassword(const QString& folder, const QString& password)
+{
+    data::setDataFolder(folder);
+    data::Database& fund = data::Database::open(QLatin1String(common::kFundDb));
+    data::Transaction t(fund);
+    fund.execute(QStringLiteral("DELETE FROM protect"));
+    fund.execute(QStringLiteral("INSERT INTO protect (pas) VALUES (?)"), {password});
+    t.commit();
+}
+
+int update(const QString& folder, const std::optional<QString>& password, QTextStream& out, QTextStream& err)
 {
     if (!common::isDataFolder(folder)) {
         const common::FolderProblem p = common::checkDataFolder(folder);
@@ -50,6 +85,17 @@ int update(const QString& folder, QTextStream& out, QTextStream& err)
             return 1;
         }
     }
+    try {
+        if (password && !storedPassword(folder).isEmpty()) {
+            err << "dosset-setup: the data folder " << folder << " has a password already; "
+                   "--password with --update only sets one where there is none.\n";
+            return 1;
+        }
+    } catch (const vb::Error& e) {
+        err << "dosset-setup: " << e.description << "\n";
+        return 1;
+    }
+    data::Database::closeAll();
     QStringList report;
     const QDir dir(folder);
     for (const char* file : {common::kFundDb, common::kSalaryDb}) {
@@ -77,6 +123,15 @@ int update(const QString& folder, QTextStream& out, QTextStream& err)
         err << "dosset-setup: " << e.description << "\n";
         return 1;
     }
+    if (password) {
+        try {
+            setPassword(folder, *password);
+            data::Database::closeAll();
+        } catch (const vb::Error& e) {
+            err << "dosset-setup: the password could not be set: " << e.description << "\n";
+            return 1;
+        }
+    }
     if (report.isEmpty())
         out << "The data folder " << folder << " is up to date: nothing needed adding.\n";
     else {
@@ -84,6 +139,8 @@ int update(const QString& folder, QTextStream& out, QTextStream& err)
         for (const QString& r : report)
             out << r << "\n";
     }
+    if (password)
+        out << "Password: " << *password << "\n";
     return 0;
 }
 
@@ -106,22 +163,21 @@ int main(int argc, char** argv)
         passwordGiven = true;
         args.remove(pw, 2);
     }
-    if (args.size() != 1 || args.first().startsWith(QLatin1Char('-')) || (upgrade && (demo || passwordGiven))) {
+    if (args.size() != 1 || args.first().startsWith(QLatin1Char('-')) || (upgrade && demo)) {
         err << "usage: dosset-setup DIR [--demo] [--password PASSWORD]\n"
-               "       dosset-setup DIR --update\n"
+               "       dosset-setup DIR --update [--password PASSWORD]\n"
                "Makes a data folder with both database files, the office particulars, the\n"
                "D.A. order and the workbook and document templates; --demo adds a small\n"
                "office (heads, employees, ledgers, allotments). --update adds to an existing\n"
-               "folder the tables, columns, indexes and templates it lacks, changing no row.\n";
+               "folder the tables, columns, indexes and templates it lacks, changing no row;\n"
+               "with --password it sets the password of a folder that has none.\n";
         return 2;
     }
     const QString folder = QDir(args.first()).absolutePath();
-    if (upgrade)
-        return update(folder, out, err);
-    if (passwordGiven && (password.isEmpty() || password.trimmed() != password)) {
-        err << "dosset-setup: the password must not be empty, nor begin or end with a blank.\n";
+    if (passwordGiven && !passwordIsSound(password, err))
         return 2;
-    }
+    if (upgrade)
+        return update(folder, passwordGiven ? std::optional<QString>(password) : std::nullopt, out, err);
     if (!passwordGiven)
         password = demo ? QStringLiteral("dosset") : newPassword();
     try {
