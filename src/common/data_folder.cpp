@@ -244,7 +244,7 @@ FileCheck checkFile(const QString& folder, const char* file, const QStringList& 
         return check;
     }
     if (!info.isFile()) {
-        check.fault = FileFault::Damaged;
+        check.fault = FileFault::NotDatabase;
         check.technical = QStringLiteral("not a plain file: %1").arg(path);
         return check;
     }
@@ -262,23 +262,24 @@ FileCheck checkFile(const QString& folder, const char* file, const QStringList& 
     }
     if (info.size() == 0) {
         // The engine would take an empty file for an empty database.
-        check.fault = FileFault::Damaged;
+        check.fault = FileFault::Empty;
         check.technical = QStringLiteral("%1 is empty (0 bytes)").arg(path);
         return check;
     }
+    auto failed = [&check](const QSqlError& e) {
+        check.fault = isBusy(e)                                                 ? FileFault::Locked
+            : e.databaseText().contains(QLatin1String("not a database"), Qt::CaseInsensitive) ? FileFault::NotDatabase
+                                                                                : FileFault::Damaged;
+        check.technical = e.text();
+        return check;
+    };
     Connection conn(path, QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
     QSqlDatabase db = conn.db();
-    if (!db.open()) {
-        check.fault = isBusy(db.lastError()) ? FileFault::Locked : FileFault::Damaged;
-        check.technical = db.lastError().text();
-        return check;
-    }
+    if (!db.open())
+        return failed(db.lastError());
     QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("PRAGMA quick_check"))) {
-        check.fault = isBusy(q.lastError()) ? FileFault::Locked : FileFault::Damaged;
-        check.technical = q.lastError().text();
-        return check;
-    }
+    if (!q.exec(QStringLiteral("PRAGMA quick_check")))
+        return failed(q.lastError());
     QStringList findings;
     while (q.next())
         findings << q.value(0).toString();
@@ -289,11 +290,8 @@ FileCheck checkFile(const QString& folder, const char* file, const QStringList& 
         return check;
     }
     // Readers pass a writer by; the program writes, so a held write lock counts.
-    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-        check.fault = isBusy(q.lastError()) ? FileFault::Locked : FileFault::Damaged;
-        check.technical = q.lastError().text();
-        return check;
-    }
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return failed(q.lastError());
     q.exec(QStringLiteral("ROLLBACK"));
     try {
         const QStringList lacks = schemaLacks(db, statements);
@@ -331,9 +329,13 @@ FolderProblem checkDataFolder(const QString& folder)
             lines << QStringLiteral("\"%1\" cannot be read or changed by you: the permissions of the file or "
                                     "of the folder do not allow it.").arg(c.file);
             break;
-        case FileFault::Damaged:
-            lines << QStringLiteral("\"%1\" is not a Dosset data file, or it is damaged.").arg(c.file);
+        case FileFault::Empty:
+            lines << QStringLiteral("\"%1\" is empty (0 bytes): it holds no data.").arg(c.file);
             break;
+        case FileFault::NotDatabase:
+            lines << QStringLiteral("\"%1\" is not a Dosset data file.").arg(c.file);
+            break;
+        case FileFault::Damaged: lines << QStringLiteral("\"%1\" is damaged.").arg(c.file); break;
         case FileFault::Locked:
             lines << QStringLiteral("\"%1\" is in use by another program or another copy of Dosset.").arg(c.file);
             break;
@@ -353,15 +355,16 @@ FolderProblem checkDataFolder(const QString& folder)
         advice << QStringLiteral("If this is the folder you mean, make a new data folder there with:\n"
                                  "    dosset-setup \"%1\"").arg(folder);
     } else {
-        if (faults.contains(FileFault::Missing) || faults.contains(FileFault::Damaged))
+        const bool lost = faults.contains(FileFault::Missing) || faults.contains(FileFault::Empty)
+            || faults.contains(FileFault::NotDatabase) || faults.contains(FileFault::Damaged);
+        if (lost)
             advice << QStringLiteral("Put back the file from your backup copy of the folder.");
         if (faults.contains(FileFault::Permission))
             advice << QStringLiteral("Ask whoever looks after this computer to let you read and change the "
                                      "folder and its files.");
         if (faults.contains(FileFault::Locked))
             advice << QStringLiteral("Close the other program or the other copy of Dosset, then start Dosset again.");
-        if (faults.contains(FileFault::Older) && !faults.contains(FileFault::Missing)
-            && !faults.contains(FileFault::Damaged))
+        if (faults.contains(FileFault::Older) && !lost)
             advice << QStringLiteral("Bring the folder up to date, keeping every row, with:\n"
                                      "    dosset-setup \"%1\" --update").arg(folder);
     }

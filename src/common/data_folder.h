@@ -20,9 +20,10 @@ QStringList schemaLacks(QSqlDatabase& db, const QStringList& statements);
 QStringList upgradeDatabase(const QString& path, const QStringList& statements);
 
 // The first fault of each database file, checked in this order: missing,
-// not readable or writable, not a database or damaged, in use elsewhere,
-// made by an older version. Reads only; the files are left as they were.
-enum class FileFault { None, Missing, Permission, Damaged, Locked, Older };
+// not readable or writable, empty, not a database, damaged, in use
+// elsewhere, made by an older version. Reads only; the files are left as
+// they were.
+enum class FileFault { None, Missing, Permission, Empty, NotDatabase, Damaged, Locked, Older };
 
 struct FileCheck {
     QString file;      // "fund.mdb"

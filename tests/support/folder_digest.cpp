@@ -22,6 +22,8 @@ QMap<QString, QByteArray> fileDigests(const QString& folder)
     while (it.hasNext()) {
         const QString path = it.next();
         const QString name = root.relativeFilePath(path);
+        if (name.endsWith(QLatin1String("-shm")))
+            continue;
         if (it.fileInfo().isDir()) {
             digests.insert(name, "<dir>");
             continue;
@@ -95,6 +97,19 @@ QMap<QString, QByteArray> rowDigests(const QString& path, const QMap<QString, QS
         }
     });
     return digests;
+}
+
+QVariant queryValue(const QString& path, const QString& sql)
+{
+    QVariant value;
+    withConnection(path, [&](QSqlDatabase& db) {
+        QSqlQuery q(db);
+        if (!q.exec(sql))
+            throw std::runtime_error((sql + QStringLiteral(": ") + q.lastError().text()).toStdString());
+        if (q.next())
+            value = q.value(0);
+    });
+    return value;
 }
 
 void runSql(const QString& path, const QStringList& statements)
