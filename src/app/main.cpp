@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QMessageBox>
 #include <QTextStream>
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv)
     umask(077);
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Dosset"));
+    app.setWindowIcon(QIcon(QStringLiteral(":/dosset/dosset_icon.png")));
     QStringList args = app.arguments().mid(1);
     QString folder = QDir::home().filePath(QStringLiteral("Mr.Dosset"));
     const int at = args.indexOf(QStringLiteral("--data-folder"));
