@@ -34,7 +34,6 @@ int main(int argc, char** argv)
 
     // One copy per folder: two would each take their own figures for the last word.
     common::FolderLock lock(folder);
-    const bool locked = lock.tryLock();
     auto refuse = [](const QString& text, const QString& details) {
         QTextStream(stderr) << text << "\n" << details << (details.isEmpty() ? "" : "\n");
         QMessageBox box(QMessageBox::Critical, QStringLiteral("DATA FOLDER"), text);
@@ -48,7 +47,7 @@ int main(int argc, char** argv)
     const common::FolderProblem problem = common::checkDataFolder(folder);
     if (!problem.ok())
         return refuse(problem.text, problem.details);
-    if (!locked)
+    if (!lock.tryLock())
         return refuse(lock.message(), QString());
     data::setDataFolder(folder);
     shell::registerAllForms();

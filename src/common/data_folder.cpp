@@ -9,7 +9,11 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSysInfo>
 #include <QUuid>
+
+#include <cerrno>
+#include <csignal>
 
 namespace common {
 
@@ -389,6 +393,22 @@ FolderLock::FolderLock(const QString& folder)
 bool FolderLock::tryLock()
 {
     return mLock.tryLock(0);
+}
+
+bool FolderLock::heldElsewhere() const
+{
+    if (mLock.error() == QLockFile::LockFailedError)
+        return true;
+    if (mLock.isLocked())
+        return false;
+    qint64 pid = 0;
+    QString host, app;
+    if (!mLock.getLockInfo(&pid, &host, &app))
+        return false;
+    // A copy on another machine sharing the folder cannot be asked; its lock stands.
+    if (!host.isEmpty() && host != QSysInfo::machineHostName())
+        return true;
+    return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
 }
 
 QString FolderLock::message() const

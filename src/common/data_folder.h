@@ -58,8 +58,10 @@ public:
     // False when another running copy holds the folder (or the lock file
     // cannot be made); message() then says which.
     bool tryLock();
-    // True when tryLock failed because another running copy holds the folder.
-    bool heldElsewhere() const { return mLock.error() == QLockFile::LockFailedError; }
+    // True when a running copy holds the folder: asked before the folder is
+    // checked, it reads the lock file only, so a folder that cannot be used
+    // is left without one.
+    bool heldElsewhere() const;
     QString message() const;
 
 private:
