@@ -16,8 +16,8 @@ bool isLocked(const QString& text)
         || text.contains(QLatin1String("database is busy"), Qt::CaseInsensitive);
 }
 
-// Why it failed, as the clerk can act on it; never the engine's own text,
-// which may carry SQL.
+} // namespace
+
 QString clerkReason(const std::exception& e)
 {
     const auto* vbError = dynamic_cast<const vb::Error*>(&e);
@@ -44,8 +44,6 @@ QString clerkReason(const std::exception& e)
         return QStringLiteral("the data file could not be read or written; nothing of it was saved");
     return QStringLiteral("the program met an error it did not expect; nothing of it was saved");
 }
-
-} // namespace
 
 Failure describeFailure(const QString& what, const std::exception& e, const QString& caption)
 {

@@ -15,6 +15,11 @@ struct Failure {
     QString details; // "<what> failed: <description> (error <number>)", SQL included
 };
 
+// Why a command failed, as the clerk can act on it ("the data file is in use
+// by another program or another copy of Dosset; nothing was saved"); never
+// the engine's own text, which may carry SQL.
+QString clerkReason(const std::exception& e);
+
 // The clerk's words for an exception: the engine's text, SQL and the
 // handler's name go to the details only. A locked data file is said to be in
 // use by another program or another copy of Dosset. caption is the command's
