@@ -12,6 +12,10 @@ inline const char* const kSalaryDb = "salary master.mdb";
 
 // The CREATE TABLE and CREATE INDEX statements of each file, in order.
 // Text columns are COLLATE NOCASE, amounts REAL, dates DATE (ISO text).
+// `dosset-setup --update` brings an older folder to these by comparing them
+// with the file: a new table or index is simply listed here; a new column
+// goes at the end of its table, where the update appends it, so that column
+// positions (which some bills sort by) stay the same in old and new folders.
 QStringList fundSchema();
 QStringList salarySchema();
 

@@ -80,8 +80,8 @@ int update(const QString& folder, const std::optional<QString>& password, QTextS
     // before a file is touched.
     for (const common::FileCheck& c : common::checkDataFiles(folder)) {
         if (c.fault != common::FileFault::None && c.fault != common::FileFault::Older) {
-            err << "dosset-setup: " << common::checkDataFolder(folder).text << "\n"
-                << common::checkDataFolder(folder).details << "\n";
+            const common::FolderProblem p = common::checkDataFolder(folder);
+            err << "dosset-setup: " << p.text << "\n" << p.details << "\n";
             return 1;
         }
     }
