@@ -57,6 +57,11 @@ Failure describeFailure(const QString& what, const std::exception& e, const QStr
     return f;
 }
 
+QString failureMessage(const QString& what, const std::exception& e)
+{
+    return QStringLiteral("%1 could not be finished: %2.").arg(what, clerkReason(e));
+}
+
 bool dispatch(const QString& what, const std::function<void()>& command, const QString& caption)
 {
     try {

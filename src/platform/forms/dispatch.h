@@ -26,6 +26,11 @@ QString clerkReason(const std::exception& e);
 // name as the clerk sees it ("SAVE"); empty says "The command".
 Failure describeFailure(const QString& what, const std::exception& e, const QString& caption = QString());
 
+// For a handler that traps an error and still tells it: "<what> could not be
+// finished: <reason>." with what as the clerk knows it ("Choosing the head");
+// describeFailure(what, e).details holds the engine's words.
+QString failureMessage(const QString& what, const std::exception& e);
+
 // Runs one command. A vb::Error or std::exception that escapes it ends the
 // command and is shown in a message box (critical icon) as describeFailure
 // words it. Returns false when it failed. Commands started from inside
