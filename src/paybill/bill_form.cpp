@@ -447,9 +447,9 @@ void Form6::Command1_Click()
     try {
         result = activateBill(salaryDb(), billDate(), Text2->text());
     } catch (const std::exception& e) {
-        forms::Dialogs::msgBox(forms::failureMessage(QStringLiteral("ACTIVATE NOW"), e)
-                                   + QStringLiteral("\nThe working tables of the bill are left as they were."),
-                               forms::vbCritical);
+        const forms::Failure f = forms::describeFailure(QStringLiteral("Command1_Click"), e, QStringLiteral("ACTIVATE NOW"));
+        forms::Dialogs::msgBox(f.text + QStringLiteral("\nThe working tables of the bill are left as they were."),
+                               forms::vbCritical, QString(), f.details);
         return;
     }
 

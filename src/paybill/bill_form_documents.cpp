@@ -38,7 +38,7 @@ void fillAndShow(const QString& command, const QString& templateName, const Cont
         path = save(templateName, contents);
     } catch (const std::exception& e) {
         forms::Dialogs::msgBox(forms::failureMessage(command, e) + QStringLiteral("\nNothing was filled."),
-                               forms::vbCritical);
+                               forms::vbCritical, QString(), forms::describeFailure(command, e).details);
         return;
     }
     office::showFile(path);

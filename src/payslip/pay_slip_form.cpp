@@ -373,7 +373,8 @@ void Form8::Combo1_Click()
         clearSlipFigures();
         forms::Dialogs::msgBox(forms::failureMessage(QStringLiteral("Choosing the bill date"), e)
                                    + QStringLiteral("\nThe employees of the earlier cheque slip are kept."),
-                               forms::vbCritical, QStringLiteral("PLEASE CHECK"));
+                               forms::vbCritical, QStringLiteral("PLEASE CHECK"),
+                               forms::describeFailure(QStringLiteral("Combo1_Click"), e).details);
         return;
     }
     showSlipFigures(f);

@@ -48,7 +48,8 @@ bool Form8::applyHead()
         clearSlipFigures();
         forms::Dialogs::msgBox(forms::failureMessage(QStringLiteral("Choosing the head"), e)
                                    + QStringLiteral("\nThe employees of the earlier cheque slip are kept."),
-                               forms::vbCritical, QStringLiteral("PLEASE NOTE"));
+                               forms::vbCritical, QStringLiteral("PLEASE NOTE"),
+                               forms::describeFailure(QStringLiteral("applyHead"), e).details);
         return false;
     }
     showSlipFigures(f);
