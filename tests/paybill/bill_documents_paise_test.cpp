@@ -1,21 +1,6 @@
 // A second hand-worked bill, with paise, both insurance schemes, "Agr" and "Agri" accounts and group D, driven
 // through the bill form; every cell and bookmark is read back from the saved files.
-#include "documents_fixture.h"
-#include "ooxml_reader.h"
-
-#include "paybill/bill_form.h"
-#include "paybill/register_forms.h"
-#include "paybill/schedules/gpf_schedules.h"
-#include "platform/forms/clock.h"
-#include "platform/forms/controls.h"
-#include "platform/forms/registry.h"
-#include "platform/office/desktop.h"
-#include "platform/reports/page_model.h"
-#include "platform/reports/printer.h"
-#include "platform/reports/registry.h"
-#include "support/ui_driver.h"
-
-#include <QFileInfo>
+#include "documents_form_fixture.h"
 
 namespace {
 
@@ -80,43 +65,9 @@ void makeOfficeK()
 
 const QString kWords = QStringLiteral("(FiftySix Thousand Seven Hundred SixteenAndFiftyEight) Only");
 
-class ReportLog : public reports::Printer {
-public:
-    void print(const reports::PageModel& m) override { models << m; }
-    static inline QList<reports::PageModel> models;
-};
-class PdfLog : public office::PdfPrinter {
-public:
-    void print(const QString& pdf, int from, int to) override { printed << QFileInfo(pdf).fileName(); (void)from, (void)to; }
-    bool hasPrinter() override { return true; }
-    static inline QStringList printed;
-};
-
-class PaiseBill : public ::testing::Test {
+class PaiseBill : public BillFormFiles {
 protected:
-    void SetUp() override
-    {
-        paybill::registerForms();
-        makeOfficeK();
-        ReportLog::models.clear();
-        PdfLog::printed.clear();
-        office::setDesktop(std::make_unique<office::RecordingDesktop>(desktop));
-        office::setPdfConverter(std::make_unique<office::RecordingPdfConverter>(converter));
-        office::setPdfPrinter(std::make_unique<PdfLog>());
-        reports::setPrinter(std::make_unique<ReportLog>());
-        form = &forms::Forms::get<paybill::Form6>();
-        testsupport::showForm(*form);
-    }
-    void TearDown() override
-    {
-        reports::Reports::unloadAll();
-        forms::Forms::unloadAll();
-        testsupport::settle();
-        office::setDesktop(nullptr);
-        office::setPdfConverter(nullptr);
-        office::setPdfPrinter(nullptr);
-        reports::setPrinter(nullptr);
-    }
+    void makeData() override { makeOfficeK(); }
 
     void activate(const QDate& date)
     {
@@ -125,24 +76,6 @@ protected:
         testsupport::click(*form->Command1);
         ASSERT_FALSE(form->Command1->isEnabled());
     }
-
-    // "ref=value" for each expected entry, read from the file.
-    static QStringList cells(const QString& path, const QStringList& expected)
-    {
-        QStringList out;
-        for (const QString& e : expected) {
-            const QString ref = e.section(QLatin1Char('='), 0, 0);
-            out << ref + QLatin1Char('=') + shown(ooxml::cell(path, ref));
-        }
-        return out;
-    }
-
-    forms::Clock::Override today{QDate(2028, 2, 29)};
-    testsupport::TempDataFolder folder;
-    testsupport::ScriptedBoxes boxes;
-    office::RecordingDesktop desktop;
-    office::RecordingPdfConverter converter;
-    paybill::Form6* form = nullptr;
 };
 
 TEST_F(PaiseBill, EveryCellAndBookmarkComesOutAsWorkedByHand)
@@ -159,13 +92,13 @@ TEST_F(PaiseBill, EveryCellAndBookmarkComesOutAsWorkedByHand)
         "B15=9", "D15=20/01/2028", "D4=JAN-28", "F18=2027-2028", "G4=2028", "G6=34100", "G8=11400", "G7=250.5",
         "G10=13650", "G11=5625", "G14=1250", "G24=130000", "G29=118100", "I49=4616.67", "I51=800", "I55=125.25",
         "I72=1200", "I68=10", "I67=6", "I70=88", "I69=42", "I62=410", "I64=310", "I66=1450", "H82=" + kWords};
-    EXPECT_EQ(cells(desktop.opened().at(0), outer), outer);
+    EXPECT_EQ(fileCells(desktop.opened().at(0), outer), outer);
 
     const QStringList pro = {
         "C5=2054", "I9=34100", "I10=11400", "I11=250.5", "I12=13650", "I13=6875", "I19=5216.67", "I21=800",
         "I25=125.25", "I33=1200", "I35=10", "I36=6", "I37=88", "I38=42", "I40=310", "I32=410", "C30=56716.58",
         "D30=" + kWords, "I46=850"};
-    EXPECT_EQ(cells(desktop.opened().at(1), pro), pro);
+    EXPECT_EQ(fileCells(desktop.opened().at(1), pro), pro);
 
     const std::pair<const char*, QString> extract[] = {
         {"code", QString::fromLatin1(kHeadK)}, {"date", "20/01/2028"}, {"name", "Ratan Ghosh"},
@@ -184,14 +117,14 @@ TEST_F(PaiseBill, AMarchBillKeepsTheFormsYearAndItsRegisterDay)
     testsupport::click(*form->Command16);
     const QStringList outer = {"B15=12", "D4=MAR-28", "F18=2027-2028", "G4=2028", "G24=5000", "G29=7000",
                                "I49=3416.67", "I66=0", "I67=", "I68=", "I69=30", "I70=70"};
-    EXPECT_EQ(cells(desktop.opened().at(0), outer), outer);
+    EXPECT_EQ(fileCells(desktop.opened().at(0), outer), outer);
 
     // No 1983 member: PRO REPORT says so once, before the workbook.
     testsupport::click(*form->Command8);
     EXPECT_EQ(boxes.prompts(), QStringList{"No Employee under GISS 1983 Scheme"});
     ASSERT_EQ(desktop.opened().size(), 2);
     const QStringList pro = {"I19=3416.67", "I35=", "I36=", "I37=70", "I38=30", "I40=0", "I46=0"};
-    EXPECT_EQ(cells(desktop.opened().at(1), pro), pro);
+    EXPECT_EQ(fileCells(desktop.opened().at(1), pro), pro);
 }
 
 TEST_F(PaiseBill, PrintAllSplitsTheFundByGroupAndLeavesRowFortyToTheTemplate)
@@ -201,13 +134,13 @@ TEST_F(PaiseBill, PrintAllSplitsTheFundByGroupAndLeavesRowFortyToTheTemplate)
     testsupport::click(*form->Command20);
     ASSERT_EQ(boxes.boxes().size(), 2);
     EXPECT_TRUE(boxes.lastPrompt().startsWith(QStringLiteral("DO NOT CLICK O.K WHILE REPORTS ARE PRINTING\n\n")));
-    EXPECT_EQ(PdfLog::printed.size(), 3);
-    ASSERT_EQ(ReportLog::models.size(), 8);
+    EXPECT_EQ(log.entries.size(), 11);
+    ASSERT_EQ(LogReportPrinter::models.size(), 8);
 
     // T.R. 47 and 46 take the funds by group: 4616.67 and 1450.00.
-    EXPECT_TRUE(ReportLog::models.at(1).texts(QStringLiteral("Label34")).contains(
+    EXPECT_TRUE(LogReportPrinter::models.at(1).texts(QStringLiteral("Label34")).contains(
         QStringLiteral("(Four Thousand Six Hundred SixteenAndSixtySeven) Only")));
-    EXPECT_TRUE(ReportLog::models.at(2).texts(QStringLiteral("label22")).contains(QStringLiteral("1450.00")));
+    EXPECT_TRUE(LogReportPrinter::models.at(2).texts(QStringLiteral("label22")).contains(QStringLiteral("1450.00")));
     EXPECT_EQ(form->Label14->caption(), QStringLiteral("410"));
     EXPECT_EQ(form->Label15->caption(), QStringLiteral("(Four Hundred Ten) Only"));
     EXPECT_EQ(form->Label54->caption(), QStringLiteral("310"));
@@ -216,7 +149,7 @@ TEST_F(PaiseBill, PrintAllSplitsTheFundByGroupAndLeavesRowFortyToTheTemplate)
     ASSERT_EQ(files.size(), 3);
     EXPECT_EQ(ooxml::bookmark(files.at(1), QStringLiteral("date")), QStringLiteral("20/01/2028"));
     const QStringList pro = {"I19=5216.67", "I40=", "I46=850", "C30=56716.58", "D30=" + kWords};
-    EXPECT_EQ(cells(files.at(2), pro), pro);
+    EXPECT_EQ(fileCells(files.at(2), pro), pro);
 }
 
 } // namespace
