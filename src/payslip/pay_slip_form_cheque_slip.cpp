@@ -79,7 +79,7 @@ bool Form8::workOutRefund()
 {
     const double net = vb::val(Label13->caption());
     const auto amount = creditedAmount(Text5->text(), net);
-    Label26->setCaption(amount ? vb::cstr(net - *amount) : kBlank);
+    Label26->setCaption(amount ? refundText(net, *amount) : kBlank);
     return amount.has_value();
 }
 
@@ -156,7 +156,8 @@ void Form8::Command4_Click()
         tell(QStringLiteral("CHEQUE NOT YET ENTERED IN THE CHEQUE REGISTER"));
         return;
     }
-    if (Text5->text().trimmed().isEmpty()) {
+    // One blank is the box as a bill-date choice leaves it; an emptied box is no figure.
+    if (Text5->text() == kBlank) {
         tell(QStringLiteral("PLEASE ENTER CHEQUE AMOUNT"));
         forms::setFocus(Text5);
         return;
@@ -177,7 +178,8 @@ void Form8::Command4_Click()
         annexure = buildAnnexure(salaryDb(), fundDb(),
                                  AnnexureRequest{date, drawalCode(), Label6->caption(),
                                                  vb::cdbl(Text5->text().trimmed()),
-                                                 headWise ? Text6->text().trimmed() : QString()});
+                                                 headWise ? Text6->text().trimmed() : QString(),
+                                                 Text5->text().trimmed()});
     } catch (const vb::Error& e) {
         if (e.number != vb::NoCurrentRecord)
             throw;

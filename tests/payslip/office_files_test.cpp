@@ -34,7 +34,7 @@ TEST_F(OfficeFiles, AnnexureDocumentHoldsTheTablesAndBookmarkTexts)
     addCheque(6, kRegister, QStringLiteral("CHQ-601"), 36302);
     payslip::chooseSlipRows(salaryDb(), fundDb(), kMarch);
     const auto a = payslip::buildAnnexure(salaryDb(), fundDb(),
-                                          {kMarch, QString(), QStringLiteral("MAR-13"), 58000, QString()});
+                                          {kMarch, QString(), QStringLiteral("MAR-13"), 58000, QString(), QString()});
     const QString xml = documentXml(payslip::annexureDocument(a).save());
     ASSERT_FALSE(xml.isEmpty());
     // Two tables: 3 + 2 rows of employees, 1 + 2 rows of cheques.
