@@ -176,6 +176,12 @@ TEST_F(PaiseBill, RegisterThenWholeDateAndHeadWiseChequeSlips)
                                                 " FROM cheque WHERE bill_no = 12")),
               (QVariantList{12.0, kApril, QStringLiteral("CHQ-1201"), kApril.addDays(2), 39549.17}));
     boxes.clearBoxes();
+    // Opened afresh, the grid shows the whole register; the bill box brings its last row forward.
+    click(*entry.Command2);
+    settle();
+    auto& reopened = slipForm(Form8::Mode::ChequeEntry);
+    EXPECT_EQ(reopened.DBGrid1->rowCount(), 2);
+    EXPECT_EQ(reopened.DBGrid1->row(), 1);
 
     auto& f = slipForm(Form8::Mode::ChequeSlip);
     ASSERT_TRUE(chooseByData(*f.Combo1, kBill));
