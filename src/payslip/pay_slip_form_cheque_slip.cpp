@@ -118,6 +118,9 @@ void Form8::Text6_KeyUp(int keyCode)
 
 void Form8::Text6_LostFocus()
 {
+    // Leaving the box because another mode was chosen is not leaving it for CHEQUE SLIP.
+    if (!Text6->isEnabled() || !Text6->visible())
+        return;
     data::QueryRecordset rs(fundDb(), QStringLiteral("SELECT count(*) AS chn FROM cheque WHERE cheque_no = ?"),
                             {Text6->text().trimmed()});
     if (rs.field("chn").number() > 0)

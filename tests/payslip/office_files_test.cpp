@@ -6,24 +6,12 @@
 #include "platform/office/workbook.h"
 
 #include <QFile>
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
 
 using namespace slipstest;
 
 namespace {
 
 using OfficeFiles = Office;
-
-QString documentXml(const QString& file)
-{
-    QuaZip zip(file);
-    if (!zip.open(QuaZip::mdUnzip) || !zip.setCurrentFile(QStringLiteral("word/document.xml")))
-        return {};
-    QuaZipFile f(&zip);
-    f.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(f.readAll());
-}
 
 } // namespace
 
