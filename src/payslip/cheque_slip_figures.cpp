@@ -85,4 +85,9 @@ std::optional<double> creditedAmount(const QString& typed, double netTotal)
     return x;
 }
 
+QString refundText(double netTotal, double credited)
+{
+    return vb::cstr(vb::roundHalfAway(netTotal - credited, 2));
+}
+
 } // namespace payslip

@@ -9,8 +9,10 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollArea>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -94,7 +96,11 @@ PreviewWindow::PreviewWindow(PageModel model, QWidget* parent)
     layout->addWidget(mScroll);
 
     mView->setZoom(1.0);
-    resize(1000, 800);
+    // Never taller or wider than the screen: the page's scroll bars stay in reach.
+    QSize size(1000, 800);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    resize(size);
     updateState();
 }
 
