@@ -4,6 +4,7 @@
 #include "employees/register_forms.h"
 #include "paybill/register_forms.h"
 #include "platform/forms/registry.h"
+#include "provident_fund/register_forms.h"
 #include "salary/register_forms.h"
 #include "shell/login_form.h"
 
@@ -16,6 +17,7 @@ void registerAllForms()
     salary::registerForms();
     allotment::registerForms();
     paybill::registerForms();
+    provident_fund::registerForms();
 }
 
 } // namespace shell
