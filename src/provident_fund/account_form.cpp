@@ -273,11 +273,12 @@ void gpf_ac::Form_Load()
 {
     mDb = &data::Database::open(QString::fromLatin1(common::kSalaryDb));
     mSheet = std::make_unique<Sheet>(*mDb);
+    mBroadSheet = std::make_unique<BroadSheet>(*mDb);
 
     mStart = common::financialYearStart(forms::Clock::today());
     DTPicker1->setValue(mStart);
     showYear();
-    for (const QString& account : accountList(*mDb))
+    for (const QString& account : mBroadSheet->accounts())
         Combo2->addItem(account, account);
     Combo2->setListIndex(-1);
 
@@ -299,6 +300,7 @@ void gpf_ac::Form_Load()
 void gpf_ac::Form_Unload()
 {
     mSheet.reset();
+    mBroadSheet.reset();
     mDb = nullptr;
 }
 

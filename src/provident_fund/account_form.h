@@ -24,6 +24,7 @@ class TextBox;
 
 namespace provident_fund {
 
+class BroadSheet;
 class Sheet;
 
 // The form is split by concern:
@@ -167,6 +168,7 @@ private:
 
     data::Database* mDb = nullptr;
     std::unique_ptr<Sheet> mSheet;
+    std::unique_ptr<BroadSheet> mBroadSheet;
     QDate mStart;
     // A new subscriber's amount changed after the closing balance was worked out.
     bool mEntryClosingStale = false;

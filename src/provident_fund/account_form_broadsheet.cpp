@@ -29,7 +29,7 @@ void gpf_ac::Combo2_Click()
 {
     disarmYear();
     const QString account = Combo2->currentData().toString().trimmed();
-    if (const auto any = anyYear(*mDb, account)) {
+    if (const auto any = mBroadSheet->any(account)) {
         Label29->setCaption(any->name);
         Label31->setCaption(any->name);
         Text2->setText(any->name);
@@ -40,7 +40,7 @@ void gpf_ac::Combo2_Click()
         Text2->setText(QString());
         Text1->setText(account);
     }
-    const auto year = findYear(*mDb, account, mStart);
+    const auto year = mBroadSheet->find(account, mStart);
     if (!year) {
         Dialogs::msgBox(QStringLiteral("No record found for this Financial year\r\n"
                                        "If you wish to see record, check the financial year.\r\n"
@@ -89,7 +89,7 @@ void gpf_ac::Command3_Click()
         r.interest = Text10->text().trimmed().isEmpty() ? 0.0 : vb::cdbl(Text10->text());
         r.loanTkn = vb::cdbl(Text18->text());
         r.cb = vb::cdbl(Text20->text());
-        addYear(*mDb, r);
+        mBroadSheet->add(r);
     } catch (const vb::Error& e) {
         if (e.number == vb::DuplicateKey)
             Dialogs::msgBox(QStringLiteral("Record already saved for this year\r\n"
@@ -113,7 +113,7 @@ void gpf_ac::Command3_Click()
 void gpf_ac::Command4_Click()
 {
     disarmSave();
-    const auto year = findYear(*mDb, Text1->text(), mStart);
+    const auto year = mBroadSheet->find(Text1->text(), mStart);
     labelNamed("Label17")->setEnabled(true);
     Text10->setEnabled(true);
     if (!year) {

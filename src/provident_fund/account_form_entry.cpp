@@ -88,7 +88,7 @@ void gpf_ac::Command1_Click()
     r.cb = *closing;
     r.yrBegin = mStart;
     try {
-        addYear(*mDb, r);
+        mBroadSheet->add(r);
     } catch (const vb::Error& e) {
         if (e.number != vb::DuplicateKey)
             throw;

@@ -193,7 +193,7 @@ void gpf_ac::Text9_KeyUp(int keyCode)
     const auto rate = readAmount(Text9, QStringLiteral("INTEREST RATE MUST BE A NUMBER"), kHi, false);
     if (!rate || !sheetIsThisYears())
         return;
-    const auto last = findYear(*mDb, Combo2->currentData().toString(), mStart.addYears(-1));
+    const auto last = mBroadSheet->find(Combo2->currentData().toString(), mStart.addYears(-1));
     if (!last) {
         Dialogs::msgBox(QStringLiteral("Openning Balance Not Found. Check Previous Year's Record."), vbInformation,
                         kPLEASE_NOTE);

@@ -1,73 +1,96 @@
 #include "provident_fund/broadsheet.h"
 
 #include "platform/data/database.h"
-#include "platform/data/recordset.h"
+#include "platform/vb/error.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
 
 namespace provident_fund {
-
-namespace {
-
-YearRecord recordOf(const data::QueryRecordset& rs)
-{
-    YearRecord r;
-    r.year = rs.field(QStringLiteral("year")).text();
-    r.acNo = rs.field(QStringLiteral("ac_no")).text();
-    r.name = rs.field(QStringLiteral("name")).text();
-    r.ob = rs.field(QStringLiteral("ob")).number();
-    r.totSubs = rs.field(QStringLiteral("tot_subs")).number();
-    r.totRefund = rs.field(QStringLiteral("tot_refund")).number();
-    r.interest = rs.field(QStringLiteral("interest")).number();
-    r.loanTkn = rs.field(QStringLiteral("loan_tkn")).number();
-    r.cb = rs.field(QStringLiteral("cb")).number();
-    const data::FieldValue begin = rs.field(QStringLiteral("yr_begin"));
-    if (!begin.isNull())
-        r.yrBegin = begin.toDate();
-    return r;
-}
-
-std::optional<YearRecord> first(data::Database& db, const QString& sql, const QVariantList& params)
-{
-    data::QueryRecordset rs(db, sql, params);
-    if (rs.eof())
-        return std::nullopt;
-    return recordOf(rs);
-}
-
-} // namespace
 
 double YearRecord::componentSum() const
 {
     return ob + totSubs + totRefund + interest - loanTkn;
 }
 
-QStringList accountList(data::Database& db)
+namespace {
+
+const char* const kColumns = "year, ac_no, name, ob, tot_subs, tot_refund, interest, loan_tkn, cb, yr_begin";
+
+void prepare(QSqlQuery& q, const QString& sql)
 {
-    data::QueryRecordset rs(db, QStringLiteral("select distinct ac_no from broadsheet"));
+    if (!q.prepare(sql))
+        throw vb::Error(3000, q.lastError().text() + QStringLiteral(" [") + sql + "]");
+}
+
+void run(QSqlQuery& q, const QVariantList& values)
+{
+    for (int i = 0; i < values.size(); ++i)
+        q.bindValue(i, data::toSqlValue(values.at(i)));
+    if (q.exec())
+        return;
+    const QString text = q.lastError().databaseText();
+    q.finish();
+    if (text.contains(QLatin1String("UNIQUE constraint failed"), Qt::CaseInsensitive))
+        throw vb::Error(vb::DuplicateKey, QStringLiteral("The account already has a record of this year."));
+    throw vb::Error(3000, q.lastError().text() + QStringLiteral(" [") + q.lastQuery() + "]");
+}
+
+std::optional<YearRecord> first(QSqlQuery& q, const QVariantList& values)
+{
+    run(q, values);
+    std::optional<YearRecord> r;
+    if (q.next())
+        r = YearRecord{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(), q.value(3).toDouble(),
+                       q.value(4).toDouble(),  q.value(5).toDouble(), q.value(6).toDouble(), q.value(7).toDouble(),
+                       q.value(8).toDouble(),  QDate::fromString(q.value(9).toString(), Qt::ISODate)};
+    q.finish();
+    return r;
+}
+
+} // namespace
+
+struct BroadSheet::Statements {
+    explicit Statements(QSqlDatabase& db) : accounts(db), find(db), any(db), add(db)
+    {
+        const QString cols = QString::fromLatin1(kColumns);
+        prepare(accounts, QStringLiteral("select distinct ac_no from broadsheet"));
+        prepare(find, QStringLiteral("select %1 from broadsheet where ac_no = ? and yr_begin = ? order by rowid "
+                                     "limit 1").arg(cols));
+        prepare(any, QStringLiteral("select %1 from broadsheet where ac_no = ? order by rowid limit 1").arg(cols));
+        prepare(add, QStringLiteral("insert into broadsheet (%1) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(cols));
+    }
+    QSqlQuery accounts, find, any, add;
+};
+
+BroadSheet::BroadSheet(data::Database& db) : mDb(db), mSt(std::make_unique<Statements>(db.sql())) {}
+
+BroadSheet::~BroadSheet() = default;
+
+QStringList BroadSheet::accounts()
+{
+    run(mSt->accounts, {});
     QStringList out;
-    out.reserve(rs.recordCount());
-    for (; !rs.eof(); rs.moveNext())
-        out << rs.field(0).text();
+    while (mSt->accounts.next())
+        out << mSt->accounts.value(0).toString();
+    mSt->accounts.finish();
     return out;
 }
 
-std::optional<YearRecord> findYear(data::Database& db, const QString& account, const QDate& yrBegin)
+std::optional<YearRecord> BroadSheet::find(const QString& account, const QDate& yrBegin)
 {
-    return first(db,
-                 QStringLiteral("select * from broadsheet where ac_no = ? and yr_begin = ? order by rowid limit 1"),
-                 {account.trimmed(), yrBegin});
+    return first(mSt->find, {account.trimmed(), yrBegin});
 }
 
-std::optional<YearRecord> anyYear(data::Database& db, const QString& account)
+std::optional<YearRecord> BroadSheet::any(const QString& account)
 {
-    return first(db, QStringLiteral("select * from broadsheet where ac_no = ? order by rowid limit 1"),
-                 {account.trimmed()});
+    return first(mSt->any, {account.trimmed()});
 }
 
-void addYear(data::Database& db, const YearRecord& r)
+void BroadSheet::add(const YearRecord& r)
 {
-    db.execute(QStringLiteral("insert into broadsheet (year, ac_no, name, ob, tot_subs, tot_refund, interest, "
-                              "loan_tkn, cb, yr_begin) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-               {r.year, r.acNo, r.name, r.ob, r.totSubs, r.totRefund, r.interest, r.loanTkn, r.cb, r.yrBegin});
+    run(mSt->add, {r.year, r.acNo, r.name, r.ob, r.totSubs, r.totRefund, r.interest, r.loanTkn, r.cb, r.yrBegin});
+    mDb.touch();
 }
 
 } // namespace provident_fund

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 namespace data {
@@ -28,15 +29,30 @@ struct YearRecord {
     double componentSum() const;
 };
 
-// Every account of the broad sheet once.
-QStringList accountList(data::Database& db);
-// The account's record of the year from yrBegin. Accounts are compared
-// trimmed (and without case, as the table compares text).
-std::optional<YearRecord> findYear(data::Database& db, const QString& account, const QDate& yrBegin);
-// The account's first record of any year.
-std::optional<YearRecord> anyYear(data::Database& db, const QString& account);
-// Files a year. Throws vb::Error 3022 when the account already has a record
-// of that year; nothing is then written.
-void addYear(data::Database& db, const YearRecord& r);
+// The table `broadsheet` in "salary master.mdb". Every value is bound; the
+// statements are prepared once, so it must not outlive the database connection.
+class BroadSheet {
+public:
+    explicit BroadSheet(data::Database& db);
+    ~BroadSheet();
+    BroadSheet(const BroadSheet&) = delete;
+    BroadSheet& operator=(const BroadSheet&) = delete;
+
+    // Every account once.
+    QStringList accounts();
+    // The account's record of the year from yrBegin. Accounts are compared
+    // trimmed (and without case, as the table compares text).
+    std::optional<YearRecord> find(const QString& account, const QDate& yrBegin);
+    // The account's first record of any year.
+    std::optional<YearRecord> any(const QString& account);
+    // Files a year. Throws vb::Error 3022 when the account already has a
+    // record of that year; nothing is then written.
+    void add(const YearRecord& r);
+
+private:
+    struct Statements;
+    data::Database& mDb;
+    std::unique_ptr<Statements> mSt;
+};
 
 } // namespace provident_fund

@@ -47,27 +47,44 @@ double closingBalance(double ob, double subs, double refund, double interest, do
 // statements, and preparing them anew each time would cost more than running them.
 struct Sheet::Statements {
     explicit Statements(QSqlDatabase& db)
-        : rowids(db), stampRow(db), firstRow(db), totals(db), refund(db), withdrawal(db), months(db),
-          balance(db), sums(db), templateRows(db)
+        : stamp(db), firstRow(db), totals(db), refund(db), withdrawal(db), months(db),
+          balance(db), sums(db), templateRows(db), clear(db), copy(db), begin(db), release(db), rollback(db)
     {
-        prepare(rowids, "select rowid from calc_sheet order by rowid");
-        prepare(stampRow, "update calc_sheet set ac_no = ?, name = ?, subs = ?, month = ?, dep_dt = ? "
-                          "where rowid = ?");
+        // Row i (from 0, in stored order) gets the i-th six-letter caption
+        // of the captions joined, and the start date plus i months.
+        prepare(stamp, "update calc_sheet set ac_no = ?, name = ?, subs = ?, "
+                       "month = substr(?, o.i * 6 + 1, 6), dep_dt = date(?, '+' || o.i || ' months') "
+                       "from (select rowid as r, row_number() over (order by rowid) - 1 as i from calc_sheet) as o "
+                       "where calc_sheet.rowid = o.r");
         prepare(firstRow, "select ac_no, name, dep_dt from calc_sheet order by rowid limit 1");
         prepare(totals, "update calc_sheet set total = subs + refund");
-        prepare(refund, "update calc_sheet set refund = ? where dep_dt between ? and ?");
+        prepare(refund, "update calc_sheet set "
+                        "refund = case when dep_dt between ? and ? then ? else refund end, "
+                        "total = subs + case when dep_dt between ? and ? then ? else refund end");
         prepare(withdrawal, "update calc_sheet set loan = ? where month = ?");
         prepare(months, "select rowid, subs, refund, loan from calc_sheet order by rowid");
-        prepare(balance, "update calc_sheet set total = ?, cumulative = ? where rowid = ?");
+        QString balanceSql = QStringLiteral("update calc_sheet set total = subs + refund, cumulative = case rowid");
+        for (int i = 0; i < kMonths; ++i)
+            balanceSql += QStringLiteral(" when ? then ?");
+        balanceSql += QStringLiteral(" end");
+        prepare(balance, balanceSql);
         prepare(sums, "select sum(subs), sum(refund), sum(loan) from calc_sheet");
         prepare(templateRows, "select count(*) from first_sheet");
+        prepare(clear, "delete from calc_sheet");
+        prepare(copy, "insert into calc_sheet select * from first_sheet order by rowid");
+        prepare(begin, "savepoint provident_sheet");
+        prepare(release, "release provident_sheet");
+        prepare(rollback, "rollback to provident_sheet");
     }
-    static void prepare(QSqlQuery& q, const char* sql)
+    static void prepare(QSqlQuery& q, const QString& sql)
     {
-        if (!q.prepare(QString::fromLatin1(sql)))
-            throw vb::Error(3000, q.lastError().text() + QStringLiteral(" [") + QString::fromLatin1(sql) + "]");
+        q.setForwardOnly(true);
+        if (!q.prepare(sql))
+            throw vb::Error(3000, q.lastError().text() + QStringLiteral(" [") + sql + "]");
     }
-    QSqlQuery rowids, stampRow, firstRow, totals, refund, withdrawal, months, balance, sums, templateRows;
+    static void prepare(QSqlQuery& q, const char* sql) { prepare(q, QString::fromLatin1(sql)); }
+    QSqlQuery stamp, firstRow, totals, refund, withdrawal, months, balance, sums, templateRows;
+    QSqlQuery clear, copy, begin, release, rollback;
 };
 
 namespace {
@@ -79,6 +96,35 @@ void run(QSqlQuery& q, const QVariantList& values = {})
     if (!q.exec())
         throw vb::Error(3000, q.lastError().text() + QStringLiteral(" [") + q.lastQuery() + "]");
 }
+
+// The rows a step writes go in whole or not at all (a savepoint, so that a
+// caller's own transaction may hold several steps).
+class Whole {
+public:
+    Whole(QSqlQuery& begin, QSqlQuery& release, QSqlQuery& rollback) : mRelease(release), mRollback(rollback)
+    {
+        run(begin);
+    }
+    ~Whole()
+    {
+        if (mDone)
+            return;
+        mRollback.exec();
+        mRelease.exec();
+    }
+    void commit()
+    {
+        run(mRelease);
+        mDone = true;
+    }
+    Whole(const Whole&) = delete;
+    Whole& operator=(const Whole&) = delete;
+
+private:
+    QSqlQuery& mRelease;
+    QSqlQuery& mRollback;
+    bool mDone = false;
+};
 
 } // namespace
 
@@ -96,29 +142,20 @@ int Sheet::templateRows()
 
 bool Sheet::reset()
 {
-    data::Transaction t(mDb);
+    Whole t(mSt->begin, mSt->release, mSt->rollback);
     if (templateRows() != kMonths)
         return false;
-    mDb.execute(QStringLiteral("delete from calc_sheet"));
-    mDb.execute(QStringLiteral("insert into calc_sheet select * from first_sheet order by rowid"));
+    run(mSt->clear);
+    run(mSt->copy);
     t.commit();
+    mDb.touch();
     return true;
 }
 
 void Sheet::stamp(const QString& account, const QString& name, double subs, const QDate& start)
 {
-    run(mSt->rowids);
-    QVector<qint64> rows;
-    while (mSt->rowids.next())
-        rows << mSt->rowids.value(0).toLongLong();
-    mSt->rowids.finish();
-    const QStringList captions = monthCaptions(start);
-    const QString ac = QLatin1Char(' ') + account + QLatin1Char(' ');
-    const QString nm = QLatin1Char(' ') + name + QLatin1Char(' ');
-    data::Transaction t(mDb);
-    for (int i = 0; i < rows.size() && i < kMonths; ++i)
-        run(mSt->stampRow, {ac, nm, subs, captions.at(i), start.addMonths(i), rows.at(i)});
-    t.commit();
+    run(mSt->stamp, {QLatin1Char(' ') + account + QLatin1Char(' '), QLatin1Char(' ') + name + QLatin1Char(' '), subs,
+                     monthCaptions(start).join(QString()), start});
     mDb.touch();
 }
 
@@ -143,14 +180,10 @@ void Sheet::setTotals()
     mDb.touch();
 }
 
-int Sheet::bookRefund(double amount, const QDate& from, const QDate& to)
+void Sheet::bookRefund(double amount, const QDate& from, const QDate& to)
 {
-    data::Transaction t(mDb);
-    run(mSt->refund, {amount, from, to});
-    const int rows = mSt->refund.numRowsAffected();
-    setTotals();
-    t.commit();
-    return rows;
+    run(mSt->refund, {from, to, amount, from, to, amount});
+    mDb.touch();
 }
 
 int Sheet::bookWithdrawal(double amount, const QString& monthCaption)
@@ -162,30 +195,22 @@ int Sheet::bookWithdrawal(double amount, const QString& monthCaption)
 
 YearInterest Sheet::workOut(double openingBalance, double ratePercent)
 {
-    struct Month {
-        qint64 rowid;
-        double subs, refund, loan;
-    };
-    QVector<Month> months;
-    run(mSt->months);
-    while (mSt->months.next())
-        months.push_back({mSt->months.value(0).toLongLong(), mSt->months.value(1).toDouble(),
-                          mSt->months.value(2).toDouble(), mSt->months.value(3).toDouble()});
-    mSt->months.finish();
-    if (months.size() != kMonths)
-        throw vb::Error(vb::NoCurrentRecord,
-                        QStringLiteral("The working sheet holds %1 months instead of twelve.").arg(months.size()));
-
+    QVariantList balances;
     YearInterest out;
     double balance = openingBalance;
-    data::Transaction t(mDb);
-    for (const Month& m : months) {
-        const double total = m.subs + m.refund;
-        balance = balance + total - m.loan;
+    run(mSt->months);
+    while (mSt->months.next()) {
+        const double total = mSt->months.value(1).toDouble() + mSt->months.value(2).toDouble();
+        balance = balance + total - mSt->months.value(3).toDouble();
         out.sumOfBalances += balance;
-        run(mSt->balance, {total, balance, m.rowid});
+        balances << mSt->months.value(0) << balance;
     }
-    t.commit();
+    mSt->months.finish();
+    if (balances.size() != 2 * kMonths)
+        throw vb::Error(vb::NoCurrentRecord, QStringLiteral("The working sheet holds %1 months instead of twelve.")
+                                                 .arg(balances.size() / 2));
+    // One statement: every month's total and balance, or none.
+    run(mSt->balance, balances);
     mDb.touch();
     out.interest = yearInterest(out.sumOfBalances, ratePercent);
     return out;

@@ -67,14 +67,14 @@ public:
     // total = subs + refund on every row.
     void setTotals();
     // Books the refund on the rows whose date lies in from..to, both ends
-    // included (replacing what was booked there), then sets the totals.
-    // Returns the rows booked.
-    int bookRefund(double amount, const QDate& from, const QDate& to);
+    // included (replacing what was booked there), and sets the totals.
+    void bookRefund(double amount, const QDate& from, const QDate& to);
     // Books the withdrawal on the row of that month caption (replacing).
     int bookWithdrawal(double amount, const QString& monthCaption);
 
-    // Sets the totals and the month-end balances from the opening balance, in
-    // one transaction, and works out the year's interest.
+    // Sets the totals and the month-end balances from the opening balance, all
+    // in one statement, and works out the year's interest. Throws vb::Error
+    // 3021, writing nothing, when the sheet does not hold twelve months.
     YearInterest workOut(double openingBalance, double ratePercent);
     SheetTotals totals();
 

@@ -25,7 +25,7 @@ inline void fileYear(const QString& account, const QString& name, const QDate& b
     provident_fund::YearRecord r{QStringLiteral("%1--%2").arg(begin.year()).arg(begin.year() + 1),
                                  account, name, ob, subs, refund, interest, loan, 0, begin};
     r.cb = cb < 0 ? r.componentSum() : cb;
-    provident_fund::addYear(salaryDb(), r);
+    provident_fund::BroadSheet(salaryDb()).add(r);
 }
 
 // One column of the sheet in stored order.
