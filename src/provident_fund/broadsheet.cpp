@@ -1,10 +1,7 @@
 #include "provident_fund/broadsheet.h"
 
 #include "platform/data/database.h"
-#include "platform/vb/error.h"
-
-#include <QSqlError>
-#include <QSqlQuery>
+#include "provident_fund/prepared.h"
 
 namespace provident_fund {
 
@@ -17,63 +14,42 @@ namespace {
 
 const char* const kColumns = "year, ac_no, name, ob, tot_subs, tot_refund, interest, loan_tkn, cb, yr_begin";
 
-void prepare(QSqlQuery& q, const QString& sql)
+std::optional<YearRecord> first(Prepared& q, const QVariantList& values)
 {
-    if (!q.prepare(sql))
-        throw vb::Error(3000, q.lastError().text() + QStringLiteral(" [") + sql + "]");
-}
-
-void run(QSqlQuery& q, const QVariantList& values)
-{
-    for (int i = 0; i < values.size(); ++i)
-        q.bindValue(i, data::toSqlValue(values.at(i)));
-    if (q.exec())
-        return;
-    const QString text = q.lastError().databaseText();
-    q.finish();
-    if (text.contains(QLatin1String("UNIQUE constraint failed"), Qt::CaseInsensitive))
-        throw vb::Error(vb::DuplicateKey, QStringLiteral("The account already has a record of this year."));
-    throw vb::Error(3000, q.lastError().text() + QStringLiteral(" [") + q.lastQuery() + "]");
-}
-
-std::optional<YearRecord> first(QSqlQuery& q, const QVariantList& values)
-{
-    run(q, values);
     std::optional<YearRecord> r;
-    if (q.next())
-        r = YearRecord{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(), q.value(3).toDouble(),
-                       q.value(4).toDouble(),  q.value(5).toDouble(), q.value(6).toDouble(), q.value(7).toDouble(),
-                       q.value(8).toDouble(),  QDate::fromString(q.value(9).toString(), Qt::ISODate)};
-    q.finish();
+    if (q.run(values))
+        r = YearRecord{q.text(0),   q.text(1),   q.text(2),   q.number(3), q.number(4),
+                       q.number(5), q.number(6), q.number(7), q.number(8), QDate::fromString(q.text(9), Qt::ISODate)};
+    q.done();
     return r;
 }
 
 } // namespace
 
 struct BroadSheet::Statements {
-    explicit Statements(QSqlDatabase& db) : accounts(db), find(db), any(db), add(db)
+    explicit Statements(data::Database& db)
+        : accounts(db, QStringLiteral("select distinct ac_no from broadsheet")),
+          find(db, QStringLiteral("select %1 from broadsheet where ac_no = ? and yr_begin = ? order by rowid limit 1")
+                       .arg(QLatin1String(kColumns))),
+          any(db, QStringLiteral("select %1 from broadsheet where ac_no = ? order by rowid limit 1")
+                      .arg(QLatin1String(kColumns))),
+          add(db, QStringLiteral("insert into broadsheet (%1) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                      .arg(QLatin1String(kColumns)))
     {
-        const QString cols = QString::fromLatin1(kColumns);
-        prepare(accounts, QStringLiteral("select distinct ac_no from broadsheet"));
-        prepare(find, QStringLiteral("select %1 from broadsheet where ac_no = ? and yr_begin = ? order by rowid "
-                                     "limit 1").arg(cols));
-        prepare(any, QStringLiteral("select %1 from broadsheet where ac_no = ? order by rowid limit 1").arg(cols));
-        prepare(add, QStringLiteral("insert into broadsheet (%1) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(cols));
     }
-    QSqlQuery accounts, find, any, add;
+    Prepared accounts, find, any, add;
 };
 
-BroadSheet::BroadSheet(data::Database& db) : mDb(db), mSt(std::make_unique<Statements>(db.sql())) {}
+BroadSheet::BroadSheet(data::Database& db) : mDb(db), mSt(std::make_unique<Statements>(db)) {}
 
 BroadSheet::~BroadSheet() = default;
 
 QStringList BroadSheet::accounts()
 {
-    run(mSt->accounts, {});
     QStringList out;
-    while (mSt->accounts.next())
-        out << mSt->accounts.value(0).toString();
-    mSt->accounts.finish();
+    for (bool row = mSt->accounts.run(); row; row = mSt->accounts.next())
+        out << mSt->accounts.text(0);
+    mSt->accounts.done();
     return out;
 }
 
@@ -89,7 +65,8 @@ std::optional<YearRecord> BroadSheet::any(const QString& account)
 
 void BroadSheet::add(const YearRecord& r)
 {
-    run(mSt->add, {r.year, r.acNo, r.name, r.ob, r.totSubs, r.totRefund, r.interest, r.loanTkn, r.cb, r.yrBegin});
+    mSt->add.run({r.year, r.acNo, r.name, r.ob, r.totSubs, r.totRefund, r.interest, r.loanTkn, r.cb, r.yrBegin});
+    mSt->add.done();
     mDb.touch();
 }
 

@@ -4,8 +4,8 @@
 #include "platform/vb/convert.h"
 #include "platform/vb/error.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
+#include "provident_fund/prepared.h"
+
 #include <QVector>
 
 namespace provident_fund {
@@ -43,100 +43,102 @@ double closingBalance(double ob, double subs, double refund, double interest, do
     return ((((ob + subs) + refund) + interest) - withdrawal);
 }
 
-// Prepared once for the sheet's life: a year is worked out with a few dozen
-// statements, and preparing them anew each time would cost more than running them.
+// Prepared once for the sheet's life.
 struct Sheet::Statements {
-    explicit Statements(QSqlDatabase& db)
-        : stamp(db), firstRow(db), totals(db), refund(db), withdrawal(db), months(db),
-          balance(db), sums(db), templateRows(db), clear(db), copy(db), begin(db), release(db), rollback(db)
+    explicit Statements(data::Database& db)
+        : stamp(db, caseUpdate("update calc_sheet set ac_no = ?, name = ?, subs = ?, month = case rowid")
+                        + QStringLiteral(", dep_dt = case rowid") + whens() + QStringLiteral(" end")),
+          rowids(db, QStringLiteral("select rowid from calc_sheet order by rowid")),
+          firstRow(db, QStringLiteral("select ac_no, name, dep_dt from calc_sheet order by rowid limit 1")),
+          totals(db, QStringLiteral("update calc_sheet set total = subs + refund")),
+          refund(db, QStringLiteral("update calc_sheet set "
+                                    "refund = case when dep_dt between ?1 and ?2 then ?3 else refund end, "
+                                    "total = subs + case when dep_dt between ?1 and ?2 then ?3 else refund end")),
+          withdrawal(db, QStringLiteral("update calc_sheet set loan = ? where month = ?")),
+          months(db, QStringLiteral("select rowid, subs, refund, loan from calc_sheet order by rowid")),
+          balance(db, caseUpdate("update calc_sheet set total = subs + refund, cumulative = case rowid")),
+          sums(db, QStringLiteral("select sum(subs), sum(refund), sum(loan) from calc_sheet")),
+          templateRows(db, QStringLiteral("select count(*) from first_sheet")),
+          clear(db, QStringLiteral("delete from calc_sheet")),
+          copy(db, QStringLiteral("insert into calc_sheet select * from first_sheet order by rowid")),
+          begin(db, QStringLiteral("savepoint provident_sheet")),
+          release(db, QStringLiteral("release provident_sheet")),
+          rollback(db, QStringLiteral("rollback to provident_sheet"))
     {
-        // Row i (from 0, in stored order) gets the i-th six-letter caption
-        // of the captions joined, and the start date plus i months.
-        prepare(stamp, "update calc_sheet set ac_no = ?, name = ?, subs = ?, "
-                       "month = substr(?, o.i * 6 + 1, 6), dep_dt = date(?, '+' || o.i || ' months') "
-                       "from (select rowid as r, row_number() over (order by rowid) - 1 as i from calc_sheet) as o "
-                       "where calc_sheet.rowid = o.r");
-        prepare(firstRow, "select ac_no, name, dep_dt from calc_sheet order by rowid limit 1");
-        prepare(totals, "update calc_sheet set total = subs + refund");
-        prepare(refund, "update calc_sheet set "
-                        "refund = case when dep_dt between ? and ? then ? else refund end, "
-                        "total = subs + case when dep_dt between ? and ? then ? else refund end");
-        prepare(withdrawal, "update calc_sheet set loan = ? where month = ?");
-        prepare(months, "select rowid, subs, refund, loan from calc_sheet order by rowid");
-        QString balanceSql = QStringLiteral("update calc_sheet set total = subs + refund, cumulative = case rowid");
+    }
+    // " when ? then ?" for each month: each row by its rowid.
+    static QString whens()
+    {
+        QString out;
         for (int i = 0; i < kMonths; ++i)
-            balanceSql += QStringLiteral(" when ? then ?");
-        balanceSql += QStringLiteral(" end");
-        prepare(balance, balanceSql);
-        prepare(sums, "select sum(subs), sum(refund), sum(loan) from calc_sheet");
-        prepare(templateRows, "select count(*) from first_sheet");
-        prepare(clear, "delete from calc_sheet");
-        prepare(copy, "insert into calc_sheet select * from first_sheet order by rowid");
-        prepare(begin, "savepoint provident_sheet");
-        prepare(release, "release provident_sheet");
-        prepare(rollback, "rollback to provident_sheet");
+            out += QStringLiteral(" when ? then ?");
+        return out;
     }
-    static void prepare(QSqlQuery& q, const QString& sql)
+    static QString caseUpdate(const char* head)
     {
-        q.setForwardOnly(true);
-        if (!q.prepare(sql))
-            throw vb::Error(3000, q.lastError().text() + QStringLiteral(" [") + sql + "]");
+        return QString::fromLatin1(head) + whens() + QStringLiteral(" end");
     }
-    static void prepare(QSqlQuery& q, const char* sql) { prepare(q, QString::fromLatin1(sql)); }
-    QSqlQuery stamp, firstRow, totals, refund, withdrawal, months, balance, sums, templateRows;
-    QSqlQuery clear, copy, begin, release, rollback;
+    Prepared stamp, rowids, firstRow, totals, refund, withdrawal, months, balance, sums, templateRows;
+    Prepared clear, copy, begin, release, rollback;
+    // The month captions of the last start date stamped.
+    QDate captionsOf;
+    QStringList captions;
 };
 
 namespace {
-
-void run(QSqlQuery& q, const QVariantList& values = {})
-{
-    for (int i = 0; i < values.size(); ++i)
-        q.bindValue(i, data::toSqlValue(values.at(i)));
-    if (!q.exec())
-        throw vb::Error(3000, q.lastError().text() + QStringLiteral(" [") + q.lastQuery() + "]");
-}
 
 // The rows a step writes go in whole or not at all (a savepoint, so that a
 // caller's own transaction may hold several steps).
 class Whole {
 public:
-    Whole(QSqlQuery& begin, QSqlQuery& release, QSqlQuery& rollback) : mRelease(release), mRollback(rollback)
+    Whole(Prepared& begin, Prepared& release, Prepared& rollback) : mRelease(release), mRollback(rollback)
     {
-        run(begin);
+        begin.run();
     }
     ~Whole()
     {
         if (mDone)
             return;
-        mRollback.exec();
-        mRelease.exec();
+        try {
+            mRollback.run();
+            mRelease.run();
+        } catch (...) {
+        }
     }
     void commit()
     {
-        run(mRelease);
+        mRelease.run();
         mDone = true;
     }
     Whole(const Whole&) = delete;
     Whole& operator=(const Whole&) = delete;
 
 private:
-    QSqlQuery& mRelease;
-    QSqlQuery& mRollback;
+    Prepared& mRelease;
+    Prepared& mRollback;
     bool mDone = false;
 };
 
+// Every row's rowid in stored order.
+QVariantList rowidsOf(Prepared& q)
+{
+    QVariantList rows;
+    for (bool row = q.run(); row; row = q.next())
+        rows << q.integer(0);
+    q.done();
+    return rows;
+}
+
 } // namespace
 
-Sheet::Sheet(data::Database& db) : mDb(db), mSt(std::make_unique<Statements>(db.sql())) {}
+Sheet::Sheet(data::Database& db) : mDb(db), mSt(std::make_unique<Statements>(db)) {}
 
 Sheet::~Sheet() = default;
 
 int Sheet::templateRows()
 {
-    run(mSt->templateRows);
-    const int n = mSt->templateRows.next() ? mSt->templateRows.value(0).toInt() : 0;
-    mSt->templateRows.finish();
+    const int n = mSt->templateRows.run() ? int(mSt->templateRows.integer(0)) : 0;
+    mSt->templateRows.done();
     return n;
 }
 
@@ -145,8 +147,8 @@ bool Sheet::reset()
     Whole t(mSt->begin, mSt->release, mSt->rollback);
     if (templateRows() != kMonths)
         return false;
-    run(mSt->clear);
-    run(mSt->copy);
+    mSt->clear.run();
+    mSt->copy.run();
     t.commit();
     mDb.touch();
     return true;
@@ -154,43 +156,54 @@ bool Sheet::reset()
 
 void Sheet::stamp(const QString& account, const QString& name, double subs, const QDate& start)
 {
-    run(mSt->stamp, {QLatin1Char(' ') + account + QLatin1Char(' '), QLatin1Char(' ') + name + QLatin1Char(' '), subs,
-                     monthCaptions(start).join(QString()), start});
+    const QVariantList rows = rowidsOf(mSt->rowids);
+    if (start != mSt->captionsOf) {
+        mSt->captions = monthCaptions(start);
+        mSt->captionsOf = start;
+    }
+    const QStringList& captions = mSt->captions;
+    QVariantList values{QLatin1Char(' ') + account + QLatin1Char(' '), QLatin1Char(' ') + name + QLatin1Char(' '),
+                        subs};
+    // A month the sheet lacks matches no rowid.
+    for (int i = 0; i < kMonths; ++i)
+        values << (i < rows.size() ? rows.at(i) : QVariant(-1)) << captions.at(i);
+    for (int i = 0; i < kMonths; ++i)
+        values << (i < rows.size() ? rows.at(i) : QVariant(-1)) << start.addMonths(i);
+    // One statement: the whole sheet is stamped or none of it.
+    mSt->stamp.run(values);
     mDb.touch();
 }
 
 bool Sheet::stampedFor(const QString& account, const QDate& start)
 {
-    run(mSt->firstRow);
     bool ok = false;
-    if (mSt->firstRow.next()) {
-        const QString ac = mSt->firstRow.value(0).toString().trimmed();
-        const QString name = mSt->firstRow.value(1).toString();
-        const QDate date = QDate::fromString(mSt->firstRow.value(2).toString(), Qt::ISODate);
-        ok = name != QLatin1String("x") && date == start
+    if (mSt->firstRow.run()) {
+        const QString ac = mSt->firstRow.text(0).trimmed();
+        const QDate date = QDate::fromString(mSt->firstRow.text(2), Qt::ISODate);
+        ok = mSt->firstRow.text(1) != QLatin1String("x") && date == start
             && ac.compare(account.trimmed(), Qt::CaseInsensitive) == 0;
     }
-    mSt->firstRow.finish();
+    mSt->firstRow.done();
     return ok;
 }
 
 void Sheet::setTotals()
 {
-    run(mSt->totals);
+    mSt->totals.run();
     mDb.touch();
 }
 
 void Sheet::bookRefund(double amount, const QDate& from, const QDate& to)
 {
-    run(mSt->refund, {from, to, amount, from, to, amount});
+    mSt->refund.run({from, to, amount});
     mDb.touch();
 }
 
 int Sheet::bookWithdrawal(double amount, const QString& monthCaption)
 {
-    run(mSt->withdrawal, {amount, monthCaption});
+    mSt->withdrawal.run({amount, monthCaption});
     mDb.touch();
-    return mSt->withdrawal.numRowsAffected();
+    return mSt->withdrawal.changes();
 }
 
 YearInterest Sheet::workOut(double openingBalance, double ratePercent)
@@ -198,19 +211,18 @@ YearInterest Sheet::workOut(double openingBalance, double ratePercent)
     QVariantList balances;
     YearInterest out;
     double balance = openingBalance;
-    run(mSt->months);
-    while (mSt->months.next()) {
-        const double total = mSt->months.value(1).toDouble() + mSt->months.value(2).toDouble();
-        balance = balance + total - mSt->months.value(3).toDouble();
+    for (bool row = mSt->months.run(); row; row = mSt->months.next()) {
+        const double total = mSt->months.number(1) + mSt->months.number(2);
+        balance = balance + total - mSt->months.number(3);
         out.sumOfBalances += balance;
-        balances << mSt->months.value(0) << balance;
+        balances << mSt->months.integer(0) << balance;
     }
-    mSt->months.finish();
+    mSt->months.done();
     if (balances.size() != 2 * kMonths)
         throw vb::Error(vb::NoCurrentRecord, QStringLiteral("The working sheet holds %1 months instead of twelve.")
                                                  .arg(balances.size() / 2));
     // One statement: every month's total and balance, or none.
-    run(mSt->balance, balances);
+    mSt->balance.run(balances);
     mDb.touch();
     out.interest = yearInterest(out.sumOfBalances, ratePercent);
     return out;
@@ -218,14 +230,13 @@ YearInterest Sheet::workOut(double openingBalance, double ratePercent)
 
 SheetTotals Sheet::totals()
 {
-    run(mSt->sums);
     SheetTotals s;
-    if (mSt->sums.next()) {
-        s.subs = mSt->sums.value(0).toDouble();
-        s.refund = mSt->sums.value(1).toDouble();
-        s.loan = mSt->sums.value(2).toDouble();
+    if (mSt->sums.run()) {
+        s.subs = mSt->sums.number(0);
+        s.refund = mSt->sums.number(1);
+        s.loan = mSt->sums.number(2);
     }
-    mSt->sums.finish();
+    mSt->sums.done();
     return s;
 }
 
