@@ -3,6 +3,7 @@
 #include "allotment/register_forms.h"
 #include "employees/register_forms.h"
 #include "paybill/register_forms.h"
+#include "payslip/register_forms.h"
 #include "platform/forms/registry.h"
 #include "provident_fund/register_forms.h"
 #include "salary/register_forms.h"
@@ -17,6 +18,7 @@ void registerAllForms()
     salary::registerForms();
     allotment::registerForms();
     paybill::registerForms();
+    payslip::registerForms();
     provident_fund::registerForms();
 }
 
