@@ -162,8 +162,6 @@ private:
     // A summary box as a number: empty or one blank is 0; nullopt after the
     // message for any other text that is no number.
     std::optional<double> summaryAmount(forms::TextBox* box, const QString& message);
-    // PREVIEW SLIP has a workbook to fill.
-    static bool statementAvailable();
     void emptyBoxes(std::initializer_list<forms::TextBox*> boxes);
 
     data::Database* mDb = nullptr;

@@ -233,7 +233,7 @@ void gpf_ac::Command7_Click()
     Text18->setText(vb::cstr(sums.loan));
     Text20->setText(vb::cstr(closingBalance(*ob, sums.subs, sums.refund, *interest, sums.loan)));
     Command3->setEnabled(true);
-    Command6->setEnabled(statementAvailable());
+    Command6->setEnabled(true);
     Command7->setEnabled(false);
 }
 

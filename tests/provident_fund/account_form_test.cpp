@@ -3,9 +3,12 @@
 #include "platform/forms/clock.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/registry.h"
+#include "platform/office/desktop.h"
+#include "platform/office/workbook.h"
 #include "provident_fund/account_form.h"
 #include "support/ui_driver.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace fundtest;
@@ -160,6 +163,20 @@ TEST_F(GpfFormTest, FirstExampleIsWorkedOutFiledAndRefusedASecondTime)
     EXPECT_EQ(form->DBGrid1->rowCount(), 12);
     EXPECT_EQ(form->DBGrid1->cell(11, 5).toDouble(), 16000);
 
+    // The statement: filled whole, saved and shown; read back from the file.
+    office::RecordingDesktop desktop;
+    office::setDesktop(std::make_unique<office::RecordingDesktop>(desktop));
+    click(*form->Command6);
+    office::setDesktop(nullptr);
+    ASSERT_EQ(desktop.opened().size(), 1);
+    const office::Workbook book = office::Workbook::open(desktop.opened().first());
+    EXPECT_EQ((QVariantList{book.value(3, 3), book.value(3, 6), book.value(4, 2), book.value(4, 6), book.value(24, 4),
+                            book.value(27, 4), book.value(29, 4), book.value(31, 3)}),
+              (QVariantList{" RAM ", " 123 ", "2011--2012", 8.0, 10000.0, 1060.0, 17060.0,
+                            "(Seventeen Thousand Sixty) Only"}));
+    EXPECT_EQ((QVariantList{book.value(7, 1), book.value(7, 2), book.value(7, 4), book.value(18, 1), book.value(18, 6)}),
+              (QVariantList{"Apr-11", 500.0, 500.0, "Mar-12", 16000.0}));
+
     click(*form->Command3);
     EXPECT_EQ(said(), QStringList{"PLEASE NOTE|64|REPORT SAVED IN THE BROAD SHEET"});
     EXPECT_EQ(record("123"), "2011--2012|123|RAM|10000|6000|0|1060|0|17060|01/04/2011");
@@ -239,8 +256,23 @@ TEST_F(GpfFormTest, CommandsWaitForTheStepsTheirFiguresRestOn)
     click(*form->Command9);
     EXPECT_FALSE(form->Command3->isEnabled());
     enter(box(9), "8");
+    click(*form->Command7);
+    // PREVIEW SLIP without its template, or with a typed negative interest: nothing shown.
+    office::RecordingDesktop desktop;
+    office::setDesktop(std::make_unique<office::RecordingDesktop>(desktop));
+    QFile::remove(folder.path() + "/gpf_statement.xlsx");
+    said();
+    click(*form->Command6);
+    EXPECT_TRUE(said().value(0).startsWith("PLEASE NOTE|48|The statement template \"gpf_statement.xlsx\" is missing"));
+    enter(box(9), "8");
+    box(10).setText("-20000");
+    click(*form->Command7);
+    click(*form->Command6);
+    office::setDesktop(nullptr);
+    EXPECT_EQ(said(), QStringList{"PLEASE NOTE|64|The closing balance is below zero; no statement can be made of it."});
+    EXPECT_TRUE(desktop.opened().isEmpty());
     ASSERT_TRUE(choose(*form->Combo2, "123"));
-    EXPECT_FALSE(form->Command7->isEnabled() || form->Command3->isEnabled());
+    EXPECT_FALSE(form->Command7->isEnabled() || form->Command3->isEnabled() || form->Command6->isEnabled());
 
     // Only a first of April starts a year; another one changes nothing.
     said();
