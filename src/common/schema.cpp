@@ -133,6 +133,12 @@ QStringList salarySchema()
                                     {"total", 'N'}, {"loan", 'N'}, {"cumulative", 'N'}, {"dep_dt", 'D'}});
     s << createTable("first_sheet", {{"ac_no", 'T'}, {"name", 'T'}, {"month", 'T'}, {"subs", 'N'}, {"refund", 'N'},
                                      {"total", 'N'}, {"loan", 'N'}, {"cumulative", 'N'}, {"dep_dt", 'D'}});
+    // The provident fund's yearly ledger: one record per account and year.
+    s << createTable("broadsheet", {{"year", 'T'},     {"ac_no", 'T'},    {"name", 'T'},       {"ob", 'N'},
+                                    {"tot_subs", 'N'}, {"tot_refund", 'N'}, {"interest", 'N'}, {"loan_tkn", 'N'},
+                                    {"cb", 'N'},       {"yr_begin", 'D'}});
+    s << createIndex("broadsheet", "year", "ac_no, year", true);
+    s << createIndex("broadsheet", "begin", "ac_no, yr_begin");
     return s;
 }
 
