@@ -11,6 +11,7 @@
 #include "platform/forms/dispatch.h"
 #include "platform/forms/entry_chain.h"
 #include "platform/forms/registry.h"
+#include "platform/vb/amount.h"
 #include "platform/vb/convert.h"
 
 #include <QGridLayout>
@@ -421,10 +422,11 @@ void Form1::disarmReset()
     Command6->setEnabled(false);
 }
 
-bool Form1::checkAmounts(const std::array<forms::TextBox*, ColumnCount>& boxes, int style, const QString& title)
+bool Form1::checkAmounts(const std::array<forms::TextBox*, ColumnCount>& boxes, const vb::AmountRule& rule,
+                         int style, const QString& title)
 {
     for (Column c : kEntryOrder) {
-        if (!vb::isNumeric(boxes[c]->text())) {
+        if (!vb::readAmount(boxes[c]->text(), rule).ok()) {
             forms::Dialogs::msgBox(QString::fromLatin1(kCheckMessage[c]), style, title);
             boxes[c]->setFocus();
             return false;
