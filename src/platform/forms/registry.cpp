@@ -1,5 +1,7 @@
 #include "platform/forms/registry.h"
 
+#include "platform/forms/dispatch.h"
+
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -124,6 +126,10 @@ void Forms::show(Form& f)
         if (!sub) {
             sub = area->addSubWindow(&f);
             sub->setAttribute(Qt::WA_DeleteOnClose, false);
+            QObject::connect(sub, &QMdiSubWindow::aboutToActivate, &f, [form = &f] {
+                if (!form->isUnloading())
+                    dispatch(QStringLiteral("Form_Activate"), [form] { form->Form_Activate(); });
+            });
             f.adjustSize();
             sub->adjustSize();
             const QSize room = area->viewport()->size();
