@@ -229,6 +229,13 @@ void Form1::buildControls()
     Command8 = button(QStringLiteral("Command8"), QStringLiteral("Import <<.."), billFrame);
     Label83 = label(QStringLiteral("Label83"), QString(), billFrame);
     Label84 = label(QStringLiteral("Label84"), QStringLiteral("TOTAL DEDUCTION "), billFrame);
+    // They come and go with Import and a pay bill's deduction: their room is
+    // kept, so that no box moves or narrows under the clerk's hand.
+    for (QWidget* w : std::initializer_list<QWidget*>{Command8, Label83, Label84}) {
+        QSizePolicy keep = w->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(keep);
+    }
 
     auto fillFrame = [&](forms::Frame* frame, forms::TextBox* number, const QString& numberCaption,
                          forms::DatePicker* date, const QString& dateCaption,
