@@ -63,6 +63,17 @@ QStringList fundSchema()
                                  {"tele", 'N'},   {"misc", 'N'},    {"oe", 'N'},        {"oc", 'N'},
                                  {"scheme", 'N'}, {"deduction", 'N'}, {"despn", 'T'}});
     s << createIndex("all_exp", "head", "head, bill_date");
+    // The cheque register: one cheque per bill, a bill being its number and date.
+    s << createTable("cheque", {{"bill_no", 'N'}, {"bill_date", 'D'}, {"cheque_no", 'T'}, {"cheque_date", 'D'},
+                                {"cheque_amt", 'N'}});
+    s << createIndex("cheque", "bill", "bill_no, bill_date", true);
+    // Progressive totals brought forward into a reporting month (4 April ..
+    // 16 past March), per head code and financial year (its start year).
+    s << createTable("b_statement", {{"m_head", 'T'},  {"month_no", 'N'}, {"pay", 'N'},   {"d_pay", 'N'},
+                                     {"da", 'N'},      {"hra", 'N'},      {"wages", 'N'}, {"ta", 'N'},
+                                     {"cont", 'N'},    {"bonus", 'N'},    {"scheme", 'N'}, {"deduct", 'N'},
+                                     {"net", 'N'},     {"fy_year", 'N'}});
+    s << createIndex("b_statement", "ym", "fy_year, m_head, month_no", true);
     return s;
 }
 
@@ -108,6 +119,10 @@ QStringList salarySchema()
                              {"hb_int", 'N'},   {"i_tax", 'N'},    {"others", 'N'},      {"bill_date", 'D'},
                              {"p_month", 'T'},  {"deduct", 'N'},   {"category", 'T'},    {"sl_no", 'I'},
                              {"bank_ac", 'T'}});
+    // The employees of a cheque slip, refilled by the pay-slip and cheque form
+    // alone, so that the bill form's sal keeps its own bill.
+    s << createTable("chq_sal", {{"emp_code", 'T'}, {"name", 'T'}, {"designation", 'T'}, {"net", 'N'},
+                                 {"bill_date", 'D'}, {"bank_ac", 'T'}, {"sl_no", 'I'}});
     s << createTable("temp", {{"emp_code", 'T'}, {"name", 'T'}, {"designation", 'T'}, {"i_tax", 'N'},
                               {"sl_no", 'I'}});
     s << createTable("temp1", {{"emp_code", 'T'}, {"name", 'T'}, {"designation", 'T'}, {"hb_loan", 'N'},
@@ -127,6 +142,13 @@ void createFile(const QString& path, const QStringList& statements)
 {
     if (QFileInfo::exists(path))
         throw vb::Error(58, QStringLiteral("File already exists: %1").arg(path));
+    {
+        // The office's pay roll is its owner's alone; the engine gives its
+        // journal files the same permissions as the file.
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kOwnerOnlyFile))
+            throw vb::Error(75, QStringLiteral("Cannot create %1: %2").arg(path, file.errorString()));
+    }
     const QString conn = QStringLiteral("dosset-create-") + path;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conn);
@@ -161,8 +183,11 @@ void createFile(const QString& path, const QStringList& statements)
 void createDatabases(const QString& folder)
 {
     QDir dir(folder);
-    if (!dir.exists() && !QDir().mkpath(folder))
-        throw vb::Error(76, QStringLiteral("Cannot create the folder %1").arg(folder));
+    if (!dir.exists()) {
+        if (!QDir().mkpath(folder))
+            throw vb::Error(76, QStringLiteral("Cannot create the folder %1").arg(folder));
+        QFile::setPermissions(folder, kOwnerOnlyFolder);
+    }
     const QString fund = dir.filePath(QLatin1String(kFundDb));
     const QString salary = dir.filePath(QLatin1String(kSalaryDb));
     if (QFileInfo::exists(fund) || QFileInfo::exists(salary))
@@ -174,60 +199,6 @@ void createDatabases(const QString& folder)
         QFile::remove(fund);
         throw;
     }
-}
-
-namespace {
-
-QStringList tablesOf(const QStringList& statements)
-{
-    QStringList names;
-    for (const QString& sql : statements)
-        if (sql.startsWith(QLatin1String("CREATE TABLE")))
-            names << sql.section(QLatin1Char('"'), 1, 1);
-    return names;
-}
-
-QString missingTables(const QString& path, const QStringList& statements)
-{
-    const QString conn = QStringLiteral("dosset-check-") + path;
-    QStringList missing;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conn);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        if (!db.open()) {
-            missing << db.lastError().text();
-        } else {
-            const QStringList present = db.tables();
-            for (const QString& t : tablesOf(statements))
-                if (!present.contains(t, Qt::CaseInsensitive))
-                    missing << t;
-            db.close();
-        }
-    }
-    QSqlDatabase::removeDatabase(conn);
-    if (missing.isEmpty())
-        return QString();
-    return QStringLiteral("\"%1\" lacks: %2").arg(QFileInfo(path).fileName(), missing.join(QStringLiteral(", ")));
-}
-
-} // namespace
-
-QString checkDataFolder(const QString& folder)
-{
-    QDir dir(folder);
-    QStringList problems;
-    for (const char* file : {kFundDb, kSalaryDb}) {
-        const QString path = dir.filePath(QLatin1String(file));
-        if (!QFileInfo(path).isFile()) {
-            problems << QStringLiteral("\"%1\" is missing").arg(QLatin1String(file));
-            continue;
-        }
-        const QString lack = missingTables(path, file == kFundDb ? fundSchema() : salarySchema());
-        if (!lack.isEmpty())
-            problems << lack;
-    }
-    return problems.join(QStringLiteral("; "));
 }
 
 bool isDataFolder(const QString& folder)

@@ -310,6 +310,8 @@ TEST_F(Form1Test, ResetKeepsTheNewYearAndRefusesAStartThatIsNotFirstApril)
     boxes.answer(forms::vbNo, kSure);
     form->Command3_Click();
     EXPECT_EQ(count("select count(*) from all_exp") + count("select count(*) from all_allot"), 12);
+    // Enter or Esc on the question keeps both registers.
+    EXPECT_TRUE(boxes.boxes().last().defaultNo());
 
     // Run twice in the registers' own tests; here once, with what the user sees.
     boxes.answer(forms::vbYes, kSure).answer(forms::vbYes, kSure);

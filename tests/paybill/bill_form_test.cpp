@@ -223,7 +223,10 @@ TEST_F(BillForm, FailedActivationSaysSoAndKeepsTheOldBill)
     salaryDb().execute(QStringLiteral("ALTER TABLE temp1_away RENAME TO temp1"));
 
     ASSERT_EQ(boxes.boxes().size(), 1);
-    EXPECT_TRUE(boxes.boxes().first().prompt.startsWith(QStringLiteral("ACTIVATE NOW failed: ")));
+    EXPECT_EQ(boxes.boxes().first().prompt,
+              QStringLiteral("\"ACTIVATE NOW\" could not be finished: the data file could not be read or written; "
+                             "nothing of it was saved.\nThe working tables of the bill are left as they were."));
+    EXPECT_TRUE(boxes.boxes().first().details.contains(QStringLiteral("temp1")));
     EXPECT_TRUE(boxes.boxes().first().prompt.endsWith(
         QStringLiteral("\nThe working tables of the bill are left as they were.")));
     EXPECT_EQ(boxes.boxes().first().style, forms::vbCritical);

@@ -13,10 +13,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QScrollBar>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -107,7 +109,11 @@ PreviewWindow::PreviewWindow(PageModel model, QWidget* parent)
     layout->addWidget(bar);
     layout->addWidget(mScroll);
 
-    resize(1000, 800);
+    // Never taller or wider than the screen: the page's scroll bars stay in reach.
+    QSize size(1000, 800);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    resize(size);
     setFit(Fit::Width);
     updateState();
 }
