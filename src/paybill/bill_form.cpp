@@ -429,6 +429,21 @@ void Form6::Combo2_Click()
         forms::Forms::get(QStringLiteral("Form1")).show();
 }
 
+void Form6::Form_Activate()
+{
+    lookUpBillNoAgain();
+}
+
+void Form6::lookUpBillNoAgain()
+{
+    // Only a chosen head still waiting for its bill: the register is the one
+    // place a number comes from, and a number once found stays.
+    if (Label7->caption().isEmpty() || Label16->caption() != QLatin1String("NIL"))
+        return;
+    if (auto billNo = registeredBillNo(fundDb(), billDate(), Label7->caption()))
+        Label16->setCaption(vb::cstr(*billNo));
+}
+
 void Form6::Combo3_Click()
 {
     data::QueryRecordset estt(fundDb(),
@@ -443,6 +458,7 @@ void Form6::Combo3_Click()
 
 void Form6::Command1_Click()
 {
+    lookUpBillNoAgain();
     ActivationResult result;
     try {
         result = activateBill(salaryDb(), billDate(), Text2->text());

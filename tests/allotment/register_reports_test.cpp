@@ -159,6 +159,7 @@ TEST_F(FinancialReportTest, RegisterReportsHoldThePeriodsRowsOnly)
     EXPECT_FALSE(form->Command1->enabled());
     ASSERT_TRUE(reports::Reports::isLoaded<allotment::DataReport9>());
     auto& allotments = reports::Reports::get<allotment::DataReport9>();
+    EXPECT_EQ(allotments.layout().title, "ALLOTMENT RECEIVED"); // the preview's window title
     EXPECT_EQ(allotments.orientation(), reports::Orientation::Landscape);
     const reports::PageModel orders = allotments.layout();
     EXPECT_EQ(orders.texts("Label21"), QStringList{"01-Apr-11"});
@@ -172,6 +173,7 @@ TEST_F(FinancialReportTest, RegisterReportsHoldThePeriodsRowsOnly)
 
     testsupport::click(*form->Command2);
     auto& bills = reports::Reports::get<allotment::DataReport10>();
+    EXPECT_EQ(bills.layout().title, "EXPENDITURE REPORT");
     const reports::PageModel drawn = bills.layout();
     EXPECT_EQ(drawn.texts("Label19"), QStringList{"01-Apr-11"});
     EXPECT_EQ(drawn.texts("Label21"), QStringList{"30-Apr-11"});
