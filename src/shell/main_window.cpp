@@ -39,6 +39,9 @@ Platform::Platform()
     mArea = new QMdiArea(this);
     mArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // A form closed hands back to the one the clerk came from (the bill form
+    // after the register it opened), not to the first form opened.
+    mArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     setCentralWidget(mArea);
     Forms::setMdiArea(mArea);
 

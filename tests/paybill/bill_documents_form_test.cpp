@@ -251,6 +251,26 @@ TEST_F(BillDocuments, PrintAllSaysWhatItSkippedAndWhatFailed)
     EXPECT_FALSE(form->Command21->isHidden());
 }
 
+TEST_F(BillDocuments, PrintAllWithoutTheOfficeSuiteStillPrintsTheSchedules)
+{
+    activate(kFebBill);
+    converter.setInstalled(false);
+    boxes.answer(forms::vbYes, QStringLiteral("DO YOU LIKE TO CONTINUE"));
+    testsupport::click(*form->Command20);
+    EXPECT_EQ(log.entries, QStringList({"T.R.Form No", "T.R. FORM NO. 47", "T.R. FORM NO. 46", "T.R. FORM NO. 53",
+                                        "T.R FORM NO. 55", "T.R. FORM NO. 10", "T.R. FORM NO. 12",
+                                        "T.R. FORM NO. 11"}));
+    // Each file's reason stands beside schedules that did print.
+    const QString why = QStringLiteral("LibreOffice is not installed; documents and workbooks cannot be printed "
+                                       "without it.");
+    const QString prompt = boxes.boxes().last().prompt;
+    EXPECT_TRUE(prompt.contains(QStringLiteral("\n\nNot printed:\nbill extract: %1\nD.A. schedule: %1\n"
+                                               "pro statement (page 1): %1\n\n")
+                                    .arg(why)))
+        << prompt.toStdString();
+    EXPECT_TRUE(prompt.contains(QStringLiteral("\n\nPrinted: H.B. loan (T.R. 38), ")));
+}
+
 TEST_F(BillDocuments, PrintAllWithoutAPrinterPrintsNothing)
 {
     activate(kFebBill);

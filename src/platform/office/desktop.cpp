@@ -67,6 +67,11 @@ PdfConverter& pdfConverter()
     return *c;
 }
 
+QString noOfficeSuiteMessage()
+{
+    return QStringLiteral("LibreOffice is not installed; documents and workbooks cannot be printed without it.");
+}
+
 void setPdfConverter(std::unique_ptr<PdfConverter> c) { installedConverter() = std::move(c); }
 
 PdfPrinter& pdfPrinter()
@@ -173,7 +178,7 @@ RecordingPdfConverter::RecordingPdfConverter() : mState(std::make_shared<State>(
 QStringList RecordingPdfConverter::toPdf(const QStringList& files)
 {
     if (!mState->installed)
-        throw vb::Error(vb::FileNotFound, QStringLiteral("LibreOffice is not installed, so nothing could be printed."));
+        throw vb::Error(vb::FileNotFound, noOfficeSuiteMessage());
     mState->runs.append(files);
     QStringList pdfs;
     for (const QString& f : files) {

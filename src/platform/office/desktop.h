@@ -33,6 +33,9 @@ public:
     virtual QStringList toPdf(const QStringList& files) = 0;
 };
 PdfConverter& pdfConverter();
+// Why a file was not printed when no office suite is installed. It stands
+// beside files that did print, so it speaks of no others.
+QString noOfficeSuiteMessage();
 void setPdfConverter(std::unique_ptr<PdfConverter> c);  // nullptr restores LibreOffice
 
 // Prints pages from..to of a PDF to the default printer without a dialog.

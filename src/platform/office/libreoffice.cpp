@@ -63,7 +63,7 @@ public:
     {
         const QString exe = libreOffice();
         if (exe.isEmpty())
-            throw vb::Error(vb::FileNotFound, QStringLiteral("LibreOffice is not installed, so nothing could be printed."));
+            throw vb::Error(vb::FileNotFound, noOfficeSuiteMessage());
         QStringList pdfs(files.size());
         // Files of one run must differ by name: LibreOffice names each PDF by its file.
         QList<qsizetype> pending;
@@ -101,7 +101,7 @@ private:
         soffice.setProcessChannelMode(QProcess::MergedChannels);
         soffice.start(exe, args);
         if (!soffice.waitForStarted(kStartMs))
-            throw vb::Error(vb::FileNotFound, QStringLiteral("LibreOffice could not be started, so nothing could be printed."));
+            throw vb::Error(vb::FileNotFound, QStringLiteral("LibreOffice could not be started; documents and workbooks cannot be printed without it."));
         if (!soffice.waitForFinished(kStartMs + kPerFileMs * int(run.size()))) {
             soffice.kill();
             soffice.waitForFinished();

@@ -123,7 +123,7 @@ TEST(Print, NoPrinterStopsBeforeAnythingIsConvertedAndNoOfficeSuiteIsReportedPer
     for (int i = 0; i < 2; ++i) {
         EXPECT_FALSE(out[i].printed);
         EXPECT_EQ(out[i].error, 53);
-        EXPECT_TRUE(out[i].message.startsWith("LibreOffice is not installed, so nothing could be printed.\n"));
+        EXPECT_TRUE(out[i].message.startsWith("LibreOffice is not installed; documents and workbooks cannot be printed without it.\n"));
         EXPECT_TRUE(out[i].message.contains(" is saved as " + out[i].path));
         EXPECT_TRUE(QFileInfo::exists(out[i].path));
     }

@@ -1,0 +1,174 @@
+// Saved workbooks and documents opened by LibreOffice itself: the B-statement's
+// month totals recomputed from its formulas, and a bill extract's filled texts
+// on its PDF page. Skipped where LibreOffice is not installed.
+#include "allotment/financial_report_form.h"
+#include "paybill/documents_form_fixture.h"
+
+#include "platform/data/database.h"
+#include "platform/forms/controls.h"
+#include "platform/office/desktop.h"
+
+#include <QDir>
+#include <QPdfDocument>
+#include <QPdfSelection>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUrl>
+
+namespace {
+
+bool hasLibreOffice()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty();
+}
+
+// The first sheet of a workbook as LibreOffice computes and shows it, one
+// list of cell texts per row.
+QList<QStringList> sheetAsShown(const QString& workbook)
+{
+    QTemporaryDir out, profile;
+    QProcess soffice;
+    soffice.setProcessChannelMode(QProcess::MergedChannels);
+    soffice.start(QStandardPaths::findExecutable(QStringLiteral("soffice")),
+                  {QStringLiteral("--headless"), QStringLiteral("--norestore"),
+                   QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profile.path()).toString(),
+                   QStringLiteral("--convert-to"), QStringLiteral("csv"), QStringLiteral("--outdir"), out.path(),
+                   workbook});
+    if (!soffice.waitForFinished(120000))
+        soffice.kill();
+    QFile csv(QDir(out.path()).filePath(QFileInfo(workbook).completeBaseName() + QStringLiteral(".csv")));
+    if (!csv.open(QIODevice::ReadOnly)) {
+        ADD_FAILURE() << "no CSV: " << soffice.readAll().toStdString();
+        return {};
+    }
+    QList<QStringList> rows;
+    for (const QByteArray& line : csv.readAll().split('\n')) {
+        // Amounts shown with thousands separators are quoted: split outside quotes.
+        QStringList cells{QString()};
+        bool quoted = false;
+        for (const QChar c : QString::fromUtf8(line).trimmed()) {
+            if (c == QLatin1Char('"'))
+                quoted = !quoted;
+            else if (c == QLatin1Char(',') && !quoted)
+                cells << QString();
+            else
+                cells.last() += c;
+        }
+        rows << cells;
+    }
+    return rows;
+}
+
+double amount(QString shown)
+{
+    shown.remove(QLatin1Char(','));
+    return shown.trimmed().isEmpty() ? 0 : shown.toDouble();
+}
+
+class LibreOfficeReads : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!hasLibreOffice())
+            GTEST_SKIP() << "LibreOffice is not installed";
+    }
+};
+
+// Three April bills under the head's codes, one May bill and one of another
+// head. Row 27 sums the April lines (by hand):
+//   pay 10000 + 7000 = 17000, grade pay 2400 + 1900 = 4300, D.A. 5000 + 3500 = 8500,
+//   H.R.A. and M.A. 1500 + 300 + 700 = 2500, T.A. 250, contingency 100 + 40 + 50.5 = 190.5,
+//   deductions 2500 + 1200 = 3700, net 16700 + 190.5 + 12150 = 29040.5.
+TEST_F(LibreOfficeReads, BStatementMonthTotalsAsRecomputed)
+{
+    testsupport::TempDataFolder folder;
+    testsupport::ScriptedBoxes boxes;
+    office::RecordingDesktop desktop;
+    office::setDesktop(std::make_unique<office::RecordingDesktop>(desktop));
+    data::Database& fund = doctest::fundDb();
+    const auto head = [&](const char* code, const char* description) {
+        fund.execute(QStringLiteral("insert into head (drawal_code, description, code_category) values (?, ?, 'A')"),
+                     {QString::fromLatin1(code), QString::fromLatin1(description)});
+    };
+    const auto bill = [&](const char* code, int no, const QDate& date, const QString& amounts, double deduction) {
+        fund.execute(QStringLiteral("insert into all_exp (head, bill_no, bill_date, pay, d_pay, da, hra, ma, bonus, "
+                                    "wages, ta, elec, tele, misc, oe, oc, scheme, deduction, despn) values "
+                                    "(?, ?, ?, %1, ?, '')")
+                         .arg(amounts),
+                     {QString::fromLatin1(code), no, date.toString(Qt::ISODate), deduction});
+    };
+    head("2202-00-109-NP-00001-01", "SALARY");
+    head("2202-00-109-NP-00001-13", "OFFICE");
+    head("2202-00-109-NP-00002-01", "OTHER SALARY");
+    //                                                                   pay  dp   da   hra ma  bo wa ta  el  te mi oe oc   sc
+    bill("2202-00-109-NP-00001-01", 14, QDate(2011, 4, 30), "10000, 2400, 5000, 1500, 300, 0, 0, 0, 0, 0, 0, 0, 0, 0", 2500);
+    bill("2202-00-109-NP-00001-13", 9, QDate(2011, 4, 12), "0, 0, 0, 0, 0, 0, 0, 0, 100, 0, 0, 40, 50.5, 0", 0);
+    bill("2202-00-109-NP-00001-01", 11, QDate(2011, 4, 20), "7000, 1900, 3500, 700, 0, 0, 0, 250, 0, 0, 0, 0, 0, 0", 1200);
+    bill("2202-00-109-NP-00001-01", 20, QDate(2011, 5, 2), "999, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0", 0);
+    bill("2202-00-109-NP-00002-01", 3, QDate(2011, 4, 15), "888, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0", 0);
+
+    auto& form = forms::Forms::get<allotment::Form4>();
+    testsupport::showForm(form);
+    testsupport::enter(*form.Text3, QStringLiteral("01/04/2011"));
+    testsupport::choose(*form.Combo2, QStringLiteral("APRIL"));
+    testsupport::choose(*form.Combo1, QStringLiteral("SALARY"));
+    testsupport::click(*form.Command4);
+    ASSERT_EQ(desktop.opened().size(), 1) << boxes.prompts().join(QLatin1Char('|')).toStdString();
+
+    const QList<QStringList> sheet = sheetAsShown(desktop.opened().first());
+    ASSERT_GE(sheet.size(), 28);
+    // Lines by date: bills 9, 11, 14; nothing of May or of the other head.
+    QStringList lines;
+    for (int r = 5; r <= 8; ++r)
+        lines << sheet[r - 1].value(0);
+    EXPECT_EQ(lines, QStringList({"9", "11", "14", ""}));
+    const QStringList& totals = sheet[26];
+    QList<double> shown;
+    for (int col = 4; col <= 14; ++col)
+        shown << amount(totals.value(col - 1));
+    EXPECT_EQ(shown, (QList<double>{17000, 4300, 8500, 2500, 0, 250, 190.5, 0, 0, 3700, 29040.5}))
+        << totals.join(QLatin1Char('|')).toStdString();
+    // April brings nothing forward: the progressive row is the month's.
+    EXPECT_EQ(amount(sheet[27].value(13)), 29040.5);
+
+    forms::Forms::unloadAll();
+    testsupport::settle();
+    office::setDesktop(nullptr);
+}
+
+class BillExtractThroughLibreOffice : public doctest::BillFormFiles {
+protected:
+    void makeData() override { doctest::makeOffice(); }
+    void SetUp() override
+    {
+        if (!hasLibreOffice())
+            GTEST_SKIP() << "LibreOffice is not installed";
+        BillFormFiles::SetUp();
+    }
+};
+
+TEST_F(BillExtractThroughLibreOffice, FilledTextsAreOnThePage)
+{
+    ASSERT_TRUE(testsupport::chooseByData(*form->Combo1, doctest::kFebBill));
+    ASSERT_TRUE(testsupport::choose(*form->Combo2, QStringLiteral("Salary Office S")));
+    testsupport::click(*form->Command1);
+    testsupport::click(*form->Command10);
+    ASSERT_EQ(desktop.opened().size(), 1) << boxes.prompts().join(QLatin1Char('|')).toStdString();
+
+    office::setPdfConverter(nullptr);
+    const QStringList pdfs = office::pdfConverter().toPdf(desktop.opened());
+    ASSERT_EQ(pdfs.size(), 1);
+    ASSERT_FALSE(pdfs.first().isEmpty());
+    QPdfDocument pdf;
+    ASSERT_EQ(pdf.load(pdfs.first()), QPdfDocument::Error::None);
+    QString text;
+    for (int page = 0; page < pdf.pageCount(); ++page)
+        text += pdf.getAllText(page).text() + QLatin1Char('\n');
+    text = text.simplified();
+    for (const char* filled : {doctest::kDrawalCode, "15/02/2012", "Asha Roy", "HEAD CLERK", "Feb-12", "47279.00",
+                               "(FortySeven Thousand Two Hundred SeventyNine) Only"})
+        EXPECT_TRUE(text.contains(QString::fromLatin1(filled))) << filled << " not in: " << text.toStdString();
+}
+
+} // namespace
