@@ -455,8 +455,8 @@ TEST_F(GpfFormTest, ASheetTemplateWithoutTwelveRowsIsRefusedAndTheSheetKept)
     said();
     click(*form->Option1);
     click(*form->Option2);
-    EXPECT_EQ(said(), QStringList{"PLEASE NOTE|16|The blank provident-fund sheet (first_sheet) holds 11 rows instead "
-                                  "of twelve, so no year can be worked out. The working sheet was kept as it was."});
+    EXPECT_EQ(said(), QStringList{"PLEASE NOTE|16|The blank G.P.F sheet holds 11 rows instead of twelve, so no year can "
+                                  "be worked out. The sheet was kept as it was."});
     EXPECT_EQ(sheetColumn("count(*)"), QVariantList{12});
     EXPECT_EQ(sheetColumn("distinct subs"), QVariantList{500.0});
 }
