@@ -40,13 +40,7 @@ protected:
     }
     forms::TextBox& box(int n) { return form->control<forms::TextBox>(QStringLiteral("Text%1").arg(n)); }
     QStringList said()
-    {
-        QStringList out;
-        for (const auto& b : boxes.boxes())
-            out << QStringLiteral("%1|%2|%3").arg(b.title).arg(b.style).arg(b.prompt);
-        boxes.clearBoxes();
-        return out;
-    }
+    { return shown(boxes); }
     QString summary()
     {
         return QStringList{box(14).text(), box(16).text(), box(17).text(), box(10).text(), box(18).text(),
