@@ -195,15 +195,27 @@ void gpf_ac::buildControls()
     Data1->setObjectName(QStringLiteral("Data1"));
     DBGrid1 = new forms::DataGrid(QStringLiteral("DBGrid1"), this);
     DBGrid1->setCaption(QStringLiteral("GENERAL PROVIDENT FUND STATEMENT"));
-    DBGrid1->setColumns({{QStringLiteral("MONTH"), QStringLiteral("month")},
-                         {QStringLiteral("SUBSRIPTION"), QStringLiteral("subs")},
-                         {QStringLiteral("REFUND OF LOAN"), QStringLiteral("refund")},
-                         {QStringLiteral("TOTAL"), QStringLiteral("total")},
-                         {QStringLiteral("WITHDRAWAL"), QStringLiteral("loan")},
-                         {QStringLiteral("CUMULATIVE TOTAL"), QStringLiteral("cumulative")}});
-    DBGrid1->view()->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    DBGrid1->view()->verticalHeader()->setDefaultSectionSize(20);
-    DBGrid1->setMinimumWidth(520);
+    const QVector<forms::GridColumn> columns{{QStringLiteral("MONTH"), QStringLiteral("month")},
+                                             {QStringLiteral("SUBSRIPTION"), QStringLiteral("subs")},
+                                             {QStringLiteral("REFUND OF LOAN"), QStringLiteral("refund")},
+                                             {QStringLiteral("TOTAL"), QStringLiteral("total")},
+                                             {QStringLiteral("WITHDRAWAL"), QStringLiteral("loan")},
+                                             {QStringLiteral("CUMULATIVE TOTAL"), QStringLiteral("cumulative")}};
+    DBGrid1->setColumns(columns);
+    // Every heading whole and all twelve months in sight, with no scrolling.
+    QTableView* view = DBGrid1->view();
+    QHeaderView* headings = view->horizontalHeader();
+    headings->setSectionResizeMode(QHeaderView::ResizeToContents);
+    headings->setStretchLastSection(true);
+    view->verticalHeader()->setDefaultSectionSize(20);
+    QFont bold = headings->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    int width = 0;
+    for (const forms::GridColumn& c : columns)
+        width += metrics.horizontalAdvance(c.heading) + 2 * metrics.averageCharWidth() + 8;
+    view->setMinimumWidth(width + view->verticalHeader()->sizeHint().width() + 2 * view->frameWidth() + 4);
+    view->setMinimumHeight(kMonths * 20 + headings->sizeHint().height() + 2 * view->frameWidth());
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(summaryFrame);
     bottom->addWidget(DBGrid1, 1);
@@ -375,9 +387,8 @@ void gpf_ac::Option2_Click()
     disarmYear();
     Combo2->setFocus();
     if (!mSheet->reset())
-        forms::Dialogs::msgBox(QStringLiteral("The blank provident-fund sheet (first_sheet) holds %1 rows instead of "
-                                              "twelve, so no year can be worked out. The working sheet was kept as "
-                                              "it was.")
+        forms::Dialogs::msgBox(QStringLiteral("The blank G.P.F sheet holds %1 rows instead of twelve, so no year can "
+                                              "be worked out. The sheet was kept as it was.")
                                    .arg(mSheet->templateRows()),
                                forms::vbCritical, QStringLiteral("PLEASE NOTE"));
 }

@@ -52,13 +52,7 @@ protected:
     bool on(const char* name) { return form->findChild<QWidget*>(name)->isEnabled(); }
     // Every box shown since the last call, as "title|style|prompt".
     QStringList said()
-    {
-        QStringList out;
-        for (const auto& b : boxes.boxes())
-            out << QStringLiteral("%1|%2|%3").arg(b.title).arg(b.style).arg(b.prompt);
-        boxes.clearBoxes();
-        return out;
-    }
+    { return shown(boxes); }
     QString summary() // Text14, 16, 17, 10, 18, 20
     {
         return QStringList{box(14).text(), box(16).text(), box(17).text(), box(10).text(), box(18).text(),
@@ -455,8 +449,8 @@ TEST_F(GpfFormTest, ASheetTemplateWithoutTwelveRowsIsRefusedAndTheSheetKept)
     said();
     click(*form->Option1);
     click(*form->Option2);
-    EXPECT_EQ(said(), QStringList{"PLEASE NOTE|16|The blank provident-fund sheet (first_sheet) holds 11 rows instead "
-                                  "of twelve, so no year can be worked out. The working sheet was kept as it was."});
+    EXPECT_EQ(said(), QStringList{"PLEASE NOTE|16|The blank G.P.F sheet holds 11 rows instead of twelve, so no year can "
+                                  "be worked out. The sheet was kept as it was."});
     EXPECT_EQ(sheetColumn("count(*)"), QVariantList{12});
     EXPECT_EQ(sheetColumn("distinct subs"), QVariantList{500.0});
 }

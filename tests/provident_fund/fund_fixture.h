@@ -7,6 +7,7 @@
 #include "provident_fund/broadsheet.h"
 #include "setup/demo_office.h"
 #include "support/temp_data_folder.h"
+#include "support/ui_driver.h"
 
 #include <QVector>
 
@@ -43,6 +44,16 @@ inline QVariantList numbers(std::initializer_list<double> xs)
     QVariantList out;
     for (double x : xs)
         out << x;
+    return out;
+}
+
+// Every box shown since the last call, as "title|style|prompt".
+inline QStringList shown(testsupport::ScriptedBoxes& boxes)
+{
+    QStringList out;
+    for (const auto& b : boxes.boxes())
+        out << QStringLiteral("%1|%2|%3").arg(b.title).arg(b.style).arg(b.prompt);
+    boxes.clearBoxes();
     return out;
 }
 

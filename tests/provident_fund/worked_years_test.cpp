@@ -1,0 +1,178 @@
+// Whole years worked by hand and driven through the form's boxes: paise in the
+// subscription, refunds at both ends of the year and overlapping, a March
+// withdrawal booked twice, a rate with two decimals, an interest of exactly
+// half a rupee; the broad-sheet record and the statement read back.
+#include "fund_fixture.h"
+
+#include "platform/forms/clock.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/registry.h"
+#include "platform/office/desktop.h"
+#include "platform/office/workbook.h"
+#include "provident_fund/account_form.h"
+#include "support/ui_driver.h"
+
+#include <gtest/gtest.h>
+
+using namespace fundtest;
+using namespace testsupport;
+using forms::Forms;
+using provident_fund::gpf_ac;
+
+namespace {
+
+class WorkedYearTest : public ::testing::Test {
+protected:
+    WorkedYearTest() : today(QDate(2012, 1, 15))
+    {
+        fileYear("GPF/77", "ASHA", QDate(2010, 4, 1), 20000);
+        fileYear("GPF/78", "USHA", QDate(2010, 4, 1), 20250);
+    }
+    void SetUp() override
+    {
+        form = &Forms::get<gpf_ac>();
+        showForm(*form);
+    }
+    void TearDown() override
+    {
+        Forms::unloadAll();
+        settle();
+    }
+    forms::TextBox& box(int n) { return form->control<forms::TextBox>(QStringLiteral("Text%1").arg(n)); }
+    QStringList said()
+    { return shown(boxes); }
+    QString summary()
+    {
+        return QStringList{box(14).text(), box(16).text(), box(17).text(), box(10).text(), box(18).text(),
+                           box(20).text()}
+            .join('|');
+    }
+    QString record(const QString& account)
+    {
+        data::QueryRecordset rs(salaryDb(),
+                                "select year, ac_no, name, ob, tot_subs, tot_refund, interest, loan_tkn, cb, yr_begin "
+                                "from broadsheet where ac_no = ? and yr_begin = '2011-04-01'",
+                                {account});
+        QStringList out;
+        for (int i = 0; !rs.eof() && i < 10; ++i)
+            out << rs.field(i).toString();
+        return out.join('|');
+    }
+    void refund(const QString& amount, const QString& from, const QString& to, int another)
+    {
+        enter(box(6), amount);
+        EXPECT_EQ(focused(), &box(8));
+        enter(box(8), from);
+        boxes.answer(another, "Have another refund?");
+        enter(box(4), to);
+    }
+    void withdrawal(const QString& amount, const QString& month, int another)
+    {
+        enter(box(7), amount);
+        EXPECT_EQ(focused(), form->Combo1);
+        boxes.answer(another, "Have another Loan to enter now?");
+        ASSERT_TRUE(choose(*form->Combo1, month));
+    }
+
+    FundFolder folder;
+    forms::Clock::Override today;
+    ScriptedBoxes boxes;
+    gpf_ac* form = nullptr;
+};
+
+const QString kAnother = "Next Recovery|68|Have another refund?";
+const QString kAnotherLoan = "Next Loan|68|Have another Loan to enter now?";
+
+// 1250.35 a month on 20000 at 8.25 %. Refunds: 300 over 15/03/2011-01/04/2011
+// (April only), 300 over 01/01/2012-30/04/2012 (January to March, the period
+// running past the year), then 200 on 01/03/2012 alone (replacing March's).
+// Withdrawal in March: 2000, then 5000 in its place.
+//   B1 = 20000 + 1550.35 = 21550.35; B2..B9 + 1250.35 each: B9 = 31553.15;
+//   B10 = 33103.5; B11 = 34653.85; B12 = 34653.85 + 1450.35 - 5000 = 31104.2.
+//   Sum = 9 x 21550.35 + 36 x 1250.35 + 33103.5 + 34653.85 + 31104.2 = 337827.3.
+//   I = 337827.3 / 12 x 0.0825 = 28152.275 x 0.0825 = 2322.5626875 -> "2323".
+//   Sums 15004.2, 1100, 5000; closing 20000 + 15004.2 + 1100 + 2323 - 5000 = 33427.2.
+TEST_F(WorkedYearTest, PaiseRefundsAtBothEndsOfTheYearAndAMarchWithdrawal)
+{
+    click(*form->Option2);
+    ASSERT_TRUE(choose(*form->Combo2, "GPF/77"));
+    said();
+    enter(box(5), "1250.35");
+    refund("300", "15/03/2011", "01/04/2011", forms::vbYes);
+    EXPECT_EQ(focused(), &box(6));
+    EXPECT_EQ(box(6).selectedText(), "300");
+    refund("300", "01/01/2012", "30/04/2012", forms::vbYes);
+    refund("200", "01/03/2012", "01/03/2012", forms::vbNo);
+    EXPECT_EQ(focused(), &box(7));
+    withdrawal("2000", "Mar-12", forms::vbYes);
+    EXPECT_EQ(focused(), &box(7));
+    EXPECT_EQ(box(7).selectedText(), "2000");
+    withdrawal("5000", "Mar-12", forms::vbNo);
+    EXPECT_EQ(focused(), &box(9));
+    EXPECT_EQ(said(), (QStringList{kAnother, kAnother, kAnother, kAnotherLoan, kAnotherLoan}));
+    EXPECT_EQ(sheetColumn("refund"), numbers({300, 0, 0, 0, 0, 0, 0, 0, 0, 300, 300, 200}));
+    EXPECT_EQ(sheetColumn("loan"), numbers({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5000}));
+
+    enter(box(9), "8.25");
+    EXPECT_EQ(said(), QStringList{});
+    EXPECT_EQ(box(14).text() + "|" + box(10).text(), "20000|2323");
+    const QVariantList balances = sheetColumn("cumulative");
+    const double hand[] = {21550.35, 22800.7,  24051.05, 25301.4,  26551.75, 27802.1,
+                           29052.45, 30302.8,  31553.15, 33103.5,  34653.85, 31104.2};
+    ASSERT_EQ(balances.size(), 12);
+    for (int i = 0; i < 12; ++i)
+        EXPECT_NEAR(balances.at(i).toDouble(), hand[i], 1e-6) << "month " << i;
+    EXPECT_EQ(sheetColumn("total").at(11), 1450.35);
+
+    click(*form->Command7);
+    EXPECT_EQ(summary(), "20000|15004.2|1100|2323|5000|33427.2");
+
+    office::RecordingDesktop desktop;
+    office::setDesktop(std::make_unique<office::RecordingDesktop>(desktop));
+    click(*form->Command6);
+    office::setDesktop(nullptr);
+    EXPECT_EQ(said(), QStringList{});
+    ASSERT_EQ(desktop.opened().size(), 1);
+    const office::Workbook book = office::Workbook::open(desktop.opened().first());
+    EXPECT_EQ((QVariantList{book.value(3, 3), book.value(3, 6), book.value(4, 2), book.value(4, 6)}),
+              (QVariantList{" ASHA ", " GPF/77 ", "2011--2012", 8.25}));
+    EXPECT_EQ((QVariantList{book.value(24, 4), book.value(25, 4), book.value(26, 4), book.value(27, 4),
+                            book.value(28, 4), book.value(29, 4), book.value(31, 3)}),
+              (QVariantList{20000.0, 15004.2, 1100.0, 2323.0, 5000.0, 33427.2,
+                            "(ThirtyThree Thousand Four Hundred TwentySeven AndTwenty) Only"}));
+    EXPECT_EQ((QVariantList{book.value(7, 1), book.value(7, 2), book.value(7, 3), book.value(7, 4), book.value(7, 5),
+                            book.value(16, 1), book.value(16, 3), book.value(18, 1), book.value(18, 4),
+                            book.value(18, 5)}),
+              (QVariantList{"Apr-11", 1250.35, 300.0, 1550.35, 0.0, "Jan-12", 300.0, "Mar-12", 1450.35, 5000.0}));
+    EXPECT_NEAR(book.value(18, 6).toDouble(), 31104.2, 1e-6);
+    EXPECT_EQ(book.value(19, 1), QVariant());
+
+    click(*form->Command3);
+    EXPECT_EQ(said(), QStringList{"PLEASE NOTE|64|REPORT SAVED IN THE BROAD SHEET"});
+    EXPECT_EQ(record("GPF/77"), "2011--2012|GPF/77|ASHA|20000|15004.2|1100|2323|5000|33427.2|01/04/2011");
+}
+
+// 50 a month on 20250 at 6 %: balances 20300 ... 20850, sum 246900,
+// I = 20575 x 0.06 = 1234.5 -> "1235"; closing 20250 + 600 + 1235 = 22085.
+// A refund period between two row dates (02/06 to 30/06) books nothing, yet
+// still asks for another.
+TEST_F(WorkedYearTest, HalfARupeeOfInterestRoundsUpAndAPeriodBetweenRowDatesBooksNothing)
+{
+    click(*form->Option2);
+    ASSERT_TRUE(choose(*form->Combo2, "GPF/78"));
+    said();
+    enter(box(5), "50");
+    refund("100", "02/06/2011", "30/06/2011", forms::vbNo);
+    EXPECT_EQ(said(), QStringList{kAnother});
+    EXPECT_EQ(focused(), &box(7));
+    enter(box(7), "0");
+    enter(box(9), "6");
+    EXPECT_EQ(box(10).text(), "1235");
+    EXPECT_EQ(sheetColumn("sum(cumulative)"), numbers({246900}));
+    click(*form->Command7);
+    EXPECT_EQ(summary(), "20250|600|0|1235|0|22085");
+    click(*form->Command3);
+    EXPECT_EQ(record("GPF/78"), "2011--2012|GPF/78|USHA|20250|600|0|1235|0|22085|01/04/2011");
+}
+
+} // namespace
