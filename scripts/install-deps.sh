@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6opengl6-dev libgl1-mesa-dev
-          libquazip1-qt6-dev libgtest-dev libgmock-dev libbenchmark-dev sqlite3)
+          libquazip1-qt6-dev libgtest-dev libgmock-dev libbenchmark-dev sqlite3 libsqlite3-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
