@@ -1,12 +1,62 @@
 #include "platform/reports/data_source.h"
 
+#include "platform/data/database.h"
 #include "platform/data/recordset.h"
+#include "platform/data/statement.h"
+
+#include <QDate>
+#include <sqlite3.h>
+#include <vector>
 
 namespace reports {
 
+namespace {
+
+enum class CellKind : quint8 { Null, Number, Text, Variant };
+
+// 16 bytes a cell: a number in place, text as a slice of the pool, anything
+// else (rows handed over as values) by its index among the variants.
+struct Cell {
+    CellKind kind = CellKind::Null;
+    quint32 length = 0;
+    union {
+        double number;
+        quint64 offset;
+    };
+    Cell() : number(0) {}
+};
+
+} // namespace
+
+struct DataSource::Store {
+    QStringList columns;
+    int rows = 0;
+    std::vector<Cell> cells;
+    QByteArray text; // UTF-8
+    QVector<QVariant> variants;
+
+    const Cell& at(int row, int column) const { return cells[size_t(row) * columns.size() + column]; }
+};
+
+DataSource::DataSource() : d(std::make_shared<Store>()) {}
+
 DataSource::DataSource(QStringList columns, QVector<QVector<QVariant>> rows)
-    : mColumns(std::move(columns)), mRows(std::move(rows))
 {
+    auto s = std::make_shared<Store>();
+    s->columns = std::move(columns);
+    s->rows = rows.size();
+    const int n = s->columns.size();
+    s->cells.resize(size_t(s->rows) * n);
+    s->variants.reserve(s->rows * n);
+    for (int r = 0; r < s->rows; ++r) {
+        for (int c = 0; c < n; ++c) {
+            Cell& cell = s->cells[size_t(r) * n + c];
+            cell.kind = CellKind::Variant;
+            cell.offset = quint64(s->variants.size());
+            s->variants.push_back(c < rows[r].size() ? rows[r][c] : QVariant());
+        }
+    }
+    d = std::move(s);
 }
 
 DataSource DataSource::fromRecordset(data::QueryRecordset& rs)
@@ -27,17 +77,113 @@ DataSource DataSource::fromRecordset(data::QueryRecordset& rs)
 
 DataSource DataSource::fromQuery(data::Database& db, const QString& sql, const QVariantList& params)
 {
-    data::QueryRecordset rs(db, sql, params);
-    return fromRecordset(rs);
+    data::Statement q = db.prepare(sql);
+    q.bindAll(params);
+    auto s = std::make_shared<Store>();
+    const int n = q.columnCount();
+    for (int c = 0; c < n; ++c)
+        s->columns << q.columnName(c);
+    while (q.step()) {
+        for (int c = 0; c < n; ++c) {
+            Cell cell;
+            switch (q.type(c)) {
+            case SQLITE_INTEGER:
+            case SQLITE_FLOAT:
+                cell.kind = CellKind::Number;
+                cell.number = q.toDouble(c);
+                break;
+            case SQLITE_TEXT: {
+                int len = 0;
+                const char* t = q.utf8(c, &len);
+                cell.kind = CellKind::Text;
+                cell.offset = quint64(s->text.size());
+                cell.length = quint32(len);
+                s->text.append(t, len);
+                break;
+            }
+            case SQLITE_BLOB:
+                cell.kind = CellKind::Variant;
+                cell.offset = quint64(s->variants.size());
+                s->variants.push_back(q.value(c));
+                break;
+            default:
+                break;
+            }
+            s->cells.push_back(cell);
+        }
+        ++s->rows;
+    }
+    s->cells.shrink_to_fit();
+    s->text.squeeze();
+    DataSource out;
+    out.d = std::move(s);
+    return out;
 }
+
+const QStringList& DataSource::columns() const { return d->columns; }
+
+int DataSource::rowCount() const { return d->rows; }
 
 int DataSource::columnIndex(const QString& name) const
 {
-    for (int i = 0; i < mColumns.size(); ++i) {
-        if (mColumns[i].compare(name, Qt::CaseInsensitive) == 0)
+    for (int i = 0; i < d->columns.size(); ++i) {
+        if (d->columns[i].compare(name, Qt::CaseInsensitive) == 0)
             return i;
     }
     return -1;
+}
+
+QVariant DataSource::value(int row, int column) const
+{
+    const Cell& cell = d->at(row, column);
+    switch (cell.kind) {
+    case CellKind::Null:
+        return QVariant(QMetaType::fromType<QString>());
+    case CellKind::Number:
+        return cell.number;
+    case CellKind::Variant:
+        return d->variants[qsizetype(cell.offset)];
+    case CellKind::Text:
+        break;
+    }
+    const char* t = d->text.constData() + cell.offset;
+    // Dates are stored as ISO text; a report shows them as dates.
+    if (cell.length == 10 && t[4] == '-' && t[7] == '-') {
+        const QDate date = QDate::fromString(QString::fromLatin1(t, 10), Qt::ISODate);
+        if (date.isValid())
+            return date;
+    }
+    return QString::fromUtf8(t, cell.length);
+}
+
+bool DataSource::isNull(int row, int column) const
+{
+    const Cell& cell = d->at(row, column);
+    return cell.kind == CellKind::Null
+        || (cell.kind == CellKind::Variant && d->variants[qsizetype(cell.offset)].isNull());
+}
+
+bool DataSource::isNumber(int row, int column, double& out) const
+{
+    const Cell& cell = d->at(row, column);
+    if (cell.kind != CellKind::Number)
+        return false;
+    out = cell.number;
+    return true;
+}
+
+QVector<QVector<QVariant>> DataSource::rows() const
+{
+    QVector<QVector<QVariant>> out;
+    out.reserve(d->rows);
+    for (int r = 0; r < d->rows; ++r) {
+        QVector<QVariant> row;
+        row.reserve(d->columns.size());
+        for (int c = 0; c < d->columns.size(); ++c)
+            row.push_back(value(r, c));
+        out.push_back(std::move(row));
+    }
+    return out;
 }
 
 } // namespace reports

@@ -60,7 +60,7 @@ QPageLayout pageLayoutOf(const PageModel& m)
 
 void paintPage(QPainter& painter, const PageModel& model, int page)
 {
-    if (page < 0 || page >= model.pages.size())
+    if (page < 0 || page >= model.pageCount())
         return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -70,7 +70,7 @@ void paintPage(QPainter& painter, const PageModel& model, int page)
     QFont current;
     bool haveFont = false;
     Font last;
-    for (const Item& it : model.pages[page].items) {
+    for (const Item& it : model.page(page).items) {
         switch (it.kind) {
         case Item::Kind::Text: {
             if (it.text.isEmpty())
@@ -124,7 +124,7 @@ bool paintDocument(QPagedPaintDevice& device, const PageModel& model)
         return false;
     painter.scale(device.logicalDpiX() / double(kTwipsPerInch),
                   device.logicalDpiY() / double(kTwipsPerInch));
-    for (int i = 0; i < model.pages.size(); ++i) {
+    for (int i = 0; i < model.pageCount(); ++i) {
         if (i > 0 && !device.newPage()) {
             painter.end();
             return false;
