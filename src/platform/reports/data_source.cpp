@@ -28,14 +28,44 @@ struct Cell {
 
 } // namespace
 
+// Rows are kept in blocks and text in pieces that never move once written, so
+// reading a long bill never copies what it has read so far into a larger
+// block (which would need both at once).
+constexpr int kRowsPerBlock = 512;
+constexpr qsizetype kTextPiece = 64 * 1024;
+
 struct DataSource::Store {
     QStringList columns;
     int rows = 0;
-    std::vector<Cell> cells;
-    QByteArray text; // UTF-8
+    std::vector<std::unique_ptr<Cell[]>> blocks;
+    std::vector<QByteArray> text; // UTF-8; a cell's offset is piece << 32 | position
     QVector<QVariant> variants;
 
-    const Cell& at(int row, int column) const { return cells[size_t(row) * columns.size() + column]; }
+    const Cell& at(int row, int column) const
+    {
+        return blocks[size_t(row / kRowsPerBlock)][size_t(row % kRowsPerBlock) * columns.size() + column];
+    }
+    Cell* newRow()
+    {
+        if (rows % kRowsPerBlock == 0)
+            blocks.push_back(std::make_unique<Cell[]>(size_t(kRowsPerBlock) * std::max(1, int(columns.size()))));
+        return &blocks.back()[size_t(rows++ % kRowsPerBlock) * columns.size()];
+    }
+    quint64 addText(const char* t, int len)
+    {
+        if (text.empty() || text.back().size() + len > text.back().capacity()) {
+            text.emplace_back();
+            text.back().reserve(std::max<qsizetype>(kTextPiece, len));
+        }
+        QByteArray& piece = text.back();
+        const quint64 offset = (quint64(text.size() - 1) << 32) | quint64(piece.size());
+        piece.append(t, len);
+        return offset;
+    }
+    const char* textAt(quint64 offset) const
+    {
+        return text[size_t(offset >> 32)].constData() + (offset & 0xffffffffu);
+    }
 };
 
 DataSource::DataSource() : d(std::make_shared<Store>()) {}
@@ -44,13 +74,12 @@ DataSource::DataSource(QStringList columns, QVector<QVector<QVariant>> rows)
 {
     auto s = std::make_shared<Store>();
     s->columns = std::move(columns);
-    s->rows = rows.size();
     const int n = s->columns.size();
-    s->cells.resize(size_t(s->rows) * n);
-    s->variants.reserve(s->rows * n);
-    for (int r = 0; r < s->rows; ++r) {
+    s->variants.reserve(rows.size() * n);
+    for (int r = 0; r < rows.size(); ++r) {
+        Cell* row = s->newRow();
         for (int c = 0; c < n; ++c) {
-            Cell& cell = s->cells[size_t(r) * n + c];
+            Cell& cell = row[c];
             cell.kind = CellKind::Variant;
             cell.offset = quint64(s->variants.size());
             s->variants.push_back(c < rows[r].size() ? rows[r][c] : QVariant());
@@ -84,8 +113,9 @@ DataSource DataSource::fromQuery(data::Database& db, const QString& sql, const Q
     for (int c = 0; c < n; ++c)
         s->columns << q.columnName(c);
     while (q.step()) {
+        Cell* row = s->newRow();
         for (int c = 0; c < n; ++c) {
-            Cell cell;
+            Cell& cell = row[c];
             switch (q.type(c)) {
             case SQLITE_INTEGER:
             case SQLITE_FLOAT:
@@ -96,9 +126,8 @@ DataSource DataSource::fromQuery(data::Database& db, const QString& sql, const Q
                 int len = 0;
                 const char* t = q.utf8(c, &len);
                 cell.kind = CellKind::Text;
-                cell.offset = quint64(s->text.size());
+                cell.offset = s->addText(t, len);
                 cell.length = quint32(len);
-                s->text.append(t, len);
                 break;
             }
             case SQLITE_BLOB:
@@ -109,12 +138,8 @@ DataSource DataSource::fromQuery(data::Database& db, const QString& sql, const Q
             default:
                 break;
             }
-            s->cells.push_back(cell);
         }
-        ++s->rows;
     }
-    s->cells.shrink_to_fit();
-    s->text.squeeze();
     DataSource out;
     out.d = std::move(s);
     return out;
@@ -146,7 +171,7 @@ QVariant DataSource::value(int row, int column) const
     case CellKind::Text:
         break;
     }
-    const char* t = d->text.constData() + cell.offset;
+    const char* t = d->textAt(cell.offset);
     // Dates are stored as ISO text; a report shows them as dates.
     if (cell.length == 10 && t[4] == '-' && t[7] == '-') {
         const QDate date = QDate::fromString(QString::fromLatin1(t, 10), Qt::ISODate);
