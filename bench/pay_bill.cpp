@@ -137,7 +137,11 @@ void BM_InnerSheetPdf(benchmark::State& state)
 {
     Office::of(int(state.range(0)));
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
+    // DOSSET_BENCH_PDF_DIR keeps the files, to look at what was measured.
+    const QString keep = qEnvironmentVariable("DOSSET_BENCH_PDF_DIR");
+    const QString path = (keep.isEmpty() ? dir.path() : keep) + QStringLiteral("/sheet%1-%2.pdf")
+                                                               .arg(R::staticMetaObject.className() + 9)
+                                                               .arg(state.range(0));
     double peak = 0;
     for (auto _ : state) {
         bench::resetPeak();
