@@ -84,7 +84,10 @@ private:
     struct Face {
         Face(const QFont& f, QPaintDevice* device);
         double advance(const QString& text);
-        bool glyphs(const QString& text, QGlyphRun& run);
+        // Adds the text's glyphs at a baseline to the page's pending glyphs;
+        // false when the text is not drawn this way.
+        bool queue(const QString& text, QPointF baseline);
+        void flush(QPainter& painter);
         Font key;
         QFont font;
         QFontMetricsF metrics;
@@ -92,6 +95,10 @@ private:
         std::array<quint32, 256> glyph{};
         std::array<double, 256> width{};
         std::array<bool, 256> known{};
+        // The glyphs of the page so far in this face: drawn as one run, so
+        // the PDF gets one text object a face and page, not one an item.
+        QList<quint32> pendingGlyphs;
+        QList<QPointF> pendingPositions;
         bool latin(const QString& text);
     };
     struct Line {
@@ -147,26 +154,35 @@ double ItemPainter::Face::advance(const QString& text)
     return sum;
 }
 
-bool ItemPainter::Face::glyphs(const QString& text, QGlyphRun& run)
+bool ItemPainter::Face::queue(const QString& text, QPointF baseline)
 {
-    if (!latin(text))
+    // An underline runs under the whole of a run, so underlined text is drawn
+    // item by item.
+    if (font.underline() || !latin(text))
         return false;
-    QList<quint32> indexes;
-    QList<QPointF> positions;
-    indexes.reserve(text.size());
-    positions.reserve(text.size());
-    double x = 0;
+    double x = baseline.x();
     for (QChar c : text) {
         const ushort u = c.unicode();
-        indexes.push_back(glyph[u]);
-        positions.push_back(QPointF(x, 0));
+        if (u != 0x20) {
+            pendingGlyphs.push_back(glyph[u]);
+            pendingPositions.push_back(QPointF(x, baseline.y()));
+        }
         x += width[u];
     }
-    run.setRawFont(raw);
-    run.setGlyphIndexes(indexes);
-    run.setPositions(positions);
-    run.setUnderline(font.underline());
     return true;
+}
+
+void ItemPainter::Face::flush(QPainter& painter)
+{
+    if (pendingGlyphs.isEmpty())
+        return;
+    QGlyphRun run;
+    run.setRawFont(raw);
+    run.setGlyphIndexes(pendingGlyphs);
+    run.setPositions(pendingPositions);
+    painter.drawGlyphRun(QPointF(0, 0), run);
+    pendingGlyphs.clear();
+    pendingPositions.clear();
 }
 
 ItemPainter::Face& ItemPainter::face(const Font& f)
@@ -190,10 +206,7 @@ void ItemPainter::drawLine(Face& f, const Item& it, const QString& text, double 
     else if (it.align == Align::Center)
         x = it.x + (it.w - advance) / 2;
     const QPointF baseline(x, it.y + f.metrics.ascent());
-    QGlyphRun run;
-    if (f.glyphs(text, run))
-        mPainter.drawGlyphRun(baseline, run);
-    else
+    if (!f.queue(text, baseline))
         mPainter.drawText(baseline, text);
 }
 
@@ -277,11 +290,8 @@ void ItemPainter::text(const Item& it)
     } else if (it.wordWrap) {
         if (const QVector<Line>* lines = wrapped(f, it)) {
             for (const Line& l : *lines) {
-                QGlyphRun run;
                 const QPointF at(it.x + l.at.x(), it.y + l.at.y());
-                if (f.glyphs(l.text, run))
-                    mPainter.drawGlyphRun(at, run);
-                else
+                if (!f.queue(l.text, at))
                     mPainter.drawText(at, l.text);
             }
             return;
@@ -320,6 +330,14 @@ void ItemPainter::paint(const Page& page)
             textPen = false;
             mPainter.drawRect(it.x, it.y, it.w, it.h);
             break;
+        }
+    }
+    // Boxes and rules are never filled, so text drawn after them looks the same.
+    mPainter.setPen(Qt::black);
+    for (const auto& f : mFaces) {
+        if (!f->pendingGlyphs.isEmpty()) {
+            mPainter.setFont(f->font);
+            f->flush(mPainter);
         }
     }
     mPainter.restore();
