@@ -82,9 +82,7 @@ Form4::Form4()
     Command3 = new forms::CommandButton("Command3", "CLOSE", this);
     Command1->setEnabled(false);
     Command2->setEnabled(false);
-    // The B-statement workbook is not made from this form yet; the command
-    // stays as drawn, disabled.
-    Command4->setEnabled(false);
+    Command4->setEnabled(false);   // until a head is picked
 
     for (forms::TextBox* box : {Text1, Text2, Text3})
         box->setMinimumWidth(110);
@@ -158,6 +156,7 @@ Form4::Form4()
     forms::on(Command1, &forms::CommandButton::Click, this, &Form4::Command1_Click);
     forms::on(Command2, &forms::CommandButton::Click, this, &Form4::Command2_Click);
     forms::on(Command3, &forms::CommandButton::Click, this, &Form4::Command3_Click);
+    forms::on(Command4, &forms::CommandButton::Click, this, &Form4::Command4_Click);
 }
 
 void Form4::Form_Load()
@@ -229,12 +228,15 @@ void Form4::Combo1_Click()
     data::QueryRecordset head(fund, "select drawal_code from head where drawal_code = ?",
                               {Combo1->currentData().toString()});
     if (head.recordCount() == 0) {
+        // An empty code would take the bills of every head.
         Label9->setCaption(QString());
+        Command4->setEnabled(false);
         forms::Dialogs::msgBox("THIS HEAD IS NOT FOUND. IT MAY HAVE BEEN CHANGED OR DELETED.",
                                forms::vbInformation, "Hi");
         return;
     }
     Label9->setCaption(head["drawal_code"].text().left(20));
+    Command4->setEnabled(true);
 }
 
 void Form4::Combo2_Click()
@@ -274,7 +276,7 @@ bool Form4::Text2_Enter()
     return false;
 }
 
-bool Form4::readPeriod()
+bool Form4::periodIsDates()
 {
     for (forms::TextBox* box : {Text1, Text2}) {
         if (!vb::isDate(box->text().trimmed())) {
@@ -284,6 +286,13 @@ bool Form4::readPeriod()
             return false;
         }
     }
+    return true;
+}
+
+bool Form4::readPeriod()
+{
+    if (!periodIsDates())
+        return false;
     Label4->setCaption(vb::mediumDate(vb::cdate(Text1->text().trimmed())));
     Label5->setCaption(vb::mediumDate(vb::cdate(Text2->text().trimmed())));
     return true;

@@ -27,6 +27,7 @@ public:
     void Command1_Click(); // SHOW ALL ALLOTMENT
     void Command2_Click(); // SHOW ALL BILL
     void Command3_Click(); // CLOSE
+    void Command4_Click(); // B-STATEMENT
 
     forms::TextBox* Text1 = nullptr;
     forms::TextBox* Text2 = nullptr;
@@ -59,6 +60,8 @@ public:
 private:
     // Takes the financial-year start typed in Text3 (Enter or leaving the box).
     void takeYearStart();
+    // False, having said so and put the focus there, when a period box is no date.
+    bool periodIsDates();
     // The period boxes as dates and their captions; false (having said so) when one is no date.
     bool readPeriod();
     bool Text2_Enter();

@@ -28,9 +28,16 @@ int main(int argc, char** argv)
     // The program never makes or mends its data folder: that is the setup's job.
     const QString problem = common::checkDataFolder(folder);
     if (!problem.isEmpty()) {
-        const QString text = QStringLiteral("The data folder %1 cannot be used: %2.\n\n"
-                                            "Make one with:\n    dosset-setup \"%1\" --demo")
-                                 .arg(folder, problem);
+        // A folder made by an older version lacks only the newer tables: it is
+        // brought up to date, never made again over its data.
+        const QString text =
+            common::isDataFolder(folder)
+                ? QStringLiteral("The data folder %1 cannot be used: %2.\n\n"
+                                 "Bring it up to date (no row is touched) with:\n    dosset-setup \"%1\" --update")
+                      .arg(folder, problem)
+                : QStringLiteral("The data folder %1 cannot be used: %2.\n\n"
+                                 "Make one with:\n    dosset-setup \"%1\" --demo")
+                      .arg(folder, problem);
         QTextStream(stderr) << text << "\n";
         QMessageBox::critical(nullptr, QStringLiteral("DATA FOLDER"), text);
         return 1;

@@ -63,6 +63,17 @@ QStringList fundSchema()
                                  {"tele", 'N'},   {"misc", 'N'},    {"oe", 'N'},        {"oc", 'N'},
                                  {"scheme", 'N'}, {"deduction", 'N'}, {"despn", 'T'}});
     s << createIndex("all_exp", "head", "head, bill_date");
+    // The cheque register: one cheque per bill, a bill being its number and date.
+    s << createTable("cheque", {{"bill_no", 'N'}, {"bill_date", 'D'}, {"cheque_no", 'T'}, {"cheque_date", 'D'},
+                                {"cheque_amt", 'N'}});
+    s << createIndex("cheque", "bill", "bill_no, bill_date", true);
+    // Progressive totals brought forward into a reporting month (4 April ..
+    // 16 past March), per head code and financial year (its start year).
+    s << createTable("b_statement", {{"m_head", 'T'},  {"month_no", 'N'}, {"pay", 'N'},   {"d_pay", 'N'},
+                                     {"da", 'N'},      {"hra", 'N'},      {"wages", 'N'}, {"ta", 'N'},
+                                     {"cont", 'N'},    {"bonus", 'N'},    {"scheme", 'N'}, {"deduct", 'N'},
+                                     {"net", 'N'},     {"fy_year", 'N'}});
+    s << createIndex("b_statement", "ym", "fy_year, m_head, month_no", true);
     return s;
 }
 
@@ -108,6 +119,10 @@ QStringList salarySchema()
                              {"hb_int", 'N'},   {"i_tax", 'N'},    {"others", 'N'},      {"bill_date", 'D'},
                              {"p_month", 'T'},  {"deduct", 'N'},   {"category", 'T'},    {"sl_no", 'I'},
                              {"bank_ac", 'T'}});
+    // The employees of a cheque slip, refilled by the pay-slip and cheque form
+    // alone, so that the bill form's sal keeps its own bill.
+    s << createTable("chq_sal", {{"emp_code", 'T'}, {"name", 'T'}, {"designation", 'T'}, {"net", 'N'},
+                                 {"bill_date", 'D'}, {"bank_ac", 'T'}, {"sl_no", 'I'}});
     s << createTable("temp", {{"emp_code", 'T'}, {"name", 'T'}, {"designation", 'T'}, {"i_tax", 'N'},
                               {"sl_no", 'I'}});
     s << createTable("temp1", {{"emp_code", 'T'}, {"name", 'T'}, {"designation", 'T'}, {"hb_loan", 'N'},

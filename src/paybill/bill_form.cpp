@@ -272,6 +272,14 @@ void Form6::wireHandlers()
     forms::on(Command19, &CommandButton::Click, this, &Form6::Command19_Click);
     forms::on(Command12, &CommandButton::Click, this, &Form6::Command12_Click);
     forms::on(Command9, &CommandButton::Click, this, &Form6::Command9_Click);
+
+    forms::on(Command16, &CommandButton::Click, this, &Form6::Command16_Click);
+    forms::on(Command8, &CommandButton::Click, this, &Form6::Command8_Click);
+    forms::on(Command10, &CommandButton::Click, this, &Form6::Command10_Click);
+    forms::on(Command11, &CommandButton::Click, this, &Form6::Command11_Click);
+    forms::on(Command20, &CommandButton::Click, this, &Form6::Command20_Click);
+    forms::on(Command21, &CommandButton::Click, this, &Form6::Command21_Click);
+    forms::on(Timer1, &forms::Timer::Tick, this, &Form6::Timer1_Timer);
 }
 
 void Form6::setBillButtons(bool on)

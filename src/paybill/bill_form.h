@@ -28,6 +28,9 @@ namespace paybill {
 //   bill_form.cpp            layout, loading, the choices and ACTIVATE NOW
 //   bill_form_sheets.cpp     inner sheets, page and Sl. No. range, grand totals
 //   bill_form_schedules.cpp  the nine statutory schedule buttons
+//   bill_form_documents.cpp  outer sheet, pro statement, bill extract, D.A. schedule; loading notice
+//   bill_form_print_all.cpp  PRINT ALL SCHEDULE and its second button
+//   (what goes in each cell and bookmark: paybill/documents/)
 //
 // LABEL CONTRACT: which control holds what, and who writes it. Reports and
 // other forms read these captions (and the texts of the boxes and lists) as
@@ -127,15 +130,16 @@ public:
     void Command12_Click(); // INCREMENT
     void Command9_Click();  // CLOSE
 
-    // Documents, workbooks, print-all and close. Declared for the files that
-    // build them; whoever defines one wires it in wireHandlers().
+    // bill_form_documents.cpp
     void Command8_Click();  // PRO REPORT
     void Command10_Click(); // BILL EXTRACT
     void Command11_Click(); // D.A.SCHEDULE
     void Command16_Click(); // OUTER SHEET FRONT AND BACK
+    void Timer1_Timer();    // loading notice
+
+    // bill_form_print_all.cpp
     void Command20_Click(); // PRINT ALL SCHEDULE
     void Command21_Click(); // PRINT ALL SCHEDULE (second, after printing)
-    void Timer1_Timer();    // loading notice
 
     // ---- Controls (objectName = member name) -----------------------------
     forms::ComboBox* Combo1 = nullptr; // bill date
@@ -201,6 +205,10 @@ private:
     bool showInsuranceSplit(std::optional<int> first, std::optional<int> last);
     // The page rule shared by both inner sheets; false when nothing is to be shown.
     bool innerSheetRange(bool right);
+    // Shows "Report is Loading. Please wait....." until ten ticks of Timer1.
+    void startLoadingNotice();
+    // The eight schedules a print-all prints, in its order.
+    void unloadPrintedSchedules();
 
     data::Database* mSalaryDb = nullptr;
     data::Database* mFundDb = nullptr;

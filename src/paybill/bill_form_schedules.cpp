@@ -138,16 +138,8 @@ void Form6::Command9_Click()
 {
     // After a print-all the eight schedules it printed stay loaded; closing
     // lets them go, in the order they print, before the form itself.
-    if (!Command20->visible()) {
-        reports::Reports::unload<DataReport12>();
-        reports::Reports::unload<DataReport3>();
-        reports::Reports::unload<DataReport6>();
-        reports::Reports::unload<DataReport2>();
-        reports::Reports::unload<DataReport5>();
-        reports::Reports::unload<DataReport13>();
-        reports::Reports::unload<DataReport4>();
-        reports::Reports::unload<DataReport17>();
-    }
+    if (!Command20->visible())
+        unloadPrintedSchedules();
     unload();
 }
 

@@ -57,15 +57,6 @@ void refillInCodeOrder(data::Database& db, const char* table, const char* column
 
 } // namespace
 
-QString codePattern(const QString& codeCategory)
-{
-    QString escaped = codeCategory.trimmed();
-    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    escaped.replace(QLatin1Char('%'), QLatin1String("\\%"));
-    escaped.replace(QLatin1Char('_'), QLatin1String("\\_"));
-    return escaped + QLatin1Char('%');
-}
-
 ActivationResult activateBill(data::Database& salaryDb, const QDate& billDate,
                               const QString& codeCategory)
 {

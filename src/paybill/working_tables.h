@@ -1,6 +1,8 @@
 // The working tables of one pay bill (sal, temp, temp1, ginew) and the sums read from them.
 #pragma once
 
+#include "common/code_pattern.h"
+
 #include <QDate>
 #include <QString>
 #include <optional>
@@ -39,8 +41,7 @@ struct ActivationResult {
 ActivationResult activateBill(data::Database& salaryDb, const QDate& billDate,
                               const QString& codeCategory);
 
-// The LIKE pattern (with '\' as escape) for codes that begin with the category.
-QString codePattern(const QString& codeCategory);
+using common::codePattern;
 
 // Rows in sal.
 int salRowCount(data::Database& salaryDb);

@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include "payslip/pay_slip_form.h"
 #include "platform/forms/dialogs.h"
 #include "platform/forms/dispatch.h"
 #include "platform/forms/registry.h"
@@ -120,19 +121,23 @@ void Platform::mnugro_Click()
     showForm(QStringLiteral("Form6"));
 }
 
+// Each of the three commands shows the pay-slip and cheque form in its own mode.
 void Platform::mnupsl_Click()
 {
     showForm(QStringLiteral("Form8"));
+    Forms::get<payslip::Form8>().setMode(payslip::Form8::Mode::PaySlip);
 }
 
 void Platform::mnuchq_Click()
 {
     showForm(QStringLiteral("Form8"));
+    Forms::get<payslip::Form8>().setMode(payslip::Form8::Mode::ChequeEntry);
 }
 
 void Platform::mnuchkslp_Click()
 {
     showForm(QStringLiteral("Form8"));
+    Forms::get<payslip::Form8>().setMode(payslip::Form8::Mode::ChequeSlip);
 }
 
 void Platform::mnupst_Click()

@@ -3,6 +3,7 @@
 #include "allotment/register_forms.h"
 #include "employees/register_forms.h"
 #include "paybill/register_forms.h"
+#include "payslip/register_forms.h"
 #include "platform/forms/registry.h"
 #include "salary/register_forms.h"
 #include "shell/login_form.h"
@@ -16,6 +17,7 @@ void registerAllForms()
     salary::registerForms();
     allotment::registerForms();
     paybill::registerForms();
+    payslip::registerForms();
 }
 
 } // namespace shell

@@ -62,6 +62,13 @@ void addBill(const QString& head, double billNo, const QDate& date, ColumnAmount
            {head, billNo, date.toString(Qt::ISODate), deduction}, amounts);
 }
 
+void addBroughtForward(const QString& code, int fyYear, int monthNo, double pay, double net)
+{
+    fund().execute("insert into b_statement (m_head, month_no, pay, d_pay, da, hra, wages, ta, cont, bonus, "
+                   "scheme, deduct, net, fy_year) values (?, ?, ?, 0, 0, 0, 0, 0, 0, 0, 0, 0, ?, ?)",
+                   {code, monthNo, pay, net, fyYear});
+}
+
 int count(const QString& sql)
 {
     return int(number(sql));

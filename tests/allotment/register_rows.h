@@ -29,6 +29,9 @@ void addAllotment(const QString& head, const QString& orderNo, const QDate& date
 void addBill(const QString& head, double billNo, const QDate& date, ColumnAmounts amounts,
              double deduction = 0);
 
+// A b_statement row: `pay` and `net` brought forward into a month, the rest 0.
+void addBroughtForward(const QString& code, int fyYear, int monthNo, double pay, double net);
+
 int count(const QString& sql);
 double number(const QString& sql);
 

@@ -12,6 +12,11 @@
 #include "paybill/schedules/insurance_schedules.h"
 #include "paybill/schedules/recovery_schedules.h"
 #include "paybill/schedules/tax_schedules.h"
+#include "payslip/pay_reports.h"
+#include "payslip/pay_slip_form.h"
+#include "common/pay_month.h"
+#include "platform/office/desktop.h"
+#include "platform/vb/convert.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
 #include "platform/forms/clock.h"
@@ -434,6 +439,61 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
     ASSERT_TRUE(Reports::isLoaded<allotment::DataReport9>());
     EXPECT_TRUE(Reports::get<allotment::DataReport9>().layout().texts(QStringLiteral("Text3")).contains(
         QStringLiteral("EDN/ALT/114")));
+
+    // ---- Form8: the bill's cheque, its slips and its cheque slip ----------
+    struct OpenedFiles : office::Desktop {
+        QStringList* files;
+        explicit OpenedFiles(QStringList* f) : files(f) {}
+        bool open(const QString& path) override
+        {
+            *files << path;
+            return true;
+        }
+    };
+    QStringList opened;
+    office::setDesktop(std::make_unique<OpenedFiles>(&opened));
+    auto& f8 = Forms::get<payslip::Form8>();
+    testsupport::showForm(f8);
+    f8.setMode(payslip::Form8::Mode::ChequeEntry);
+    const QString chequeNo = QStringLiteral("CHQ-101");
+    for (const QString& expected : {QStringLiteral("RECORD ENTERED SUCCESSFULLY"),
+                                   QStringLiteral("Cheque for this bill has already entered in the Register")}) {
+        testsupport::ScriptedBoxes boxes;
+        testsupport::enter(*f8.Text1, QStringLiteral("101"));
+        EXPECT_EQ(f8.Label7->caption(), vb::shortDate(common::payBillRegisterDate(billDate)));
+        testsupport::type(*f8.Text2, chequeNo);
+        testsupport::type(*f8.Text3, vb::shortDate(billDate));
+        testsupport::type(*f8.Text4, vb::cstr(sumNet));
+        click(*f8.Command3);
+        EXPECT_EQ(boxes.prompts(), QStringList{expected});
+        click(*f8.Command5);
+    }
+    f8.setMode(payslip::Form8::Mode::PaySlip);
+    ASSERT_TRUE(chooseByData(*f8.Combo1, billDate));
+    click(*f8.Command1);
+    EXPECT_EQ(Reports::get<payslip::DataReport7>().layout().texts(QStringLiteral("Text1")).size(),
+              int(number(salaryDb(), "select count(*) from salary where bill_date = ?", {billDate})));
+    f8.setMode(payslip::Form8::Mode::ChequeSlip);
+    {
+        testsupport::ScriptedBoxes boxes;
+        ASSERT_TRUE(chooseByData(*f8.Combo3, kHeadA));
+        EXPECT_NEAR(f8.Label13->caption().toDouble(), sumNet, 0.005);
+        testsupport::type(*f8.Text5, f8.Label13->caption());
+        testsupport::type(*f8.Text6, chequeNo);
+        click(*f8.Command4);
+        EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.prompts().join(QLatin1Char('|')).toStdString();
+    }
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(opened[0].contains(QStringLiteral("anx")));
+    office::setDesktop(nullptr);
+
+    // The bill form's inner sheet still shows its own bill.
+    {
+        testsupport::ScriptedBoxes boxes;
+        boxes.answer(forms::vbNo, QStringLiteral("THIS REPORT CONTAINS TOTAL 2 PAGES"));
+        click(*f6.Command2);
+        EXPECT_TRUE(printsAmount(Reports::get<paybill::DataReport1>().layout(), sumPay));
+    }
 }
 
 } // namespace

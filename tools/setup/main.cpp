@@ -2,6 +2,7 @@
 #include "setup/demo_office.h"
 
 #include "common/schema.h"
+#include "common/templates.h"
 #include "platform/data/database.h"
 #include "platform/vb/error.h"
 
@@ -38,7 +39,7 @@ int main(int argc, char** argv)
     if (args.size() != 1 || args.first().startsWith(QLatin1Char('-'))) {
         err << "usage: dosset-setup DIR [--demo] [--password PASSWORD]\n"
                "Makes a data folder with both database files, the office particulars and the\n"
-               "D.A. order; --demo adds a small office (heads, employees, ledgers, allotments).\n";
+               "D.A. order and the workbook and document templates; --demo adds a small office (heads, employees, ledgers, allotments).\n";
         return 2;
     }
     const QString folder = QDir(args.first()).absolutePath();
@@ -46,6 +47,7 @@ int main(int argc, char** argv)
         password = demo ? QStringLiteral("dosset") : newPassword();
     try {
         common::createDatabases(folder);
+        common::installTemplates(folder, false);
         data::setDataFolder(folder);
         setup::writeStartingRows(password);
         if (demo)

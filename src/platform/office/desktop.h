@@ -2,6 +2,7 @@
 // LibreOffice headless for a PDF, and the printer. Each is a seam tests replace.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -19,7 +20,11 @@ public:
 Desktop& desktop();
 void setDesktop(std::unique_ptr<Desktop> d);   // nullptr restores QDesktopServices
 
-// Turns saved files into PDFs beside them, in one run of the office suite.
+// Opens a saved file through the desktop; when nothing opens it, tells the
+// user where it is saved.
+void showFile(const QString& path);
+
+// Turns saved files into PDFs, in one run of the office suite.
 // Returns the PDF of each file, empty where it failed; throws vb::Error 53
 // when no office suite is installed.
 class PdfConverter {
@@ -40,5 +45,76 @@ public:
 };
 PdfPrinter& pdfPrinter();
 void setPdfPrinter(std::unique_ptr<PdfPrinter> p);  // nullptr restores QPrinter
+
+// One saved file to print, pages from..to (counted from 1; to = 0 is the last).
+struct PrintJob {
+    QString path;
+    int from = 1;
+    int to = 0;
+};
+
+// What became of one file: printed, or the error number and the clerk's
+// message saying why not and where the file is.
+struct PrintOutcome {
+    QString path;
+    bool printed = false;
+    int error = 0;
+    QString message;
+};
+
+// Prints saved files: every one converted in a single run of the office suite,
+// then each printed in turn. Throws vb::Error 482 before converting anything
+// when there is no printer; otherwise reports each file, in the jobs' order
+// (no office suite: each file not printed, with error 53).
+QList<PrintOutcome> printFiles(const QList<PrintJob>& jobs);
+// One file: throws the outcome's error when it was not printed.
+void printFile(const QString& path, int from, int to);
+
+// Doubles for tests. Copies share their record: keep one, install a copy,
+// e.g. setPdfPrinter(std::make_unique<RecordingPdfPrinter>(kept)).
+class RecordingDesktop : public Desktop {
+public:
+    explicit RecordingDesktop(bool opens = true);
+    bool open(const QString& path) override;
+    QStringList opened() const;
+
+private:
+    struct State;
+    std::shared_ptr<State> mState;
+};
+
+// Returns "<file>.pdf" for each file (writing nothing), or fails as told.
+class RecordingPdfConverter : public PdfConverter {
+public:
+    RecordingPdfConverter();
+    QStringList toPdf(const QStringList& files) override;
+    // Each call's files, in order.
+    QList<QStringList> runs() const;
+    // Files whose name ends with one of these come back without a PDF.
+    void failFor(const QStringList& endings);
+    // Every call throws vb::Error 53, as with no office suite installed.
+    void setInstalled(bool installed);
+
+private:
+    struct State;
+    std::shared_ptr<State> mState;
+};
+
+class RecordingPdfPrinter : public PdfPrinter {
+public:
+    struct Job {
+        QString pdf;
+        int from = 1;
+        int to = 0;
+    };
+    explicit RecordingPdfPrinter(bool hasPrinter = true);
+    void print(const QString& pdf, int from, int to) override;
+    bool hasPrinter() override;
+    QList<Job> jobs() const;
+
+private:
+    struct State;
+    std::shared_ptr<State> mState;
+};
 
 } // namespace office

@@ -56,6 +56,7 @@ public:
     // As Workbook: saved under output/, never over an earlier file.
     QString save();
     QString show();
+    QString printOut(int from = 1, int to = 0);
 
 private:
     friend class Bookmark;

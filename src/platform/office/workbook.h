@@ -37,8 +37,14 @@ public:
     // Saves the filled copy under "<data folder>/output/", named by template
     // and time, never over an earlier file; returns its path.
     QString save();
-    // save(), then opens the file through the Desktop seam; returns the path.
+    // save(), then opens the file through the Desktop seam (or says where it
+    // is); returns the path.
     QString show();
+    // save(), then prints pages from..to (to = 0: the last) through LibreOffice
+    // and the default printer; returns the path. Throws vb::Error 482 when
+    // there is no printer, 53 without LibreOffice, 1004 when it could not
+    // convert the file; each message says where the file is saved.
+    QString printOut(int from = 1, int to = 0);
 
 private:
     Workbook();

@@ -1,0 +1,100 @@
+// The monthly B-statement of a salary head: its bills, the month's and the progressive totals, the cells.
+#pragma once
+
+#include "allotment/heads.h"
+
+#include <QDate>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+
+#include <array>
+#include <optional>
+
+namespace data {
+class Database;
+}
+
+namespace allotment {
+
+// Columns 4 to 14 of the statement, in the order of the b_statement fields.
+enum StatementColumn : int {
+    SPay, SGradePay, SDa, SHraMa, SWages, STa, SCont, SBonus, SScheme, SDeduct, SNet,
+    StatementColumnCount
+};
+using StatementAmounts = std::array<double, StatementColumnCount>;
+
+// The b_statement field paired with each statement column.
+extern const std::array<const char*, StatementColumnCount> kStatementFields;
+
+// The workbook "B-statement.xlsx": bill rows 5 to 26, row 27 the template's
+// own month totals over them, row 28 the progressive totals.
+inline const char* const kStatementTemplate = "B-statement.xlsx";
+constexpr int kFirstBillRow = 5;
+constexpr int kLastBillRow = 26;
+constexpr int kTotalsRow = 27;
+constexpr int kProgressiveRow = 28;
+constexpr int kFirstAmountCol = 4;
+
+struct StatementBill {
+    double billNo = 0;
+    QDate billDate;
+    StatementAmounts amounts{};
+};
+
+// A statement asked for: one reporting month of one financial year.
+struct StatementRequest {
+    QString headCode;        // the first 20 characters of the salary head's drawal code
+    int fyYear = 0;          // the year the financial year starts in
+    int monthNo = 0;         // 4 for April .. 12 for December, 13 to 15 for January to March
+    QString monthName;       // "APRIL" .. "MARCH"
+    QString yearStartMonth;  // the financial-year start as "APR-11"
+    int calendarYear() const { return monthNo > 12 ? fyYear + 1 : fyYear; }
+};
+
+// Why the frame's choices cannot make a statement: no month picked, or a
+// period that is not the picked month of the year shown. Nothing when they
+// agree; the period is then exactly that month.
+std::optional<QString> checkReportingMonth(const QString& monthName, const QString& monthNo,
+                                           const QString& fyYear, const QDate& from, const QDate& to);
+
+struct BStatement {
+    StatementRequest request;
+    QVector<StatementBill> bills;    // by date, then number
+    StatementAmounts monthTotals{};
+    StatementAmounts broughtForward{};  // nothing in April
+    StatementAmounts progressive{};
+};
+
+// A bill's statement columns from its register amounts (the fourteen columns
+// in register order) and its deduction.
+StatementAmounts statementAmounts(const std::array<double, ColumnCount>& amounts, double deduction);
+
+// The bills of the month under every head whose code holds the head code,
+// with the month's and the progressive totals. None when the month is not
+// April and the year has no totals brought forward into it (the previous
+// month's statement was never made).
+std::optional<BStatement> makeBStatement(data::Database& fund, const StatementRequest& request);
+
+// Stores the progressive totals as brought forward into the next month,
+// unless the year already holds that month's row (a statement made again
+// keeps the first one). True when a row was added.
+bool storeProgressive(data::Database& fund, const BStatement& statement);
+
+struct SheetCell {
+    int row;
+    int col;
+    QVariant value;
+};
+
+// What goes into the template's first sheet. Past 22 bills, `extraRows` rows
+// are inserted before the last bill row first, so that the month totals sum
+// every bill and the totals rows move down; the cells' rows count them.
+struct StatementSheet {
+    int insertBefore = kLastBillRow;
+    int extraRows = 0;
+    QVector<SheetCell> cells;
+};
+StatementSheet statementSheet(const BStatement& statement);
+
+} // namespace allotment

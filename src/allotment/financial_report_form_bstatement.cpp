@@ -1,0 +1,77 @@
+// B-STATEMENT of the financial-report form: the month's workbook and the totals it carries forward.
+#include "allotment/b_statement.h"
+#include "allotment/financial_report_form.h"
+
+#include "common/schema.h"
+#include "platform/data/database.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/dialogs.h"
+#include "platform/office/desktop.h"
+#include "platform/office/workbook.h"
+#include "platform/vb/convert.h"
+#include "platform/vb/error.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace allotment {
+
+void Form4::Command4_Click()
+{
+    if (!periodIsDates())
+        return;
+    const QDate from = vb::cdate(Text1->text().trimmed());
+    const QDate to = vb::cdate(Text2->text().trimmed());
+    // A statement for any other period would be stored as this month's
+    // totals and carried into every later month.
+    if (const auto refusal = checkReportingMonth(Combo2->text(), Label14->caption(), Label10->caption(), from, to)) {
+        forms::Dialogs::msgBox(*refusal, forms::vbInformation, "Hi");
+        return;
+    }
+    const StatementRequest request{Label9->caption(), Label10->caption().trimmed().toInt(),
+                                   Label14->caption().trimmed().toInt(), Combo2->text(), Label16->caption()};
+
+    data::Database& fund = data::Database::open(common::kFundDb);
+    const auto statement = makeBStatement(fund, request);
+    if (!statement) {
+        forms::Dialogs::msgBox("B-Statement Report for previous month not Found.\r\n"
+                               "Check the last reproting month and continue.",
+                               forms::vbInformation, "Hi");
+        return;
+    }
+
+    std::optional<office::Workbook> book;
+    try {
+        book.emplace(office::Workbook::open(kStatementTemplate));
+    } catch (const vb::Error& e) {
+        if (e.number != vb::FileNotFound)
+            throw;
+        forms::Dialogs::msgBox(QStringLiteral("THE WORKBOOK TEMPLATE \"%1\" IS MISSING FROM THE DATA FOLDER.\r\n"
+                                              "Restore it with: dosset-setup \"%2\" --update")
+                                   .arg(QLatin1String(kStatementTemplate), QDir::toNativeSeparators(data::dataFolder())),
+                               forms::vbExclamation, "Hi");
+        return;
+    }
+    const StatementSheet sheet = statementSheet(*statement);
+    if (sheet.extraRows > 0)
+        book->insertRows(sheet.insertBefore, sheet.extraRows);
+    for (const SheetCell& cell : sheet.cells)
+        book->setValue(cell.row, cell.col, cell.value);
+
+    // The file and the brought-forward row stand or fall together.
+    QString path;
+    {
+        data::Transaction transaction(fund);
+        storeProgressive(fund, *statement);
+        path = book->save();
+        try {
+            transaction.commit();
+        } catch (...) {
+            QFile::remove(path);
+            throw;
+        }
+    }
+    office::showFile(path);
+}
+
+} // namespace allotment

@@ -1,0 +1,93 @@
+#include "payslip/annexure.h"
+
+#include "common/pay_month.h"
+#include "payslip/cheque_slip_figures.h"
+#include "platform/data/database.h"
+#include "platform/data/recordset.h"
+#include "platform/vb/convert.h"
+#include "platform/vb/error.h"
+
+namespace payslip {
+
+namespace {
+
+[[noreturn]] void missing(const QString& what)
+{
+    throw vb::Error(vb::NoCurrentRecord, what);
+}
+
+} // namespace
+
+QStringList Annexure::employeeHeading()
+{
+    return {QStringLiteral("Sl. No."), QStringLiteral("Name of Employee"), QStringLiteral("Designation"),
+            QStringLiteral("Bank Account Number"), QStringLiteral("Amount")};
+}
+
+QStringList Annexure::employeeNumbers()
+{
+    return {QStringLiteral("(1)"), QStringLiteral("(2)"), QStringLiteral("(3)"), QStringLiteral("(4)"),
+            QStringLiteral("(5)")};
+}
+
+QStringList Annexure::chequeHeading()
+{
+    return {QStringLiteral("Cheque No."), QStringLiteral("Cheque Date"), QStringLiteral("Amount")};
+}
+
+QString Annexure::bookmark(const QString& name) const
+{
+    for (const auto& [n, text] : bookmarks)
+        if (n == name)
+            return text;
+    return QString();
+}
+
+Annexure buildAnnexure(data::Database& salaryDb, data::Database& fundDb, const AnnexureRequest& request)
+{
+    Annexure a;
+    double total = 0;
+    data::QueryRecordset rows(salaryDb, QStringLiteral("SELECT sl_no, name, designation, bank_ac, net FROM chq_sal"
+                                                       " ORDER BY sl_no, rowid"));
+    for (; !rows.eof(); rows.moveNext()) {
+        a.employees << QStringList{rows.field("sl_no").text(), rows.field("name").text(),
+                                   rows.field("designation").text(), rows.field("bank_ac").text(),
+                                   rows.field("net").text()};
+        total += rows.field("net").number();
+    }
+    if (a.employees.isEmpty())
+        missing(QStringLiteral("No employee of the bill is ready for the slip."));
+
+    // Every counted bill encloses its cheque; one bill without its cheque
+    // would leave the slip short of money the bank is asked to credit.
+    const QList<double> bills = countedBills(fundDb, request.billDate, request.drawalCode);
+    if (bills.isEmpty())
+        missing(QStringLiteral("No bill of this date is in the bill register."));
+    const QDate registerDate = common::payBillRegisterDate(request.billDate);
+    bool namedFound = request.chequeNo.isEmpty();
+    for (double billNo : bills) {
+        data::QueryRecordset chq(fundDb,
+                                 QStringLiteral("SELECT cheque_no, cheque_date, cheque_amt FROM cheque"
+                                                " WHERE bill_no = ? AND bill_date = ? ORDER BY rowid"),
+                                 {billNo, QVariant(registerDate)});
+        if (chq.eof())
+            missing(QStringLiteral("Bill %1 has no cheque in the cheque register.").arg(vb::cstr(billNo)));
+        const QString number = chq.field("cheque_no").text();
+        if (number.compare(request.chequeNo, Qt::CaseInsensitive) == 0)
+            namedFound = true;
+        a.cheques << QStringList{number, vb::cstr(chq.field("cheque_date").variant()),
+                                 chq.field("cheque_amt").text()};
+    }
+    if (!namedFound)
+        missing(QStringLiteral("Cheque %1 is not the cheque of a bill of this head.").arg(request.chequeNo));
+
+    const QString rs = vb::cstr(total);
+    a.bookmarks = {{QStringLiteral("month"), request.month},
+                   {QStringLiteral("rs"), rs},
+                   {QStringLiteral("credited"), rs},
+                   {QStringLiteral("refunded"), vb::cstr(total - request.amount)},
+                   {QStringLiteral("chqamt"), vb::cstr(request.amount)}};
+    return a;
+}
+
+} // namespace payslip

@@ -1,0 +1,125 @@
+#include "payslip/cheque_register.h"
+
+#include "platform/data/database.h"
+#include "platform/data/recordset.h"
+#include "platform/vb/convert.h"
+#include "platform/vb/error.h"
+
+#include <cmath>
+#include <limits>
+
+namespace payslip {
+
+namespace {
+
+// A register amount stays under a thousand crore.
+constexpr double kAmountCeiling = 1e10;
+
+ChequeRefusal refuse(const char* message, ChequeBox box)
+{
+    return {QString::fromLatin1(message), box};
+}
+
+} // namespace
+
+std::optional<int> billNumber(const QString& typed)
+{
+    const QString t = typed.trimmed();
+    if (!vb::isNumeric(t))
+        return std::nullopt;
+    const double x = vb::cdbl(t);
+    if (x < 1 || x != std::floor(x) || x > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return int(x);
+}
+
+std::optional<QDate> registeredBillDate(data::Database& fundDb, int billNo)
+{
+    data::QueryRecordset rs(fundDb,
+                            QStringLiteral("SELECT bill_date FROM all_exp WHERE bill_no = ? AND bill_date IS NOT NULL"
+                                           " ORDER BY rowid LIMIT 1"),
+                            {billNo});
+    if (rs.eof())
+        return std::nullopt;
+    return rs.field("bill_date").toDate();
+}
+
+bool isRegisteredBill(data::Database& fundDb, int billNo, const QDate& billDate)
+{
+    data::QueryRecordset rs(fundDb, QStringLiteral("SELECT count(*) FROM all_exp WHERE bill_no = ? AND bill_date = ?"),
+                            {billNo, QVariant(billDate)});
+    return billNo > 0 && rs.field(0).number() > 0;
+}
+
+std::optional<ChequeRefusal> checkCheque(data::Database& fundDb, const ChequeEntry& e, qint64 editedRow)
+{
+    if (e.chequeNo.trimmed().isEmpty())
+        return refuse("PLEASE ENTER CHEQUE NUMBER", ChequeBox::ChequeNo);
+    if (!vb::isDate(e.chequeDate.trimmed()))
+        return refuse(" PLEASE ENTER CHEQUE DATE IN PROPER FORMAT", ChequeBox::ChequeDate);
+    if (!vb::isNumeric(e.amount))
+        return refuse("PLEASE ENTER CHEQUE AMOUNT IN FIGURE", ChequeBox::Amount);
+    const double amount = vb::cdbl(e.amount.trimmed());
+    if (amount <= 0 || amount >= kAmountCeiling)
+        return refuse("CHEQUE AMOUNT MUST BE MORE THAN 0 AND LESS THAN A THOUSAND CRORE", ChequeBox::Amount);
+    // The pair is the bill the look-up found; a number typed after it, or one
+    // never looked up, has no date to pair with.
+    const auto billNo = billNumber(e.billNo);
+    if (!billNo || !e.billDate.isValid() || !isRegisteredBill(fundDb, *billNo, e.billDate))
+        return refuse("PLEASE ENTER THE BILL NUMBER AND PRESS ENTER TO FIND ITS BILL DATE", ChequeBox::BillNo);
+    data::QueryRecordset dup(fundDb,
+                             QStringLiteral("SELECT count(*) AS nos FROM cheque WHERE bill_no = ? AND bill_date = ?"
+                                            " AND rowid <> ?"),
+                             {*billNo, QVariant(e.billDate), editedRow});
+    if (dup.field("nos").number() > 0)
+        return refuse("Cheque for this bill has already entered in the Register", ChequeBox::Cancel);
+    return std::nullopt;
+}
+
+void addCheque(data::Database& fundDb, const ChequeEntry& e)
+{
+    data::TableRecordset rs(fundDb, QStringLiteral("cheque"));
+    rs.addNew();
+    rs["bill_no"] = *billNumber(e.billNo);
+    rs["bill_date"] = e.billDate;
+    rs["cheque_no"] = e.chequeNo.trimmed();
+    rs["cheque_date"] = vb::cdate(e.chequeDate.trimmed());
+    rs["cheque_amt"] = vb::cdbl(e.amount.trimmed());
+    rs.update();
+}
+
+std::optional<ChequeRefusal> editCheque(data::Database& fundDb, qint64 row, const QString& field,
+                                        const QVariant& value)
+{
+    data::QueryRecordset rs(fundDb,
+                            QStringLiteral("SELECT bill_no, bill_date, cheque_no, cheque_date, cheque_amt FROM cheque"
+                                           " WHERE rowid = ?"),
+                            {row});
+    if (rs.eof())
+        throw vb::Error(vb::NoCurrentRecord, QStringLiteral("The cheque is no longer in the register."));
+    ChequeEntry e{vb::cstr(rs.field("bill_no").variant()), rs.field("bill_date").toDate(),
+                  rs.field("cheque_no").text(), vb::cstr(rs.field("cheque_date").variant()),
+                  vb::cstr(rs.field("cheque_amt").variant())};
+    const QString text = value.typeId() == QMetaType::QDate ? vb::shortDate(value.toDate()) : value.toString();
+    if (field == QLatin1String("bill_no"))
+        e.billNo = text;
+    else if (field == QLatin1String("bill_date"))
+        e.billDate = vb::parseDate(text.trimmed());
+    else if (field == QLatin1String("cheque_no"))
+        e.chequeNo = text;
+    else if (field == QLatin1String("cheque_date"))
+        e.chequeDate = text;
+    else if (field == QLatin1String("cheque_amt"))
+        e.amount = text;
+    else
+        throw vb::Error(vb::InvalidProcedureCall, QStringLiteral("The register has no column %1.").arg(field));
+    if (auto refusal = checkCheque(fundDb, e, row))
+        return refusal;
+    fundDb.execute(QStringLiteral("UPDATE cheque SET bill_no = ?, bill_date = ?, cheque_no = ?, cheque_date = ?,"
+                                  " cheque_amt = ? WHERE rowid = ?"),
+                   {*billNumber(e.billNo), QVariant(e.billDate), e.chequeNo.trimmed(),
+                    QVariant(vb::cdate(e.chequeDate.trimmed())), vb::cdbl(e.amount.trimmed()), row});
+    return std::nullopt;
+}
+
+} // namespace payslip

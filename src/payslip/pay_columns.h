@@ -1,0 +1,34 @@
+// The fifteen money columns of a salary row, in the order the slip and the statement print them.
+#pragma once
+
+#include <array>
+
+namespace payslip {
+
+struct PayColumn {
+    const char* field;   // the salary column
+    const char* slip;    // heading on the pay slip
+    const char* statement; // heading on the pay statement
+};
+
+// Gross is the six parts less the festival-advance instalment; net is gross
+// less the six deductions. Both are printed as stored, never worked out again.
+inline constexpr std::array<PayColumn, 15> kPayColumns{{
+    {"pay", "PAY ", "Basic             PAY"},
+    {"d_pay", "G.PAY", "G      Pay"},
+    {"less_fa", "Less F A", "Less     F A"},
+    {"da", "D A", " D A"},
+    {"hra", "H R A", "HRA"},
+    {"ma", "M A", "M A"},
+    {"oa", "O A", "O A"},
+    {"gross", "GROSS PAY", "GROSS PAY"},
+    {"gpf_subs", "GPF Subs", "GPF Subs"},
+    {"gpf_rec", "GPF Rec", "GPF Rec"},
+    {"if", "I F", "I F"},
+    {"sf", "S F", "S F"},
+    {"p_tax", "P. TAX", "P.  TAX"},
+    {"misc", "Misc", "MISC. REC"},
+    {"net", "NET PAY", "NET AMOUNT"},
+}};
+
+} // namespace payslip

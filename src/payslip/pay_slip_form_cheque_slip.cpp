@@ -1,0 +1,208 @@
+// The cheque slip: the head, the amount to be credited, CHEQUE SLIP with its annexure, and CANCEL.
+#include "payslip/pay_slip_form.h"
+
+#include "common/inword.h"
+#include "common/pay_month.h"
+#include "payslip/annexure.h"
+#include "payslip/cheque_slip_figures.h"
+#include "payslip/office_files.h"
+#include "platform/data/database.h"
+#include "platform/data/recordset.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/dialogs.h"
+#include "platform/forms/dispatch.h"
+#include "platform/vb/convert.h"
+#include "platform/vb/error.h"
+
+namespace payslip {
+
+namespace {
+
+const QString kHi = QStringLiteral("Hi");
+const QString kBlank = QStringLiteral(" ");
+const QString kAmountInFigure = QStringLiteral("PLEASE ENTER CHEQUE AMOUNT IN FIGURE");
+const QString kAmountRange =
+    QStringLiteral("THE AMOUNT TO BE CREDITED CANNOT BE LESS THAN 0 OR MORE THAN THE NET AMOUNT OF THE BILL (S)");
+
+void tell(const QString& text, int icon = forms::vbInformation)
+{
+    forms::Dialogs::msgBox(text, icon, kHi);
+}
+
+} // namespace
+
+bool Form8::applyHead()
+{
+    data::QueryRecordset head(fundDb(),
+                              QStringLiteral("SELECT code_category FROM head WHERE drawal_code = ? ORDER BY rowid"),
+                              {drawalCode()});
+    if (head.eof())
+        throw vb::Error(vb::NoCurrentRecord,
+                        QStringLiteral("The head %1 is no longer in the heads of account.").arg(Combo3->text()));
+    Label29->setCaption(head.field("code_category").text());
+
+    SlipFigures f;
+    try {
+        f = chooseSlipRows(salaryDb(), fundDb(), billDate(), SlipHead{drawalCode(), Label29->caption()});
+    } catch (const std::exception& e) {
+        clearSlipFigures();
+        forms::Dialogs::msgBox(forms::failureMessage(QStringLiteral("Choosing the head"), e)
+                                   + QStringLiteral("\nThe employees of the earlier cheque slip are kept."),
+                               forms::vbCritical, QStringLiteral("PLEASE NOTE"));
+        return false;
+    }
+    showSlipFigures(f);
+    if (!f.net) {
+        forms::Dialogs::msgBox(QStringLiteral("NO BILL FOUND FOR THIS HEAD"), forms::vbCritical,
+                               QStringLiteral("PLEASE NOTE"));
+        Label13->setCaption(QStringLiteral("0"));
+        Label24->setCaption(QStringLiteral("NIL"));
+        return false;
+    }
+    Label30->show();
+    Text6->show();
+    forms::setFocus(Text5);
+    return true;
+}
+
+void Form8::Combo3_Click()
+{
+    if (!billDate().isValid()) {
+        tell(QStringLiteral("PLEASE SELECT BILL DATE FOR CHEQUE SLIP"));
+        forms::setFocus(Combo1);
+        return;
+    }
+    applyHead();
+}
+
+bool Form8::workOutRefund()
+{
+    const double net = vb::val(Label13->caption());
+    const auto amount = creditedAmount(Text5->text(), net);
+    Label26->setCaption(amount ? vb::cstr(net - *amount) : kBlank);
+    return amount.has_value();
+}
+
+void Form8::Text5_GotFocus()
+{
+    Text5->selectAll();
+}
+
+void Form8::Text5_KeyUp(int keyCode)
+{
+    if (keyCode != forms::vbKeyReturn)
+        return;
+    if (!workOutRefund()) {
+        tell(vb::isNumeric(Text5->text()) ? kAmountRange : kAmountInFigure);
+        forms::setFocus(Text5);
+        return;
+    }
+    forms::setFocus(Text6->visible() ? static_cast<QWidget*>(Text6) : Command4);
+}
+
+void Form8::Text5_LostFocus()
+{
+    workOutRefund();
+}
+
+void Form8::Text6_GotFocus()
+{
+    Text6->selectAll();
+}
+
+void Form8::Text6_KeyUp(int keyCode)
+{
+    if (keyCode == forms::vbKeyReturn)
+        forms::setFocus(Command4);
+}
+
+void Form8::Text6_LostFocus()
+{
+    data::QueryRecordset rs(fundDb(), QStringLiteral("SELECT count(*) AS chn FROM cheque WHERE cheque_no = ?"),
+                            {Text6->text().trimmed()});
+    if (rs.field("chn").number() > 0)
+        return;
+    if (forms::Dialogs::msgBox(QStringLiteral("THIS CHEQUE NUMBER NOT FOUND. ENTER CORRECT NUMBER NOW?"),
+                               forms::vbYesNo, kHi)
+        == forms::vbYes)
+        forms::setFocus(Text6);
+}
+
+void Form8::Command4_Click()
+{
+    Timer1->setEnabled(true);
+    Label37->show();
+    Label38->setCaption(QStringLiteral("0"));
+
+    // Every check runs before the template is opened: a slip is made whole or not at all.
+    const QDate date = billDate();
+    if (!date.isValid() || Label13->caption().trimmed().isEmpty()) {
+        tell(QStringLiteral("PLEASE SELECT BILL DATE FOR CHEQUE SLIP"));
+        forms::setFocus(Combo1);
+        return;
+    }
+    const bool headWise = Combo3->listIndex() >= 0;
+    if (headWise && Text6->text().trimmed().isEmpty()) {
+        tell(QStringLiteral("YOU ARE ABOUT TO PREPARE A FILTERED REPORT.\r\nSO, PLEASE ENTER CHEQUE NUMBER"));
+        forms::setFocus(Text6);
+        return;
+    }
+    data::QueryRecordset slipRows(salaryDb(), QStringLiteral("SELECT count(*) AS newrec FROM chq_sal"));
+    Label39->setCaption(vb::cstr(slipRows.field("newrec").number()));
+
+    data::QueryRecordset cheques(fundDb(), QStringLiteral("SELECT count(*) AS nchq FROM cheque WHERE bill_date = ?"),
+                                 {QVariant(common::payBillRegisterDate(date))});
+    if (cheques.field("nchq").number() == 0) {
+        tell(QStringLiteral("CHEQUE NOT YET ENTERED IN THE CHEQUE REGISTER"));
+        return;
+    }
+    if (Text5->text().trimmed().isEmpty()) {
+        tell(QStringLiteral("PLEASE ENTER CHEQUE AMOUNT"));
+        forms::setFocus(Text5);
+        return;
+    }
+    if (!workOutRefund()) {
+        tell(vb::isNumeric(Text5->text()) ? kAmountRange : kAmountInFigure);
+        forms::setFocus(Text5);
+        return;
+    }
+    if (Label9->caption() != Label39->caption()
+        && forms::Dialogs::msgBox(QStringLiteral("ONE OR MORE EMPLOYEE EXIST WITHOUT PAY, CONTINUE YET ?"),
+                                  forms::vbYesNo, kHi)
+               != forms::vbYes)
+        return;
+
+    Annexure annexure;
+    try {
+        annexure = buildAnnexure(salaryDb(), fundDb(),
+                                 AnnexureRequest{date, drawalCode(), Label6->caption(),
+                                                 vb::cdbl(Text5->text().trimmed()),
+                                                 headWise ? Text6->text().trimmed() : QString()});
+    } catch (const vb::Error& e) {
+        if (e.number != vb::NoCurrentRecord)
+            throw;
+        tell(QStringLiteral("SOME RECORDS ARE MISSING"), forms::vbCritical);
+        return;
+    }
+    try {
+        showAnnexure(annexure);
+    } catch (const vb::Error& e) {
+        if (e.number != vb::FileNotFound)
+            throw;
+        tell(missingTemplateMessage(e.description, QStringLiteral("No cheque slip was made.")), forms::vbCritical);
+    }
+}
+
+void Form8::Command6_Click()
+{
+    Combo3->setListIndex(-1);
+    for (forms::Label* l : {Label9, Label11, Label13, Label39, Label24, Label26})
+        l->setCaption(kBlank);
+    Text5->setText(kBlank);
+    Text6->setText(kBlank);
+    Label30->hide();
+    Text6->hide();
+    Label22->hide();
+}
+
+} // namespace payslip

@@ -1,0 +1,66 @@
+#include "payslip/statements.h"
+
+#include "payslip/pay_columns.h"
+#include "platform/data/database.h"
+#include "platform/data/recordset.h"
+#include "platform/vb/error.h"
+
+namespace payslip {
+
+QString statementRowsSql(const QString& columns)
+{
+    // bill_date is the 21st column of salary, which the statement was always sorted by.
+    return QStringLiteral("SELECT %1 FROM salary WHERE emp_code = ? AND bill_date BETWEEN ? AND ?"
+                          " ORDER BY bill_date, rowid")
+        .arg(columns);
+}
+
+std::array<double, 15> statementTotals(data::Database& salaryDb, const QString& code, const QDate& from,
+                                       const QDate& to)
+{
+    QStringList sums;
+    for (const PayColumn& c : kPayColumns)
+        sums << QStringLiteral("total(\"%1\")").arg(QLatin1String(c.field));
+    data::QueryRecordset rs(salaryDb,
+                            QStringLiteral("SELECT %1 FROM salary WHERE emp_code = ? AND bill_date BETWEEN ? AND ?")
+                                .arg(sums.join(QStringLiteral(", "))),
+                            {code, QVariant(from), QVariant(to)});
+    std::array<double, 15> out{};
+    for (int i = 0; i < 15; ++i)
+        out[i] = rs.field(i).number();
+    return out;
+}
+
+QVector<SheetCell> incomeTaxCells(data::Database& salaryDb, const QString& code, const QDate& from,
+                                  const QDate& to)
+{
+    data::QueryRecordset emp(salaryDb,
+                             QStringLiteral("SELECT name, designation, pan FROM employee WHERE emp_code = ?"
+                                            " ORDER BY rowid LIMIT 1"),
+                             {code});
+    if (emp.eof())
+        throw vb::Error(vb::NoCurrentRecord, QStringLiteral("%1 is not a serving employee.").arg(code));
+    data::QueryRecordset rows(salaryDb,
+                              statementRowsSql(QStringLiteral("p_month, pay, d_pay, da, hra, ma, gpf_subs,"
+                                                              " \"if\" + sf AS insurance, p_tax, i_tax")),
+                              {code, QVariant(from), QVariant(to)});
+    if (rows.eof())
+        throw vb::Error(vb::NoCurrentRecord, QStringLiteral("%1 has no salary row in the period.").arg(code));
+
+    QVector<SheetCell> cells{{5, 4, emp.field("name").text().toUpper()},
+                             {8, 8, emp.field("designation").text()},
+                             {9, 3, emp.field("pan").text()}};
+    static const struct {
+        const char* field;
+        int col;
+    } kMonthCells[] = {{"pay", 2}, {"d_pay", 3}, {"da", 5},        {"hra", 6},   {"ma", 7},
+                       {"gpf_subs", 9}, {"insurance", 10}, {"p_tax", 11}, {"i_tax", 12}};
+    for (int r = 16; !rows.eof(); rows.moveNext(), ++r) {
+        cells << SheetCell{r, 1, rows.field("p_month").text()};
+        for (const auto& m : kMonthCells)
+            cells << SheetCell{r, m.col, rows.field(QLatin1String(m.field)).number()};
+    }
+    return cells;
+}
+
+} // namespace payslip

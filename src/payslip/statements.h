@@ -1,0 +1,40 @@
+// One employee's pay over a period: the statement's lines and totals, and the income-tax workbook's cells.
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+#include <array>
+
+namespace data {
+class Database;
+}
+
+namespace payslip {
+
+// The salary rows of the code whose bill date lies in from..to, both ends
+// included, in bill-date order (rows of one date in the order prepared).
+// Fixed text; bind {code, from, to}.
+QString statementRowsSql(const QString& columns = QStringLiteral("*"));
+
+// The fifteen sums of the money columns, in kPayColumns order.
+std::array<double, 15> statementTotals(data::Database& salaryDb, const QString& code, const QDate& from,
+                                       const QDate& to);
+
+struct SheetCell {
+    int row;
+    int col;
+    QVariant value;
+};
+
+// What the income-tax workbook receives on its first sheet: the employee's
+// name in capitals (5, 4), designation (8, 8) and PAN (9, 3); then from row 16
+// one row per salary row of the period: pay month, pay, grade pay, D.A.,
+// H.R.A., M.A., subscription, if + sf, professional tax, income tax in
+// columns 1, 2, 3, 5, 6, 7, 9, 10, 11, 12. Throws vb::Error 3021 when the code
+// is not a serving employee or has no row in the period.
+QVector<SheetCell> incomeTaxCells(data::Database& salaryDb, const QString& code, const QDate& from,
+                                  const QDate& to);
+
+} // namespace payslip

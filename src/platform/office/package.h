@@ -1,0 +1,52 @@
+// An OOXML file held in memory: its zip parts by name, in their stored order.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+class QDomDocument;
+
+namespace office {
+
+class Package {
+public:
+    // Reads every part of the file. Throws vb::Error 53 naming the file when it
+    // is missing, and `notPackageError` when it is no zip.
+    static Package load(const QString& path, int notPackageError);
+
+    bool has(const QString& part) const;
+    QByteArray part(const QString& part) const;
+    void setPart(const QString& part, const QByteArray& bytes);
+    void removePart(const QString& part);
+
+    // Parses a part; throws `notPackageError` naming the part when it is no XML.
+    QDomDocument xml(const QString& part) const;
+    void setXml(const QString& part, const QDomDocument& doc);
+
+    // Writes the parts to a new file at `path` (which must not exist or be empty).
+    void save(const QString& path) const;
+
+    QString sourceName() const { return mSourceName; }
+    int errorNumber() const { return mError; }
+
+private:
+    QList<QPair<QString, QByteArray>> mParts;
+    QString mSourceName;
+    int mError = 0;
+};
+
+// "<data folder>/<name>": a template's file.
+QString templatePath(const QString& name);
+// Reserves a new file under "<data folder>/output/" named by the template and
+// the time, never one that exists, and returns its path.
+QString reserveOutputPath(const QString& templateName);
+// Writes `pkg` to a freshly reserved output file; nothing is left behind on failure.
+QString saveToOutput(const Package& pkg, const QString& templateName);
+
+// Drops the characters XML 1.0 forbids (controls other than tab, newline and
+// carriage return, unpaired surrogates, U+FFFE and U+FFFF).
+QString xmlSafe(const QString& text);
+
+} // namespace office

@@ -1,0 +1,162 @@
+// What the outer sheet, the pro statement and the two bill documents hold, worked out by hand.
+#include "documents_fixture.h"
+
+#include "paybill/documents/bill_documents.h"
+#include "paybill/documents/bill_workbooks.h"
+
+namespace {
+
+using namespace doctest;
+using paybill::CellMap;
+
+// The value written at a cell: nullopt when the map does not write it.
+std::optional<QVariant> at(const CellMap& m, int row, int col)
+{
+    for (const paybill::Cell& c : m)
+        if (c.row == row && c.col == col)
+            return c.value;
+    return std::nullopt;
+}
+
+QString address(int row, int col)
+{
+    return QChar(QLatin1Char('A' + col - 1)) + QString::number(row);
+}
+
+// Every cell of the map, as "D4=MAR-12" with empty cells as "I67=", in writing order.
+QStringList written(const CellMap& m)
+{
+    QStringList out;
+    for (const paybill::Cell& c : m) {
+        out << address(c.row, c.col) + QLatin1Char('=') + shown(c.value);
+    }
+    return out;
+}
+
+QString textAt(const paybill::BookmarkTexts& t, const char* name)
+{
+    for (const auto& b : t)
+        if (b.bookmark == QLatin1String(name))
+            return b.text;
+    return QStringLiteral("<none>");
+}
+
+paybill::OuterSheetBill bill(const QDate& date, const QString& billNo)
+{
+    return {billNo, date.toString(QStringLiteral("dd/MM/yyyy")), date, QStringLiteral("FEB-12"),
+            QString::fromLatin1(kDrawalCode)};
+}
+
+TEST_F(BillData, OuterSheetHoldsEveryCellOfTheBillInWritingOrder)
+{
+    activate(kFebBill);
+    const auto cells = paybill::outerSheetCells(salaryDb(), fundDb(), bill(kFebBill, QStringLiteral("23")));
+    ASSERT_TRUE(cells);
+    EXPECT_EQ(written(*cells), kFebOuterSheet);
+    // The two fund cells are the two provident-fund schedules, which add up to the bill's fund.
+    EXPECT_DOUBLE_EQ(at(*cells, 49, 9)->toDouble() + at(*cells, 66, 9)->toDouble(), 3800);
+}
+
+TEST_F(BillData, OuterSheetRegisterPeriodIsTheBillsOwnYear)
+{
+    // A March bill is kept under 1 April 2012: the period is that day alone,
+    // whatever year today is in.
+    activate(kMarchBill);
+    auto cells = paybill::outerSheetCells(salaryDb(), fundDb(), bill(kMarchBill, QStringLiteral("31")));
+    ASSERT_TRUE(cells);
+    EXPECT_EQ(at(*cells, 24, 7), QVariant(70000.0));
+    EXPECT_EQ(at(*cells, 29, 7), QVariant(30000.0));
+    EXPECT_EQ(at(*cells, 18, 6), QVariant(QStringLiteral("2012-2013")));
+    // No group D and no 1983 member: I49 the whole fund, I66 0, I67/I68 empty, I69/I70 the whole bill's.
+    EXPECT_EQ(at(*cells, 49, 9), QVariant(1500.0));
+    EXPECT_EQ(at(*cells, 66, 9), QVariant(0.0));
+    EXPECT_TRUE(at(*cells, 67, 9)->isNull());
+    EXPECT_TRUE(at(*cells, 68, 9)->isNull());
+    EXPECT_EQ(at(*cells, 69, 9), QVariant(30.0));
+    EXPECT_EQ(at(*cells, 70, 9), QVariant(70.0));
+
+    // An older bill (January 2012) runs from 1 April 2011 to its date: the
+    // December allotment counts, the February bills do not.
+    activate(kQuietBill);
+    cells = paybill::outerSheetCells(salaryDb(), fundDb(), bill(kQuietBill, QStringLiteral("NIL")));
+    ASSERT_TRUE(cells);
+    EXPECT_EQ(at(*cells, 24, 7), QVariant(195000.0));
+    EXPECT_EQ(at(*cells, 29, 7), QVariant(28000.0));
+    // Nobody outside group D with a fund: I49 is left empty.
+    EXPECT_TRUE(at(*cells, 49, 9)->isNull());
+    EXPECT_EQ(at(*cells, 82, 8), QVariant(QStringLiteral("(Sixteen Thousand Three Hundred Thirty) Only")));
+}
+
+TEST_F(BillData, ProStatementSplitsTheFundByAccountSeries)
+{
+    activate(kFebBill);
+    auto pro = paybill::proStatementCells(salaryDb(), QString::fromLatin1(kDrawalCode), true);
+    ASSERT_TRUE(pro);
+    EXPECT_FALSE(pro->noScheme1983);
+    EXPECT_EQ(written(pro->cells), kFebProStatement);
+
+    // The printed statement keeps the template's row 40.
+    pro = paybill::proStatementCells(salaryDb(), QStringLiteral("205"), false);
+    ASSERT_TRUE(pro);
+    EXPECT_FALSE(at(pro->cells, 40, 9));
+    EXPECT_EQ(at(pro->cells, 5, 3), QVariant(QStringLiteral("205")));
+
+    // No 1983 member and no "Agr" account: rows 35, 36 and 19 empty, 37 and 38 the whole funds, 46 the whole fund.
+    activate(kMarchBill);
+    pro = paybill::proStatementCells(salaryDb(), QString::fromLatin1(kDrawalCode), true);
+    ASSERT_TRUE(pro);
+    EXPECT_TRUE(pro->noScheme1983);
+    EXPECT_TRUE(at(pro->cells, 35, 9)->isNull());
+    EXPECT_TRUE(at(pro->cells, 36, 9)->isNull());
+    EXPECT_EQ(at(pro->cells, 37, 9), QVariant(70.0));
+    EXPECT_EQ(at(pro->cells, 38, 9), QVariant(30.0));
+    EXPECT_TRUE(at(pro->cells, 19, 9)->isNull());
+    EXPECT_EQ(at(pro->cells, 46, 9), QVariant(1500.0));
+}
+
+TEST_F(BillData, BillExtractNamesRowOneAndStatesTheNetInFiguresAndWords)
+{
+    activate(kFebBill);
+    auto texts = paybill::billExtractTexts(salaryDb(), QString::fromLatin1(kDrawalCode), QStringLiteral("23"));
+    ASSERT_TRUE(texts);
+    QStringList order;
+    for (const auto& b : *texts)
+        order << b.bookmark;
+    EXPECT_EQ(order, QStringList({"code", "date", "name", "degn", "month", "bill", "amt", "amtd"}));
+    // Row 1 is the highest grade pay; the form's test reads every bookmark back from the file.
+    EXPECT_EQ(textAt(*texts, "name"), QStringLiteral("Asha Roy"));
+
+    // Paise, a total under one rupee and nothing at all.
+    struct Case {
+        double net;
+        const char* amt;
+        const char* words;
+    } cases[] = {{12345.5, "12345.50", "(Twelve Thousand Three Hundred FortyFiveAndFifty) Only"},
+                 {0.5, ".50", "(AndFifty) Only"},
+                 {0, ".00", "() Only"}};
+    for (const Case& c : cases) {
+        salaryDb().execute(QStringLiteral("update sal set net = case when sl_no = 1 then ? else 0 end"), {c.net});
+        texts = paybill::billExtractTexts(salaryDb(), QString(), QString());
+        ASSERT_TRUE(texts);
+        EXPECT_EQ(textAt(*texts, "amt"), QString::fromLatin1(c.amt)) << c.net;
+        EXPECT_EQ(textAt(*texts, "amtd"), QString::fromLatin1(c.words)) << c.net;
+    }
+
+    // A field the row lacks is written as empty text, never left as the template's.
+    salaryDb().execute(QStringLiteral("update sal set name = null, designation = null where sl_no = 1"));
+    texts = paybill::billExtractTexts(salaryDb(), QString(), QString());
+    ASSERT_TRUE(texts);
+    EXPECT_EQ(textAt(*texts, "name"), QString());
+    EXPECT_EQ(textAt(*texts, "degn"), QString());
+}
+
+TEST_F(BillData, AnEmptyBillGivesNoDocumentOrWorkbook)
+{
+    salaryDb().execute(QStringLiteral("delete from sal"));
+    EXPECT_FALSE(paybill::outerSheetCells(salaryDb(), fundDb(), bill(kFebBill, QStringLiteral("23"))));
+    EXPECT_FALSE(paybill::proStatementCells(salaryDb(), QString::fromLatin1(kDrawalCode), true));
+    EXPECT_FALSE(paybill::billExtractTexts(salaryDb(), QString::fromLatin1(kDrawalCode), QStringLiteral("23")));
+    EXPECT_FALSE(paybill::daScheduleTexts(salaryDb(), QStringLiteral("23")));
+}
+
+} // namespace

@@ -1,0 +1,105 @@
+// Reads a saved workbook's cells and a saved document's bookmarks straight from the zip's XML.
+#pragma once
+
+#include <QByteArray>
+#include <QDomDocument>
+#include <QString>
+#include <QVariant>
+#include <quazip/quazip.h>
+#include <quazip/quazipfile.h>
+
+namespace ooxml {
+
+// A part of the package; empty when it has none.
+inline QByteArray part(const QString& zipPath, const QString& name)
+{
+    QuaZip zip(zipPath);
+    if (!zip.open(QuaZip::mdUnzip) || !zip.setCurrentFile(name))
+        return {};
+    QuaZipFile f(&zip);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+inline QDomDocument dom(const QByteArray& xml)
+{
+    QDomDocument d;
+    d.setContent(xml, true);
+    return d;
+}
+
+// The text of every <t> under a node, in order.
+inline QString textUnder(const QDomElement& e)
+{
+    QString s;
+    const QDomNodeList ts = e.elementsByTagNameNS(e.namespaceURI(), QStringLiteral("t"));
+    for (int i = 0; i < ts.size(); ++i)
+        s += ts.at(i).toElement().text();
+    return s;
+}
+
+// The value of a cell of the first sheet ("G6"): a double, a text, or null
+// when the cell is absent or empty.
+inline QVariant cell(const QString& xlsx, const QString& ref)
+{
+    QDomDocument sheet = dom(part(xlsx, QStringLiteral("xl/worksheets/sheet1.xml")));
+    const QString ns = sheet.documentElement().namespaceURI();
+    const QDomNodeList cells = sheet.elementsByTagNameNS(ns, QStringLiteral("c"));
+    for (int i = 0; i < cells.size(); ++i) {
+        const QDomElement c = cells.at(i).toElement();
+        if (c.attribute(QStringLiteral("r")) != ref)
+            continue;
+        const QString type = c.attribute(QStringLiteral("t"));
+        const QDomElement v = c.firstChildElement(QStringLiteral("v"));
+        if (type == QLatin1String("inlineStr"))
+            return textUnder(c.firstChildElement(QStringLiteral("is")));
+        if (v.isNull())
+            return {};
+        if (type == QLatin1String("s")) {
+            QDomDocument sst = dom(part(xlsx, QStringLiteral("xl/sharedStrings.xml")));
+            const QDomNodeList si = sst.elementsByTagNameNS(ns, QStringLiteral("si"));
+            return textUnder(si.at(v.text().toInt()).toElement());
+        }
+        if (type == QLatin1String("str"))
+            return v.text();
+        return v.text().toDouble();
+    }
+    return {};
+}
+
+// The text between a bookmark's start and end in word/document.xml; a null
+// QString when the document has no such bookmark.
+inline QString bookmark(const QString& docx, const QString& name)
+{
+    QDomDocument doc = dom(part(docx, QStringLiteral("word/document.xml")));
+    QString id;
+    QString text;
+    bool inside = false;
+    // Walk the body in document order.
+    QDomNode n = doc.documentElement();
+    while (!n.isNull()) {
+        const QDomElement e = n.toElement();
+        if (e.localName() == QLatin1String("bookmarkStart") && e.attributeNS(e.namespaceURI(), "name") == name) {
+            id = e.attributeNS(e.namespaceURI(), "id");
+            inside = true;
+            text = QLatin1String("");
+        } else if (e.localName() == QLatin1String("bookmarkEnd") && inside
+                   && e.attributeNS(e.namespaceURI(), "id") == id) {
+            return text;
+        } else if (inside && e.localName() == QLatin1String("t")) {
+            text += e.text();
+        }
+        if (n.hasChildNodes() && e.localName() != QLatin1String("t")) {
+            n = n.firstChild();
+            continue;
+        }
+        while (!n.isNull() && n.nextSibling().isNull())
+            n = n.parentNode();
+        if (!n.isNull())
+            n = n.nextSibling();
+    }
+    return {};
+}
+
+} // namespace ooxml

@@ -1,0 +1,261 @@
+#include "payslip/pay_reports.h"
+#include "payslip/pay_slip_form.h"
+#include "payslip_fixture.h"
+#include "platform/data/data_control.h"
+#include "platform/forms/controls.h"
+#include "support/first_row.h"
+
+using namespace slipstest;
+using namespace testsupport;
+using payslip::Form8;
+
+namespace {
+
+class SlipForm : public Office {
+protected:
+    Form8& open(Form8::Mode mode)
+    {
+        form = &forms::Forms::get<Form8>();
+        showForm(*form);
+        form->setMode(mode);
+        return *form;
+    }
+    Form8* form = nullptr;
+};
+
+} // namespace
+
+TEST_F(SlipForm, ModesSetTheirWholeStateInAnyOrder)
+{
+    makeMarchBill();
+    auto& f = open(Form8::Mode::ChequeSlip);
+    EXPECT_EQ(f.caption(), QStringLiteral("PAY SLIP / CHEQUE SLIP"));
+    EXPECT_EQ(f.Label32->caption(), QStringLiteral("Office of the Block Development Officer Nadia"));
+    EXPECT_EQ(f.Label33->caption(), QStringLiteral("DDO-7"));
+    EXPECT_EQ(f.Label31->caption(), QStringLiteral("01/04/2013"));
+    EXPECT_FALSE(f.Timer1->enabled());
+    EXPECT_TRUE(f.Combo2->locked());
+
+    for (auto mode : {Form8::Mode::PaySlip, Form8::Mode::ChequeEntry, Form8::Mode::ChequeSlip, Form8::Mode::PaySlip,
+                      Form8::Mode::ChequeSlip, Form8::Mode::ChequeEntry}) {
+        f.setMode(mode);
+        const bool slip = mode == Form8::Mode::PaySlip, entry = mode == Form8::Mode::ChequeEntry,
+                   cheque = mode == Form8::Mode::ChequeSlip;
+        EXPECT_EQ(f.Command1->isEnabled(), slip);
+        EXPECT_EQ(f.Combo2->isEnabled(), slip);
+        EXPECT_EQ(f.Combo1->isEnabled(), slip || cheque);
+        EXPECT_EQ(f.Text1->isEnabled(), entry);
+        EXPECT_EQ(f.DBGrid1->isEnabled(), entry);
+        EXPECT_EQ(f.Command3->isEnabled(), entry);
+        EXPECT_EQ(f.Combo3->isEnabled(), cheque);
+        EXPECT_EQ(f.Text5->isEnabled(), cheque);
+        EXPECT_EQ(f.Command4->isEnabled(), cheque);
+        EXPECT_TRUE(f.Command2->isEnabled());
+    }
+    EXPECT_EQ(focused(), f.Text1);
+}
+
+TEST_F(SlipForm, BillDateFillsTheSlipFiguresAndLeavesTheBillFormsSal)
+{
+    makeMarchBill();
+    salaryDb().execute(QStringLiteral("INSERT INTO sal (emp_code, name, sl_no) VALUES ('S001', 'Bill form row', 1)"));
+    addRow({QStringLiteral("A102"), QDate(2013, 5, 31), 0, 0, 0, 0, 0, 300, 0, 300, 0, 0, 0, 0, 0, 0, 300});
+    auto& f = open(Form8::Mode::ChequeSlip);
+
+    ASSERT_TRUE(chooseByData(*f.Combo1, kMarch));
+    EXPECT_FALSE(f.Combo2->locked());
+    EXPECT_EQ(f.Label6->caption(), QStringLiteral("MAR-13"));
+    EXPECT_EQ(f.Label9->caption(), QStringLiteral("4"));
+    EXPECT_EQ(f.Label11->caption(), QStringLiteral("2"));
+    EXPECT_EQ(f.Label13->caption(), QStringLiteral("58602"));
+    EXPECT_EQ(f.Label24->caption(), QStringLiteral("(FiftyEight Thousand Six Hundred Two) Only"));
+    EXPECT_EQ(f.Label39->caption(), QStringLiteral("3"));
+    ASSERT_EQ(f.List1->listCount(), 2);
+    EXPECT_EQ(f.List1->list(1), QStringLiteral("6"));
+    EXPECT_TRUE(f.Label22->visible());
+    EXPECT_EQ(firstRow(salaryDb(), QStringLiteral("SELECT count(*), min(name) FROM sal")),
+              (QVariantList{1, QStringLiteral("Bill form row")}));
+    EXPECT_EQ(scalar(salaryDb(), QStringLiteral("SELECT count(*) FROM chq_sal")), 3);
+
+    // A typed amount and its refund belong to the date they were typed for.
+    type(*f.Text5, QStringLiteral("58000"));
+    pressEnter(*f.Text5);
+    EXPECT_EQ(f.Label26->caption(), QStringLiteral("602"));
+    ASSERT_TRUE(chooseByData(*f.Combo1, QDate(2013, 5, 31)));
+    EXPECT_EQ(boxes.prompts(), QStringList{"NO RECORD FOUND"});
+    EXPECT_EQ(f.Label6->caption(), QStringLiteral("MAY-13"));
+    EXPECT_EQ(f.Label9->caption(), QStringLiteral("1"));
+    for (auto* l : {f.Label13, f.Label24, f.Label26})
+        EXPECT_EQ(l->caption(), QStringLiteral(" "));
+    EXPECT_EQ(f.Text5->text(), QStringLiteral(" "));
+    EXPECT_EQ(f.List1->listCount(), 0);
+    EXPECT_EQ(scalar(salaryDb(), QStringLiteral("SELECT count(*) FROM chq_sal")), 0);
+}
+
+TEST_F(SlipForm, AllSlipsAndOneSlipFromTheSalaryRows)
+{
+    makeMarchBill();
+    // Codes with rows on other dates only: one removed, one in neither table.
+    for (const char* code : {"Z999", "R900"})
+        salaryDb().execute(QStringLiteral("INSERT INTO salary (emp_code, bill_date, pay) VALUES (?, ?, 1)"),
+                           {QString::fromLatin1(code), QDate(2012, 1, 31)});
+    auto& f = open(Form8::Mode::PaySlip);
+    boxes.answer(forms::vbYes, QStringLiteral("NOT EXIST")).answer(forms::vbYes, QStringLiteral("NOT EXIST"));
+
+    click(*f.Command1);
+    EXPECT_EQ(boxes.prompts(), QStringList{"PLEASE SELECT BILL DATE FOR PAY SLIP"});
+    EXPECT_FALSE(reports::Reports::isLoaded<payslip::DataReport7>());
+    boxes.clearBoxes();
+
+    ASSERT_TRUE(chooseByData(*f.Combo1, kMarch));
+    click(*f.Command1);
+    ASSERT_TRUE(reports::Reports::isLoaded<payslip::DataReport7>());
+    auto& report = reports::Reports::get<payslip::DataReport7>();
+    EXPECT_EQ(report.orientation(), reports::Orientation::Landscape);
+    EXPECT_EQ(report.windowState(), reports::WindowState::Maximized);
+    auto model = report.layout();
+    // Every row of the date, the unpaid one too.
+    EXPECT_EQ(model.texts(QStringLiteral("Text1")), (QStringList{"A101", "A102", "B201", "BA07"}));
+    QStringList a101;
+    for (int i = 1; i <= 15; ++i)
+        a101 << model.texts(QStringLiteral("Amount%1").arg(i)).value(0);
+    EXPECT_EQ(a101, (QStringList{"12000", "2400", "500", "10800", "1800", "300", "0", "26800", "2000", "1000", "30",
+                                 "30", "150", "1290", "22300"}));
+    EXPECT_EQ(model.texts(QStringLiteral("Amount1")).value(1), QStringLiteral("0"));
+    EXPECT_EQ(model.texts(QStringLiteral("Label24")).value(0),
+              QStringLiteral("Office of the Block Development Officer Nadia"));
+    EXPECT_EQ(model.texts(QStringLiteral("Label28")).value(0), QStringLiteral("DDO-7"));
+    EXPECT_EQ(model.texts(QStringLiteral("Text6")).value(0), QStringLiteral("31/03/2013"));
+    EXPECT_TRUE(model.texts(QStringLiteral("Label30")).value(0).trimmed().isEmpty()); // Bill Number left blank
+    const auto footer = model.sectionItems(0, QStringLiteral("Section3"));
+    ASSERT_EQ(footer.size(), 1);
+    EXPECT_EQ(footer[0]->text, QStringLiteral("PAGE 1 OF %1").arg(model.pageCount()));
+
+    // One slip: a code in neither table shows no name; one with no row on the date gets no slip.
+    ASSERT_TRUE(choose(*f.Combo2, QStringLiteral("Z999")));
+    EXPECT_EQ(f.Label4->caption(), QString());
+    EXPECT_EQ(boxes.prompts(), (QStringList{"EMPLOYEE NOT EXIST IN THE ESTABLISHMENT. CONTINUE YET ?",
+                                            "EMPLOYEE NOT FOUND IN BACK UP TABLE."}));
+    boxes.clearBoxes();
+    ASSERT_TRUE(choose(*f.Combo2, QStringLiteral("R900")));
+    EXPECT_EQ(f.Label4->caption(), QStringLiteral("Ramen Sil"));
+    click(*f.Command7);
+    EXPECT_EQ(boxes.lastPrompt(), QStringLiteral("NO RECORD FOUND"));
+    ASSERT_TRUE(choose(*f.Combo2, QStringLiteral("BA07")));
+    EXPECT_EQ(f.Label4->caption(), QStringLiteral("Name BA07"));
+    click(*f.Command7);
+    model = reports::Reports::get<payslip::DataReport7>().layout();
+    EXPECT_EQ(model.texts(QStringLiteral("Text1")), QStringList{"BA07"});
+    EXPECT_EQ(model.texts(QStringLiteral("Amount15")), QStringList{"18740"});
+}
+
+TEST_F(SlipForm, ChequeEntrySavesOnceAndRefusesInOrder)
+{
+    auto& f = open(Form8::Mode::ChequeEntry);
+    ASSERT_EQ(focused(), f.Text1);
+
+    // Not bill numbers: asked about on leaving, the focus kept on Yes.
+    for (const char* bad : {"0", "2.5", "5 or 1=1"}) {
+        boxes.answer(forms::vbYes, QStringLiteral("NOT AUTHENTICATED"));
+        type(*f.Text1, QString::fromLatin1(bad));
+        focus(*f.Text2);
+        EXPECT_EQ(focused(), f.Text1) << bad;
+    }
+    EXPECT_EQ(boxes.prompts(), QStringList(3, "BILL NUMBER NOT AUTHENTICATED. DO YOU WISH TO CORRECT?"));
+    boxes.clearBoxes();
+    enter(*f.Text1, QStringLiteral("9"));
+    EXPECT_EQ(boxes.boxes().value(0).title, QStringLiteral("PLEASE NOTE"));
+    EXPECT_EQ(boxes.lastPrompt(), QStringLiteral("THIS BILL NUMBER NOT FOUND"));
+    boxes.clearBoxes();
+
+    enter(*f.Text1, QStringLiteral("5"));
+    EXPECT_EQ(f.Label7->caption(), QStringLiteral("01/04/2013"));
+    EXPECT_EQ(focused(), f.Text2);
+    // A number typed after the look-up has no date until it is looked up.
+    type(*f.Text1, QStringLiteral("6"));
+    EXPECT_EQ(f.Label7->caption(), QString());
+    enter(*f.Text1, QStringLiteral("5"));
+    type(*f.Text2, QStringLiteral("CHQ-501"));
+    type(*f.Text3, QStringLiteral("31/02/2013"));
+    type(*f.Text4, QStringLiteral("22300"));
+    click(*f.Command3);
+    type(*f.Text3, QStringLiteral("05/04/2013"));
+    click(*f.Command3);
+    EXPECT_EQ(boxes.prompts(), (QStringList{" PLEASE ENTER CHEQUE DATE IN PROPER FORMAT", "RECORD ENTERED SUCCESSFULLY"}));
+    for (auto* t : {f.Text1, f.Text2, f.Text3, f.Text4})
+        EXPECT_EQ(t->text(), QString());
+    EXPECT_EQ(f.Label7->caption(), QString());
+    EXPECT_EQ(firstRow(fundDb(), QStringLiteral("SELECT bill_no, bill_date, cheque_no, cheque_amt FROM cheque")),
+              (QVariantList{5.0, kRegister, QStringLiteral("CHQ-501"), 22300.0}));
+    EXPECT_EQ(f.DBGrid1->rowCount(), 1);
+    EXPECT_EQ(f.DBGrid1->row(), 0);
+    boxes.clearBoxes();
+
+    // The same bill again, then CANCEL's blanks.
+    enter(*f.Text1, QStringLiteral("5"));
+    type(*f.Text2, QStringLiteral("CHQ-777"));
+    type(*f.Text3, QStringLiteral("06/04/2013"));
+    type(*f.Text4, QStringLiteral("100"));
+    click(*f.Command3);
+    EXPECT_EQ(boxes.prompts(), QStringList{"Cheque for this bill has already entered in the Register"});
+    EXPECT_EQ(focused(), f.Command5);
+    click(*f.Command5);
+    for (auto* t : {f.Text1, f.Text2, f.Text3, f.Text4})
+        EXPECT_EQ(t->text(), QStringLiteral(" "));
+    EXPECT_EQ(f.Label7->caption(), QStringLiteral(" "));
+    boxes.clearBoxes();
+    click(*f.Command3);
+    EXPECT_EQ(boxes.prompts(), QStringList{"PLEASE ENTER CHEQUE NUMBER"});
+    EXPECT_EQ(scalar(fundDb(), QStringLiteral("SELECT count(*) FROM cheque")), 1);
+}
+
+TEST_F(SlipForm, ChequeSlipChecksEverythingBeforeAnyDocument)
+{
+    makeMarchBill();
+    addCheque(5, kRegister, QStringLiteral("CHQ-501"), 22300);
+    auto& f = open(Form8::Mode::ChequeSlip);
+
+    click(*f.Command4);
+    EXPECT_EQ(boxes.prompts(), QStringList{"PLEASE SELECT BILL DATE FOR CHEQUE SLIP"});
+    EXPECT_TRUE(f.Timer1->enabled());
+    for (int i = 0; i < 10; ++i)
+        f.Timer1->tick();
+    EXPECT_FALSE(f.Timer1->enabled());
+    EXPECT_FALSE(f.Label37->visible());
+    boxes.clearBoxes();
+
+    ASSERT_TRUE(chooseByData(*f.Combo1, kMarch));
+    type(*f.Text5, QStringLiteral("60000"));
+    pressEnter(*f.Text5);
+    EXPECT_EQ(f.Label26->caption(), QStringLiteral(" "));
+    type(*f.Text5, QStringLiteral("58602"));
+    // Four rows on the date, three paid; bill 6 has no cheque yet.
+    boxes.answer(forms::vbYes, QStringLiteral("WITHOUT PAY"));
+    click(*f.Command4);
+    EXPECT_EQ(boxes.prompts(),
+              (QStringList{"THE AMOUNT TO BE CREDITED CANNOT BE LESS THAN 0 OR MORE THAN THE NET AMOUNT OF THE BILL (S)",
+                           "ONE OR MORE EMPLOYEE EXIST WITHOUT PAY, CONTINUE YET ?", "SOME RECORDS ARE MISSING"}));
+    EXPECT_EQ(boxes.boxes().last().style, forms::vbCritical);
+    EXPECT_EQ(f.Label26->caption(), QStringLiteral("0"));
+    boxes.clearBoxes();
+
+    // Head-wise: head A's one paid employee, counted by its drawal code.
+    ASSERT_TRUE(chooseByData(*f.Combo3, QString::fromLatin1(kHeadA)));
+    EXPECT_EQ(f.Label29->caption(), QStringLiteral("A"));
+    EXPECT_EQ(f.Label9->caption(), QStringLiteral("2"));
+    EXPECT_EQ(f.Label11->caption(), QStringLiteral("1"));
+    EXPECT_EQ(f.Label13->caption(), QStringLiteral("22300"));
+    EXPECT_EQ(f.Label39->caption(), QStringLiteral("1"));
+    EXPECT_TRUE(f.Text6->visible());
+    EXPECT_EQ(focused(), f.Text5);
+    // A new date keeps the head.
+    ASSERT_TRUE(chooseByData(*f.Combo1, kMarch));
+    EXPECT_EQ(f.Label13->caption(), QStringLiteral("22300"));
+    EXPECT_EQ(scalar(salaryDb(), QStringLiteral("SELECT count(*) FROM chq_sal")), 1);
+
+    click(*f.Command6);
+    EXPECT_EQ(f.Combo3->listIndex(), -1);
+    EXPECT_FALSE(f.Text6->visible());
+    click(*f.Command4);
+    EXPECT_EQ(boxes.lastPrompt(), QStringLiteral("PLEASE SELECT BILL DATE FOR CHEQUE SLIP"));
+}

@@ -1,0 +1,127 @@
+// An office with two salary heads, a March bill registered under 1 April, and hand-worked salary rows.
+#pragma once
+
+#include "common/pay_month.h"
+#include "common/schema.h"
+#include "payslip/register_forms.h"
+#include "platform/data/database.h"
+#include "platform/data/recordset.h"
+#include "platform/forms/clock.h"
+#include "platform/forms/registry.h"
+#include "platform/reports/registry.h"
+#include "platform/vb/convert.h"
+#include "platform/vb/error.h"
+#include "support/temp_data_folder.h"
+#include "support/ui_driver.h"
+
+#include <QDate>
+#include <gtest/gtest.h>
+
+namespace slipstest {
+
+inline data::Database& salaryDb() { return data::Database::open(QString::fromLatin1(common::kSalaryDb)); }
+inline data::Database& fundDb() { return data::Database::open(QString::fromLatin1(common::kFundDb)); }
+
+inline const char* const kHeadA = "12345678901234501";
+inline const char* const kHeadB = "22222222222222201";
+inline const QDate kMarch{2013, 3, 31};
+inline const QDate kRegister{2013, 4, 1};
+
+// One salary row. gross and net are given as worked by hand, never derived here.
+struct Row {
+    QString code;
+    QDate date;
+    double pay, dPay, lessFa, da, hra, ma, oa, gross;
+    double gpfSubs, gpfRec, iFund, sFund, pTax, misc, net;
+    double iTax = 0;
+};
+
+inline void addRow(const Row& r)
+{
+    salaryDb().execute(
+        QStringLiteral("INSERT INTO salary (name, designation, acc_no, pay, less_fa, d_pay, da, hra, ma, oa, gross,"
+                       " gpf_subs, gpf_rec, \"if\", sf, p_tax, misc, net, emp_code, bill_date, p_month, hb_loan,"
+                       " hb_int, i_tax, others, deduct, category, bank_ac)"
+                       " VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,0,0,?,0,?,'C',?)"),
+        {QStringLiteral("Name ") + r.code, QStringLiteral("CLERK"), QStringLiteral("GPF/") + r.code, r.pay, r.lessFa,
+         r.dPay, r.da, r.hra, r.ma, r.oa, r.gross, r.gpfSubs, r.gpfRec, r.iFund, r.sFund, r.pTax, r.misc, r.net,
+         r.code, r.date, common::payMonth(r.date), r.iTax, r.gross - r.net, QStringLiteral("SB-") + r.code});
+}
+
+// The March 2013 bill: gross = pay + grade pay + D.A. + H.R.A. + M.A. + O.A.
+// less the F.A. instalment; net = gross less subscription, loan instalment,
+// I.F., S.F., professional tax and miscellaneous.
+//   A101  12000+2400+10800+1800+300+0-500 = 26800; 26800-(2000+1000+30+30+150+1290) = 22300
+//   A102  pay 0 (on leave): M.A. 300 only, net 300, not paid by the slip
+//   B201  8000+1900+7200+1200+300+100 = 18700; 18700-(1000+0+3+5+130+0) = 17562
+//   BA07  9000+1900+8100+1350+300 = 20650; 20650-(1200+500+30+30+150+0) = 18740 (head B: the A is inside)
+// Paid net of the date 22300 + 17562 + 18740 = 58602.
+inline void makeMarchBill()
+{
+    addRow({QStringLiteral("A101"), kMarch, 12000, 2400, 500, 10800, 1800, 300, 0, 26800, 2000, 1000, 30, 30, 150,
+            1290, 22300, 1290});
+    addRow({QStringLiteral("A102"), kMarch, 0, 0, 0, 0, 0, 300, 0, 300, 0, 0, 0, 0, 0, 0, 300});
+    addRow({QStringLiteral("B201"), kMarch, 8000, 1900, 0, 7200, 1200, 300, 100, 18700, 1000, 0, 3, 5, 130, 0,
+            17562});
+    addRow({QStringLiteral("BA07"), kMarch, 9000, 1900, 0, 8100, 1350, 300, 0, 20650, 1200, 500, 30, 30, 150, 0,
+            18740});
+}
+
+inline void makeOffice()
+{
+    fundDb().execute(QStringLiteral("INSERT INTO estt (ddo_code, degn, dist) VALUES"
+                                    " ('DDO-7', 'Block Development Officer', 'Nadia')"));
+    fundDb().execute(QStringLiteral("INSERT INTO head (drawal_code, description, code_category) VALUES"
+                                    " (?, 'SALARY', 'A'), ('11111111111111102', 'WAGES', 'A'),"
+                                    " (?, 'SALARY (PLAN)', 'B')"),
+                     {QString::fromLatin1(kHeadA), QString::fromLatin1(kHeadB)});
+    // Opening rows (number 0, no pay) and the two March bills, kept under 1 April.
+    fundDb().execute(QStringLiteral("INSERT INTO all_exp (head, bill_no, bill_date, pay, despn) VALUES"
+                                    " (?, 0, ?, 0, 'SALARY'), (?, 0, ?, 0, 'SALARY (PLAN)'),"
+                                    " (?, 5, ?, 14400, 'SALARY'), (?, 6, ?, 19000, 'SALARY (PLAN)')"),
+                     {QString::fromLatin1(kHeadA), kRegister, QString::fromLatin1(kHeadB), kRegister,
+                      QString::fromLatin1(kHeadA), kRegister, QString::fromLatin1(kHeadB), kRegister});
+    for (const char* code : {"A101", "A102", "B201", "BA07"})
+        salaryDb().execute(QStringLiteral("INSERT INTO employee (emp_code, name, designation, acc_no, pan)"
+                                          " VALUES (?, ?, 'CLERK', ?, ?)"),
+                           {QString::fromLatin1(code), QStringLiteral("Name ") + QLatin1String(code),
+                            QStringLiteral("GPF/") + QLatin1String(code), QStringLiteral("PAN") + QLatin1String(code)});
+    salaryDb().execute(QStringLiteral("INSERT INTO back_up (emp_code, name, designation, acc_no)"
+                                      " VALUES ('R900', 'Ramen Sil', 'PEON', 'GPF/R900')"));
+}
+
+inline void addCheque(double billNo, const QDate& billDate, const QString& number, double amount)
+{
+    fundDb().execute(QStringLiteral("INSERT INTO cheque (bill_no, bill_date, cheque_no, cheque_date, cheque_amt)"
+                                    " VALUES (?, ?, ?, ?, ?)"),
+                     {billNo, billDate, number, billDate.addDays(4), amount});
+}
+
+inline double scalar(data::Database& db, const QString& sql, const QVariantList& params = {})
+{
+    data::QueryRecordset rs(db, sql, params);
+    return rs.field(0).number();
+}
+
+// A data folder with the office, today fixed, scripted boxes; forms and
+// reports unloaded at the end.
+class Office : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        payslip::registerForms();
+        makeOffice();
+    }
+    void TearDown() override
+    {
+        reports::Reports::unloadAll();
+        forms::Forms::unloadAll();
+        testsupport::settle();
+    }
+
+    forms::Clock::Override today{QDate(2014, 3, 20)};
+    testsupport::TempDataFolder folder;
+    testsupport::ScriptedBoxes boxes;
+};
+
+} // namespace slipstest

@@ -1,0 +1,146 @@
+#include "office_fixture.h"
+
+#include "platform/office/document.h"
+#include "platform/vb/error.h"
+
+#include <QDomDocument>
+#include <gtest/gtest.h>
+
+using office::Document;
+using namespace officetest;
+
+namespace {
+
+// A letter: a bold name in two runs between the bookmark's ends, a plain
+// word after it, an empty paragraph holding a table's bookmark.
+const QByteArray kLetter =
+    "<w:p><w:r><w:t xml:space=\"preserve\">To </w:t></w:r>"
+    "<w:bookmarkStart w:id=\"0\" w:name=\"name\"/>"
+    "<w:r><w:rPr><w:b/><w:sz w:val=\"28\"/></w:rPr><w:t>NAME</w:t></w:r>"
+    "<w:proofErr w:type=\"spellStart\"/><w:r><w:rPr><w:i/></w:rPr><w:t>HERE</w:t></w:r>"
+    "<w:bookmarkEnd w:id=\"0\"/>"
+    "<w:r><w:t xml:space=\"preserve\"> </w:t></w:r><w:r><w:t>Sir,</w:t></w:r></w:p>"
+    "<w:p><w:bookmarkStart w:id=\"1\" w:name=\"empty\"/><w:bookmarkEnd w:id=\"1\"/>"
+    "<w:r><w:rPr><w:u w:val=\"single\"/></w:rPr><w:t>after</w:t></w:r></w:p>"
+    "<w:p><w:r><w:t>Heading</w:t></w:r></w:p>"
+    "<w:p><w:pPr><w:rPr><w:sz w:val=\"20\"/></w:rPr></w:pPr><w:bookmarkStart w:id=\"2\" w:name=\"table\"/><w:bookmarkEnd w:id=\"2\"/></w:p>";
+
+QDomDocument savedBody(Document& doc, QByteArray* raw = nullptr)
+{
+    const QByteArray bytes = part(doc.save(), "word/document.xml");
+    if (raw)
+        *raw = bytes;
+    QDomDocument xml;
+    xml.setContent(bytes);
+    return xml;
+}
+
+QStringList texts(const QDomElement& e)
+{
+    QStringList list;
+    const QDomNodeList ts = e.elementsByTagName("w:t");
+    for (int i = 0; i < ts.size(); ++i)
+        list.append(ts.at(i).toElement().text());
+    return list;
+}
+
+} // namespace
+
+TEST(Document, ABookmarksRunsBecomeOneRunInTheFirstRunsFormatWithItsTextEscaped)
+{
+    Folder folder;
+    folder.put("anx.docx", documentParts(kLetter));
+    const QByteArray before = folder.bytes("anx.docx");
+    Document doc = Document::open("anx.docx");
+    doc.bookmark("name").setText("Shri A & B <Rao>\x01\x0c\nDelhi");
+    doc.bookmark("empty").setText("12");
+    QByteArray raw;
+    const QDomDocument xml = savedBody(doc, &raw);
+    EXPECT_EQ(folder.bytes("anx.docx"), before);
+
+    const QDomElement first = xml.elementsByTagName("w:p").at(0).toElement();
+    EXPECT_EQ(texts(first), QStringList({"To ", "Shri A & B <Rao>", "Delhi", "", "Sir,"}));
+    // The blank run after the bookmark survives a load and a save.
+    EXPECT_TRUE(raw.contains("<w:t xml:space=\"preserve\"> </w:t></w:r><w:r><w:t>Sir,"));
+    const QDomNodeList runs = first.elementsByTagName("w:r");
+    ASSERT_EQ(runs.size(), 4);
+    const QDomElement run = runs.at(1).toElement();
+    EXPECT_EQ(run.previousSiblingElement().tagName(), "w:bookmarkStart");
+    EXPECT_EQ(run.nextSiblingElement().tagName(), "w:proofErr");
+    EXPECT_FALSE(run.firstChildElement("w:rPr").firstChildElement("w:b").isNull());
+    EXPECT_EQ(run.firstChildElement("w:rPr").firstChildElement("w:sz").attribute("w:val"), "28");
+    EXPECT_TRUE(run.firstChildElement("w:rPr").firstChildElement("w:i").isNull());
+    EXPECT_EQ(run.elementsByTagName("w:br").size(), 1);
+
+    // An empty bookmark takes the format of its paragraph's first run.
+    const QDomElement second = xml.elementsByTagName("w:p").at(1).toElement();
+    EXPECT_EQ(texts(second), QStringList({"12", "after"}));
+    EXPECT_FALSE(second.elementsByTagName("w:r").at(0).toElement().firstChildElement("w:rPr").firstChildElement("w:u").isNull());
+}
+
+TEST(Document, AMissingBookmarkOrTemplateIsNamed)
+{
+    Folder folder;
+    folder.put("bill extract.docx", documentParts(kLetter));
+    Document doc = Document::open("bill extract.docx");
+    try {
+        doc.bookmark("total").setText("1");
+        FAIL() << "wrote to a missing bookmark";
+    } catch (const vb::Error& e) {
+        EXPECT_EQ(e.number, 5);
+        EXPECT_EQ(e.description.toStdString(), "The bookmark \"total\" is not in the template \"bill extract.docx\".");
+    }
+    try {
+        Document::open("D.A.schedule.docx");
+        FAIL() << "opened a missing template";
+    } catch (const vb::Error& e) {
+        EXPECT_EQ(e.number, 53);
+        EXPECT_TRUE(e.description.contains("\"D.A.schedule.docx\""));
+    }
+}
+
+TEST(Document, ATableAtABookmarkHasItsTextAllBordersAndColumnsFittedToTheText)
+{
+    Folder folder;
+    folder.put("anx.docx", documentParts(kLetter));
+    Document doc = Document::open("anx.docx");
+    office::Table fitted = doc.addTable("table", 2, 3);
+    EXPECT_EQ(fitted.rows(), 2);
+    EXPECT_EQ(fitted.columns(), 3);
+    fitted.setCell(1, 1, "Sl");
+    fitted.setCell(1, 2, "Name of the employee");
+    fitted.setCell(2, 3, "1,250 & 7");
+    office::Table even = doc.addTable("name", 1, 2, false);
+    EXPECT_THROW(even.setCell(2, 1, "x"), vb::Error);
+    const QDomDocument xml = savedBody(doc);
+
+    const QDomElement body = xml.documentElement().firstChildElement("w:body");
+    QStringList order;
+    for (QDomElement e = body.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
+        order.append(e.tagName());
+    // A paragraph with text keeps it above its table; an empty one follows its table.
+    EXPECT_EQ(order, QStringList({"w:p", "w:tbl", "w:p", "w:p", "w:tbl", "w:p", "w:sectPr"}));
+
+    const QDomElement tbl = body.elementsByTagName("w:tbl").at(1).toElement();
+    EXPECT_EQ(texts(tbl), QStringList({"Sl", "Name of the employee", "1,250 & 7"}));
+    EXPECT_EQ(tbl.elementsByTagName("w:tr").size(), 2);
+    EXPECT_EQ(tbl.elementsByTagName("w:tc").size(), 6);
+    QStringList sides;
+    const QDomNodeList borders = tbl.firstChildElement("w:tblPr").firstChildElement("w:tblBorders").childNodes();
+    for (int i = 0; i < borders.size(); ++i)
+        if (borders.at(i).toElement().attribute("w:val") == "single")
+            sides.append(borders.at(i).toElement().tagName());
+    EXPECT_EQ(sides, QStringList({"w:top", "w:left", "w:bottom", "w:right", "w:insideH", "w:insideV"}));
+    // Cell text in the format of the paragraph's run.
+    EXPECT_EQ(tbl.elementsByTagName("w:sz").at(0).toElement().attribute("w:val"), "20");
+
+    // Two characters, twenty, nine: each column as wide as its longest text.
+    QList<int> widths;
+    const QDomNodeList cols = tbl.elementsByTagName("w:gridCol");
+    for (int i = 0; i < cols.size(); ++i)
+        widths.append(cols.at(i).toElement().attribute("w:w").toInt());
+    EXPECT_EQ(widths, QList<int>({456, 2616, 1296}));
+    // Not fitted: the width between the margins shared evenly (11906 - 2 x 1134).
+    const QDomElement evenTbl = body.elementsByTagName("w:tbl").at(0).toElement();
+    EXPECT_EQ(evenTbl.elementsByTagName("w:gridCol").at(1).toElement().attribute("w:w"), "4819");
+}

@@ -1,0 +1,124 @@
+#include "office_fixture.h"
+
+#include "platform/data/database.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <quazip/quazip.h>
+#include <quazip/quazipfile.h>
+#include <quazip/quazipnewinfo.h>
+
+namespace officetest {
+
+Folder::Folder() { data::setDataFolder(mDir.path()); }
+
+void Folder::put(const QString& name, const QMap<QString, QByteArray>& parts) const
+{
+    QuaZip zip(QDir(mDir.path()).filePath(name));
+    zip.open(QuaZip::mdCreate);
+    for (auto it = parts.begin(); it != parts.end(); ++it) {
+        QuaZipFile f(&zip);
+        f.open(QIODevice::WriteOnly, QuaZipNewInfo(it.key()));
+        f.write(it.value());
+        f.close();
+    }
+    zip.close();
+}
+
+QByteArray Folder::bytes(const QString& name) const
+{
+    QFile f(QDir(mDir.path()).filePath(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray part(const QString& file, const QString& name)
+{
+    QuaZip zip(file);
+    if (!zip.open(QuaZip::mdUnzip) || !zip.setCurrentFile(name))
+        return {};
+    QuaZipFile f(&zip);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+QStringList partNames(const QString& file)
+{
+    QuaZip zip(file);
+    zip.open(QuaZip::mdUnzip);
+    return zip.getFileNameList();
+}
+
+namespace {
+
+const QByteArray kXml = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
+const QByteArray kMain = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
+const QByteArray kRel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+
+} // namespace
+
+QMap<QString, QByteArray> workbookParts(const QByteArray& sheet1, const QByteArray& workbookExtra,
+                                        const QByteArray& sheet2)
+{
+    QMap<QString, QByteArray> parts;
+    parts["[Content_Types].xml"] = kXml +
+        "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+        "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+        "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+        "<Override PartName=\"/xl/workbook.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>"
+        "<Override PartName=\"/xl/worksheets/sheet1.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>"
+        "<Override PartName=\"/xl/worksheets/sheet2.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>"
+        "<Override PartName=\"/xl/styles.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml\"/>"
+        "<Override PartName=\"/xl/sharedStrings.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sharedStrings+xml\"/>"
+        "<Override PartName=\"/xl/calcChain.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.calcChain+xml\"/>"
+        "</Types>";
+    parts["_rels/.rels"] = kXml + "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+        "<Relationship Id=\"rId1\" Type=\"" + kRel + "/officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>";
+    parts["xl/_rels/workbook.xml.rels"] = kXml + "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+        "<Relationship Id=\"rId1\" Type=\"" + kRel + "/worksheet\" Target=\"worksheets/sheet1.xml\"/>"
+        "<Relationship Id=\"rId2\" Type=\"" + kRel + "/worksheet\" Target=\"worksheets/sheet2.xml\"/>"
+        "<Relationship Id=\"rId3\" Type=\"" + kRel + "/styles\" Target=\"styles.xml\"/>"
+        "<Relationship Id=\"rId4\" Type=\"" + kRel + "/sharedStrings\" Target=\"sharedStrings.xml\"/>"
+        "<Relationship Id=\"rId5\" Type=\"" + kRel + "/calcChain\" Target=\"calcChain.xml\"/>"
+        "</Relationships>";
+    parts["xl/workbook.xml"] = kXml + "<workbook xmlns=\"" + kMain + "\" xmlns:r=\"" + kRel + "\">"
+        "<sheets><sheet name=\"Sheet1\" sheetId=\"1\" r:id=\"rId1\"/><sheet name=\"Sheet2\" sheetId=\"2\" r:id=\"rId2\"/></sheets>"
+        + workbookExtra + "</workbook>";
+    // Styles: 0 general, 1 "0.00", 2 a built-in date, 3 a bold font, 4 a custom day-first date.
+    parts["xl/styles.xml"] = kXml + "<styleSheet xmlns=\"" + kMain + "\">"
+        "<numFmts count=\"1\"><numFmt numFmtId=\"164\" formatCode=\"dd\\-mmm\\-yy\"/></numFmts>"
+        "<fonts count=\"2\"><font><sz val=\"11\"/></font><font><b/><sz val=\"11\"/></font></fonts>"
+        "<fills count=\"1\"><fill><patternFill patternType=\"none\"/></fill></fills>"
+        "<borders count=\"1\"><border/></borders>"
+        "<cellXfs count=\"5\"><xf numFmtId=\"0\" fontId=\"0\"/><xf numFmtId=\"2\" fontId=\"0\" applyNumberFormat=\"1\"/>"
+        "<xf numFmtId=\"14\" fontId=\"0\" applyNumberFormat=\"1\"/><xf numFmtId=\"0\" fontId=\"1\" applyFont=\"1\"/>"
+        "<xf numFmtId=\"164\" fontId=\"0\" applyNumberFormat=\"1\"/></cellXfs></styleSheet>";
+    parts["xl/sharedStrings.xml"] = kXml + "<sst xmlns=\"" + kMain + "\" count=\"2\" uniqueCount=\"2\">"
+        "<si><t>Name</t></si><si><r><t>Basic </t></r><r><rPr><b/></rPr><t>pay</t></r></si></sst>";
+    parts["xl/calcChain.xml"] = kXml + "<calcChain xmlns=\"" + kMain + "\"><c r=\"A1\" i=\"1\"/></calcChain>";
+    parts["xl/worksheets/sheet1.xml"] = kXml + "<worksheet xmlns=\"" + kMain + "\" xmlns:r=\"" + kRel + "\">"
+        "<dimension ref=\"A1\"/><sheetData>" + sheet1 + "</worksheet>";
+    parts["xl/worksheets/sheet2.xml"] = kXml + "<worksheet xmlns=\"" + kMain + "\"><sheetData>" + sheet2
+        + "</sheetData></worksheet>";
+    return parts;
+}
+
+QMap<QString, QByteArray> documentParts(const QByteArray& body)
+{
+    const QByteArray wml = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
+    QMap<QString, QByteArray> parts;
+    parts["[Content_Types].xml"] = kXml +
+        "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+        "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+        "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+        "<Override PartName=\"/word/document.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
+        "</Types>";
+    parts["_rels/.rels"] = kXml + "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+        "<Relationship Id=\"rId1\" Type=\"" + kRel + "/officeDocument\" Target=\"word/document.xml\"/></Relationships>";
+    parts["word/document.xml"] = kXml + "<w:document xmlns:w=\"" + wml + "\"><w:body>" + body
+        + "<w:sectPr><w:pgSz w:w=\"11906\" w:h=\"16838\"/>"
+          "<w:pgMar w:top=\"1134\" w:right=\"1134\" w:bottom=\"1134\" w:left=\"1134\"/></w:sectPr></w:body></w:document>";
+    return parts;
+}
+
+} // namespace officetest

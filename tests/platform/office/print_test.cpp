@@ -1,0 +1,185 @@
+#include "office_fixture.h"
+
+#include "platform/forms/scripted_dialogs.h"
+#include "platform/office/desktop.h"
+#include "platform/office/document.h"
+#include "platform/office/workbook.h"
+#include "platform/vb/error.h"
+
+#include <QFileInfo>
+#include <QPdfDocument>
+#include <QPdfSelection>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+using namespace office;
+using namespace officetest;
+
+namespace {
+
+// Installs recording doubles for one test and puts the real ones back after.
+struct Seams {
+    RecordingDesktop desktop{true};
+    RecordingPdfConverter converter;
+    RecordingPdfPrinter printer{true};
+    explicit Seams(bool opens = true, bool hasPrinter = true) : desktop(opens), printer(hasPrinter)
+    {
+        setDesktop(std::make_unique<RecordingDesktop>(desktop));
+        setPdfConverter(std::make_unique<RecordingPdfConverter>(converter));
+        setPdfPrinter(std::make_unique<RecordingPdfPrinter>(printer));
+    }
+    ~Seams()
+    {
+        setDesktop(nullptr);
+        setPdfConverter(nullptr);
+        setPdfPrinter(nullptr);
+    }
+};
+
+QString savedWorkbook(const Folder& folder, const QString& name)
+{
+    folder.put(name, workbookParts("</sheetData>"));
+    return Workbook::open(name).save();
+}
+
+} // namespace
+
+TEST(Show, OpensTheSavedFileOnTheDesktopOrSaysWhereItIs)
+{
+    Folder folder;
+    folder.put("gpf_statement.xlsx", workbookParts("</sheetData>"));
+    folder.put("anx.docx", documentParts("<w:p/>"));
+    forms::ScriptedDialogs dialogs;
+    {
+        Seams seams(true);
+        const QString book = Workbook::open("gpf_statement.xlsx").show();
+        const QString doc = Document::open("anx.docx").show();
+        EXPECT_EQ(seams.desktop.opened(), QStringList({book, doc}));
+        EXPECT_TRUE(dialogs.boxes().isEmpty());
+    }
+    Seams seams(false);
+    const QString path = Workbook::open("gpf_statement.xlsx").show();
+    EXPECT_TRUE(QFileInfo::exists(path));
+    ASSERT_EQ(dialogs.boxes().size(), 1);
+    EXPECT_EQ(dialogs.boxes()[0].style, 48);
+    EXPECT_EQ(dialogs.lastPrompt().toStdString(),
+              QStringLiteral("No program to open it was found on this computer.\n\"%1\" is saved as %2.")
+                  .arg(QFileInfo(path).fileName(), path).toStdString());
+}
+
+TEST(Print, AllFilesGoThroughOneConversionAndEachSaysWhetherItPrinted)
+{
+    Folder folder;
+    Seams seams;
+    const QString a = savedWorkbook(folder, "pro_stt.xlsx");
+    const QString b = savedWorkbook(folder, "B-statement.xlsx");
+    const QString c = savedWorkbook(folder, "IT_statement.xlsx");
+    seams.converter.failFor({QFileInfo(b).fileName()});
+    const QList<PrintOutcome> out = printFiles({{a, 1, 1}, {b, 1, 0}, {c, 2, 3}});
+
+    ASSERT_EQ(seams.converter.runs().size(), 1);
+    EXPECT_EQ(seams.converter.runs()[0], QStringList({a, b, c}));
+    ASSERT_EQ(seams.printer.jobs().size(), 2);
+    EXPECT_EQ(seams.printer.jobs()[0].pdf, a + ".pdf");
+    EXPECT_EQ(seams.printer.jobs()[0].to, 1);
+    EXPECT_EQ(seams.printer.jobs()[1].pdf, c + ".pdf");
+    EXPECT_EQ(seams.printer.jobs()[1].from, 2);
+    EXPECT_EQ(seams.printer.jobs()[1].to, 3);
+
+    ASSERT_EQ(out.size(), 3);
+    EXPECT_TRUE(out[0].printed);
+    EXPECT_FALSE(out[1].printed);
+    EXPECT_EQ(out[1].error, 1004);
+    EXPECT_EQ(out[1].message.toStdString(),
+              QStringLiteral("LibreOffice could not turn \"%1\" into pages to print.\n\"%1\" is saved as %2, not printed.")
+                  .arg(QFileInfo(b).fileName(), b).toStdString());
+    EXPECT_TRUE(out[2].printed);
+    EXPECT_TRUE(QFileInfo::exists(b));
+}
+
+TEST(Print, NoPrinterStopsBeforeAnythingIsConvertedAndNoOfficeSuiteIsReportedPerFile)
+{
+    Folder folder;
+    {
+        Seams seams(true, false);
+        const QString a = savedWorkbook(folder, "pro_stt.xlsx");
+        folder.put("anx.docx", documentParts("<w:p/>"));
+        try {
+            Document::open("anx.docx").printOut(1, 1);
+            FAIL() << "printed with no printer";
+        } catch (const vb::Error& e) {
+            EXPECT_EQ(e.number, 482);
+            EXPECT_TRUE(e.description.startsWith("Printer error: no printer is installed, so nothing was printed.\n\"anx "));
+        }
+        EXPECT_THROW(printFiles({{a, 1, 1}}), vb::Error);
+        EXPECT_TRUE(seams.converter.runs().isEmpty());
+    }
+    Seams seams;
+    seams.converter.setInstalled(false);
+    const QString a = savedWorkbook(folder, "pro_stt.xlsx");
+    const QString b = savedWorkbook(folder, "outer_sheet.xlsx");
+    const QList<PrintOutcome> out = printFiles({{a, 1, 1}, {b, 1, 0}});
+    ASSERT_EQ(out.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_FALSE(out[i].printed);
+        EXPECT_EQ(out[i].error, 53);
+        EXPECT_TRUE(out[i].message.startsWith("LibreOffice is not installed, so nothing could be printed.\n"));
+        EXPECT_TRUE(out[i].message.contains(" is saved as " + out[i].path));
+        EXPECT_TRUE(QFileInfo::exists(out[i].path));
+    }
+    try {
+        Workbook::open("outer_sheet.xlsx").printOut();
+        FAIL() << "printed with no office suite";
+    } catch (const vb::Error& e) {
+        EXPECT_EQ(e.number, 53);
+    }
+    EXPECT_TRUE(seams.printer.jobs().isEmpty());
+}
+
+// LibreOffice computes what the saved workbook leaves to it, and reads the
+// filled document. CI installs it; elsewhere the test is skipped.
+TEST(Print, LibreOfficeRecomputesTheSavedWorkbookAndReadsTheDocument)
+{
+    if (QStandardPaths::findExecutable("soffice").isEmpty())
+        GTEST_SKIP() << "LibreOffice is not installed";
+    Folder folder;
+    // A stale cached total that must not be shown.
+    folder.put("t.xlsx", workbookParts(
+        "<row r=\"1\"><c r=\"A1\"><v>1</v></c></row><row r=\"2\"><c r=\"A2\"><v>2</v></c></row>"
+        "<row r=\"3\"><c r=\"A3\"><f>SUM(A1:A2)*1000+7</f><v>999</v></c></row></sheetData>"));
+    folder.put("d.docx", documentParts(
+        "<w:p><w:bookmarkStart w:id=\"0\" w:name=\"who\"/><w:r><w:t>X</w:t></w:r><w:bookmarkEnd w:id=\"0\"/></w:p>"
+        "<w:p><w:bookmarkStart w:id=\"1\" w:name=\"grid\"/><w:bookmarkEnd w:id=\"1\"/></w:p>"));
+    Workbook wb = Workbook::open("t.xlsx");
+    wb.setValue(1, 1, 123);
+    wb.setValue(2, 1, 456);
+    wb.insertRows(2, 1);
+    wb.setValue(2, 1, 10000);   // inside the sum now
+    const QString book = wb.save();
+    Document doc = Document::open("d.docx");
+    doc.bookmark("who").setText("Anand Kumar & Sons");
+    doc.addTable("grid", 1, 2).setCell(1, 2, "Gross 4,321");
+    const QString words = doc.save();
+
+    // A damaged workbook, which LibreOffice would read as a text, is no PDF.
+    const QString junk = folder.path() + "/output/junk.xlsx";
+    QFile f(junk);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("not a workbook");
+    f.close();
+
+    const QStringList pdfs = pdfConverter().toPdf({book, junk, words});
+    ASSERT_EQ(pdfs.size(), 3);
+    EXPECT_TRUE(pdfs[1].isEmpty());
+    auto textOf = [](const QString& pdf) {
+        QPdfDocument p;
+        EXPECT_EQ(p.load(pdf), QPdfDocument::Error::None) << pdf.toStdString();
+        return p.getAllText(0).text();
+    };
+    const QString sheetText = textOf(pdfs[0]);
+    EXPECT_TRUE(sheetText.contains("10579007")) << sheetText.toStdString();
+    EXPECT_FALSE(sheetText.contains("999"));
+    const QString docText = textOf(pdfs[2]);
+    EXPECT_TRUE(docText.contains("Anand Kumar & Sons")) << docText.toStdString();
+    EXPECT_TRUE(docText.contains("Gross 4,321"));
+}

@@ -1,0 +1,230 @@
+#include "office_fixture.h"
+
+#include "platform/office/workbook.h"
+#include "platform/vb/error.h"
+
+#include <QDate>
+#include <QDomDocument>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using office::Workbook;
+using namespace officetest;
+
+namespace {
+
+QDomDocument xmlOf(const QByteArray& bytes)
+{
+    QDomDocument doc;
+    doc.setContent(bytes);
+    return doc;
+}
+
+QDomElement cellOf(const QDomDocument& sheet, const QString& ref)
+{
+    const QDomNodeList cells = sheet.elementsByTagName(QStringLiteral("c"));
+    for (int i = 0; i < cells.size(); ++i)
+        if (cells.at(i).toElement().attribute(QStringLiteral("r")) == ref)
+            return cells.at(i).toElement();
+    return {};
+}
+
+QStringList attributes(const QDomDocument& doc, const QString& tag, const QString& attr)
+{
+    QStringList list;
+    const QDomNodeList nodes = doc.elementsByTagName(tag);
+    for (int i = 0; i < nodes.size(); ++i)
+        list.append(nodes.at(i).toElement().attribute(attr));
+    return list;
+}
+
+} // namespace
+
+TEST(Workbook, WritesNumbersTextsDatesAndNothingKeepingEachCellsStyle)
+{
+    Folder folder;
+    folder.put("t.xlsx", workbookParts(
+        "<row r=\"1\"><c r=\"A1\" s=\"1\"/><c r=\"B1\" s=\"2\"/><c r=\"C1\" s=\"3\"/><c r=\"D1\" s=\"3\"/>"
+        "<c r=\"E1\" s=\"4\"><v>40000</v></c><c r=\"F1\" t=\"s\"><v>1</v></c><c r=\"G1\" s=\"3\" t=\"s\"><v>0</v></c></row>"
+        "</sheetData>"));
+    const QByteArray before = folder.bytes("t.xlsx");
+
+    Workbook wb = Workbook::open("t.xlsx");
+    // What the template holds reads back as it is shown.
+    EXPECT_EQ(wb.value(1, 5), QVariant(QDate(2009, 7, 6)));
+    EXPECT_EQ(wb.value(1, 6), QVariant(QString("Basic pay")));
+    EXPECT_FALSE(wb.value(9, 9).isValid());
+
+    wb.setValue(1, 1, 1234.5);
+    wb.setValue(1, 2, QDate(2012, 4, 1));        // 2012 starts at 40909; + 31 + 29 + 31 days
+    wb.setValue(1, 3, QString("01/04/2012"));
+    wb.setValue(1, 4, QDate(2000, 3, 1));        // a bold cell with no date format
+    wb.setValue(1, 7, QVariant());
+    wb.setValue(2, 1, QString("A & B <sons>\x01\x0b tab\there"));
+    wb.setValue(2, 2, 42);
+    EXPECT_EQ(wb.value(1, 1), QVariant(1234.5));
+    EXPECT_EQ(wb.value(1, 2), QVariant(QDate(2012, 4, 1)));
+    EXPECT_EQ(wb.value(1, 3), QVariant(QString("01/04/2012")));
+    EXPECT_EQ(wb.value(1, 4), QVariant(QDate(2000, 3, 1)));
+    EXPECT_FALSE(wb.value(1, 7).isValid());
+
+    const QString saved = wb.save();
+    EXPECT_EQ(folder.bytes("t.xlsx"), before);   // the template is only read
+    EXPECT_EQ(QFileInfo(saved).dir().dirName(), "output");
+    const QDomDocument sheet = xmlOf(part(saved, "xl/worksheets/sheet1.xml"));
+
+    EXPECT_EQ(cellOf(sheet, "A1").attribute("s"), "1");
+    EXPECT_EQ(cellOf(sheet, "A1").attribute("t", "n"), "n");
+    EXPECT_EQ(cellOf(sheet, "A1").text(), "1234.5");
+    EXPECT_EQ(cellOf(sheet, "B1").attribute("s"), "2");
+    EXPECT_EQ(cellOf(sheet, "B1").text(), "41000");
+    EXPECT_EQ(cellOf(sheet, "C1").attribute("t"), "inlineStr");
+    EXPECT_EQ(cellOf(sheet, "C1").attribute("s"), "3");
+    EXPECT_EQ(cellOf(sheet, "C1").text(), "01/04/2012");
+    // 1 March 2000: 36526 for 1 January, + 31 + 29 (a leap year).
+    EXPECT_EQ(cellOf(sheet, "D1").text(), "36586");
+    EXPECT_EQ(cellOf(sheet, "G1").attribute("s"), "3");
+    EXPECT_FALSE(cellOf(sheet, "G1").hasAttribute("t"));
+    EXPECT_TRUE(cellOf(sheet, "G1").firstChildElement().isNull());
+    EXPECT_EQ(cellOf(sheet, "A2").text(), "A & B <sons> tab\there");
+    EXPECT_EQ(cellOf(sheet, "B2").text(), "42");
+    EXPECT_EQ(sheet.elementsByTagName("dimension").at(0).toElement().attribute("ref"), "A1:G2");
+
+    // The bold cell got a copy of its style, bold still, showing the day first.
+    const QDomDocument styles = xmlOf(part(saved, "xl/styles.xml"));
+    const int dateStyle = cellOf(sheet, "D1").attribute("s").toInt();
+    ASSERT_EQ(dateStyle, 5);
+    const QDomElement xf = styles.elementsByTagName("cellXfs").at(0).childNodes().at(dateStyle).toElement();
+    EXPECT_EQ(xf.attribute("fontId"), "1");
+    EXPECT_EQ(attributes(styles, "numFmt", "formatCode"), QStringList({"dd\\-mmm\\-yy", "dd/mm/yyyy"}));
+    EXPECT_EQ(attributes(styles, "numFmt", "numFmtId").last(), xf.attribute("numFmtId"));
+}
+
+TEST(Workbook, CellsAndRowsStayInSheetOrderWhateverTheOrderOfWriting)
+{
+    Folder folder;
+    folder.put("t.xlsx", workbookParts("<row r=\"3\" spans=\"2:2\"><c r=\"B3\"><v>1</v></c></row></sheetData>"));
+    Workbook wb = Workbook::open("t.xlsx");
+    wb.setValue(5, 3, 1);
+    wb.setValue(2, 1, 2);
+    wb.setValue(5, 1, 3);
+    wb.setValue(3, 4, 4);
+    wb.setValue(3, 1, 5);
+    const QDomDocument sheet = xmlOf(part(wb.save(), "xl/worksheets/sheet1.xml"));
+    EXPECT_EQ(attributes(sheet, "row", "r"), QStringList({"2", "3", "5"}));
+    EXPECT_EQ(attributes(sheet, "c", "r"), QStringList({"A2", "A3", "B3", "D3", "A5", "C5"}));
+    EXPECT_FALSE(sheet.elementsByTagName("row").at(1).toElement().hasAttribute("spans"));
+}
+
+TEST(Workbook, SavingDropsCachedResultsAndTheCalcChainAndAsksForFullRecalculation)
+{
+    Folder folder;
+    folder.put("t.xlsx", workbookParts(
+        "<row r=\"1\"><c r=\"A1\"><v>5</v></c><c r=\"B1\"><f>A1*2</f><v>10</v></c>"
+        "<c r=\"C1\" t=\"str\"><f>\"x\"&amp;A1</f><v>x5</v></c></row></sheetData>",
+        "<definedNames><definedName name=\"total\">Sheet1!$B$1</definedName></definedNames>",
+        "<row r=\"1\"><c r=\"A1\"><f>Sheet1!B1+1</f><v>11</v></c></row>"));
+    const QByteArray before = folder.bytes("t.xlsx");
+    Workbook wb = Workbook::open("t.xlsx");
+    // Nothing here calculates: a cached result is never taken for the figure.
+    EXPECT_FALSE(wb.value(1, 2).isValid());
+    wb.setValue(1, 1, 7);
+    const QString saved = wb.save();
+
+    const QDomDocument sheet = xmlOf(part(saved, "xl/worksheets/sheet1.xml"));
+    EXPECT_EQ(cellOf(sheet, "B1").elementsByTagName("v").size(), 0);
+    EXPECT_EQ(cellOf(sheet, "B1").elementsByTagName("f").at(0).toElement().text(), "A1*2");
+    EXPECT_EQ(cellOf(sheet, "C1").elementsByTagName("v").size(), 0);
+    EXPECT_FALSE(cellOf(sheet, "C1").hasAttribute("t"));
+    const QDomDocument other = xmlOf(part(saved, "xl/worksheets/sheet2.xml"));
+    EXPECT_EQ(other.elementsByTagName("v").size(), 0);
+
+    EXPECT_FALSE(partNames(saved).contains("xl/calcChain.xml"));
+    EXPECT_FALSE(part(saved, "xl/_rels/workbook.xml.rels").contains("calcChain"));
+    EXPECT_FALSE(part(saved, "[Content_Types].xml").contains("calcChain"));
+    const QDomDocument book = xmlOf(part(saved, "xl/workbook.xml"));
+    const QDomElement calcPr = book.documentElement().lastChildElement();
+    EXPECT_EQ(calcPr.tagName(), "calcPr");   // after the names, where it belongs
+    EXPECT_EQ(calcPr.attribute("fullCalcOnLoad"), "1");
+    EXPECT_EQ(folder.bytes("t.xlsx"), before);
+}
+
+TEST(Workbook, AMissingTemplateIsError53NamingItAndADamagedOne1004)
+{
+    Folder folder;
+    try {
+        Workbook::open("pro_stt.xlsx");
+        FAIL() << "opened a missing template";
+    } catch (const vb::Error& e) {
+        EXPECT_EQ(e.number, 53);
+        EXPECT_TRUE(e.description.contains("\"pro_stt.xlsx\"")) << e.description.toStdString();
+    }
+    QFile junk(folder.path() + "/junk.xlsx");
+    junk.open(QIODevice::WriteOnly);
+    junk.write("not a zip");
+    junk.close();
+    try {
+        Workbook::open("junk.xlsx");
+        FAIL() << "opened a damaged template";
+    } catch (const vb::Error& e) {
+        EXPECT_EQ(e.number, 1004);
+        EXPECT_TRUE(e.description.contains("\"junk.xlsx\""));
+    }
+}
+
+TEST(Workbook, SavesNeverReuseAnOutputNameEvenWithinOneSecond)
+{
+    Folder folder;
+    folder.put("outer_sheet.xlsx", workbookParts("</sheetData>"));
+    Workbook wb = Workbook::open("outer_sheet.xlsx");
+    QStringList saved;
+    for (int i = 0; i < 3; ++i) {
+        wb.setValue(1, 1, i);
+        saved.append(wb.save());
+    }
+    EXPECT_EQ(QSet<QString>(saved.begin(), saved.end()).size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(QFileInfo(saved[i]).fileName().startsWith("outer_sheet ")) << saved[i].toStdString();
+        EXPECT_TRUE(saved[i].endsWith(".xlsx"));
+        // Each file holds what was written before its own save.
+        EXPECT_TRUE(part(saved[i], "xl/worksheets/sheet1.xml").contains("<v>" + QByteArray::number(i) + "</v>"));
+    }
+}
+
+TEST(Workbook, InsertedRowsTakeTheStyleOfTheRowTheyPushDownAndEverythingBelowMoves)
+{
+    Folder folder;
+    folder.put("t.xlsx", workbookParts(
+        "<row r=\"2\"><c r=\"A2\"><v>1</v></c></row>"
+        "<row r=\"4\" ht=\"30\" customHeight=\"1\" s=\"3\" customFormat=\"1\"><c r=\"A4\" s=\"1\"><v>4</v></c><c r=\"C4\" s=\"3\"/></row>"
+        "<row r=\"5\"><c r=\"B5\"><v>5</v></c></row>"
+        "<row r=\"7\"><c r=\"A7\"><f>SUM(B2:B6)+$B$5+B3+Sheet2!B5+LOG10(4)+'Sheet1'!B4&amp;\"B5\"</f></c></row>"
+        "</sheetData><mergeCells count=\"2\"><mergeCell ref=\"A5:C5\"/><mergeCell ref=\"D2:D6\"/></mergeCells>"
+        "<rowBreaks count=\"1\"><brk id=\"5\" max=\"16383\" man=\"1\"/></rowBreaks>",
+        "<definedNames><definedName name=\"_xlnm.Print_Area\" localSheetId=\"0\">'Sheet1'!$A$1:$H$6</definedName></definedNames>",
+        "<row r=\"1\"><c r=\"A1\"><f>Sheet1!B5+B5</f></c></row>"));
+    Workbook wb = Workbook::open("t.xlsx");
+    wb.insertRows(4, 2);
+    EXPECT_EQ(wb.value(6, 1), QVariant(4.0));
+    EXPECT_EQ(wb.value(7, 2), QVariant(5.0));
+    EXPECT_FALSE(wb.value(4, 1).isValid());
+    wb.setValue(5, 3, QString("new"));
+    const QString saved = wb.save();
+
+    const QDomDocument sheet = xmlOf(part(saved, "xl/worksheets/sheet1.xml"));
+    EXPECT_EQ(attributes(sheet, "row", "r"), QStringList({"2", "4", "5", "6", "7", "9"}));
+    EXPECT_EQ(attributes(sheet, "row", "ht"), QStringList({"", "30", "30", "30", "", ""}));
+    EXPECT_EQ(attributes(sheet, "row", "s"), QStringList({"", "3", "3", "3", "", ""}));
+    EXPECT_EQ(attributes(sheet, "c", "r"), QStringList({"A2", "A4", "C4", "A5", "C5", "A6", "C6", "B7", "A9"}));
+    EXPECT_EQ(cellOf(sheet, "A4").attribute("s"), "1");
+    EXPECT_TRUE(cellOf(sheet, "A4").firstChildElement().isNull());
+    EXPECT_EQ(cellOf(sheet, "C5").attribute("s"), "3");
+    EXPECT_EQ(cellOf(sheet, "A9").text(), "SUM(B2:B8)+$B$7+B3+Sheet2!B5+LOG10(4)+'Sheet1'!B6&\"B5\"");
+    EXPECT_EQ(attributes(sheet, "mergeCell", "ref"), QStringList({"A7:C7", "D2:D8"}));
+    EXPECT_EQ(attributes(sheet, "brk", "id"), QStringList({"7"}));
+    EXPECT_EQ(sheet.elementsByTagName("dimension").at(0).toElement().attribute("ref"), "A2:C9");
+    EXPECT_EQ(xmlOf(part(saved, "xl/workbook.xml")).elementsByTagName("definedName").at(0).toElement().text(),
+              "'Sheet1'!$A$1:$H$8");
+    EXPECT_EQ(xmlOf(part(saved, "xl/worksheets/sheet2.xml")).elementsByTagName("f").at(0).toElement().text(),
+              "Sheet1!B7+B5");
+}
