@@ -225,7 +225,6 @@ const QVector<ItemPainter::Line>* ItemPainter::wrapped(Face& f, const Item& it)
         return found->isEmpty() ? nullptr : &*found;
     QVector<Line> lines;
     const QRectF box(0, 0, it.w, it.h);
-    QRectF used;
     // Measured as drawn boxed, so the breaks are the same.
     const QRectF bound = f.metrics.boundingRect(box, alignFlags(it), it.text);
     if (bound.height() <= it.h + 0.5 && bound.width() <= it.w + 0.5) {
@@ -240,14 +239,12 @@ const QVector<ItemPainter::Line>* ItemPainter::wrapped(Face& f, const Item& it)
             line.setLineWidth(it.w);
             line.setPosition(QPointF(0, y));
             y += line.height();
-            const QString part = it.text.mid(line.textStart(), line.textLength());
-            const double advance = f.advance(part.trimmed());
-            double x = 0;
-            if (it.align == Align::Right)
-                x = it.w - advance;
-            else if (it.align == Align::Center)
-                x = (it.w - advance) / 2;
-            lines.push_back({QPointF(x, line.y() + line.ascent()), part.trimmed()});
+            // Blanks that end a line take no room; the layout has placed
+            // the rest by the caption's alignment.
+            QString part = it.text.mid(line.textStart(), line.textLength());
+            while (!part.isEmpty() && part.back().isSpace())
+                part.chop(1);
+            lines.push_back({QPointF(line.naturalTextRect().left(), line.y() + line.ascent()), part});
         }
         layout.endLayout();
     }
