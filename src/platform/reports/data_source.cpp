@@ -191,10 +191,27 @@ bool DataSource::isNull(int row, int column) const
 bool DataSource::isNumber(int row, int column, double& out) const
 {
     const Cell& cell = d->at(row, column);
-    if (cell.kind != CellKind::Number)
+    if (cell.kind == CellKind::Number) {
+        out = cell.number;
+        return true;
+    }
+    if (cell.kind != CellKind::Variant)
         return false;
-    out = cell.number;
-    return true;
+    const QVariant& v = d->variants[qsizetype(cell.offset)];
+    switch (v.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::Float:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        if (v.isNull())
+            return false;
+        out = v.toDouble();
+        return true;
+    default:
+        return false;
+    }
 }
 
 QVector<QVector<QVariant>> DataSource::rows() const
