@@ -22,6 +22,10 @@ namespace {
 QString gDataFolder;
 std::map<QString, std::unique_ptr<Database>>& registry()
 {
+    // Qt's own list of connections is made before ours so that it outlives
+    // ours: a connection still open when the program ends is closed while
+    // Qt can still remove it.
+    [[maybe_unused]] static const bool qtListFirst = QSqlDatabase::contains(QStringLiteral("dosset"));
     static std::map<QString, std::unique_ptr<Database>> r;
     return r;
 }
