@@ -231,12 +231,12 @@ public:
     // Paginates and shows a modeless preview (maximised when the window state
     // says so), replacing an open preview of this report.
     void show();
-    // Lays out and prints every page on the default printer, no dialog,
+    // Paginates and prints every page on the default printer, no dialog,
     // through the installed reports::Printer. Throws vb::Error when nothing
     // could be printed.
     void printReport();
-    // Lays out and writes a PDF file. Throws vb::Error 75 when the file cannot
-    // be written.
+    // Paginates and writes a PDF file page by page. Throws vb::Error 75 when
+    // the file cannot be written.
     void exportPdf(const QString& path);
 
     // The preview this report last showed, while it is open.
