@@ -122,7 +122,8 @@ void BM_OuterSheetToFile(benchmark::State& state)
 {
     Office office(int(state.range(0)));
     const paybill::OuterSheetBill bill{QStringLiteral("23"), QStringLiteral("15/02/2012"), kBill,
-                                       QStringLiteral("FEB-12"), QString::fromLatin1(kHead)};
+                                       QStringLiteral("FEB-12"), QString::fromLatin1(kHead),
+                                       QStringLiteral("2011-2012")};
     double total = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();

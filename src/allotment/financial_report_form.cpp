@@ -241,16 +241,9 @@ void Form4::Combo1_Click()
 
 void Form4::Combo2_Click()
 {
-    const QString startYear = Label10->caption().trimmed();
-    if (startYear.isEmpty()) {
-        // Without a year the boxes would hold dates with no year at all.
-        Combo2->setListIndex(-1);
-        forms::Dialogs::msgBox("SET STARTING DATE OF THE FINANCIAL YEAR FIRST.", forms::vbInformation,
-                               "Hi");
-        Text3->setFocus();
-        return;
-    }
-    const auto period = monthPeriod(Combo2->text(), startYear.toInt());
+    // Before any year start the boxes get the day and month only; every
+    // command then refuses them as no dates.
+    const auto period = monthPeriod(Combo2->text(), Label10->caption().trimmed().toInt());
     if (!period) {
         forms::Dialogs::msgBox("NO SUCH REPORTING MONTH.", forms::vbInformation, "Hi");
         return;

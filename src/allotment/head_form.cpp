@@ -193,6 +193,12 @@ void Form14::Command4_Click()
 {
     if (mAdding || Data1->currentRow() < 0)
         return;
+    // One click loses the head: asked first, and Enter or Esc keeps it.
+    const QString code = Data1->value("drawal_code").toString();
+    const QString description = Data1->value("description").toString();
+    if (!forms::Dialogs::confirm(QStringLiteral("DELETE HEAD %1 (%2) ?").arg(code, description),
+                                 QStringLiteral("PLEASE NOTE")))
+        return;
     fund().execute("delete from head where rowid = ?", {Data1->value("row_id")});
     // The form stays on no row, as after any delete: the next DELETE has
     // nothing to act on until a head is chosen.

@@ -11,6 +11,7 @@
 #include "platform/forms/dispatch.h"
 #include "platform/forms/entry_chain.h"
 #include "platform/forms/registry.h"
+#include "platform/vb/amount.h"
 #include "platform/vb/convert.h"
 
 #include <QGridLayout>
@@ -228,6 +229,13 @@ void Form1::buildControls()
     Command8 = button(QStringLiteral("Command8"), QStringLiteral("Import <<.."), billFrame);
     Label83 = label(QStringLiteral("Label83"), QString(), billFrame);
     Label84 = label(QStringLiteral("Label84"), QStringLiteral("TOTAL DEDUCTION "), billFrame);
+    // They come and go with Import and a pay bill's deduction: their room is
+    // kept, so that no box moves or narrows under the clerk's hand.
+    for (QWidget* w : std::initializer_list<QWidget*>{Command8, Label83, Label84}) {
+        QSizePolicy keep = w->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(keep);
+    }
 
     auto fillFrame = [&](forms::Frame* frame, forms::TextBox* number, const QString& numberCaption,
                          forms::DatePicker* date, const QString& dateCaption,
@@ -421,10 +429,11 @@ void Form1::disarmReset()
     Command6->setEnabled(false);
 }
 
-bool Form1::checkAmounts(const std::array<forms::TextBox*, ColumnCount>& boxes, int style, const QString& title)
+bool Form1::checkAmounts(const std::array<forms::TextBox*, ColumnCount>& boxes, const vb::AmountRule& rule,
+                         int style, const QString& title)
 {
     for (Column c : kEntryOrder) {
-        if (!vb::isNumeric(boxes[c]->text())) {
+        if (!vb::readAmount(boxes[c]->text(), rule).ok()) {
             forms::Dialogs::msgBox(QString::fromLatin1(kCheckMessage[c]), style, title);
             boxes[c]->setFocus();
             return false;

@@ -23,6 +23,10 @@ class OptionButton;
 class TextBox;
 } // namespace forms
 
+namespace vb {
+struct AmountRule;
+}
+
 namespace allotment {
 
 // The form is split by concern:
@@ -146,7 +150,9 @@ private:
     void disarmReset();
     // The amount checks of both OKs, in their fixed order; false after the
     // first failure has been shown.
-    bool checkAmounts(const std::array<forms::TextBox*, ColumnCount>& boxes, int style, const QString& title);
+    // Each box's amount by the rule, or the box's own message and false.
+    bool checkAmounts(const std::array<forms::TextBox*, ColumnCount>& boxes, const vb::AmountRule& rule, int style,
+                      const QString& title);
     void fillAmountBoxes(const std::array<forms::TextBox*, ColumnCount>& boxes, const QString& text, bool select);
     void focusFirstOpen(const std::array<forms::TextBox*, ColumnCount>& boxes);
 

@@ -1,6 +1,7 @@
 // The allotment frame: NEW ALLOTMENT ENTRY, OK and CANCEL.
 #include "allotment/register_form.h"
 
+#include "common/amounts.h"
 #include "platform/data/recordset.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/dialogs.h"
@@ -45,7 +46,7 @@ void Form1::Command1_Click()
         Text2->setFocus();
         return;
     }
-    if (!checkAmounts(allotmentBox, forms::vbOKOnly, QString()))
+    if (!checkAmounts(allotmentBox, common::kAllotmentAmount, forms::vbOKOnly, QString()))
         return;
 
     data::TableRecordset& rs = *mAllotments;

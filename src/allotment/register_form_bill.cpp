@@ -2,13 +2,13 @@
 #include "allotment/register_form.h"
 
 #include "allotment/registers.h"
+#include "common/amounts.h"
 #include "platform/data/recordset.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/dialogs.h"
 #include "platform/forms/registry.h"
 #include "platform/vb/convert.h"
 
-#include <cmath>
 
 namespace allotment {
 
@@ -19,10 +19,7 @@ const QString kHi = QStringLiteral("Hi");
 // A bill number is a whole number of at least 1; 0 marks a head's opening row.
 bool isBillNumber(const QString& text)
 {
-    if (!vb::isNumeric(text))
-        return false;
-    const double n = vb::cdbl(text);
-    return n >= 1 && n == std::floor(n);
+    return vb::readWhole(text).has_value();
 }
 
 } // namespace
@@ -97,7 +94,7 @@ void Form1::Command4_Click()
         Text16->setFocus();
         return;
     }
-    if (!checkAmounts(billBox, forms::vbInformation, kHi))
+    if (!checkAmounts(billBox, common::kBillAmount, forms::vbInformation, kHi))
         return;
 
     Label83->setVisible(true);
@@ -118,8 +115,8 @@ void Form1::Command4_Click()
             }
             if (answer->trimmed().isEmpty())
                 break;
-            if (vb::isNumeric(*answer)) {
-                deduction = vb::cdbl(*answer);
+            if (const vb::AmountRead a = vb::readAmount(*answer, common::kBillAmount); a.ok()) {
+                deduction = a.value;
                 break;
             }
             forms::Dialogs::msgBox(QStringLiteral("TOTAL DEDUCTION MUST BE A NUMBER"), forms::vbInformation, kHi);

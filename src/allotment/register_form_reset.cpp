@@ -38,7 +38,8 @@ std::optional<QDate> confirmedYearStart(forms::TextBox* box)
     const std::optional<QDate> start = newYearStart(box);
     if (!start)
         return std::nullopt;
-    if (forms::Dialogs::msgBox(kAreYouSure, forms::vbYesNo + forms::vbExclamation, QStringLiteral("Alart message"))
+    if (forms::Dialogs::msgBox(kAreYouSure, forms::vbYesNo + forms::vbExclamation + forms::vbDefaultButton2,
+                               QStringLiteral("Alart message"))
         != forms::vbYes)
         return std::nullopt;
     return start;

@@ -163,7 +163,7 @@ void setPeriodRows(reports::Report& r, const char* sql, const QDate& from, const
 
 DataReport9::DataReport9()
 {
-    setTitle("DataReport9");
+    setTitle("ALLOTMENT RECEIVED");
     setCommonPage(*this);
     layOutTitle(*this, "ALLOTMENT RECEIVED FOR THE PERIOD FROM", {"Label20", "Label21", "Label22", "Label23"});
     section(SectionKind::PageFooter)
@@ -205,7 +205,7 @@ void DataReport9::load(const QDate& from, const QDate& to, const QString& fromCa
 
 DataReport10::DataReport10()
 {
-    setTitle("DataReport10");
+    setTitle("EXPENDITURE REPORT");
     setCommonPage(*this);
     layOutTitle(*this, "EXPENDITURE REPORT FOR THE  PERIOD FROM", {"Label17", "Label19", "Label20", "Label21"});
     Section& footer = section(SectionKind::PageFooter);

@@ -18,7 +18,9 @@ struct MonthPeriod {
 };
 
 // The period of a month of the financial year that starts in startYear
-// (January to March fall in the year after). Nothing for an unknown month.
+// (January to March fall in the year after). With startYear 0, no year given
+// yet, the dates have no year part and February its common 28 days. Nothing
+// for an unknown month.
 std::optional<MonthPeriod> monthPeriod(const QString& month, int startYear);
 
 } // namespace allotment

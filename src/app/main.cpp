@@ -1,5 +1,5 @@
 // dosset: the establishment's pay roll and accounts.
-#include "common/schema.h"
+#include "common/data_folder.h"
 #include "platform/data/database.h"
 #include "platform/forms/registry.h"
 #include "shell/login_form.h"
@@ -7,13 +7,20 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QMessageBox>
 #include <QTextStream>
 
+#include <sys/stat.h>
+
 int main(int argc, char** argv)
 {
+    // The pay roll is its owner's alone: whatever the program makes in the
+    // folder (journals, saved workbooks, PDFs) is made so.
+    umask(077);
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Dosset"));
+    app.setWindowIcon(QIcon(QStringLiteral(":/dosset/dosset_icon.png")));
     QStringList args = app.arguments().mid(1);
     QString folder = QDir::home().filePath(QStringLiteral("Mr.Dosset"));
     const int at = args.indexOf(QStringLiteral("--data-folder"));
@@ -25,23 +32,23 @@ int main(int argc, char** argv)
     }
     folder = QDir(folder).absolutePath();
 
-    // The program never makes or mends its data folder: that is the setup's job.
-    const QString problem = common::checkDataFolder(folder);
-    if (!problem.isEmpty()) {
-        // A folder made by an older version lacks only the newer tables: it is
-        // brought up to date, never made again over its data.
-        const QString text =
-            common::isDataFolder(folder)
-                ? QStringLiteral("The data folder %1 cannot be used: %2.\n\n"
-                                 "Bring it up to date (no row is touched) with:\n    dosset-setup \"%1\" --update")
-                      .arg(folder, problem)
-                : QStringLiteral("The data folder %1 cannot be used: %2.\n\n"
-                                 "Make one with:\n    dosset-setup \"%1\" --demo")
-                      .arg(folder, problem);
-        QTextStream(stderr) << text << "\n";
-        QMessageBox::critical(nullptr, QStringLiteral("DATA FOLDER"), text);
+    // One copy per folder: two would each take their own figures for the last word.
+    common::FolderLock lock(folder);
+    auto refuse = [](const QString& text, const QString& details) {
+        QTextStream(stderr) << text << "\n" << details << (details.isEmpty() ? "" : "\n");
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("DATA FOLDER"), text);
+        box.setDetailedText(details);
+        box.exec();
         return 1;
-    }
+    };
+    if (lock.heldElsewhere())
+        return refuse(lock.message(), QString());
+    // The program never makes or mends its data folder: that is the setup's job.
+    const common::FolderProblem problem = common::checkDataFolder(folder);
+    if (!problem.ok())
+        return refuse(problem.text, problem.details);
+    if (!lock.tryLock())
+        return refuse(lock.message(), QString());
     data::setDataFolder(folder);
     shell::registerAllForms();
     forms::Forms::show(forms::Forms::get<shell::entry>());

@@ -133,6 +133,12 @@ QStringList salarySchema()
                                     {"total", 'N'}, {"loan", 'N'}, {"cumulative", 'N'}, {"dep_dt", 'D'}});
     s << createTable("first_sheet", {{"ac_no", 'T'}, {"name", 'T'}, {"month", 'T'}, {"subs", 'N'}, {"refund", 'N'},
                                      {"total", 'N'}, {"loan", 'N'}, {"cumulative", 'N'}, {"dep_dt", 'D'}});
+    // The provident fund's yearly ledger: one record per account and year.
+    s << createTable("broadsheet", {{"year", 'T'},     {"ac_no", 'T'},    {"name", 'T'},       {"ob", 'N'},
+                                    {"tot_subs", 'N'}, {"tot_refund", 'N'}, {"interest", 'N'}, {"loan_tkn", 'N'},
+                                    {"cb", 'N'},       {"yr_begin", 'D'}});
+    s << createIndex("broadsheet", "year", "ac_no, year", true);
+    s << createIndex("broadsheet", "begin", "ac_no, yr_begin");
     return s;
 }
 
@@ -142,6 +148,13 @@ void createFile(const QString& path, const QStringList& statements)
 {
     if (QFileInfo::exists(path))
         throw vb::Error(58, QStringLiteral("File already exists: %1").arg(path));
+    {
+        // The office's pay roll is its owner's alone; the engine gives its
+        // journal files the same permissions as the file.
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kOwnerOnlyFile))
+            throw vb::Error(75, QStringLiteral("Cannot create %1: %2").arg(path, file.errorString()));
+    }
     const QString conn = QStringLiteral("dosset-create-") + path;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conn);
@@ -176,8 +189,11 @@ void createFile(const QString& path, const QStringList& statements)
 void createDatabases(const QString& folder)
 {
     QDir dir(folder);
-    if (!dir.exists() && !QDir().mkpath(folder))
-        throw vb::Error(76, QStringLiteral("Cannot create the folder %1").arg(folder));
+    if (!dir.exists()) {
+        if (!QDir().mkpath(folder))
+            throw vb::Error(76, QStringLiteral("Cannot create the folder %1").arg(folder));
+        QFile::setPermissions(folder, kOwnerOnlyFolder);
+    }
     const QString fund = dir.filePath(QLatin1String(kFundDb));
     const QString salary = dir.filePath(QLatin1String(kSalaryDb));
     if (QFileInfo::exists(fund) || QFileInfo::exists(salary))
@@ -189,60 +205,6 @@ void createDatabases(const QString& folder)
         QFile::remove(fund);
         throw;
     }
-}
-
-namespace {
-
-QStringList tablesOf(const QStringList& statements)
-{
-    QStringList names;
-    for (const QString& sql : statements)
-        if (sql.startsWith(QLatin1String("CREATE TABLE")))
-            names << sql.section(QLatin1Char('"'), 1, 1);
-    return names;
-}
-
-QString missingTables(const QString& path, const QStringList& statements)
-{
-    const QString conn = QStringLiteral("dosset-check-") + path;
-    QStringList missing;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conn);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        if (!db.open()) {
-            missing << db.lastError().text();
-        } else {
-            const QStringList present = db.tables();
-            for (const QString& t : tablesOf(statements))
-                if (!present.contains(t, Qt::CaseInsensitive))
-                    missing << t;
-            db.close();
-        }
-    }
-    QSqlDatabase::removeDatabase(conn);
-    if (missing.isEmpty())
-        return QString();
-    return QStringLiteral("\"%1\" lacks: %2").arg(QFileInfo(path).fileName(), missing.join(QStringLiteral(", ")));
-}
-
-} // namespace
-
-QString checkDataFolder(const QString& folder)
-{
-    QDir dir(folder);
-    QStringList problems;
-    for (const char* file : {kFundDb, kSalaryDb}) {
-        const QString path = dir.filePath(QLatin1String(file));
-        if (!QFileInfo(path).isFile()) {
-            problems << QStringLiteral("\"%1\" is missing").arg(QLatin1String(file));
-            continue;
-        }
-        const QString lack = missingTables(path, file == kFundDb ? fundSchema() : salarySchema());
-        if (!lack.isEmpty())
-            problems << lack;
-    }
-    return problems.join(QStringLiteral("; "));
 }
 
 bool isDataFolder(const QString& folder)

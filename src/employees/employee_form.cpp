@@ -1,5 +1,6 @@
 #include "employees/employee_form.h"
 
+#include "common/amounts.h"
 #include "common/schema.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
@@ -54,6 +55,8 @@ const Field kFields[] = {
     {"basic", "PAY + GRADE PAY", Kind::Number},
 };
 constexpr int kBasic = 20; // index of "basic": worked out, never typed
+constexpr int kName = 0;
+constexpr int kBPay = 10;
 
 const QString kHi = QStringLiteral("Hi");
 
@@ -63,6 +66,14 @@ bool isEmployeeCode(const QString& code)
     return re.match(code).hasMatch();
 }
 
+// Whether some head of account pays the staff whose codes begin with this letter.
+bool headPaysLetter(const QString& letter)
+{
+    data::QueryRecordset rs(data::Database::open(QString::fromLatin1(common::kFundDb)),
+                            QStringLiteral("select count(*) as nos from head where code_category = ?"), {letter});
+    return rs.field(QStringLiteral("nos")).number() > 0;
+}
+
 } // namespace
 
 Employee::Employee()
@@ -70,6 +81,7 @@ Employee::Employee()
     setCaption(QStringLiteral("EMPLOYEE DATABASE"));
     buildControls();
     on(Text1, &TextBox::Change, this, &Employee::Text1_Change);
+    on(Text1, &TextBox::KeyUp, this, &Employee::Text1_KeyUp);
     on(Command1, &CommandButton::Click, this, &Employee::Command1_Click);
     on(Command2, &CommandButton::Click, this, &Employee::Command2_Click);
     on(Command3, &CommandButton::Click, this, &Employee::Command3_Click);
@@ -133,11 +145,21 @@ void Employee::Form_Load()
 
 void Employee::Text1_Change()
 {
+    // Details found for one code must not stay beside another (SAVE would
+    // then write them under the new code).
+    if (!mShownCode.isEmpty() && Text1->text().trimmed().compare(mShownCode, Qt::CaseInsensitive) != 0)
+        clearBoxes();
     const bool code = !Text1->text().isEmpty();
     Command2->setEnabled(code);
     Command3->setEnabled(code);
     Command4->setEnabled(code);
     Command1->setEnabled(!code);
+}
+
+void Employee::Text1_KeyUp(int keyCode)
+{
+    if (keyCode == vbKeyReturn && Command2->isEnabled())
+        Command2_Click();
 }
 
 void Employee::clearBoxes()
@@ -189,15 +211,21 @@ void Employee::Command3_Click()
         case Kind::Text:
             values << t;
             break;
-        case Kind::Number:
-            if (!t.isEmpty() && !vb::isNumeric(t)) {
+        case Kind::Number: {
+            if (i == kBasic) { // worked out below
+                values << 0.0;
+                break;
+            }
+            const vb::AmountRead a = vb::readAmount(t, common::kSalaryPart);
+            if (!a.ok()) {
                 Dialogs::msgBox(QString::fromLatin1(kFields[i].caption) + QStringLiteral(" MUST BE A NUMBER"),
                                 vbInformation, kHi);
                 mFieldBoxes[i]->setFocus();
                 return;
             }
-            values << (t.isEmpty() ? 0.0 : vb::cdbl(t));
+            values << a.value;
             break;
+        }
         case Kind::Date:
             if (!t.isEmpty() && !vb::isDate(t)) {
                 Dialogs::msgBox(QStringLiteral("THIS IS NOT A VALID DATE"), vbInformation, kHi);
@@ -208,7 +236,7 @@ void Employee::Command3_Click()
             break;
         }
     }
-    values[kBasic] = values[10].toDouble() + values[11].toDouble(); // b_pay + grade_pay
+    values[kBasic] = values[kBPay].toDouble() + values[11].toDouble(); // b_pay + grade_pay
 
     mEmployee->seek(QStringLiteral("="), code);
     const bool exists = !mEmployee->noMatch();
@@ -218,6 +246,25 @@ void Employee::Command3_Click()
                         vbInformation, kHi);
         Text1->setFocus();
         return;
+    }
+    // A new employee without a name or pay would enter every bill as a blank row.
+    if (!exists && values[kName].toString().isEmpty()) {
+        Dialogs::msgBox(QStringLiteral("ENTER THE NAME OF THE EMPLOYEE."), vbInformation, kHi);
+        mFieldBoxes[kName]->setFocus();
+        return;
+    }
+    if (!exists && values[kBPay].toDouble() <= 0) {
+        Dialogs::msgBox(QStringLiteral("BASIC PAY MUST BE ABOVE 0."), vbInformation, kHi);
+        mFieldBoxes[kBPay]->setFocus();
+        return;
+    }
+    if (!headPaysLetter(code.left(1))) {
+        const QString question = QStringLiteral("NO HEAD OF ACCOUNT HAS THE CODE CATEGORY ") + code.left(1)
+            + QStringLiteral(",\nSO THIS EMPLOYEE WILL BE IN NO PAY BILL.\n\nSAVE THE RECORD ANYWAY?");
+        if (Dialogs::msgBox(question, vbYesNo + vbQuestion, kHi) != vbYes) {
+            Text1->setFocus();
+            return;
+        }
     }
     if (exists) {
         mEmployee->edit();

@@ -28,6 +28,7 @@ public:
     void Form_Load() override;
 
     void Text1_Change();
+    void Text1_KeyUp(int keyCode); // Enter finds the code
     void Command1_Click(); // NEW CODE
     void Command2_Click(); // FIND
     void Command3_Click(); // SAVE

@@ -429,6 +429,21 @@ void Form6::Combo2_Click()
         forms::Forms::get(QStringLiteral("Form1")).show();
 }
 
+void Form6::Form_Activate()
+{
+    lookUpBillNoAgain();
+}
+
+void Form6::lookUpBillNoAgain()
+{
+    // Only a chosen head still waiting for its bill: the register is the one
+    // place a number comes from, and a number once found stays.
+    if (Label7->caption().isEmpty() || Label16->caption() != QLatin1String("NIL"))
+        return;
+    if (auto billNo = registeredBillNo(fundDb(), billDate(), Label7->caption()))
+        Label16->setCaption(vb::cstr(*billNo));
+}
+
 void Form6::Combo3_Click()
 {
     data::QueryRecordset estt(fundDb(),
@@ -443,13 +458,14 @@ void Form6::Combo3_Click()
 
 void Form6::Command1_Click()
 {
+    lookUpBillNoAgain();
     ActivationResult result;
     try {
         result = activateBill(salaryDb(), billDate(), Text2->text());
     } catch (const std::exception& e) {
-        forms::Dialogs::msgBox(forms::failureMessage(QStringLiteral("ACTIVATE NOW"), e)
-                                   + QStringLiteral("\nThe working tables of the bill are left as they were."),
-                               forms::vbCritical);
+        const forms::Failure f = forms::describeFailure(QStringLiteral("Command1_Click"), e, QStringLiteral("ACTIVATE NOW"));
+        forms::Dialogs::msgBox(f.text + QStringLiteral("\nThe working tables of the bill are left as they were."),
+                               forms::vbCritical, QString(), f.details);
         return;
     }
 

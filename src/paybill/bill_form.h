@@ -95,6 +95,8 @@ public:
     ~Form6() override;
 
     void Form_Load() override;
+    // Back from the bill entry: a bill entered there since gets its number.
+    void Form_Activate() override;
 
     // The bill chosen on the form (null date / empty code when none).
     QDate billDate() const;
@@ -199,6 +201,7 @@ public:
 private:
     void buildControls();
     void wireHandlers();
+    void lookUpBillNoAgain();
     // Enables or disables Command2..Command8 and Command10..Command20.
     void setBillButtons(bool on);
     // The four insurance labels from a split; false when there were no rows.

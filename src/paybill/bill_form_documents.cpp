@@ -38,7 +38,7 @@ void fillAndShow(const QString& command, const QString& templateName, const Cont
         path = save(templateName, contents);
     } catch (const std::exception& e) {
         forms::Dialogs::msgBox(forms::failureMessage(command, e) + QStringLiteral("\nNothing was filled."),
-                               forms::vbCritical);
+                               forms::vbCritical, QString(), forms::describeFailure(command, e).details);
         return;
     }
     office::showFile(path);
@@ -67,7 +67,8 @@ void Form6::Timer1_Timer()
 void Form6::Command16_Click()
 {
     startLoadingNotice();
-    const OuterSheetBill bill{Label16->caption(), Combo1->text(), billDate(), Label6->caption(), Label7->caption()};
+    const OuterSheetBill bill{Label16->caption(), Combo1->text(),    billDate(),
+                              Label6->caption(),  Label7->caption(), Label58->caption()};
     const auto cells = outerSheetCells(salaryDb(), fundDb(), bill);
     if (!cells) {
         forms::Dialogs::msgBox(kNoPayBill, forms::vbOKOnly);
@@ -81,13 +82,14 @@ void Form6::Command8_Click()
 {
     startLoadingNotice();
     const auto pro = proStatementCells(salaryDb(), Label7->caption(), true);
+    // An empty bill has no 1983 member either, and is told so first.
+    if (!pro || pro->noScheme1983)
+        forms::Dialogs::msgBox(QStringLiteral("No Employee under GISS 1983 Scheme"),
+                               forms::vbOKOnly + forms::vbInformation, QStringLiteral("PLEASE NOTE"));
     if (!pro) {
         forms::Dialogs::msgBox(kNoPayBill, forms::vbOKOnly + forms::vbInformation, QStringLiteral("PLEASE NOTE"));
         return;
     }
-    if (pro->noScheme1983)
-        forms::Dialogs::msgBox(QStringLiteral("No Employee under GISS 1983 Scheme"),
-                               forms::vbOKOnly + forms::vbInformation, QStringLiteral("PLEASE NOTE"));
     fillAndShow(QStringLiteral("PRO REPORT"), QString::fromLatin1(kProStatementTemplate), pro->cells,
                 saveFilledWorkbook);
 }

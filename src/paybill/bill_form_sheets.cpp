@@ -5,6 +5,7 @@
 #include "paybill/working_tables.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/dialogs.h"
+#include "platform/forms/registry.h"
 #include "platform/reports/registry.h"
 #include "platform/vb/convert.h"
 
@@ -53,6 +54,7 @@ void Form6::Option1_Click()
         for (QWidget* w : std::initializer_list<QWidget*>{Label27, Label29, Label30, Label50, Label51, Label53,
                                                           Text1, Text3, Shape12})
             w->show();
+        forms::Forms::growToFit(*this); // the schedule buttons keep their height
     } else {
         Text1->hide();
         Text3->hide();

@@ -35,8 +35,8 @@ constexpr int kLeftX[] = {0, 800, 7200, 9400, 11200, 13400, 15800};
 constexpr int kRightX[] = {0, 2000, 4600, 6400, 8300, 10200, 11800, 13400, 14600, 16100};
 
 // The dues of the left sheet: the column of sal, the sheet column (between
-// kLeftX[col] and kLeftX[col + 1]) and the line in it. All but the festival
-// advance are totalled at the foot.
+// kLeftX[col] and kLeftX[col + 1]) and the line in it. The festival advance
+// is totalled too, last, so that the columns cross-check to the total due.
 struct Due {
     const char* column;
     int col;
@@ -269,6 +269,10 @@ DataReport1::DataReport1()
         if (due.totalled)
             amountSum(rf, QStringLiteral("Function%1").arg(++function), x[due.col], x[due.col + 1], due.line,
                       QString::fromLatin1(due.column));
+    for (const Due& due : kDues)
+        if (!due.totalled)
+            amountSum(rf, QStringLiteral("Function%1").arg(++function), x[due.col], x[due.col + 1], due.line,
+                      QString::fromLatin1(due.column));
 }
 
 void DataReport1::initialize()
@@ -408,12 +412,16 @@ DataReport8::DataReport8()
         .setBold();
     // Under the totals of the sheets, in their places.
     int n = 0;
-    for (const Due& due : kDues) {
-        if (!due.totalled)
-            continue;
-        auto& l = footerValue(pf, QStringLiteral("Label%1").arg(++n), x[due.col], x[due.col + 1], due.line);
+    auto place = [&](const Due& due, int number) {
+        auto& l = footerValue(pf, QStringLiteral("Label%1").arg(number), x[due.col], x[due.col + 1], due.line);
         l.setGeometry(l.x(), l.y() + 60, l.width(), l.height());
-    }
+    };
+    for (const Due& due : kDues)
+        if (due.totalled)
+            place(due, ++n);
+    for (const Due& due : kDues)
+        if (!due.totalled)
+            place(due, 9); // Label8 is the caption
     pf.addLine(QStringLiteral("Line2"), x[2], kFooterHeight + 60, x[6], kFooterHeight + 60);
 }
 
@@ -428,6 +436,9 @@ void DataReport8::initialize()
         const char* fmt = i == 5 ? "##0.00" : "###.00";
         label(QStringLiteral("Section3"), QStringLiteral("Label%1").arg(i + 1)).setCaption(formatted(sums[i], fmt));
     }
+    const auto totals = leftGrandTotals(form.salaryDb());
+    label(QStringLiteral("Section3"), QStringLiteral("Label9"))
+        .setCaption(vb::format(totals ? totals->lessFa : 0, QStringLiteral("###.00")));
 }
 
 // ---- DataReport16: right grand total ----------------------------------------

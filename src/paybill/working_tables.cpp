@@ -189,13 +189,13 @@ std::optional<LeftTotals> leftGrandTotals(data::Database& salaryDb)
 {
     data::QueryRecordset rs(salaryDb,
                             QStringLiteral("SELECT sum(pay), sum(d_pay), sum(da), sum(hra), sum(ma),"
-                                           " sum(oa), sum(gross) FROM sal"));
+                                           " sum(oa), sum(gross), total(less_fa) FROM sal"));
     for (int i = 0; i < 7; ++i)
         if (rs.field(i).isNull())
             return std::nullopt;
     LeftTotals t;
-    double* out[] = {&t.pay, &t.dPay, &t.da, &t.hra, &t.ma, &t.oa, &t.gross};
-    for (int i = 0; i < 7; ++i)
+    double* out[] = {&t.pay, &t.dPay, &t.da, &t.hra, &t.ma, &t.oa, &t.gross, &t.lessFa};
+    for (int i = 0; i < 8; ++i)
         *out[i] = rs.field(i).number();
     return t;
 }

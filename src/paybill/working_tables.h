@@ -75,6 +75,7 @@ std::optional<HeadTotals> headTotals(data::Database& salaryDb, const QDate& bill
 // when sal holds no row with those amounts.
 struct LeftTotals {
     double pay = 0, dPay = 0, da = 0, hra = 0, ma = 0, oa = 0, gross = 0;
+    double lessFa = 0; // taken off the dues: the columns add up to the gross
 };
 struct RightTotals {
     double gpfSubs = 0, gpfRec = 0, iFund = 0, sFund = 0, pTax = 0, iTax = 0;

@@ -58,35 +58,40 @@ Annexure buildAnnexure(data::Database& salaryDb, data::Database& fundDb, const A
     if (a.employees.isEmpty())
         missing(QStringLiteral("No employee of the bill is ready for the slip."));
 
-    // Every counted bill encloses its cheque; one bill without its cheque
-    // would leave the slip short of money the bank is asked to credit.
+    // Every counted bill encloses its cheque, in the order the register holds
+    // them; one bill without its cheque would leave the slip short of money
+    // the bank is asked to credit. A head-wise slip encloses the one cheque named.
     const QList<double> bills = countedBills(fundDb, request.billDate, request.drawalCode);
     if (bills.isEmpty())
         missing(QStringLiteral("No bill of this date is in the bill register."));
-    const QDate registerDate = common::payBillRegisterDate(request.billDate);
-    bool namedFound = request.chequeNo.isEmpty();
-    for (double billNo : bills) {
-        data::QueryRecordset chq(fundDb,
-                                 QStringLiteral("SELECT cheque_no, cheque_date, cheque_amt FROM cheque"
-                                                " WHERE bill_no = ? AND bill_date = ? ORDER BY rowid"),
-                                 {billNo, QVariant(registerDate)});
-        if (chq.eof())
-            missing(QStringLiteral("Bill %1 has no cheque in the cheque register.").arg(vb::cstr(billNo)));
+    QList<double> unpaid = bills;
+    data::QueryRecordset chq(fundDb,
+                             QStringLiteral("SELECT bill_no, cheque_no, cheque_date, cheque_amt FROM cheque"
+                                            " WHERE bill_date = ? ORDER BY rowid"),
+                             {QVariant(common::payBillRegisterDate(request.billDate))});
+    for (; !chq.eof(); chq.moveNext()) {
+        const double billNo = chq.field("bill_no").number();
         const QString number = chq.field("cheque_no").text();
-        if (number.compare(request.chequeNo, Qt::CaseInsensitive) == 0)
-            namedFound = true;
+        if (!bills.contains(billNo))
+            continue;
+        unpaid.removeAll(billNo);
+        if (!request.chequeNo.isEmpty() && number.compare(request.chequeNo, Qt::CaseInsensitive) != 0)
+            continue;
         a.cheques << QStringList{number, vb::cstr(chq.field("cheque_date").variant()),
                                  chq.field("cheque_amt").text()};
     }
-    if (!namedFound)
+    if (request.chequeNo.isEmpty() && !unpaid.isEmpty())
+        missing(QStringLiteral("Bill %1 has no cheque in the cheque register.").arg(vb::cstr(unpaid.first())));
+    if (!request.chequeNo.isEmpty() && a.cheques.isEmpty())
         missing(QStringLiteral("Cheque %1 is not the cheque of a bill of this head.").arg(request.chequeNo));
 
-    const QString rs = vb::cstr(total);
+    const QString rs = vb::cstr(vb::roundHalfAway(total, 2));
     a.bookmarks = {{QStringLiteral("month"), request.month},
                    {QStringLiteral("rs"), rs},
                    {QStringLiteral("credited"), rs},
-                   {QStringLiteral("refunded"), vb::cstr(total - request.amount)},
-                   {QStringLiteral("chqamt"), vb::cstr(request.amount)}};
+                   {QStringLiteral("refunded"), refundText(total, request.amount)},
+                   {QStringLiteral("chqamt"),
+                    request.amountAsTyped.isEmpty() ? vb::cstr(request.amount) : request.amountAsTyped}};
     return a;
 }
 

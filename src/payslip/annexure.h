@@ -20,6 +20,7 @@ struct AnnexureRequest {
     QString month;      // "MAR-12", as the form shows it
     double amount = 0;  // to be credited, already checked against the net total
     QString chequeNo;   // head-wise: the cheque the clerk named (trimmed); empty otherwise
+    QString amountAsTyped; // the amount as the clerk typed it, for "chqamt"; empty: as a figure
 };
 
 struct Annexure {
@@ -28,7 +29,8 @@ struct Annexure {
     QVector<QStringList> employees;
     // "month", "rs", "credited", "refunded", "chqamt", in the order they are written.
     QList<std::pair<QString, QString>> bookmarks;
-    // One row per counted bill: cheque number, cheque date, amount.
+    // One row per counted bill (head-wise: the named cheque only), in
+    // register order: cheque number, cheque date, amount.
     QVector<QStringList> cheques;
 
     static QStringList employeeHeading();  // row 1 of the employee table

@@ -1,19 +1,14 @@
 #include "payslip/cheque_register.h"
 
+#include "common/amounts.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
 #include "platform/vb/convert.h"
 #include "platform/vb/error.h"
 
-#include <cmath>
-#include <limits>
-
 namespace payslip {
 
 namespace {
-
-// A register amount stays under a thousand crore.
-constexpr double kAmountCeiling = 1e10;
 
 ChequeRefusal refuse(const char* message, ChequeBox box)
 {
@@ -24,13 +19,8 @@ ChequeRefusal refuse(const char* message, ChequeBox box)
 
 std::optional<int> billNumber(const QString& typed)
 {
-    const QString t = typed.trimmed();
-    if (!vb::isNumeric(t))
-        return std::nullopt;
-    const double x = vb::cdbl(t);
-    if (x < 1 || x != std::floor(x) || x > std::numeric_limits<int>::max())
-        return std::nullopt;
-    return int(x);
+    const std::optional<qint64> n = vb::readWhole(typed);
+    return n ? std::optional<int>(int(*n)) : std::nullopt;
 }
 
 std::optional<QDate> registeredBillDate(data::Database& fundDb, int billNo)
@@ -57,10 +47,11 @@ std::optional<ChequeRefusal> checkCheque(data::Database& fundDb, const ChequeEnt
         return refuse("PLEASE ENTER CHEQUE NUMBER", ChequeBox::ChequeNo);
     if (!vb::isDate(e.chequeDate.trimmed()))
         return refuse(" PLEASE ENTER CHEQUE DATE IN PROPER FORMAT", ChequeBox::ChequeDate);
-    if (!vb::isNumeric(e.amount))
+    const vb::AmountRead read = vb::readAmount(e.amount, common::kBillAmount);
+    if (read.fault == vb::AmountFault::NotANumber || read.fault == vb::AmountFault::TooManyDigits)
         return refuse("PLEASE ENTER CHEQUE AMOUNT IN FIGURE", ChequeBox::Amount);
-    const double amount = vb::cdbl(e.amount.trimmed());
-    if (amount <= 0 || amount >= kAmountCeiling)
+    const double amount = read.value;
+    if (!read.ok() || amount <= 0)
         return refuse("CHEQUE AMOUNT MUST BE MORE THAN 0 AND LESS THAN A THOUSAND CRORE", ChequeBox::Amount);
     // The pair is the bill the look-up found; a number typed after it, or one
     // never looked up, has no date to pair with.

@@ -1,5 +1,6 @@
 #include "payslip/cheque_slip_figures.h"
 
+#include "common/amounts.h"
 #include "common/code_pattern.h"
 #include "common/pay_month.h"
 #include "platform/data/database.h"
@@ -76,13 +77,15 @@ SlipFigures chooseSlipRows(data::Database& salaryDb, data::Database& fundDb, con
 
 std::optional<double> creditedAmount(const QString& typed, double netTotal)
 {
-    const QString t = typed.trimmed();
-    if (!vb::isNumeric(t))
+    const vb::AmountRead read = vb::readAmount(typed, common::kBillAmount);
+    if (!read.ok() || read.value > netTotal)
         return std::nullopt;
-    const double x = vb::cdbl(t);
-    if (x < 0 || x > netTotal)
-        return std::nullopt;
-    return x;
+    return read.value;
+}
+
+QString refundText(double netTotal, double credited)
+{
+    return vb::cstr(vb::roundHalfAway(netTotal - credited, 2));
 }
 
 } // namespace payslip

@@ -41,4 +41,8 @@ QList<double> countedBills(data::Database& fundDb, const QDate& billDate, const 
 // net total; none otherwise.
 std::optional<double> creditedAmount(const QString& typed, double netTotal);
 
+// The amount to be refunded as the slip writes it: to the paisa, so that
+// 77972.50 less 77000.30 reads 972.2.
+QString refundText(double netTotal, double credited);
+
 } // namespace payslip

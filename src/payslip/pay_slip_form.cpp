@@ -133,7 +133,9 @@ void Form8::buildControls()
                          {QStringLiteral("CHEQUE NO."), QStringLiteral("cheque_no")},
                          {QStringLiteral("CHEQUE DATE"), QStringLiteral("cheque_date")},
                          {QStringLiteral("AMOUNT"), QStringLiteral("cheque_amt")}});
-    DBGrid1->view()->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Dates and cheque numbers are read whole: columns fit their contents.
+    DBGrid1->view()->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    DBGrid1->view()->horizontalHeader()->setStretchLastSection(true);
 
     // ---- Layout: the office band, then the three modes side by side ----
     auto* top = new QVBoxLayout(this);
@@ -223,7 +225,7 @@ void Form8::buildControls()
     Text6->hide();
     Label17->setAlignment(Qt::AlignCenter);
     Label24->setMinimumHeight(2 * Label24->fontMetrics().lineSpacing() + 4);
-    entry->setMinimumWidth(400);
+    entry->setMinimumWidth(480);
     Label3->setWordWrap(true);
 }
 
@@ -321,6 +323,7 @@ void Form8::Form_Load()
     Data1->setRecordSource(QStringLiteral("SELECT rowid AS row_id, bill_no, bill_date, cheque_no, cheque_date,"
                                           " cheque_amt FROM cheque ORDER BY rowid"));
     DBGrid1->setDataSource(Data1);
+    Data1->refresh();
     DBGrid1->setAllowUpdate(true, [this](int row, const QString& field, const QVariant& value) {
         editRegisterCell(row, field, value);
     });
@@ -373,7 +376,8 @@ void Form8::Combo1_Click()
         clearSlipFigures();
         forms::Dialogs::msgBox(forms::failureMessage(QStringLiteral("Choosing the bill date"), e)
                                    + QStringLiteral("\nThe employees of the earlier cheque slip are kept."),
-                               forms::vbCritical, QStringLiteral("PLEASE CHECK"));
+                               forms::vbCritical, QStringLiteral("PLEASE CHECK"),
+                               forms::describeFailure(QStringLiteral("Combo1_Click"), e).details);
         return;
     }
     showSlipFigures(f);

@@ -48,7 +48,8 @@ bool Form8::applyHead()
         clearSlipFigures();
         forms::Dialogs::msgBox(forms::failureMessage(QStringLiteral("Choosing the head"), e)
                                    + QStringLiteral("\nThe employees of the earlier cheque slip are kept."),
-                               forms::vbCritical, QStringLiteral("PLEASE NOTE"));
+                               forms::vbCritical, QStringLiteral("PLEASE NOTE"),
+                               forms::describeFailure(QStringLiteral("applyHead"), e).details);
         return false;
     }
     showSlipFigures(f);
@@ -79,7 +80,7 @@ bool Form8::workOutRefund()
 {
     const double net = vb::val(Label13->caption());
     const auto amount = creditedAmount(Text5->text(), net);
-    Label26->setCaption(amount ? vb::cstr(net - *amount) : kBlank);
+    Label26->setCaption(amount ? refundText(net, *amount) : kBlank);
     return amount.has_value();
 }
 
@@ -118,6 +119,9 @@ void Form8::Text6_KeyUp(int keyCode)
 
 void Form8::Text6_LostFocus()
 {
+    // Leaving the box because another mode was chosen is not leaving it for CHEQUE SLIP.
+    if (!Text6->isEnabled() || !Text6->visible())
+        return;
     data::QueryRecordset rs(fundDb(), QStringLiteral("SELECT count(*) AS chn FROM cheque WHERE cheque_no = ?"),
                             {Text6->text().trimmed()});
     if (rs.field("chn").number() > 0)
@@ -156,7 +160,8 @@ void Form8::Command4_Click()
         tell(QStringLiteral("CHEQUE NOT YET ENTERED IN THE CHEQUE REGISTER"));
         return;
     }
-    if (Text5->text().trimmed().isEmpty()) {
+    // One blank is the box as a bill-date choice leaves it; an emptied box is no figure.
+    if (Text5->text() == kBlank) {
         tell(QStringLiteral("PLEASE ENTER CHEQUE AMOUNT"));
         forms::setFocus(Text5);
         return;
@@ -177,7 +182,8 @@ void Form8::Command4_Click()
         annexure = buildAnnexure(salaryDb(), fundDb(),
                                  AnnexureRequest{date, drawalCode(), Label6->caption(),
                                                  vb::cdbl(Text5->text().trimmed()),
-                                                 headWise ? Text6->text().trimmed() : QString()});
+                                                 headWise ? Text6->text().trimmed() : QString(),
+                                                 Text5->text().trimmed()});
     } catch (const vb::Error& e) {
         if (e.number != vb::NoCurrentRecord)
             throw;

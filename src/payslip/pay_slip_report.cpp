@@ -19,7 +19,9 @@ constexpr int kLine = 260;
 constexpr int kSlipWidth = 12240;
 constexpr int kColumn = kSlipWidth / 15;
 constexpr int kGridTop = 1380;
-constexpr int kGridBottom = kGridTop + 2 * kLine + 120;
+// Headings such as "GROSS PAY" take two lines in a 0.57-inch column.
+constexpr int kHeadingRow = 2 * kLine + 60;
+constexpr int kGridBottom = kGridTop + kHeadingRow + kLine + 60;
 
 // A caption and the value beside it, on one line of the slip: fields are
 // Text1 (emp_code) to Text7 (bank_ac) in reading order.
@@ -69,18 +71,17 @@ DataReport7::DataReport7()
     // The ruled row of fifteen headings and amounts.
     int lines = 0;
     d.addLine(QStringLiteral("Line%1").arg(++lines), 0, kGridTop, kSlipWidth, kGridTop);
-    d.addLine(QStringLiteral("Line%1").arg(++lines), 0, kGridTop + kLine + 60, kSlipWidth, kGridTop + kLine + 60);
+    d.addLine(QStringLiteral("Line%1").arg(++lines), 0, kGridTop + kHeadingRow, kSlipWidth, kGridTop + kHeadingRow);
     d.addLine(QStringLiteral("Line%1").arg(++lines), 0, kGridBottom, kSlipWidth, kGridBottom);
     for (int i = 0; i <= 15; ++i)
         d.addLine(QStringLiteral("Line%1").arg(++lines), i * kColumn, kGridTop, i * kColumn, kGridBottom);
     for (int i = 0; i < 15; ++i) {
         const PayColumn& c = kPayColumns[i];
-        d.addLabel(QStringLiteral("Label%1").arg(++n), i * kColumn + 20, kGridTop + 30, kColumn - 40, kLine,
+        d.addLabel(QStringLiteral("Label%1").arg(++n), i * kColumn + 20, kGridTop + 30, kColumn - 40, kHeadingRow - 40,
                    QString::fromLatin1(c.slip))
             .setAlign(Align::Center)
-            .setBold()
-            .setWordWrap(false);
-        d.addField(QStringLiteral("Amount%1").arg(i + 1), i * kColumn + 30, kGridTop + kLine + 100, kColumn - 60,
+            .setBold();
+        d.addField(QStringLiteral("Amount%1").arg(i + 1), i * kColumn + 30, kGridTop + kHeadingRow + 30, kColumn - 60,
                    kLine, QString::fromLatin1(c.field))
             .setAlign(Align::Right)
             .setWordWrap(false);

@@ -53,10 +53,10 @@ DataReport11::DataReport11()
 
     Section& rh = section(SectionKind::ReportHeader);
     rh.setHeight(4 * kLine + 240);
-    rh.addLabel(QStringLiteral("Label%1").arg(++n), 0, 0, 2600, 320, QStringLiteral("Pay Statement of Sri/Smt"))
+    rh.addLabel(QStringLiteral("Label%1").arg(++n), 0, 0, 3500, 320, QStringLiteral("Pay Statement of Sri/Smt"))
         .setFont(11, true)
         .setWordWrap(false);
-    rh.addLabel(QStringLiteral("Label18"), 2700, 0, 9000, 320, QString()).setFont(11, true).setWordWrap(false);
+    rh.addLabel(QStringLiteral("Label18"), 3600, 0, 9000, 320, QString()).setFont(11, true).setWordWrap(false);
     rh.addLabel(QStringLiteral("Label%1").arg(++n), 0, 360, 1500, kLine, QStringLiteral("Attached to the"))
         .setWordWrap(false);
     rh.addLabel(QStringLiteral("Label23"), 1500, 360, 9000, kLine, QString()).setWordWrap(false);

@@ -1,5 +1,6 @@
 #include "salary/bill_row.h"
 
+#include "common/amounts.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
 #include "platform/vb/convert.h"
@@ -54,19 +55,50 @@ void addBillRow(data::TableRecordset& t, const BillRow& r)
 
 std::optional<double> boxAmount(const QString& text)
 {
-    const QString s = text.trimmed();
-    if (s.isEmpty())
-        return 0.0;
-    if (!vb::isNumeric(s))
+    const vb::AmountRead a = vb::readAmount(text, common::kSalaryPart);
+    if (!a.ok())
         return std::nullopt;
-    return vb::cdbl(s);
+    return a.value;
+}
+
+bool isTypedAmount(const QString& text)
+{
+    return !text.trimmed().isEmpty() && boxAmount(text).has_value();
+}
+
+QString shownFigure(double figure)
+{
+    return vb::cstr(vb::roundHalfAway(figure, 2));
+}
+
+QString ShownFigures::show(int box, double figure)
+{
+    const QString text = shownFigure(figure);
+    mShown[box] = {text, figure};
+    return text;
+}
+
+std::optional<double> ShownFigures::figure(int box, const QString& text) const
+{
+    const auto it = mShown.find(box);
+    if (it == mShown.end() || it->second.first != text.trimmed())
+        return std::nullopt;
+    return it->second.second;
+}
+
+double ShownFigures::value(int box, const QString& text) const
+{
+    return figure(box, text).value_or(vb::val(text));
 }
 
 std::optional<int> readAmounts(BillRow& row, std::initializer_list<AmountBox> boxes,
-                               const std::function<QString(int)>& textOf)
+                               const std::function<QString(int)>& textOf, const ShownFigures* shown)
 {
     for (const AmountBox& b : boxes) {
-        const std::optional<double> a = boxAmount(textOf(b.box));
+        const QString text = textOf(b.box);
+        std::optional<double> a = shown ? shown->figure(b.box, text) : std::nullopt;
+        if (!a)
+            a = boxAmount(text);
         if (!a)
             return b.box;
         row.*b.figure = *a;

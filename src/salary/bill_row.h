@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 #include <initializer_list>
+#include <map>
 #include <optional>
 
 namespace data {
@@ -30,8 +31,31 @@ struct BillRow {
 void addBillRow(data::TableRecordset& salaryTable, const BillRow& row);
 
 // The number an amount box stores: its trimmed text read whole, an empty box 0
-// (a zero whole-rupee amount shows as an empty box). Anything else is no amount.
+// (a zero whole-rupee amount shows as an empty box). Anything else, a negative
+// amount or one of a crore or more is no amount.
 std::optional<double> boxAmount(const QString& text);
+// A box that must hold a typed amount: not blank, and an amount boxAmount takes.
+bool isTypedAmount(const QString& text);
+
+// Figures a form works out into its boxes are shown to at most two decimals;
+// a box still showing such a figure hands over the figure itself, so that the
+// stored row is what the rules worked out, not its rounded picture.
+class ShownFigures {
+public:
+    // The text to show for the figure, remembered for the box.
+    QString show(int box, double figure);
+    void forget() { mShown.clear(); }
+    // The figure behind the box's text, or nothing when the clerk changed it.
+    std::optional<double> figure(int box, const QString& text) const;
+    // That figure, or the number the text begins with.
+    double value(int box, const QString& text) const;
+
+private:
+    std::map<int, std::pair<QString, double>> mShown;
+};
+
+// A worked-out figure as a computed box shows it: at most two decimals.
+QString shownFigure(double figure);
 
 // An amount box of a salary form (by its index) and the figure of the row it fills.
 struct AmountBox {
@@ -43,7 +67,7 @@ struct AmountBox {
 // textOf gives a box's text. Returns the first box holding no amount (the
 // figures before it are already read), or nothing when all were read.
 std::optional<int> readAmounts(BillRow& row, std::initializer_list<AmountBox> boxes,
-                               const std::function<QString(int)>& textOf);
+                               const std::function<QString(int)>& textOf, const ShownFigures* shown = nullptr);
 
 // Rows of the pay roll already holding this employee for this pay month.
 int rowsForPayMonth(data::Database& db, const QString& payMonth, const QString& empCode);

@@ -129,7 +129,7 @@ void Form11::buildControls()
         if (heading)
             g->addWidget(caption(heading), row++, 0, 1, 2);
         for (const auto& [text, box] : boxes) {
-            Text[box]->setMinimumWidth(Text[box]->fontMetrics().horizontalAdvance(QStringLiteral("000000.00")));
+            Text[box]->setMinimumWidth(Text[box]->fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")) + 12);
             g->addWidget(caption(text), row, 0);
             g->addWidget(Text[box], row++, 1);
         }
@@ -350,11 +350,11 @@ void Form11::Text2_KeyUp(int keyCode)
     Command[2]->setEnabled(true);
 }
 
-QString Form11::instalmentText(data::TableRecordset& ledger, const QString& dueField)
+QString Form11::instalmentText(data::TableRecordset& ledger, const QString& dueField, int box)
 {
     const std::optional<double> inst =
         dueInstalment(ledger, dueField, mEmployee->get(QStringLiteral("emp_code")).text().trimmed());
-    return inst ? vb::cstr(*inst) : QStringLiteral("0");
+    return mShown.show(box, inst.value_or(0));
 }
 
 void Form11::lookUp()
@@ -389,7 +389,12 @@ void Form11::lookUp()
     case Kind::FractionPay: {
         const int days = prorationDays(from, to);
         const int length = prorationMonthLength(from);
-        const DaRates order = daRatesAt(*mDa);
+        const std::optional<DaRates> inForce = daOrderInForce(*mDa);
+        if (!inForce) {
+            Dialogs::msgBox(noDaOrderMessage(), vbInformation, noDaOrderTitle());
+            return;
+        }
+        const DaRates order = *inForce;
         Text[7]->setText(wholeText(prorate(num("b_pay"), length, days)));
         Text[23]->setText(wholeText(prorate(num("grade_pay"), length, days)));
         const double pay = vb::val(Text[7]->text()), gradePay = vb::val(Text[23]->text());
@@ -400,8 +405,8 @@ void Form11::lookUp()
         Text[14]->setText(text("gpf_subs"));
         Text[16]->setText(text("i_fund"));
         Text[17]->setText(text("s_fund"));
-        Text[8]->setText(instalmentText(*mFesti, QStringLiteral("adv_due")));
-        Text[15]->setText(instalmentText(*mLoan, QStringLiteral("loan_due")));
+        Text[8]->setText(instalmentText(*mFesti, QStringLiteral("adv_due"), 8));
+        Text[15]->setText(instalmentText(*mLoan, QStringLiteral("loan_due"), 15));
         mCode = code;
         Text[12]->setFocus();
         break;
@@ -434,14 +439,14 @@ void Form11::Text12_Enter()
     const Kind k = kind();
     if (k != Kind::FractionPay && k != Kind::ArrearPay)
         return;
-    if (k == Kind::FractionPay && !vb::isNumeric(Text[12]->text())) {
+    if (k == Kind::FractionPay && !isTypedAmount(Text[12]->text())) {
         Dialogs::msgBox(QStringLiteral("OTHER ALLOWANCE MUST BE A NUMBER"), vbInformation, kHi);
         Text[12]->setFocus();
         return;
     }
-    auto v = [this](int i) { return vb::val(Text[i]->text()); };
+    auto v = [this](int i) { return mShown.value(i, Text[i]->text()); };
     const double g = gross(v(7), v(23), v(9), v(10), v(11), v(12), v(8));
-    Text[13]->setText(vb::cstr(g));
+    Text[13]->setText(mShown.show(13, g));
     Text[18]->setText(vb::cstr(professionalTax(g)));
     if (k == Kind::FractionPay) {
         Text[19]->setFocus();
@@ -460,7 +465,7 @@ void Form11::Text13_Enter()
     const Kind k = kind();
     if (k != Kind::Bonus && k != Kind::FestivalAdvance)
         return;
-    if (!vb::isNumeric(Text[13]->text())) {
+    if (!isTypedAmount(Text[13]->text())) {
         Dialogs::msgBox(kNotNumber, vbInformation, kHi);
         Text[13]->setFocus();
         return;
@@ -474,14 +479,14 @@ void Form11::Text13_Enter()
 
 void Form11::Text19_Enter()
 {
-    if (!vb::isNumeric(Text[19]->text())) {
+    if (!isTypedAmount(Text[19]->text())) {
         Dialogs::msgBox(kNotNumber, vbInformation, kHi);
         Text[19]->setFocus();
         return;
     }
-    auto v = [this](int i) { return vb::val(Text[i]->text()); };
+    auto v = [this](int i) { return mShown.value(i, Text[i]->text()); };
     const double deduct = totalDeduction(v(14), v(15), v(16), v(17), v(18), v(19));
-    Text[20]->setText(vb::cstr(net(v(13), deduct)));
+    Text[20]->setText(mShown.show(20, net(v(13), deduct)));
     Command[3]->setEnabled(true);
     Command[3]->setFocus();
 }
@@ -533,7 +538,7 @@ void Form11::Command1_Click()
             {19, &BillRow::misc},   {20, &BillRow::net},     {23, &BillRow::dPay},   {28, &BillRow::hbLoan},
             {29, &BillRow::hbInt},  {30, &BillRow::iTax},    {31, &BillRow::others},
         },
-        [this](int box) { return Text[box]->text(); });
+        [this](int box) { return Text[box]->text(); }, &mShown);
     if (notAmount) {
         Dialogs::msgBox(kNotNumber, vbInformation, kHi);
         Text[*notAmount]->setFocus();
@@ -553,6 +558,7 @@ void Form11::Command2_Click()
     for (Label* l : {Label3, Label27, Label29, Label32, Label34, Label36})
         l->setCaption(QString());
     mCode.clear();
+    mShown.forget();
     figuresChanged();
     Text[1]->setFocus();
 }

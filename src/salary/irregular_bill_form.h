@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/forms/form.h"
+#include "salary/bill_row.h"
 
 #include <memory>
 
@@ -56,7 +57,7 @@ private:
     // (and the focus in the offending box) when it is not a period.
     bool readPeriod(QDate* from, QDate* to);
     void periodBoxLeft(forms::TextBox* box);
-    QString instalmentText(data::TableRecordset& ledger, const QString& dueField);
+    QString instalmentText(data::TableRecordset& ledger, const QString& dueField, int box);
     // Figures changed after the net was worked out: CONFIRM and ADD wait.
     void figuresChanged();
 
@@ -82,6 +83,7 @@ private:
     std::unique_ptr<data::TableRecordset> mLoan;
 
     QString mCode; // the employee the boxes were filled for
+    ShownFigures mShown; // instalments and net, as worked out
     bool mValidating = false;
 };
 

@@ -9,9 +9,10 @@
 #include "platform/forms/entry_chain.h"
 #include "platform/forms/registry.h"
 #include "platform/vb/convert.h"
-#include "salary/regular_salary_form.h"
+#include "salary/bill_row.h"
 #include "salary/da_rates.h"
 #include "salary/ledgers.h"
+#include "salary/regular_salary_form.h"
 #include "salary/rules.h"
 
 #include <QGridLayout>
@@ -154,7 +155,7 @@ void form5::buildControls()
 void form5::connectHandlers()
 {
     auto numeric = [this](int box, const char* text, const char* title) {
-        return vb::isNumeric(Text[box]->text()) || refuse(Text[box], text, title);
+        return isTypedAmount(Text[box]->text()) || refuse(Text[box], text, title);
     };
     auto date = [this](int box, const char* text, const char* title) {
         return vb::isDate(Text[box]->text()) || refuse(Text[box], text, title);
@@ -170,7 +171,7 @@ void form5::connectHandlers()
         {Text[14], Text[15], [=] { return numeric(14, "ONLY DIGIT IS ACCEPTABLE AS BASIC PAY", "Please Note"); }},
         {Text[15], Text[16], [=] { return date(15, "ONLY DATE IS ACCEPTABLE", "Please Note"); }},
         {Text[16], Text[30], [=] { return date(16, "ONLY DATE IS ACCEPTABLE", "Please Note"); }},
-        {Text[30], Command[2], [this] { return vb::isNumeric(Text[30]->text()); }},
+        {Text[30], Command[2], [this] { return isTypedAmount(Text[30]->text()); }},
     }};
     on(Command[1], &CommandButton::Click, this, &form5::Command1_Click);
     on(Command[2], &CommandButton::Click, this, &form5::Command2_Click);
@@ -225,13 +226,13 @@ void form5::Text1_Enter()
 
 bool form5::calculate(const Period& p)
 {
-    if (!vb::isNumeric(Text[p.payBox]->text()))
+    if (!isTypedAmount(Text[p.payBox]->text()))
         return refuse(Text[p.payBox], "ONLY DIGIT ARE ACCEPTABLE AS BASIC PAY", "Please Note");
     if (!vb::isDate(Text[p.fromBox]->text()))
         return refuse(Text[p.fromBox], p.dateMessage, "Hi");
     if (!vb::isDate(Text[p.toBox]->text()))
         return refuse(Text[p.toBox], p.dateMessage, "Hi");
-    if (p.index == 1 && !vb::isNumeric(Text[p.gradePayBox]->text()))
+    if (p.index == 1 && !isTypedAmount(Text[p.gradePayBox]->text()))
         return refuse(Text[p.gradePayBox], "NEW GRADE PAY INVALID TYPE", "Hi");
     const QDate from = vb::cdate(Text[p.fromBox]->text());
     const QDate to = vb::cdate(Text[p.toBox]->text());
@@ -241,7 +242,12 @@ bool form5::calculate(const Period& p)
 
     const int days = prorationDays(from, to);
     const int length = prorationMonthLength(from);
-    const DaRates order = daRatesAt(*mDa);
+    const std::optional<DaRates> inForce = daOrderInForce(*mDa);
+    if (!inForce) {
+        Dialogs::msgBox(noDaOrderMessage(), vbInformation, noDaOrderTitle());
+        return false;
+    }
+    const DaRates order = *inForce;
     const double oa = mEmployee->hasCurrent() && !mCode.isEmpty() ? number(mEmployee->get(QStringLiteral("oa"))) : 0;
 
     Text[p.payOut]->setText(wholeText(prorate(vb::cdbl(Text[p.payBox]->text()), length, days)));

@@ -56,9 +56,10 @@ const char* const kCaptions[25] = {
 const QString kNotNumber = QStringLiteral("YOUR INPUT MUST BE A NUMBER");
 const QString kHi = QStringLiteral("Hi");
 
-double boxValue(const TextBox* b)
+// Wide enough for seven-digit rupees with their paise.
+void fitSevenDigits(QWidget* w)
 {
-    return vb::val(b->text());
+    w->setMinimumWidth(w->fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")) + 12);
 }
 
 double number(const QVariant& v)
@@ -117,6 +118,8 @@ void SALARY::buildControls()
     Label41 = label(QStringLiteral("Label41"), QString());
     Label40 = label(QStringLiteral("Label40"), QStringLiteral("CLICK HERE FOR QUICK PAY BILL"));
     Label40->setCursor(Qt::PointingHandCursor);
+    for (QWidget* w : std::initializer_list<QWidget*>{Text[13], Text[15], Text[20], Label38})
+        fitSevenDigits(w);
     DTPicker1 = new DatePicker(QStringLiteral("DTPicker1"), this);
     Check1 = new CheckBox(QStringLiteral("Check1"), QStringLiteral("STOP GPF RECOVERY"), this);
     Command1 = new CommandButton(QStringLiteral("Command1"), QStringLiteral("CONFIRM"), this);
@@ -260,7 +263,14 @@ void SALARY::Data1_Reposition()
     auto num = [this](const char* f) { return number(Data1->value(QString::fromLatin1(f))); };
     const QString code = text("emp_code").trimmed();
 
-    const DaRates order = daRatesAt(*mDa);
+    figuresChanged();
+    const std::optional<DaRates> inForce = daOrderInForce(*mDa);
+    if (!inForce) {
+        Dialogs::msgBox(noDaOrderMessage(), vbInformation, noDaOrderTitle());
+        return;
+    }
+    const DaRates order = *inForce;
+    mShown.forget();
     double lessFa = 0;
     mFesti->seek(QStringLiteral("="), code);
     if (!mFesti->noMatch())
@@ -284,20 +294,20 @@ void SALARY::Data1_Reposition()
     Text[6]->setText(text("acc_no"));
     Text[7]->setText(vb::cstr(pay));
     Text[1]->setText(vb::cstr(gradePay));
-    Text[8]->setText(vb::cstr(lessFa));
+    Text[8]->setText(mShown.show(8, lessFa));
     Text[9]->setText(vb::format(da, QStringLiteral("###")));
     Text[10]->setText(fixedHra ? vb::cstr(hra) : vb::format(hra, QStringLiteral("###")));
     Text[11]->setText(vb::cstr(ma));
     Text[12]->setText(vb::cstr(oa));
-    Text[13]->setText(vb::cstr(grossPay));
+    Text[13]->setText(mShown.show(13, grossPay));
     Text[14]->setText(vb::cstr(num("gpf_subs")));
-    Text[15]->setText(vb::cstr(gpfRec));
+    Text[15]->setText(mShown.show(15, gpfRec));
     Text[16]->setText(vb::cstr(num("i_fund")));
     Text[17]->setText(vb::cstr(num("s_fund")));
     Text[18]->setText(vb::cstr(pTax));
     Text[19]->setText(QStringLiteral("0"));
-    Label38->setCaption(vb::cstr(deduct));
-    Text[20]->setText(vb::cstr(net(grossPay, deduct)));
+    Label38->setCaption(shownFigure(deduct));
+    Text[20]->setText(mShown.show(20, net(grossPay, deduct)));
     for (int i = 21; i <= 24; ++i) {
         Text[i]->setText(QStringLiteral("0"));
         Text[i]->setEnabled(false);
@@ -311,6 +321,11 @@ void SALARY::Data1_Reposition()
     Text[12]->setFocus();
 }
 
+double SALARY::figure(int box) const
+{
+    return mShown.value(box, Text[box]->text());
+}
+
 void SALARY::figuresChanged()
 {
     Command1->setEnabled(false);
@@ -319,14 +334,13 @@ void SALARY::figuresChanged()
 
 bool SALARY::Text12_Enter()
 {
-    if (!vb::isNumeric(Text[12]->text())) {
+    if (!isTypedAmount(Text[12]->text())) {
         Dialogs::msgBox(kNotNumber, vbInformation, kHi);
         Text[12]->setFocus();
         return false;
     }
-    const double g = gross(boxValue(Text[7]), boxValue(Text[1]), boxValue(Text[9]), boxValue(Text[10]),
-                           boxValue(Text[11]), boxValue(Text[12]), boxValue(Text[8]));
-    Text[13]->setText(vb::cstr(g));
+    const double g = gross(figure(7), figure(1), figure(9), figure(10), figure(11), figure(12), figure(8));
+    Text[13]->setText(mShown.show(13, g));
     Text[18]->setText(vb::cstr(professionalTax(g)));
     mGrossStale = false;
     return true;
@@ -340,15 +354,18 @@ bool SALARY::Text19_Enter()
         Text[12]->setFocus();
         return false;
     }
-    if (!vb::isNumeric(Text[19]->text())) {
+    if (!isTypedAmount(Text[19]->text())) {
         Dialogs::msgBox(kNotNumber, vbInformation, kHi);
         Text[19]->setFocus();
         return false;
     }
-    const double deduct = totalDeduction(boxValue(Text[14]), boxValue(Text[15]), boxValue(Text[16]),
-                                         boxValue(Text[17]), boxValue(Text[18]), boxValue(Text[19]));
-    Label38->setCaption(vb::cstr(deduct));
-    Text[20]->setText(vb::cstr(net(boxValue(Text[13]), deduct)));
+    if (!daOrderInForce(*mDa)) {
+        Dialogs::msgBox(noDaOrderMessage(), vbInformation, noDaOrderTitle());
+        return false;
+    }
+    const double deduct = totalDeduction(figure(14), figure(15), figure(16), figure(17), figure(18), figure(19));
+    Label38->setCaption(shownFigure(deduct));
+    Text[20]->setText(mShown.show(20, net(figure(13), deduct)));
     Command1->setEnabled(true);
     return true;
 }
@@ -370,7 +387,7 @@ void SALARY::Command1_Click()
             return;
     }
     Command4->setEnabled(true);
-    const bool breakUp = boxValue(Text[19]) > 0;
+    const bool breakUp = figure(19) > 0;
     for (int i = 21; i <= 24; ++i) {
         // A break-up without a total would be stored beside a zero misc.
         if (!breakUp)
@@ -403,7 +420,7 @@ void SALARY::Command4_Click()
             {18, &BillRow::pTax},   {19, &BillRow::misc},   {20, &BillRow::net},    {21, &BillRow::hbLoan},
             {22, &BillRow::hbInt},  {23, &BillRow::iTax},   {24, &BillRow::others},
         },
-        [this](int box) { return Text[box]->text(); });
+        [this](int box) { return Text[box]->text(); }, &mShown);
     if (notAmount) {
         Dialogs::msgBox(kNotNumber, vbInformation, kHi);
         Text[*notAmount]->setFocus();
@@ -444,7 +461,7 @@ void SALARY::Command4_Click()
 void SALARY::Check1_Click()
 {
     const bool stopped = Check1->value() == vbChecked;
-    Text[15]->setText(stopped ? QStringLiteral("0") : vb::cstr(gpfInstalment(Text[2]->text().trimmed())));
+    Text[15]->setText(mShown.show(15, stopped ? 0 : gpfInstalment(Text[2]->text().trimmed())));
 }
 
 void SALARY::Label40_Click()

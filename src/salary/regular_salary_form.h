@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/forms/form.h"
+#include "salary/bill_row.h"
 
 #include <memory>
 
@@ -45,6 +46,8 @@ private:
     // figures stale: CONFIRM and OK wait for the Enter chain again.
     void figuresChanged();
     double gpfInstalment(const QString& code);
+    // A box's figure: as worked out while it shows it, else as typed.
+    double figure(int box) const;
 
     data::DataControl* Data1 = nullptr;
     forms::DatePicker* DTPicker1 = nullptr;
@@ -64,6 +67,7 @@ private:
     std::unique_ptr<data::TableRecordset> mDa;
     std::unique_ptr<data::TableRecordset> mFesti;
     std::unique_ptr<data::TableRecordset> mLoan;
+    ShownFigures mShown; // GPF recovery and net, as worked out
     bool mFilling = false;
     bool mGrossStale = false; // a part of the gross changed since it was worked out
 };

@@ -202,7 +202,15 @@ void Form9::Command1_Click()
     try {
         written = runSingleClick(*mDb, billDate, kind);
     } catch (const vb::Error& e) {
-        Dialogs::msgBox(runFailedMessage(e.description), vbCritical, QStringLiteral("PLEASE NOTE"));
+        // The run's own refusals are worded for the clerk; the engine's words go under details.
+        if (e.number == vb::NoCurrentRecord) {
+            Dialogs::msgBox(runFailedMessage(e.description), vbCritical, QStringLiteral("PLEASE NOTE"));
+        } else {
+            QString reason = forms::clerkReason(e);
+            reason[0] = reason[0].toUpper();
+            Dialogs::msgBox(runFailedMessage(reason + QLatin1Char('.')), vbCritical, QStringLiteral("PLEASE NOTE"),
+                            forms::describeFailure(QStringLiteral("Command1_Click"), e).details);
+        }
         return;
     }
     Dialogs::msgBox(runDoneMessage(written, month), vbOKOnly, QStringLiteral("PLEASE NOTE"));

@@ -7,6 +7,7 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/dialogs.h"
 #include "platform/vb/convert.h"
+#include "salary/bill_row.h"
 #include "salary/rules.h"
 
 namespace salary {
@@ -99,21 +100,19 @@ void Form9::Command3_Click()
         return;
     }
     // Every recovery is stored as a number: an empty box is 0, anything that
-    // is not a number is refused before the question.
+    // is no salary amount is refused before the question.
     double amounts[4] = {};
     TextBox* boxes[4] = {Text2, Text3, Text4, Text5};
     for (int i = 0; i < 4; ++i) {
-        const QString t = boxes[i]->text().trimmed();
-        if (t.isEmpty())
-            continue;
-        if (!vb::isNumeric(t)) {
+        const std::optional<double> amount = boxAmount(boxes[i]->text());
+        if (!amount) {
             Dialogs::msgBox(QStringLiteral("YOUR INPUT MUST BE A NUMBER"), vbInformation,
                             QStringLiteral("Hi"));
             boxes[i]->setFocus();
             boxes[i]->selectAll();
             return;
         }
-        amounts[i] = vb::cdbl(t);
+        amounts[i] = *amount;
     }
     const double misc = amounts[0] + amounts[1] + amounts[2] + amounts[3];
 

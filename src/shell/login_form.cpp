@@ -10,6 +10,7 @@
 #include "shell/main_window.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QGridLayout>
 
 namespace shell {
@@ -47,18 +48,29 @@ void entry::Form_Load()
     Text1->setFocus();
 }
 
-bool entry::matches() const
+QString entry::storedPassword() const
 {
     data::TableRecordset protect(data::Database::open(QLatin1String(common::kFundDb)), QStringLiteral("protect"));
     if (protect.eof())
-        return false;
-    return Text1->text().trimmed() == protect[QStringLiteral("pas")].text();
+        return QString();
+    // Trimmed on both sides: a folder made by an earlier build, which kept
+    // blanks around the password, still opens.
+    return protect[QStringLiteral("pas")].text().trimmed();
+}
+
+bool entry::matches() const
+{
+    const QString stored = storedPassword();
+    return !stored.isEmpty() && Text1->text().trimmed() == stored;
 }
 
 void entry::Text1_Change()
 {
-    Label1->setCaption(matches() ? QStringLiteral("PASSWORD MATCHED. PRESS ENTER OR CLIK LOG ON")
-                                 : QStringLiteral("PASSWORD NOT MATCHED."));
+    if (storedPassword().isEmpty())
+        Label1->setCaption(QStringLiteral("THIS DATA FOLDER HAS NO PASSWORD."));
+    else
+        Label1->setCaption(matches() ? QStringLiteral("PASSWORD MATCHED. PRESS ENTER OR CLIK LOG ON")
+                                     : QStringLiteral("PASSWORD NOT MATCHED."));
 }
 
 void entry::Text1_KeyUp(int keyCode)
@@ -74,6 +86,14 @@ void entry::Command1_Click()
 
 void entry::logOn()
 {
+    if (storedPassword().isEmpty()) {
+        Dialogs::msgBox(QStringLiteral("This data folder has no password, so no one can log on.\n\n"
+                                       "Set one with:\n    dosset-setup \"%1\" --update --password NEW-PASSWORD")
+                            .arg(QDir::toNativeSeparators(data::dataFolder())),
+                        vbCritical, QStringLiteral("Hi"));
+        Text1->setFocus();
+        return;
+    }
     if (Text1->text().trimmed().isEmpty()) {
         Dialogs::msgBox(QStringLiteral("ENTERED PASSWORD AND CLICK ON LOG ON."), vbInformation, QStringLiteral("Hi"));
         Text1->setFocus();

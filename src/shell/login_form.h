@@ -29,6 +29,9 @@ public:
     forms::Label* Label2;
 
 private:
+    // The stored password, trimmed; empty when the folder has none (no row,
+    // or a NULL or blank one).
+    QString storedPassword() const;
     bool matches() const;
     void logOn();
 };

@@ -5,6 +5,7 @@
 #include "paybill/register_forms.h"
 #include "payslip/register_forms.h"
 #include "platform/forms/registry.h"
+#include "provident_fund/register_forms.h"
 #include "salary/register_forms.h"
 #include "shell/login_form.h"
 
@@ -18,6 +19,7 @@ void registerAllForms()
     allotment::registerForms();
     paybill::registerForms();
     payslip::registerForms();
+    provident_fund::registerForms();
 }
 
 } // namespace shell

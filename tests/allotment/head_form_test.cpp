@@ -265,10 +265,21 @@ TEST_F(HeadFormTest, EditsADescriptionButNeverACodeAndDeletesOnlyARowShown)
                     {kSalaryCode, "PAY OF STAFF"}),
               1);
 
-    // DELETE removes the head shown, keeps its register rows, and a second
+    // DELETE asks first, No being the default; No keeps the head.
+    boxes.clearBoxes();
+    const QString question = "DELETE HEAD " + kSalaryCode + " (PAY OF STAFF) ?";
+    boxes.answer(forms::vbNo, question);
+    testsupport::click(*form->Command4);
+    ASSERT_EQ(boxes.boxes().size(), 1);
+    EXPECT_TRUE(boxes.boxes().first().defaultNo());
+    EXPECT_EQ(count(fund(), "select count(*) from head where drawal_code = ?", {kSalaryCode}), 1);
+
+    // Yes removes the head shown, keeps its register rows, and a second
     // DELETE with no row shown does nothing at all.
     boxes.clearBoxes();
+    boxes.answer(forms::vbYes, question);
     testsupport::click(*form->Command4);
+    boxes.clearBoxes();
     EXPECT_EQ(count(fund(), "select count(*) from head where drawal_code = ?", {kSalaryCode}), 0);
     EXPECT_EQ(count(fund(), "select count(*) from all_allot where head = ?", {kSalaryCode}), 1);
     EXPECT_EQ(count(fund(), "select count(*) from all_exp where head = ?", {kSalaryCode}), 1);

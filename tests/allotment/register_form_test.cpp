@@ -310,6 +310,8 @@ TEST_F(Form1Test, ResetKeepsTheNewYearAndRefusesAStartThatIsNotFirstApril)
     boxes.answer(forms::vbNo, kSure);
     form->Command3_Click();
     EXPECT_EQ(count("select count(*) from all_exp") + count("select count(*) from all_allot"), 12);
+    // Enter or Esc on the question keeps both registers.
+    EXPECT_TRUE(boxes.boxes().last().defaultNo());
 
     // Run twice in the registers' own tests; here once, with what the user sees.
     boxes.answer(forms::vbYes, kSure).answer(forms::vbYes, kSure);
@@ -333,3 +335,37 @@ TEST_F(Form1Test, ResetKeepsTheNewYearAndRefusesAStartThatIsNotFirstApril)
 }
 
 } // namespace
+
+TEST_F(Form1Test, RegisterAmountsWithinAThousandCroreAndOnlyAllotmentsNegative)
+{
+    testsupport::ScriptedBoxes boxes;
+    chooseHead(office);
+    testsupport::click(*form->Option2);
+    form->Text16->setText("2147483648"); // beyond the largest bill number
+    form->Command4_Click();
+    EXPECT_EQ(boxes.lastPrompt(), "BILL NUMBER MUST BE A WHOLE NUMBER ABOVE 0");
+    form->Text16->setText("2147483647");
+    for (const char* bad : {"-700", "10000000000", "1,000", "1e3", "1234567.890123456", ""}) {
+        boxes.clearBoxes();
+        box(25).setText(QString::fromLatin1(bad));
+        form->Command4_Click();
+        EXPECT_EQ(boxes.prompts(), QStringList{"ELEC. MUST BE A NUMBER"}) << bad;
+    }
+    EXPECT_EQ(count("select count(*) from all_exp where bill_no > 0"), 0);
+
+    // A withdrawal of funds is a negative allotment order.
+    boxes.clearBoxes();
+    testsupport::click(*form->Option1);
+    form->Text2->setText("W/1");
+    box(11).setText("-2500.50");
+    boxes.answer(forms::vbNo, "ALLOTMENT ENTERED SUCCESSFULLY");
+    form->Command1_Click();
+    EXPECT_EQ(count("select count(*) from all_allot where order_no = 'W/1' and -2500.5 in "
+                    "(pay, d_pay, da, hra, ma, bonus, wages, ta, elec, tele, misc, oe, oc, scheme)"),
+              1);
+    testsupport::click(*form->Option1);
+    form->Text2->setText("W/2");
+    box(11).setText("-10000000000"); // a thousand crore, even withdrawn
+    form->Command1_Click();
+    EXPECT_EQ(count("select count(*) from all_allot where order_no = 'W/2'"), 0);
+}

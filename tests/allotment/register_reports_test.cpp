@@ -95,14 +95,16 @@ TEST_F(FinancialReportTest, YearStartMonthAndHeadFillTheFrame)
     EXPECT_EQ(form->Combo2->list(0), "APRIL");
     EXPECT_EQ(form->Combo2->list(11), "MARCH");
 
-    // A month before any year start is refused and fills nothing (leaving the
-    // empty year box on the way asks first).
+    // A month before any year start leaves the year part blank (leaving the
+    // empty year box on the way asks first), and the reports refuse it.
     boxes.answer(forms::vbNo, "YOUR INPUT IS NOT A DATE");
-    testsupport::choose(*form->Combo2, "MAY");
-    EXPECT_EQ(boxes.lastPrompt(), "SET STARTING DATE OF THE FINANCIAL YEAR FIRST.");
-    EXPECT_EQ(form->Text1->text(), "");
-    EXPECT_EQ(form->Combo2->listIndex(), -1);
-    EXPECT_FALSE(form->Command1->enabled());
+    testsupport::choose(*form->Combo2, "FEBRUARY");
+    EXPECT_EQ(form->Text1->text(), "01/02/");
+    EXPECT_EQ(form->Text2->text(), "28/02/");
+    EXPECT_EQ(form->Label14->caption(), "14");
+    testsupport::click(*form->Command1);
+    EXPECT_EQ(boxes.lastPrompt(), "ONLY DATE ARE ACCEPTABLE");
+    EXPECT_EQ(boxes.boxes().size(), 2);
 
     testsupport::enter(*form->Text3, "01/04/2011");
     EXPECT_EQ(form->Label10->caption(), "2011");
@@ -157,6 +159,7 @@ TEST_F(FinancialReportTest, RegisterReportsHoldThePeriodsRowsOnly)
     EXPECT_FALSE(form->Command1->enabled());
     ASSERT_TRUE(reports::Reports::isLoaded<allotment::DataReport9>());
     auto& allotments = reports::Reports::get<allotment::DataReport9>();
+    EXPECT_EQ(allotments.layout().title, "ALLOTMENT RECEIVED"); // the preview's window title
     EXPECT_EQ(allotments.orientation(), reports::Orientation::Landscape);
     const reports::PageModel orders = allotments.layout();
     EXPECT_EQ(orders.texts("Label21"), QStringList{"01-Apr-11"});
@@ -170,6 +173,7 @@ TEST_F(FinancialReportTest, RegisterReportsHoldThePeriodsRowsOnly)
 
     testsupport::click(*form->Command2);
     auto& bills = reports::Reports::get<allotment::DataReport10>();
+    EXPECT_EQ(bills.layout().title, "EXPENDITURE REPORT");
     const reports::PageModel drawn = bills.layout();
     EXPECT_EQ(drawn.texts("Label19"), QStringList{"01-Apr-11"});
     EXPECT_EQ(drawn.texts("Label21"), QStringList{"30-Apr-11"});

@@ -42,7 +42,14 @@ QVariantList row(const QString& sql)
 
 class EmployeeFormTest : public testsupport::FormFixture<employees::Employee> {
 protected:
-    void SetUp() override { open(); }
+    void SetUp() override
+    {
+        // The heads pay the staff of codes A and C.
+        data::Database& fund = data::Database::open(QString::fromLatin1(common::kFundDb));
+        fund.execute("insert into head (drawal_code, description, code_category) values ('H1', 'SALARY', 'A')");
+        fund.execute("insert into head (drawal_code, description, code_category) values ('H2', 'WAGES', 'C')");
+        open();
+    }
 
     bool enabled(int n) { return button(n).isEnabled(); }
 };
@@ -118,6 +125,55 @@ TEST_F(EmployeeFormTest, BadEntriesAndAnotherEmployeesCodeWriteNothing)
                            "THIS EMPLOYEE CODE ALREADY EXISTS. FIND IT BEFORE YOU CHANGE IT.",
                            "EMPLOYEE CODE NOT FOUND."}));
     EXPECT_EQ(row("select count(*), name, b_pay from employee"), (QVariantList{1, "Ram Kumar", 20000.0}));
+}
+
+TEST_F(EmployeeFormTest, NewCodeNeedsNameAndPayAndAskedForALetterNoHeadPays)
+{
+    testsupport::ScriptedBoxes boxes;
+    box(1).setText("A12");
+    box(12).setText("20000");
+    testsupport::click(button(3)); // no name
+    box(2).setText("Ram Kumar");
+    box(12).setText("0");
+    testsupport::click(button(3)); // no pay
+    box(12).setText("-20000");
+    testsupport::click(button(3)); // a negative pay is no amount
+    box(12).setText("10000000");
+    testsupport::click(button(3)); // a crore is beyond any pay
+    box(12).setText("20000");
+    box(1).setText("B12"); // no head pays the letter B: No keeps it out
+    boxes.answer(forms::vbNo, "CODE CATEGORY B");
+    testsupport::click(button(3));
+    EXPECT_EQ(boxes.prompts(),
+              (QStringList{"ENTER THE NAME OF THE EMPLOYEE.", "BASIC PAY MUST BE ABOVE 0.", "BASIC PAY MUST BE A NUMBER",
+                           "BASIC PAY MUST BE A NUMBER",
+                           "NO HEAD OF ACCOUNT HAS THE CODE CATEGORY B,\nSO THIS EMPLOYEE WILL BE IN NO PAY BILL.\n\n"
+                           "SAVE THE RECORD ANYWAY?"}));
+    EXPECT_EQ(boxes.boxes().last().style, forms::vbYesNo + forms::vbQuestion);
+    EXPECT_EQ(row("select count(*) from employee").value(0), 0);
+
+    boxes.clearBoxes();
+    boxes.answer(forms::vbYes, "CODE CATEGORY B");
+    testsupport::click(button(3));
+    EXPECT_EQ(boxes.prompts().last(), "RECORD SAVED.");
+    EXPECT_EQ(row("select emp_code, b_pay from employee"), (QVariantList{"B12", 20000.0}));
+}
+
+TEST_F(EmployeeFormTest, EnterInTheCodeBoxFindsAndAnotherCodeClearsWhatWasFound)
+{
+    testsupport::ScriptedBoxes boxes;
+    db().execute("insert into employee (emp_code, name, b_pay) values ('A12', 'Ram Kumar', 20000)");
+    testsupport::enter(box(1), "A12");
+    EXPECT_EQ(box(2).text(), "Ram Kumar");
+    EXPECT_EQ(box(12).text(), "20000");
+
+    // Ram Kumar's details must not be saved under the new code.
+    testsupport::type(box(1), "A13");
+    EXPECT_EQ(box(2).text(), "");
+    EXPECT_EQ(box(12).text(), "");
+    testsupport::click(button(3));
+    EXPECT_EQ(boxes.prompts(), QStringList{"ENTER THE NAME OF THE EMPLOYEE."});
+    EXPECT_EQ(row("select count(*) from employee").value(0), 1);
 }
 
 TEST_F(EmployeeFormTest, QuickSearchLeavesForTheSingleClickForm)

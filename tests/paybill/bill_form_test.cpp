@@ -1,5 +1,6 @@
 #include "bill_fixture.h"
 
+#include <QApplication>
 #include <QStringList>
 
 namespace billtest {
@@ -180,6 +181,34 @@ TEST_F(BillForm, MissingBillQuestionBothWays)
     EXPECT_TRUE(forms::Forms::get(QStringLiteral("Form1")).isVisible());
 }
 
+TEST_F(BillForm, BillEnteredSinceIsLookedUpOnActivationAndBeforeActivateNow)
+{
+    makeBill(kFebBill, 2);
+    auto& f = open();
+    ASSERT_TRUE(chooseByData(*f.Combo1, kFebBill));
+    boxes.answer(forms::vbNo, QStringLiteral("NO BILL FOUND"));
+    ASSERT_TRUE(chooseByData(*f.Combo2, QString::fromLatin1(kHeadS)));
+    ASSERT_EQ(f.Label16->caption(), QStringLiteral("NIL"));
+
+    // Entered in the register meanwhile, as Import and OK there do.
+    const auto enterBill = [](const char* head, int billNo) {
+        fundDb().execute(QStringLiteral("INSERT INTO all_exp (head, bill_no, bill_date) VALUES (?, ?, ?)"),
+                         {QString::fromLatin1(head), billNo, kFebBill});
+    };
+    enterBill(kHeadS, 18);
+    click(*f.Command1); // ACTIVATE NOW
+    EXPECT_EQ(f.Label16->caption(), QStringLiteral("18"));
+
+    // Back on the form from the register's window.
+    boxes.answer(forms::vbNo, QStringLiteral("NO BILL FOUND"));
+    ASSERT_TRUE(chooseByData(*f.Combo2, QString::fromLatin1(kHeadT)));
+    EXPECT_EQ(f.Label16->caption(), QStringLiteral("NIL"));
+    enterBill(kHeadT, 19);
+    QEvent activation(QEvent::WindowActivate);
+    QApplication::sendEvent(&f, &activation);
+    EXPECT_EQ(f.Label16->caption(), QStringLiteral("19"));
+}
+
 TEST_F(BillForm, FailedActivationSaysSoAndKeepsTheOldBill)
 {
     makeBill(kMarchBill, 3);
@@ -194,7 +223,10 @@ TEST_F(BillForm, FailedActivationSaysSoAndKeepsTheOldBill)
     salaryDb().execute(QStringLiteral("ALTER TABLE temp1_away RENAME TO temp1"));
 
     ASSERT_EQ(boxes.boxes().size(), 1);
-    EXPECT_TRUE(boxes.boxes().first().prompt.startsWith(QStringLiteral("ACTIVATE NOW failed: ")));
+    EXPECT_EQ(boxes.boxes().first().prompt,
+              QStringLiteral("\"ACTIVATE NOW\" could not be finished: the data file could not be read or written; "
+                             "nothing of it was saved.\nThe working tables of the bill are left as they were."));
+    EXPECT_TRUE(boxes.boxes().first().details.contains(QStringLiteral("temp1")));
     EXPECT_TRUE(boxes.boxes().first().prompt.endsWith(
         QStringLiteral("\nThe working tables of the bill are left as they were.")));
     EXPECT_EQ(boxes.boxes().first().style, forms::vbCritical);

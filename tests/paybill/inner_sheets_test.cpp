@@ -226,6 +226,22 @@ TEST_F(InnerSheets, SlNoRangeIsCheckedThenPrinted)
         EXPECT_FALSE(forms::visibleFlag(w)) << w->objectName().toStdString();
 }
 
+TEST_F(InnerSheets, LessFaIsTotalledSoTheColumnsCrossCheckToTheTotalDue)
+{
+    bill(2); // gross 1450 and 2600 before the advances
+    salaryDb().execute(QStringLiteral("UPDATE sal SET less_fa = 333.33, gross = gross - 333.33 WHERE sl_no = 1"));
+    salaryDb().execute(QStringLiteral("UPDATE sal SET less_fa = 250, gross = gross - 250 WHERE sl_no = 2"));
+    click(*form->Command2);
+    auto m = reports::Reports::get<DataReport1>().layout();
+    EXPECT_EQ(only(m, "Function8"), QStringLiteral("583.33"));
+    EXPECT_EQ(only(m, "Function7"), QStringLiteral("3466.67")); // 4050 - 583.33
+
+    click(*form->Command17);
+    m = reports::Reports::get<DataReport8>().layout();
+    EXPECT_EQ(only(m, "Label9"), QStringLiteral("583.33"));
+    EXPECT_EQ(only(m, "Label7"), QStringLiteral("3466.67"));
+}
+
 TEST_F(InnerSheets, GrandTotalPages)
 {
     bill(17);

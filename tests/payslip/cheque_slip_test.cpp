@@ -81,7 +81,7 @@ TEST_F(ChequeSlip, AnnexureAddsUpToItsTotalAndEnclosesEveryCountedBillsCheque)
     makeMarchBill();
     addCheque(5, kRegister, QStringLiteral("CHQ-501"), 22300);
     payslip::chooseSlipRows(salaryDb(), fundDb(), kMarch);
-    const payslip::AnnexureRequest whole{kMarch, QString(), QStringLiteral("MAR-13"), 58000, QString()};
+    const payslip::AnnexureRequest whole{kMarch, QString(), QStringLiteral("MAR-13"), 58000, QString(), QString()};
 
     // Bill 6 has no cheque yet: no annexure at all.
     try {
@@ -111,13 +111,13 @@ TEST_F(ChequeSlip, AnnexureAddsUpToItsTotalAndEnclosesEveryCountedBillsCheque)
     // Head-wise: the head's employees and its one cheque; a cheque of another head is refused.
     payslip::chooseSlipRows(salaryDb(), fundDb(), kMarch, SlipHead{kHeadB, QStringLiteral("B")});
     const auto b = payslip::buildAnnexure(
-        salaryDb(), fundDb(), {kMarch, QString::fromLatin1(kHeadB), QStringLiteral("MAR-13"), 36302, "chq-601"});
+        salaryDb(), fundDb(), {kMarch, QString::fromLatin1(kHeadB), QStringLiteral("MAR-13"), 36302, "chq-601", "36302"});
     EXPECT_EQ(b.employees.size(), 2);
     EXPECT_EQ(b.bookmark(QStringLiteral("rs")), QStringLiteral("36302"));
     EXPECT_EQ(b.bookmark(QStringLiteral("refunded")), QStringLiteral("0"));
     ASSERT_EQ(b.cheques.size(), 1);
     EXPECT_EQ(b.cheques[0][0], QStringLiteral("CHQ-601"));
     EXPECT_THROW(payslip::buildAnnexure(salaryDb(), fundDb(),
-                                        {kMarch, QString::fromLatin1(kHeadB), QStringLiteral("MAR-13"), 0, "CHQ-501"}),
+                                        {kMarch, QString::fromLatin1(kHeadB), QStringLiteral("MAR-13"), 0, "CHQ-501", "0"}),
                  vb::Error);
 }

@@ -16,6 +16,8 @@
 
 #include <QDate>
 #include <gtest/gtest.h>
+#include <quazip/quazip.h>
+#include <quazip/quazipfile.h>
 
 namespace slipstest {
 
@@ -95,6 +97,17 @@ inline void addCheque(double billNo, const QDate& billDate, const QString& numbe
     fundDb().execute(QStringLiteral("INSERT INTO cheque (bill_no, bill_date, cheque_no, cheque_date, cheque_amt)"
                                     " VALUES (?, ?, ?, ?, ?)"),
                      {billNo, billDate, number, billDate.addDays(4), amount});
+}
+
+// The body of a saved word-processor document; empty when it cannot be read.
+inline QString documentXml(const QString& file)
+{
+    QuaZip zip(file);
+    if (!zip.open(QuaZip::mdUnzip) || !zip.setCurrentFile(QStringLiteral("word/document.xml")))
+        return {};
+    QuaZipFile f(&zip);
+    f.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(f.readAll());
 }
 
 inline double scalar(data::Database& db, const QString& sql, const QVariantList& params = {})

@@ -4,6 +4,7 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/registry.h"
 #include "platform/vb/convert.h"
+#include "salary/da_rates.h"
 #include "salary_fixture.h"
 #include "support/form_fixture.h"
 #include "support/ui_driver.h"
@@ -65,16 +66,16 @@ TEST_F(Form11Test, FractionPayIsProratedAndAddedToThePayRoll)
     EXPECT_EQ(box(11).text(), "100");
     EXPECT_EQ(box(12).text(), "100");
     EXPECT_EQ(box(14).text(), "1000");
-    EXPECT_EQ(box(8).text(), vb::cstr(1000.0 / 3)); // the full instalment
+    EXPECT_EQ(box(8).text(), "333.33"); // the full instalment, shown to the paisa
     EXPECT_EQ(box(15).text(), "0");
     EXPECT_EQ(scalar("select count(*) from gpf_loan"), 0); // the paid-off loan is gone
 
     testsupport::pressEnter(box(12));
     const double gross = 3226 + 645 + 1548 + 387 + 100 + 100 - 1000.0 / 3;
-    EXPECT_EQ(box(13).text(), vb::cstr(gross));
+    EXPECT_EQ(box(13).text(), "5672.67");
     EXPECT_EQ(box(18).text(), "40");
     testsupport::enter(box(19), "0");
-    EXPECT_EQ(box(20).text(), vb::cstr(gross - (1000 + 0 + 30 + 60 + 40)));
+    EXPECT_EQ(box(20).text(), "4542.67");
     testsupport::click(button(3)); // CONFIRM
     ASSERT_TRUE(button(1).isEnabled());
     testsupport::click(button(1)); // ADD
@@ -84,6 +85,11 @@ TEST_F(Form11Test, FractionPayIsProratedAndAddedToThePayRoll)
     EXPECT_EQ(firstRow("select pay, d_pay, da, hra, ma, oa, gpf_rec, p_tax, deduct "
                        "from salary where emp_code = 'C1'"),
               (QVariantList{3226.0, 645.0, 1548.0, 387.0, 100.0, 100.0, 0.0, 40.0, 1130.0}));
+    // Stored as worked out, not as shown.
+    const QVariantList worked = firstRow("select less_fa, gross, net from salary");
+    EXPECT_DOUBLE_EQ(worked[0].toDouble(), 1000.0 / 3);
+    EXPECT_DOUBLE_EQ(worked[1].toDouble(), gross);
+    EXPECT_DOUBLE_EQ(worked[2].toDouble(), gross - 1130);
     const QVariantList when = firstRow("select bill_date, p_month from salary");
     EXPECT_EQ(when[0].toString(), "2012-03-20");
     EXPECT_EQ(when[1].toString(), "Mar-12");
@@ -110,9 +116,9 @@ TEST_F(Form11Test, PeriodEndingBeforeItBeginsIsRefused)
     EXPECT_EQ(box(7).text(), "");
     EXPECT_EQ(scalar("select count(*) from gpf_loan"), 1);
 
-    // February of a century year that is no leap year has 28 days.
-    testsupport::enter(box(21), "01/02/2100");
-    testsupport::enter(box(22), "14/02/2100");
+    // February of a common year has 28 days.
+    testsupport::enter(box(21), "01/02/2013");
+    testsupport::enter(box(22), "14/02/2013");
     pickCode("C1");
     EXPECT_EQ(box(7).text(), "5000"); // 10000 / 28 x 14
 }
@@ -178,4 +184,37 @@ TEST_F(Form11Test, PeriodBoxKeepsTheFocusUntilItHoldsADate)
     testsupport::settle();
     EXPECT_EQ(boxes.prompts().size(), 1);
     EXPECT_FALSE(box(21).isVisibleTo(form));
+}
+
+TEST_F(Form11Test, BonusAmountIsReadWholeWithinTheCeilingOrRefused)
+{
+    testsupport::ScriptedBoxes boxes;
+    testsupport::click(option(2));
+    testsupport::enter(box(1), "20/03/2012");
+    pickCode("C1");
+    for (const char* bad : {"1,000", "1e3", "-500", "10000000", "1234567.890123456", " "}) {
+        boxes.clearBoxes();
+        testsupport::enter(box(13), QString::fromLatin1(bad));
+        EXPECT_EQ(boxes.prompts(), QStringList{"YOUR INPUT MUST BE A NUMBER"}) << bad;
+        EXPECT_FALSE(button(3).isEnabled()) << bad;
+    }
+    boxes.clearBoxes();
+    testsupport::enter(box(13), "9999999");
+    EXPECT_TRUE(boxes.prompts().isEmpty());
+    EXPECT_EQ(box(20).text(), "9999999");
+}
+
+TEST_F(Form11Test, FractionPayWithoutADaOrderIsRefused)
+{
+    testsupport::ScriptedBoxes boxes;
+    salaryDb().execute("delete from da_table");
+    testsupport::click(option(1));
+    testsupport::enter(box(21), "01/03/2012");
+    testsupport::enter(box(22), "10/03/2012");
+    testsupport::enter(box(1), "20/03/2012");
+    pickCode("C1");
+    EXPECT_EQ(boxes.prompts(), QStringList{salary::noDaOrderMessage()});
+    for (int i : {7, 9, 10, 11, 12})
+        EXPECT_EQ(box(i).text(), "") << i;
+    EXPECT_FALSE(button(3).isEnabled());
 }

@@ -4,6 +4,7 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/registry.h"
 #include "platform/vb/convert.h"
+#include "salary/da_rates.h"
 #include "salary/regular_salary_form.h"
 #include "salary_fixture.h"
 #include "support/form_fixture.h"
@@ -93,13 +94,14 @@ TEST_F(Form5Test, TotalSalaryHandsBothPeriodsToTheSalaryFormWhichSavesWithTheLoa
     testsupport::showForm(sal);
     testsupport::enter(sbox(12), "310");
     const double gross = 31000 + 2219 + 13287 + 3322 + 310 + 310 - 1000.0 / 3;
-    EXPECT_EQ(sbox(13).text(), vb::cstr(gross));
+    EXPECT_EQ(sbox(13).text(), "50114.67");
     testsupport::enter(sbox(19), "0");
     testsupport::click(sal.control<CommandButton>("Command1"));
     testsupport::click(sal.control<CommandButton>("Command4"));
     EXPECT_EQ(boxes.lastPrompt(), "ENTERED IN THE PAY ROLL");
     EXPECT_EQ(firstRow("select pay, d_pay, gpf_rec, emp_code from salary"),
               (QVariantList{31000.0, 2219.0, 0.0, "D1"}));
+    EXPECT_DOUBLE_EQ(scalar("select gross from salary"), gross); // as worked out, not as shown
     // Nothing was taken off the loan, not even an instalment.
     EXPECT_EQ(firstRow("select loan_due, loan_rec, inst_no from gpf_loan"), (QVariantList{5000.0, 0.0, 10.0}));
     EXPECT_EQ(scalar("select inst_no from festi_adv"), 2);
@@ -149,4 +151,31 @@ TEST_F(Form5Test, PeriodEndingBeforeItBeginsIsRefused)
     testsupport::click(button(2));
     EXPECT_EQ(boxes.lastPrompt(), "NEW GRADE PAY INVALID TYPE");
     EXPECT_EQ(box(25).text(), "");
+}
+
+TEST_F(Form5Test, PayAndDatesOutsideTheirLimitsOrNoDaOrderAreRefused)
+{
+    testsupport::ScriptedBoxes boxes;
+    lookUp("D1");
+    box(7).setText("01/03/2012");
+    box(8).setText("14/03/2012");
+    for (const char* bad : {"31,000", "3.1e4", "-31000", "10000000", "31000.00000000001"}) {
+        box(6).setText(QString::fromLatin1(bad));
+        testsupport::click(button(1));
+        EXPECT_EQ(boxes.lastPrompt(), "ONLY DIGIT ARE ACCEPTABLE AS BASIC PAY") << bad;
+    }
+    box(6).setText("31000");
+    box(8).setText("14/03/2100"); // no year of this office
+    testsupport::click(button(1));
+    EXPECT_EQ(boxes.lastPrompt(), "THIS IS NOT A VALID DATE");
+    EXPECT_EQ(box(24).text(), "");
+
+    // Without an order there is no D.A., H.R.A. or M.A. to split.
+    boxes.clearBoxes();
+    salaryDb().execute("delete from da_table");
+    box(8).setText("14/03/2012");
+    testsupport::click(button(1));
+    EXPECT_EQ(boxes.prompts(), QStringList{salary::noDaOrderMessage()});
+    EXPECT_EQ(box(24).text(), "");
+    EXPECT_FALSE(button(3).isEnabled());
 }

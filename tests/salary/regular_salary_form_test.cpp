@@ -5,6 +5,7 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/registry.h"
 #include "platform/vb/convert.h"
+#include "salary/da_rates.h"
 #include "salary/single_click_form.h"
 #include "salary_fixture.h"
 #include "support/form_fixture.h"
@@ -60,7 +61,7 @@ TEST_F(SalaryFormTest, ChosenEmployeeFillsBoxesByTheSalaryRules)
     EXPECT_EQ(box(3).text(), "Ram Kumar");
     EXPECT_EQ(box(7).text(), "20000");
     EXPECT_EQ(box(1).text(), "4200");
-    EXPECT_EQ(box(8).text(), vb::cstr(kThird));
+    EXPECT_EQ(box(8).text(), "333.33");
     EXPECT_EQ(box(9).text(), "10890");
     EXPECT_EQ(box(10).text(), "4840");
     EXPECT_EQ(box(11).text(), "300");
@@ -85,10 +86,10 @@ TEST_F(SalaryFormTest, OkSavesTheRowAndAdvancesBothLedgers)
     testsupport::ScriptedBoxes boxes;
     walkChain("100", "0");
     const double gross = 20000 + 4200 + 10890 + 4840 + 300 + 100 - kThird;
-    EXPECT_EQ(box(13).text(), vb::cstr(gross));
+    EXPECT_EQ(box(13).text(), "39996.67"); // shown to the paisa, stored as worked out (below)
     EXPECT_EQ(box(18).text(), "150");
     EXPECT_EQ(form->control<Label>("Label38").caption(), "2540"); // 2000 + 300 + 30 + 60 + 150
-    EXPECT_EQ(box(20).text(), vb::cstr(gross - 2540));
+    EXPECT_EQ(box(20).text(), "37456.67");
     ASSERT_TRUE(button("Command1").isEnabled());
     EXPECT_EQ(testsupport::focused(), &button("Command1"));
 
@@ -234,4 +235,45 @@ TEST_F(SalaryFormTest, QuickPayBillLinkLeavesForTheSingleClickForm)
     EXPECT_TRUE(quick->isVisible());
     EXPECT_FALSE(quick->control<CommandButton>("Command7").isVisibleTo(quick));
     EXPECT_TRUE(quick->control<CommandButton>("Command4").isVisibleTo(quick));
+}
+
+TEST_F(SalaryFormTest, AmountsAreReadWholeWithinTheCeilingOrRefused)
+{
+    testsupport::ScriptedBoxes boxes;
+    testsupport::enter(box(12), "100");
+    // Grouping, exponents, negatives, a crore, sixteen digits and a blank are
+    // each refused at the misc. box, with nothing worked out from them.
+    for (const char* bad : {"1,000", "1e3", "-5", "10000000", "1234.567890123456", ""}) {
+        boxes.clearBoxes();
+        testsupport::enter(box(19), QString::fromLatin1(bad));
+        EXPECT_EQ(boxes.prompts(), QStringList{"YOUR INPUT MUST BE A NUMBER"}) << bad;
+        EXPECT_FALSE(button("Command1").isEnabled()) << bad;
+    }
+    // The largest misc. a salary part may hold is taken.
+    boxes.clearBoxes();
+    testsupport::enter(box(19), "9999999.99");
+    EXPECT_TRUE(boxes.prompts().isEmpty());
+    EXPECT_EQ(form->control<Label>("Label38").caption(), "10002539.99");
+}
+
+TEST_F(SalaryFormTest, WithoutADaOrderNothingIsWorkedOutOrSaved)
+{
+    Forms::unloadAll();
+    testsupport::settle();
+    salaryDb().execute("delete from da_table");
+    testsupport::ScriptedBoxes boxes;
+    open();
+    EXPECT_EQ(boxes.prompts(), QStringList{salary::noDaOrderMessage()});
+    EXPECT_EQ(boxes.boxes().last().title, "PLEASE NOTE");
+    EXPECT_EQ(box(9).text(), ""); // no D.A. of 0 offered
+    EXPECT_EQ(box(13).text(), "");
+
+    // Figures typed by hand still find no order behind them.
+    for (int i : {7, 1, 9, 10, 11, 8})
+        box(i).setText("100");
+    testsupport::enter(box(12), "0");
+    testsupport::enter(box(19), "0");
+    EXPECT_EQ(boxes.lastPrompt(), salary::noDaOrderMessage());
+    EXPECT_FALSE(button("Command1").isEnabled());
+    EXPECT_EQ(scalar("select count(*) from salary"), 0);
 }

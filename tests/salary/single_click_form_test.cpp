@@ -8,6 +8,8 @@
 #include "support/temp_data_folder.h"
 #include "support/ui_driver.h"
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <gtest/gtest.h>
 
 using namespace salarytest;
@@ -176,8 +178,34 @@ TEST_F(Form9Test, FailedRunSaysNothingWasSaved)
     form->Command1_Click();
     ASSERT_EQ(boxes.boxes().size(), 2);
     EXPECT_EQ(boxes.boxes()[1].style, 16);
-    EXPECT_TRUE(boxes.boxes()[1].prompt.contains("disk full"));
-    EXPECT_TRUE(boxes.boxes()[1].prompt.contains("NOTHING OF THIS RUN HAS BEEN SAVED"));
+    EXPECT_EQ(boxes.boxes()[1].prompt, "SALARY COULD NOT BE PREPARED:\nThe data file could not be read or written; "
+                                       "nothing of it was saved.\n\nNOTHING OF THIS RUN HAS BEEN SAVED: NO SALARY "
+                                       "ROW AND NO LEDGER CHANGE.");
+    EXPECT_TRUE(boxes.boxes()[1].details.contains("disk full"));
+    EXPECT_EQ(scalar("select count(*) from salary"), 0);
+    EXPECT_EQ(scalar("select loan_due from gpf_loan where emp_code = 'A12'"), 3000);
+
+    // Another program holding the file: said so in the clerk's words, after the engine's wait.
+    salaryDb().execute("drop trigger refuse");
+    const QString other = "other program";
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", other);
+        db.setDatabaseName(salaryDb().path());
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec("BEGIN EXCLUSIVE"));
+        boxes.clearBoxes();
+        boxes.answer(forms::vbYes, "ONE CLICK SALARY");
+        form->Command1_Click();
+        q.exec("ROLLBACK");
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(other);
+    ASSERT_EQ(boxes.boxes().size(), 2);
+    EXPECT_TRUE(boxes.boxes()[1].prompt.startsWith(
+        "SALARY COULD NOT BE PREPARED:\nThe data file is in use by another program or another copy of Dosset; "
+        "nothing was saved."));
+    EXPECT_TRUE(boxes.boxes()[1].details.contains("locked"));
     EXPECT_EQ(scalar("select count(*) from salary"), 0);
     EXPECT_EQ(scalar("select loan_due from gpf_loan where emp_code = 'A12'"), 3000);
 }

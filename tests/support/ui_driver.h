@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QVariant>
 #include <ostream>
 
 class QWidget;
@@ -81,4 +82,11 @@ public:
 inline void PrintTo(const QString& s, std::ostream* os)
 {
     *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(const QVariant& v, std::ostream* os)
+{
+    if (v.isNull())
+        *os << "null";
+    else
+        *os << v.typeName() << ' ' << v.toString().toStdString();
 }

@@ -101,6 +101,45 @@ QString scaleOf(double gradePay)
     return QStringLiteral("4440-7440");
 }
 
+// Last year's provident-fund summary of every subscriber but A112 and B208
+// (left for the new-subscriber entry), so this year can be worked out from
+// it; a few have the year before as well.
+void writeBroadSheet(Database& sal, const QDate& yearStart)
+{
+    auto file = [&sal](const Emp& e, int n, const QDate& begin, double ob, double subs, double refund,
+                       double interest, double loan) {
+        sal.execute(QStringLiteral("INSERT INTO broadsheet (year, ac_no, name, ob, tot_subs, tot_refund, interest, "
+                                   "loan_tkn, cb, yr_begin) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                    {QStringLiteral("%1--%2").arg(begin.year()).arg(begin.year() + 1),
+                     QStringLiteral("EDN/%1").arg(4100 + n), QLatin1String(e.name), ob, subs, refund, interest, loan,
+                     ob + subs + refund + interest - loan, begin});
+    };
+    const QDate last = yearStart.addYears(-1);
+    int n = 0;
+    for (const Emp& e : kEmployees) {
+        ++n;
+        const QString code = QLatin1String(e.code);
+        if (code == QLatin1String("A112") || code == QLatin1String("B208"))
+            continue;
+        const double subs = e.gpfSubs * 12;
+        if (code == QLatin1String("A110")) {
+            file(e, n, last, 0, subs, 0, 400, 0); // closes at 10000
+            continue;
+        }
+        if (code == QLatin1String("A102")) {
+            file(e, n, last, 60000, subs, 6000, 5500, 24000); // a withdrawal, and refunds of an older one
+            continue;
+        }
+        const double ob = subs * (2 + n % 5);
+        const double interest = qRound(ob * 0.086 + subs * 0.086 * 6.5 / 12);
+        if (code == QLatin1String("A101") || code == QLatin1String("A103") || code == QLatin1String("B201")) {
+            const double before = ob - subs - qRound((ob - subs) * 0.08);
+            file(e, n, last.addYears(-1), before, subs, 0, ob - subs - before, 0);
+        }
+        file(e, n, last, ob, subs, 0, interest, 0);
+    }
+}
+
 } // namespace
 
 void writeDemoOffice()
@@ -172,6 +211,7 @@ void writeDemoOffice()
     for (const auto& l : loans)
         sal.execute(QStringLiteral("INSERT INTO gpf_loan (emp_code, loan_due, loan_rec, inst_no) VALUES (?, ?, ?, ?)"),
                     {QLatin1String(l.code), l.due, l.rec, l.inst});
+    writeBroadSheet(sal, yearStart);
     ts.commit();
 }
 

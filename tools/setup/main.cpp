@@ -1,6 +1,7 @@
-// dosset-setup: makes a data folder, the installer's job.
+// dosset-setup: makes a data folder, or brings an older one up to date.
 #include "setup/demo_office.h"
 
+#include "common/data_folder.h"
 #include "common/schema.h"
 #include "common/templates.h"
 #include "platform/data/database.h"
@@ -9,7 +10,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QRandomGenerator>
+#include <QSqlQuery>
 #include <QTextStream>
+
+#include <optional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -22,31 +27,162 @@ QString newPassword()
     return p;
 }
 
+// The folder where the forms save what they fill, made with the files.
+void makeOutputFolder(const QString& folder)
+{
+    const QString output = QDir(folder).filePath(QStringLiteral("output"));
+    if (!QFileInfo::exists(output) && QDir().mkpath(output))
+        QFile::setPermissions(output, common::kOwnerOnlyFolder);
+}
+
+bool passwordIsSound(const QString& password, QTextStream& err)
+{
+    // The login trims what is typed; a stored blank at either end could never match.
+    if (password.isEmpty() || password.trimmed() != password) {
+        err << "dosset-setup: the password must not be empty, nor begin or end with a blank.\n";
+        return false;
+    }
+    return true;
+}
+
+// The stored password of a folder, trimmed; empty when it has none.
+QString storedPassword(const QString& folder)
+{
+    data::setDataFolder(folder);
+    data::Database& fund = data::Database::open(QLatin1String(common::kFundDb));
+    QSqlQuery q(fund.sql());
+    QString stored;
+    if (q.exec(QStringLiteral("SELECT pas FROM protect")) && q.next())
+        stored = q.value(0).toString().trimmed();
+    q.finish();
+    return stored;
+}
+
+void setPassword(const QString& folder, const QString& password)
+{
+    data::setDataFolder(folder);
+    data::Database& fund = data::Database::open(QLatin1String(common::kFundDb));
+    data::Transaction t(fund);
+    fund.execute(QStringLiteral("DELETE FROM protect"));
+    fund.execute(QStringLiteral("INSERT INTO protect (pas) VALUES (?)"), {password});
+    t.commit();
+}
+
+int update(const QString& folder, const std::optional<QString>& password, QTextStream& out, QTextStream& err)
+{
+    if (!common::isDataFolder(folder)) {
+        const common::FolderProblem p = common::checkDataFolder(folder);
+        err << "dosset-setup: " << (p.ok() ? QStringLiteral("%1 is not a data folder.").arg(folder) : p.text)
+            << "\n";
+        return 1;
+    }
+    // Only what an older version lacks is mended here; any other fault stops
+    // before a file is touched.
+    for (const common::FileCheck& c : common::checkDataFiles(folder)) {
+        if (c.fault != common::FileFault::None && c.fault != common::FileFault::Older) {
+            const common::FolderProblem p = common::checkDataFolder(folder);
+            err << "dosset-setup: " << p.text << "\n" << p.details << "\n";
+            return 1;
+        }
+    }
+    try {
+        if (password && !storedPassword(folder).isEmpty()) {
+            err << "dosset-setup: the data folder " << folder << " has a password already; "
+                   "--password with --update only sets one where there is none.\n";
+            return 1;
+        }
+    } catch (const vb::Error& e) {
+        err << "dosset-setup: " << e.description << "\n";
+        return 1;
+    }
+    data::Database::closeAll();
+    QStringList report;
+    const QDir dir(folder);
+    for (const char* file : {common::kFundDb, common::kSalaryDb}) {
+        const QString name = QLatin1String(file);
+        try {
+            const QStringList added = common::upgradeDatabase(
+                dir.filePath(name), file == common::kFundDb ? common::fundSchema() : common::salarySchema());
+            for (const QString& a : added)
+                report << QStringLiteral("\"%1\": added %2").arg(name, a);
+        } catch (const vb::Error& e) {
+            for (const QString& r : report)
+                out << r << "\n";
+            err << "dosset-setup: \"" << name << "\" could not be brought up to date; nothing of it was changed.\n"
+                << e.description << "\n";
+            return 1;
+        }
+    }
+    makeOutputFolder(folder);
+    try {
+        for (const QString& t : common::installTemplates(folder, true))
+            report << QStringLiteral("added the template \"%1\"").arg(t);
+    } catch (const vb::Error& e) {
+        for (const QString& r : report)
+            out << r << "\n";
+        err << "dosset-setup: " << e.description << "\n";
+        return 1;
+    }
+    if (password) {
+        try {
+            setPassword(folder, *password);
+            data::Database::closeAll();
+        } catch (const vb::Error& e) {
+            err << "dosset-setup: the password could not be set: " << e.description << "\n";
+            return 1;
+        }
+    }
+    if (report.isEmpty())
+        out << "The data folder " << folder << " is up to date: nothing needed adding.\n";
+    else {
+        out << "The data folder " << folder << " is brought up to date; no row was changed.\n";
+        for (const QString& r : report)
+            out << r << "\n";
+    }
+    if (password)
+        out << "Password: " << *password << "\n";
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    // Whatever this makes in the folder is its owner's alone.
+    umask(077);
     QCoreApplication app(argc, argv);
     QTextStream out(stdout), err(stderr);
     QStringList args = app.arguments().mid(1);
     const bool demo = args.removeAll(QStringLiteral("--demo")) > 0;
+    const bool upgrade = args.removeAll(QStringLiteral("--update")) > 0;
     QString password;
+    bool passwordGiven = false;
     const int pw = args.indexOf(QStringLiteral("--password"));
     if (pw >= 0 && pw + 1 < args.size()) {
         password = args.at(pw + 1);
+        passwordGiven = true;
         args.remove(pw, 2);
     }
-    if (args.size() != 1 || args.first().startsWith(QLatin1Char('-'))) {
+    if (args.size() != 1 || args.first().startsWith(QLatin1Char('-')) || (upgrade && demo)) {
         err << "usage: dosset-setup DIR [--demo] [--password PASSWORD]\n"
-               "Makes a data folder with both database files, the office particulars and the\n"
-               "D.A. order and the workbook and document templates; --demo adds a small office (heads, employees, ledgers, allotments).\n";
+               "       dosset-setup DIR --update [--password PASSWORD]\n"
+               "Makes a data folder with both database files, the office particulars, the\n"
+               "D.A. order and the workbook and document templates; --demo adds a small\n"
+               "office (heads, employees, ledgers, allotments). --update adds to an existing\n"
+               "folder the tables, columns, indexes and templates it lacks, changing no row;\n"
+               "with --password it sets the password of a folder that has none.\n";
         return 2;
     }
     const QString folder = QDir(args.first()).absolutePath();
-    if (password.isEmpty())
+    if (passwordGiven && !passwordIsSound(password, err))
+        return 2;
+    if (upgrade)
+        return update(folder, passwordGiven ? std::optional<QString>(password) : std::nullopt, out, err);
+    if (!passwordGiven)
         password = demo ? QStringLiteral("dosset") : newPassword();
     try {
         common::createDatabases(folder);
+        makeOutputFolder(folder);
         common::installTemplates(folder, false);
         data::setDataFolder(folder);
         setup::writeStartingRows(password);

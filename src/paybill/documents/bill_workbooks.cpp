@@ -81,12 +81,6 @@ QVariant registerTotal(data::Database& fundDb, const char* table, const char* da
 
 } // namespace
 
-QString billFinancialYear(const QDate& billDate)
-{
-    const int start = common::financialYearStart(common::payBillRegisterDate(billDate)).year();
-    return QStringLiteral("%1-%2").arg(start).arg(start + 1);
-}
-
 std::optional<CellMap> outerSheetCells(data::Database& salaryDb, data::Database& fundDb, const OuterSheetBill& bill)
 {
     data::QueryRecordset t(salaryDb, QString::fromLatin1(kBillTotals));
@@ -111,7 +105,7 @@ std::optional<CellMap> outerSheetCells(data::Database& salaryDb, data::Database&
         {15, 2, bill.billNo},
         {15, 4, bill.billDateText},
         {4, 4, bill.payMonth},
-        {18, 6, billFinancialYear(bill.billDate)},
+        {18, 6, bill.financialYear},
         {4, 7, bill.billDate.year()},
         {6, 7, f("tpay")},
         {8, 7, f("td_pay")},

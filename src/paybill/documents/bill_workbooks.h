@@ -29,6 +29,7 @@ struct OuterSheetBill {
     QDate billDate;
     QString payMonth;     // Label6
     QString drawalCode;   // Label7
+    QString financialYear; // Label58: the year the form was opened in, "2011-2012"
 };
 
 // The front and back page: the bill's pay and allowances, the head's
@@ -38,9 +39,6 @@ struct OuterSheetBill {
 // in words. nullopt when sal holds no row of a bill.
 std::optional<CellMap> outerSheetCells(data::Database& salaryDb, data::Database& fundDb,
                                        const OuterSheetBill& bill);
-
-// The financial year a bill is booked to, "2011-2012".
-QString billFinancialYear(const QDate& billDate);
 
 struct ProStatement {
     CellMap cells;

@@ -1,12 +1,35 @@
 #include "platform/forms/date_picker.h"
 
 #include "platform/forms/clock.h"
+#include "platform/vb/convert.h"
 
 #include <QCalendarWidget>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QRegularExpression>
 
 namespace forms {
+
+namespace {
+
+// A date typed whole: day first with separators, or eight or six digits.
+QDate typedDate(const QString& input)
+{
+    const QString text = input.trimmed();
+    static const QRegularExpression digits(QStringLiteral("^(\\d{2})(\\d{2})(\\d{2}|\\d{4})$"));
+    if (const auto m = digits.match(text); m.hasMatch())
+        return vb::parseDate(m.captured(1) + QLatin1Char('/') + m.captured(2) + QLatin1Char('/') + m.captured(3));
+    return vb::parseDate(text);
+}
+
+bool isTypingKey(const QKeyEvent* e)
+{
+    const QString t = e->text();
+    return t.size() == 1 && (t.at(0).isDigit() || QStringLiteral("/-.").contains(t.at(0)));
+}
+
+} // namespace
 
 DatePicker::DatePicker(QWidget* parent)
     : QDateEdit(parent), mFocus(this, [this] { emit GotFocus(); }, [this] { emit LostFocus(); })
@@ -25,12 +48,17 @@ void DatePicker::init()
 {
     setDisplayFormat("dd/MM/yyyy");
     setCalendarPopup(true);
-    setMinimumDate(QDate(1900, 1, 1));
-    setMaximumDate(QDate(9999, 12, 31));
+    setMinimumDate(QDate(vb::kFirstYear, 1, 1));
+    setMaximumDate(QDate(vb::kLastYear, 12, 31));
     ++mQuiet;
     setDate(Clock::today());
     --mQuiet;
-    connect(this, &QDateEdit::dateChanged, this, [this] {
+    mLastDate = date();
+    // Enter re-announces the date it already has; only a new date is a change.
+    connect(this, &QDateEdit::dateChanged, this, [this](const QDate& d) {
+        if (d == mLastDate)
+            return;
+        mLastDate = d;
         if (!mQuiet)
             emit Change();
     });
@@ -40,6 +68,7 @@ void DatePicker::init()
 
 void DatePicker::setValue(const QDate& d)
 {
+    mTyping = false;
     ++mQuiet;
     setDate(d);
     --mQuiet;
@@ -57,12 +86,48 @@ bool DatePicker::eventFilter(QObject* watched, QEvent* e)
     return QDateEdit::eventFilter(watched, e);
 }
 
+QValidator::State DatePicker::validate(QString& text, int& pos) const
+{
+    if (!mTyping)
+        return QDateEdit::validate(text, pos);
+    // Never taken half-typed ("30/11/21" on the way to 2100): the date is
+    // read when the typing ends, with Enter or on leaving the box.
+    static const QRegularExpression partial(QStringLiteral("^[0-9/.-]{0,10}$"));
+    return partial.match(text.trimmed()).hasMatch() ? QValidator::Intermediate : QValidator::Invalid;
+}
+
 void DatePicker::keyPressEvent(QKeyEvent* e)
 {
     const int code = mKeys.pressed(e);
     if (code)
         emit KeyDown(code);
+    // Typing goes to the text as it stands, not part by part: the first key
+    // starts a whole date over what was shown.
+    if (isTypingKey(e) || (mTyping && (e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete))) {
+        if (!mTyping) {
+            mTyping = true;
+            lineEdit()->selectAll();
+        }
+        QAbstractSpinBox::keyPressEvent(e);
+        return;
+    }
+    if (mTyping && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter))
+        finishTyping();
     QDateEdit::keyPressEvent(e);
+}
+
+void DatePicker::finishTyping()
+{
+    if (!mTyping)
+        return;
+    // A date typed whole is taken; anything else leaves the date it had.
+    const QDate d = typedDate(lineEdit()->text());
+    mTyping = false;
+    if (d.isValid() && d >= minimumDate() && d <= maximumDate() && d != date())
+        setDate(d); // the user's change: Change is raised
+    else
+        setDate(date());
+    lineEdit()->setText(textFromDateTime(date().startOfDay()));
 }
 
 void DatePicker::keyReleaseEvent(QKeyEvent* e)
@@ -82,6 +147,7 @@ void DatePicker::focusInEvent(QFocusEvent* e)
 
 void DatePicker::focusOutEvent(QFocusEvent* e)
 {
+    finishTyping();
     mKeys.forget();
     QDateEdit::focusOutEvent(e);
     mFocus.focusOut(e);

@@ -11,6 +11,9 @@ namespace forms {
 // value()/setValue() carry the date. Change is raised when the user changes
 // the date (typing or the calendar), not by setValue from code; CloseUp when
 // the drop-down calendar closes. A new picker holds Clock::today().
+// Besides the calendar and the day, month and year parts, a whole date may be
+// typed over the box ("30/11/2026", "30-11-26", "30112026", "301126"); a
+// two-digit year is read as 1930-2029. Dates lie from 1930 to 2099.
 class DatePicker : public QDateEdit {
     Q_OBJECT
 public:
@@ -39,12 +42,16 @@ protected:
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
+    QValidator::State validate(QString& text, int& pos) const override;
 
 private:
     void init();
+    void finishTyping();
     detail::FocusEvents mFocus;
     detail::KeyTracker mKeys;
     int mQuiet = 0;
+    bool mTyping = false; // a whole date is being typed over the box
+    QDate mLastDate;
 };
 
 } // namespace forms

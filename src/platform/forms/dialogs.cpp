@@ -37,11 +37,18 @@ class WidgetBoxes : public Dialogs::Backend {
 public:
     int msgBox(const QString& prompt, int style, const QString& title) override
     {
+        return detailedBox(prompt, style, title, QString());
+    }
+
+    int detailedBox(const QString& prompt, int style, const QString& title, const QString& details) override
+    {
         GiveBackActivation giveBack;
         QMessageBox box(QApplication::activeWindow());
         box.setWindowTitle(titleOr(title));
         box.setTextFormat(Qt::PlainText);
         box.setText(prompt);
+        if (!details.isEmpty())
+            box.setDetailedText(details);
         switch (style & 0x70) {
         case vbCritical: box.setIcon(QMessageBox::Critical); break;
         case vbQuestion: box.setIcon(QMessageBox::Question); break;
@@ -110,6 +117,16 @@ Dialogs::Backend& active()
 int Dialogs::msgBox(const QString& prompt, int style, const QString& title)
 {
     return active().msgBox(prompt, style, title);
+}
+
+int Dialogs::msgBox(const QString& prompt, int style, const QString& title, const QString& details)
+{
+    return active().detailedBox(prompt, style, title, details);
+}
+
+bool Dialogs::confirm(const QString& prompt, const QString& title, int icon)
+{
+    return msgBox(prompt, vbYesNo + icon + vbDefaultButton2, title) == vbYes;
 }
 
 std::optional<QString> Dialogs::inputBox(const QString& prompt, const QString& title, const QString& defaultText)

@@ -39,6 +39,11 @@ public:
     // A modal message box; returns the button pressed (vbOK for an OK-only box).
     // An empty title shows the program's name, as the original did.
     static int msgBox(const QString& prompt, int style = vbOKOnly, const QString& title = QString());
+    // The same, with technical text the clerk sees only under "Show Details".
+    static int msgBox(const QString& prompt, int style, const QString& title, const QString& details);
+    // A Yes/No question that loses data on Yes: No is the default, so Enter
+    // and Esc keep the data. True when the clerk answered Yes.
+    static bool confirm(const QString& prompt, const QString& title = QString(), int icon = vbQuestion);
     // A modal input box; nullopt when the user cancels (an empty OK is "").
     static std::optional<QString> inputBox(const QString& prompt, const QString& title = QString(),
                                            const QString& defaultText = QString());
@@ -49,6 +54,12 @@ public:
     public:
         virtual ~Backend() = default;
         virtual int msgBox(const QString& prompt, int style, const QString& title) = 0;
+        // A message box with details; backends that show none fall back to the plain box.
+        virtual int detailedBox(const QString& prompt, int style, const QString& title, const QString& details)
+        {
+            (void)details;
+            return msgBox(prompt, style, title);
+        }
         virtual std::optional<QString> inputBox(const QString& prompt, const QString& title,
                                                 const QString& defaultText) = 0;
     };

@@ -9,21 +9,38 @@
 
 namespace forms {
 
-// Runs one command. A vb::Error or std::exception that escapes it ends the
-// command and is shown in a message box (critical icon):
-//   "<what> failed: <description> (error <number>)"   for a vb::Error
-//   "<what> failed: <what()>"                          for any other exception
-// What the command saved before the failure stays saved. Returns false when
-// it failed. Commands started from inside another command are reported by
-// their own dispatch; the outer command goes on.
-bool dispatch(const QString& what, const std::function<void()>& command);
+// What the clerk is told of a failure, and what only "Show Details" shows.
+struct Failure {
+    QString text;    // "\"SAVE\" could not be finished: <why, in the clerk's words>."
+    QString details; // "<what> failed: <description> (error <number>)", SQL included
+};
 
-// The message dispatch shows for an exception (for tests and for handlers that
-// trap an error and still want to say the same).
+// Why a command failed, as the clerk can act on it ("the data file is in use
+// by another program or another copy of Dosset; nothing was saved"); never
+// the engine's own text, which may carry SQL.
+QString clerkReason(const std::exception& e);
+
+// The clerk's words for an exception: the engine's text, SQL and the
+// handler's name go to the details only. A locked data file is said to be in
+// use by another program or another copy of Dosset. caption is the command's
+// name as the clerk sees it ("SAVE"); empty says "The command".
+Failure describeFailure(const QString& what, const std::exception& e, const QString& caption = QString());
+
+// For a handler that traps an error and still tells it: "<what> could not be
+// finished: <reason>." with what as the clerk knows it ("Choosing the head");
+// describeFailure(what, e).details holds the engine's words.
 QString failureMessage(const QString& what, const std::exception& e);
+
+// Runs one command. A vb::Error or std::exception that escapes it ends the
+// command and is shown in a message box (critical icon) as describeFailure
+// words it. Returns false when it failed. Commands started from inside
+// another command are reported by their own dispatch; the outer command goes on.
+bool dispatch(const QString& what, const std::function<void()>& command, const QString& caption = QString());
 
 namespace detail {
 QString handlerName(const QObject* sender, const QMetaMethod& signal);
+// A button's caption without its mnemonic; empty for other controls.
+QString captionOf(const QObject* sender);
 }
 
 // Connects a control's event to a handler through the dispatcher:
@@ -49,7 +66,7 @@ QMetaObject::Connection on(Sender* sender, Signal signal, Receiver* receiver, Ha
                 else
                     std::invoke(handler);
             }
-        });
+        }, detail::captionOf(sender));
     });
 }
 

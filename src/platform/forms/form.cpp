@@ -1,8 +1,10 @@
 #include "platform/forms/form.h"
 
+#include "platform/forms/dispatch.h"
 #include "platform/forms/registry.h"
 
 #include <QCloseEvent>
+#include <QMdiSubWindow>
 
 namespace forms {
 
@@ -23,6 +25,15 @@ void Form::hide()
 void Form::unload()
 {
     Forms::unload(*this);
+}
+
+bool Form::event(QEvent* e)
+{
+    // Inside the MDI area the subwindow's activation says it (the registry
+    // connects it); a window of its own says it here.
+    if (e->type() == QEvent::WindowActivate && !mUnloading && !qobject_cast<QMdiSubWindow*>(parentWidget()))
+        dispatch(QStringLiteral("Form_Activate"), [this] { Form_Activate(); });
+    return QWidget::event(e);
 }
 
 void Form::closeEvent(QCloseEvent* e)

@@ -28,6 +28,9 @@ public:
     virtual bool Form_QueryUnload() { return true; }
     // Run once when the form unloads, before it is hidden and destroyed.
     virtual void Form_Unload() {}
+    // Run each time the form becomes the active window (or the active window
+    // of the main window's MDI area), through the dispatcher.
+    virtual void Form_Activate() {}
 
     QString caption() const { return windowTitle(); }
     void setCaption(const QString& c) { setWindowTitle(c); }
@@ -54,6 +57,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    bool event(QEvent* e) override;
 
 private:
     friend class Forms;

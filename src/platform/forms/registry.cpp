@@ -1,6 +1,9 @@
 #include "platform/forms/registry.h"
 
+#include "platform/forms/dispatch.h"
+
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
@@ -124,6 +127,10 @@ void Forms::show(Form& f)
         if (!sub) {
             sub = area->addSubWindow(&f);
             sub->setAttribute(Qt::WA_DeleteOnClose, false);
+            QObject::connect(sub, &QMdiSubWindow::aboutToActivate, &f, [form = &f] {
+                if (!form->isUnloading())
+                    dispatch(QStringLiteral("Form_Activate"), [form] { form->Form_Activate(); });
+            });
             f.adjustSize();
             sub->adjustSize();
             const QSize room = area->viewport()->size();
@@ -138,6 +145,22 @@ void Forms::show(Form& f)
     f.QWidget::show();
     raiseWindow(f);
     f.activateWindow();
+}
+
+void Forms::growToFit(Form& f)
+{
+    if (QLayout* l = f.layout())
+        l->activate();
+    if (QMdiSubWindow* sub = subWindowOf(f)) {
+        sub->resize(sub->size().expandedTo(sub->sizeHint()));
+        if (QMdiArea* area = state().mdi) {
+            const int room = area->viewport()->height();
+            if (sub->geometry().bottom() >= room)
+                sub->move(sub->x(), qMax(0, room - sub->height()));
+        }
+        return;
+    }
+    f.resize(f.size().expandedTo(f.sizeHint()));
 }
 
 void Forms::hide(Form& f)

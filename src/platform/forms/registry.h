@@ -70,6 +70,10 @@ public:
     // its own; an open form is brought forward and activated.
     static void show(Form& f);
     static void hide(Form& f);
+    // Grows the form's window to what its controls need after some appeared,
+    // instead of squashing them; inside the MDI area it moves up as far as
+    // it must to stay in view, and the area scrolls beyond that.
+    static void growToFit(Form& f);
     // Unload: runs Form_Unload, hides the form at once and forgets it (the next
     // get makes a fresh instance); the widget is destroyed when control returns
     // to the event loop, so a handler may unload its own form.

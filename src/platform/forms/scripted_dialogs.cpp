@@ -86,6 +86,13 @@ int ScriptedDialogs::msgBox(const QString& prompt, int style, const QString& tit
     return box.answer;
 }
 
+int ScriptedDialogs::detailedBox(const QString& prompt, int style, const QString& title, const QString& details)
+{
+    const int answer = msgBox(prompt, style, title);
+    mBoxes.last().details = details;
+    return answer;
+}
+
 std::optional<QString> ScriptedDialogs::inputBox(const QString& prompt, const QString& title,
                                                  const QString& defaultText)
 {

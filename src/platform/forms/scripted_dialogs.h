@@ -27,6 +27,9 @@ public:
         QString title;      // as given ("" when the caller gave none)
         QString defaultText; // input boxes
         int answer = 0;     // message boxes
+        QString details;    // under "Show Details"
+        // A question whose default button is the second (No): Enter and Esc keep the data.
+        bool defaultNo() const { return (style & 0x300) == 0x100; }
         std::optional<QString> text; // input boxes
     };
 
@@ -53,6 +56,7 @@ public:
     void setFailureHandler(std::function<void(const QString&)> h) { mOnFailure = std::move(h); }
 
     int msgBox(const QString& prompt, int style, const QString& title) override;
+    int detailedBox(const QString& prompt, int style, const QString& title, const QString& details) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title,
                                     const QString& defaultText) override;
 

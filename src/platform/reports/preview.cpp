@@ -1,17 +1,24 @@
 #include "platform/reports/preview.h"
 
+#include "platform/data/database.h"
+#include "platform/forms/clock.h"
+#include "platform/forms/dialogs.h"
 #include "platform/reports/painter.h"
 #include "platform/reports/printer.h"
-#include "platform/forms/dialogs.h"
 #include "platform/vb/error.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -70,16 +77,25 @@ PreviewWindow::PreviewWindow(PageModel model, QWidget* parent)
     mNext->setShortcut(QKeySequence::MoveToNextPage);
     bar->addSeparator();
     mZoomBox = new QComboBox(bar);
+    mZoomBox->addItem(tr("Fit page"), QStringLiteral("page"));
+    mZoomBox->addItem(tr("Fit width"), QStringLiteral("width"));
     for (int pct : {50, 75, 100, 125, 150, 200})
         mZoomBox->addItem(QStringLiteral("%1%").arg(pct), pct / 100.0);
-    mZoomBox->setCurrentIndex(2);
-    connect(mZoomBox, &QComboBox::activated, this,
-            [this](int i) { setZoom(mZoomBox->itemData(i).toDouble()); });
+    connect(mZoomBox, &QComboBox::activated, this, [this](int i) {
+        const QVariant choice = mZoomBox->itemData(i);
+        if (choice == QStringLiteral("page"))
+            setFit(Fit::Page);
+        else if (choice == QStringLiteral("width"))
+            setFit(Fit::Width);
+        else
+            setZoom(choice.toDouble());
+    });
     bar->addWidget(mZoomBox);
     bar->addSeparator();
     bar->addAction(tr("Print"), this, &PreviewWindow::print);
     bar->addAction(tr("Save as PDF..."), this, &PreviewWindow::saveAsPdf);
-    bar->addAction(tr("Close"), this, &QWidget::close);
+    QAction* closing = bar->addAction(tr("Close"), this, &QWidget::close);
+    closing->setShortcut(Qt::Key_Escape);
 
     mView = new PageView(mModel, this);
     mScroll = new QScrollArea(this);
@@ -93,8 +109,12 @@ PreviewWindow::PreviewWindow(PageModel model, QWidget* parent)
     layout->addWidget(bar);
     layout->addWidget(mScroll);
 
-    mView->setZoom(1.0);
-    resize(1000, 800);
+    // Never taller or wider than the screen: the page's scroll bars stay in reach.
+    QSize size(1000, 800);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    resize(size);
+    setFit(Fit::Width);
     updateState();
 }
 
@@ -109,10 +129,63 @@ double PreviewWindow::zoom() const { return mView->zoom(); }
 
 void PreviewWindow::setZoom(double factor)
 {
+    mFit = Fit::None;
     mView->setZoom(factor);
-    const int i = mZoomBox->findData(factor);
-    if (i >= 0)
-        mZoomBox->setCurrentIndex(i);
+    showZoomChoice();
+}
+
+void PreviewWindow::setFit(Fit fit)
+{
+    mFit = fit;
+    applyFit();
+    showZoomChoice();
+}
+
+void PreviewWindow::showZoomChoice()
+{
+    const QVariant choice = mFit == Fit::Page    ? QVariant(QStringLiteral("page"))
+                            : mFit == Fit::Width ? QVariant(QStringLiteral("width"))
+                                                 : QVariant(mView->zoom());
+    const int i = mZoomBox->findData(choice);
+    mZoomBox->setCurrentIndex(i); // -1 for a zoom of no entry: the box shows none
+}
+
+void PreviewWindow::applyFit()
+{
+    if (mFit == Fit::None || mModel.pageWidth <= 0 || mModel.pageHeight <= 0)
+        return;
+    // The page's size at actual size, in the viewport's pixels.
+    const double atOne = mView->zoom();
+    const QSize page = mView->pixelSize();
+    const double pageWidth = page.width() / atOne, pageHeight = page.height() / atOne;
+    const int margin = 2 * mScroll->frameWidth() + 4;
+    const double width = mScroll->width() - margin - mScroll->verticalScrollBar()->sizeHint().width();
+    const double height = mScroll->height() - margin;
+    double z = width / pageWidth;
+    if (mFit == Fit::Page)
+        z = std::min((mScroll->width() - margin) / pageWidth, height / pageHeight);
+    mView->setZoom(z);
+}
+
+void PreviewWindow::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    applyFit();
+}
+
+QString PreviewWindow::proposedPdfPath() const
+{
+    QString name = mModel.title.simplified();
+    static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
+    for (QChar& c : name) {
+        if (forbidden.contains(c))
+            c = QLatin1Char('-');
+    }
+    if (name.isEmpty())
+        name = QStringLiteral("report");
+    name += QLatin1Char(' ') + forms::Clock::today().toString(Qt::ISODate) + QStringLiteral(".pdf");
+    const QString folder = data::dataFolder();
+    return folder.isEmpty() ? name : QDir(folder).filePath(QStringLiteral("output/") + name);
 }
 
 void PreviewWindow::firstPage() { setPage(0); }
@@ -131,8 +204,12 @@ void PreviewWindow::print()
 
 void PreviewWindow::saveAsPdf()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save as PDF"), mModel.title + QStringLiteral(".pdf"),
-                                                      tr("PDF files (*.pdf)"));
+    const QString proposed = proposedPdfPath();
+    // The folder is made for the dialog to open in it, readable by the owner only.
+    const QString folder = QFileInfo(proposed).absolutePath();
+    if (!QFileInfo::exists(folder) && QDir().mkpath(folder))
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save as PDF"), proposed, tr("PDF files (*.pdf)"));
     if (path.isEmpty())
         return;
     try {

@@ -26,6 +26,14 @@ public:
     void setPage(int page);                   // clamped to the pages there are
     double zoom() const;                      // 1.0 = actual size
     void setZoom(double factor);
+    // The zoom that fits the page's width (or the whole page) in the window,
+    // kept as the window is resized; the preview opens at fit width.
+    enum class Fit { None, Width, Page };
+    Fit fit() const { return mFit; }
+    void setFit(Fit fit);
+    // Where Save as PDF proposes to write: "output/<title> <date>.pdf" in the
+    // data folder.
+    QString proposedPdfPath() const;
 
 public slots:
     void firstPage();
@@ -42,9 +50,12 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void updateState();
+    void applyFit();
+    void showZoomChoice();
 
     PageModel mModel;
     int mPage = 0;
@@ -56,6 +67,7 @@ private:
     QAction* mPrev = nullptr;
     QAction* mNext = nullptr;
     QAction* mLast = nullptr;
+    Fit mFit = Fit::Width;
 };
 
 } // namespace reports

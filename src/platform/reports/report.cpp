@@ -6,6 +6,8 @@
 #include "platform/data/recordset.h"
 #include "platform/vb/error.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <cxxabi.h>
 #include <cstdlib>
 #include <typeinfo>
@@ -226,8 +228,12 @@ void Report::show()
         emit previewClosed();
     });
     mPreview = w;
-    if (mWindowState == WindowState::Maximized)
+    if (mWindowState == WindowState::Maximized) {
+        // Where no window manager honours the request, the window still covers the screen.
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            w->setGeometry(screen->availableGeometry());
         w->showMaximized();
+    }
     else
         w->show();
     w->raise();

@@ -80,7 +80,8 @@ QDate parseDate(const QString& input)
     } else {
         return {};
     }
-    if (m < 1 || m > 12 || y < 100)
+    // Years outside these are typing slips, never an office's dates.
+    if (m < 1 || m > 12 || y < kFirstYear || y > kLastYear)
         return {};
     QDate date(y, m, d);
     return date.isValid() ? date : QDate();

@@ -13,8 +13,13 @@ namespace vb {
 bool isNumeric(const QString& text);
 bool isNumeric(const QVariant& v);
 
+// Years a date may have: a two-digit year is read as 1930-2029.
+inline constexpr int kFirstYear = 1930;
+inline constexpr int kLastYear = 2099;
+
 // Day first: d/m/yyyy, with "/", "-" or "."; also d-MMM-yy(yy). Two-digit
-// years are 1930-2029. Calendar-checked: "31/02/2012" is no date.
+// years are 1930-2029, four-digit years 1930-2099 only. Calendar-checked:
+// "31/02/2012" is no date.
 bool isDate(const QString& text);
 // The date of a text for which isDate holds; throws 13 otherwise.
 QDate cdate(const QString& text);

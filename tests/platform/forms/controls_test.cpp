@@ -203,6 +203,37 @@ TEST_F(ControlsTest, LabelDatePickerAndTimerEvents)
     EXPECT_EQ(&form->control<Timer>("Timer1"), form->Timer1);
 }
 
+TEST_F(ControlsTest, DatePickerTakesAWholeTypedDate)
+{
+    auto typeDate = [this](const char* typed) {
+        form->DTPicker1->setValue(QDate(2026, 1, 15));
+        testsupport::focus(*form->DTPicker1);
+        form->log.clear();
+        QTest::keyClicks(form->DTPicker1, QString::fromLatin1(typed));
+        QTest::keyClick(form->DTPicker1, Qt::Key_Return);
+        return form->DTPicker1->value();
+    };
+    EXPECT_EQ(typeDate("30/11/2026"), QDate(2026, 11, 30));
+    EXPECT_EQ(form->log, QStringList{"DTPicker1 Change"});
+    EXPECT_EQ(form->DTPicker1->text(), "30/11/2026");
+    EXPECT_EQ(typeDate("30112026"), QDate(2026, 11, 30));
+    EXPECT_EQ(typeDate("301126"), QDate(2026, 11, 30));
+    EXPECT_EQ(typeDate("30-11-29"), QDate(2029, 11, 30)); // the two-digit rule
+    EXPECT_EQ(typeDate("1.4.30"), QDate(1930, 4, 1));
+    // No such date, or no year of the office: the date stays, unchanged.
+    for (const char* bad : {"31022026", "30/11/2100", "3011", "30/13/2026"}) {
+        EXPECT_EQ(typeDate(bad), QDate(2026, 1, 15)) << bad;
+        EXPECT_FALSE(form->log.contains("DTPicker1 Change")) << bad;
+        EXPECT_EQ(form->DTPicker1->text(), "15/01/2026") << bad;
+    }
+    // Leaving the box takes the typed date as Enter does.
+    form->DTPicker1->setValue(QDate(2026, 1, 15));
+    testsupport::focus(*form->DTPicker1);
+    QTest::keyClicks(form->DTPicker1, QStringLiteral("01042027"));
+    testsupport::focus(*form->Text1);
+    EXPECT_EQ(form->DTPicker1->value(), QDate(2027, 4, 1));
+}
+
 TEST(DatePicker, StartsOnTheClocksToday)
 {
     Clock::Override day(QDate(2027, 3, 15));

@@ -63,5 +63,7 @@ TEST(DataGrid, ShowsBoundColumnsFollowsTheRowAndHandsEditsToTheWriter)
         throw vb::Error(vb::DataTypeConversion, "Data type conversion error.");
     });
     EXPECT_FALSE(model->setData(model->index(1, 2), "abc"));
-    EXPECT_EQ(boxes.lastPrompt(), "DBGrid1_Update failed: Data type conversion error. (error 3421)");
+    EXPECT_EQ(boxes.lastPrompt(), "The command could not be finished: a value is not of the kind expected (a number "
+                                  "or a date); nothing of it was saved.");
+    EXPECT_EQ(boxes.boxes().last().details, "DBGrid1_Update failed: Data type conversion error. (error 3421)");
 }

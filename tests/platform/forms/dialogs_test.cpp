@@ -59,9 +59,12 @@ TEST(Dispatcher, AnUntrappedErrorIsShownAndEndsOnlyItsCommand)
     Command3.click();
     EXPECT_EQ(done, QStringList({"before", "next command"}));
     ASSERT_EQ(boxes.boxes().size(), 2);
-    EXPECT_EQ(boxes.boxes()[0].prompt, "Command3_Click failed: No current record. (error 3021)");
+    EXPECT_EQ(boxes.boxes()[0].prompt, "\"EDIT\" could not be finished: no record is chosen; nothing of it was saved.");
+    EXPECT_EQ(boxes.boxes()[0].details, "Command3_Click failed: No current record. (error 3021)");
     EXPECT_EQ(boxes.boxes()[0].style, vbCritical);
-    EXPECT_EQ(boxes.boxes()[1].prompt, "Command3_Click failed: disk full");
+    EXPECT_EQ(boxes.boxes()[1].prompt,
+              "\"EDIT\" could not be finished: the program met an error it did not expect; nothing of it was saved.");
+    EXPECT_EQ(boxes.boxes()[1].details, "Command3_Click failed: disk full");
     EXPECT_TRUE(boxes.failures().isEmpty());
 
     // A handler taking the event's arguments, through a member function.
@@ -76,3 +79,43 @@ TEST(Dispatcher, AnUntrappedErrorIsShownAndEndsOnlyItsCommand)
 }
 
 } // namespace
+
+TEST(Dispatcher, TheClerkNeverSeesTheEnginesTextOrTheHandlersName)
+{
+    ScriptedDialogs boxes;
+    const QString sql = "INSERT INTO salary (emp_code) VALUES (?)";
+    struct Case {
+        vb::Error error;
+        QString text;
+    };
+    const QList<Case> cases = {
+        {vb::Error(3000, "database is locked Unable to fetch row [" + sql + "]"),
+         "the data file is in use by another program or another copy of Dosset; nothing was saved"},
+        {vb::Error(3000, "no such column: p_month Unable to execute statement [" + sql + "]"),
+         "the data file could not be read or written; nothing of it was saved"},
+        {vb::Error(vb::DuplicateKey, "The changes you requested to the table were not successful."),
+         "it would enter a second time what may be entered only once; nothing of it was saved"},
+        {vb::Error(vb::InvalidUseOfNull, "Invalid use of Null"), "a value it needs is blank; nothing of it was saved"},
+    };
+    for (const Case& c : cases) {
+        boxes.clearBoxes();
+        EXPECT_FALSE(dispatch("Command2_Click", [&] { throw c.error; }));
+        ASSERT_EQ(boxes.boxes().size(), 1);
+        const ScriptedDialogs::Box& box = boxes.boxes().first();
+        EXPECT_EQ(box.prompt, "The command could not be finished: " + c.text + ".");
+        EXPECT_FALSE(box.prompt.contains("INSERT") || box.prompt.contains("Command2") || box.prompt.contains("error"));
+        EXPECT_TRUE(box.details.startsWith("Command2_Click failed: " + c.error.description));
+    }
+}
+
+TEST(Dialogs, AQuestionThatLosesDataDefaultsToNo)
+{
+    ScriptedDialogs boxes;
+    boxes.answer(vbYes, "DELETE").answer(vbNo, "DELETE");
+    EXPECT_TRUE(Dialogs::confirm("DELETE HEAD X ?", "PLEASE NOTE"));
+    EXPECT_FALSE(Dialogs::confirm("DELETE HEAD Y ?"));
+    ASSERT_EQ(boxes.boxes().size(), 2);
+    EXPECT_EQ(boxes.boxes()[0].style, vbYesNo + vbQuestion + vbDefaultButton2);
+    EXPECT_TRUE(boxes.boxes()[1].defaultNo());
+    EXPECT_EQ(boxes.boxes()[0].title, "PLEASE NOTE");
+}

@@ -130,6 +130,31 @@ TEST_F(RegistryTest, ShowsInsideTheMdiAreaCentredAndUnloadsWithIt)
     EXPECT_FALSE(Forms::isLoaded("Form6"));
 }
 
+TEST_F(RegistryTest, WindowGrowsForControlsThatAppearInsteadOfSquashingThem)
+{
+    QMdiArea area;
+    area.resize(1000, 300);
+    area.show();
+    Forms::setMdiArea(&area);
+    BillForm& f = Forms::get<BillForm>();
+    auto* extra = new QWidget(&f);
+    extra->setMinimumHeight(150);
+    f.layout()->addWidget(extra);
+    extra->hide();
+    f.show();
+    testsupport::settle();
+    QWidget* sub = area.subWindowList().first();
+    const int before = f.Command5->height();
+
+    extra->show();
+    Forms::growToFit(f);
+    testsupport::settle();
+    EXPECT_GE(f.Command5->height(), before); // not squashed
+    EXPECT_GE(sub->height(), sub->sizeHint().height());
+    EXPECT_LE(sub->geometry().bottom(), area.viewport()->height()); // moved up to stay in view
+    EXPECT_GE(sub->y(), 0);
+}
+
 } // namespace
 
 #include "registry_test.moc"

@@ -4,9 +4,14 @@
 #include "platform/vb/error.h"
 #include "support/temp_data_folder.h"
 #include "platform/data/database.h"
+#include "platform/forms/clock.h"
 #include "platform/forms/scripted_dialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -173,4 +178,51 @@ TEST_F(ReportsFixture, PrintingFromThePreviewUsesThePrinterAndSaysWhenItCannot)
     ASSERT_EQ(boxes.boxes().size(), 1);
     EXPECT_EQ(boxes.lastPrompt(), "Printer error: no printer is installed, so \"Slip\" was not printed.");
     EXPECT_THROW(r.printReport(), vb::Error); // a failed print is never silent
+}
+
+TEST_F(ReportsFixture, PreviewOpensAtFitWidthClosesWithEscAndProposesAPdfInOutput)
+{
+    testsupport::TempDataFolder folder;
+    forms::Clock::Override day(QDate(2026, 11, 30));
+    SlipReport& r = Reports::get<SlipReport>();
+    r.setTitle("T.R. FORM NO. 12 / Tax: \"Slip\"");
+    r.show();
+    QPointer<PreviewWindow> w = r.preview();
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->windowTitle(), "T.R. FORM NO. 12 / Tax: \"Slip\"");
+    QApplication::processEvents();
+
+    // The page's width fills the window whatever its size.
+    auto* zoomBox = w->findChild<QComboBox*>();
+    ASSERT_TRUE(zoomBox);
+    EXPECT_EQ(zoomBox->itemText(0), "Fit page");
+    EXPECT_EQ(zoomBox->itemText(1), "Fit width");
+    EXPECT_EQ(zoomBox->currentText(), "Fit width");
+    EXPECT_EQ(w->fit(), PreviewWindow::Fit::Width);
+    const double wide = w->zoom();
+    w->showNormal();
+    w->resize(600, 800);
+    QApplication::processEvents();
+    EXPECT_LT(w->zoom(), wide);
+    // The whole page, in a tall window and in a wide one: nothing to scroll.
+    auto* scroll = w->findChild<QScrollArea*>();
+    w->setFit(PreviewWindow::Fit::Page);
+    for (QSize size : {QSize(600, 800), QSize(1200, 400)}) {
+        w->resize(size);
+        QApplication::processEvents();
+        EXPECT_EQ(scroll->verticalScrollBar()->maximum(), 0);
+        EXPECT_EQ(scroll->horizontalScrollBar()->maximum(), 0);
+    }
+    w->setZoom(1.5);
+    EXPECT_EQ(zoomBox->currentText(), "150%");
+    EXPECT_EQ(w->fit(), PreviewWindow::Fit::None);
+
+    EXPECT_EQ(w->proposedPdfPath(),
+              QDir(folder.path()).filePath("output/T.R. FORM NO. 12 - Tax- -Slip- 2026-11-30.pdf"));
+
+    QTest::keyClick(w, Qt::Key_Escape);
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(w);
+    EXPECT_FALSE(Reports::isLoaded<SlipReport>());
 }

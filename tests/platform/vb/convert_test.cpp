@@ -69,3 +69,13 @@ TEST(Convert, FormatsRoundHalfAwayAndLeaveZeroEmpty)
     EXPECT_EQ(shortDate(QDate(2012, 3, 1)), "01/03/2012");
     EXPECT_EQ(format(QDate(2012, 3, 1), "mm/dd/yy"), "03/01/12");
 }
+
+TEST(Convert, DatesHaveYearsFrom1930To2099)
+{
+    EXPECT_EQ(parseDate("01/01/1930"), QDate(1930, 1, 1));
+    EXPECT_EQ(parseDate("31/12/2099"), QDate(2099, 12, 31));
+    EXPECT_EQ(parseDate("15/06/29"), QDate(2029, 6, 15)); // the two-digit rule stays
+    EXPECT_EQ(parseDate("15/06/30"), QDate(1930, 6, 15));
+    for (const char* bad : {"31/12/1929", "01/01/2100", "01/04/0212", "01/04/20121", "01-Apr-2100"})
+        EXPECT_FALSE(isDate(QString::fromLatin1(bad))) << bad;
+}

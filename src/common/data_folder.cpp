@@ -1,0 +1,430 @@
+#include "common/data_folder.h"
+
+#include "common/schema.h"
+#include "platform/vb/error.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSysInfo>
+#include <QUuid>
+
+#include <cerrno>
+#include <csignal>
+
+namespace common {
+
+namespace {
+
+// A connection of its own, removed on every way out.
+class Connection {
+public:
+    explicit Connection(const QString& path, const QString& options = QString())
+        : mName(QStringLiteral("dosset-folder-") + QUuid::createUuid().toString())
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), mName);
+        db.setDatabaseName(path);
+        db.setConnectOptions(options);
+    }
+    ~Connection()
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::database(mName, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(mName);
+    }
+    QSqlDatabase db() const { return QSqlDatabase::database(mName, false); }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+private:
+    QString mName;
+};
+
+QString quoted(const QString& name)
+{
+    return QLatin1Char('"') + QString(name).remove(QLatin1Char('"')) + QLatin1Char('"');
+}
+
+struct Entry {
+    QString name;
+    QString sql;
+};
+
+QList<Entry> entries(QSqlDatabase& db, const char* type)
+{
+    QList<Entry> list;
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type = ? AND sql IS NOT NULL "
+                             "AND name NOT LIKE 'sqlite_%' ORDER BY rowid"));
+    q.addBindValue(QLatin1String(type));
+    if (!q.exec())
+        throw vb::Error(3000, q.lastError().text());
+    while (q.next())
+        list.push_back({q.value(0).toString(), q.value(1).toString()});
+    return list;
+}
+
+QStringList columnsOf(QSqlDatabase& db, const QString& table)
+{
+    QStringList cols;
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(table))))
+        throw vb::Error(3000, q.lastError().text());
+    while (q.next())
+        cols << q.value(1).toString();
+    return cols;
+}
+
+bool containsName(const QStringList& names, const QString& name)
+{
+    return names.contains(name, Qt::CaseInsensitive);
+}
+
+// Each column's definition as its CREATE TABLE wrote it, by lower-case name,
+// so that an added column keeps its type and collation.
+QHash<QString, QString> columnDefinitions(const QString& createSql)
+{
+    QHash<QString, QString> defs;
+    const qsizetype open = createSql.indexOf(QLatin1Char('('));
+    const qsizetype close = createSql.lastIndexOf(QLatin1Char(')'));
+    if (open < 0 || close <= open)
+        return defs;
+    const QString body = createSql.mid(open + 1, close - open - 1);
+    int depth = 0;
+    bool inQuote = false;
+    QString part;
+    auto flush = [&] {
+        const QString def = part.trimmed();
+        part.clear();
+        if (def.isEmpty())
+            return;
+        QString name = def.startsWith(QLatin1Char('"')) ? def.section(QLatin1Char('"'), 1, 1)
+                                                        : def.section(QLatin1Char(' '), 0, 0);
+        defs.insert(name.toLower(), def);
+    };
+    for (QChar c : body) {
+        if (c == QLatin1Char('"'))
+            inQuote = !inQuote;
+        else if (!inQuote && c == QLatin1Char('('))
+            ++depth;
+        else if (!inQuote && c == QLatin1Char(')'))
+            --depth;
+        if (!inQuote && depth == 0 && c == QLatin1Char(',')) {
+            flush();
+            continue;
+        }
+        part += c;
+    }
+    flush();
+    return defs;
+}
+
+// The schema built in memory: the reference the file is compared with.
+class Reference {
+public:
+    explicit Reference(const QStringList& statements) : mConn(QStringLiteral(":memory:"))
+    {
+        QSqlDatabase db = mConn.db();
+        if (!db.open())
+            throw vb::Error(3000, db.lastError().text());
+        QSqlQuery q(db);
+        for (const QString& sql : statements)
+            if (!q.exec(sql))
+                throw vb::Error(3000, QStringLiteral("%1 [%2]").arg(q.lastError().text(), sql));
+        tables = entries(db, "table");
+        indexes = entries(db, "index");
+        for (const Entry& t : tables)
+            columns.insert(t.name, columnsOf(db, t.name));
+    }
+    QList<Entry> tables;
+    QList<Entry> indexes;
+    QHash<QString, QStringList> columns;
+
+private:
+    Connection mConn;
+};
+
+struct Step {
+    QString what; // "table x", "column t.c", "index i"
+    QString sql;
+};
+
+QList<Step> stepsFor(QSqlDatabase& db, const Reference& ref)
+{
+    QList<Step> steps;
+    QStringList tables, indexes;
+    for (const Entry& e : entries(db, "table"))
+        tables << e.name;
+    for (const Entry& e : entries(db, "index"))
+        indexes << e.name;
+    for (const Entry& t : ref.tables) {
+        if (!containsName(tables, t.name)) {
+            steps.push_back({QStringLiteral("table %1").arg(t.name), t.sql});
+            continue;
+        }
+        const QStringList present = columnsOf(db, t.name);
+        const QHash<QString, QString> defs = columnDefinitions(t.sql);
+        for (const QString& c : ref.columns.value(t.name))
+            if (!containsName(present, c))
+                steps.push_back({QStringLiteral("column %1.%2").arg(t.name, c),
+                                 QStringLiteral("ALTER TABLE %1 ADD COLUMN %2")
+                                     .arg(quoted(t.name), defs.value(c.toLower(), quoted(c)))});
+    }
+    for (const Entry& i : ref.indexes)
+        if (!containsName(indexes, i.name))
+            steps.push_back({QStringLiteral("index %1").arg(i.name), i.sql});
+    return steps;
+}
+
+} // namespace
+
+QStringList schemaLacks(QSqlDatabase& db, const QStringList& statements)
+{
+    const Reference ref(statements);
+    QStringList lacks;
+    for (const Step& s : stepsFor(db, ref))
+        lacks << s.what;
+    return lacks;
+}
+
+QStringList upgradeDatabase(const QString& path, const QStringList& statements)
+{
+    if (!QFileInfo(path).isFile())
+        throw vb::Error(vb::FileNotFound, QStringLiteral("Could not find file '%1'.").arg(path));
+    const Reference ref(statements);
+    Connection conn(path, QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+    QSqlDatabase db = conn.db();
+    if (!db.open())
+        throw vb::Error(3044, QStringLiteral("Cannot open '%1': %2").arg(path, db.lastError().text()));
+    QSqlQuery q(db);
+    // Taking the write lock first: what is lacking is decided on what no one
+    // else can change before the additions land.
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        throw vb::Error(3000, QStringLiteral("%1: %2").arg(path, q.lastError().text()));
+    QStringList added;
+    try {
+        for (const Step& s : stepsFor(db, ref)) {
+            if (!q.exec(s.sql))
+                throw vb::Error(3000, QStringLiteral("%1 [%2]").arg(q.lastError().text(), s.sql));
+            added << s.what;
+        }
+        if (!q.exec(QStringLiteral("COMMIT")))
+            throw vb::Error(3000, QStringLiteral("%1: %2").arg(path, q.lastError().text()));
+    } catch (...) {
+        q.exec(QStringLiteral("ROLLBACK"));
+        throw;
+    }
+    return added;
+}
+
+} // namespace common
+
+namespace common {
+
+namespace {
+
+bool isBusy(const QSqlError& e)
+{
+    // SQLITE_BUSY (5) and SQLITE_LOCKED (6), and their extended codes.
+    const int code = e.nativeErrorCode().toInt();
+    return (code & 0xff) == 5 || (code & 0xff) == 6
+        || e.databaseText().contains(QLatin1String("locked"), Qt::CaseInsensitive);
+}
+
+FileCheck checkFile(const QString& folder, const char* file, const QStringList& statements)
+{
+    FileCheck check;
+    check.file = QLatin1String(file);
+    const QString path = QDir(folder).filePath(check.file);
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        check.fault = FileFault::Missing;
+        check.technical = QStringLiteral("no such file: %1").arg(path);
+        return check;
+    }
+    if (!info.isFile()) {
+        check.fault = FileFault::NotDatabase;
+        check.technical = QStringLiteral("not a plain file: %1").arg(path);
+        return check;
+    }
+    if (!info.isReadable() || !info.isWritable()) {
+        check.fault = FileFault::Permission;
+        check.technical = QStringLiteral("%1: %2 to this user").arg(path, info.isReadable() ? QStringLiteral("not writable")
+                                                                                            : QStringLiteral("not readable"));
+        return check;
+    }
+    if (!QFileInfo(folder).isWritable()) {
+        // The engine keeps its journal beside the file while it is open.
+        check.fault = FileFault::Permission;
+        check.technical = QStringLiteral("%1: the folder is not writable to this user").arg(folder);
+        return check;
+    }
+    if (info.size() == 0) {
+        // The engine would take an empty file for an empty database.
+        check.fault = FileFault::Empty;
+        check.technical = QStringLiteral("%1 is empty (0 bytes)").arg(path);
+        return check;
+    }
+    auto failed = [&check](const QSqlError& e) {
+        check.fault = isBusy(e)                                                 ? FileFault::Locked
+            : e.databaseText().contains(QLatin1String("not a database"), Qt::CaseInsensitive) ? FileFault::NotDatabase
+                                                                                : FileFault::Damaged;
+        check.technical = e.text();
+        return check;
+    };
+    Connection conn(path, QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
+    QSqlDatabase db = conn.db();
+    if (!db.open())
+        return failed(db.lastError());
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("PRAGMA quick_check")))
+        return failed(q.lastError());
+    QStringList findings;
+    while (q.next())
+        findings << q.value(0).toString();
+    q.finish();
+    if (findings != QStringList{QStringLiteral("ok")}) {
+        check.fault = FileFault::Damaged;
+        check.technical = QStringLiteral("quick_check: ") + findings.mid(0, 5).join(QStringLiteral("; "));
+        return check;
+    }
+    // Readers pass a writer by; the program writes, so a held write lock counts.
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return failed(q.lastError());
+    q.exec(QStringLiteral("ROLLBACK"));
+    try {
+        const QStringList lacks = schemaLacks(db, statements);
+        if (!lacks.isEmpty()) {
+            check.fault = FileFault::Older;
+            check.technical = QStringLiteral("lacks ") + lacks.join(QStringLiteral(", "));
+        }
+    } catch (const vb::Error& e) {
+        check.fault = FileFault::Damaged;
+        check.technical = e.description;
+    }
+    return check;
+}
+
+} // namespace
+
+QList<FileCheck> checkDataFiles(const QString& folder)
+{
+    return {checkFile(folder, kFundDb, fundSchema()), checkFile(folder, kSalaryDb, salarySchema())};
+}
+
+FolderProblem checkDataFolder(const QString& folder)
+{
+    const QList<FileCheck> checks = checkDataFiles(folder);
+    QStringList lines, details;
+    QList<FileFault> faults;
+    for (const FileCheck& c : checks) {
+        if (c.fault == FileFault::None)
+            continue;
+        faults << c.fault;
+        details << QStringLiteral("%1: %2").arg(c.file, c.technical);
+        switch (c.fault) {
+        case FileFault::Missing: lines << QStringLiteral("\"%1\" is not in it.").arg(c.file); break;
+        case FileFault::Permission:
+            lines << QStringLiteral("\"%1\" cannot be read or changed by you: the permissions of the file or "
+                                    "of the folder do not allow it.").arg(c.file);
+            break;
+        case FileFault::Empty:
+            lines << QStringLiteral("\"%1\" is empty (0 bytes): it holds no data.").arg(c.file);
+            break;
+        case FileFault::NotDatabase:
+            lines << QStringLiteral("\"%1\" is not a Dosset data file.").arg(c.file);
+            break;
+        case FileFault::Damaged: lines << QStringLiteral("\"%1\" is damaged.").arg(c.file); break;
+        case FileFault::Locked:
+            lines << QStringLiteral("\"%1\" is in use by another program or another copy of Dosset.").arg(c.file);
+            break;
+        case FileFault::Older:
+            lines << QStringLiteral("\"%1\" was made by an older version of Dosset.").arg(c.file);
+            break;
+        case FileFault::None: break;
+        }
+    }
+    if (faults.isEmpty())
+        return {};
+    QStringList advice;
+    if (faults.count(FileFault::Missing) == checks.size()) {
+        // Nothing of the office is here, so making a folder loses nothing.
+        lines = {QStringLiteral("It holds no Dosset data files (\"%1\" and \"%2\").")
+                     .arg(QLatin1String(kFundDb), QLatin1String(kSalaryDb))};
+        advice << QStringLiteral("If this is the folder you mean, make a new data folder there with:\n"
+                                 "    dosset-setup \"%1\"").arg(folder);
+    } else {
+        const bool lost = faults.contains(FileFault::Missing) || faults.contains(FileFault::Empty)
+            || faults.contains(FileFault::NotDatabase) || faults.contains(FileFault::Damaged);
+        if (lost)
+            advice << QStringLiteral("Put back the file from your backup copy of the folder.");
+        if (faults.contains(FileFault::Permission))
+            advice << QStringLiteral("Ask whoever looks after this computer to let you read and change the "
+                                     "folder and its files.");
+        if (faults.contains(FileFault::Locked))
+            advice << QStringLiteral("Close the other program or the other copy of Dosset, then start Dosset again.");
+        if (faults.contains(FileFault::Older) && !lost)
+            advice << QStringLiteral("Bring the folder up to date, keeping every row, with:\n"
+                                     "    dosset-setup \"%1\" --update").arg(folder);
+    }
+    FolderProblem p;
+    p.text = QStringLiteral("Dosset cannot open the data folder %1.\n\n%2\n\n%3\n\nNothing in the folder has been changed.")
+                 .arg(folder, lines.join(QLatin1Char('\n')), advice.join(QStringLiteral("\n\n")));
+    p.details = details.join(QLatin1Char('\n'));
+    return p;
+}
+
+} // namespace common
+
+namespace common {
+
+FolderLock::FolderLock(const QString& folder)
+    : mFolder(folder), mLock(QDir(folder).filePath(QStringLiteral("dosset.lock")))
+{
+    // The lock is held for the whole working day: only a dead holder makes it stale.
+    mLock.setStaleLockTime(0);
+}
+
+bool FolderLock::tryLock()
+{
+    return mLock.tryLock(0);
+}
+
+bool FolderLock::heldElsewhere() const
+{
+    if (mLock.error() == QLockFile::LockFailedError)
+        return true;
+    if (mLock.isLocked())
+        return false;
+    qint64 pid = 0;
+    QString host, app;
+    if (!mLock.getLockInfo(&pid, &host, &app))
+        return false;
+    // A copy on another machine sharing the folder cannot be asked; its lock stands.
+    if (!host.isEmpty() && host != QSysInfo::machineHostName())
+        return true;
+    return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
+}
+
+QString FolderLock::message() const
+{
+    if (heldElsewhere()) {
+        qint64 pid = 0;
+        QString host, app;
+        mLock.getLockInfo(&pid, &host, &app);
+        return QStringLiteral("The data folder %1 is already open in another copy of Dosset (process %2). "
+                              "Use that copy, or close it and start Dosset again.\n\nNothing has been opened here.")
+            .arg(mFolder)
+            .arg(pid);
+    }
+    return QStringLiteral("Dosset cannot open the data folder %1: it cannot make its lock file there "
+                          "(\"dosset.lock\"). Check that the folder exists and that you may change it.")
+        .arg(mFolder);
+}
+
+} // namespace common

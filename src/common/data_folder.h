@@ -1,0 +1,72 @@
+// The data folder at start and on upgrade: what is wrong with it, in the
+// clerk's words, and what an older folder lacks of the schema.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QSqlDatabase;
+
+namespace common {
+
+// What one database file lacks of its schema, as "table x", "column t.c",
+// "index i" (names as the schema spells them).
+QStringList schemaLacks(QSqlDatabase& db, const QStringList& statements);
+
+// Adds to the file the tables, columns and indexes of its schema it lacks,
+// in one transaction; rows are never touched (a new column is empty in every
+// row). Returns what was added. Throws vb::Error and leaves the file as it
+// was when any statement fails.
+QStringList upgradeDatabase(const QString& path, const QStringList& statements);
+
+// The first fault of each database file, checked in this order: missing,
+// not readable or writable, empty, not a database, damaged, in use
+// elsewhere, made by an older version. Reads only; the files are left as
+// they were.
+enum class FileFault { None, Missing, Permission, Empty, NotDatabase, Damaged, Locked, Older };
+
+struct FileCheck {
+    QString file;      // "fund.mdb"
+    FileFault fault = FileFault::None;
+    QString technical; // the engine's words, or what an older file lacks
+};
+
+QList<FileCheck> checkDataFiles(const QString& folder);
+
+struct FolderProblem {
+    QString text;    // for the clerk; empty when the folder can be used
+    QString details; // the engine's own words, for "Show Details"
+    bool ok() const { return text.isEmpty(); }
+};
+
+// The message for a folder that cannot be used, naming each file at fault
+// and the one command (if any) that mends it.
+FolderProblem checkDataFolder(const QString& folder);
+
+} // namespace common
+
+#include <QLockFile>
+
+namespace common {
+
+// Held while one copy of the program has the folder open, so that a second
+// copy started on it is told so and leaves it alone. The lock of a copy that
+// died is taken over.
+class FolderLock {
+public:
+    explicit FolderLock(const QString& folder);
+    // False when another running copy holds the folder (or the lock file
+    // cannot be made); message() then says which.
+    bool tryLock();
+    // True when a running copy holds the folder: asked before the folder is
+    // checked, it reads the lock file only, so a folder that cannot be used
+    // is left without one.
+    bool heldElsewhere() const;
+    QString message() const;
+
+private:
+    QString mFolder;
+    QLockFile mLock;
+};
+
+} // namespace common

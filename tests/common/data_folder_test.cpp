@@ -1,0 +1,279 @@
+#include "common/data_folder.h"
+#include "common/schema.h"
+#include "platform/data/database.h"
+#include "platform/vb/error.h"
+#include "setup/demo_office.h"
+#include "support/folder_digest.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace common;
+using testsupport::fileDigests;
+using testsupport::rowDigests;
+using testsupport::runSql;
+using testsupport::tableColumns;
+
+namespace {
+// The folder check as another user sees it: root reads every file, so a
+// test run as root asks a child process without root's rights.
+FolderProblem checkAsOtherUser(const QString& folder)
+{
+    if (geteuid() != 0)
+        return checkDataFolder(folder);
+    int fds[2];
+    if (pipe(fds) != 0)
+        return {QStringLiteral("pipe failed"), QString()};
+    const pid_t child = fork();
+    if (child == 0) {
+        close(fds[0]);
+        int status = 1;
+        if (setgid(65534) == 0 && setuid(65534) == 0) {
+            const QByteArray text = checkDataFolder(folder).text.toUtf8();
+            status = write(fds[1], text.constData(), size_t(text.size())) == text.size() ? 0 : 1;
+        }
+        _exit(status);
+    }
+    close(fds[1]);
+    QByteArray text;
+    char buffer[4096];
+    ssize_t n;
+    while ((n = read(fds[0], buffer, sizeof buffer)) > 0)
+        text.append(buffer, n);
+    close(fds[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return {QString::fromUtf8(text), QString()};
+}
+
+void makeDemoFolder(const QString& path)
+{
+    data::Database::closeAll();
+    createDatabases(path);
+    data::setDataFolder(path);
+    setup::writeStartingRows(QStringLiteral("dosset"));
+    setup::writeDemoOffice();
+    data::Database::closeAll();
+}
+
+void overwrite(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+// A demo office as setup makes it, every connection closed again.
+class DemoFolder : public ::testing::Test {
+protected:
+    void SetUp() override { makeDemoFolder(dir.path()); }
+    void TearDown() override { data::Database::closeAll(); }
+    QString fund() const { return dir.filePath(QLatin1String(kFundDb)); }
+    QString salary() const { return dir.filePath(QLatin1String(kSalaryDb)); }
+
+    // The folder as an earlier build left it: a table it did not have, a
+    // table built without a later column (rows kept), an index it lacked.
+    void makeOlder()
+    {
+        runSql(salary(), {QStringLiteral("DROP TABLE ginew"), QStringLiteral("DROP INDEX salary_month"),
+                          QStringLiteral("ALTER TABLE employee RENAME TO employee_new"),
+                          QStringLiteral("CREATE TABLE employee AS SELECT emp_code, name, designation, scale, acc_no, "
+                                         "pay_band, pay_band_scale, category, grp, bank_ac, pan, hra_type, "
+                                         "health_sch, b_pay, grade_pay, basic, hra, oa, gpf_subs, i_fund, s_fund "
+                                         "FROM employee_new ORDER BY rowid"),
+                          QStringLiteral("DROP TABLE employee_new"),
+                          QStringLiteral("CREATE UNIQUE INDEX employee_ec ON employee (emp_code)")});
+        runSql(fund(), {QStringLiteral("ALTER TABLE all_exp DROP COLUMN deduction")});
+    }
+
+    QTemporaryDir dir;
+};
+
+int count(const QString& path, const QString& sql)
+{
+    return testsupport::queryValue(path, sql).toInt();
+}
+} // namespace
+
+TEST_F(DemoFolder, UpdateAddsWhatAnOlderFolderLacksAndKeepsEveryRow)
+{
+    makeOlder();
+    const auto salaryColumns = tableColumns(salary());
+    const auto fundColumns = tableColumns(fund());
+    const auto salaryRows = rowDigests(salary());
+    const auto fundRows = rowDigests(fund());
+    ASSERT_EQ(count(salary(), QStringLiteral("SELECT COUNT(*) FROM employee")), 20);
+
+    EXPECT_EQ(upgradeDatabase(salary(), salarySchema()),
+              (QStringList{QStringLiteral("column employee.effect_date"), QStringLiteral("table ginew"),
+                           QStringLiteral("index salary_month")}));
+    EXPECT_EQ(upgradeDatabase(fund(), fundSchema()), QStringList{QStringLiteral("column all_exp.deduction")});
+
+    EXPECT_EQ(rowDigests(salary(), salaryColumns), salaryRows);
+    EXPECT_EQ(rowDigests(fund(), fundColumns), fundRows);
+    EXPECT_EQ(count(salary(), QStringLiteral("SELECT COUNT(*) FROM employee WHERE effect_date IS NULL")), 20);
+    // The added column keeps its kind: text compared without case, as the schema makes it.
+    EXPECT_EQ(count(salary(), QStringLiteral("SELECT COUNT(*) FROM pragma_table_info('employee') "
+                                             "WHERE name = 'effect_date' AND type = 'DATE'")), 1);
+    EXPECT_EQ(count(fund(), QStringLiteral("SELECT COUNT(*) FROM all_exp WHERE deduction IS NULL")),
+              count(fund(), QStringLiteral("SELECT COUNT(*) FROM all_exp")));
+
+    for (const FileCheck& c : checkDataFiles(dir.path()))
+        EXPECT_EQ(c.fault, FileFault::None) << c.file.toStdString() << ": " << c.technical.toStdString();
+    // Once up to date, a second run adds nothing and writes nothing.
+    const auto files = fileDigests(dir.path());
+    EXPECT_TRUE(upgradeDatabase(salary(), salarySchema()).isEmpty());
+    EXPECT_TRUE(upgradeDatabase(fund(), fundSchema()).isEmpty());
+    EXPECT_EQ(fileDigests(dir.path()), files);
+}
+
+TEST_F(DemoFolder, UpdateThatCannotFinishLeavesTheFileAsItWas)
+{
+    // Two rows of one code: the unique index cannot be made again, so the
+    // table added before it must go back too.
+    runSql(salary(), {QStringLiteral("DROP INDEX employee_ec"), QStringLiteral("DROP TABLE ginew"),
+                      QStringLiteral("INSERT INTO employee (emp_code, name) SELECT emp_code, 'TWIN' FROM employee "
+                                     "LIMIT 1")});
+    const auto files = fileDigests(dir.path());
+    EXPECT_THROW(upgradeDatabase(salary(), salarySchema()), vb::Error);
+    EXPECT_EQ(fileDigests(dir.path()), files);
+    const FileCheck check = checkDataFiles(dir.path()).at(1);
+    EXPECT_EQ(check.fault, FileFault::Older);
+    EXPECT_EQ(check.technical, QStringLiteral("lacks table ginew, index employee_ec"));
+}
+
+TEST(DataFolderCheck, EachFaultHasItsOwnMessageAndChangesNoFile)
+{
+    struct Case {
+        const char* name;
+        std::function<void(const QString& dir)> spoil;
+        QString line;   // what is wrong, with the file's name
+        QString advice; // the one way to mend it
+        QString detail; // the engine's words, kept for Show Details
+    };
+    const QString fund = QLatin1String(kFundDb), salary = QLatin1String(kSalaryDb);
+    auto at = [](const QString& dir, const QString& file) { return QDir(dir).filePath(file); };
+    const QList<Case> cases = {
+        {"no files", [&](const QString& dir) { QFile::remove(at(dir, fund)); QFile::remove(at(dir, salary)); },
+         "It holds no Dosset data files (\"fund.mdb\" and \"salary master.mdb\").",
+         "make a new data folder there with:\n    dosset-setup \"%1\"", "no such file"},
+        {"one file missing", [&](const QString& dir) { QFile::remove(at(dir, salary)); },
+         "\"salary master.mdb\" is not in it.", "Put back the file from your backup copy of the folder.",
+         "no such file"},
+        {"unreadable",
+         [&](const QString& dir) {
+             QFile::setPermissions(dir, QFileDevice::Permissions(0x7755));
+             QFile::setPermissions(at(dir, fund), QFileDevice::Permissions());
+         },
+         "\"fund.mdb\" cannot be read or changed by you", "Ask whoever looks after this computer", QString()},
+        {"garbage", [&](const QString& dir) { overwrite(at(dir, fund), QByteArray(8192, 'x')); },
+         "\"fund.mdb\" is not a Dosset data file.", "Put back the file from your backup copy of the folder.",
+         "file is not a database"},
+        {"truncated",
+         [&](const QString& dir) { QFile::resize(at(dir, salary), QFileInfo(at(dir, salary)).size() / 2 - 100); },
+         "\"salary master.mdb\" is damaged.", "Put back the file from your backup copy of the folder.",
+         "salary master.mdb: "},
+        {"zero bytes", [&](const QString& dir) { overwrite(at(dir, fund), QByteArray()); },
+         "\"fund.mdb\" is empty (0 bytes): it holds no data.",
+         "Put back the file from your backup copy of the folder.", "is empty (0 bytes)"},
+        // A column is enough: a folder with every table may still be older.
+        {"older",
+         [&](const QString& dir) {
+             runSql(at(dir, salary), {QStringLiteral("ALTER TABLE festi_adv DROP COLUMN inst_no")});
+         },
+         "\"salary master.mdb\" was made by an older version of Dosset.",
+         "Bring the folder up to date, keeping every row, with:\n    dosset-setup \"%1\" --update",
+         "salary master.mdb: lacks column festi_adv.inst_no"},
+    };
+    QStringList seen;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        makeDemoFolder(dir.path());
+        c.spoil(dir.path());
+        const auto before = fileDigests(dir.path());
+        const FolderProblem p = QLatin1String(c.name) == QLatin1String("unreadable") ? checkAsOtherUser(dir.path())
+                                                                                    : checkDataFolder(dir.path());
+        EXPECT_EQ(fileDigests(dir.path()), before);
+        EXPECT_TRUE(p.text.startsWith(QStringLiteral("Dosset cannot open the data folder %1.\n\n").arg(dir.path())))
+            << p.text.toStdString();
+        EXPECT_TRUE(p.text.contains(c.line)) << p.text.toStdString();
+        EXPECT_TRUE(p.text.contains(c.advice.contains(QLatin1String("%1")) ? c.advice.arg(dir.path()) : c.advice))
+            << p.text.toStdString();
+        EXPECT_TRUE(p.details.contains(c.detail)) << p.details.toStdString();
+        EXPECT_TRUE(p.text.endsWith(QLatin1String("Nothing in the folder has been changed.")));
+        // A folder that holds data is never offered a new demo office.
+        EXPECT_FALSE(p.text.contains(QLatin1String("--demo")));
+        EXPECT_FALSE(seen.contains(c.line));
+        seen << c.line;
+        QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7700));
+    }
+}
+
+TEST(DataFolderCheck, AFileInUseElsewhereIsSaidToBeSoAfterAShortWait)
+{
+    QTemporaryDir dir;
+    makeDemoFolder(dir.path());
+    const QString name = QStringLiteral("other program");
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        other.setDatabaseName(QDir(dir.path()).filePath(QLatin1String(kFundDb)));
+        ASSERT_TRUE(other.open());
+        QSqlQuery q(other);
+        ASSERT_TRUE(q.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        const auto before = fileDigests(dir.path());
+        const FolderProblem p = checkDataFolder(dir.path());
+        EXPECT_EQ(fileDigests(dir.path()), before);
+        EXPECT_TRUE(p.text.contains(
+            QLatin1String("\"fund.mdb\" is in use by another program or another copy of Dosset.\n\n"
+                          "Close the other program or the other copy of Dosset, then start Dosset again.")))
+            << p.text.toStdString();
+        EXPECT_FALSE(p.text.contains(QLatin1String("salary master.mdb")));
+        q.exec(QStringLiteral("ROLLBACK"));
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    EXPECT_TRUE(checkDataFolder(dir.path()).ok());
+}
+
+TEST(DataFolderCheck, ASecondCopyIsToldTheFolderIsOpenAndADeadCopysLockIsTakenOver)
+{
+    QTemporaryDir dir;
+    makeDemoFolder(dir.path());
+    {
+        FolderLock first(dir.path());
+        ASSERT_TRUE(first.tryLock());
+        const auto before = fileDigests(dir.path());
+        FolderLock second(dir.path());
+        EXPECT_TRUE(second.heldElsewhere());
+        EXPECT_FALSE(second.tryLock());
+        EXPECT_EQ(second.message(),
+                  QStringLiteral("The data folder %1 is already open in another copy of Dosset (process %2). Use that "
+                                 "copy, or close it and start Dosset again.\n\nNothing has been opened here.")
+                      .arg(dir.path())
+                      .arg(QCoreApplication::applicationPid()));
+        EXPECT_EQ(fileDigests(dir.path()), before);
+    }
+    // A copy that died holding the folder leaves its lock behind.
+    const pid_t child = fork();
+    if (child == 0) {
+        QLockFile lock(QDir(dir.path()).filePath(QStringLiteral("dosset.lock")));
+        _exit(lock.tryLock(0) ? 0 : 1);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    ASSERT_EQ(status, 0);
+    ASSERT_TRUE(QFileInfo::exists(QDir(dir.path()).filePath(QStringLiteral("dosset.lock"))));
+    FolderLock next(dir.path());
+    EXPECT_FALSE(next.heldElsewhere());
+    EXPECT_TRUE(next.tryLock());
+}

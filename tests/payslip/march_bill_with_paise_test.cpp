@@ -1,0 +1,293 @@
+// A March 2014 bill with paise, worked by hand, driven through both forms as
+// the clerk would: the figures on the form, the slips, the register, the
+// annexure document, the statement and the income-tax workbook.
+//
+//   code  pay   g.pay  less FA  D.A.   H.R.A. M.A. O.A.    gross     GPF  rec      IF SF P.tax misc  net
+//   A501  15600 5400   0        18900  3150   300  0       43350     3000 1666.67  30 30 200   0     38423.33
+//   A502  0     0      0        0      0      300  0       300       0    0        0  0  0     0     300 (no pay)
+//   B601  9300  4200   333.33   11340  1890   300  0       26696.67  1500 0        30 30 150   500   24486.67
+//   BA08  7000  1900   0        5340   1335   300  125.50  16000.50  800  0        3  5  130   0     15062.50
+//
+// gross = pay + g.pay + D.A. + H.R.A. + M.A. + O.A. - less FA;
+// net = gross - (GPF + rec + IF + SF + P.tax + misc).
+// Paid net of the date: 38423.33 + 24486.67 + 15062.50 = 77972.50.
+// Head B (codes beginning with B; BA08 holds the A of head A inside): 24486.67 + 15062.50 = 39549.17.
+// The bills are registered under 1 April 2014 (the bill's own year), while
+// today (20 March 2014) the financial year began on 1 April 2013.
+#include "payslip/pay_reports.h"
+#include "payslip/pay_slip_form.h"
+#include "payslip/pay_statement_form.h"
+#include "payslip_fixture.h"
+#include "platform/forms/controls.h"
+#include "platform/office/desktop.h"
+#include "platform/office/workbook.h"
+#include "support/first_row.h"
+
+#include <QRegularExpression>
+
+using namespace slipstest;
+using namespace testsupport;
+using payslip::Form15;
+using payslip::Form8;
+
+namespace {
+
+const QDate kBill{2014, 3, 31};
+const QDate kApril{2014, 4, 1};
+
+void addEmployee(const QString& code)
+{
+    salaryDb().execute(QStringLiteral("INSERT INTO employee (emp_code, name, designation, acc_no, pan)"
+                                      " VALUES (?, ?, 'CLERK', ?, ?)"),
+                       {code, QStringLiteral("Name ") + code, QStringLiteral("GPF/") + code, QStringLiteral("PAN") + code});
+}
+
+void makePaiseBill()
+{
+    for (const char* code : {"A501", "A502", "B601", "BA08"})
+        addEmployee(QString::fromLatin1(code));
+    addRow({QStringLiteral("A501"), kBill, 15600, 5400, 0, 18900, 3150, 300, 0, 43350, 3000, 1666.67, 30, 30, 200, 0,
+            38423.33});
+    addRow({QStringLiteral("A502"), kBill, 0, 0, 0, 0, 0, 300, 0, 300, 0, 0, 0, 0, 0, 0, 300});
+    addRow({QStringLiteral("B601"), kBill, 9300, 4200, 333.33, 11340, 1890, 300, 0, 26696.67, 1500, 0, 30, 30, 150,
+            500, 24486.67, 500});
+    addRow({QStringLiteral("BA08"), kBill, 7000, 1900, 0, 5340, 1335, 300, 125.50, 16000.50, 800, 0, 3, 5, 130, 0,
+            15062.50});
+    // Opening rows, the two pay bills, and a bill that pays no pay (not counted).
+    const QString a = QString::fromLatin1(kHeadA), b = QString::fromLatin1(kHeadB);
+    fundDb().execute(QStringLiteral("INSERT INTO all_exp (head, bill_no, bill_date, pay, despn) VALUES"
+                                    " (?, 0, ?, 0, 'SALARY'), (?, 0, ?, 0, 'SALARY (PLAN)'),"
+                                    " (?, 11, ?, 15600, 'SALARY'), (?, 12, ?, 16300, 'SALARY (PLAN)'),"
+                                    " (?, 13, ?, 0, 'SALARY')"),
+                     {a, kApril, b, kApril, a, kApril, b, kApril, a, kApril});
+}
+
+// Rows of the word-processor document's tables: each row's cell texts.
+QList<QStringList> tableRows(const QString& docx)
+{
+    const QString xml = documentXml(docx);
+    static const QRegularExpression row(QStringLiteral("<w:tr[ >].*?</w:tr>"));
+    static const QRegularExpression cell(QStringLiteral("<w:tc>.*?</w:tc>"));
+    static const QRegularExpression text(QStringLiteral("<w:t(?: [^>]*)?>([^<]*)</w:t>"));
+    QList<QStringList> out;
+    for (auto r = row.globalMatch(xml); r.hasNext();) {
+        QStringList cells;
+        const QString rowXml = r.next().captured(0);
+        for (auto c = cell.globalMatch(rowXml); c.hasNext();) {
+            QString t;
+            const QString cellXml = c.next().captured(0);
+            for (auto m = text.globalMatch(cellXml); m.hasNext();)
+                t += m.next().captured(1);
+            cells << t;
+        }
+        out << cells;
+    }
+    return out;
+}
+
+class PaiseBill : public Office {
+protected:
+    PaiseBill() { office::setDesktop(std::make_unique<office::RecordingDesktop>(desktop)); }
+    ~PaiseBill() override { office::setDesktop(nullptr); }
+
+    Form8& slipForm(Form8::Mode mode)
+    {
+        auto& f = forms::Forms::get<Form8>();
+        showForm(f);
+        f.setMode(mode);
+        return f;
+    }
+
+    void registerCheque(Form8& f, const char* bill, const char* number, const char* date, const char* amount)
+    {
+        enter(*f.Text1, QString::fromLatin1(bill));
+        type(*f.Text2, QString::fromLatin1(number));
+        type(*f.Text3, QString::fromLatin1(date));
+        type(*f.Text4, QString::fromLatin1(amount));
+        click(*f.Command3);
+    }
+
+    office::RecordingDesktop desktop;
+};
+
+} // namespace
+
+TEST_F(PaiseBill, BillDateFiguresAndEverySlipOfAMarchBill)
+{
+    makePaiseBill();
+    auto& f = slipForm(Form8::Mode::PaySlip);
+    EXPECT_EQ(f.Label31->caption(), QStringLiteral("01/04/2013"));
+    ASSERT_TRUE(chooseByData(*f.Combo1, kBill));
+    EXPECT_TRUE(boxes.prompts().isEmpty());
+    EXPECT_EQ(f.Label6->caption(), QStringLiteral("MAR-14"));
+    EXPECT_EQ(f.Label9->caption(), QStringLiteral("4"));
+    EXPECT_EQ(f.Label11->caption(), QStringLiteral("2"));
+    EXPECT_EQ(f.Label13->caption(), QStringLiteral("77972.5"));
+    EXPECT_EQ(f.Label24->caption(), QStringLiteral("(SeventySeven Thousand Nine Hundred SeventyTwoAndFifty) Only"));
+    ASSERT_EQ(f.List1->listCount(), 2);
+    EXPECT_EQ(f.List1->list(0), QStringLiteral("11"));
+    EXPECT_EQ(f.List1->list(1), QStringLiteral("12"));
+
+    click(*f.Command1);
+    auto model = reports::Reports::get<payslip::DataReport7>().layout();
+    EXPECT_EQ(model.texts(QStringLiteral("Text1")), (QStringList{"A501", "A502", "B601", "BA08"}));
+    EXPECT_EQ(model.texts(QStringLiteral("Text5")).value(2), QStringLiteral("Mar-14"));
+    QStringList b601, ba08;
+    for (int i = 1; i <= 15; ++i) {
+        b601 << model.texts(QStringLiteral("Amount%1").arg(i)).value(2);
+        ba08 << model.texts(QStringLiteral("Amount%1").arg(i)).value(3);
+    }
+    EXPECT_EQ(b601, (QStringList{"9300", "4200", "333.33", "11340", "1890", "300", "0", "26696.67", "1500", "0", "30",
+                                 "30", "150", "500", "24486.67"}));
+    EXPECT_EQ(ba08, (QStringList{"7000", "1900", "0", "5340", "1335", "300", "125.5", "16000.5", "800", "0", "3", "5",
+                                 "130", "0", "15062.5"}));
+    EXPECT_EQ(model.texts(QStringLiteral("Text4")).value(0), QStringLiteral("GPF/A501"));
+    EXPECT_EQ(model.texts(QStringLiteral("Text7")).value(0), QStringLiteral("SB-A501"));
+}
+
+TEST_F(PaiseBill, RegisterThenWholeDateAndHeadWiseChequeSlips)
+{
+    makePaiseBill();
+    auto& entry = slipForm(Form8::Mode::ChequeEntry);
+    registerCheque(entry, "11", "CHQ-1101", "03/04/2014", "38423.33");
+    registerCheque(entry, "12", "CHQ-1201", "03/04/2014", "39549.17");
+    EXPECT_EQ(boxes.prompts(), QStringList(2, "RECORD ENTERED SUCCESSFULLY"));
+    // A bill that pays no pay may still be looked up; the cheque amount must be above 0.
+    registerCheque(entry, "13", "CHQ-1301", "03/04/2014", "0");
+    EXPECT_EQ(scalar(fundDb(), QStringLiteral("SELECT count(*) FROM cheque")), 2);
+    EXPECT_EQ(firstRow(fundDb(), QStringLiteral("SELECT bill_no, bill_date, cheque_no, cheque_date, cheque_amt"
+                                                " FROM cheque WHERE bill_no = 12")),
+              (QVariantList{12.0, kApril, QStringLiteral("CHQ-1201"), kApril.addDays(2), 39549.17}));
+    boxes.clearBoxes();
+    // Opened afresh, the grid shows the whole register; the bill box brings its last row forward.
+    click(*entry.Command2);
+    settle();
+    auto& reopened = slipForm(Form8::Mode::ChequeEntry);
+    EXPECT_EQ(reopened.DBGrid1->rowCount(), 2);
+    EXPECT_EQ(reopened.DBGrid1->row(), 1);
+
+    auto& f = slipForm(Form8::Mode::ChequeSlip);
+    ASSERT_TRUE(chooseByData(*f.Combo1, kBill));
+    // An empty amount is not a figure; a blank one was never typed.
+    f.Text5->setText(QString());
+    click(*f.Command4);
+    type(*f.Text5, QStringLiteral(" "));
+    click(*f.Command4);
+    EXPECT_EQ(boxes.prompts(), (QStringList{"PLEASE ENTER CHEQUE AMOUNT IN FIGURE", "PLEASE ENTER CHEQUE AMOUNT"}));
+    boxes.clearBoxes();
+
+    type(*f.Text5, QStringLiteral("77000.30"));
+    pressEnter(*f.Text5);
+    EXPECT_EQ(f.Label26->caption(), QStringLiteral("972.2"));
+    EXPECT_EQ(focused(), f.Command4);
+    boxes.answer(forms::vbYes, QStringLiteral("WITHOUT PAY"));
+    click(*f.Command4);
+    EXPECT_EQ(boxes.prompts(), QStringList{"ONE OR MORE EMPLOYEE EXIST WITHOUT PAY, CONTINUE YET ?"});
+    EXPECT_EQ(boxes.boxes().value(0).title, QStringLiteral("Hi"));
+    ASSERT_EQ(desktop.opened().size(), 1);
+    const QString whole = desktop.opened().last();
+    const auto rows = tableRows(whole);
+    // The template encloses the cheques above the list of employees.
+    ASSERT_EQ(rows.size(), 3 + 5);
+    EXPECT_EQ(rows[0], (QStringList{"Cheque No.", "Cheque Date", "Amount"}));
+    EXPECT_EQ(rows[1], (QStringList{"CHQ-1101", "03/04/2014", "38423.33"}));
+    EXPECT_EQ(rows[2], (QStringList{"CHQ-1201", "03/04/2014", "39549.17"}));
+    EXPECT_EQ(rows[3], (QStringList{"Sl. No.", "Name of Employee", "Designation", "Bank Account Number", "Amount"}));
+    EXPECT_EQ(rows[4], (QStringList{"(1)", "(2)", "(3)", "(4)", "(5)"}));
+    EXPECT_EQ(rows[5], (QStringList{"1", "Name A501", "CLERK", "SB-A501", "38423.33"}));
+    EXPECT_EQ(rows[6], (QStringList{"2", "Name B601", "CLERK", "SB-B601", "24486.67"}));
+    EXPECT_EQ(rows[7], (QStringList{"3", "Name BA08", "CLERK", "SB-BA08", "15062.5"}));
+    const QString xml = documentXml(whole);
+    EXPECT_TRUE(xml.contains(QStringLiteral(">MAR-14<")));
+    EXPECT_EQ(xml.count(QStringLiteral(">77972.5<")), 2); // "rs" and "credited"
+    EXPECT_TRUE(xml.contains(QStringLiteral(">972.2<")));
+    EXPECT_TRUE(xml.contains(QStringLiteral(">77000.30<"))); // the amount as typed
+    boxes.clearBoxes();
+
+    // Head-wise, head B: B601 and BA08, both paid, so no question.
+    ASSERT_TRUE(chooseByData(*f.Combo3, QString::fromLatin1(kHeadB)));
+    EXPECT_EQ(f.Label29->caption(), QStringLiteral("B"));
+    EXPECT_EQ(f.Label9->caption(), QStringLiteral("2"));
+    EXPECT_EQ(f.Label11->caption(), QStringLiteral("1"));
+    EXPECT_EQ(f.Label13->caption(), QStringLiteral("39549.17"));
+    EXPECT_EQ(f.Label24->caption(),
+              QStringLiteral("(ThirtyNine Thousand Five Hundred FortyNineAndSeventeen) Only"));
+    EXPECT_EQ(f.Label39->caption(), QStringLiteral("2"));
+    EXPECT_TRUE(f.Text6->visible());
+    type(*f.Text5, QStringLiteral("39549.17"));
+    click(*f.Command4);
+    EXPECT_EQ(boxes.prompts(), QStringList{"YOU ARE ABOUT TO PREPARE A FILTERED REPORT.\r\nSO, PLEASE ENTER CHEQUE NUMBER"});
+    EXPECT_EQ(focused(), f.Text6);
+    boxes.clearBoxes();
+    type(*f.Text6, QStringLiteral("CHQ-1201"));
+    click(*f.Command4);
+    EXPECT_TRUE(boxes.prompts().isEmpty());
+    ASSERT_EQ(desktop.opened().size(), 2);
+    const auto headRows = tableRows(desktop.opened().last());
+    ASSERT_EQ(headRows.size(), 2 + 4);
+    EXPECT_EQ(headRows[1], (QStringList{"CHQ-1201", "03/04/2014", "39549.17"}));
+    EXPECT_EQ(headRows[5], (QStringList{"2", "Name BA08", "CLERK", "SB-BA08", "15062.5"}));
+    EXPECT_TRUE(documentXml(desktop.opened().last()).contains(QStringLiteral(">0<"))); // nothing refunded
+
+    // A number typed, then another mode chosen: the box is left without a question.
+    type(*f.Text6, QStringLiteral("CHQ-9999"));
+    focus(*f.Text6);
+    boxes.clearBoxes();
+    f.setMode(Form8::Mode::ChequeEntry);
+    settle();
+    EXPECT_TRUE(boxes.prompts().isEmpty());
+}
+
+TEST_F(PaiseBill, StatementAndIncomeTaxWorkbookOverAYear)
+{
+    makePaiseBill();
+    // Two more of B601's bills, given out of date order, and one before the period.
+    //   1 Apr 2013 (booked to March): 9000+4200+9900+1800+300 = 25200; less 1500+30+30+150 = 23490
+    //   30 Apr 2013: 9300+4200+10230+1890+300-333.33 = 25586.67; less 1500+30+30+150+500 = 23376.67
+    addRow({QStringLiteral("B601"), QDate(2013, 4, 30), 9300, 4200, 333.33, 10230, 1890, 300, 0, 25586.67, 1500, 0,
+            30, 30, 150, 500, 23376.67, 500});
+    addRow({QStringLiteral("B601"), QDate(2013, 4, 1), 9000, 4200, 0, 9900, 1800, 300, 0, 25200, 1500, 0, 30, 30, 150,
+            0, 23490});
+    addRow({QStringLiteral("B601"), QDate(2013, 3, 31), 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+
+    auto& f = forms::Forms::get<Form15>();
+    showForm(f);
+    enter(*f.Text1, QStringLiteral("B601"));
+    EXPECT_EQ(f.Label5->caption(), QStringLiteral("Name B601 , CLERK"));
+    // The default start, kept with Enter.
+    EXPECT_EQ(f.DTPicker1->value(), QDate(2013, 4, 1));
+    pressEnter(*f.DTPicker1);
+    pickDate(*f.DTPicker2, kApril);
+    click(*f.Command1);
+    EXPECT_TRUE(boxes.prompts().isEmpty());
+    EXPECT_EQ(f.Label7->caption(), QStringLiteral("Mar-13"));
+    EXPECT_EQ(f.Label8->caption(), QStringLiteral("Mar-14"));
+    EXPECT_EQ(f.Label9->caption(), QStringLiteral("04/01/13"));
+    EXPECT_EQ(f.Label10->caption(), QStringLiteral("04/01/14"));
+    const auto model = reports::Reports::get<payslip::DataReport11>().layout();
+    EXPECT_EQ(model.texts(QStringLiteral("Text1")), (QStringList{"Mar-13", "Apr-13", "Mar-14"}));
+    QStringList totals;
+    for (int i = 1; i <= 15; ++i)
+        totals << model.texts(QStringLiteral("Function%1").arg(i)).value(0);
+    EXPECT_EQ(totals, (QStringList{"27600", "12600", "666.66", "31470", "5580", "900", "0", "77483.34", "4500", "0",
+                                   "90", "90", "450", "1000", "71353.34"}));
+    EXPECT_EQ(model.texts(QStringLiteral("Label26")), QStringList{"GPF/B601"});
+    EXPECT_EQ(model.texts(QStringLiteral("Label22")), QStringList{"Mar-14"});
+
+    click(*f.Command3);
+    EXPECT_TRUE(boxes.prompts().isEmpty());
+    ASSERT_EQ(desktop.opened().size(), 1);
+    auto book = office::Workbook::open(desktop.opened().last());
+    EXPECT_EQ(book.value(5, 4), QVariant(QStringLiteral("NAME B601")));
+    EXPECT_EQ(book.value(8, 8), QVariant(QStringLiteral("CLERK")));
+    EXPECT_EQ(book.value(9, 3), QVariant(QStringLiteral("PANB601")));
+    QStringList months;
+    for (int r = 16; r <= 19; ++r)
+        months << book.value(r, 1).toString();
+    EXPECT_EQ(months, (QStringList{"Mar-13", "Apr-13", "Mar-14", ""}));
+    // Row 18, the March 2014 bill: pay, g.pay, D.A., H.R.A., M.A., GPF, IF + SF, P.tax, I.tax.
+    QList<double> march;
+    for (int c : {2, 3, 5, 6, 7, 9, 10, 11, 12})
+        march << book.value(18, c).toDouble();
+    EXPECT_EQ(march, (QList<double>{9300, 4200, 11340, 1890, 300, 1500, 60, 150, 500}));
+}

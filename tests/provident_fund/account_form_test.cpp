@@ -1,0 +1,464 @@
+#include "fund_fixture.h"
+
+#include "platform/forms/clock.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/registry.h"
+#include "platform/office/desktop.h"
+#include "platform/office/workbook.h"
+#include "provident_fund/account_form.h"
+#include "support/ui_driver.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace fundtest;
+using namespace testsupport;
+using forms::Forms;
+using provident_fund::gpf_ac;
+
+namespace {
+
+const QString kNote = "PLEASE NOTE|64|No record found for this Financial year\r\n"
+                      "If you wish to see record, check the financial year.\r\n"
+                      "If you want to calculate interest for this year, be\r\n"
+                      "Ensure that previous year record already saved or exists.";
+const QString kNotThisSheet = "PLEASE NOTE|64|THE SHEET IS NOT MADE FOR THIS ACCOUNT AND YEAR. PICK THE A/C "
+                              "NUMBER AND ENTER THE MONTHLY SUBSCRIPTION FIRST.";
+const QString kDuplicate = "Duplicate Entry Error|64|Record already saved for this year\r\n"
+                           "If you want to change the existing record, delete it first.";
+const char* kRecord = "select year, ac_no, name, ob, tot_subs, tot_refund, interest, loan_tkn, cb, yr_begin "
+                      "from broadsheet where ac_no = ? and yr_begin = '2011-04-01'";
+
+class GpfFormTest : public ::testing::Test {
+protected:
+    GpfFormTest() : today(QDate(2012, 1, 15))
+    {
+        fileYear("123", "RAM", QDate(2010, 4, 1), 9000, 600, 0, 400, 0);      // closes at 10000
+        fileYear("456", "SITA", QDate(2010, 4, 1), 20000, 4000, 0, 1000, 0);  // closes at 25000
+        fileYear("789", "HARI", QDate(2009, 4, 1), 50);                        // no last year
+    }
+    void SetUp() override { open(); }
+    void TearDown() override
+    {
+        Forms::unloadAll();
+        settle();
+    }
+    void open()
+    {
+        form = &Forms::get<gpf_ac>();
+        showForm(*form);
+    }
+    forms::TextBox& box(int n) { return form->control<forms::TextBox>(QStringLiteral("Text%1").arg(n)); }
+    bool on(const char* name) { return form->findChild<QWidget*>(name)->isEnabled(); }
+    // Every box shown since the last call, as "title|style|prompt".
+    QStringList said()
+    {
+        QStringList out;
+        for (const auto& b : boxes.boxes())
+            out << QStringLiteral("%1|%2|%3").arg(b.title).arg(b.style).arg(b.prompt);
+        boxes.clearBoxes();
+        return out;
+    }
+    QString summary() // Text14, 16, 17, 10, 18, 20
+    {
+        return QStringList{box(14).text(), box(16).text(), box(17).text(), box(10).text(), box(18).text(),
+                           box(20).text()}
+            .join('|');
+    }
+    void existing(const QString& account)
+    {
+        click(*form->Option2);
+        ASSERT_TRUE(choose(*form->Combo2, account));
+    }
+    // The first worked example up to the interest: 500 a month on 10000 at 8.
+    void firstExampleToInterest()
+    {
+        existing("123");
+        enter(box(5), "500");
+        EXPECT_EQ(focused(), &box(6));
+        enter(box(6), "0");
+        EXPECT_EQ(focused(), &box(7));
+        box(7).setText("");
+        pressEnter(box(7));
+        EXPECT_EQ(focused(), &box(9));
+        enter(box(9), "8");
+    }
+    // The account's record of 2011--2012, its fields joined by "|".
+    QString record(const QString& account)
+    {
+        data::QueryRecordset rs(salaryDb(), kRecord, {account});
+        QStringList out;
+        for (int i = 0; !rs.eof() && i < rs.columnNames().size(); ++i)
+            out << rs.field(i).toString();
+        return out.join('|');
+    }
+    void reopen()
+    {
+        Forms::unloadAll();
+        settle();
+        open();
+    }
+
+    FundFolder folder;
+    forms::Clock::Override today;
+    ScriptedBoxes boxes;
+    gpf_ac* form = nullptr;
+};
+
+TEST_F(GpfFormTest, OpensOnTheYearWithOnlyTheModesAndTheSummaryUsable)
+{
+    EXPECT_EQ(form->DTPicker1->value(), QDate(2011, 4, 1));
+    EXPECT_EQ(form->Label21->caption() + form->Label30->caption(), "2011--20122011--2012");
+    EXPECT_EQ(form->Combo1->listCount(), 12);
+    EXPECT_EQ(form->Combo1->list(0) + form->Combo1->list(11), "Apr-11Mar-12");
+    EXPECT_EQ(form->Combo2->listCount(), 3);
+    EXPECT_EQ(form->DBGrid1->rowCount(), 0);
+    EXPECT_EQ(form->DBGrid1->heading(1) + "," + form->DBGrid1->heading(5), "SUBSRIPTION,CUMULATIVE TOTAL");
+    QStringList usable;
+    for (QWidget* w : form->findChildren<QWidget*>())
+        if (w->isEnabled() && !w->objectName().isEmpty()
+            && (qobject_cast<forms::TextBox*>(w) || qobject_cast<forms::ComboBox*>(w)
+                || qobject_cast<forms::CommandButton*>(w)))
+            usable << w->objectName();
+    usable.sort();
+    EXPECT_EQ(usable.join(','), "Command5,Command9,Text1,Text14,Text16,Text17,Text18,Text2,Text20");
+    // The whole form fits the main window on a 1366x768 screen.
+    EXPECT_LE(form->minimumSizeHint().height(), 680);
+    EXPECT_LE(form->minimumSizeHint().width(), 1300);
+
+    enter(box(2), "RAM");
+    EXPECT_EQ(said(), QStringList{"|0|IF YOU WISH TO ENTER DATA FOR NEW SUBSCRIBER SELECT NEW SUBSCRIBER OPTION FIRST"});
+
+    click(*form->Option1);
+    EXPECT_EQ(focused(), &box(1));
+    EXPECT_EQ(box(1).text() + box(2).text() + summary(), "   | | | | | ");
+    EXPECT_TRUE(on("Label11") && on("Text13") && on("Command1") && !on("Combo2") && !on("Text10"));
+    EXPECT_FALSE(on("Command4")); // one blank
+    box(1).setText("");
+    EXPECT_TRUE(on("Command4")); // an empty box counts as filled
+    EXPECT_EQ(said(), QStringList{});
+}
+
+TEST_F(GpfFormTest, FirstExampleIsWorkedOutFiledAndRefusedASecondTime)
+{
+    click(*form->Option2);
+    EXPECT_EQ(focused(), form->Combo2);
+    ASSERT_TRUE(choose(*form->Combo2, "123"));
+    EXPECT_EQ(said(), QStringList{kNote});
+    EXPECT_EQ(box(1).text() + "|" + box(2).text() + "|" + form->Label29->caption(), "123|RAM|RAM");
+    enter(box(5), "500");
+    enter(box(6), "0");
+    box(7).setText("");
+    pressEnter(box(7));
+    EXPECT_EQ(box(7).text(), "0");
+    enter(box(9), "8");
+    EXPECT_EQ(box(14).text() + "|" + box(10).text(), "10000|1060");
+    EXPECT_EQ(focused(), form->Command7);
+    EXPECT_FALSE(form->Command3->isEnabled() || form->Command6->isEnabled());
+
+    click(*form->Command7);
+    EXPECT_EQ(summary(), "10000|6000|0|1060|0|17060");
+    EXPECT_TRUE(form->Command3->isEnabled());
+    EXPECT_FALSE(form->Command7->isEnabled());
+    EXPECT_EQ(form->DBGrid1->rowCount(), 12);
+    EXPECT_EQ(form->DBGrid1->cell(11, 5).toDouble(), 16000);
+
+    // The statement: filled whole, saved and shown; read back from the file.
+    office::RecordingDesktop desktop;
+    office::setDesktop(std::make_unique<office::RecordingDesktop>(desktop));
+    click(*form->Command6);
+    office::setDesktop(nullptr);
+    ASSERT_EQ(desktop.opened().size(), 1);
+    const office::Workbook book = office::Workbook::open(desktop.opened().first());
+    EXPECT_EQ((QVariantList{book.value(3, 3), book.value(3, 6), book.value(4, 2), book.value(4, 6), book.value(24, 4),
+                            book.value(27, 4), book.value(29, 4), book.value(31, 3)}),
+              (QVariantList{" RAM ", " 123 ", "2011--2012", 8.0, 10000.0, 1060.0, 17060.0,
+                            "(Seventeen Thousand Sixty) Only"}));
+    EXPECT_EQ((QVariantList{book.value(7, 1), book.value(7, 2), book.value(7, 4), book.value(18, 1), book.value(18, 6)}),
+              (QVariantList{"Apr-11", 500.0, 500.0, "Mar-12", 16000.0}));
+
+    click(*form->Command3);
+    EXPECT_EQ(said(), QStringList{"PLEASE NOTE|64|REPORT SAVED IN THE BROAD SHEET"});
+    EXPECT_EQ(record("123"), "2011--2012|123|RAM|10000|6000|0|1060|0|17060|01/04/2011");
+    EXPECT_EQ(box(1).text() + box(5).text() + box(9).text() + form->Label29->caption() + summary(), "|||||");
+    EXPECT_EQ(form->Combo2->listIndex(), -1);
+    EXPECT_FALSE(form->Command3->isEnabled());
+
+    // Reopened, the pick shows the filed year, and filing it again is refused.
+    reopen();
+    existing("123");
+    EXPECT_EQ(said(), QStringList{});
+    EXPECT_EQ(summary(), "10000|6000|0|1060|0|17060");
+    enter(box(5), "700");
+    enter(box(9), "8");
+    click(*form->Command7);
+    click(*form->Command3);
+    EXPECT_EQ(said(), QStringList{kDuplicate});
+    EXPECT_EQ(record("123"), "2011--2012|123|RAM|10000|6000|0|1060|0|17060|01/04/2011");
+    EXPECT_EQ(box(1).text() + "|" + box(20).text(), "123|19564");
+    EXPECT_TRUE(form->Command3->isEnabled());
+}
+
+TEST_F(GpfFormTest, SecondExampleBooksRefundsOverTheirPeriodAndAWithdrawalInItsMonth)
+{
+    existing("456");
+    said();
+    enter(box(5), "1000");
+    enter(box(6), "500");
+    EXPECT_EQ(focused(), &box(8));
+    enter(box(8), "01/06/2011");
+    EXPECT_EQ(focused(), &box(4));
+    boxes.answer(forms::vbNo, "Have another refund?");
+    enter(box(4), "01/08/2011");
+    EXPECT_EQ(focused(), &box(7));
+    enter(box(7), "10000");
+    EXPECT_EQ(focused(), form->Combo1);
+    boxes.answer(forms::vbNo, "Have another Loan to enter now?");
+    ASSERT_TRUE(choose(*form->Combo1, "Oct-11"));
+    EXPECT_EQ(said(), (QStringList{"Next Recovery|68|Have another refund?", "Next Loan|68|Have another Loan to enter now?"}));
+    EXPECT_EQ(focused(), &box(9));
+    enter(box(9), "8.6");
+    click(*form->Command7);
+    EXPECT_EQ(summary(), "25000|12000|1500|2376|10000|30876");
+    EXPECT_EQ(sheetColumn("cumulative").at(6), 23500.0);
+    click(*form->Command3);
+    EXPECT_EQ(record("456"), "2011--2012|456|SITA|25000|12000|1500|2376|10000|30876|01/04/2011");
+}
+
+TEST_F(GpfFormTest, ASubscriptionChangedWithoutPassingTheRefundBoxStillEarns)
+{
+    existing("123");
+    enter(box(5), "300");
+    enter(box(6), "0");
+    enter(box(5), "500"); // changed, and straight on to the rate
+    enter(box(9), "8");
+    EXPECT_EQ(box(10).text(), "1060");
+    click(*form->Command7);
+    EXPECT_EQ(box(20).text(), "17060");
+}
+
+TEST_F(GpfFormTest, CommandsWaitForTheStepsTheirFiguresRestOn)
+{
+    firstExampleToInterest();
+    type(box(9), "8.5");
+    EXPECT_FALSE(form->Command7->isEnabled());
+    pressEnter(box(9));
+    EXPECT_TRUE(form->Command7->isEnabled());
+    click(*form->Command7);
+    type(box(20), "99999"); // a summary typed over
+    EXPECT_FALSE(form->Command3->isEnabled());
+    enter(box(9), "8");
+    click(*form->Command7);
+    click(*form->Command4); // FIND SUMMERY
+    EXPECT_FALSE(form->Command3->isEnabled());
+    enter(box(9), "8");
+    click(*form->Command7);
+    click(*form->Command9);
+    EXPECT_FALSE(form->Command3->isEnabled());
+    enter(box(9), "8");
+    click(*form->Command7);
+    // PREVIEW SLIP without its template, or with a typed negative interest: nothing shown.
+    office::RecordingDesktop desktop;
+    office::setDesktop(std::make_unique<office::RecordingDesktop>(desktop));
+    QFile::remove(folder.path() + "/gpf_statement.xlsx");
+    said();
+    click(*form->Command6);
+    EXPECT_TRUE(said().value(0).startsWith("PLEASE NOTE|48|The statement template \"gpf_statement.xlsx\" is missing"));
+    enter(box(9), "8");
+    box(10).setText("-20000");
+    click(*form->Command7);
+    click(*form->Command6);
+    office::setDesktop(nullptr);
+    EXPECT_EQ(said(), QStringList{"PLEASE NOTE|64|The closing balance is below zero; no statement can be made of it."});
+    EXPECT_TRUE(desktop.opened().isEmpty());
+    ASSERT_TRUE(choose(*form->Combo2, "123"));
+    EXPECT_FALSE(form->Command7->isEnabled() || form->Command3->isEnabled() || form->Command6->isEnabled());
+
+    // Only a first of April starts a year; another one changes nothing.
+    said();
+    pickDate(*form->DTPicker1, QDate(2011, 5, 1));
+    EXPECT_EQ(said(), QStringList{"PLEASE NOTE|64|THE FINANCIAL YEAR STARTS ON 1ST APRIL. SET 01/04 OF THE YEAR."});
+    EXPECT_EQ(form->DTPicker1->value(), QDate(2011, 4, 1));
+    EXPECT_EQ(form->Combo2->text(), "123");
+    pickDate(*form->DTPicker1, QDate(2010, 4, 1));
+    EXPECT_EQ(form->Label21->caption() + form->Label30->caption() + form->Combo1->list(0), "2010--20112010--2011Apr-10");
+    EXPECT_EQ(form->Combo2->listIndex(), -1);
+    EXPECT_EQ(form->Label29->caption(), "");
+}
+
+TEST_F(GpfFormTest, StepsRefuseASheetOfAnotherAccountOrYearAndAMissingLastYear)
+{
+    existing("123");
+    enter(box(5), "500");
+    ASSERT_TRUE(choose(*form->Combo2, "456"));
+    said();
+    enter(box(9), "8");
+    enter(box(6), "0");
+    EXPECT_EQ(said(), (QStringList{kNotThisSheet, kNotThisSheet}));
+    EXPECT_EQ(focused(), &box(5));
+    EXPECT_EQ(box(14).text(), "");
+    pickDate(*form->DTPicker1, QDate(2010, 4, 1));
+    ASSERT_TRUE(choose(*form->Combo2, "123"));
+    said();
+    enter(box(7), "100");
+    EXPECT_EQ(said(), QStringList{kNotThisSheet});
+
+    pickDate(*form->DTPicker1, QDate(2011, 4, 1));
+    ASSERT_TRUE(choose(*form->Combo2, "789"));
+    enter(box(5), "100");
+    said();
+    const QVariantList before = sheetColumn("total") + sheetColumn("cumulative");
+    enter(box(9), "8");
+    EXPECT_EQ(said(), QStringList{"PLEASE NOTE|64|Openning Balance Not Found. Check Previous Year's Record."});
+    EXPECT_EQ(sheetColumn("total") + sheetColumn("cumulative"), before);
+    EXPECT_EQ(box(14).text() + box(10).text(), "");
+    EXPECT_FALSE(form->Command7->isEnabled());
+}
+
+TEST_F(GpfFormTest, CalculationBoxesRefuseWhatIsNoPlainAmountOrDate)
+{
+    existing("123");
+    said();
+    enter(box(5), "1,000");
+    enter(box(5), "-5");
+    EXPECT_EQ(box(5).selectedText(), "-5");
+    enter(box(5), "500");
+    enter(box(6), "abc");
+    enter(box(6), "500");
+    enter(box(8), "31/02/2011");
+    enter(box(8), "01/06/2011");
+    enter(box(4), "June");
+    enter(box(4), "01/05/2011");
+    type(box(6), "5OO");
+    enter(box(4), "01/07/2011");
+    EXPECT_EQ(focused(), &box(6));
+    enter(box(7), "ten");
+    enter(box(9), "8%");
+    EXPECT_EQ(said(), (QStringList{"Hi|64|MONTHLY SUBSCRIPTION MUST BE A NUMBER",
+                                   "Hi|64|A NEGATIVE FIGURE IS NOT ACCEPTED HERE",
+                                   "Please Note|64|REFUND OF LOAN MUST BE A NUMBER",
+                                   "PLEASE NOTE|64|ONLY DATE IS ACCEPTABLE",
+                                   "Please Note|64|Only Date is Acceptable",
+                                   "Please Note|64|THE REFUND PERIOD ENDS BEFORE IT BEGINS",
+                                   "Please Note|64|REFUND OF LOAN MUST BE A NUMBER",
+                                   "Please Note|64|WITHDRAWAL MUST BE A NUMBER",
+                                   "Hi|64|INTEREST RATE MUST BE A NUMBER"}));
+    EXPECT_EQ(sheetColumn("sum(refund)") + sheetColumn("sum(loan)") + sheetColumn("sum(cumulative)"),
+              numbers({0, 0, 0}));
+}
+
+TEST_F(GpfFormTest, AnInterestBelowHalfARupeeIsFiledAsZero)
+{
+    fileYear("555", "SMALL", QDate(2010, 4, 1), 5);
+    reopen();
+    existing("555");
+    enter(box(5), "0");
+    enter(box(9), "8");
+    EXPECT_EQ(box(10).text(), "");
+    click(*form->Command7);
+    EXPECT_EQ(box(20).text(), "5");
+    click(*form->Command3);
+    EXPECT_EQ(record("555"), "2011--2012|555|SMALL|5|0|0|0|0|5|01/04/2011");
+}
+
+TEST_F(GpfFormTest, NewSubscribersYearIsCheckedWorkedOutAndFiledOnce)
+{
+    click(*form->Option1);
+    enter(box(1), "EDN/9");
+    EXPECT_EQ(focused(), &box(2));
+    enter(box(2), "NEW ONE");
+    enter(box(19), "1000");
+    enter(box(3), "2400");
+    enter(box(15), "600");
+    enter(box(11), "300");
+    enter(box(12), "500");
+    EXPECT_EQ(box(13).text(), "3800");
+    EXPECT_EQ(focused(), form->Command1);
+
+    type(box(19), "abc");
+    focus(box(12));
+    focus(box(13));
+    type(box(19), "1000");
+    type(box(3), "1,000");
+    focus(box(12));
+    focus(box(13));
+    EXPECT_EQ(said(), (QStringList{"Please Note|64|OPENNING BALANCE MUST BE A NUMBER",
+                                   "Please Note|64|SUBSCRIPTION MUST BE A NUMBER"}));
+    EXPECT_EQ(focused(), &box(3));
+    EXPECT_EQ(box(13).text(), "3800");
+    type(box(3), "2400");
+    type(box(15), "700"); // changed after the closing balance was worked out
+    click(*form->Command1);
+    EXPECT_EQ(said(), QStringList{"PLEASE NOTE|64|Data Entered in the Broad Sheet"});
+    EXPECT_EQ(record("EDN/9"), "2011--2012|EDN/9|NEW ONE|1000|2400|700|300|500|3900|01/04/2011");
+    EXPECT_EQ(box(1).text() + box(2).text() + box(13).text() + box(19).text(), "");
+    EXPECT_EQ(form->Combo2->listCount(), 3);
+
+    // Again for the same year: refused, the entries kept.
+    for (auto [n, text] : {std::pair{1, " EDN/9 "}, {2, "OTHER"}, {19, "1"}, {3, "2"}, {15, "3"}, {11, "4"}, {12, "0"}})
+        type(box(n), text);
+    focus(box(13));
+    type(box(13), "11"); // typed over: filed as typed
+    click(*form->Command1);
+    EXPECT_EQ(said(), QStringList{kDuplicate});
+    EXPECT_EQ(box(1).text() + "|" + box(13).text(), " EDN/9 |11");
+    type(box(1), "EDN/10");
+    click(*form->Command1);
+    EXPECT_EQ(record("EDN/10"), "2011--2012|EDN/10|OTHER|1|2|3|4|0|11|01/04/2011");
+
+    said();
+    click(*form->Option1); // one blank in the account and name
+    click(*form->Command1);
+    type(box(1), "EDN/11");
+    box(2).setText("");
+    click(*form->Command1);
+    EXPECT_EQ(said(), (QStringList{"Please Note|64|ACCOUNT NUMBER LEFT BLANK", "Please Note|64|NAME NOT MENTIONED"}));
+    EXPECT_EQ(focused(), &box(2));
+}
+
+TEST_F(GpfFormTest, FindSummeryAddsTheRecordsPartsAndEachCancelEmptiesItsOwn)
+{
+    fileYear("321", "MISMATCH", QDate(2011, 4, 1), 100, 50, 0, 0, 0, 999);
+    click(*form->Option1);
+    type(box(1), "321");
+    click(*form->Command4);
+    EXPECT_EQ(summary(), "100|50|0|0|0|150");
+    EXPECT_EQ(box(2).text() + "|" + form->Label31->caption(), "MISMATCH|MISMATCH");
+    EXPECT_TRUE(on("Text10") && on("Label17"));
+    type(box(1), "000");
+    click(*form->Command4);
+    EXPECT_EQ(said(), QStringList{"Hi|64|NO RECORD FOUND FOR THIS FINANCIAL YEAR\r\n"
+                                  "PLEASE CHECK THE ACCOUNT NUMBER AND OR YEAR"});
+    EXPECT_EQ(summary(), "100|50|0|0|0|150");
+    click(*form->Command9);
+    EXPECT_EQ(summary() + form->Label31->caption() + "|" + form->Label30->caption(), "|||||" "|2011--2012");
+    type(box(19), "5");
+    click(*form->Command2);
+    EXPECT_EQ(box(1).text() + box(2).text() + box(19).text(), "");
+    EXPECT_EQ(focused(), &box(1));
+
+    existing("123");
+    enter(box(5), "500");
+    enter(box(6), "0");
+    EXPECT_EQ(form->DBGrid1->rowCount(), 12);
+    click(*form->Command8);
+    EXPECT_EQ(box(5).text() + box(1).text() + form->Label29->caption() + form->Combo2->text(), "");
+    EXPECT_EQ(form->DBGrid1->rowCount(), 0);
+    EXPECT_EQ(sheetColumn("distinct name"), QVariantList{" RAM "});
+}
+
+TEST_F(GpfFormTest, ASheetTemplateWithoutTwelveRowsIsRefusedAndTheSheetKept)
+{
+    existing("123");
+    enter(box(5), "500");
+    salaryDb().execute("delete from first_sheet where rowid = 1");
+    said();
+    click(*form->Option1);
+    click(*form->Option2);
+    EXPECT_EQ(said(), QStringList{"PLEASE NOTE|16|The blank provident-fund sheet (first_sheet) holds 11 rows instead "
+                                  "of twelve, so no year can be worked out. The working sheet was kept as it was."});
+    EXPECT_EQ(sheetColumn("count(*)"), QVariantList{12});
+    EXPECT_EQ(sheetColumn("distinct subs"), QVariantList{500.0});
+}
+
+} // namespace

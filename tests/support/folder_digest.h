@@ -1,0 +1,28 @@
+// Digests of a data folder's files and rows, to show what a command left untouched.
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QVariant>
+
+namespace testsupport {
+
+// Every file of the folder (names relative to it, sub-folders included) and
+// the SHA-256 of its bytes; "<dir>" for a folder. A "-shm" file is left out:
+// it is the engine's memory index, which every reader marks.
+QMap<QString, QByteArray> fileDigests(const QString& folder);
+
+// Each table of a database file and its columns in stored order.
+QMap<QString, QStringList> tableColumns(const QString& path);
+
+// The SHA-256 of every row of each table, over the given columns (all of
+// the file's when none are given), in rowid order.
+QMap<QString, QByteArray> rowDigests(const QString& path, const QMap<QString, QStringList>& columns = {});
+
+// The first column of the first row a query gives (null when none).
+QVariant queryValue(const QString& path, const QString& sql);
+
+// Runs SQL statements on a file through a connection of its own.
+void runSql(const QString& path, const QStringList& statements);
+
+} // namespace testsupport

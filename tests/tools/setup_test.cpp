@@ -1,0 +1,136 @@
+#include "common/schema.h"
+#include "common/templates.h"
+#include "platform/data/database.h"
+#include "support/folder_digest.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using testsupport::fileDigests;
+using testsupport::runSql;
+
+namespace {
+
+struct ToolRun {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+ToolRun setup(const QStringList& args)
+{
+    QProcess p;
+    p.start(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("dosset-setup")), args);
+    p.waitForFinished(60000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+QFileDevice::Permissions ownerOnly(bool folder)
+{
+    QFileDevice::Permissions p = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
+        | QFileDevice::WriteUser;
+    if (folder)
+        p |= QFileDevice::ExeOwner | QFileDevice::ExeUser;
+    return p;
+}
+
+} // namespace
+
+TEST(SetupTool, RefusesABlankEdgedOrEmptyPasswordAndMakesOwnerOnlyFiles)
+{
+    QTemporaryDir root;
+    const QString folder = root.filePath(QStringLiteral("office"));
+    for (const QString& bad : {QStringLiteral(""), QStringLiteral(" secret"), QStringLiteral("secret\t")}) {
+        const ToolRun r = setup({folder, QStringLiteral("--password"), bad});
+        EXPECT_EQ(r.code, 2);
+        EXPECT_EQ(r.err, "dosset-setup: the password must not be empty, nor begin or end with a blank.\n");
+        EXPECT_FALSE(QFileInfo::exists(folder));
+    }
+
+    const ToolRun made = setup({folder, QStringLiteral("--password"), QStringLiteral("in side")});
+    ASSERT_EQ(made.code, 0) << made.err.toStdString();
+    EXPECT_TRUE(made.out.endsWith("Password: in side\n"));
+    const QDir dir(folder);
+    EXPECT_EQ(QFileInfo(folder).permissions(), ownerOnly(true));
+    EXPECT_EQ(QFileInfo(dir.filePath(QStringLiteral("output"))).permissions(), ownerOnly(true));
+    for (const char* file : {common::kFundDb, common::kSalaryDb})
+        EXPECT_EQ(QFileInfo(dir.filePath(QLatin1String(file))).permissions(), ownerOnly(false)) << file;
+    // The engine's companions, made while the program works, are the owner's too.
+    data::Database::closeAll();
+    data::setDataFolder(folder);
+    data::Database::open(QLatin1String(common::kFundDb)).execute(QStringLiteral("UPDATE estt SET dist = dist"));
+    for (const char* companion : {"fund.mdb-wal", "fund.mdb-shm"})
+        EXPECT_EQ(QFileInfo(dir.filePath(QLatin1String(companion))).permissions(), ownerOnly(false)) << companion;
+    data::Database::closeAll();
+}
+
+TEST(SetupTool, UpdateSaysWhatItAddedAndSetsOnlyAMissingPassword)
+{
+    QTemporaryDir root;
+    const QString folder = root.filePath(QStringLiteral("office"));
+    ASSERT_EQ(setup({folder, QStringLiteral("--demo")}).code, 0);
+    const QString salary = QDir(folder).filePath(QLatin1String(common::kSalaryDb));
+    const QString fund = QDir(folder).filePath(QLatin1String(common::kFundDb));
+    runSql(salary, {QStringLiteral("DROP TABLE temp1"), QStringLiteral("ALTER TABLE festi_adv DROP COLUMN inst_no")});
+    const QStringList templates = common::templateNames();
+    if (!templates.isEmpty())
+        QFile::remove(QDir(folder).filePath(templates.first()));
+
+    const ToolRun r = setup({folder, QStringLiteral("--update")});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    QString expected = QStringLiteral("The data folder %1 is brought up to date; no row was changed.\n"
+                                      "\"salary master.mdb\": added column festi_adv.inst_no\n"
+                                      "\"salary master.mdb\": added table temp1\n")
+                           .arg(folder);
+    if (!templates.isEmpty())
+        expected += QStringLiteral("added the template \"%1\"\n").arg(templates.first());
+    EXPECT_EQ(r.out, expected);
+
+    const auto files = fileDigests(folder);
+    const ToolRun again = setup({folder, QStringLiteral("--update")});
+    EXPECT_EQ(again.out, QStringLiteral("The data folder %1 is up to date: nothing needed adding.\n").arg(folder));
+    EXPECT_EQ(fileDigests(folder), files);
+
+    // A password is set only where the folder has none.
+    const ToolRun refused = setup({folder, QStringLiteral("--update"), QStringLiteral("--password"), QStringLiteral("x1")});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_TRUE(refused.err.contains("has a password already")) << refused.err.toStdString();
+    EXPECT_EQ(fileDigests(folder), files);
+    runSql(fund, {QStringLiteral("UPDATE protect SET pas = NULL")});
+    const ToolRun set = setup({folder, QStringLiteral("--update"), QStringLiteral("--password"), QStringLiteral("x1")});
+    EXPECT_EQ(set.code, 0) << set.err.toStdString();
+    EXPECT_TRUE(set.out.endsWith("Password: x1\n"));
+    EXPECT_EQ(testsupport::queryValue(fund, QStringLiteral("SELECT group_concat(pas, '|') FROM protect")).toString(),
+              "x1");
+}
+
+TEST(SetupTool, UpdateLeavesAFolderItCannotMendAsItWas)
+{
+    QTemporaryDir root;
+    // No data folder at all: nothing is made.
+    const QString empty = root.filePath(QStringLiteral("empty"));
+    QDir().mkpath(empty);
+    const ToolRun none = setup({empty, QStringLiteral("--update")});
+    EXPECT_EQ(none.code, 1);
+    EXPECT_TRUE(none.err.contains(QStringLiteral("dosset-setup \"%1\"\n").arg(empty))) << none.err.toStdString();
+    EXPECT_TRUE(QDir(empty).isEmpty());
+
+    // A damaged file stops it before the other file is touched.
+    const QString folder = root.filePath(QStringLiteral("office"));
+    ASSERT_EQ(setup({folder}).code, 0);
+    runSql(QDir(folder).filePath(QLatin1String(common::kFundDb)), {QStringLiteral("DROP TABLE estt")});
+    QFile garbage(QDir(folder).filePath(QLatin1String(common::kSalaryDb)));
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    garbage.write(QByteArray(4096, 'z'));
+    garbage.close();
+    const auto files = fileDigests(folder);
+    const ToolRun damaged = setup({folder, QStringLiteral("--update")});
+    EXPECT_EQ(damaged.code, 1);
+    EXPECT_TRUE(damaged.err.contains("\"salary master.mdb\" is not a Dosset data file.")) << damaged.err.toStdString();
+    EXPECT_FALSE(damaged.err.contains("--update"));
+    EXPECT_EQ(fileDigests(folder), files);
+}
