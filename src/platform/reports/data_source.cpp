@@ -28,16 +28,17 @@ struct Cell {
 
 } // namespace
 
-// Rows are kept in blocks and text in pieces that never move once written, so
+// Rows are kept in blocks and text in pieces that never move once full, so
 // reading a long bill never copies what it has read so far into a larger
-// block (which would need both at once).
+// block (which would need both at once). Both start small and grow, so the
+// few rows of a schedule take little.
 constexpr int kRowsPerBlock = 512;
-constexpr qsizetype kTextPiece = 64 * 1024;
+constexpr qsizetype kLargestTextPiece = 256 * 1024;
 
 struct DataSource::Store {
     QStringList columns;
     int rows = 0;
-    std::vector<std::unique_ptr<Cell[]>> blocks;
+    std::vector<std::vector<Cell>> blocks;
     std::vector<QByteArray> text; // UTF-8; a cell's offset is piece << 32 | position
     QVector<QVariant> variants;
 
@@ -47,15 +48,22 @@ struct DataSource::Store {
     }
     Cell* newRow()
     {
-        if (rows % kRowsPerBlock == 0)
-            blocks.push_back(std::make_unique<Cell[]>(size_t(kRowsPerBlock) * std::max(1, int(columns.size()))));
-        return &blocks.back()[size_t(rows++ % kRowsPerBlock) * columns.size()];
+        const size_t width = std::max<size_t>(1, size_t(columns.size()));
+        if (rows % kRowsPerBlock == 0) {
+            blocks.emplace_back();
+            blocks.back().reserve(width * (blocks.size() == 1 ? 16 : kRowsPerBlock));
+        }
+        std::vector<Cell>& block = blocks.back();
+        block.resize(block.size() + width);
+        ++rows;
+        return &block[block.size() - width];
     }
     quint64 addText(const char* t, int len)
     {
         if (text.empty() || text.back().size() + len > text.back().capacity()) {
+            const qsizetype held = text.empty() ? 0 : text.back().capacity();
             text.emplace_back();
-            text.back().reserve(std::max<qsizetype>(kTextPiece, len));
+            text.back().reserve(std::max<qsizetype>(len, std::clamp<qsizetype>(2 * held, 4096, kLargestTextPiece)));
         }
         QByteArray& piece = text.back();
         const quint64 offset = (quint64(text.size() - 1) << 32) | quint64(piece.size());
