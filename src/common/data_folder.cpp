@@ -242,6 +242,14 @@ FileCheck checkFile(const QString& folder, const char* file, const QStringList& 
     check.file = QLatin1String(file);
     const QString path = QDir(folder).filePath(check.file);
     const QFileInfo info(path);
+    const QFileInfo dir(folder);
+    if (dir.isDir() && (!dir.isReadable() || !dir.isExecutable())) {
+        // A folder shut to this user hides its files: they are not missing, and
+        // making a new folder there would neither work nor be wanted.
+        check.fault = FileFault::Permission;
+        check.technical = QStringLiteral("%1: the folder cannot be opened by this user").arg(folder);
+        return check;
+    }
     if (!info.exists()) {
         check.fault = FileFault::Missing;
         check.technical = QStringLiteral("no such file: %1").arg(path);
@@ -354,8 +362,10 @@ FolderProblem checkDataFolder(const QString& folder)
     QStringList advice;
     if (faults.count(FileFault::Missing) == checks.size()) {
         // Nothing of the office is here, so making a folder loses nothing.
-        lines = {QStringLiteral("It holds no Dosset data files (\"%1\" and \"%2\").")
-                     .arg(QLatin1String(kFundDb), QLatin1String(kSalaryDb))};
+        lines = {QFileInfo(folder).isDir()
+                     ? QStringLiteral("It holds no Dosset data files (\"%1\" and \"%2\").")
+                           .arg(QLatin1String(kFundDb), QLatin1String(kSalaryDb))
+                     : QStringLiteral("There is no such folder.")};
         advice << QStringLiteral("If this is the folder you mean, make a new data folder there with:\n"
                                  "    dosset-setup \"%1\"").arg(folder);
     } else {

@@ -166,6 +166,12 @@ TEST(DataFolderCheck, EachFaultHasItsOwnMessageAndChangesNoFile)
         {"no files", [&](const QString& dir) { QFile::remove(at(dir, fund)); QFile::remove(at(dir, salary)); },
          "It holds no Dosset data files (\"fund.mdb\" and \"salary master.mdb\").",
          "make a new data folder there with:\n    dosset-setup \"%1\"", "no such file"},
+        {"no folder", [&](const QString& dir) { QDir(dir).removeRecursively(); }, "There is no such folder.",
+         "make a new data folder there with:\n    dosset-setup \"%1\"", "no such file"},
+        // Its files are hidden, not missing: a new folder is no mend.
+        {"folder shut", [&](const QString& dir) { QFile::setPermissions(dir, QFileDevice::Permissions()); },
+         "\"salary master.mdb\" cannot be read or changed by you", "Ask whoever looks after this computer",
+         QString()},
         {"one file missing", [&](const QString& dir) { QFile::remove(at(dir, salary)); },
          "\"salary master.mdb\" is not in it.", "Put back the file from your backup copy of the folder.",
          "no such file"},
@@ -194,6 +200,7 @@ TEST(DataFolderCheck, EachFaultHasItsOwnMessageAndChangesNoFile)
          "Bring the folder up to date, keeping every row, with:\n    dosset-setup \"%1\" --update",
          "salary master.mdb: lacks column festi_adv.inst_no"},
     };
+    const QStringList byOtherUser = {QStringLiteral("unreadable"), QStringLiteral("folder shut")};
     QStringList seen;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -201,8 +208,8 @@ TEST(DataFolderCheck, EachFaultHasItsOwnMessageAndChangesNoFile)
         makeDemoFolder(dir.path());
         c.spoil(dir.path());
         const auto before = fileDigests(dir.path());
-        const FolderProblem p = QLatin1String(c.name) == QLatin1String("unreadable") ? checkAsOtherUser(dir.path())
-                                                                                    : checkDataFolder(dir.path());
+        const FolderProblem p = byOtherUser.contains(QLatin1String(c.name)) ? checkAsOtherUser(dir.path())
+                                                                           : checkDataFolder(dir.path());
         EXPECT_EQ(fileDigests(dir.path()), before);
         EXPECT_TRUE(p.text.startsWith(QStringLiteral("Dosset cannot open the data folder %1.\n\n").arg(dir.path())))
             << p.text.toStdString();
