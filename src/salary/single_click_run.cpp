@@ -1,52 +1,17 @@
 #include "salary/single_click_run.h"
 
 #include "platform/data/database.h"
+#include "platform/data/statement.h"
 #include "platform/vb/convert.h"
 #include "platform/vb/error.h"
 #include "salary/rules.h"
 
 #include <QHash>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QVariant>
 
 namespace salary {
 
 namespace {
-
-// Statements of the run are prepared once and bound per employee: thousands
-// of rows go through them inside one transaction.
-class Statement {
-public:
-    Statement(data::Database& db, const QString& sql) : mQuery(db.sql())
-    {
-        mQuery.setForwardOnly(true);
-        if (!mQuery.prepare(sql))
-            fail();
-    }
-    void exec(const QVariantList& params = {})
-    {
-        for (int i = 0; i < params.size(); ++i)
-            mQuery.bindValue(i, data::toSqlValue(params.at(i)));
-        if (!mQuery.exec())
-            fail();
-    }
-    QSqlQuery& query() { return mQuery; }
-
-private:
-    [[noreturn]] void fail()
-    {
-        throw vb::Error(3000, mQuery.lastError().text());
-    }
-    QSqlQuery mQuery;
-};
-
-double number(const QVariant& v)
-{
-    bool ok = false;
-    const double d = v.toDouble(&ok);
-    return ok ? d : 0;
-}
 
 // One ledger (festi_adv or gpf_loan): the first row of each code in the order
 // of its index ec, as a seek "=" on that index finds it.
@@ -54,22 +19,20 @@ class Ledger {
 public:
     Ledger(data::Database& db, const QString& table, const QString& dueField,
            const QString& recField)
-        : mDelete(db, QStringLiteral("delete from %1 where rowid = ?").arg(table)),
-          mUpdate(db, QStringLiteral("update %1 set %2 = ?, %3 = ?, inst_no = ? where rowid = ?")
-                          .arg(table, dueField, recField))
+        : mDelete(db.prepare(QStringLiteral("delete from %1 where rowid = ?").arg(table))),
+          mUpdate(db.prepare(QStringLiteral("update %1 set %2 = ?, %3 = ?, inst_no = ? where rowid = ?")
+                                 .arg(table, dueField, recField)))
     {
-        Statement all(db, QStringLiteral("select rowid, emp_code, %1, %2, inst_no from %3 "
-                                         "order by emp_code, rowid")
-                              .arg(dueField, recField, table));
-        all.exec();
-        QSqlQuery& q = all.query();
-        while (q.next()) {
-            const QString key = q.value(1).toString().toUpper();
+        data::Statement q = db.prepare(QStringLiteral("select rowid, emp_code, %1, %2, inst_no from %3 "
+                                                      "order by emp_code, rowid")
+                                           .arg(dueField, recField, table));
+        while (q.step()) {
+            const QString key = q.toString(1).toUpper();
             if (mRows.contains(key))
                 continue;
             Row r;
-            r.rowid = q.value(0).toLongLong();
-            r.state = {number(q.value(2)), number(q.value(3)), number(q.value(4))};
+            r.rowid = q.toInt64(0);
+            r.state = {q.toDouble(2), q.toDouble(3), q.toDouble(4)};
             mRows.insert(key, r);
         }
     }
@@ -84,13 +47,18 @@ public:
         Row r = *it;
         mRows.erase(it);
         if (r.state.due == 0) {
-            mDelete.exec({r.rowid});
+            mDelete.bind(0, r.rowid);
+            mDelete.run();
             return 0;
         }
         const double inst = instalment(r.state.due, r.state.instalmentsLeft);
         if (advance) {
             const LedgerState next = advanceLedger(r.state, inst);
-            mUpdate.exec({next.due, next.recovered, next.instalmentsLeft, r.rowid});
+            mUpdate.bind(0, next.due);
+            mUpdate.bind(1, next.recovered);
+            mUpdate.bind(2, next.instalmentsLeft);
+            mUpdate.bind(3, r.rowid);
+            mUpdate.run();
         }
         return inst;
     }
@@ -101,8 +69,8 @@ private:
         LedgerState state;
     };
     QHash<QString, Row> mRows;
-    Statement mDelete;
-    Statement mUpdate;
+    data::Statement mDelete;
+    data::Statement mUpdate;
 };
 
 struct DaOrder {
@@ -113,11 +81,10 @@ struct DaOrder {
 
 DaOrder daOrder(data::Database& db)
 {
-    Statement s(db, QStringLiteral("select da_current, hra, ma from da_table order by rowid limit 1"));
-    s.exec();
-    if (!s.query().next())
+    data::Statement s = db.prepare(QStringLiteral("select da_current, hra, ma from da_table order by rowid limit 1"));
+    if (!s.step())
         throw vb::Error(vb::NoCurrentRecord, QStringLiteral("No D.A. order is entered in da_table."));
-    return {number(s.query().value(0)), number(s.query().value(1)), number(s.query().value(2))};
+    return {s.toDouble(0), s.toDouble(1), s.toDouble(2)};
 }
 
 const QString kEmployeeSelect = QStringLiteral(
@@ -140,16 +107,16 @@ const QString kSalaryInsert = QStringLiteral(
 MonthRows monthRows(data::Database& db, const QString& payMonth)
 {
     MonthRows rows;
-    Statement count(db, QStringLiteral("select count(*) from salary where p_month = ?"));
-    count.exec({payMonth});
-    if (count.query().next())
-        rows.count = count.query().value(0).toInt();
+    data::Statement count = db.prepare(QStringLiteral("select count(*) from salary where p_month = ?"));
+    count.bind(0, payMonth);
+    if (count.step())
+        rows.count = int(count.toInt64(0));
     if (rows.count > 0) {
-        Statement first(db, QStringLiteral("select name from salary where p_month = ? "
-                                           "order by rowid limit 1"));
-        first.exec({payMonth});
-        if (first.query().next())
-            rows.firstName = first.query().value(0).toString();
+        data::Statement first = db.prepare(QStringLiteral("select name from salary where p_month = ? "
+                                                          "order by rowid limit 1"));
+        first.bind(0, payMonth);
+        if (first.step())
+            rows.firstName = first.toString(0);
     }
     return rows;
 }
@@ -167,42 +134,50 @@ int runSingleClick(data::Database& db, const QDate& billDate, RunKind kind)
                             QStringLiteral("adv_rec"));
             Ledger loan(db, QStringLiteral("gpf_loan"), QStringLiteral("loan_due"),
                         QStringLiteral("loan_rec"));
-            Statement insert(db, kSalaryInsert);
-            Statement employees(db, kEmployeeSelect);
-            employees.exec();
-            QSqlQuery& e = employees.query();
-            QVariantList row;
-            row.reserve(29);
-            while (e.next()) {
-                const QString code = e.value(eCode).toString();
-                const double pay = number(e.value(eBPay));
-                const double gradePay = number(e.value(eGradePay));
+            data::Statement insert = db.prepare(kSalaryInsert);
+            data::Statement e = db.prepare(kEmployeeSelect);
+            // The same date and month on every row: made into text once.
+            const QByteArray billDateText = billDate.toString(Qt::ISODate).toLatin1();
+            const QByteArray monthText = month.toUtf8();
+            while (e.step()) {
+                const QString code = e.toString(eCode);
+                const double pay = e.toDouble(eBPay);
+                const double gradePay = e.toDouble(eGradePay);
                 const double lessFa = festival.recover(code, advance);
                 const double da = dearnessAllowance(pay, gradePay, order.daCurrent);
-                const double hra = houseRentAllowance(e.value(eHraType).toString(),
-                                                      number(e.value(eHra)), pay, gradePay,
+                const double hra = houseRentAllowance(e.toString(eHraType), e.toDouble(eHra), pay, gradePay,
                                                       order.hra);
-                const double ma = medicalAllowance(e.value(eHealthSch).toString(), order.ma);
-                const double oa = number(e.value(eOa));
+                const double ma = medicalAllowance(e.toString(eHealthSch), order.ma);
+                const double oa = e.toDouble(eOa);
                 const double grossPay = gross(pay, gradePay, da, hra, ma, oa, lessFa);
-                const double gpfSubs = number(e.value(eGpfSubs));
+                const double gpfSubs = e.toDouble(eGpfSubs);
                 const double gpfRec = loan.recover(code, advance);
-                const double iFund = number(e.value(eIFund));
-                const double sFund = number(e.value(eSFund));
+                const double iFund = e.toDouble(eIFund);
+                const double sFund = e.toDouble(eSFund);
                 const double pTax = professionalTax(grossPay);
                 const double misc = 0;
                 const double deduct = totalDeduction(gpfSubs, gpfRec, iFund, sFund, pTax, misc);
-                row = {e.value(eName), e.value(eDesignation), e.value(eScale), e.value(eAccNo),
-                       pay, lessFa, gradePay, da, hra, ma,
-                       oa, grossPay, gpfSubs, gpfRec, iFund, sFund, pTax, misc,
-                       net(grossPay, deduct), e.value(eCode), billDate, month,
-                       0.0, 0.0, 0.0, 0.0, deduct, e.value(eCategory), e.value(eBankAc)};
-                insert.exec(row);
+                const double figures[] = {pay, lessFa, gradePay, da, hra, ma, oa, grossPay, gpfSubs, gpfRec,
+                                          iFund, sFund, pTax, misc, net(grossPay, deduct)};
+                insert.bind(0, e, eName);
+                insert.bind(1, e, eDesignation);
+                insert.bind(2, e, eScale);
+                insert.bind(3, e, eAccNo);
+                for (int k = 0; k < 15; ++k)
+                    insert.bind(4 + k, figures[k]);
+                insert.bind(19, e, eCode);
+                insert.bindUtf8(20, billDateText);
+                insert.bindUtf8(21, monthText);
+                for (int k = 22; k < 26; ++k)
+                    insert.bind(k, 0.0);
+                insert.bind(26, deduct);
+                insert.bind(27, e, eCategory);
+                insert.bind(28, e, eBankAc);
+                insert.run();
                 ++written;
             }
-            // Queries on the connection must be finished before the savepoint
-            // is released.
-            employees.query().finish();
+            // Reads on the connection are finished before the savepoint is released.
+            e.reset();
             tx.commit();
         } catch (...) {
             db.touch();

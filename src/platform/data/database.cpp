@@ -1,15 +1,19 @@
 #include "platform/data/database.h"
 
+#include "platform/data/statement.h"
 #include "platform/vb/error.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <map>
+#include <unordered_map>
 #include <memory>
+#include <sqlite3.h>
 
 namespace data {
 
@@ -18,6 +22,10 @@ namespace {
 QString gDataFolder;
 std::map<QString, std::unique_ptr<Database>>& registry()
 {
+    // Qt's own list of connections is made before ours so that it outlives
+    // ours: a connection still open when the program ends is closed while
+    // Qt can still remove it.
+    [[maybe_unused]] static const bool qtListFirst = QSqlDatabase::contains(QStringLiteral("dosset"));
     static std::map<QString, std::unique_ptr<Database>> r;
     return r;
 }
@@ -35,7 +43,13 @@ ColumnKind kindOf(const QString& declared)
 
 } // namespace
 
+// Statements of a connection are kept until it closes; a program runs a
+// fixed set of SQL texts, so the cache stays small. Past the limit, idle
+// statements are let go.
+constexpr int kMaxCachedStatements = 256;
+
 struct Database::Cache {
+    std::unordered_map<QString, std::unique_ptr<detail::CachedStatement>> statements;
     QHash<QString, QVector<ColumnInfo>> columns;
     QHash<QString, QStringList> indexColumns;
     QHash<QString, bool> indexUnique;
@@ -92,46 +106,81 @@ Database::Database(const QString& path, const QString& connName)
     mDb.setDatabaseName(path);
     if (!mDb.open())
         throw vb::Error(3044, QStringLiteral("Cannot open '%1': %2").arg(path, mDb.lastError().text()));
-    QSqlQuery q(mDb);
-    q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-    q.exec(QStringLiteral("PRAGMA synchronous=FULL"));
-    q.exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
+    const QVariant h = mDb.driver()->handle();
+    if (h.isValid() && qstrcmp(h.typeName(), "sqlite3*") == 0)
+        mHandle = *static_cast<sqlite3* const*>(h.constData());
+    if (!mHandle)
+        throw vb::Error(3044, QStringLiteral("Cannot open '%1': the database driver gives no SQLite handle.").arg(path));
+    sqlite3_exec(mHandle, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+    sqlite3_exec(mHandle, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
+    sqlite3_exec(mHandle, "PRAGMA foreign_keys=OFF", nullptr, nullptr, nullptr);
 }
 
 Database::~Database()
 {
+    for (auto& [sql, slot] : mCache->statements)
+        sqlite3_finalize(slot->handle);
     delete mCache;
     mDb.close();
     mDb = QSqlDatabase();
     QSqlDatabase::removeDatabase(mConnName);
 }
 
-namespace {
-
-[[noreturn]] void throwFor(const QSqlQuery& q, const QString& sql)
-{
-    const QSqlError e = q.lastError();
-    const QString text = e.databaseText();
-    if (text.contains(QLatin1String("UNIQUE constraint failed"), Qt::CaseInsensitive))
-        throw vb::Error(vb::DuplicateKey,
-                        QStringLiteral("The changes you requested to the table were not successful because "
-                                       "they would create duplicate values in the index."));
-    throw vb::Error(3000, QStringLiteral("%1 [%2]").arg(e.text(), sql));
-}
-
-} // namespace
-
 int Database::execute(const QString& sql, const QVariantList& params)
 {
-    QSqlQuery q(mDb);
-    if (!q.prepare(sql))
-        throwFor(q, sql);
-    for (const QVariant& p : params)
-        q.addBindValue(toSqlValue(p));
-    if (!q.exec())
-        throwFor(q, sql);
+    Statement st = prepare(sql);
+    st.bindAll(params);
+    const int changed = st.run();
     ++mGeneration;
-    return q.numRowsAffected();
+    return changed;
+}
+
+Statement Database::prepare(const QString& sql)
+{
+    auto it = mCache->statements.find(sql);
+    if (it != mCache->statements.end() && !it->second->busy) {
+        it->second->busy = true;
+        return Statement(*this, it->second->handle, sql, it->second.get());
+    }
+    const QByteArray utf8 = sql.toUtf8();
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v3(mHandle, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT, &st, nullptr)
+        != SQLITE_OK) {
+        const QString text = QString::fromUtf8(sqlite3_errmsg(mHandle));
+        sqlite3_finalize(st);
+        throw vb::Error(3000, QStringLiteral("%1 [%2]").arg(text, sql));
+    }
+    // The same text already borrowed (a statement run inside its own loop)
+    // gets a handle of its own for this use.
+    if (it != mCache->statements.end())
+        return Statement(*this, st, sql, nullptr);
+    if (mCache->statements.size() >= size_t(kMaxCachedStatements)) {
+        for (auto i = mCache->statements.begin(); i != mCache->statements.end();) {
+            if (i->second->busy) {
+                ++i;
+            } else {
+                sqlite3_finalize(i->second->handle);
+                i = mCache->statements.erase(i);
+            }
+        }
+    }
+    auto slot = std::make_unique<detail::CachedStatement>();
+    slot->handle = st;
+    slot->busy = true;
+    detail::CachedStatement* raw = slot.get();
+    mCache->statements.emplace(sql, std::move(slot));
+    return Statement(*this, st, sql, raw);
+}
+
+void Database::executeOnce(const QString& sql)
+{
+    ++mGeneration;
+    char* err = nullptr;
+    if (sqlite3_exec(mHandle, sql.toUtf8().constData(), nullptr, nullptr, &err) != SQLITE_OK) {
+        const QString text = QString::fromUtf8(err ? err : sqlite3_errmsg(mHandle));
+        sqlite3_free(err);
+        throw vb::Error(3000, QStringLiteral("%1 [%2]").arg(text, sql));
+    }
 }
 
 const QVector<ColumnInfo>& Database::columns(const QString& table)
@@ -182,7 +231,7 @@ Transaction::Transaction(Database& db) : mDb(db)
 {
     static int counter = 0;
     mSavepoint = QStringLiteral("sp%1").arg(++counter);
-    mDb.execute(QStringLiteral("SAVEPOINT %1").arg(mSavepoint));
+    mDb.executeOnce(QStringLiteral("SAVEPOINT %1").arg(mSavepoint));
 }
 
 Transaction::~Transaction()
@@ -190,15 +239,15 @@ Transaction::~Transaction()
     if (mDone)
         return;
     try {
-        mDb.execute(QStringLiteral("ROLLBACK TO %1").arg(mSavepoint));
-        mDb.execute(QStringLiteral("RELEASE %1").arg(mSavepoint));
+        mDb.executeOnce(QStringLiteral("ROLLBACK TO %1").arg(mSavepoint));
+        mDb.executeOnce(QStringLiteral("RELEASE %1").arg(mSavepoint));
     } catch (...) {
     }
 }
 
 void Transaction::commit()
 {
-    mDb.execute(QStringLiteral("RELEASE %1").arg(mSavepoint));
+    mDb.executeOnce(QStringLiteral("RELEASE %1").arg(mSavepoint));
     mDone = true;
 }
 

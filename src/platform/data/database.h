@@ -6,7 +6,11 @@
 #include <QVariant>
 #include <QVector>
 
+struct sqlite3;
+
 namespace data {
+
+class Statement;
 
 // The folder that holds "fund.mdb" and "salary master.mdb". Set once at start
 // (and by tests); Database::open resolves file names against it.
@@ -33,7 +37,13 @@ public:
     // the driver's text).
     int execute(const QString& sql, const QVariantList& params = {});
 
+    // The statement of this SQL text from the connection's cache (prepared on
+    // first use), ready for binding. Throws vb::Error 3000 for SQL SQLite refuses.
+    Statement prepare(const QString& sql);
+
     QSqlDatabase& sql() { return mDb; }
+    // SQLite's own handle of the connection Qt opened.
+    sqlite3* handle() const { return mHandle; }
     QString path() const { return mPath; }
 
     // Declared columns of a table in stored order (cached).
@@ -49,8 +59,12 @@ public:
     ~Database();
 
 private:
+    friend class Transaction;
     Database(const QString& path, const QString& connName);
+    // Savepoint statements: names differ per transaction, so they are not cached.
+    void executeOnce(const QString& sql);
     QSqlDatabase mDb;
+    sqlite3* mHandle = nullptr;
     QString mPath;
     QString mConnName;
     quint64 mGeneration = 0;

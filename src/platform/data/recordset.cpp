@@ -1,13 +1,10 @@
 #include "platform/data/recordset.h"
 
 #include "platform/data/database.h"
+#include "platform/data/statement.h"
 #include "platform/vb/convert.h"
 #include "platform/vb/error.h"
 
-#include <QRegularExpression>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 
 namespace data {
 
@@ -18,37 +15,9 @@ namespace {
     throw vb::Error(vb::NoCurrentRecord, QStringLiteral("No current record."));
 }
 
-// SQLite hands dates back as their ISO text; give the forms dates again.
-QVariant fromSql(const QVariant& v)
-{
-    if (v.typeId() == QMetaType::QString) {
-        const QString s = v.toString();
-        if (s.size() == 10 && s.at(4) == QLatin1Char('-') && s.at(7) == QLatin1Char('-')) {
-            QDate d = QDate::fromString(s, Qt::ISODate);
-            if (d.isValid())
-                return d;
-        }
-    }
-    if (v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int)
-        return v.toDouble();
-    return v;
-}
-
 QString quoted(const QString& name)
 {
     return QLatin1Char('"') + QString(name).remove(QLatin1Char('"')) + QLatin1Char('"');
-}
-
-void run(QSqlQuery& q, const QString& what)
-{
-    if (!q.exec()) {
-        const QString text = q.lastError().databaseText();
-        if (text.contains(QLatin1String("UNIQUE constraint failed"), Qt::CaseInsensitive))
-            throw vb::Error(vb::DuplicateKey,
-                            QStringLiteral("The changes you requested to the table were not successful "
-                                           "because they would create duplicate values in the index."));
-        throw vb::Error(3000, QStringLiteral("%1: %2").arg(what, q.lastError().text()));
-    }
 }
 
 } // namespace
@@ -106,29 +75,14 @@ FieldValue FieldRef::value() const
 // ----------------------------------------------------------- TableRecordset
 
 struct TableRecordset::Statements {
-    QSqlQuery selectRow;
-    QSqlQuery insert;
-    QString insertSql;
-    QHash<QString, QSqlQuery> lookups; // seeks and moves, prepared once
+    QString selectRow;
 
     // The first rowid the statement gives (0 for none).
-    qint64 firstRowid(Database& db, const QString& sql, const QVariantList& params)
+    static qint64 firstRowid(Database& db, const QString& sql, const QVariantList& params)
     {
-        auto it = lookups.find(sql);
-        if (it == lookups.end()) {
-            QSqlQuery q(db.sql());
-            q.setForwardOnly(true);
-            if (!q.prepare(sql))
-                throw vb::Error(3000, QStringLiteral("%1 [%2]").arg(q.lastError().text(), sql));
-            it = lookups.insert(sql, q);
-        }
-        QSqlQuery& q = *it;
-        for (int i = 0; i < params.size(); ++i)
-            q.bindValue(i, toSqlValue(params[i]));
-        run(q, sql);
-        const qint64 id = q.next() ? q.value(0).toLongLong() : 0;
-        q.finish();
-        return id;
+        Statement q = db.prepare(sql);
+        q.bindAll(params);
+        return q.step() ? q.toInt64(0) : 0;
     }
 };
 
@@ -136,8 +90,7 @@ TableRecordset::TableRecordset(Database& db, const QString& table)
     : mDb(db), mTable(table), mSt(std::make_unique<Statements>())
 {
     mDb.columns(table); // 3078 for an unknown table
-    mSt->selectRow = QSqlQuery(mDb.sql());
-    mSt->selectRow.prepare(QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(quoted(table)));
+    mSt->selectRow = QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(quoted(table));
     moveFirst();
 }
 
@@ -171,16 +124,14 @@ void TableRecordset::loadRow() const
         noCurrent();
     if (mRowId == mCurrent && mRowGen == mDb.generation())
         return;
-    QSqlQuery& q = mSt->selectRow;
-    q.bindValue(0, mCurrent);
-    run(q, QStringLiteral("read ") + mTable);
-    if (!q.next())
+    Statement q = mDb.prepare(mSt->selectRow);
+    q.bind(0, mCurrent);
+    if (!q.step())
         noCurrent();
-    const int n = q.record().count();
+    const int n = q.columnCount();
     mRow.resize(n);
     for (int i = 0; i < n; ++i)
-        mRow[i] = fromSql(q.value(i));
-    q.finish();
+        mRow[i] = q.value(i);
     mRowId = mCurrent;
     mRowGen = mDb.generation();
 }
@@ -283,16 +234,12 @@ void TableRecordset::update()
             ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(mTable))
             : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(quoted(mTable), names.join(QLatin1Char(',')),
                                                                    marks.join(QLatin1Char(',')));
-        // A run of new rows sets the same fields each time: keep the statement.
-        if (sql != mSt->insertSql) {
-            mSt->insert = QSqlQuery(mDb.sql());
-            if (!mSt->insert.prepare(sql))
-                throw vb::Error(3000, mSt->insert.lastError().text());
-            mSt->insertSql = sql;
-        }
+        // A run of new rows sets the same fields each time: the connection
+        // keeps the statement.
+        Statement insert = mDb.prepare(sql);
         for (int k = 0; k < order.size(); ++k)
-            mSt->insert.bindValue(k, toSqlValue(mPending.value(order[k])));
-        run(mSt->insert, QStringLiteral("add to ") + mTable);
+            insert.bind(k, mPending.value(order[k]));
+        insert.run();
     } else {
         if (!mPending.isEmpty()) {
             QStringList sets;
@@ -472,20 +419,15 @@ void TableRecordset::seek(const QString& op, const QVariantList& key)
 
 QueryRecordset::QueryRecordset(Database& db, const QString& sql, const QVariantList& params)
 {
-    QSqlQuery q(db.sql());
-    q.setForwardOnly(true);
-    if (!q.prepare(sql))
-        throw vb::Error(3000, QStringLiteral("%1 [%2]").arg(q.lastError().text(), sql));
-    for (const QVariant& p : params)
-        q.addBindValue(toSqlValue(p));
-    run(q, sql);
-    const QSqlRecord rec = q.record();
-    for (int i = 0; i < rec.count(); ++i)
-        mNames << rec.fieldName(i);
-    while (q.next()) {
-        QVector<QVariant> row(mNames.size());
-        for (int i = 0; i < mNames.size(); ++i)
-            row[i] = fromSql(q.value(i));
+    Statement q = db.prepare(sql);
+    q.bindAll(params);
+    const int n = q.columnCount();
+    for (int i = 0; i < n; ++i)
+        mNames << q.columnName(i);
+    while (q.step()) {
+        QVector<QVariant> row(n);
+        for (int i = 0; i < n; ++i)
+            row[i] = q.value(i);
         mRows.push_back(std::move(row));
     }
 }

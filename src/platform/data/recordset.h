@@ -126,7 +126,7 @@ private:
     mutable quint64 mRowGen = ~0ull;
     QVariantList mLastKey;           // order key of a row just removed, for the next move
     struct Statements;
-    std::unique_ptr<Statements> mSt; // prepared statements kept for the recordset's life
+    std::unique_ptr<Statements> mSt; // texts of its statements; the connection keeps them prepared
 };
 
 // A SELECT with bound parameters, fully read when opened.

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <memory>
 
 namespace data {
 class Database;
@@ -13,28 +14,37 @@ class QueryRecordset;
 
 namespace reports {
 
+// Rows read from the database are kept compactly (a number in place, text in
+// one pool) and shared by copies, so a report, its preview and a print job
+// hold one copy of a bill, however often it is passed on.
 class DataSource {
 public:
-    DataSource() = default;
+    DataSource();
     DataSource(QStringList columns, QVector<QVector<QVariant>> rows);
 
     // Every row of an open query recordset, from the first; the recordset is
     // left on its first row.
     static DataSource fromRecordset(data::QueryRecordset& rs);
-    // Runs a SELECT with bound parameters on the database.
+    // Runs a SELECT with bound parameters on the database and reads its rows
+    // straight in.
     static DataSource fromQuery(data::Database& db, const QString& sql,
                                 const QVariantList& params = {});
 
-    const QStringList& columns() const { return mColumns; }
-    int rowCount() const { return mRows.size(); }
+    const QStringList& columns() const;
+    int rowCount() const;
     // Case-insensitive; -1 when the source has no such column.
     int columnIndex(const QString& name) const;
-    const QVariant& value(int row, int column) const { return mRows[row][column]; }
-    const QVector<QVector<QVariant>>& rows() const { return mRows; }
+    // As a recordset field reads it: numbers as double, ISO dates as QDate.
+    QVariant value(int row, int column) const;
+    bool isNull(int row, int column) const;
+    // The number a cell holds when it holds one as a number (not as text).
+    bool isNumber(int row, int column, double& out) const;
+    // Every row, copied out.
+    QVector<QVector<QVariant>> rows() const;
 
 private:
-    QStringList mColumns;
-    QVector<QVector<QVariant>> mRows;
+    struct Store;
+    std::shared_ptr<const Store> d;
 };
 
 } // namespace reports

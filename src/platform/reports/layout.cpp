@@ -121,8 +121,13 @@ double aggregate(const Control& c, const DataSource& src, int column, int first,
     double sum = 0;
     int n = 0;
     for (int r = first; r < first + count; ++r) {
-        const QVariant& v = src.value(r, column);
         double x = 0;
+        if (src.isNumber(r, column, x)) {
+            sum += x;
+            ++n;
+            continue;
+        }
+        const QVariant v = src.value(r, column);
         if (numberOf(v, x))
             sum += x;
         if (!v.isNull())
@@ -138,51 +143,53 @@ QString aggregateText(const Control& c, double value)
     return c.format().isEmpty() ? vb::cstr(value) : vb::format(value, c.format());
 }
 
-class Layouter {
+// Two passes: the constructor finds where each page breaks and how many pages
+// there are, keeping only that; page() then makes any page alone. It holds
+// its own copy of the controls and shares the rows, so the pages can still be
+// made after the report instance is gone.
+class Paginator : public PageSource {
 public:
-    explicit Layouter(const Report& r) : mReport(r), mSrc(r.dataSource()) {}
+    explicit Paginator(const Report& r);
 
-    PageModel run();
+    int pageCount() const override { return int(mBreaks.size()); }
+    Page page(int index) const override;
 
 private:
     struct Resolved {
-        const Control* control;
-        int column; // data column for fields and functions, else -1
+        Control control;
+        int column = -1; // data column for fields and functions
         QString reportValue; // report-scope functions, computed once
         bool pageFunction = false;
         bool hasPageNumber = false;
         bool hasPageCount = false;
     };
     struct SectionPlan {
-        const Section* section;
+        SectionKind kind = SectionKind::Detail;
         QString name;
         int height = 0; // 0 when hidden
         QVector<Resolved> controls;
     };
+    struct Break {
+        int firstRow = 0;
+        int rowCount = 0;
+        int footerTop = -1; // top of the report footer when it is on this page
+    };
 
-    void plan(SectionKind kind, SectionPlan& out);
-    void openPage();
-    void closePage();
-    void place(const SectionPlan& s, int top, int row);
+    void plan(const Report& report, SectionKind kind, SectionPlan& out);
+    int bodyTop(int page) const;
+    void place(Page& page, int index, const SectionPlan& s, int top, int row) const;
 
-    const Report& mReport;
-    const DataSource& mSrc;
-    PageModel mModel;
-    Page mPage;
+    QString mTitle;
+    DataSource mSrc;
+    int mLeft = 0, mTop = 0, mDetailBottom = 0;
     SectionPlan mRH, mPH, mD, mPF, mRF;
-    int mY = 0;
-    int mNextRow = 0;
-    int mDetailBottom = 0;
-    // Items with page-scope sums to fill when their page closes, and items
-    // holding %P to fill at the end.
-    QVector<std::pair<int, const Resolved*>> mPendingPage;
-    QVector<std::pair<int, int>> mPendingCount;
+    QVector<Break> mBreaks;
 };
 
-void Layouter::plan(SectionKind kind, SectionPlan& out)
+void Paginator::plan(const Report& report, SectionKind kind, SectionPlan& out)
 {
-    const Section& s = mReport.section(kind);
-    out.section = &s;
+    const Section& s = report.section(kind);
+    out.kind = kind;
     out.name = s.name();
     out.height = s.isVisible() ? s.height() : 0;
     if (!s.isVisible())
@@ -191,14 +198,14 @@ void Layouter::plan(SectionKind kind, SectionPlan& out)
         const Control& c = *cp;
         if (!c.isVisible())
             continue;
-        Resolved r{&c, -1, {}};
+        Resolved r{c, -1, {}};
         if (c.kind() == ControlKind::Field || c.kind() == ControlKind::Function) {
             r.column = mSrc.columnIndex(c.dataField());
             if (r.column < 0) {
                 throw vb::Error(vb::InvalidProcedureCall,
                                 QStringLiteral("Report %1: %2 in %3 is bound to the column \"%4\", "
                                                "which its data does not have.")
-                                    .arg(mReport.effectiveTitle(), c.name(), out.name, c.dataField()));
+                                    .arg(mTitle, c.name(), out.name, c.dataField()));
             }
             if (c.kind() == ControlKind::Function) {
                 if (c.scope() == FunctionScope::Report)
@@ -210,17 +217,67 @@ void Layouter::plan(SectionKind kind, SectionPlan& out)
             r.hasPageNumber = c.caption().contains(QLatin1String("%p"));
             r.hasPageCount = c.caption().contains(QLatin1String("%P"));
         }
-        out.controls.push_back(r);
+        out.controls.push_back(std::move(r));
     }
 }
 
-void Layouter::place(const SectionPlan& s, int top, int row)
+// Where the first detail row of a page goes: under the report header on the
+// first page and the page header on every page.
+int Paginator::bodyTop(int page) const
 {
-    const int left = mReport.leftMargin();
+    int y = mTop;
+    if (page == 0 && mRH.height > 0)
+        y += mRH.height;
+    if (mPH.height > 0)
+        y += mPH.height;
+    return y;
+}
+
+Paginator::Paginator(const Report& r)
+    : mTitle(r.effectiveTitle()), mSrc(r.dataSource()), mLeft(r.leftMargin()), mTop(r.topMargin())
+{
+    plan(r, SectionKind::ReportHeader, mRH);
+    plan(r, SectionKind::PageHeader, mPH);
+    plan(r, SectionKind::Detail, mD);
+    plan(r, SectionKind::PageFooter, mPF);
+    plan(r, SectionKind::ReportFooter, mRF);
+    mDetailBottom = r.pageHeight() - r.bottomMargin() - mPF.height;
+
+    const int perPage = r.rowsPerPage();
+    const int rows = mSrc.rowCount();
+    if (perPage > 0)
+        mBreaks.reserve(rows / perPage + 2);
+    Break page;
+    int y = bodyTop(0);
+    auto next = [&](int firstRow) {
+        mBreaks.push_back(page);
+        page = Break{firstRow, 0, -1};
+        y = bodyTop(int(mBreaks.size()));
+    };
+    for (int row = 0; row < rows; ++row) {
+        const bool full = perPage > 0 && page.rowCount >= perPage;
+        // A row taller than a whole page is still placed, alone, rather than
+        // breaking pages for ever.
+        const bool noRoom = y + mD.height > mDetailBottom && page.rowCount > 0;
+        if (full || noRoom)
+            next(row);
+        y += mD.height;
+        ++page.rowCount;
+    }
+    if (mRF.height > 0 || !mRF.controls.isEmpty()) {
+        if (y + mRF.height > mDetailBottom && page.rowCount > 0)
+            next(rows);
+        page.footerTop = y;
+    }
+    mBreaks.push_back(page);
+}
+
+void Paginator::place(Page& page, int index, const SectionPlan& s, int top, int row) const
+{
     for (const Resolved& r : s.controls) {
-        const Control& c = *r.control;
+        const Control& c = r.control;
         Item it;
-        it.x = left + c.x();
+        it.x = mLeft + c.x();
         it.y = top + c.y();
         it.w = c.width();
         it.h = c.height();
@@ -234,11 +291,11 @@ void Layouter::place(const SectionPlan& s, int top, int row)
         case ControlKind::Label:
             it.text = c.caption();
             if (r.hasPageNumber)
-                it.text.replace(QLatin1String("%p"), QString::number(mModel.pages.size() + 1));
-            if (r.hasPageCount)
-                mPendingCount.push_back({mModel.pages.size(), int(mPage.items.size())});
+                it.text.replace(QLatin1String("%p"), QString::number(index + 1));
             // A figure handed over from a form (a grand total) is a figure too.
             it.number = looksLikeNumber(it.text);
+            if (r.hasPageCount)
+                it.text.replace(QLatin1String("%P"), QString::number(pageCount()));
             break;
         case ControlKind::Field:
             it.row = row;
@@ -249,7 +306,7 @@ void Layouter::place(const SectionPlan& s, int top, int row)
         case ControlKind::Function:
             it.number = true;
             if (r.pageFunction)
-                mPendingPage.push_back({int(mPage.items.size()), &r});
+                it.text = aggregateText(c, aggregate(c, mSrc, r.column, page.firstRow, page.rowCount));
             else
                 it.text = r.reportValue;
             break;
@@ -260,103 +317,71 @@ void Layouter::place(const SectionPlan& s, int top, int row)
             it.kind = Item::Kind::Box;
             break;
         }
-        if (s.section->kind() != SectionKind::Detail && c.kind() != ControlKind::Field)
+        if (s.kind != SectionKind::Detail && c.kind() != ControlKind::Field)
             it.row = -1;
-        else if (s.section->kind() == SectionKind::Detail)
+        else if (s.kind == SectionKind::Detail)
             it.row = row;
-        mPage.items.push_back(std::move(it));
+        page.items.push_back(std::move(it));
     }
 }
 
-void Layouter::openPage()
+Page Paginator::page(int index) const
 {
-    mPage = Page();
-    mPage.firstRow = mNextRow;
-    mPage.items.reserve(16 + (mReport.rowsPerPage() > 0 ? mReport.rowsPerPage() : 40)
-                                 * mD.controls.size());
-    mY = mReport.topMargin();
-    if (mModel.pages.isEmpty() && mRH.height > 0) {
-        place(mRH, mY, mSrc.rowCount() > 0 ? 0 : -1);
-        mY += mRH.height;
+    const Break& b = mBreaks.at(index);
+    const int rows = mSrc.rowCount();
+    Page p;
+    p.firstRow = b.firstRow;
+    p.rowCount = b.rowCount;
+    p.items.reserve(mRH.controls.size() + mPH.controls.size() + mPF.controls.size() + mRF.controls.size()
+                    + b.rowCount * mD.controls.size());
+    int y = mTop;
+    if (index == 0 && mRH.height > 0) {
+        place(p, index, mRH, y, rows > 0 ? 0 : -1);
+        y += mRH.height;
     }
     if (mPH.height > 0) {
-        place(mPH, mY, mNextRow < mSrc.rowCount() ? mNextRow : -1);
-        mY += mPH.height;
+        place(p, index, mPH, y, b.firstRow < rows ? b.firstRow : -1);
+        y += mPH.height;
     }
-}
-
-void Layouter::closePage()
-{
-    const int lastRow = mPage.rowCount > 0 ? mPage.firstRow + mPage.rowCount - 1
-                                           : (mSrc.rowCount() > 0 ? mSrc.rowCount() - 1 : -1);
+    for (int row = b.firstRow; row < b.firstRow + b.rowCount; ++row) {
+        place(p, index, mD, y, row);
+        y += mD.height;
+    }
+    if (b.footerTop >= 0)
+        place(p, index, mRF, b.footerTop, rows > 0 ? rows - 1 : -1);
+    const int lastRow = b.rowCount > 0 ? b.firstRow + b.rowCount - 1 : (rows > 0 ? rows - 1 : -1);
     if (mPF.height > 0)
-        place(mPF, mDetailBottom, lastRow);
-    for (const auto& [index, r] : mPendingPage) {
-        const Control& c = *r->control;
-        mPage.items[index].text
-            = aggregateText(c, aggregate(c, mSrc, r->column, mPage.firstRow, mPage.rowCount));
-    }
-    mPendingPage.clear();
-    mModel.pages.push_back(std::move(mPage));
-    mPage = Page();
+        place(p, index, mPF, mDetailBottom, lastRow);
+    return p;
 }
 
-PageModel Layouter::run()
+PageModel emptyModel(const Report& r)
 {
-    mModel.title = mReport.effectiveTitle();
-    mModel.pageWidth = mReport.pageWidth();
-    mModel.pageHeight = mReport.pageHeight();
-    mModel.landscape = mReport.orientation() == Orientation::Landscape;
-
-    plan(SectionKind::ReportHeader, mRH);
-    plan(SectionKind::PageHeader, mPH);
-    plan(SectionKind::Detail, mD);
-    plan(SectionKind::PageFooter, mPF);
-    plan(SectionKind::ReportFooter, mRF);
-
-    mDetailBottom = mModel.pageHeight - mReport.bottomMargin() - mPF.height;
-    const int perPage = mReport.rowsPerPage();
-    const int rows = mSrc.rowCount();
-    if (perPage > 0)
-        mModel.pages.reserve(rows / perPage + 2);
-
-    openPage();
-    for (int r = 0; r < rows; ++r) {
-        const bool full = perPage > 0 && mPage.rowCount >= perPage;
-        // A row taller than a whole page is still placed, alone, rather than
-        // breaking pages for ever.
-        const bool noRoom = mY + mD.height > mDetailBottom && mPage.rowCount > 0;
-        if (full || noRoom) {
-            closePage();
-            openPage();
-        }
-        place(mD, mY, r);
-        mY += mD.height;
-        ++mPage.rowCount;
-        ++mNextRow;
-    }
-    if (mRF.height > 0 || !mRF.controls.isEmpty()) {
-        const bool freshPage = mPage.rowCount == 0;
-        if (mY + mRF.height > mDetailBottom && !freshPage) {
-            closePage();
-            openPage();
-        }
-        place(mRF, mY, rows > 0 ? rows - 1 : -1);
-        mY += mRF.height;
-    }
-    closePage();
-
-    const QString count = QString::number(mModel.pages.size());
-    for (const auto& [page, index] : mPendingCount)
-        mModel.pages[page].items[index].text.replace(QLatin1String("%P"), count);
-    return std::move(mModel);
+    PageModel m;
+    m.title = r.effectiveTitle();
+    m.pageWidth = r.pageWidth();
+    m.pageHeight = r.pageHeight();
+    m.landscape = r.orientation() == Orientation::Landscape;
+    return m;
 }
 
 } // namespace
 
 PageModel Report::layout() const
 {
-    return Layouter(*this).run();
+    PageModel m = emptyModel(*this);
+    const Paginator pages(*this);
+    m.pages.reserve(pages.pageCount());
+    for (int i = 0; i < pages.pageCount(); ++i)
+        m.pages.push_back(pages.page(i));
+    return m;
+}
+
+PageModel Report::paginate() const
+{
+    PageModel m = emptyModel(*this);
+    m.source = std::make_shared<Paginator>(*this);
+    return m;
 }
 
 } // namespace reports

@@ -4,11 +4,22 @@
 
 namespace reports {
 
+const Page& PageModel::page(int index) const
+{
+    if (!source)
+        return pages[index];
+    if (mLast.index != index || !mLast.page) {
+        mLast.page = std::make_shared<Page>(source->page(index));
+        mLast.index = index;
+    }
+    return *mLast.page;
+}
+
 const Item* PageModel::find(int page, const QString& control, int row) const
 {
-    if (page < 0 || page >= pages.size())
+    if (page < 0 || page >= pageCount())
         return nullptr;
-    for (const Item& it : pages[page].items) {
+    for (const Item& it : this->page(page).items) {
         if ((row < 0 || it.row == row) && it.control.compare(control, Qt::CaseInsensitive) == 0)
             return &it;
     }
@@ -18,9 +29,9 @@ const Item* PageModel::find(int page, const QString& control, int row) const
 QStringList PageModel::texts(const QString& control) const
 {
     QStringList out;
-    for (const Page& p : pages) {
+    for (int i = 0; i < pageCount(); ++i) {
         QVector<const Item*> hits;
-        for (const Item& it : p.items) {
+        for (const Item& it : page(i).items) {
             if (it.kind == Item::Kind::Text && it.control.compare(control, Qt::CaseInsensitive) == 0)
                 hits.push_back(&it);
         }
@@ -35,9 +46,9 @@ QStringList PageModel::texts(const QString& control) const
 QVector<const Item*> PageModel::sectionItems(int page, const QString& section) const
 {
     QVector<const Item*> out;
-    if (page < 0 || page >= pages.size())
+    if (page < 0 || page >= pageCount())
         return out;
-    for (const Item& it : pages[page].items) {
+    for (const Item& it : this->page(page).items) {
         if (it.kind == Item::Kind::Text && it.section.compare(section, Qt::CaseInsensitive) == 0)
             out.push_back(&it);
     }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <memory>
 
 namespace reports {
 
@@ -50,16 +51,33 @@ struct Page {
     int rowCount = 0;
 };
 
+// Makes the pages of a report whose breaks are known, one at a time.
+class PageSource {
+public:
+    virtual ~PageSource() = default;
+    virtual int pageCount() const = 0;
+    virtual Page page(int index) const = 0;
+};
+
 // A laid-out report. Cheap to copy (Qt containers share their data), so the
 // preview keeps its own copy and outlives the report instance.
+//
+// Laid out whole, every page is in pages. Paginated (Report::paginate()),
+// only the page breaks and the count are known and pages stays empty: page(i)
+// makes page i when it is asked for, so a long bill is shown, printed or
+// written as PDF one page at a time.
 struct PageModel {
     QString title;     // window title of the preview, document name of a print job
     int pageWidth = 0; // twips, orientation applied
     int pageHeight = 0;
     bool landscape = false;
     QVector<Page> pages;
+    std::shared_ptr<const PageSource> source; // set when paginated
 
-    int pageCount() const { return pages.size(); }
+    int pageCount() const { return source ? source->pageCount() : int(pages.size()); }
+    // Valid until the next page() of this model: a made page is kept only
+    // while it is the last one asked for.
+    const Page& page(int index) const;
     // The first item on a page with this control name (case-insensitive), and
     // for detail controls this row; nullptr when there is none.
     const Item* find(int page, const QString& control, int row = -1) const;
@@ -67,6 +85,17 @@ struct PageModel {
     QStringList texts(const QString& control) const;
     // Every text item of a section on one page, top to bottom.
     QVector<const Item*> sectionItems(int page, const QString& section) const;
+
+private:
+    // The page made last; a copy of the model starts without one.
+    struct LastPage {
+        LastPage() = default;
+        LastPage(const LastPage&) {}
+        LastPage& operator=(const LastPage&) { return *this; }
+        int index = -1;
+        std::shared_ptr<Page> page;
+    };
+    mutable LastPage mLast;
 };
 
 } // namespace reports

@@ -11,7 +11,8 @@ struct PageModel;
 class Printer {
 public:
     virtual ~Printer() = default;
-    // Prints every page, no dialog. Throws vb::Error when nothing was printed.
+    // Prints every page, no dialog; a paginated model makes its pages as they
+    // are printed. Throws vb::Error when nothing was printed.
     virtual void print(const PageModel& model) = 0;
 };
 

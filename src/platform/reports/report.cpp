@@ -216,7 +216,7 @@ QString Report::effectiveTitle() const
 
 void Report::show()
 {
-    PageModel model = layout();
+    PageModel model = paginate();
     if (mPreview) {
         disconnect(mPreview, nullptr, this, nullptr);
         mPreview->close();
@@ -240,9 +240,9 @@ void Report::show()
     w->activateWindow();
 }
 
-void Report::printReport() { printer().print(layout()); }
+void Report::printReport() { printer().print(paginate()); }
 
-void Report::exportPdf(const QString& path) { reports::exportPdf(layout(), path); }
+void Report::exportPdf(const QString& path) { reports::exportPdf(paginate(), path); }
 
 PreviewWindow* Report::preview() const { return mPreview.data(); }
 

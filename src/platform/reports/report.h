@@ -223,16 +223,20 @@ public:
     // Lays the report out on its current data. Throws vb::Error 5 when a
     // field or sum names a column the data source does not have.
     PageModel layout() const;
+    // The same pages, made when they are asked for: only the page breaks and
+    // the page count (%P) are worked out now. What the preview, the printer
+    // and PDF use, so a long bill never holds all its pages at once.
+    PageModel paginate() const;
 
-    // Lays out and shows a modeless preview (maximised when the window state
+    // Paginates and shows a modeless preview (maximised when the window state
     // says so), replacing an open preview of this report.
     void show();
-    // Lays out and prints every page on the default printer, no dialog,
+    // Paginates and prints every page on the default printer, no dialog,
     // through the installed reports::Printer. Throws vb::Error when nothing
     // could be printed.
     void printReport();
-    // Lays out and writes a PDF file. Throws vb::Error 75 when the file cannot
-    // be written.
+    // Paginates and writes a PDF file page by page. Throws vb::Error 75 when
+    // the file cannot be written.
     void exportPdf(const QString& path);
 
     // The preview this report last showed, while it is open.

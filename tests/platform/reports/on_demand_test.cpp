@@ -1,0 +1,159 @@
+#include "platform/reports/preview.h"
+#include "platform/reports/printer.h"
+#include "platform/reports/report.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace reports;
+
+namespace {
+
+// A4 portrait, margins 720: the page footer (1000 high) starts at
+// 16838 - 720 - 1000 = 15118. Page 1's rows start under the report header and
+// page header at 720 + 1000 + 1000 = 2720 and 12 rows of 1000 fit (14720);
+// later pages start at 1720 and hold 13 (14720). 25 rows fill two pages, and
+// the 2000-high report footer (14720 + 2000 > 15118) takes a third.
+class Bill : public Report {
+public:
+    explicit Bill(int rows)
+    {
+        setTitle("Bill");
+        section(SectionKind::ReportHeader).setHeight(1000).addLabel("Label1", 0, 0, 4000, 300, "PAY BILL");
+        section(SectionKind::PageHeader).setHeight(1000).addField("Text9", 0, 100, 2000, 240, "name");
+        Section& d = section(SectionKind::Detail).setHeight(1000);
+        d.addField("Text1", 0, 50, 3000, 240, "name");
+        d.addField("Text2", 3000, 50, 1200, 240, "pay", "0.00").setAlign(Align::Right);
+        d.addLine("Line1", 0, 990, 4200, 990);
+        Section& pf = section(SectionKind::PageFooter).setHeight(1000);
+        pf.addSum("Function1", 3000, 0, 1200, 240, "pay", "0.00", FunctionScope::Page);
+        pf.addLabel("Label9", 0, 400, 3000, 240, "Page %p of %P");
+        section(SectionKind::ReportFooter).setHeight(2000).addSum("Function2", 3000, 0, 1200, 240, "pay", "0.00");
+        QVector<QVector<QVariant>> data;
+        for (int i = 1; i <= rows; ++i)
+            data.push_back({QStringLiteral("Employee %1").arg(i), double(i)});
+        setDataSource(DataSource({"name", "pay"}, data));
+    }
+};
+
+bool sameItems(const Page& a, const Page& b)
+{
+    if (a.items.size() != b.items.size() || a.firstRow != b.firstRow || a.rowCount != b.rowCount)
+        return false;
+    for (int i = 0; i < a.items.size(); ++i) {
+        const Item& x = a.items[i];
+        const Item& y = b.items[i];
+        if (x.kind != y.kind || x.x != y.x || x.y != y.y || x.w != y.w || x.h != y.h || x.text != y.text
+            || x.section != y.section || x.control != y.control || x.row != y.row || x.number != y.number
+            || x.font.pointSize != y.font.pointSize || x.font.bold != y.font.bold || x.align != y.align
+            || x.wordWrap != y.wordWrap || x.lineWidth != y.lineWidth)
+            return false;
+    }
+    return true;
+}
+
+int pdfPages(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
+    return int(QString::fromLatin1(f.readAll()).count(page));
+}
+
+} // namespace
+
+TEST(OnDemandPages, CountFirstAndLastPageAndAFooterMovedToAPageOfItsOwn)
+{
+    const Bill report(25);
+    const PageModel m = report.paginate();
+    // The count, and with it %P, is known before any page is made.
+    EXPECT_TRUE(m.pages.isEmpty());
+    ASSERT_EQ(m.pageCount(), 3);
+    EXPECT_EQ(m.find(0, "Label9")->text, "Page 1 of 3");
+
+    const Page& first = m.page(0);
+    EXPECT_EQ(first.firstRow, 0);
+    EXPECT_EQ(first.rowCount, 12);
+    EXPECT_EQ(m.find(0, "Label1")->y, 720);
+    EXPECT_EQ(m.find(0, "Text9")->text, "Employee 1"); // a bound field of the header shows the page's first row
+    EXPECT_EQ(m.find(0, "Text2", 0)->y, 2770);
+    EXPECT_EQ(m.find(0, "Text2", 11)->y, 13770);
+    EXPECT_EQ(m.find(0, "Function1")->text, "78.00"); // 1 + ... + 12
+    EXPECT_EQ(m.find(0, "Function1")->y, 15118);
+
+    EXPECT_EQ(m.find(1, "Text9")->text, "Employee 13");
+    EXPECT_EQ(m.find(1, "Text2", 12)->y, 1770);
+    EXPECT_EQ(m.find(1, "Function1")->text, "247.00"); // 13 + ... + 25
+    EXPECT_EQ(m.find(1, "Function2"), nullptr);
+
+    // The report footer did not fit under row 25: the last page has it alone,
+    // with an empty page sum and the last row in its page header.
+    const Page& last = m.page(2);
+    EXPECT_EQ(last.rowCount, 0);
+    EXPECT_EQ(m.find(2, "Function2")->y, 1720);
+    EXPECT_EQ(m.find(2, "Function2")->text, "325.00");
+    EXPECT_EQ(m.find(2, "Function1")->text, "0.00");
+    EXPECT_EQ(m.find(2, "Text9")->text, "");
+    EXPECT_EQ(m.texts("Label9"), QStringList({"Page 1 of 3", "Page 2 of 3", "Page 3 of 3"}));
+
+    // Made alone, each page is the page of the whole layout.
+    const PageModel whole = report.layout();
+    ASSERT_EQ(whole.pageCount(), 3);
+    for (int i : {2, 0, 1})
+        EXPECT_TRUE(sameItems(m.page(i), whole.pages[i])) << "page " << i + 1;
+
+    // Two rows fewer leave room for it on page 2: 1720 + 11 rows = 12720,
+    // and 12720 + 2000 <= 15118.
+    const PageModel shorter = Bill(23).paginate();
+    ASSERT_EQ(shorter.pageCount(), 2);
+    EXPECT_EQ(shorter.find(1, "Function2")->y, 12720);
+    EXPECT_EQ(shorter.find(1, "Label9")->text, "Page 2 of 2");
+}
+
+TEST(OnDemandPages, NoRowsMakeOnePageWithHeadersFootersAndZeroSums)
+{
+    const Bill report(0);
+    const PageModel m = report.paginate();
+    ASSERT_EQ(m.pageCount(), 1);
+    const Page& only = m.page(0);
+    EXPECT_EQ(only.rowCount, 0);
+    EXPECT_EQ(m.find(0, "Text1"), nullptr);
+    EXPECT_EQ(m.find(0, "Text9")->text, "");
+    EXPECT_EQ(m.find(0, "Function2")->y, 2720);
+    EXPECT_EQ(m.find(0, "Function2")->text, "0.00");
+    EXPECT_EQ(m.find(0, "Label9")->text, "Page 1 of 1");
+    EXPECT_TRUE(sameItems(only, report.layout().pages[0]));
+}
+
+TEST(OnDemandPages, PdfPrinterAndPreviewTakeThePagesOneAtATime)
+{
+    Bill report(25);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("bill.pdf");
+    report.exportPdf(path);
+    EXPECT_EQ(pdfPages(path), 3);
+
+    RecordingPrinter printed;
+    setPrinter(std::make_unique<RecordingPrinter>(printed));
+    report.printReport();
+    setPrinter(nullptr);
+    ASSERT_EQ(printed.jobs(), 1);
+    EXPECT_EQ(printed.job(0).pageCount(), 3);
+    EXPECT_EQ(printed.job(0).texts("Function1"), QStringList({"78.00", "247.00", "0.00"}));
+
+    // The preview holds the breaks, not the pages, and still has them after
+    // the report's rows are replaced.
+    report.show();
+    PreviewWindow* preview = report.preview();
+    ASSERT_NE(preview, nullptr);
+    report.setDataSource(DataSource());
+    EXPECT_TRUE(preview->model().pages.isEmpty());
+    preview->lastPage();
+    EXPECT_EQ(preview->currentPage(), 2);
+    EXPECT_EQ(preview->model().find(2, "Function2")->text, "325.00");
+    EXPECT_FALSE(preview->grab().isNull());
+    preview->close();
+}
