@@ -13,4 +13,15 @@ inline constexpr vb::AmountRule kBillAmount{1e10, false, false};
 // An allotment order: a withdrawal of funds is entered as a negative order.
 inline constexpr vb::AmountRule kAllotmentAmount{1e10, true, false};
 
+// A typed monthly figure of the provident fund (subscription, refund,
+// withdrawal) is a salary part; the box must hold a figure.
+inline constexpr vb::AmountRule kMonthlyFundAmount{1e7, false, false};
+// A balance, interest or yearly sum of the provident fund: register-sized.
+inline constexpr vb::AmountRule kFundBalance{1e10, false, false};
+// The worked-out summary of a provident-fund year, typed over or not: a
+// withdrawal beyond the balance takes it below 0; an empty box is 0.
+inline constexpr vb::AmountRule kFundSummary{1e10, true, true};
+// A rate of interest: a plain decimal, never negative.
+inline constexpr vb::AmountRule kRateOfInterest{1e15, false, false};
+
 } // namespace common

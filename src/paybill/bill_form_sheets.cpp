@@ -7,6 +7,7 @@
 #include "platform/forms/dialogs.h"
 #include "platform/forms/registry.h"
 #include "platform/reports/registry.h"
+#include "platform/vb/amount.h"
 #include "platform/vb/convert.h"
 
 #include <QFrame>
@@ -34,16 +35,12 @@ void showFresh()
     r.show();
 }
 
-// A typed whole number (blanks around allowed), or nothing.
+// A typed Sl. No.: digits with blanks around, or nothing. 0 is read so that
+// the range message, not the digit one, answers it.
 std::optional<int> wholeNumber(const QString& typed)
 {
-    const QString t = typed.trimmed();
-    if (!vb::isNumeric(t))
-        return std::nullopt;
-    const double x = vb::cdbl(t);
-    if (x != std::floor(x) || std::fabs(x) > kMaxSerial * double(kRowsPerPage))
-        return std::nullopt;
-    return int(x);
+    const auto n = vb::readWhole(typed, 0);
+    return n ? std::optional<int>(int(*n)) : std::nullopt;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/forms/form.h"
+#include "platform/vb/amount.h"
 
 #include <QDate>
 #include <memory>
@@ -150,17 +151,17 @@ private:
     // the account picked and the start date shown; otherwise this says so,
     // sends the focus to the subscription and returns false.
     bool sheetIsThisYears();
-    // The amount typed in a box, read whole; nullopt after saying why not
-    // (the box's message for no number, another for a negative one).
-    std::optional<double> readAmount(forms::TextBox* box, const QString& message, const QString& title,
-                                     bool selectAll);
+    // The amount typed in a box, read whole by the rule; nullopt after saying
+    // why not (the box's message for any fault but a negative figure).
+    std::optional<double> readAmount(forms::TextBox* box, const vb::AmountRule& rule, const QString& message,
+                                     const QString& title, bool selectAll);
     // The refund period as typed, both ends checked; nullopt after saying why not.
     std::optional<std::pair<QDate, QDate>> readRefundPeriod();
     // The new subscriber's closing balance from the five amounts, after
     // checking them; false after the first refusal.
     bool workOutEntryClosing();
-    // A summary box as a number: empty or one blank is 0; nullopt after the
-    // message for any other text that is no number.
+    // A summary box as a balance: a blank box is 0; nullopt after the
+    // message for any other text that is no balance.
     std::optional<double> summaryAmount(forms::TextBox* box, const QString& message);
     void emptyBoxes(std::initializer_list<forms::TextBox*> boxes);
 

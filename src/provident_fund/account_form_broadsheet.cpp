@@ -2,6 +2,7 @@
 // worked-out year, FIND SUMMERY and the three CANCELs.
 #include "provident_fund/account_form.h"
 
+#include "common/amounts.h"
 #include "platform/data/data_control.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/dialogs.h"
@@ -81,14 +82,25 @@ void gpf_ac::Command3_Click()
         Dialogs::msgBox(QStringLiteral("NAME NOT MENTIONED"), vbInformation, QStringLiteral("Please Note"));
         return;
     }
+    // The summary boxes can be typed over after CALCULATE: each must hold a
+    // figure, but an interest below half a rupee is shown as nothing and
+    // filed as 0.
+    vb::AmountRule figure = common::kFundSummary;
+    figure.blankIsZero = false;
+    const std::pair<forms::TextBox*, const vb::AmountRule*> parts[] = {
+        {Text14, &figure}, {Text16, &figure}, {Text17, &figure},
+        {Text10, &common::kFundSummary}, {Text18, &figure}, {Text20, &figure}};
+    double* fields[] = {&r.ob, &r.totSubs, &r.totRefund, &r.interest, &r.loanTkn, &r.cb};
+    for (int i = 0; i < 6; ++i) {
+        const vb::AmountRead read = vb::readAmount(parts[i].first->text(), *parts[i].second);
+        if (!read.ok()) {
+            Dialogs::msgBox(QStringLiteral("INVALID PROCEDURE. UNKNOWN ERROR"), forms::vbCritical,
+                            QStringLiteral("Hi"));
+            return;
+        }
+        *fields[i] = read.value;
+    }
     try {
-        // An interest below half a rupee is shown as nothing and filed as 0.
-        r.ob = vb::cdbl(Text14->text());
-        r.totSubs = vb::cdbl(Text16->text());
-        r.totRefund = vb::cdbl(Text17->text());
-        r.interest = Text10->text().trimmed().isEmpty() ? 0.0 : vb::cdbl(Text10->text());
-        r.loanTkn = vb::cdbl(Text18->text());
-        r.cb = vb::cdbl(Text20->text());
         mBroadSheet->add(r);
     } catch (const vb::Error& e) {
         if (e.number == vb::DuplicateKey)

@@ -2,6 +2,7 @@
 // from its summary, its closing balance, and SAVE.
 #include "provident_fund/account_form.h"
 
+#include "common/amounts.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/dialogs.h"
 #include "platform/vb/convert.h"
@@ -28,7 +29,8 @@ bool gpf_ac::workOutEntryClosing()
         {Text12, "WITHDRAWAL MUST BE A NUMBER"}};
     double amount[5] = {};
     for (int i = 0; i < 5; ++i) {
-        const auto a = readAmount(checks[i].first, QString::fromLatin1(checks[i].second), kPleaseNote, false);
+        const auto a = readAmount(checks[i].first, common::kFundBalance, QString::fromLatin1(checks[i].second),
+                                  kPleaseNote, false);
         if (!a)
             return false;
         amount[i] = *a;
@@ -63,7 +65,8 @@ void gpf_ac::Command1_Click()
         {Text12, "LOAN AMOUNT MUST BE A NUMBER"}};
     double amount[5] = {};
     for (int i = 0; i < 5; ++i) {
-        const auto a = readAmount(checks[i].first, QString::fromLatin1(checks[i].second), kPleaseNote, false);
+        const auto a = readAmount(checks[i].first, common::kFundBalance, QString::fromLatin1(checks[i].second),
+                                  kPleaseNote, false);
         if (!a)
             return;
         amount[i] = *a;
@@ -71,7 +74,8 @@ void gpf_ac::Command1_Click()
     // An amount changed after the closing balance was worked out counts.
     if (mEntryClosingStale)
         Text13->setText(vb::cstr(closingBalance(amount[0], amount[1], amount[2], amount[3], amount[4])));
-    const auto closing = readAmount(Text13, QStringLiteral("Only Numbers Are Acceptable As Closing Balance"),
+    const auto closing = readAmount(Text13, common::kFundBalance,
+                                    QStringLiteral("Only Numbers Are Acceptable As Closing Balance"),
                                     kPleaseNote, false);
     if (!closing)
         return;

@@ -2,6 +2,7 @@
 // withdrawals, the interest step and CALCULATE.
 #include "provident_fund/account_form.h"
 
+#include "common/amounts.h"
 #include "platform/data/database.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/dialogs.h"
@@ -29,21 +30,17 @@ void refocus(forms::TextBox* box, bool selectAll)
 
 } // namespace
 
-std::optional<double> gpf_ac::readAmount(forms::TextBox* box, const QString& message, const QString& title,
-                                         bool selectAll)
+std::optional<double> gpf_ac::readAmount(forms::TextBox* box, const vb::AmountRule& rule, const QString& message,
+                                         const QString& title, bool selectAll)
 {
-    if (!vb::isNumeric(box->text())) {
-        Dialogs::msgBox(message, vbInformation, title);
-        refocus(box, selectAll);
-        return std::nullopt;
-    }
-    const double amount = vb::cdbl(box->text());
-    if (amount < 0) {
-        Dialogs::msgBox(QStringLiteral("A NEGATIVE FIGURE IS NOT ACCEPTED HERE"), vbInformation, title);
-        refocus(box, selectAll);
-        return std::nullopt;
-    }
-    return amount;
+    const vb::AmountRead read = vb::readAmount(box->text(), rule);
+    if (read.ok())
+        return read.value;
+    Dialogs::msgBox(read.fault == vb::AmountFault::Negative ? QStringLiteral("A NEGATIVE FIGURE IS NOT ACCEPTED HERE")
+                                                            : message,
+                    vbInformation, title);
+    refocus(box, selectAll);
+    return std::nullopt;
 }
 
 bool gpf_ac::sheetIsThisYears()
@@ -61,7 +58,8 @@ void gpf_ac::Text5_KeyUp(int keyCode)
 {
     if (keyCode != forms::vbKeyReturn)
         return;
-    const auto subs = readAmount(Text5, QStringLiteral("MONTHLY SUBSCRIPTION MUST BE A NUMBER"), kHi, true);
+    const auto subs = readAmount(Text5, common::kMonthlyFundAmount,
+                               QStringLiteral("MONTHLY SUBSCRIPTION MUST BE A NUMBER"), kHi, true);
     if (!subs)
         return;
     mSheet->stamp(Text1->text(), Text2->text(), *subs, mStart);
@@ -71,7 +69,8 @@ void gpf_ac::Text5_KeyUp(int keyCode)
 void gpf_ac::Text6_KeyUp(int keyCode)
 {
     if (keyCode == forms::vbKeyReturn) {
-        const auto refund = readAmount(Text6, QStringLiteral("REFUND OF LOAN MUST BE A NUMBER"), kPleaseNote, true);
+        const auto refund = readAmount(Text6, common::kMonthlyFundAmount,
+                               QStringLiteral("REFUND OF LOAN MUST BE A NUMBER"), kPleaseNote, true);
         if (!refund || !sheetIsThisYears())
             return;
         showSheet();
@@ -127,7 +126,8 @@ void gpf_ac::Text4_KeyUp(int keyCode)
     const auto period = readRefundPeriod();
     if (!period)
         return;
-    const auto refund = readAmount(Text6, QStringLiteral("REFUND OF LOAN MUST BE A NUMBER"), kPleaseNote, true);
+    const auto refund = readAmount(Text6, common::kMonthlyFundAmount,
+                               QStringLiteral("REFUND OF LOAN MUST BE A NUMBER"), kPleaseNote, true);
     if (!refund || !sheetIsThisYears())
         return;
     mSheet->bookRefund(*refund, period->first, period->second);
@@ -156,7 +156,8 @@ void gpf_ac::Text7_KeyUp(int keyCode)
     if (keyCode != forms::vbKeyReturn)
         return;
     emptyMeansNone(Text7);
-    const auto loan = readAmount(Text7, QStringLiteral("WITHDRAWAL MUST BE A NUMBER"), kPleaseNote, true);
+    const auto loan = readAmount(Text7, common::kMonthlyFundAmount,
+                               QStringLiteral("WITHDRAWAL MUST BE A NUMBER"), kPleaseNote, true);
     if (!loan || !sheetIsThisYears())
         return;
     showSheet();
@@ -172,7 +173,8 @@ void gpf_ac::Text7_KeyUp(int keyCode)
 void gpf_ac::Combo1_Click()
 {
     emptyMeansNone(Text7);
-    const auto loan = readAmount(Text7, QStringLiteral("WITHDRAWAL MUST BE A NUMBER"), kPleaseNote, true);
+    const auto loan = readAmount(Text7, common::kMonthlyFundAmount,
+                               QStringLiteral("WITHDRAWAL MUST BE A NUMBER"), kPleaseNote, true);
     if (!loan || !sheetIsThisYears())
         return;
     mSheet->bookWithdrawal(*loan, Combo1->text());
@@ -190,7 +192,8 @@ void gpf_ac::Text9_KeyUp(int keyCode)
 {
     if (keyCode != forms::vbKeyReturn)
         return;
-    const auto rate = readAmount(Text9, QStringLiteral("INTEREST RATE MUST BE A NUMBER"), kHi, false);
+    const auto rate = readAmount(Text9, common::kRateOfInterest,
+                                 QStringLiteral("INTEREST RATE MUST BE A NUMBER"), kHi, false);
     if (!rate || !sheetIsThisYears())
         return;
     const auto last = mBroadSheet->find(Combo2->currentData().toString(), mStart.addYears(-1));
@@ -209,14 +212,12 @@ void gpf_ac::Text9_KeyUp(int keyCode)
 
 std::optional<double> gpf_ac::summaryAmount(forms::TextBox* box, const QString& message)
 {
-    const QString t = box->text();
-    if (t.isEmpty() || t == QLatin1String(" "))
-        return 0.0;
-    if (!vb::isNumeric(t)) {
+    const vb::AmountRead read = vb::readAmount(box->text(), common::kFundSummary);
+    if (!read.ok()) {
         Dialogs::msgBox(message, vbInformation, kHi);
         return std::nullopt;
     }
-    return vb::cdbl(t);
+    return read.value;
 }
 
 void gpf_ac::Command7_Click()

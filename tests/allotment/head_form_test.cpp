@@ -9,6 +9,7 @@
 #include "platform/forms/clock.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/registry.h"
+#include "support/hostile_inputs.h"
 #include "support/temp_data_folder.h"
 #include "support/ui_driver.h"
 
@@ -290,3 +291,36 @@ TEST_F(HeadFormTest, EditsADescriptionButNeverACodeAndDeletesOnlyARowShown)
 }
 
 } // namespace
+
+// Odd codes and descriptions, pasted, are filed as typed with both opening
+// rows; commands pressed out of turn write nothing.
+TEST_F(HeadFormTest, OddTextIsFiledAsTypedAndCommandsOutOfTurnWriteNothing)
+{
+    open();
+    testsupport::click(*form->Command4); // DELETE with no head shown
+    testsupport::click(*form->Command2);
+    testsupport::click(*form->Command3); // CANCEL, then OK of nothing
+    form->Command1_Click();
+    boxes.clearBoxes();
+    EXPECT_EQ(count(fund(), "select count(*) from head"), 0);
+
+    int k = 0;
+    for (const QString& text : testsupport::oddTexts()) {
+        SCOPED_TRACE(text.left(20).toStdString());
+        const QString code = QString("%1 %2").arg(text).arg(++k);
+        testsupport::click(*form->Command2);
+        form->Text1->setText(code);
+        form->Text2->setText(text);
+        form->Text3->setText("A");
+        testsupport::click(*form->Command1);
+        EXPECT_EQ(boxes.prompts(), QStringList{});
+        boxes.clearBoxes();
+        EXPECT_EQ(count(fund(), "select count(*) from head where drawal_code = ? and description = ?",
+                        {code, text}),
+                  1);
+        EXPECT_EQ(count(fund(), "select (select count(*) from all_allot where head = ?) + "
+                                "(select count(*) from all_exp where head = ?)",
+                        {code, code}),
+                  2);
+    }
+}

@@ -8,6 +8,7 @@
 #include "platform/forms/registry.h"
 #include "support/first_row.h"
 #include "support/form_fixture.h"
+#include "support/hostile_inputs.h"
 #include "support/ui_driver.h"
 
 #include <gtest/gtest.h>
@@ -189,6 +190,88 @@ TEST_F(EmployeeFormTest, QuickSearchLeavesForTheSingleClickForm)
     EXPECT_FALSE(quick->control<CommandButton>("Command4").isVisibleTo(quick));
     EXPECT_TRUE(quick->control<CommandButton>("Command7").isVisibleTo(quick));
     EXPECT_EQ(quick->focusWidget(), &quick->control<TextBox>("Text7"));
+}
+
+// Every box of the form fed what a clerk or a paste may put there: each
+// refusal is the box's own message and writes nothing; odd text is kept as typed.
+TEST_F(EmployeeFormTest, HostileInputInEveryBoxIsRefusedOrKeptAsTyped)
+{
+    testsupport::ScriptedBoxes boxes;
+    // Commands before a code is typed wait for one; after CANCEL too.
+    testsupport::click(button(3));
+    testsupport::click(button(2));
+    testsupport::click(button(4));
+    testsupport::click(button(3));
+    testsupport::click(button(3));
+    EXPECT_EQ(boxes.prompts(), QStringList{});
+    const auto empty = testsupport::rowsOfBothFiles();
+
+    for (const QString& code : testsupport::oddTexts() + testsupport::notAmounts() + QStringList{"a12", "A12345"}) {
+        SCOPED_TRACE(code.left(20).toStdString());
+        boxes.clearBoxes();
+        box(1).setText(code);
+        box(2).setText("Ram");
+        box(12).setText("20000");
+        testsupport::click(button(2));
+        box(1).setText(code);
+        box(2).setText("Ram");
+        box(12).setText("20000");
+        testsupport::click(button(3));
+        EXPECT_EQ(boxes.prompts(), (QStringList{"EMPLOYEE CODE NOT FOUND.",
+                                                "EMPLOYEE CODE MUST BE ONE CAPITAL LETTER AND A NUMBER, 3 OR 4 "
+                                                "CHARACTERS."}));
+    }
+
+    const std::pair<int, QString> amounts[] = {{12, "BASIC PAY"},       {13, "GRADE PAY"},
+                                               {14, "FIXED H.R.A."},    {15, "OTHER ALLOWANCES"},
+                                               {16, "GPF SUBSCRIPTION"}, {17, "INSURANCE FUND"},
+                                               {18, "SAVINGS FUND"}};
+    for (const auto& [n, caption] : amounts) {
+        for (const QString& text : testsupport::notAmounts() + QStringList{"99999999999", "10000000"}) {
+            SCOPED_TRACE(QString("Text%1 <%2>").arg(n).arg(text.left(20)).toStdString());
+            boxes.clearBoxes();
+            box(1).setText("A12");
+            box(2).setText("Ram");
+            for (const auto& [m, _] : amounts)
+                box(m).setText(m == 12 ? "20000" : "0");
+            box(n).setText(text);
+            testsupport::click(button(3));
+            EXPECT_EQ(boxes.prompts(), QStringList{caption + " MUST BE A NUMBER"});
+        }
+    }
+    box(18).setText("0");
+    for (const QString& text : testsupport::notDates()) {
+        if (text.trimmed().isEmpty())
+            continue; // no date of effect
+        SCOPED_TRACE(text.toStdString());
+        boxes.clearBoxes();
+        box(1).setText("A12");
+        box(2).setText("Ram");
+        box(12).setText("20000");
+        box(21).setText(text);
+        testsupport::click(button(3));
+        EXPECT_EQ(boxes.prompts(), QStringList{"THIS IS NOT A VALID DATE"});
+    }
+    EXPECT_EQ(testsupport::rowsOfBothFiles(), empty);
+
+    // Free text is filed as typed, quotes, a NUL and all; the largest pay a
+    // salary holds is taken, and the dates' edges of 1930 and 2099 too.
+    int n = 10;
+    for (const QString& text : testsupport::oddTexts()) {
+        SCOPED_TRACE(text.left(20).toStdString());
+        boxes.clearBoxes();
+        testsupport::click(button(1));
+        const QString code = QString("A%1").arg(++n);
+        box(1).setText(code);
+        for (int b : {2, 3, 9, 19})
+            box(b).setText(text);
+        box(12).setText("  9999999.99  ");
+        box(21).setText(n % 2 ? "1/1/1930" : "31/12/2099");
+        testsupport::click(button(3));
+        EXPECT_EQ(boxes.prompts(), QStringList{"RECORD SAVED."});
+        EXPECT_EQ(row("select name, designation, bank_ac, pan, b_pay from employee where emp_code = '" + code + "'"),
+                  (QVariantList{text, text, text, text, 9999999.99}));
+    }
 }
 
 TEST(StatusViewTest, ShowsEveryEmployeeByCode)

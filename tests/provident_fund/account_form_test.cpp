@@ -6,6 +6,7 @@
 #include "platform/office/desktop.h"
 #include "platform/office/workbook.h"
 #include "provident_fund/account_form.h"
+#include "support/hostile_inputs.h"
 #include "support/ui_driver.h"
 
 #include <QFile>
@@ -453,6 +454,117 @@ TEST_F(GpfFormTest, ASheetTemplateWithoutTwelveRowsIsRefusedAndTheSheetKept)
                                   "be worked out. The sheet was kept as it was."});
     EXPECT_EQ(sheetColumn("count(*)"), QVariantList{12});
     EXPECT_EQ(sheetColumn("distinct subs"), QVariantList{500.0});
+}
+
+// Each calculation box refuses every text that is no plain amount in its
+// range with its own message, and the sheet and the broad sheet stay as they were.
+TEST_F(GpfFormTest, HostileTextInTheCalculationBoxesIsRefusedWithTheBoxsMessage)
+{
+    struct Box {
+        int n;
+        QString message; // "title|style|prompt"
+        QStringList alsoRefused;
+        QString accepted; // typed last, to move on
+    };
+    const QString negative = "|64|A NEGATIVE FIGURE IS NOT ACCEPTED HERE";
+    const Box calculation[] = {
+        {5, "Hi|64|MONTHLY SUBSCRIPTION MUST BE A NUMBER", {"99999999999", "10000000", "", " "}, "  500  "},
+        {6, "Please Note|64|REFUND OF LOAN MUST BE A NUMBER", {"99999999999", "", " "}, "0"},
+        {7, "Please Note|64|WITHDRAWAL MUST BE A NUMBER", {"99999999999", "10000000"}, " "}, // blank is none
+        {9, "Hi|64|INTEREST RATE MUST BE A NUMBER", {"", " "}, "8"},
+    };
+    existing("123");
+    said();
+    for (const Box& b : calculation) {
+        const auto before = rowsOfBothFiles();
+        for (const QString& text : notAmounts() + b.alsoRefused) {
+            SCOPED_TRACE(QString("Text%1 <%2>").arg(b.n).arg(text.left(20)).toStdString());
+            paste(box(b.n), text);
+            pressEnter(box(b.n));
+            const QString title = b.message.section('|', 0, 0);
+            EXPECT_EQ(said(), QStringList{text == "-1" ? title + negative : b.message});
+            EXPECT_EQ(focused(), &box(b.n));
+        }
+        EXPECT_EQ(rowsOfBothFiles(), before) << "Text" << b.n;
+        enter(box(b.n), b.accepted);
+        EXPECT_EQ(said(), QStringList{});
+    }
+    // The largest subscription a salary holds and a rate with many places are taken.
+    enter(box(5), "9999999.99");
+    EXPECT_EQ(sheetColumn("distinct subs"), QVariantList{9999999.99});
+    enter(box(5), "500");
+    enter(box(9), "99999999999");
+    EXPECT_TRUE(form->Command7->isEnabled());
+    enter(box(9), "8");
+    EXPECT_EQ(box(10).text(), "1060"); // 8% of 159000 month-rupees over twelve months, by hand
+
+    // The summary typed over before CALCULATE and SAVE: refused, nothing filed.
+    const auto before = rowsOfBothFiles();
+    for (const QString& text : notAmounts().mid(1) + QStringList{"99999999999", "10000000000"}) {
+        SCOPED_TRACE(text.left(20).toStdString());
+        paste(box(14), text);
+        click(*form->Command7);
+        EXPECT_EQ(said(), QStringList{"Hi|64|OPENING BALANCE MUST BE A NUMBER"});
+    }
+    type(box(14), "10000");
+    click(*form->Command7);
+    for (const QString& text : notAmounts().mid(1) + QStringList{"", "10000000000"}) {
+        SCOPED_TRACE(text.left(20).toStdString());
+        paste(box(20), text);
+        form->Command3->setEnabled(true); // as CALCULATE leaves it
+        click(*form->Command3);
+        EXPECT_EQ(said(), QStringList{"Hi|16|INVALID PROCEDURE. UNKNOWN ERROR"});
+    }
+    EXPECT_EQ(rowsOfBothFiles(), before);
+    enter(box(9), "8");
+    click(*form->Command7);
+    click(*form->Command3);
+    click(*form->Command3); // twice in a row: the second finds nothing to save
+    EXPECT_EQ(said(), QStringList{"PLEASE NOTE|64|REPORT SAVED IN THE BROAD SHEET"});
+    EXPECT_EQ(record("123"), "2011--2012|123|RAM|10000|6000|0|1060|0|17060|01/04/2011");
+}
+
+// A new subscriber's year: odd names are filed as typed; figures beyond a
+// thousand crore, or no plain figure, are refused and nothing is filed.
+TEST_F(GpfFormTest, NewSubscribersBoxesTakeOddNamesAndRefuseHostileFigures)
+{
+    const std::pair<int, QString> figures[] = {{19, "OPENING BALANCE MUST BE A NUMBER"},
+                                               {3, "G.P.F SUBSCRIPTION MUST BE A NUMBER"},
+                                               {15, "REFUND OF LOAN MUST BE A NUMBER"},
+                                               {11, "INTEREST MUST BE A NUMERIC DIGIT"},
+                                               {12, "LOAN AMOUNT MUST BE A NUMBER"}};
+    click(*form->Option1);
+    type(box(1), "EDN/1");
+    type(box(2), "NEW");
+    const auto before = rowsOfBothFiles();
+    for (const auto& [n, message] : figures) {
+        for (const QString& text : notAmounts() + QStringList{"10000000000", "", " "}) {
+            SCOPED_TRACE(QString("Text%1 <%2>").arg(n).arg(text.left(20)).toStdString());
+            for (const auto& [m, _] : figures)
+                box(m).setText("9999999999.99");
+            focus(box(1)); // out of the box the last refusal sent the focus to
+            box(n).setText(text);
+            click(*form->Command1);
+            EXPECT_EQ(said(), QStringList{"Please Note|64|" + (text == "-1" ? "A NEGATIVE FIGURE IS NOT ACCEPTED HERE"
+                                                                           : message)});
+        }
+    }
+    EXPECT_EQ(rowsOfBothFiles(), before);
+
+    int filed = 0;
+    for (const QString& name : oddTexts()) {
+        SCOPED_TRACE(name.left(20).toStdString());
+        const QString account = QString("ODD/%1").arg(++filed);
+        box(1).setText(account);
+        box(2).setText(name);
+        for (const auto& [m, _] : figures)
+            box(m).setText("1");
+        click(*form->Command1);
+        EXPECT_EQ(said(), QStringList{"PLEASE NOTE|64|Data Entered in the Broad Sheet"});
+        data::QueryRecordset rs(salaryDb(), "select name, cb from broadsheet where ac_no = ?", {account});
+        EXPECT_EQ(rs.field(0).toString(), name.trimmed());
+        EXPECT_EQ(rs.field(1).toString(), "3");
+    }
 }
 
 } // namespace

@@ -57,6 +57,15 @@ void type(forms::TextBox& box, const QString& text, bool replace)
     QTest::keyClicks(&box, text);
 }
 
+void paste(forms::TextBox& box, const QString& text)
+{
+    if (!usable(box))
+        return;
+    focus(box);
+    box.selectAll();
+    box.insert(text);
+}
+
 void enter(forms::TextBox& box, const QString& text)
 {
     type(box, text);

@@ -38,6 +38,9 @@ void focus(QWidget& w);
 // raises KeyDown/KeyPress/Change/KeyUp.
 void type(forms::TextBox& box, const QString& text, bool replace = true);
 // Types text and then presses Enter in the box.
+// Puts text in the box as a paste would, over what was there: control
+// characters and a NUL included, which no keyboard types.
+void paste(forms::TextBox& box, const QString& text);
 void enter(forms::TextBox& box, const QString& text);
 // Presses and releases a key in the control, which takes the focus first.
 void pressKey(QWidget& w, int qtKey);

@@ -1,0 +1,60 @@
+// What a clerk, a stray paste or a tester may type into any box, and a
+// digest of both data files to show that a refused command wrote nothing.
+#pragma once
+
+#include "common/schema.h"
+#include "platform/data/database.h"
+#include "support/folder_digest.h"
+
+#include <QDir>
+#include <QStringList>
+
+namespace testsupport {
+
+// Texts no amount box may take, whatever its ceiling (a figure of 16 or
+// more digits included). "99999999999" is left to the boxes whose ceiling
+// it passes.
+inline QStringList notAmounts()
+{
+    return {"-1",
+            "1,000",
+            "1e3",
+            "12345678901234567",
+            "5 or 1=1",
+            "'; drop table salary; --",
+            QString::fromUtf8("\u0968\u0969"), // Devanagari 23
+            "1.2.3",
+            QString(10000, QLatin1Char('9')),
+            QString(10000, QLatin1Char('x')),
+            "12'5",
+            QString::fromUtf8("12\0" "5", 4),
+            QStringLiteral("1\x01" "2")};
+}
+
+// Texts no code, name or free-text box may break on.
+inline QStringList oddTexts()
+{
+    return {"'; drop table employee; --", "O'Brien \"Bablu\"", QString(10000, QLatin1Char('x')),
+            QString::fromUtf8("\u0930\u093e\u092e"), QString::fromUtf8("A\0" "1", 3), QStringLiteral("A\x01" "1")};
+}
+
+// Dates no date box may take: outside the calendar or outside 1930-2099.
+inline QStringList notDates()
+{
+    return {"31/02/2013", "29/02/2100", "00/00/0000", "1/1/1929", "1/1/2100", "32/01/2012", "1e3", "", " "};
+}
+
+// Every row of both data files, digested: equal digests mean nothing was written.
+inline QMap<QString, QByteArray> rowsOfBothFiles()
+{
+    QMap<QString, QByteArray> out;
+    for (const char* file : {common::kSalaryDb, common::kFundDb}) {
+        const QString path = QDir(data::dataFolder()).filePath(QString::fromLatin1(file));
+        const auto rows = rowDigests(path);
+        for (auto it = rows.begin(); it != rows.end(); ++it)
+            out.insert(QString::fromLatin1(file) + QLatin1Char('/') + it.key(), it.value());
+    }
+    return out;
+}
+
+} // namespace testsupport
