@@ -7,6 +7,7 @@
 #include "platform/forms/registry.h"
 #include "platform/office/desktop.h"
 #include "register_rows.h"
+#include "support/package_part.h"
 #include "support/temp_data_folder.h"
 #include "support/ui_driver.h"
 
@@ -16,27 +17,16 @@
 #include <QFile>
 #include <QHash>
 #include <gtest/gtest.h>
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
 
 namespace {
 
 using namespace allotment;
 using namespace allotmenttest;
+using testsupport::part;
 
 const QString kPayHead = "2202-00-109-NP-00001-01";
 const QString kOfficeHead = "2202-00-109-NP-00001-13";
 const QString kCode = "2202-00-109-NP-00001";
-
-QByteArray part(const QString& zip, const QString& name)
-{
-    QuaZip archive(zip);
-    if (!archive.open(QuaZip::mdUnzip) || !archive.setCurrentFile(name))
-        return {};
-    QuaZipFile file(&archive);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
 
 // The first sheet of a saved workbook, read from its XML: each cell's value
 // (shared and inline texts resolved) and formula by reference ("D28").
