@@ -1,15 +1,11 @@
 #include "allotment/b_statement.h"
-#include "allotment/financial_report_form.h"
 
+#include "b_statement_fixture.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
 #include "platform/forms/controls.h"
-#include "platform/forms/registry.h"
-#include "platform/office/desktop.h"
 #include "register_rows.h"
 #include "support/package_part.h"
-#include "support/temp_data_folder.h"
-#include "support/ui_driver.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -70,26 +66,13 @@ QByteArray digest(const QString& path)
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
-struct BStatementFormTest : ::testing::Test {
-    testsupport::TempDataFolder folder;
-    testsupport::ScriptedBoxes boxes;
-    office::RecordingDesktop desktop;
-    Form4* form = nullptr;
-
+struct BStatementFormTest : BStatementFormFixture {
     BStatementFormTest()
     {
-        office::setDesktop(std::make_unique<office::RecordingDesktop>(desktop));
         addHead(kPayHead, "SALARY", "A", QDate(2011, 4, 1));
         addHead(kOfficeHead, "OFFICE", "A", QDate(2011, 4, 1));
     }
-    ~BStatementFormTest() override
-    {
-        office::setDesktop(nullptr);
-        forms::Forms::unloadAll();
-        testsupport::settle();
-    }
     QString templatePath() const { return QDir(folder.path()).filePath("B-statement.xlsx"); }
-    QStringList outputs() const { return QDir(folder.path() + "/output").entryList(QDir::Files); }
 
     void open(const QString& yearStart = "01/04/2011")
     {
