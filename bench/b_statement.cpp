@@ -1,6 +1,7 @@
 // A B-statement of a month with 1,000 bills, against SQLite's C API reading
 // the same bills on its own connection. Target: well under a second.
 #include "allotment/b_statement.h"
+#include "bench_support.h"
 #include "common/schema.h"
 #include "platform/data/database.h"
 #include "platform/office/workbook.h"
@@ -56,8 +57,7 @@ void BM_RawSqliteBills(benchmark::State& state)
 {
     testsupport::TempDataFolder folder;
     makeRegister(int(state.range(0)));
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(fund().path().toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    const bench::RawFile db(fund().path());
     const char* sql = "select bill_no, bill_date, deduction, pay, d_pay, da, hra, ma, bonus, wages, ta, "
                       "elec, tele, misc, oe, oc, scheme from all_exp where bill_date between ? and ? "
                       "and bill_no > 0 and head like ? escape '\\' order by bill_date, bill_no";
@@ -85,7 +85,6 @@ void BM_RawSqliteBills(benchmark::State& state)
         if (rows != state.range(0))
             state.SkipWithError("wrong number of bills");
     }
-    sqlite3_close(db);
     gBaselineSeconds = seconds / double(state.iterations());
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
@@ -130,8 +129,5 @@ BENCHMARK(BM_BStatement)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return bench::runBenchmarks<QCoreApplication>(argc, argv);
 }

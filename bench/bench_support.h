@@ -5,11 +5,14 @@
 #include "common/schema.h"
 #include "platform/data/database.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QString>
 #include <algorithm>
+#include <functional>
+#include <type_traits>
 #include <vector>
 #include <benchmark/benchmark.h>
 #include <malloc.h>
@@ -91,6 +94,43 @@ void compare(benchmark::State& state, Reset reset, Program program, Raw raw)
     state.counters["ratio"] = rawMedian > 0 ? median(programSeconds) / rawMedian : 0;
     state.counters["peak_MB"] = peak;
 }
+
+// A benchmark program's main(): the application object (widgets draw
+// offscreen unless a platform is chosen), then the benchmarks the command line
+// names. `ready` runs once the application exists, `done` after the last
+// benchmark while it still does.
+template <class App>
+int runBenchmarks(int argc, char** argv, const std::function<void()>& ready = {},
+                  const std::function<void()>& done = {})
+{
+    if (!std::is_same_v<App, QCoreApplication> && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    App app(argc, argv);
+    if (ready)
+        ready();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    if (done)
+        done();
+    return 0;
+}
+
+// The baseline's own connection to a data file, closed when it goes.
+class RawFile {
+public:
+    explicit RawFile(const QString& path, int flags = SQLITE_OPEN_READONLY)
+    {
+        if (sqlite3_open_v2(path.toUtf8().constData(), &mDb, flags, nullptr) != SQLITE_OK)
+            qFatal("%s: %s", qPrintable(path), sqlite3_errmsg(mDb));
+    }
+    ~RawFile() { sqlite3_close(mDb); }
+    RawFile(const RawFile&) = delete;
+    RawFile& operator=(const RawFile&) = delete;
+    operator sqlite3*() const { return mDb; }
+
+private:
+    sqlite3* mDb = nullptr;
+};
 
 // Raw SQLite: one statement, failing loudly.
 class Raw {

@@ -1,5 +1,6 @@
 // OUTER SHEET and PRO REPORT on a bill of 10,000 rows, each to its saved file, against the
 // raw SQLite C API reading the same sums; "ratio" is the program's time over the baseline's.
+#include "bench_support.h"
 #include "common/schema.h"
 #include "paybill/documents/bill_workbooks.h"
 #include "paybill/documents/filled_files.h"
@@ -83,8 +84,7 @@ double rawSums(const QString& folder)
     };
     double acc = 0;
     auto run = [&acc](const QString& file, const char* const* sqls, int n) {
-        sqlite3* db = nullptr;
-        sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+        const bench::RawFile db(file);
         for (int i = 0; i < n; ++i) {
             sqlite3_stmt* st = nullptr;
             sqlite3_prepare_v2(db, sqls[i], -1, &st, nullptr);
@@ -95,7 +95,6 @@ double rawSums(const QString& folder)
                     acc += sqlite3_column_double(st, c);
             sqlite3_finalize(st);
         }
-        sqlite3_close(db);
     };
     const QDir dir(folder);
     run(dir.filePath(QString::fromLatin1(common::kSalaryDb)), salarySql, 5);
@@ -153,10 +152,5 @@ BENCHMARK(BM_ProReportToFile)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return bench::runBenchmarks<QApplication>(argc, argv);
 }

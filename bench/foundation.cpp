@@ -1,4 +1,5 @@
 // Amount in words, and a table recordset adding and seeking rows in a file database.
+#include "bench_support.h"
 #include "common/inword.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
@@ -53,8 +54,5 @@ BENCHMARK(BM_RecordsetAddAndSeek)->Arg(1000)->Arg(10000)->Unit(benchmark::kMilli
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return bench::runBenchmarks<QCoreApplication>(argc, argv);
 }

@@ -220,11 +220,5 @@ BENCHMARK(BM_BothSheetsPdf)->Arg(1000)->Arg(10000)->Arg(30000)->Iterations(1)->U
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    Office::release();
-    return 0;
+    return bench::runBenchmarks<QApplication>(argc, argv, {}, [] { Office::release(); });
 }

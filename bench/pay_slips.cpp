@@ -2,6 +2,7 @@
 // choice of that bill date on the cheque-slip form (target: under 0.3 s), each
 // beside the raw SQLite C API doing the same database work in the same run.
 // The "ratio" counter is our time over the baseline's.
+#include "bench_support.h"
 #include "common/schema.h"
 #include "payslip/cheque_slip_figures.h"
 #include "payslip/pay_reports.h"
@@ -54,13 +55,6 @@ BenchOffice& office()
 double gSlipBaseline = 0;
 double gChoiceBaseline = 0;
 
-struct Raw {
-    sqlite3* db = nullptr;
-    explicit Raw(const QString& path) { sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr); }
-    ~Raw() { sqlite3_close(db); }
-    void exec(const char* sql) { sqlite3_exec(db, sql, nullptr, nullptr, nullptr); }
-};
-
 double seconds(std::chrono::steady_clock::duration d)
 {
     return std::chrono::duration<double>(d).count();
@@ -69,12 +63,12 @@ double seconds(std::chrono::steady_clock::duration d)
 // Baseline: read every column of every row of the date as text.
 void BM_PaySlipsRawSqlite(benchmark::State& state)
 {
-    Raw raw(office().path(common::kSalaryDb));
+    const bench::RawFile raw(office().path(common::kSalaryDb), SQLITE_OPEN_READWRITE);
     double total = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         sqlite3_stmt* st = nullptr;
-        sqlite3_prepare_v2(raw.db, "SELECT * FROM salary WHERE bill_date = ? ORDER BY rowid", -1, &st, nullptr);
+        sqlite3_prepare_v2(raw, "SELECT * FROM salary WHERE bill_date = ? ORDER BY rowid", -1, &st, nullptr);
         sqlite3_bind_text(st, 1, "2013-03-31", -1, SQLITE_STATIC);
         size_t bytes = 0;
         const int cols = sqlite3_column_count(st);
@@ -114,26 +108,26 @@ BENCHMARK(BM_PaySlipsLayout)->Unit(benchmark::kMillisecond);
 // Baseline: the same refill of chq_sal and the same counts in one transaction.
 void BM_BillDateChoiceRawSqlite(benchmark::State& state)
 {
-    Raw salary(office().path(common::kSalaryDb));
-    Raw fund(office().path(common::kFundDb));
+    const bench::RawFile salary(office().path(common::kSalaryDb), SQLITE_OPEN_READWRITE);
+    const bench::RawFile fund(office().path(common::kFundDb), SQLITE_OPEN_READWRITE);
     double total = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        salary.exec("BEGIN");
-        salary.exec("DELETE FROM chq_sal");
-        salary.exec("INSERT INTO chq_sal (emp_code, name, designation, net, bill_date, bank_ac, sl_no)"
-                    " SELECT emp_code, name, designation, net, bill_date, bank_ac, row_number() OVER (ORDER BY rowid)"
-                    " FROM salary WHERE bill_date = '2013-03-31' AND pay <> 0 ORDER BY rowid");
+        bench::exec(salary, "BEGIN");
+        bench::exec(salary, "DELETE FROM chq_sal");
+        bench::exec(salary, "INSERT INTO chq_sal (emp_code, name, designation, net, bill_date, bank_ac, sl_no)"
+                          " SELECT emp_code, name, designation, net, bill_date, bank_ac, row_number() OVER (ORDER BY rowid)"
+                          " FROM salary WHERE bill_date = '2013-03-31' AND pay <> 0 ORDER BY rowid");
         sqlite3_stmt* st = nullptr;
-        sqlite3_prepare_v2(salary.db,
+        sqlite3_prepare_v2(salary,
                            "SELECT count(*), sum(CASE WHEN pay <> 0 THEN net END) FROM salary"
                            " WHERE bill_date = '2013-03-31'",
                            -1, &st, nullptr);
         sqlite3_step(st);
         benchmark::DoNotOptimize(sqlite3_column_double(st, 1));
         sqlite3_finalize(st);
-        salary.exec("COMMIT");
-        sqlite3_prepare_v2(fund.db,
+        bench::exec(salary, "COMMIT");
+        sqlite3_prepare_v2(fund,
                            "SELECT DISTINCT bill_no FROM all_exp WHERE bill_date = '2013-04-01' AND bill_no > 0"
                            " AND pay <> 0 ORDER BY rowid",
                            -1, &st, nullptr);
@@ -168,11 +162,5 @@ BENCHMARK(BM_BillDateChoice)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    office();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return bench::runBenchmarks<QApplication>(argc, argv, [] { office(); });
 }

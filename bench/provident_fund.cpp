@@ -3,6 +3,7 @@
 // of 100,000 records with one account picked. Each runs beside its baseline,
 // the same statements on SQLite's own C API on the same connection, and
 // reports its time as a ratio of the baseline's.
+#include "bench_support.h"
 #include "common/schema.h"
 #include "platform/data/database.h"
 #include "platform/forms/clock.h"
@@ -15,7 +16,6 @@
 #include "support/temp_data_folder.h"
 
 #include <QApplication>
-#include <QSqlDriver>
 #include <QSqlQuery>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -30,17 +30,6 @@ const QDate kStart(2011, 4, 1);
 const int kSubscribers = 10000;
 const int kYears = 10;
 
-data::Database& salaryDb()
-{
-    return data::Database::open(QString::fromLatin1(common::kSalaryDb));
-}
-
-sqlite3* handleOf(data::Database& db)
-{
-    const QVariant v = db.sql().driver()->handle();
-    return *static_cast<sqlite3* const*>(v.data());
-}
-
 QString account(int i)
 {
     return QStringLiteral("GPF/%1").arg(i, 5, 10, QLatin1Char('0'));
@@ -49,7 +38,7 @@ QString account(int i)
 // Broad-sheet records of `years` years up to the one before kStart.
 void fileYears(int years)
 {
-    data::Database& db = salaryDb();
+    data::Database& db = bench::salaryDb();
     data::Transaction t(db);
     QSqlQuery insert(db.sql());
     insert.prepare("insert into broadsheet (year, ac_no, name, ob, tot_subs, tot_refund, interest, loan_tkn, cb, "
@@ -77,19 +66,12 @@ double seconds(Clock::time_point from)
     return std::chrono::duration<double>(Clock::now() - from).count();
 }
 
-struct Stmt {
-    Stmt(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &s, nullptr); }
-    ~Stmt() { sqlite3_finalize(s); }
-    void run() { while (sqlite3_step(s) == SQLITE_ROW) {} sqlite3_reset(s); }
-    sqlite3_stmt* s = nullptr;
-};
-
 void BM_YearOfEverySubscriber_RawSqlite(benchmark::State& state)
 {
     testsupport::TempDataFolder folder;
     setup::writeStartingRows(QStringLiteral("pw"));
     fileYears(1);
-    sqlite3* db = handleOf(salaryDb());
+    sqlite3* db = bench::salaryDb().handle();
     const QStringList months = monthCaptions(kStart);
     QVector<QByteArray> monthText, dates;
     for (int m = 0; m < kMonths; ++m) {
@@ -99,10 +81,10 @@ void BM_YearOfEverySubscriber_RawSqlite(benchmark::State& state)
     double total = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        salaryDb().execute("delete from broadsheet where yr_begin = '2011-04-01'");
+        bench::salaryDb().execute("delete from broadsheet where yr_begin = '2011-04-01'");
         state.ResumeTiming();
         const auto t0 = Clock::now();
-        Stmt begin(db, "BEGIN"), commit(db, "COMMIT"), clear(db, "delete from calc_sheet"),
+        bench::Raw begin(db, "BEGIN"), commit(db, "COMMIT"), clear(db, "delete from calc_sheet"),
             copy(db, "insert into calc_sheet select * from first_sheet order by rowid"),
             count(db, "select count(*) from first_sheet"),
             rowids(db, "select rowid from calc_sheet order by rowid"),
@@ -125,58 +107,58 @@ void BM_YearOfEverySubscriber_RawSqlite(benchmark::State& state)
             copy.run();
             qint64 rows[kMonths];
             int n = 0;
-            while (sqlite3_step(rowids.s) == SQLITE_ROW && n < kMonths)
-                rows[n++] = sqlite3_column_int64(rowids.s, 0);
-            sqlite3_reset(rowids.s);
+            while (sqlite3_step(*rowids) == SQLITE_ROW && n < kMonths)
+                rows[n++] = sqlite3_column_int64(*rowids, 0);
+            sqlite3_reset(*rowids);
             const QByteArray ac2 = " " + ac + " ", name2 = " " + name + " ";
             for (int m = 0; m < n; ++m) {
-                sqlite3_bind_text(stamp.s, 1, ac2.constData(), -1, SQLITE_STATIC);
-                sqlite3_bind_text(stamp.s, 2, name2.constData(), -1, SQLITE_STATIC);
-                sqlite3_bind_double(stamp.s, 3, 500);
-                sqlite3_bind_text(stamp.s, 4, monthText[m].constData(), -1, SQLITE_STATIC);
-                sqlite3_bind_text(stamp.s, 5, dates[m].constData(), -1, SQLITE_STATIC);
-                sqlite3_bind_int64(stamp.s, 6, rows[m]);
+                sqlite3_bind_text(*stamp, 1, ac2.constData(), -1, SQLITE_STATIC);
+                sqlite3_bind_text(*stamp, 2, name2.constData(), -1, SQLITE_STATIC);
+                sqlite3_bind_double(*stamp, 3, 500);
+                sqlite3_bind_text(*stamp, 4, monthText[m].constData(), -1, SQLITE_STATIC);
+                sqlite3_bind_text(*stamp, 5, dates[m].constData(), -1, SQLITE_STATIC);
+                sqlite3_bind_int64(*stamp, 6, rows[m]);
                 stamp.run();
             }
-            sqlite3_bind_double(refund.s, 1, 200);
-            sqlite3_bind_text(refund.s, 2, "2011-06-01", -1, SQLITE_STATIC);
-            sqlite3_bind_text(refund.s, 3, "2011-08-01", -1, SQLITE_STATIC);
+            sqlite3_bind_double(*refund, 1, 200);
+            sqlite3_bind_text(*refund, 2, "2011-06-01", -1, SQLITE_STATIC);
+            sqlite3_bind_text(*refund, 3, "2011-08-01", -1, SQLITE_STATIC);
             refund.run();
             totals.run();
-            sqlite3_bind_double(loan.s, 1, 1000);
-            sqlite3_bind_text(loan.s, 2, "Oct-11", -1, SQLITE_STATIC);
+            sqlite3_bind_double(*loan, 1, 1000);
+            sqlite3_bind_text(*loan, 2, "Oct-11", -1, SQLITE_STATIC);
             loan.run();
-            sqlite3_bind_text(last.s, 1, ac.constData(), -1, SQLITE_STATIC);
-            sqlite3_bind_text(last.s, 2, "2010-04-01", -1, SQLITE_STATIC);
+            sqlite3_bind_text(*last, 1, ac.constData(), -1, SQLITE_STATIC);
+            sqlite3_bind_text(*last, 2, "2010-04-01", -1, SQLITE_STATIC);
             double ob = 0;
-            if (sqlite3_step(last.s) == SQLITE_ROW)
-                ob = sqlite3_column_double(last.s, 0);
-            sqlite3_reset(last.s);
+            if (sqlite3_step(*last) == SQLITE_ROW)
+                ob = sqlite3_column_double(*last, 0);
+            sqlite3_reset(*last);
             double b = ob, sumB = 0;
-            while (sqlite3_step(monthsQ.s) == SQLITE_ROW) {
-                const double t = sqlite3_column_double(monthsQ.s, 1) + sqlite3_column_double(monthsQ.s, 2);
-                b = b + t - sqlite3_column_double(monthsQ.s, 3);
+            while (sqlite3_step(*monthsQ) == SQLITE_ROW) {
+                const double t = sqlite3_column_double(*monthsQ, 1) + sqlite3_column_double(*monthsQ, 2);
+                b = b + t - sqlite3_column_double(*monthsQ, 3);
                 sumB += b;
-                sqlite3_bind_double(balance.s, 1, t);
-                sqlite3_bind_double(balance.s, 2, b);
-                sqlite3_bind_int64(balance.s, 3, sqlite3_column_int64(monthsQ.s, 0));
+                sqlite3_bind_double(*balance, 1, t);
+                sqlite3_bind_double(*balance, 2, b);
+                sqlite3_bind_int64(*balance, 3, sqlite3_column_int64(*monthsQ, 0));
                 balance.run();
             }
-            sqlite3_reset(monthsQ.s);
+            sqlite3_reset(*monthsQ);
             const double interest = yearInterest(sumB, 8);
-            sqlite3_step(sums.s);
-            const double s1 = sqlite3_column_double(sums.s, 0), s2 = sqlite3_column_double(sums.s, 1),
-                         s3 = sqlite3_column_double(sums.s, 2);
-            sqlite3_reset(sums.s);
+            sqlite3_step(*sums);
+            const double s1 = sqlite3_column_double(*sums, 0), s2 = sqlite3_column_double(*sums, 1),
+                         s3 = sqlite3_column_double(*sums, 2);
+            sqlite3_reset(*sums);
             const QByteArray year = "2011--2012";
-            sqlite3_bind_text(file.s, 1, year.constData(), -1, SQLITE_STATIC);
-            sqlite3_bind_text(file.s, 2, ac.constData(), -1, SQLITE_STATIC);
-            sqlite3_bind_text(file.s, 3, name.constData(), -1, SQLITE_STATIC);
+            sqlite3_bind_text(*file, 1, year.constData(), -1, SQLITE_STATIC);
+            sqlite3_bind_text(*file, 2, ac.constData(), -1, SQLITE_STATIC);
+            sqlite3_bind_text(*file, 3, name.constData(), -1, SQLITE_STATIC);
             const double values[] = {ob, s1, s2, double(qRound(interest)), s3,
                                      closingBalance(ob, s1, s2, qRound(interest), s3)};
             for (int k = 0; k < 6; ++k)
-                sqlite3_bind_double(file.s, 4 + k, values[k]);
-            sqlite3_bind_text(file.s, 10, "2011-04-01", -1, SQLITE_STATIC);
+                sqlite3_bind_double(*file, 4 + k, values[k]);
+            sqlite3_bind_text(*file, 10, "2011-04-01", -1, SQLITE_STATIC);
             file.run();
         }
         commit.run();
@@ -192,7 +174,7 @@ void BM_YearOfEverySubscriber(benchmark::State& state)
     testsupport::TempDataFolder folder;
     setup::writeStartingRows(QStringLiteral("pw"));
     fileYears(1);
-    data::Database& db = salaryDb();
+    data::Database& db = bench::salaryDb();
     double total = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -229,21 +211,21 @@ void BM_OpenAndPick_RawSqlite(benchmark::State& state)
 {
     testsupport::TempDataFolder folder;
     fileYears(kYears);
-    sqlite3* db = handleOf(salaryDb());
+    sqlite3* db = bench::salaryDb().handle();
     double total = 0;
     for (auto _ : state) {
         const auto t0 = Clock::now();
-        Stmt list(db, "select distinct ac_no from broadsheet");
+        bench::Raw list(db, "select distinct ac_no from broadsheet");
         QStringList accounts;
-        while (sqlite3_step(list.s) == SQLITE_ROW)
-            accounts << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(list.s, 0)));
+        while (sqlite3_step(*list) == SQLITE_ROW)
+            accounts << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(*list, 0)));
         const QByteArray ac = account(kSubscribers / 2).toUtf8();
-        Stmt any(db, "select * from broadsheet where ac_no = ? order by rowid limit 1");
-        Stmt year(db, "select * from broadsheet where ac_no = ? and yr_begin = ? order by rowid limit 1");
-        sqlite3_bind_text(any.s, 1, ac.constData(), -1, SQLITE_STATIC);
+        bench::Raw any(db, "select * from broadsheet where ac_no = ? order by rowid limit 1");
+        bench::Raw year(db, "select * from broadsheet where ac_no = ? and yr_begin = ? order by rowid limit 1");
+        sqlite3_bind_text(*any, 1, ac.constData(), -1, SQLITE_STATIC);
         any.run();
-        sqlite3_bind_text(year.s, 1, ac.constData(), -1, SQLITE_STATIC);
-        sqlite3_bind_text(year.s, 2, "2010-04-01", -1, SQLITE_STATIC);
+        sqlite3_bind_text(*year, 1, ac.constData(), -1, SQLITE_STATIC);
+        sqlite3_bind_text(*year, 2, "2010-04-01", -1, SQLITE_STATIC);
         year.run();
         benchmark::DoNotOptimize(accounts.size());
         total += seconds(t0);
@@ -279,10 +261,5 @@ BENCHMARK(BM_OpenAndPick)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return bench::runBenchmarks<QApplication>(argc, argv);
 }

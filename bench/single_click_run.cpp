@@ -126,8 +126,5 @@ BENCHMARK(BM_SingleClickRun)->Arg(1000)->Arg(10000)->Arg(30000)->UseManualTime()
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return bench::runBenchmarks<QCoreApplication>(argc, argv);
 }

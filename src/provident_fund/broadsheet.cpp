@@ -14,13 +14,14 @@ namespace {
 
 const char* const kColumns = "year, ac_no, name, ob, tot_subs, tot_refund, interest, loan_tkn, cb, yr_begin";
 
-std::optional<YearRecord> first(Prepared& q, const QVariantList& values)
+std::optional<YearRecord> first(data::Statement& q, const QVariantList& values)
 {
     std::optional<YearRecord> r;
-    if (q.run(values))
-        r = YearRecord{q.text(0),   q.text(1),   q.text(2),   q.number(3), q.number(4),
-                       q.number(5), q.number(6), q.number(7), q.number(8), QDate::fromString(q.text(9), Qt::ISODate)};
-    q.done();
+    if (firstRow(q, values))
+        r = YearRecord{q.toString(0), q.toString(1), q.toString(2), q.toDouble(3), q.toDouble(4),
+                       q.toDouble(5), q.toDouble(6), q.toDouble(7), q.toDouble(8),
+                       QDate::fromString(q.toString(9), Qt::ISODate)};
+    q.reset();
     return r;
 }
 
@@ -28,16 +29,17 @@ std::optional<YearRecord> first(Prepared& q, const QVariantList& values)
 
 struct BroadSheet::Statements {
     explicit Statements(data::Database& db)
-        : accounts(db, QStringLiteral("select distinct ac_no from broadsheet")),
-          find(db, QStringLiteral("select %1 from broadsheet where ac_no = ? and yr_begin = ? order by rowid limit 1")
-                       .arg(QLatin1String(kColumns))),
-          any(db, QStringLiteral("select %1 from broadsheet where ac_no = ? order by rowid limit 1")
-                      .arg(QLatin1String(kColumns))),
-          add(db, QStringLiteral("insert into broadsheet (%1) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
-                      .arg(QLatin1String(kColumns)))
+        : accounts(db.prepare(QStringLiteral("select distinct ac_no from broadsheet"))),
+          find(db.prepare(QStringLiteral("select %1 from broadsheet where ac_no = ? and yr_begin = ? order by rowid "
+                                         "limit 1")
+                              .arg(QLatin1String(kColumns)))),
+          any(db.prepare(QStringLiteral("select %1 from broadsheet where ac_no = ? order by rowid limit 1")
+                             .arg(QLatin1String(kColumns)))),
+          add(db.prepare(QStringLiteral("insert into broadsheet (%1) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                             .arg(QLatin1String(kColumns))))
     {
     }
-    Prepared accounts, find, any, add;
+    data::Statement accounts, find, any, add;
 };
 
 BroadSheet::BroadSheet(data::Database& db) : mDb(db), mSt(std::make_unique<Statements>(db)) {}
@@ -47,9 +49,9 @@ BroadSheet::~BroadSheet() = default;
 QStringList BroadSheet::accounts()
 {
     QStringList out;
-    for (bool row = mSt->accounts.run(); row; row = mSt->accounts.next())
-        out << mSt->accounts.text(0);
-    mSt->accounts.done();
+    for (bool row = firstRow(mSt->accounts); row; row = mSt->accounts.step())
+        out << mSt->accounts.toString(0);
+    mSt->accounts.reset();
     return out;
 }
 
@@ -65,8 +67,8 @@ std::optional<YearRecord> BroadSheet::any(const QString& account)
 
 void BroadSheet::add(const YearRecord& r)
 {
-    mSt->add.run({r.year, r.acNo, r.name, r.ob, r.totSubs, r.totRefund, r.interest, r.loanTkn, r.cb, r.yrBegin});
-    mSt->add.done();
+    rebind(mSt->add, {r.year, r.acNo, r.name, r.ob, r.totSubs, r.totRefund, r.interest, r.loanTkn, r.cb, r.yrBegin});
+    mSt->add.run();
     mDb.touch();
 }
 

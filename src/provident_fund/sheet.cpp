@@ -1,6 +1,7 @@
 #include "provident_fund/sheet.h"
 
 #include "platform/data/database.h"
+#include "platform/data/statement.h"
 #include "platform/vb/convert.h"
 #include "platform/vb/error.h"
 
@@ -43,27 +44,27 @@ double closingBalance(double ob, double subs, double refund, double interest, do
     return ((((ob + subs) + refund) + interest) - withdrawal);
 }
 
-// Prepared once for the sheet's life.
+// Borrowed from the connection's cache for the sheet's life.
 struct Sheet::Statements {
     explicit Statements(data::Database& db)
-        : stamp(db, caseUpdate("update calc_sheet set ac_no = ?, name = ?, subs = ?, month = case rowid")
-                        + QStringLiteral(", dep_dt = case rowid") + whens() + QStringLiteral(" end")),
-          rowids(db, QStringLiteral("select rowid from calc_sheet order by rowid")),
-          firstRow(db, QStringLiteral("select ac_no, name, dep_dt from calc_sheet order by rowid limit 1")),
-          totals(db, QStringLiteral("update calc_sheet set total = subs + refund")),
-          refund(db, QStringLiteral("update calc_sheet set "
-                                    "refund = case when dep_dt between ?1 and ?2 then ?3 else refund end, "
-                                    "total = subs + case when dep_dt between ?1 and ?2 then ?3 else refund end")),
-          withdrawal(db, QStringLiteral("update calc_sheet set loan = ? where month = ?")),
-          months(db, QStringLiteral("select rowid, subs, refund, loan from calc_sheet order by rowid")),
-          balance(db, caseUpdate("update calc_sheet set total = subs + refund, cumulative = case rowid")),
-          sums(db, QStringLiteral("select sum(subs), sum(refund), sum(loan) from calc_sheet")),
-          templateRows(db, QStringLiteral("select count(*) from first_sheet")),
-          clear(db, QStringLiteral("delete from calc_sheet")),
-          copy(db, QStringLiteral("insert into calc_sheet select * from first_sheet order by rowid")),
-          begin(db, QStringLiteral("savepoint provident_sheet")),
-          release(db, QStringLiteral("release provident_sheet")),
-          rollback(db, QStringLiteral("rollback to provident_sheet"))
+        : stamp(db.prepare(caseUpdate("update calc_sheet set ac_no = ?, name = ?, subs = ?, month = case rowid")
+                           + QStringLiteral(", dep_dt = case rowid") + whens() + QStringLiteral(" end"))),
+          rowids(db.prepare(QStringLiteral("select rowid from calc_sheet order by rowid"))),
+          firstRow(db.prepare(QStringLiteral("select ac_no, name, dep_dt from calc_sheet order by rowid limit 1"))),
+          totals(db.prepare(QStringLiteral("update calc_sheet set total = subs + refund"))),
+          refund(db.prepare(QStringLiteral("update calc_sheet set "
+                                           "refund = case when dep_dt between ?1 and ?2 then ?3 else refund end, "
+                                           "total = subs + case when dep_dt between ?1 and ?2 then ?3 else refund end"))),
+          withdrawal(db.prepare(QStringLiteral("update calc_sheet set loan = ? where month = ?"))),
+          months(db.prepare(QStringLiteral("select rowid, subs, refund, loan from calc_sheet order by rowid"))),
+          balance(db.prepare(caseUpdate("update calc_sheet set total = subs + refund, cumulative = case rowid"))),
+          sums(db.prepare(QStringLiteral("select sum(subs), sum(refund), sum(loan) from calc_sheet"))),
+          templateRows(db.prepare(QStringLiteral("select count(*) from first_sheet"))),
+          clear(db.prepare(QStringLiteral("delete from calc_sheet"))),
+          copy(db.prepare(QStringLiteral("insert into calc_sheet select * from first_sheet order by rowid"))),
+          begin(db.prepare(QStringLiteral("savepoint provident_sheet"))),
+          release(db.prepare(QStringLiteral("release provident_sheet"))),
+          rollback(db.prepare(QStringLiteral("rollback to provident_sheet")))
     {
     }
     // " when ? then ?" for each month: each row by its rowid.
@@ -78,8 +79,8 @@ struct Sheet::Statements {
     {
         return QString::fromLatin1(head) + whens() + QStringLiteral(" end");
     }
-    Prepared stamp, rowids, firstRow, totals, refund, withdrawal, months, balance, sums, templateRows;
-    Prepared clear, copy, begin, release, rollback;
+    data::Statement stamp, rowids, firstRow, totals, refund, withdrawal, months, balance, sums, templateRows;
+    data::Statement clear, copy, begin, release, rollback;
     // The month captions of the last start date stamped.
     QDate captionsOf;
     QStringList captions;
@@ -91,7 +92,7 @@ namespace {
 // caller's own transaction may hold several steps).
 class Whole {
 public:
-    Whole(Prepared& begin, Prepared& release, Prepared& rollback) : mRelease(release), mRollback(rollback)
+    Whole(data::Statement& begin, data::Statement& release, data::Statement& rollback) : mRelease(release), mRollback(rollback)
     {
         begin.run();
     }
@@ -114,18 +115,18 @@ public:
     Whole& operator=(const Whole&) = delete;
 
 private:
-    Prepared& mRelease;
-    Prepared& mRollback;
+    data::Statement& mRelease;
+    data::Statement& mRollback;
     bool mDone = false;
 };
 
 // Every row's rowid in stored order.
-QVariantList rowidsOf(Prepared& q)
+QVariantList rowidsOf(data::Statement& q)
 {
     QVariantList rows;
-    for (bool row = q.run(); row; row = q.next())
-        rows << q.integer(0);
-    q.done();
+    for (bool row = firstRow(q); row; row = q.step())
+        rows << q.toInt64(0);
+    q.reset();
     return rows;
 }
 
@@ -137,8 +138,8 @@ Sheet::~Sheet() = default;
 
 int Sheet::templateRows()
 {
-    const int n = mSt->templateRows.run() ? int(mSt->templateRows.integer(0)) : 0;
-    mSt->templateRows.done();
+    const int n = firstRow(mSt->templateRows) ? int(mSt->templateRows.toInt64(0)) : 0;
+    mSt->templateRows.reset();
     return n;
 }
 
@@ -170,20 +171,21 @@ void Sheet::stamp(const QString& account, const QString& name, double subs, cons
     for (int i = 0; i < kMonths; ++i)
         values << (i < rows.size() ? rows.at(i) : QVariant(-1)) << start.addMonths(i);
     // One statement: the whole sheet is stamped or none of it.
-    mSt->stamp.run(values);
+    rebind(mSt->stamp, values);
+    mSt->stamp.run();
     mDb.touch();
 }
 
 bool Sheet::stampedFor(const QString& account, const QDate& start)
 {
     bool ok = false;
-    if (mSt->firstRow.run()) {
-        const QString ac = mSt->firstRow.text(0).trimmed();
-        const QDate date = QDate::fromString(mSt->firstRow.text(2), Qt::ISODate);
-        ok = mSt->firstRow.text(1) != QLatin1String("x") && date == start
+    if (firstRow(mSt->firstRow)) {
+        const QString ac = mSt->firstRow.toString(0).trimmed();
+        const QDate date = QDate::fromString(mSt->firstRow.toString(2), Qt::ISODate);
+        ok = mSt->firstRow.toString(1) != QLatin1String("x") && date == start
             && ac.compare(account.trimmed(), Qt::CaseInsensitive) == 0;
     }
-    mSt->firstRow.done();
+    mSt->firstRow.reset();
     return ok;
 }
 
@@ -195,15 +197,17 @@ void Sheet::setTotals()
 
 void Sheet::bookRefund(double amount, const QDate& from, const QDate& to)
 {
-    mSt->refund.run({from, to, amount});
+    rebind(mSt->refund, {from, to, amount});
+    mSt->refund.run();
     mDb.touch();
 }
 
 int Sheet::bookWithdrawal(double amount, const QString& monthCaption)
 {
-    mSt->withdrawal.run({amount, monthCaption});
+    rebind(mSt->withdrawal, {amount, monthCaption});
+    const int changed = mSt->withdrawal.run();
     mDb.touch();
-    return mSt->withdrawal.changes();
+    return changed;
 }
 
 YearInterest Sheet::workOut(double openingBalance, double ratePercent)
@@ -211,18 +215,19 @@ YearInterest Sheet::workOut(double openingBalance, double ratePercent)
     QVariantList balances;
     YearInterest out;
     double balance = openingBalance;
-    for (bool row = mSt->months.run(); row; row = mSt->months.next()) {
-        const double total = mSt->months.number(1) + mSt->months.number(2);
-        balance = balance + total - mSt->months.number(3);
+    for (bool row = firstRow(mSt->months); row; row = mSt->months.step()) {
+        const double total = mSt->months.toDouble(1) + mSt->months.toDouble(2);
+        balance = balance + total - mSt->months.toDouble(3);
         out.sumOfBalances += balance;
-        balances << mSt->months.integer(0) << balance;
+        balances << mSt->months.toInt64(0) << balance;
     }
-    mSt->months.done();
+    mSt->months.reset();
     if (balances.size() != 2 * kMonths)
         throw vb::Error(vb::NoCurrentRecord, QStringLiteral("The working sheet holds %1 months instead of twelve.")
                                                  .arg(balances.size() / 2));
     // One statement: every month's total and balance, or none.
-    mSt->balance.run(balances);
+    rebind(mSt->balance, balances);
+    mSt->balance.run();
     mDb.touch();
     out.interest = yearInterest(out.sumOfBalances, ratePercent);
     return out;
@@ -231,12 +236,12 @@ YearInterest Sheet::workOut(double openingBalance, double ratePercent)
 SheetTotals Sheet::totals()
 {
     SheetTotals s;
-    if (mSt->sums.run()) {
-        s.subs = mSt->sums.number(0);
-        s.refund = mSt->sums.number(1);
-        s.loan = mSt->sums.number(2);
+    if (firstRow(mSt->sums)) {
+        s.subs = mSt->sums.toDouble(0);
+        s.refund = mSt->sums.toDouble(1);
+        s.loan = mSt->sums.toDouble(2);
     }
-    mSt->sums.done();
+    mSt->sums.reset();
     return s;
 }
 

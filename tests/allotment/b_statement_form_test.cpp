@@ -1,14 +1,11 @@
 #include "allotment/b_statement.h"
-#include "allotment/financial_report_form.h"
 
+#include "b_statement_fixture.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
 #include "platform/forms/controls.h"
-#include "platform/forms/registry.h"
-#include "platform/office/desktop.h"
 #include "register_rows.h"
-#include "support/temp_data_folder.h"
-#include "support/ui_driver.h"
+#include "support/package_part.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -16,27 +13,16 @@
 #include <QFile>
 #include <QHash>
 #include <gtest/gtest.h>
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
 
 namespace {
 
 using namespace allotment;
 using namespace allotmenttest;
+using testsupport::part;
 
 const QString kPayHead = "2202-00-109-NP-00001-01";
 const QString kOfficeHead = "2202-00-109-NP-00001-13";
 const QString kCode = "2202-00-109-NP-00001";
-
-QByteArray part(const QString& zip, const QString& name)
-{
-    QuaZip archive(zip);
-    if (!archive.open(QuaZip::mdUnzip) || !archive.setCurrentFile(name))
-        return {};
-    QuaZipFile file(&archive);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
 
 // The first sheet of a saved workbook, read from its XML: each cell's value
 // (shared and inline texts resolved) and formula by reference ("D28").
@@ -80,26 +66,13 @@ QByteArray digest(const QString& path)
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
-struct BStatementFormTest : ::testing::Test {
-    testsupport::TempDataFolder folder;
-    testsupport::ScriptedBoxes boxes;
-    office::RecordingDesktop desktop;
-    Form4* form = nullptr;
-
+struct BStatementFormTest : BStatementFormFixture {
     BStatementFormTest()
     {
-        office::setDesktop(std::make_unique<office::RecordingDesktop>(desktop));
         addHead(kPayHead, "SALARY", "A", QDate(2011, 4, 1));
         addHead(kOfficeHead, "OFFICE", "A", QDate(2011, 4, 1));
     }
-    ~BStatementFormTest() override
-    {
-        office::setDesktop(nullptr);
-        forms::Forms::unloadAll();
-        testsupport::settle();
-    }
     QString templatePath() const { return QDir(folder.path()).filePath("B-statement.xlsx"); }
-    QStringList outputs() const { return QDir(folder.path() + "/output").entryList(QDir::Files); }
 
     void open(const QString& yearStart = "01/04/2011")
     {

@@ -1,18 +1,11 @@
 // A year of B-statements worked by hand: the figures below were added up on
 // paper from the bills, not from the program's own sums.
-#include "allotment/financial_report_form.h"
 #include "allotment/heads.h"
 
+#include "b_statement_fixture.h"
 #include "platform/forms/controls.h"
-#include "platform/forms/registry.h"
-#include "platform/office/desktop.h"
 #include "platform/office/workbook.h"
 #include "register_rows.h"
-#include "support/temp_data_folder.h"
-#include "support/ui_driver.h"
-
-#include <QDir>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -29,15 +22,9 @@ const QString kTravel = "A/" + kCode + "-11";
 // Differs in the last digit of the code: its bills never do.
 const QString kNeighbour = "2071-01-101-NP-00014-01";
 
-struct BStatementYearTest : ::testing::Test {
-    testsupport::TempDataFolder folder;
-    testsupport::ScriptedBoxes boxes;
-    office::RecordingDesktop desktop;
-    Form4* form = nullptr;
-
+struct BStatementYearTest : BStatementFormFixture {
     BStatementYearTest()
     {
-        office::setDesktop(std::make_unique<office::RecordingDesktop>(desktop));
         const QDate opening(2012, 4, 1);   // opening rows (bill 0) inside April 2012
         addHead(kPay, "SALARY OF OFFICE STAFF", "A", opening);
         addHead(kOffice, "OFFICE EXPENSES", "B", opening);
@@ -48,13 +35,6 @@ struct BStatementYearTest : ::testing::Test {
         form = &forms::Forms::get<Form4>();
         testsupport::showForm(*form);
     }
-    ~BStatementYearTest() override
-    {
-        office::setDesktop(nullptr);
-        forms::Forms::unloadAll();
-        testsupport::settle();
-    }
-
     // As the clerk does it: the year start, the month, the head, B-STATEMENT.
     // The workbook shown, or none.
     std::optional<office::Workbook> statement(const QString& yearStart, const QString& month,
@@ -96,7 +76,6 @@ struct BStatementYearTest : ::testing::Test {
                                      .arg(head)));
         return out;
     }
-    int outputs() const { return int(QDir(folder.path() + "/output").entryList(QDir::Files).size()); }
 };
 
 TEST_F(BStatementYearTest, MarchThenTheNextYearsAprilMayAndAnEmptyJune)
@@ -166,7 +145,7 @@ TEST_F(BStatementYearTest, MarchThenTheNextYearsAprilMayAndAnEmptyJune)
 
     EXPECT_TRUE(boxes.boxes().isEmpty());
     EXPECT_EQ(count("select count(*) from b_statement"), 5);
-    EXPECT_EQ(outputs(), 4);
+    EXPECT_EQ(outputs().size(), 4);
 }
 
 TEST_F(BStatementYearTest, EachHeadCodeKeepsItsOwnChainAndAGapStopsIt)
@@ -183,7 +162,7 @@ TEST_F(BStatementYearTest, EachHeadCodeKeepsItsOwnChainAndAGapStopsIt)
     EXPECT_EQ(boxes.boxes()[0].prompt,
               "B-Statement Report for previous month not Found.\r\nCheck the last reproting month and continue.");
     EXPECT_EQ(boxes.boxes()[0].title, "Hi");
-    EXPECT_EQ(outputs(), 1);
+    EXPECT_EQ(outputs().size(), 1);
     EXPECT_EQ(count("select count(*) from b_statement"), 1);
 
     auto may = statement("01/04/2012", "MAY", "SALARY OF FIELD STAFF");
@@ -195,7 +174,7 @@ TEST_F(BStatementYearTest, EachHeadCodeKeepsItsOwnChainAndAGapStopsIt)
     EXPECT_FALSE(statement("01/04/2012", "JULY", "SALARY OF FIELD STAFF"));
     EXPECT_EQ(boxes.boxes().size(), 2);
     EXPECT_EQ(count("select count(*) from b_statement where m_head = '2071-01-101-NP-00014'"), 2);
-    EXPECT_EQ(outputs(), 2);
+    EXPECT_EQ(outputs().size(), 2);
 }
 
 TEST_F(BStatementYearTest, TwentyFourBillsInMayMoveBothTotalsRowsDown)

@@ -1,26 +1,16 @@
 // Reads a saved workbook's cells and a saved document's bookmarks straight from the zip's XML.
 #pragma once
 
+#include "support/package_part.h"
+
 #include <QByteArray>
 #include <QDomDocument>
 #include <QString>
 #include <QVariant>
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
 
 namespace ooxml {
 
-// A part of the package; empty when it has none.
-inline QByteArray part(const QString& zipPath, const QString& name)
-{
-    QuaZip zip(zipPath);
-    if (!zip.open(QuaZip::mdUnzip) || !zip.setCurrentFile(name))
-        return {};
-    QuaZipFile f(&zip);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
+using testsupport::part;
 
 inline QDomDocument dom(const QByteArray& xml)
 {

@@ -32,16 +32,6 @@ QByteArray Folder::bytes(const QString& name) const
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QByteArray part(const QString& file, const QString& name)
-{
-    QuaZip zip(file);
-    if (!zip.open(QuaZip::mdUnzip) || !zip.setCurrentFile(name))
-        return {};
-    QuaZipFile f(&zip);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
 QStringList partNames(const QString& file)
 {
     QuaZip zip(file);

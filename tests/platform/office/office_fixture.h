@@ -2,6 +2,8 @@
 // what the office layer saved, read back as text.
 #pragma once
 
+#include "support/package_part.h"
+
 #include <QByteArray>
 #include <QMap>
 #include <QString>
@@ -23,7 +25,7 @@ private:
 };
 
 // One part of a saved file ("" when it has none); every part's name.
-QByteArray part(const QString& file, const QString& name);
+using testsupport::part;
 QStringList partNames(const QString& file);
 
 // A workbook with one or two sheets. `sheet1` is the inside of <sheetData>
