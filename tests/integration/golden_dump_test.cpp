@@ -1,0 +1,523 @@
+// The clerk's month on the demo office, written out whole as text: every
+// report page's items, the forms' labels and boxes after each step, every row
+// of both files with its stored type, and the filled workbooks and documents.
+// Two builds' dumps are diffed to show that a rework changed nothing a clerk
+// sees. Runs only when DOSSET_GOLDEN_DIR names the folder to write into.
+#include "allotment/financial_report_form.h"
+#include "allotment/register_form.h"
+#include "allotment/register_reports.h"
+#include "common/pay_month.h"
+#include "common/schema.h"
+#include "common/templates.h"
+#include "paybill/bill_form.h"
+#include "paybill/inner_sheet_reports.h"
+#include "paybill/schedules/gpf_schedules.h"
+#include "paybill/schedules/increment_certificate.h"
+#include "paybill/schedules/insurance_schedules.h"
+#include "paybill/schedules/recovery_schedules.h"
+#include "paybill/schedules/tax_schedules.h"
+#include "payslip/pay_reports.h"
+#include "payslip/pay_slip_form.h"
+#include "payslip/pay_statement_form.h"
+#include "platform/data/database.h"
+#include "platform/forms/clock.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/registry.h"
+#include "platform/office/desktop.h"
+#include "platform/office/package.h"
+#include "platform/reports/page_model.h"
+#include "platform/reports/registry.h"
+#include "platform/reports/report.h"
+#include "platform/vb/convert.h"
+#include "provident_fund/account_form.h"
+#include "salary/single_click_form.h"
+#include "setup/demo_office.h"
+#include "shell/register_forms.h"
+#include "support/temp_data_folder.h"
+#include "support/ui_driver.h"
+
+#include <QDir>
+#include <QDomDocument>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTextStream>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace {
+
+using forms::Forms;
+using reports::Reports;
+using namespace testsupport;
+
+const QString kHeadA = QStringLiteral("2202-00-109-NP-002-V-01");
+
+// One text file per step, numbered in the order of the month.
+class Dump {
+public:
+    explicit Dump(QString dir) : mDir(std::move(dir)) {}
+
+    void step(const QString& name)
+    {
+        mFile.close();
+        mFile.setFileName(QStringLiteral("%1/%2-%3.txt").arg(mDir).arg(++mStep, 2, 10, QLatin1Char('0')).arg(name));
+        mFile.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    }
+    void line(const QString& text) { mFile.write(text.toUtf8() + '\n'); }
+
+private:
+    QString mDir;
+    QFile mFile;
+    int mStep = 0;
+};
+
+void boxes(Dump& d, const ScriptedBoxes& b)
+{
+    for (const auto& box : b.boxes())
+        d.line(QStringLiteral("box %1 style=%2 title=[%3] prompt=[%4] answer=%5")
+                   .arg(box.input ? QStringLiteral("input") : QStringLiteral("msg"))
+                   .arg(box.style)
+                   .arg(box.title, box.prompt)
+                   .arg(box.answer));
+}
+
+template <class W>
+QList<W*> byName(QWidget& form)
+{
+    QList<W*> out = form.findChildren<W*>();
+    std::sort(out.begin(), out.end(), [](W* a, W* b) { return a->objectName() < b->objectName(); });
+    return out;
+}
+
+void form(Dump& d, forms::Form& f)
+{
+    d.line(QStringLiteral("== form %1").arg(f.objectName()));
+    for (forms::Label* l : byName<forms::Label>(f))
+        d.line(QStringLiteral("%1.%2=[%3]").arg(f.objectName(), l->objectName(), l->caption()));
+    for (forms::TextBox* t : byName<forms::TextBox>(f))
+        d.line(QStringLiteral("%1.%2=[%3]").arg(f.objectName(), t->objectName(), t->text()));
+}
+
+// What the preview and the printer show: the paginated model where the
+// report engine makes pages on demand, the whole layout where it does not.
+template <class R>
+reports::PageModel shownPages(const R& r)
+{
+    if constexpr (requires { r.paginate(); })
+        return r.paginate();
+    else
+        return r.layout();
+}
+
+template <class M>
+int pagesIn(const M& m)
+{
+    if constexpr (requires { m.pageCount(); })
+        return m.pageCount();
+    else
+        return int(m.pages.size());
+}
+
+template <class M>
+reports::Page pageOf(const M& m, int i)
+{
+    if constexpr (requires { m.page(i); })
+        return m.page(i);
+    else
+        return m.pages[i];
+}
+
+template <class R>
+void report(Dump& d, const char* name)
+{
+    if (!Reports::isLoaded<R>()) {
+        d.line(QStringLiteral("== report %1 not loaded").arg(QLatin1String(name)));
+        return;
+    }
+    const reports::PageModel m = shownPages(Reports::get<R>());
+    d.line(QStringLiteral("== report %1 title=[%2] %3x%4 landscape=%5 pages=%6")
+               .arg(QLatin1String(name), m.title)
+               .arg(m.pageWidth)
+               .arg(m.pageHeight)
+               .arg(m.landscape)
+               .arg(pagesIn(m)));
+    for (int i = 0; i < pagesIn(m); ++i) {
+        const reports::Page p = pageOf(m, i);
+        d.line(QStringLiteral("-- page %1 rows %2+%3").arg(i + 1).arg(p.firstRow).arg(p.rowCount));
+        for (const reports::Item& it : p.items)
+            d.line(QStringLiteral("%1 %2 %3 row=%4 at=%5,%6 %7x%8 font=%9%10 align=%11 num=%12 [%13]")
+                       .arg(int(it.kind))
+                       .arg(it.section, it.control)
+                       .arg(it.row)
+                       .arg(it.x)
+                       .arg(it.y)
+                       .arg(it.w)
+                       .arg(it.h)
+                       .arg(it.font.pointSize)
+                       .arg(it.font.bold ? QStringLiteral("b") : QString())
+                       .arg(int(it.align))
+                       .arg(it.number)
+                       .arg(it.text));
+    }
+}
+
+// Every row of every table, read past the program's own data layer, each
+// value with the type SQLite stored it as.
+void tables(Dump& d)
+{
+    for (const char* file : {common::kFundDb, common::kSalaryDb}) {
+        const QString conn = QStringLiteral("golden-dump");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conn);
+            db.setDatabaseName(QDir(data::dataFolder()).filePath(QString::fromLatin1(file)));
+            db.open();
+            QStringList names;
+            QSqlQuery t(QStringLiteral("select name from sqlite_master where type = 'table' order by name"), db);
+            while (t.next())
+                names << t.value(0).toString();
+            for (const QString& table : names) {
+                QStringList cols;
+                QSqlQuery c(QStringLiteral("pragma table_info(\"%1\")").arg(table), db);
+                while (c.next())
+                    cols << c.value(1).toString();
+                QStringList exprs;
+                for (const QString& col : cols)
+                    exprs << QStringLiteral("typeof(\"%1\") || ':' || quote(\"%1\")").arg(col);
+                d.line(QStringLiteral("== table %1/%2 (%3)").arg(QLatin1String(file), table, cols.join(u',')));
+                QSqlQuery r(db);
+                r.exec(QStringLiteral("select %1 from \"%2\" order by rowid").arg(exprs.join(u','), table));
+                while (r.next()) {
+                    QStringList values;
+                    for (int i = 0; i < cols.size(); ++i)
+                        values << r.value(i).toString();
+                    d.line(values.join(QStringLiteral(" | ")));
+                }
+            }
+        }
+        QSqlDatabase::removeDatabase(conn);
+    }
+}
+
+// An element with its attributes sorted (the XML writer's order of them is
+// not stable from run to run) and its own text, then its children indented.
+void element(Dump& d, const QDomElement& e, int depth)
+{
+    QStringList attrs;
+    const QDomNamedNodeMap map = e.attributes();
+    for (int i = 0; i < map.count(); ++i) {
+        const QDomAttr a = map.item(i).toAttr();
+        attrs << QStringLiteral("%1=%2").arg(a.name(), a.value());
+    }
+    attrs.sort();
+    QString text;
+    for (QDomNode n = e.firstChild(); !n.isNull(); n = n.nextSibling())
+        if (n.isText())
+            text += n.toText().data();
+    d.line(QString(depth, u' ') + e.tagName() + QLatin1Char(' ') + attrs.join(u' ')
+           + (text.isEmpty() ? QString() : QStringLiteral(" [%1]").arg(text)));
+    for (QDomElement c = e.firstChildElement(); !c.isNull(); c = c.nextSiblingElement())
+        element(d, c, depth + 1);
+}
+
+// The parts of a filled file that hold what was written into it.
+void officeFile(Dump& d, const QString& path)
+{
+    d.line(QStringLiteral("== file %1").arg(QFileInfo(path).suffix()));
+    const office::Package pkg = office::Package::load(path, 3000);
+    QStringList parts;
+    for (const char* p : {"xl/sharedStrings.xml", "word/document.xml"})
+        parts << QString::fromLatin1(p);
+    for (int i = 1; i < 10; ++i)
+        parts << QStringLiteral("xl/worksheets/sheet%1.xml").arg(i);
+    for (const QString& part : parts) {
+        if (!pkg.has(part))
+            continue;
+        d.line(QStringLiteral("-- part ") + part);
+        element(d, pkg.xml(part).documentElement(), 0);
+    }
+}
+
+QDate billDateFor(const QDate& today)
+{
+    QDate d = today.day() >= 15 ? QDate(today.year(), today.month(), 15)
+                                : QDate(today.year(), today.month(), 1).addMonths(-1).addDays(14);
+    if (d.month() == 3 && today.month() == 3)
+        d = QDate(today.year(), 2, 15);
+    return d;
+}
+
+class GoldenDump : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (qEnvironmentVariableIsEmpty("DOSSET_GOLDEN_DIR"))
+            GTEST_SKIP() << "DOSSET_GOLDEN_DIR is not set";
+        if (!Forms::isRegistered(QStringLiteral("Form6")))
+            shell::registerAllForms();
+        setup::writeStartingRows(QStringLiteral("dosset"));
+        setup::writeDemoOffice();
+        common::installTemplates(folder.path(), true);
+        // Names are not all ASCII in every office.
+        data::Database::open(QString::fromLatin1(common::kSalaryDb))
+            .execute(QStringLiteral("update employee set name = ? where emp_code = 'A103'"),
+                     {QStringLiteral("P. V. Jōshi ज्ञानेश")});
+        office::setDesktop(std::make_unique<office::RecordingDesktop>(desktop));
+    }
+    void TearDown() override
+    {
+        office::setDesktop(nullptr);
+        Reports::unloadAll();
+        Forms::unloadAll();
+        settle();
+    }
+
+    // The files shown since the last call, dumped.
+    void newFiles(Dump& d)
+    {
+        const QStringList all = desktop.opened();
+        for (int i = mFilesSeen; i < all.size(); ++i)
+            officeFile(d, all[i]);
+        mFilesSeen = int(all.size());
+    }
+
+    TempDataFolder folder;
+    forms::Clock::Override today{QDate::currentDate()};
+    const QDate billDate = billDateFor(QDate::currentDate());
+    office::RecordingDesktop desktop;
+    int mFilesSeen = 0;
+};
+
+TEST_F(GoldenDump, MonthOfTheDemoOffice)
+{
+    const QString dir = qEnvironmentVariable("DOSSET_GOLDEN_DIR");
+    QDir().mkpath(dir);
+    Dump d(dir);
+
+    d.step(QStringLiteral("demo"));
+    tables(d);
+
+    // ---- one click, then one employee's recoveries ----------------------
+    d.step(QStringLiteral("single-click"));
+    auto& f9 = Forms::get<salary::Form9>();
+    showForm(f9);
+    pickDate(f9.control<forms::DatePicker>("DTPicker1"), billDate);
+    {
+        ScriptedBoxes b;
+        b.answer(forms::vbYes, QStringLiteral("ONE CLICK SALARY"));
+        click(f9.control<forms::CommandButton>("Command1"));
+        boxes(d, b);
+    }
+    form(d, f9);
+    type(f9.control<forms::TextBox>("Text1"), QStringLiteral("A103"));
+    click(f9.control<forms::CommandButton>("Command2"));
+    enter(f9.control<forms::TextBox>("Text2"), QStringLiteral("1500"));
+    enter(f9.control<forms::TextBox>("Text3"), QStringLiteral("500.5"));
+    enter(f9.control<forms::TextBox>("Text4"), QStringLiteral("3000"));
+    enter(f9.control<forms::TextBox>("Text5"), QStringLiteral("0"));
+    form(d, f9);
+    {
+        ScriptedBoxes b;
+        b.answer(forms::vbYes, QStringLiteral("DO YOU LIKE TO SAVE CHANGES?"));
+        click(f9.control<forms::CommandButton>("Command3"));
+        boxes(d, b);
+    }
+    form(d, f9);
+    tables(d);
+    Forms::unload(f9);
+    settle();
+
+    // ---- the bill form: date and head; the register offered ------------
+    d.step(QStringLiteral("bill-form"));
+    auto& f6 = Forms::get<paybill::Form6>();
+    showForm(f6);
+    ASSERT_TRUE(chooseByData(*f6.Combo1, billDate));
+    form(d, f6);
+    {
+        ScriptedBoxes b;
+        b.answer(forms::vbYes, QStringLiteral("NO BILL FOUND FOR THIS BILL DATE"));
+        ASSERT_TRUE(chooseByData(*f6.Combo2, kHeadA));
+        boxes(d, b);
+    }
+    form(d, f6);
+    ASSERT_TRUE(Forms::isLoaded(QStringLiteral("Form1")));
+    auto& f1 = static_cast<allotment::Form1&>(Forms::get(QStringLiteral("Form1")));
+    form(d, f1);
+
+    // ---- the allotment form: Import and save ----------------------------
+    d.step(QStringLiteral("allotment-bill"));
+    ASSERT_TRUE(choose(*f1.Combo1, kHeadA));
+    click(*f1.Option2);
+    pickDate(*f1.DTPicker4, billDate);
+    enter(*f1.Text16, QStringLiteral("101"));
+    click(*f1.Command8);
+    form(d, f1);
+    {
+        ScriptedBoxes b;
+        b.answerInput(f1.Label83->caption(), QStringLiteral("ENTER TOTAL DEDUCTION"))
+            .answer(forms::vbNo, QStringLiteral("BILL ENTERED SUCCESSFULLY"));
+        click(*f1.Command4);
+        boxes(d, b);
+    }
+    form(d, f1);
+    tables(d);
+
+    // ---- ACTIVATE NOW and every report of the bill form -----------------
+    d.step(QStringLiteral("activate"));
+    showForm(f6);
+    settle();
+    {
+        ScriptedBoxes b;
+        click(*f6.Command1);
+        boxes(d, b);
+    }
+    form(d, f6);
+    tables(d);
+
+    struct Command {
+        const char* name;
+        forms::CommandButton* button;
+        void (*dump)(Dump&);
+        bool asksToPrint = false;
+    };
+    const Command commands[] = {
+        {"inner-sheet-l", f6.Command2, [](Dump& x) { report<paybill::DataReport1>(x, "DataReport1"); }, true},
+        {"inner-sheet-r", f6.Command15, [](Dump& x) { report<paybill::DataReport15>(x, "DataReport15"); }, true},
+        {"grand-total-l", f6.Command17, [](Dump& x) { report<paybill::DataReport8>(x, "DataReport8"); }},
+        {"grand-total-r", f6.Command18, [](Dump& x) { report<paybill::DataReport16>(x, "DataReport16"); }},
+        {"gpf-non-group-d", f6.Command3, [](Dump& x) { report<paybill::DataReport3>(x, "DataReport3"); }},
+        {"gpf-group-d", f6.Command7, [](Dump& x) { report<paybill::DataReport6>(x, "DataReport6"); }},
+        {"prof-tax", f6.Command4, [](Dump& x) { report<paybill::DataReport4>(x, "DataReport4"); }},
+        {"giss-1987", f6.Command6, [](Dump& x) { report<paybill::DataReport5>(x, "DataReport5"); }},
+        {"giss-1983", f6.Command5, [](Dump& x) { report<paybill::DataReport2>(x, "DataReport2"); }},
+        {"income-tax", f6.Command13, [](Dump& x) { report<paybill::DataReport13>(x, "DataReport13"); }},
+        {"hb-loan", f6.Command14, [](Dump& x) { report<paybill::DataReport12>(x, "DataReport12"); }},
+        {"hra-etc", f6.Command19, [](Dump& x) { report<paybill::DataReport17>(x, "DataReport17"); }},
+        {"increment", f6.Command12, [](Dump& x) { report<paybill::DataReport14>(x, "DataReport14"); }},
+        {"bill-extract", f6.Command10, [](Dump&) {}},
+        {"da-schedule", f6.Command11, [](Dump&) {}},
+        {"outer-sheet", f6.Command16, [](Dump&) {}},
+    };
+    for (const Command& c : commands) {
+        d.step(QString::fromLatin1(c.name));
+        {
+            ScriptedBoxes b;
+            if (c.asksToPrint)
+                b.answer(forms::vbNo, QStringLiteral("THIS REPORT CONTAINS TOTAL"));
+            click(*c.button);
+            boxes(d, b);
+        }
+        c.dump(d);
+        newFiles(d);
+        form(d, f6);
+    }
+
+    // ---- the registers of the month and of the year ---------------------
+    d.step(QStringLiteral("registers"));
+    auto& f4 = Forms::get<allotment::Form4>();
+    showForm(f4);
+    const QDate yearStart = common::financialYearStart(billDate);
+    enter(*f4.Text3, yearStart.toString(QStringLiteral("dd/MM/yyyy")));
+    {
+        ScriptedBoxes b;
+        choose(*f4.Combo2, QLocale(QLocale::English).monthName(billDate.month()).toUpper());
+        click(*f4.Command2);
+        boxes(d, b);
+    }
+    report<allotment::DataReport10>(d, "DataReport10");
+    type(*f4.Text1, yearStart.toString(QStringLiteral("dd/MM/yyyy")));
+    type(*f4.Text2, QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+    {
+        ScriptedBoxes b;
+        click(*f4.Command1);
+        boxes(d, b);
+    }
+    report<allotment::DataReport9>(d, "DataReport9");
+    form(d, f4);
+
+    // ---- pay slips, the cheque and its slip ----------------------------
+    d.step(QStringLiteral("pay-slips"));
+    auto& f8 = Forms::get<payslip::Form8>();
+    showForm(f8);
+    f8.setMode(payslip::Form8::Mode::ChequeEntry);
+    {
+        ScriptedBoxes b;
+        enter(*f8.Text1, QStringLiteral("101"));
+        type(*f8.Text2, QStringLiteral("CHQ-101"));
+        type(*f8.Text3, vb::shortDate(billDate));
+        type(*f8.Text4, QStringLiteral("123456.50"));
+        click(*f8.Command3);
+        boxes(d, b);
+    }
+    f8.setMode(payslip::Form8::Mode::PaySlip);
+    ASSERT_TRUE(chooseByData(*f8.Combo1, billDate));
+    {
+        ScriptedBoxes b;
+        click(*f8.Command1);
+        boxes(d, b);
+    }
+    report<payslip::DataReport7>(d, "DataReport7 all");
+    Reports::unload<payslip::DataReport7>();
+    {
+        ScriptedBoxes b;
+        choose(*f8.Combo2, QStringLiteral("A103"));
+        click(*f8.Command7);
+        boxes(d, b);
+    }
+    report<payslip::DataReport7>(d, "DataReport7 one");
+    form(d, f8);
+    f8.setMode(payslip::Form8::Mode::ChequeSlip);
+    {
+        ScriptedBoxes b;
+        chooseByData(*f8.Combo3, kHeadA);
+        type(*f8.Text5, f8.Label13->caption());
+        type(*f8.Text6, QStringLiteral("CHQ-101"));
+        click(*f8.Command4);
+        boxes(d, b);
+    }
+    newFiles(d);
+    form(d, f8);
+    tables(d);
+
+    // ---- the pay statement of one employee ------------------------------
+    d.step(QStringLiteral("pay-statement"));
+    auto& f15 = Forms::get<payslip::Form15>();
+    showForm(f15);
+    {
+        ScriptedBoxes b;
+        enter(*f15.Text1, QStringLiteral("A103"));
+        f15.DTPicker1->setValue(yearStart);
+        f15.DTPicker2->setValue(QDate::currentDate());
+        click(*f15.Command1);
+        boxes(d, b);
+    }
+    report<payslip::DataReport11>(d, "DataReport11");
+    form(d, f15);
+
+    // ---- the provident-fund year of one account -------------------------
+    d.step(QStringLiteral("provident-fund"));
+    auto& pf = Forms::get<provident_fund::gpf_ac>();
+    showForm(pf);
+    {
+        ScriptedBoxes b;
+        click(*pf.Option2);
+        choose(*pf.Combo2, QStringLiteral("EDN/4110"));
+        enter(*pf.Text5, QStringLiteral("500"));
+        enter(*pf.Text6, QStringLiteral("0"));
+        pf.Text7->setText(QString());
+        pressEnter(*pf.Text7);
+        enter(*pf.Text9, QStringLiteral("8"));
+        click(*pf.Command7);
+        form(d, pf);
+        click(*pf.Command6);
+        newFiles(d);
+        click(*pf.Command3);
+        boxes(d, b);
+    }
+    form(d, pf);
+    tables(d);
+}
+
+} // namespace
