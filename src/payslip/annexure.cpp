@@ -50,10 +50,12 @@ Annexure buildAnnexure(data::Database& salaryDb, data::Database& fundDb, const A
     data::QueryRecordset rows(salaryDb, QStringLiteral("SELECT sl_no, name, designation, bank_ac, net FROM chq_sal"
                                                        " ORDER BY sl_no, rowid"));
     for (; !rows.eof(); rows.moveNext()) {
+        // A bank credits whole paise: a net carrying a loan instalment's third
+        // of a rupee is listed to the paisa, and the total is of what is listed.
+        const double net = vb::roundHalfAway(rows.field("net").number(), 2);
         a.employees << QStringList{rows.field("sl_no").text(), rows.field("name").text(),
-                                   rows.field("designation").text(), rows.field("bank_ac").text(),
-                                   rows.field("net").text()};
-        total += rows.field("net").number();
+                                   rows.field("designation").text(), rows.field("bank_ac").text(), vb::cstr(net)};
+        total += net;
     }
     if (a.employees.isEmpty())
         missing(QStringLiteral("No employee of the bill is ready for the slip."));

@@ -58,8 +58,12 @@ bool Form8::applyHead()
                                QStringLiteral("PLEASE NOTE"));
         Label13->setCaption(QStringLiteral("0"));
         Label24->setCaption(QStringLiteral("NIL"));
+        workOutRefund();
         return false;
     }
+    // An amount typed for the whole date stays in its box: the refund shown
+    // is worked out again against the head's net, never left from the date's.
+    workOutRefund();
     Label30->show();
     Text6->show();
     forms::setFocus(Text5);

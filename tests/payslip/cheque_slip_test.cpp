@@ -121,3 +121,24 @@ TEST_F(ChequeSlip, AnnexureAddsUpToItsTotalAndEnclosesEveryCountedBillsCheque)
                                         {kMarch, QString::fromLatin1(kHeadB), QStringLiteral("MAR-13"), 0, "CHQ-501", "0"}),
                  vb::Error);
 }
+
+TEST_F(ChequeSlip, AnnexureListsNetsCarryingThirdsOfARupeeToThePaisa)
+{
+    // Unrounded loan instalments of 1000 / 3: A101 22300.67, B201 17562.33, BA07 18739.67.
+    makeMarchBill();
+    salaryDb().execute(QStringLiteral("UPDATE salary SET net = net + 2000.0 / 3 - 2000 / 3 WHERE emp_code = 'A101'"));
+    salaryDb().execute(QStringLiteral("UPDATE salary SET net = 17562 + 1000.0 / 3 - 1000 / 3 WHERE emp_code = 'B201'"));
+    salaryDb().execute(QStringLiteral("UPDATE salary SET net = 18740 - 1000.0 / 3 + 1000 / 3 WHERE emp_code = 'BA07'"));
+    addCheque(5, kRegister, QStringLiteral("CHQ-501"), 22300);
+    addCheque(6, kRegister, QStringLiteral("CHQ-601"), 36302);
+    payslip::chooseSlipRows(salaryDb(), fundDb(), kMarch);
+    const auto a = payslip::buildAnnexure(
+        salaryDb(), fundDb(), {kMarch, QString(), QStringLiteral("MAR-13"), 58000, QString(), QStringLiteral("58000")});
+    QStringList amounts;
+    for (const QStringList& row : a.employees)
+        amounts << row[4];
+    EXPECT_EQ(amounts, (QStringList{"22300.67", "17562.33", "18739.67"}));
+    EXPECT_EQ(a.bookmark(QStringLiteral("rs")), QStringLiteral("58602.67"));
+    EXPECT_EQ(a.bookmark(QStringLiteral("credited")), QStringLiteral("58602.67"));
+    EXPECT_EQ(a.bookmark(QStringLiteral("refunded")), QStringLiteral("602.67"));
+}

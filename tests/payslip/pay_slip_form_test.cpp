@@ -245,6 +245,8 @@ TEST_F(SlipForm, ChequeSlipChecksEverythingBeforeAnyDocument)
     EXPECT_EQ(f.Label9->caption(), QStringLiteral("2"));
     EXPECT_EQ(f.Label11->caption(), QStringLiteral("1"));
     EXPECT_EQ(f.Label13->caption(), QStringLiteral("22300"));
+    // The 58602 typed for the whole date is more than the head's net: no refund stands.
+    EXPECT_EQ(f.Label26->caption(), QStringLiteral(" "));
     EXPECT_EQ(f.Label39->caption(), QStringLiteral("1"));
     EXPECT_TRUE(f.Text6->visible());
     EXPECT_EQ(focused(), f.Text5);
