@@ -34,6 +34,8 @@
 #include "setup/demo_office.h"
 #include "shell/register_forms.h"
 #include "support/temp_data_folder.h"
+#include "support/golden_bill_road.h"
+#include "support/golden_dump.h"
 #include "support/ui_driver.h"
 
 #include <QDir>
@@ -52,154 +54,9 @@ namespace {
 using forms::Forms;
 using reports::Reports;
 using namespace testsupport;
+using namespace goldendump;
 
 const QString kHeadA = QStringLiteral("2202-00-109-NP-002-V-01");
-
-// One text file per step, numbered in the order of the month.
-class Dump {
-public:
-    explicit Dump(QString dir) : mDir(std::move(dir)) {}
-
-    void step(const QString& name)
-    {
-        mFile.close();
-        mFile.setFileName(QStringLiteral("%1/%2-%3.txt").arg(mDir).arg(++mStep, 2, 10, QLatin1Char('0')).arg(name));
-        mFile.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    }
-    void line(const QString& text) { mFile.write(text.toUtf8() + '\n'); }
-
-private:
-    QString mDir;
-    QFile mFile;
-    int mStep = 0;
-};
-
-void boxes(Dump& d, const ScriptedBoxes& b)
-{
-    for (const auto& box : b.boxes())
-        d.line(QStringLiteral("box %1 style=%2 title=[%3] prompt=[%4] answer=%5")
-                   .arg(box.input ? QStringLiteral("input") : QStringLiteral("msg"))
-                   .arg(box.style)
-                   .arg(box.title, box.prompt)
-                   .arg(box.answer));
-}
-
-template <class W>
-QList<W*> byName(QWidget& form)
-{
-    QList<W*> out = form.findChildren<W*>();
-    std::sort(out.begin(), out.end(), [](W* a, W* b) { return a->objectName() < b->objectName(); });
-    return out;
-}
-
-void form(Dump& d, forms::Form& f)
-{
-    d.line(QStringLiteral("== form %1").arg(f.objectName()));
-    for (forms::Label* l : byName<forms::Label>(f))
-        d.line(QStringLiteral("%1.%2=[%3]").arg(f.objectName(), l->objectName(), l->caption()));
-    for (forms::TextBox* t : byName<forms::TextBox>(f))
-        d.line(QStringLiteral("%1.%2=[%3]").arg(f.objectName(), t->objectName(), t->text()));
-}
-
-// What the preview and the printer show: the paginated model where the
-// report engine makes pages on demand, the whole layout where it does not.
-template <class R>
-reports::PageModel shownPages(const R& r)
-{
-    if constexpr (requires { r.paginate(); })
-        return r.paginate();
-    else
-        return r.layout();
-}
-
-template <class M>
-int pagesIn(const M& m)
-{
-    if constexpr (requires { m.pageCount(); })
-        return m.pageCount();
-    else
-        return int(m.pages.size());
-}
-
-template <class M>
-reports::Page pageOf(const M& m, int i)
-{
-    if constexpr (requires { m.page(i); })
-        return m.page(i);
-    else
-        return m.pages[i];
-}
-
-template <class R>
-void report(Dump& d, const char* name)
-{
-    if (!Reports::isLoaded<R>()) {
-        d.line(QStringLiteral("== report %1 not loaded").arg(QLatin1String(name)));
-        return;
-    }
-    const reports::PageModel m = shownPages(Reports::get<R>());
-    d.line(QStringLiteral("== report %1 title=[%2] %3x%4 landscape=%5 pages=%6")
-               .arg(QLatin1String(name), m.title)
-               .arg(m.pageWidth)
-               .arg(m.pageHeight)
-               .arg(m.landscape)
-               .arg(pagesIn(m)));
-    for (int i = 0; i < pagesIn(m); ++i) {
-        const reports::Page p = pageOf(m, i);
-        d.line(QStringLiteral("-- page %1 rows %2+%3").arg(i + 1).arg(p.firstRow).arg(p.rowCount));
-        for (const reports::Item& it : p.items)
-            d.line(QStringLiteral("%1 %2 %3 row=%4 at=%5,%6 %7x%8 font=%9%10 align=%11 num=%12 [%13]")
-                       .arg(int(it.kind))
-                       .arg(it.section, it.control)
-                       .arg(it.row)
-                       .arg(it.x)
-                       .arg(it.y)
-                       .arg(it.w)
-                       .arg(it.h)
-                       .arg(it.font.pointSize)
-                       .arg(it.font.bold ? QStringLiteral("b") : QString())
-                       .arg(int(it.align))
-                       .arg(it.number)
-                       .arg(it.text));
-    }
-}
-
-// Every row of every table, read past the program's own data layer, each
-// value with the type SQLite stored it as.
-void tables(Dump& d)
-{
-    for (const char* file : {common::kFundDb, common::kSalaryDb}) {
-        const QString conn = QStringLiteral("golden-dump");
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conn);
-            db.setDatabaseName(QDir(data::dataFolder()).filePath(QString::fromLatin1(file)));
-            db.open();
-            QStringList names;
-            QSqlQuery t(QStringLiteral("select name from sqlite_master where type = 'table' order by name"), db);
-            while (t.next())
-                names << t.value(0).toString();
-            for (const QString& table : names) {
-                QStringList cols;
-                QSqlQuery c(QStringLiteral("pragma table_info(\"%1\")").arg(table), db);
-                while (c.next())
-                    cols << c.value(1).toString();
-                QStringList exprs;
-                for (const QString& col : cols)
-                    exprs << QStringLiteral("typeof(\"%1\") || ':' || quote(\"%1\")").arg(col);
-                d.line(QStringLiteral("== table %1/%2 (%3)").arg(QLatin1String(file), table, cols.join(u',')));
-                QSqlQuery r(db);
-                r.exec(QStringLiteral("select %1 from \"%2\" order by rowid").arg(exprs.join(u','), table));
-                while (r.next()) {
-                    QStringList values;
-                    for (int i = 0; i < cols.size(); ++i)
-                        values << r.value(i).toString();
-                    d.line(values.join(QStringLiteral(" | ")));
-                }
-            }
-        }
-        QSqlDatabase::removeDatabase(conn);
-    }
-}
 
 // An element with its attributes sorted (the XML writer's order of them is
 // not stable from run to run) and its own text, then its children indented.
@@ -238,15 +95,6 @@ void officeFile(Dump& d, const QString& path)
         d.line(QStringLiteral("-- part ") + part);
         element(d, pkg.xml(part).documentElement(), 0);
     }
-}
-
-QDate billDateFor(const QDate& today)
-{
-    QDate d = today.day() >= 15 ? QDate(today.year(), today.month(), 15)
-                                : QDate(today.year(), today.month(), 1).addMonths(-1).addDays(14);
-    if (d.month() == 3 && today.month() == 3)
-        d = QDate(today.year(), 2, 15);
-    return d;
 }
 
 class GoldenDump : public ::testing::Test {
@@ -329,77 +177,13 @@ TEST_F(GoldenDump, MonthOfTheDemoOffice)
     Forms::unload(f9);
     settle();
 
-    // ---- the bill form: date and head; the register offered ------------
-    d.step(QStringLiteral("bill-form"));
+    ASSERT_NO_FATAL_FAILURE(billEnteredAndActivated(d, billDate, kHeadA));
     auto& f6 = Forms::get<paybill::Form6>();
-    showForm(f6);
-    ASSERT_TRUE(chooseByData(*f6.Combo1, billDate));
-    form(d, f6);
-    {
-        ScriptedBoxes b;
-        b.answer(forms::vbYes, QStringLiteral("NO BILL FOUND FOR THIS BILL DATE"));
-        ASSERT_TRUE(chooseByData(*f6.Combo2, kHeadA));
-        boxes(d, b);
-    }
-    form(d, f6);
-    ASSERT_TRUE(Forms::isLoaded(QStringLiteral("Form1")));
-    auto& f1 = static_cast<allotment::Form1&>(Forms::get(QStringLiteral("Form1")));
-    form(d, f1);
-
-    // ---- the allotment form: Import and save ----------------------------
-    d.step(QStringLiteral("allotment-bill"));
-    ASSERT_TRUE(choose(*f1.Combo1, kHeadA));
-    click(*f1.Option2);
-    pickDate(*f1.DTPicker4, billDate);
-    enter(*f1.Text16, QStringLiteral("101"));
-    click(*f1.Command8);
-    form(d, f1);
-    {
-        ScriptedBoxes b;
-        b.answerInput(f1.Label83->caption(), QStringLiteral("ENTER TOTAL DEDUCTION"))
-            .answer(forms::vbNo, QStringLiteral("BILL ENTERED SUCCESSFULLY"));
-        click(*f1.Command4);
-        boxes(d, b);
-    }
-    form(d, f1);
-    tables(d);
-
-    // ---- ACTIVATE NOW and every report of the bill form -----------------
-    d.step(QStringLiteral("activate"));
-    showForm(f6);
-    settle();
-    {
-        ScriptedBoxes b;
-        click(*f6.Command1);
-        boxes(d, b);
-    }
-    form(d, f6);
-    tables(d);
-
-    struct Command {
-        const char* name;
-        forms::CommandButton* button;
-        void (*dump)(Dump&);
-        bool asksToPrint = false;
-    };
-    const Command commands[] = {
-        {"inner-sheet-l", f6.Command2, [](Dump& x) { report<paybill::DataReport1>(x, "DataReport1"); }, true},
-        {"inner-sheet-r", f6.Command15, [](Dump& x) { report<paybill::DataReport15>(x, "DataReport15"); }, true},
-        {"grand-total-l", f6.Command17, [](Dump& x) { report<paybill::DataReport8>(x, "DataReport8"); }},
-        {"grand-total-r", f6.Command18, [](Dump& x) { report<paybill::DataReport16>(x, "DataReport16"); }},
-        {"gpf-non-group-d", f6.Command3, [](Dump& x) { report<paybill::DataReport3>(x, "DataReport3"); }},
-        {"gpf-group-d", f6.Command7, [](Dump& x) { report<paybill::DataReport6>(x, "DataReport6"); }},
-        {"prof-tax", f6.Command4, [](Dump& x) { report<paybill::DataReport4>(x, "DataReport4"); }},
-        {"giss-1987", f6.Command6, [](Dump& x) { report<paybill::DataReport5>(x, "DataReport5"); }},
-        {"giss-1983", f6.Command5, [](Dump& x) { report<paybill::DataReport2>(x, "DataReport2"); }},
-        {"income-tax", f6.Command13, [](Dump& x) { report<paybill::DataReport13>(x, "DataReport13"); }},
-        {"hb-loan", f6.Command14, [](Dump& x) { report<paybill::DataReport12>(x, "DataReport12"); }},
-        {"hra-etc", f6.Command19, [](Dump& x) { report<paybill::DataReport17>(x, "DataReport17"); }},
-        {"increment", f6.Command12, [](Dump& x) { report<paybill::DataReport14>(x, "DataReport14"); }},
-        {"bill-extract", f6.Command10, [](Dump&) {}},
-        {"da-schedule", f6.Command11, [](Dump&) {}},
-        {"outer-sheet", f6.Command16, [](Dump&) {}},
-    };
+    std::vector<Command> commands = sheetAndScheduleCommands(f6);
+    // The filled files of the bill, with no report to dump.
+    for (const auto& [name, button] : {std::pair{"bill-extract", f6.Command10}, std::pair{"da-schedule", f6.Command11},
+                                       std::pair{"outer-sheet", f6.Command16}})
+        commands.push_back({name, button, [](Dump&) {}});
     for (const Command& c : commands) {
         d.step(QString::fromLatin1(c.name));
         {
