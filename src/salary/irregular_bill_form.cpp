@@ -208,6 +208,10 @@ void Form11::connectHandlers()
     });
     for (int i : {1, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 23})
         on(Text[i], &TextBox::Change, this, [this] { figuresChanged(); });
+    // A fraction or arrear bill's gross is worked out in the O.A. box; a part
+    // changed since then must not reach the net through a stale gross.
+    for (int i : {7, 8, 9, 10, 11, 12, 23})
+        on(Text[i], &TextBox::Change, this, [this] { mGrossStale = true; });
     on(Command[1], &CommandButton::Click, this, &Form11::Command1_Click);
     on(Command[2], &CommandButton::Click, this, &Form11::Command2_Click);
     on(Command[3], &CommandButton::Click, this, &Form11::Command3_Click);
@@ -448,6 +452,7 @@ void Form11::Text12_Enter()
     const double g = gross(v(7), v(23), v(9), v(10), v(11), v(12), v(8));
     Text[13]->setText(mShown.show(13, g));
     Text[18]->setText(vb::cstr(professionalTax(g)));
+    mGrossStale = false;
     if (k == Kind::FractionPay) {
         Text[19]->setFocus();
         return;
@@ -479,6 +484,13 @@ void Form11::Text13_Enter()
 
 void Form11::Text19_Enter()
 {
+    const Kind k = kind();
+    if ((k == Kind::FractionPay || k == Kind::ArrearPay) && mGrossStale) {
+        Dialogs::msgBox(QStringLiteral("PRESS ENTER IN THE OTHER ALLOWANCES BOX TO WORK OUT THE GROSS FIRST"),
+                        vbInformation, kHi);
+        Text[12]->setFocus();
+        return;
+    }
     if (!isTypedAmount(Text[19]->text())) {
         Dialogs::msgBox(kNotNumber, vbInformation, kHi);
         Text[19]->setFocus();

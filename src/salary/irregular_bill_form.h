@@ -84,6 +84,7 @@ private:
 
     QString mCode; // the employee the boxes were filled for
     ShownFigures mShown; // instalments and net, as worked out
+    bool mGrossStale = false; // a part of the gross changed since it was worked out
     bool mValidating = false;
 };
 

@@ -218,3 +218,37 @@ TEST_F(Form11Test, FractionPayWithoutADaOrderIsRefused)
         EXPECT_EQ(box(i).text(), "") << i;
     EXPECT_FALSE(button(3).isEnabled());
 }
+
+// An employee with no other allowance leaves the O.A. box empty: the gross is
+// not worked out until a figure is entered there, so no row can be added with
+// a gross of 0 and a net below it.
+TEST_F(Form11Test, FractionPayNeedsTheGrossWorkedOutBeforeTheNet)
+{
+    addEmployee({"C2", "Hari Das", 12400, 1800, "", 0, "NO", 0, 1200, 30, 0});
+    forms::Forms::unloadAll(); // the code list is read when the form loads
+    testsupport::settle();
+    open();
+    testsupport::ScriptedBoxes boxes;
+    testsupport::click(option(1));
+    testsupport::enter(box(21), "01/03/2012");
+    testsupport::enter(box(22), "31/03/2012");
+    testsupport::enter(box(1), "20/03/2012");
+    pickCode("C2");
+    EXPECT_EQ(box(12).text(), "");
+
+    testsupport::pressEnter(box(12));
+    testsupport::enter(box(19), "0");
+    testsupport::click(button(3)); // CONFIRM
+    EXPECT_FALSE(button(1).isEnabled());
+    EXPECT_EQ(boxes.prompts(), (QStringList{"OTHER ALLOWANCE MUST BE A NUMBER",
+                                            "PRESS ENTER IN THE OTHER ALLOWANCES BOX TO WORK OUT THE GROSS FIRST"}));
+    EXPECT_EQ(scalar("select count(*) from salary"), 0);
+
+    // 0 in the O.A. box: gross 12400 + 1800 + D.A. 40 % 5680 + H.R.A. 10 % 1420 + M.A. 310.
+    testsupport::enter(box(12), "0");
+    EXPECT_EQ(box(13).text(), "21610");
+    testsupport::enter(box(19), "0");
+    testsupport::click(button(3));
+    testsupport::click(button(1));
+    EXPECT_EQ(scalar("select gross from salary where emp_code = 'C2'"), 21610.0);
+}
