@@ -5,6 +5,7 @@
 #include "platform/data/recordset.h"
 #include "platform/forms/controls.h"
 #include "register_rows.h"
+#include "support/hostile_inputs.h"
 #include "support/package_part.h"
 
 #include <QCryptographicHash>
@@ -228,3 +229,62 @@ TEST_F(BStatementFormTest, RefusalsSayWhyAndLeaveNoFileAndNoRow)
 }
 
 } // namespace
+
+// Every box of the form fed what a clerk or a paste may put there, and the
+// reports asked for before a year, a month or a head: each refusal is the
+// form's own message and no statement or total is written.
+TEST_F(BStatementFormTest, HostilePeriodsAndOddOrdersOfCommandsWriteNothing)
+{
+    addBill(kPayHead, 14, QDate(2011, 4, 30), {{Pay, 10000}}, 2500);
+    form = &forms::Forms::get<Form4>();
+    testsupport::showForm(*form);
+    const auto before = testsupport::rowsOfBothFiles();
+    const QString notDate = "YOUR INPUT IS NOT A DATE. DO YOU WISHT TO CORRECT NOW?";
+
+    // The year start: every odd text asks to correct it, leaving the year unset.
+    for (const QString& text : testsupport::notDates() + testsupport::oddTexts() + testsupport::notAmounts()) {
+        SCOPED_TRACE(text.left(20).toStdString());
+        boxes.clearBoxes();
+        testsupport::paste(*form->Text3, text);
+        boxes.answer(forms::vbNo, notDate);
+        testsupport::pressEnter(*form->Text3);
+        EXPECT_EQ(boxes.prompts(), QStringList{notDate});
+        EXPECT_EQ(form->Label10->caption().trimmed(), QString());
+    }
+
+    // A month before any year start gives no dates: both registers and the
+    // statement refuse them, twice over. Leaving the year box asks once more.
+    boxes.clearBoxes();
+    boxes.answer(forms::vbNo, notDate);
+    ASSERT_TRUE(testsupport::choose(*form->Combo2, "MARCH"));
+    ASSERT_TRUE(testsupport::choose(*form->Combo1, "SALARY"));
+    for (auto* b : {form->Command1, form->Command2, form->Command4, form->Command4, form->Command1})
+        testsupport::click(*b);
+    EXPECT_EQ(boxes.prompts(), QStringList{notDate} + QStringList(5, "ONLY DATE ARE ACCEPTABLE"));
+
+    // A year whose March falls past 2099 has no such month.
+    boxes.clearBoxes();
+    testsupport::enter(*form->Text3, "  31/12/2099  ");
+    EXPECT_EQ(form->Label11->caption(), "2100");
+    ASSERT_TRUE(testsupport::choose(*form->Combo2, "MARCH"));
+    testsupport::click(*form->Command4);
+    testsupport::click(*form->Command1);
+    EXPECT_EQ(boxes.prompts(), QStringList(2, "ONLY DATE ARE ACCEPTABLE"));
+
+    // Each period box in turn holds what is no date.
+    testsupport::enter(*form->Text3, "01/04/2011");
+    for (forms::TextBox* box : {form->Text1, form->Text2}) {
+        for (const QString& text : testsupport::notDates().mid(0, 7) + testsupport::oddTexts()
+                                       + QStringList{"5 or 1=1", "1.2.3", "0", "-1"}) {
+            SCOPED_TRACE(text.left(20).toStdString());
+            boxes.clearBoxes();
+            ASSERT_TRUE(testsupport::choose(*form->Combo2, "APRIL"));
+            testsupport::paste(*box, text);
+            for (auto* b : {form->Command1, form->Command2, form->Command4})
+                testsupport::click(*b);
+            EXPECT_EQ(boxes.prompts(), QStringList(3, "ONLY DATE ARE ACCEPTABLE"));
+        }
+    }
+    EXPECT_TRUE(testsupport::rowsOfBothFiles() == before);
+    EXPECT_TRUE(outputs().isEmpty());
+}

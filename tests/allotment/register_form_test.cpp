@@ -2,9 +2,13 @@
 
 #include "register_rows.h"
 
+#include "common/schema.h"
+#include "platform/data/database.h"
+#include "platform/data/recordset.h"
 #include "platform/forms/clock.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/registry.h"
+#include "support/hostile_inputs.h"
 #include "support/temp_data_folder.h"
 #include "support/ui_driver.h"
 
@@ -368,4 +372,45 @@ TEST_F(Form1Test, RegisterAmountsWithinAThousandCroreAndOnlyAllotmentsNegative)
     box(11).setText("-10000000000"); // a thousand crore, even withdrawn
     form->Command1_Click();
     EXPECT_EQ(count("select count(*) from all_allot where order_no = 'W/2'"), 0);
+}
+
+// OK and CANCEL before a head, twice and after CANCEL; odd order numbers are
+// filed as typed, one row each, and a refused order writes no row at all.
+TEST_F(Form1Test, OrderNumbersAreFiledAsTypedAndRefusalsWriteNoRow)
+{
+    testsupport::ScriptedBoxes boxes;
+    testsupport::click(*form->Option1);
+    for (int i = 0; i < 2; ++i) {
+        form->Command1_Click();
+        form->Command2_Click();
+    }
+    EXPECT_EQ(boxes.prompts(), QStringList(2, "DRAWAL CODE NOT SELECTED"));
+    chooseHead(scheme);
+    testsupport::click(*form->Option1);
+    const int opening = count("select count(*) from all_allot");
+    for (const QString& text : testsupport::notAmounts().mid(1) + QStringList{"99999999999", "10000000000"}) {
+        SCOPED_TRACE(text.left(20).toStdString());
+        boxes.clearBoxes();
+        testsupport::paste(*form->Text2, "F/12/7");
+        testsupport::paste(box(17), text);
+        form->Command1_Click();
+        ASSERT_EQ(boxes.prompts().size(), 1);
+        EXPECT_TRUE(boxes.prompts()[0].startsWith("Schematic fund must"));
+        box(17).setText("0");
+    }
+    EXPECT_EQ(count("select count(*) from all_allot"), opening);
+
+    int n = opening;
+    for (const QString& text : testsupport::oddTexts() + QStringList{"5 or 1=1", "  12  ", "1,000"}) {
+        SCOPED_TRACE(text.left(20).toStdString());
+        boxes.clearBoxes();
+        testsupport::paste(*form->Text2, text);
+        box(17).setText("  10  ");
+        boxes.answer(forms::vbYes, "ALLOTMENT ENTERED SUCCESSFULLY");
+        form->Command1_Click();
+        EXPECT_EQ(count("select count(*) from all_allot"), ++n);
+        data::QueryRecordset rs(data::Database::open(common::kFundDb),
+                                "select order_no from all_allot order by rowid desc limit 1");
+        EXPECT_EQ(rs["order_no"].text(), text);
+    }
 }

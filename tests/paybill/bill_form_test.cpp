@@ -237,4 +237,30 @@ TEST_F(BillForm, FailedActivationSaysSoAndKeepsTheOldBill)
 }
 
 } // namespace
+// Commands before a bill date or head are out of reach; ACTIVATE NOW twice
+// gives the same working tables, not twice the rows.
+TEST_F(BillForm, CommandsBeforeAChoiceAndActivateTwice)
+{
+    makeBill(kMarchBill, 3);
+    auto& f = open();
+    EXPECT_FALSE(f.Combo2->isEnabled());
+    EXPECT_FALSE(f.Command1->isEnabled());
+    for (auto* b : billButtons(f))
+        click(*b);
+    click(*f.Command1);
+    EXPECT_TRUE(boxes.boxes().isEmpty());
+    EXPECT_EQ(enabledCount(f), 0);
+
+    ASSERT_TRUE(chooseByData(*f.Combo1, kMarchBill));
+    click(*f.Command1);
+    EXPECT_FALSE(f.Command1->isEnabled());
+    ASSERT_TRUE(chooseByData(*f.Combo2, QString::fromLatin1(kHeadS)));
+    click(*f.Command1);
+    click(*f.Command1);
+    f.Command1_Click();
+    EXPECT_EQ(f.Label18->caption(), QStringLiteral("3"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM sal")), 3);
+    EXPECT_TRUE(boxes.boxes().isEmpty());
+}
+
 } // namespace billtest

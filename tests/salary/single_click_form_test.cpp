@@ -5,6 +5,7 @@
 #include "platform/forms/registry.h"
 #include "salary/single_click_run.h"
 #include "salary_fixture.h"
+#include "support/hostile_inputs.h"
 #include "support/temp_data_folder.h"
 #include "support/ui_driver.h"
 
@@ -443,4 +444,65 @@ TEST_F(Form9Test, EnterChainTotalsTheRecoveriesAndLandsOnEdit)
     testsupport::pressEnter(button("Command3"));
     EXPECT_EQ(scalar("select misc from salary where emp_code = 'A12'"), 175.5);
     EXPECT_EQ(testsupport::focused(), &box("Text1"));
+}
+
+// The row commands before a find, twice and after CANCEL; every box fed what
+// a clerk or a paste may put there: each refusal is the form's own message and
+// the bill's rows stay as the run wrote them.
+TEST_F(Form9Test, HostileCodesRecoveriesAndNamesLeaveTheRowsAsTheyWere)
+{
+    run(QDate(2012, 3, 10));
+    testsupport::showForm(*form);
+    const auto before = testsupport::rowsOfBothFiles();
+    testsupport::ScriptedBoxes boxes;
+    for (const char* b : {"Command3", "Command5", "Command6", "Command3", "Command5", "Command6"})
+        form->control<CommandButton>(b).Click();
+    EXPECT_EQ(boxes.prompts(), (QStringList{"NO RECORD FOUND FOR EDIT. FIND OUT THE RECORD FIRST",
+                                            "NO RECORD FOUND FOR DELETION. FIND OUT THE RECORD FIRST"}
+                                + QStringList{"NO RECORD FOUND FOR EDIT. FIND OUT THE RECORD FIRST",
+                                              "NO RECORD FOUND FOR DELETION. FIND OUT THE RECORD FIRST"}));
+
+    for (const QString& code : testsupport::oddTexts() + testsupport::notAmounts()
+                                   + QStringList{"", " ", "A12' or '1'='1", "A12%", "A1"}) {
+        SCOPED_TRACE(code.left(20).toStdString());
+        boxes.clearBoxes();
+        testsupport::paste(box("Text1"), code);
+        form->Command2_Click();
+        form->Command3_Click();
+        form->Command5_Click();
+        EXPECT_EQ(boxes.prompts(), (QStringList{"NO RECORD FOUND FOR THIS BILL DATE",
+                                                "NO RECORD FOUND FOR EDIT. FIND OUT THE RECORD FIRST",
+                                                "NO RECORD FOUND FOR DELETION. FIND OUT THE RECORD FIRST"}));
+    }
+
+    for (const char* name : {"Text2", "Text3", "Text4", "Text5"}) {
+        for (const QString& text : testsupport::notAmounts() + QStringList{"99999999999", "10000000"}) {
+            SCOPED_TRACE((QString(name) + " <" + text.left(20) + ">").toStdString());
+            find("  A12  ");
+            enterRecoveries("0", "0", "0", "0");
+            testsupport::paste(box(name), text);
+            form->Text5_LostFocus();
+            boxes.clearBoxes();
+            form->Command3_Click();
+            EXPECT_EQ(boxes.prompts(), QStringList{"YOUR INPUT MUST BE A NUMBER"});
+        }
+    }
+    // CANCEL after a find: EDIT and DELETE wait for the next one.
+    find("A12");
+    form->Command6_Click();
+    boxes.clearBoxes();
+    form->Command3_Click();
+    form->Command5_Click();
+    EXPECT_EQ(boxes.prompts().size(), 2);
+    EXPECT_TRUE(testsupport::rowsOfBothFiles() == before);
+
+    // The name search takes any text as a name's start, wildcards included.
+    for (const QString& text : testsupport::oddTexts() + QStringList{"%", "_", "*", "' or ''='", "\\"}) {
+        SCOPED_TRACE(text.left(20).toStdString());
+        testsupport::paste(box("Text7"), text);
+        EXPECT_EQ(form->control<forms::ListBox>("List1").listCount(), 0);
+    }
+    testsupport::paste(box("Text7"), "  Ram ");
+    EXPECT_EQ(form->control<forms::ListBox>("List1").listCount(), 1);
+    EXPECT_TRUE(boxes.failures().isEmpty());
 }
