@@ -3,6 +3,7 @@
 #include "common/schema.h"
 #include "platform/vb/error.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -14,6 +15,9 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace common {
 
@@ -325,8 +329,67 @@ QList<FileCheck> checkDataFiles(const QString& folder)
     return {checkFile(folder, kFundDb, fundSchema()), checkFile(folder, kSalaryDb, salarySchema())};
 }
 
+bool isHalfMade(const QString& folder)
+{
+    return QFileInfo::exists(QDir(folder).filePath(QLatin1String(kUnfinishedMark)));
+}
+
+namespace {
+
+void syncFolder(const QString& folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+void beginSetup(const QString& folder)
+{
+    if (isHalfMade(folder))
+        throw vb::Error(58, checkDataFolder(folder).text);
+    const QDir dir(folder);
+    if (!dir.exists()) {
+        if (!QDir().mkpath(folder))
+            throw vb::Error(76, QStringLiteral("Cannot create the folder %1").arg(folder));
+        QFile::setPermissions(folder, kOwnerOnlyFolder);
+    }
+    if (QFileInfo::exists(dir.filePath(QLatin1String(kFundDb))) || QFileInfo::exists(dir.filePath(QLatin1String(kSalaryDb))))
+        return;
+    // On the disk before the first file it speaks for.
+    QFile mark(dir.filePath(QLatin1String(kUnfinishedMark)));
+    if (!mark.open(QIODevice::WriteOnly | QIODevice::NewOnly, kOwnerOnlyFile)
+        || mark.write("dosset-setup is making this folder; while this file is here it is not finished.\n") < 0
+        || !mark.flush() || ::fsync(mark.handle()) != 0)
+        throw vb::Error(75, QStringLiteral("Cannot write %1: %2").arg(mark.fileName(), mark.errorString()));
+    mark.close();
+    syncFolder(folder);
+}
+
+void finishSetup(const QString& folder)
+{
+    const QString mark = QDir(folder).filePath(QLatin1String(kUnfinishedMark));
+    if (!QFile::remove(mark) && QFileInfo::exists(mark))
+        throw vb::Error(75, QStringLiteral("Cannot remove %1: the folder stays marked as half-made.").arg(mark));
+    syncFolder(folder);
+}
+
 FolderProblem checkDataFolder(const QString& folder)
 {
+    if (isHalfMade(folder)) {
+        FolderProblem p;
+        p.text = QStringLiteral("Dosset cannot open the data folder %1.\n\n"
+                                "It is half-made: dosset-setup was stopped before it finished making it, so "
+                                "what is in it is no office to work on.\n\n"
+                                "Remove the folder and make it again with:\n    dosset-setup \"%1\"\n"
+                                "(add --demo for the demo office).\n\nNothing in the folder has been changed.")
+                     .arg(folder);
+        p.details = QStringLiteral("%1 is in the folder").arg(QLatin1String(kUnfinishedMark));
+        return p;
+    }
     const QList<FileCheck> checks = checkDataFiles(folder);
     QStringList lines, details;
     QList<FileFault> faults;
@@ -400,9 +463,36 @@ FolderLock::FolderLock(const QString& folder)
     mLock.setStaleLockTime(0);
 }
 
+namespace {
+
+// A copy killed between making the lock file and writing its process into it
+// leaves a file that names no one, which Qt never takes for stale. Nobody
+// holds it when its lock can be taken and it is older than any copy's start.
+bool removeUnreadableLock(const QLockFile& lock, const QString& path)
+{
+    qint64 pid = 0;
+    QString host, app;
+    if (lock.getLockInfo(&pid, &host, &app))
+        return false;
+    const QFileInfo info(path);
+    if (!info.isFile() || info.lastModified().secsTo(QDateTime::currentDateTime()) < 5)
+        return false;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool removed = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && QFile::remove(path);
+    ::close(fd);
+    return removed;
+}
+
+} // namespace
+
 bool FolderLock::tryLock()
 {
-    return mLock.tryLock(0);
+    if (mLock.tryLock(0))
+        return true;
+    const QString path = QDir(mFolder).filePath(QStringLiteral("dosset.lock"));
+    return mLock.error() == QLockFile::LockFailedError && removeUnreadableLock(mLock, path) && mLock.tryLock(0);
 }
 
 bool FolderLock::heldElsewhere() const

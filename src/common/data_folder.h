@@ -39,6 +39,17 @@ struct FolderProblem {
     bool ok() const { return text.isEmpty(); }
 };
 
+// Lies in a folder while dosset-setup makes it: a folder still holding it
+// was left half-made (the setup was stopped) and is never used.
+inline const char* const kUnfinishedMark = "dosset-setup.unfinished";
+bool isHalfMade(const QString& folder);
+// Makes the folder when it does not exist and, unless it holds a data file
+// already (which the making then refuses), marks it half-made until
+// finishSetup. Throws vb::Error 58 with checkDataFolder's text for a folder
+// left half-made before, 75 when the mark cannot be written.
+void beginSetup(const QString& folder);
+void finishSetup(const QString& folder);
+
 // The message for a folder that cannot be used, naming each file at fault
 // and the one command (if any) that mends it.
 FolderProblem checkDataFolder(const QString& folder);

@@ -6,6 +6,7 @@
 #include "support/folder_digest.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
@@ -280,6 +281,25 @@ TEST(DataFolderCheck, ASecondCopyIsToldTheFolderIsOpenAndADeadCopysLockIsTakenOv
     waitpid(child, &status, 0);
     ASSERT_EQ(status, 0);
     ASSERT_TRUE(QFileInfo::exists(QDir(dir.path()).filePath(QStringLiteral("dosset.lock"))));
+    FolderLock next(dir.path());
+    EXPECT_FALSE(next.heldElsewhere());
+    EXPECT_TRUE(next.tryLock());
+}
+
+TEST(DataFolderCheck, ALockFileACopyDiedBeforeWritingIsTakenOverOnceOld)
+{
+    QTemporaryDir dir;
+    makeDemoFolder(dir.path());
+    // A copy killed between making the lock file and writing its process into it.
+    QFile empty(QDir(dir.path()).filePath(QStringLiteral("dosset.lock")));
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    {
+        // Just made: it may be a copy starting this moment, so it stands.
+        FolderLock starting(dir.path());
+        EXPECT_FALSE(starting.tryLock());
+    }
+    ASSERT_TRUE(empty.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+    empty.close();
     FolderLock next(dir.path());
     EXPECT_FALSE(next.heldElsewhere());
     EXPECT_TRUE(next.tryLock());

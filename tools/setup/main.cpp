@@ -70,6 +70,11 @@ void setPassword(const QString& folder, const QString& password)
 
 int update(const QString& folder, const std::optional<QString>& password, QTextStream& out, QTextStream& err)
 {
+    // Adding what it lacks would make a half-made folder look whole.
+    if (common::isHalfMade(folder)) {
+        err << "dosset-setup: " << common::checkDataFolder(folder).text << "\n";
+        return 1;
+    }
     if (!common::isDataFolder(folder)) {
         const common::FolderProblem p = common::checkDataFolder(folder);
         err << "dosset-setup: " << (p.ok() ? QStringLiteral("%1 is not a data folder.").arg(folder) : p.text)
@@ -181,6 +186,7 @@ int main(int argc, char** argv)
     if (!passwordGiven)
         password = demo ? QStringLiteral("dosset") : newPassword();
     try {
+        common::beginSetup(folder);
         common::createDatabases(folder);
         makeOutputFolder(folder);
         common::installTemplates(folder, false);
@@ -189,6 +195,7 @@ int main(int argc, char** argv)
         if (demo)
             setup::writeDemoOffice();
         data::Database::closeAll();
+        common::finishSetup(folder);
     } catch (const vb::Error& e) {
         err << "dosset-setup: " << e.description << "\n";
         return 1;

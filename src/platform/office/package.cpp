@@ -3,14 +3,20 @@
 #include "platform/data/database.h"
 #include "platform/vb/error.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTemporaryFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
@@ -148,37 +154,98 @@ QString templatePath(const QString& name)
     return QDir(data::dataFolder()).filePath(name);
 }
 
-QString reserveOutputPath(const QString& templateName)
+namespace {
+
+const QLatin1String kPartialSuffix(".partial");
+
+// "<pid>" of a partial file ".dosset-<pid>-XXXXXX.partial"; 0 for any other name.
+qint64 partialOwner(const QString& name)
+{
+    static const QRegularExpression partial(QStringLiteral("^\\.dosset-(\\d+)-[^.]+\\.partial$"));
+    const auto m = partial.match(name);
+    return m.hasMatch() ? m.captured(1).toLongLong() : 0;
+}
+
+// A save cut short by a killed program leaves its partial file behind; one
+// whose program is gone is removed, one of a running save is left alone.
+void removeAbandonedPartials(const QDir& folder)
+{
+    for (const QString& name : folder.entryList({QStringLiteral(".dosset-*") + kPartialSuffix},
+                                                QDir::Files | QDir::Hidden)) {
+        const qint64 pid = partialOwner(name);
+        if (pid > 0 && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
+            QFile::remove(folder.filePath(name));
+    }
+}
+
+bool syncPath(const QString& path, int flags)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+QDir outputFolder()
 {
     const QDir folder(QDir(data::dataFolder()).filePath(QStringLiteral("output")));
     if (!folder.mkpath(QStringLiteral(".")))
         throw vb::Error(75, QStringLiteral("The folder %1 could not be made, so nothing was saved.").arg(folder.path()));
+    return folder;
+}
+
+// Gives the finished file at `written` its name under the folder, named by the
+// template and the time, never one that exists: a hard link is made or
+// refused in one step, so two saves in the same second (or two programs)
+// never share a name and an earlier file is never replaced.
+QString linkUnderNewName(const QDir& folder, const QString& written, const QString& templateName)
+{
     const QFileInfo info(templateName);
     const QString stem = info.completeBaseName() + QLatin1Char(' ')
                          + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hhmmss"));
     const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
-    // NewOnly makes taking the name and checking it one step, so two saves in
-    // the same second (or two programs) never share a file.
+    const QByteArray from = QFile::encodeName(written);
     for (int n = 1; n < 10000; ++n) {
         const QString name = n == 1 ? stem + suffix : QStringLiteral("%1 (%2)%3").arg(stem).arg(n).arg(suffix);
-        QFile file(folder.filePath(name));
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return file.fileName();
-        if (!file.exists())
+        const QString path = folder.filePath(name);
+        if (::link(from.constData(), QFile::encodeName(path).constData()) == 0)
+            return path;
+        if (errno != EEXIST)
             break;
     }
     throw vb::Error(75, QStringLiteral("No new file could be made in %1, so nothing was saved.").arg(folder.path()));
 }
 
+} // namespace
+
 QString saveToOutput(const Package& pkg, const QString& templateName)
 {
-    const QString path = reserveOutputPath(templateName);
+    const QDir folder = outputFolder();
+    removeAbandonedPartials(folder);
+    // The file is written whole under a name no one looks at, and only then
+    // given its own: a program killed while writing leaves no half-made
+    // workbook among the clerk's files.
+    QTemporaryFile partial(folder.filePath(QStringLiteral(".dosset-%1-XXXXXX").arg(QCoreApplication::applicationPid())
+                                           + kPartialSuffix));
+    if (!partial.open())
+        throw vb::Error(75, QStringLiteral("No new file could be made in %1, so nothing was saved.").arg(folder.path()));
+    partial.close();
+    const auto unsaved = [&](int number) {
+        return vb::Error(number, QStringLiteral("The filled copy of \"%1\" could not be written in %2, so nothing was saved.")
+                                     .arg(templateName, folder.path()));
+    };
     try {
-        pkg.save(path);
-    } catch (...) {
-        QFile::remove(path);
-        throw;
+        pkg.save(partial.fileName());
+    } catch (const vb::Error& e) {
+        throw unsaved(e.number);
     }
+    // On the disk before its name (and before any row that speaks of it) is.
+    if (!syncPath(partial.fileName(), O_RDONLY))
+        throw unsaved(75);
+    const QString path = linkUnderNewName(folder, partial.fileName(), templateName);
+    syncPath(folder.path(), O_RDONLY | O_DIRECTORY);
     return path;
 }
 

@@ -39,10 +39,10 @@ private:
 
 // "<data folder>/<name>": a template's file.
 QString templatePath(const QString& name);
-// Reserves a new file under "<data folder>/output/" named by the template and
-// the time, never one that exists, and returns its path.
-QString reserveOutputPath(const QString& templateName);
-// Writes `pkg` to a freshly reserved output file; nothing is left behind on failure.
+// Writes `pkg` to a new file under "<data folder>/output/" named by the
+// template and the time, never over one that exists, and returns its path.
+// The file appears under that name only once whole; nothing is left behind
+// on failure.
 QString saveToOutput(const Package& pkg, const QString& templateName);
 
 // Drops the characters XML 1.0 forbids (controls other than tab, newline and

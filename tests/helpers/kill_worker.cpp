@@ -1,0 +1,165 @@
+// kill_worker PHASE FOLDER [ROUNDS]: runs one of the program's saving commands
+// over and over on a data folder, as the program would (holding the folder's
+// lock), until it is killed or has done ROUNDS rounds. The kill test kills it
+// at random moments and then looks at what the folder holds.
+#include "allotment/financial_report_form.h"
+#include "common/data_folder.h"
+#include "common/schema.h"
+#include "payslip/cheque_register.h"
+#include "payslip/cheque_slip_figures.h"
+#include "platform/data/database.h"
+#include "platform/data/recordset.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/registry.h"
+#include "platform/office/desktop.h"
+#include "provident_fund/broadsheet.h"
+#include "provident_fund/sheet.h"
+#include "platform/forms/scripted_dialogs.h"
+#include "platform/vb/convert.h"
+#include "platform/vb/error.h"
+#include "support/ui_driver.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+#include <functional>
+
+namespace {
+
+const QStringList kMonths{"APRIL", "MAY",     "JUNE",     "JULY",    "AUGUST",  "SEPTEMBER",
+                          "OCTOBER", "NOVEMBER", "DECEMBER", "JANUARY", "FEBRUARY", "MARCH"};
+
+// The month after the last statement of the head (April 2026 when none).
+std::pair<int, int> nextStatement(data::Database& fund)
+{
+    data::QueryRecordset last(fund, QStringLiteral("SELECT fy_year, month_no FROM b_statement"
+                                                   " ORDER BY fy_year DESC, month_no DESC LIMIT 1"));
+    if (last.eof())
+        return {2026, 4};
+    const int year = int(last.field("fy_year").number());
+    const int stored = int(last.field("month_no").number());   // the month it carries into
+    return stored > 15 ? std::pair{year + 1, 4} : std::pair{year, stored};
+}
+
+void bStatementRound()
+{
+    data::Database& fund = data::Database::open(common::kFundDb);
+    const auto [year, month] = nextStatement(fund);
+    auto& form = forms::Forms::get<allotment::Form4>();
+    testsupport::showForm(form);
+    testsupport::enter(*form.Text3, QStringLiteral("01/04/%1").arg(year));
+    testsupport::choose(*form.Combo2, kMonths.at(month - 4));
+    testsupport::choose(*form.Combo1, QStringLiteral("Salary Secondary Schools"));
+    testsupport::click(*form.Command4);
+}
+
+void chequeRound()
+{
+    data::Database& fund = data::Database::open(common::kFundDb);
+    data::QueryRecordset open(fund, QStringLiteral("SELECT bill_no, bill_date FROM all_exp e WHERE bill_no > 0 AND NOT EXISTS"
+                                                   " (SELECT 1 FROM cheque c WHERE c.bill_no = e.bill_no AND"
+                                                   " c.bill_date = e.bill_date) ORDER BY rowid LIMIT 1"));
+    if (open.eof())
+        return;
+    const payslip::ChequeEntry entry{vb::cstr(open.field("bill_no").variant()), open.field("bill_date").toDate(),
+                                     QStringLiteral("CHQ %1").arg(open.field("bill_no").number()),
+                                     QStringLiteral("15/05/2026"), QStringLiteral("1000.50")};
+    if (!payslip::checkCheque(fund, entry))
+        payslip::addCheque(fund, entry);
+}
+
+void slipRowsRound(int round)
+{
+    data::Database& salary = data::Database::open(common::kSalaryDb);
+    data::Database& fund = data::Database::open(common::kFundDb);
+    payslip::chooseSlipRows(salary, fund, round % 2 ? QDate(2026, 5, 31) : QDate(2026, 4, 30), std::nullopt);
+}
+
+// Reset, stamp, interest, and the year filed in the broad sheet: the steps of
+// the provident-fund form, each account's next year not yet filed.
+void providentFundRound(int round)
+{
+    data::Database& salary = data::Database::open(common::kSalaryDb);
+    provident_fund::Sheet sheet(salary);
+    provident_fund::BroadSheet broad(salary);
+    const QStringList accounts = broad.accounts();
+    const QString account = accounts.at(round % accounts.size()).trimmed();
+    QDate start(2026, 4, 1);
+    while (broad.find(account, start))
+        start = start.addYears(1);
+    if (!sheet.reset())
+        throw vb::Error(5, QStringLiteral("the working sheet's template is not twelve rows"));
+    sheet.stamp(account, QStringLiteral("SUBSCRIBER"), 1500, start);
+    sheet.setTotals();
+    sheet.bookRefund(250, start.addMonths(2), start.addMonths(4));
+    const provident_fund::YearInterest year = sheet.workOut(100000, 7.1);
+    const provident_fund::SheetTotals sums = sheet.totals();
+    provident_fund::YearRecord r;
+    r.year = provident_fund::yearCaption(start);
+    r.acNo = account;
+    r.name = QStringLiteral("SUBSCRIBER");
+    r.ob = 100000;
+    r.totSubs = sums.subs;
+    r.totRefund = sums.refund;
+    r.interest = year.interest;
+    r.loanTkn = sums.loan;
+    r.cb = r.componentSum();
+    r.yrBegin = start;
+    broad.add(r);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    QTextStream err(stderr);
+    if (args.size() < 3) {
+        err << "usage: kill_worker bstatement|cheque|slips|pf FOLDER [ROUNDS]\n";
+        return 2;
+    }
+    const QString phase = args.at(1);
+    const QString folder = args.at(2);
+    const int rounds = args.size() > 3 ? args.at(3).toInt() : 100000;
+
+    common::FolderLock lock(folder);
+    if (!lock.tryLock()) {
+        err << lock.message() << "\n";
+        return 3;
+    }
+    data::setDataFolder(folder);
+    office::setDesktop(std::make_unique<office::RecordingDesktop>());
+    // A round shows no box: any message is a command that failed or refused.
+    forms::ScriptedDialogs boxes;
+
+    std::function<void(int)> round;
+    if (phase == QLatin1String("bstatement"))
+        round = [](int) { bStatementRound(); };
+    else if (phase == QLatin1String("cheque"))
+        round = [](int) { chequeRound(); };
+    else if (phase == QLatin1String("slips"))
+        round = slipRowsRound;
+    else if (phase == QLatin1String("pf"))
+        round = providentFundRound;
+    else {
+        err << "kill_worker: no phase " << phase << "\n";
+        return 2;
+    }
+    try {
+        for (int i = 0; i < rounds; ++i) {
+            round(i);
+            if (!boxes.boxes().isEmpty()) {
+                err << "kill_worker: " << boxes.prompts().join(QStringLiteral(" | ")) << "\n";
+                return 1;
+            }
+        }
+    } catch (const vb::Error& e) {
+        err << "kill_worker: " << e.description << "\n";
+        return 1;
+    }
+    forms::Forms::unloadAll();
+    data::Database::closeAll();
+    return 0;
+}

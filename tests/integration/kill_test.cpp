@@ -1,0 +1,306 @@
+// The saving commands and the setup tool killed (SIGKILL) at random moments:
+// after each kill the folder must hold whole files and rows that agree, open
+// through the start-up checks, and take an --update.
+#include "common/data_folder.h"
+#include "common/schema.h"
+#include "common/templates.h"
+#include "platform/office/package.h"
+#include "platform/office/workbook.h"
+#include "platform/vb/error.h"
+#include "support/folder_digest.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QUuid>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <random>
+
+using testsupport::queryValue;
+using testsupport::runSql;
+
+namespace {
+
+QString tool(const char* name)
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(name));
+}
+
+// DOSSET_KILL_SEED repeats a run; DOSSET_KILL_ROUNDS multiplies the kills.
+std::mt19937& random()
+{
+    static std::mt19937 gen([] {
+        const unsigned seed = qEnvironmentVariableIsSet("DOSSET_KILL_SEED")
+            ? unsigned(qEnvironmentVariableIntValue("DOSSET_KILL_SEED")) : std::random_device{}();
+        std::printf("kill test seed: %u\n", seed);
+        return seed;
+    }());
+    return gen;
+}
+
+int kills(int n)
+{
+    return n * std::max(1, qEnvironmentVariableIntValue("DOSSET_KILL_ROUNDS"));
+}
+
+struct KilledRun {
+    bool killed = false;
+    int code = 0;
+    QString err;
+};
+
+// Starts the program, kills it after a random pause in [fromMs, toMs] unless
+// it ended by itself, and says which.
+KilledRun runAndKill(const QString& exe, const QStringList& args, int fromMs, int toMs)
+{
+    QProcess p;
+    p.start(exe, args);
+    if (!p.waitForStarted(10000))
+        return {false, -1, QStringLiteral("did not start")};
+    const int pause = std::uniform_int_distribution<int>(fromMs, toMs)(random());
+    KilledRun r;
+    if (!p.waitForFinished(pause)) {
+        ::kill(pid_t(p.processId()), SIGKILL);
+        p.waitForFinished(10000);
+        r.killed = true;
+    }
+    r.code = p.exitCode();
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+QString setupOutput(const QStringList& args, int* code = nullptr)
+{
+    QProcess p;
+    p.start(tool("dosset-setup"), args);
+    p.waitForFinished(60000);
+    if (code)
+        *code = p.exitCode();
+    return QString::fromUtf8(p.readAllStandardError() + p.readAllStandardOutput());
+}
+
+QString integrity(const QString& path)
+{
+    const QString name = QUuid::createUuid().toString();
+    QString result;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (db.open()) {
+            QSqlQuery q(db);
+            q.exec(QStringLiteral("PRAGMA integrity_check"));
+            QStringList lines;
+            while (q.next())
+                lines << q.value(0).toString();
+            result = lines.join(QLatin1Char('\n'));
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return result;
+}
+
+// What every kill must leave: both files whole, the folder fit to open (the
+// dead copy's lock taken over), and under output/ only whole packages.
+void expectSound(const QString& folder)
+{
+    for (const char* file : {common::kFundDb, common::kSalaryDb})
+        EXPECT_EQ(integrity(QDir(folder).filePath(QLatin1String(file))), "ok") << file;
+    EXPECT_EQ(common::checkDataFolder(folder).text, "");
+    common::FolderLock lock(folder);
+    EXPECT_TRUE(lock.tryLock()) << lock.message().toStdString();
+    const QDir output(QDir(folder).filePath(QStringLiteral("output")));
+    for (const QString& name : output.entryList(QDir::Files)) {
+        try {
+            office::Package::load(output.filePath(name), 1004);
+        } catch (const vb::Error& e) {
+            ADD_FAILURE() << "half-written " << name.toStdString() << ": " << e.description.toStdString();
+        }
+    }
+}
+
+// The demo office with bills to take cheques and two bill dates of salary rows.
+QString makeOffice(const QTemporaryDir& root)
+{
+    const QString folder = root.filePath(QStringLiteral("office"));
+    int code = -1;
+    const QString said = setupOutput({folder, QStringLiteral("--demo")}, &code);
+    EXPECT_EQ(code, 0) << said.toStdString();
+    const QDir dir(folder);
+    QStringList bills, salary;
+    for (int n = 1; n <= 300; ++n)
+        bills << QStringLiteral("INSERT INTO all_exp (head, bill_no, bill_date, pay) VALUES "
+                                "('2202-00-109-NP-002-V-01', %1, '2026-05-%2', 1000)").arg(n).arg(1 + n % 28, 2, 10, QLatin1Char('0'));
+    for (int n = 1; n <= 400; ++n)
+        salary << QStringLiteral("INSERT INTO salary (emp_code, name, designation, pay, net, bill_date, bank_ac) VALUES "
+                                 "('E%1', 'EMPLOYEE %1', 'CLERK', 20000, 18000.5, '%2', 'SB%1')")
+                      .arg(n).arg(n % 2 ? QStringLiteral("2026-05-31") : QStringLiteral("2026-04-30"));
+    runSql(dir.filePath(QLatin1String(common::kFundDb)), bills);
+    salary << QStringLiteral("INSERT INTO calc_sheet SELECT * FROM first_sheet");
+    runSql(dir.filePath(QLatin1String(common::kSalaryDb)), salary);
+    return folder;
+}
+
+const QStringList kMonthNames{"APRIL", "MAY",     "JUNE",     "JULY",    "AUGUST",  "SEPTEMBER",
+                              "OCTOBER", "NOVEMBER", "DECEMBER", "JANUARY", "FEBRUARY", "MARCH"};
+
+// Each stored month has its workbook: a statement's row is never kept without
+// its file (a file whose row rolled back may stay, a copy the clerk may delete).
+void expectStatementsHaveFiles(const QString& folder)
+{
+    QSet<QString> shown;
+    const QDir output(QDir(folder).filePath(QStringLiteral("output")));
+    for (const QString& name : output.entryList({QStringLiteral("B-statement*.xlsx")}, QDir::Files)) {
+        const office::Workbook book = office::Workbook::open(output.filePath(name));
+        shown << book.value(2, 8).toString() + QLatin1Char(' ') + book.value(2, 9).toString();
+    }
+    const QString fund = QDir(folder).filePath(QLatin1String(common::kFundDb));
+    const int rows = queryValue(fund, QStringLiteral("SELECT count(*) FROM b_statement")).toInt();
+    for (int i = 0; i < rows; ++i) {
+        const QString at = QStringLiteral(" FROM b_statement ORDER BY fy_year, month_no LIMIT 1 OFFSET %1").arg(i);
+        const int year = queryValue(fund, QStringLiteral("SELECT fy_year") + at).toInt();
+        const int month = queryValue(fund, QStringLiteral("SELECT month_no") + at).toInt() - 1;
+        const QString key = kMonthNames.at(month - 4) + QLatin1Char(' ') + QString::number(month > 12 ? year + 1 : year);
+        EXPECT_TRUE(shown.contains(key)) << "no workbook for the stored month " << key.toStdString();
+    }
+}
+
+void expectRowsAgree(const QString& folder)
+{
+    const QString fund = QDir(folder).filePath(QLatin1String(common::kFundDb));
+    const QString salary = QDir(folder).filePath(QLatin1String(common::kSalaryDb));
+    // Cheques: whole rows of registered bills.
+    EXPECT_EQ(queryValue(fund, "SELECT count(*) FROM cheque c WHERE cheque_amt <> 1000.5 OR cheque_no IS NULL OR "
+                               "cheque_date IS NULL OR NOT EXISTS (SELECT 1 FROM all_exp e WHERE e.bill_no = c.bill_no "
+                               "AND e.bill_date = c.bill_date)").toInt(), 0);
+    // The slip rows are one bill date's paid rows, numbered 1 to n, or none.
+    const int slips = queryValue(salary, "SELECT count(*) FROM chq_sal").toInt();
+    if (slips > 0) {
+        EXPECT_EQ(queryValue(salary, "SELECT count(DISTINCT bill_date) FROM chq_sal").toInt(), 1);
+        EXPECT_EQ(queryValue(salary, "SELECT count(*) FROM salary WHERE pay <> 0 AND bill_date = "
+                                     "(SELECT bill_date FROM chq_sal LIMIT 1)").toInt(), slips);
+        EXPECT_EQ(queryValue(salary, "SELECT count(DISTINCT sl_no) || '-' || min(sl_no) || '-' || max(sl_no) FROM chq_sal")
+                      .toString(), QStringLiteral("%1-1-%1").arg(slips));
+    }
+    // The working sheet always holds its twelve months; a filed year is
+    // filed once and adds up.
+    EXPECT_EQ(queryValue(salary, "SELECT count(*) FROM calc_sheet").toInt(), 12);
+    EXPECT_EQ(queryValue(salary, "SELECT count(*) FROM (SELECT 1 FROM broadsheet GROUP BY ac_no, yr_begin "
+                                 "HAVING count(*) > 1)").toInt(), 0);
+    EXPECT_EQ(queryValue(salary, "SELECT count(*) FROM broadsheet WHERE name = 'SUBSCRIBER' AND "
+                                 "abs(ob + tot_subs + tot_refund + interest - loan_tkn - cb) > 0.001").toInt(), 0);
+}
+
+} // namespace
+
+TEST(KilledAtAnyMoment, SavingCommandsLeaveWholeFilesAndRowsThatAgree)
+{
+    QTemporaryDir root;
+    const QString folder = makeOffice(root);
+    const QString worker = tool("kill_worker");
+    for (const char* phase : {"bstatement", "cheque", "slips", "pf"}) {
+        const int n = kills(phase == QLatin1String("bstatement") ? 6 : 3);
+        for (int i = 0; i < n; ++i) {
+            SCOPED_TRACE(QStringLiteral("%1, kill %2").arg(QLatin1String(phase)).arg(i + 1).toStdString());
+            const KilledRun r = runAndKill(worker, {QLatin1String(phase), folder}, 40, 400);
+            EXPECT_TRUE(r.killed) << "ended by itself with " << r.code << ": " << r.err.toStdString();
+            expectSound(folder);
+            expectRowsAgree(folder);
+        }
+    }
+    expectStatementsHaveFiles(folder);
+    const QString fund = QDir(folder).filePath(QLatin1String(common::kFundDb));
+    EXPECT_GT(queryValue(fund, "SELECT count(*) FROM b_statement").toInt(), 0);
+    EXPECT_GT(queryValue(fund, "SELECT count(*) FROM cheque").toInt(), 0);
+
+    // One whole round after the kills clears what the killed saves left unnamed.
+    QProcess last;
+    last.start(worker, {QStringLiteral("bstatement"), folder, QStringLiteral("1")});
+    ASSERT_TRUE(last.waitForFinished(30000));
+    EXPECT_EQ(last.exitCode(), 0) << last.readAllStandardError().toStdString();
+    EXPECT_EQ(QDir(QDir(folder).filePath(QStringLiteral("output"))).entryList(QDir::Files | QDir::Hidden).filter(
+                  QStringLiteral(".partial")), QStringList());
+    expectStatementsHaveFiles(folder);
+    int code = -1;
+    EXPECT_EQ(setupOutput({folder, QStringLiteral("--update")}, &code),
+              QStringLiteral("The data folder %1 is up to date: nothing needed adding.\n").arg(folder));
+    EXPECT_EQ(code, 0);
+}
+
+TEST(KilledAtAnyMoment, SetupLeavesAFolderWholeOrRefusedAsHalfMade)
+{
+    QTemporaryDir root;
+    // --update on an older folder: each file has all it lacked added or none,
+    // each template is whole or absent.
+    const QString folder = makeOffice(root);
+    const QDir dir(folder);
+    const QString fund = dir.filePath(QLatin1String(common::kFundDb));
+    const QString salary = dir.filePath(QLatin1String(common::kSalaryDb));
+    for (int i = 0; i < kills(4); ++i) {
+        SCOPED_TRACE(QStringLiteral("--update, kill %1").arg(i + 1).toStdString());
+        runSql(fund, {"DROP TABLE IF EXISTS b_statement", "DROP TABLE IF EXISTS cheque"});
+        runSql(salary, {"DROP TABLE IF EXISTS chq_sal", "DROP INDEX IF EXISTS salary_bill"});
+        for (const QString& t : common::templateNames())
+            QFile::remove(dir.filePath(t));
+        const KilledRun r = runAndKill(tool("dosset-setup"), {folder, QStringLiteral("--update")}, 2, 40);
+        EXPECT_TRUE(r.killed || r.code == 0) << r.err.toStdString();
+        for (const QString& path : {fund, salary})
+            EXPECT_EQ(integrity(path), "ok");
+        const int fundTables = queryValue(fund, "SELECT count(*) FROM sqlite_master WHERE name IN ('b_statement', 'cheque')").toInt();
+        EXPECT_TRUE(fundTables == 0 || fundTables == 2) << fundTables;
+        const int salaryParts = queryValue(salary, "SELECT count(*) FROM sqlite_master WHERE name IN ('chq_sal', 'salary_bill')").toInt();
+        EXPECT_TRUE(salaryParts == 0 || salaryParts == 2) << salaryParts;
+        for (const QString& t : common::templateNames()) {
+            if (QFileInfo::exists(dir.filePath(t))) {
+                EXPECT_NO_THROW(office::Package::load(dir.filePath(t), 1004)) << t.toStdString();
+            }
+        }
+        int code = -1;
+        const QString said = setupOutput({folder, QStringLiteral("--update")}, &code);
+        EXPECT_EQ(code, 0) << said.toStdString();
+        expectSound(folder);
+    }
+
+    // --demo: a folder is made whole, or is refused by the program, by
+    // --update and by the setup itself as half-made, never half-used.
+    int made = 0, halfMade = 0;
+    for (int i = 0; i < kills(6); ++i) {
+        SCOPED_TRACE(QStringLiteral("--demo, kill %1").arg(i + 1).toStdString());
+        const QString fresh = root.filePath(QStringLiteral("demo%1").arg(i));
+        const KilledRun r = runAndKill(tool("dosset-setup"), {fresh, QStringLiteral("--demo")}, 2, 45);
+        if (!r.killed) {
+            EXPECT_EQ(r.code, 0) << r.err.toStdString();
+            ++made;
+            expectSound(fresh);
+            continue;
+        }
+        const common::FolderProblem p = common::checkDataFolder(fresh);
+        if (!common::isHalfMade(fresh)) {
+            // Killed before it marked the folder: nothing of an office is there.
+            EXPECT_FALSE(common::isDataFolder(fresh));
+            continue;
+        }
+        ++halfMade;
+        const QString refusal = QStringLiteral(
+            "Dosset cannot open the data folder %1.\n\nIt is half-made: dosset-setup was stopped before it finished "
+            "making it, so what is in it is no office to work on.\n\nRemove the folder and make it again with:\n"
+            "    dosset-setup \"%1\"\n(add --demo for the demo office).\n\nNothing in the folder has been changed.")
+                                    .arg(fresh);
+        EXPECT_EQ(p.text, refusal);
+        const auto before = testsupport::fileDigests(fresh);
+        for (const QStringList& args : {QStringList{fresh, QStringLiteral("--update")}, QStringList{fresh, QStringLiteral("--demo")}}) {
+            int code = -1;
+            EXPECT_EQ(setupOutput(args, &code), QStringLiteral("dosset-setup: %1\n").arg(refusal));
+            EXPECT_EQ(code, 1);
+        }
+        EXPECT_EQ(testsupport::fileDigests(fresh), before);
+    }
+    std::printf("--demo: %d made whole, %d left half-made\n", made, halfMade);
+}
