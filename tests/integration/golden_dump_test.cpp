@@ -148,17 +148,7 @@ TEST_F(GoldenDump, MonthOfTheDemoOffice)
     tables(d);
 
     // ---- one click, then one employee's recoveries ----------------------
-    d.step(QStringLiteral("single-click"));
-    auto& f9 = Forms::get<salary::Form9>();
-    showForm(f9);
-    pickDate(f9.control<forms::DatePicker>("DTPicker1"), billDate);
-    {
-        ScriptedBoxes b;
-        b.answer(forms::vbYes, QStringLiteral("ONE CLICK SALARY"));
-        click(f9.control<forms::CommandButton>("Command1"));
-        boxes(d, b);
-    }
-    form(d, f9);
+    auto& f9 = singleClickRun(d, billDate);
     type(f9.control<forms::TextBox>("Text1"), QStringLiteral("A103"));
     click(f9.control<forms::CommandButton>("Command2"));
     enter(f9.control<forms::TextBox>("Text2"), QStringLiteral("1500"));

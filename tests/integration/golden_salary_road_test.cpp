@@ -106,17 +106,7 @@ TEST_F(GoldenSalaryRoad, SalaryBillsAllotmentsRegistersAndReset)
     tables(d);
 
     // ---- one click, then one employee's row kept up by hand -------------
-    d.step(QStringLiteral("single-click"));
-    auto& f9 = Forms::get<salary::Form9>();
-    showForm(f9);
-    pickDate(f9.control<forms::DatePicker>("DTPicker1"), billDate);
-    {
-        ScriptedBoxes b;
-        b.answer(forms::vbYes, QStringLiteral("ONE CLICK SALARY"));
-        click(f9.control<forms::CommandButton>("Command1"));
-        boxes(d, b);
-    }
-    form(d, f9);
+    auto& f9 = singleClickRun(d, billDate);
     {
         ScriptedBoxes b;
         type(f9.control<forms::TextBox>("Text1"), QStringLiteral("A105"));

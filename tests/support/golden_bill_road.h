@@ -13,6 +13,8 @@
 #include "paybill/schedules/insurance_schedules.h"
 #include "paybill/schedules/recovery_schedules.h"
 #include "paybill/schedules/tax_schedules.h"
+#include "platform/forms/date_picker.h"
+#include "salary/single_click_form.h"
 #include "platform/forms/registry.h"
 #include "support/golden_dump.h"
 #include "support/ui_driver.h"
@@ -21,6 +23,24 @@
 #include <vector>
 
 namespace goldendump {
+
+// The single-click run of the bill date, answered Yes; leaves Form9 loaded.
+inline salary::Form9& singleClickRun(Dump& d, const QDate& billDate)
+{
+    using namespace testsupport;
+    d.step(QStringLiteral("single-click"));
+    auto& f9 = forms::Forms::get<salary::Form9>();
+    showForm(f9);
+    pickDate(f9.control<forms::DatePicker>("DTPicker1"), billDate);
+    {
+        ScriptedBoxes b;
+        b.answer(forms::vbYes, QStringLiteral("ONE CLICK SALARY"));
+        click(f9.control<forms::CommandButton>("Command1"));
+        boxes(d, b);
+    }
+    form(d, f9);
+    return f9;
+}
 
 // Leaves the bill form and the register's form loaded (Form6, Form1).
 inline void billEnteredAndActivated(Dump& d, const QDate& billDate, const QString& head)
