@@ -68,8 +68,10 @@ SlipFigures chooseSlipRows(data::Database& salaryDb, data::Database& fundDb, con
     tx.commit();
 
     f.employees = int(sums.field("totalemp").number());
+    // The sum of a few score nets in paise carries binary noise into the
+    // fifteenth digit; the clerk reads the figure to the paisa.
     if (f.slipRows > 0 && !sums.field("tnet").isNull())
-        f.net = sums.field("tnet").number();
+        f.net = vb::roundHalfAway(sums.field("tnet").number(), 2);
     f.billNumbers = countedBills(fundDb, billDate, head ? head->drawalCode : QString());
     f.bills = int(f.billNumbers.size());
     return f;

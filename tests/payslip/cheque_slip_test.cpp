@@ -2,6 +2,7 @@
 #include "payslip/annexure.h"
 #include "payslip/cheque_slip_figures.h"
 #include "payslip_fixture.h"
+#include "platform/vb/convert.h"
 #include "platform/vb/error.h"
 
 using namespace slipstest;
@@ -63,6 +64,20 @@ TEST_F(ChequeSlip, WholeDateAndHeadFiguresUseTheRegisterDateOfAMarchBill)
     EXPECT_FALSE(none.net);
     EXPECT_EQ(none.bills, 0);
     EXPECT_TRUE(slipCodes().isEmpty());
+}
+
+TEST_F(ChequeSlip, NetOfALargeBillIsShownToThePaisa)
+{
+    // Sixty nets of 12345.67 add up to 740740.20; summed as binary fractions
+    // they come to 740740.200000001.
+    const QDate date(2013, 6, 30);
+    for (int i = 0; i < 60; ++i)
+        addRow({QStringLiteral("C%1").arg(i, 3, 10, QLatin1Char('0')), date, 9000, 0, 0, 3345.67, 0, 0, 0, 12345.67,
+                0, 0, 0, 0, 0, 0, 12345.67});
+    const auto f = payslip::chooseSlipRows(salaryDb(), fundDb(), date);
+    ASSERT_TRUE(f.net);
+    EXPECT_EQ(vb::cstr(*f.net), QStringLiteral("740740.2"));
+    EXPECT_EQ(payslip::refundText(*f.net, 740000), QStringLiteral("740.2"));
 }
 
 TEST_F(ChequeSlip, CreditedAmountLiesBetweenNothingAndTheNetTotal)
