@@ -17,6 +17,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace common {
@@ -480,7 +481,13 @@ bool removeUnreadableLock(const QLockFile& lock, const QString& path)
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC);
     if (fd < 0)
         return false;
-    const bool removed = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && QFile::remove(path);
+    // Another copy may have removed the same file and made its own lock under
+    // the name between our open and our flock: only the file still under the
+    // name is ours to remove, never the one a live copy just took.
+    struct stat held {}, named {};
+    const bool removed = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0
+        && ::stat(QFile::encodeName(path).constData(), &named) == 0 && held.st_dev == named.st_dev
+        && held.st_ino == named.st_ino && QFile::remove(path);
     ::close(fd);
     return removed;
 }

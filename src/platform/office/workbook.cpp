@@ -321,6 +321,10 @@ void Workbook::setValue(int row, int col, const QVariant& v)
         c.insertBefore(e, c.firstChildElement());
         return e;
     };
+    // A blank read from the database comes typed (a null amount, a null
+    // text): it empties the cell as a bare null does, never a 0 or "".
+    if (v.isNull())
+        return;
     switch (v.typeId()) {
     case QMetaType::UnknownType:
     case QMetaType::Nullptr:

@@ -60,6 +60,9 @@ TEST(Workbook, WritesNumbersTextsDatesAndNothingKeepingEachCellsStyle)
     wb.setValue(1, 3, QString("01/04/2012"));
     wb.setValue(1, 4, QDate(2000, 3, 1));        // a bold cell with no date format
     wb.setValue(1, 7, QVariant());
+    // A blank amount read from the database empties its cell: no 0, no empty text.
+    wb.setValue(1, 5, QVariant(QMetaType::fromType<double>()));
+    wb.setValue(1, 6, QVariant(QMetaType::fromType<QString>()));
     wb.setValue(2, 1, QString("A & B <sons>\x01\x0b tab\there"));
     wb.setValue(2, 2, 42);
     EXPECT_EQ(wb.value(1, 1), QVariant(1234.5));
@@ -67,6 +70,8 @@ TEST(Workbook, WritesNumbersTextsDatesAndNothingKeepingEachCellsStyle)
     EXPECT_EQ(wb.value(1, 3), QVariant(QString("01/04/2012")));
     EXPECT_EQ(wb.value(1, 4), QVariant(QDate(2000, 3, 1)));
     EXPECT_FALSE(wb.value(1, 7).isValid());
+    EXPECT_FALSE(wb.value(1, 5).isValid());
+    EXPECT_FALSE(wb.value(1, 6).isValid());
 
     const QString saved = wb.save();
     EXPECT_EQ(folder.bytes("t.xlsx"), before);   // the template is only read
