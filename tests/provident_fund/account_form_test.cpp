@@ -1,11 +1,5 @@
 #include "fund_fixture.h"
 
-#include "platform/forms/clock.h"
-#include "platform/forms/controls.h"
-#include "platform/forms/registry.h"
-#include "platform/office/desktop.h"
-#include "platform/office/workbook.h"
-#include "provident_fund/account_form.h"
 #include "support/hostile_inputs.h"
 #include "support/ui_driver.h"
 
@@ -27,44 +21,17 @@ const QString kNotThisSheet = "PLEASE NOTE|64|THE SHEET IS NOT MADE FOR THIS ACC
                               "NUMBER AND ENTER THE MONTHLY SUBSCRIPTION FIRST.";
 const QString kDuplicate = "Duplicate Entry Error|64|Record already saved for this year\r\n"
                            "If you want to change the existing record, delete it first.";
-const char* kRecord = "select year, ac_no, name, ob, tot_subs, tot_refund, interest, loan_tkn, cb, yr_begin "
-                      "from broadsheet where ac_no = ? and yr_begin = '2011-04-01'";
 
-class GpfFormTest : public ::testing::Test {
+class GpfFormTest : public FundForm {
 protected:
-    GpfFormTest() : today(QDate(2012, 1, 15))
+    GpfFormTest()
     {
         fileYear("123", "RAM", QDate(2010, 4, 1), 9000, 600, 0, 400, 0);      // closes at 10000
         fileYear("456", "SITA", QDate(2010, 4, 1), 20000, 4000, 0, 1000, 0);  // closes at 25000
         fileYear("789", "HARI", QDate(2009, 4, 1), 50);                        // no last year
     }
     void SetUp() override { open(); }
-    void TearDown() override
-    {
-        Forms::unloadAll();
-        settle();
-    }
-    void open()
-    {
-        form = &Forms::get<gpf_ac>();
-        showForm(*form);
-    }
-    forms::TextBox& box(int n) { return form->control<forms::TextBox>(QStringLiteral("Text%1").arg(n)); }
     bool on(const char* name) { return form->findChild<QWidget*>(name)->isEnabled(); }
-    // Every box shown since the last call, as "title|style|prompt".
-    QStringList said()
-    { return shown(boxes); }
-    QString summary() // Text14, 16, 17, 10, 18, 20
-    {
-        return QStringList{box(14).text(), box(16).text(), box(17).text(), box(10).text(), box(18).text(),
-                           box(20).text()}
-            .join('|');
-    }
-    void existing(const QString& account)
-    {
-        click(*form->Option2);
-        ASSERT_TRUE(choose(*form->Combo2, account));
-    }
     // The first worked example up to the interest: 500 a month on 10000 at 8.
     void firstExampleToInterest()
     {
@@ -75,40 +42,19 @@ protected:
         EXPECT_EQ(focused(), &box(7));
         box(7).setText("");
         pressEnter(box(7));
+        EXPECT_EQ(box(7).text(), "0");
         EXPECT_EQ(focused(), &box(9));
         enter(box(9), "8");
     }
-    // The account's record of 2011--2012, its fields joined by "|".
-    QString record(const QString& account)
-    {
-        data::QueryRecordset rs(salaryDb(), kRecord, {account});
-        QStringList out;
-        for (int i = 0; !rs.eof() && i < rs.columnNames().size(); ++i)
-            out << rs.field(i).toString();
-        return out.join('|');
-    }
-    void reopen()
-    {
-        Forms::unloadAll();
-        settle();
-        open();
-    }
-
-    FundFolder folder;
-    forms::Clock::Override today;
-    ScriptedBoxes boxes;
-    gpf_ac* form = nullptr;
 };
 
 TEST_F(GpfFormTest, OpensOnTheYearWithOnlyTheModesAndTheSummaryUsable)
 {
     EXPECT_EQ(form->DTPicker1->value(), QDate(2011, 4, 1));
     EXPECT_EQ(form->Label21->caption() + form->Label30->caption(), "2011--20122011--2012");
-    EXPECT_EQ(form->Combo1->listCount(), 12);
-    EXPECT_EQ(form->Combo1->list(0) + form->Combo1->list(11), "Apr-11Mar-12");
-    EXPECT_EQ(form->Combo2->listCount(), 3);
-    EXPECT_EQ(form->DBGrid1->rowCount(), 0);
-    EXPECT_EQ(form->DBGrid1->heading(1) + "," + form->DBGrid1->heading(5), "SUBSRIPTION,CUMULATIVE TOTAL");
+    EXPECT_EQ(form->Combo1->list(0) + form->Combo1->list(11) + QString::number(form->Combo1->listCount()),
+              "Apr-11Mar-1212");
+    EXPECT_EQ(QString("%1|%2").arg(form->Combo2->listCount()).arg(form->DBGrid1->rowCount()), "3|0");
     QStringList usable;
     for (QWidget* w : form->findChildren<QWidget*>())
         if (w->isEnabled() && !w->objectName().isEmpty()
@@ -136,17 +82,9 @@ TEST_F(GpfFormTest, OpensOnTheYearWithOnlyTheModesAndTheSummaryUsable)
 
 TEST_F(GpfFormTest, FirstExampleIsWorkedOutFiledAndRefusedASecondTime)
 {
-    click(*form->Option2);
-    EXPECT_EQ(focused(), form->Combo2);
-    ASSERT_TRUE(choose(*form->Combo2, "123"));
+    firstExampleToInterest();
     EXPECT_EQ(said(), QStringList{kNote});
     EXPECT_EQ(box(1).text() + "|" + box(2).text() + "|" + form->Label29->caption(), "123|RAM|RAM");
-    enter(box(5), "500");
-    enter(box(6), "0");
-    box(7).setText("");
-    pressEnter(box(7));
-    EXPECT_EQ(box(7).text(), "0");
-    enter(box(9), "8");
     EXPECT_EQ(box(14).text() + "|" + box(10).text(), "10000|1060");
     EXPECT_EQ(focused(), form->Command7);
     EXPECT_FALSE(form->Command3->isEnabled() || form->Command6->isEnabled());
@@ -157,20 +95,6 @@ TEST_F(GpfFormTest, FirstExampleIsWorkedOutFiledAndRefusedASecondTime)
     EXPECT_FALSE(form->Command7->isEnabled());
     EXPECT_EQ(form->DBGrid1->rowCount(), 12);
     EXPECT_EQ(form->DBGrid1->cell(11, 5).toDouble(), 16000);
-
-    // The statement: filled whole, saved and shown; read back from the file.
-    office::RecordingDesktop desktop;
-    office::setDesktop(std::make_unique<office::RecordingDesktop>(desktop));
-    click(*form->Command6);
-    office::setDesktop(nullptr);
-    ASSERT_EQ(desktop.opened().size(), 1);
-    const office::Workbook book = office::Workbook::open(desktop.opened().first());
-    EXPECT_EQ((QVariantList{book.value(3, 3), book.value(3, 6), book.value(4, 2), book.value(4, 6), book.value(24, 4),
-                            book.value(27, 4), book.value(29, 4), book.value(31, 3)}),
-              (QVariantList{" RAM ", " 123 ", "2011--2012", 8.0, 10000.0, 1060.0, 17060.0,
-                            "(Seventeen Thousand Sixty) Only"}));
-    EXPECT_EQ((QVariantList{book.value(7, 1), book.value(7, 2), book.value(7, 4), book.value(18, 1), book.value(18, 6)}),
-              (QVariantList{"Apr-11", 500.0, 500.0, "Mar-12", 16000.0}));
 
     click(*form->Command3);
     EXPECT_EQ(said(), QStringList{"PLEASE NOTE|64|REPORT SAVED IN THE BROAD SHEET"});
@@ -192,32 +116,6 @@ TEST_F(GpfFormTest, FirstExampleIsWorkedOutFiledAndRefusedASecondTime)
     EXPECT_EQ(record("123"), "2011--2012|123|RAM|10000|6000|0|1060|0|17060|01/04/2011");
     EXPECT_EQ(box(1).text() + "|" + box(20).text(), "123|19564");
     EXPECT_TRUE(form->Command3->isEnabled());
-}
-
-TEST_F(GpfFormTest, SecondExampleBooksRefundsOverTheirPeriodAndAWithdrawalInItsMonth)
-{
-    existing("456");
-    said();
-    enter(box(5), "1000");
-    enter(box(6), "500");
-    EXPECT_EQ(focused(), &box(8));
-    enter(box(8), "01/06/2011");
-    EXPECT_EQ(focused(), &box(4));
-    boxes.answer(forms::vbNo, "Have another refund?");
-    enter(box(4), "01/08/2011");
-    EXPECT_EQ(focused(), &box(7));
-    enter(box(7), "10000");
-    EXPECT_EQ(focused(), form->Combo1);
-    boxes.answer(forms::vbNo, "Have another Loan to enter now?");
-    ASSERT_TRUE(choose(*form->Combo1, "Oct-11"));
-    EXPECT_EQ(said(), (QStringList{"Next Recovery|68|Have another refund?", "Next Loan|68|Have another Loan to enter now?"}));
-    EXPECT_EQ(focused(), &box(9));
-    enter(box(9), "8.6");
-    click(*form->Command7);
-    EXPECT_EQ(summary(), "25000|12000|1500|2376|10000|30876");
-    EXPECT_EQ(sheetColumn("cumulative").at(6), 23500.0);
-    click(*form->Command3);
-    EXPECT_EQ(record("456"), "2011--2012|456|SITA|25000|12000|1500|2376|10000|30876|01/04/2011");
 }
 
 TEST_F(GpfFormTest, ASubscriptionChangedWithoutPassingTheRefundBoxStillEarns)
@@ -253,19 +151,15 @@ TEST_F(GpfFormTest, CommandsWaitForTheStepsTheirFiguresRestOn)
     enter(box(9), "8");
     click(*form->Command7);
     // PREVIEW SLIP without its template, or with a typed negative interest: nothing shown.
-    office::RecordingDesktop desktop;
-    office::setDesktop(std::make_unique<office::RecordingDesktop>(desktop));
     QFile::remove(folder.path() + "/gpf_statement.xlsx");
     said();
-    click(*form->Command6);
+    EXPECT_TRUE(statement({{3, 3}}).isEmpty());
     EXPECT_TRUE(said().value(0).startsWith("PLEASE NOTE|48|The statement template \"gpf_statement.xlsx\" is missing"));
     enter(box(9), "8");
     box(10).setText("-20000");
     click(*form->Command7);
-    click(*form->Command6);
-    office::setDesktop(nullptr);
+    EXPECT_TRUE(statement({{3, 3}}).isEmpty());
     EXPECT_EQ(said(), QStringList{"PLEASE NOTE|64|The closing balance is below zero; no statement can be made of it."});
-    EXPECT_TRUE(desktop.opened().isEmpty());
     ASSERT_TRUE(choose(*form->Combo2, "123"));
     EXPECT_FALSE(form->Command7->isEnabled() || form->Command3->isEnabled() || form->Command6->isEnabled());
 
@@ -310,15 +204,14 @@ TEST_F(GpfFormTest, StepsRefuseASheetOfAnotherAccountOrYearAndAMissingLastYear)
     EXPECT_FALSE(form->Command7->isEnabled());
 }
 
-TEST_F(GpfFormTest, CalculationBoxesRefuseWhatIsNoPlainAmountOrDate)
+// The boxes' figures are refused by the hostile-text test below; here the dates.
+TEST_F(GpfFormTest, ANegativeFigureIsSelectedAndRefundDatesMustBeRealAndInOrder)
 {
     existing("123");
     said();
-    enter(box(5), "1,000");
     enter(box(5), "-5");
     EXPECT_EQ(box(5).selectedText(), "-5");
     enter(box(5), "500");
-    enter(box(6), "abc");
     enter(box(6), "500");
     enter(box(8), "31/02/2011");
     enter(box(8), "01/06/2011");
@@ -327,17 +220,10 @@ TEST_F(GpfFormTest, CalculationBoxesRefuseWhatIsNoPlainAmountOrDate)
     type(box(6), "5OO");
     enter(box(4), "01/07/2011");
     EXPECT_EQ(focused(), &box(6));
-    enter(box(7), "ten");
-    enter(box(9), "8%");
-    EXPECT_EQ(said(), (QStringList{"Hi|64|MONTHLY SUBSCRIPTION MUST BE A NUMBER",
-                                   "Hi|64|A NEGATIVE FIGURE IS NOT ACCEPTED HERE",
-                                   "Please Note|64|REFUND OF LOAN MUST BE A NUMBER",
-                                   "PLEASE NOTE|64|ONLY DATE IS ACCEPTABLE",
+    EXPECT_EQ(said(), (QStringList{"Hi|64|A NEGATIVE FIGURE IS NOT ACCEPTED HERE", "PLEASE NOTE|64|ONLY DATE IS ACCEPTABLE",
                                    "Please Note|64|Only Date is Acceptable",
                                    "Please Note|64|THE REFUND PERIOD ENDS BEFORE IT BEGINS",
-                                   "Please Note|64|REFUND OF LOAN MUST BE A NUMBER",
-                                   "Please Note|64|WITHDRAWAL MUST BE A NUMBER",
-                                   "Hi|64|INTEREST RATE MUST BE A NUMBER"}));
+                                   "Please Note|64|REFUND OF LOAN MUST BE A NUMBER"}));
     EXPECT_EQ(sheetColumn("sum(refund)") + sheetColumn("sum(loan)") + sheetColumn("sum(cumulative)"),
               numbers({0, 0, 0}));
 }

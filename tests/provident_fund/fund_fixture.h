@@ -4,8 +4,13 @@
 #include "common/schema.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
+#include "platform/forms/clock.h"
+#include "platform/office/desktop.h"
+#include "platform/office/workbook.h"
+#include "provident_fund/account_form.h"
 #include "provident_fund/broadsheet.h"
 #include "setup/demo_office.h"
+#include "support/form_fixture.h"
 #include "support/temp_data_folder.h"
 #include "support/ui_driver.h"
 
@@ -59,6 +64,63 @@ inline QStringList shown(testsupport::ScriptedBoxes& boxes)
 
 struct FundFolder : testsupport::TempDataFolder {
     FundFolder() { setup::writeStartingRows(QStringLiteral("pw")); }
+};
+
+// The account form over a folder with the blank sheet on 15/01/2012, in the
+// year 2011--2012; a test files its years first, then opens the form.
+class FundForm : public testsupport::FormFixture<provident_fund::gpf_ac> {
+protected:
+    FundForm() { setup::writeStartingRows(QStringLiteral("pw")); }
+    QStringList said() { return shown(boxes); }
+    // Opening, subscriptions, refunds, interest, withdrawals, closing.
+    QString summary()
+    {
+        return QStringList{box(14).text(), box(16).text(), box(17).text(), box(10).text(), box(18).text(),
+                           box(20).text()}
+            .join('|');
+    }
+    void existing(const QString& account)
+    {
+        testsupport::click(*form->Option2);
+        EXPECT_EQ(testsupport::focused(), form->Combo2);
+        ASSERT_TRUE(testsupport::choose(*form->Combo2, account));
+    }
+    // The account's record of 2011--2012, its fields joined by "|".
+    QString record(const QString& account)
+    {
+        data::QueryRecordset rs(salaryDb(),
+                                "select year, ac_no, name, ob, tot_subs, tot_refund, interest, loan_tkn, cb, yr_begin "
+                                "from broadsheet where ac_no = ? and yr_begin = '2011-04-01'",
+                                {account});
+        QStringList out;
+        for (int i = 0; !rs.eof() && i < 10; ++i)
+            out << rs.field(i).toString();
+        return out.join('|');
+    }
+    void reopen()
+    {
+        forms::Forms::unloadAll();
+        testsupport::settle();
+        open();
+    }
+    // PREVIEW SLIP; the given cells of the one workbook it showed, or nothing.
+    QVariantList statement(std::initializer_list<std::pair<int, int>> cells)
+    {
+        office::RecordingDesktop desktop;
+        office::setDesktop(std::make_unique<office::RecordingDesktop>(desktop));
+        testsupport::click(*form->Command6);
+        office::setDesktop(nullptr);
+        QVariantList out;
+        if (desktop.opened().size() != 1)
+            return out;
+        const office::Workbook book = office::Workbook::open(desktop.opened().first());
+        for (auto [row, col] : cells)
+            out << book.value(row, col);
+        return out;
+    }
+
+    forms::Clock::Override today{QDate(2012, 1, 15)};
+    testsupport::ScriptedBoxes boxes;
 };
 
 } // namespace fundtest

@@ -4,60 +4,21 @@
 // half a rupee; the broad-sheet record and the statement read back.
 #include "fund_fixture.h"
 
-#include "platform/forms/clock.h"
-#include "platform/forms/controls.h"
-#include "platform/forms/registry.h"
-#include "platform/office/desktop.h"
-#include "platform/office/workbook.h"
-#include "provident_fund/account_form.h"
-#include "support/ui_driver.h"
-
 #include <gtest/gtest.h>
 
 using namespace fundtest;
 using namespace testsupport;
-using forms::Forms;
-using provident_fund::gpf_ac;
 
 namespace {
 
-class WorkedYearTest : public ::testing::Test {
+class WorkedYearTest : public FundForm {
 protected:
-    WorkedYearTest() : today(QDate(2012, 1, 15))
+    WorkedYearTest()
     {
         fileYear("GPF/77", "ASHA", QDate(2010, 4, 1), 20000);
         fileYear("GPF/78", "USHA", QDate(2010, 4, 1), 20250);
     }
-    void SetUp() override
-    {
-        form = &Forms::get<gpf_ac>();
-        showForm(*form);
-    }
-    void TearDown() override
-    {
-        Forms::unloadAll();
-        settle();
-    }
-    forms::TextBox& box(int n) { return form->control<forms::TextBox>(QStringLiteral("Text%1").arg(n)); }
-    QStringList said()
-    { return shown(boxes); }
-    QString summary()
-    {
-        return QStringList{box(14).text(), box(16).text(), box(17).text(), box(10).text(), box(18).text(),
-                           box(20).text()}
-            .join('|');
-    }
-    QString record(const QString& account)
-    {
-        data::QueryRecordset rs(salaryDb(),
-                                "select year, ac_no, name, ob, tot_subs, tot_refund, interest, loan_tkn, cb, yr_begin "
-                                "from broadsheet where ac_no = ? and yr_begin = '2011-04-01'",
-                                {account});
-        QStringList out;
-        for (int i = 0; !rs.eof() && i < 10; ++i)
-            out << rs.field(i).toString();
-        return out.join('|');
-    }
+    void SetUp() override { open(); }
     void refund(const QString& amount, const QString& from, const QString& to, int another)
     {
         enter(box(6), amount);
@@ -73,11 +34,6 @@ protected:
         boxes.answer(another, "Have another Loan to enter now?");
         ASSERT_TRUE(choose(*form->Combo1, month));
     }
-
-    FundFolder folder;
-    forms::Clock::Override today;
-    ScriptedBoxes boxes;
-    gpf_ac* form = nullptr;
 };
 
 const QString kAnother = "Next Recovery|68|Have another refund?";
@@ -94,8 +50,7 @@ const QString kAnotherLoan = "Next Loan|68|Have another Loan to enter now?";
 //   Sums 15004.2, 1100, 5000; closing 20000 + 15004.2 + 1100 + 2323 - 5000 = 33427.2.
 TEST_F(WorkedYearTest, PaiseRefundsAtBothEndsOfTheYearAndAMarchWithdrawal)
 {
-    click(*form->Option2);
-    ASSERT_TRUE(choose(*form->Combo2, "GPF/77"));
+    existing("GPF/77");
     said();
     enter(box(5), "1250.35");
     refund("300", "15/03/2011", "01/04/2011", forms::vbYes);
@@ -127,25 +82,17 @@ TEST_F(WorkedYearTest, PaiseRefundsAtBothEndsOfTheYearAndAMarchWithdrawal)
     click(*form->Command7);
     EXPECT_EQ(summary(), "20000|15004.2|1100|2323|5000|33427.2");
 
-    office::RecordingDesktop desktop;
-    office::setDesktop(std::make_unique<office::RecordingDesktop>(desktop));
-    click(*form->Command6);
-    office::setDesktop(nullptr);
+    const QVariantList book = statement({{3, 3}, {3, 6}, {4, 2}, {4, 6}, {24, 4}, {25, 4}, {26, 4}, {27, 4}, {28, 4},
+                                         {29, 4}, {31, 3}, {7, 1}, {7, 2}, {7, 3}, {7, 4}, {7, 5}, {16, 1}, {16, 3},
+                                         {18, 1}, {18, 4}, {18, 5}, {18, 6}, {19, 1}});
     EXPECT_EQ(said(), QStringList{});
-    ASSERT_EQ(desktop.opened().size(), 1);
-    const office::Workbook book = office::Workbook::open(desktop.opened().first());
-    EXPECT_EQ((QVariantList{book.value(3, 3), book.value(3, 6), book.value(4, 2), book.value(4, 6)}),
-              (QVariantList{" ASHA ", " GPF/77 ", "2011--2012", 8.25}));
-    EXPECT_EQ((QVariantList{book.value(24, 4), book.value(25, 4), book.value(26, 4), book.value(27, 4),
-                            book.value(28, 4), book.value(29, 4), book.value(31, 3)}),
-              (QVariantList{20000.0, 15004.2, 1100.0, 2323.0, 5000.0, 33427.2,
-                            "(ThirtyThree Thousand Four Hundred TwentySeven AndTwenty) Only"}));
-    EXPECT_EQ((QVariantList{book.value(7, 1), book.value(7, 2), book.value(7, 3), book.value(7, 4), book.value(7, 5),
-                            book.value(16, 1), book.value(16, 3), book.value(18, 1), book.value(18, 4),
-                            book.value(18, 5)}),
-              (QVariantList{"Apr-11", 1250.35, 300.0, 1550.35, 0.0, "Jan-12", 300.0, "Mar-12", 1450.35, 5000.0}));
-    EXPECT_NEAR(book.value(18, 6).toDouble(), 31104.2, 1e-6);
-    EXPECT_EQ(book.value(19, 1), QVariant());
+    ASSERT_EQ(book.size(), 23);
+    EXPECT_EQ(book.mid(0, 21),
+              (QVariantList{" ASHA ", " GPF/77 ", "2011--2012", 8.25, 20000.0, 15004.2, 1100.0, 2323.0, 5000.0, 33427.2,
+                            "(ThirtyThree Thousand Four Hundred TwentySeven AndTwenty) Only", "Apr-11", 1250.35, 300.0,
+                            1550.35, 0.0, "Jan-12", 300.0, "Mar-12", 1450.35, 5000.0}));
+    EXPECT_NEAR(book.at(21).toDouble(), 31104.2, 1e-6);
+    EXPECT_EQ(book.at(22), QVariant());
 
     click(*form->Command3);
     EXPECT_EQ(said(), QStringList{"PLEASE NOTE|64|REPORT SAVED IN THE BROAD SHEET"});
@@ -158,8 +105,7 @@ TEST_F(WorkedYearTest, PaiseRefundsAtBothEndsOfTheYearAndAMarchWithdrawal)
 // still asks for another.
 TEST_F(WorkedYearTest, HalfARupeeOfInterestRoundsUpAndAPeriodBetweenRowDatesBooksNothing)
 {
-    click(*form->Option2);
-    ASSERT_TRUE(choose(*form->Combo2, "GPF/78"));
+    existing("GPF/78");
     said();
     enter(box(5), "50");
     refund("100", "02/06/2011", "30/06/2011", forms::vbNo);
