@@ -221,20 +221,6 @@ TEST_F(GpfFormTest, ANegativeFigureIsSelectedAndRefundDatesMustBeRealAndInOrder)
               numbers({0, 0, 0}));
 }
 
-TEST_F(GpfFormTest, AnInterestBelowHalfARupeeIsFiledAsZero)
-{
-    fileYear("555", "SMALL", QDate(2010, 4, 1), 5);
-    reopen();
-    existing("555");
-    enter(box(5), "0");
-    enter(box(9), "8");
-    EXPECT_EQ(box(10).text(), "");
-    click(*form->Command7);
-    EXPECT_EQ(box(20).text(), "5");
-    click(*form->Command3);
-    EXPECT_EQ(record("555"), "2011--2012|555|SMALL|5|0|0|0|0|5|01/04/2011");
-}
-
 TEST_F(GpfFormTest, NewSubscribersYearIsCheckedWorkedOutAndFiledOnce)
 {
     click(*form->Option1);
