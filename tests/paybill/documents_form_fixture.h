@@ -3,7 +3,7 @@
 #pragma once
 
 #include "documents_fixture.h"
-#include "ooxml_reader.h"
+#include "support/ooxml_reader.h"
 
 #include "paybill/bill_form.h"
 #include "paybill/register_forms.h"
