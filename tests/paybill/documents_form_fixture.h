@@ -59,6 +59,17 @@ inline QStringList fileCells(const QString& path, const QStringList& expected)
     return out;
 }
 
+// "name=text" for each "name=..." expected, read from the saved document.
+inline QStringList fileBookmarks(const QString& path, const QStringList& expected)
+{
+    QStringList out;
+    for (const QString& e : expected) {
+        const QString name = e.section(QLatin1Char('='), 0, 0);
+        out << name + QLatin1Char('=') + ooxml::bookmark(path, name);
+    }
+    return out;
+}
+
 class BillFormFiles : public ::testing::Test {
 protected:
     // The office's rows, written before the form loads.
