@@ -48,6 +48,18 @@ inline void addSalary(const QDate& date, const Row& r)
          QString::fromUtf8(r.category)});
 }
 
+// An allotment (number 0) or a bill of the fund's registers: pay, da, d_pay, hra, ma, bonus.
+inline void addRegisterRow(const QString& head, double no, const QDate& date, const QVariantList& amounts)
+{
+    const bool allot = no == 0;
+    fundDb().execute(QStringLiteral("insert into %1 (head, %2, %3, pay, da, d_pay, hra, ma, bonus)"
+                                    " values (?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                         .arg(allot ? QStringLiteral("all_allot") : QStringLiteral("all_exp"),
+                              allot ? QStringLiteral("order_no") : QStringLiteral("bill_no"),
+                              allot ? QStringLiteral("order_date") : QStringLiteral("bill_date")),
+                     QVariantList{head, no, date} + amounts);
+}
+
 // The bill of 15 February 2012, worked by hand:
 //   net        16860 + 13192 + 8602 + 8625 = 47279
 //   GPF        by group: other than D 2000 + 1000 = 3000, group D 800 + 0 = 800
@@ -78,33 +90,17 @@ inline void makeOffice()
 
     // The year 2011-12 holds 195000 allotted and 57500 billed up to 15 February;
     // the March bill is kept under 1 April 2012, the first day of 2012-13.
-    struct Entry {
-        const char* table;
-        const char* head;
-        double billNo;
-        QDate date;
-        QVariant pay, da, bonus;
-    };
     const QString head = QString::fromLatin1(kDrawalCode);
-    const Entry entries[] = {
-        {"all_allot", kDrawalCode, 0, {2010, 6, 1}, 999, 0, 0},
-        {"all_allot", kDrawalCode, 0, {2011, 4, 10}, 100000, 40000, QVariant()}, // a blank bonus still counts
-        {"all_allot", kDrawalCode, 0, {2011, 12, 1}, 50000, 0, 5000},
-        {"all_allot", kDrawalCode, 0, {2012, 4, 1}, 70000, 0, 0},
-        {"all_allot", "OTHER", 0, {2011, 5, 1}, 5, 0, 0},
-        {"all_exp", kDrawalCode, 11, {2011, 5, 1}, 20000, 8000, 0},
-        {"all_exp", kDrawalCode, 23, {2012, 2, 15}, 29500, 0, 0},
-        {"all_exp", kDrawalCode, 24, {2012, 2, 20}, 111, 0, 0},
-        {"all_exp", kDrawalCode, 31, {2012, 4, 1}, 30000, 0, 0},
-    };
-    for (const Entry& e : entries) {
-        const bool allot = QLatin1String(e.table) == QLatin1String("all_allot");
-        fundDb().execute(QStringLiteral("insert into %1 (head, %2, %3, pay, d_pay, da, hra, ma, bonus)"
-                                        " values (?, ?, ?, ?, 0, ?, null, 0, ?)")
-                             .arg(QLatin1String(e.table), allot ? QStringLiteral("order_no") : QStringLiteral("bill_no"),
-                                  allot ? QStringLiteral("order_date") : QStringLiteral("bill_date")),
-                         {QString::fromLatin1(e.head), e.billNo, e.date, e.pay, e.da, e.bonus});
-    }
+    //                                             pay     da     d_pay hra        ma bonus
+    addRegisterRow(head, 0, {2010, 6, 1},         {999,    0,     0,    QVariant(), 0, 0});
+    addRegisterRow(head, 0, {2011, 4, 10},        {100000, 40000, 0,    QVariant(), 0, QVariant()}); // a blank bonus still counts
+    addRegisterRow(head, 0, {2011, 12, 1},        {50000,  0,     0,    QVariant(), 0, 5000});
+    addRegisterRow(head, 0, {2012, 4, 1},         {70000,  0,     0,    QVariant(), 0, 0});
+    addRegisterRow(QStringLiteral("OTHER"), 0, {2011, 5, 1}, {5, 0, 0, QVariant(), 0, 0});
+    addRegisterRow(head, 11, {2011, 5, 1},        {20000,  8000,  0,    QVariant(), 0, 0});
+    addRegisterRow(head, 23, {2012, 2, 15},       {29500,  0,     0,    QVariant(), 0, 0});
+    addRegisterRow(head, 24, {2012, 2, 20},       {111,    0,     0,    QVariant(), 0, 0});
+    addRegisterRow(head, 31, {2012, 4, 1},        {30000,  0,     0,    QVariant(), 0, 0});
 }
 
 // A cell's value as the tests compare it: numbers to 15 digits, "" for empty.

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "documents_fixture.h"
-#include "ooxml_reader.h"
+#include "support/ooxml_reader.h"
 
 #include "paybill/bill_form.h"
 #include "paybill/register_forms.h"
@@ -55,6 +55,17 @@ inline QStringList fileCells(const QString& path, const QStringList& expected)
     for (const QString& e : expected) {
         const QString ref = e.section(QLatin1Char('='), 0, 0);
         out << ref + QLatin1Char('=') + shown(ooxml::cell(path, ref));
+    }
+    return out;
+}
+
+// "name=text" for each "name=..." expected, read from the saved document.
+inline QStringList fileBookmarks(const QString& path, const QStringList& expected)
+{
+    QStringList out;
+    for (const QString& e : expected) {
+        const QString name = e.section(QLatin1Char('='), 0, 0);
+        out << name + QLatin1Char('=') + ooxml::bookmark(path, name);
     }
     return out;
 }

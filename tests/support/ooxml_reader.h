@@ -58,6 +58,17 @@ inline QVariant cell(const QString& xlsx, const QString& ref)
     return {};
 }
 
+// The formula of a cell of the first sheet ("D27"); empty when it has none.
+inline QString formula(const QString& xlsx, const QString& ref)
+{
+    QDomDocument sheet = dom(part(xlsx, QStringLiteral("xl/worksheets/sheet1.xml")));
+    const QDomNodeList cells = sheet.elementsByTagNameNS(sheet.documentElement().namespaceURI(), QStringLiteral("c"));
+    for (int i = 0; i < cells.size(); ++i)
+        if (cells.at(i).toElement().attribute(QStringLiteral("r")) == ref)
+            return cells.at(i).firstChildElement(QStringLiteral("f")).text();
+    return {};
+}
+
 // The text between a bookmark's start and end in word/document.xml; a null
 // QString when the document has no such bookmark.
 inline QString bookmark(const QString& docx, const QString& name)
