@@ -45,14 +45,10 @@ FolderProblem checkAsOtherUser(const QString& folder)
         _exit(status);
     }
     close(fds[1]);
-    QByteArray text;
-    char buffer[4096];
-    ssize_t n;
-    while ((n = read(fds[0], buffer, sizeof buffer)) > 0)
-        text.append(buffer, n);
-    close(fds[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
+    QFile pipeEnd;
+    pipeEnd.open(fds[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    const QByteArray text = pipeEnd.readAll();
+    waitpid(child, nullptr, 0);
     return {QString::fromUtf8(text), QString()};
 }
 
@@ -162,36 +158,39 @@ TEST(DataFolderCheck, EachFaultHasItsOwnMessageAndChangesNoFile)
         QString detail; // the engine's words, kept for Show Details
     };
     const QString fund = QLatin1String(kFundDb), salary = QLatin1String(kSalaryDb);
+    const QString newFolder = "make a new data folder there with:\n    dosset-setup \"%1\"";
+    const QString backup = "Put back the file from your backup copy of the folder.";
+    const QString admin = "Ask whoever looks after this computer";
     auto at = [](const QString& dir, const QString& file) { return QDir(dir).filePath(file); };
     const QList<Case> cases = {
         {"no files", [&](const QString& dir) { QFile::remove(at(dir, fund)); QFile::remove(at(dir, salary)); },
          "It holds no Dosset data files (\"fund.mdb\" and \"salary master.mdb\").",
-         "make a new data folder there with:\n    dosset-setup \"%1\"", "no such file"},
+         newFolder, "no such file"},
         {"no folder", [&](const QString& dir) { QDir(dir).removeRecursively(); }, "There is no such folder.",
-         "make a new data folder there with:\n    dosset-setup \"%1\"", "no such file"},
+         newFolder, "no such file"},
         // Its files are hidden, not missing: a new folder is no mend.
         {"folder shut", [&](const QString& dir) { QFile::setPermissions(dir, QFileDevice::Permissions()); },
-         "\"salary master.mdb\" cannot be read or changed by you", "Ask whoever looks after this computer",
+         "\"salary master.mdb\" cannot be read or changed by you", admin,
          QString()},
         {"one file missing", [&](const QString& dir) { QFile::remove(at(dir, salary)); },
-         "\"salary master.mdb\" is not in it.", "Put back the file from your backup copy of the folder.",
+         "\"salary master.mdb\" is not in it.", backup,
          "no such file"},
         {"unreadable",
          [&](const QString& dir) {
              QFile::setPermissions(dir, QFileDevice::Permissions(0x7755));
              QFile::setPermissions(at(dir, fund), QFileDevice::Permissions());
          },
-         "\"fund.mdb\" cannot be read or changed by you", "Ask whoever looks after this computer", QString()},
+         "\"fund.mdb\" cannot be read or changed by you", admin, QString()},
         {"garbage", [&](const QString& dir) { overwrite(at(dir, fund), QByteArray(8192, 'x')); },
-         "\"fund.mdb\" is not a Dosset data file.", "Put back the file from your backup copy of the folder.",
+         "\"fund.mdb\" is not a Dosset data file.", backup,
          "file is not a database"},
         {"truncated",
          [&](const QString& dir) { QFile::resize(at(dir, salary), QFileInfo(at(dir, salary)).size() / 2 - 100); },
-         "\"salary master.mdb\" is damaged.", "Put back the file from your backup copy of the folder.",
+         "\"salary master.mdb\" is damaged.", backup,
          "salary master.mdb: "},
         {"zero bytes", [&](const QString& dir) { overwrite(at(dir, fund), QByteArray()); },
          "\"fund.mdb\" is empty (0 bytes): it holds no data.",
-         "Put back the file from your backup copy of the folder.", "is empty (0 bytes)"},
+         backup, "is empty (0 bytes)"},
         // A column is enough: a folder with every table may still be older.
         {"older",
          [&](const QString& dir) {
@@ -253,7 +252,7 @@ TEST(DataFolderCheck, AFileInUseElsewhereIsSaidToBeSoAfterAShortWait)
     EXPECT_TRUE(checkDataFolder(dir.path()).ok());
 }
 
-TEST(DataFolderCheck, ASecondCopyIsToldTheFolderIsOpenAndADeadCopysLockIsTakenOver)
+TEST(DataFolderCheck, ASecondCopyIsToldTheFolderIsOpenAndADeadCopysLockIsTakenOverEvenEmptyOnceOld)
 {
     QTemporaryDir dir;
     makeDemoFolder(dir.path());
@@ -281,23 +280,16 @@ TEST(DataFolderCheck, ASecondCopyIsToldTheFolderIsOpenAndADeadCopysLockIsTakenOv
     waitpid(child, &status, 0);
     ASSERT_EQ(status, 0);
     ASSERT_TRUE(QFileInfo::exists(QDir(dir.path()).filePath(QStringLiteral("dosset.lock"))));
-    FolderLock next(dir.path());
-    EXPECT_FALSE(next.heldElsewhere());
-    EXPECT_TRUE(next.tryLock());
-}
-
-TEST(DataFolderCheck, ALockFileACopyDiedBeforeWritingIsTakenOverOnceOld)
-{
-    QTemporaryDir dir;
-    makeDemoFolder(dir.path());
+    {
+        FolderLock next(dir.path());
+        EXPECT_FALSE(next.heldElsewhere());
+        EXPECT_TRUE(next.tryLock());
+    }
     // A copy killed between making the lock file and writing its process into it.
     QFile empty(QDir(dir.path()).filePath(QStringLiteral("dosset.lock")));
-    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
-    {
-        // Just made: it may be a copy starting this moment, so it stands.
-        FolderLock starting(dir.path());
-        EXPECT_FALSE(starting.tryLock());
-    }
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    // Just made: it may be a copy starting this moment, so it stands.
+    EXPECT_FALSE(FolderLock(dir.path()).tryLock());
     ASSERT_TRUE(empty.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
     empty.close();
     FolderLock next(dir.path());

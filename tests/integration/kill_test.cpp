@@ -13,11 +13,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QSet>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QThread>
-#include <QUuid>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -25,6 +21,8 @@
 
 using testsupport::queryValue;
 using testsupport::runSql;
+using testsupport::runTool;
+using testsupport::ToolRun;
 
 namespace {
 
@@ -65,46 +63,17 @@ KilledRun runAndKill(const QString& exe, const QStringList& args, int fromMs, in
     if (!p.waitForStarted(10000))
         return {false, -1, QStringLiteral("did not start")};
     const int pause = std::uniform_int_distribution<int>(fromMs, toMs)(random());
-    KilledRun r;
-    if (!p.waitForFinished(pause)) {
+    const bool killed = !p.waitForFinished(pause);
+    if (killed) {
         ::kill(pid_t(p.processId()), SIGKILL);
         p.waitForFinished(10000);
-        r.killed = true;
     }
-    r.code = p.exitCode();
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
-
-QString setupOutput(const QStringList& args, int* code = nullptr)
-{
-    QProcess p;
-    p.start(tool("dosset-setup"), args);
-    p.waitForFinished(60000);
-    if (code)
-        *code = p.exitCode();
-    return QString::fromUtf8(p.readAllStandardError() + p.readAllStandardOutput());
+    return {killed, p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
 }
 
 QString integrity(const QString& path)
 {
-    const QString name = QUuid::createUuid().toString();
-    QString result;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        if (db.open()) {
-            QSqlQuery q(db);
-            q.exec(QStringLiteral("PRAGMA integrity_check"));
-            QStringList lines;
-            while (q.next())
-                lines << q.value(0).toString();
-            result = lines.join(QLatin1Char('\n'));
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-    return result;
+    return queryValue(path, QStringLiteral("PRAGMA integrity_check")).toString();
 }
 
 // What every kill must leave: both files whole, the folder fit to open (the
@@ -130,9 +99,8 @@ void expectSound(const QString& folder)
 QString makeOffice(const QTemporaryDir& root)
 {
     const QString folder = root.filePath(QStringLiteral("office"));
-    int code = -1;
-    const QString said = setupOutput({folder, QStringLiteral("--demo")}, &code);
-    EXPECT_EQ(code, 0) << said.toStdString();
+    const ToolRun made = runTool(QStringLiteral("dosset-setup"), {folder, QStringLiteral("--demo")});
+    EXPECT_EQ(made.code, 0) << made.err.toStdString();
     const QDir dir(folder);
     QStringList bills, salary;
     for (int n = 1; n <= 300; ++n)
@@ -162,11 +130,10 @@ void expectStatementsHaveFiles(const QString& folder)
         shown << book.value(2, 8).toString() + QLatin1Char(' ') + book.value(2, 9).toString();
     }
     const QString fund = QDir(folder).filePath(QLatin1String(common::kFundDb));
-    const int rows = queryValue(fund, QStringLiteral("SELECT count(*) FROM b_statement")).toInt();
-    for (int i = 0; i < rows; ++i) {
-        const QString at = QStringLiteral(" FROM b_statement ORDER BY fy_year, month_no LIMIT 1 OFFSET %1").arg(i);
-        const int year = queryValue(fund, QStringLiteral("SELECT fy_year") + at).toInt();
-        const int month = queryValue(fund, QStringLiteral("SELECT month_no") + at).toInt() - 1;
+    const QString stored = queryValue(fund, "SELECT group_concat(fy_year || ' ' || month_no) FROM b_statement").toString();
+    for (const QString& row : stored.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const int year = int(row.section(QLatin1Char(' '), 0, 0).toDouble());
+        const int month = int(row.section(QLatin1Char(' '), 1).toDouble()) - 1;
         const QString key = kMonthNames.at(month - 4) + QLatin1Char(' ') + QString::number(month > 12 ? year + 1 : year);
         EXPECT_TRUE(shown.contains(key)) << "no workbook for the stored month " << key.toStdString();
     }
@@ -221,17 +188,14 @@ TEST(KilledAtAnyMoment, SavingCommandsLeaveWholeFilesAndRowsThatAgree)
     EXPECT_GT(queryValue(fund, "SELECT count(*) FROM cheque").toInt(), 0);
 
     // One whole round after the kills clears what the killed saves left unnamed.
-    QProcess last;
-    last.start(worker, {QStringLiteral("bstatement"), folder, QStringLiteral("1")});
-    ASSERT_TRUE(last.waitForFinished(30000));
-    EXPECT_EQ(last.exitCode(), 0) << last.readAllStandardError().toStdString();
+    const ToolRun last = runTool(QStringLiteral("kill_worker"), {QStringLiteral("bstatement"), folder, QStringLiteral("1")});
+    EXPECT_EQ(last.code, 0) << last.err.toStdString();
     EXPECT_EQ(QDir(QDir(folder).filePath(QStringLiteral("output"))).entryList(QDir::Files | QDir::Hidden).filter(
                   QStringLiteral(".partial")), QStringList());
     expectStatementsHaveFiles(folder);
-    int code = -1;
-    EXPECT_EQ(setupOutput({folder, QStringLiteral("--update")}, &code),
-              QStringLiteral("The data folder %1 is up to date: nothing needed adding.\n").arg(folder));
-    EXPECT_EQ(code, 0);
+    const ToolRun update = runTool(QStringLiteral("dosset-setup"), {folder, QStringLiteral("--update")});
+    EXPECT_EQ(update.out, QStringLiteral("The data folder %1 is up to date: nothing needed adding.\n").arg(folder));
+    EXPECT_EQ(update.code, 0);
 }
 
 TEST(KilledAtAnyMoment, SetupLeavesAFolderWholeOrRefusedAsHalfMade)
@@ -257,14 +221,12 @@ TEST(KilledAtAnyMoment, SetupLeavesAFolderWholeOrRefusedAsHalfMade)
         EXPECT_TRUE(fundTables == 0 || fundTables == 2) << fundTables;
         const int salaryParts = queryValue(salary, "SELECT count(*) FROM sqlite_master WHERE name IN ('chq_sal', 'salary_bill')").toInt();
         EXPECT_TRUE(salaryParts == 0 || salaryParts == 2) << salaryParts;
-        for (const QString& t : common::templateNames()) {
+        for (const QString& t : common::templateNames())
             if (QFileInfo::exists(dir.filePath(t))) {
                 EXPECT_NO_THROW(office::Package::load(dir.filePath(t), 1004)) << t.toStdString();
             }
-        }
-        int code = -1;
-        const QString said = setupOutput({folder, QStringLiteral("--update")}, &code);
-        EXPECT_EQ(code, 0) << said.toStdString();
+        const ToolRun update = runTool(QStringLiteral("dosset-setup"), {folder, QStringLiteral("--update")});
+        EXPECT_EQ(update.code, 0) << update.err.toStdString();
         expectSound(folder);
     }
 
@@ -299,10 +261,10 @@ TEST(KilledAtAnyMoment, SetupLeavesAFolderWholeOrRefusedAsHalfMade)
                                     .arg(fresh);
         EXPECT_EQ(p.text, refusal);
         const auto before = testsupport::fileDigests(fresh);
-        for (const QStringList& args : {QStringList{fresh, QStringLiteral("--update")}, QStringList{fresh, QStringLiteral("--demo")}}) {
-            int code = -1;
-            EXPECT_EQ(setupOutput(args, &code), QStringLiteral("dosset-setup: %1\n").arg(refusal));
-            EXPECT_EQ(code, 1);
+        for (const char* option : {"--update", "--demo"}) {
+            const ToolRun again = runTool(QStringLiteral("dosset-setup"), {fresh, QLatin1String(option)});
+            EXPECT_EQ(again.err + again.out, QStringLiteral("dosset-setup: %1\n").arg(refusal));
+            EXPECT_EQ(again.code, 1);
         }
         EXPECT_EQ(testsupport::fileDigests(fresh), before);
     }

@@ -1,9 +1,11 @@
 #include "support/folder_digest.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -120,6 +122,14 @@ void runSql(const QString& path, const QStringList& statements)
             if (!q.exec(sql))
                 throw std::runtime_error((sql + QStringLiteral(": ") + q.lastError().text()).toStdString());
     });
+}
+
+ToolRun runTool(const QString& name, const QStringList& args)
+{
+    QProcess p;
+    p.start(QDir(QCoreApplication::applicationDirPath()).filePath(name), args);
+    p.waitForFinished(60000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
 
 } // namespace testsupport

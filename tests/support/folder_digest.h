@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMap>
+#include <QStringList>
 #include <QString>
 #include <QVariant>
 
@@ -24,5 +25,13 @@ QVariant queryValue(const QString& path, const QString& sql);
 
 // Runs SQL statements on a file through a connection of its own.
 void runSql(const QString& path, const QStringList& statements);
+
+// Runs one of the built tools beside the test binary and waits for it.
+struct ToolRun {
+    int code = -1;
+    QString out;
+    QString err;
+};
+ToolRun runTool(const QString& name, const QStringList& args);
 
 } // namespace testsupport

@@ -3,30 +3,20 @@
 #include "platform/data/database.h"
 #include "support/folder_digest.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using testsupport::fileDigests;
 using testsupport::runSql;
+using testsupport::ToolRun;
 
 namespace {
 
-struct ToolRun {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
 ToolRun setup(const QStringList& args)
 {
-    QProcess p;
-    p.start(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("dosset-setup")), args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return testsupport::runTool(QStringLiteral("dosset-setup"), args);
 }
 
 QFileDevice::Permissions ownerOnly(bool folder)
