@@ -1,11 +1,8 @@
 // The pay-slip, cheque and statement forms fed what a clerk, a paste or a
 // tester may put in their boxes, and their commands pressed out of order:
 // each refusal is the form's own message, nothing is half written.
-#include "payslip/pay_slip_form.h"
-#include "payslip/pay_statement_form.h"
 #include "payslip_fixture.h"
 #include "platform/data/data_control.h"
-#include "platform/forms/controls.h"
 #include "support/first_row.h"
 #include "support/hostile_inputs.h"
 
@@ -14,7 +11,6 @@
 
 using namespace slipstest;
 using namespace testsupport;
-using payslip::Form15;
 using payslip::Form8;
 
 namespace {
@@ -39,30 +35,15 @@ QMap<QString, QByteArray> keptRows()
     return rows;
 }
 
-class HostileSlipForm : public Office {
-protected:
-    Form8& open(Form8::Mode mode)
-    {
-        auto* f = &forms::Forms::get<Form8>();
-        showForm(*f);
-        f->setMode(mode);
-        return *f;
-    }
-    Form15& openStatement()
-    {
-        auto* f = &forms::Forms::get<Form15>();
-        showForm(*f);
-        return *f;
-    }
-};
-
 } // namespace
+
+using HostileSlipForm = Office;
 
 TEST_F(HostileSlipForm, ChequeEntryBoxesAndGridRefuseWhatIsNoChequeAndWriteNothing)
 {
     makeMarchBill();
     addCheque(6, kRegister, QStringLiteral("CHQ-601"), 36302);
-    auto& f = open(Form8::Mode::ChequeEntry);
+    auto& f = slipForm(Form8::Mode::ChequeEntry);
     const auto before = rowsOfBothFiles();
 
     // SAVE and CANCEL before anything is typed, twice, and after CANCEL;
@@ -106,9 +87,7 @@ TEST_F(HostileSlipForm, ChequeEntryBoxesAndGridRefuseWhatIsNoChequeAndWriteNothi
         for (const QString& text : c.texts) {
             SCOPED_TRACE(text.left(20).toStdString());
             boxes.clearBoxes();
-            type(*f.Text2, QStringLiteral("CHQ-501"));
-            type(*f.Text3, QStringLiteral("05/04/2013"));
-            type(*f.Text4, QStringLiteral("22300"));
+            typeCheque(f, QStringLiteral("CHQ-501"), QStringLiteral("05/04/2013"), QStringLiteral("22300"));
             paste(*c.box, text);
             click(*f.Command3);
             EXPECT_EQ(boxes.prompts(), QStringList{c.message});
@@ -140,9 +119,8 @@ TEST_F(HostileSlipForm, ChequeEntryBoxesAndGridRefuseWhatIsNoChequeAndWriteNothi
     // Odd cheque numbers are kept as typed.
     boxes.clearBoxes();
     const QString odd = QString::fromUtf8("'; drop table cheque; --\0\x01", 27);
+    typeCheque(f, QString(), QStringLiteral("  05/04/2013 "), QStringLiteral("  22300.50  "));
     paste(*f.Text2, odd);
-    type(*f.Text3, QStringLiteral("  05/04/2013 "));
-    type(*f.Text4, QStringLiteral("  22300.50  "));
     click(*f.Command3);
     EXPECT_EQ(boxes.prompts(), QStringList{"RECORD ENTERED SUCCESSFULLY"});
     EXPECT_EQ(firstRow(fundDb(), QStringLiteral("SELECT bill_no, cheque_no, cheque_date, cheque_amt FROM cheque"
@@ -154,7 +132,7 @@ TEST_F(HostileSlipForm, SlipModesRefuseOddAmountsChequesAndCodesBeforeAnyChoice)
 {
     makeMarchBill();
     addCheque(5, kRegister, QStringLiteral("CHQ-501"), 22300);
-    auto& f = open(Form8::Mode::ChequeSlip);
+    auto& f = slipForm(Form8::Mode::ChequeSlip);
     const auto before = keptRows();
 
     // Every command before a bill date, twice, and after CANCEL.
@@ -226,7 +204,7 @@ TEST_F(HostileSlipForm, SlipModesRefuseOddAmountsChequesAndCodesBeforeAnyChoice)
 TEST_F(HostileSlipForm, StatementCommandsWaitForAFoundCodeAndAPeriodInOrder)
 {
     makeMarchBill();
-    auto& f = openStatement();
+    auto& f = statementForm();
     const QString noCode = "First select an employee by entering employee code.\n"
                            "Then select the period of IT Statement and proceed";
     for (auto* b : {f.Command1, f.Command3, f.Command1, f.Command3})
