@@ -130,7 +130,7 @@ TEST_F(ChequeSlip, AnnexureListsNetsCarryingThirdsOfARupeeToThePaisa)
     QStringList amounts;
     for (const QStringList& row : a.employees)
         amounts << row[4];
-    for (const QString& name : {"rs", "credited", "refunded"})
-        amounts << a.bookmark(name);
+    for (const char* name : {"rs", "credited", "refunded"})
+        amounts << a.bookmark(QString::fromLatin1(name));
     EXPECT_EQ(amounts, (QStringList{"22300.67", "17562.33", "18739.67", "58602.67", "58602.67", "602.67"}));
 }

@@ -166,6 +166,14 @@ protected:
         testsupport::type(*f.Text4, amount);
     }
 
+    // The prompts shown since the last look, forgotten once looked at.
+    QStringList shown()
+    {
+        const QStringList p = boxes.prompts();
+        boxes.clearBoxes();
+        return p;
+    }
+
     void TearDown() override
     {
         reports::Reports::unloadAll();
