@@ -54,7 +54,7 @@ TEST_F(ChequeRegister, SaveChecksRunInOrderAndOneChequePerBill)
               (QVariantList{5.0, kRegister, QStringLiteral("CHQ-501"), QDate(2013, 4, 5), 22300.0}));
     e.chequeNo = QStringLiteral("CHQ-999");
     EXPECT_EQ(refusal(e), QStringLiteral("Cheque for this bill has already entered in the Register"));
-    EXPECT_EQ(payslip::checkCheque(fundDb(), e)->box, ChequeBox::Cancel);
+    EXPECT_EQ(payslip::checkCheque(fundDb(), e).value().box, ChequeBox::Cancel);
     // The table itself holds one cheque per bill, whatever writes to it.
     EXPECT_THROW(payslip::addCheque(fundDb(), e), vb::Error);
 
@@ -73,14 +73,11 @@ TEST_F(ChequeRegister, GridEditsGetSavesChecks)
     addCheque(6, kRegister, QStringLiteral("CHQ-601"), 36302);
     const QString read = QStringLiteral("SELECT bill_no, cheque_no, cheque_amt FROM cheque WHERE rowid = 1");
 
-    auto r = payslip::editCheque(fundDb(), 1, QStringLiteral("cheque_amt"), QStringLiteral("-5"));
-    ASSERT_TRUE(r);
-    EXPECT_EQ(r->box, ChequeBox::Amount);
-    r = payslip::editCheque(fundDb(), 1, QStringLiteral("bill_no"), 6.0);
-    ASSERT_TRUE(r);
-    EXPECT_EQ(r->message, QStringLiteral("Cheque for this bill has already entered in the Register"));
-    r = payslip::editCheque(fundDb(), 1, QStringLiteral("cheque_no"), QStringLiteral("  "));
-    ASSERT_TRUE(r);
+    EXPECT_EQ(payslip::editCheque(fundDb(), 1, QStringLiteral("cheque_amt"), QStringLiteral("-5")).value().box,
+              ChequeBox::Amount);
+    EXPECT_EQ(payslip::editCheque(fundDb(), 1, QStringLiteral("bill_no"), 6.0).value().message,
+              QStringLiteral("Cheque for this bill has already entered in the Register"));
+    EXPECT_TRUE(payslip::editCheque(fundDb(), 1, QStringLiteral("cheque_no"), QStringLiteral("  ")));
     EXPECT_EQ(testsupport::firstRow(fundDb(), read), (QVariantList{5.0, QStringLiteral("CHQ-501"), 22300.0}));
 
     EXPECT_FALSE(payslip::editCheque(fundDb(), 1, QStringLiteral("cheque_amt"), QStringLiteral("22000")));

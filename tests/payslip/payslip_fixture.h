@@ -3,11 +3,15 @@
 
 #include "common/pay_month.h"
 #include "common/schema.h"
+#include "payslip/pay_slip_form.h"
+#include "payslip/pay_statement_form.h"
 #include "payslip/register_forms.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
 #include "platform/forms/clock.h"
+#include "platform/forms/controls.h"
 #include "platform/forms/registry.h"
+#include "platform/reports/page_model.h"
 #include "platform/reports/registry.h"
 #include "platform/vb/convert.h"
 #include "platform/vb/error.h"
@@ -68,6 +72,13 @@ inline void makeMarchBill()
             18740});
 }
 
+inline void addEmployee(const QString& code)
+{
+    salaryDb().execute(QStringLiteral("INSERT INTO employee (emp_code, name, designation, acc_no, pan)"
+                                      " VALUES (?, ?, 'CLERK', ?, ?)"),
+                       {code, QStringLiteral("Name ") + code, QStringLiteral("GPF/") + code, QStringLiteral("PAN") + code});
+}
+
 inline void makeOffice()
 {
     fundDb().execute(QStringLiteral("INSERT INTO estt (ddo_code, degn, dist) VALUES"
@@ -83,10 +94,7 @@ inline void makeOffice()
                      {QString::fromLatin1(kHeadA), kRegister, QString::fromLatin1(kHeadB), kRegister,
                       QString::fromLatin1(kHeadA), kRegister, QString::fromLatin1(kHeadB), kRegister});
     for (const char* code : {"A101", "A102", "B201", "BA07"})
-        salaryDb().execute(QStringLiteral("INSERT INTO employee (emp_code, name, designation, acc_no, pan)"
-                                          " VALUES (?, ?, 'CLERK', ?, ?)"),
-                           {QString::fromLatin1(code), QStringLiteral("Name ") + QLatin1String(code),
-                            QStringLiteral("GPF/") + QLatin1String(code), QStringLiteral("PAN") + QLatin1String(code)});
+        addEmployee(QString::fromLatin1(code));
     salaryDb().execute(QStringLiteral("INSERT INTO back_up (emp_code, name, designation, acc_no)"
                                       " VALUES ('R900', 'Ramen Sil', 'PEON', 'GPF/R900')"));
 }
@@ -104,6 +112,24 @@ inline QString documentXml(const QString& file)
     return QString::fromUtf8(testsupport::part(file, QStringLiteral("word/document.xml")));
 }
 
+// Captions of labels in order, to compare in one go.
+inline QStringList captions(std::initializer_list<const forms::Label*> labels)
+{
+    QStringList out;
+    for (const auto* l : labels)
+        out << l->caption();
+    return out;
+}
+
+// One line's fifteen figures of a pay report (fields "Amount1".. or "Function1"..).
+inline QStringList fifteen(const reports::PageModel& model, const char* field, int line = 0)
+{
+    QStringList out;
+    for (int i = 1; i <= 15; ++i)
+        out << model.texts(QString::fromLatin1(field) + QString::number(i)).value(line);
+    return out;
+}
+
 inline double scalar(data::Database& db, const QString& sql, const QVariantList& params = {})
 {
     data::QueryRecordset rs(db, sql, params);
@@ -119,6 +145,35 @@ protected:
         payslip::registerForms();
         makeOffice();
     }
+    payslip::Form8& slipForm(payslip::Form8::Mode mode)
+    {
+        auto& f = forms::Forms::get<payslip::Form8>();
+        testsupport::showForm(f);
+        f.setMode(mode);
+        return f;
+    }
+    payslip::Form15& statementForm()
+    {
+        auto& f = forms::Forms::get<payslip::Form15>();
+        testsupport::showForm(f);
+        return f;
+    }
+    // Types a cheque's number, date and amount into the entry boxes, over what was there.
+    static void typeCheque(payslip::Form8& f, const QString& number, const QString& date, const QString& amount)
+    {
+        testsupport::type(*f.Text2, number);
+        testsupport::type(*f.Text3, date);
+        testsupport::type(*f.Text4, amount);
+    }
+
+    // The prompts shown since the last look, forgotten once looked at.
+    QStringList shown()
+    {
+        const QStringList p = boxes.prompts();
+        boxes.clearBoxes();
+        return p;
+    }
+
     void TearDown() override
     {
         reports::Reports::unloadAll();
