@@ -67,16 +67,9 @@ TEST_F(Form11Test, FractionPayIsProratedAndAddedToThePayRoll)
 
     // 10 days of a 31-day month: pay 3226, grade pay 645; D.A. 40 % of the
     // rounded 3871; H.R.A. 10 % of it for everybody; M.A. and O.A. 310 x 10/31.
-    EXPECT_EQ(box(3).text(), "Uma Rani");
-    EXPECT_EQ(box(7).text(), "3226");
-    EXPECT_EQ(box(23).text(), "645");
-    EXPECT_EQ(box(9).text(), "1548");
-    EXPECT_EQ(box(10).text(), "387");
-    EXPECT_EQ(box(11).text(), "100");
-    EXPECT_EQ(box(12).text(), "100");
-    EXPECT_EQ(box(14).text(), "1000");
-    EXPECT_EQ(box(8).text(), "333.33"); // the full instalment, shown to the paisa
-    EXPECT_EQ(box(15).text(), "0");
+    // The full instalment of the advance is shown to the paisa.
+    EXPECT_EQ(texts({3, 7, 23, 9, 10, 11, 12, 14, 8, 15}),
+              (QStringList{"Uma Rani", "3226", "645", "1548", "387", "100", "100", "1000", "333.33", "0"}));
     EXPECT_EQ(scalar("select count(*) from gpf_loan"), 0); // the paid-off loan is gone
 
     testsupport::pressEnter(box(12));
