@@ -214,7 +214,7 @@ TEST_F(Form1Test, BillEntryMarchPayBillDeductionAndRefusals)
     form->DTPicker4->setValue(QDate(2013, 3, 15));
     box(18).setText("41000");
     box(32).setText("4800");
-    for (const char* bad : {"0", "2.5", "x1", "-3"}) {
+    for (const char* bad : {"0", "2.5", "x1", "-3", "2147483648"}) {
         form->Text16->setText(bad);
         form->Command4_Click();
         EXPECT_EQ(boxes.lastPrompt(), "BILL NUMBER MUST BE A WHOLE NUMBER ABOVE 0") << bad;
@@ -343,10 +343,7 @@ TEST_F(Form1Test, RegisterAmountsWithinAThousandCroreOnlyAllotmentsNegativeAndOr
     testsupport::ScriptedBoxes boxes;
     chooseHead(office);
     testsupport::click(*form->Option2);
-    form->Text16->setText("2147483648"); // beyond the largest bill number
-    form->Command4_Click();
-    EXPECT_EQ(boxes.lastPrompt(), "BILL NUMBER MUST BE A WHOLE NUMBER ABOVE 0");
-    form->Text16->setText("2147483647");
+    form->Text16->setText("2147483647"); // the largest bill number
     for (const char* bad : {"-700", "10000000000", "1,000", "1e3", "1234567.890123456", ""}) {
         boxes.clearBoxes();
         box(25).setText(QString::fromLatin1(bad));

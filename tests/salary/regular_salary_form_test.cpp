@@ -159,10 +159,8 @@ TEST_F(SalaryFormTest, FirstOfAprilIsBookedToMarchAndCountsAsMarchForTheDuplicat
 
 TEST_F(SalaryFormTest, EmptyWholeRupeeAmountIsStoredAsZeroAndBadAmountSavesNothing)
 {
-    Forms::unloadAll();
-    testsupport::settle();
     setDaOrder(0, 20, 300); // no D.A.: its whole-rupee text is empty
-    open();
+    reopen();
     EXPECT_EQ(box(9).text(), "");
 
     testsupport::ScriptedBoxes boxes;
@@ -236,11 +234,9 @@ TEST_F(SalaryFormTest, AmountsAreReadWholeWithinTheCeilingOrRefused)
 
 TEST_F(SalaryFormTest, WithoutADaOrderNothingIsWorkedOutOrSaved)
 {
-    Forms::unloadAll();
-    testsupport::settle();
     salaryDb().execute("delete from da_table");
     testsupport::ScriptedBoxes boxes;
-    open();
+    reopen();
     EXPECT_EQ(boxes.prompts(), QStringList{salary::noDaOrderMessage()});
     EXPECT_EQ(boxes.boxes().last().title, "PLEASE NOTE");
     EXPECT_EQ(box(9).text(), ""); // no D.A. of 0 offered

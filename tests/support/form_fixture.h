@@ -25,6 +25,13 @@ protected:
         showForm(*form);
     }
 
+    // Loads the form afresh, for what it reads only when it loads.
+    void reopen()
+    {
+        forms::Forms::unloadAll();
+        settle();
+        open();
+    }
     forms::TextBox& box(int n) { return form->template control<forms::TextBox>(QStringLiteral("Text%1").arg(n)); }
     forms::CommandButton& button(int n)
     {
