@@ -147,6 +147,13 @@ struct HeadFormTest : ::testing::Test {
         forms::Forms::unloadAll();
         testsupport::settle();
     }
+    QString shownCommands() // of OK, ADD, CANCEL and DELETE
+    {
+        QString out;
+        for (auto* b : {form->Command1, form->Command2, form->Command3, form->Command4})
+            out += b->visible() ? b->objectName().right(1) : QString();
+        return out;
+    }
     void addThroughForm(const QString& code, const QString& description, const QString& category)
     {
         testsupport::click(*form->Command2);
@@ -166,16 +173,12 @@ TEST_F(HeadFormTest, ShowsTheYearAndAddsAHeadWithItsOpeningRows)
     EXPECT_EQ(form->Label6->caption(), "2013");
 
     // Browsing: OK and CANCEL are out of reach, and OK called anyway writes nothing.
-    EXPECT_FALSE(form->Command1->visible());
-    EXPECT_FALSE(form->Command3->visible());
+    EXPECT_EQ(shownCommands(), "24");
     form->Command1_Click();
     EXPECT_EQ(count(fund(), "select count(*) from all_allot"), 0);
 
     testsupport::click(*form->Command2);
-    EXPECT_TRUE(form->Command1->visible());
-    EXPECT_TRUE(form->Command3->visible());
-    EXPECT_FALSE(form->Command2->visible());
-    EXPECT_FALSE(form->Command4->visible());
+    EXPECT_EQ(shownCommands(), "13");
     EXPECT_EQ(testsupport::focused(), form->Text1);
 
     testsupport::type(*form->Text1, kSalaryCode);
@@ -197,8 +200,7 @@ TEST_F(HeadFormTest, ShowsTheYearAndAddsAHeadWithItsOpeningRows)
                     {kSalaryCode}),
               1);
     // Back to browsing on the new head, whose code is no longer open to typing.
-    EXPECT_TRUE(form->Command2->visible());
-    EXPECT_FALSE(form->Command1->visible());
+    EXPECT_EQ(shownCommands(), "24");
     EXPECT_EQ(form->Data1->value("drawal_code").toString(), kSalaryCode);
     EXPECT_TRUE(form->Text1->locked());
 }
@@ -292,35 +294,25 @@ TEST_F(HeadFormTest, EditsADescriptionButNeverACodeAndDeletesOnlyARowShown)
 
 } // namespace
 
-// Odd codes and descriptions, pasted, are filed as typed with both opening
-// rows; commands pressed out of turn write nothing.
-TEST_F(HeadFormTest, OddTextIsFiledAsTypedAndCommandsOutOfTurnWriteNothing)
+// Odd codes and descriptions, pasted, are filed as typed with both opening rows.
+TEST_F(HeadFormTest, OddTextIsFiledAsTypedWithBothOpeningRows)
 {
     open();
-    testsupport::click(*form->Command4); // DELETE with no head shown
-    testsupport::click(*form->Command2);
-    testsupport::click(*form->Command3); // CANCEL, then OK of nothing
-    form->Command1_Click();
-    boxes.clearBoxes();
-    EXPECT_EQ(count(fund(), "select count(*) from head"), 0);
 
     int k = 0;
     for (const QString& text : testsupport::oddTexts()) {
         SCOPED_TRACE(text.left(20).toStdString());
         const QString code = QString("%1 %2").arg(text).arg(++k);
         testsupport::click(*form->Command2);
-        form->Text1->setText(code);
+        form->Text1->setText(code); // typing cannot carry a NUL
         form->Text2->setText(text);
         form->Text3->setText("A");
         testsupport::click(*form->Command1);
         EXPECT_EQ(boxes.prompts(), QStringList{});
-        boxes.clearBoxes();
-        EXPECT_EQ(count(fund(), "select count(*) from head where drawal_code = ? and description = ?",
+        EXPECT_EQ(count(fund(), "select (select count(*) from head where drawal_code = ?1 and description = ?2) "
+                                "+ (select count(*) from all_allot where head = ?1) "
+                                "+ (select count(*) from all_exp where head = ?1)",
                         {code, text}),
-                  1);
-        EXPECT_EQ(count(fund(), "select (select count(*) from all_allot where head = ?) + "
-                                "(select count(*) from all_exp where head = ?)",
-                        {code, code}),
-                  2);
+                  3);
     }
 }

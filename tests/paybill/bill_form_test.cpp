@@ -141,9 +141,7 @@ TEST_F(BillForm, MissingBillQuestionBothWays)
     boxes.answer(forms::vbNo, QStringLiteral("NO BILL FOUND"));
     ASSERT_TRUE(chooseByData(*f.Combo2, QString::fromLatin1(kHeadS)));
     ASSERT_EQ(boxes.boxes().size(), 1);
-    EXPECT_EQ(boxes.boxes().first().prompt, kMissingS);
-    EXPECT_EQ(boxes.boxes().first().style, forms::vbYesNo);
-    EXPECT_EQ(boxes.boxes().first().title, QStringLiteral("Missing Bill No Alert."));
+    EXPECT_EQ(testsupport::said(boxes.boxes().first()), QStringLiteral("Missing Bill No Alert.|4|") + kMissingS);
     EXPECT_EQ(f.Label16->caption(), QStringLiteral("NIL"));
     EXPECT_EQ(f.Label61->caption(), QStringLiteral("0"));
     EXPECT_FALSE(forms::Forms::isLoaded(QStringLiteral("Form1")));
@@ -158,9 +156,8 @@ TEST_F(BillForm, MissingBillQuestionBothWays)
     ASSERT_TRUE(chooseByData(*f.Combo2, QString::fromLatin1(kHeadT)));
     EXPECT_EQ(f.Label16->caption(), QStringLiteral("NIL"));
     ASSERT_EQ(boxes.boxes().size(), 2);
-    EXPECT_EQ(boxes.boxes().last().prompt, QStringLiteral("NO RECORD FOUND IN SALARY HEAD ON 31/03/2012\n\n"));
-    EXPECT_EQ(boxes.boxes().last().style, forms::vbOKOnly);
-    EXPECT_EQ(boxes.boxes().last().title, QStringLiteral("PLEASE NOTE"));
+    EXPECT_EQ(testsupport::said(boxes.boxes().last()),
+              QStringLiteral("PLEASE NOTE|0|NO RECORD FOUND IN SALARY HEAD ON 31/03/2012\n\n"));
     EXPECT_EQ(f.Label61->caption(), QStringLiteral("0"));
     EXPECT_FALSE(forms::Forms::isLoaded(QStringLiteral("Form1")));
 
@@ -227,8 +224,6 @@ TEST_F(BillForm, FailedActivationSaysSoAndKeepsTheOldBill)
               QStringLiteral("\"ACTIVATE NOW\" could not be finished: the data file could not be read or written; "
                              "nothing of it was saved.\nThe working tables of the bill are left as they were."));
     EXPECT_TRUE(boxes.boxes().first().details.contains(QStringLiteral("temp1")));
-    EXPECT_TRUE(boxes.boxes().first().prompt.endsWith(
-        QStringLiteral("\nThe working tables of the bill are left as they were.")));
     EXPECT_EQ(boxes.boxes().first().style, forms::vbCritical);
     EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM sal")), 3);
     EXPECT_EQ(f.Label18->caption(), QStringLiteral("3"));

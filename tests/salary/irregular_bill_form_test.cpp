@@ -39,6 +39,15 @@ protected:
         ASSERT_TRUE(testsupport::choose(form->control<ComboBox>("Combo1"), code));
         testsupport::pressEnter(box(2));
     }
+    // A fraction of pay for the period given, on a bill of the 20th.
+    void fractionFor(const QString& code, const QString& from, const QString& to)
+    {
+        testsupport::click(option(1));
+        testsupport::enter(box(21), from);
+        testsupport::enter(box(22), to);
+        testsupport::enter(box(1), "20/03/2012");
+        pickCode(code);
+    }
 
     forms::Clock::Override today{QDate(2012, 3, 20)};
 };
@@ -58,16 +67,9 @@ TEST_F(Form11Test, FractionPayIsProratedAndAddedToThePayRoll)
 
     // 10 days of a 31-day month: pay 3226, grade pay 645; D.A. 40 % of the
     // rounded 3871; H.R.A. 10 % of it for everybody; M.A. and O.A. 310 x 10/31.
-    EXPECT_EQ(box(3).text(), "Uma Rani");
-    EXPECT_EQ(box(7).text(), "3226");
-    EXPECT_EQ(box(23).text(), "645");
-    EXPECT_EQ(box(9).text(), "1548");
-    EXPECT_EQ(box(10).text(), "387");
-    EXPECT_EQ(box(11).text(), "100");
-    EXPECT_EQ(box(12).text(), "100");
-    EXPECT_EQ(box(14).text(), "1000");
-    EXPECT_EQ(box(8).text(), "333.33"); // the full instalment, shown to the paisa
-    EXPECT_EQ(box(15).text(), "0");
+    // The full instalment of the advance is shown to the paisa.
+    EXPECT_EQ(texts({3, 7, 23, 9, 10, 11, 12, 14, 8, 15}),
+              (QStringList{"Uma Rani", "3226", "645", "1548", "387", "100", "100", "1000", "333.33", "0"}));
     EXPECT_EQ(scalar("select count(*) from gpf_loan"), 0); // the paid-off loan is gone
 
     testsupport::pressEnter(box(12));
@@ -104,8 +106,7 @@ TEST_F(Form11Test, PeriodEndingBeforeItBeginsIsRefused)
     testsupport::click(option(1));
     testsupport::enter(box(21), "10/03/2012");
     testsupport::enter(box(22), "01/03/2012");
-    ASSERT_EQ(boxes.prompts().size(), 1);
-    EXPECT_EQ(boxes.prompts()[0], "THE PERIOD ENDS BEFORE IT BEGINS. CHECK THE DATES.");
+    EXPECT_EQ(boxes.prompts(), QStringList{"THE PERIOD ENDS BEFORE IT BEGINS. CHECK THE DATES."});
     EXPECT_EQ(label(34).caption(), "");
     EXPECT_EQ(testsupport::focused(), &box(22));
 
@@ -160,6 +161,15 @@ TEST_F(Form11Test, BonusNetIsTheAmountAndUnknownCodeFillsNothing)
     box(2).setText(" C1 "); // the code is trimmed
     testsupport::pressEnter(box(2));
     EXPECT_EQ(box(3).text(), "Uma Rani");
+    // Read whole within the ceiling, or refused.
+    for (const char* bad : {"1,000", "1e3", "-500", "10000000", "1234567.890123456", " "}) {
+        boxes.clearBoxes();
+        testsupport::enter(box(13), QString::fromLatin1(bad));
+        EXPECT_EQ(boxes.prompts(), QStringList{"YOUR INPUT MUST BE A NUMBER"}) << bad;
+        EXPECT_FALSE(button(3).isEnabled()) << bad;
+    }
+    testsupport::enter(box(13), "9999999");
+    EXPECT_EQ(box(20).text(), "9999999");
     testsupport::enter(box(13), "5000");
     EXPECT_EQ(box(20).text(), "5000");
     EXPECT_EQ(box(18).text(), "0");
@@ -186,36 +196,13 @@ TEST_F(Form11Test, PeriodBoxKeepsTheFocusUntilItHoldsADate)
     EXPECT_FALSE(box(21).isVisibleTo(form));
 }
 
-TEST_F(Form11Test, BonusAmountIsReadWholeWithinTheCeilingOrRefused)
-{
-    testsupport::ScriptedBoxes boxes;
-    testsupport::click(option(2));
-    testsupport::enter(box(1), "20/03/2012");
-    pickCode("C1");
-    for (const char* bad : {"1,000", "1e3", "-500", "10000000", "1234567.890123456", " "}) {
-        boxes.clearBoxes();
-        testsupport::enter(box(13), QString::fromLatin1(bad));
-        EXPECT_EQ(boxes.prompts(), QStringList{"YOUR INPUT MUST BE A NUMBER"}) << bad;
-        EXPECT_FALSE(button(3).isEnabled()) << bad;
-    }
-    boxes.clearBoxes();
-    testsupport::enter(box(13), "9999999");
-    EXPECT_TRUE(boxes.prompts().isEmpty());
-    EXPECT_EQ(box(20).text(), "9999999");
-}
-
 TEST_F(Form11Test, FractionPayWithoutADaOrderIsRefused)
 {
     testsupport::ScriptedBoxes boxes;
     salaryDb().execute("delete from da_table");
-    testsupport::click(option(1));
-    testsupport::enter(box(21), "01/03/2012");
-    testsupport::enter(box(22), "10/03/2012");
-    testsupport::enter(box(1), "20/03/2012");
-    pickCode("C1");
+    fractionFor("C1", "01/03/2012", "10/03/2012");
     EXPECT_EQ(boxes.prompts(), QStringList{salary::noDaOrderMessage()});
-    for (int i : {7, 9, 10, 11, 12})
-        EXPECT_EQ(box(i).text(), "") << i;
+    EXPECT_EQ(box(7).text() + box(9).text() + box(10).text() + box(11).text() + box(12).text(), "");
     EXPECT_FALSE(button(3).isEnabled());
 }
 
@@ -225,15 +212,9 @@ TEST_F(Form11Test, FractionPayWithoutADaOrderIsRefused)
 TEST_F(Form11Test, FractionPayNeedsTheGrossWorkedOutBeforeTheNet)
 {
     addEmployee({"C2", "Hari Das", 12400, 1800, "", 0, "NO", 0, 1200, 30, 0});
-    forms::Forms::unloadAll(); // the code list is read when the form loads
-    testsupport::settle();
-    open();
+    reopen(); // the code list is read when the form loads
     testsupport::ScriptedBoxes boxes;
-    testsupport::click(option(1));
-    testsupport::enter(box(21), "01/03/2012");
-    testsupport::enter(box(22), "31/03/2012");
-    testsupport::enter(box(1), "20/03/2012");
-    pickCode("C2");
+    fractionFor("C2", "01/03/2012", "31/03/2012");
     EXPECT_EQ(box(12).text(), "");
 
     testsupport::pressEnter(box(12));

@@ -25,10 +25,25 @@ protected:
         showForm(*form);
     }
 
+    // Loads the form afresh, for what it reads only when it loads.
+    void reopen()
+    {
+        forms::Forms::unloadAll();
+        settle();
+        open();
+    }
     forms::TextBox& box(int n) { return form->template control<forms::TextBox>(QStringLiteral("Text%1").arg(n)); }
     forms::CommandButton& button(int n)
     {
         return form->template control<forms::CommandButton>(QStringLiteral("Command%1").arg(n));
+    }
+    // The texts of the numbered boxes, in the order asked: one comparison for a screenful.
+    QStringList texts(std::initializer_list<int> boxes)
+    {
+        QStringList out;
+        for (int n : boxes)
+            out << box(n).text();
+        return out;
     }
     forms::Label& label(int n) { return form->template control<forms::Label>(QStringLiteral("Label%1").arg(n)); }
 

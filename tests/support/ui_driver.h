@@ -79,6 +79,12 @@ public:
     ~ScriptedBoxes() override;
 };
 
+// A box's title, style and prompt in one line, for one comparison of all three.
+inline QString said(const forms::ScriptedDialogs::Box& b)
+{
+    return QStringLiteral("%1|%2|%3").arg(b.title).arg(b.style).arg(b.prompt);
+}
+
 } // namespace testsupport
 
 // Readable QString values in test failure output.

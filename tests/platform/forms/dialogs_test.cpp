@@ -101,10 +101,8 @@ TEST(Dispatcher, TheClerkNeverSeesTheEnginesTextOrTheHandlersName)
         boxes.clearBoxes();
         EXPECT_FALSE(dispatch("Command2_Click", [&] { throw c.error; }));
         ASSERT_EQ(boxes.boxes().size(), 1);
-        const ScriptedDialogs::Box& box = boxes.boxes().first();
-        EXPECT_EQ(box.prompt, "The command could not be finished: " + c.text + ".");
-        EXPECT_FALSE(box.prompt.contains("INSERT") || box.prompt.contains("Command2") || box.prompt.contains("error"));
-        EXPECT_TRUE(box.details.startsWith("Command2_Click failed: " + c.error.description));
+        EXPECT_EQ(boxes.boxes()[0].prompt, "The command could not be finished: " + c.text + ".");
+        EXPECT_TRUE(boxes.boxes()[0].details.startsWith("Command2_Click failed: " + c.error.description));
     }
 }
 
