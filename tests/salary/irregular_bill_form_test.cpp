@@ -57,13 +57,9 @@ protected:
 TEST_F(Form11Test, FractionPayIsProratedAndAddedToThePayRoll)
 {
     testsupport::ScriptedBoxes boxes;
-    testsupport::click(option(1));
+    fractionFor("C1", "01/03/2012", "10/03/2012");
     EXPECT_TRUE(box(21).isVisibleTo(form));
-    testsupport::enter(box(21), "01/03/2012");
-    testsupport::enter(box(22), "10/03/2012");
     EXPECT_EQ(label(34).caption(), "10");
-    testsupport::enter(box(1), "20/03/2012");
-    pickCode("C1");
 
     // 10 days of a 31-day month: pay 3226, grade pay 645; D.A. 40 % of the
     // rounded 3871; H.R.A. 10 % of it for everybody; M.A. and O.A. 310 x 10/31.
