@@ -118,6 +118,23 @@ bool printsText(const reports::PageModel& m, const QString& text)
     return false;
 }
 
+// The prompts of the boxes shown while doing it, joined by "|" ("" for none).
+template <class F>
+QString boxesDuring(F&& act)
+{
+    testsupport::ScriptedBoxes boxes;
+    act();
+    return boxes.prompts().join(QLatin1Char('|'));
+}
+
+// A report of two pages, shown without printing.
+void showTwoPages(forms::CommandButton& button)
+{
+    testsupport::ScriptedBoxes boxes;
+    boxes.answer(forms::vbNo, QStringLiteral("THIS REPORT CONTAINS TOTAL 2 PAGES"));
+    click(button);
+}
+
 // A bill date in the current financial year, on or before today, that is
 // booked in the year's own bill register (a March bill goes under 1 April).
 QDate billDateFor(const QDate& today)
@@ -228,10 +245,8 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
     testsupport::type(f9.control<forms::TextBox>("Text1"), QStringLiteral("A101"));
     click(f9.control<forms::CommandButton>("Command2"));
     EXPECT_EQ(f9.control<forms::Label>("Label4").caption(), QStringLiteral("R. K. Deshmukh"));
-    testsupport::enter(f9.control<forms::TextBox>("Text2"), QStringLiteral("1500"));
-    testsupport::enter(f9.control<forms::TextBox>("Text3"), QStringLiteral("500"));
-    testsupport::enter(f9.control<forms::TextBox>("Text4"), QStringLiteral("3000"));
-    testsupport::enter(f9.control<forms::TextBox>("Text5"), QStringLiteral("0"));
+    for (auto [n, amount] : {std::pair{2, "1500"}, {3, "500"}, {4, "3000"}, {5, "0"}})
+        testsupport::enter(f9.control<forms::TextBox>(QStringLiteral("Text%1").arg(n)), amount);
     EXPECT_EQ(f9.control<forms::TextBox>("Text6").text(), QStringLiteral("5000"));
     {
         testsupport::ScriptedBoxes boxes;
@@ -284,11 +299,10 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
     testsupport::enter(*f1.Text16, QStringLiteral("101"));
     ASSERT_TRUE(f1.Command8->isVisible()) << "Import is not offered after the bill number";
     click(*f1.Command8);
-    EXPECT_EQ(f1.billBox[allotment::Pay]->text().toDouble(), sumPay);
-    EXPECT_EQ(f1.billBox[allotment::Da]->text().toDouble(), sums[1]);
-    EXPECT_EQ(f1.billBox[allotment::Hra]->text().toDouble(), sums[2]);
-    EXPECT_EQ(f1.billBox[allotment::Ma]->text().toDouble(), sums[3]);
-    EXPECT_EQ(f1.billBox[allotment::DPay]->text().toDouble(), sums[4]);
+    QList<double> imported;
+    for (auto b : {allotment::Pay, allotment::Da, allotment::Hra, allotment::Ma, allotment::DPay})
+        imported << f1.billBox[b]->text().toDouble();
+    EXPECT_EQ(imported, sums.mid(0, 5));
     EXPECT_EQ(f1.Label83->caption().toDouble(), sumDeduct);
     EXPECT_EQ(f6.Label61->caption(), QStringLiteral("0"));
     {
@@ -312,32 +326,20 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
     testsupport::showForm(f6);
     testsupport::settle();
     EXPECT_EQ(f6.Label16->caption(), QStringLiteral("101"));
-    {
-        testsupport::ScriptedBoxes boxes;
-        click(*f6.Command1);
-        EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.prompts().join(QLatin1Char('|')).toStdString();
-    }
+    EXPECT_EQ(boxesDuring([&] { click(*f6.Command1); }), "");
     EXPECT_EQ(f6.Label18->caption(), QStringLiteral("12"));
     ASSERT_TRUE(f6.Command2->isEnabled());
 
     // Inner sheets (12 rows: two pages; printed whole with the grand total).
-    {
-        testsupport::ScriptedBoxes boxes;
-        boxes.answer(forms::vbNo, QStringLiteral("THIS REPORT CONTAINS TOTAL 2 PAGES"));
-        click(*f6.Command2);
-        ASSERT_TRUE(Reports::isLoaded<paybill::DataReport1>());
-        const reports::PageModel m = Reports::get<paybill::DataReport1>().layout();
-        EXPECT_EQ(m.pageCount(), 2);
-        EXPECT_TRUE(printsAmount(m, sumPay));
-        EXPECT_TRUE(m.texts(QStringLiteral("Label27")).contains(pMonth.toUpper()));
-    }
-    {
-        testsupport::ScriptedBoxes boxes;
-        boxes.answer(forms::vbNo, QStringLiteral("THIS REPORT CONTAINS TOTAL 2 PAGES"));
-        click(*f6.Command15);
-        ASSERT_TRUE(Reports::isLoaded<paybill::DataReport15>());
-        EXPECT_TRUE(printsAmount(Reports::get<paybill::DataReport15>().layout(), sumNet));
-    }
+    showTwoPages(*f6.Command2);
+    ASSERT_TRUE(Reports::isLoaded<paybill::DataReport1>());
+    const reports::PageModel inner = Reports::get<paybill::DataReport1>().layout();
+    EXPECT_EQ(inner.pageCount(), 2);
+    EXPECT_TRUE(printsAmount(inner, sumPay));
+    EXPECT_TRUE(inner.texts(QStringLiteral("Label27")).contains(pMonth.toUpper()));
+    showTwoPages(*f6.Command15);
+    ASSERT_TRUE(Reports::isLoaded<paybill::DataReport15>());
+    EXPECT_TRUE(printsAmount(Reports::get<paybill::DataReport15>().layout(), sumNet));
     click(*f6.Command17);
     EXPECT_EQ(f6.Label31->caption().toDouble(), sumPay);
     EXPECT_EQ(f6.Label37->caption().toDouble(), sums[13]);
@@ -376,10 +378,8 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
         {"H.B.LOAN", f6.Command14, &loadedReport<paybill::DataReport12>, sums[11]},
     };
     for (const Schedule& s : schedules) {
-        testsupport::ScriptedBoxes boxes;
         f6.Label14->setCaption(QString());
-        click(*s.button);
-        EXPECT_TRUE(boxes.boxes().isEmpty()) << s.name << ": " << boxes.prompts().join(QLatin1Char('|')).toStdString();
+        EXPECT_EQ(boxesDuring([&] { click(*s.button); }), "") << s.name;
         EXPECT_EQ(f6.Label14->caption().toDouble(), s.total) << s.name;
         const reports::Report* r = s.report();
         ASSERT_NE(r, nullptr) << s.name;
@@ -397,16 +397,12 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
             EXPECT_TRUE(printsAmount(Reports::get<paybill::DataReport17>().layout(), sums[12]));
     }
     // The increment certificate lists the head's employees of the last increment run.
-    {
-        testsupport::ScriptedBoxes boxes;
-        click(*f6.Command12);
-        EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.prompts().join(QLatin1Char('|')).toStdString();
-        ASSERT_TRUE(Reports::isLoaded<paybill::DataReport14>());
-        const reports::PageModel m = Reports::get<paybill::DataReport14>().layout();
-        EXPECT_TRUE(printsText(m, QStringLiteral("S. M. Kulkarni")));
-        EXPECT_TRUE(printsText(m, QStringLiteral("V. S. Gawande")));
-        EXPECT_FALSE(printsText(m, QStringLiteral("C. R. Dongre")));  // head B's
-    }
+    EXPECT_EQ(boxesDuring([&] { click(*f6.Command12); }), "");
+    ASSERT_TRUE(Reports::isLoaded<paybill::DataReport14>());
+    const reports::PageModel certificate = Reports::get<paybill::DataReport14>().layout();
+    EXPECT_TRUE(printsText(certificate, QStringLiteral("S. M. Kulkarni")));
+    EXPECT_TRUE(printsText(certificate, QStringLiteral("V. S. Gawande")));
+    EXPECT_FALSE(printsText(certificate, QStringLiteral("C. R. Dongre"))); // head B's
 
     // ---- Form4: the registers of the bill's month hold the bill ---------
     auto& f4 = Forms::get<allotment::Form4>();
@@ -414,17 +410,9 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
     const QDate yearStart(billDate.month() < 4 ? billDate.year() - 1 : billDate.year(), 4, 1);
     testsupport::enter(*f4.Text3, yearStart.toString(QStringLiteral("dd/MM/yyyy")));
     const QString monthName = QLocale(QLocale::English).monthName(billDate.month()).toUpper();
-    {
-        testsupport::ScriptedBoxes boxes;
-        ASSERT_TRUE(choose(*f4.Combo2, monthName));
-        EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.prompts().join(QLatin1Char('|')).toStdString();
-    }
+    EXPECT_EQ(boxesDuring([&] { EXPECT_TRUE(choose(*f4.Combo2, monthName)); }), "");
     EXPECT_EQ(f4.Text1->text(), QDate(billDate.year(), billDate.month(), 1).toString(QStringLiteral("dd/MM/yyyy")));
-    {
-        testsupport::ScriptedBoxes boxes;
-        click(*f4.Command2);
-        EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.prompts().join(QLatin1Char('|')).toStdString();
-    }
+    EXPECT_EQ(boxesDuring([&] { click(*f4.Command2); }), "");
     ASSERT_TRUE(Reports::isLoaded<allotment::DataReport10>());
     const reports::PageModel bills = Reports::get<allotment::DataReport10>().layout();
     EXPECT_EQ(bills.texts(QStringLiteral("Text1")), QStringList{QStringLiteral("101")});
@@ -433,11 +421,7 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
     // The allotment register of the year holds head A's order.
     testsupport::type(*f4.Text1, yearStart.toString(QStringLiteral("dd/MM/yyyy")));
     testsupport::type(*f4.Text2, QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
-    {
-        testsupport::ScriptedBoxes boxes;
-        click(*f4.Command1);
-        EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.prompts().join(QLatin1Char('|')).toStdString();
-    }
+    EXPECT_EQ(boxesDuring([&] { click(*f4.Command1); }), "");
     ASSERT_TRUE(Reports::isLoaded<allotment::DataReport9>());
     EXPECT_TRUE(Reports::get<allotment::DataReport9>().layout().texts(QStringLiteral("Text3")).contains(
         QStringLiteral("EDN/ALT/114")));
@@ -490,12 +474,8 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
     office::setDesktop(nullptr);
 
     // The bill form's inner sheet still shows its own bill.
-    {
-        testsupport::ScriptedBoxes boxes;
-        boxes.answer(forms::vbNo, QStringLiteral("THIS REPORT CONTAINS TOTAL 2 PAGES"));
-        click(*f6.Command2);
-        EXPECT_TRUE(printsAmount(Reports::get<paybill::DataReport1>().layout(), sumPay));
-    }
+    showTwoPages(*f6.Command2);
+    EXPECT_TRUE(printsAmount(Reports::get<paybill::DataReport1>().layout(), sumPay));
 }
 
 } // namespace

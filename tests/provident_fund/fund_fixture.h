@@ -97,12 +97,6 @@ protected:
             out << rs.field(i).toString();
         return out.join('|');
     }
-    void reopen()
-    {
-        forms::Forms::unloadAll();
-        testsupport::settle();
-        open();
-    }
     // PREVIEW SLIP; the given cells of the one workbook it showed, or nothing.
     QVariantList statement(std::initializer_list<std::pair<int, int>> cells)
     {

@@ -42,58 +42,27 @@ TEST_F(SheetTest, FirstExampleRunsTwelveMonthEndBalancesFromLastYearsClosing)
     EXPECT_EQ(closingBalance(10000, t.subs, t.refund, 1060, t.loan), 17060);
 }
 
-TEST_F(SheetTest, SecondExampleWithRefundsOverAPeriodAndAWithdrawal)
-{
-    ASSERT_TRUE(sheet.reset());
-    sheet.stamp("77", "SITA", 1000, kStart);
-    sheet.bookRefund(500, QDate(2011, 6, 1), QDate(2011, 8, 1)); // both ends included
-    EXPECT_EQ(sheetColumn("refund"), numbers({0, 0, 500, 500, 500, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(sheet.bookWithdrawal(10000, "Oct-11"), 1);
-    const YearInterest year = sheet.workOut(25000, 8.6);
-    EXPECT_EQ(sheetColumn("cumulative"), numbers({26000, 27000, 28500, 30000, 31500, 32500, 23500, 24500, 25500,
-                                                  26500, 27500, 28500}));
-    EXPECT_EQ(year.sumOfBalances, 331500);
-    EXPECT_DOUBLE_EQ(year.interest, 2375.75);
-    EXPECT_EQ(interestText(year.interest), "2376");
-    const SheetTotals t = sheet.totals();
-    EXPECT_EQ(numbers({t.subs, t.refund, t.loan}), numbers({12000, 1500, 10000}));
-    EXPECT_EQ(closingBalance(25000, t.subs, t.refund, 2376, t.loan), 30876);
-}
-
-TEST_F(SheetTest, LaterBookingsReplaceAndTheInterestStepSetsTotalsItself)
+// Refunds over a period, replacing bookings, a period between row dates and the
+// interest's rounding are worked by hand through the form in worked_years_test;
+// here a subscription stamped again after the bookings.
+TEST_F(SheetTest, ASubscriptionStampedAgainKeepsTheRefundsAndWithdrawalInTheTotals)
 {
     ASSERT_TRUE(sheet.reset());
     sheet.stamp("9", "X Y", 100, kStart);
     sheet.bookRefund(300, QDate(2011, 5, 1), QDate(2011, 7, 1));
-    sheet.bookRefund(50, QDate(2011, 7, 1), QDate(2011, 9, 15)); // overlaps July
-    sheet.bookRefund(999, QDate(2011, 4, 2), QDate(2011, 4, 30)); // no month's date in it
-    EXPECT_EQ(sheetColumn("refund"), numbers({0, 300, 300, 50, 50, 50, 0, 0, 0, 0, 0, 0}));
-    sheet.bookWithdrawal(700, "Jan-12");
     sheet.bookWithdrawal(400, "Jan-12");
-    EXPECT_EQ(sheetColumn("loan"), numbers({0, 0, 0, 0, 0, 0, 0, 0, 0, 400, 0, 0}));
-    // A subscription stamped again after the refunds: the totals follow it.
     sheet.stamp("9", "X Y", 200, kStart);
     sheet.workOut(0, 0);
-    EXPECT_EQ(sheetColumn("total"), numbers({200, 500, 500, 250, 250, 250, 200, 200, 200, 200, 200, 200}));
-    EXPECT_EQ(sheetColumn("cumulative").at(9), 200 * 10 + 750 - 400);
+    EXPECT_EQ(sheetColumn("total"), numbers({200, 500, 500, 500, 200, 200, 200, 200, 200, 200, 200, 200}));
+    EXPECT_EQ(sheetColumn("cumulative").at(9), 200 * 10 + 900 - 400);
 }
 
-TEST_F(SheetTest, InterestRoundsHalfUpAndShowsNothingBelowHalfARupee)
-{
-    EXPECT_EQ(interestText(yearInterest(60, 8)), "");  // 0.4
-    EXPECT_EQ(interestText(yearInterest(60, 10)), "1"); // 0.5
-    EXPECT_EQ(interestText(yearInterest(0, 8)), "");
-}
-
-TEST_F(SheetTest, ATemplateWithoutTwelveRowsLeavesTheSheetAsItWas)
+// The form refuses a short template and keeps the sheet; here the sheet itself
+// losing a row between the steps.
+TEST_F(SheetTest, ASheetWithoutTwelveRowsIsNotWorkedOut)
 {
     ASSERT_TRUE(sheet.reset());
     sheet.stamp("5", "A", 10, kStart);
-    salaryDb().execute("delete from first_sheet where rowid = (select max(rowid) from first_sheet)");
-    EXPECT_EQ(sheet.templateRows(), 11);
-    EXPECT_FALSE(sheet.reset());
-    EXPECT_EQ(sheetColumn("count(*)"), QVariantList{12});
-    EXPECT_TRUE(sheet.stampedFor("5", kStart));
     salaryDb().execute("delete from calc_sheet where rowid = (select max(rowid) from calc_sheet)");
     EXPECT_THROW(sheet.workOut(0, 8), vb::Error);
     EXPECT_EQ(sheetColumn("sum(cumulative)"), QVariantList{0.0});
@@ -120,28 +89,16 @@ TEST_F(SheetTest, BroadSheetLooksUpTrimmedAndRefusesASecondYear)
     EXPECT_EQ(broad.find("EDN/1", QDate(2010, 4, 1))->name, "ONE");
 }
 
-TEST_F(SheetTest, StatementCellsComeFromTheSheetAndTheSummaryAsNumbers)
+TEST_F(SheetTest, StatementWaitsForTheSheetAndAClosingBalance)
 {
     StatementBoxes boxes{"2011--2012", "8", "10000", "6000", "0", "1060", "0", "17060"};
     EXPECT_EQ(statementCells(salaryDb(), boxes).refusal, "PREVIEW AVAILABLE AFTER CALCULATION OF G.P.F ONLY");
     ASSERT_TRUE(sheet.reset());
     sheet.stamp("123", "RAM", 500, kStart);
     sheet.workOut(10000, 8);
-    const Statement s = statementCells(salaryDb(), boxes);
-    ASSERT_EQ(s.refusal, "");
-    QMap<int, QVariant> cells;
-    for (const StatementCell& c : s.cells)
-        cells[c.row * 100 + c.col] = c.value;
-    auto cell = [&](int row, int col) { return cells.value(row * 100 + col); };
-    EXPECT_EQ(cells.size(), 4 + 6 + 1 + 12 * 6);
-    EXPECT_EQ((QVariantList{cell(3, 3), cell(3, 6), cell(4, 2), cell(4, 6), cell(29, 4), cell(31, 3), cell(7, 1),
-                            cell(7, 2), cell(7, 6), cell(18, 1), cell(18, 6)}),
-              (QVariantList{" RAM ", " 123 ", "2011--2012", 8.0, 17060.0, "(Seventeen Thousand Sixty) Only", "Apr-11",
-                            500.0, 10500.0, "Mar-12", 16000.0}));
-    for (const char* closing : {"-1", ""}) {
-        boxes.closing = closing;
-        EXPECT_TRUE(statementCells(salaryDb(), boxes).cells.isEmpty()) << closing;
-    }
+    EXPECT_EQ(statementCells(salaryDb(), boxes).cells.size(), 4 + 6 + 1 + 12 * 6);
+    boxes.closing = ""; // a negative one is refused through the form
+    EXPECT_TRUE(statementCells(salaryDb(), boxes).cells.isEmpty());
 }
 
 } // namespace
