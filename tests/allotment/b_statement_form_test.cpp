@@ -34,36 +34,19 @@ struct BStatementFormTest : BStatementFormFixture {
     }
 };
 
-TEST_F(BStatementFormTest, AprilThenMayChainTheProgressiveTotalsOnce)
+// The figures of a month are the rules' and the year's own tests; here a
+// month made again after a late bill shows it and leaves next month's row.
+TEST_F(BStatementFormTest, AMonthMadeAgainShowsLateBillsAndKeepsOneRow)
 {
-    addBill(kPayHead, 14, QDate(2011, 4, 30),
-            {{Pay, 10000}, {DPay, 2400}, {Da, 5000}, {Hra, 1500}, {Ma, 300}}, 2500);
+    addBill(kPayHead, 14, QDate(2011, 4, 30), {{Pay, 10000}, {DPay, 2400}, {Da, 5000}, {Hra, 1500}, {Ma, 300}}, 2500);
     addBill(kOfficeHead, 9, QDate(2011, 4, 12), {{Elec, 100}, {Oe, 40}, {Oc, 50.5}});
     addBill(kPayHead, 20, QDate(2011, 5, 31), {{Pay, 11000}, {Hra, 1600}}, 2600);
     const QByteArray pristine = digest(templatePath());
 
     EXPECT_FALSE(open().Command4->enabled());   // until a head is picked
-    auto april = statement("APRIL");
-    ASSERT_TRUE(april) << boxes.prompts().join('|').toStdString();
-    EXPECT_TRUE(boxes.boxes().isEmpty());
-    // By date: the office bill of the 12th first.
-    EXPECT_EQ(row(*april, 5), QVariantList({9, QDate(2011, 4, 12), QVariant(), 0, 0, 0, 0, 0, 0, 190.5, 0, 0, 0, 190.5}));
-    EXPECT_EQ(row(*april, 6),
-              QVariantList({14, QDate(2011, 4, 30), QVariant(), 10000, 2400, 5000, 1800, 0, 0, 0, 0, 0, 2500, 16700}));
-    EXPECT_EQ(april->value(7, 1), QVariant());
+    ASSERT_TRUE(statement("APRIL")) << boxes.prompts().join('|').toStdString();
     EXPECT_EQ(ooxml::formula(desktop.opened().last(), "D27"), "SUM(D5:D26)");
-    const std::vector<double> aprilTotals{10000, 2400, 5000, 1800, 0, 0, 190.5, 0, 0, 2500, 16890.5};
-    EXPECT_EQ(amounts(*april, 28), aprilTotals);
-    EXPECT_EQ(stored(2011, 5, kCode), aprilTotals);
-
-    auto may = statement("MAY");
-    ASSERT_TRUE(may);
-    EXPECT_EQ(row(*may, 2, 8, 8), QVariantList{"MAY"});
-    EXPECT_EQ(row(*may, 5, 1, 1), QVariantList{20});
-    EXPECT_EQ(may->value(28, 3), "APR-11");
-    EXPECT_EQ(amounts(*may, 28), std::vector<double>({21000, 2400, 5000, 3400, 0, 0, 190.5, 0, 0, 5100, 26890.5}));
-
-    // Again, after a late May bill: the sheet shows it, the June row stays.
+    ASSERT_TRUE(statement("MAY"));
     addBill(kPayHead, 21, QDate(2011, 5, 2), {{Pay, 5}});
     auto again = statement("MAY");
     ASSERT_TRUE(again);
@@ -72,6 +55,7 @@ TEST_F(BStatementFormTest, AprilThenMayChainTheProgressiveTotalsOnce)
     EXPECT_EQ(count("select count(*) from b_statement"), 2);
     EXPECT_EQ(number("select net from b_statement where month_no = 6"), 26890.5);
 
+    EXPECT_TRUE(boxes.boxes().isEmpty());
     EXPECT_EQ(outputs().size(), 3);        // a file each, none over another
     EXPECT_EQ(digest(templatePath()), pristine);
 }

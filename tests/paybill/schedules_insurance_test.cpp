@@ -39,20 +39,3 @@ TEST_F(BillOnForm, Giss1987AbstractKeepsARemovedEmployeeUnderTheBillRowsGroup)
     EXPECT_EQ(textOf(m, "label17"), QStringLiteral("DDO-2"));
     EXPECT_EQ(textOf(m, "label24"), QString::fromLatin1(kDrawalCode));
 }
-
-TEST_F(BillOnForm, Giss1983WithNoMemberSaysSo)
-{
-    activate(kQuietBillDate);
-    form->Label14->setCaption(QStringLiteral("before"));
-    testsupport::click(*form->Command5);
-    expectNote(QStringLiteral("No Employee found in this Scheme"));
-    EXPECT_EQ(form->Label14->caption(), QStringLiteral("before"));
-    EXPECT_FALSE(reports::Reports::isLoaded<DataReport2>());
-
-    // Its one member of the 1987 scheme is no longer in the master either.
-    testsupport::click(*form->Command6);
-    EXPECT_TRUE(boxes.boxes().isEmpty());
-    EXPECT_EQ(form->Label14->caption(), QStringLiteral("20"));
-    const reports::PageModel m = reports::Reports::get<DataReport5>().layout();
-    EXPECT_EQ(textOf(m, "sum_total"), QStringLiteral("20"));
-}

@@ -45,21 +45,3 @@ TEST_F(BillOnForm, GpfGroupDCertifiesTheAmountWithPaise)
     EXPECT_EQ(textOf(m, "total"), QStringLiteral("600.00"));
     EXPECT_EQ(textOf(m, "label17"), QStringLiteral("DDO-2"));
 }
-
-TEST_F(BillOnForm, ProvidentFundSchedulesWithNothingToShowSaySoAndKeepTheLabels)
-{
-    activate(kQuietBillDate);
-    form->Label14->setCaption(QStringLiteral("before"));
-    form->Label15->setCaption(QStringLiteral("(before) Only"));
-
-    // The only row has no account and no deduction.
-    testsupport::click(*form->Command3);
-    expectNote(QStringLiteral("No Employee other than Group 'D' found under this Head"));
-    testsupport::click(*form->Command7);
-    expectNote(QStringLiteral("No Group 'D' Employee found under this Head"));
-
-    EXPECT_EQ(form->Label14->caption(), QStringLiteral("before"));
-    EXPECT_EQ(form->Label15->caption(), QStringLiteral("(before) Only"));
-    EXPECT_FALSE(reports::Reports::isLoaded<DataReport3>());
-    EXPECT_FALSE(reports::Reports::isLoaded<DataReport6>());
-}

@@ -60,23 +60,3 @@ TEST_F(BillOnForm, IncrementCertificateListsTheHeadsEmployeesOfTheLastRun)
     EXPECT_EQ(textOf(m, "label5"), QStringLiteral("DDO-2"));
     EXPECT_TRUE(m.landscape);
 }
-
-TEST_F(BillOnForm, RecoverySchedulesWithNothingToShowSaySo)
-{
-    activate(kQuietBillDate);
-    form->Label14->setCaption(QStringLiteral("before"));
-    form->Label54->setCaption(QStringLiteral("rent before"));
-
-    testsupport::click(*form->Command14);
-    expectNote(QStringLiteral("Nothing to display for H.B.Loan under this Head"));
-    testsupport::click(*form->Command19);
-    expectNote(QStringLiteral("Nothing to display for H.R.Deduction under this Head"));
-    testsupport::click(*form->Command12);
-    expectNote(QStringLiteral("Nothing to display for Increment under this Head"));
-
-    EXPECT_EQ(form->Label14->caption(), QStringLiteral("before"));
-    EXPECT_EQ(form->Label54->caption(), QStringLiteral("rent before"));
-    EXPECT_FALSE(reports::Reports::isLoaded<DataReport12>());
-    EXPECT_FALSE(reports::Reports::isLoaded<DataReport17>());
-    EXPECT_FALSE(reports::Reports::isLoaded<DataReport14>());
-}

@@ -1,4 +1,8 @@
 #include "paybill/schedules/schedule_queries.h"
+#include "paybill/schedules/gpf_schedules.h"
+#include "paybill/schedules/increment_certificate.h"
+#include "paybill/schedules/insurance_schedules.h"
+#include "paybill/schedules/recovery_schedules.h"
 #include "paybill/schedules/tax_schedules.h"
 #include "schedules_fixture.h"
 
@@ -40,14 +44,48 @@ TEST_F(BillOnForm, IncomeTaxKeepsTheRowOfAnEmployeeRemovedSinceWithABlankPan)
     EXPECT_EQ(textOf(m, "label22"), QString::fromLatin1(kDrawalCode));
 }
 
-TEST_F(BillOnForm, TaxSchedulesWithNothingToShowSaySo)
+// Every schedule with nothing in the quiet bill says so in its own words,
+// shows no report and leaves the form's totals as they were.
+TEST_F(BillOnForm, SchedulesWithNothingToShowSaySo)
 {
     activate(kQuietBillDate);
     form->Label14->setCaption(QStringLiteral("before"));
+    form->Label15->setCaption(QStringLiteral("(before) Only"));
+    form->Label54->setCaption(QStringLiteral("rent before"));
+    const struct {
+        forms::CommandButton* command;
+        const char* note;
+        bool (*loaded)();
+    } cases[] = {
+        {form->Command5, "No Employee found in this Scheme", &reports::Reports::isLoaded<paybill::DataReport2>},
+        // The only row has no account and no deduction.
+        {form->Command3, "No Employee other than Group 'D' found under this Head",
+         &reports::Reports::isLoaded<paybill::DataReport3>},
+        {form->Command7, "No Group 'D' Employee found under this Head",
+         &reports::Reports::isLoaded<paybill::DataReport6>},
+        {form->Command14, "Nothing to display for H.B.Loan under this Head",
+         &reports::Reports::isLoaded<paybill::DataReport12>},
+        {form->Command19, "Nothing to display for H.R.Deduction under this Head",
+         &reports::Reports::isLoaded<paybill::DataReport17>},
+        {form->Command12, "Nothing to display for Increment under this Head",
+         &reports::Reports::isLoaded<paybill::DataReport14>},
+        {form->Command13, "Nothing to display for Income Tax under this Head", &reports::Reports::isLoaded<DataReport13>},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.note);
+        testsupport::click(*c.command);
+        expectNote(QString::fromLatin1(c.note));
+        EXPECT_FALSE(c.loaded());
+    }
+    EXPECT_EQ(form->Label14->caption(), QStringLiteral("before"));
+    EXPECT_EQ(form->Label15->caption(), QStringLiteral("(before) Only"));
+    EXPECT_EQ(form->Label54->caption(), QStringLiteral("rent before"));
 
-    testsupport::click(*form->Command13);
-    expectNote(QStringLiteral("Nothing to display for Income Tax under this Head"));
-    EXPECT_FALSE(reports::Reports::isLoaded<DataReport13>());
+    // The bill's one member of the 1987 scheme is no longer in the master.
+    testsupport::click(*form->Command6);
+    EXPECT_TRUE(boxes.boxes().isEmpty());
+    EXPECT_EQ(form->Label14->caption(), QStringLiteral("20"));
+    EXPECT_EQ(textOf(reports::Reports::get<paybill::DataReport5>().layout(), "sum_total"), QStringLiteral("20"));
 
     // A bill whose rows pay no professional tax still states its nil amount.
     testsupport::click(*form->Command4);
