@@ -21,8 +21,8 @@ QString refusal(const ChequeEntry& e, qint64 row = 0)
 TEST_F(ChequeRegister, BillNumbersAreWholeNumbersOfRealBills)
 {
     EXPECT_EQ(payslip::billNumber(QStringLiteral(" 5 ")), 5);
-    for (const char* bad : {"0", "2.5", "5 or 1=1", "-3", "", " ", "1e3", "3000000000"})
-        EXPECT_FALSE(payslip::billNumber(QString::fromLatin1(bad))) << bad;
+    // Other refusals are in the hostile-input table; this one overflows a 32-bit number.
+    EXPECT_FALSE(payslip::billNumber(QStringLiteral("3000000000")));
     EXPECT_EQ(payslip::registeredBillDate(fundDb(), 5), kRegister);
     EXPECT_FALSE(payslip::registeredBillDate(fundDb(), 9));
     // The opening rows carry number 0; no typed number reaches them.
@@ -73,11 +73,8 @@ TEST_F(ChequeRegister, GridEditsGetSavesChecks)
     addCheque(6, kRegister, QStringLiteral("CHQ-601"), 36302);
     const QString read = QStringLiteral("SELECT bill_no, cheque_no, cheque_amt FROM cheque WHERE rowid = 1");
 
-    EXPECT_EQ(payslip::editCheque(fundDb(), 1, QStringLiteral("cheque_amt"), QStringLiteral("-5")).value().box,
-              ChequeBox::Amount);
     EXPECT_EQ(payslip::editCheque(fundDb(), 1, QStringLiteral("bill_no"), 6.0).value().message,
               QStringLiteral("Cheque for this bill has already entered in the Register"));
-    EXPECT_TRUE(payslip::editCheque(fundDb(), 1, QStringLiteral("cheque_no"), QStringLiteral("  ")));
     EXPECT_EQ(testsupport::firstRow(fundDb(), read), (QVariantList{5.0, QStringLiteral("CHQ-501"), 22300.0}));
 
     EXPECT_FALSE(payslip::editCheque(fundDb(), 1, QStringLiteral("cheque_amt"), QStringLiteral("22000")));

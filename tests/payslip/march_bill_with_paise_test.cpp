@@ -105,7 +105,18 @@ TEST_F(PaiseBill, BillDateFiguresAndEverySlipOfAMarchBill)
     EXPECT_EQ(f.List1->listCount(), 2);
 
     click(*f.Command1);
-    auto model = reports::Reports::get<payslip::DataReport7>().layout();
+    auto& report = reports::Reports::get<payslip::DataReport7>();
+    EXPECT_EQ(report.orientation(), reports::Orientation::Landscape);
+    EXPECT_EQ(report.windowState(), reports::WindowState::Maximized);
+    const auto model = report.layout();
+    QStringList heads;
+    for (const char* field : {"Label24", "Label28", "Text6"})
+        heads << model.texts(QString::fromLatin1(field)).value(0);
+    EXPECT_EQ(heads, (QStringList{"Office of the Block Development Officer Nadia", "DDO-7", "31/03/2014"}));
+    EXPECT_TRUE(model.texts(QStringLiteral("Label30")).value(0).trimmed().isEmpty()); // Bill Number left blank
+    const auto footer = model.sectionItems(0, QStringLiteral("Section3"));
+    ASSERT_EQ(footer.size(), 1);
+    EXPECT_EQ(footer[0]->text, QStringLiteral("PAGE 1 OF %1").arg(model.pageCount()));
     EXPECT_EQ(model.texts(QStringLiteral("Text1")), (QStringList{"A501", "A502", "B601", "BA08"}));
     EXPECT_EQ(model.texts(QStringLiteral("Text5")).value(2), QStringLiteral("Mar-14"));
     EXPECT_EQ(fifteen(model, "Amount", 2), (QStringList{"9300", "4200", "333.33", "11340", "1890", "300", "0", "26696.67", "1500", "0", "30",

@@ -2,13 +2,12 @@
 #include "payslip_fixture.h"
 #include "platform/office/workbook.h"
 
-#include <QFile>
-
 using namespace slipstest;
 
 using OfficeFiles = Office;
 
-TEST_F(OfficeFiles, IncomeTaxWorkbookCellsAndAMissingTemplate)
+// A missing template is refused in the statement form test, with its message.
+TEST_F(OfficeFiles, IncomeTaxWorkbookCellsPushTheTotalRowDown)
 {
     const QVector<payslip::SheetCell> cells{{5, 4, QStringLiteral("NAME A101")}, {16, 1, QStringLiteral("Mar-13")},
                                             {16, 2, 12000.0}, {16, 10, 60.0}, {41, 1, QStringLiteral("Mar-14")}};
@@ -19,12 +18,4 @@ TEST_F(OfficeFiles, IncomeTaxWorkbookCellsAndAMissingTemplate)
               (QVariantList{QStringLiteral("NAME A101"), 12000.0, 60.0, QStringLiteral("Mar-14"),
                             QStringLiteral("TOTAL")}));
 
-    QFile::remove(folder.path() + QStringLiteral("/IT_statement.xlsx"));
-    try {
-        payslip::incomeTaxWorkbook(cells);
-        FAIL() << "a missing template went unnoticed";
-    } catch (const vb::Error& e) {
-        EXPECT_EQ(e.number, vb::FileNotFound);
-        EXPECT_TRUE(e.description.contains(QStringLiteral("IT_statement.xlsx")));
-    }
 }
