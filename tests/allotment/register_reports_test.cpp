@@ -49,14 +49,10 @@ void bill(const QString& code, double billNo, const QDate& date, double pay, dou
 
 TEST(ReportPeriod, MonthsOfTheFinancialYear)
 {
-    auto feb2011 = allotment::monthPeriod("FEBRUARY", 2011);
-    ASSERT_TRUE(feb2011);
-    EXPECT_EQ(feb2011->from, "01/02/2012");
-    EXPECT_EQ(feb2011->to, "29/02/2012");
-    EXPECT_EQ(feb2011->monthNo, 14);
+    // February of 2011-12 (a leap year) is the form test's case.
     EXPECT_EQ(allotment::monthPeriod("FEBRUARY", 2012)->to, "28/02/2013");
-    EXPECT_EQ(allotment::monthPeriod("DECEMBER", 2011)->from, "01/12/2011");
-    EXPECT_EQ(allotment::monthPeriod("DECEMBER", 2011)->to, "31/12/2011");
+    EXPECT_EQ(allotment::monthPeriod("DECEMBER", 2011)->from + allotment::monthPeriod("DECEMBER", 2011)->to,
+              "01/12/201131/12/2011");
     EXPECT_EQ(allotment::monthPeriod("APRIL", 2011)->monthNo, 4);
     EXPECT_EQ(allotment::monthPeriod("MARCH", 2011)->to, "31/03/2012");
     EXPECT_EQ(allotment::monthPeriod("MARCH", 2011)->monthNo, 15);
@@ -107,15 +103,13 @@ TEST_F(FinancialReportTest, YearStartMonthAndHeadFillTheFrame)
     EXPECT_EQ(boxes.boxes().size(), 2);
 
     testsupport::enter(*form->Text3, "01/04/2011");
-    EXPECT_EQ(form->Label10->caption(), "2011");
-    EXPECT_EQ(form->Label11->caption(), "2012");
-    EXPECT_EQ(form->Label16->caption(), "APR-11");
+    EXPECT_EQ(form->Label10->caption() + "-" + form->Label11->caption() + " " + form->Label16->caption(),
+              "2011-2012 APR-11");
     EXPECT_EQ(testsupport::focused(), form->Text1);
 
     testsupport::choose(*form->Combo2, "FEBRUARY");
-    EXPECT_EQ(form->Text1->text(), "01/02/2012");
-    EXPECT_EQ(form->Text2->text(), "29/02/2012");
-    EXPECT_EQ(form->Label14->caption(), "14");
+    EXPECT_EQ(form->Text1->text() + " " + form->Text2->text() + " " + form->Label14->caption(),
+              "01/02/2012 29/02/2012 14");
     EXPECT_TRUE(form->Command1->enabled());
     EXPECT_TRUE(form->Command2->enabled());
     EXPECT_FALSE(form->Command4->enabled());

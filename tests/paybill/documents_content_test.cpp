@@ -50,25 +50,27 @@ paybill::OuterSheetBill bill(const QDate& date, const QString& billNo)
             QString::fromLatin1(kDrawalCode), QStringLiteral("2011-2012")};
 }
 
-TEST_F(BillData, OuterSheetHoldsEveryCellOfTheBillInWritingOrder)
-{
-    activate(kFebBill);
-    const auto cells = paybill::outerSheetCells(salaryDb(), fundDb(), bill(kFebBill, QStringLiteral("23")));
-    ASSERT_TRUE(cells);
-    EXPECT_EQ(written(*cells), kFebOuterSheet);
-}
-
 // (The March bill kept under 1 April is the form's paise bill's case.)
-TEST_F(BillData, OuterSheetRegisterPeriodIsTheBillsOwnYear)
+TEST_F(BillData, OuterSheetHoldsTheBillAndItsOwnYearsRegister)
 {
-    // An older bill (January 2012) runs from 1 April 2011 to its date: the
-    // December allotment counts, the February bills do not.
-    activate(kQuietBill);
-    const auto cells = paybill::outerSheetCells(salaryDb(), fundDb(), bill(kQuietBill, QStringLiteral("NIL")));
-    ASSERT_TRUE(cells);
-    // Nobody outside group D with a fund: I49 is left empty.
-    EXPECT_EQ(picked(*cells, kRefs), QStringList({"G24=195000", "G29=28000", "I49=", "I66=0", "I67=", "I68=",
-                                                  "I69=0", "I70=0", "H82=(Sixteen Thousand Three Hundred Thirty) Only"}));
+    // February's bill, every cell in writing order. An older bill (January
+    // 2012) runs from 1 April 2011 to its date: the December allotment counts,
+    // the February bills do not; nobody outside group D with a fund leaves I49 empty.
+    const struct {
+        QDate date;
+        const char* billNo;
+        QStringList refs, expected;
+    } cases[] = {
+        {kFebBill, "23", {}, kFebOuterSheet},
+        {kQuietBill, "NIL", kRefs, {"G24=195000", "G29=28000", "I49=", "I66=0", "I67=", "I68=", "I69=0", "I70=0",
+                                    "H82=(Sixteen Thousand Three Hundred Thirty) Only"}},
+    };
+    for (const auto& c : cases) {
+        activate(c.date);
+        const auto cells = paybill::outerSheetCells(salaryDb(), fundDb(), bill(c.date, QString::fromLatin1(c.billNo)));
+        ASSERT_TRUE(cells);
+        EXPECT_EQ(c.refs.isEmpty() ? written(*cells) : picked(*cells, c.refs), c.expected) << c.billNo;
+    }
 }
 
 TEST_F(BillData, ProStatementSplitsTheFundByAccountSeries)
