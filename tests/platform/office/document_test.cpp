@@ -94,8 +94,6 @@ TEST(Document, ATableAtABookmarkHasItsTextAllBordersAndColumnsFittedToTheText)
     folder.put("anx.docx", documentParts(kLetter));
     Document doc = Document::open("anx.docx");
     office::Table fitted = doc.addTable("table", 2, 3);
-    EXPECT_EQ(fitted.rows(), 2);
-    EXPECT_EQ(fitted.columns(), 3);
     fitted.setCell(1, 1, "Sl");
     fitted.setCell(1, 2, "Name of the employee");
     fitted.setCell(2, 3, "1,250 & 7");
@@ -112,8 +110,7 @@ TEST(Document, ATableAtABookmarkHasItsTextAllBordersAndColumnsFittedToTheText)
 
     const QDomElement tbl = body.elementsByTagName("w:tbl").at(1).toElement();
     EXPECT_EQ(texts(tbl), QStringList({"Sl", "Name of the employee", "1,250 & 7"}));
-    EXPECT_EQ(tbl.elementsByTagName("w:tr").size(), 2);
-    EXPECT_EQ(tbl.elementsByTagName("w:tc").size(), 6);
+    EXPECT_EQ(QList<int>({tbl.elementsByTagName("w:tr").size(), tbl.elementsByTagName("w:tc").size()}), QList<int>({2, 6}));
     QStringList sides;
     const QDomNodeList borders = tbl.firstChildElement("w:tblPr").firstChildElement("w:tblBorders").childNodes();
     for (int i = 0; i < borders.size(); ++i)

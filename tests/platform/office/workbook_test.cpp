@@ -169,8 +169,8 @@ TEST(Workbook, SavesNeverReuseAnOutputNameEvenWithinOneSecond)
     }
     EXPECT_EQ(QSet<QString>(saved.begin(), saved.end()).size(), 3);
     for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(QFileInfo(saved[i]).fileName().startsWith("outer_sheet ")) << saved[i].toStdString();
-        EXPECT_TRUE(saved[i].endsWith(".xlsx"));
+        EXPECT_TRUE(QFileInfo(saved[i]).fileName().startsWith("outer_sheet ") && saved[i].endsWith(".xlsx"))
+            << saved[i].toStdString();
         // Each file holds what was written before its own save.
         EXPECT_TRUE(part(saved[i], "xl/worksheets/sheet1.xml").contains("<v>" + QByteArray::number(i) + "</v>"));
     }
