@@ -3,6 +3,7 @@
 #pragma once
 
 #include "support/package_part.h"
+#include "platform/vb/error.h"
 
 #include <QByteArray>
 #include <QMap>
@@ -32,6 +33,17 @@ QStringList partNames(const QString& file);
 // plus what follows it; `workbookExtra` goes after <sheets>.
 QMap<QString, QByteArray> workbookParts(const QByteArray& sheet1, const QByteArray& workbookExtra = {},
                                         const QByteArray& sheet2 = {});
+// What `run` threw: number and description; number 0 when it threw nothing.
+template <class F> vb::Error errorOf(F&& run)
+{
+    try {
+        run();
+    } catch (const vb::Error& e) {
+        return e;
+    }
+    return vb::Error(0, QStringLiteral("no error"));
+}
+
 // A document whose body holds `body` and an A4 section.
 QMap<QString, QByteArray> documentParts(const QByteArray& body);
 

@@ -1,7 +1,6 @@
 #include "office_fixture.h"
 
 #include "platform/office/workbook.h"
-#include "platform/vb/error.h"
 
 #include <QDate>
 #include <QDomDocument>
@@ -152,13 +151,9 @@ TEST(Workbook, AMissingTemplateIsError53NamingItAndADamagedOne1004)
     Folder folder;
     { QFile junk(folder.path() + "/junk.xlsx"); junk.open(QIODevice::WriteOnly); junk.write("not a zip"); }
     for (const auto& [name, number] : {std::pair{"pro_stt.xlsx", 53}, std::pair{"junk.xlsx", 1004}}) {
-        try {
-            Workbook::open(name);
-            ADD_FAILURE() << "opened " << name;
-        } catch (const vb::Error& e) {
-            EXPECT_EQ(e.number, number);
-            EXPECT_TRUE(e.description.contains(QStringLiteral("\"%1\"").arg(name))) << e.description.toStdString();
-        }
+        const vb::Error e = errorOf([&] { Workbook::open(name); });
+        EXPECT_EQ(e.number, number);
+        EXPECT_TRUE(e.description.contains(QStringLiteral("\"%1\"").arg(name))) << e.description.toStdString();
     }
 }
 
@@ -174,8 +169,8 @@ TEST(Workbook, SavesNeverReuseAnOutputNameEvenWithinOneSecond)
     }
     EXPECT_EQ(QSet<QString>(saved.begin(), saved.end()).size(), 3);
     for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(QFileInfo(saved[i]).fileName().startsWith("outer_sheet ")) << saved[i].toStdString();
-        EXPECT_TRUE(saved[i].endsWith(".xlsx"));
+        EXPECT_TRUE(QFileInfo(saved[i]).fileName().startsWith("outer_sheet ") && saved[i].endsWith(".xlsx"))
+            << saved[i].toStdString();
         // Each file holds what was written before its own save.
         EXPECT_TRUE(part(saved[i], "xl/worksheets/sheet1.xml").contains("<v>" + QByteArray::number(i) + "</v>"));
     }

@@ -12,13 +12,7 @@ namespace {
 Item textItem(int x, int y, int w, int h, const QString& text, Align align, bool number)
 {
     Item it;
-    it.x = x;
-    it.y = y;
-    it.w = w;
-    it.h = h;
-    it.text = text;
-    it.align = align;
-    it.number = number;
+    std::tie(it.x, it.y, it.w, it.h, it.text, it.align, it.number) = std::tie(x, y, w, h, text, align, number);
     it.wordWrap = !number;
     return it;
 }
@@ -59,21 +53,15 @@ TEST(ReportPainter, TextSitsInItsBoxByItsAlignmentAndLongCaptionsWrap)
         paintPage(p, m, 0);
     }
     const QRect figure = ink(image, QRect(0, 50, 1500, 350));
-    ASSERT_TRUE(figure.isValid());
+    const QRect seven = ink(image, QRect(1500, 50, 1200, 350));
+    const QRect label = ink(image, QRect(0, 450, 1500, 350));
+    const QRect caption = ink(image, QRect(1500, 450, 1400, 700));
+    ASSERT_TRUE(figure.isValid() && seven.isValid() && label.isValid() && caption.isValid());
     EXPECT_NEAR(figure.right(), 1400, 60);
     EXPECT_GT(figure.left(), 200 + 400); // right-aligned, not from the left edge
-
-    const QRect seven = ink(image, QRect(1500, 50, 1200, 350));
-    ASSERT_TRUE(seven.isValid());
     EXPECT_NEAR(seven.center().x(), 2100, 60);
-
-    const QRect label = ink(image, QRect(0, 450, 1500, 350));
-    ASSERT_TRUE(label.isValid());
     EXPECT_NEAR(label.left(), 200, 60);
     EXPECT_LT(label.bottom() - label.top(), 240); // one line
-
-    const QRect caption = ink(image, QRect(1500, 450, 1400, 700));
-    ASSERT_TRUE(caption.isValid());
     EXPECT_GE(caption.left(), 1600);
     EXPECT_LE(caption.right(), 2500);
     EXPECT_GT(caption.bottom() - caption.top(), 300); // two lines of 8-point text
