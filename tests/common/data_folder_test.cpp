@@ -82,39 +82,30 @@ TEST(DataFolderCheck, EachFaultHasItsOwnMessageAndChangesNoFile)
     const QString admin = "Ask whoever looks after this computer";
     auto at = [](const QString& dir, const QString& file) { return QDir(dir).filePath(file); };
     const QList<Case> cases = {
-        {"no files", [&](const QString& dir) { QFile::remove(at(dir, fund)); QFile::remove(at(dir, salary)); },
-         "It holds no Dosset data files (\"fund.mdb\" and \"salary master.mdb\").",
-         newFolder, "no such file"},
-        {"no folder", [&](const QString& dir) { QDir(dir).removeRecursively(); }, "There is no such folder.",
-         newFolder, "no such file"},
-        // Its files are hidden, not missing: a new folder is no mend.
-        {"folder shut", [&](const QString& dir) { QFile::setPermissions(dir, QFileDevice::Permissions()); },
-         "\"salary master.mdb\" cannot be read or changed by you", admin,
-         QString()},
-        {"one file missing", [&](const QString& dir) { QFile::remove(at(dir, salary)); },
-         "\"salary master.mdb\" is not in it.", backup,
+        {"no files", [&](const QString& d) { QFile::remove(at(d, fund)); QFile::remove(at(d, salary)); },
+         "It holds no Dosset data files (\"fund.mdb\" and \"salary master.mdb\").", newFolder, "no such file"},
+        {"no folder", [&](const QString& d) { QDir(d).removeRecursively(); }, "There is no such folder.", newFolder,
          "no such file"},
+        // Its files are hidden, not missing: a new folder is no mend.
+        {"folder shut", [&](const QString& d) { QFile::setPermissions(d, QFileDevice::Permissions()); },
+         "\"salary master.mdb\" cannot be read or changed by you", admin, QString()},
+        {"one file missing", [&](const QString& d) { QFile::remove(at(d, salary)); },
+         "\"salary master.mdb\" is not in it.", backup, "no such file"},
+        // Another user may enter the folder but not read the file.
         {"unreadable",
-         [&](const QString& dir) {
-             QFile::setPermissions(dir, QFileDevice::Permissions(0x7755));
-             QFile::setPermissions(at(dir, fund), QFileDevice::Permissions());
+         [&](const QString& d) {
+             QFile::setPermissions(d, QFileDevice::Permissions(0x7755));
+             QFile::setPermissions(at(d, fund), QFileDevice::Permissions());
          },
          "\"fund.mdb\" cannot be read or changed by you", admin, QString()},
-        {"garbage", [&](const QString& dir) { overwrite(at(dir, fund), QByteArray(8192, 'x')); },
-         "\"fund.mdb\" is not a Dosset data file.", backup,
-         "file is not a database"},
-        {"truncated",
-         [&](const QString& dir) { QFile::resize(at(dir, salary), QFileInfo(at(dir, salary)).size() / 2 - 100); },
-         "\"salary master.mdb\" is damaged.", backup,
-         "salary master.mdb: "},
-        {"zero bytes", [&](const QString& dir) { overwrite(at(dir, fund), QByteArray()); },
-         "\"fund.mdb\" is empty (0 bytes): it holds no data.",
-         backup, "is empty (0 bytes)"},
+        {"garbage", [&](const QString& d) { overwrite(at(d, fund), QByteArray(8192, 'x')); },
+         "\"fund.mdb\" is not a Dosset data file.", backup, "file is not a database"},
+        {"truncated", [&](const QString& d) { QFile::resize(at(d, salary), QFileInfo(at(d, salary)).size() / 2 - 100); },
+         "\"salary master.mdb\" is damaged.", backup, "salary master.mdb: "},
+        {"zero bytes", [&](const QString& d) { overwrite(at(d, fund), QByteArray()); },
+         "\"fund.mdb\" is empty (0 bytes): it holds no data.", backup, "is empty (0 bytes)"},
         // A column is enough: a folder with every table may still be older.
-        {"older",
-         [&](const QString& dir) {
-             runSql(at(dir, salary), {QStringLiteral("ALTER TABLE festi_adv DROP COLUMN inst_no")});
-         },
+        {"older", [&](const QString& d) { runSql(at(d, salary), {"ALTER TABLE festi_adv DROP COLUMN inst_no"}); },
          "\"salary master.mdb\" was made by an older version of Dosset.",
          "Bring the folder up to date, keeping every row, with:\n    dosset-setup \"%1\" --update",
          "salary master.mdb: lacks column festi_adv.inst_no"},
