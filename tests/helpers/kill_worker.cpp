@@ -3,6 +3,7 @@
 // lock), until it is killed or has done ROUNDS rounds. The kill test kills it
 // at random moments and then looks at what the folder holds.
 #include "allotment/financial_report_form.h"
+#include "allotment/report_period.h"
 #include "common/data_folder.h"
 #include "common/schema.h"
 #include "payslip/cheque_register.h"
@@ -20,14 +21,12 @@
 #include "support/ui_driver.h"
 
 #include <QApplication>
+#include <QMap>
 #include <QTextStream>
 
 #include <functional>
 
 namespace {
-
-const QStringList kMonths{"APRIL", "MAY",     "JUNE",     "JULY",    "AUGUST",  "SEPTEMBER",
-                          "OCTOBER", "NOVEMBER", "DECEMBER", "JANUARY", "FEBRUARY", "MARCH"};
 
 // The month after the last statement of the head (April 2026 when none).
 std::pair<int, int> nextStatement(data::Database& fund)
@@ -41,19 +40,19 @@ std::pair<int, int> nextStatement(data::Database& fund)
     return stored > 15 ? std::pair{year + 1, 4} : std::pair{year, stored};
 }
 
-void bStatementRound()
+void bStatementRound(int)
 {
     data::Database& fund = data::Database::open(common::kFundDb);
     const auto [year, month] = nextStatement(fund);
     auto& form = forms::Forms::get<allotment::Form4>();
     testsupport::showForm(form);
     testsupport::enter(*form.Text3, QStringLiteral("01/04/%1").arg(year));
-    testsupport::choose(*form.Combo2, kMonths.at(month - 4));
+    testsupport::choose(*form.Combo2, allotment::reportingMonths().at(month - 4));
     testsupport::choose(*form.Combo1, QStringLiteral("Salary Secondary Schools"));
     testsupport::click(*form.Command4);
 }
 
-void chequeRound()
+void chequeRound(int)
 {
     data::Database& fund = data::Database::open(common::kFundDb);
     data::QueryRecordset open(fund, QStringLiteral("SELECT bill_no, bill_date FROM all_exp e WHERE bill_no > 0 AND NOT EXISTS"
@@ -94,17 +93,9 @@ void providentFundRound(int round)
     sheet.bookRefund(250, start.addMonths(2), start.addMonths(4));
     const provident_fund::YearInterest year = sheet.workOut(100000, 7.1);
     const provident_fund::SheetTotals sums = sheet.totals();
-    provident_fund::YearRecord r;
-    r.year = provident_fund::yearCaption(start);
-    r.acNo = account;
-    r.name = QStringLiteral("SUBSCRIBER");
-    r.ob = 100000;
-    r.totSubs = sums.subs;
-    r.totRefund = sums.refund;
-    r.interest = year.interest;
-    r.loanTkn = sums.loan;
+    provident_fund::YearRecord r{provident_fund::yearCaption(start), account, QStringLiteral("SUBSCRIBER"), 100000,
+                                 sums.subs, sums.refund, year.interest, sums.loan, 0, start};
     r.cb = r.componentSum();
-    r.yrBegin = start;
     broad.add(r);
 }
 
@@ -116,11 +107,13 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     QTextStream err(stderr);
-    if (args.size() < 3) {
+    const QMap<QString, std::function<void(int)>> phases{
+        {"bstatement", bStatementRound}, {"cheque", chequeRound}, {"slips", slipRowsRound}, {"pf", providentFundRound}};
+    const std::function<void(int)> round = args.size() < 3 ? nullptr : phases.value(args.at(1));
+    if (!round) {
         err << "usage: kill_worker bstatement|cheque|slips|pf FOLDER [ROUNDS]\n";
         return 2;
     }
-    const QString phase = args.at(1);
     const QString folder = args.at(2);
     const int rounds = args.size() > 3 ? args.at(3).toInt() : 100000;
 
@@ -134,19 +127,6 @@ int main(int argc, char** argv)
     // A round shows no box: any message is a command that failed or refused.
     forms::ScriptedDialogs boxes;
 
-    std::function<void(int)> round;
-    if (phase == QLatin1String("bstatement"))
-        round = [](int) { bStatementRound(); };
-    else if (phase == QLatin1String("cheque"))
-        round = [](int) { chequeRound(); };
-    else if (phase == QLatin1String("slips"))
-        round = slipRowsRound;
-    else if (phase == QLatin1String("pf"))
-        round = providentFundRound;
-    else {
-        err << "kill_worker: no phase " << phase << "\n";
-        return 2;
-    }
     try {
         for (int i = 0; i < rounds; ++i) {
             round(i);

@@ -61,41 +61,23 @@ void withConnection(const QString& path, Fn fn)
 
 } // namespace
 
-QMap<QString, QStringList> tableColumns(const QString& path)
+QMap<QString, QByteArray> rowDigests(const QString& path)
 {
-    QMap<QString, QStringList> columns;
-    withConnection(path, [&](QSqlDatabase& db) {
-        for (const QString& table : db.tables()) {
-            const QSqlRecord r = db.record(table);
-            QStringList names;
-            for (int i = 0; i < r.count(); ++i)
-                names << r.fieldName(i);
-            columns.insert(table, names);
-        }
-    });
-    return columns;
-}
-
-QMap<QString, QByteArray> rowDigests(const QString& path, const QMap<QString, QStringList>& only)
-{
-    const QMap<QString, QStringList> columns = only.isEmpty() ? tableColumns(path) : only;
     QMap<QString, QByteArray> digests;
     withConnection(path, [&](QSqlDatabase& db) {
-        for (auto t = columns.begin(); t != columns.end(); ++t) {
+        for (const QString& table : db.tables()) {
             QSqlQuery q(db);
-            if (!q.exec(QStringLiteral("SELECT \"%1\" FROM \"%2\" ORDER BY rowid")
-                            .arg(t.value().join(QStringLiteral("\", \"")), t.key())))
+            if (!q.exec(QStringLiteral("SELECT * FROM \"%1\" ORDER BY rowid").arg(table)))
                 throw std::runtime_error(q.lastError().text().toStdString());
             QCryptographicHash hash(QCryptographicHash::Sha256);
             while (q.next()) {
-                for (int i = 0; i < t.value().size(); ++i) {
-                    const QVariant v = q.value(i);
-                    hash.addData((v.isNull() ? QStringLiteral("<null>") : v.toString()).toUtf8());
-                    hash.addData("|");
-                }
+                const QSqlRecord r = q.record();
+                for (int i = 0; i < r.count(); ++i)
+                    if (!r.isNull(i))
+                        hash.addData((r.fieldName(i) + QLatin1Char('=') + r.value(i).toString() + QLatin1Char('|')).toUtf8());
                 hash.addData("\n");
             }
-            digests.insert(t.key(), hash.result().toHex());
+            digests.insert(table, hash.result().toHex());
         }
     });
     return digests;
@@ -124,10 +106,15 @@ void runSql(const QString& path, const QStringList& statements)
     });
 }
 
+QString toolPath(const QString& name)
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(name);
+}
+
 ToolRun runTool(const QString& name, const QStringList& args)
 {
     QProcess p;
-    p.start(QDir(QCoreApplication::applicationDirPath()).filePath(name), args);
+    p.start(toolPath(name), args);
     p.waitForFinished(60000);
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }

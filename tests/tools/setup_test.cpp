@@ -1,3 +1,4 @@
+#include "common/data_folder.h"
 #include "common/schema.h"
 #include "common/templates.h"
 #include "platform/data/database.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 using testsupport::fileDigests;
+using testsupport::rowDigests;
 using testsupport::runSql;
 using testsupport::ToolRun;
 
@@ -19,14 +21,9 @@ ToolRun setup(const QStringList& args)
     return testsupport::runTool(QStringLiteral("dosset-setup"), args);
 }
 
-QFileDevice::Permissions ownerOnly(bool folder)
-{
-    QFileDevice::Permissions p = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
-        | QFileDevice::WriteUser;
-    if (folder)
-        p |= QFileDevice::ExeOwner | QFileDevice::ExeUser;
-    return p;
-}
+// rwx------ and rw-------, as Qt spells them for the owner (and for the
+// running user, who is the owner).
+const QFileDevice::Permissions kOwnerOnlyFolder(0x7700), kOwnerOnlyFile(0x6600);
 
 } // namespace
 
@@ -45,27 +42,34 @@ TEST(SetupTool, RefusesABlankEdgedOrEmptyPasswordAndMakesOwnerOnlyFiles)
     ASSERT_EQ(made.code, 0) << made.err.toStdString();
     EXPECT_TRUE(made.out.endsWith("Password: in side\n"));
     const QDir dir(folder);
-    EXPECT_EQ(QFileInfo(folder).permissions(), ownerOnly(true));
-    EXPECT_EQ(QFileInfo(dir.filePath(QStringLiteral("output"))).permissions(), ownerOnly(true));
+    for (const QString& sub : {QString(), QStringLiteral("output")})
+        EXPECT_EQ(QFileInfo(dir.filePath(sub)).permissions(), kOwnerOnlyFolder) << sub.toStdString();
     for (const char* file : {common::kFundDb, common::kSalaryDb})
-        EXPECT_EQ(QFileInfo(dir.filePath(QLatin1String(file))).permissions(), ownerOnly(false)) << file;
+        EXPECT_EQ(QFileInfo(dir.filePath(QLatin1String(file))).permissions(), kOwnerOnlyFile) << file;
     // The engine's companions, made while the program works, are the owner's too.
     data::Database::closeAll();
     data::setDataFolder(folder);
     data::Database::open(QLatin1String(common::kFundDb)).execute(QStringLiteral("UPDATE estt SET dist = dist"));
     for (const char* companion : {"fund.mdb-wal", "fund.mdb-shm"})
-        EXPECT_EQ(QFileInfo(dir.filePath(QLatin1String(companion))).permissions(), ownerOnly(false)) << companion;
+        EXPECT_EQ(QFileInfo(dir.filePath(QLatin1String(companion))).permissions(), kOwnerOnlyFile) << companion;
     data::Database::closeAll();
 }
 
-TEST(SetupTool, UpdateSaysWhatItAddedAndSetsOnlyAMissingPassword)
+TEST(SetupTool, UpdateAddsWhatAnOlderFolderLacksKeepingEveryRowAndSetsOnlyAMissingPassword)
 {
     QTemporaryDir root;
     const QString folder = root.filePath(QStringLiteral("office"));
     ASSERT_EQ(setup({folder, QStringLiteral("--demo")}).code, 0);
     const QString salary = QDir(folder).filePath(QLatin1String(common::kSalaryDb));
     const QString fund = QDir(folder).filePath(QLatin1String(common::kFundDb));
-    runSql(salary, {QStringLiteral("DROP TABLE temp1"), QStringLiteral("ALTER TABLE festi_adv DROP COLUMN inst_no")});
+    // An earlier build's folder: a table, an index, and a column of tables with rows lacking.
+    runSql(salary, {QStringLiteral("DROP TABLE ginew"), QStringLiteral("DROP INDEX salary_month"),
+                    QStringLiteral("ALTER TABLE employee DROP COLUMN effect_date")});
+    runSql(fund, {QStringLiteral("ALTER TABLE all_exp DROP COLUMN deduction")});
+    ASSERT_EQ(testsupport::queryValue(salary, QStringLiteral("SELECT count(*) FROM employee")).toInt(), 20);
+    ASSERT_GT(testsupport::queryValue(fund, QStringLiteral("SELECT count(*) FROM all_exp")).toInt(), 0);
+    const auto salaryRows = rowDigests(salary);
+    const auto fundRows = rowDigests(fund);
     const QStringList templates = common::templateNames();
     if (!templates.isEmpty())
         QFile::remove(QDir(folder).filePath(templates.first()));
@@ -73,12 +77,22 @@ TEST(SetupTool, UpdateSaysWhatItAddedAndSetsOnlyAMissingPassword)
     const ToolRun r = setup({folder, QStringLiteral("--update")});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     QString expected = QStringLiteral("The data folder %1 is brought up to date; no row was changed.\n"
-                                      "\"salary master.mdb\": added column festi_adv.inst_no\n"
-                                      "\"salary master.mdb\": added table temp1\n")
+                                      "\"fund.mdb\": added column all_exp.deduction\n"
+                                      "\"salary master.mdb\": added column employee.effect_date\n"
+                                      "\"salary master.mdb\": added table ginew\n"
+                                      "\"salary master.mdb\": added index salary_month\n")
                            .arg(folder);
     if (!templates.isEmpty())
         expected += QStringLiteral("added the template \"%1\"\n").arg(templates.first());
     EXPECT_EQ(r.out, expected);
+    // Every row kept, the added columns null in each.
+    auto salaryAfter = rowDigests(salary);
+    salaryAfter.remove(QStringLiteral("ginew"));
+    EXPECT_EQ(salaryAfter, salaryRows);
+    EXPECT_EQ(rowDigests(fund), fundRows);
+    // The added column keeps its kind: text compared without case, as the schema makes it.
+    EXPECT_EQ(testsupport::queryValue(salary, QStringLiteral("SELECT type FROM pragma_table_info('employee') "
+                                                             "WHERE name = 'effect_date'")).toString(), "DATE");
 
     const auto files = fileDigests(folder);
     const ToolRun again = setup({folder, QStringLiteral("--update")});
@@ -109,15 +123,28 @@ TEST(SetupTool, UpdateLeavesAFolderItCannotMendAsItWas)
     EXPECT_TRUE(none.err.contains(QStringLiteral("dosset-setup \"%1\"\n").arg(empty))) << none.err.toStdString();
     EXPECT_TRUE(QDir(empty).isEmpty());
 
-    // A damaged file stops it before the other file is touched.
     const QString folder = root.filePath(QStringLiteral("office"));
-    ASSERT_EQ(setup({folder}).code, 0);
+    ASSERT_EQ(setup({folder, QStringLiteral("--demo")}).code, 0);
+    const QString salary = QDir(folder).filePath(QLatin1String(common::kSalaryDb));
+    // Two employees of one code: the unique index cannot be made again, so
+    // the table added before it goes back too.
+    runSql(salary, {QStringLiteral("DROP INDEX employee_ec"), QStringLiteral("DROP TABLE ginew"),
+                    QStringLiteral("INSERT INTO employee (emp_code, name) SELECT emp_code, 'TWIN' FROM employee LIMIT 1")});
+    auto files = fileDigests(folder);
+    const ToolRun twins = setup({folder, QStringLiteral("--update")});
+    EXPECT_EQ(twins.code, 1);
+    EXPECT_TRUE(twins.err.startsWith("dosset-setup: \"salary master.mdb\" could not be brought up to date; nothing of "
+                                     "it was changed.\n")) << twins.err.toStdString();
+    EXPECT_EQ(fileDigests(folder), files);
+    EXPECT_EQ(common::checkDataFiles(folder).at(1).technical, QStringLiteral("lacks table ginew, index employee_ec"));
+
+    // A damaged file stops it before the other, older, file is touched.
     runSql(QDir(folder).filePath(QLatin1String(common::kFundDb)), {QStringLiteral("DROP TABLE estt")});
-    QFile garbage(QDir(folder).filePath(QLatin1String(common::kSalaryDb)));
+    QFile garbage(salary);
     ASSERT_TRUE(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate));
     garbage.write(QByteArray(4096, 'z'));
     garbage.close();
-    const auto files = fileDigests(folder);
+    files = fileDigests(folder);
     const ToolRun damaged = setup({folder, QStringLiteral("--update")});
     EXPECT_EQ(damaged.code, 1);
     EXPECT_TRUE(damaged.err.contains("\"salary master.mdb\" is not a Dosset data file.")) << damaged.err.toStdString();
