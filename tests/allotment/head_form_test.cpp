@@ -25,6 +25,11 @@ QString refusal(const std::optional<allotment::Refusal>& r)
     return r ? r->message : QString();
 }
 
+// A head filed whole counts 3: its row and both opening rows.
+const QString headAndOpeningRows = "select (select count(*) from head where drawal_code = ?1 and description = ?2)"
+                                   " + (select count(*) from all_allot where head = ?1)"
+                                   " + (select count(*) from all_exp where head = ?1)";
+
 int count(data::Database& db, const QString& sql, const QVariantList& params = {})
 {
     data::QueryRecordset rs(db, sql, params);
@@ -268,10 +273,7 @@ TEST_F(HeadFormTest, OddTextIsFiledAsTypedWithBothOpeningRows)
         form->Text3->setText("A");
         testsupport::click(*form->Command1);
         EXPECT_EQ(boxes.prompts(), QStringList{});
-        EXPECT_EQ(count(fund(), "select (select count(*) from head where drawal_code = ?1 and description = ?2) "
-                                "+ (select count(*) from all_allot where head = ?1) "
-                                "+ (select count(*) from all_exp where head = ?1)",
-                        {code, text}),
+        EXPECT_EQ(count(fund(), headAndOpeningRows, {code, text}),
                   3);
     }
 }

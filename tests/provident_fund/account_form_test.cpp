@@ -320,32 +320,25 @@ TEST_F(GpfFormTest, ASheetTemplateWithoutTwelveRowsIsRefusedAndTheSheetKept)
 // range with its own message, and the sheet and the broad sheet stay as they were.
 TEST_F(GpfFormTest, HostileTextInTheCalculationBoxesIsRefusedWithTheBoxsMessage)
 {
-    struct Box {
-        int n;
-        QString message; // "title|style|prompt"
-        QStringList alsoRefused;
-        QString accepted; // typed last, to move on
-    };
-    const QString negative = "|64|A NEGATIVE FIGURE IS NOT ACCEPTED HERE";
-    const Box calculation[] = {
-        {5, "Hi|64|MONTHLY SUBSCRIPTION MUST BE A NUMBER", {"99999999999", "10000000", "", " "}, "  500  "},
-        {6, "Please Note|64|REFUND OF LOAN MUST BE A NUMBER", {"99999999999", "", " "}, "0"},
-        {7, "Please Note|64|WITHDRAWAL MUST BE A NUMBER", {"99999999999", "10000000"}, " "}, // blank is none
-        {9, "Hi|64|INTEREST RATE MUST BE A NUMBER", {"", " "}, "8"},
+    const std::tuple<int, QString, QString, QStringList, QString> calculation[] = {
+        // box, title, its words, also refused, typed last to move on
+        {5, "Hi", "MONTHLY SUBSCRIPTION MUST BE A NUMBER", {"99999999999", "10000000", "", " "}, "  500  "},
+        {6, "Please Note", "REFUND OF LOAN MUST BE A NUMBER", {"99999999999", "", " "}, "0"},
+        {7, "Please Note", "WITHDRAWAL MUST BE A NUMBER", {"99999999999", "10000000"}, " "}, // blank is none
+        {9, "Hi", "INTEREST RATE MUST BE A NUMBER", {"", " "}, "8"},
     };
     existing("123");
     said();
-    for (const Box& b : calculation) {
-        const auto before = rowsOfBothFiles();
-        for (const QString& text : notAmounts() + b.alsoRefused) {
-            SCOPED_TRACE(QString("Text%1 <%2>").arg(b.n).arg(text.left(20)).toStdString());
-            paste(box(b.n), text);
-            pressEnter(box(b.n));
-            EXPECT_EQ(said(), QStringList{text == "-1" ? b.message.section('|', 0, 0) + negative : b.message});
-            EXPECT_EQ(focused(), &box(b.n));
-        }
-        EXPECT_EQ(rowsOfBothFiles(), before) << "Text" << b.n;
-        enter(box(b.n), b.accepted);
+    for (const auto& [n, title, words, also, accepted] : calculation) {
+        expectRefused({{&box(n), {"-1"}, {title + "|64|A NEGATIVE FIGURE IS NOT ACCEPTED HERE"}},
+                       {&box(n), notAmounts().mid(1) + also, {title + "|64|" + words}}},
+                      [&](forms::TextBox& b, const QString& text) {
+                          paste(b, text);
+                          pressEnter(b);
+                          EXPECT_EQ(focused(), &b);
+                          return said();
+                      });
+        enter(box(n), accepted);
         EXPECT_EQ(said(), QStringList{});
     }
     // The largest subscription a salary holds and a rate with many places are taken.
@@ -357,22 +350,19 @@ TEST_F(GpfFormTest, HostileTextInTheCalculationBoxesIsRefusedWithTheBoxsMessage)
     enter(box(9), "8");
 
     // The summary typed over before CALCULATE and SAVE: refused, nothing filed.
-    const auto before = rowsOfBothFiles();
-    const std::tuple<int, forms::CommandButton*, QString, QString> typedOver[] = {
-        {14, form->Command7, "99999999999", "Hi|64|OPENING BALANCE MUST BE A NUMBER"},
-        {20, form->Command3, "", "Hi|16|INVALID PROCEDURE. UNKNOWN ERROR"}};
-    for (const auto& [n, button, extra, message] : typedOver) {
-        for (const QString& text : notAmounts().mid(1) + QStringList{extra, "10000000000"}) {
-            SCOPED_TRACE(QString("Text%1 <%2>").arg(n).arg(text.left(20)).toStdString());
-            paste(box(n), text);
-            button->setEnabled(true); // as CALCULATE leaves SAVE
-            click(*button);
-            EXPECT_EQ(said(), QStringList{message});
-        }
-        type(box(14), "10000");
-        click(*form->Command7);
-    }
-    EXPECT_EQ(rowsOfBothFiles(), before);
+    const QStringList typedOver = notAmounts().mid(1) + QStringList{"10000000000"};
+    expectRefused({{&box(14), typedOver + QStringList{"99999999999"}, {"Hi|64|OPENING BALANCE MUST BE A NUMBER"}},
+                   {&box(20), typedOver + QStringList{""}, {"Hi|16|INVALID PROCEDURE. UNKNOWN ERROR"}}},
+                  [&](forms::TextBox& b, const QString& text) {
+                      type(box(14), "10000");
+                      click(*form->Command7);
+                      said();
+                      forms::CommandButton* command = &b == &box(14) ? form->Command7 : form->Command3;
+                      paste(b, text);
+                      command->setEnabled(true); // as CALCULATE leaves SAVE
+                      click(*command);
+                      return said();
+                  });
 }
 
 // A new subscriber's year: odd names are filed as typed; figures beyond a
@@ -387,20 +377,19 @@ TEST_F(GpfFormTest, NewSubscribersBoxesTakeOddNamesAndRefuseHostileFigures)
     click(*form->Option1);
     type(box(1), "EDN/1");
     type(box(2), "NEW");
-    const auto before = rowsOfBothFiles();
+    std::vector<Refusal> table;
     for (const auto& [n, message] : figures) {
-        for (const QString& text : notAmounts() + QStringList{"10000000000", "", " "}) {
-            SCOPED_TRACE(QString("Text%1 <%2>").arg(n).arg(text.left(20)).toStdString());
-            for (const auto& [m, _] : figures)
-                box(m).setText("9999999999.99");
-            focus(box(1)); // out of the box the last refusal sent the focus to
-            box(n).setText(text);
-            click(*form->Command1);
-            EXPECT_EQ(said(), QStringList{"Please Note|64|" + (text == "-1" ? "A NEGATIVE FIGURE IS NOT ACCEPTED HERE"
-                                                                           : message)});
-        }
+        table.push_back({&box(n), {"-1"}, {"Please Note|64|A NEGATIVE FIGURE IS NOT ACCEPTED HERE"}});
+        table.push_back({&box(n), notAmounts().mid(1) + QStringList{"10000000000", "", " "}, {"Please Note|64|" + message}});
     }
-    EXPECT_EQ(rowsOfBothFiles(), before);
+    expectRefused(table, [&](forms::TextBox& b, const QString& text) {
+        for (const auto& [m, _] : figures)
+            box(m).setText("9999999999.99");
+        focus(box(1)); // out of the box the last refusal sent the focus to
+        b.setText(text);
+        click(*form->Command1);
+        return said();
+    });
 
     int filed = 0;
     for (const QString& name : oddTexts()) {

@@ -4,10 +4,14 @@
 
 #include "common/schema.h"
 #include "platform/data/database.h"
+#include "platform/forms/controls.h"
 #include "support/folder_digest.h"
 
 #include <QDir>
 #include <QStringList>
+#include <functional>
+#include <gtest/gtest.h>
+#include <vector>
 
 namespace testsupport {
 
@@ -55,6 +59,31 @@ inline QMap<QString, QByteArray> rowsOfBothFiles()
             out.insert(QString::fromLatin1(file) + QLatin1Char('/') + it.key(), it.value());
     }
     return out;
+}
+
+// One line of a form's hostile table: every text fed to the box must draw
+// exactly these words from the form.
+struct Refusal {
+    forms::TextBox* box;
+    QStringList texts;
+    QStringList said;
+};
+
+// Feeds each text of each line through `feed` (which puts it in the box,
+// presses what the form needs and returns what it said), and proves the
+// rows `digest` covers are as they were before the first.
+template <class Feed>
+void expectRefused(const std::vector<Refusal>& table, Feed feed,
+                   const std::function<QMap<QString, QByteArray>()>& digest = rowsOfBothFiles)
+{
+    const auto before = digest();
+    for (const Refusal& r : table) {
+        for (const QString& text : r.texts) {
+            SCOPED_TRACE((r.box->objectName() + " <" + text.left(20) + ">").toStdString());
+            EXPECT_EQ(feed(*r.box, text), r.said);
+        }
+    }
+    EXPECT_TRUE(digest() == before);
 }
 
 } // namespace testsupport
