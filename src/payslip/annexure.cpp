@@ -16,6 +16,13 @@ namespace {
     throw vb::Error(vb::NoCurrentRecord, what);
 }
 
+// The bank reads every amount of the list to the paisa, so each carries its
+// two decimals: 37250.50, never 37250.5.
+QString rupees(double amount)
+{
+    return vb::format(amount, QStringLiteral("0.00"));
+}
+
 } // namespace
 
 QStringList Annexure::employeeHeading()
@@ -54,7 +61,7 @@ Annexure buildAnnexure(data::Database& salaryDb, data::Database& fundDb, const A
         // of a rupee is listed to the paisa, and the total is of what is listed.
         const double net = vb::roundHalfAway(rows.field("net").number(), 2);
         a.employees << QStringList{rows.field("sl_no").text(), rows.field("name").text(),
-                                   rows.field("designation").text(), rows.field("bank_ac").text(), vb::cstr(net)};
+                                   rows.field("designation").text(), rows.field("bank_ac").text(), rupees(net)};
         total += net;
     }
     if (a.employees.isEmpty())
@@ -80,20 +87,19 @@ Annexure buildAnnexure(data::Database& salaryDb, data::Database& fundDb, const A
         if (!request.chequeNo.isEmpty() && number.compare(request.chequeNo, Qt::CaseInsensitive) != 0)
             continue;
         a.cheques << QStringList{number, vb::cstr(chq.field("cheque_date").variant()),
-                                 chq.field("cheque_amt").text()};
+                                 rupees(chq.field("cheque_amt").number())};
     }
     if (request.chequeNo.isEmpty() && !unpaid.isEmpty())
         missing(QStringLiteral("Bill %1 has no cheque in the cheque register.").arg(vb::cstr(unpaid.first())));
     if (!request.chequeNo.isEmpty() && a.cheques.isEmpty())
         missing(QStringLiteral("Cheque %1 is not the cheque of a bill of this head.").arg(request.chequeNo));
 
-    const QString rs = vb::cstr(vb::roundHalfAway(total, 2));
+    const QString rs = rupees(total);
     a.bookmarks = {{QStringLiteral("month"), request.month},
                    {QStringLiteral("rs"), rs},
                    {QStringLiteral("credited"), rs},
-                   {QStringLiteral("refunded"), refundText(total, request.amount)},
-                   {QStringLiteral("chqamt"),
-                    request.amountAsTyped.isEmpty() ? vb::cstr(request.amount) : request.amountAsTyped}};
+                   {QStringLiteral("refunded"), rupees(total - request.amount)},
+                   {QStringLiteral("chqamt"), rupees(request.amount)}};
     return a;
 }
 

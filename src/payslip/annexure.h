@@ -20,7 +20,6 @@ struct AnnexureRequest {
     QString month;      // "MAR-12", as the form shows it
     double amount = 0;  // to be credited, already checked against the net total
     QString chequeNo;   // head-wise: the cheque the clerk named (trimmed); empty otherwise
-    QString amountAsTyped; // the amount as the clerk typed it, for "chqamt"; empty: as a figure
 };
 
 struct Annexure {

@@ -186,8 +186,7 @@ void Form8::Command4_Click()
         annexure = buildAnnexure(salaryDb(), fundDb(),
                                  AnnexureRequest{date, drawalCode(), Label6->caption(),
                                                  vb::cdbl(Text5->text().trimmed()),
-                                                 headWise ? Text6->text().trimmed() : QString(),
-                                                 Text5->text().trimmed()});
+                                                 headWise ? Text6->text().trimmed() : QString()});
     } catch (const vb::Error& e) {
         if (e.number != vb::NoCurrentRecord)
             throw;

@@ -1,6 +1,9 @@
 #include "b_statement_fixture.h"
+#include "setup/demo_office.h"
 #include "support/hostile_inputs.h"
 #include "support/ooxml_reader.h"
+
+#include "platform/forms/clock.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -165,3 +168,35 @@ TEST_F(BStatementFormTest, HostilePeriodsAndOddOrdersOfCommandsWriteNothing)
     EXPECT_TRUE(testsupport::rowsOfBothFiles() == before);
     EXPECT_TRUE(outputs().isEmpty());
 }
+
+// A new demo office makes this month's statement on any day of the year: it
+// carries the earlier months' bills and the totals they brought forward.
+// Its head A bill draws, a month, pay 198910, grade pay 39400, D.A. 138220,
+// H.R.A. 22981 with M.A. and O.A. 3750; less G.P.F. 23750, G.I.S. 331 and
+// professional tax 1820: net 377360.
+struct DemoOfficeStatement : allotmenttest::BStatementFormFixture, ::testing::WithParamInterface<QDate> {
+    forms::Clock::Override today{GetParam()};
+    DemoOfficeStatement()
+    {
+        setup::writeStartingRows("dosset");
+        setup::writeDemoOffice();
+    }
+};
+
+TEST_P(DemoOfficeStatement, MakesTheCurrentMonthsStatement)
+{
+    const QDate day = GetParam();
+    const int earlier = (day.month() + 8) % 12;
+    const QString yearStart = QStringLiteral("01/04/%1").arg(day.year() - (day.month() < 4 ? 1 : 0));
+    const auto book = statement(yearStart, QLocale(QLocale::English).monthName(day.month()).toUpper(),
+                                "Salary Secondary Schools");
+    ASSERT_TRUE(book) << boxes.prompts().join('|').toStdString();
+    EXPECT_EQ(row(*book, 5, 1, 4), QVariantList(4)); // no bill of this month yet
+    EXPECT_EQ(amounts(*book, 28), (std::vector<double>{198910.0 * earlier, 39400.0 * earlier, 138220.0 * earlier,
+                                                       26731.0 * earlier, 0, 0, 0, 0, 0, 25901.0 * earlier,
+                                                       377360.0 * earlier}));
+}
+
+INSTANTIATE_TEST_SUITE_P(AnyMonth, DemoOfficeStatement,
+                         ::testing::Values(QDate(2026, 4, 1), QDate(2026, 10, 15), QDate(2027, 1, 31),
+                                           QDate(2027, 3, 31)));

@@ -105,6 +105,8 @@ QString makeOffice(const QTemporaryDir& root)
         salary << QStringLiteral("INSERT INTO salary (emp_code, name, designation, pay, net, bill_date, bank_ac) VALUES "
                                  "('E%1', 'EMPLOYEE %1', 'CLERK', 20000, 18000.5, '%2', 'SB%1')")
                       .arg(n).arg(n % 2 ? QStringLiteral("2026-05-31") : QStringLiteral("2026-04-30"));
+    // The statements' chain starts afresh, each row then made by a run that also saves its file.
+    bills << QStringLiteral("DELETE FROM b_statement");
     runSql(dir.filePath(QLatin1String(common::kFundDb)), bills);
     salary << QStringLiteral("INSERT INTO calc_sheet SELECT * FROM first_sheet");
     runSql(dir.filePath(QLatin1String(common::kSalaryDb)), salary);

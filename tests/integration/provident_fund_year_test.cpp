@@ -29,7 +29,7 @@ TEST_F(DemoFundYear, ANewSubscribersTypedInYearEarnsTheNext)
     // EDN/4112 has no summary: last year's is typed in under last year's start.
     pickDate(*form->DTPicker1, common::financialYearStart(forms::Clock::today()).addYears(-1));
     click(*form->Option1);
-    for (auto [n, text] : {std::pair{1, "EDN/4112"}, {2, "A. S. Chavan"}, {19, "20000"}, {3, "16800"}, {15, "0"},
+    for (auto [n, text] : {std::pair{1, "EDN/4112"}, {2, "A. S. Chakraborty"}, {19, "20000"}, {3, "16800"}, {15, "0"},
                            {11, "2000"}, {12, "0"}})
         enter(box(n), text);
     EXPECT_EQ(box(13).text(), "38800");

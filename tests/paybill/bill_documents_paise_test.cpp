@@ -107,7 +107,7 @@ TEST_F(PaiseBill, AMarchBillKeepsTheFormsYearAndItsRegisterDay)
     testsupport::click(*form->Command8);
     EXPECT_EQ(boxes.prompts(), QStringList{"No Employee under GISS 1983 Scheme"});
     ASSERT_EQ(desktop.opened().size(), 2);
-    const QStringList pro = {"I19=3416.67", "I35=", "I36=", "I37=70", "I38=30", "I40=0", "I46=0"};
+    const QStringList pro = {"I19=3416.67", "I35=0", "I36=0", "I37=70", "I38=30", "I40=0", "I46=0"};
     EXPECT_EQ(fileCells(desktop.opened().at(1), pro), pro);
 }
 

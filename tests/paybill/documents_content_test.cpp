@@ -86,13 +86,13 @@ TEST_F(BillData, ProStatementSplitsTheFundByAccountSeries)
     ASSERT_TRUE(pro);
     EXPECT_EQ(picked(pro->cells, {"C5", "I40"}), QStringList{"C5=205"});
 
-    // No 1983 member and no "Agr" account: rows 35, 36 and 19 empty, 37 and 38 the whole funds, 46 the whole fund.
+    // No 1983 member and no "Agr" account: rows 35, 36 and 19 zero, 37 and 38 the whole funds, 46 the whole fund.
     activate(kMarchBill);
     pro = paybill::proStatementCells(salaryDb(), QString::fromLatin1(kDrawalCode), true);
     ASSERT_TRUE(pro);
     EXPECT_TRUE(pro->noScheme1983);
     EXPECT_EQ(picked(pro->cells, {"I19", "I35", "I36", "I37", "I38", "I46"}),
-              QStringList({"I19=", "I35=", "I36=", "I37=70", "I38=30", "I46=1500"}));
+              QStringList({"I19=0", "I35=0", "I36=0", "I37=70", "I38=30", "I46=1500"}));
 }
 
 TEST_F(BillData, BillExtractNamesRowOneAndStatesTheNetInFiguresAndWords)

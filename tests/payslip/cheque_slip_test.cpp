@@ -87,7 +87,7 @@ TEST_F(ChequeSlip, AnnexureNeedsEveryCountedBillsChequeAndOnlyTheHeadsOwn)
     makeMarchBill();
     addCheque(5, kRegister, QStringLiteral("CHQ-501"), 22300);
     payslip::chooseSlipRows(salaryDb(), fundDb(), kMarch);
-    const payslip::AnnexureRequest whole{kMarch, QString(), QStringLiteral("MAR-13"), 58000, QString(), QString()};
+    const payslip::AnnexureRequest whole{kMarch, QString(), QStringLiteral("MAR-13"), 58000, QString()};
 
     // Bill 6 has no cheque yet: no annexure at all.
     EXPECT_THROW(payslip::buildAnnexure(salaryDb(), fundDb(), whole), vb::Error);
@@ -96,29 +96,32 @@ TEST_F(ChequeSlip, AnnexureNeedsEveryCountedBillsChequeAndOnlyTheHeadsOwn)
     // Head-wise: the cheque number matched whatever its case; a cheque of another head is refused.
     payslip::chooseSlipRows(salaryDb(), fundDb(), kMarch, SlipHead{kHeadB, QStringLiteral("B")});
     const auto b = payslip::buildAnnexure(
-        salaryDb(), fundDb(), {kMarch, QString::fromLatin1(kHeadB), QStringLiteral("MAR-13"), 36302, "chq-601", "36302"});
-    EXPECT_EQ(b.cheques, (QVector<QStringList>{{"CHQ-601", "05/04/2013", "36302"}}));
+        salaryDb(), fundDb(), {kMarch, QString::fromLatin1(kHeadB), QStringLiteral("MAR-13"), 36302, "chq-601"});
+    EXPECT_EQ(b.cheques, (QVector<QStringList>{{"CHQ-601", "05/04/2013", "36302.00"}}));
     EXPECT_THROW(payslip::buildAnnexure(salaryDb(), fundDb(),
-                                        {kMarch, QString::fromLatin1(kHeadB), QStringLiteral("MAR-13"), 0, "CHQ-501", "0"}),
+                                        {kMarch, QString::fromLatin1(kHeadB), QStringLiteral("MAR-13"), 0, "CHQ-501"}),
                  vb::Error);
 }
 
-TEST_F(ChequeSlip, AnnexureListsNetsCarryingThirdsOfARupeeToThePaisa)
+TEST_F(ChequeSlip, AnnexureListsEveryAmountToThePaisa)
 {
-    // Unrounded loan instalments of 1000 / 3: A101 22300.67, B201 17562.33, BA07 18739.67.
+    // Unrounded loan instalments of 1000 / 3: A101 22300.67, BA07 18739.67; B201 17562.50.
     makeMarchBill();
     salaryDb().execute(QStringLiteral("UPDATE salary SET net = net + 2000.0 / 3 - 2000 / 3 WHERE emp_code = 'A101'"));
-    salaryDb().execute(QStringLiteral("UPDATE salary SET net = 17562 + 1000.0 / 3 - 1000 / 3 WHERE emp_code = 'B201'"));
+    salaryDb().execute(QStringLiteral("UPDATE salary SET net = 17562.5 WHERE emp_code = 'B201'"));
     salaryDb().execute(QStringLiteral("UPDATE salary SET net = 18740 - 1000.0 / 3 + 1000 / 3 WHERE emp_code = 'BA07'"));
     addCheque(5, kRegister, QStringLiteral("CHQ-501"), 22300);
     addCheque(6, kRegister, QStringLiteral("CHQ-601"), 36302);
     payslip::chooseSlipRows(salaryDb(), fundDb(), kMarch);
     const auto a = payslip::buildAnnexure(
-        salaryDb(), fundDb(), {kMarch, QString(), QStringLiteral("MAR-13"), 58000, QString(), QStringLiteral("58000")});
+        salaryDb(), fundDb(), {kMarch, QString(), QStringLiteral("MAR-13"), 58000, QString()});
     QStringList amounts;
     for (const QStringList& row : a.employees)
         amounts << row[4];
-    for (const char* name : {"rs", "credited", "refunded"})
+    for (const char* name : {"rs", "credited", "refunded", "chqamt"})
         amounts << a.bookmark(QString::fromLatin1(name));
-    EXPECT_EQ(amounts, (QStringList{"22300.67", "17562.33", "18739.67", "58602.67", "58602.67", "602.67"}));
+    for (const QStringList& row : a.cheques)
+        amounts << row[2];
+    EXPECT_EQ(amounts, (QStringList{"22300.67", "17562.50", "18739.67", "58602.84", "58602.84", "602.84", "58000.00",
+                                    "22300.00", "36302.00"}));
 }

@@ -177,14 +177,14 @@ TEST_F(PaiseBill, RegisterThenWholeDateAndHeadWiseChequeSlips)
                                         {"(1)", "(2)", "(3)", "(4)", "(5)"},
                                         {"1", "Name A501", "CLERK", "SB-A501", "38423.33"},
                                         {"2", "Name B601", "CLERK", "SB-B601", "24486.67"},
-                                        {"3", "Name BA08", "CLERK", "SB-BA08", "15062.5"}}));
+                                        {"3", "Name BA08", "CLERK", "SB-BA08", "15062.50"}}));
     const QString xml = documentXml(whole);
     for (const char* placeholder : {">MONTH<", ">RS<", ">CREDITED<", ">REFUNDED<", ">CHQAMT<"})
         EXPECT_FALSE(xml.contains(QString::fromLatin1(placeholder))) << placeholder;
     EXPECT_TRUE(xml.contains(QStringLiteral(">MAR-14<")));
-    EXPECT_EQ(xml.count(QStringLiteral(">77972.5<")), 2); // "rs" and "credited"
-    EXPECT_TRUE(xml.contains(QStringLiteral(">972.2<")));
-    EXPECT_TRUE(xml.contains(QStringLiteral(">77000.30<"))); // the amount as typed
+    EXPECT_EQ(xml.count(QStringLiteral(">77972.50<")), 2); // "rs" and "credited"
+    EXPECT_TRUE(xml.contains(QStringLiteral(">972.20<")));
+    EXPECT_TRUE(xml.contains(QStringLiteral(">77000.30<")));
     boxes.clearBoxes();
 
     // Head-wise, head B: B601 and BA08, both paid, so no question.
@@ -205,8 +205,8 @@ TEST_F(PaiseBill, RegisterThenWholeDateAndHeadWiseChequeSlips)
     const auto headRows = tableRows(desktop.opened().last());
     ASSERT_EQ(headRows.size(), 2 + 4);
     EXPECT_EQ(headRows[1], (QStringList{"CHQ-1201", "03/04/2014", "39549.17"}));
-    EXPECT_EQ(headRows[5], (QStringList{"2", "Name BA08", "CLERK", "SB-BA08", "15062.5"}));
-    EXPECT_TRUE(documentXml(desktop.opened().last()).contains(QStringLiteral(">0<"))); // nothing refunded
+    EXPECT_EQ(headRows[5], (QStringList{"2", "Name BA08", "CLERK", "SB-BA08", "15062.50"}));
+    EXPECT_TRUE(documentXml(desktop.opened().last()).contains(QStringLiteral(">0.00<"))); // nothing refunded
 
     // A number typed, then another mode chosen: the box is left without a question.
     type(*f.Text6, QStringLiteral("CHQ-9999"));

@@ -3,6 +3,7 @@
 #include "common/pay_month.h"
 #include "common/schema.h"
 #include "platform/data/database.h"
+#include "platform/forms/clock.h"
 
 #include <QDate>
 #include <QString>
@@ -18,7 +19,8 @@ void writeStartingRows(const QString& password)
     data::Transaction tf(fund);
     fund.execute(QStringLiteral("INSERT INTO protect (pas) VALUES (?)"), {password});
     fund.execute(QStringLiteral("INSERT INTO estt (ddo_code, degn, dist) VALUES (?, ?, ?)"),
-                 {QStringLiteral("DDO-0417"), QStringLiteral("District Education Officer"), QStringLiteral("Nagpur")});
+                 {QStringLiteral("HGAEDN017"), QStringLiteral("District Inspector of Schools (SE)"),
+                  QStringLiteral("Hooghly")});
     tf.commit();
 
     data::Transaction ts(sal);
@@ -68,26 +70,26 @@ struct Emp {
 // FIXED H.R.A. (A104), one above
 // the 6000 cap at a 10% rate (A101), one in the health scheme (A107).
 const Emp kEmployees[] = {
-    {"A101", "R. K. Deshmukh", "Headmaster", "A", "A", 52000, 7600, "RATE", 0, "NO", 0, 6000, 24, 56},
-    {"A102", "S. M. Kulkarni", "Asst. Teacher", "B", "B", 21400, 4600, "RATE", 0, "NO", 100, 2500, 12, 28},
-    {"A103", "P. V. Joshi", "Asst. Teacher", "B", "B", 19850, 4600, "RATE", 0, "NO", 100, 2400, 12, 28},
-    {"A104", "M. A. Sheikh", "Asst. Teacher", "B", "B", 18900, 4600, "FIXED", 1500, "NO", 100, 2300, 12, 28},
-    {"A105", "K. L. Patil", "Senior Clerk", "C", "C", 13250, 2800, "RATE", 0, "NO", 0, 1600, 6, 14},
-    {"A106", "V. S. Gawande", "Junior Clerk", "C", "C", 9910, 1900, "RATE", 0, "NO", 0, 1200, 6, 14},
-    {"A107", "N. D. Wankhede", "Lab Assistant", "C", "C", 10470, 2400, "RATE", 0, "YES", 0, 1300, 6, 14},
-    {"A108", "G. R. Bhoyar", "Peon", "D", "D", 7440, 1300, "RATE", 0, "NO", 0, 900, 3, 7},
-    {"A109", "H. B. Meshram", "Peon", "D", "D", 7100, 1300, "RATE", 0, "NO", 0, 850, 3, 0},
-    {"A110", "J. T. Raut", "Watchman", "D", "D", 6950, 1300, "RATE", 0, "NO", 50, 800, 3, 7},
-    {"A111", "L. P. Thakre", "Asst. Teacher", "B", "B", 20280, 4600, "RATE", 0, "NO", 100, 2500, 12, 28},
-    {"A112", "A. S. Chavan", "Librarian", "C", "OLD", 11360, 2400, "RATE", 0, "NO", 0, 1400, 2, 6},
-    {"B201", "D. N. Ingole", "Education Officer", "A", "A", 41200, 6600, "RATE", 0, "NO", 0, 5000, 24, 56},
-    {"B202", "U. K. Bansod", "Superintendent", "B", "B", 17140, 4200, "RATE", 0, "NO", 0, 2100, 12, 28},
-    {"B203", "Y. M. Kale", "Head Clerk", "C", "OLD", 14430, 2800, "RATE", 0, "NO", 0, 1800, 2, 6},
-    {"B204", "C. R. Dongre", "Senior Clerk", "C", "C", 12540, 2800, "RATE", 0, "NO", 0, 1500, 6, 14},
-    {"B205", "E. G. Nimje", "Junior Clerk", "C", "C", 8560, 1900, "RATE", 0, "NO", 0, 1100, 6, 14},
-    {"B206", "F. W. Sahare", "Driver", "C", "C", 9300, 1900, "RATE", 0, "NO", 200, 1100, 6, 14},
-    {"B207", "I. J. Lanjewar", "Peon", "D", "D", 7520, 1300, "RATE", 0, "NO", 0, 900, 3, 7},
-    {"B208", "O. B. Tembhurne", "Sweeper", "D", "D", 6800, 1300, "RATE", 0, "NO", 0, 800, 3, 7},
+    {"A101", "R. K. Chatterjee", "Headmaster", "A", "A", 52000, 7600, "RATE", 0, "NO", 0, 6000, 24, 56},
+    {"A102", "S. M. Banerjee", "Asst. Teacher", "B", "B", 21400, 4600, "RATE", 0, "NO", 100, 2500, 12, 28},
+    {"A103", "P. K. Mukherjee", "Asst. Teacher", "B", "B", 19850, 4600, "RATE", 0, "NO", 100, 2400, 12, 28},
+    {"A104", "M. A. Rahaman", "Asst. Teacher", "B", "B", 18900, 4600, "FIXED", 1500, "NO", 100, 2300, 12, 28},
+    {"A105", "K. L. Ghosh", "Senior Clerk", "C", "C", 13250, 2800, "RATE", 0, "NO", 0, 1600, 6, 14},
+    {"A106", "V. S. Das", "Junior Clerk", "C", "C", 9910, 1900, "RATE", 0, "NO", 0, 1200, 6, 14},
+    {"A107", "N. D. Mondal", "Lab Assistant", "C", "C", 10470, 2400, "RATE", 0, "YES", 0, 1300, 6, 14},
+    {"A108", "G. R. Bag", "Peon", "D", "D", 7440, 1300, "RATE", 0, "NO", 0, 900, 3, 7},
+    {"A109", "H. B. Hazra", "Peon", "D", "D", 7100, 1300, "RATE", 0, "NO", 0, 850, 3, 0},
+    {"A110", "J. T. Sardar", "Watchman", "D", "D", 6950, 1300, "RATE", 0, "NO", 50, 800, 3, 7},
+    {"A111", "L. P. Bhattacharya", "Asst. Teacher", "B", "B", 20280, 4600, "RATE", 0, "NO", 100, 2500, 12, 28},
+    {"A112", "A. S. Chakraborty", "Librarian", "C", "OLD", 11360, 2400, "RATE", 0, "NO", 0, 1400, 2, 6},
+    {"B201", "D. N. Sen", "Education Officer", "A", "A", 41200, 6600, "RATE", 0, "NO", 0, 5000, 24, 56},
+    {"B202", "U. K. Bose", "Superintendent", "B", "B", 17140, 4200, "RATE", 0, "NO", 0, 2100, 12, 28},
+    {"B203", "Y. M. Dutta", "Head Clerk", "C", "OLD", 14430, 2800, "RATE", 0, "NO", 0, 1800, 2, 6},
+    {"B204", "C. R. Saha", "Senior Clerk", "C", "C", 12540, 2800, "RATE", 0, "NO", 0, 1500, 6, 14},
+    {"B205", "E. G. Sarkar", "Junior Clerk", "C", "C", 8560, 1900, "RATE", 0, "NO", 0, 1100, 6, 14},
+    {"B206", "F. A. Mallick", "Driver", "C", "C", 9300, 1900, "RATE", 0, "NO", 200, 1100, 6, 14},
+    {"B207", "I. J. Maity", "Peon", "D", "D", 7520, 1300, "RATE", 0, "NO", 0, 900, 3, 7},
+    {"B208", "O. B. Haldar", "Sweeper", "D", "D", 6800, 1300, "RATE", 0, "NO", 0, 800, 3, 7},
 };
 
 QString scaleOf(double gradePay)
@@ -140,13 +142,73 @@ void writeBroadSheet(Database& sal, const QDate& yearStart)
     }
 }
 
+// A month's pay bill of one salary head, worked out from its employees at the
+// demo's D.A. order (58 %, H.R.A. 10 % up to 6000, M.A. 300) with the
+// professional-tax slabs of such pay; whole rupees, as the bills are drawn.
+struct MonthBill {
+    double pay = 0, gradePay = 0, da = 0, hra = 0, ma = 0, deduction = 0;
+    double net() const { return pay + gradePay + da + hra + ma - deduction; }
+};
+
+MonthBill monthBill(char category)
+{
+    MonthBill b;
+    for (const Emp& e : kEmployees) {
+        if (e.code[0] != category)
+            continue;
+        const double basic = e.bPay + e.gradePay;
+        const double da = qRound(basic * 0.58);
+        const double hra = QLatin1String(e.hraType) == QLatin1String("FIXED") ? e.hra : qMin(qRound(basic * 0.10), 6000);
+        const double ma = (QLatin1String(e.health) == QLatin1String("YES") ? 0 : 300) + e.oa;
+        const double gross = basic + da + hra + ma;
+        const double pTax = gross > 40000 ? 200 : gross > 25000 ? 150 : gross > 15000 ? 130 : 110;
+        b.pay += e.bPay;
+        b.gradePay += e.gradePay;
+        b.da += da;
+        b.hra += hra;
+        b.ma += ma;
+        b.deduction += e.gpfSubs + e.iFund + e.sFund + pTax;
+    }
+    return b;
+}
+
+// The two salary heads' bills of every month of the year before today's, in
+// the bill register, and the B-statement totals that each month's statement
+// carried forward: this month's statement then finds last month's totals on
+// any day of the year. Numbered from 1; the office's own bills go on from there.
+void writeEarlierMonths(Database& fund, const QDate& today, const QDate& yearStart)
+{
+    const QDate thisMonth(today.year(), today.month(), 1);
+    int billNo = 0;
+    for (const Head& h : {kHeads[0], kHeads[1]}) {
+        const MonthBill b = monthBill(h.category[0]);
+        int months = 0;
+        for (QDate m = yearStart; m < thisMonth; m = m.addMonths(1)) {
+            ++months;
+            fund.execute(QStringLiteral("INSERT INTO all_exp (head, bill_no, bill_date, pay, d_pay, da, hra, ma, bonus, "
+                                        "wages, ta, elec, tele, misc, oe, oc, scheme, deduction, despn) VALUES "
+                                        "(?, ?, ?, ?, ?, ?, ?, ?, 0,0,0,0,0,0,0,0,0, ?, ?)"),
+                         {QLatin1String(h.code), ++billNo, QDate(m.year(), m.month(), 25), b.pay, b.gradePay, b.da,
+                          b.hra, b.ma, b.deduction, QLatin1String(h.description)});
+            // Brought forward into the next reporting month (4 April .. 15 March).
+            const int monthNo = m.month() < 4 ? m.month() + 12 : m.month();
+            fund.execute(QStringLiteral("INSERT INTO b_statement (m_head, month_no, pay, d_pay, da, hra, wages, ta, "
+                                        "cont, bonus, scheme, deduct, net, fy_year) VALUES "
+                                        "(?, ?, ?, ?, ?, ?, 0, 0, 0, 0, 0, ?, ?, ?)"),
+                         {QLatin1String(h.code).left(20), monthNo + 1, b.pay * months, b.gradePay * months,
+                          b.da * months, (b.hra + b.ma) * months, b.deduction * months, b.net() * months,
+                          yearStart.year()});
+        }
+    }
+}
+
 } // namespace
 
 void writeDemoOffice()
 {
     Database& fund = Database::open(QLatin1String(common::kFundDb));
     Database& sal = Database::open(QLatin1String(common::kSalaryDb));
-    const QDate today = QDate::currentDate();
+    const QDate today = forms::Clock::today();
     const QDate yearStart = common::financialYearStart(today);
 
     data::Transaction tf(fund);
@@ -163,17 +225,18 @@ void writeDemoOffice()
                                     "(?, 0, ?, 0,0,0,0,0,0,0,0,0,0,0,0,0,0,0, ?)"),
                      {QLatin1String(h.code), yearStart, QLatin1String(h.description)});
     }
-    // The year's first allotment orders of the two salary heads.
+    // The year's allotment orders of the two salary heads, enough for its twelve bills.
     fund.execute(QStringLiteral("INSERT INTO all_allot (head, order_no, order_date, pay, d_pay, da, hra, ma, bonus, "
                                 "wages, ta, elec, tele, misc, oe, oc, scheme, despn) VALUES "
                                 "(?, ?, ?, ?, ?, ?, ?, ?, ?, 0,0,0,0,0,0,0,0, ?)"),
-                 {QLatin1String(kHeads[0].code), QStringLiteral("EDN/ALT/114"), yearStart.addDays(14), 2500000.0,
-                  450000.0, 1700000.0, 300000.0, 40000.0, 50000.0, QLatin1String(kHeads[0].description)});
+                 {QLatin1String(kHeads[0].code), QStringLiteral("EDN/ALT/114"), yearStart.addDays(14), 2600000.0,
+                  480000.0, 1700000.0, 300000.0, 50000.0, 50000.0, QLatin1String(kHeads[0].description)});
     fund.execute(QStringLiteral("INSERT INTO all_allot (head, order_no, order_date, pay, d_pay, da, hra, ma, bonus, "
                                 "wages, ta, elec, tele, misc, oe, oc, scheme, despn) VALUES "
                                 "(?, ?, ?, ?, ?, ?, ?, ?, ?, 0,0,0,0,0,0,0,0, ?)"),
-                 {QLatin1String(kHeads[1].code), QStringLiteral("EDN/ALT/121"), yearStart.addDays(20), 1400000.0,
-                  250000.0, 950000.0, 160000.0, 25000.0, 20000.0, QLatin1String(kHeads[1].description)});
+                 {QLatin1String(kHeads[1].code), QStringLiteral("EDN/ALT/121"), yearStart.addDays(20), 1450000.0,
+                  280000.0, 1000000.0, 175000.0, 32000.0, 20000.0, QLatin1String(kHeads[1].description)});
+    writeEarlierMonths(fund, today, yearStart);
     tf.commit();
 
     data::Transaction ts(sal);

@@ -8,7 +8,9 @@ namespace setup {
 // The rows every data folder starts with: the password, the office
 // particulars, the D.A. order in force and the provident-fund sheet template.
 void writeStartingRows(const QString& password);
-// Heads, employees, ledgers and allotments to try the program on.
+// A West Bengal office to try the program on: heads, employees, ledgers,
+// allotments, and the salary bills of the financial year's months before
+// today's (forms::Clock) with the B-statement totals they carried forward.
 void writeDemoOffice();
 
 } // namespace setup

@@ -139,6 +139,9 @@ std::optional<ProStatement> proStatementCells(data::Database& salaryDb, const QS
     const Scheme1983 old = scheme1983(salaryDb);
     data::QueryRecordset agr(salaryDb, QString::fromLatin1(kAgrSeries));
     const QVariant agrFund = plus(num(agr.field("tgpfs")), num(agr.field("tgpfr")));
+    // A fund that no employee of the bill pays into is a zero on the
+    // statement, printed as every other zero is, not a blank line.
+    const double agr0 = agrFund.isNull() ? 0.0 : agrFund.toDouble();
 
     auto f = [&t](const char* name) { return num(t.field(QString::fromLatin1(name))); };
     ProStatement p;
@@ -150,12 +153,12 @@ std::optional<ProStatement> proStatementCells(data::Database& salaryDb, const QS
         {11, 9, f("tlpay")},
         {12, 9, f("tda")},
         {13, 9, plus(plus(f("thra"), f("tma")), f("toa"))},
-        {19, 9, agrFund},
+        {19, 9, agr0},
         {21, 9, f("thbl")},
         {25, 9, f("thbi")},
         {33, 9, f("titax")},
-        {35, 9, old.sf},
-        {36, 9, old.ifund},
+        {35, 9, old.sf0},
+        {36, 9, old.if0},
         {37, 9, minus(f("tsf"), old.sf0)},
         {38, 9, minus(f("tif"), old.if0)},
     };
@@ -164,7 +167,7 @@ std::optional<ProStatement> proStatementCells(data::Database& salaryDb, const QS
     p.cells.append({32, 9, f("tp_tax")});
     p.cells.append({30, 3, f("tnet")});
     p.cells.append({30, 4, inWords(f("tnet"))});
-    p.cells.append({46, 9, minus(plus(f("tgpfs"), f("tgpfr")), agrFund.isNull() ? 0.0 : agrFund.toDouble())});
+    p.cells.append({46, 9, minus(plus(f("tgpfs"), f("tgpfr")), agr0)});
     return p;
 }
 
