@@ -186,6 +186,32 @@ QList<Step> stepsFor(QSqlDatabase& db, const Reference& ref)
     return steps;
 }
 
+// How many of a file's core tables the database holds, a table counting
+// only with more than half of the schema's columns.
+int coreTablesHeld(QSqlDatabase& db, const Reference& ref, const QStringList& core)
+{
+    QStringList tables;
+    for (const Entry& e : entries(db, "table"))
+        tables << e.name;
+    int held = 0;
+    for (const QString& t : core) {
+        if (!containsName(tables, t))
+            continue;
+        const QStringList wanted = ref.columns.value(t);
+        const QStringList present = columnsOf(db, t);
+        qsizetype matching = 0;
+        for (const QString& c : wanted)
+            matching += containsName(present, c) ? 1 : 0;
+        held += matching * 2 > wanted.size() ? 1 : 0;
+    }
+    return held;
+}
+
+bool holdsTablesOf(QSqlDatabase& db, const QStringList& statements, const QStringList& core)
+{
+    return coreTablesHeld(db, Reference(statements), core) >= 2;
+}
+
 } // namespace
 
 QStringList schemaLacks(QSqlDatabase& db, const QStringList& statements)
@@ -241,8 +267,26 @@ bool isBusy(const QSqlError& e)
         || e.databaseText().contains(QLatin1String("locked"), Qt::CaseInsensitive);
 }
 
-FileCheck checkFile(const QString& folder, const char* file, const QStringList& statements)
+// A data file by name, with what it must hold.
+struct FileKind {
+    const char* file;
+    QStringList statements;
+    QStringList core;
+};
+
+template <std::size_t N>
+QStringList names(const char* const (&list)[N])
 {
+    QStringList l;
+    for (const char* n : list)
+        l << QLatin1String(n);
+    return l;
+}
+
+FileCheck checkFile(const QString& folder, const FileKind& own, const FileKind& other)
+{
+    const char* file = own.file;
+    const QStringList& statements = own.statements;
     FileCheck check;
     check.file = QLatin1String(file);
     const QString path = QDir(folder).filePath(check.file);
@@ -306,6 +350,25 @@ FileCheck checkFile(const QString& folder, const char* file, const QStringList& 
         check.technical = QStringLiteral("quick_check: ") + findings.mid(0, 5).join(QStringLiteral("; "));
         return check;
     }
+    try {
+        // Known by what it holds, not by its name: a file swapped with the
+        // other, or another program's database, is never taken for an older
+        // one, whose update would fill it with tables it was never meant to hold.
+        if (!holdsTablesOf(db, own.statements, own.core)) {
+            const bool swapped = holdsTablesOf(db, other.statements, other.core);
+            check.fault = swapped ? FileFault::OtherFile : FileFault::Foreign;
+            check.technical = swapped
+                ? QStringLiteral("holds the tables %1 of %2").arg(other.core.join(QStringLiteral(", ")),
+                                                                 QLatin1String(other.file))
+                : QStringLiteral("holds neither %1 nor %2").arg(own.core.join(QStringLiteral(", ")),
+                                                               other.core.join(QStringLiteral(", ")));
+            return check;
+        }
+    } catch (const vb::Error& e) {
+        check.fault = FileFault::Damaged;
+        check.technical = e.description;
+        return check;
+    }
     // Readers pass a writer by; the program writes, so a held write lock counts.
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return failed(q.lastError());
@@ -327,7 +390,19 @@ FileCheck checkFile(const QString& folder, const char* file, const QStringList& 
 
 QList<FileCheck> checkDataFiles(const QString& folder)
 {
-    return {checkFile(folder, kFundDb, fundSchema()), checkFile(folder, kSalaryDb, salarySchema())};
+    const FileKind fund{kFundDb, fundSchema(), names(kFundCoreTables)};
+    const FileKind salary{kSalaryDb, salarySchema(), names(kSalaryCoreTables)};
+    return {checkFile(folder, fund, salary), checkFile(folder, salary, fund)};
+}
+
+QString fileOnPath(const QString& folder)
+{
+    for (QFileInfo at(QDir::cleanPath(QDir(folder).absolutePath()));; at = QFileInfo(at.path())) {
+        if (at.exists())
+            return at.isDir() ? QString() : at.absoluteFilePath();
+        if (at.isRoot() || at.path() == at.filePath())
+            return {};
+    }
 }
 
 bool isHalfMade(const QString& folder)
@@ -380,6 +455,20 @@ void finishSetup(const QString& folder)
 
 FolderProblem checkDataFolder(const QString& folder)
 {
+    if (const QString file = fileOnPath(folder); !file.isEmpty()) {
+        // No folder can be made where a file stands, so the setup is offered
+        // only for a path free of it.
+        FolderProblem p;
+        p.text = QStringLiteral("Dosset cannot open the data folder %1.\n\n%2\n\n"
+                                "Start Dosset with the path of your data folder:\n    dosset --data-folder \"FOLDER\"\n"
+                                "or make a new data folder at a path where no file stands with:\n"
+                                "    dosset-setup \"FOLDER\"\n\nNothing has been changed.")
+                     .arg(folder, file == QDir::cleanPath(QDir(folder).absolutePath())
+                                      ? QStringLiteral("It is a file, not a folder.")
+                                      : QStringLiteral("\"%1\" on its path is a file, not a folder.").arg(file));
+        p.details = QStringLiteral("not a folder: %1").arg(file);
+        return p;
+    }
     if (isHalfMade(folder)) {
         FolderProblem p;
         p.text = QStringLiteral("Dosset cannot open the data folder %1.\n\n"
@@ -412,6 +501,14 @@ FolderProblem checkDataFolder(const QString& folder)
             lines << QStringLiteral("\"%1\" is not a Dosset data file.").arg(c.file);
             break;
         case FileFault::Damaged: lines << QStringLiteral("\"%1\" is damaged.").arg(c.file); break;
+        case FileFault::OtherFile:
+            lines << QStringLiteral("\"%1\" holds the tables of \"%2\": the two files may have been swapped or "
+                                    "renamed.").arg(c.file, c.file == QLatin1String(kFundDb) ? QLatin1String(kSalaryDb)
+                                                                                              : QLatin1String(kFundDb));
+            break;
+        case FileFault::Foreign:
+            lines << QStringLiteral("\"%1\" is not a Dosset data file.").arg(c.file);
+            break;
         case FileFault::Locked:
             lines << QStringLiteral("\"%1\" is in use by another program or another copy of Dosset.").arg(c.file);
             break;
@@ -433,9 +530,18 @@ FolderProblem checkDataFolder(const QString& folder)
         advice << QStringLiteral("If this is the folder you mean, make a new data folder there with:\n"
                                  "    dosset-setup \"%1\"").arg(folder);
     } else {
+        // Each file holding the other's tables and nothing else wrong: their
+        // names were swapped, and swapping them back through a third name
+        // (two files cannot trade names at once) mends it with nothing lost.
+        const bool swapped = faults.count(FileFault::OtherFile) == checks.size();
         const bool lost = faults.contains(FileFault::Missing) || faults.contains(FileFault::Empty)
-            || faults.contains(FileFault::NotDatabase) || faults.contains(FileFault::Damaged);
-        if (lost)
+            || faults.contains(FileFault::NotDatabase) || faults.contains(FileFault::Damaged)
+            || faults.contains(FileFault::OtherFile) || faults.contains(FileFault::Foreign);
+        if (swapped)
+            advice << QStringLiteral("Give each file back its own name: with Dosset closed, rename \"%1\" to "
+                                     "\"swap.mdb\", then \"%2\" to \"%1\", then \"swap.mdb\" to \"%2\".")
+                          .arg(QLatin1String(kFundDb), QLatin1String(kSalaryDb));
+        else if (lost)
             advice << QStringLiteral("Put back the file from your backup copy of the folder.");
         if (faults.contains(FileFault::Permission))
             advice << QStringLiteral("Ask whoever looks after this computer to let you read and change the "

@@ -20,10 +20,10 @@ QStringList schemaLacks(QSqlDatabase& db, const QStringList& statements);
 QStringList upgradeDatabase(const QString& path, const QStringList& statements);
 
 // The first fault of each database file, checked in this order: missing,
-// not readable or writable, empty, not a database, damaged, in use
-// elsewhere, made by an older version. Reads only; the files are left as
-// they were.
-enum class FileFault { None, Missing, Permission, Empty, NotDatabase, Damaged, Locked, Older };
+// not readable or writable, empty, not a database, damaged, holding the
+// other file's tables (OtherFile) or neither's (Foreign), in use elsewhere,
+// made by an older version. Reads only; the files are left as they were.
+enum class FileFault { None, Missing, Permission, Empty, NotDatabase, Damaged, OtherFile, Foreign, Locked, Older };
 
 struct FileCheck {
     QString file;      // "fund.mdb"
@@ -38,6 +38,10 @@ struct FolderProblem {
     QString details; // the engine's own words, for "Show Details"
     bool ok() const { return text.isEmpty(); }
 };
+
+// The path itself, or the first folder on its way, when that is a file
+// (so no folder can be there); empty otherwise.
+QString fileOnPath(const QString& folder);
 
 // Lies in a folder while dosset-setup makes it: a folder still holding it
 // was left half-made (the setup was stopped) and is never used.

@@ -19,6 +19,15 @@ inline const char* const kSalaryDb = "salary master.mdb";
 QStringList fundSchema();
 QStringList salarySchema();
 
+// The tables each file has held since its first version, by which a file is
+// recognised as that file's whatever version made it: a file holds a file's
+// tables when it holds at least two of its three, each with more than half of
+// the schema's columns. Two so that one table lost by hand still leaves the
+// file known (and mended by the update); columns so that another program's
+// table that merely shares a common name ("employee") counts for nothing.
+inline const char* const kFundCoreTables[] = {"head", "all_allot", "all_exp"};
+inline const char* const kSalaryCoreTables[] = {"employee", "salary", "da_table"};
+
 // What the program makes in a data folder is readable by its owner only.
 inline constexpr QFileDevice::Permissions kOwnerOnlyFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 inline constexpr QFileDevice::Permissions kOwnerOnlyFolder =

@@ -104,6 +104,29 @@ TEST(DataFolderCheck, EachFaultHasItsOwnMessageAndChangesNoFile)
          "\"salary master.mdb\" is damaged.", backup, "salary master.mdb: "},
         {"zero bytes", [&](const QString& d) { overwrite(at(d, fund), QByteArray()); },
          "\"fund.mdb\" is empty (0 bytes): it holds no data.", backup, "is empty (0 bytes)"},
+        // Each file is known by what it holds, never by its name.
+        {"swapped", [&](const QString& d) {
+             QDir(d).rename(fund, "x"); QDir(d).rename(salary, fund); QDir(d).rename("x", salary); },
+         "\"fund.mdb\" holds the tables of \"salary master.mdb\": the two files may have been swapped or renamed.\n"
+         "\"salary master.mdb\" holds the tables of \"fund.mdb\": the two files may have been swapped or renamed.",
+         "with Dosset closed, rename \"fund.mdb\" to \"swap.mdb\", then \"salary master.mdb\" to \"fund.mdb\", then "
+         "\"swap.mdb\" to \"salary master.mdb\".", "fund.mdb: holds the tables employee, salary, da_table of salary master.mdb"},
+        {"copied over", [&](const QString& d) { QFile::remove(at(d, fund)); QFile::copy(at(d, salary), at(d, fund)); },
+         "\"fund.mdb\" holds the tables of \"salary master.mdb\"", backup, "holds the tables employee"},
+        {"foreign fund", [&](const QString& d) { QFile::remove(at(d, fund));
+             runSql(at(d, fund), {"CREATE TABLE head (id INTEGER, title TEXT)", "CREATE TABLE orders (total REAL)"}); },
+         "\"fund.mdb\" is not a Dosset data file.", backup, "fund.mdb: holds neither head, all_allot, all_exp nor"},
+        // Tables that share the salary file's commonest names, not its columns.
+        {"foreign salary", [&](const QString& d) { QFile::remove(at(d, salary));
+             runSql(at(d, salary), {"PRAGMA journal_mode=WAL", "CREATE TABLE employee (id INTEGER, name TEXT, emp_code TEXT)",
+                                    "CREATE TABLE salary (name TEXT, pay REAL)", "INSERT INTO salary VALUES ('A', 1)"}); },
+         "\"salary master.mdb\" is not a Dosset data file.", backup, "salary master.mdb: holds neither"},
+        {"one unrelated table", [&](const QString& d) { QFile::remove(at(d, fund)); runSql(at(d, fund), {"CREATE TABLE notes (t)"}); },
+         "\"fund.mdb\" is not a Dosset data file.", backup, "holds neither"},
+        // No folder can be there, so no setup of that path is offered.
+        {"path is a file", [&](const QString& d) { QDir(d).removeRecursively(); overwrite(d, "notes"); },
+         "is a file, not a folder", "Start Dosset with the path of your data folder:\n    dosset --data-folder \"FOLDER\"\n"
+         "or make a new data folder at a path where no file stands with:\n    dosset-setup \"FOLDER\"", "not a folder: "},
         // A column is enough: a folder with every table may still be older.
         {"older", [&](const QString& d) { runSql(at(d, salary), {"ALTER TABLE festi_adv DROP COLUMN inst_no"}); },
          "\"salary master.mdb\" was made by an older version of Dosset.",
@@ -126,9 +149,17 @@ TEST(DataFolderCheck, EachFaultHasItsOwnMessageAndChangesNoFile)
         EXPECT_TRUE(p.text.contains(c.advice.contains(QLatin1String("%1")) ? c.advice.arg(dir.path()) : c.advice))
             << p.text.toStdString();
         EXPECT_TRUE(p.details.contains(c.detail)) << p.details.toStdString();
-        EXPECT_TRUE(p.text.endsWith(QLatin1String("Nothing in the folder has been changed.")));
+        EXPECT_TRUE(p.text.endsWith(QLatin1String(" has been changed.")));
         // A folder that holds data is never offered a new demo office.
         EXPECT_FALSE(p.text.contains(QLatin1String("--demo")));
+        // Nor is anything but an older folder ever "updated".
+        if (!byOtherUser.contains(QLatin1String(c.name)) && QLatin1String(c.name) != QLatin1String("older")) {
+            const testsupport::ToolRun update = testsupport::runTool("dosset-setup", {dir.path(), "--update"});
+            EXPECT_EQ(update.code, 1);
+            EXPECT_TRUE(update.err.contains(c.line)) << update.err.toStdString();
+            EXPECT_EQ(fileDigests(dir.path()), before);
+        }
+        QFile::remove(dir.path());
         QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7700));
     }
 }

@@ -123,6 +123,17 @@ TEST(SetupTool, UpdateLeavesAFolderItCannotMendAsItWas)
     EXPECT_TRUE(none.err.contains(QStringLiteral("dosset-setup \"%1\"\n").arg(empty))) << none.err.toStdString();
     EXPECT_TRUE(QDir(empty).isEmpty());
 
+    // A path that is a file, or passes through one: no folder is there or can be made.
+    const QString file = root.filePath(QStringLiteral("notes"));
+    QFile(file).open(QIODevice::WriteOnly);
+    const QString make = "dosset-setup: %1; nothing has been changed.\nGive the path of a new folder: one that does not "
+                         "exist yet, or an empty one.\n";
+    const QString fileUpdate = "dosset-setup: %1; nothing has been changed.\nGive --update the path of your data folder.\n";
+    EXPECT_EQ(setup({file}).err, make.arg(file + " is a file, not a folder"));
+    EXPECT_EQ(setup({file + "/office", "--update"}).err,
+              fileUpdate.arg(file + "/office cannot be a folder: " + file + " on its path is a file"));
+    EXPECT_EQ(QFileInfo(file).size(), 0);
+
     const QString folder = root.filePath(QStringLiteral("office"));
     ASSERT_EQ(setup({folder, QStringLiteral("--demo")}).code, 0);
     const QString salary = QDir(folder).filePath(QLatin1String(common::kSalaryDb));

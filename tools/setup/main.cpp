@@ -181,6 +181,16 @@ int main(int argc, char** argv)
     const QString folder = QDir(args.first()).absolutePath();
     if (passwordGiven && !passwordIsSound(password, err))
         return 2;
+    if (const QString file = common::fileOnPath(folder); !file.isEmpty()) {
+        // A folder can neither be made nor found where a file stands.
+        err << "dosset-setup: "
+            << (file == QDir::cleanPath(folder) ? QStringLiteral("%1 is a file, not a folder").arg(folder)
+                               : QStringLiteral("%1 cannot be a folder: %2 on its path is a file").arg(folder, file))
+            << "; nothing has been changed.\n"
+            << (upgrade ? "Give --update the path of your data folder.\n"
+                        : "Give the path of a new folder: one that does not exist yet, or an empty one.\n");
+        return 1;
+    }
     if (upgrade)
         return update(folder, passwordGiven ? std::optional<QString>(password) : std::nullopt, out, err);
     if (!passwordGiven)
