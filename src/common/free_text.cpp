@@ -45,7 +45,9 @@ QString TextRead::refusal(const QString& caption) const
     case TextFault::ControlCharacters:
         return caption + QStringLiteral(" MUST NOT HOLD CONTROL CHARACTERS (TABS, LINE BREAKS OR OTHER UNSEEN KEYS).");
     case TextFault::TooLong:
-        return caption + QStringLiteral(" IS TOO LONG: IT MAY HOLD AT MOST %1 CHARACTERS.").arg(limit);
+        return caption + QStringLiteral(" IS TOO LONG: IT MAY HOLD AT MOST %1 %2.")
+                             .arg(limit)
+                             .arg(limit == 1 ? QStringLiteral("CHARACTER") : QStringLiteral("CHARACTERS"));
     case TextFault::None: break;
     }
     return QString();
