@@ -86,6 +86,7 @@ Declarations fundDeclarations()
     s << createTable("estt", {{"ddo_code", 'T', 20}, {"degn", 'T', 50}, {"dist", 'T', 30}});
     s << createTable("head", {{"drawal_code", 'T', 30}, {"description", 'T', 50}, {"code_category", 'T', 1}});
     s << createIndex("head", "dc", "description");
+    // A register row's despn holds its head's description, so is as wide.
     s << createTable("all_allot", {{"head", 'T', 30},   {"order_no", 'T', 30}, {"order_date", 'D'}, {"pay", 'N'},
                                    {"d_pay", 'N'},  {"da", 'N'},       {"hra", 'N'},        {"ma", 'N'},
                                    {"bonus", 'N'},  {"wages", 'N'},    {"ta", 'N'},         {"elec", 'N'},
@@ -115,6 +116,7 @@ Declarations fundDeclarations()
 Declarations salaryDeclarations()
 {
     Declarations s;
+    // A code is one letter and up to three digits; a PAN is ten characters.
     s << createTable("employee", {{"emp_code", 'T', 4},     {"name", 'T', 50},     {"designation", 'T', 50},
                                   {"scale", 'T', 50},        {"acc_no", 'T', 20},   {"pay_band", 'T', 30},
                                   {"pay_band_scale", 'T', 30}, {"category", 'T', 20}, {"grp", 'T', 10},
