@@ -159,7 +159,9 @@ void Form14::Command1_Click()
     data::Database& db = fund();
     if (const auto refusal = refuseNewHead(db, entry)) {
         forms::Dialogs::msgBox(refusal->message, forms::vbInformation, "PLEASE NOTE");
-        forms::TextBox* box = refusal->box == Refusal::DrawalCode ? Text1 : Text2;
+        forms::TextBox* box = refusal->box == Refusal::DrawalCode ? Text1
+            : refusal->box == Refusal::Description                ? Text2
+                                                                  : Text3;
         box->setFocus();
         box->selectAll();
         return;

@@ -1,6 +1,7 @@
 #include "allotment/head_upkeep.h"
 
 #include "allotment/heads.h"
+#include "common/free_text.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
 
@@ -25,6 +26,27 @@ bool descriptionInUse(data::Database& fund, const QString& description, const QS
                             "and (drawal_code is null or drawal_code <> ?)",
                             {description, ownCode});
     return rs.field("nos").toDouble() > 0;
+}
+
+// Each box's text must fit its column; the code is checked only while it is typed.
+std::optional<Refusal> refuseText(const HeadEntry& e, bool withCode)
+{
+    const struct {
+        const QString* text;
+        const char* column;
+        const char* caption;
+        Refusal::Box box;
+    } boxes[] = {{&e.drawalCode, "drawal_code", "DRAWAL CODE", Refusal::DrawalCode},
+                 {&e.description, "description", "DESCRIPTION", Refusal::Description},
+                 {&e.category, "code_category", "CATEGORY", Refusal::Category}};
+    for (const auto& b : boxes) {
+        if (b.box == Refusal::DrawalCode && !withCode)
+            continue;
+        const common::TextRead read = common::readText(*b.text, QStringLiteral("head"), QLatin1String(b.column));
+        if (!read.ok())
+            return Refusal{read.refusal(QLatin1String(b.caption)), b.box};
+    }
+    return std::nullopt;
 }
 
 std::optional<Refusal> refuseDescription(data::Database& fund, const HeadEntry& e,
@@ -64,6 +86,8 @@ HeadEntry trimmed(const HeadEntry& entry)
 std::optional<Refusal> refuseNewHead(data::Database& fund, const HeadEntry& entry)
 {
     const HeadEntry e = trimmed(entry);
+    if (auto refusal = refuseText(e, true))
+        return refusal;
     if (e.drawalCode.isEmpty())
         return Refusal{QStringLiteral("ENTER THE 17-DIGIT DRAWAL CODE."), Refusal::DrawalCode};
     if (codeInUse(fund, e.drawalCode))
@@ -78,6 +102,8 @@ std::optional<Refusal> refuseHeadChange(data::Database& fund, const QString& sto
     if (e.drawalCode.compare(storedCode.trimmed(), Qt::CaseInsensitive) != 0)
         return Refusal{QStringLiteral("THE DRAWAL CODE OF A SAVED HEAD CAN NOT BE CHANGED."),
                        Refusal::DrawalCode};
+    if (auto refusal = refuseText(e, false))
+        return refusal;
     // A head that keeps its description may change its category even where
     // older data already holds the description twice.
     data::QueryRecordset stored(fund, "select description from head where drawal_code = ?", {storedCode});

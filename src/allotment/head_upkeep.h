@@ -24,7 +24,7 @@ HeadEntry trimmed(const HeadEntry& entry);
 
 // Why a head may not be saved, and the box to correct.
 struct Refusal {
-    enum Box { DrawalCode, Description };
+    enum Box { DrawalCode, Description, Category };
     QString message;
     Box box;
 };

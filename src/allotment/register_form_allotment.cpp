@@ -2,6 +2,7 @@
 #include "allotment/register_form.h"
 
 #include "common/amounts.h"
+#include "common/free_text.h"
 #include "platform/data/recordset.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/dialogs.h"
@@ -40,9 +41,16 @@ void Form1::Command1_Click()
     }
     // "0" is the order number of a head's opening row, which every list of
     // orders hides and the year-end reset carries over.
-    const QString orderNo = Text2->text();
-    if (orderNo.trimmed().isEmpty() || orderNo.trimmed() == QLatin1String("0")) {
+    const common::TextRead order = common::readText(Text2->text(), QStringLiteral("all_allot"),
+                                                    QStringLiteral("order_no"));
+    const QString orderNo = order.text;
+    if (orderNo.isEmpty() || orderNo == QLatin1String("0")) {
         forms::Dialogs::msgBox(QStringLiteral("ORDER NUMBER NOT MENTIONED"));
+        Text2->setFocus();
+        return;
+    }
+    if (!order.ok()) {
+        forms::Dialogs::msgBox(order.refusal(QStringLiteral("ORDER NUMBER")));
         Text2->setFocus();
         return;
     }

@@ -3,6 +3,7 @@
 #include "platform/vb/error.h"
 
 #include <QDir>
+#include <QHash>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -13,13 +14,42 @@ namespace common {
 namespace {
 
 // Column kinds: T text (compared without case), N amount or count, D date.
+// A text column carries the widest text the forms may store in it: wide
+// enough for every box that types it and every report column that shows it.
 struct Column {
     const char* name;
     char kind;
+    int width = 0;
 };
 
-QString createTable(const char* table, std::initializer_list<Column> cols)
+// One table's CREATE TABLE and the widths of its text columns.
+struct TableDeclaration {
+    QString sql;
+    QList<std::pair<QString, int>> widths;
+};
+
+// A file's statements in order, and the text widths of its tables.
+struct Declarations {
+    QStringList sql;
+    QHash<QString, int> widths; // "table.column" in lower case
+
+    Declarations& operator<<(const QString& statement)
+    {
+        sql << statement;
+        return *this;
+    }
+    Declarations& operator<<(const TableDeclaration& table)
+    {
+        sql << table.sql;
+        for (const auto& [key, width] : table.widths)
+            widths.insert(key, width);
+        return *this;
+    }
+};
+
+TableDeclaration createTable(const char* table, std::initializer_list<Column> cols)
 {
+    TableDeclaration out;
     QStringList parts;
     for (const Column& c : cols) {
         const QString name = QStringLiteral("\"%1\"").arg(QLatin1String(c.name));
@@ -27,10 +57,17 @@ QString createTable(const char* table, std::initializer_list<Column> cols)
         case 'N': parts << name + QStringLiteral(" REAL"); break;
         case 'I': parts << name + QStringLiteral(" INTEGER"); break;
         case 'D': parts << name + QStringLiteral(" DATE"); break;
-        default: parts << name + QStringLiteral(" TEXT COLLATE NOCASE"); break;
+        default:
+            // SQLite gives TEXT(n) the same affinity as TEXT; the width is
+            // kept here for whoever reads the file, and enforced by the forms.
+            parts << name + QStringLiteral(" TEXT(%1) COLLATE NOCASE").arg(c.width);
+            out.widths.append({QStringLiteral("%1.%2").arg(QLatin1String(table), QLatin1String(c.name)).toLower(),
+                               c.width});
+            break;
         }
     }
-    return QStringLiteral("CREATE TABLE \"%1\" (%2)").arg(QLatin1String(table), parts.join(QStringLiteral(", ")));
+    out.sql = QStringLiteral("CREATE TABLE \"%1\" (%2)").arg(QLatin1String(table), parts.join(QStringLiteral(", ")));
+    return out;
 }
 
 // Index names are per table in the forms ("ec" on several tables); SQLite's
@@ -42,34 +79,33 @@ QString createIndex(const char* table, const char* name, const char* cols, bool 
              QLatin1String(cols));
 }
 
-} // namespace
-
-QStringList fundSchema()
+Declarations fundDeclarations()
 {
-    QStringList s;
-    s << createTable("protect", {{"pas", 'T'}});
-    s << createTable("estt", {{"ddo_code", 'T'}, {"degn", 'T'}, {"dist", 'T'}});
-    s << createTable("head", {{"drawal_code", 'T'}, {"description", 'T'}, {"code_category", 'T'}});
+    Declarations s;
+    s << createTable("protect", {{"pas", 'T', 50}});
+    s << createTable("estt", {{"ddo_code", 'T', 20}, {"degn", 'T', 50}, {"dist", 'T', 30}});
+    s << createTable("head", {{"drawal_code", 'T', 30}, {"description", 'T', 50}, {"code_category", 'T', 1}});
     s << createIndex("head", "dc", "description");
-    s << createTable("all_allot", {{"head", 'T'},   {"order_no", 'T'}, {"order_date", 'D'}, {"pay", 'N'},
+    // A register row's despn holds its head's description, so is as wide.
+    s << createTable("all_allot", {{"head", 'T', 30},   {"order_no", 'T', 30}, {"order_date", 'D'}, {"pay", 'N'},
                                    {"d_pay", 'N'},  {"da", 'N'},       {"hra", 'N'},        {"ma", 'N'},
                                    {"bonus", 'N'},  {"wages", 'N'},    {"ta", 'N'},         {"elec", 'N'},
                                    {"tele", 'N'},   {"misc", 'N'},     {"oe", 'N'},         {"oc", 'N'},
-                                   {"scheme", 'N'}, {"despn", 'T'}});
+                                   {"scheme", 'N'}, {"despn", 'T', 50}});
     s << createIndex("all_allot", "head", "head");
-    s << createTable("all_exp", {{"head", 'T'},   {"bill_no", 'N'}, {"bill_date", 'D'}, {"pay", 'N'},
+    s << createTable("all_exp", {{"head", 'T', 30},   {"bill_no", 'N'}, {"bill_date", 'D'}, {"pay", 'N'},
                                  {"d_pay", 'N'},  {"da", 'N'},      {"hra", 'N'},       {"ma", 'N'},
                                  {"bonus", 'N'},  {"wages", 'N'},   {"ta", 'N'},        {"elec", 'N'},
                                  {"tele", 'N'},   {"misc", 'N'},    {"oe", 'N'},        {"oc", 'N'},
-                                 {"scheme", 'N'}, {"deduction", 'N'}, {"despn", 'T'}});
+                                 {"scheme", 'N'}, {"deduction", 'N'}, {"despn", 'T', 50}});
     s << createIndex("all_exp", "head", "head, bill_date");
     // The cheque register: one cheque per bill, a bill being its number and date.
-    s << createTable("cheque", {{"bill_no", 'N'}, {"bill_date", 'D'}, {"cheque_no", 'T'}, {"cheque_date", 'D'},
+    s << createTable("cheque", {{"bill_no", 'N'}, {"bill_date", 'D'}, {"cheque_no", 'T', 20}, {"cheque_date", 'D'},
                                 {"cheque_amt", 'N'}});
     s << createIndex("cheque", "bill", "bill_no, bill_date", true);
     // Progressive totals brought forward into a reporting month (4 April ..
     // 16 past March), per head code and financial year (its start year).
-    s << createTable("b_statement", {{"m_head", 'T'},  {"month_no", 'N'}, {"pay", 'N'},   {"d_pay", 'N'},
+    s << createTable("b_statement", {{"m_head", 'T', 20},  {"month_no", 'N'}, {"pay", 'N'},   {"d_pay", 'N'},
                                      {"da", 'N'},      {"hra", 'N'},      {"wages", 'N'}, {"ta", 'N'},
                                      {"cont", 'N'},    {"bonus", 'N'},    {"scheme", 'N'}, {"deduct", 'N'},
                                      {"net", 'N'},     {"fy_year", 'N'}});
@@ -77,69 +113,92 @@ QStringList fundSchema()
     return s;
 }
 
-QStringList salarySchema()
+Declarations salaryDeclarations()
 {
-    QStringList s;
-    s << createTable("employee", {{"emp_code", 'T'},     {"name", 'T'},     {"designation", 'T'},
-                                  {"scale", 'T'},        {"acc_no", 'T'},   {"pay_band", 'T'},
-                                  {"pay_band_scale", 'T'}, {"category", 'T'}, {"grp", 'T'},
-                                  {"bank_ac", 'T'},      {"pan", 'T'},      {"hra_type", 'T'},
-                                  {"health_sch", 'T'},   {"b_pay", 'N'},    {"grade_pay", 'N'},
+    Declarations s;
+    // A code is one letter and up to three digits; a PAN is ten characters.
+    s << createTable("employee", {{"emp_code", 'T', 4},     {"name", 'T', 50},     {"designation", 'T', 50},
+                                  {"scale", 'T', 50},        {"acc_no", 'T', 20},   {"pay_band", 'T', 30},
+                                  {"pay_band_scale", 'T', 30}, {"category", 'T', 20}, {"grp", 'T', 10},
+                                  {"bank_ac", 'T', 20},      {"pan", 'T', 10},      {"hra_type", 'T', 10},
+                                  {"health_sch", 'T', 10},   {"b_pay", 'N'},    {"grade_pay", 'N'},
                                   {"basic", 'N'},        {"hra", 'N'},      {"oa", 'N'},
                                   {"gpf_subs", 'N'},     {"i_fund", 'N'},   {"s_fund", 'N'},
                                   {"effect_date", 'D'}});
     s << createIndex("employee", "ec", "emp_code", true);
-    s << createTable("back_up", {{"emp_code", 'T'}, {"name", 'T'}, {"designation", 'T'}, {"acc_no", 'T'},
-                                 {"backup_date", 'D'}, {"remarks", 'T'}});
+    s << createTable("back_up", {{"emp_code", 'T', 4}, {"name", 'T', 50}, {"designation", 'T', 50}, {"acc_no", 'T', 20},
+                                 {"backup_date", 'D'}, {"remarks", 'T', 100}});
     s << createIndex("back_up", "bc", "emp_code");
-    s << createTable("emp_temp", {{"emp_code", 'T'}, {"pr_pay", 'N'}, {"e_date", 'D'}});
-    s << createTable("gpf_loan", {{"emp_code", 'T'}, {"loan_due", 'N'}, {"loan_rec", 'N'}, {"inst_no", 'N'}});
+    s << createTable("emp_temp", {{"emp_code", 'T', 4}, {"pr_pay", 'N'}, {"e_date", 'D'}});
+    s << createTable("gpf_loan", {{"emp_code", 'T', 4}, {"loan_due", 'N'}, {"loan_rec", 'N'}, {"inst_no", 'N'}});
     s << createIndex("gpf_loan", "ec", "emp_code", true);
-    s << createTable("festi_adv", {{"emp_code", 'T'}, {"adv_due", 'N'}, {"adv_rec", 'N'}, {"inst_no", 'N'}});
+    s << createTable("festi_adv", {{"emp_code", 'T', 4}, {"adv_due", 'N'}, {"adv_rec", 'N'}, {"inst_no", 'N'}});
     s << createIndex("festi_adv", "ec", "emp_code", true);
     s << createTable("da_table", {{"da_current", 'N'}, {"hra", 'N'}, {"ma", 'N'}});
     // The pay roll. Its column order is fixed: bills sort by position
     // ("order by 7" is grade pay, 20 the code, 21 the bill date).
-    s << createTable("salary", {{"name", 'T'},     {"designation", 'T'}, {"scale", 'T'},    {"acc_no", 'T'},
+    s << createTable("salary", {{"name", 'T', 50},     {"designation", 'T', 50}, {"scale", 'T', 50},    {"acc_no", 'T', 20},
                                 {"pay", 'N'},      {"less_fa", 'N'},     {"d_pay", 'N'},    {"da", 'N'},
                                 {"hra", 'N'},      {"ma", 'N'},          {"oa", 'N'},       {"gross", 'N'},
                                 {"gpf_subs", 'N'}, {"gpf_rec", 'N'},     {"if", 'N'},       {"sf", 'N'},
-                                {"p_tax", 'N'},    {"misc", 'N'},        {"net", 'N'},      {"emp_code", 'T'},
-                                {"bill_date", 'D'}, {"p_month", 'T'},    {"hb_loan", 'N'},  {"hb_int", 'N'},
-                                {"i_tax", 'N'},    {"others", 'N'},      {"deduct", 'N'},   {"category", 'T'},
-                                {"bank_ac", 'T'}});
+                                {"p_tax", 'N'},    {"misc", 'N'},        {"net", 'N'},      {"emp_code", 'T', 4},
+                                {"bill_date", 'D'}, {"p_month", 'T', 6},    {"hb_loan", 'N'},  {"hb_int", 'N'},
+                                {"i_tax", 'N'},    {"others", 'N'},      {"deduct", 'N'},   {"category", 'T', 20},
+                                {"bank_ac", 'T', 20}});
     s << createIndex("salary", "bill", "bill_date, emp_code");
     s << createIndex("salary", "month", "p_month, emp_code");
     // The working tables of the bill being printed: emptied and refilled whole.
-    s << createTable("sal", {{"emp_code", 'T'}, {"name", 'T'},     {"designation", 'T'}, {"acc_no", 'T'},
+    s << createTable("sal", {{"emp_code", 'T', 4}, {"name", 'T', 50},     {"designation", 'T', 50}, {"acc_no", 'T', 20},
                              {"pay", 'N'},      {"d_pay", 'N'},    {"less_fa", 'N'},     {"da", 'N'},
                              {"hra", 'N'},      {"ma", 'N'},       {"oa", 'N'},          {"gross", 'N'},
                              {"gpf_subs", 'N'}, {"gpf_rec", 'N'},  {"if", 'N'},          {"sf", 'N'},
                              {"p_tax", 'N'},    {"misc", 'N'},     {"net", 'N'},         {"hb_loan", 'N'},
                              {"hb_int", 'N'},   {"i_tax", 'N'},    {"others", 'N'},      {"bill_date", 'D'},
-                             {"p_month", 'T'},  {"deduct", 'N'},   {"category", 'T'},    {"sl_no", 'I'},
-                             {"bank_ac", 'T'}});
+                             {"p_month", 'T', 6},  {"deduct", 'N'},   {"category", 'T', 20},    {"sl_no", 'I'},
+                             {"bank_ac", 'T', 20}});
     // The employees of a cheque slip, refilled by the pay-slip and cheque form
     // alone, so that the bill form's sal keeps its own bill.
-    s << createTable("chq_sal", {{"emp_code", 'T'}, {"name", 'T'}, {"designation", 'T'}, {"net", 'N'},
-                                 {"bill_date", 'D'}, {"bank_ac", 'T'}, {"sl_no", 'I'}});
-    s << createTable("temp", {{"emp_code", 'T'}, {"name", 'T'}, {"designation", 'T'}, {"i_tax", 'N'},
+    s << createTable("chq_sal", {{"emp_code", 'T', 4}, {"name", 'T', 50}, {"designation", 'T', 50}, {"net", 'N'},
+                                 {"bill_date", 'D'}, {"bank_ac", 'T', 20}, {"sl_no", 'I'}});
+    s << createTable("temp", {{"emp_code", 'T', 4}, {"name", 'T', 50}, {"designation", 'T', 50}, {"i_tax", 'N'},
                               {"sl_no", 'I'}});
-    s << createTable("temp1", {{"emp_code", 'T'}, {"name", 'T'}, {"designation", 'T'}, {"hb_loan", 'N'},
+    s << createTable("temp1", {{"emp_code", 'T', 4}, {"name", 'T', 50}, {"designation", 'T', 50}, {"hb_loan", 'N'},
                                {"hb_int", 'N'}, {"sl_no", 'I'}});
-    s << createTable("ginew", {{"grp", 'T'}, {"ifno", 'N'}, {"sfno", 'N'}, {"iftotal", 'N'}, {"sftotal", 'N'},
+    s << createTable("ginew", {{"grp", 'T', 10}, {"ifno", 'N'}, {"sfno", 'N'}, {"iftotal", 'N'}, {"sftotal", 'N'},
                                {"total", 'N'}});
-    s << createTable("calc_sheet", {{"ac_no", 'T'}, {"name", 'T'}, {"month", 'T'}, {"subs", 'N'}, {"refund", 'N'},
+    s << createTable("calc_sheet", {{"ac_no", 'T', 20}, {"name", 'T', 50}, {"month", 'T', 6}, {"subs", 'N'}, {"refund", 'N'},
                                     {"total", 'N'}, {"loan", 'N'}, {"cumulative", 'N'}, {"dep_dt", 'D'}});
-    s << createTable("first_sheet", {{"ac_no", 'T'}, {"name", 'T'}, {"month", 'T'}, {"subs", 'N'}, {"refund", 'N'},
+    s << createTable("first_sheet", {{"ac_no", 'T', 20}, {"name", 'T', 50}, {"month", 'T', 6}, {"subs", 'N'}, {"refund", 'N'},
                                      {"total", 'N'}, {"loan", 'N'}, {"cumulative", 'N'}, {"dep_dt", 'D'}});
     // The provident fund's yearly ledger: one record per account and year.
-    s << createTable("broadsheet", {{"year", 'T'},     {"ac_no", 'T'},    {"name", 'T'},       {"ob", 'N'},
+    s << createTable("broadsheet", {{"year", 'T', 9},     {"ac_no", 'T', 20},    {"name", 'T', 50},       {"ob", 'N'},
                                     {"tot_subs", 'N'}, {"tot_refund", 'N'}, {"interest", 'N'}, {"loan_tkn", 'N'},
                                     {"cb", 'N'},       {"yr_begin", 'D'}});
     s << createIndex("broadsheet", "year", "ac_no, year", true);
     s << createIndex("broadsheet", "begin", "ac_no, yr_begin");
     return s;
+}
+
+} // namespace
+
+QStringList fundSchema()
+{
+    return fundDeclarations().sql;
+}
+
+QStringList salarySchema()
+{
+    return salaryDeclarations().sql;
+}
+
+int textWidth(const QString& table, const QString& column)
+{
+    static const QHash<QString, int> widths = [] {
+        QHash<QString, int> all = fundDeclarations().widths;
+        all.insert(salaryDeclarations().widths);
+        return all;
+    }();
+    return widths.value((table + QLatin1Char('.') + column).toLower(), 0);
 }
 
 namespace {

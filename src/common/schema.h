@@ -28,6 +28,11 @@ QStringList salarySchema();
 inline const char* const kFundCoreTables[] = {"head", "all_allot", "all_exp"};
 inline const char* const kSalaryCoreTables[] = {"employee", "salary", "da_table"};
 
+// The most characters a text column holds, as declared with it above (0 for
+// a column that is not text or not declared). Every form that stores typed
+// text checks it against this width (common/free_text).
+int textWidth(const QString& table, const QString& column);
+
 // What the program makes in a data folder is readable by its owner only.
 inline constexpr QFileDevice::Permissions kOwnerOnlyFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 inline constexpr QFileDevice::Permissions kOwnerOnlyFolder =

@@ -1,6 +1,7 @@
 #include "employees/employee_form.h"
 
 #include "common/amounts.h"
+#include "common/free_text.h"
 #include "common/schema.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
@@ -208,9 +209,17 @@ void Employee::Command3_Click()
     for (int i = 0; i < mFieldBoxes.size(); ++i) {
         const QString t = mFieldBoxes[i]->text().trimmed();
         switch (kFields[i].kind) {
-        case Kind::Text:
-            values << t;
+        case Kind::Text: {
+            const common::TextRead read =
+                common::readText(t, QStringLiteral("employee"), QString::fromLatin1(kFields[i].name));
+            if (!read.ok()) {
+                Dialogs::msgBox(read.refusal(QString::fromLatin1(kFields[i].caption)), vbInformation, kHi);
+                mFieldBoxes[i]->setFocus();
+                return;
+            }
+            values << read.text;
             break;
+        }
         case Kind::Number: {
             if (i == kBasic) { // worked out below
                 values << 0.0;

@@ -1,6 +1,7 @@
 #include "payslip/cheque_register.h"
 
 #include "common/amounts.h"
+#include "common/free_text.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
 #include "platform/vb/convert.h"
@@ -45,6 +46,9 @@ std::optional<ChequeRefusal> checkCheque(data::Database& fundDb, const ChequeEnt
 {
     if (e.chequeNo.trimmed().isEmpty())
         return refuse("PLEASE ENTER CHEQUE NUMBER", ChequeBox::ChequeNo);
+    const common::TextRead chequeNo = common::readText(e.chequeNo, QStringLiteral("cheque"), QStringLiteral("cheque_no"));
+    if (!chequeNo.ok())
+        return ChequeRefusal{chequeNo.refusal(QStringLiteral("CHEQUE NUMBER")), ChequeBox::ChequeNo};
     if (!vb::isDate(e.chequeDate.trimmed()))
         return refuse(" PLEASE ENTER CHEQUE DATE IN PROPER FORMAT", ChequeBox::ChequeDate);
     const vb::AmountRead read = vb::readAmount(e.amount, common::kBillAmount);

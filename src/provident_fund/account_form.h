@@ -155,6 +155,9 @@ private:
     // why not (the box's message for any fault but a negative figure).
     std::optional<double> readAmount(forms::TextBox* box, const vb::AmountRule& rule, const QString& message,
                                      const QString& title, bool selectAll);
+    // Whether the account number and name boxes fit the broad sheet's
+    // columns; false after the box's message, with the focus in that box.
+    bool subscriberFits(const QString& title);
     // The refund period as typed, both ends checked; nullopt after saying why not.
     std::optional<std::pair<QDate, QDate>> readRefundPeriod();
     // The new subscriber's closing balance from the five amounts, after

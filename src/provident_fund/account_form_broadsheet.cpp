@@ -82,6 +82,8 @@ void gpf_ac::Command3_Click()
         Dialogs::msgBox(QStringLiteral("NAME NOT MENTIONED"), vbInformation, QStringLiteral("Please Note"));
         return;
     }
+    if (!subscriberFits(QStringLiteral("Please Note")))
+        return;
     // The summary boxes can be typed over after CALCULATE: each must hold a
     // figure, but an interest below half a rupee is shown as nothing and
     // filed as 0.

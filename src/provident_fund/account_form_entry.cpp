@@ -59,6 +59,8 @@ void gpf_ac::Command1_Click()
         Text2->setFocus();
         return;
     }
+    if (!subscriberFits(kPleaseNote))
+        return;
     const std::pair<forms::TextBox*, const char*> checks[] = {
         {Text19, "OPENING BALANCE MUST BE A NUMBER"}, {Text3, "G.P.F SUBSCRIPTION MUST BE A NUMBER"},
         {Text15, "REFUND OF LOAN MUST BE A NUMBER"},  {Text11, "INTEREST MUST BE A NUMERIC DIGIT"},

@@ -3,6 +3,7 @@
 #include "provident_fund/account_form.h"
 
 #include "common/amounts.h"
+#include "common/free_text.h"
 #include "platform/data/database.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/dialogs.h"
@@ -43,6 +44,21 @@ std::optional<double> gpf_ac::readAmount(forms::TextBox* box, const vb::AmountRu
     return std::nullopt;
 }
 
+bool gpf_ac::subscriberFits(const QString& title)
+{
+    const std::pair<forms::TextBox*, const char*> boxes[] = {{Text1, "ac_no"}, {Text2, "name"}};
+    for (const auto& [box, column] : boxes) {
+        const common::TextRead read = common::readText(box->text(), QStringLiteral("broadsheet"), QLatin1String(column));
+        if (!read.ok()) {
+            Dialogs::msgBox(read.refusal(box == Text1 ? QStringLiteral("ACCOUNT NUMBER") : QStringLiteral("NAME")),
+                            vbInformation, title);
+            refocus(box, true);
+            return false;
+        }
+    }
+    return true;
+}
+
 bool gpf_ac::sheetIsThisYears()
 {
     if (Combo2->listIndex() >= 0 && mSheet->stampedFor(Combo2->currentData().toString(), mStart))
@@ -60,7 +76,7 @@ void gpf_ac::Text5_KeyUp(int keyCode)
         return;
     const auto subs = readAmount(Text5, common::kMonthlyFundAmount,
                                QStringLiteral("MONTHLY SUBSCRIPTION MUST BE A NUMBER"), kHi, true);
-    if (!subs)
+    if (!subs || !subscriberFits(kHi))
         return;
     mSheet->stamp(Text1->text(), Text2->text(), *subs, mStart);
     Text6->setFocus();

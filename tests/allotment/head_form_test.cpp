@@ -258,22 +258,49 @@ TEST_F(HeadFormTest, EditsADescriptionButNeverACodeAndDeletesOnlyARowShown)
 
 } // namespace
 
-// Odd codes and descriptions, pasted, are filed as typed with both opening rows.
-TEST_F(HeadFormTest, OddTextIsFiledAsTypedWithBothOpeningRows)
+// Odd codes and descriptions, pasted, are filed as typed with both opening
+// rows; text no column can hold is refused in each box, added or changed.
+TEST_F(HeadFormTest, OddTextIsFiledAsTypedAndUnstorableTextRefused)
 {
     open();
 
     int k = 0;
-    for (const QString& text : testsupport::oddTexts()) {
+    for (const QString& text : testsupport::keptTexts()) {
         SCOPED_TRACE(text.left(20).toStdString());
-        const QString code = QString("%1 %2").arg(text).arg(++k);
+        const QString code = QString("%1 %2").arg(text.left(26)).arg(++k);
         testsupport::click(*form->Command2);
         form->Text1->setText(code); // typing cannot carry a NUL
         form->Text2->setText(text);
         form->Text3->setText("A");
         testsupport::click(*form->Command1);
         EXPECT_EQ(boxes.prompts(), QStringList{});
-        EXPECT_EQ(count(fund(), headAndOpeningRows, {code, text}),
-                  3);
+        EXPECT_EQ(count(fund(), headAndOpeningRows, {code, text}), 3);
     }
+
+    std::vector<testsupport::Refusal> table;
+    for (const auto& [box, caption, width] : {std::tuple{form->Text1, "DRAWAL CODE", 30},
+                                              {form->Text2, "DESCRIPTION", 50}, {form->Text3, "CATEGORY", 1}})
+        for (const auto& line : testsupport::unstorable(box, caption, width))
+            table.push_back(line);
+    testsupport::expectRefused(table, [&](forms::TextBox& b, const QString& text) {
+        boxes.clearBoxes();
+        testsupport::click(*form->Command2);
+        form->Text1->setText(kSalaryCode);
+        form->Text2->setText("SALARY");
+        form->Text3->setText("A");
+        b.setText(text);
+        testsupport::click(*form->Command1);
+        return boxes.prompts();
+    });
+    // A saved head's description and category, changed in place, the same.
+    testsupport::click(*form->Command3);
+    table.erase(table.begin(), table.begin() + 2);
+    testsupport::expectRefused(table, [&](forms::TextBox& b, const QString& text) {
+        boxes.clearBoxes();
+        testsupport::focus(b);
+        b.setText(text);
+        testsupport::focus(&b == form->Text2 ? *form->Text3 : *form->Text2);
+        EXPECT_NE(b.text(), text); // the saved text is shown again
+        return boxes.prompts();
+    });
 }

@@ -366,7 +366,8 @@ TEST_F(GpfFormTest, HostileTextInTheCalculationBoxesIsRefusedWithTheBoxsMessage)
 }
 
 // A new subscriber's year: odd names are filed as typed; figures beyond a
-// thousand crore, or no plain figure, are refused and nothing is filed.
+// thousand crore, no plain figure, control characters or a text beyond its
+// column are refused and nothing is filed.
 TEST_F(GpfFormTest, NewSubscribersBoxesTakeOddNamesAndRefuseHostileFigures)
 {
     const std::pair<int, QString> figures[] = {{19, "OPENING BALANCE MUST BE A NUMBER"},
@@ -382,9 +383,14 @@ TEST_F(GpfFormTest, NewSubscribersBoxesTakeOddNamesAndRefuseHostileFigures)
         table.push_back({&box(n), {"-1"}, {"Please Note|64|A NEGATIVE FIGURE IS NOT ACCEPTED HERE"}});
         table.push_back({&box(n), notAmounts().mid(1) + QStringList{"10000000000", "", " "}, {"Please Note|64|" + message}});
     }
+    for (const auto& [n, caption, width] : {std::tuple{1, "ACCOUNT NUMBER", 20}, {2, "NAME", 50}})
+        for (const auto& line : unstorable(&box(n), caption, width, "Please Note|64|"))
+            table.push_back(line);
     expectRefused(table, [&](forms::TextBox& b, const QString& text) {
         for (const auto& [m, _] : figures)
             box(m).setText("9999999999.99");
+        box(1).setText("EDN/1");
+        box(2).setText("NEW");
         focus(box(1)); // out of the box the last refusal sent the focus to
         b.setText(text);
         click(*form->Command1);
@@ -392,7 +398,7 @@ TEST_F(GpfFormTest, NewSubscribersBoxesTakeOddNamesAndRefuseHostileFigures)
     });
 
     int filed = 0;
-    for (const QString& name : oddTexts()) {
+    for (const QString& name : keptTexts()) {
         SCOPED_TRACE(name.left(20).toStdString());
         const QString account = QString("ODD/%1").arg(++filed);
         box(1).setText(account);

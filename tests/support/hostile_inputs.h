@@ -35,11 +35,22 @@ inline QStringList notAmounts()
             QStringLiteral("1\x01" "2")};
 }
 
+// Texts a free-text box keeps as typed (trimmed): quotes, SQL, another script.
+inline QStringList keptTexts()
+{
+    return {"'; drop table employee; --", "O'Brien \"Bablu\"", QString::fromUtf8("\u0930\u093e\u092e")};
+}
+
+// Texts no text column may hold: longer than any is declared, then a NUL and a \x01.
+inline QStringList unstorableTexts()
+{
+    return {QString(10000, QLatin1Char('x')), QString::fromUtf8("A\0" "1", 3), QStringLiteral("A\x01" "1")};
+}
+
 // Texts no code, name or free-text box may break on.
 inline QStringList oddTexts()
 {
-    return {"'; drop table employee; --", "O'Brien \"Bablu\"", QString(10000, QLatin1Char('x')),
-            QString::fromUtf8("\u0930\u093e\u092e"), QString::fromUtf8("A\0" "1", 3), QStringLiteral("A\x01" "1")};
+    return keptTexts() + unstorableTexts();
 }
 
 // Dates no date box may take: outside the calendar or outside 1930-2099.
@@ -68,6 +79,17 @@ struct Refusal {
     QStringList texts;
     QStringList said;
 };
+
+// The lines of a hostile table for a free-text box whose column holds `width`
+// characters: its words for unstorableTexts(), after `title` ("Hi|64|").
+inline std::vector<Refusal> unstorable(forms::TextBox* box, const QString& caption, int width,
+                                       const QString& title = {})
+{
+    const QString most = width == 1 ? QStringLiteral("1 CHARACTER.") : QStringLiteral("%1 CHARACTERS.").arg(width);
+    return {{box, unstorableTexts().mid(0, 1), {title + caption + " IS TOO LONG: IT MAY HOLD AT MOST " + most}},
+            {box, unstorableTexts().mid(1),
+             {title + caption + " MUST NOT HOLD CONTROL CHARACTERS (TABS, LINE BREAKS OR OTHER UNSEEN KEYS)."}}};
+}
 
 // Feeds each text of each line through `feed` (which puts it in the box,
 // presses what the form needs and returns what it said), and proves the
