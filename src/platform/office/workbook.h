@@ -33,6 +33,9 @@ public:
     void insertRows(int before, int n);
 
     QString templateName() const;
+    // What the filled file is of (a bill date or month, a head, an employee,
+    // an account), put in its saved name between the template and the time.
+    void setSubject(const QString& what);
 
     // Saves the filled copy under "<data folder>/output/", named by template
     // and time, never over an earlier file; returns its path.
