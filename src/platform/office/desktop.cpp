@@ -199,7 +199,8 @@ void showFile(const QString& path)
     }
     if (!pdf.isEmpty() && showPdfPages(pdf, QFileInfo(path).fileName()))
         return;
-    QFile::remove(pdf);
+    if (!pdf.isEmpty())
+        QFile::remove(pdf);
     forms::Dialogs::msgBox(why + QLatin1Char('\n') + savedIn(path), forms::vbExclamation);
 }
 
