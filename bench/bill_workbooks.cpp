@@ -127,7 +127,7 @@ void BM_OuterSheetToFile(benchmark::State& state)
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         const auto cells = paybill::outerSheetCells(office.salaryDb(), office.fundDb(), bill);
-        benchmark::DoNotOptimize(paybill::saveFilledWorkbook(QStringLiteral("outer_sheet.xlsx"), *cells));
+        benchmark::DoNotOptimize(paybill::saveFilledWorkbook(QStringLiteral("outer_sheet.xlsx"), QString(), *cells));
         total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
     report(state, total / double(state.iterations()));
@@ -141,7 +141,7 @@ void BM_ProReportToFile(benchmark::State& state)
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         const auto pro = paybill::proStatementCells(office.salaryDb(), QString::fromLatin1(kHead), true);
-        benchmark::DoNotOptimize(paybill::saveFilledWorkbook(QStringLiteral("pro_stt.xlsx"), pro->cells));
+        benchmark::DoNotOptimize(paybill::saveFilledWorkbook(QStringLiteral("pro_stt.xlsx"), QString(), pro->cells));
         total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
     report(state, total / double(state.iterations()));

@@ -52,6 +52,7 @@ void Form4::Command4_Click()
                                forms::vbExclamation, "Hi");
         return;
     }
+    book->setSubject(from.toString(QStringLiteral("yyyy-MM")) + QLatin1Char(' ') + Combo1->currentData().toString());
     const StatementSheet sheet = statementSheet(*statement);
     if (sheet.extraRows > 0)
         book->insertRows(sheet.insertBefore, sheet.extraRows);

@@ -101,6 +101,8 @@ public:
     // The bill chosen on the form (null date / empty code when none).
     QDate billDate() const;
     QString drawalCode() const;
+    // What the bill's filled files are of, for their saved names: bill date and head.
+    QString fileSubject() const;
     // The database files the form opened at load.
     data::Database& salaryDb() const;
     data::Database& fundDb() const;

@@ -26,7 +26,8 @@ void tellNoBillHi()
 // Fills a copy of the template, saves it and opens it in the desktop's
 // office program. Whatever goes wrong is said, and the template is untouched.
 template <class Contents, class Save>
-void fillAndShow(const QString& command, const QString& templateName, const Contents& contents, Save save)
+void fillAndShow(const QString& command, const QString& templateName, const QString& subject, const Contents& contents,
+                 Save save)
 {
     if (!templatePresent(templateName)) {
         forms::Dialogs::msgBox(missingTemplateMessage(templateName), forms::vbOKOnly + forms::vbExclamation,
@@ -35,7 +36,7 @@ void fillAndShow(const QString& command, const QString& templateName, const Cont
     }
     QString path;
     try {
-        path = save(templateName, contents);
+        path = save(templateName, subject, contents);
     } catch (const std::exception& e) {
         forms::Dialogs::msgBox(forms::failureMessage(command, e) + QStringLiteral("\nNothing was filled."),
                                forms::vbCritical, QString(), forms::describeFailure(command, e).details);
@@ -45,6 +46,11 @@ void fillAndShow(const QString& command, const QString& templateName, const Cont
 }
 
 } // namespace
+
+QString Form6::fileSubject() const
+{
+    return billFileSubject(billDate(), Label7->caption());
+}
 
 void Form6::startLoadingNotice()
 {
@@ -74,7 +80,7 @@ void Form6::Command16_Click()
         forms::Dialogs::msgBox(kNoPayBill, forms::vbOKOnly);
         return;
     }
-    fillAndShow(QStringLiteral("OUTER SHEET FRONT AND BACK"), QString::fromLatin1(kOuterSheetTemplate), *cells,
+    fillAndShow(QStringLiteral("OUTER SHEET FRONT AND BACK"), QString::fromLatin1(kOuterSheetTemplate), fileSubject(), *cells,
                 saveFilledWorkbook);
 }
 
@@ -90,7 +96,7 @@ void Form6::Command8_Click()
         forms::Dialogs::msgBox(kNoPayBill, forms::vbOKOnly + forms::vbInformation, QStringLiteral("PLEASE NOTE"));
         return;
     }
-    fillAndShow(QStringLiteral("PRO REPORT"), QString::fromLatin1(kProStatementTemplate), pro->cells,
+    fillAndShow(QStringLiteral("PRO REPORT"), QString::fromLatin1(kProStatementTemplate), fileSubject(), pro->cells,
                 saveFilledWorkbook);
 }
 
@@ -101,7 +107,7 @@ void Form6::Command10_Click()
         tellNoBillHi();
         return;
     }
-    fillAndShow(QStringLiteral("BILL EXTRACT"), QString::fromLatin1(kBillExtractTemplate), *texts,
+    fillAndShow(QStringLiteral("BILL EXTRACT"), QString::fromLatin1(kBillExtractTemplate), fileSubject(), *texts,
                 saveFilledDocument);
 }
 
@@ -112,7 +118,7 @@ void Form6::Command11_Click()
         tellNoBillHi();
         return;
     }
-    fillAndShow(QStringLiteral("D.A.SCHEDULE"), QString::fromLatin1(kDaScheduleTemplate), *texts,
+    fillAndShow(QStringLiteral("D.A.SCHEDULE"), QString::fromLatin1(kDaScheduleTemplate), fileSubject(), *texts,
                 saveFilledDocument);
 }
 

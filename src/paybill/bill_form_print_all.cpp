@@ -50,7 +50,8 @@ struct OfficeFile {
 };
 
 template <class Contents, class Save>
-OfficeFile fillOne(PrintRun& run, const QString& name, const char* templ, const Contents& contents, Save save,
+OfficeFile fillOne(PrintRun& run, const QString& name, const char* templ, const QString& subject,
+                   const Contents& contents, Save save,
                    int from = 1, int to = 0)
 {
     OfficeFile f{name, QString(), from, to};
@@ -61,7 +62,7 @@ OfficeFile fillOne(PrintRun& run, const QString& name, const char* templ, const 
         return f;
     }
     try {
-        f.path = save(templateName, contents);
+        f.path = save(templateName, subject, contents);
         run.saved << f.path;
     } catch (const std::exception& e) {
         run.fail(name, reason(e));
@@ -136,9 +137,9 @@ void Form6::Command20_Click()
     // The three office files are filled first and converted in one run of the
     // office suite; they print in their places below.
     const OfficeFile files[] = {
-        fillOne(run, QStringLiteral("bill extract"), kBillExtractTemplate, *extract, saveFilledDocument),
-        fillOne(run, QStringLiteral("D.A. schedule"), kDaScheduleTemplate, *daSchedule, saveFilledDocument),
-        fillOne(run, QStringLiteral("pro statement (page 1)"), kProStatementTemplate, pro->cells, saveFilledWorkbook,
+        fillOne(run, QStringLiteral("bill extract"), kBillExtractTemplate, fileSubject(), *extract, saveFilledDocument),
+        fillOne(run, QStringLiteral("D.A. schedule"), kDaScheduleTemplate, fileSubject(), *daSchedule, saveFilledDocument),
+        fillOne(run, QStringLiteral("pro statement (page 1)"), kProStatementTemplate, fileSubject(), pro->cells, saveFilledWorkbook,
                 1, 1),
     };
     QStringList toConvert;

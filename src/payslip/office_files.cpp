@@ -58,14 +58,18 @@ QString missingTemplateMessage(const QString& description, const QString& nothin
            + QStringLiteral(" Restore the template with:\n    dosset-setup \"%1\" --update").arg(data::dataFolder());
 }
 
-QString showAnnexure(const Annexure& annexure)
+QString showAnnexure(const Annexure& annexure, const QString& subject)
 {
-    return annexureDocument(annexure).show();
+    office::Document doc = annexureDocument(annexure);
+    doc.setSubject(subject);
+    return doc.show();
 }
 
-QString showIncomeTaxStatement(const QVector<SheetCell>& cells)
+QString showIncomeTaxStatement(const QVector<SheetCell>& cells, const QString& subject)
 {
-    return incomeTaxWorkbook(cells).show();
+    office::Workbook book = incomeTaxWorkbook(cells);
+    book.setSubject(subject);
+    return book.show();
 }
 
 } // namespace payslip

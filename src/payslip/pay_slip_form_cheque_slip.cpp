@@ -194,7 +194,7 @@ void Form8::Command4_Click()
         return;
     }
     try {
-        showAnnexure(annexure);
+        showAnnexure(annexure, date.toString(Qt::ISODate) + QLatin1Char(' ') + drawalCode());
     } catch (const vb::Error& e) {
         if (e.number != vb::FileNotFound)
             throw;

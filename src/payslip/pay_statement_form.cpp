@@ -222,7 +222,9 @@ void Form15::Command3_Click()
         return;
     }
     try {
-        showIncomeTaxStatement(cells);
+        showIncomeTaxStatement(cells, QStringLiteral("%1 to %2 %3")
+                                          .arg(DTPicker1->value().toString(QStringLiteral("yyyy-MM")),
+                                               DTPicker2->value().toString(QStringLiteral("yyyy-MM")), mCode));
     } catch (const vb::Error& e) {
         if (e.number != vb::FileNotFound)
             throw;

@@ -39,6 +39,7 @@ void gpf_ac::Command6_Click()
     // Filled whole in memory first: a failure on the way shows nothing.
     for (const StatementCell& c : statement.cells)
         book->setValue(c.row, c.col, c.value);
+    book->setSubject(QStringLiteral("%1-%2 %3").arg(mStart.year()).arg(mStart.year() + 1).arg(statement.account));
     book->show();
 }
 

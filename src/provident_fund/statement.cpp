@@ -46,6 +46,7 @@ Statement statementCells(data::Database& db, const StatementBoxes& boxes)
     c.push_back({4, 6, cellValue(boxes.rate)});
     c.push_back({3, 3, rows.field(QStringLiteral("name")).variant()});
     c.push_back({3, 6, rows.field(QStringLiteral("ac_no")).variant()});
+    out.account = rows.field(QStringLiteral("ac_no")).text();
     const QString summary[] = {boxes.ob, boxes.subs, boxes.refund, boxes.interest, boxes.withdrawal, boxes.closing};
     for (int i = 0; i < 6; ++i)
         c.push_back({24 + i, 4, cellValue(summary[i])});

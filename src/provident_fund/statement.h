@@ -29,6 +29,7 @@ struct StatementBoxes {
 struct Statement {
     QVector<StatementCell> cells;
     QString refusal;  // why no statement can be made ("" when it can)
+    QString account;  // the sheet's account number, for the saved file's name
 };
 
 // A box's text as a cell takes it: a plain number as a number, nothing for an

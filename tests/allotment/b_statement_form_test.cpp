@@ -7,6 +7,7 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -49,6 +50,7 @@ TEST_F(BStatementFormTest, AMonthMadeAgainShowsLateBillsAndKeepsOneRow)
     EXPECT_FALSE(open().Command4->enabled());   // until a head is picked
     ASSERT_TRUE(statement("APRIL")) << boxes.prompts().join('|').toStdString();
     EXPECT_EQ(ooxml::formula(desktop.opened().last(), "D27"), "SUM(D5:D26)");
+    EXPECT_TRUE(QFileInfo(desktop.opened().last()).fileName().startsWith("B-statement 2011-04 " + kPayHead + " "));
     ASSERT_TRUE(statement("MAY"));
     addBill(kPayHead, 21, QDate(2011, 5, 2), {{Pay, 5}});
     auto again = statement("MAY");

@@ -432,17 +432,8 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
         QStringLiteral("EDN/ALT/114")));
 
     // ---- Form8: the bill's cheque, its slips and its cheque slip ----------
-    struct OpenedFiles : office::Desktop {
-        QStringList* files;
-        explicit OpenedFiles(QStringList* f) : files(f) {}
-        bool open(const QString& path) override
-        {
-            *files << path;
-            return true;
-        }
-    };
-    QStringList opened;
-    office::setDesktop(std::make_unique<OpenedFiles>(&opened));
+    office::RecordingDesktop desktop;
+    office::setDesktop(std::make_unique<office::RecordingDesktop>(desktop));
     auto& f8 = Forms::get<payslip::Form8>();
     testsupport::showForm(f8);
     f8.setMode(payslip::Form8::Mode::ChequeEntry);
@@ -474,6 +465,7 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
         click(*f8.Command4);
         EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.prompts().join(QLatin1Char('|')).toStdString();
     }
+    const QStringList opened = desktop.opened();
     ASSERT_EQ(opened.size(), 1);
     EXPECT_TRUE(opened[0].contains(QStringLiteral("anx")));
     office::setDesktop(nullptr);

@@ -63,6 +63,11 @@ TEST_F(BillDocuments, EachFileIsFilledShownAndTheNoticeRunsTenTicks)
     EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.prompts().join(QLatin1Char('|')).toStdString();
     ASSERT_EQ(desktop.opened().size(), 4);
     EXPECT_TRUE(desktop.opened().at(0).startsWith(QDir(data::dataFolder()).filePath(QStringLiteral("output"))));
+    // Each saved name says which bill: "<template> <bill date> <head> <time>".
+    const char* made[] = {"outer_sheet", "pro_stt", "bill extract", "D.A.schedule"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(QFileInfo(desktop.opened().at(i)).fileName().startsWith(
+            QStringLiteral("%1 2012-02-15 %2 ").arg(QLatin1String(made[i]), QLatin1String(kDrawalCode))));
     // Every cell is the content test's; the file keeps the year the form was
     // opened in (today 29/02/2028) and the template's captions around them.
     const QStringList outer = {"F18=2027-2028", "B6=Pay in the pay band", "G6=29500"};

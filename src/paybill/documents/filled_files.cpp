@@ -9,17 +9,24 @@
 
 namespace paybill {
 
-QString saveFilledWorkbook(const QString& templateName, const CellMap& cells)
+QString billFileSubject(const QDate& billDate, const QString& head)
+{
+    return billDate.toString(Qt::ISODate) + QLatin1Char(' ') + head.trimmed();
+}
+
+QString saveFilledWorkbook(const QString& templateName, const QString& subject, const CellMap& cells)
 {
     office::Workbook book = office::Workbook::open(templateName);
+    book.setSubject(subject);
     for (const Cell& c : cells)
         book.setValue(c.row, c.col, c.value);
     return book.save();
 }
 
-QString saveFilledDocument(const QString& templateName, const BookmarkTexts& texts)
+QString saveFilledDocument(const QString& templateName, const QString& subject, const BookmarkTexts& texts)
 {
     office::Document doc = office::Document::open(templateName);
+    doc.setSubject(subject);
     for (const BookmarkText& b : texts)
         doc.bookmark(b.bookmark).setText(b.text);
     return doc.save();

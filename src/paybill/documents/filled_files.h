@@ -4,6 +4,7 @@
 #include "paybill/documents/bill_documents.h"
 #include "paybill/documents/bill_workbooks.h"
 
+#include <QDate>
 #include <QString>
 
 namespace paybill {
@@ -14,10 +15,14 @@ inline constexpr const char* kProStatementTemplate = "pro_stt.xlsx";
 inline constexpr const char* kBillExtractTemplate = "bill extract.docx";
 inline constexpr const char* kDaScheduleTemplate = "D.A.schedule.docx";
 
-// Each returns the path of the saved copy; the template itself is only read.
-// Throws vb::Error as the office layer does (53 for a missing template).
-QString saveFilledWorkbook(const QString& templateName, const CellMap& cells);
-QString saveFilledDocument(const QString& templateName, const BookmarkTexts& texts);
+// What a bill's file is of, for its saved name: "2026-12-01 <head>".
+QString billFileSubject(const QDate& billDate, const QString& head);
+
+// Each returns the path of the saved copy, named with `subject`; the template
+// itself is only read. Throws vb::Error as the office layer does (53 for a
+// missing template).
+QString saveFilledWorkbook(const QString& templateName, const QString& subject, const CellMap& cells);
+QString saveFilledDocument(const QString& templateName, const QString& subject, const BookmarkTexts& texts);
 
 // True when the data folder holds the template.
 bool templatePresent(const QString& templateName);

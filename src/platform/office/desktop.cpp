@@ -6,6 +6,11 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QMimeDatabase>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace office {
@@ -15,10 +20,89 @@ namespace {
 constexpr int kPrinterError = 482;
 constexpr int kConversionFailed = 1004;
 
+constexpr int kAskMs = 5000;
+
+// The program a desktop entry runs: TryExec when given, else the first word of Exec.
+QString entryProgram(const QString& desktopFile)
+{
+    QFile file(desktopFile);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QString exec, tryExec;
+    bool inEntry = false;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith(QLatin1Char('[')))
+            inEntry = line == QLatin1String("[Desktop Entry]");
+        else if (inEntry && line.startsWith(QLatin1String("TryExec=")))
+            tryExec = line.mid(8).trimmed();
+        else if (inEntry && line.startsWith(QLatin1String("Exec=")))
+            exec = line.mid(5).trimmed();
+    }
+    if (!tryExec.isEmpty())
+        return tryExec;
+    if (exec.startsWith(QLatin1Char('"')))
+        return exec.mid(1).section(QLatin1Char('"'), 0, 0);
+    return exec.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+}
+
+QString foundProgram(const QString& program)
+{
+    if (program.isEmpty())
+        return {};
+    if (QDir::isAbsolutePath(program))
+        return QFileInfo(program).isExecutable() ? program : QString();
+    return QStandardPaths::findExecutable(program);
+}
+
 class SystemDesktop : public Desktop {
 public:
+    DesktopApplication defaultApplication(const QString& path) override
+    {
+        const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+        if (xdgMime.isEmpty())
+            return {};
+        QProcess ask;
+        ask.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"),
+                            QMimeDatabase().mimeTypeForFile(path).name()});
+        if (!ask.waitForFinished(kAskMs)) {
+            ask.kill();
+            ask.waitForFinished();
+            return {};
+        }
+        DesktopApplication app;
+        app.entry = QString::fromLocal8Bit(ask.readAllStandardOutput()).section(QLatin1Char('\n'), 0, 0).trimmed();
+        if (!app.entry.isEmpty())
+            app.program = foundProgram(entryProgram(QStandardPaths::locate(QStandardPaths::ApplicationsLocation, app.entry)));
+        return app;
+    }
+
+    bool libreOfficeHasWindows() override
+    {
+        // The packages with windows add LibreOffice's window-system plug-ins
+        // beside its program; the headless ones have none.
+        for (const char* name : {"soffice", "libreoffice"}) {
+            const QString exe = QStandardPaths::findExecutable(QString::fromLatin1(name));
+            if (exe.isEmpty())
+                continue;
+            const QDir program = QFileInfo(QFileInfo(exe).canonicalFilePath()).dir();
+            if (!program.entryList({QStringLiteral("libvclplug_*")}, QDir::Files).isEmpty())
+                return true;
+        }
+        return false;
+    }
+
     bool open(const QString& path) override { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 };
+
+bool isLibreOffice(const DesktopApplication& app)
+{
+    const QString program = QFileInfo(app.program).fileName();
+    return app.entry.startsWith(QLatin1String("libreoffice"), Qt::CaseInsensitive)
+           || program.startsWith(QLatin1String("libreoffice"), Qt::CaseInsensitive)
+           || program.startsWith(QLatin1String("soffice"), Qt::CaseInsensitive)
+           || QFileInfo(app.program).canonicalFilePath().contains(QLatin1String("/libreoffice"), Qt::CaseInsensitive);
+}
 
 std::unique_ptr<Desktop>& installedDesktop()
 {
@@ -38,6 +122,13 @@ std::unique_ptr<PdfPrinter>& installedPrinter()
     return p;
 }
 
+QString savedIn(const QString& path)
+{
+    const QFileInfo info(path);
+    return QStringLiteral("\"%1\" is saved in the folder %2.")
+        .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()));
+}
+
 QString savedAs(const QString& path)
 {
     return QStringLiteral("\"%1\" is saved as %2").arg(QFileInfo(path).fileName(), QDir::toNativeSeparators(path));
@@ -47,6 +138,7 @@ QString savedAs(const QString& path)
 
 // Defined with the LibreOffice and Qt PDF sources.
 std::unique_ptr<PdfConverter> makeLibreOfficeConverter();
+bool showPdfPages(const QString& pdf, const QString& title);
 std::unique_ptr<PdfPrinter> makeQtPdfPrinter();
 
 Desktop& desktop()
@@ -84,12 +176,32 @@ PdfPrinter& pdfPrinter()
 
 void setPdfPrinter(std::unique_ptr<PdfPrinter> p) { installedPrinter() = std::move(p); }
 
+bool desktopCanShow(const QString& path)
+{
+    const DesktopApplication app = desktop().defaultApplication(path);
+    if (app.entry.isEmpty() || app.program.isEmpty())
+        return false;
+    return !isLibreOffice(app) || desktop().libreOfficeHasWindows();
+}
+
 void showFile(const QString& path)
 {
-    if (!desktop().open(path)) {
-        forms::Dialogs::msgBox(QStringLiteral("No program to open it was found on this computer.\n%1.").arg(savedAs(path)),
-                               forms::vbExclamation);
+    if (desktopCanShow(path) && desktop().open(path))
+        return;
+    QString why = QStringLiteral("No program to show it was found on this computer.");
+    QString pdf;
+    try {
+        pdf = pdfConverter().toPdf({path}).value(0);
+        if (pdf.isEmpty())
+            why = QStringLiteral("LibreOffice could not turn it into pages to show.");
+    } catch (const vb::Error&) {
+        // No LibreOffice, or it would not start: the file is only named.
     }
+    if (!pdf.isEmpty() && showPdfPages(pdf, QFileInfo(path).fileName()))
+        return;
+    if (!pdf.isEmpty())
+        QFile::remove(pdf);
+    forms::Dialogs::msgBox(why + QLatin1Char('\n') + savedIn(path), forms::vbExclamation);
 }
 
 QList<PrintOutcome> printFiles(const QList<PrintJob>& jobs)
@@ -153,24 +265,35 @@ void printFile(const QString& path, int from, int to)
 }
 
 struct RecordingDesktop::State {
-    bool opens = true;
+    DesktopApplication app;
+    bool libreOfficeHasWindows = false;
     QStringList opened;
 };
 
-RecordingDesktop::RecordingDesktop(bool opens) : mState(std::make_shared<State>()) { mState->opens = opens; }
+RecordingDesktop::RecordingDesktop(bool hasApplication) : mState(std::make_shared<State>())
+{
+    if (hasApplication)
+        mState->app = {QStringLiteral("office.desktop"), QStringLiteral("/usr/bin/office")};
+}
+
+DesktopApplication RecordingDesktop::defaultApplication(const QString&) { return mState->app; }
+bool RecordingDesktop::libreOfficeHasWindows() { return mState->libreOfficeHasWindows; }
 
 bool RecordingDesktop::open(const QString& path)
 {
     mState->opened.append(path);
-    return mState->opens;
+    return true;
 }
 
 QStringList RecordingDesktop::opened() const { return mState->opened; }
+void RecordingDesktop::setApplication(const DesktopApplication& app) { mState->app = app; }
+void RecordingDesktop::setLibreOfficeHasWindows(bool has) { mState->libreOfficeHasWindows = has; }
 
 struct RecordingPdfConverter::State {
     QList<QStringList> runs;
     QStringList failing;
     bool installed = true;
+    bool writes = false;
 };
 
 RecordingPdfConverter::RecordingPdfConverter() : mState(std::make_shared<State>()) {}
@@ -185,6 +308,11 @@ QStringList RecordingPdfConverter::toPdf(const QStringList& files)
         const bool fails = std::any_of(mState->failing.begin(), mState->failing.end(),
                                        [&](const QString& end) { return f.endsWith(end); });
         pdfs.append(fails ? QString() : f + QStringLiteral(".pdf"));
+        if (!fails && mState->writes) {
+            QPdfWriter pdf(pdfs.last());
+            QPainter page(&pdf);
+            page.drawText(QPointF(500, 500), QFileInfo(f).fileName());
+        }
     }
     return pdfs;
 }
@@ -192,6 +320,7 @@ QStringList RecordingPdfConverter::toPdf(const QStringList& files)
 QList<QStringList> RecordingPdfConverter::runs() const { return mState->runs; }
 void RecordingPdfConverter::failFor(const QStringList& endings) { mState->failing = endings; }
 void RecordingPdfConverter::setInstalled(bool installed) { mState->installed = installed; }
+void RecordingPdfConverter::setWritesPdfs(bool writes) { mState->writes = writes; }
 
 struct RecordingPdfPrinter::State {
     bool hasPrinter = true;

@@ -10,18 +10,34 @@
 
 namespace office {
 
-// Opens a saved file with the desktop's own program. False when nothing could
-// open it; the caller then says where the file is.
+// The program the desktop opens a file of some type with.
+struct DesktopApplication {
+    QString entry;    // its desktop entry ("libreoffice-calc.desktop"); empty when the type has none
+    QString program;  // the program the entry runs, found on this computer; empty when it is not there
+};
+
+// The desktop's own programs, as far as showing a saved file needs them.
 class Desktop {
 public:
     virtual ~Desktop() = default;
+    virtual DesktopApplication defaultApplication(const QString& path) = 0;
+    // A LibreOffice that can open windows is installed, not only its headless
+    // packages (which start, show nothing and never end).
+    virtual bool libreOfficeHasWindows() = 0;
+    // Hands the file to the desktop; false when that failed.
     virtual bool open(const QString& path) = 0;
 };
 Desktop& desktop();
-void setDesktop(std::unique_ptr<Desktop> d);   // nullptr restores QDesktopServices
+void setDesktop(std::unique_ptr<Desktop> d);   // nullptr restores the system's desktop
 
-// Opens a saved file through the desktop; when nothing opens it, tells the
-// user where it is saved.
+// A program of the desktop that will really show the file: its type has a
+// default application whose program is there, and when that is LibreOffice,
+// one with windows.
+bool desktopCanShow(const QString& path);
+
+// Shows a saved file: in the desktop's program when desktopCanShow; else its
+// pages, made by LibreOffice headless, in the program's own preview titled by
+// the file's name; else a message naming the file and its folder.
 void showFile(const QString& path);
 
 // Turns saved files into PDFs, in one run of the office suite.
@@ -75,18 +91,25 @@ void printFile(const QString& path, int from, int to);
 
 // Doubles for tests. Copies share their record: keep one, install a copy,
 // e.g. setPdfPrinter(std::make_unique<RecordingPdfPrinter>(kept)).
+// By default the file's type has a default application (not LibreOffice)
+// that opens it; constructed with false, the type has none.
 class RecordingDesktop : public Desktop {
 public:
-    explicit RecordingDesktop(bool opens = true);
+    explicit RecordingDesktop(bool hasApplication = true);
+    DesktopApplication defaultApplication(const QString& path) override;
+    bool libreOfficeHasWindows() override;
     bool open(const QString& path) override;
     QStringList opened() const;
+    void setApplication(const DesktopApplication& app);
+    void setLibreOfficeHasWindows(bool has);
 
 private:
     struct State;
     std::shared_ptr<State> mState;
 };
 
-// Returns "<file>.pdf" for each file (writing nothing), or fails as told.
+// Returns "<file>.pdf" for each file (writing a one-page PDF when told), or
+// fails as told.
 class RecordingPdfConverter : public PdfConverter {
 public:
     RecordingPdfConverter();
@@ -97,6 +120,8 @@ public:
     void failFor(const QStringList& endings);
     // Every call throws vb::Error 53, as with no office suite installed.
     void setInstalled(bool installed);
+    // Each PDF is written, one page holding the file's name.
+    void setWritesPdfs(bool writes);
 
 private:
     struct State;

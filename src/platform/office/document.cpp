@@ -92,6 +92,7 @@ struct Document::Impl {
 
     Package pkg;
     QString templateName;
+    QString subject;
     QString mainPart;
     QDomDocument doc;
     QDomElement body;
@@ -203,6 +204,7 @@ Document Document::open(const QString& name)
 }
 
 QString Document::templateName() const { return d->templateName; }
+void Document::setSubject(const QString& what) { d->subject = what; }
 
 Bookmark Document::bookmark(const QString& name)
 {
@@ -350,7 +352,7 @@ int Table::columns() const { return mDoc->d->tables[mIndex].cols; }
 QString Document::save()
 {
     d->pkg.setXml(d->mainPart, d->doc);
-    return saveToOutput(d->pkg, d->templateName);
+    return saveToOutput(d->pkg, d->templateName, d->subject);
 }
 
 QString Document::show()

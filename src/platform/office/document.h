@@ -52,6 +52,9 @@ public:
     Table addTable(const QString& bookmark, int rows, int cols, bool fitColumns = true);
 
     QString templateName() const;
+    // What the filled file is of (a bill date or month, a head, an employee,
+    // an account), put in its saved name between the template and the time.
+    void setSubject(const QString& what);
 
     // As Workbook: saved under output/, never over an earlier file.
     QString save();

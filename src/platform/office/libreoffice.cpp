@@ -17,6 +17,10 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include <csignal>
+#include <sys/types.h>
+#include <unistd.h>
+
 namespace office {
 
 namespace {
@@ -97,15 +101,29 @@ private:
                          QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"), out.path()};
         for (qsizetype i : run)
             args.append(QFileInfo(files[i]).absoluteFilePath());
+        // A lock file LibreOffice leaves beside a file it was stopped on is
+        // removed; one that was there before (the clerk's own) stays.
+        QStringList locks;
+        for (qsizetype i : run) {
+            const QFileInfo source(files[i]);
+            const QString lock = source.dir().filePath(QStringLiteral(".~lock.%1#").arg(source.fileName()));
+            if (!QFileInfo::exists(lock))
+                locks << lock;
+        }
         QProcess soffice;
         soffice.setProcessChannelMode(QProcess::MergedChannels);
+        // Its own process group: the launcher starts the real program as a
+        // child, and a stuck run is ended whole, never left running.
+        soffice.setChildProcessModifier([] { ::setpgid(0, 0); });
         soffice.start(exe, args);
         if (!soffice.waitForStarted(kStartMs))
             throw vb::Error(vb::FileNotFound, QStringLiteral("LibreOffice could not be started; documents and workbooks cannot be printed without it."));
         if (!soffice.waitForFinished(kStartMs + kPerFileMs * int(run.size()))) {
-            soffice.kill();
+            ::kill(-pid_t(soffice.processId()), SIGKILL);
             soffice.waitForFinished();
         }
+        for (const QString& lock : locks)
+            QFile::remove(lock);
         // It exits 0 even on a file it could not load ("Error: source file
         // could not be loaded"), and a damaged workbook may load as plain text:
         // a file counts as converted when LibreOffice said it converted it

@@ -196,16 +196,12 @@ QDir outputFolder()
     return folder;
 }
 
-// Gives the finished file at `written` its name under the folder, named by the
-// template and the time, never one that exists: a hard link is made or
-// refused in one step, so two saves in the same second (or two programs)
-// never share a name and an earlier file is never replaced.
-QString linkUnderNewName(const QDir& folder, const QString& written, const QString& templateName)
+// Gives the finished file at `written` its name under the folder, never one
+// that exists: a hard link is made or refused in one step, so two saves in
+// the same second (or two programs) never share a name and an earlier file is
+// never replaced.
+QString linkUnderNewName(const QDir& folder, const QString& written, const QString& stem, const QString& suffix)
 {
-    const QFileInfo info(templateName);
-    const QString stem = info.completeBaseName() + QLatin1Char(' ')
-                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hhmmss"));
-    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
     const QByteArray from = QFile::encodeName(written);
     for (int n = 1; n < 10000; ++n) {
         const QString name = n == 1 ? stem + suffix : QStringLiteral("%1 (%2)%3").arg(stem).arg(n).arg(suffix);
@@ -220,7 +216,28 @@ QString linkUnderNewName(const QDir& folder, const QString& written, const QStri
 
 } // namespace
 
-QString saveToOutput(const Package& pkg, const QString& templateName)
+QString fileNameSafe(const QString& text)
+{
+    // Refused by the file systems a clerk's files may be copied to (a USB
+    // stick, a Windows share), or unreadable in a folder listing.
+    static const QString refused = QStringLiteral("/\\:*?\"<>|");
+    QString out = text;
+    for (QChar& c : out) {
+        if (refused.contains(c) || c.category() == QChar::Other_Control)
+            c = QLatin1Char('-');
+    }
+    return out.simplified();
+}
+
+QString savedFileName(const QString& templateName, const QString& subject, const QDateTime& at)
+{
+    const QFileInfo info(templateName);
+    QStringList words{info.completeBaseName(), subject, at.toString(QStringLiteral("yyyy-MM-dd hhmmss"))};
+    words.removeAll(QString());
+    return fileNameSafe(words.join(QLatin1Char(' '))) + (info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix());
+}
+
+QString saveToOutput(const Package& pkg, const QString& templateName, const QString& subject)
 {
     const QDir folder = outputFolder();
     removeAbandonedPartials(folder);
@@ -244,7 +261,10 @@ QString saveToOutput(const Package& pkg, const QString& templateName)
     // On the disk before its name (and before any row that speaks of it) is.
     if (!syncPath(partial.fileName(), O_RDONLY))
         throw unsaved(75);
-    const QString path = linkUnderNewName(folder, partial.fileName(), templateName);
+    const QString name = savedFileName(templateName, subject, QDateTime::currentDateTime());
+    const QString suffix = QFileInfo(templateName).suffix();
+    const qsizetype stemLength = name.size() - (suffix.isEmpty() ? 0 : suffix.size() + 1);
+    const QString path = linkUnderNewName(folder, partial.fileName(), name.left(stemLength), name.mid(stemLength));
     syncPath(folder.path(), O_RDONLY | O_DIRECTORY);
     return path;
 }

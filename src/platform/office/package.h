@@ -6,6 +6,7 @@
 #include <QPair>
 #include <QString>
 
+class QDateTime;
 class QDomDocument;
 
 namespace office {
@@ -39,11 +40,17 @@ private:
 
 // "<data folder>/<name>": a template's file.
 QString templatePath(const QString& name);
-// Writes `pkg` to a new file under "<data folder>/output/" named by the
-// template and the time, never over one that exists, and returns its path.
-// The file appears under that name only once whole; nothing is left behind
-// on failure.
-QString saveToOutput(const Package& pkg, const QString& templateName);
+// `text` with the characters some file systems refuse (/ \ : * ? " < > | and
+// control characters) turned into "-", and blanks simplified.
+QString fileNameSafe(const QString& text);
+// "<template> <subject> yyyy-MM-dd hhmmss.<ext>": what the file is of (a bill
+// date or month, a head, an employee, an account) before the time it was made.
+QString savedFileName(const QString& templateName, const QString& subject, const QDateTime& at);
+// Writes `pkg` to a new file under "<data folder>/output/" named by
+// savedFileName (with " (n)" before the extension when that name is taken),
+// never over one that exists, and returns its path. The file appears under
+// that name only once whole; nothing is left behind on failure.
+QString saveToOutput(const Package& pkg, const QString& templateName, const QString& subject = {});
 
 // Drops the characters XML 1.0 forbids (controls other than tab, newline and
 // carriage return, unpaired surrogates, U+FFFE and U+FFFF).

@@ -84,6 +84,7 @@ QString partOfTarget(const QString& base, const QString& target)
 struct Workbook::Impl {
     Package pkg;
     QString templateName;
+    QString subject;
     QString sheetPart;
     QString sheetName;
     QDomDocument workbook, sheet, styles;
@@ -302,6 +303,7 @@ Workbook Workbook::open(const QString& name)
 }
 
 QString Workbook::templateName() const { return d->templateName; }
+void Workbook::setSubject(const QString& what) { d->subject = what; }
 
 void Workbook::setValue(int row, int col, const QVariant& v)
 {
@@ -593,7 +595,7 @@ void Workbook::Impl::prepareForSave()
 QString Workbook::save()
 {
     d->prepareForSave();
-    return saveToOutput(d->pkg, d->templateName);
+    return saveToOutput(d->pkg, d->templateName, d->subject);
 }
 
 QString Workbook::printOut(int from, int to)

@@ -33,12 +33,15 @@ public:
     void insertRows(int before, int n);
 
     QString templateName() const;
+    // What the filled file is of (a bill date or month, a head, an employee,
+    // an account), put in its saved name between the template and the time.
+    void setSubject(const QString& what);
 
-    // Saves the filled copy under "<data folder>/output/", named by template
-    // and time, never over an earlier file; returns its path.
+    // Saves the filled copy under "<data folder>/output/", named by template,
+    // subject and time, never over an earlier file; returns its path.
     QString save();
-    // save(), then opens the file through the Desktop seam (or says where it
-    // is); returns the path.
+    // save(), then shows the file (showFile: the desktop's program, else its
+    // pages in the preview, else its name); returns the path.
     QString show();
     // save(), then prints pages from..to (to = 0: the last) through LibreOffice
     // and the default printer; returns the path. Throws vb::Error 482 when

@@ -6,6 +6,9 @@
 #include <QVector>
 #include <memory>
 
+class QPainter;
+class QRectF;
+
 namespace reports {
 
 constexpr int kTwipsPerInch = 1440;
@@ -23,12 +26,21 @@ struct Font {
     QString family;
 };
 
+// A picture an item paints into its rectangle, at the painter's resolution
+// (a page of a file drawn by another program).
+class Picture {
+public:
+    virtual ~Picture() = default;
+    // `target` is in the painter's coordinates (twips).
+    virtual void paint(QPainter& painter, const QRectF& target) const = 0;
+};
+
 // One positioned thing on a page. Positions are page coordinates in twips
 // (origin at the paper's top-left corner, margins included).
 struct Item {
-    enum class Kind { Text, Line, Box };
+    enum class Kind { Text, Line, Box, Picture };
     Kind kind = Kind::Text;
-    // Text and Box: the rectangle. Line: from (x, y) to (x + w, y + h), so a
+    // Text, Box and Picture: the rectangle. Line: from (x, y) to (x + w, y + h), so a
     // horizontal rule has h == 0 and a vertical one w == 0.
     int x = 0, y = 0, w = 0, h = 0;
     QString text;      // Text only: the final text, formats applied, %p and %P resolved
@@ -42,6 +54,7 @@ struct Item {
     // shrunk to its box when too wide, never broken into digit fragments.
     bool number = false;
     int lineWidth = 15; // Line and Box: pen width in twips (15 = one pixel at 96 dpi)
+    std::shared_ptr<const Picture> picture; // Picture only
 };
 
 struct Page {

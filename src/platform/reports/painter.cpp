@@ -327,6 +327,10 @@ void ItemPainter::paint(const Page& page)
             textPen = false;
             mPainter.drawRect(it.x, it.y, it.w, it.h);
             break;
+        case Item::Kind::Picture:
+            if (it.picture)
+                it.picture->paint(mPainter, QRectF(it.x, it.y, it.w, it.h));
+            break;
         }
     }
     // Boxes and rules are never filled, so text drawn after them looks the same.

@@ -3,7 +3,14 @@
 #include "platform/forms/scripted_dialogs.h"
 #include "platform/office/desktop.h"
 #include "platform/office/document.h"
+#include "platform/office/package.h"
 #include "platform/office/workbook.h"
+#include "platform/reports/painter.h"
+#include "platform/reports/preview.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPainter>
 
 #include <QFileInfo>
 #include <QPdfDocument>
@@ -43,27 +50,78 @@ QString savedWorkbook(const Folder& folder, const QString& name)
 
 } // namespace
 
-TEST(Show, OpensTheSavedFileOnTheDesktopOrSaysWhereItIs)
+// The desktop's program only where it can really show the file; else the
+// pages LibreOffice makes, in the program's preview; else the file is named.
+TEST(Show, DesktopProgramOnlyWhereOneCanShowTheFileElseItsPagesElseItsName)
 {
     Folder folder;
-    folder.put("gpf_statement.xlsx", workbookParts("</sheetData>"));
-    folder.put("anx.docx", documentParts("<w:p/>"));
-    forms::ScriptedDialogs dialogs;
-    {
-        Seams seams(true);
-        const QString book = Workbook::open("gpf_statement.xlsx").show();
-        const QString doc = Document::open("anx.docx").show();
-        EXPECT_EQ(seams.desktop.opened(), QStringList({book, doc}));
-        EXPECT_TRUE(dialogs.boxes().isEmpty());
+    folder.put("gpf_statement.xlsx", workbookParts("<row r=\"1\"><c r=\"A1\"><v>1</v></c></row></sheetData>"));
+    const DesktopApplication other{"office.desktop", "/usr/bin/office"};
+    const DesktopApplication libre{"libreoffice-calc.desktop", "/usr/bin/libreoffice"};
+    enum Converter { None, Works, Fails };
+    const struct {
+        DesktopApplication app;
+        bool libreOfficeWindows;
+        Converter converter;
+        QString shown;
+    } cases[] = {
+        {other, false, Works, "desktop"},
+        {libre, true, Works, "desktop"},
+        {libre, false, Works, "preview"},                 // LibreOffice's headless packages only
+        {{"office.desktop", ""}, true, Works, "preview"},  // its program is not there
+        {{}, true, Works, "preview"},
+        {{}, false, Fails, "LibreOffice could not turn it into pages to show."},
+        {{}, false, None, "No program to show it was found on this computer."},
+    };
+    for (const auto& c : cases) {
+        forms::ScriptedDialogs dialogs;
+        Seams seams;
+        seams.desktop.setApplication(c.app);
+        seams.desktop.setLibreOfficeHasWindows(c.libreOfficeWindows);
+        seams.converter.setInstalled(c.converter != None);
+        seams.converter.setWritesPdfs(true);
+        if (c.converter == Fails)
+            seams.converter.failFor({".xlsx"});
+        const QString path = Workbook::open("gpf_statement.xlsx").show();
+        const QFileInfo file(path);
+        QString shown = seams.desktop.opened() == QStringList{path} ? "desktop" : "";
+        reports::PreviewWindow* preview = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->windowTitle() == file.fileName())
+                preview = qobject_cast<reports::PreviewWindow*>(w);
+        if (preview) {
+            shown += "preview";
+            // The PDF's page is drawn: its text leaves dark pixels on white paper.
+            QImage page(200, 280, QImage::Format_RGB32);
+            page.fill(Qt::white);
+            QPainter painter(&page);
+            painter.scale(200.0 / preview->model().pageWidth, 280.0 / preview->model().pageHeight);
+            reports::paintPage(painter, preview->model(), 0);
+            painter.end();
+            EXPECT_TRUE(std::any_of(page.constBits(), page.constBits() + page.sizeInBytes(), [](uchar b) { return b < 128; }));
+            delete preview;
+        }
+        if (!dialogs.boxes().isEmpty())
+            EXPECT_EQ(dialogs.lastPrompt(), c.shown + "\n\"" + file.fileName() + "\" is saved in the folder " + file.absolutePath() + ".");
+        else
+            EXPECT_EQ(shown, c.shown) << c.app.entry.toStdString();
+        EXPECT_TRUE(QDir(file.absolutePath()).entryList({"*.pdf"}).isEmpty()); // the pages leave no PDF behind
     }
-    Seams seams(false);
-    const QString path = Workbook::open("gpf_statement.xlsx").show();
-    EXPECT_TRUE(QFileInfo::exists(path));
-    ASSERT_EQ(dialogs.boxes().size(), 1);
-    EXPECT_EQ(dialogs.boxes()[0].style, 48);
-    EXPECT_EQ(dialogs.lastPrompt().toStdString(),
-              QStringLiteral("No program to open it was found on this computer.\n\"%1\" is saved as %2.")
-                  .arg(QFileInfo(path).fileName(), path).toStdString());
+}
+
+TEST(Show, SavedNameSaysWhatTheFileIsOfInCharactersEveryFileSystemTakes)
+{
+    const QDateTime at(QDate(2026, 12, 7), QTime(1, 14, 47));
+    EXPECT_EQ(savedFileName("B-statement.xlsx", "2026-12 2202-00-109-NP-002-V-01", at),
+              "B-statement 2026-12 2202-00-109-NP-002-V-01 2026-12-07 011447.xlsx");
+    EXPECT_EQ(savedFileName("anx.docx", " 2026-12-01  a/b\\c:d*e?f\"g<h>i|j\x01\tk ", at),
+              "anx 2026-12-01 a-b-c-d-e-f-g-h-i-j--k 2026-12-07 011447.docx");
+    EXPECT_EQ(savedFileName("pro_stt.xlsx", "", at), "pro_stt 2026-12-07 011447.xlsx");
+    Folder folder;
+    folder.put("t.xlsx", workbookParts("</sheetData>"));
+    Workbook book = Workbook::open("t.xlsx");
+    book.setSubject("2026-12 A/1");
+    EXPECT_TRUE(QFileInfo(book.save()).fileName().startsWith("t 2026-12 A-1 "));
 }
 
 TEST(Print, AllFilesGoThroughOneConversionAndEachSaysWhetherItPrinted)
