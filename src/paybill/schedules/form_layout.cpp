@@ -30,6 +30,21 @@ reports::Control& leader(reports::Section& s, int x, int y, int w, const QString
         .setWordWrap(false);
 }
 
+int formTitle(reports::Section& s, int width, const QString& form, const QString& rule, int gap)
+{
+    heading(s, 0, width, form, 11);
+    caption(s, 0, 320, width, kLine, rule).setAlign(reports::Align::Center);
+    return 320 + kLine + gap;
+}
+
+void grantLine(reports::Section& s, int y, int width, const QString& grant, const QString& token,
+               const QString& date, int tokenWidth)
+{
+    leader(s, 0, y, 3400, grant);
+    leader(s, 3500, y, tokenWidth, token);
+    leader(s, 3600 + tokenWidth, y, width - 3600 - tokenWidth, date);
+}
+
 reports::Control& filled(reports::Section& s, int x, int y, int captionWidth, int valueWidth,
                          const QString& text, const QString& valueName)
 {

@@ -15,11 +15,7 @@ DataReport2::DataReport2()
     const int W = bodyWidth();
 
     auto& rh = section(SectionKind::ReportHeader);
-    int y = 0;
-    heading(rh, y, W, QStringLiteral("T.R. FORM NO. 53"), 11);
-    y += 320;
-    caption(rh, 0, y, W, kLine, QStringLiteral("[See sub-rule (1) of T.R. 6.48]")).setAlign(Align::Center);
-    y += kLine + 60;
+    int y = formTitle(rh, W, QStringLiteral("T.R. FORM NO. 53"), QStringLiteral("[See sub-rule (1) of T.R. 6.48]"), 60);
     caption(rh, 600, y, W - 1200, 2 * kLine,
             QStringLiteral("Schedule of Recovery of Subscription under West Bengal State Government Employees "
                            "Group Insurance-Cum-Savings Scheme, 1983"))

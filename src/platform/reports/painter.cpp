@@ -65,6 +65,11 @@ QPageLayout pageLayoutOf(const PageModel& m)
 
 } // namespace
 
+double textWidth(const Font& font, const QString& text)
+{
+    return QFontMetricsF(qfont(font)).horizontalAdvance(text);
+}
+
 // Paints items, keeping what repeats from page to page: the fonts with their
 // metrics and the line breaks of wrapped captions (a page header's captions
 // are the same on each of a thousand pages). Text that fits its box on one
