@@ -139,7 +139,7 @@ DataReport5::DataReport5()
     y += kLine + 120;
 
     const QVector<int> x = columnEdges({600, 1000, 1400, 1500, 1500, 1500, 1400, W - 8900});
-    const int top = 1300, upper = 400;
+    const int top = 1400, upper = 500;
     cell(ph, x[0], y, x[1] - x[0], top, QStringLiteral("Sl.\nNo."));
     cell(ph, x[1], y, x[2] - x[1], top, QStringLiteral("GROUP"));
     cell(ph, x[2], y, x[4] - x[2], upper, QStringLiteral("Total No of employees under the Group"));

@@ -28,14 +28,14 @@ DataReport12::DataReport12()
     filled(rh, 6600, y, 600, W - 7200, QStringLiteral("Date:"), QStringLiteral("label30"));
     y += kLine + 60;
     grantLine(rh, y, W, QStringLiteral("Grant No:"),
-              QStringLiteral("T.V No. / Token No:"), QStringLiteral("Date:"), 3000);
+              QStringLiteral("T.V No. / Token No:"), QStringLiteral("Date:"));
     y += kLine + 60;
     filled(rh, 0, y, 1400, W - 1400, QStringLiteral("Name of office:"), QStringLiteral("label31"));
     y += kLine + 160;
     rh.setHeight(y);
 
     // The salary-head column holds the whole drawal code on one line.
-    const QVector<int> x = columnEdges({600, 2400, 1100, 2500, 1000, 1000, 1000, W - 9600});
+    const QVector<int> x = columnEdges({600, 2200, 1300, 2500, 1000, 1000, 1000, W - 9600});
     auto& ph = section(SectionKind::PageHeader);
     const int top = 900, upper = 400;
     cell(ph, x[0], 0, x[1] - x[0], top, QStringLiteral("SL. No"));
