@@ -54,7 +54,7 @@ QString shortRegisterDate(const QVariant& v)
 
 QString amountText(const QVariant& v)
 {
-    return v.isNull() ? QString() : vb::cstr(v.toDouble());
+    return v.isNull() ? QString() : vb::figure(v.toDouble());
 }
 
 // Captions over ruled columns in the page header (Label1, Label2 ...), and

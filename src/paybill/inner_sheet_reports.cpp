@@ -32,7 +32,10 @@ constexpr int kFooterHeight = 3 * kLine + 120;
 // Left sheet columns 1 to 6.
 constexpr int kLeftX[] = {0, 800, 7200, 9400, 11200, 13400, 15800};
 // Right sheet columns 7 to 13, then remarks and acquittance.
-constexpr int kRightX[] = {0, 2000, 4600, 6400, 8300, 10200, 11800, 13400, 14600, 16100};
+// A deduction's column holds its small caption and a part at its ceiling
+// ("9999999.99"); the insurance column also holds, on the totals line, each
+// scheme's part and the sum, all with ten-digit rupees.
+constexpr int kRightX[] = {0, 2000, 6300, 8300, 10300, 12300, 13900, 15500, 16700, 18200};
 
 // The dues of the left sheet: the column of sal, the sheet column (between
 // kLeftX[col] and kLeftX[col + 1]) and the line in it. The festival advance
@@ -123,10 +126,11 @@ reports::Control& footerValue(Section& s, const QString& name, int x0, int x1, i
 
 // The parts of a two-scheme total in small print, "a + b =", left of the
 // total itself: labels names[0] and names[2] receive the parts.
+constexpr int kPartsWidth = 2720;
 void addParts(Section& s, int left, int line, const int (&names)[4])
 {
-    const int dx[] = {0, 560, 720, 1280};
-    const int w[] = {560, 160, 560, 160};
+    const int dx[] = {0, 1200, 1360, 2560};
+    const int w[] = {1200, 160, 1200, 160};
     for (int i = 0; i < 4; ++i) {
         const QString text = i == 1 ? QStringLiteral("+") : i == 3 ? QStringLiteral("=") : QString();
         s.addLabel(QStringLiteral("Label%1").arg(names[i]), left + dx[i], lineY(line), w[i], kLine, text)
@@ -369,8 +373,8 @@ DataReport15::DataReport15()
     // sf83 + sf87 = sf and if83 + if87 = if, beside the two sums.
     addParts(rf, x[1] + kPad, 0, {32, 36, 33, 38});
     addParts(rf, x[1] + kPad, 1, {34, 37, 35, 39});
-    amountSum(rf, QStringLiteral("Function3"), x[1] + 1440, x[2], 0, QStringLiteral("sf"));
-    amountSum(rf, QStringLiteral("Function4"), x[1] + 1440, x[2], 1, QStringLiteral("if"));
+    amountSum(rf, QStringLiteral("Function3"), x[1] + kPartsWidth, x[2], 0, QStringLiteral("sf"));
+    amountSum(rf, QStringLiteral("Function4"), x[1] + kPartsWidth, x[2], 1, QStringLiteral("if"));
     amountSum(rf, QStringLiteral("Function5"), x[2], x[3], 0, QStringLiteral("p_tax"));
     amountSum(rf, QStringLiteral("Function6"), x[2], x[3], 1, QStringLiteral("i_tax"));
     amountSum(rf, QStringLiteral("Function7"), x[3], x[4], 0, QStringLiteral("hb_loan"));
@@ -455,9 +459,9 @@ DataReport16::DataReport16()
     footerValue(pf, QStringLiteral("Label1"), x[0], x[1], 0);
     footerValue(pf, QStringLiteral("Label2"), x[0], x[1], 1);
     addParts(pf, x[1] + kPad, 0, {3, 4, 5, 6});
-    footerValue(pf, QStringLiteral("Label7"), x[1] + 1440, x[2], 0);
+    footerValue(pf, QStringLiteral("Label7"), x[1] + kPartsWidth, x[2], 0);
     addParts(pf, x[1] + kPad, 1, {8, 9, 10, 11});
-    footerValue(pf, QStringLiteral("Label12"), x[1] + 1440, x[2], 1);
+    footerValue(pf, QStringLiteral("Label12"), x[1] + kPartsWidth, x[2], 1);
     footerValue(pf, QStringLiteral("Label13"), x[2], x[3], 0);
     footerValue(pf, QStringLiteral("Label14"), x[2], x[3], 1);
     footerValue(pf, QStringLiteral("Label15"), x[3], x[4], 0);

@@ -16,11 +16,29 @@ using reports::Section;
 using reports::SectionKind;
 
 constexpr int kLine = 260;
-constexpr int kSlipWidth = 12240;
-constexpr int kColumn = kSlipWidth / 15;
+constexpr int kMargin = 540;
+// Each amount holds a salary part just under one crore with its paise
+// ("9999999.99"); gross and net hold what six such parts make.
+constexpr int kColumn = 1030;
+constexpr int kWideColumn = 1150;
+constexpr int kSlipWidth = 13 * kColumn + 2 * kWideColumn;
 constexpr int kGridTop = 1380;
-// Headings such as "GROSS PAY" take two lines in a 0.57-inch column.
+// Headings such as "GROSS PAY" take two lines in a column.
 constexpr int kHeadingRow = 2 * kLine + 60;
+
+bool wide(int i)
+{
+    const QLatin1String field(kPayColumns[i].field);
+    return field == QLatin1String("gross") || field == QLatin1String("net");
+}
+
+int columnX(int i)
+{
+    int x = 0;
+    for (int j = 0; j < i; ++j)
+        x += wide(j) ? kWideColumn : kColumn;
+    return x;
+}
 constexpr int kGridBottom = kGridTop + kHeadingRow + kLine + 60;
 
 // A caption and the value beside it, on one line of the slip: fields are
@@ -38,6 +56,7 @@ DataReport7::DataReport7()
 {
     setTitle(QStringLiteral("PAY SLIP"));
     setOrientation(reports::Orientation::Landscape);
+    setMargins(kMargin, 720, kMargin, 720);
     setWindowState(reports::WindowState::Maximized);
 
     Section& d = section(SectionKind::Detail);
@@ -49,24 +68,24 @@ DataReport7::DataReport7()
         .setAlign(Align::Center);
 
     // Office line: Label24 and Label28 carry what the form shows.
-    d.addLabel(QStringLiteral("Label%1").arg(++n), 0, 400, 1700, kLine, QStringLiteral(" Name of Office   :")).setBold();
-    d.addLabel(QStringLiteral("Label24"), 1700, 400, 6300, kLine, QString()).setWordWrap(false);
-    d.addLabel(QStringLiteral("Label%1").arg(++n), 8400, 400, 1500, kLine, QStringLiteral("D.D.O CODE   :")).setBold();
-    d.addLabel(QStringLiteral("Label28"), 9900, 400, 2340, kLine, QString()).setWordWrap(false);
+    d.addLabel(QStringLiteral("Label%1").arg(++n), 0, 400, 1800, kLine, QStringLiteral(" Name of Office   :")).setBold();
+    d.addLabel(QStringLiteral("Label24"), 1800, 400, 7600, kLine, QString()).setWordWrap(false);
+    d.addLabel(QStringLiteral("Label%1").arg(++n), 9500, 400, 1600, kLine, QStringLiteral("D.D.O CODE   :")).setBold();
+    d.addLabel(QStringLiteral("Label28"), 11100, 400, kSlipWidth - 11100, kLine, QString()).setWordWrap(false);
 
     const int y1 = 700, y2 = 1000;
     int f = 0;
-    pair(d, n, f, 0, y1, 1500, 1300, QStringLiteral(" Employee Code :"), QStringLiteral("emp_code"));
-    pair(d, n, f, 2900, y1, 700, 3000, QStringLiteral("Name :"), QStringLiteral("name"));
-    pair(d, n, f, 6700, y1, 1200, 2000, QStringLiteral("Designation :"), QStringLiteral("designation"));
-    pair(d, n, f, 9900, y1, 1400, 940, QStringLiteral("G.P.F A/C NO :"), QStringLiteral("acc_no"));
-    pair(d, n, f, 0, y2, 1500, 1300, QStringLiteral(" Month of Pay     :"), QStringLiteral("p_month"));
-    d.addLabel(QStringLiteral("Label%1").arg(++n), 2900, y2, 1200, kLine, QStringLiteral("Bill Number :")).setBold();
+    pair(d, n, f, 0, y1, 1800, 1300, QStringLiteral(" Employee Code :"), QStringLiteral("emp_code"));
+    pair(d, n, f, 3200, y1, 700, 3500, QStringLiteral("Name :"), QStringLiteral("name"));
+    pair(d, n, f, 7500, y1, 1500, 2700, QStringLiteral("Designation :"), QStringLiteral("designation"));
+    pair(d, n, f, 11800, y1, 1600, kSlipWidth - 13400, QStringLiteral("G.P.F A/C NO :"), QStringLiteral("acc_no"));
+    pair(d, n, f, 0, y2, 2000, 1100, QStringLiteral(" Month of Pay     :"), QStringLiteral("p_month"));
+    d.addLabel(QStringLiteral("Label%1").arg(++n), 3200, y2, 1300, kLine, QStringLiteral("Bill Number :")).setBold();
     // Nothing fills the bill number: a slip is printed from the salary rows,
     // which do not carry it.
-    d.addLabel(QStringLiteral("Label30"), 4100, y2, 1600, kLine, QStringLiteral(" "));
-    pair(d, n, f, 5800, y2, 1400, 1500, QStringLiteral("Bill Date      :"), QStringLiteral("bill_date"));
-    pair(d, n, f, 8400, y2, 1400, 2440, QStringLiteral("BANK A/C NO :"), QStringLiteral("bank_ac"));
+    d.addLabel(QStringLiteral("Label30"), 4500, y2, 1600, kLine, QStringLiteral(" "));
+    pair(d, n, f, 6200, y2, 1700, 1500, QStringLiteral("Bill Date      :"), QStringLiteral("bill_date"));
+    pair(d, n, f, 9500, y2, 1600, kSlipWidth - 11100, QStringLiteral("BANK A/C NO :"), QStringLiteral("bank_ac"));
 
     // The ruled row of fifteen headings and amounts.
     int lines = 0;
@@ -74,15 +93,16 @@ DataReport7::DataReport7()
     d.addLine(QStringLiteral("Line%1").arg(++lines), 0, kGridTop + kHeadingRow, kSlipWidth, kGridTop + kHeadingRow);
     d.addLine(QStringLiteral("Line%1").arg(++lines), 0, kGridBottom, kSlipWidth, kGridBottom);
     for (int i = 0; i <= 15; ++i)
-        d.addLine(QStringLiteral("Line%1").arg(++lines), i * kColumn, kGridTop, i * kColumn, kGridBottom);
+        d.addLine(QStringLiteral("Line%1").arg(++lines), columnX(i), kGridTop, columnX(i), kGridBottom);
     for (int i = 0; i < 15; ++i) {
         const PayColumn& c = kPayColumns[i];
-        d.addLabel(QStringLiteral("Label%1").arg(++n), i * kColumn + 20, kGridTop + 30, kColumn - 40, kHeadingRow - 40,
+        const int x = columnX(i), w = columnX(i + 1) - x;
+        d.addLabel(QStringLiteral("Label%1").arg(++n), x + 20, kGridTop + 30, w - 40, kHeadingRow - 40,
                    QString::fromLatin1(c.slip))
             .setAlign(Align::Center)
             .setBold();
-        d.addField(QStringLiteral("Amount%1").arg(i + 1), i * kColumn + 30, kGridTop + kHeadingRow + 30, kColumn - 60,
-                   kLine, QString::fromLatin1(c.field))
+        d.addField(QStringLiteral("Amount%1").arg(i + 1), x + 20, kGridTop + kHeadingRow + 30, w - 40, kLine,
+                   QString::fromLatin1(c.field))
             .setAlign(Align::Right)
             .setWordWrap(false);
     }

@@ -17,8 +17,12 @@ using reports::Section;
 using reports::SectionKind;
 
 constexpr int kLine = 260;
-constexpr int kMonthWidth = 1200;
-constexpr int kColumn = 940;
+constexpr int kMonthWidth = 1000;
+// On legal paper each column holds a row's gross of six parts at their
+// ceiling ("59999999.94") and, in the smaller bold print of the totals, a
+// year of such rows with nine-digit rupees.
+constexpr int kColumn = 1180;
+constexpr double kTotalPoints = 7;
 constexpr int kWidth = kMonthWidth + 15 * kColumn;
 constexpr int kHeadingHeight = 560;
 
@@ -46,6 +50,7 @@ void rules(Section& s, int& lines, int height)
 DataReport11::DataReport11()
 {
     setTitle(QStringLiteral("PAY STATEMENT"));
+    setPageSize(reports::PageSize::Legal);
     setOrientation(reports::Orientation::Landscape);
     // Captions are numbered above the labels the form fills (Label18 to Label26).
     int n = 30;
@@ -93,7 +98,7 @@ DataReport11::DataReport11()
     d.addField(QStringLiteral("Text1"), 40, 30, kMonthWidth - 80, kLine, QStringLiteral("p_month"))
         .setWordWrap(false);
     for (int i = 0; i < 15; ++i)
-        d.addField(QStringLiteral("Text%1").arg(i + 2), columnX(i + 1) + 30, 30, columnW(i + 1) - 60, kLine,
+        d.addField(QStringLiteral("Text%1").arg(i + 2), columnX(i + 1) + 20, 30, columnW(i + 1) - 40, kLine,
                    QString::fromLatin1(kPayColumns[i].field))
             .setAlign(Align::Right)
             .setWordWrap(false);
@@ -106,10 +111,10 @@ DataReport11::DataReport11()
     rf.addLabel(QStringLiteral("Label%1").arg(++n), 40, 40, kMonthWidth - 80, kLine, QStringLiteral("TOTAL:-"))
         .setBold();
     for (int i = 0; i < 15; ++i)
-        rf.addSum(QStringLiteral("Function%1").arg(i + 1), columnX(i + 1) + 30, 40, kColumn - 60, kLine,
+        rf.addSum(QStringLiteral("Function%1").arg(i + 1), columnX(i + 1) + 20, 40, kColumn - 40, kLine,
                   QString::fromLatin1(kPayColumns[i].field))
             .setAlign(Align::Right)
-            .setBold()
+            .setFont(kTotalPoints, true)
             .setWordWrap(false);
 }
 

@@ -3,6 +3,7 @@
 #include "paybill/inner_sheet_reports.h"
 #include "platform/reports/page_model.h"
 #include "platform/vb/convert.h"
+#include "support/figures_fit.h"
 
 namespace billtest {
 namespace {
@@ -230,6 +231,43 @@ TEST_F(InnerSheets, LessFaIsTotalledSoTheColumnsCrossCheckToTheTotalDue)
     m = reports::Reports::get<DataReport8>().layout();
     EXPECT_EQ(only(m, "Label9"), QStringLiteral("583.33"));
     EXPECT_EQ(only(m, "Label7"), QStringLiteral("3466.67"));
+}
+
+// Row 1 recovers a loan of 4000 in three instalments (1333.33 printed, net 1450 - 1333.33 = 116.67); row 2 has
+// every part and deduction at 9999999.99 and gross, total deduction and net at 59999999.94, the widest a row
+// meets. Each sheet and grand total prints them at their own size, and its totals have room for ten-digit rupees.
+TEST_F(InnerSheets, ThirdsAndCeilingsFitTheirColumns)
+{
+    bill(2);
+    salaryDb().execute(QStringLiteral("UPDATE sal SET gpf_rec = 4000.0 / 3, net = 1450 - 4000.0 / 3 WHERE sl_no = 1"));
+    QString ceilings = QStringLiteral("gross = 59999999.94, deduct = 59999999.94, net = 59999999.94");
+    for (const char* c : {"pay", "d_pay", "less_fa", "da", "hra", "ma", "oa", "gpf_subs", "gpf_rec", "if", "sf",
+                          "p_tax", "misc", "hb_loan", "hb_int", "i_tax", "others"})
+        ceilings += QStringLiteral(", \"%1\" = 9999999.99").arg(QLatin1String(c));
+    salaryDb().execute(QStringLiteral("UPDATE sal SET %1 WHERE sl_no = 2").arg(ceilings));
+    const struct {
+        forms::CommandButton* command;
+        reports::PageModel (*layout)();
+    } sheets[] = {
+        {form->Command2, [] { return reports::Reports::get<DataReport1>().layout(); }},
+        {form->Command15, [] { return reports::Reports::get<DataReport15>().layout(); }},
+        {form->Command17, [] { return reports::Reports::get<DataReport8>().layout(); }},
+        {form->Command18, [] { return reports::Reports::get<DataReport16>().layout(); }},
+    };
+    QStringList shown, all;
+    for (const auto& s : sheets) {
+        click(*s.command);
+        const auto m = s.layout();
+        EXPECT_EQ(testsupport::misfits(m), QStringList()) << m.title.toStdString();
+        for (int p = 0; p < m.pageCount(); ++p)
+            for (const auto& it : m.page(p).items) {
+                all << it.text;
+                if (it.number && it.text.section(QLatin1Char('.'), 1).size() > 2)
+                    shown << it.text;
+            }
+    }
+    EXPECT_EQ(shown, QStringList()); // no figure with more than two decimals
+    EXPECT_TRUE(all.contains(QStringLiteral("1333.33")));
 }
 
 TEST_F(InnerSheets, GrandTotalPages)

@@ -1,5 +1,6 @@
 #include "paybill/schedules/form_layout.h"
 
+#include "platform/reports/painter.h"
 #include "platform/reports/report.h"
 
 namespace paybill::layout {
@@ -26,8 +27,29 @@ reports::Control& heading(reports::Section& s, int y, int width, const QString& 
 
 reports::Control& leader(reports::Section& s, int x, int y, int w, const QString& text)
 {
-    return caption(s, x, y, w, kLine, text + QStringLiteral(" ....................................."))
-        .setWordWrap(false);
+    // As many dots as the blank holds, up to a line of them: a long caption
+    // keeps fewer rather than running into the next blank.
+    QString line = text + QStringLiteral(" ");
+    const QString dots(37, QLatin1Char('.'));
+    int n = dots.size();
+    while (n > 3 && reports::textWidth(reports::Font{}, line + dots.left(n)) > w)
+        --n;
+    return caption(s, x, y, w, kLine, line + dots.left(n)).setWordWrap(false);
+}
+
+int formTitle(reports::Section& s, int width, const QString& form, const QString& rule, int gap)
+{
+    heading(s, 0, width, form, 11);
+    caption(s, 0, 320, width, kLine, rule).setAlign(reports::Align::Center);
+    return 320 + kLine + gap;
+}
+
+void grantLine(reports::Section& s, int y, int width, const QString& grant, const QString& token,
+               const QString& date, int tokenWidth)
+{
+    leader(s, 0, y, 3400, grant);
+    leader(s, 3500, y, tokenWidth, token);
+    leader(s, 3600 + tokenWidth, y, width - 3600 - tokenWidth, date);
 }
 
 reports::Control& filled(reports::Section& s, int x, int y, int captionWidth, int valueWidth,

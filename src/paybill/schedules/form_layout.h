@@ -20,6 +20,13 @@ inline constexpr int kLine = 220;
 reports::Control& caption(reports::Section& s, int x, int y, int w, int h, const QString& text);
 // A centred bold title line.
 reports::Control& heading(reports::Section& s, int y, int width, const QString& text, double points = 10);
+// The top of a treasury form: its number in large bold and, centred under
+// it, the rule it is made under; returns the y below them, after a gap.
+int formTitle(reports::Section& s, int width, const QString& form, const QString& rule, int gap);
+// The line of blanks the treasury fills in: grant, token or voucher, and
+// date, each with its dots; the token blank is tokenWidth wide.
+void grantLine(reports::Section& s, int y, int width, const QString& grant, const QString& token,
+               const QString& date, int tokenWidth = 3400);
 // A caption followed by dots, for a blank the clerk fills in by hand.
 reports::Control& leader(reports::Section& s, int x, int y, int w, const QString& text);
 // A caption and, to its right, the named label that receives a bill particular.

@@ -20,16 +20,10 @@ DataReport3::DataReport3()
     const int W = bodyWidth();
 
     auto& rh = section(SectionKind::ReportHeader);
-    int y = 0;
-    heading(rh, y, W, QStringLiteral("T.R. FORM NO. 47"), 11);
-    y += 320;
-    caption(rh, 0, y, W, kLine, QStringLiteral("[See sub rule(1) of T.R.6.39]")).setAlign(Align::Center);
-    y += kLine + 40;
+    int y = formTitle(rh, W, QStringLiteral("T.R. FORM NO. 47"), QStringLiteral("[See sub rule(1) of T.R.6.39]"), 40);
     heading(rh, y, W, QStringLiteral("SCHEDULE OF GENERAL PROVIDENT FUND DEDUCTION"));
     y += 360;
-    leader(rh, 0, y, 3400, QStringLiteral("Grant No"));
-    leader(rh, 3500, y, 3400, QStringLiteral("Token/T.V No"));
-    leader(rh, 7000, y, W - 7000, QStringLiteral("Date"));
+    grantLine(rh, y, W, QStringLiteral("Grant No"), QStringLiteral("Token/T.V No"), QStringLiteral("Date"));
     y += kLine + 100;
     caption(rh, 0, y, W, 2 * kLine,
             QStringLiteral("Important Instructions:  (1) This form should  not be used for transactions of "
@@ -141,19 +135,13 @@ DataReport6::DataReport6()
     const int W = bodyWidth();
 
     auto& rh = section(SectionKind::ReportHeader);
-    int y = 0;
-    heading(rh, y, W, QStringLiteral("T.R. FORM NO. 46"), 11);
-    y += 320;
-    caption(rh, 0, y, W, kLine, QStringLiteral("[See sub-rule (2) of T.R. 6.39")).setAlign(Align::Center);
-    y += kLine + 40;
+    int y = formTitle(rh, W, QStringLiteral("T.R. FORM NO. 46"), QStringLiteral("[See sub-rule (2) of T.R. 6.39"), 40);
     caption(rh, 600, y, W - 1200, 2 * 280,
             QStringLiteral("CERTIFICATE OF GENERAL PROVIDENT FUND DEDUCTIONS IN RESPECT OF GROUP 'D' EMPLOYEES"))
         .setFont(10, true)
         .setAlign(Align::Center);
     y += 2 * 280 + 100;
-    leader(rh, 0, y, 3400, QStringLiteral("Grant No"));
-    leader(rh, 3500, y, 3400, QStringLiteral("Token /T.V.No"));
-    leader(rh, 7000, y, W - 7000, QStringLiteral("Date"));
+    grantLine(rh, y, W, QStringLiteral("Grant No"), QStringLiteral("Token /T.V.No"), QStringLiteral("Date"));
     y += kLine + 80;
     caption(rh, 0, y, W, kLine, QStringLiteral("Head of Account Code : 8009-01-104-002-19 G.P.F. (Gr.D)."))
         .setBold();

@@ -15,11 +15,7 @@ DataReport2::DataReport2()
     const int W = bodyWidth();
 
     auto& rh = section(SectionKind::ReportHeader);
-    int y = 0;
-    heading(rh, y, W, QStringLiteral("T.R. FORM NO. 53"), 11);
-    y += 320;
-    caption(rh, 0, y, W, kLine, QStringLiteral("[See sub-rule (1) of T.R. 6.48]")).setAlign(Align::Center);
-    y += kLine + 60;
+    int y = formTitle(rh, W, QStringLiteral("T.R. FORM NO. 53"), QStringLiteral("[See sub-rule (1) of T.R. 6.48]"), 60);
     caption(rh, 600, y, W - 1200, 2 * kLine,
             QStringLiteral("Schedule of Recovery of Subscription under West Bengal State Government Employees "
                            "Group Insurance-Cum-Savings Scheme, 1983"))
@@ -143,7 +139,7 @@ DataReport5::DataReport5()
     y += kLine + 120;
 
     const QVector<int> x = columnEdges({600, 1000, 1400, 1500, 1500, 1500, 1400, W - 8900});
-    const int top = 1300, upper = 400;
+    const int top = 1400, upper = 500;
     cell(ph, x[0], y, x[1] - x[0], top, QStringLiteral("Sl.\nNo."));
     cell(ph, x[1], y, x[2] - x[1], top, QStringLiteral("GROUP"));
     cell(ph, x[2], y, x[4] - x[2], upper, QStringLiteral("Total No of employees under the Group"));

@@ -15,11 +15,7 @@ DataReport12::DataReport12()
     const int W = bodyWidth();
 
     auto& rh = section(SectionKind::ReportHeader);
-    int y = 0;
-    heading(rh, y, W, QStringLiteral("T.R.Form No - 38"), 11);
-    y += 320;
-    caption(rh, 0, y, W, kLine, QStringLiteral("(Aww T.R.5.04)")).setAlign(Align::Center);
-    y += kLine + 40;
+    int y = formTitle(rh, W, QStringLiteral("T.R.Form No - 38"), QStringLiteral("(Aww T.R.5.04)"), 40);
     heading(rh, y, W, QStringLiteral("Schedule of recovery of Loans and Advances / Interest on Loan and Advances"));
     y += 400;
     caption(rh, 0, y, 2300, kLine, QStringLiteral("Head of Account Code:")).setBold().setWordWrap(false);
@@ -31,16 +27,15 @@ DataReport12::DataReport12()
     filled(rh, 3500, y, 900, 2000, QStringLiteral("Bill No :"), QStringLiteral("label36"));
     filled(rh, 6600, y, 600, W - 7200, QStringLiteral("Date:"), QStringLiteral("label30"));
     y += kLine + 60;
-    leader(rh, 0, y, 3400, QStringLiteral("Grant No:"));
-    leader(rh, 3500, y, 3000, QStringLiteral("T.V No. / Token No:"));
-    leader(rh, 6600, y, W - 6600, QStringLiteral("Date:"));
+    grantLine(rh, y, W, QStringLiteral("Grant No:"),
+              QStringLiteral("T.V No. / Token No:"), QStringLiteral("Date:"));
     y += kLine + 60;
     filled(rh, 0, y, 1400, W - 1400, QStringLiteral("Name of office:"), QStringLiteral("label31"));
     y += kLine + 160;
     rh.setHeight(y);
 
     // The salary-head column holds the whole drawal code on one line.
-    const QVector<int> x = columnEdges({600, 2400, 1100, 2500, 1000, 1000, 1000, W - 9600});
+    const QVector<int> x = columnEdges({600, 2200, 1300, 2500, 1000, 1000, 1000, W - 9600});
     auto& ph = section(SectionKind::PageHeader);
     const int top = 900, upper = 400;
     cell(ph, x[0], 0, x[1] - x[0], top, QStringLiteral("SL. No"));
@@ -109,11 +104,8 @@ DataReport17::DataReport17()
     const int W = bodyWidth();
 
     auto& rh = section(SectionKind::ReportHeader);
-    int y = 0;
-    heading(rh, y, W, QStringLiteral("T.R. FORM NO. 11"), 11);
-    y += 320;
-    caption(rh, 0, y, W, kLine, QStringLiteral("[See sub-rule (2) of T.R. 4.073]")).setAlign(Align::Center);
-    y += kLine + 60;
+    int y = formTitle(rh, W, QStringLiteral("T.R. FORM NO. 11"),
+                      QStringLiteral("[See sub-rule (2) of T.R. 4.073]"), 60);
     caption(rh, 600, y, W - 1200, 2 * kLine,
             QStringLiteral("SCHEDULE OF HOUSE RENT, ETC. RECOVERY FOR OCCUPATION OF GOVERNMENT ACCOMODATION ETC."))
         .setBold()
@@ -129,9 +121,7 @@ DataReport17::DataReport17()
     filled(ph, 3500, y, 900, 2000, QStringLiteral("Bill No :"), QStringLiteral("label9"));
     filled(ph, 6600, y, 700, W - 7300, QStringLiteral("Date :"), QStringLiteral("label11"));
     y += kLine + 60;
-    leader(ph, 0, y, 3400, QStringLiteral("Grant No :"));
-    leader(ph, 3500, y, 3000, QStringLiteral("Token/T.V.No."));
-    leader(ph, 6600, y, W - 6600, QStringLiteral("Date :"));
+    grantLine(ph, y, W, QStringLiteral("Grant No :"), QStringLiteral("Token/T.V.No."), QStringLiteral("Date :"), 3000);
     y += kLine + 60;
     caption(ph, 0, y, 2300, kLine, QStringLiteral("Head of Account Code : ")).setBold();
     caption(ph, 2300, y, 3000, kLine, QStringLiteral("0216-02-105-001-05")).setBold();

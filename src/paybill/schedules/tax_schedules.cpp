@@ -15,12 +15,8 @@ DataReport4::DataReport4()
     const int W = bodyWidth();
 
     auto& rh = section(SectionKind::ReportHeader);
-    int y = 0;
-    heading(rh, y, W, QStringLiteral("T.R.FORM NO. 12"), 11);
-    y += 320;
-    caption(rh, 0, y, W, kLine, QStringLiteral("(Form iv of WB State Tax on profession, etc, Act.1979)"))
-        .setAlign(Align::Center);
-    y += kLine;
+    int y = formTitle(rh, W, QStringLiteral("T.R.FORM NO. 12"),
+                      QStringLiteral("(Form iv of WB State Tax on profession, etc, Act.1979)"), 0);
     caption(rh, 0, y, W, kLine, QStringLiteral("[See sub-rule (1) of T.R.4.Q80]")).setAlign(Align::Center);
     y += kLine + 60;
     caption(rh, 800, y, W - 1600, 2 * kLine,
@@ -31,9 +27,7 @@ DataReport4::DataReport4()
     y += 2 * kLine;
     caption(rh, 0, y, W, kLine, QStringLiteral("(West Bengal Act VI of 1979)")).setAlign(Align::Center);
     y += kLine + 120;
-    leader(rh, 0, y, 3400, QStringLiteral("Grant No"));
-    leader(rh, 3500, y, 3400, QStringLiteral("Token/T.V.No"));
-    leader(rh, 7000, y, W - 7000, QStringLiteral("Date"));
+    grantLine(rh, y, W, QStringLiteral("Grant No"), QStringLiteral("Token/T.V.No"), QStringLiteral("Date"));
     y += kLine + 80;
     caption(rh, 0, y, W, kLine, QStringLiteral("Head of Account Code : 0028-00-107-001-03")).setBold();
     y += kLine + 80;
@@ -95,11 +89,7 @@ DataReport13::DataReport13()
     const int W = bodyWidth();
 
     auto& rh = section(SectionKind::ReportHeader);
-    int y = 0;
-    heading(rh, y, W, QStringLiteral("T.R.Form No. 10"), 11);
-    y += 320;
-    caption(rh, 0, y, W, kLine, QStringLiteral("[See .T.R.4.072]")).setAlign(Align::Center);
-    y += kLine + 40;
+    int y = formTitle(rh, W, QStringLiteral("T.R.Form No. 10"), QStringLiteral("[See .T.R.4.072]"), 40);
     heading(rh, y, W, QStringLiteral("Schedule of Income Tax Deduction at Source (TDS)"));
     y += 360;
     filled(rh, 0, y, 1500, 2000, QStringLiteral("For the month of :"), QStringLiteral("label4"));
@@ -109,9 +99,7 @@ DataReport13::DataReport13()
     filled(rh, 0, y, 900, 2600, QStringLiteral("Bill No :"), QStringLiteral("label28"));
     filled(rh, 3700, y, 700, 2400, QStringLiteral("Date :"), QStringLiteral("label10"));
     y += kLine + 60;
-    leader(rh, 0, y, 3400, QStringLiteral("Grant No"));
-    leader(rh, 3500, y, 3400, QStringLiteral("Token No"));
-    leader(rh, 7000, y, W - 7000, QStringLiteral("Date:"));
+    grantLine(rh, y, W, QStringLiteral("Grant No"), QStringLiteral("Token No"), QStringLiteral("Date:"));
     y += kLine + 60;
     caption(rh, 0, y, 2300, kLine, QStringLiteral("Head of Account Code:")).setBold().setWordWrap(false);
     caption(rh, 2300, y, 3000, kLine, QStringLiteral("8658-00-112-001-08")).setBold();

@@ -56,6 +56,13 @@ void Forms::registerFactory(const QString& name, std::type_index type, Factory f
     state().names.insert(type, name);
 }
 
+QStringList Forms::registeredNames()
+{
+    QStringList names = state().factories.keys();
+    names.sort();
+    return names;
+}
+
 bool Forms::isRegistered(const QString& name)
 {
     return state().factories.contains(name);

@@ -29,6 +29,8 @@ public:
         registerFactory(name, std::type_index(typeid(T)), [] { return static_cast<Form*>(new T); });
     }
     static bool isRegistered(const QString& name);
+    // Every registered name, sorted.
+    static QStringList registeredNames();
 
     // The single instance of T, created hidden and loaded when none exists.
     // T need not be registered (its name is then its class name); a Form_Load

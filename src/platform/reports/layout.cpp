@@ -64,12 +64,12 @@ QString valueText(const Control& c, const QVariant& v)
     if (isNumberType(v)) {
         const double x = v.toDouble();
         if (fmt.isEmpty())
-            return vb::cstr(x);
-        return isDateFormat(fmt) ? vb::cstr(x) : vb::format(x, fmt);
+            return vb::figure(x);
+        return isDateFormat(fmt) ? vb::figure(x) : vb::format(x, fmt);
     }
     const QString s = v.toString();
     if (fmt.isEmpty())
-        return isIsoDate(s) ? vb::shortDate(QDate::fromString(s, Qt::ISODate)) : s;
+        return isIsoDate(s) ? vb::shortDate(QDate::fromString(s, Qt::ISODate)) : vb::figure(s);
     if (isDateFormat(fmt)) {
         const QDate d = isIsoDate(s) ? QDate::fromString(s, Qt::ISODate) : vb::parseDate(s);
         return d.isValid() ? vb::format(d, fmt) : s;
@@ -140,7 +140,7 @@ QString aggregateText(const Control& c, double value)
 {
     if (c.formatter())
         return c.formatter()(QVariant(value));
-    return c.format().isEmpty() ? vb::cstr(value) : vb::format(value, c.format());
+    return c.format().isEmpty() ? vb::figure(value) : vb::format(value, c.format());
 }
 
 // Two passes: the constructor finds where each page breaks and how many pages
@@ -289,7 +289,7 @@ void Paginator::place(Page& page, int index, const SectionPlan& s, int top, int 
         it.lineWidth = c.lineWidth();
         switch (c.kind()) {
         case ControlKind::Label:
-            it.text = c.caption();
+            it.text = vb::figure(c.caption());
             if (r.hasPageNumber)
                 it.text.replace(QLatin1String("%p"), QString::number(index + 1));
             // A figure handed over from a form (a grand total) is a figure too.

@@ -65,6 +65,11 @@ QPageLayout pageLayoutOf(const PageModel& m)
 
 } // namespace
 
+double textWidth(const Font& font, const QString& text)
+{
+    return QFontMetricsF(qfont(font)).horizontalAdvance(text);
+}
+
 // Paints items, keeping what repeats from page to page: the fonts with their
 // metrics and the line breaks of wrapped captions (a page header's captions
 // are the same on each of a thousand pages). Text that fits its box on one
@@ -228,7 +233,11 @@ const QVector<ItemPainter::Line>* ItemPainter::wrapped(Face& f, const Item& it)
     // Measured as drawn boxed, so the breaks are the same.
     const QRectF bound = f.metrics.boundingRect(box, alignFlags(it), it.text);
     if (bound.height() <= it.h + 0.5 && bound.width() <= it.w + 0.5) {
-        QTextLayout layout(it.text, f.font, mPainter.device());
+        // A text layout breaks lines only at a line separator: a caption's
+        // own line breaks ("Total realised\nRs.") must stay breaks.
+        QString text = it.text;
+        text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+        QTextLayout layout(text, f.font, mPainter.device());
         QTextOption option(it.align == Align::Right ? Qt::AlignRight
                                                     : it.align == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft);
         option.setWrapMode(QTextOption::WordWrap);
@@ -241,8 +250,8 @@ const QVector<ItemPainter::Line>* ItemPainter::wrapped(Face& f, const Item& it)
             y += line.height();
             // Blanks that end a line take no room; the layout has placed
             // the rest by the caption's alignment.
-            QString part = it.text.mid(line.textStart(), line.textLength());
-            while (!part.isEmpty() && part.back().isSpace())
+            QString part = text.mid(line.textStart(), line.textLength());
+            while (!part.isEmpty() && (part.back().isSpace() || part.back() == QChar::LineSeparator))
                 part.chop(1);
             lines.push_back({QPointF(line.naturalTextRect().left(), line.y() + line.ascent()), part});
         }

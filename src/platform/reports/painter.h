@@ -9,6 +9,11 @@ class QPagedPaintDevice;
 namespace reports {
 
 struct PageModel;
+struct Font;
+
+// How wide a line of text is drawn in a control's font, in twips: what a
+// figure needs of its box so that it is printed at its own size.
+double textWidth(const Font& font, const QString& text);
 
 // Paints one page with the painter's coordinates in twips (the caller sets
 // the transform from twips to the device).

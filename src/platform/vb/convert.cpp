@@ -214,6 +214,20 @@ QString grouped(const QString& number)
 
 } // namespace
 
+QString figure(double x)
+{
+    return cstr(roundHalfAway(x, 2));
+}
+
+QString figure(const QString& text)
+{
+    const QString t = text.trimmed();
+    const int dot = t.indexOf(QLatin1Char('.'));
+    if (dot < 0 || t.size() - dot <= 3 || !isNumeric(t))
+        return text;
+    return figure(t.toDouble());
+}
+
 QString format(double x, const QString& fmt)
 {
     const QString f = fmt.trimmed();

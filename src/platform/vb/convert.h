@@ -39,6 +39,16 @@ QString cstr(const QVariant& v);
 // Half away from zero to the given number of decimals.
 double roundHalfAway(double x, int decimals = 0);
 
+// A money figure as every report prints it: at most two decimals, rounded
+// half away from zero, a whole figure without any ("1333.33", "40006.67",
+// "37250.5", "1200"). A third of a rupee stored unrounded must still read at
+// a glance and fit a column sized for paise.
+QString figure(double x);
+// The same rule for a figure that arrives as text (a caption handed over by
+// a form): a plain decimal with more than two decimals is rounded, any other
+// text is left as it is.
+QString figure(const QString& text);
+
 // Number formats: "###" (whole rupees, empty for zero), "0", "0.00", "##0.00",
 // "#.00", "#,##0", "#,##0.00". Rounding is half away from zero.
 QString format(double x, const QString& fmt);

@@ -125,9 +125,9 @@ TEST(ReportLayout, HiddenControlsAndSectionsAreNotLaidOut)
     EXPECT_EQ(m.find(0, "Text1", 0)->y, 720 + 780 + 50);
 }
 
-// A loan instalment of 4000/3 in a cell two lines high but too narrow for its
-// fifteen digits: wrapped, its tail would print on the second line as a
-// different-looking number ("333333333").
+// A figure of 4000000000/3 in a cell two lines high but too narrow for it: shown
+// to two decimals, and never wrapped, where its tail would print on the second
+// line as a different-looking number ("333333.33").
 TEST(ReportLayout, AFigureTooWideForItsCellStaysOnOneLine)
 {
     Report r;
@@ -138,11 +138,11 @@ TEST(ReportLayout, AFigureTooWideForItsCellStaysOnOneLine)
     f.addSum("Function1", 0, 0, 600, 480, "gpf_rec");
     f.addLabel("Label1", 1000, 0, 600, 480, "374260.00");
     f.addLabel("Label2", 2000, 0, 600, 480, "(1)");
-    r.setDataSource(DataSource({"gpf_rec", "name"}, {{4000.0 / 3, "S. M. Kulkarni"}}));
+    r.setDataSource(DataSource({"gpf_rec", "name"}, {{4e9 / 3, "S. M. Kulkarni"}}));
     const PageModel m = r.layout();
     const Item* figure = m.find(0, "Text1", 0);
     ASSERT_NE(figure, nullptr);
-    EXPECT_EQ(figure->text, "1333.33333333333");
+    EXPECT_EQ(figure->text, "1333333333.33");
     EXPECT_TRUE(figure->number);
     EXPECT_TRUE(m.find(0, "Function1")->number);
     EXPECT_FALSE(m.find(0, "Text2", 0)->number);

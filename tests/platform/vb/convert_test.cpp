@@ -65,6 +65,12 @@ TEST(Convert, FormatsRoundHalfAwayAndLeaveZeroEmpty)
     EXPECT_EQ(cstr(0.1 + 0.2), "0.3");
     EXPECT_EQ(cstr(-3.25), "-3.25");
     EXPECT_EQ(cstr(1e16), "10000000000000000");
+    // Report figures: two decimals at most, half away from zero; other text as it is.
+    EXPECT_EQ((QStringList{figure(4000.0 / 3), figure(120020.0 / 3), figure(-0.125), figure(37250.5), figure(1200.0),
+                           figure(QString("40006.6666666667")), figure(QString(" 2.675 ")), figure(QString("1.5")),
+                           figure(QString("1,234.5678")), figure(QString("DDO-7"))}),
+              (QStringList{"1333.33", "40006.67", "-0.13", "37250.5", "1200", "40006.67", "2.68", "1.5",
+                           "1,234.5678", "DDO-7"}));
     EXPECT_EQ(mediumDate(QDate(2012, 3, 1)), "01-Mar-12");
     EXPECT_EQ(shortDate(QDate(2012, 3, 1)), "01/03/2012");
     EXPECT_EQ(format(QDate(2012, 3, 1), "mm/dd/yy"), "03/01/12");

@@ -1,0 +1,56 @@
+// A loan instalment of 4000/3 and a row whose every part stands at its ceiling, on the slip and the statement:
+// two decimals at most, and every figure at its own size in its own column.
+//   A101 Mar-13  pay 41340, G.P.F. loan instalment 4000/3 = 1333.333..., net 41340 - 1333.333... = 40006.666...
+//   A101 Apr-13  every part and deduction 9999999.99, gross and net 59999999.94 (the widest the columns meet)
+#include "payslip/pay_reports.h"
+#include "payslip_fixture.h"
+#include "support/figures_fit.h"
+
+using namespace slipstest;
+
+namespace {
+
+const QDate kApril{2013, 4, 30};
+
+TEST_F(Office, ThirdsAndCeilingsReadWithTwoDecimalsInTheirOwnColumns)
+{
+    const double c = 9999999.99, wide = 59999999.94;
+    addRow({QStringLiteral("A101"), kMarch, 41340, 0, 0, 0, 0, 0, 0, 41340, 0, 4000.0 / 3, 0, 0, 0, 0,
+            41340 - 4000.0 / 3});
+    addRow({QStringLiteral("A101"), kApril, c, c, c, c, c, c, c, wide, c, c, c, c, c, c, wide});
+    const QStringList third{"41340", "0", "0", "0", "0", "0", "0", "41340", "0", "1333.33", "0", "0", "0", "0",
+                            "40006.67"};
+    const QStringList ceiling{"9999999.99", "9999999.99", "9999999.99", "9999999.99", "9999999.99",
+                              "9999999.99", "9999999.99", "59999999.94", "9999999.99", "9999999.99",
+                              "9999999.99", "9999999.99", "9999999.99", "9999999.99", "59999999.94"};
+    const struct {
+        QDate date;
+        QStringList figures;
+    } slips[] = {{kMarch, third}, {kApril, ceiling}};
+    for (const auto& s : slips) {
+        payslip::DataReport7 slip;
+        slip.fill(salaryDb(), s.date, QStringLiteral("A101"), QStringLiteral("Office of the Block Development "
+                                                                             "Officer Nadia"), QStringLiteral("DDO-7"));
+        const auto m = slip.layout();
+        EXPECT_EQ(fifteen(m, "Amount"), s.figures);
+        EXPECT_EQ(testsupport::misfits(m), QStringList());
+    }
+
+    payslip::DataReport11 statement;
+    statement.fill(salaryDb(), QStringLiteral("A101"), kMarch.addDays(-30), kApril);
+    const auto m = statement.layout();
+    QStringList rows;
+    for (int i = 2; i <= 16; ++i)
+        rows << m.texts(QStringLiteral("Text%1").arg(i)).join(QLatin1Char('|'));
+    QStringList expected;
+    for (int i = 0; i < 15; ++i)
+        expected << third[i] + QLatin1Char('|') + ceiling[i];
+    EXPECT_EQ(rows, expected);
+    EXPECT_EQ(fifteen(m, "Function").mid(7),
+              (QStringList{"60041339.94", "9999999.99", "10001333.32", "9999999.99", "9999999.99", "9999999.99",
+                           "9999999.99", "60040006.61"}));
+    // A year of rows at the ceilings: twelve grosses.
+    EXPECT_EQ(testsupport::misfits(m, QStringLiteral("719999999.28")), QStringList());
+}
+
+} // namespace
