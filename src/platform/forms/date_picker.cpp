@@ -175,7 +175,9 @@ void DatePicker::focusOutEvent(QFocusEvent* e)
     mKeys.forget();
     QDateEdit::focusOutEvent(e);
     mFocus.focusOut(e);
-    if (!taken)
+    // Told when the clerk moves on in the program; a window losing the
+    // keyboard to another program, or the calendar opening, is no moment for a box.
+    if (!taken && e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason)
         refuse();
 }
 
