@@ -2,6 +2,7 @@
 
 #include "allotment/register_reports.h"
 #include "allotment/report_period.h"
+#include "common/pay_month.h"
 #include "common/schema.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
@@ -208,6 +209,15 @@ void Form4::takeYearStart()
     const QString text = Text3->text().trimmed();
     if (vb::isDate(text)) {
         const QDate start = vb::cdate(text);
+        // Every statement counts its months from 1 April; any other start
+        // would look for a previous month that no year has.
+        if (common::financialYearStart(start) != start) {
+            forms::Dialogs::msgBox(QStringLiteral("THE FINANCIAL YEAR STARTS ON 1ST APRIL. SET 01/04 OF THE YEAR."),
+                                   forms::vbInformation, QStringLiteral("PLEASE NOTE"));
+            Text3->setFocus();
+            Text3->selectAll();
+            return;
+        }
         Label10->setCaption(QString::number(start.year()));
         Label11->setCaption(QString::number(start.year() + 1));
         Label16->setCaption(vb::mediumDate(start).toUpper().mid(3));

@@ -368,6 +368,10 @@ void Form1::wireHandlers()
         chain.add({allotmentBox[c], next == ColumnCount ? static_cast<QWidget*>(Command1) : allotmentBox[next]});
         chain.add({billBox[c], next == ColumnCount ? static_cast<QWidget*>(Command4) : billBox[next]});
     }
+    // Enter in a date goes to the first open box (DTPicker3_KeyUp,
+    // DTPicker4_KeyUp); Tab reaches the same box, past the closed ones.
+    chain.addTab(DTPicker3, allotmentBox[kGroupHeads.front()]);
+    chain.addTab(DTPicker4, billBox[kGroupHeads.front()]);
 }
 
 void Form1::Form_Load()

@@ -151,7 +151,8 @@ bool Form6::innerSheetRange(bool right)
             .arg(pages),
         forms::vbYesNo, QStringLiteral("Hi"));
     if (answer == forms::vbYes) {
-        const auto typed = forms::Dialogs::inputBox(QStringLiteral("ENTER THE PAGE NUMBER HERE"));
+        const auto typed = forms::Dialogs::inputBox(QStringLiteral("ENTER THE PAGE NUMBER HERE"), QString(),
+                                                    QStringLiteral("1"));
         if (!typed)
             return false;
         const auto page = wholeNumber(*typed);

@@ -383,7 +383,8 @@ void SALARY::Command1_Click()
             + QStringLiteral(" FOR THE MONTH OF ") + month
             + QStringLiteral("\n\nHAS ALREADY PREPARED. SO, HE / SHE WILL NOT ENTITLE TO GET")
             + QStringLiteral("\n\nSALARY FOR THIS MONTH AGAIN. DO YOU WANT TO PROCEED ANY WAY?");
-        if (Dialogs::msgBox(question, vbYesNo, QStringLiteral("DUPLICATE ENTRY ERROR")) != vbYes)
+        // Yes writes the employee's month a second time: Enter must not do that.
+        if (!Dialogs::confirm(question, QStringLiteral("DUPLICATE ENTRY ERROR"), 0))
             return;
     }
     Command4->setEnabled(true);

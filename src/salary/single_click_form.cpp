@@ -192,8 +192,8 @@ void Form9::Command1_Click()
     RunKind kind = RunKind::First;
     const MonthRows already = monthRows(*mDb, month);
     if (already.count > 0) {
-        if (Dialogs::msgBox(duplicateQuestion(already, month), vbYesNo,
-                            QStringLiteral("DUPLICATE ENTRY ERROR")) != vbYes)
+        // Yes books the whole month a second time: Enter must not do that.
+        if (!Dialogs::confirm(duplicateQuestion(already, month), QStringLiteral("DUPLICATE ENTRY ERROR"), 0))
             return;
         kind = RunKind::Repeat;
     }

@@ -156,9 +156,8 @@ void Form9::Command5_Click()
                         vbInformation, QStringLiteral("Hi"));
         return;
     }
-    if (Dialogs::msgBox(QStringLiteral("ARE YOU SURE ABOUT DELETION OF THIS RECORD ?"), vbYesNo,
-                        QStringLiteral("CONFIRM DELETION"))
-        != vbYes)
+    if (!Dialogs::confirm(QStringLiteral("ARE YOU SURE ABOUT DELETION OF THIS RECORD ?"),
+                          QStringLiteral("CONFIRM DELETION"), 0))
         return;
 
     const FoundRow found = *mFound;

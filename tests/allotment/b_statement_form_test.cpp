@@ -144,9 +144,14 @@ TEST_F(BStatementFormTest, HostilePeriodsAndOddOrdersOfCommandsWriteNothing)
         testsupport::click(*b);
     EXPECT_EQ(boxes.prompts(), QStringList{notDate} + QStringList(5, "ONLY DATE ARE ACCEPTABLE"));
 
-    // A year whose March falls past 2099 has no such month.
+    // A year start that is not 1 April is refused; a year whose March falls
+    // past 2099 has no such month.
     boxes.clearBoxes();
-    testsupport::enter(*form->Text3, "  31/12/2099  ");
+    testsupport::enter(*form->Text3, "7/12/26");
+    EXPECT_EQ(boxes.prompts(), QStringList{"THE FINANCIAL YEAR STARTS ON 1ST APRIL. SET 01/04 OF THE YEAR."});
+    EXPECT_EQ(form->Label10->caption().trimmed(), QString());
+    boxes.clearBoxes();
+    testsupport::enter(*form->Text3, "  01/04/2099  ");
     EXPECT_EQ(form->Label11->caption(), "2100");
     ASSERT_TRUE(testsupport::choose(*form->Combo2, "MARCH"));
     testsupport::click(*form->Command4);

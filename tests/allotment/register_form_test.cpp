@@ -68,10 +68,10 @@ protected:
                 out << QStringLiteral("Text%1").arg(n);
         return out;
     }
-    void walk(std::initializer_list<QWidget*> chain)
+    void walk(const QList<QWidget*>& chain, int key = Qt::Key_Return)
     {
         for (QWidget* next : chain) {
-            testsupport::pressEnter(*testsupport::focused());
+            testsupport::pressKey(*testsupport::focused(), key);
             ASSERT_EQ(testsupport::focused(), next) << next->objectName().toStdString();
         }
     }
@@ -187,22 +187,27 @@ TEST_F(Form1Test, AllotmentIsCheckedInOrderSavedAndEveryBalanceRefreshed)
     EXPECT_EQ(box(17).text(), "");
 }
 
-TEST_F(Form1Test, EnterWalksTheOpenGroupToOk)
+TEST_F(Form1Test, EnterAndTabWalkTheOpenGroupToOk)
 {
     testsupport::ScriptedBoxes boxes;
     chooseHead(office);
     testsupport::click(*form->Option1);
-    testsupport::focus(*form->Text2);
-    EXPECT_EQ(form->Text2->backColor(), forms::entryFocusColour);
-    walk({form->DTPicker3, &box(11), &box(12), &box(13), &box(14), form->Command1});
-    EXPECT_EQ(form->Text2->backColor(), forms::entryIdleColour);
+    const QList<QWidget*> allotment = {form->DTPicker3, &box(11), &box(12), &box(13), &box(14), form->Command1};
+    for (int key : {Qt::Key_Return, Qt::Key_Tab}) {
+        testsupport::focus(*form->Text2);
+        EXPECT_EQ(form->Text2->backColor(), forms::entryFocusColour);
+        walk(allotment, key);
+        EXPECT_EQ(form->Text2->backColor(), forms::entryIdleColour);
+    }
     EXPECT_TRUE(boxes.boxes().isEmpty()) << "Enter checks nothing";
 
     // The bill side of a salary head; Import is offered after the bill number.
     chooseHead(salary);
     testsupport::click(*form->Option2);
-    testsupport::focus(*form->Text16);
-    walk({form->DTPicker4, &box(18), &box(19), &box(20), &box(21), &box(22), &box(32), form->Command4});
+    for (int key : {Qt::Key_Tab, Qt::Key_Return}) {
+        testsupport::focus(*form->Text16);
+        walk({form->DTPicker4, &box(18), &box(19), &box(20), &box(21), &box(22), &box(32), form->Command4}, key);
+    }
     EXPECT_TRUE(form->Command8->visible());
 }
 

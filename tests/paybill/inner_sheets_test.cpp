@@ -98,6 +98,7 @@ TEST_F(InnerSheets, OnePageOfBothHalves)
     bill(17);
     boxes.answer(forms::vbYes).answerInput(QStringLiteral("2"), QStringLiteral("ENTER THE PAGE NUMBER HERE"));
     click(*form->Command2);
+    EXPECT_EQ(boxes.boxes().last().defaultText, QStringLiteral("1")); // the first page proposed
     EXPECT_EQ(form->Label48->caption(), QStringLiteral("9"));
     EXPECT_EQ(form->Label49->caption(), QStringLiteral("16"));
     EXPECT_EQ(form->Label27->caption(), QStringLiteral("2"));

@@ -111,7 +111,7 @@ TEST_F(SalaryFormTest, OkSavesTheRowAndAdvancesBothLedgers)
     testsupport::click(button("Command1"));
     ASSERT_EQ(boxes.boxes().size(), 1);
     EXPECT_EQ(boxes.boxes()[0].title, "DUPLICATE ENTRY ERROR");
-    EXPECT_EQ(boxes.boxes()[0].style, forms::vbYesNo);
+    EXPECT_EQ(boxes.boxes()[0].style, forms::vbYesNo + forms::vbDefaultButton2); // Enter keeps one copy
     EXPECT_FALSE(button("Command4").isEnabled());
     boxes.answer(forms::vbYes, "HAS ALREADY PREPARED");
     testsupport::click(button("Command1"));

@@ -135,7 +135,7 @@ TEST_F(Form9Test, RunAsksThenReportsAndARepeatAsksAboutTheMonth)
         boxes.answer(forms::vbYes, "ONE CLICK SALARY").answer(forms::vbNo, "HAS ALREADY PREPARED");
         form->Command1_Click();
         ASSERT_EQ(boxes.boxes().size(), 2);
-        EXPECT_EQ(testsupport::said(boxes.boxes()[1]), "DUPLICATE ENTRY ERROR|4|" + duplicate);
+        EXPECT_EQ(testsupport::said(boxes.boxes()[1]), "DUPLICATE ENTRY ERROR|260|" + duplicate);
         EXPECT_EQ(scalar("select count(*) from salary"), 3);
     }
     {
@@ -334,7 +334,8 @@ TEST_F(Form9Test, DeleteRemovesTheFoundCodesRowsAndCountsThem)
         boxes.answer(forms::vbYes, "ARE YOU SURE ABOUT DELETION OF THIS RECORD ?");
         form->Command5_Click();
         ASSERT_EQ(boxes.boxes().size(), 2);
-        EXPECT_EQ(boxes.boxes()[0].title, "CONFIRM DELETION");
+        EXPECT_EQ(testsupport::said(boxes.boxes()[0]),
+                  "CONFIRM DELETION|260|ARE YOU SURE ABOUT DELETION OF THIS RECORD ?"); // Enter keeps the row
         EXPECT_EQ(testsupport::said(boxes.boxes()[1]), "PLEASE NOTE|0|SALARY RECORD OF RAM KUMAR, CLERK A12\n"
                                                       "FOR THE MONTH OF Mar-12 HAS BEEN DELETED\n"
                                                       "FROM AQUITTANCE ROLL.\n\n2 RECORDS DELETED.");

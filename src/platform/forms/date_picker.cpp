@@ -1,6 +1,7 @@
 #include "platform/forms/date_picker.h"
 
 #include "platform/forms/clock.h"
+#include "platform/forms/dialogs.h"
 #include "platform/vb/convert.h"
 
 #include <QCalendarWidget>
@@ -96,6 +97,14 @@ QValidator::State DatePicker::validate(QString& text, int& pos) const
     return partial.match(text.trimmed()).hasMatch() ? QValidator::Intermediate : QValidator::Invalid;
 }
 
+bool DatePicker::focusNextPrevChild(bool next)
+{
+    // Tab leaves the picker, as Enter does, instead of stepping through day,
+    // month and year (the arrow keys do that), so Tab and the form's Enter
+    // chain take the same road.
+    return QWidget::focusNextPrevChild(next);
+}
+
 void DatePicker::keyPressEvent(QKeyEvent* e)
 {
     const int code = mKeys.pressed(e);
@@ -111,23 +120,38 @@ void DatePicker::keyPressEvent(QKeyEvent* e)
         QAbstractSpinBox::keyPressEvent(e);
         return;
     }
-    if (mTyping && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter))
-        finishTyping();
+    if (mTyping && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !finishTyping()) {
+        // The Enter was answered by the refusal: no KeyUp, so the form's
+        // chain does not move on from a date it never got.
+        mKeys.forget();
+        refuse();
+        lineEdit()->selectAll();
+        return;
+    }
     QDateEdit::keyPressEvent(e);
 }
 
-void DatePicker::finishTyping()
+bool DatePicker::finishTyping()
 {
     if (!mTyping)
-        return;
-    // A date typed whole is taken; anything else leaves the date it had.
+        return true;
+    // A date typed whole is taken; anything else leaves the date it had, and
+    // the clerk is told, since a date kept silently is easily taken for the
+    // one typed.
     const QDate d = typedDate(lineEdit()->text());
     mTyping = false;
-    if (d.isValid() && d >= minimumDate() && d <= maximumDate() && d != date())
+    const bool taken = d.isValid() && d >= minimumDate() && d <= maximumDate();
+    if (taken && d != date())
         setDate(d); // the user's change: Change is raised
     else
         setDate(date());
     lineEdit()->setText(textFromDateTime(date().startOfDay()));
+    return taken;
+}
+
+void DatePicker::refuse()
+{
+    Dialogs::msgBox(QStringLiteral("THIS IS NOT A VALID DATE"), vbInformation, QStringLiteral("Hi"));
 }
 
 void DatePicker::keyReleaseEvent(QKeyEvent* e)
@@ -147,10 +171,14 @@ void DatePicker::focusInEvent(QFocusEvent* e)
 
 void DatePicker::focusOutEvent(QFocusEvent* e)
 {
-    finishTyping();
+    const bool taken = finishTyping();
     mKeys.forget();
     QDateEdit::focusOutEvent(e);
     mFocus.focusOut(e);
+    // Told when the clerk moves on in the program; a window losing the
+    // keyboard to another program, or the calendar opening, is no moment for a box.
+    if (!taken && e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason)
+        refuse();
 }
 
 } // namespace forms

@@ -13,7 +13,8 @@ namespace forms {
 // the drop-down calendar closes. A new picker holds Clock::today().
 // Besides the calendar and the day, month and year parts, a whole date may be
 // typed over the box ("30/11/2026", "30-11-26", "30112026", "301126"); a
-// two-digit year is read as 1930-2029. Dates lie from 1930 to 2099.
+// two-digit year is read as 1930-2029. Dates lie from 1930 to 2099; typed text
+// that is no such date is refused with a message and the date stays.
 class DatePicker : public QDateEdit {
     Q_OBJECT
 public:
@@ -43,10 +44,15 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     QValidator::State validate(QString& text, int& pos) const override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void init();
-    void finishTyping();
+    // Takes a date typed whole; false when the text is no date the picker
+    // holds (the date it had stays).
+    bool finishTyping();
+    // Tells the clerk that the typed text was no date.
+    void refuse();
     detail::FocusEvents mFocus;
     detail::KeyTracker mKeys;
     int mQuiet = 0;

@@ -42,6 +42,10 @@ public:
         layout->addWidget(DTPicker1 = new DatePicker("DTPicker1", this));
         connect(DTPicker1, &DatePicker::Change, this, [this] { log << "DTPicker1 Change"; });
         connect(DTPicker1, &DatePicker::CloseUp, this, [this] { log << "DTPicker1 CloseUp"; });
+        connect(DTPicker1, &DatePicker::KeyUp, this, [this](int k) {
+            if (k == vbKeyReturn)
+                log << "DTPicker1 KeyUp 13";
+        });
         Timer1 = new Timer("Timer1", this);
         connect(Timer1, &Timer::Tick, this, [this] { log << "Timer1 Timer"; });
     }
@@ -214,22 +218,31 @@ TEST_F(ControlsTest, DatePickerTakesAWholeTypedDate)
         return form->DTPicker1->value();
     };
     EXPECT_EQ(typeDate("30/11/2026"), QDate(2026, 11, 30));
-    EXPECT_EQ(form->log, QStringList{"DTPicker1 Change"});
+    EXPECT_EQ(form->log, QStringList({"DTPicker1 Change", "DTPicker1 KeyUp 13"}));
     EXPECT_EQ(form->DTPicker1->text(), "30/11/2026");
     EXPECT_EQ(typeDate("30112026"), QDate(2026, 11, 30));
     EXPECT_EQ(typeDate("301126"), QDate(2026, 11, 30));
-    // No such date, or too few digits: the date stays, unchanged.
-    for (const char* bad : {"31022026", "3011"}) {
+    // No such date, too few digits, or past 2099: refused, the date stays and
+    // Enter goes no further.
+    testsupport::ScriptedBoxes boxes;
+    for (const char* bad : {"31022026", "3011", "100000", "01012100"}) {
+        boxes.clearBoxes();
         EXPECT_EQ(typeDate(bad), QDate(2026, 1, 15)) << bad;
-        EXPECT_FALSE(form->log.contains("DTPicker1 Change")) << bad;
+        EXPECT_EQ(boxes.prompts(), QStringList{"THIS IS NOT A VALID DATE"}) << bad;
+        EXPECT_EQ(form->log, QStringList{}) << bad;
         EXPECT_EQ(form->DTPicker1->text(), "15/01/2026") << bad;
     }
-    // Leaving the box takes the typed date as Enter does.
-    form->DTPicker1->setValue(QDate(2026, 1, 15));
-    testsupport::focus(*form->DTPicker1);
-    QTest::keyClicks(form->DTPicker1, QStringLiteral("01042027"));
-    testsupport::focus(*form->Text1);
-    EXPECT_EQ(form->DTPicker1->value(), QDate(2027, 4, 1));
+    // Leaving the box takes the typed date as Enter does, or refuses it.
+    auto leaveWith = [this](const QString& typed) {
+        form->DTPicker1->setValue(QDate(2026, 1, 15));
+        testsupport::focus(*form->DTPicker1);
+        QTest::keyClicks(form->DTPicker1, typed);
+        testsupport::focus(*form->Text1);
+        return form->DTPicker1->value();
+    };
+    EXPECT_EQ(leaveWith("01042027"), QDate(2027, 4, 1));
+    EXPECT_EQ(leaveWith("100000"), QDate(2026, 1, 15));
+    EXPECT_EQ(boxes.prompts().size(), 2);
 }
 
 TEST(DatePicker, StartsOnTheClocksToday)
