@@ -220,15 +220,30 @@ QString linkUnderNewName(const QDir& folder, const QString& written, const QStri
 
 } // namespace
 
-QString saveToOutput(const Package& pkg, const QString& templateName)
+struct StagedFile::Impl {
+    QDir folder;
+    QString templateName;
+    QTemporaryFile partial;
+    explicit Impl(const QDir& f, const QString& t)
+        : folder(f), templateName(t),
+          partial(f.filePath(QStringLiteral(".dosset-%1-XXXXXX").arg(QCoreApplication::applicationPid()) + kPartialSuffix))
+    {}
+};
+
+StagedFile::StagedFile() = default;
+StagedFile::StagedFile(StagedFile&&) noexcept = default;
+StagedFile& StagedFile::operator=(StagedFile&&) noexcept = default;
+StagedFile::~StagedFile() = default;
+
+StagedFile stageInOutput(const Package& pkg, const QString& templateName)
 {
     const QDir folder = outputFolder();
     removeAbandonedPartials(folder);
-    // The file is written whole under a name no one looks at, and only then
-    // given its own: a program killed while writing leaves no half-made
-    // workbook among the clerk's files.
-    QTemporaryFile partial(folder.filePath(QStringLiteral(".dosset-%1-XXXXXX").arg(QCoreApplication::applicationPid())
-                                           + kPartialSuffix));
+    // Written whole under a name no one looks at: a program killed while
+    // writing leaves no half-made workbook among the clerk's files.
+    StagedFile staged;
+    staged.d = std::make_unique<StagedFile::Impl>(folder, templateName);
+    QTemporaryFile& partial = staged.d->partial;
     if (!partial.open())
         throw vb::Error(75, QStringLiteral("No new file could be made in %1, so nothing was saved.").arg(folder.path()));
     partial.close();
@@ -244,9 +259,20 @@ QString saveToOutput(const Package& pkg, const QString& templateName)
     // On the disk before its name (and before any row that speaks of it) is.
     if (!syncPath(partial.fileName(), O_RDONLY))
         throw unsaved(75);
-    const QString path = linkUnderNewName(folder, partial.fileName(), templateName);
-    syncPath(folder.path(), O_RDONLY | O_DIRECTORY);
+    return staged;
+}
+
+QString StagedFile::publish()
+{
+    const QString path = linkUnderNewName(d->folder, d->partial.fileName(), d->templateName);
+    syncPath(d->folder.path(), O_RDONLY | O_DIRECTORY);
+    d.reset();
     return path;
+}
+
+QString saveToOutput(const Package& pkg, const QString& templateName)
+{
+    return stageInOutput(pkg, templateName).publish();
 }
 
 QString xmlSafe(const QString& text)

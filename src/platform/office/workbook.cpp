@@ -592,8 +592,13 @@ void Workbook::Impl::prepareForSave()
 
 QString Workbook::save()
 {
+    return stage().publish();
+}
+
+StagedFile Workbook::stage()
+{
     d->prepareForSave();
-    return saveToOutput(d->pkg, d->templateName);
+    return stageInOutput(d->pkg, d->templateName);
 }
 
 QString Workbook::printOut(int from, int to)
