@@ -7,12 +7,12 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/dialogs.h"
 #include "platform/office/desktop.h"
+#include "platform/office/package.h"
 #include "platform/office/workbook.h"
 #include "platform/vb/convert.h"
 #include "platform/vb/error.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace allotment {
 
@@ -59,20 +59,17 @@ void Form4::Command4_Click()
     for (const SheetCell& cell : sheet.cells)
         book->setValue(cell.row, cell.col, cell.value);
 
-    // The file and the brought-forward row stand or fall together.
-    QString path;
+    // The row is committed only once the file is whole on the disk, and the
+    // file takes its name only once the row is in: a kill at any moment leaves
+    // both, the row alone (making the month again makes its workbook and keeps
+    // the row), or neither; never a workbook whose totals were not carried.
+    office::StagedFile file = book->stage();
     {
         data::Transaction transaction(fund);
         storeProgressive(fund, *statement);
-        path = book->save();
-        try {
-            transaction.commit();
-        } catch (...) {
-            QFile::remove(path);
-            throw;
-        }
+        transaction.commit();
     }
-    office::showFile(path);
+    office::showFile(file.publish());
 }
 
 } // namespace allotment

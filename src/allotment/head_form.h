@@ -59,8 +59,8 @@ public:
 
 private:
     void showCurrentHead();
-    // Writes a description or category typed over the current head's, as the
-    // bound boxes of a data control did when the user moved on.
+    // Writes a description or category typed over the current head's when the
+    // user leaves the box or the form, so an edit is never lost by moving on.
     void saveBoxEdits();
     void selectHead(const QString& drawalCode);
 

@@ -18,6 +18,7 @@
 #include "platform/forms/scripted_dialogs.h"
 #include "platform/vb/convert.h"
 #include "platform/vb/error.h"
+#include "support/folder_digest.h"
 #include "support/ui_driver.h"
 
 #include <QApplication>
@@ -28,22 +29,23 @@
 
 namespace {
 
-// The month after the last statement of the head (April 2026 when none).
-std::pair<int, int> nextStatement(data::Database& fund)
+// The month after the last statement (April 2026 when none), or the last
+// one again when its row is stored without its workbook: a run killed after
+// the row went in and before the file took its name, made again, row kept.
+std::pair<int, int> nextStatement()
 {
-    data::QueryRecordset last(fund, QStringLiteral("SELECT fy_year, month_no FROM b_statement"
-                                                   " ORDER BY fy_year DESC, month_no DESC LIMIT 1"));
-    if (last.eof())
+    const testsupport::StatementMonths months = testsupport::statementMonths(data::dataFolder(), false);
+    if (months.stored.empty())
         return {2026, 4};
-    const int year = int(last.field("fy_year").number());
-    const int stored = int(last.field("month_no").number());   // the month it carries into
-    return stored > 15 ? std::pair{year + 1, 4} : std::pair{year, stored};
+    const auto [year, month] = *months.stored.rbegin();
+    if (months.files < months.stored.size())
+        return {year, month};
+    return month == 15 ? std::pair{year + 1, 4} : std::pair{year, month + 1};
 }
 
 void bStatementRound(int)
 {
-    data::Database& fund = data::Database::open(common::kFundDb);
-    const auto [year, month] = nextStatement(fund);
+    const auto [year, month] = nextStatement();
     auto& form = forms::Forms::get<allotment::Form4>();
     testsupport::showForm(form);
     testsupport::enter(*form.Text3, QStringLiteral("01/04/%1").arg(year));

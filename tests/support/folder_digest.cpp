@@ -1,10 +1,14 @@
 #include "support/folder_digest.h"
 
+#include "common/schema.h"
+#include "platform/office/workbook.h"
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QLocale>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -94,6 +98,30 @@ QVariant queryValue(const QString& path, const QString& sql)
             value = q.value(0);
     });
     return value;
+}
+
+StatementMonths statementMonths(const QString& folder, bool readWorkbooks)
+{
+    StatementMonths months;
+    const QDir dir(folder);
+    const QString rows = queryValue(dir.filePath(QLatin1String(common::kFundDb)),
+                                    "SELECT group_concat(fy_year || ' ' || (month_no - 1)) FROM b_statement").toString();
+    for (const QString& row : rows.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        months.stored.insert({int(row.section(' ', 0, 0).toDouble()), int(row.section(' ', 1).toDouble())});
+    const QDir output(dir.filePath(QStringLiteral("output")));
+    const QStringList names = output.entryList({QStringLiteral("B-statement*.xlsx")}, QDir::Files);
+    months.files = size_t(names.size());
+    if (!readWorkbooks)
+        return months;
+    for (const QString& name : names) {
+        const office::Workbook book = office::Workbook::open(output.filePath(name));
+        int month = 1;
+        while (month < 12 && QLocale::c().monthName(month).toUpper() != book.value(2, 8).toString())
+            ++month;
+        const int year = book.value(2, 9).toInt();
+        months.workbooks.push_back(month < 4 ? std::pair{year - 1, month + 12} : std::pair{year, month});
+    }
+    return months;
 }
 
 void runSql(const QString& path, const QStringList& statements)

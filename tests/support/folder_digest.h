@@ -6,6 +6,10 @@
 #include <QString>
 #include <QVariant>
 
+#include <set>
+#include <utility>
+#include <vector>
+
 namespace testsupport {
 
 // Every file of the folder (names relative to it, sub-folders included) and
@@ -20,6 +24,17 @@ QMap<QString, QByteArray> rowDigests(const QString& path);
 
 // The first column of the first row a query gives (null when none).
 QVariant queryValue(const QString& path, const QString& sql);
+
+// The B-statements a folder holds, each as (financial year, reporting month
+// 4..15): the months whose totals its b_statement rows carry forward, and the
+// month each workbook under output/ shows (twice when two files show it),
+// read only when asked; `files` counts the workbooks.
+struct StatementMonths {
+    std::set<std::pair<int, int>> stored;
+    std::vector<std::pair<int, int>> workbooks;
+    size_t files = 0;
+};
+StatementMonths statementMonths(const QString& folder, bool readWorkbooks = true);
 
 // Runs SQL statements on a file through a connection of its own.
 void runSql(const QString& path, const QStringList& statements);

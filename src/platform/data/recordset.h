@@ -15,7 +15,8 @@ class Database;
 class TableRecordset;
 
 // A value read from a recordset. Turning a null into a number or a text
-// throws vb::Error 94, as the original did (an empty sum reaches its handler).
+// throws vb::Error 94: an empty sum() comes back null, and the forms' traps
+// expect 94 for it rather than a silent zero.
 class FieldValue {
 public:
     FieldValue() = default;
@@ -25,7 +26,7 @@ public:
     double toDouble() const;   // 94 on null, 13 on a text that is no number
     QString toString() const;  // 94 on null; numbers as vb::cstr, dates dd/MM/yyyy
     QDate toDate() const;      // 94 on null
-    // Null-tolerant reads, as "& """ and Val() were used in the original.
+    // Null-tolerant reads, for fields where a blank counts as no text or zero.
     QString text() const;      // "" for null
     double number() const;     // 0 for null or a non-number
 

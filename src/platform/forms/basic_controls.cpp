@@ -156,8 +156,8 @@ void OptionButton::setValue(bool on)
         setChecked(on);
         return;
     }
-    // The chosen button of an exclusive group refuses to be cleared; the
-    // original's group may be left with none chosen.
+    // The chosen button of an exclusive group refuses to be cleared, but a
+    // form clears its group to show that nothing is chosen yet.
     const bool exclusive = autoExclusive();
     setAutoExclusive(false);
     setChecked(false);

@@ -32,7 +32,7 @@ enum KeyCode {
 };
 
 // The key code of a Qt key: Return and Enter are 13, letters 65-90, digits 48-57,
-// F1-F12 112-123; 0 for keys the original had no code for.
+// F1-F12 112-123; 0 for the keys no handler tests for.
 int keyCode(int qtKey);
 
 // The colours of an entry box.
@@ -55,10 +55,11 @@ void setForeColor(QWidget* w, const QColor& c);
 
 namespace detail {
 
-// GotFocus/LostFocus as the original raised them: only when the focus moves
-// between controls inside the program. Window activation, a message box or a
-// popup taking the keyboard away and giving it back raise nothing. One per
-// control; the control forwards its focus events here.
+// GotFocus/LostFocus only when the focus moves between controls inside the
+// program: window activation, a message box or a popup taking the keyboard
+// away and giving it back raise nothing, so a handler's own message box never
+// re-runs the checks that raised it. One per control; the control forwards
+// its focus events here.
 class FocusEvents {
 public:
     FocusEvents(QWidget* owner, std::function<void()> got, std::function<void()> lost);

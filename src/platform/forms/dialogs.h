@@ -37,7 +37,7 @@ enum MsgBoxResult {
 class Dialogs {
 public:
     // A modal message box; returns the button pressed (vbOK for an OK-only box).
-    // An empty title shows the program's name, as the original did.
+    // An empty title shows the program's name, so no box goes out untitled.
     static int msgBox(const QString& prompt, int style = vbOKOnly, const QString& title = QString());
     // The same, with technical text the clerk sees only under "Show Details".
     static int msgBox(const QString& prompt, int style, const QString& title, const QString& details);

@@ -1,4 +1,4 @@
-// The base of every form: a widget with the original form's life cycle.
+// The base of every form: a widget with a load, activate and unload life cycle run by the registry.
 #pragma once
 
 #include <QString>

@@ -9,8 +9,8 @@
 
 namespace forms {
 
-// A combo box. Not editable unless the form calls setEditable(true) (the
-// original's drop-down combo); a locked combo keeps its choice against the
+// A combo box. Not editable unless the form calls setEditable(true) (a combo
+// the user may type into); a locked combo keeps its choice against the
 // user. Click is raised by a user's choice only (mouse or keys), never by
 // setListIndex or setText from code.
 class ComboBox : public QComboBox {

@@ -19,7 +19,7 @@ namespace forms {
 // Forms::control<Label>("Form6", "Label61").
 //
 // Reading a control of a form that is not loaded loads it hidden (Form_Load
-// runs, nothing is shown), as the original did.
+// runs, nothing is shown), so a form may read another's boxes without showing it.
 class Forms {
 public:
     // Registers form class T under a name (its class name, e.g. "Form6").

@@ -1,4 +1,4 @@
-// The text box: an entry line with the original's events.
+// The text box: an entry line raising the events the forms' entry chains are written against.
 #pragma once
 
 #include "platform/forms/control.h"

@@ -237,15 +237,31 @@ QString savedFileName(const QString& templateName, const QString& subject, const
     return fileNameSafe(words.join(QLatin1Char(' '))) + (info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix());
 }
 
-QString saveToOutput(const Package& pkg, const QString& templateName, const QString& subject)
+struct StagedFile::Impl {
+    QDir folder;
+    QString templateName;
+    QString subject;
+    QTemporaryFile partial;
+    explicit Impl(const QDir& f, const QString& t, const QString& s)
+        : folder(f), templateName(t), subject(s),
+          partial(f.filePath(QStringLiteral(".dosset-%1-XXXXXX").arg(QCoreApplication::applicationPid()) + kPartialSuffix))
+    {}
+};
+
+StagedFile::StagedFile() = default;
+StagedFile::StagedFile(StagedFile&&) noexcept = default;
+StagedFile& StagedFile::operator=(StagedFile&&) noexcept = default;
+StagedFile::~StagedFile() = default;
+
+StagedFile stageInOutput(const Package& pkg, const QString& templateName, const QString& subject)
 {
     const QDir folder = outputFolder();
     removeAbandonedPartials(folder);
-    // The file is written whole under a name no one looks at, and only then
-    // given its own: a program killed while writing leaves no half-made
-    // workbook among the clerk's files.
-    QTemporaryFile partial(folder.filePath(QStringLiteral(".dosset-%1-XXXXXX").arg(QCoreApplication::applicationPid())
-                                           + kPartialSuffix));
+    // Written whole under a name no one looks at: a program killed while
+    // writing leaves no half-made workbook among the clerk's files.
+    StagedFile staged;
+    staged.d = std::make_unique<StagedFile::Impl>(folder, templateName, subject);
+    QTemporaryFile& partial = staged.d->partial;
     if (!partial.open())
         throw vb::Error(75, QStringLiteral("No new file could be made in %1, so nothing was saved.").arg(folder.path()));
     partial.close();
@@ -261,12 +277,23 @@ QString saveToOutput(const Package& pkg, const QString& templateName, const QStr
     // On the disk before its name (and before any row that speaks of it) is.
     if (!syncPath(partial.fileName(), O_RDONLY))
         throw unsaved(75);
-    const QString name = savedFileName(templateName, subject, QDateTime::currentDateTime());
-    const QString suffix = QFileInfo(templateName).suffix();
+    return staged;
+}
+
+QString StagedFile::publish()
+{
+    const QString name = savedFileName(d->templateName, d->subject, QDateTime::currentDateTime());
+    const QString suffix = QFileInfo(d->templateName).suffix();
     const qsizetype stemLength = name.size() - (suffix.isEmpty() ? 0 : suffix.size() + 1);
-    const QString path = linkUnderNewName(folder, partial.fileName(), name.left(stemLength), name.mid(stemLength));
-    syncPath(folder.path(), O_RDONLY | O_DIRECTORY);
+    const QString path = linkUnderNewName(d->folder, d->partial.fileName(), name.left(stemLength), name.mid(stemLength));
+    syncPath(d->folder.path(), O_RDONLY | O_DIRECTORY);
+    d.reset();
     return path;
+}
+
+QString saveToOutput(const Package& pkg, const QString& templateName, const QString& subject)
+{
+    return stageInOutput(pkg, templateName, subject).publish();
 }
 
 QString xmlSafe(const QString& text)

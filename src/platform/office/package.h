@@ -6,6 +6,8 @@
 #include <QPair>
 #include <QString>
 
+#include <memory>
+
 class QDateTime;
 class QDomDocument;
 
@@ -46,10 +48,35 @@ QString fileNameSafe(const QString& text);
 // "<template> <subject> yyyy-MM-dd hhmmss.<ext>": what the file is of (a bill
 // date or month, a head, an employee, an account) before the time it was made.
 QString savedFileName(const QString& templateName, const QString& subject, const QDateTime& at);
-// Writes `pkg` to a new file under "<data folder>/output/" named by
-// savedFileName (with " (n)" before the extension when that name is taken),
-// never over one that exists, and returns its path. The file appears under
-// that name only once whole; nothing is left behind on failure.
+
+// A filled copy written whole and on the disk under "<data folder>/output/",
+// under a hidden name until publish() gives it its own. A command whose rows
+// speak of the file commits them between the two steps, so that a program
+// killed at any moment leaves the file with its rows, the rows alone, or
+// neither; never a file whose rows are missing. A hidden copy left by a
+// killed program is removed by the next save; one dropped unpublished is
+// removed at once.
+class StagedFile {
+public:
+    StagedFile(StagedFile&&) noexcept;
+    StagedFile& operator=(StagedFile&&) noexcept;
+    ~StagedFile();
+
+    // Names the file by savedFileName (with " (n)" before the extension when
+    // that name is taken), never over one that exists, and returns its path. Throws vb::Error 75 when no name can be
+    // made; the hidden copy is then removed.
+    QString publish();
+
+private:
+    friend StagedFile stageInOutput(const Package& pkg, const QString& templateName, const QString& subject);
+    StagedFile();
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+StagedFile stageInOutput(const Package& pkg, const QString& templateName, const QString& subject = {});
+
+// stageInOutput(...).publish(): a new file under output/ that appears under
+// its name only once whole; nothing is left behind on failure.
 QString saveToOutput(const Package& pkg, const QString& templateName, const QString& subject = {});
 
 // Drops the characters XML 1.0 forbids (controls other than tab, newline and

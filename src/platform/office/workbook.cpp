@@ -594,8 +594,13 @@ void Workbook::Impl::prepareForSave()
 
 QString Workbook::save()
 {
+    return stage().publish();
+}
+
+StagedFile Workbook::stage()
+{
     d->prepareForSave();
-    return saveToOutput(d->pkg, d->templateName, d->subject);
+    return stageInOutput(d->pkg, d->templateName, d->subject);
 }
 
 QString Workbook::printOut(int from, int to)

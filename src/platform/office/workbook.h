@@ -8,6 +8,7 @@
 namespace office {
 
 class Package;
+class StagedFile;
 
 // The template file is only ever read: a workbook is a copy in memory, saved
 // under output/ by save(), show() or printOut(). Rows and columns count from 1.
@@ -40,6 +41,9 @@ public:
     // Saves the filled copy under "<data folder>/output/", named by template,
     // subject and time, never over an earlier file; returns its path.
     QString save();
+    // The same file written whole under a hidden name, for a command that
+    // commits its rows before the file takes its name (see StagedFile).
+    StagedFile stage();
     // save(), then shows the file (showFile: the desktop's program, else its
     // pages in the preview, else its name); returns the path.
     QString show();

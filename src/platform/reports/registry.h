@@ -9,9 +9,10 @@
 
 namespace reports {
 
-// The report designers were single instances: the first use created one and
-// ran its initialisation, which read the calling form's labels and ran the
-// query; later uses got the same instance with what it read then.
+// Each report is a single instance: the first use creates it and runs its
+// initialisation, which reads the calling form's labels and runs the query;
+// later uses get the same instance with what it read then, so one report's
+// preview, print and PDF come from one reading of the form.
 //
 //   auto& r = reports::Reports::get<DataReport1>(); // created and initialised once
 //   r.show();

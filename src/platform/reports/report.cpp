@@ -150,7 +150,8 @@ Report::Report()
 
 Report::~Report()
 {
-    // Unloading a report closes its preview, as unloading the designer did.
+    // Unloading a report closes its preview: the preview shows this report's
+    // pages and must not outlive them.
     if (mPreview) {
         disconnect(mPreview, nullptr, this, nullptr);
         mPreview->close();

@@ -67,7 +67,7 @@ public:
     FunctionScope scope() const { return mScope; }
     Control& setFunction(FunctionKind kind, FunctionScope scope);
 
-    // VB number or date format ("###", "0.00", "##0.00", "dd/mm/yy" ...);
+    // A number or date format as vb::format reads it ("###", "0.00", "##0.00", "dd/mm/yy" ...);
     // empty shows the value as the database gives it (numbers as cstr, ISO
     // dates as dd/mm/yyyy, text as it is, null as nothing).
     const QString& format() const { return mFormat; }

@@ -1,5 +1,6 @@
-// Conversions and formats with the rules of the original runtime, made strict
-// where the original would silently read a different number or date.
+// Conversions and formats of the forms' figures and dates: day first, half
+// away from zero, and strict wherever a lenient reading could take a number
+// or date other than the one typed.
 #pragma once
 
 #include <QDate>
@@ -33,7 +34,7 @@ double cdbl(const QVariant& v);
 
 // Up to 15 significant digits, no exponent, no trailing zeros ("1234", "0.5", "-3.25").
 QString cstr(double x);
-// A variant as the original would print it: numbers by cstr, dates by shortDate, null as "".
+// A variant as the forms show it: numbers by cstr, dates by shortDate, null as "".
 QString cstr(const QVariant& v);
 
 // Half away from zero to the given number of decimals.

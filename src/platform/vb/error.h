@@ -1,4 +1,6 @@
-// The error type the stand-ins throw, numbered as the original platform numbered them.
+// The error type the platform layer throws. Each number keeps one meaning
+// everywhere (3021 no current row, 94 a null used as a value, ...), because
+// the forms' traps branch on the number.
 #pragma once
 
 #include <QString>
