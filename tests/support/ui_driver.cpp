@@ -190,4 +190,20 @@ ScriptedBoxes::~ScriptedBoxes()
         ADD_FAILURE() << pending() << " scripted answer(s) never asked for";
 }
 
+QStringList saidBy(const std::function<void()>& act, std::initializer_list<Reply> replies)
+{
+    ScriptedBoxes boxes;
+    for (const Reply& r : replies) {
+        if (r.input)
+            boxes.answerInput(r.text, r.contains);
+        else
+            boxes.answer(r.result, r.contains);
+    }
+    act();
+    QStringList out;
+    for (const auto& b : boxes.boxes())
+        out << said(b);
+    return out;
+}
+
 } // namespace testsupport

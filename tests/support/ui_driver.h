@@ -6,6 +6,8 @@
 #include <QDate>
 #include <QString>
 #include <QVariant>
+#include <functional>
+#include <optional>
 #include <ostream>
 
 class QWidget;
@@ -84,6 +86,24 @@ inline QString said(const forms::ScriptedDialogs::Box& b)
 {
     return QStringLiteral("%1|%2|%3").arg(b.title).arg(b.style).arg(b.prompt);
 }
+
+// One scripted answer: to a question (`result`, e.g. vbYes) or, with `input`,
+// to an input box (`text`, nullopt for Cancel); the prompt must hold `contains`.
+struct Reply {
+    int result = 0;
+    QString contains;
+    bool input = false;
+    std::optional<QString> text;
+};
+inline Reply typed(std::optional<QString> text, const QString& contains = {})
+{
+    return {0, contains, true, std::move(text)};
+}
+
+// Runs `act` (a click, a key) with the boxes answered in order and returns what
+// every box said, as said() lines: a command's whole conversation in one value.
+// An unscripted question, or an answer left unused, fails the test.
+QStringList saidBy(const std::function<void()>& act, std::initializer_list<Reply> replies = {});
 
 } // namespace testsupport
 
