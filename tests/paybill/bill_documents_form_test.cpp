@@ -10,24 +10,22 @@
 namespace {
 
 using namespace doctest;
-
-QByteArray digest(const QString& name)
-{
-    QFile f(QDir(data::dataFolder()).filePath(name));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
+using testsupport::click;
+using testsupport::saidBy;
 
 class BillDocuments : public BillFormFiles {
 protected:
     void makeData() override { makeOffice(); }
 
+    // The templates are only ever read.
     QList<QByteArray> digests() const
     {
         QList<QByteArray> out;
-        for (const char* t : {"outer_sheet.xlsx", "pro_stt.xlsx", "bill extract.docx", "D.A.schedule.docx"})
-            out << digest(QString::fromLatin1(t));
+        for (const char* t : {"outer_sheet.xlsx", "pro_stt.xlsx", "bill extract.docx", "D.A.schedule.docx"}) {
+            QFile f(QDir(data::dataFolder()).filePath(QString::fromLatin1(t)));
+            out << (f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256)
+                                                : QByteArray());
+        }
         return out;
     }
     void SetUp() override
@@ -37,20 +35,26 @@ protected:
     }
     void TearDown() override
     {
-        EXPECT_EQ(digests(), templates);   // the templates are only ever read
+        EXPECT_EQ(digests(), templates);
         BillFormFiles::TearDown();
     }
-
     void activate(const QDate& date)
     {
         ASSERT_TRUE(testsupport::chooseByData(*form->Combo1, date));
+        const auto head = [&] { ASSERT_TRUE(testsupport::choose(*form->Combo2, QStringLiteral("Salary Office S"))); };
         if (date == kQuietBill)
-            boxes.answer(forms::vbNo, QStringLiteral("NO BILL FOUND"));
-        ASSERT_TRUE(testsupport::choose(*form->Combo2, QStringLiteral("Salary Office S")));
-        testsupport::click(*form->Command1);
+            saidBy(head, {{forms::vbNo, "NO BILL FOUND"}});
+        else
+            head();
+        click(*form->Command1);
         ASSERT_FALSE(form->Command1->isEnabled());
-        boxes.clearBoxes();
     }
+    // PRINT ALL SCHEDULE answered Yes: what it said last.
+    QString printAll()
+    {
+        return saidBy([&] { click(*form->Command20); }, {{forms::vbYes, "DO YOU LIKE TO CONTINUE"}}).value(1);
+    }
+    QStringList files() { return saidBy([&] { for (auto* b : {form->Command16, form->Command8, form->Command10, form->Command11}) click(*b); }); }
 
     QList<QByteArray> templates;
 };
@@ -58,23 +62,20 @@ protected:
 TEST_F(BillDocuments, EachFileIsFilledShownAndTheNoticeRunsTenTicks)
 {
     activate(kFebBill);
-    for (auto* b : {form->Command16, form->Command8, form->Command10, form->Command11})
-        testsupport::click(*b);
-    EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.prompts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(files(), QStringList());
     ASSERT_EQ(desktop.opened().size(), 4);
-    EXPECT_TRUE(desktop.opened().at(0).startsWith(QDir(data::dataFolder()).filePath(QStringLiteral("output"))));
-    // Each saved name says which bill: "<template> <bill date> <head> <time>".
+    // Each saved name says which bill: "output/<template> <bill date> <head> <time>".
     const char* made[] = {"outer_sheet", "pro_stt", "bill extract", "D.A.schedule"};
     for (int i = 0; i < 4; ++i)
-        EXPECT_TRUE(QFileInfo(desktop.opened().at(i)).fileName().startsWith(
-            QStringLiteral("%1 2012-02-15 %2 ").arg(QLatin1String(made[i]), QLatin1String(kDrawalCode))));
+        EXPECT_TRUE(desktop.opened().at(i).startsWith(QDir(data::dataFolder()).filePath(
+            QStringLiteral("output/%1 2012-02-15 %2 ").arg(QLatin1String(made[i]), QLatin1String(kDrawalCode)))));
     // Every cell is the content test's; the file keeps the year the form was
     // opened in (today 29/02/2028) and the template's captions around them.
     const QStringList outer = {"F18=2027-2028", "B6=Pay in the pay band", "G6=29500"};
-    EXPECT_EQ(fileCells(desktop.opened().at(0), outer), outer);
+    EXPECT_EQ(fileTexts(desktop.opened().at(0), outer), outer);
     const QStringList extract = {"amtd=(FortySeven Thousand Two Hundred SeventyNine) Only"};
-    EXPECT_EQ(fileBookmarks(desktop.opened().at(2), extract), extract);
-    EXPECT_EQ(fileBookmarks(desktop.opened().at(3), {"bill=23"}), QStringList{"bill=23"});
+    EXPECT_EQ(fileTexts(desktop.opened().at(2), extract), extract);
+    EXPECT_EQ(fileTexts(desktop.opened().at(3), {"bill=23"}), QStringList{"bill=23"});
 
     // The notice is up before the work and goes at the tenth tick.
     EXPECT_TRUE(form->Timer1->enabled());
@@ -83,8 +84,7 @@ TEST_F(BillDocuments, EachFileIsFilledShownAndTheNoticeRunsTenTicks)
         form->Timer1->tick();
     EXPECT_FALSE(form->Label59->isHidden());
     form->Timer1->tick();
-    EXPECT_TRUE(form->Label59->isHidden());
-    EXPECT_FALSE(form->Timer1->enabled());
+    EXPECT_TRUE(form->Label59->isHidden() && !form->Timer1->enabled());
     EXPECT_EQ(form->Label60->caption(), QStringLiteral("100"));
 }
 
@@ -92,51 +92,35 @@ TEST_F(BillDocuments, NothingHalfFilledIsShown)
 {
     activate(kFebBill);
     salaryDb().execute(QStringLiteral("delete from sal"));
-    for (auto* b : {form->Command16, form->Command8, form->Command10, form->Command11})
-        testsupport::click(*b);
-    EXPECT_EQ(boxes.prompts(), QStringList({"Either No Pay Bill for this Bill Date or Pay Head is not correct",
-                                            "No Employee under GISS 1983 Scheme",
-                                            "Either No Pay Bill for this Bill Date or Pay Head is not correct",
-                                            "Either No Pay Bill for this bill date or Pay head is not correct",
-                                            "Either No Pay Bill for this bill date or Pay head is not correct"}));
-    EXPECT_EQ(boxes.boxes().at(0).title, QString());
-    EXPECT_EQ(boxes.boxes().at(2).title, QStringLiteral("PLEASE NOTE"));
-    EXPECT_EQ(boxes.boxes().at(4).title, QStringLiteral("Hi"));
+    EXPECT_EQ(files(), QStringList({"|0|Either No Pay Bill for this Bill Date or Pay Head is not correct",
+                                    "PLEASE NOTE|64|No Employee under GISS 1983 Scheme",
+                                    "PLEASE NOTE|64|Either No Pay Bill for this Bill Date or Pay Head is not correct",
+                                    "Hi|64|Either No Pay Bill for this bill date or Pay head is not correct",
+                                    "Hi|64|Either No Pay Bill for this bill date or Pay head is not correct"}));
     EXPECT_TRUE(desktop.opened().isEmpty());
 
     // A missing template is named, with the command that puts it back.
     activate(kFebBill);
     templates[0] = QByteArray();
     QFile::remove(QDir(data::dataFolder()).filePath(QStringLiteral("outer_sheet.xlsx")));
-    testsupport::click(*form->Command16);
-    ASSERT_EQ(boxes.boxes().size(), 1);
-    EXPECT_TRUE(boxes.lastPrompt().contains(QStringLiteral("\"outer_sheet.xlsx\" is missing")));
-    EXPECT_TRUE(boxes.lastPrompt().contains(QStringLiteral("--update")));
+    const QStringList said = saidBy([&] { click(*form->Command16); });
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].contains("\"outer_sheet.xlsx\" is missing") && said[0].contains("--update")) << said[0].toStdString();
     EXPECT_TRUE(desktop.opened().isEmpty());
 }
-
-const QString kQuestion = QStringLiteral("ALL SCHEDULE OF THIS BILL WILL BE PRINTED THROUGH\n"
-                                         "YOUR DEFAULT PRINTER AND NO PREVIEW WILL AVAILABLE.\n"
-                                         " DO YOU LIKE TO CONTINUE ?");
 
 TEST_F(BillDocuments, PrintAllPrintsInOrderAndSwapsTheButtons)
 {
     activate(kFebBill);
     // No: nothing at all.
-    boxes.answer(forms::vbNo, QStringLiteral("DO YOU LIKE TO CONTINUE"));
-    testsupport::click(*form->Command20);
-    EXPECT_EQ(boxes.prompts(), QStringList{kQuestion});
-    EXPECT_EQ(boxes.boxes().first().title, QStringLiteral("PRINTING ALART MESSAGE"));
-    EXPECT_TRUE(log.entries.isEmpty());
-    EXPECT_TRUE(converter.runs().isEmpty());
-    EXPECT_TRUE(form->Label59->isHidden());
-    boxes.clearBoxes();
+    EXPECT_EQ(saidBy([&] { click(*form->Command20); }, {{forms::vbNo, "DO YOU LIKE TO CONTINUE"}}),
+              QStringList{"PRINTING ALART MESSAGE|4|ALL SCHEDULE OF THIS BILL WILL BE PRINTED THROUGH\nYOUR DEFAULT "
+                          "PRINTER AND NO PREVIEW WILL AVAILABLE.\n DO YOU LIKE TO CONTINUE ?"});
+    EXPECT_TRUE(log.entries.isEmpty() && converter.runs().isEmpty() && form->Label59->isHidden());
 
     // An earlier preview must not be what prints: its captions were another schedule's.
-    testsupport::click(*form->Command4);
-    boxes.answer(forms::vbYes, QStringLiteral("DO YOU LIKE TO CONTINUE"));
-    testsupport::click(*form->Command20);
-
+    click(*form->Command4);
+    const QString closing = printAll();
     // One conversion of the three files, then everything in its place.
     ASSERT_EQ(converter.runs().size(), 1);
     QStringList converted;
@@ -145,89 +129,64 @@ TEST_F(BillDocuments, PrintAllPrintsInOrderAndSwapsTheButtons)
     EXPECT_EQ(converted, QStringList({"bill extract", "D.A.schedule", "pro_stt"}));
     EXPECT_EQ(log.entries, QStringList({"bill extract 1-0", "D.A.schedule 1-0", "T.R.Form No", "T.R. FORM NO. 47",
                                         "T.R. FORM NO. 46", "T.R. FORM NO. 53", "T.R FORM NO. 55",
-                                        "T.R. FORM NO. 10", "T.R. FORM NO. 12", "T.R. FORM NO. 11", "pro_stt 1-1"}))
-        << converted.join(QLatin1Char('|')).toStdString();
-    ASSERT_EQ(boxes.boxes().size(), 2);
-    const auto& closing = boxes.boxes().last();
-    EXPECT_EQ(closing.title, QStringLiteral("PLEASE NOTE"));
-    EXPECT_EQ(closing.style, forms::vbOKOnly + forms::vbInformation);
+                                        "T.R. FORM NO. 10", "T.R. FORM NO. 12", "T.R. FORM NO. 11", "pro_stt 1-1"}));
     const QString outputDir = QDir::toNativeSeparators(QDir(data::dataFolder()).filePath(QStringLiteral("output")));
-    EXPECT_EQ(closing.prompt,
-              QStringLiteral("DO NOT CLICK O.K WHILE REPORTS ARE PRINTING\n\n"
-                             "Printed: bill extract, D.A. schedule, H.B. loan (T.R. 38), G.P.F. other than group D"
-                             " (T.R. 47), G.P.F. group D (T.R. 46), GISS 1983 (T.R. 53), GISS 1987 (T.R. 55),"
-                             " income tax (T.R. 10), professional tax (T.R. 12), house rent etc. (T.R. 11),"
-                             " pro statement (page 1).\n\n"
-                             "The filled documents and workbook are saved in ")
-                  + outputDir + QLatin1Char('.'));
-    EXPECT_TRUE(form->Command20->isHidden());
-    EXPECT_FALSE(form->Command21->isHidden());
+    EXPECT_EQ(closing, QStringLiteral("PLEASE NOTE|64|DO NOT CLICK O.K WHILE REPORTS ARE PRINTING\n\n"
+                                      "Printed: bill extract, D.A. schedule, H.B. loan (T.R. 38), G.P.F. other than"
+                                      " group D (T.R. 47), G.P.F. group D (T.R. 46), GISS 1983 (T.R. 53), GISS 1987"
+                                      " (T.R. 55), income tax (T.R. 10), professional tax (T.R. 12), house rent etc."
+                                      " (T.R. 11), pro statement (page 1).\n\n"
+                                      "The filled documents and workbook are saved in ")
+                           + outputDir + QLatin1Char('.'));
+    EXPECT_TRUE(form->Command20->isHidden() && !form->Command21->isHidden());
     EXPECT_TRUE(reports::Reports::isLoaded<paybill::DataReport17>());
 
     // The second button lets the eight go and swaps back.
-    testsupport::click(*form->Command21);
-    EXPECT_FALSE(form->Command20->isHidden());
-    EXPECT_TRUE(form->Command21->isHidden());
-    EXPECT_FALSE(reports::Reports::isLoaded<paybill::DataReport12>());
-    EXPECT_FALSE(reports::Reports::isLoaded<paybill::DataReport17>());
+    click(*form->Command21);
+    EXPECT_TRUE(!form->Command20->isHidden() && form->Command21->isHidden());
+    EXPECT_FALSE(reports::Reports::isLoaded<paybill::DataReport12>() || reports::Reports::isLoaded<paybill::DataReport17>());
 }
 
 TEST_F(BillDocuments, PrintAllSaysWhatItSkippedAndWhatFailed)
 {
     activate(kQuietBill);
     converter.failFor({QStringLiteral(".xlsx")});
-    boxes.answer(forms::vbYes, QStringLiteral("DO YOU LIKE TO CONTINUE"));
-    testsupport::click(*form->Command20);
-    EXPECT_EQ(log.entries, QStringList({"bill extract 1-0", "D.A.schedule 1-0", "T.R FORM NO. 55",
-                                        "T.R. FORM NO. 12"}));
-    const auto& closing = boxes.boxes().last();
-    EXPECT_EQ(closing.style, forms::vbOKOnly + forms::vbExclamation);
-    EXPECT_TRUE(closing.prompt.startsWith(
-        QStringLiteral("DO NOT CLICK O.K WHILE REPORTS ARE PRINTING\n\n"
-                       "Printed: bill extract, D.A. schedule, GISS 1987 (T.R. 55), professional tax (T.R. 12).\n\n"
-                       "Not printed:\npro statement (page 1): the office suite could not turn it into a PDF\n\n")))
-        << closing.prompt.toStdString();
-    EXPECT_TRUE(closing.prompt.endsWith(
-        QStringLiteral("\n\nNothing to print for: H.B. loan (T.R. 38), G.P.F. other than group D (T.R. 47),"
-                       " G.P.F. group D (T.R. 46), GISS 1983 (T.R. 53), income tax (T.R. 10),"
-                       " house rent etc. (T.R. 11).")));
+    EXPECT_EQ(printAll(),
+              QStringLiteral("PLEASE NOTE|48|DO NOT CLICK O.K WHILE REPORTS ARE PRINTING\n\nPrinted: bill extract, D.A. schedule, "
+              "GISS 1987 (T.R. 55), professional tax (T.R. 12).\n\nNot printed:\npro statement (page 1): the office "
+              "suite could not turn it into a PDF\n\nThe filled documents and workbook are saved in ")
+                  + QDir::toNativeSeparators(QDir(data::dataFolder()).filePath(QStringLiteral("output")))
+                  + QStringLiteral(".\n\nNothing to print for: H.B. loan (T.R. 38), G.P.F. other than "
+              "group D (T.R. 47), G.P.F. group D (T.R. 46), GISS 1983 (T.R. 53), income tax (T.R. 10), house rent "
+              "etc. (T.R. 11)."));
+    EXPECT_EQ(log.entries, QStringList({"bill extract 1-0", "D.A.schedule 1-0", "T.R FORM NO. 55", "T.R. FORM NO. 12"}));
     EXPECT_FALSE(form->Command21->isHidden());
 }
 
 TEST_F(BillDocuments, PrintAllWithoutTheOfficeSuiteStillPrintsTheSchedules)
 {
     activate(kFebBill);
+    // Each file's reason stands beside the schedules that did print.
     converter.setInstalled(false);
-    boxes.answer(forms::vbYes, QStringLiteral("DO YOU LIKE TO CONTINUE"));
-    testsupport::click(*form->Command20);
+    const QString prompt = printAll();
     EXPECT_EQ(log.entries, QStringList({"T.R.Form No", "T.R. FORM NO. 47", "T.R. FORM NO. 46", "T.R. FORM NO. 53",
-                                        "T.R FORM NO. 55", "T.R. FORM NO. 10", "T.R. FORM NO. 12",
-                                        "T.R. FORM NO. 11"}));
-    // Each file's reason stands beside schedules that did print.
-    const QString why = QStringLiteral("LibreOffice is not installed; documents and workbooks cannot be printed "
-                                       "without it.");
-    const QString prompt = boxes.boxes().last().prompt;
+                                        "T.R FORM NO. 55", "T.R. FORM NO. 10", "T.R. FORM NO. 12", "T.R. FORM NO. 11"}));
+    const QString why = "LibreOffice is not installed; documents and workbooks cannot be printed without it.";
     EXPECT_TRUE(prompt.contains(QStringLiteral("\n\nNot printed:\nbill extract: %1\nD.A. schedule: %1\n"
-                                               "pro statement (page 1): %1\n\n")
-                                    .arg(why)))
-        << prompt.toStdString();
-    EXPECT_TRUE(prompt.contains(QStringLiteral("\n\nPrinted: H.B. loan (T.R. 38), ")));
+                                               "pro statement (page 1): %1\n\n").arg(why)) &&
+                prompt.contains("\n\nPrinted: H.B. loan (T.R. 38), ")) << prompt.toStdString();
+
 }
 
 TEST_F(BillDocuments, PrintAllWithoutAPrinterPrintsNothing)
 {
     activate(kFebBill);
     office::setPdfPrinter(std::make_unique<LogPdfPrinter>(log, false));
-    boxes.answer(forms::vbYes, QStringLiteral("DO YOU LIKE TO CONTINUE"));
-    testsupport::click(*form->Command20);
-    ASSERT_EQ(boxes.boxes().size(), 2);
-    EXPECT_EQ(boxes.lastPrompt(), QStringLiteral("NO DEFAULT PRINTER IS SET UP ON THIS COMPUTER.\n"
-                                                 "Nothing was printed. Set up a printer and print again."));
-    EXPECT_TRUE(log.entries.isEmpty());
-    EXPECT_TRUE(converter.runs().isEmpty());
+    EXPECT_EQ(printAll(), QStringLiteral("PLEASE NOTE|48|NO DEFAULT PRINTER IS SET UP ON THIS COMPUTER.\n"
+                                         "Nothing was printed. Set up a printer and print again."));
+    EXPECT_TRUE(log.entries.isEmpty() && converter.runs().isEmpty());
     EXPECT_FALSE(QDir(data::dataFolder()).exists(QStringLiteral("output")));
-    EXPECT_FALSE(form->Command20->isHidden());
-    EXPECT_TRUE(form->Command21->isHidden());
+    EXPECT_TRUE(!form->Command20->isHidden() && form->Command21->isHidden());
     EXPECT_EQ(form->Label14->caption(), QString());
 }
 

@@ -77,20 +77,20 @@ TEST_F(PaiseBill, EveryCellAndBookmarkComesOutAsWorkedByHand)
         "B15=9", "D15=20/01/2028", "D4=JAN-28", "F18=2027-2028", "G4=2028", "G6=34100", "G8=11400", "G7=250.5",
         "G10=13650", "G11=5625", "G14=1250", "G24=130000", "G29=118100", "I49=4616.67", "I51=800", "I55=125.25",
         "I72=1200", "I68=10", "I67=6", "I70=88", "I69=42", "I62=410", "I64=310", "I66=1450", "H82=" + kWords};
-    EXPECT_EQ(fileCells(desktop.opened().at(0), outer), outer);
+    EXPECT_EQ(fileTexts(desktop.opened().at(0), outer), outer);
 
     const QStringList pro = {
         "C5=2054", "I9=34100", "I10=11400", "I11=250.5", "I12=13650", "I13=6875", "I19=5216.67", "I21=800",
         "I25=125.25", "I33=1200", "I35=10", "I36=6", "I37=88", "I38=42", "I40=310", "I32=410", "C30=56716.58",
         "D30=" + kWords, "I46=850"};
-    EXPECT_EQ(fileCells(desktop.opened().at(1), pro), pro);
+    EXPECT_EQ(fileTexts(desktop.opened().at(1), pro), pro);
 
     const QStringList extract = {QStringLiteral("code=") + QString::fromLatin1(kHeadK), "date=20/01/2028",
                                  "name=Ratan Ghosh", "degn=SECTION OFFICER", "month=Jan-28", "bill=9",
                                  "amt=56716.58", "amtd=" + kWords};
-    EXPECT_EQ(fileBookmarks(desktop.opened().at(2), extract), extract);
+    EXPECT_EQ(fileTexts(desktop.opened().at(2), extract), extract);
     const QStringList da = {"date=20/01/2028", "bill=9"};
-    EXPECT_EQ(fileBookmarks(desktop.opened().at(3), da), da);
+    EXPECT_EQ(fileTexts(desktop.opened().at(3), da), da);
 }
 
 TEST_F(PaiseBill, AMarchBillKeepsTheFormsYearAndItsRegisterDay)
@@ -101,14 +101,14 @@ TEST_F(PaiseBill, AMarchBillKeepsTheFormsYearAndItsRegisterDay)
     testsupport::click(*form->Command16);
     const QStringList outer = {"B15=12", "D4=MAR-28", "F18=2027-2028", "G4=2028", "G24=5000", "G29=7000",
                                "I49=3416.67", "I66=0", "I67=", "I68=", "I69=30", "I70=70"};
-    EXPECT_EQ(fileCells(desktop.opened().at(0), outer), outer);
+    EXPECT_EQ(fileTexts(desktop.opened().at(0), outer), outer);
 
     // No 1983 member: PRO REPORT says so once, before the workbook.
     testsupport::click(*form->Command8);
     EXPECT_EQ(boxes.prompts(), QStringList{"No Employee under GISS 1983 Scheme"});
     ASSERT_EQ(desktop.opened().size(), 2);
     const QStringList pro = {"I19=3416.67", "I35=0", "I36=0", "I37=70", "I38=30", "I40=0", "I46=0"};
-    EXPECT_EQ(fileCells(desktop.opened().at(1), pro), pro);
+    EXPECT_EQ(fileTexts(desktop.opened().at(1), pro), pro);
 }
 
 TEST_F(PaiseBill, PrintAllSplitsTheFundByGroupAndLeavesRowFortyToTheTemplate)
@@ -132,7 +132,7 @@ TEST_F(PaiseBill, PrintAllSplitsTheFundByGroupAndLeavesRowFortyToTheTemplate)
     const QStringList files = converter.runs().value(0);
     ASSERT_EQ(files.size(), 3);
     const QStringList pro = {"I19=5216.67", "I40=", "I46=850", "C30=56716.58", "D30=" + kWords};
-    EXPECT_EQ(fileCells(files.at(2), pro), pro);
+    EXPECT_EQ(fileTexts(files.at(2), pro), pro);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // What the outer sheet, the pro statement and the two bill documents hold, worked out by hand.
-#include "documents_fixture.h"
+#include "documents_form_fixture.h"
 
 #include "paybill/documents/bill_documents.h"
 #include "paybill/documents/bill_workbooks.h"

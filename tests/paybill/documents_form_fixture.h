@@ -1,12 +1,14 @@
-// The bill form on a fresh data folder with its office seams recorded: the files it shows, the files it
-// converts, and one print log across the documents' and the reports' printers.
+// A hand-worked pay bill with its allotment and bill registers, and the bill form on a fresh data folder with
+// its office seams recorded: the files it shows, the files it converts, and one print log across the documents'
+// and the reports' printers.
 #pragma once
 
-#include "documents_fixture.h"
-#include "support/ooxml_reader.h"
-
+#include "common/pay_month.h"
+#include "common/schema.h"
 #include "paybill/bill_form.h"
 #include "paybill/register_forms.h"
+#include "paybill/working_tables.h"
+#include "platform/data/database.h"
 #include "platform/forms/clock.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/registry.h"
@@ -14,11 +16,137 @@
 #include "platform/reports/page_model.h"
 #include "platform/reports/printer.h"
 #include "platform/reports/registry.h"
+#include "support/ooxml_reader.h"
+#include "support/temp_data_folder.h"
 #include "support/ui_driver.h"
 
+#include <QDate>
 #include <QFileInfo>
+#include <QVariant>
+#include <gtest/gtest.h>
 
 namespace doctest {
+
+inline data::Database& salaryDb() { return data::Database::open(QString::fromLatin1(common::kSalaryDb)); }
+inline data::Database& fundDb() { return data::Database::open(QString::fromLatin1(common::kFundDb)); }
+
+inline const char* const kDrawalCode = "20540010010101001";
+// The February bill (bill No. 23 in the register), a March bill and a bill
+// with almost nothing to recover.
+inline const QDate kFebBill{2012, 2, 15};
+inline const QDate kMarchBill{2012, 3, 31};
+inline const QDate kQuietBill{2012, 1, 31};
+
+struct Row {
+    const char* code;
+    const char* name;
+    const char* designation;
+    const char* accNo;
+    const char* category;
+    double pay, dPay, lessFa, da, hra, ma, oa, gpfSubs, gpfRec, iFund, sFund, pTax, hbLoan, hbInt, iTax, others;
+};
+
+inline void addSalary(const QDate& date, const Row& r)
+{
+    const double gross = r.pay + r.dPay + r.da + r.hra + r.ma + r.oa - r.lessFa;
+    const double misc = r.hbLoan + r.hbInt + r.iTax + r.others;
+    const double deduct = r.gpfSubs + r.gpfRec + r.iFund + r.sFund + r.pTax + misc;
+    salaryDb().execute(
+        QStringLiteral("insert into salary (name, designation, acc_no, pay, less_fa, d_pay, da, hra, ma, oa, gross,"
+                       " gpf_subs, gpf_rec, \"if\", sf, p_tax, misc, net, emp_code, bill_date, p_month, hb_loan,"
+                       " hb_int, i_tax, others, deduct, category)"
+                       " values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
+        {QString::fromUtf8(r.name), QString::fromUtf8(r.designation), QString::fromUtf8(r.accNo), r.pay, r.lessFa,
+         r.dPay, r.da, r.hra, r.ma, r.oa, gross, r.gpfSubs, r.gpfRec, r.iFund, r.sFund, r.pTax, misc, gross - deduct,
+         QString::fromUtf8(r.code), date, common::payMonth(date), r.hbLoan, r.hbInt, r.iTax, r.others, deduct,
+         QString::fromUtf8(r.category)});
+}
+
+// An allotment (number 0) or a bill of the fund's registers: pay, da, d_pay, hra, ma, bonus.
+inline void addRegisterRow(const QString& head, double no, const QDate& date, const QVariantList& amounts)
+{
+    const bool allot = no == 0;
+    fundDb().execute(QStringLiteral("insert into %1 (head, %2, %3, pay, da, d_pay, hra, ma, bonus)"
+                                    " values (?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                         .arg(allot ? QStringLiteral("all_allot") : QStringLiteral("all_exp"),
+                              allot ? QStringLiteral("order_no") : QStringLiteral("bill_no"),
+                              allot ? QStringLiteral("order_date") : QStringLiteral("bill_date")),
+                     QVariantList{head, no, date} + amounts);
+}
+
+// The bill of 15 February 2012, worked by hand:
+//   net        16860 + 13192 + 8602 + 8625 = 47279
+//   GPF        by group: other than D 2000 + 1000 = 3000, group D 800 + 0 = 800
+//              by series: "Agr" (Agri/202, Agr/303) 1000 + 800 = 1800, others 2000
+//   insurance  1983 (if + sf = 8): if 6, sf 10; 1987: if 30, sf 70
+inline void makeOffice()
+{
+    fundDb().execute(QStringLiteral("insert into estt (ddo_code, degn, dist) values"
+                                    " ('DDO-1', 'Block Development Officer', 'Nadia')"));
+    fundDb().execute(QStringLiteral("insert into head (drawal_code, description, code_category) values (?,?,?)"),
+                     {QString::fromLatin1(kDrawalCode), QStringLiteral("Salary Office S"), QStringLiteral("S")});
+
+    const Row bill[] = {
+        {"S001", "Asha Roy", "HEAD CLERK", "Edn/101", "C", 12000, 2400, 500, 5040, 1800, 300, 100, 1500, 500, 30, 70,
+         130, 1000, 250, 800, 0},
+        {"S002", "Bimal Das", "CLERK", "Agri/202", "C", 8000, 1900, 0, 3360, 1200, 300, 0, 1000, 0, 3, 5, 110, 0, 0,
+         0, 450},
+        {"S003", "Chandan Pal", "PEON", "Agr/303", "D", 5000, 1300, 0, 2100, 750, 300, 0, 600, 200, 3, 5, 40, 0, 0, 0,
+         0},
+        {"S004", "Dipa Sen", "NIGHT GUARD", "Nil", "D", 4500, 1300, 0, 1890, 675, 300, 0, 0, 0, 0, 0, 40, 0, 0, 0, 0},
+    };
+    for (const Row& r : bill)
+        addSalary(kFebBill, r);
+    addSalary(kMarchBill, {"S001", "Asha Roy", "HEAD CLERK", "Edn/101", "C", 12000, 2400, 0, 5040, 1800, 300, 0,
+                           1500, 0, 30, 70, 130, 0, 0, 0, 0});
+    addSalary(kQuietBill, {"S005", "Emon Kar", "CLERK", "Nil", "C", 9000, 1900, 0, 3780, 1350, 300, 0, 0, 0, 0, 0, 0,
+                           0, 0, 0, 0});
+
+    // The year 2011-12 holds 195000 allotted and 57500 billed up to 15 February;
+    // the March bill is kept under 1 April 2012, the first day of 2012-13.
+    const QString head = QString::fromLatin1(kDrawalCode);
+    //                                             pay     da     d_pay hra        ma bonus
+    addRegisterRow(head, 0, {2010, 6, 1},         {999,    0,     0,    QVariant(), 0, 0});
+    addRegisterRow(head, 0, {2011, 4, 10},        {100000, 40000, 0,    QVariant(), 0, QVariant()}); // a blank bonus still counts
+    addRegisterRow(head, 0, {2011, 12, 1},        {50000,  0,     0,    QVariant(), 0, 5000});
+    addRegisterRow(head, 0, {2012, 4, 1},         {70000,  0,     0,    QVariant(), 0, 0});
+    addRegisterRow(QStringLiteral("OTHER"), 0, {2011, 5, 1}, {5, 0, 0, QVariant(), 0, 0});
+    addRegisterRow(head, 11, {2011, 5, 1},        {20000,  8000,  0,    QVariant(), 0, 0});
+    addRegisterRow(head, 23, {2012, 2, 15},       {29500,  0,     0,    QVariant(), 0, 0});
+    addRegisterRow(head, 24, {2012, 2, 20},       {111,    0,     0,    QVariant(), 0, 0});
+    addRegisterRow(head, 31, {2012, 4, 1},        {30000,  0,     0,    QVariant(), 0, 0});
+}
+
+// A cell's value as the tests compare it: numbers to 15 digits, "" for empty.
+inline QString shown(const QVariant& v)
+{
+    if (v.isNull())
+        return QString();
+    if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Int)
+        return QString::number(v.toDouble(), 'g', 15);
+    return v.toString();
+}
+
+// The February bill's outer sheet and pro statement, cell by cell in writing order.
+inline const QStringList kFebOuterSheet = {
+    "B15=23", "D15=15/02/2012", "D4=FEB-12", "F18=2011-2012", "G4=2012", "G6=29500", "G8=6900", "G7=500",
+    "G10=12390", "G11=4425", "G14=1300", "G24=195000", "G29=57500", "I49=3000", "I51=1000", "I55=250",
+    "I72=800", "I68=10", "I67=6", "I70=70", "I69=30", "I62=320", "I64=450", "I66=800",
+    "H82=(FortySeven Thousand Two Hundred SeventyNine) Only"};
+inline const QStringList kFebProStatement = {
+    "C5=2054", "I9=29500", "I10=6900", "I11=500", "I12=12390", "I13=5725", "I19=1800", "I21=1000", "I25=250",
+    "I33=800", "I35=10", "I36=6", "I37=70", "I38=30", "I40=450", "I32=320", "C30=47279",
+    "D30=(FortySeven Thousand Two Hundred SeventyNine) Only", "I46=2000"};
+
+class BillData : public ::testing::Test {
+protected:
+    void SetUp() override { makeOffice(); }
+    void activate(const QDate& date) { paybill::activateBill(salaryDb(), date, QStringLiteral("S")); }
+
+    testsupport::TempDataFolder folder;
+};
+
+
 
 // Both printers write into one log, so the order across documents and reports shows.
 struct PrintLog {
@@ -48,24 +176,14 @@ public:
     bool mHas;
 };
 
-// "ref=value" for each "ref=..." expected, read from the saved workbook.
-inline QStringList fileCells(const QString& path, const QStringList& expected)
+// "ref=value" for each "ref=..." expected, read from the saved workbook's cells or document's bookmarks.
+inline QStringList fileTexts(const QString& path, const QStringList& expected)
 {
     QStringList out;
     for (const QString& e : expected) {
         const QString ref = e.section(QLatin1Char('='), 0, 0);
-        out << ref + QLatin1Char('=') + shown(ooxml::cell(path, ref));
-    }
-    return out;
-}
-
-// "name=text" for each "name=..." expected, read from the saved document.
-inline QStringList fileBookmarks(const QString& path, const QStringList& expected)
-{
-    QStringList out;
-    for (const QString& e : expected) {
-        const QString name = e.section(QLatin1Char('='), 0, 0);
-        out << name + QLatin1Char('=') + ooxml::bookmark(path, name);
+        out << ref + QLatin1Char('=')
+                   + (path.endsWith(QLatin1String(".xlsx")) ? shown(ooxml::cell(path, ref)) : ooxml::bookmark(path, ref));
     }
     return out;
 }

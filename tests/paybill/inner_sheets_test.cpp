@@ -4,6 +4,7 @@
 #include "platform/reports/page_model.h"
 #include "platform/vb/convert.h"
 #include "support/figures_fit.h"
+#include "support/report_texts.h"
 
 namespace billtest {
 namespace {
@@ -12,13 +13,12 @@ using paybill::DataReport1;
 using paybill::DataReport15;
 using paybill::DataReport16;
 using paybill::DataReport8;
+using testsupport::captions;
 using testsupport::click;
-
-QString only(const reports::PageModel& m, const char* control)
-{
-    const QStringList t = m.texts(QString::fromLatin1(control));
-    return t.size() == 1 ? t.first() : QStringLiteral("<%1 texts>").arg(t.size());
-}
+using testsupport::layoutOf;
+using testsupport::saidBy;
+using testsupport::textsOf;
+using testsupport::typed;
 
 QStringList numbers(int from, int to)
 {
@@ -27,6 +27,8 @@ QStringList numbers(int from, int to)
         out << QString::number(i);
     return out;
 }
+
+QString note(const QString& text) { return QStringLiteral("PLEASE NOTE|64|") + text; }
 
 // A March bill of n rows for head S on the form, activated. Row i has Sl. No.
 // i, pay 1000 * i, and is of the 1983 scheme (if 3, sf 5) when i is a
@@ -44,52 +46,34 @@ protected:
         }
         activate(kMarchBill);
     }
-
-    void expectNote(const QString& text)
+    QStringList clicked(forms::CommandButton& b, std::initializer_list<testsupport::Reply> replies = {})
     {
-        ASSERT_EQ(boxes.boxes().size(), 1) << boxes.prompts().join(QLatin1Char('|')).toStdString();
-        EXPECT_EQ(boxes.boxes().first().prompt, text);
-        EXPECT_EQ(boxes.boxes().first().style, forms::vbOKOnly + forms::vbInformation);
-        EXPECT_EQ(boxes.boxes().first().title, QStringLiteral("PLEASE NOTE"));
-        boxes.clearBoxes();
+        return saidBy([&] { click(b); }, replies);
     }
 };
 
 TEST_F(InnerSheets, WholeBillPagesOfEightRows)
 {
     bill(8);
-    click(*form->Command2);
-    EXPECT_TRUE(boxes.boxes().isEmpty());
-    ASSERT_TRUE(reports::Reports::isLoaded<DataReport1>());
-    auto m = reports::Reports::get<DataReport1>().layout();
+    EXPECT_EQ(clicked(*form->Command2), QStringList());
+    auto m = layoutOf<DataReport1>();
     EXPECT_EQ(m.pageCount(), 1);
-    EXPECT_EQ(only(m, "Label24"), QStringLiteral("TOTAL:-"));
-    EXPECT_EQ(only(m, "Function1"), QStringLiteral("36000.00"));
-    EXPECT_EQ(only(m, "Label27"), QStringLiteral("MAR-12"));
-    EXPECT_EQ(only(m, "Label20"), QString::fromLatin1(kHeadS));
-    EXPECT_EQ(only(m, "Label21"), QStringLiteral("Office of the Sub-Divisional Officer Ranaghat"));
+    EXPECT_EQ(textsOf(m, {"Label24", "Function1", "Label27", "Label20", "Label21"}),
+              (QStringList{"TOTAL:-", "36000.00", "MAR-12", kHeadS, "Office of the Sub-Divisional Officer Ranaghat"}));
     EXPECT_EQ(form->Label27->caption(), QStringLiteral("0"));
     EXPECT_FALSE(forms::visibleFlag(form->Label27));
 
     for (auto [rows, pages] : {std::pair{9, 2}, {16, 2}, {17, 3}}) {
         bill(rows);
-        boxes.answer(forms::vbNo);
-        click(*form->Command2);
-        ASSERT_EQ(boxes.boxes().size(), 1);
-        EXPECT_EQ(boxes.boxes().first().prompt,
-                  QStringLiteral("THIS REPORT CONTAINS TOTAL %1 PAGES.\nDO YOU WISH TO PRINT THIS REPORT WITH PAGE "
-                                 "TOTAL?")
-                      .arg(pages));
-        EXPECT_EQ(boxes.boxes().first().style, forms::vbYesNo);
-        EXPECT_EQ(boxes.boxes().first().title, QStringLiteral("Hi"));
-        boxes.clearBoxes();
-        m = reports::Reports::get<DataReport1>().layout();
+        EXPECT_EQ(clicked(*form->Command2, {{forms::vbNo}}),
+                  QStringList{QStringLiteral("Hi|4|THIS REPORT CONTAINS TOTAL %1 PAGES.\nDO YOU WISH TO PRINT THIS "
+                                             "REPORT WITH PAGE TOTAL?").arg(pages)});
+        m = layoutOf<DataReport1>();
         EXPECT_EQ(m.pageCount(), pages) << rows;
         EXPECT_EQ(m.texts(QStringLiteral("Text1")), numbers(1, rows));
-        EXPECT_EQ(only(m, "Label24"), QStringLiteral("GRAND TOTAL:-"));
-        EXPECT_EQ(only(m, "Function1"), vb::format(1000.0 * rows * (rows + 1) / 2, QStringLiteral("0.00")));
-        EXPECT_EQ(form->Label30->caption(), QStringLiteral("ALL"));
-        EXPECT_EQ(form->Label29->caption(), QStringLiteral("PRINTED LEFT P-"));
+        EXPECT_EQ(textsOf(m, {"Label24", "Function1"}),
+                  (QStringList{"GRAND TOTAL:-", vb::format(1000.0 * rows * (rows + 1) / 2, QStringLiteral("0.00"))}));
+        EXPECT_EQ(captions({form->Label30, form->Label29}), (QStringList{"ALL", "PRINTED LEFT P-"}));
     }
 }
 
@@ -99,64 +83,44 @@ TEST_F(InnerSheets, OnePageOfBothHalves)
     boxes.answer(forms::vbYes).answerInput(QStringLiteral("2"), QStringLiteral("ENTER THE PAGE NUMBER HERE"));
     click(*form->Command2);
     EXPECT_EQ(boxes.boxes().last().defaultText, QStringLiteral("1")); // the first page proposed
-    EXPECT_EQ(form->Label48->caption(), QStringLiteral("9"));
-    EXPECT_EQ(form->Label49->caption(), QStringLiteral("16"));
-    EXPECT_EQ(form->Label27->caption(), QStringLiteral("2"));
+    EXPECT_EQ(captions({form->Label48, form->Label49, form->Label27, form->Label29}),
+              (QStringList{"9", "16", "2", "PRINTED LEFT P-"}));
     EXPECT_TRUE(forms::visibleFlag(form->Label27));
     EXPECT_FALSE(forms::visibleFlag(form->Label30));
-    EXPECT_EQ(form->Label29->caption(), QStringLiteral("PRINTED LEFT P-"));
-    auto m = reports::Reports::get<DataReport1>().layout();
+    auto m = layoutOf<DataReport1>();
     EXPECT_EQ(m.pageCount(), 1);
     EXPECT_EQ(m.texts(QStringLiteral("Text1")), numbers(9, 16));
-    EXPECT_EQ(only(m, "Label24"), QStringLiteral("TOTAL:-"));
-    EXPECT_EQ(only(m, "Function1"), QStringLiteral("100000.00"));
+    EXPECT_EQ(textsOf(m, {"Label24", "Function1"}), (QStringList{"TOTAL:-", "100000.00"}));
 
     // The last page of the right half holds row 17 alone (if 6, sf 14).
-    boxes.clearBoxes();
-    boxes.answer(forms::vbYes).answerInput(QStringLiteral(" 3 "));
-    click(*form->Command15);
+    clicked(*form->Command15, {{forms::vbYes}, typed(" 3 ")});
     EXPECT_EQ(form->Label29->caption(), QStringLiteral("PRINTED RIGHT P-"));
-    m = reports::Reports::get<DataReport15>().layout();
+    m = layoutOf<DataReport15>();
     EXPECT_EQ(m.pageCount(), 1);
-    EXPECT_EQ(only(m, "Label5"), QStringLiteral("DDO-2"));
-    EXPECT_EQ(only(m, "Label19"), QStringLiteral("SALARY"));
-    EXPECT_EQ(only(m, "Label20"), QStringLiteral("Sub-Divisional Officer Ranaghat"));
-    EXPECT_EQ(only(m, "Label30"), QStringLiteral("17"));
-    EXPECT_EQ(only(m, "Label31"), QStringLiteral("31/03/2012"));
-    EXPECT_EQ(only(m, "Label32") + "+" + only(m, "Label33"), QStringLiteral("0+14"));
-    EXPECT_EQ(only(m, "Label34") + "+" + only(m, "Label35"), QStringLiteral("0+6"));
-    EXPECT_EQ(only(m, "Function3"), QStringLiteral("14.00"));
-    EXPECT_EQ(only(m, "Function4"), QStringLiteral("6.00"));
+    EXPECT_EQ(textsOf(m, {"Label5", "Label19", "Label20", "Label30", "Label31", "Label32", "Label33", "Label34",
+                          "Label35", "Function3", "Function4"}),
+              (QStringList{"DDO-2", "SALARY", "Sub-Divisional Officer Ranaghat", "17", "31/03/2012", "0", "14", "0",
+                           "6", "14.00", "6.00"}));
 
     // The whole right half again (its split is the grand total test's).
-    boxes.clearBoxes();
-    boxes.answer(forms::vbNo);
-    click(*form->Command15);
-    EXPECT_EQ(reports::Reports::get<DataReport15>().layout().pageCount(), 3);
+    clicked(*form->Command15, {{forms::vbNo}});
+    EXPECT_EQ(layoutOf<DataReport15>().pageCount(), 3);
 }
 
 TEST_F(InnerSheets, PageNumberIsCheckedBeforeAnythingChanges)
 {
     bill(17);
-    boxes.answer(forms::vbYes).answerInput(QStringLiteral("2"));
-    click(*form->Command2);
+    clicked(*form->Command2, {{forms::vbYes}, typed("2")});
     reports::Reports::unloadAll();
-
-    for (const char* typed : {"0", "4", "2.5", "abc", "", "-1"}) {
-        boxes.clearBoxes();
-        boxes.answer(forms::vbYes).answerInput(QString::fromLatin1(typed));
-        click(*form->Command2);
-        ASSERT_EQ(boxes.boxes().size(), 3) << typed;
-        EXPECT_EQ(boxes.boxes().last().prompt, QStringLiteral("The page number must be a whole number from 1 to 3."));
-        EXPECT_EQ(form->Label27->caption() + form->Label48->caption() + form->Label49->caption(), "2916") << typed;
-        EXPECT_FALSE(reports::Reports::isLoaded<DataReport1>()) << typed;
+    for (const char* text : {"0", "4", "2.5", "abc", "", "-1"}) {
+        const QStringList said = clicked(*form->Command2, {{forms::vbYes}, typed(QString::fromLatin1(text))});
+        ASSERT_EQ(said.size(), 3) << text;
+        EXPECT_EQ(said.last(), note("The page number must be a whole number from 1 to 3.")) << text;
+        EXPECT_EQ(captions({form->Label27, form->Label48, form->Label49}), (QStringList{"2", "9", "16"})) << text;
+        EXPECT_FALSE(reports::Reports::isLoaded<DataReport1>()) << text;
     }
-
     // Cancel: nothing at all.
-    boxes.clearBoxes();
-    boxes.answer(forms::vbYes).answerInput(std::nullopt);
-    click(*form->Command15);
-    EXPECT_EQ(boxes.boxes().size(), 2);
+    EXPECT_EQ(clicked(*form->Command15, {{forms::vbYes}, typed(std::nullopt)}).size(), 2);
     EXPECT_FALSE(reports::Reports::isLoaded<DataReport15>());
     EXPECT_EQ(form->Label29->caption(), QStringLiteral("PRINTED LEFT P-"));
 }
@@ -165,57 +129,50 @@ TEST_F(InnerSheets, SlNoRangeIsCheckedThenPrinted)
 {
     bill(17);
     click(*form->Option1);
-    for (QWidget* w : std::initializer_list<QWidget*>{form->Text1, form->Text3, form->Label50, form->Label51,
-                                                      form->Label53, form->Shape12, form->Label27})
-        EXPECT_TRUE(forms::visibleFlag(w)) << w->objectName().toStdString();
+    const auto shown = [&] {
+        QString out;
+        for (QWidget* w : std::initializer_list<QWidget*>{form->Text1, form->Text3, form->Label50, form->Label51,
+                                                          form->Label53, form->Shape12, form->Label27, form->Label29,
+                                                          form->Label30})
+            out += forms::visibleFlag(w) ? QLatin1Char('1') : QLatin1Char('0');
+        return out;
+    };
+    EXPECT_TRUE(shown().startsWith(QStringLiteral("1111111")));
 
     testsupport::type(*form->Text1, QStringLiteral("3"));
     testsupport::type(*form->Text3, QStringLiteral("5"));
-    click(*form->Command2);
-    EXPECT_TRUE(boxes.boxes().isEmpty());
-    EXPECT_EQ(form->Label27->caption(), QStringLiteral("1"));
-    EXPECT_EQ(form->Label48->caption(), QStringLiteral("3"));
-    EXPECT_EQ(form->Label49->caption(), QStringLiteral("5"));
-    EXPECT_TRUE(form->Text1->text().isEmpty());
-    EXPECT_TRUE(form->Text3->text().isEmpty());
-    auto m = reports::Reports::get<DataReport1>().layout();
+    EXPECT_EQ(clicked(*form->Command2), QStringList());
+    EXPECT_EQ(captions({form->Label27, form->Label48, form->Label49}), (QStringList{"1", "3", "5"}));
+    EXPECT_EQ(form->Text1->text() + form->Text3->text(), QString());
+    auto m = layoutOf<DataReport1>();
     EXPECT_EQ(m.texts(QStringLiteral("Text1")), numbers(3, 5));
-    EXPECT_EQ(only(m, "Label24"), QStringLiteral("TOTAL:-"));
-    EXPECT_EQ(only(m, "Function1"), QStringLiteral("12000.00"));
+    EXPECT_EQ(textsOf(m, {"Label24", "Function1"}), (QStringList{"TOTAL:-", "12000.00"}));
     reports::Reports::unloadAll();
 
     const QString within = QStringLiteral(" must be from 1 to 17, the number of employees in this bill.");
-    struct Case {
-        const char* first;
-        const char* last;
+    const QString notDigit = QStringLiteral(" Sl. No. must be a numeric digit.");
+    const struct {
+        const char *first, *last;
         QString message;
         forms::TextBox* focus;
-    };
-    const Case cases[] = {
-        {"abc", "5", QStringLiteral("First Sl. No. must be a numeric digit."), form->Text1},
-        {"", "5", QStringLiteral("First Sl. No. must be a numeric digit."), form->Text1},
-        {"3", "x", QStringLiteral("Last Sl. No. must be a numeric digit."), form->Text3},
-        {"2.5", "5", QStringLiteral("First Sl. No. must be a numeric digit."), form->Text1},
-        {"0", "5", QStringLiteral("First Sl. No.") + within, form->Text1},
-        {"3", "18", QStringLiteral("Last Sl. No.") + within, form->Text3},
+    } cases[] = {
+        {"abc", "5", "First" + notDigit, form->Text1},      {"", "5", "First" + notDigit, form->Text1},
+        {"3", "x", "Last" + notDigit, form->Text3},         {"2.5", "5", "First" + notDigit, form->Text1},
+        {"0", "5", "First Sl. No." + within, form->Text1}, {"3", "18", "Last Sl. No." + within, form->Text3},
         {"5", "3", QStringLiteral("First Sl. No. must not be after the last Sl. No."), form->Text1},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         form->Text1->setText(QString::fromLatin1(c.first));
         form->Text3->setText(QString::fromLatin1(c.last));
-        click(*form->Command15);
-        expectNote(c.message);
+        EXPECT_EQ(clicked(*form->Command15), QStringList{note(c.message)});
         EXPECT_EQ(testsupport::focused(), c.focus) << c.first << " " << c.last;
-        EXPECT_EQ(form->Label48->caption() + form->Label49->caption(), "35");
+        EXPECT_EQ(captions({form->Label48, form->Label49}), (QStringList{"3", "5"}));
         EXPECT_FALSE(reports::Reports::isLoaded<DataReport15>());
     }
 
     click(*form->Option2);
     EXPECT_FALSE(form->Option1->value());
-    for (QWidget* w : std::initializer_list<QWidget*>{form->Text1, form->Text3, form->Label50, form->Label51,
-                                                      form->Label53, form->Shape12, form->Label27, form->Label29,
-                                                      form->Label30})
-        EXPECT_FALSE(forms::visibleFlag(w)) << w->objectName().toStdString();
+    EXPECT_EQ(shown(), QStringLiteral("000000000"));
 }
 
 TEST_F(InnerSheets, LessFaIsTotalledSoTheColumnsCrossCheckToTheTotalDue)
@@ -224,14 +181,9 @@ TEST_F(InnerSheets, LessFaIsTotalledSoTheColumnsCrossCheckToTheTotalDue)
     salaryDb().execute(QStringLiteral("UPDATE sal SET less_fa = 333.33, gross = gross - 333.33 WHERE sl_no = 1"));
     salaryDb().execute(QStringLiteral("UPDATE sal SET less_fa = 250, gross = gross - 250 WHERE sl_no = 2"));
     click(*form->Command2);
-    auto m = reports::Reports::get<DataReport1>().layout();
-    EXPECT_EQ(only(m, "Function8"), QStringLiteral("583.33"));
-    EXPECT_EQ(only(m, "Function7"), QStringLiteral("3466.67")); // 4050 - 583.33
-
+    EXPECT_EQ(textsOf(layoutOf<DataReport1>(), {"Function8", "Function7"}), (QStringList{"583.33", "3466.67"}));
     click(*form->Command17);
-    m = reports::Reports::get<DataReport8>().layout();
-    EXPECT_EQ(only(m, "Label9"), QStringLiteral("583.33"));
-    EXPECT_EQ(only(m, "Label7"), QStringLiteral("3466.67"));
+    EXPECT_EQ(textsOf(layoutOf<DataReport8>(), {"Label9", "Label7"}), (QStringList{"583.33", "3466.67"}));
 }
 
 // Row 1 recovers a loan of 4000 in three instalments (1333.33 printed, net 1450 - 1333.33 = 116.67); row 2 has
@@ -246,19 +198,13 @@ TEST_F(InnerSheets, ThirdsAndCeilingsFitTheirColumns)
                           "p_tax", "misc", "hb_loan", "hb_int", "i_tax", "others"})
         ceilings += QStringLiteral(", \"%1\" = 9999999.99").arg(QLatin1String(c));
     salaryDb().execute(QStringLiteral("UPDATE sal SET %1 WHERE sl_no = 2").arg(ceilings));
-    const struct {
-        forms::CommandButton* command;
-        reports::PageModel (*layout)();
-    } sheets[] = {
-        {form->Command2, [] { return reports::Reports::get<DataReport1>().layout(); }},
-        {form->Command15, [] { return reports::Reports::get<DataReport15>().layout(); }},
-        {form->Command17, [] { return reports::Reports::get<DataReport8>().layout(); }},
-        {form->Command18, [] { return reports::Reports::get<DataReport16>().layout(); }},
-    };
+    const std::pair<forms::CommandButton*, reports::PageModel (*)()> sheets[] = {
+        {form->Command2, &layoutOf<DataReport1>}, {form->Command15, &layoutOf<DataReport15>},
+        {form->Command17, &layoutOf<DataReport8>}, {form->Command18, &layoutOf<DataReport16>}};
     QStringList shown, all;
-    for (const auto& s : sheets) {
-        click(*s.command);
-        const auto m = s.layout();
+    for (const auto& [command, layout] : sheets) {
+        click(*command);
+        const auto m = layout();
         EXPECT_EQ(testsupport::misfits(m), QStringList()) << m.title.toStdString();
         for (int p = 0; p < m.pageCount(); ++p)
             for (const auto& it : m.page(p).items) {
@@ -275,46 +221,34 @@ TEST_F(InnerSheets, GrandTotalPages)
 {
     bill(17);
     click(*form->Command17);
-    EXPECT_EQ(form->Label31->caption(), QStringLiteral("153000"));
-    EXPECT_EQ(form->Label36->caption(), QStringLiteral("0"));
-    auto m = reports::Reports::get<DataReport8>().layout();
+    EXPECT_EQ(captions({form->Label31, form->Label36}), (QStringList{"153000", "0"}));
+    auto m = layoutOf<DataReport8>();
     EXPECT_EQ(m.pageCount(), 1);
-    EXPECT_EQ(only(m, "Label8"), QStringLiteral("GRAND TOTAL:-"));
-    EXPECT_EQ(only(m, "Label1"), QStringLiteral("153000.00"));
-    EXPECT_EQ(only(m, "Label3"), QStringLiteral("15300.00"));
     // A zero oa sum keeps its 0.00; a zero pay sum leaves the rupees blank.
-    EXPECT_EQ(only(m, "Label6"), QStringLiteral("0.00"));
+    EXPECT_EQ(textsOf(m, {"Label8", "Label1", "Label3", "Label6"}),
+              (QStringList{"GRAND TOTAL:-", "153000.00", "15300.00", "0.00"}));
     salaryDb().execute(QStringLiteral("UPDATE sal SET pay = 0"));
     click(*form->Command17);
-    EXPECT_EQ(only(reports::Reports::get<DataReport8>().layout(), "Label1"), QStringLiteral(".00"));
+    EXPECT_EQ(textsOf(layoutOf<DataReport8>(), {"Label1"}), QStringList{".00"});
 
-    // A page of the right half first, then its grand total: the split is the
-    // whole bill's again.
-    boxes.answer(forms::vbYes).answerInput(QStringLiteral("3"));
-    click(*form->Command15);
-    boxes.clearBoxes();
+    // A page of the right half first, then its grand total: the split is the whole bill's again.
+    clicked(*form->Command15, {{forms::vbYes}, typed("3")});
     click(*form->Command18);
-    EXPECT_EQ(form->Label38->caption(), QStringLiteral("8500"));
-    EXPECT_EQ(form->Label40->caption(), QStringLiteral("87"));
-    EXPECT_EQ(form->Label41->caption(), QStringLiteral("193"));
-    EXPECT_EQ(form->Label42->caption(), QStringLiteral("1870"));
-    m = reports::Reports::get<DataReport16>().layout();
+    EXPECT_EQ(captions({form->Label38, form->Label40, form->Label41, form->Label42}),
+              (QStringList{"8500", "87", "193", "1870"}));
+    m = layoutOf<DataReport16>();
     EXPECT_EQ(m.pageCount(), 1);
-    EXPECT_EQ(only(m, "Label1"), QStringLiteral("8500.00"));
-    EXPECT_EQ(only(m, "Label3") + "+" + only(m, "Label5") + "=" + only(m, "Label7"), QStringLiteral("25+168=193.00"));
-    EXPECT_EQ(only(m, "Label8") + "+" + only(m, "Label10") + "=" + only(m, "Label12"), QStringLiteral("15+72=87.00"));
-    EXPECT_EQ(only(m, "Label13"), QStringLiteral("1870.00"));
-    EXPECT_EQ(only(m, "Label14"), QStringLiteral("0.00"));
+    EXPECT_EQ(textsOf(m, {"Label1", "Label3", "Label5", "Label7", "Label8", "Label10", "Label12", "Label13",
+                          "Label14"}),
+              (QStringList{"8500.00", "25", "168", "193.00", "15", "72", "87.00", "1870.00", "0.00"}));
 }
 
 TEST_F(InnerSheets, NothingToShowIsSaid)
 {
     bill(3);
     salaryDb().execute(QStringLiteral("DELETE FROM sal"));
-    for (forms::CommandButton* b : {form->Command17, form->Command18, form->Command2, form->Command15}) {
-        click(*b);
-        expectNote(QStringLiteral("NOTHING TO DISPLAY."));
-    }
+    for (forms::CommandButton* b : {form->Command17, form->Command18, form->Command2, form->Command15})
+        EXPECT_EQ(clicked(*b), QStringList{note("NOTHING TO DISPLAY.")});
     EXPECT_FALSE(reports::Reports::isLoaded<DataReport8>() || reports::Reports::isLoaded<DataReport16>()
                  || reports::Reports::isLoaded<DataReport1>() || reports::Reports::isLoaded<DataReport15>());
     EXPECT_EQ(form->Label31->caption(), QString());

@@ -16,6 +16,7 @@
 #include "platform/vb/convert.h"
 #include "platform/vb/error.h"
 #include "support/package_part.h"
+#include "support/report_texts.h"
 #include "support/temp_data_folder.h"
 #include "support/ui_driver.h"
 
@@ -112,14 +113,7 @@ inline QString documentXml(const QString& file)
     return QString::fromUtf8(testsupport::part(file, QStringLiteral("word/document.xml")));
 }
 
-// Captions of labels in order, to compare in one go.
-inline QStringList captions(std::initializer_list<const forms::Label*> labels)
-{
-    QStringList out;
-    for (const auto* l : labels)
-        out << l->caption();
-    return out;
-}
+using testsupport::captions;
 
 // One line's fifteen figures of a pay report (fields "Amount1".. or "Function1"..).
 inline QStringList fifteen(const reports::PageModel& model, const char* field, int line = 0)
