@@ -173,18 +173,15 @@ TEST_F(ControlsTest, ComboClickOnlyOnTheUsersChoice)
     EXPECT_EQ(form->Combo1->listIndex(), 1);
 }
 
-TEST_F(ControlsTest, OptionGroupMayHaveNoneChosen)
+TEST_F(ControlsTest, OptionLabelDatePickerAndTimerEvents)
 {
+    // An option group may have none chosen.
     testsupport::click(*form->Option1);
     form->Option2->setValue(true);
     EXPECT_FALSE(form->Option1->value());
     form->Option2->setValue(false);
-    EXPECT_FALSE(form->Option1->value());
-    EXPECT_FALSE(form->Option2->value());
-}
+    EXPECT_FALSE(form->Option1->value() || form->Option2->value());
 
-TEST_F(ControlsTest, LabelDatePickerAndTimerEvents)
-{
     testsupport::click(*form->Label12);
     EXPECT_EQ(form->log, QStringList({"Label12 Click"}));
 

@@ -79,6 +79,9 @@ TEST_F(RegistryTest, ReadingAnotherFormsControlLoadsItHiddenOnce)
 
     EXPECT_THROW(Forms::control<Label>("Form6", "Label99"), std::logic_error);
     EXPECT_THROW(Forms::get("Form99"), std::logic_error);
+    // A form whose load fails leaves no instance.
+    EXPECT_THROW(Forms::get<BrokenForm>(), std::runtime_error);
+    EXPECT_FALSE(Forms::isLoaded<BrokenForm>() || Forms::isLoaded("BrokenForm"));
 }
 
 TEST_F(RegistryTest, UnloadFromOwnHandlerThenFreshInstance)
@@ -98,13 +101,6 @@ TEST_F(RegistryTest, UnloadFromOwnHandlerThenFreshInstance)
     BillForm& second = Forms::get<BillForm>();
     EXPECT_EQ(second.Label61->caption(), "0");
     EXPECT_EQ(billFormLoads, 2);
-}
-
-TEST_F(RegistryTest, FailedLoadLeavesNoInstance)
-{
-    EXPECT_THROW(Forms::get<BrokenForm>(), std::runtime_error);
-    EXPECT_FALSE(Forms::isLoaded<BrokenForm>());
-    EXPECT_FALSE(Forms::isLoaded("BrokenForm"));
 }
 
 TEST_F(RegistryTest, ShowsInsideTheMdiAreaCentredAndUnloadsWithIt)
