@@ -63,8 +63,7 @@ TEST(SetupTool, UpdateAddsWhatAnOlderFolderLacksKeepingEveryRowAndSetsOnlyAMissi
     const QString salary = QDir(folder).filePath(common::kSalaryDb);
     const QString fund = QDir(folder).filePath(common::kFundDb);
     // An earlier build's folder: a table, an index, and a column of tables with rows lacking.
-    runSql(salary, {"DROP TABLE ginew", "DROP INDEX salary_month",
-                    "ALTER TABLE employee DROP COLUMN effect_date"});
+    runSql(salary, {"DROP TABLE ginew", "DROP INDEX salary_month", "ALTER TABLE employee DROP COLUMN effect_date"});
     runSql(fund, {"ALTER TABLE all_exp DROP COLUMN deduction"});
     ASSERT_EQ(testsupport::queryValue(salary, "SELECT count(*) FROM employee").toInt(), 20);
     ASSERT_GT(testsupport::queryValue(fund, "SELECT count(*) FROM all_exp").toInt(), 0);
@@ -108,8 +107,7 @@ TEST(SetupTool, UpdateAddsWhatAnOlderFolderLacksKeepingEveryRowAndSetsOnlyAMissi
     const ToolRun set = setup({folder, "--update", "--password", "x1"});
     EXPECT_EQ(set.code, 0) << set.err.toStdString();
     EXPECT_TRUE(set.out.endsWith("Password: x1\n"));
-    EXPECT_EQ(testsupport::queryValue(fund, "SELECT group_concat(pas, '|') FROM protect").toString(),
-              "x1");
+    EXPECT_EQ(testsupport::queryValue(fund, "SELECT group_concat(pas, '|') FROM protect").toString(), "x1");
 }
 
 TEST(SetupTool, UpdateLeavesAFolderItCannotMendAsItWas)
