@@ -72,17 +72,17 @@ TEST(FreeText, TrimsThenRefusesControlCharactersAndTextBeyondTheColumn)
         TextFault fault;
         QString kept;
     } cases[] = {
-        {"\t SHRI RAM \r\n", common::TextFault::None, "SHRI RAM"},
-        {" " + x50 + " ", common::TextFault::None, x50},
-        {x50 + "y", common::TextFault::TooLong, {}},
-        {rama.repeated(16) + "AB", common::TextFault::None, rama.repeated(16) + "AB"},
-        {clef.repeated(50), common::TextFault::None, clef.repeated(50)},
-        {clef.repeated(51), common::TextFault::TooLong, {}},
-        {QString::fromUtf8("A\0B", 3), common::TextFault::ControlCharacters, {}},
-        {"A\tB", common::TextFault::ControlCharacters, {}},
-        {"A\x7f", common::TextFault::ControlCharacters, {}},
-        {"A" + QString(QChar(0x2028)) + "B", common::TextFault::ControlCharacters, {}},
-        {QString(10000, QLatin1Char('x')) + "\x01", common::TextFault::ControlCharacters, {}},
+        {"\t SHRI RAM \r\n", TextFault::None, "SHRI RAM"},
+        {" " + x50 + " ", TextFault::None, x50},
+        {x50 + "y", TextFault::TooLong, {}},
+        {rama.repeated(16) + "AB", TextFault::None, rama.repeated(16) + "AB"},
+        {clef.repeated(50), TextFault::None, clef.repeated(50)},
+        {clef.repeated(51), TextFault::TooLong, {}},
+        {QString::fromUtf8("A\0B", 3), TextFault::ControlCharacters, {}},
+        {"A\tB", TextFault::ControlCharacters, {}},
+        {"A\x7f", TextFault::ControlCharacters, {}},
+        {"A" + QString(QChar(0x2028)) + "B", TextFault::ControlCharacters, {}},
+        {QString(10000, QLatin1Char('x')) + "\x01", TextFault::ControlCharacters, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed.left(20).toStdString());

@@ -31,7 +31,7 @@ TEST(SetupTool, RefusesABlankEdgedOrEmptyPasswordAndMakesOwnerOnlyFiles)
 {
     QTemporaryDir root;
     const QString folder = root.filePath("office");
-    for (const QString& bad : {"", " secret", "secret\t"}) {
+    for (const char* bad : {"", " secret", "secret\t"}) {
         const ToolRun r = setup({folder, "--password", bad});
         EXPECT_EQ(r.code, 2);
         EXPECT_EQ(r.err, "dosset-setup: the password must not be empty, nor begin or end with a blank.\n");
@@ -42,8 +42,8 @@ TEST(SetupTool, RefusesABlankEdgedOrEmptyPasswordAndMakesOwnerOnlyFiles)
     ASSERT_EQ(made.code, 0) << made.err.toStdString();
     EXPECT_TRUE(made.out.endsWith("Password: in side\n"));
     const QDir dir(folder);
-    for (const QString& sub : {QString(), "output"})
-        EXPECT_EQ(QFileInfo(dir.filePath(sub)).permissions(), kOwnerOnlyFolder) << sub.toStdString();
+    for (const char* sub : {"", "output"})
+        EXPECT_EQ(QFileInfo(dir.filePath(sub)).permissions(), kOwnerOnlyFolder) << sub;
     for (const char* file : {common::kFundDb, common::kSalaryDb})
         EXPECT_EQ(QFileInfo(dir.filePath(file)).permissions(), kOwnerOnlyFile) << file;
     // The engine's companions, made while the program works, are the owner's too.
@@ -82,7 +82,7 @@ TEST(SetupTool, UpdateAddsWhatAnOlderFolderLacksKeepingEveryRowAndSetsOnlyAMissi
                                       "\"salary master.mdb\": added index salary_month\n")
                            .arg(folder);
     if (!templates.isEmpty())
-        expected += "added the template \"%1\"\n".arg(templates.first());
+        expected += QStringLiteral("added the template \"%1\"\n").arg(templates.first());
     EXPECT_EQ(r.out, expected);
     // Every row kept, the added columns null in each.
     auto salaryAfter = rowDigests(salary);
@@ -95,7 +95,7 @@ TEST(SetupTool, UpdateAddsWhatAnOlderFolderLacksKeepingEveryRowAndSetsOnlyAMissi
 
     const auto files = fileDigests(folder);
     const ToolRun again = setup({folder, "--update"});
-    EXPECT_EQ(again.out, "The data folder %1 is up to date: nothing needed adding.\n".arg(folder));
+    EXPECT_EQ(again.out, QStringLiteral("The data folder %1 is up to date: nothing needed adding.\n").arg(folder));
     EXPECT_EQ(fileDigests(folder), files);
 
     // A password is set only where the folder has none.
@@ -118,7 +118,7 @@ TEST(SetupTool, UpdateLeavesAFolderItCannotMendAsItWas)
     QDir().mkpath(empty);
     const ToolRun none = setup({empty, "--update"});
     EXPECT_EQ(none.code, 1);
-    EXPECT_TRUE(none.err.contains("dosset-setup \"%1\"\n".arg(empty))) << none.err.toStdString();
+    EXPECT_TRUE(none.err.contains(QStringLiteral("dosset-setup \"%1\"\n").arg(empty))) << none.err.toStdString();
     EXPECT_TRUE(QDir(empty).isEmpty());
 
     // A path that is a file, or passes through one: no folder is there or can be made.
