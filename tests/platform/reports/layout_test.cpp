@@ -1,13 +1,40 @@
+#include "platform/reports/painter.h"
 #include "platform/reports/report.h"
 #include "support/platform_probes.h"
 
 #include <QDate>
+#include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 using namespace reports;
-using testsupport::ink;
 
 namespace {
+
+// The first page of `m` painted on white, one pixel a twip.
+QImage painted(const PageModel& m, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    paintPage(p, m, 0);
+    return image;
+}
+
+// The box around the dark pixels inside `region` (null when it holds none).
+QRect ink(const QImage& image, QRect region = {})
+{
+    if (region.isNull())
+        region = image.rect();
+    int top = INT_MAX, bottom = -1, left = INT_MAX, right = -1;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) {
+                top = std::min(top, y), bottom = std::max(bottom, y);
+                left = std::min(left, x), right = std::max(right, x);
+            }
+    return bottom < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
 
 // A4 portrait, margins 720: the page footer (618 high) starts at
 // 16838 - 720 - 618 = 15500. Page 1 begins under the report header (780)
@@ -134,7 +161,7 @@ TEST(ReportPainter, TextSitsInItsBoxByItsAlignmentAndLongCaptionsWrap)
                      << textItem(1600, 100, 1000, 240, "7", Align::Center, false)
                      << textItem(200, 500, 1200, 240, "G.P.F. :", Align::Left, false)
                      << textItem(1600, 500, 900, 500, "TOTAL DUE        (in Rupees)", Align::Center, false);
-    const QImage image = testsupport::painted(m, QSize(3000, 1200));
+    const QImage image = painted(m, QSize(3000, 1200));
     const QRect figure = ink(image, QRect(0, 50, 1500, 350)), seven = ink(image, QRect(1500, 50, 1200, 350));
     const QRect label = ink(image, QRect(0, 450, 1500, 350)), caption = ink(image, QRect(1500, 450, 1400, 700));
     ASSERT_TRUE(figure.isValid() && seven.isValid() && label.isValid() && caption.isValid());
@@ -175,7 +202,7 @@ TEST(ReportPainter, AFigureTooWideForItsCellStaysOnOneLine)
     one.pages.push_back(Page());
     one.pages[0].items.push_back(*figure);
     std::tie(one.pages[0].items[0].x, one.pages[0].items[0].y) = std::pair(200, 100);
-    const QRect drawn = ink(testsupport::painted(one, QSize(1200, 800)));
+    const QRect drawn = ink(painted(one, QSize(1200, 800)));
     ASSERT_TRUE(drawn.isValid()) << "nothing was painted";
     EXPECT_LT(drawn.height(), 240); // one line of 8-point text (160 twips), not two
     // The whole figure, shrunk and running over the rule: a figure clipped to
