@@ -1,5 +1,6 @@
 #include "common/data_folder.h"
 #include "common/schema.h"
+#include "common/templates.h"
 #include "platform/data/database.h"
 #include "setup/demo_office.h"
 #include "support/folder_digest.h"
@@ -218,4 +219,27 @@ TEST(DataFolderCheck, ASecondCopyIsToldTheFolderIsOpenAndAnEmptyLockIsTakenOverO
     FolderLock next(dir.path());
     EXPECT_FALSE(next.heldElsewhere());
     EXPECT_TRUE(next.tryLock());
+}
+
+// Every template reaches a new folder as a zip, owner-only; an update copies
+// only what is missing and never writes over a template the folder has.
+TEST(Templates, InstalledWholeAndOnlyWhenMissingOnUpdate)
+{
+    QTemporaryDir dir;
+    const QStringList names = common::templateNames();
+    EXPECT_EQ(common::installTemplates(dir.path(), false), names);
+    for (const QString& n : names) {
+        QFile f(dir.filePath(n));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << n.toStdString();
+        EXPECT_EQ(f.read(2), QByteArray("PK")) << n.toStdString();
+        EXPECT_EQ(f.permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther), 0) << n.toStdString();
+    }
+    ASSERT_GT(names.size(), 1);
+
+    // The clerk's own edit of one template is kept; a deleted one comes back.
+    overwrite(dir.filePath(names.first()), "edited");
+    const auto before = fileDigests(dir.path())[names.first()];
+    QFile::remove(dir.filePath(names.last()));
+    EXPECT_EQ(common::installTemplates(dir.path(), true), QStringList{names.last()});
+    EXPECT_EQ(fileDigests(dir.path())[names.first()], before);
 }

@@ -57,10 +57,9 @@ QStringList cutCaptions(const forms::Form& form)
 }
 
 template <class R>
-QStringList cutHeadings()
+void cutHeadingsOf(QStringList& out)
 {
     R report;
-    QStringList out;
     for (auto kind : {reports::SectionKind::ReportHeader, reports::SectionKind::PageHeader,
                       reports::SectionKind::Detail, reports::SectionKind::PageFooter,
                       reports::SectionKind::ReportFooter}) {
@@ -83,7 +82,12 @@ QStringList cutHeadings()
                 out << QStringLiteral("%1.%2: %3").arg(report.effectiveTitle(), c->name(), c->caption());
         }
     }
-    return out;
+}
+
+template <class... R>
+void cutHeadings(QStringList& out)
+{
+    (cutHeadingsOf<R>(out), ...);
 }
 
 TEST(CaptionsFit, EveryFormAndEveryReportHeader)
@@ -100,15 +104,10 @@ TEST(CaptionsFit, EveryFormAndEveryReportHeader)
         forms::Forms::unloadAll();
         settle();
     }
-    cut << cutHeadings<paybill::DataReport1>() << cutHeadings<paybill::DataReport15>()
-        << cutHeadings<paybill::DataReport8>() << cutHeadings<paybill::DataReport16>()
-        << cutHeadings<paybill::DataReport2>() << cutHeadings<paybill::DataReport3>()
-        << cutHeadings<paybill::DataReport4>() << cutHeadings<paybill::DataReport5>()
-        << cutHeadings<paybill::DataReport6>() << cutHeadings<paybill::DataReport12>()
-        << cutHeadings<paybill::DataReport13>() << cutHeadings<paybill::DataReport14>()
-        << cutHeadings<paybill::DataReport17>() << cutHeadings<payslip::DataReport7>()
-        << cutHeadings<payslip::DataReport11>() << cutHeadings<allotment::DataReport9>()
-        << cutHeadings<allotment::DataReport10>();
+    using namespace paybill;
+    cutHeadings<DataReport1, DataReport15, DataReport8, DataReport16, DataReport2, DataReport3, DataReport4,
+                DataReport5, DataReport6, DataReport12, DataReport13, DataReport14, DataReport17, payslip::DataReport7,
+                payslip::DataReport11, allotment::DataReport9, allotment::DataReport10>(cut);
     EXPECT_EQ(cut, QStringList());
 }
 

@@ -88,37 +88,32 @@ void pressEnter(QWidget& w)
     pressKey(w, Qt::Key_Return);
 }
 
-void click(forms::CommandButton& b)
+namespace {
+
+// A mouse click where the user clicks: buttons and labels take it on the
+// widget, option and check boxes through their own click after the focus.
+void mouseClick(QWidget& w)
 {
-    if (!usable(b))
-        return;
-    activate(b);
-    QTest::mouseClick(&b, Qt::LeftButton);
+    if (usable(w)) {
+        activate(w);
+        QTest::mouseClick(&w, Qt::LeftButton);
+    }
 }
 
-void click(forms::Label& l)
+void boxClick(QAbstractButton& b)
 {
-    if (!usable(l))
-        return;
-    activate(l);
-    QTest::mouseClick(&l, Qt::LeftButton);
+    if (usable(b)) {
+        focus(b);
+        b.click();
+    }
 }
 
-void click(forms::OptionButton& o)
-{
-    if (!usable(o))
-        return;
-    focus(o);
-    o.click();
-}
+} // namespace
 
-void click(forms::CheckBox& c)
-{
-    if (!usable(c))
-        return;
-    focus(c);
-    c.click();
-}
+void click(forms::CommandButton& b) { mouseClick(b); }
+void click(forms::Label& l) { mouseClick(l); }
+void click(forms::OptionButton& o) { boxClick(o); }
+void click(forms::CheckBox& c) { boxClick(c); }
 
 bool choose(forms::ComboBox& c, int index)
 {

@@ -18,7 +18,7 @@ namespace {
 
 ToolRun setup(const QStringList& args)
 {
-    return testsupport::runTool(QStringLiteral("dosset-setup"), args);
+    return testsupport::runTool("dosset-setup", args);
 }
 
 // rwx------ and rw-------, as Qt spells them for the owner (and for the
@@ -30,51 +30,50 @@ const QFileDevice::Permissions kOwnerOnlyFolder(0x7700), kOwnerOnlyFile(0x6600);
 TEST(SetupTool, RefusesABlankEdgedOrEmptyPasswordAndMakesOwnerOnlyFiles)
 {
     QTemporaryDir root;
-    const QString folder = root.filePath(QStringLiteral("office"));
-    for (const QString& bad : {QStringLiteral(""), QStringLiteral(" secret"), QStringLiteral("secret\t")}) {
-        const ToolRun r = setup({folder, QStringLiteral("--password"), bad});
+    const QString folder = root.filePath("office");
+    for (const char* bad : {"", " secret", "secret\t"}) {
+        const ToolRun r = setup({folder, "--password", bad});
         EXPECT_EQ(r.code, 2);
         EXPECT_EQ(r.err, "dosset-setup: the password must not be empty, nor begin or end with a blank.\n");
         EXPECT_FALSE(QFileInfo::exists(folder));
     }
 
-    const ToolRun made = setup({folder, QStringLiteral("--password"), QStringLiteral("in side")});
+    const ToolRun made = setup({folder, "--password", "in side"});
     ASSERT_EQ(made.code, 0) << made.err.toStdString();
     EXPECT_TRUE(made.out.endsWith("Password: in side\n"));
     const QDir dir(folder);
-    for (const QString& sub : {QString(), QStringLiteral("output")})
-        EXPECT_EQ(QFileInfo(dir.filePath(sub)).permissions(), kOwnerOnlyFolder) << sub.toStdString();
+    for (const char* sub : {"", "output"})
+        EXPECT_EQ(QFileInfo(dir.filePath(sub)).permissions(), kOwnerOnlyFolder) << sub;
     for (const char* file : {common::kFundDb, common::kSalaryDb})
-        EXPECT_EQ(QFileInfo(dir.filePath(QLatin1String(file))).permissions(), kOwnerOnlyFile) << file;
+        EXPECT_EQ(QFileInfo(dir.filePath(file)).permissions(), kOwnerOnlyFile) << file;
     // The engine's companions, made while the program works, are the owner's too.
     data::Database::closeAll();
     data::setDataFolder(folder);
-    data::Database::open(QLatin1String(common::kFundDb)).execute(QStringLiteral("UPDATE estt SET dist = dist"));
+    data::Database::open(common::kFundDb).execute("UPDATE estt SET dist = dist");
     for (const char* companion : {"fund.mdb-wal", "fund.mdb-shm"})
-        EXPECT_EQ(QFileInfo(dir.filePath(QLatin1String(companion))).permissions(), kOwnerOnlyFile) << companion;
+        EXPECT_EQ(QFileInfo(dir.filePath(companion)).permissions(), kOwnerOnlyFile) << companion;
     data::Database::closeAll();
 }
 
 TEST(SetupTool, UpdateAddsWhatAnOlderFolderLacksKeepingEveryRowAndSetsOnlyAMissingPassword)
 {
     QTemporaryDir root;
-    const QString folder = root.filePath(QStringLiteral("office"));
-    ASSERT_EQ(setup({folder, QStringLiteral("--demo")}).code, 0);
-    const QString salary = QDir(folder).filePath(QLatin1String(common::kSalaryDb));
-    const QString fund = QDir(folder).filePath(QLatin1String(common::kFundDb));
+    const QString folder = root.filePath("office");
+    ASSERT_EQ(setup({folder, "--demo"}).code, 0);
+    const QString salary = QDir(folder).filePath(common::kSalaryDb);
+    const QString fund = QDir(folder).filePath(common::kFundDb);
     // An earlier build's folder: a table, an index, and a column of tables with rows lacking.
-    runSql(salary, {QStringLiteral("DROP TABLE ginew"), QStringLiteral("DROP INDEX salary_month"),
-                    QStringLiteral("ALTER TABLE employee DROP COLUMN effect_date")});
-    runSql(fund, {QStringLiteral("ALTER TABLE all_exp DROP COLUMN deduction")});
-    ASSERT_EQ(testsupport::queryValue(salary, QStringLiteral("SELECT count(*) FROM employee")).toInt(), 20);
-    ASSERT_GT(testsupport::queryValue(fund, QStringLiteral("SELECT count(*) FROM all_exp")).toInt(), 0);
+    runSql(salary, {"DROP TABLE ginew", "DROP INDEX salary_month", "ALTER TABLE employee DROP COLUMN effect_date"});
+    runSql(fund, {"ALTER TABLE all_exp DROP COLUMN deduction"});
+    ASSERT_EQ(testsupport::queryValue(salary, "SELECT count(*) FROM employee").toInt(), 20);
+    ASSERT_GT(testsupport::queryValue(fund, "SELECT count(*) FROM all_exp").toInt(), 0);
     const auto salaryRows = rowDigests(salary);
     const auto fundRows = rowDigests(fund);
     const QStringList templates = common::templateNames();
     if (!templates.isEmpty())
         QFile::remove(QDir(folder).filePath(templates.first()));
 
-    const ToolRun r = setup({folder, QStringLiteral("--update")});
+    const ToolRun r = setup({folder, "--update"});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     QString expected = QStringLiteral("The data folder %1 is brought up to date; no row was changed.\n"
                                       "\"fund.mdb\": added column all_exp.deduction\n"
@@ -87,7 +86,7 @@ TEST(SetupTool, UpdateAddsWhatAnOlderFolderLacksKeepingEveryRowAndSetsOnlyAMissi
     EXPECT_EQ(r.out, expected);
     // Every row kept, the added columns null in each.
     auto salaryAfter = rowDigests(salary);
-    salaryAfter.remove(QStringLiteral("ginew"));
+    salaryAfter.remove("ginew");
     EXPECT_EQ(salaryAfter, salaryRows);
     EXPECT_EQ(rowDigests(fund), fundRows);
     // The added column keeps its kind: text compared without case, as the schema makes it.
@@ -95,36 +94,35 @@ TEST(SetupTool, UpdateAddsWhatAnOlderFolderLacksKeepingEveryRowAndSetsOnlyAMissi
                                                              "WHERE name = 'effect_date'")).toString(), "DATE");
 
     const auto files = fileDigests(folder);
-    const ToolRun again = setup({folder, QStringLiteral("--update")});
+    const ToolRun again = setup({folder, "--update"});
     EXPECT_EQ(again.out, QStringLiteral("The data folder %1 is up to date: nothing needed adding.\n").arg(folder));
     EXPECT_EQ(fileDigests(folder), files);
 
     // A password is set only where the folder has none.
-    const ToolRun refused = setup({folder, QStringLiteral("--update"), QStringLiteral("--password"), QStringLiteral("x1")});
+    const ToolRun refused = setup({folder, "--update", "--password", "x1"});
     EXPECT_EQ(refused.code, 1);
     EXPECT_TRUE(refused.err.contains("has a password already")) << refused.err.toStdString();
     EXPECT_EQ(fileDigests(folder), files);
-    runSql(fund, {QStringLiteral("UPDATE protect SET pas = NULL")});
-    const ToolRun set = setup({folder, QStringLiteral("--update"), QStringLiteral("--password"), QStringLiteral("x1")});
+    runSql(fund, {"UPDATE protect SET pas = NULL"});
+    const ToolRun set = setup({folder, "--update", "--password", "x1"});
     EXPECT_EQ(set.code, 0) << set.err.toStdString();
     EXPECT_TRUE(set.out.endsWith("Password: x1\n"));
-    EXPECT_EQ(testsupport::queryValue(fund, QStringLiteral("SELECT group_concat(pas, '|') FROM protect")).toString(),
-              "x1");
+    EXPECT_EQ(testsupport::queryValue(fund, "SELECT group_concat(pas, '|') FROM protect").toString(), "x1");
 }
 
 TEST(SetupTool, UpdateLeavesAFolderItCannotMendAsItWas)
 {
     QTemporaryDir root;
     // No data folder at all: nothing is made.
-    const QString empty = root.filePath(QStringLiteral("empty"));
+    const QString empty = root.filePath("empty");
     QDir().mkpath(empty);
-    const ToolRun none = setup({empty, QStringLiteral("--update")});
+    const ToolRun none = setup({empty, "--update"});
     EXPECT_EQ(none.code, 1);
     EXPECT_TRUE(none.err.contains(QStringLiteral("dosset-setup \"%1\"\n").arg(empty))) << none.err.toStdString();
     EXPECT_TRUE(QDir(empty).isEmpty());
 
     // A path that is a file, or passes through one: no folder is there or can be made.
-    const QString file = root.filePath(QStringLiteral("notes"));
+    const QString file = root.filePath("notes");
     QFile(file).open(QIODevice::WriteOnly);
     const QString make = "dosset-setup: %1; nothing has been changed.\nGive the path of a new folder: one that does not "
                          "exist yet, or an empty one.\n";
@@ -134,29 +132,29 @@ TEST(SetupTool, UpdateLeavesAFolderItCannotMendAsItWas)
               fileUpdate.arg(file + "/office cannot be a folder: " + file + " on its path is a file"));
     EXPECT_EQ(QFileInfo(file).size(), 0);
 
-    const QString folder = root.filePath(QStringLiteral("office"));
-    ASSERT_EQ(setup({folder, QStringLiteral("--demo")}).code, 0);
-    const QString salary = QDir(folder).filePath(QLatin1String(common::kSalaryDb));
+    const QString folder = root.filePath("office");
+    ASSERT_EQ(setup({folder, "--demo"}).code, 0);
+    const QString salary = QDir(folder).filePath(common::kSalaryDb);
     // Two employees of one code: the unique index cannot be made again, so
     // the table added before it goes back too.
-    runSql(salary, {QStringLiteral("DROP INDEX employee_ec"), QStringLiteral("DROP TABLE ginew"),
-                    QStringLiteral("INSERT INTO employee (emp_code, name) SELECT emp_code, 'TWIN' FROM employee LIMIT 1")});
+    runSql(salary, {"DROP INDEX employee_ec", "DROP TABLE ginew",
+                    "INSERT INTO employee (emp_code, name) SELECT emp_code, 'TWIN' FROM employee LIMIT 1"});
     auto files = fileDigests(folder);
-    const ToolRun twins = setup({folder, QStringLiteral("--update")});
+    const ToolRun twins = setup({folder, "--update"});
     EXPECT_EQ(twins.code, 1);
     EXPECT_TRUE(twins.err.startsWith("dosset-setup: \"salary master.mdb\" could not be brought up to date; nothing of "
                                      "it was changed.\n")) << twins.err.toStdString();
     EXPECT_EQ(fileDigests(folder), files);
-    EXPECT_EQ(common::checkDataFiles(folder).at(1).technical, QStringLiteral("lacks table ginew, index employee_ec"));
+    EXPECT_EQ(common::checkDataFiles(folder).at(1).technical, "lacks table ginew, index employee_ec");
 
     // A damaged file stops it before the other, older, file is touched.
-    runSql(QDir(folder).filePath(QLatin1String(common::kFundDb)), {QStringLiteral("DROP TABLE estt")});
+    runSql(QDir(folder).filePath(common::kFundDb), {"DROP TABLE estt"});
     QFile garbage(salary);
     ASSERT_TRUE(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate));
     garbage.write(QByteArray(4096, 'z'));
     garbage.close();
     files = fileDigests(folder);
-    const ToolRun damaged = setup({folder, QStringLiteral("--update")});
+    const ToolRun damaged = setup({folder, "--update"});
     EXPECT_EQ(damaged.code, 1);
     EXPECT_TRUE(damaged.err.contains("\"salary master.mdb\" is not a Dosset data file.")) << damaged.err.toStdString();
     EXPECT_FALSE(damaged.err.contains("--update"));

@@ -2,7 +2,7 @@
 #include "platform/data/recordset.h"
 #include "platform/data/statement.h"
 #include "platform/reports/data_source.h"
-#include "platform/vb/error.h"
+#include "support/platform_probes.h"
 #include "support/temp_data_folder.h"
 
 #include <gtest/gtest.h>
@@ -11,15 +11,7 @@ using namespace data;
 
 namespace {
 
-int errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const vb::Error& e) {
-        return e.number;
-    }
-    return 0;
-}
+int errorOf(const std::function<void()>& f) { return testsupport::errorOf(f).number; }
 
 void addEmployee(TableRecordset& rs, const QString& code, const QString& name, double pay)
 {
@@ -207,14 +199,10 @@ TEST(Statement, FailuresAreNumberedAndARolledBackRunLeavesNothing)
         Statement add = db.prepare("insert into employee (emp_code, name) values (?, ?)");
         add.bind(0, QString("a1"));
         add.bind(1, QString("Again"));
-        try {
-            add.run();
-            FAIL() << "a second A1 was written";
-        } catch (const vb::Error& e) {
-            EXPECT_EQ(e.number, vb::DuplicateKey);
-            EXPECT_EQ(e.description, "The changes you requested to the table were not successful because they "
-                                     "would create duplicate values in the index.");
-        }
+        const vb::Error e = testsupport::errorOf([&] { add.run(); });
+        EXPECT_EQ(e.number, vb::DuplicateKey);
+        EXPECT_EQ(e.description, "The changes you requested to the table were not successful because they "
+                                 "would create duplicate values in the index.");
     }
     EXPECT_EQ(QueryRecordset(db, "select count(*) from employee").field(0).number(), 0);
     // The statement that failed is usable again.

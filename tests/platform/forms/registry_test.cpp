@@ -79,6 +79,9 @@ TEST_F(RegistryTest, ReadingAnotherFormsControlLoadsItHiddenOnce)
 
     EXPECT_THROW(Forms::control<Label>("Form6", "Label99"), std::logic_error);
     EXPECT_THROW(Forms::get("Form99"), std::logic_error);
+    // A form whose load fails leaves no instance.
+    EXPECT_THROW(Forms::get<BrokenForm>(), std::runtime_error);
+    EXPECT_FALSE(Forms::isLoaded<BrokenForm>() || Forms::isLoaded("BrokenForm"));
 }
 
 TEST_F(RegistryTest, UnloadFromOwnHandlerThenFreshInstance)
@@ -100,40 +103,10 @@ TEST_F(RegistryTest, UnloadFromOwnHandlerThenFreshInstance)
     EXPECT_EQ(billFormLoads, 2);
 }
 
-TEST_F(RegistryTest, FailedLoadLeavesNoInstance)
-{
-    EXPECT_THROW(Forms::get<BrokenForm>(), std::runtime_error);
-    EXPECT_FALSE(Forms::isLoaded<BrokenForm>());
-    EXPECT_FALSE(Forms::isLoaded("BrokenForm"));
-}
-
-TEST_F(RegistryTest, ShowsInsideTheMdiAreaCentredAndUnloadsWithIt)
+TEST_F(RegistryTest, ShowsInsideTheMdiAreaCentredGrowsToFitAndUnloadsWithIt)
 {
     QMdiArea area;
     area.resize(1000, 800);
-    area.show();
-    Forms::setMdiArea(&area);
-    BillForm& f = Forms::get<BillForm>();
-    f.show();
-    ASSERT_EQ(area.subWindowList().size(), 1);
-    QWidget* sub = area.subWindowList().first();
-    EXPECT_TRUE(f.isVisible());
-    EXPECT_NEAR(sub->x() + sub->width() / 2, area.viewport()->width() / 2, 2);
-    EXPECT_NEAR(sub->y() + sub->height() / 2, area.viewport()->height() / 2, 2);
-
-    f.show(); // brought forward, not added twice
-    EXPECT_EQ(area.subWindowList().size(), 1);
-
-    Forms::unloadAll();
-    testsupport::settle();
-    EXPECT_TRUE(area.subWindowList().isEmpty());
-    EXPECT_FALSE(Forms::isLoaded("Form6"));
-}
-
-TEST_F(RegistryTest, WindowGrowsForControlsThatAppearInsteadOfSquashingThem)
-{
-    QMdiArea area;
-    area.resize(1000, 300);
     area.show();
     Forms::setMdiArea(&area);
     BillForm& f = Forms::get<BillForm>();
@@ -142,17 +115,31 @@ TEST_F(RegistryTest, WindowGrowsForControlsThatAppearInsteadOfSquashingThem)
     f.layout()->addWidget(extra);
     extra->hide();
     f.show();
-    testsupport::settle();
+    ASSERT_EQ(area.subWindowList().size(), 1);
     QWidget* sub = area.subWindowList().first();
-    const int before = f.Command5->height();
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_NEAR(sub->x() + sub->width() / 2, area.viewport()->width() / 2, 2);
+    EXPECT_NEAR(sub->y() + sub->height() / 2, area.viewport()->height() / 2, 2);
+    f.show(); // brought forward, not added twice
+    EXPECT_EQ(area.subWindowList().size(), 1);
 
+    // The window grows for controls that appear instead of squashing them,
+    // and moves up to stay in view.
+    area.resize(1000, 300);
+    testsupport::settle();
+    const int before = f.Command5->height();
     extra->show();
     Forms::growToFit(f);
     testsupport::settle();
-    EXPECT_GE(f.Command5->height(), before); // not squashed
+    EXPECT_GE(f.Command5->height(), before);
     EXPECT_GE(sub->height(), sub->sizeHint().height());
-    EXPECT_LE(sub->geometry().bottom(), area.viewport()->height()); // moved up to stay in view
+    EXPECT_LE(sub->geometry().bottom(), area.viewport()->height());
     EXPECT_GE(sub->y(), 0);
+
+    Forms::unloadAll();
+    testsupport::settle();
+    EXPECT_TRUE(area.subWindowList().isEmpty());
+    EXPECT_FALSE(Forms::isLoaded("Form6"));
 }
 
 } // namespace

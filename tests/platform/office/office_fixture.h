@@ -3,7 +3,7 @@
 #pragma once
 
 #include "support/package_part.h"
-#include "platform/vb/error.h"
+#include "support/platform_probes.h"
 
 #include <QByteArray>
 #include <QMap>
@@ -33,16 +33,7 @@ QStringList partNames(const QString& file);
 // plus what follows it; `workbookExtra` goes after <sheets>.
 QMap<QString, QByteArray> workbookParts(const QByteArray& sheet1, const QByteArray& workbookExtra = {},
                                         const QByteArray& sheet2 = {});
-// What `run` threw: number and description; number 0 when it threw nothing.
-template <class F> vb::Error errorOf(F&& run)
-{
-    try {
-        run();
-    } catch (const vb::Error& e) {
-        return e;
-    }
-    return vb::Error(0, QStringLiteral("no error"));
-}
+using testsupport::errorOf;
 
 // A document whose body holds `body` and an A4 section.
 QMap<QString, QByteArray> documentParts(const QByteArray& body);

@@ -10,9 +10,8 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QPainter>
-
 #include <QFileInfo>
+#include <QPainter>
 #include <QPdfDocument>
 #include <QPdfSelection>
 #include <QStandardPaths>
@@ -177,47 +176,30 @@ TEST(Print, NoPrinterStopsBeforeAnythingIsConvertedAndNoOfficeSuiteIsReportedPer
     EXPECT_TRUE(seams.printer.jobs().isEmpty());
 }
 
-// LibreOffice computes what the saved workbook leaves to it, and reads the
-// filled document. CI installs it; elsewhere the test is skipped.
-TEST(Print, LibreOfficeRecomputesTheSavedWorkbookAndReadsTheDocument)
+// LibreOffice reads the filled document and refuses a damaged workbook (the
+// recomputed workbook is read back by the integration tests). CI installs it;
+// elsewhere the test is skipped.
+TEST(Print, LibreOfficeReadsTheDocumentAndMakesNoPdfOfADamagedWorkbook)
 {
     if (QStandardPaths::findExecutable("soffice").isEmpty())
         GTEST_SKIP() << "LibreOffice is not installed";
     Folder folder;
-    // A stale cached total that must not be shown.
-    folder.put("t.xlsx", workbookParts(
-        "<row r=\"1\"><c r=\"A1\"><v>1</v></c></row><row r=\"2\"><c r=\"A2\"><v>2</v></c></row>"
-        "<row r=\"3\"><c r=\"A3\"><f>SUM(A1:A2)*1000+7</f><v>999</v></c></row></sheetData>"));
     folder.put("d.docx", documentParts(
         "<w:p><w:bookmarkStart w:id=\"0\" w:name=\"who\"/><w:r><w:t>X</w:t></w:r><w:bookmarkEnd w:id=\"0\"/></w:p>"
         "<w:p><w:bookmarkStart w:id=\"1\" w:name=\"grid\"/><w:bookmarkEnd w:id=\"1\"/></w:p>"));
-    Workbook wb = Workbook::open("t.xlsx");
-    wb.setValue(1, 1, 123);
-    wb.setValue(2, 1, 456);
-    wb.insertRows(2, 1);
-    wb.setValue(2, 1, 10000);   // inside the sum now
-    const QString book = wb.save();
     Document doc = Document::open("d.docx");
     doc.bookmark("who").setText("Anand Kumar & Sons");
     doc.addTable("grid", 1, 2).setCell(1, 2, "Gross 4,321");
     const QString words = doc.save();
-
     // A damaged workbook, which LibreOffice would read as a text, is no PDF.
     const QString junk = folder.path() + "/output/junk.xlsx";
     { QFile f(junk); ASSERT_TRUE(f.open(QIODevice::WriteOnly)); f.write("not a workbook"); }
 
-    const QStringList pdfs = pdfConverter().toPdf({book, junk, words});
-    ASSERT_EQ(pdfs.size(), 3);
-    EXPECT_TRUE(pdfs[1].isEmpty());
-    auto textOf = [](const QString& pdf) {
-        QPdfDocument p;
-        EXPECT_EQ(p.load(pdf), QPdfDocument::Error::None) << pdf.toStdString();
-        return p.getAllText(0).text();
-    };
-    const QString sheetText = textOf(pdfs[0]);
-    EXPECT_TRUE(sheetText.contains("10579007")) << sheetText.toStdString();
-    EXPECT_FALSE(sheetText.contains("999"));
-    const QString docText = textOf(pdfs[2]);
-    EXPECT_TRUE(docText.contains("Anand Kumar & Sons")) << docText.toStdString();
-    EXPECT_TRUE(docText.contains("Gross 4,321"));
+    const QStringList pdfs = pdfConverter().toPdf({junk, words});
+    ASSERT_EQ(pdfs.size(), 2);
+    EXPECT_TRUE(pdfs[0].isEmpty());
+    QPdfDocument p;
+    ASSERT_EQ(p.load(pdfs[1]), QPdfDocument::Error::None) << pdfs[1].toStdString();
+    const QString docText = p.getAllText(0).text();
+    EXPECT_TRUE(docText.contains("Anand Kumar & Sons") && docText.contains("Gross 4,321")) << docText.toStdString();
 }

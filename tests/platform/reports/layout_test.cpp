@@ -1,6 +1,6 @@
 #include "platform/reports/painter.h"
 #include "platform/reports/report.h"
-#include "platform/vb/error.h"
+#include "support/platform_probes.h"
 
 #include <QDate>
 #include <QImage>
@@ -10,6 +10,31 @@
 using namespace reports;
 
 namespace {
+
+// The first page of `m` painted on white, one pixel a twip.
+QImage painted(const PageModel& m, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    paintPage(p, m, 0);
+    return image;
+}
+
+// The box around the dark pixels inside `region` (null when it holds none).
+QRect ink(const QImage& image, QRect region = {})
+{
+    if (region.isNull())
+        region = image.rect();
+    int top = INT_MAX, bottom = -1, left = INT_MAX, right = -1;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) {
+                top = std::min(top, y), bottom = std::max(bottom, y);
+                left = std::min(left, x), right = std::max(right, x);
+            }
+    return bottom < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
 
 // A4 portrait, margins 720: the page footer (618 high) starts at
 // 16838 - 720 - 618 = 15500. Page 1 begins under the report header (780)
@@ -32,6 +57,14 @@ public:
         setDataSource(DataSource({"sl_no", "pay"}, data));
     }
 };
+
+Item textItem(int x, int y, int w, int h, const QString& text, Align align, bool number)
+{
+    Item it;
+    std::tie(it.x, it.y, it.w, it.h, it.text, it.align, it.number) = std::tie(x, y, w, h, text, align, number);
+    it.wordWrap = !number;
+    return it;
+}
 
 } // namespace
 
@@ -89,7 +122,7 @@ TEST(ReportLayout, BoundFieldsAndSumsFollowTheirFormats)
     EXPECT_EQ(m.texts("Function3"), QStringList({"0.00"}));
 }
 
-TEST(ReportLayout, LabelsAreAddressedBySectionAndNameAndBadNamesAreRefused)
+TEST(ReportLayout, LabelsByNameHiddenControlsLeftOutAndBadNamesRefused)
 {
     PagedReport r(10);
     r.label("Section2", "Label12").setCaption("Mar-12");
@@ -98,37 +131,55 @@ TEST(ReportLayout, LabelsAreAddressedBySectionAndNameAndBadNamesAreRefused)
     EXPECT_EQ(m.texts("Label12"), QStringList({"Mar-12"}));
     EXPECT_EQ(m.texts("Label1"), QStringList({"PAY BILL "}));
 
-    try {
-        r.label("Section2", "Label99");
-        FAIL() << "no such control";
-    } catch (const vb::Error& e) {
-        EXPECT_EQ(e.number, vb::InvalidProcedureCall);
-    }
+    EXPECT_EQ(testsupport::errorOf([&] { r.label("Section2", "Label99"); }).number, vb::InvalidProcedureCall);
     EXPECT_THROW(r.label("Section9", "Label12"), vb::Error);
     // A label of another section is not found under this one.
     EXPECT_THROW(r.label("Section3", "Label12"), vb::Error);
+
+    // Hidden controls and sections are not laid out: without the page header
+    // the first row sits under the 780 report header.
+    r.label("Section4", "Label1").setVisible(false);
+    r.section(SectionKind::PageHeader).setVisible(false);
+    const PageModel hidden = r.layout();
+    EXPECT_EQ(hidden.find(0, "Label1"), nullptr);
+    EXPECT_EQ(hidden.find(0, "Label12"), nullptr);
+    EXPECT_EQ(hidden.find(0, "Text1", 0)->y, 720 + 780 + 50);
 
     // A field bound to a column the data does not have is refused, not left blank.
     r.section(SectionKind::Detail).addField("Text9", 0, 0, 100, 100, "gros");
     EXPECT_THROW(r.layout(), vb::Error);
 }
 
-TEST(ReportLayout, HiddenControlsAndSectionsAreNotLaidOut)
+// One pixel a twip: a figure ends at its box's right edge, a caption starts
+// at its left edge or sits in its middle, and a caption too long for its box
+// breaks at its blanks onto a second line inside the box.
+TEST(ReportPainter, TextSitsInItsBoxByItsAlignmentAndLongCaptionsWrap)
 {
-    PagedReport r(3);
-    r.label("Section4", "Label1").setVisible(false);
-    r.section(SectionKind::PageHeader).setVisible(false);
-    const PageModel m = r.layout();
-    EXPECT_EQ(m.find(0, "Label1"), nullptr);
-    EXPECT_EQ(m.find(0, "Label12"), nullptr);
-    // Without the page header the first row sits under the 780 report header.
-    EXPECT_EQ(m.find(0, "Text1", 0)->y, 720 + 780 + 50);
+    PageModel m;
+    m.pages.push_back(Page());
+    m.pages[0].items << textItem(200, 100, 1200, 240, "1500.00", Align::Right, true)
+                     << textItem(1600, 100, 1000, 240, "7", Align::Center, false)
+                     << textItem(200, 500, 1200, 240, "G.P.F. :", Align::Left, false)
+                     << textItem(1600, 500, 900, 500, "TOTAL DUE        (in Rupees)", Align::Center, false);
+    const QImage image = painted(m, QSize(3000, 1200));
+    const QRect figure = ink(image, QRect(0, 50, 1500, 350)), seven = ink(image, QRect(1500, 50, 1200, 350));
+    const QRect label = ink(image, QRect(0, 450, 1500, 350)), caption = ink(image, QRect(1500, 450, 1400, 700));
+    ASSERT_TRUE(figure.isValid() && seven.isValid() && label.isValid() && caption.isValid());
+    EXPECT_NEAR(figure.right(), 1400, 60);
+    EXPECT_GT(figure.left(), 200 + 400); // right-aligned, not from the left edge
+    EXPECT_NEAR(seven.center().x(), 2100, 60);
+    EXPECT_NEAR(label.left(), 200, 60);
+    EXPECT_LT(label.height(), 240); // one line
+    EXPECT_GE(caption.left(), 1600);
+    EXPECT_LE(caption.right(), 2500);
+    EXPECT_GT(caption.height(), 300); // two lines of 8-point text
+    EXPECT_LE(caption.bottom(), 1000);
 }
 
 // A figure of 4000000000/3 in a cell two lines high but too narrow for it: shown
 // to two decimals, and never wrapped, where its tail would print on the second
 // line as a different-looking number ("333333.33").
-TEST(ReportLayout, AFigureTooWideForItsCellStaysOnOneLine)
+TEST(ReportPainter, AFigureTooWideForItsCellStaysOnOneLine)
 {
     Report r;
     Section& d = r.section(SectionKind::Detail).setHeight(600);
@@ -143,36 +194,18 @@ TEST(ReportLayout, AFigureTooWideForItsCellStaysOnOneLine)
     const Item* figure = m.find(0, "Text1", 0);
     ASSERT_NE(figure, nullptr);
     EXPECT_EQ(figure->text, "1333333333.33");
-    EXPECT_TRUE(figure->number);
-    EXPECT_TRUE(m.find(0, "Function1")->number);
-    EXPECT_FALSE(m.find(0, "Text2", 0)->number);
-    EXPECT_TRUE(m.find(0, "Label1")->number);
-    EXPECT_FALSE(m.find(0, "Label2")->number);
+    EXPECT_EQ(QList<bool>({figure->number, m.find(0, "Function1")->number, m.find(0, "Text2", 0)->number,
+                           m.find(0, "Label1")->number, m.find(0, "Label2")->number}),
+              QList<bool>({true, true, false, true, false}));
 
     PageModel one;
     one.pages.push_back(Page());
     one.pages[0].items.push_back(*figure);
-    one.pages[0].items[0].x = 200;
-    one.pages[0].items[0].y = 100;
-    QImage image(1200, 800, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        QPainter p(&image);
-        paintPage(p, one, 0);
-    }
-    int top = image.height(), bottom = -1, left = image.width(), right = -1;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) < 128) {
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-                left = std::min(left, x);
-                right = std::max(right, x);
-            }
-    ASSERT_GE(bottom, 0) << "nothing was painted";
-    // One line of 8-point text (160 twips), not two.
-    EXPECT_LT(bottom - top, 240);
+    std::tie(one.pages[0].items[0].x, one.pages[0].items[0].y) = std::pair(200, 100);
+    const QRect drawn = ink(painted(one, QSize(1200, 800)));
+    ASSERT_TRUE(drawn.isValid()) << "nothing was painted";
+    EXPECT_LT(drawn.height(), 240); // one line of 8-point text (160 twips), not two
     // The whole figure, shrunk and running over the rule: a figure clipped to
     // its 600-twip cell would show only its tail.
-    EXPECT_GT(right - left, 700);
+    EXPECT_GT(drawn.width(), 700);
 }

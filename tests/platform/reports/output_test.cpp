@@ -1,18 +1,18 @@
+#include "platform/forms/clock.h"
+#include "platform/forms/scripted_dialogs.h"
 #include "platform/reports/preview.h"
 #include "platform/reports/printer.h"
 #include "platform/reports/registry.h"
-#include "platform/vb/error.h"
+#include "support/platform_probes.h"
 #include "support/temp_data_folder.h"
-#include "platform/data/database.h"
-#include "platform/forms/clock.h"
-#include "platform/forms/scripted_dialogs.h"
+#include "support/ui_driver.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -54,12 +54,6 @@ public:
     }
 };
 
-void flushDeletes()
-{
-    QApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 struct ReportsFixture : ::testing::Test {
     RecordingPrinter printed;
     void SetUp() override
@@ -78,20 +72,6 @@ struct ReportsFixture : ::testing::Test {
 
 } // namespace
 
-// Writing a PDF is shown whole by the pagination tests; here only the refusal.
-TEST_F(ReportsFixture, PdfExportRefusesAPathItCannotWrite)
-{
-    QTemporaryDir dir;
-    SlipReport r;
-    r.initialize();
-    const QString bad = dir.filePath("no such folder/slip.pdf");
-    EXPECT_THROW(try { r.exportPdf(bad); } catch (const vb::Error& e) {
-        EXPECT_EQ(e.number, 75);
-        throw;
-    }, vb::Error);
-    EXPECT_FALSE(QFile::exists(bad));
-}
-
 TEST_F(ReportsFixture, InstanceReadsItsFormOnceUntilUnloaded)
 {
     SlipReport& r = Reports::get<SlipReport>();
@@ -105,6 +85,11 @@ TEST_F(ReportsFixture, InstanceReadsItsFormOnceUntilUnloaded)
     EXPECT_EQ(printed.job(0).pageWidth, 16838);
     EXPECT_EQ(printed.job(0).texts("Label24"), QStringList({"OFFICE ONE"}));
     EXPECT_EQ(printed.job(0).texts("Label2"), QStringList({"PAGE 1 OF 1"}));
+    // A PDF to a path that cannot be written is refused with 75 and no file.
+    QTemporaryDir dir;
+    const QString bad = dir.filePath("no such folder/slip.pdf");
+    EXPECT_EQ(testsupport::errorOf([&] { r.exportPdf(bad); }).number, 75);
+    EXPECT_FALSE(QFile::exists(bad));
 
     Reports::unload<SlipReport>();
     EXPECT_FALSE(Reports::isLoaded<SlipReport>());
@@ -142,29 +127,15 @@ TEST_F(ReportsFixture, PreviewPrintsIsReplacedWhenShownAgainAndClosingItUnloadsT
 
     r.show();
     QPointer<PreviewWindow> second = r.preview();
-    flushDeletes();
+    testsupport::settle();
     EXPECT_FALSE(first);
     ASSERT_TRUE(second);
     EXPECT_TRUE(Reports::isLoaded<SlipReport>()); // replacing is not closing
 
     second->close();
-    flushDeletes();
+    testsupport::settle();
     EXPECT_FALSE(Reports::isLoaded<SlipReport>());
     EXPECT_FALSE(second);
-}
-
-TEST_F(ReportsFixture, DataComesFromAQueryOnADatabaseFile)
-{
-    testsupport::TempDataFolder folder;
-    data::Database& db = data::Database::open("salary master.mdb");
-    Report r;
-    r.section(SectionKind::Detail).setHeight(240).addField("Text1", 0, 0, 1000, 240, "Amt", "0.00");
-    r.section(SectionKind::ReportFooter).setHeight(240).addSum("Function1", 0, 0, 1000, 240, "amt", "0.00");
-    r.setDataSource(DataSource::fromQuery(
-        db, "select ? as amt union all select ? union all select null", {12.5, 7}));
-    const PageModel m = r.layout();
-    EXPECT_EQ(m.texts("Text1"), QStringList({"12.50", "7.00", ""}));
-    EXPECT_EQ(m.texts("Function1"), QStringList({"19.50"}));
 }
 
 TEST_F(ReportsFixture, PreviewOpensAtFitWidthClosesWithEscAndProposesAPdfInOutput)
@@ -205,7 +176,7 @@ TEST_F(ReportsFixture, PreviewOpensAtFitWidthClosesWithEscAndProposesAPdfInOutpu
               QDir(folder.path()).filePath("output/T.R. FORM NO. 12 - Tax- -Slip- 2026-11-30.pdf"));
 
     QTest::keyClick(w, Qt::Key_Escape);
-    flushDeletes();
+    testsupport::settle();
     EXPECT_FALSE(w);
     EXPECT_FALSE(Reports::isLoaded<SlipReport>());
 }
