@@ -23,7 +23,7 @@ double houseRentAllowanceByRate(double pay, double gradePay, double hraRatePerce
     return wholeRupees((pay + gradePay) * hraRatePercent * 0.01);
 }
 
-double houseRentAllowance(const QString& hraType, double fixedHra,
+double houseRentAllowance(QAnyStringView hraType, double fixedHra,
                           double pay, double gradePay, double hraRatePercent)
 {
     if (hraType == QLatin1String("FIXED"))
@@ -32,7 +32,7 @@ double houseRentAllowance(const QString& hraType, double fixedHra,
     return hra > kHraCap ? kHraCap : hra;
 }
 
-double medicalAllowance(const QString& healthScheme, double orderMa)
+double medicalAllowance(QAnyStringView healthScheme, double orderMa)
 {
     return healthScheme == QLatin1String("YES") ? 0 : orderMa;
 }
