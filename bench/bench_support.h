@@ -69,6 +69,7 @@ void compare(benchmark::State& state, Reset reset, Program program, Raw raw)
     QElapsedTimer t;
     auto timeRaw = [&] {
         reset();
+        resetPeak(); // the same trimmed heap as the program starts from
         t.start();
         raw();
         rawSeconds.push_back(t.nsecsElapsed() / 1e9);

@@ -145,7 +145,8 @@ void sheetPdf(const QString& path)
 }
 
 // The baseline of a PDF: the same pages, each item drawn with the plainest
-// QPainter call for it, onto the same kind of writer.
+// QPainter call for it, onto the same kind of writer; the font is set only
+// when an item's differs from the one before.
 void plainPdf(const reports::PageModel& m, const QString& path)
 {
     QPdfWriter writer(path);
@@ -154,6 +155,8 @@ void plainPdf(const reports::PageModel& m, const QString& path)
                                      QPageLayout::Landscape, QMarginsF()));
     QPainter p(&writer);
     p.scale(600.0 / 1440, 600.0 / 1440);
+    int size = -1;
+    bool bold = false;
     for (int i = 0; i < m.pageCount(); ++i) {
         if (i > 0)
             writer.newPage();
@@ -163,10 +166,14 @@ void plainPdf(const reports::PageModel& m, const QString& path)
             } else if (it.kind == reports::Item::Kind::Box) {
                 p.drawRect(it.x, it.y, it.w, it.h);
             } else if (!it.text.isEmpty()) {
-                QFont f;
-                f.setPixelSize(int(it.font.pointSize * 20));
-                f.setBold(it.font.bold);
-                p.setFont(f);
+                if (qRound(it.font.pointSize * 20) != size || it.font.bold != bold) {
+                    size = qRound(it.font.pointSize * 20);
+                    bold = it.font.bold;
+                    QFont f;
+                    f.setPixelSize(size);
+                    f.setBold(bold);
+                    p.setFont(f);
+                }
                 p.drawText(QRectF(it.x, it.y, it.w, it.h), Qt::AlignTop | Qt::TextWordWrap, it.text);
             }
         }

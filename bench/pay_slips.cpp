@@ -10,10 +10,7 @@
 #include "support/temp_data_folder.h"
 
 #include <QApplication>
-#include <QDir>
 #include <benchmark/benchmark.h>
-#include <chrono>
-#include <cstring>
 #include <memory>
 #include <sqlite3.h>
 
@@ -42,7 +39,6 @@ struct BenchOffice {
         fund.execute(QStringLiteral("INSERT INTO all_exp (head, bill_no, bill_date, pay) VALUES"
                                     " ('12345678901234501', 5, '2013-04-01', 100)"));
     }
-    QString path(const char* file) const { return QDir(folder.path()).filePath(QLatin1String(file)); }
 };
 
 BenchOffice& office()
@@ -51,112 +47,68 @@ BenchOffice& office()
     return *o;
 }
 
-// Seconds per iteration of each baseline, for the ratio.
-double gSlipBaseline = 0;
-double gChoiceBaseline = 0;
-
-double seconds(std::chrono::steady_clock::duration d)
-{
-    return std::chrono::duration<double>(d).count();
-}
-
-// Baseline: read every column of every row of the date as text.
-void BM_PaySlipsRawSqlite(benchmark::State& state)
-{
-    const bench::RawFile raw(office().path(common::kSalaryDb), SQLITE_OPEN_READWRITE);
-    double total = 0;
-    for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        sqlite3_stmt* st = nullptr;
-        sqlite3_prepare_v2(raw, "SELECT * FROM salary WHERE bill_date = ? ORDER BY rowid", -1, &st, nullptr);
-        sqlite3_bind_text(st, 1, "2013-03-31", -1, SQLITE_STATIC);
-        size_t bytes = 0;
-        const int cols = sqlite3_column_count(st);
-        while (sqlite3_step(st) == SQLITE_ROW)
-            for (int c = 0; c < cols; ++c)
-                if (const unsigned char* t = sqlite3_column_text(st, c))
-                    bytes += std::strlen(reinterpret_cast<const char*>(t));
-        sqlite3_finalize(st);
-        benchmark::DoNotOptimize(bytes);
-        total += seconds(std::chrono::steady_clock::now() - start);
-    }
-    gSlipBaseline = total / double(state.iterations());
-}
-BENCHMARK(BM_PaySlipsRawSqlite)->Unit(benchmark::kMillisecond);
-
-// ALL PAY SLIP: the rows read and every slip laid out into pages.
-void BM_PaySlipsLayout(benchmark::State& state)
+// ALL PAY SLIP as the preview shows it: the rows read, the page breaks and
+// count, and the first page made (the others are made as they are shown or
+// printed, one at a time); beside the same rows read raw on the program's
+// connection, each column by its type.
+void BM_PaySlipsShown(benchmark::State& state)
 {
     data::Database& salary = data::Database::open(QString::fromLatin1(common::kSalaryDb));
-    double total = 0;
     int pages = 0;
-    for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        payslip::DataReport7 report;
-        report.fill(salary, kBill, QString(), QStringLiteral("Office of the Block Development Officer Nadia"),
-                    QStringLiteral("DDO-7"));
-        pages = report.layout().pageCount();
-        benchmark::DoNotOptimize(pages);
-        total += seconds(std::chrono::steady_clock::now() - start);
-    }
+    bench::compare(
+        state, [] {},
+        [&] {
+            payslip::DataReport7 report;
+            report.fill(salary, kBill, QString(), QStringLiteral("Office of the Block Development Officer Nadia"),
+                        QStringLiteral("DDO-7"));
+            const reports::PageModel m = report.paginate();
+            pages = m.pageCount();
+            benchmark::DoNotOptimize(m.page(0).items.size());
+        },
+        [&] {
+            bench::Raw q(salary.handle(), "SELECT * FROM salary WHERE bill_date = ? ORDER BY rowid");
+            sqlite3_bind_text(*q, 1, "2013-03-31", 10, SQLITE_STATIC);
+            benchmark::DoNotOptimize(bench::readAll(q));
+        });
     state.counters["pages"] = pages;
-    if (gSlipBaseline > 0)
-        state.counters["ratio"] = total / double(state.iterations()) / gSlipBaseline;
 }
-BENCHMARK(BM_PaySlipsLayout)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaySlipsShown)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// Baseline: the same refill of chq_sal and the same counts in one transaction.
-void BM_BillDateChoiceRawSqlite(benchmark::State& state)
+// The bill-date choice beside its baseline: the same refill of chq_sal and
+// the same counts in one transaction, raw on the program's connections.
+void rawChoice(sqlite3* salary, sqlite3* fund)
 {
-    const bench::RawFile salary(office().path(common::kSalaryDb), SQLITE_OPEN_READWRITE);
-    const bench::RawFile fund(office().path(common::kFundDb), SQLITE_OPEN_READWRITE);
-    double total = 0;
-    for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        bench::exec(salary, "BEGIN");
-        bench::exec(salary, "DELETE FROM chq_sal");
-        bench::exec(salary, "INSERT INTO chq_sal (emp_code, name, designation, net, bill_date, bank_ac, sl_no)"
-                          " SELECT emp_code, name, designation, net, bill_date, bank_ac, row_number() OVER (ORDER BY rowid)"
-                          " FROM salary WHERE bill_date = '2013-03-31' AND pay <> 0 ORDER BY rowid");
-        sqlite3_stmt* st = nullptr;
-        sqlite3_prepare_v2(salary,
-                           "SELECT count(*), sum(CASE WHEN pay <> 0 THEN net END) FROM salary"
-                           " WHERE bill_date = '2013-03-31'",
-                           -1, &st, nullptr);
-        sqlite3_step(st);
-        benchmark::DoNotOptimize(sqlite3_column_double(st, 1));
-        sqlite3_finalize(st);
-        bench::exec(salary, "COMMIT");
-        sqlite3_prepare_v2(fund,
-                           "SELECT DISTINCT bill_no FROM all_exp WHERE bill_date = '2013-04-01' AND bill_no > 0"
-                           " AND pay <> 0 ORDER BY rowid",
-                           -1, &st, nullptr);
-        while (sqlite3_step(st) == SQLITE_ROW)
-            benchmark::DoNotOptimize(sqlite3_column_double(st, 0));
-        sqlite3_finalize(st);
-        total += seconds(std::chrono::steady_clock::now() - start);
+    bench::exec(salary, "BEGIN");
+    bench::exec(salary, "DELETE FROM chq_sal");
+    bench::exec(salary, "INSERT INTO chq_sal (emp_code, name, designation, net, bill_date, bank_ac, sl_no)"
+                        " SELECT emp_code, name, designation, net, bill_date, bank_ac, row_number() OVER (ORDER BY rowid)"
+                        " FROM salary WHERE bill_date = '2013-03-31' AND pay <> 0 ORDER BY rowid");
+    {
+        bench::Raw sums(salary, "SELECT count(*), sum(CASE WHEN pay <> 0 THEN net END) FROM salary"
+                                " WHERE bill_date = '2013-03-31'");
+        benchmark::DoNotOptimize(bench::readAll(sums));
     }
-    gChoiceBaseline = total / double(state.iterations());
+    bench::exec(salary, "COMMIT");
+    bench::Raw bills(fund, "SELECT DISTINCT bill_no FROM all_exp WHERE bill_date = '2013-04-01' AND bill_no > 0"
+                           " AND pay <> 0 ORDER BY rowid");
+    benchmark::DoNotOptimize(bench::readAll(bills));
 }
-BENCHMARK(BM_BillDateChoiceRawSqlite)->Unit(benchmark::kMillisecond);
 
 void BM_BillDateChoice(benchmark::State& state)
 {
     data::Database& salary = data::Database::open(QString::fromLatin1(common::kSalaryDb));
     data::Database& fund = data::Database::open(QString::fromLatin1(common::kFundDb));
-    double total = 0;
     int rows = 0;
-    for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        rows = payslip::chooseSlipRows(salary, fund, kBill).slipRows;
-        benchmark::DoNotOptimize(rows);
-        total += seconds(std::chrono::steady_clock::now() - start);
-    }
+    bench::compare(
+        state, [] {},
+        [&] {
+            rows = payslip::chooseSlipRows(salary, fund, kBill).slipRows;
+            benchmark::DoNotOptimize(rows);
+        },
+        [&] { rawChoice(salary.handle(), fund.handle()); });
     state.counters["rows"] = rows;
-    if (gChoiceBaseline > 0)
-        state.counters["ratio"] = total / double(state.iterations()) / gChoiceBaseline;
 }
-BENCHMARK(BM_BillDateChoice)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BillDateChoice)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -5,6 +5,19 @@
 
 namespace salary {
 
+namespace {
+
+// Exact text, case included. The run hands over UTF-8 straight from the
+// table and the forms a QString; an ASCII word has the same length in both,
+// so most texts are told apart by their length alone.
+template <qsizetype N>
+bool isExactly(QAnyStringView text, const char (&word)[N])
+{
+    return text.size() == N - 1 && text == QUtf8StringView(word, N - 1);
+}
+
+} // namespace
+
 double wholeRupees(double amount)
 {
     const double r = vb::roundHalfAway(amount, 0);
@@ -23,18 +36,18 @@ double houseRentAllowanceByRate(double pay, double gradePay, double hraRatePerce
     return wholeRupees((pay + gradePay) * hraRatePercent * 0.01);
 }
 
-double houseRentAllowance(const QString& hraType, double fixedHra,
+double houseRentAllowance(QAnyStringView hraType, double fixedHra,
                           double pay, double gradePay, double hraRatePercent)
 {
-    if (hraType == QLatin1String("FIXED"))
+    if (isExactly(hraType, "FIXED"))
         return fixedHra;
     const double hra = houseRentAllowanceByRate(pay, gradePay, hraRatePercent);
     return hra > kHraCap ? kHraCap : hra;
 }
 
-double medicalAllowance(const QString& healthScheme, double orderMa)
+double medicalAllowance(QAnyStringView healthScheme, double orderMa)
 {
-    return healthScheme == QLatin1String("YES") ? 0 : orderMa;
+    return isExactly(healthScheme, "YES") ? 0 : orderMa;
 }
 
 double instalment(double due, double instalmentsLeft)

@@ -2,6 +2,7 @@
 // professional tax, deductions, net, and proration over part of a month.
 #pragma once
 
+#include <QAnyStringView>
 #include <QDate>
 #include <QString>
 
@@ -21,14 +22,14 @@ double dearnessAllowance(double pay, double gradePay, double daRatePercent);
 // H.R.A. of the regular bill: a "FIXED" type (exact text, case included) pays
 // the employee's own fixedHra unchanged; otherwise whole rupees of
 // (pay + grade pay) x rate %, above kHraCap paid as kHraCap.
-double houseRentAllowance(const QString& hraType, double fixedHra,
+double houseRentAllowance(QAnyStringView hraType, double fixedHra,
                           double pay, double gradePay, double hraRatePercent);
 // H.R.A. by rate with no type and no cap (the irregular and pay-upgrade bills).
 double houseRentAllowanceByRate(double pay, double gradePay, double hraRatePercent);
 
 // M.A.: 0 for a member of the health scheme ("YES", exact text), else the
 // order's amount unchanged.
-double medicalAllowance(const QString& healthScheme, double orderMa);
+double medicalAllowance(QAnyStringView healthScheme, double orderMa);
 
 // One instalment of a festival advance or provident-fund loan: due / left,
 // unrounded. With no instalments left (0 or fewer) the whole amount due is

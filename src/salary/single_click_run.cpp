@@ -6,15 +6,40 @@
 #include "platform/vb/error.h"
 #include "salary/rules.h"
 
-#include <QHash>
-#include <QVariant>
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace salary {
 
 namespace {
 
+// The key a ledger is matched by: the code in upper case, as UTF-8. Codes
+// are ASCII in practice and are upper-cased here without making a QString;
+// any other code goes through QString's upper case.
+std::string codeKey(const char* text, int length)
+{
+    std::string key(text ? text : "", text ? size_t(length) : 0);
+    for (char& c : key) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return QString::fromUtf8(text, length).toUpper().toStdString();
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+    }
+    return key;
+}
+
+std::string codeKey(const data::Statement& q, int column)
+{
+    int length = 0;
+    const char* text = q.utf8(column, &length);
+    return codeKey(text, length);
+}
+
 // One ledger (festi_adv or gpf_loan): the first row of each code in the order
-// of its index ec, as a seek "=" on that index finds it.
+// of its index ec, as a seek "=" on that index finds it. Each row is taken
+// once, by the first employee of its code.
 class Ledger {
 public:
     Ledger(data::Database& db, const QString& table, const QString& dueField,
@@ -26,26 +51,24 @@ public:
         data::Statement q = db.prepare(QStringLiteral("select rowid, emp_code, %1, %2, inst_no from %3 "
                                                       "order by emp_code, rowid")
                                            .arg(dueField, recField, table));
-        while (q.step()) {
-            const QString key = q.toString(1).toUpper();
-            if (mRows.contains(key))
-                continue;
-            Row r;
-            r.rowid = q.toInt64(0);
-            r.state = {q.toDouble(2), q.toDouble(3), q.toDouble(4)};
-            mRows.insert(key, r);
-        }
+        while (q.step())
+            mRows.push_back({codeKey(q, 1), q.toInt64(0), {q.toDouble(2), q.toDouble(3), q.toDouble(4)}});
+        // Sorted by key, the first row of each code in the index's order kept.
+        std::stable_sort(mRows.begin(), mRows.end(), [](const Row& x, const Row& y) { return x.key < y.key; });
+        mRows.erase(std::unique(mRows.begin(), mRows.end(), [](const Row& x, const Row& y) { return x.key == y.key; }),
+                    mRows.end());
     }
 
     // The instalment of the employee's row; a paid-off row is deleted, and in
     // a first run the row is advanced by the instalment.
-    double recover(const QString& code, bool advance)
+    double recover(std::string_view code, bool advance)
     {
-        auto it = mRows.find(code.toUpper());
-        if (it == mRows.end())
+        const auto it = std::lower_bound(mRows.begin(), mRows.end(), code,
+                                         [](const Row& r, std::string_view k) { return r.key < k; });
+        if (it == mRows.end() || it->key != code || it->taken)
             return 0;
-        Row r = *it;
-        mRows.erase(it);
+        it->taken = true;
+        const Row& r = *it;
         if (r.state.due == 0) {
             mDelete.bind(0, r.rowid);
             mDelete.run();
@@ -65,10 +88,12 @@ public:
 
 private:
     struct Row {
+        std::string key;
         qint64 rowid = 0;
         LedgerState state;
+        bool taken = false;
     };
-    QHash<QString, Row> mRows;
+    std::vector<Row> mRows;
     data::Statement mDelete;
     data::Statement mUpdate;
 };
@@ -130,24 +155,30 @@ int runSingleClick(data::Database& db, const QDate& billDate, RunKind kind)
         data::Transaction tx(db);
         try {
             const DaOrder order = daOrder(db);
+            // The same date and month on every row: made into text once, and
+            // kept until the insert statement goes.
+            const QByteArray billDateText = billDate.toString(Qt::ISODate).toLatin1();
+            const QByteArray monthText = month.toUtf8();
             Ledger festival(db, QStringLiteral("festi_adv"), QStringLiteral("adv_due"),
                             QStringLiteral("adv_rec"));
             Ledger loan(db, QStringLiteral("gpf_loan"), QStringLiteral("loan_due"),
                         QStringLiteral("loan_rec"));
             data::Statement insert = db.prepare(kSalaryInsert);
             data::Statement e = db.prepare(kEmployeeSelect);
-            // The same date and month on every row: made into text once.
-            const QByteArray billDateText = billDate.toString(Qt::ISODate).toLatin1();
-            const QByteArray monthText = month.toUtf8();
+            // Text columns are read where SQLite holds them, valid until the next step.
+            auto text = [&e](int column) {
+                int length = 0;
+                const char* t = e.utf8(column, &length);
+                return QUtf8StringView(t, t ? length : 0);
+            };
             while (e.step()) {
-                const QString code = e.toString(eCode);
+                const std::string code = codeKey(e, eCode);
                 const double pay = e.toDouble(eBPay);
                 const double gradePay = e.toDouble(eGradePay);
                 const double lessFa = festival.recover(code, advance);
                 const double da = dearnessAllowance(pay, gradePay, order.daCurrent);
-                const double hra = houseRentAllowance(e.toString(eHraType), e.toDouble(eHra), pay, gradePay,
-                                                      order.hra);
-                const double ma = medicalAllowance(e.toString(eHealthSch), order.ma);
+                const double hra = houseRentAllowance(text(eHraType), e.toDouble(eHra), pay, gradePay, order.hra);
+                const double ma = medicalAllowance(text(eHealthSch), order.ma);
                 const double oa = e.toDouble(eOa);
                 const double grossPay = gross(pay, gradePay, da, hra, ma, oa, lessFa);
                 const double gpfSubs = e.toDouble(eGpfSubs);
@@ -166,8 +197,8 @@ int runSingleClick(data::Database& db, const QDate& billDate, RunKind kind)
                 for (int k = 0; k < 15; ++k)
                     insert.bind(4 + k, figures[k]);
                 insert.bind(19, e, eCode);
-                insert.bindUtf8(20, billDateText);
-                insert.bindUtf8(21, monthText);
+                insert.bindUtf8Kept(20, billDateText);
+                insert.bindUtf8Kept(21, monthText);
                 for (int k = 22; k < 26; ++k)
                     insert.bind(k, 0.0);
                 insert.bind(26, deduct);
@@ -176,7 +207,7 @@ int runSingleClick(data::Database& db, const QDate& billDate, RunKind kind)
                 insert.run();
                 ++written;
             }
-            // Reads on the connection are finished before the savepoint is released.
+            // Reads on the connection are finished before the transaction commits.
             e.reset();
             tx.commit();
         } catch (...) {

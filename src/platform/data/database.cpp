@@ -229,6 +229,13 @@ bool Database::indexIsUnique(const QString& index)
 
 Transaction::Transaction(Database& db) : mDb(db)
 {
+    // The outermost one is a plain transaction: a savepoint there would copy
+    // every page it changes to a statement journal that only a nested
+    // rollback could need.
+    if (sqlite3_get_autocommit(mDb.handle())) {
+        mDb.executeOnce(QStringLiteral("BEGIN"));
+        return;
+    }
     static int counter = 0;
     mSavepoint = QStringLiteral("sp%1").arg(++counter);
     mDb.executeOnce(QStringLiteral("SAVEPOINT %1").arg(mSavepoint));
@@ -239,6 +246,10 @@ Transaction::~Transaction()
     if (mDone)
         return;
     try {
+        if (mSavepoint.isEmpty()) {
+            mDb.executeOnce(QStringLiteral("ROLLBACK"));
+            return;
+        }
         mDb.executeOnce(QStringLiteral("ROLLBACK TO %1").arg(mSavepoint));
         mDb.executeOnce(QStringLiteral("RELEASE %1").arg(mSavepoint));
     } catch (...) {
@@ -247,7 +258,7 @@ Transaction::~Transaction()
 
 void Transaction::commit()
 {
-    mDb.executeOnce(QStringLiteral("RELEASE %1").arg(mSavepoint));
+    mDb.executeOnce(mSavepoint.isEmpty() ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE %1").arg(mSavepoint));
     mDone = true;
 }
 

@@ -75,6 +75,12 @@ void Statement::bindUtf8(int index, const QByteArray& v)
         fail();
 }
 
+void Statement::bindUtf8Kept(int index, const QByteArray& v)
+{
+    if (sqlite3_bind_text(mSt, index + 1, v.constData(), int(v.size()), SQLITE_STATIC) != SQLITE_OK)
+        fail();
+}
+
 void Statement::bindNull(int index)
 {
     if (sqlite3_bind_null(mSt, index + 1) != SQLITE_OK)

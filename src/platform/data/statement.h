@@ -43,6 +43,9 @@ public:
     void bind(int index, const QString& v);
     // Text already in UTF-8 (a date bound once for a whole run).
     void bindUtf8(int index, const QByteArray& v);
+    // The same, not copied: v must stay unchanged until this statement goes
+    // (a run's bill date, bound once a row).
+    void bindUtf8Kept(int index, const QByteArray& v);
     void bindNull(int index);
     // The value of a column of another statement's current row, as it is stored.
     void bind(int index, const Statement& from, int column);
