@@ -88,14 +88,13 @@ TEST_F(Form5Test, TotalSalaryHandsBothPeriodsToTheSalaryFormWhichSavesWithTheLoa
     testsupport::click(sal.control<CommandButton>("Command1"));
     testsupport::click(sal.control<CommandButton>("Command4"));
     EXPECT_EQ(boxes.lastPrompt(), "ENTERED IN THE PAY ROLL");
-    EXPECT_EQ(firstRow("select pay, d_pay, gpf_rec, emp_code from salary"),
-              (QVariantList{31000.0, 2219.0, 0.0, "D1"}));
-    EXPECT_DOUBLE_EQ(scalar("select gross from salary"), gross); // as worked out, not as shown
+    EXPECT_EQ(firstRow("select pay, d_pay, gpf_rec, emp_code, gross - ? from salary", {gross}),
+              (QVariantList{31000.0, 2219.0, 0.0, "D1", 0.0})); // gross as worked out, not as shown
     // Nothing was taken off the loan, not even an instalment.
-    EXPECT_EQ(firstRow("select loan_due, loan_rec, inst_no from gpf_loan"), (QVariantList{5000.0, 0.0, 10.0}));
-    EXPECT_EQ(scalar("select inst_no from festi_adv"), 2);
     // The employee record was not touched by the code written into the salary form.
-    EXPECT_EQ(scalar("select count(*) from employee"), 2);
+    EXPECT_EQ(firstRow("select loan_due, loan_rec, g.inst_no, f.inst_no, (select count(*) from employee) "
+                       "from gpf_loan g, festi_adv f"),
+              (QVariantList{5000.0, 0.0, 10.0, 2.0, 2}));
 }
 
 TEST_F(Form5Test, NewLookUpForgetsThePeriodsUntilBothAreCalculatedAgain)

@@ -10,33 +10,34 @@ using namespace salarytest;
 
 namespace {
 
-const QString kRow = QStringLiteral(
-    "select pay, less_fa, d_pay, da, hra, ma, oa, gross, gpf_subs, gpf_rec, \"if\", sf, p_tax, "
-    "misc, net, deduct, hb_loan, hb_int, i_tax, others, bill_date, p_month, name, designation, "
-    "category, bank_ac from salary where emp_code = ? order by rowid");
-
 QVariantList ledger(const QString& table, const QString& code)
 {
-    const QString due = table == "festi_adv" ? "adv_due" : "loan_due";
-    const QString rec = table == "festi_adv" ? "adv_rec" : "loan_rec";
-    return firstRow(QStringLiteral("select %1, %2, inst_no from %3 where emp_code = ?")
-                        .arg(due, rec, table), {code});
+    return table == "festi_adv" ? firstRow("select adv_due, adv_rec, inst_no from festi_adv where emp_code = ?", {code})
+                                : firstRow("select loan_due, loan_rec, inst_no from gpf_loan where emp_code = ?", {code});
 }
+
+class SingleClickRun : public ::testing::Test {
+protected:
+    void SetUp() override { addOffice(); }
+    int run(const QDate& d, salary::RunKind kind = salary::RunKind::First)
+    {
+        return salary::runSingleClick(salaryDb(), d, kind);
+    }
+    testsupport::TempDataFolder folder;
+};
 
 } // namespace
 
-TEST(SingleClickRun, FirstRunWritesEveryRowAndAdvancesTheLedgers)
+TEST_F(SingleClickRun, FirstRunWritesEveryRowAndAdvancesTheLedgers)
 {
-    testsupport::TempDataFolder folder;
-    addOffice();
-    auto& db = salaryDb();
-
-    EXPECT_EQ(salary::runSingleClick(db, QDate(2012, 3, 10), salary::RunKind::First), 3);
+    EXPECT_EQ(run(QDate(2012, 3, 10)), 3);
     EXPECT_EQ(scalar("select count(*) from salary"), 3);
 
     // A12: gross 40330 less a third of 1000 = 39996.67, so the tax is 150, not 200.
     // The paise of the advance, gross and net are stored as worked out.
-    QVariantList r = firstRow(kRow, {"A12"});
+    QVariantList r = firstRow("select pay, less_fa, d_pay, da, hra, ma, oa, gross, gpf_subs, gpf_rec, \"if\", sf, "
+                              "p_tax, misc, net, deduct, hb_loan, hb_int, i_tax, others, bill_date, p_month, name, "
+                              "designation, category, bank_ac from salary where emp_code = 'A12'");
     ASSERT_EQ(r.size(), 26);
     EXPECT_DOUBLE_EQ(r[1].toDouble(), 1000.0 / 3);
     EXPECT_DOUBLE_EQ(r[7].toDouble(), 40330 - 1000.0 / 3);
@@ -51,90 +52,60 @@ TEST(SingleClickRun, FirstRunWritesEveryRowAndAdvancesTheLedgers)
     EXPECT_EQ(firstRow("select less_fa, da, hra, ma, gross, gpf_rec, p_tax, deduct, net from salary "
                        "where emp_code = 'A123'"),
               (QVariantList{0.0, 15930.0, 8000.0, 0.0, 59330.0, 500.0, 200.0, 3700.0, 55630.0}));
-    EXPECT_EQ(firstRow("select ma, gross, p_tax, net from salary where emp_code = ?", {"B7"}),
+    EXPECT_EQ(firstRow("select ma, gross, p_tax, net from salary where emp_code = 'B7'"),
               (QVariantList{300.0, 10200.0, 110.0, 9590.0}));
 
-    QVariantList l = ledger("festi_adv", "A12");
-    EXPECT_DOUBLE_EQ(l[0].toDouble(), 1000 - 1000.0 / 3);
-    EXPECT_DOUBLE_EQ(l[1].toDouble(), 1000.0 / 3);
-    EXPECT_EQ(l[2].toDouble(), 2);
+    const QVariantList advance = ledger("festi_adv", "A12");
+    EXPECT_DOUBLE_EQ(advance[0].toDouble(), 1000 - 1000.0 / 3);
+    EXPECT_DOUBLE_EQ(advance[1].toDouble(), 1000.0 / 3);
+    EXPECT_EQ(advance[2].toDouble(), 2);
     EXPECT_EQ(ledger("gpf_loan", "A12"), (QVariantList{2700.0, 300.0, 9.0}));
     EXPECT_TRUE(ledger("festi_adv", "A123").isEmpty()) << "a paid-off advance is deleted";
     EXPECT_EQ(ledger("gpf_loan", "A123"), (QVariantList{0.0, 5000.0, 0.0}));
 
-    const salary::MonthRows month = salary::monthRows(db, "Mar-12");
+    const salary::MonthRows month = salary::monthRows(salaryDb(), "Mar-12");
     EXPECT_EQ(month.count, 3);
     EXPECT_EQ(month.firstName, "Ram Kumar");
-    EXPECT_EQ(salary::monthRows(db, "Apr-12").count, 0);
-}
+    EXPECT_EQ(salary::monthRows(salaryDb(), "Apr-12").count, 0);
 
-TEST(SingleClickRun, RepeatRunTakesInstalmentsButLeavesLedgersAlone)
-{
-    testsupport::TempDataFolder folder;
-    addOffice();
-    auto& db = salaryDb();
-    salary::runSingleClick(db, QDate(2012, 3, 10), salary::RunKind::First);
-
-    EXPECT_EQ(salary::runSingleClick(db, QDate(2012, 3, 20), salary::RunKind::Repeat), 3);
+    // A repeat run takes instalments from the ledgers as they now stand
+    // (666.67 / 2 and 2700 / 9) but moves none of them.
+    EXPECT_EQ(run(QDate(2012, 3, 20), salary::RunKind::Repeat), 3);
     EXPECT_EQ(scalar("select count(*) from salary where p_month = 'Mar-12'"), 6);
-
-    // Instalments from the ledgers as they now stand: 666.67 / 2 and 2700 / 9.
-    const QVariantList second = firstRow(
-        "select less_fa, gpf_rec from salary where emp_code = 'A12' and bill_date = '2012-03-20'");
+    const QVariantList second =
+        firstRow("select less_fa, gpf_rec from salary where emp_code = 'A12' and bill_date = '2012-03-20'");
     EXPECT_DOUBLE_EQ(second[0].toDouble(), (1000 - 1000.0 / 3) / 2);
     EXPECT_EQ(second[1].toDouble(), 300);
-    EXPECT_DOUBLE_EQ(ledger("festi_adv", "A12")[0].toDouble(), 1000 - 1000.0 / 3);
-    EXPECT_EQ(ledger("festi_adv", "A12")[2].toDouble(), 2);
+    EXPECT_EQ(ledger("festi_adv", "A12"), advance);
     EXPECT_EQ(ledger("gpf_loan", "A12"), (QVariantList{2700.0, 300.0, 9.0}));
     // A123's loan is now paid off: the repeat run deletes it and takes nothing.
     EXPECT_TRUE(ledger("gpf_loan", "A123").isEmpty());
     EXPECT_EQ(scalar("select gpf_rec from salary where emp_code = 'A123' and bill_date = '2012-03-20'"), 0);
 }
 
-TEST(SingleClickRun, FailurePartWayLeavesNothingOfTheRun)
+// The database refuses the last employee's row, after the first two rows and
+// their ledger changes were made; with no D.A. order nothing starts.
+TEST_F(SingleClickRun, FailurePartWayOrNoDaOrderLeavesNothingOfTheRun)
 {
-    testsupport::TempDataFolder folder;
-    addOffice();
-    auto& db = salaryDb();
-    // The database refuses the last employee's row, after the first two rows
-    // and their ledger changes were made.
-    db.execute("create trigger refuse before insert on salary when new.emp_code = 'B7' "
-               "begin select raise(abort, 'disk full'); end");
-
+    salaryDb().execute("create trigger refuse before insert on salary when new.emp_code = 'B7' "
+                       "begin select raise(abort, 'disk full'); end");
     try {
-        salary::runSingleClick(db, QDate(2012, 3, 10), salary::RunKind::First);
+        run(QDate(2012, 3, 10));
         FAIL() << "the run should have failed";
     } catch (const vb::Error& e) {
         EXPECT_TRUE(e.description.contains("disk full")) << e.description.toStdString();
     }
+    salaryDb().execute("drop trigger refuse");
+    salaryDb().execute("delete from da_table");
+    EXPECT_THROW(run(QDate(2012, 3, 10)), vb::Error);
     EXPECT_EQ(scalar("select count(*) from salary"), 0);
-    EXPECT_EQ(ledger("festi_adv", "A12"), (QVariantList{1000.0, 0.0, 3.0}));
-    EXPECT_EQ(ledger("gpf_loan", "A12"), (QVariantList{3000.0, 0.0, 10.0}));
-    EXPECT_EQ(ledger("festi_adv", "A123"), (QVariantList{0.0, 2000.0, 0.0}));
-    EXPECT_EQ(ledger("gpf_loan", "A123"), (QVariantList{500.0, 4500.0, 0.0}));
+    EXPECT_EQ(ledger("festi_adv", "A12") + ledger("gpf_loan", "A12") + ledger("festi_adv", "A123") +
+                  ledger("gpf_loan", "A123"),
+              (QVariantList{1000.0, 0.0, 3.0, 3000.0, 0.0, 10.0, 0.0, 2000.0, 0.0, 500.0, 4500.0, 0.0}));
 
-    // And the connection is usable again for a run that succeeds.
-    db.execute("drop trigger refuse");
-    EXPECT_EQ(salary::runSingleClick(db, QDate(2012, 3, 10), salary::RunKind::First), 3);
-}
-
-TEST(SingleClickRun, NoDaOrderIsRefusedBeforeAnythingIsWritten)
-{
-    testsupport::TempDataFolder folder;
-    addOffice();
-    auto& db = salaryDb();
-    db.execute("delete from da_table");
-    EXPECT_THROW(salary::runSingleClick(db, QDate(2012, 3, 10), salary::RunKind::First), vb::Error);
-    EXPECT_EQ(scalar("select count(*) from salary"), 0);
-    EXPECT_EQ(ledger("gpf_loan", "A12"), (QVariantList{3000.0, 0.0, 10.0}));
-}
-
-TEST(SingleClickRun, ZeroRateLeavesZeroNotEmptyAmounts)
-{
-    testsupport::TempDataFolder folder;
+    // The connection is usable again; a zero order leaves zero, not empty, amounts.
     setDaOrder(0, 0, 0);
-    addEmployee({"C1", "Nobody", 1000, 0, "", 0, "NO", 0, 0, 0, 0});
-    salary::runSingleClick(salaryDb(), QDate(2012, 3, 10), salary::RunKind::First);
-    const QVariantList r = firstRow("select da, hra, ma, gross, p_tax, net from salary");
-    EXPECT_EQ(r, (QVariantList{0.0, 0.0, 0.0, 1000.0, 0.0, 1000.0}));
+    EXPECT_EQ(run(QDate(2012, 3, 10)), 3);
+    EXPECT_EQ(firstRow("select da, hra, ma, gross, p_tax, net from salary where emp_code = 'B7'"),
+              (QVariantList{0.0, 0.0, 0.0, 6000.0, 40.0, 5460.0}));
 }

@@ -22,3 +22,14 @@ inline QVariantList firstRow(data::Database& db, const QString& sql, const QVari
 }
 
 } // namespace testsupport
+
+namespace testsupport {
+
+// The first value a query returns, as a number (0 for none, a null or a text).
+inline double number(data::Database& db, const QString& sql, const QVariantList& params = {})
+{
+    data::QueryRecordset rs(db, sql, params);
+    return rs.eof() ? 0 : rs.field(0).number();
+}
+
+} // namespace testsupport
