@@ -78,11 +78,7 @@ struct BStatementFormFixture : ::testing::Test {
         std::vector<double> out;
         for (const char* f : {"pay", "d_pay", "da", "hra", "wages", "ta", "cont", "bonus", "scheme", "deduct", "net"})
             out.push_back(number(QStringLiteral("select %1 from b_statement where fy_year = %2 and month_no = %3 "
-                                                "and m_head = '%4'")
-                                     .arg(QLatin1String(f))
-                                     .arg(fyYear)
-                                     .arg(monthNo)
-                                     .arg(code)));
+                                                "and m_head = '%4'").arg(f).arg(fyYear).arg(monthNo).arg(code)));
         return out;
     }
 };

@@ -1,124 +1,98 @@
 #include "allotment/head_form.h"
 #include "allotment/head_upkeep.h"
 
-#include "common/schema.h"
-#include "platform/data/database.h"
-#include "platform/data/recordset.h"
+#include "register_rows.h"
+
 #include "platform/data/data_control.h"
 #include "platform/forms/clock.h"
-#include "platform/forms/controls.h"
-#include "platform/forms/registry.h"
+#include "support/first_row.h"
+#include "support/form_fixture.h"
 #include "support/hostile_inputs.h"
-#include "support/temp_data_folder.h"
-#include "support/ui_driver.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
 using allotment::HeadEntry;
+using allotmenttest::fund;
+using testsupport::click;
+using testsupport::firstRow;
+using testsupport::saidBy;
+using testsupport::type;
 
 const QString kSalaryCode = "2202-01-NP-001-0001-01";
+const QString kWagesCode = "2202-01-NP-001-0001-02";
 
-QString refusal(const std::optional<allotment::Refusal>& r)
+// The rows filed under a code: its head (with this description, when given), its opening allotment and its
+// opening bill on the given day.
+QVariantList rowsOf(const QString& code, const QString& description = "%", const QString& day = "%")
 {
-    return r ? r->message : QString();
+    return firstRow(fund(),
+                    "select (select count(*) from head where drawal_code = ?1 and description like ?2), "
+                    "(select count(*) from all_allot where head = ?1 and order_date like ?3), "
+                    "(select count(*) from all_exp where head = ?1 and bill_date like ?3)",
+                    {code, description, day});
 }
+const QVariantList kWhole{1, 1, 1};
 
-// A head filed whole counts 3: its row and both opening rows.
-const QString headAndOpeningRows = "select (select count(*) from head where drawal_code = ?1 and description = ?2)"
-                                   " + (select count(*) from all_allot where head = ?1)"
-                                   " + (select count(*) from all_exp where head = ?1)";
-
-int count(data::Database& db, const QString& sql, const QVariantList& params = {})
-{
-    data::QueryRecordset rs(db, sql, params);
-    return int(rs.field(0).toDouble());
-}
-
-TEST(HeadUpkeep, AddsTheHeadAndBothOpeningRowsTogether)
+TEST(HeadUpkeep, AddsTheHeadTrimmedWithBothOpeningRowsOfZeros)
 {
     testsupport::TempDataFolder folder;
-    data::Database& fund = data::Database::open(common::kFundDb);
-
-    allotment::addHead(fund, {"  " + kSalaryCode + " ", " SALARY ", "A"}, QDate(2012, 4, 1));
-
-    EXPECT_EQ(count(fund, "select count(*) from head where drawal_code = ? and description = 'SALARY' "
-                          "and code_category = 'A'", {kSalaryCode}), 1);
-    // Every amount a real 0, never null, in both opening rows.
+    allotment::addHead(fund(), {"  " + kSalaryCode + " ", " SALARY ", "A"}, QDate(2012, 4, 1));
+    // Every amount a real 0, never null.
     const QString zeros = "pay = 0 and d_pay = 0 and da = 0 and hra = 0 and ma = 0 and bonus = 0 and wages = 0 "
                           "and ta = 0 and elec = 0 and tele = 0 and misc = 0 and oe = 0 and oc = 0 and scheme = 0 "
-                          "and despn = 'SALARY' and head = ?";
-    EXPECT_EQ(count(fund, "select count(*) from all_allot where order_no = '0' and order_date = '2012-04-01' and "
-                              + zeros, {kSalaryCode}), 1);
-    EXPECT_EQ(count(fund, "select count(*) from all_exp where bill_no = 0 and bill_date = '2012-04-01' "
-                          "and deduction = 0 and " + zeros, {kSalaryCode}), 1);
-    EXPECT_EQ(count(fund, "select (select count(*) from all_allot) + (select count(*) from all_exp)"), 2);
+                          "and despn = 'SALARY' and head = ?1";
+    EXPECT_EQ(firstRow(fund(),
+                       "select (select count(*) from head where drawal_code = ?1 and description = 'SALARY' "
+                       "and code_category = 'A'), (select count(*) from all_allot where order_no = '0' and "
+                       "order_date = '2012-04-01' and " + zeros + "), (select count(*) from all_exp where "
+                       "bill_no = 0 and bill_date = '2012-04-01' and deduction = 0 and " + zeros + "), "
+                       "(select count(*) from all_allot), (select count(*) from all_exp)",
+                       {kSalaryCode}),
+              (QVariantList{1, 1, 1, 1, 1}));
 }
 
 TEST(HeadUpkeep, RefusesEmptyAndUsedCodesAndDescriptions)
 {
     testsupport::TempDataFolder folder;
-    data::Database& fund = data::Database::open(common::kFundDb);
-    allotment::addHead(fund, {kSalaryCode, "SALARY", "A"}, QDate(2012, 4, 1));
-    const QString wagesCode = "2202-01-NP-001-0001-02";
-    auto refuseNew = [&](const HeadEntry& e) { return refusal(allotment::refuseNewHead(fund, e)); };
-    auto refuseChange = [&](const HeadEntry& e) {
-        return refusal(allotment::refuseHeadChange(fund, kSalaryCode, e));
-    };
-
-    const QString emptyCode = "ENTER THE 17-DIGIT DRAWAL CODE.";
-    const QString usedCode = "THIS DRAWAL CODE IS ALREADY IN USE.";
-    const QString emptyDescription = "ENTER THE SHORT DESCRIPTION OF THE HEAD.";
+    allotment::addHead(fund(), {kSalaryCode, "SALARY", "A"}, QDate(2012, 4, 1));
+    allotment::addHead(fund(), {kWagesCode, "WAGES", "B"}, QDate(2012, 4, 1));
+    // Older data may hold a description twice.
+    fund().execute("insert into head values ('2202-01-NP-001-0007-02', 'WAGES', 'B')");
+    const QString office = "2202-01-NP-001-0001-13";
     const QString usedDescription = "THIS DESCRIPTION IS ALREADY USED FOR ANOTHER HEAD.";
-
-    EXPECT_EQ(refuseNew({"   ", "WAGES", "B"}), emptyCode);
-    EXPECT_EQ(refuseNew({" " + kSalaryCode, "WAGES", "B"}), usedCode);
-    EXPECT_EQ(refuseNew({wagesCode, " ", "B"}), emptyDescription);
-    // Descriptions are compared as the table compares text: without case.
-    EXPECT_EQ(refuseNew({wagesCode, "salary ", "B"}), usedDescription);
-    EXPECT_EQ(refuseNew({wagesCode, "WAGES", ""}), QString());
-
-    // A saved head keeps its own description and code; it may not take another's.
-    allotment::addHead(fund, {wagesCode, "WAGES", "B"}, QDate(2012, 4, 1));
-    EXPECT_EQ(refuseChange({kSalaryCode, "SALARY", "C"}), QString());
-    EXPECT_EQ(refuseChange({kSalaryCode, "WAGES", "A"}), usedDescription);
-    EXPECT_EQ(refuseChange({kSalaryCode, "", "A"}), emptyDescription);
-    EXPECT_EQ(refuseChange({"2202-01-NP-001-0009-01", "SALARY", "A"}),
-              "THE DRAWAL CODE OF A SAVED HEAD CAN NOT BE CHANGED.");
-    // Older data may hold a description twice; such a head may still change its category.
-    fund.execute("insert into head values ('2202-01-NP-001-0007-02', 'WAGES', 'B')");
-    EXPECT_EQ(refusal(allotment::refuseHeadChange(fund, "2202-01-NP-001-0007-02",
-                                                  {"2202-01-NP-001-0007-02", "WAGES", "E"})),
-              QString());
-
-    allotment::changeHead(fund, kSalaryCode, {kSalaryCode, "PAY OF STAFF", "D"});
-    EXPECT_EQ(count(fund, "select count(*) from head where drawal_code = ? and description = ? "
-                          "and code_category = ?",
-                    {kSalaryCode, "PAY OF STAFF", "D"}),
-              1);
-    EXPECT_EQ(count(fund, "select count(*) from all_allot where head = ?", {kSalaryCode}), 1);
+    const QString emptyDescription = "ENTER THE SHORT DESCRIPTION OF THE HEAD.";
+    const std::tuple<QString, HeadEntry, QString> cases[] = {
+        // the saved code changed ("" for a new head), the entry, the refusal
+        {"", {"   ", "OFFICE", "B"}, "ENTER THE 17-DIGIT DRAWAL CODE."},
+        {"", {" " + kSalaryCode, "OFFICE", "B"}, "THIS DRAWAL CODE IS ALREADY IN USE."},
+        {"", {office, " ", "B"}, emptyDescription},
+        {"", {office, "salary ", "B"}, usedDescription}, // compared as the table compares text: without case
+        {"", {office, "OFFICE", ""}, ""},
+        // A saved head keeps its own description and code; it may not take another's.
+        {kSalaryCode, {kSalaryCode, "SALARY", "C"}, ""},
+        {kSalaryCode, {kSalaryCode, "WAGES", "A"}, usedDescription},
+        {kSalaryCode, {kSalaryCode, "", "A"}, emptyDescription},
+        {kSalaryCode, {"2202-01-NP-001-0009-01", "SALARY", "A"}, "THE DRAWAL CODE OF A SAVED HEAD CAN NOT BE CHANGED."},
+        {"2202-01-NP-001-0007-02", {"2202-01-NP-001-0007-02", "WAGES", "E"}, ""}, // its category may still change
+    };
+    for (const auto& [saved, entry, refusal] : cases) {
+        const auto r = saved.isEmpty() ? allotment::refuseNewHead(fund(), entry)
+                                       : allotment::refuseHeadChange(fund(), saved, entry);
+        EXPECT_EQ(r ? r->message : QString(), refusal) << entry.drawalCode.toStdString() << " "
+                                                        << entry.description.toStdString();
+    }
+    allotment::changeHead(fund(), kSalaryCode, {kSalaryCode, "PAY OF STAFF", "D"});
+    EXPECT_EQ(firstRow(fund(), "select code_category from head where drawal_code = ? and description = ?",
+                       {kSalaryCode, "PAY OF STAFF"}),
+              QVariantList{"D"});
+    EXPECT_EQ(rowsOf(kSalaryCode), kWhole);
 }
 
-// One open Form14 on a fresh data folder, on a fixed day.
-struct HeadFormTest : ::testing::Test {
-    testsupport::TempDataFolder folder;
+// Form14 on a fixed day.
+struct HeadFormTest : testsupport::FormFixture<allotment::Form14> {
     forms::Clock::Override day{QDate(2013, 1, 31)};
     testsupport::ScriptedBoxes boxes;
-    allotment::Form14* form = nullptr;
 
-    data::Database& fund() { return data::Database::open(common::kFundDb); }
-
-    void open()
-    {
-        form = &forms::Forms::get<allotment::Form14>();
-        testsupport::showForm(*form);
-    }
-    ~HeadFormTest() override
-    {
-        forms::Forms::unloadAll();
-        testsupport::settle();
-    }
     QString shownCommands() // of OK, ADD, CANCEL and DELETE
     {
         QString out;
@@ -126,181 +100,144 @@ struct HeadFormTest : ::testing::Test {
             out += b->visible() ? b->objectName().right(1) : QString();
         return out;
     }
-    void addThroughForm(const QString& code, const QString& description, const QString& category)
+    QStringList add(const QString& code, const QString& description, const QString& category)
     {
-        testsupport::click(*form->Command2);
-        testsupport::type(*form->Text1, code);
-        testsupport::type(*form->Text2, description);
-        testsupport::type(*form->Text3, category);
-        testsupport::click(*form->Command1);
+        return saidBy([&] {
+            click(*form->Command2);
+            type(*form->Text1, code);
+            type(*form->Text2, description);
+            type(*form->Text3, category);
+            click(*form->Command1);
+        });
     }
 };
 
-TEST_F(HeadFormTest, ShowsTheYearAndAddsAHeadWithItsOpeningRows)
+TEST_F(HeadFormTest, ShowsTheYearAddsAHeadWithItsOpeningRowsAndRefusesAUsedCode)
 {
     open();
     // 31 January 2013 lies in the year that began on 1 April 2012.
-    EXPECT_EQ(form->Label8->caption(), "01/04/2012");
-    EXPECT_EQ(form->Label5->caption(), "2012");
-    EXPECT_EQ(form->Label6->caption(), "2013");
-
+    EXPECT_EQ(form->Label8->caption() + " " + form->Label5->caption() + " " + form->Label6->caption(),
+              "01/04/2012 2012 2013");
     // Browsing: OK and CANCEL are out of reach, and OK called anyway writes nothing.
     EXPECT_EQ(shownCommands(), "24");
     form->Command1_Click();
-    EXPECT_EQ(count(fund(), "select count(*) from all_allot"), 0);
-
-    testsupport::click(*form->Command2);
+    EXPECT_EQ(allotmenttest::count("select count(*) from all_allot"), 0);
+    click(*form->Command2);
     EXPECT_EQ(shownCommands(), "13");
     EXPECT_EQ(testsupport::focused(), form->Text1);
 
-    testsupport::type(*form->Text1, kSalaryCode);
-    testsupport::type(*form->Text2, "SALARY");
-    testsupport::type(*form->Text3, "A");
-    testsupport::click(*form->Command1);
-
-    EXPECT_TRUE(boxes.boxes().isEmpty());
-    // The opening rows fall on the start of the year shown.
-    EXPECT_EQ(count(fund(), "select (select count(*) from head where description = 'SALARY' and code_category = 'A')"
-                            " + (select count(*) from all_allot where head = ?1 and order_date = '2012-04-01')"
-                            " + (select count(*) from all_exp where head = ?1 and bill_date = '2012-04-01')",
-                    {kSalaryCode}),
-              3);
+    EXPECT_EQ(add(kSalaryCode, "SALARY", "A"), QStringList{});
+    EXPECT_EQ(rowsOf(kSalaryCode, "SALARY", "2012-04-01"), kWhole);
     // Back to browsing on the new head, whose code is no longer open to typing.
     EXPECT_EQ(shownCommands(), "24");
     EXPECT_EQ(form->Data1->value("drawal_code").toString(), kSalaryCode);
     EXPECT_TRUE(form->Text1->locked());
-}
-
-TEST_F(HeadFormTest, RefusesABadHeadAndDropsOneThatFailsToSave)
-{
-    open();
-    addThroughForm(kSalaryCode, "SALARY", "A");
 
     // The same code again: refused, still entering, nothing written.
-    addThroughForm(kSalaryCode, "OTHER", "B");
-    ASSERT_EQ(boxes.boxes().size(), 1);
-    EXPECT_EQ(boxes.boxes()[0].prompt, "THIS DRAWAL CODE IS ALREADY IN USE.");
-    EXPECT_EQ(boxes.boxes()[0].title, "PLEASE NOTE");
+    EXPECT_EQ(add(kSalaryCode, "OTHER", "B"), QStringList{"PLEASE NOTE|64|THIS DRAWAL CODE IS ALREADY IN USE."});
     EXPECT_TRUE(form->isAdding());
     EXPECT_EQ(testsupport::focused(), form->Text1);
 
     // Corrected code, empty description: the description box is asked for.
-    testsupport::type(*form->Text1, "2202-01-NP-001-0001-02");
-    testsupport::type(*form->Text2, " ");
-    testsupport::click(*form->Command1);
-    EXPECT_EQ(boxes.lastPrompt(), "ENTER THE SHORT DESCRIPTION OF THE HEAD.");
+    type(*form->Text1, kWagesCode);
+    type(*form->Text2, " ");
+    EXPECT_EQ(saidBy([&] { click(*form->Command1); }),
+              QStringList{"PLEASE NOTE|64|ENTER THE SHORT DESCRIPTION OF THE HEAD."});
     EXPECT_EQ(testsupport::focused(), form->Text2);
-    EXPECT_EQ(count(fund(), "select count(*) from all_allot"), 1);
+    EXPECT_EQ(rowsOf(kWagesCode), (QVariantList{0, 0, 0}));
 
     // A save the table refuses: "X", the new head dropped with its opening rows.
-    fund().execute("create trigger refuse_head before insert on head "
-                   "begin select raise(abort, 'refused'); end");
-    testsupport::type(*form->Text2, "WAGES");
-    testsupport::click(*form->Command1);
-    EXPECT_EQ(boxes.lastPrompt(), "X");
+    fund().execute("create trigger refuse_head before insert on head begin select raise(abort, 'refused'); end");
+    type(*form->Text2, "WAGES");
+    EXPECT_EQ(saidBy([&] { click(*form->Command1); }).value(0).section('|', 2), "X");
     EXPECT_FALSE(form->isAdding());
     EXPECT_TRUE(form->Command2->visible());
-    EXPECT_EQ(count(fund(), "select (select count(*) from head) + (select count(*) from all_allot) "
-                            "+ (select count(*) from all_exp)"), 3);
+    EXPECT_EQ(rowsOf(kWagesCode), (QVariantList{0, 0, 0}));
 
     // CANCEL drops what was typed and writes nothing.
-    testsupport::click(*form->Command2);
-    testsupport::type(*form->Text1, "2202-01-NP-001-0001-13");
-    testsupport::click(*form->Command3);
+    click(*form->Command2);
+    type(*form->Text1, "2202-01-NP-001-0001-13");
+    click(*form->Command3);
     EXPECT_FALSE(form->isAdding());
-    EXPECT_EQ(count(fund(), "select count(*) from all_allot"), 1);
+    EXPECT_EQ(allotmenttest::count("select count(*) from all_allot"), 1);
 }
 
 TEST_F(HeadFormTest, EditsADescriptionButNeverACodeAndDeletesOnlyARowShown)
 {
     allotment::addHead(fund(), {kSalaryCode, "SALARY", "A"}, QDate(2012, 4, 1));
-    allotment::addHead(fund(), {"2202-01-NP-001-0001-02", "WAGES", "B"}, QDate(2012, 4, 1));
+    allotment::addHead(fund(), {kWagesCode, "WAGES", "B"}, QDate(2012, 4, 1));
     open();
     ASSERT_EQ(form->Data1->value("drawal_code").toString(), kSalaryCode);
     EXPECT_TRUE(form->Text1->locked());
 
-    // Taking the other head's description is refused and the box restored.
-    testsupport::type(*form->Text2, "WAGES");
-    testsupport::focus(*form->Text3);
-    EXPECT_EQ(boxes.lastPrompt(), "THIS DESCRIPTION IS ALREADY USED FOR ANOTHER HEAD.");
+    // Taking the other head's description is refused and the box restored; a new one of its own is
+    // written on leaving the box.
+    type(*form->Text2, "WAGES");
+    EXPECT_EQ(saidBy([&] { testsupport::focus(*form->Text3); }),
+              QStringList{"PLEASE NOTE|64|THIS DESCRIPTION IS ALREADY USED FOR ANOTHER HEAD."});
     EXPECT_EQ(form->Text2->text(), "SALARY");
-
-    // A new description of its own is written on leaving the box.
-    testsupport::type(*form->Text2, "PAY OF STAFF");
+    type(*form->Text2, "PAY OF STAFF");
     testsupport::focus(*form->Text3);
-    EXPECT_EQ(count(fund(), "select count(*) from head where drawal_code = ? and description = ?",
-                    {kSalaryCode, "PAY OF STAFF"}),
-              1);
+    EXPECT_EQ(rowsOf(kSalaryCode, "PAY OF STAFF"), kWhole);
 
-    // DELETE asks first, No being the default; No keeps the head.
-    boxes.clearBoxes();
+    // DELETE asks first, No being the default; No keeps the head. Yes removes the head shown and keeps its
+    // register rows; a second DELETE with no row shown does nothing at all.
     const QString question = "DELETE HEAD " + kSalaryCode + " (PAY OF STAFF) ?";
-    boxes.answer(forms::vbNo, question);
-    testsupport::click(*form->Command4);
-    ASSERT_EQ(boxes.boxes().size(), 1);
-    EXPECT_TRUE(boxes.boxes().first().defaultNo());
-    EXPECT_EQ(count(fund(), "select count(*) from head where drawal_code = ?", {kSalaryCode}), 1);
-
-    // Yes removes the head shown, keeps its register rows, and a second
-    // DELETE with no row shown does nothing at all.
-    boxes.clearBoxes();
-    boxes.answer(forms::vbYes, question);
-    testsupport::click(*form->Command4);
-    boxes.clearBoxes();
-    EXPECT_EQ(count(fund(), "select (select count(*) from head where drawal_code = ?1) * 10 "
-                            "+ (select count(*) from all_allot where head = ?1) "
-                            "+ (select count(*) from all_exp where head = ?1)", {kSalaryCode}), 2);
+    const auto remove = [&](int answer) { return saidBy([&] { click(*form->Command4); }, {{answer, question}}); };
+    EXPECT_EQ(remove(forms::vbNo), QStringList{"PLEASE NOTE|292|" + question});
+    EXPECT_EQ(rowsOf(kSalaryCode), kWhole);
+    remove(forms::vbYes);
+    EXPECT_EQ(rowsOf(kSalaryCode), (QVariantList{0, 1, 1}));
     EXPECT_EQ(form->Data1->currentRow(), -1);
-    testsupport::click(*form->Command4);
-    EXPECT_EQ(count(fund(), "select count(*) from head"), 1);
-    EXPECT_TRUE(boxes.boxes().isEmpty());
+    EXPECT_EQ(saidBy([&] { click(*form->Command4); }), QStringList{});
+    EXPECT_EQ(rowsOf(kWagesCode), kWhole);
 }
-
-} // namespace
 
 // Odd codes and descriptions, pasted, are filed as typed with both opening
 // rows; text no column can hold is refused in each box, added or changed.
 TEST_F(HeadFormTest, OddTextIsFiledAsTypedAndUnstorableTextRefused)
 {
     open();
-
     int k = 0;
     for (const QString& text : testsupport::keptTexts()) {
-        SCOPED_TRACE(text.left(20).toStdString());
         const QString code = QString("%1 %2").arg(text.left(26)).arg(++k);
-        testsupport::click(*form->Command2);
-        form->Text1->setText(code); // typing cannot carry a NUL
-        form->Text2->setText(text);
-        form->Text3->setText("A");
-        testsupport::click(*form->Command1);
-        EXPECT_EQ(boxes.prompts(), QStringList{});
-        EXPECT_EQ(count(fund(), headAndOpeningRows, {code, text}), 3);
+        const QStringList said = saidBy([&] {
+            click(*form->Command2);
+            form->Text1->setText(code); // typing cannot carry a NUL
+            form->Text2->setText(text);
+            form->Text3->setText("A");
+            click(*form->Command1);
+        });
+        EXPECT_EQ(said, QStringList{});
+        EXPECT_EQ(rowsOf(code, text), kWhole) << text.toStdString();
     }
 
     std::vector<testsupport::Refusal> table;
     for (const auto& [box, caption, width] : {std::tuple{form->Text1, "DRAWAL CODE", 30},
                                               {form->Text2, "DESCRIPTION", 50}, {form->Text3, "CATEGORY", 1}})
-        for (const auto& line : testsupport::unstorable(box, caption, width))
+        for (const auto& line : testsupport::unstorable(box, caption, width, "PLEASE NOTE|64|"))
             table.push_back(line);
     testsupport::expectRefused(table, [&](forms::TextBox& b, const QString& text) {
-        boxes.clearBoxes();
-        testsupport::click(*form->Command2);
-        form->Text1->setText(kSalaryCode);
-        form->Text2->setText("SALARY");
-        form->Text3->setText("A");
-        b.setText(text);
-        testsupport::click(*form->Command1);
-        return boxes.prompts();
+        return saidBy([&] {
+            click(*form->Command2);
+            form->Text1->setText(kSalaryCode);
+            form->Text2->setText("SALARY");
+            form->Text3->setText("A");
+            b.setText(text);
+            click(*form->Command1);
+        });
     });
     // A saved head's description and category, changed in place, the same.
-    testsupport::click(*form->Command3);
+    click(*form->Command3);
     table.erase(table.begin(), table.begin() + 2);
     testsupport::expectRefused(table, [&](forms::TextBox& b, const QString& text) {
-        boxes.clearBoxes();
-        testsupport::focus(b);
-        b.setText(text);
-        testsupport::focus(&b == form->Text2 ? *form->Text3 : *form->Text2);
-        EXPECT_NE(b.text(), text); // the saved text is shown again
-        return boxes.prompts();
+        return saidBy([&] {
+            testsupport::focus(b);
+            b.setText(text);
+            testsupport::focus(&b == form->Text2 ? *form->Text3 : *form->Text2);
+            EXPECT_NE(b.text(), text); // the saved text is shown again
+        });
     });
 }
+
+} // namespace

@@ -2,16 +2,11 @@
 #include "allotment/register_reports.h"
 #include "allotment/report_period.h"
 
-#include "common/schema.h"
-#include "platform/data/database.h"
-#include "platform/forms/controls.h"
-#include "platform/forms/dialogs.h"
-#include "platform/forms/registry.h"
-#include "platform/reports/registry.h"
-#include "support/temp_data_folder.h"
-#include "support/ui_driver.h"
+#include "register_rows.h"
 
-#include <gtest/gtest.h>
+#include "platform/data/database.h"
+#include "platform/reports/registry.h"
+#include "support/form_fixture.h"
 
 namespace {
 
@@ -20,32 +15,10 @@ using allotment::Form4;
 const QString kSalaryCode = "2202-01-NP-001-0001-01";
 const QString kOfficeCode = "2202-01-NP-001-0001-13";
 
-data::Database& fund()
-{
-    return data::Database::open(common::kFundDb);
-}
-
-void head(const QString& code, const QString& description)
-{
-    fund().execute("insert into head (drawal_code, description, code_category) values (?, ?, 'A')",
-                   {code, description});
-}
-
-void allotment(const QString& code, const QString& orderNo, const QDate& date, double pay, double oc = 0)
-{
-    fund().execute("insert into all_allot (head, order_no, order_date, pay, d_pay, da, hra, ma, bonus, "
-                   "wages, ta, elec, tele, misc, oe, oc, scheme, despn) "
-                   "values (?, ?, ?, ?, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, ?, 75, 'SALARY')",
-                   {code, orderNo, date, pay, oc});
-}
-
-void bill(const QString& code, double billNo, const QDate& date, double pay, double oe = 0)
-{
-    fund().execute("insert into all_exp (head, bill_no, bill_date, pay, d_pay, da, hra, ma, bonus, "
-                   "wages, ta, elec, tele, misc, oe, oc, scheme, deduction, despn) "
-                   "values (?, ?, ?, ?, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, ?, 0, 0, 0, ?)",
-                   {code, billNo, date, pay, oe, QStringLiteral("NATURE %1").arg(billNo)});
-}
+using namespace allotmenttest;
+using allotment::Oc;
+using allotment::Oe;
+using allotment::Pay;
 
 TEST(ReportPeriod, MonthsOfTheFinancialYear)
 {
@@ -59,29 +32,20 @@ TEST(ReportPeriod, MonthsOfTheFinancialYear)
     EXPECT_FALSE(allotment::monthPeriod("MARCHX", 2011));
 }
 
-struct FinancialReportTest : ::testing::Test {
-    testsupport::TempDataFolder folder;
+struct FinancialReportTest : testsupport::FormFixture<Form4> {
     testsupport::ScriptedBoxes boxes;
-    Form4* form = nullptr;
-
-    void open()
-    {
-        form = &forms::Forms::get<Form4>();
-        testsupport::showForm(*form);
-    }
-    ~FinancialReportTest() override
+    void TearDown() override
     {
         reports::Reports::unloadAll();
-        forms::Forms::unloadAll();
-        testsupport::settle();
+        FormFixture::TearDown();
     }
 };
 
 TEST_F(FinancialReportTest, YearStartMonthAndHeadFillTheFrame)
 {
-    head(kSalaryCode, "SALARY");
-    head(kOfficeCode, "OFFICE EXPENSES");
-    head("2202-01-NP-001-0002-01", "SALARY OF SCHOOLS");
+    addHead(kSalaryCode, "SALARY", "A", QDate());
+    addHead(kOfficeCode, "OFFICE EXPENSES", "A", QDate());
+    addHead("2202-01-NP-001-0002-01", "SALARY OF SCHOOLS", "A", QDate());
     open();
 
     // Only salary heads are offered, each carrying its code.
@@ -132,17 +96,18 @@ TEST_F(FinancialReportTest, YearStartMonthAndHeadFillTheFrame)
 
 TEST_F(FinancialReportTest, RegisterReportsHoldThePeriodsRowsOnly)
 {
-    head(kSalaryCode, "SALARY");
-    allotment(kSalaryCode, "0", QDate(2011, 4, 1), 0);          // opening row
-    allotment(kSalaryCode, "A/0", QDate(2011, 3, 31), 10);      // before the period
-    allotment(kSalaryCode, "A/1", QDate(2011, 4, 1), 1500.5);
-    allotment(kOfficeCode, "B/7", QDate(2011, 4, 30), 0, 250);
-    allotment(kSalaryCode, "A/2", QDate(2011, 5, 1), 20);       // after it
-    bill(kSalaryCode, 0, QDate(2011, 4, 1), 0);                 // opening row
-    bill(kSalaryCode, 12, QDate(2011, 4, 30), 900);
-    bill(kOfficeCode, 3, QDate(2011, 4, 5), 0, 40);
-    bill(kSalaryCode, 2, QDate(2011, 3, 31), 5);
-    bill(kSalaryCode, 13, QDate(2011, 5, 1), 5);
+    addHead(kSalaryCode, "SALARY", "A", QDate());
+    addHead(kOfficeCode, "OFFICE", "A", QDate());
+    addAllotment(kSalaryCode, "0", QDate(2011, 4, 1), {{Pay, 0}});          // opening row
+    addAllotment(kSalaryCode, "A/0", QDate(2011, 3, 31), {{Pay, 10}});      // before the period
+    addAllotment(kSalaryCode, "A/1", QDate(2011, 4, 1), {{Pay, 1500.5}});
+    addAllotment(kOfficeCode, "B/7", QDate(2011, 4, 30), {{Pay, 0}, {Oc, 250}});
+    addAllotment(kSalaryCode, "A/2", QDate(2011, 5, 1), {{Pay, 20}});       // after it
+    addBill(kSalaryCode, 0, QDate(2011, 4, 1), {{Pay, 0}});                 // opening row
+    addBill(kSalaryCode, 12, QDate(2011, 4, 30), {{Pay, 900}});
+    addBill(kOfficeCode, 3, QDate(2011, 4, 5), {{Pay, 0}, {Oe, 40}});
+    addBill(kSalaryCode, 2, QDate(2011, 3, 31), {{Pay, 5}});
+    addBill(kSalaryCode, 13, QDate(2011, 5, 1), {{Pay, 5}});
     open();
     testsupport::enter(*form->Text3, "01/04/2011");
 
@@ -175,7 +140,7 @@ TEST_F(FinancialReportTest, RegisterReportsHoldThePeriodsRowsOnly)
     EXPECT_EQ(drawn.texts("Text2"), (QStringList{"05/04/11", "30/04/11"}));
     EXPECT_EQ(drawn.texts("Text3"), (QStringList{"0", "900"}));
     EXPECT_EQ(drawn.texts("Text14"), (QStringList{"40", "0"}));  // office expenses
-    EXPECT_EQ(drawn.texts("Text16"), (QStringList{"NATURE 3", "NATURE 12"}));
+    EXPECT_EQ(drawn.texts("Text16"), (QStringList{"OFFICE", "SALARY"}));
 
     // A later change of the period enables the report again and it is built afresh.
     testsupport::type(*form->Text1, "01/05/2011");

@@ -52,16 +52,6 @@ inline QVariantList numbers(std::initializer_list<double> xs)
     return out;
 }
 
-// Every box shown since the last call, as "title|style|prompt".
-inline QStringList shown(testsupport::ScriptedBoxes& boxes)
-{
-    QStringList out;
-    for (const auto& b : boxes.boxes())
-        out << QStringLiteral("%1|%2|%3").arg(b.title).arg(b.style).arg(b.prompt);
-    boxes.clearBoxes();
-    return out;
-}
-
 struct FundFolder : testsupport::TempDataFolder {
     FundFolder() { setup::writeStartingRows(QStringLiteral("pw")); }
 };
@@ -71,7 +61,15 @@ struct FundFolder : testsupport::TempDataFolder {
 class FundForm : public testsupport::FormFixture<provident_fund::gpf_ac> {
 protected:
     FundForm() { setup::writeStartingRows(QStringLiteral("pw")); }
-    QStringList said() { return shown(boxes); }
+    // Every box shown since the last call, as said() lines.
+    QStringList said()
+    {
+        QStringList out;
+        for (const auto& b : boxes.boxes())
+            out << testsupport::said(b);
+        boxes.clearBoxes();
+        return out;
+    }
     // Opening, subscriptions, refunds, interest, withdrawals, closing.
     QString summary()
     {
