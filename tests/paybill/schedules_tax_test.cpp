@@ -5,6 +5,7 @@
 #include "paybill/schedules/recovery_schedules.h"
 #include "paybill/schedules/tax_schedules.h"
 #include "schedules_fixture.h"
+#include "support/figures_fit.h"
 
 using namespace schedtest;
 using paybill::DataReport13;
@@ -102,4 +103,42 @@ TEST_F(BillOnForm, SchedulesWithNothingToShowSaySo)
     expectNote(QStringLiteral("Nothing to display for Prof. Tax under this Head"));
     EXPECT_EQ(form->Label14->caption(), QStringLiteral("before"));
     EXPECT_FALSE(reports::Reports::isLoaded<DataReport4>());
+}
+
+// Each row at the ceilings (a part just under one crore, twice that where two add up): every schedule prints its
+// figures at their own size, and its totals (the whole rows of the schedules that total a group) hold ten-digit
+// rupees with paise.
+TEST_F(BillOnForm, CeilingRowsAndTenDigitTotalsFitEverySchedule)
+{
+    const QString c = QStringLiteral("9999999.99");
+    salaryDb().execute(QStringLiteral("UPDATE sal SET pay = %1, gpf_subs = %1, gpf_rec = %1, p_tax = %1, others = %1,"
+                                      " hb_loan = %1, hb_int = %1, i_tax = %1").arg(c));
+    salaryDb().execute(QStringLiteral("UPDATE temp SET i_tax = %1").arg(c));
+    salaryDb().execute(QStringLiteral("UPDATE temp1 SET hb_loan = %1, hb_int = %1").arg(c));
+    salaryDb().execute(QStringLiteral("UPDATE ginew SET iftotal = %1, sftotal = %1, total = 2 * %1").arg(c));
+    salaryDb().execute(QStringLiteral("insert into emp_temp (emp_code, pr_pay, e_date) values ('S001', %1, '2010-07-01')")
+                           .arg(c));
+    salaryDb().execute(QStringLiteral("UPDATE employee SET basic = %1").arg(c));
+    const struct {
+        forms::CommandButton* command;
+        reports::PageModel (*layout)();
+        bool rowsAreTotals;
+    } schedules[] = {
+        {form->Command3, [] { return reports::Reports::get<paybill::DataReport3>().layout(); }, false},
+        {form->Command7, [] { return reports::Reports::get<paybill::DataReport6>().layout(); }, true},
+        {form->Command4, [] { return reports::Reports::get<DataReport4>().layout(); }, true},
+        {form->Command5, [] { return reports::Reports::get<paybill::DataReport2>().layout(); }, true},
+        {form->Command6, [] { return reports::Reports::get<paybill::DataReport5>().layout(); }, true},
+        {form->Command13, [] { return reports::Reports::get<DataReport13>().layout(); }, false},
+        {form->Command14, [] { return reports::Reports::get<paybill::DataReport12>().layout(); }, false},
+        {form->Command19, [] { return reports::Reports::get<paybill::DataReport17>().layout(); }, false},
+        {form->Command12, [] { return reports::Reports::get<paybill::DataReport14>().layout(); }, false},
+    };
+    for (const auto& s : schedules) {
+        testsupport::click(*s.command);
+        const auto m = s.layout();
+        EXPECT_EQ(testsupport::misfits(m, QStringLiteral("9999999999.99"), s.rowsAreTotals), QStringList())
+            << m.title.toStdString();
+    }
+    EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.prompts().join(QLatin1Char('|')).toStdString();
 }

@@ -17,6 +17,9 @@ DataReport3::DataReport3()
 {
     using namespace layout;
     setTitle(QStringLiteral("T.R. FORM NO. 47 - G.P.F. other than Group 'D'"));
+    // Three columns of ten-digit totals beside the account, name, pay and
+    // salary head need the long side of the paper.
+    setOrientation(reports::Orientation::Landscape);
     const int W = bodyWidth();
 
     auto& rh = section(SectionKind::ReportHeader);
@@ -74,7 +77,7 @@ DataReport3::DataReport3()
 
     // Account, name, pay, salary head, subscription, refund amount and
     // instalments, total realised, remarks.
-    const QVector<int> x = columnEdges({1300, 2100, 1100, 1400, 1000, 1000, 600, 1100, W - 9600});
+    const QVector<int> x = columnEdges({1500, 3600, 1300, 2000, 1500, 1500, 700, 1500, W - 13600});
     auto& ph = section(SectionKind::PageHeader);
     const int top = 1000, half = 500;
     cell(ph, x[0], 0, x[1] - x[0], top, QStringLiteral("Account Number"));

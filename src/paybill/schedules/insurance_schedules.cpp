@@ -138,7 +138,8 @@ DataReport5::DataReport5()
     filled(ph, 0, y, 1400, W - 1400, QStringLiteral("Name of Office:"), QStringLiteral("label23"));
     y += kLine + 120;
 
-    const QVector<int> x = columnEdges({600, 1000, 1400, 1500, 1500, 1500, 1400, W - 8900});
+    // Each contribution column holds a ten-digit total in bold.
+    const QVector<int> x = columnEdges({600, 1000, 1400, 1500, 1500, 1500, 1500, W - 9000});
     const int top = 1400, upper = 500;
     cell(ph, x[0], y, x[1] - x[0], top, QStringLiteral("Sl.\nNo."));
     cell(ph, x[1], y, x[2] - x[1], top, QStringLiteral("GROUP"));

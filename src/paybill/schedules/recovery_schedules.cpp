@@ -34,8 +34,9 @@ DataReport12::DataReport12()
     y += kLine + 160;
     rh.setHeight(y);
 
-    // The salary-head column holds the whole drawal code on one line.
-    const QVector<int> x = columnEdges({600, 2200, 1300, 2500, 1000, 1000, 1000, W - 9600});
+    // The salary-head column holds the whole drawal code on one line; principal
+    // and interest each hold a recovery just under one crore.
+    const QVector<int> x = columnEdges({600, 2100, 1300, 2500, 1000, 1100, 1100, W - 9700});
     auto& ph = section(SectionKind::PageHeader);
     const int top = 900, upper = 400;
     cell(ph, x[0], 0, x[1] - x[0], top, QStringLiteral("SL. No"));
