@@ -1,6 +1,5 @@
 #include "paybill/schedules/gpf_schedules.h"
 
-#include "paybill/schedules/bill_captions.h"
 #include "paybill/schedules/form_layout.h"
 #include "platform/vb/convert.h"
 
@@ -118,17 +117,15 @@ DataReport3::DataReport3()
     sum(rf, x, 7, "total").setFormat(kPaise);
     rupees(rf, 420, W, QStringLiteral("Label34"));
     rf.setHeight(420 + 2 * kLine + 60);
-}
 
-void DataReport3::fill(const BillCaptions& bill, data::Database& salaryDb)
-{
-    load(salaryDb, Schedule::GpfOtherThanGroupD);
-    put("Section4", "Label38", bill.billNo);
-    put("Section4", "Label24", bill.ddoCode);
-    put("Section4", "Label27", bill.billDate);
-    put("Section4", "Label31", bill.payMonth);
-    put("Section4", "Label29", bill.officeLine);
-    put("Section5", "Label34", bill.words);
+    reads(Schedule::GpfOtherThanGroupD, {
+        {"Section4", "Label38", &BillCaptions::billNo},
+        {"Section4", "Label24", &BillCaptions::ddoCode},
+        {"Section4", "Label27", &BillCaptions::billDate},
+        {"Section4", "Label31", &BillCaptions::payMonth},
+        {"Section4", "Label29", &BillCaptions::officeLine},
+        {"Section5", "Label34", &BillCaptions::words},
+    });
 }
 
 DataReport6::DataReport6()
@@ -188,19 +185,22 @@ DataReport6::DataReport6()
     caption(pf, W - 4200, 300, 4200, kLine, QStringLiteral("Signature of the Drawing Officer with Seal"))
         .setAlign(Align::Center);
     pf.setHeight(600);
+
+    reads(Schedule::GpfGroupD, {
+        {"Section4", "label26", &BillCaptions::billNo},
+        {"Section4", "label17", &BillCaptions::ddoCode},
+        {"Section4", "label20", &BillCaptions::billDate},
+        {"Section4", "label24", &BillCaptions::words},
+    });
 }
 
 void DataReport6::fill(const BillCaptions& bill, data::Database& salaryDb)
 {
-    load(salaryDb, Schedule::GpfGroupD);
+    ScheduleReport::fill(bill, salaryDb);
     // The certificate states the amount with its paise, without grouping.
     const QString amount = vb::isNumeric(bill.total) ? vb::format(vb::cdbl(bill.total), QStringLiteral("#.00"))
                                                      : bill.total;
-    put("Section4", "label26", bill.billNo);
-    put("Section4", "label17", bill.ddoCode);
-    put("Section4", "label20", bill.billDate);
     put("Section4", "label22", amount);
-    put("Section4", "label24", bill.words);
 }
 
 } // namespace paybill

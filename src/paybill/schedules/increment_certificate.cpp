@@ -1,6 +1,5 @@
 #include "paybill/schedules/increment_certificate.h"
 
-#include "paybill/schedules/bill_captions.h"
 #include "paybill/schedules/form_layout.h"
 
 using reports::Align;
@@ -78,12 +77,10 @@ DataReport14::DataReport14()
     caption(rf, W - 5200, sign, 5200, kLine, QStringLiteral("Signature and Designation of the Drawing Officer"))
         .setAlign(Align::Right);
     rf.setHeight(sign + kLine + 100);
-}
 
-void DataReport14::fill(const BillCaptions& bill, data::Database& salaryDb)
-{
-    load(salaryDb, Schedule::Increment, bill.codeCategory);
-    put("Section4", "label5", bill.ddoCode);
+    reads(Schedule::Increment, {
+        {"Section4", "label5", &BillCaptions::ddoCode},
+    });
 }
 
 } // namespace paybill

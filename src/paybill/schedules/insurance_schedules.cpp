@@ -1,6 +1,5 @@
 #include "paybill/schedules/insurance_schedules.h"
 
-#include "paybill/schedules/bill_captions.h"
 #include "paybill/schedules/form_layout.h"
 
 using reports::Align;
@@ -85,18 +84,16 @@ DataReport2::DataReport2()
     auto& rf = section(SectionKind::ReportFooter);
     rupees(rf, 150, W, QStringLiteral("label26"));
     rf.setHeight(150 + 2 * kLine + 60);
-}
 
-void DataReport2::fill(const BillCaptions& bill, data::Database& salaryDb)
-{
-    load(salaryDb, Schedule::Giss1983);
-    put("Section4", "label28", bill.billNo);
-    put("Section4", "label17", bill.payMonth);
-    put("Section4", "label18", bill.ddoCode);
-    put("Section4", "label23", bill.officeLine);
-    put("Section4", "label21", bill.billDate);
-    put("Section1", "label15", bill.officeLine);
-    put("Section5", "label26", bill.words);
+    reads(Schedule::Giss1983, {
+        {"Section4", "label28", &BillCaptions::billNo},
+        {"Section4", "label17", &BillCaptions::payMonth},
+        {"Section4", "label18", &BillCaptions::ddoCode},
+        {"Section4", "label23", &BillCaptions::officeLine},
+        {"Section4", "label21", &BillCaptions::billDate},
+        {"Section1", "label15", &BillCaptions::officeLine},
+        {"Section5", "label26", &BillCaptions::words},
+    });
 }
 
 DataReport5::DataReport5()
@@ -173,18 +170,16 @@ DataReport5::DataReport5()
             QStringLiteral("Signature of the Drawing & Disbursing Officer"))
         .setAlign(Align::Center);
     rf.setHeight(420 + 3 * kLine + 500);
-}
 
-void DataReport5::fill(const BillCaptions& bill, data::Database& salaryDb)
-{
-    load(salaryDb, Schedule::Giss1987);
-    put("Section2", "label29", bill.billNo);
-    put("Section2", "label17", bill.ddoCode);
-    put("Section2", "label20", bill.billDate);
-    put("Section2", "label24", bill.drawalCode);
-    put("Section2", "label23", bill.officeLine);
-    put("Section2", "label26", bill.payMonth);
-    put("Section5", "label28", bill.words);
+    reads(Schedule::Giss1987, {
+        {"Section2", "label29", &BillCaptions::billNo},
+        {"Section2", "label17", &BillCaptions::ddoCode},
+        {"Section2", "label20", &BillCaptions::billDate},
+        {"Section2", "label24", &BillCaptions::drawalCode},
+        {"Section2", "label23", &BillCaptions::officeLine},
+        {"Section2", "label26", &BillCaptions::payMonth},
+        {"Section5", "label28", &BillCaptions::words},
+    });
 }
 
 } // namespace paybill

@@ -1,6 +1,5 @@
 #include "paybill/schedules/recovery_schedules.h"
 
-#include "paybill/schedules/bill_captions.h"
 #include "paybill/schedules/form_layout.h"
 
 using reports::Align;
@@ -85,17 +84,15 @@ DataReport12::DataReport12()
     auto& rf = section(SectionKind::ReportFooter);
     rupees(rf, 150, W, QStringLiteral("label33"));
     rf.setHeight(150 + 2 * kLine + 60);
-}
 
-void DataReport12::fill(const BillCaptions& bill, data::Database& salaryDb)
-{
-    load(salaryDb, Schedule::HouseBuildingLoan);
-    put("Section4", "label36", bill.billNo);
-    put("Section4", "label32", bill.ddoCode);
-    put("Section4", "label30", bill.billDate);
-    put("Section4", "label31", bill.officeLine);
-    put("Section1", "label35", bill.drawalCode);
-    put("Section5", "label33", bill.words);
+    reads(Schedule::HouseBuildingLoan, {
+        {"Section4", "label36", &BillCaptions::billNo},
+        {"Section4", "label32", &BillCaptions::ddoCode},
+        {"Section4", "label30", &BillCaptions::billDate},
+        {"Section4", "label31", &BillCaptions::officeLine},
+        {"Section1", "label35", &BillCaptions::drawalCode},
+        {"Section5", "label33", &BillCaptions::words},
+    });
 }
 
 DataReport17::DataReport17()
@@ -167,19 +164,17 @@ DataReport17::DataReport17()
     auto& rf = section(SectionKind::ReportFooter);
     rupees(rf, 150, W, QStringLiteral("label31"));
     rf.setHeight(150 + 2 * kLine + 60);
-}
 
-void DataReport17::fill(const BillCaptions& bill, data::Database& salaryDb)
-{
-    load(salaryDb, Schedule::HouseRent);
-    put("Section2", "label7", bill.ddoCode);
-    put("Section2", "label9", bill.billNo);
-    put("Section2", "label11", bill.billDate);
-    put("Section4", "label5", bill.officeLine);
-    put("Section3", "label23", bill.drawalCode);
-    put("Section1", "label32", bill.payMonth);
     // The figure of the house-rent total is not printed, only its words.
-    put("Section5", "label31", bill.rentWords);
+    reads(Schedule::HouseRent, {
+        {"Section2", "label7", &BillCaptions::ddoCode},
+        {"Section2", "label9", &BillCaptions::billNo},
+        {"Section2", "label11", &BillCaptions::billDate},
+        {"Section4", "label5", &BillCaptions::officeLine},
+        {"Section3", "label23", &BillCaptions::drawalCode},
+        {"Section1", "label32", &BillCaptions::payMonth},
+        {"Section5", "label31", &BillCaptions::rentWords},
+    });
 }
 
 } // namespace paybill

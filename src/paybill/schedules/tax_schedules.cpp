@@ -1,6 +1,5 @@
 #include "paybill/schedules/tax_schedules.h"
 
-#include "paybill/schedules/bill_captions.h"
 #include "paybill/schedules/form_layout.h"
 
 using reports::Align;
@@ -67,19 +66,17 @@ DataReport4::DataReport4()
     leader(pf, 0, 1300, 5200, QStringLiteral("Signature (BILL CLERK / ACCOUNTANT)"));
     caption(pf, W - 3600, 1300, 3600, kLine, QStringLiteral("Signature of Drawing Officer")).setAlign(Align::Center);
     pf.setHeight(1700);
-}
 
-void DataReport4::fill(const BillCaptions& bill, data::Database& salaryDb)
-{
-    load(salaryDb, Schedule::ProfessionalTax);
-    put("Section4", "Label29", bill.billNo);
-    put("Section4", "Label19", bill.ddoCode);
-    put("Section4", "Label22", bill.billDate);
-    put("Section1", "Label16", bill.officeLine);
-    put("Section1", "Label17", bill.payMonth);
-    put("Section3", "Label24", bill.drawalCode);
-    put("Section3", "Label26", bill.total);
-    put("Section3", "Label28", bill.words);
+    reads(Schedule::ProfessionalTax, {
+        {"Section4", "Label29", &BillCaptions::billNo},
+        {"Section4", "Label19", &BillCaptions::ddoCode},
+        {"Section4", "Label22", &BillCaptions::billDate},
+        {"Section1", "Label16", &BillCaptions::officeLine},
+        {"Section1", "Label17", &BillCaptions::payMonth},
+        {"Section3", "Label24", &BillCaptions::drawalCode},
+        {"Section3", "Label26", &BillCaptions::total},
+        {"Section3", "Label28", &BillCaptions::words},
+    });
 }
 
 DataReport13::DataReport13()
@@ -136,17 +133,15 @@ DataReport13::DataReport13()
     sum(rf, x, 2, "i_tax");
     rupees(rf, 420, W, QStringLiteral("label26"));
     rf.setHeight(420 + 2 * kLine + 60);
-}
 
-void DataReport13::fill(const BillCaptions& bill, data::Database& salaryDb)
-{
-    load(salaryDb, Schedule::IncomeTax);
-    put("Section4", "label28", bill.billNo);
-    put("Section4", "label4", bill.payMonth);
-    put("Section4", "label6", bill.ddoCode);
-    put("Section4", "label10", bill.billDate);
-    put("Section3", "label22", bill.drawalCode);
-    put("Section5", "label26", bill.words);
+    reads(Schedule::IncomeTax, {
+        {"Section4", "label28", &BillCaptions::billNo},
+        {"Section4", "label4", &BillCaptions::payMonth},
+        {"Section4", "label6", &BillCaptions::ddoCode},
+        {"Section4", "label10", &BillCaptions::billDate},
+        {"Section3", "label22", &BillCaptions::drawalCode},
+        {"Section5", "label26", &BillCaptions::words},
+    });
 }
 
 } // namespace paybill
