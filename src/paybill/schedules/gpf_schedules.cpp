@@ -79,11 +79,13 @@ DataReport3::DataReport3()
     const QVector<int> x = columnEdges({1500, 3600, 1300, 2000, 1500, 1500, 700, 1500, W - 13600});
     auto& ph = section(SectionKind::PageHeader);
     const int top = 1000, half = 500;
-    cell(ph, x[0], 0, x[1] - x[0], top, QStringLiteral("Account Number"));
-    cell(ph, x[1], 0, x[2] - x[1], top, QStringLiteral("N A M E"));
-    cell(ph, x[2], 0, x[3] - x[2], top, QStringLiteral("Pay or / and leave salary this month\nRs."));
-    cell(ph, x[3], 0, x[4] - x[3], top, QStringLiteral("Salary Head of Account"));
-    cell(ph, x[4], 0, x[5] - x[4], top, QStringLiteral("Monthly Subscrip- -tion\nRs."));
+    heads(ph, x, 0, 0, top, {
+        "Account Number",
+        "N A M E",
+        "Pay or / and leave salary this month\nRs.",
+        "Salary Head of Account",
+        "Monthly Subscrip- -tion\nRs.",
+    });
     cell(ph, x[5], 0, x[7] - x[5], half, QStringLiteral("Refund of withdrawals"));
     cell(ph, x[5], half, x[6] - x[5], half, QStringLiteral("Amount\nRs."));
     cell(ph, x[6], half, x[7] - x[6], half, QStringLiteral("No of inst."));
@@ -165,11 +167,13 @@ DataReport6::DataReport6()
     const QVector<int> x = columnEdges({2300, 2100, 2100, 2000, W - 8500});
     auto& ph = section(SectionKind::PageHeader);
     numberRow(ph, x, 0, 300);
-    cell(ph, x[0], 300, x[1] - x[0], 700, QStringLiteral("No. of Group 'D' employees"));
-    cell(ph, x[1], 300, x[2] - x[1], 700, QStringLiteral("Amount of monthly subscription"));
-    cell(ph, x[2], 300, x[3] - x[2], 700, QStringLiteral("Amount of refund of withdrawals"));
-    cell(ph, x[3], 300, x[4] - x[3], 700, QStringLiteral("Total\n(2) + (3)"));
-    cell(ph, x[4], 300, x[5] - x[4], 700, QStringLiteral("Remarks"));
+    heads(ph, x, 0, 300, 700, {
+        "No. of Group 'D' employees",
+        "Amount of monthly subscription",
+        "Amount of refund of withdrawals",
+        "Total\n(2) + (3)",
+        "Remarks",
+    });
     ph.setHeight(1000);
 
     auto& d = section(SectionKind::Detail);

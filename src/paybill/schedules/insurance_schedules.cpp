@@ -37,9 +37,11 @@ DataReport2::DataReport2()
     const QVector<int> x = columnEdges({700, 3300, 1700, 1500, 1500, W - 8700});
     auto& ph = section(SectionKind::PageHeader);
     const int top = 1000, half = 400;
-    cell(ph, x[0], 0, x[1] - x[0], top, QStringLiteral("Sl. No."));
-    cell(ph, x[1], 0, x[2] - x[1], top, QStringLiteral("Name of the Department/Section of Establishment"));
-    cell(ph, x[2], 0, x[3] - x[2], top, QStringLiteral("Total number of Subscribers under the Scheme"));
+    heads(ph, x, 0, 0, top, {
+        "Sl. No.",
+        "Name of the Department/Section of Establishment",
+        "Total number of Subscribers under the Scheme",
+    });
     cell(ph, x[3], 0, x[6] - x[3], top - half, QStringLiteral("Amount of contribution realised"));
     cell(ph, x[3], top - half, x[4] - x[3], half, QStringLiteral("Subs to IF"));
     cell(ph, x[4], top - half, x[5] - x[4], half, QStringLiteral("Subs to SF"));
@@ -144,10 +146,12 @@ DataReport5::DataReport5()
     cell(ph, x[2], y + upper, x[3] - x[2], top - upper, QStringLiteral("Subscription\nto\nInsurance fund only"));
     cell(ph, x[3], y + upper, x[4] - x[3], top - upper,
          QStringLiteral("Subscription\nto\nInsurance Fund\nand Savings Fund"));
-    cell(ph, x[4], y, x[5] - x[4], top, QStringLiteral("Contribution towards the Insurance Fund (Rs.)"));
-    cell(ph, x[5], y, x[6] - x[5], top, QStringLiteral("Contribution towards the Savings Fund (Rs.)"));
-    cell(ph, x[6], y, x[7] - x[6], top, QStringLiteral("Total Contributions (Rs.)"));
-    cell(ph, x[7], y, x[8] - x[7], top, QStringLiteral("Remarks"));
+    heads(ph, x, 4, y, top, {
+        "Contribution towards the Insurance Fund (Rs.)",
+        "Contribution towards the Savings Fund (Rs.)",
+        "Total Contributions (Rs.)",
+        "Remarks",
+    });
     ph.setHeight(y + top);
 
     auto& d = section(SectionKind::Detail);

@@ -38,11 +38,13 @@ DataReport12::DataReport12()
     const QVector<int> x = columnEdges({600, 2100, 1300, 2500, 1000, 1100, 1100, W - 9700});
     auto& ph = section(SectionKind::PageHeader);
     const int top = 900, upper = 400;
-    cell(ph, x[0], 0, x[1] - x[0], top, QStringLiteral("SL. No"));
-    cell(ph, x[1], 0, x[2] - x[1], top, QStringLiteral("Name of the Employee & Designation"));
-    cell(ph, x[2], 0, x[3] - x[2], top, QStringLiteral("Identification Number if any"));
-    cell(ph, x[3], 0, x[4] - x[3], top, QStringLiteral("Salary Head of Account"));
-    cell(ph, x[4], 0, x[5] - x[4], top, QStringLiteral("No. of Installment"));
+    heads(ph, x, 0, 0, top, {
+        "SL. No",
+        "Name of the Employee & Designation",
+        "Identification Number if any",
+        "Salary Head of Account",
+        "No. of Installment",
+    });
     cell(ph, x[5], 0, x[7] - x[5], upper, QStringLiteral("Amount"));
     cell(ph, x[5], upper, x[6] - x[5], top - upper, QStringLiteral("Principal"));
     cell(ph, x[6], upper, x[7] - x[6], top - upper, QStringLiteral("Interest"));
@@ -125,10 +127,8 @@ DataReport17::DataReport17()
     caption(ph, 2300, y, 3000, kLine, QStringLiteral("0216-02-105-001-05")).setBold();
     y += kLine + 120;
     const QVector<int> x = columnEdges({900, 3600, 1400, 1300, 1400, W - 8600});
-    const char* const heads[] = {"Roll No.", "Name of the Officer with Designation", "Basic Pay",
-                                 "Period",   "Amount",                               "Remerks"};
-    for (int i = 0; i < 6; ++i)
-        cell(ph, x[i], y, x[i + 1] - x[i], 600, QString::fromLatin1(heads[i]));
+    heads(ph, x, 0, y, 600,
+          {"Roll No.", "Name of the Officer with Designation", "Basic Pay", "Period", "Amount", "Remerks"});
     ph.setHeight(y + 600);
 
     auto& d = section(SectionKind::Detail);

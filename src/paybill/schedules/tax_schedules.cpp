@@ -40,13 +40,14 @@ DataReport4::DataReport4()
     auto& ph = section(SectionKind::PageHeader);
     numberRow(ph, x, 0, 300);
     const int head = 1500;
-    cell(ph, x[0], 300, x[1] - x[0], head, QStringLiteral("Name of Department  Section/Establishment"));
-    cell(ph, x[1], 300, x[2] - x[1], head, QStringLiteral("Head of account under which salaries are drawn"));
-    cell(ph, x[2], 300, x[3] - x[2], head, QStringLiteral("Period of salary Bill "));
-    cell(ph, x[3], 300, x[4] - x[3], head, QStringLiteral("Amount recovered (Rs.)"));
-    cell(ph, x[4], 300, x[5] - x[4], head,
-         QStringLiteral("To be credited  to\n\" 0028 -Other Taxes on Income and expenditure-00-107-Taxes on "
-                        "profession, trades callings and employments\"."));
+    heads(ph, x, 0, 300, head, {
+        "Name of Department  Section/Establishment",
+        "Head of account under which salaries are drawn",
+        "Period of salary Bill ",
+        "Amount recovered (Rs.)",
+        "To be credited  to\n\" 0028 -Other Taxes on Income and expenditure-00-107-Taxes on "
+        "profession, trades callings and employments\".",
+    });
     ph.setHeight(300 + head);
 
     auto& d = section(SectionKind::Detail);
@@ -105,11 +106,13 @@ DataReport13::DataReport13()
 
     const QVector<int> x = columnEdges({800, 3800, 1600, 1800, W - 8000});
     auto& ph = section(SectionKind::PageHeader);
-    cell(ph, x[0], 0, x[1] - x[0], 600, QStringLiteral("Sl. No."));
-    cell(ph, x[1], 0, x[2] - x[1], 600, QStringLiteral("Name of the Officer with Designation"));
-    cell(ph, x[2], 0, x[3] - x[2], 600, QStringLiteral("Amount Deducted"));
-    cell(ph, x[3], 0, x[4] - x[3], 600, QStringLiteral("PAN No."));
-    cell(ph, x[4], 0, x[5] - x[4], 600, QStringLiteral("Remarks"));
+    heads(ph, x, 0, 0, 600, {
+        "Sl. No.",
+        "Name of the Officer with Designation",
+        "Amount Deducted",
+        "PAN No.",
+        "Remarks",
+    });
     ph.setHeight(600);
 
     auto& d = section(SectionKind::Detail);
