@@ -11,6 +11,7 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/registry.h"
 #include "platform/reports/registry.h"
+#include "support/figures_fit.h"
 #include "support/report_texts.h"
 #include "support/temp_data_folder.h"
 #include "support/ui_driver.h"
@@ -226,6 +227,41 @@ TEST_F(BillOnForm, EachScheduleTotalsItsRowsOrSaysItHasNone)
     EXPECT_EQ(totalsAfter([&] { said = saidBy([&] { click(*form->Command4); }); }), QStringList(4, "-"));
     EXPECT_EQ(said, QStringList{"PLEASE NOTE|64|Nothing to display for Prof. Tax under this Head"});
     EXPECT_FALSE(reports::Reports::isLoaded<DataReport4>());
+}
+
+// Each row at the ceilings (a part just under one crore, twice that where two add up): every schedule prints its
+// figures at their own size, and its totals (the whole rows of the schedules that total a group) hold ten-digit
+// rupees with paise.
+TEST_F(BillOnForm, CeilingRowsAndTenDigitTotalsFitEverySchedule)
+{
+    activate(kBillDate);
+    const QString c = QStringLiteral("9999999.99");
+    salaryDb().execute(QStringLiteral("UPDATE sal SET pay = %1, gpf_subs = %1, gpf_rec = %1, p_tax = %1, others = %1,"
+                                      " hb_loan = %1, hb_int = %1, i_tax = %1").arg(c));
+    salaryDb().execute(QStringLiteral("UPDATE temp SET i_tax = %1").arg(c));
+    salaryDb().execute(QStringLiteral("UPDATE temp1 SET hb_loan = %1, hb_int = %1").arg(c));
+    salaryDb().execute(QStringLiteral("UPDATE ginew SET iftotal = %1, sftotal = %1, total = 2 * %1").arg(c));
+    salaryDb().execute(QStringLiteral("delete from emp_temp"));
+    salaryDb().execute(QStringLiteral("insert into emp_temp (emp_code, pr_pay, e_date) values ('S001', %1, '2010-07-01')")
+                           .arg(c));
+    salaryDb().execute(QStringLiteral("UPDATE employee SET basic = %1").arg(c));
+    const struct {
+        forms::CommandButton* command;
+        reports::PageModel (*layout)();
+        bool rowsAreTotals;
+    } schedules[] = {
+        {form->Command3, layoutOf<DataReport3>, false},  {form->Command7, layoutOf<DataReport6>, true},
+        {form->Command4, layoutOf<DataReport4>, true},   {form->Command5, layoutOf<DataReport2>, true},
+        {form->Command6, layoutOf<DataReport5>, true},   {form->Command13, layoutOf<DataReport13>, false},
+        {form->Command14, layoutOf<DataReport12>, false}, {form->Command19, layoutOf<DataReport17>, false},
+        {form->Command12, layoutOf<DataReport14>, false},
+    };
+    for (const auto& s : schedules) {
+        EXPECT_EQ(saidBy([&] { click(*s.command); }), QStringList());
+        const auto m = s.layout();
+        EXPECT_EQ(testsupport::misfits(m, QStringLiteral("9999999999.99"), s.rowsAreTotals), QStringList())
+            << m.title.toStdString();
+    }
 }
 
 } // namespace

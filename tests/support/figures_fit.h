@@ -21,8 +21,10 @@ inline QRectF drawn(const reports::Item& it)
 }
 
 // "control row: text" of each one-line text wider than its box (the painter would shrink a figure) and of
-// each pair of texts drawn over each other; figures of a footer (totals) must also hold `total` in their font.
-inline QStringList misfits(const reports::PageModel& m, const QString& total = QStringLiteral("9999999999.99"))
+// each pair of texts drawn over each other; figures of a footer (totals) must also hold `total` in their font,
+// and so must the rows' figures where each row is itself a total.
+inline QStringList misfits(const reports::PageModel& m, const QString& total = QStringLiteral("9999999999.99"),
+                           bool rowsAreTotals = false)
 {
     QStringList out;
     for (int p = 0; p < m.pageCount(); ++p) {
@@ -34,7 +36,8 @@ inline QStringList misfits(const reports::PageModel& m, const QString& total = Q
             const bool oneLine = it.number || !it.wordWrap;
             if (oneLine && reports::textWidth(it.font, it.text) > it.w)
                 out << QStringLiteral("too wide ") + at;
-            const bool footer = it.section == QLatin1String("Section3") || it.section == QLatin1String("Section5");
+            const bool footer = it.section == QLatin1String("Section3") || it.section == QLatin1String("Section5")
+                                || (rowsAreTotals && it.section == QLatin1String("Section1"));
             if (it.number && footer && reports::textWidth(it.font, total) > it.w)
                 out << QStringLiteral("no room for a total in ") + at;
             if (!oneLine)

@@ -81,6 +81,16 @@ void ruledRow(reports::Section& s, const QVector<int>& x, int h)
         box(s, x[i], 0, x[i + 1] - x[i], h);
 }
 
+void heads(reports::Section& s, const QVector<int>& x, int first, int y, int h,
+           std::initializer_list<const char*> texts)
+{
+    int i = first;
+    for (const char* text : texts) {
+        cell(s, x[i], y, x[i + 1] - x[i], h, QString::fromUtf8(text));
+        ++i;
+    }
+}
+
 void numberRow(reports::Section& s, const QVector<int>& x, int y, int h)
 {
     for (int i = 0; i + 1 < x.size(); ++i)

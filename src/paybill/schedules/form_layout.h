@@ -44,6 +44,9 @@ void rule(reports::Section& s, int x, int y, int w);
 
 // A row of empty ruled cells, one per column: the grid a detail line prints in.
 void ruledRow(reports::Section& s, const QVector<int>& x, int h);
+// Column heads in ruled cells, one a column from column `first` on, each as wide as its column.
+void heads(reports::Section& s, const QVector<int>& x, int first, int y, int h,
+           std::initializer_list<const char*> texts);
 // Column numbers "(1)", "(2)", ... under the column heads.
 void numberRow(reports::Section& s, const QVector<int>& x, int y, int h);
 // A field of the named column, inset within column col; the control bears the column's name.

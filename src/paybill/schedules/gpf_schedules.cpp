@@ -1,6 +1,5 @@
 #include "paybill/schedules/gpf_schedules.h"
 
-#include "paybill/schedules/bill_captions.h"
 #include "paybill/schedules/form_layout.h"
 #include "platform/vb/convert.h"
 
@@ -17,6 +16,9 @@ DataReport3::DataReport3()
 {
     using namespace layout;
     setTitle(QStringLiteral("T.R. FORM NO. 47 - G.P.F. other than Group 'D'"));
+    // Three columns of ten-digit totals beside the account, name, pay and
+    // salary head need the long side of the paper.
+    setOrientation(reports::Orientation::Landscape);
     const int W = bodyWidth();
 
     auto& rh = section(SectionKind::ReportHeader);
@@ -74,14 +76,16 @@ DataReport3::DataReport3()
 
     // Account, name, pay, salary head, subscription, refund amount and
     // instalments, total realised, remarks.
-    const QVector<int> x = columnEdges({1300, 2100, 1100, 1400, 1000, 1000, 600, 1100, W - 9600});
+    const QVector<int> x = columnEdges({1500, 3600, 1300, 2000, 1500, 1500, 700, 1500, W - 13600});
     auto& ph = section(SectionKind::PageHeader);
     const int top = 1000, half = 500;
-    cell(ph, x[0], 0, x[1] - x[0], top, QStringLiteral("Account Number"));
-    cell(ph, x[1], 0, x[2] - x[1], top, QStringLiteral("N A M E"));
-    cell(ph, x[2], 0, x[3] - x[2], top, QStringLiteral("Pay or / and leave salary this month\nRs."));
-    cell(ph, x[3], 0, x[4] - x[3], top, QStringLiteral("Salary Head of Account"));
-    cell(ph, x[4], 0, x[5] - x[4], top, QStringLiteral("Monthly Subscrip- -tion\nRs."));
+    heads(ph, x, 0, 0, top, {
+        "Account Number",
+        "N A M E",
+        "Pay or / and leave salary this month\nRs.",
+        "Salary Head of Account",
+        "Monthly Subscrip- -tion\nRs.",
+    });
     cell(ph, x[5], 0, x[7] - x[5], half, QStringLiteral("Refund of withdrawals"));
     cell(ph, x[5], half, x[6] - x[5], half, QStringLiteral("Amount\nRs."));
     cell(ph, x[6], half, x[7] - x[6], half, QStringLiteral("No of inst."));
@@ -115,17 +119,15 @@ DataReport3::DataReport3()
     sum(rf, x, 7, "total").setFormat(kPaise);
     rupees(rf, 420, W, QStringLiteral("Label34"));
     rf.setHeight(420 + 2 * kLine + 60);
-}
 
-void DataReport3::fill(const BillCaptions& bill, data::Database& salaryDb)
-{
-    load(salaryDb, Schedule::GpfOtherThanGroupD);
-    put("Section4", "Label38", bill.billNo);
-    put("Section4", "Label24", bill.ddoCode);
-    put("Section4", "Label27", bill.billDate);
-    put("Section4", "Label31", bill.payMonth);
-    put("Section4", "Label29", bill.officeLine);
-    put("Section5", "Label34", bill.words);
+    reads(Schedule::GpfOtherThanGroupD, {
+        {"Section4", "Label38", &BillCaptions::billNo},
+        {"Section4", "Label24", &BillCaptions::ddoCode},
+        {"Section4", "Label27", &BillCaptions::billDate},
+        {"Section4", "Label31", &BillCaptions::payMonth},
+        {"Section4", "Label29", &BillCaptions::officeLine},
+        {"Section5", "Label34", &BillCaptions::words},
+    });
 }
 
 DataReport6::DataReport6()
@@ -165,11 +167,13 @@ DataReport6::DataReport6()
     const QVector<int> x = columnEdges({2300, 2100, 2100, 2000, W - 8500});
     auto& ph = section(SectionKind::PageHeader);
     numberRow(ph, x, 0, 300);
-    cell(ph, x[0], 300, x[1] - x[0], 700, QStringLiteral("No. of Group 'D' employees"));
-    cell(ph, x[1], 300, x[2] - x[1], 700, QStringLiteral("Amount of monthly subscription"));
-    cell(ph, x[2], 300, x[3] - x[2], 700, QStringLiteral("Amount of refund of withdrawals"));
-    cell(ph, x[3], 300, x[4] - x[3], 700, QStringLiteral("Total\n(2) + (3)"));
-    cell(ph, x[4], 300, x[5] - x[4], 700, QStringLiteral("Remarks"));
+    heads(ph, x, 0, 300, 700, {
+        "No. of Group 'D' employees",
+        "Amount of monthly subscription",
+        "Amount of refund of withdrawals",
+        "Total\n(2) + (3)",
+        "Remarks",
+    });
     ph.setHeight(1000);
 
     auto& d = section(SectionKind::Detail);
@@ -185,19 +189,22 @@ DataReport6::DataReport6()
     caption(pf, W - 4200, 300, 4200, kLine, QStringLiteral("Signature of the Drawing Officer with Seal"))
         .setAlign(Align::Center);
     pf.setHeight(600);
+
+    reads(Schedule::GpfGroupD, {
+        {"Section4", "label26", &BillCaptions::billNo},
+        {"Section4", "label17", &BillCaptions::ddoCode},
+        {"Section4", "label20", &BillCaptions::billDate},
+        {"Section4", "label24", &BillCaptions::words},
+    });
 }
 
 void DataReport6::fill(const BillCaptions& bill, data::Database& salaryDb)
 {
-    load(salaryDb, Schedule::GpfGroupD);
+    ScheduleReport::fill(bill, salaryDb);
     // The certificate states the amount with its paise, without grouping.
     const QString amount = vb::isNumeric(bill.total) ? vb::format(vb::cdbl(bill.total), QStringLiteral("#.00"))
                                                      : bill.total;
-    put("Section4", "label26", bill.billNo);
-    put("Section4", "label17", bill.ddoCode);
-    put("Section4", "label20", bill.billDate);
     put("Section4", "label22", amount);
-    put("Section4", "label24", bill.words);
 }
 
 } // namespace paybill

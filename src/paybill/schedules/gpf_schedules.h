@@ -7,15 +7,12 @@ namespace paybill {
 
 // T.R. form 47: one line per subscriber other than group D.
 class DataReport3 : public ScheduleReport {
-    Q_OBJECT
 public:
     DataReport3();
-    void fill(const BillCaptions& bill, data::Database& salaryDb) override;
 };
 
 // T.R. form 46: the certificate of the group D deductions, in one line.
 class DataReport6 : public ScheduleReport {
-    Q_OBJECT
 public:
     DataReport6();
     void fill(const BillCaptions& bill, data::Database& salaryDb) override;

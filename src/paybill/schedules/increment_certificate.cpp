@@ -1,6 +1,5 @@
 #include "paybill/schedules/increment_certificate.h"
 
-#include "paybill/schedules/bill_captions.h"
 #include "paybill/schedules/form_layout.h"
 
 using reports::Align;
@@ -38,14 +37,16 @@ DataReport14::DataReport14()
     const QVector<int> x = columnEdges({600, 2400, 1300, 1800, 1100, 1300, 1300, 1100, 1200, 1200, W - 13300});
     auto& ph = section(SectionKind::PageHeader);
     const int top = 1300, from = 1000;
-    cell(ph, x[0], 0, x[1] - x[0], top, QStringLiteral("Sl. No."));
-    cell(ph, x[1], 0, x[2] - x[1], top, QStringLiteral("Name of the incumbent."));
-    cell(ph, x[2], 0, x[3] - x[2], top, QStringLiteral("Whether substantive or officiating"));
-    cell(ph, x[3], 0, x[4] - x[3], top, QStringLiteral("Scale of pay of post"));
-    cell(ph, x[4], 0, x[5] - x[4], top, QStringLiteral("Present Pay"));
-    cell(ph, x[5], 0, x[6] - x[5], top, QStringLiteral("Date from which present pay is drawn"));
-    cell(ph, x[6], 0, x[7] - x[6], top, QStringLiteral("Date of present increment"));
-    cell(ph, x[7], 0, x[8] - x[7], top, QStringLiteral("Pay increment"));
+    heads(ph, x, 0, 0, top, {
+        "Sl. No.",
+        "Name of the incumbent.",
+        "Whether substantive or officiating",
+        "Scale of pay of post",
+        "Present Pay",
+        "Date from which present pay is drawn",
+        "Date of present increment",
+        "Pay increment",
+    });
     cell(ph, x[8], 0, x[10] - x[8], from,
          QStringLiteral("Reasons for with holding increments beyond specified date suspension (not treated as "
                         "duty). Leave without pay Other reasons.\t"));
@@ -78,12 +79,10 @@ DataReport14::DataReport14()
     caption(rf, W - 5200, sign, 5200, kLine, QStringLiteral("Signature and Designation of the Drawing Officer"))
         .setAlign(Align::Right);
     rf.setHeight(sign + kLine + 100);
-}
 
-void DataReport14::fill(const BillCaptions& bill, data::Database& salaryDb)
-{
-    load(salaryDb, Schedule::Increment, bill.codeCategory);
-    put("Section4", "label5", bill.ddoCode);
+    reads(Schedule::Increment, {
+        {"Section4", "label5", &BillCaptions::ddoCode},
+    });
 }
 
 } // namespace paybill

@@ -8,10 +8,8 @@ namespace paybill {
 // One line per employee of the head's code category given an increment in
 // the last increment run.
 class DataReport14 : public ScheduleReport {
-    Q_OBJECT
 public:
     DataReport14();
-    void fill(const BillCaptions& bill, data::Database& salaryDb) override;
 };
 
 } // namespace paybill

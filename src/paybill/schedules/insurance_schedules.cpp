@@ -1,6 +1,5 @@
 #include "paybill/schedules/insurance_schedules.h"
 
-#include "paybill/schedules/bill_captions.h"
 #include "paybill/schedules/form_layout.h"
 
 using reports::Align;
@@ -38,9 +37,11 @@ DataReport2::DataReport2()
     const QVector<int> x = columnEdges({700, 3300, 1700, 1500, 1500, W - 8700});
     auto& ph = section(SectionKind::PageHeader);
     const int top = 1000, half = 400;
-    cell(ph, x[0], 0, x[1] - x[0], top, QStringLiteral("Sl. No."));
-    cell(ph, x[1], 0, x[2] - x[1], top, QStringLiteral("Name of the Department/Section of Establishment"));
-    cell(ph, x[2], 0, x[3] - x[2], top, QStringLiteral("Total number of Subscribers under the Scheme"));
+    heads(ph, x, 0, 0, top, {
+        "Sl. No.",
+        "Name of the Department/Section of Establishment",
+        "Total number of Subscribers under the Scheme",
+    });
     cell(ph, x[3], 0, x[6] - x[3], top - half, QStringLiteral("Amount of contribution realised"));
     cell(ph, x[3], top - half, x[4] - x[3], half, QStringLiteral("Subs to IF"));
     cell(ph, x[4], top - half, x[5] - x[4], half, QStringLiteral("Subs to SF"));
@@ -85,18 +86,16 @@ DataReport2::DataReport2()
     auto& rf = section(SectionKind::ReportFooter);
     rupees(rf, 150, W, QStringLiteral("label26"));
     rf.setHeight(150 + 2 * kLine + 60);
-}
 
-void DataReport2::fill(const BillCaptions& bill, data::Database& salaryDb)
-{
-    load(salaryDb, Schedule::Giss1983);
-    put("Section4", "label28", bill.billNo);
-    put("Section4", "label17", bill.payMonth);
-    put("Section4", "label18", bill.ddoCode);
-    put("Section4", "label23", bill.officeLine);
-    put("Section4", "label21", bill.billDate);
-    put("Section1", "label15", bill.officeLine);
-    put("Section5", "label26", bill.words);
+    reads(Schedule::Giss1983, {
+        {"Section4", "label28", &BillCaptions::billNo},
+        {"Section4", "label17", &BillCaptions::payMonth},
+        {"Section4", "label18", &BillCaptions::ddoCode},
+        {"Section4", "label23", &BillCaptions::officeLine},
+        {"Section4", "label21", &BillCaptions::billDate},
+        {"Section1", "label15", &BillCaptions::officeLine},
+        {"Section5", "label26", &BillCaptions::words},
+    });
 }
 
 DataReport5::DataReport5()
@@ -138,7 +137,8 @@ DataReport5::DataReport5()
     filled(ph, 0, y, 1400, W - 1400, QStringLiteral("Name of Office:"), QStringLiteral("label23"));
     y += kLine + 120;
 
-    const QVector<int> x = columnEdges({600, 1000, 1400, 1500, 1500, 1500, 1400, W - 8900});
+    // Each contribution column holds a ten-digit total in bold.
+    const QVector<int> x = columnEdges({600, 1000, 1400, 1500, 1500, 1500, 1500, W - 9000});
     const int top = 1400, upper = 500;
     cell(ph, x[0], y, x[1] - x[0], top, QStringLiteral("Sl.\nNo."));
     cell(ph, x[1], y, x[2] - x[1], top, QStringLiteral("GROUP"));
@@ -146,10 +146,12 @@ DataReport5::DataReport5()
     cell(ph, x[2], y + upper, x[3] - x[2], top - upper, QStringLiteral("Subscription\nto\nInsurance fund only"));
     cell(ph, x[3], y + upper, x[4] - x[3], top - upper,
          QStringLiteral("Subscription\nto\nInsurance Fund\nand Savings Fund"));
-    cell(ph, x[4], y, x[5] - x[4], top, QStringLiteral("Contribution towards the Insurance Fund (Rs.)"));
-    cell(ph, x[5], y, x[6] - x[5], top, QStringLiteral("Contribution towards the Savings Fund (Rs.)"));
-    cell(ph, x[6], y, x[7] - x[6], top, QStringLiteral("Total Contributions (Rs.)"));
-    cell(ph, x[7], y, x[8] - x[7], top, QStringLiteral("Remarks"));
+    heads(ph, x, 4, y, top, {
+        "Contribution towards the Insurance Fund (Rs.)",
+        "Contribution towards the Savings Fund (Rs.)",
+        "Total Contributions (Rs.)",
+        "Remarks",
+    });
     ph.setHeight(y + top);
 
     auto& d = section(SectionKind::Detail);
@@ -172,18 +174,16 @@ DataReport5::DataReport5()
             QStringLiteral("Signature of the Drawing & Disbursing Officer"))
         .setAlign(Align::Center);
     rf.setHeight(420 + 3 * kLine + 500);
-}
 
-void DataReport5::fill(const BillCaptions& bill, data::Database& salaryDb)
-{
-    load(salaryDb, Schedule::Giss1987);
-    put("Section2", "label29", bill.billNo);
-    put("Section2", "label17", bill.ddoCode);
-    put("Section2", "label20", bill.billDate);
-    put("Section2", "label24", bill.drawalCode);
-    put("Section2", "label23", bill.officeLine);
-    put("Section2", "label26", bill.payMonth);
-    put("Section5", "label28", bill.words);
+    reads(Schedule::Giss1987, {
+        {"Section2", "label29", &BillCaptions::billNo},
+        {"Section2", "label17", &BillCaptions::ddoCode},
+        {"Section2", "label20", &BillCaptions::billDate},
+        {"Section2", "label24", &BillCaptions::drawalCode},
+        {"Section2", "label23", &BillCaptions::officeLine},
+        {"Section2", "label26", &BillCaptions::payMonth},
+        {"Section5", "label28", &BillCaptions::words},
+    });
 }
 
 } // namespace paybill

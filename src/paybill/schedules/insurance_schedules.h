@@ -7,18 +7,14 @@ namespace paybill {
 
 // T.R. form 53: the members of the 1983 scheme, in one line.
 class DataReport2 : public ScheduleReport {
-    Q_OBJECT
 public:
     DataReport2();
-    void fill(const BillCaptions& bill, data::Database& salaryDb) override;
 };
 
 // T.R. form 55: the 1987 scheme, one line per insurance group.
 class DataReport5 : public ScheduleReport {
-    Q_OBJECT
 public:
     DataReport5();
-    void fill(const BillCaptions& bill, data::Database& salaryDb) override;
 };
 
 } // namespace paybill

@@ -1,6 +1,5 @@
 #include "paybill/schedules/recovery_schedules.h"
 
-#include "paybill/schedules/bill_captions.h"
 #include "paybill/schedules/form_layout.h"
 
 using reports::Align;
@@ -34,15 +33,18 @@ DataReport12::DataReport12()
     y += kLine + 160;
     rh.setHeight(y);
 
-    // The salary-head column holds the whole drawal code on one line.
-    const QVector<int> x = columnEdges({600, 2200, 1300, 2500, 1000, 1000, 1000, W - 9600});
+    // The salary-head column holds the whole drawal code on one line; principal
+    // and interest each hold a recovery just under one crore.
+    const QVector<int> x = columnEdges({600, 2100, 1300, 2500, 1000, 1100, 1100, W - 9700});
     auto& ph = section(SectionKind::PageHeader);
     const int top = 900, upper = 400;
-    cell(ph, x[0], 0, x[1] - x[0], top, QStringLiteral("SL. No"));
-    cell(ph, x[1], 0, x[2] - x[1], top, QStringLiteral("Name of the Employee & Designation"));
-    cell(ph, x[2], 0, x[3] - x[2], top, QStringLiteral("Identification Number if any"));
-    cell(ph, x[3], 0, x[4] - x[3], top, QStringLiteral("Salary Head of Account"));
-    cell(ph, x[4], 0, x[5] - x[4], top, QStringLiteral("No. of Installment"));
+    heads(ph, x, 0, 0, top, {
+        "SL. No",
+        "Name of the Employee & Designation",
+        "Identification Number if any",
+        "Salary Head of Account",
+        "No. of Installment",
+    });
     cell(ph, x[5], 0, x[7] - x[5], upper, QStringLiteral("Amount"));
     cell(ph, x[5], upper, x[6] - x[5], top - upper, QStringLiteral("Principal"));
     cell(ph, x[6], upper, x[7] - x[6], top - upper, QStringLiteral("Interest"));
@@ -84,17 +86,15 @@ DataReport12::DataReport12()
     auto& rf = section(SectionKind::ReportFooter);
     rupees(rf, 150, W, QStringLiteral("label33"));
     rf.setHeight(150 + 2 * kLine + 60);
-}
 
-void DataReport12::fill(const BillCaptions& bill, data::Database& salaryDb)
-{
-    load(salaryDb, Schedule::HouseBuildingLoan);
-    put("Section4", "label36", bill.billNo);
-    put("Section4", "label32", bill.ddoCode);
-    put("Section4", "label30", bill.billDate);
-    put("Section4", "label31", bill.officeLine);
-    put("Section1", "label35", bill.drawalCode);
-    put("Section5", "label33", bill.words);
+    reads(Schedule::HouseBuildingLoan, {
+        {"Section4", "label36", &BillCaptions::billNo},
+        {"Section4", "label32", &BillCaptions::ddoCode},
+        {"Section4", "label30", &BillCaptions::billDate},
+        {"Section4", "label31", &BillCaptions::officeLine},
+        {"Section1", "label35", &BillCaptions::drawalCode},
+        {"Section5", "label33", &BillCaptions::words},
+    });
 }
 
 DataReport17::DataReport17()
@@ -127,10 +127,8 @@ DataReport17::DataReport17()
     caption(ph, 2300, y, 3000, kLine, QStringLiteral("0216-02-105-001-05")).setBold();
     y += kLine + 120;
     const QVector<int> x = columnEdges({900, 3600, 1400, 1300, 1400, W - 8600});
-    const char* const heads[] = {"Roll No.", "Name of the Officer with Designation", "Basic Pay",
-                                 "Period",   "Amount",                               "Remerks"};
-    for (int i = 0; i < 6; ++i)
-        cell(ph, x[i], y, x[i + 1] - x[i], 600, QString::fromLatin1(heads[i]));
+    heads(ph, x, 0, y, 600,
+          {"Roll No.", "Name of the Officer with Designation", "Basic Pay", "Period", "Amount", "Remerks"});
     ph.setHeight(y + 600);
 
     auto& d = section(SectionKind::Detail);
@@ -166,19 +164,17 @@ DataReport17::DataReport17()
     auto& rf = section(SectionKind::ReportFooter);
     rupees(rf, 150, W, QStringLiteral("label31"));
     rf.setHeight(150 + 2 * kLine + 60);
-}
 
-void DataReport17::fill(const BillCaptions& bill, data::Database& salaryDb)
-{
-    load(salaryDb, Schedule::HouseRent);
-    put("Section2", "label7", bill.ddoCode);
-    put("Section2", "label9", bill.billNo);
-    put("Section2", "label11", bill.billDate);
-    put("Section4", "label5", bill.officeLine);
-    put("Section3", "label23", bill.drawalCode);
-    put("Section1", "label32", bill.payMonth);
     // The figure of the house-rent total is not printed, only its words.
-    put("Section5", "label31", bill.rentWords);
+    reads(Schedule::HouseRent, {
+        {"Section2", "label7", &BillCaptions::ddoCode},
+        {"Section2", "label9", &BillCaptions::billNo},
+        {"Section2", "label11", &BillCaptions::billDate},
+        {"Section4", "label5", &BillCaptions::officeLine},
+        {"Section3", "label23", &BillCaptions::drawalCode},
+        {"Section1", "label32", &BillCaptions::payMonth},
+        {"Section5", "label31", &BillCaptions::rentWords},
+    });
 }
 
 } // namespace paybill

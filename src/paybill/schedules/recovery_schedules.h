@@ -7,18 +7,14 @@ namespace paybill {
 
 // T.R. form 38: one line per borrower of a house-building loan.
 class DataReport12 : public ScheduleReport {
-    Q_OBJECT
 public:
     DataReport12();
-    void fill(const BillCaptions& bill, data::Database& salaryDb) override;
 };
 
 // T.R. form 11: one line per employee with a house-rent or like recovery.
 class DataReport17 : public ScheduleReport {
-    Q_OBJECT
 public:
     DataReport17();
-    void fill(const BillCaptions& bill, data::Database& salaryDb) override;
 };
 
 } // namespace paybill

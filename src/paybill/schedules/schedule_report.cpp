@@ -1,7 +1,6 @@
 #include "paybill/schedules/schedule_report.h"
 
 #include "common/schema.h"
-#include "paybill/schedules/bill_captions.h"
 #include "platform/data/database.h"
 
 namespace paybill {
@@ -11,10 +10,18 @@ void ScheduleReport::initialize()
     fill(readBillCaptions(), data::Database::open(QLatin1String(common::kSalaryDb)));
 }
 
-void ScheduleReport::load(data::Database& salaryDb, Schedule schedule, const QString& codeCategory)
+void ScheduleReport::reads(Schedule schedule, std::initializer_list<Placement> placements)
 {
-    const Query q = scheduleLines(schedule, codeCategory);
+    mSchedule = schedule;
+    mPlacements = placements;
+}
+
+void ScheduleReport::fill(const BillCaptions& bill, data::Database& salaryDb)
+{
+    const Query q = scheduleLines(mSchedule, bill.codeCategory);
     setDataSource(reports::DataSource::fromQuery(salaryDb, q.sql, q.params));
+    for (const Placement& p : mPlacements)
+        put(p.section, p.label, bill.*p.particular);
 }
 
 void ScheduleReport::put(const char* sectionName, const char* labelName, const QString& caption)

@@ -1,6 +1,7 @@
 // Base of the statutory schedules: each reads the bill form and its own rows of the working tables.
 #pragma once
 
+#include "paybill/schedules/bill_captions.h"
 #include "paybill/schedules/schedule_queries.h"
 #include "platform/reports/report.h"
 
@@ -12,23 +13,32 @@ class Database;
 
 namespace paybill {
 
-struct BillCaptions;
-
 class ScheduleReport : public reports::Report {
     Q_OBJECT
 public:
     // Reads the bill form as it stands and the working tables of the salary file.
     void initialize() override;
-    // The same from given particulars and database.
-    virtual void fill(const BillCaptions& bill, data::Database& salaryDb) = 0;
+    // The same from given particulars and database: the schedule's own rows,
+    // and each particular in the label that receives it.
+    virtual void fill(const BillCaptions& bill, data::Database& salaryDb);
 
 protected:
+    // A label of a section and the bill particular it prints.
+    struct Placement {
+        const char* section;
+        const char* label;
+        QString BillCaptions::*particular;
+    };
+    // What the schedule lists, and where it prints the bill's particulars.
+    void reads(Schedule schedule, std::initializer_list<Placement> placements);
     // Printable width between the margins.
     int bodyWidth() const { return pageWidth() - leftMargin() - rightMargin(); }
-    // Runs the schedule's own query and makes its rows the report's.
-    void load(data::Database& salaryDb, Schedule schedule, const QString& codeCategory = {});
     // The caption of a label of a section, as the bill form hands it over.
     void put(const char* section, const char* labelName, const QString& caption);
+
+private:
+    Schedule mSchedule = Schedule::Increment;
+    QVector<Placement> mPlacements;
 };
 
 // Left edges of columns of the given widths laid side by side from 0; the

@@ -1,6 +1,5 @@
 #include "paybill/schedules/tax_schedules.h"
 
-#include "paybill/schedules/bill_captions.h"
 #include "paybill/schedules/form_layout.h"
 
 using reports::Align;
@@ -41,13 +40,14 @@ DataReport4::DataReport4()
     auto& ph = section(SectionKind::PageHeader);
     numberRow(ph, x, 0, 300);
     const int head = 1500;
-    cell(ph, x[0], 300, x[1] - x[0], head, QStringLiteral("Name of Department  Section/Establishment"));
-    cell(ph, x[1], 300, x[2] - x[1], head, QStringLiteral("Head of account under which salaries are drawn"));
-    cell(ph, x[2], 300, x[3] - x[2], head, QStringLiteral("Period of salary Bill "));
-    cell(ph, x[3], 300, x[4] - x[3], head, QStringLiteral("Amount recovered (Rs.)"));
-    cell(ph, x[4], 300, x[5] - x[4], head,
-         QStringLiteral("To be credited  to\n\" 0028 -Other Taxes on Income and expenditure-00-107-Taxes on "
-                        "profession, trades callings and employments\"."));
+    heads(ph, x, 0, 300, head, {
+        "Name of Department  Section/Establishment",
+        "Head of account under which salaries are drawn",
+        "Period of salary Bill ",
+        "Amount recovered (Rs.)",
+        "To be credited  to\n\" 0028 -Other Taxes on Income and expenditure-00-107-Taxes on "
+        "profession, trades callings and employments\".",
+    });
     ph.setHeight(300 + head);
 
     auto& d = section(SectionKind::Detail);
@@ -67,19 +67,17 @@ DataReport4::DataReport4()
     leader(pf, 0, 1300, 5200, QStringLiteral("Signature (BILL CLERK / ACCOUNTANT)"));
     caption(pf, W - 3600, 1300, 3600, kLine, QStringLiteral("Signature of Drawing Officer")).setAlign(Align::Center);
     pf.setHeight(1700);
-}
 
-void DataReport4::fill(const BillCaptions& bill, data::Database& salaryDb)
-{
-    load(salaryDb, Schedule::ProfessionalTax);
-    put("Section4", "Label29", bill.billNo);
-    put("Section4", "Label19", bill.ddoCode);
-    put("Section4", "Label22", bill.billDate);
-    put("Section1", "Label16", bill.officeLine);
-    put("Section1", "Label17", bill.payMonth);
-    put("Section3", "Label24", bill.drawalCode);
-    put("Section3", "Label26", bill.total);
-    put("Section3", "Label28", bill.words);
+    reads(Schedule::ProfessionalTax, {
+        {"Section4", "Label29", &BillCaptions::billNo},
+        {"Section4", "Label19", &BillCaptions::ddoCode},
+        {"Section4", "Label22", &BillCaptions::billDate},
+        {"Section1", "Label16", &BillCaptions::officeLine},
+        {"Section1", "Label17", &BillCaptions::payMonth},
+        {"Section3", "Label24", &BillCaptions::drawalCode},
+        {"Section3", "Label26", &BillCaptions::total},
+        {"Section3", "Label28", &BillCaptions::words},
+    });
 }
 
 DataReport13::DataReport13()
@@ -108,11 +106,13 @@ DataReport13::DataReport13()
 
     const QVector<int> x = columnEdges({800, 3800, 1600, 1800, W - 8000});
     auto& ph = section(SectionKind::PageHeader);
-    cell(ph, x[0], 0, x[1] - x[0], 600, QStringLiteral("Sl. No."));
-    cell(ph, x[1], 0, x[2] - x[1], 600, QStringLiteral("Name of the Officer with Designation"));
-    cell(ph, x[2], 0, x[3] - x[2], 600, QStringLiteral("Amount Deducted"));
-    cell(ph, x[3], 0, x[4] - x[3], 600, QStringLiteral("PAN No."));
-    cell(ph, x[4], 0, x[5] - x[4], 600, QStringLiteral("Remarks"));
+    heads(ph, x, 0, 0, 600, {
+        "Sl. No.",
+        "Name of the Officer with Designation",
+        "Amount Deducted",
+        "PAN No.",
+        "Remarks",
+    });
     ph.setHeight(600);
 
     auto& d = section(SectionKind::Detail);
@@ -136,17 +136,15 @@ DataReport13::DataReport13()
     sum(rf, x, 2, "i_tax");
     rupees(rf, 420, W, QStringLiteral("label26"));
     rf.setHeight(420 + 2 * kLine + 60);
-}
 
-void DataReport13::fill(const BillCaptions& bill, data::Database& salaryDb)
-{
-    load(salaryDb, Schedule::IncomeTax);
-    put("Section4", "label28", bill.billNo);
-    put("Section4", "label4", bill.payMonth);
-    put("Section4", "label6", bill.ddoCode);
-    put("Section4", "label10", bill.billDate);
-    put("Section3", "label22", bill.drawalCode);
-    put("Section5", "label26", bill.words);
+    reads(Schedule::IncomeTax, {
+        {"Section4", "label28", &BillCaptions::billNo},
+        {"Section4", "label4", &BillCaptions::payMonth},
+        {"Section4", "label6", &BillCaptions::ddoCode},
+        {"Section4", "label10", &BillCaptions::billDate},
+        {"Section3", "label22", &BillCaptions::drawalCode},
+        {"Section5", "label26", &BillCaptions::words},
+    });
 }
 
 } // namespace paybill

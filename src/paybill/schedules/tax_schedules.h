@@ -7,18 +7,14 @@ namespace paybill {
 
 // T.R. form 12: the professional tax of the bill, in one line.
 class DataReport4 : public ScheduleReport {
-    Q_OBJECT
 public:
     DataReport4();
-    void fill(const BillCaptions& bill, data::Database& salaryDb) override;
 };
 
 // T.R. form 10: one line per employee whose income tax the bill deducts.
 class DataReport13 : public ScheduleReport {
-    Q_OBJECT
 public:
     DataReport13();
-    void fill(const BillCaptions& bill, data::Database& salaryDb) override;
 };
 
 } // namespace paybill
