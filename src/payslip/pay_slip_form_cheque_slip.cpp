@@ -190,7 +190,9 @@ void Form8::Command4_Click()
     } catch (const vb::Error& e) {
         if (e.number != vb::NoCurrentRecord)
             throw;
-        tell(QStringLiteral("SOME RECORDS ARE MISSING"), forms::vbCritical);
+        // Which record is missing (a bill with no cheque, a cheque of another
+        // head) is what the clerk must mend; keep it one click away.
+        forms::Dialogs::msgBox(QStringLiteral("SOME RECORDS ARE MISSING"), forms::vbCritical, kHi, e.description);
         return;
     }
     try {

@@ -168,6 +168,9 @@ TEST_F(PaiseBill, RegisterThenWholeDateAndHeadWiseChequeSlips)
     EXPECT_EQ(boxes.boxes().value(0).title, QStringLiteral("Hi"));
     ASSERT_EQ(desktop.opened().size(), 1);
     const QString whole = desktop.opened().last();
+    // Named by bill date alone (every head), then the time; head-wise adds the head.
+    const QRegularExpression stamp(QStringLiteral(" \\d{4}-\\d\\d-\\d\\d \\d{6}"));
+    EXPECT_TRUE(QRegularExpression("^anx 2014-03-31" + stamp.pattern()).match(QFileInfo(whole).fileName()).hasMatch());
     const auto rows = tableRows(whole);
     // The template encloses the cheques above the list of employees.
     EXPECT_EQ(rows, (QList<QStringList>{{"Cheque No.", "Cheque Date", "Amount"},
@@ -204,6 +207,9 @@ TEST_F(PaiseBill, RegisterThenWholeDateAndHeadWiseChequeSlips)
     ASSERT_EQ(desktop.opened().size(), 2);
     const auto headRows = tableRows(desktop.opened().last());
     ASSERT_EQ(headRows.size(), 2 + 4);
+    EXPECT_TRUE(QRegularExpression("^anx 2014-03-31 22222222222222201" + stamp.pattern())
+                    .match(QFileInfo(desktop.opened().last()).fileName())
+                    .hasMatch());
     EXPECT_EQ(headRows[1], (QStringList{"CHQ-1201", "03/04/2014", "39549.17"}));
     EXPECT_EQ(headRows[5], (QStringList{"2", "Name BA08", "CLERK", "SB-BA08", "15062.50"}));
     EXPECT_TRUE(documentXml(desktop.opened().last()).contains(QStringLiteral(">0.00<"))); // nothing refunded
@@ -250,6 +256,7 @@ TEST_F(PaiseBill, StatementAndIncomeTaxWorkbookOverAYear)
     click(*f.Command3);
     EXPECT_TRUE(boxes.prompts().isEmpty());
     ASSERT_EQ(desktop.opened().size(), 1);
+    EXPECT_TRUE(QFileInfo(desktop.opened().last()).fileName().startsWith("IT_statement 2013-04 to 2014-04 B601 2"));
     auto book = office::Workbook::open(desktop.opened().last());
     QStringList texts;
     for (auto [r, c] : {std::pair{5, 4}, {8, 8}, {9, 3}, {16, 1}, {17, 1}, {18, 1}, {19, 1}})

@@ -14,6 +14,7 @@
 #include "support/temp_data_folder.h"
 #include "support/ui_driver.h"
 
+#include <QFileInfo>
 #include <QVector>
 
 namespace fundtest {
@@ -105,12 +106,14 @@ protected:
         QVariantList out;
         if (desktop.opened().size() != 1)
             return out;
+        savedName = QFileInfo(desktop.opened().first()).fileName();
         const office::Workbook book = office::Workbook::open(desktop.opened().first());
         for (auto [row, col] : cells)
             out << book.value(row, col);
         return out;
     }
 
+    QString savedName; // of the workbook PREVIEW SLIP showed last
     forms::Clock::Override today{QDate(2012, 1, 15)};
     testsupport::ScriptedBoxes boxes;
 };

@@ -85,6 +85,8 @@ TEST_F(WorkedYearTest, PaiseRefundsAtBothEndsOfTheYearAndAMarchWithdrawal)
                                          {29, 4}, {31, 3}, {7, 1}, {7, 2}, {7, 3}, {7, 4}, {7, 5}, {16, 1}, {16, 3},
                                          {18, 1}, {18, 4}, {18, 5}, {18, 6}, {19, 1}});
     EXPECT_EQ(said(), QStringList{});
+    // Named by year and account; "/" is no file-name character.
+    EXPECT_TRUE(savedName.startsWith("gpf_statement 2011-2012 GPF-77 2")) << savedName.toStdString();
     ASSERT_EQ(book.size(), 23);
     EXPECT_EQ(book.mid(0, 21),
               (QVariantList{" ASHA ", " GPF/77 ", "2011--2012", 8.25, 20000.0, 15004.2, 1100.0, 2323.0, 5000.0, 33427.2,
