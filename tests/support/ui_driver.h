@@ -93,7 +93,7 @@ struct Reply {
     int result = 0;
     QString contains;
     bool input = false;
-    std::optional<QString> text;
+    std::optional<QString> text = std::nullopt;
 };
 inline Reply typed(std::optional<QString> text, const QString& contains = {})
 {
