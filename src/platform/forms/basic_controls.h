@@ -19,8 +19,6 @@ public:
     explicit Label(QWidget* parent = nullptr);
     Label(const QString& name, const QString& caption, QWidget* parent);
 
-    QString caption() const { return text(); }
-    void setCaption(const QString& c) { setText(c); }
     QColor backColor() const { return forms::backColor(this); }
     void setBackColor(const QColor& c) { forms::setBackColor(this, c); }
     void setForeColor(const QColor& c) { forms::setForeColor(this, c); }
@@ -46,9 +44,6 @@ public:
     explicit CommandButton(QWidget* parent = nullptr);
     CommandButton(const QString& name, const QString& caption, QWidget* parent);
 
-    QString caption() const { return text(); }
-    void setCaption(const QString& c) { setText(c); }
-
 signals:
     void Click();
     void GotFocus();
@@ -72,8 +67,6 @@ public:
 
     int value() const { return isChecked() ? vbChecked : vbUnchecked; }
     void setValue(int v) { setChecked(v != vbUnchecked); }
-    QString caption() const { return text(); }
-    void setCaption(const QString& c) { setText(c); }
 
 signals:
     void Click();
@@ -92,8 +85,6 @@ public:
 
     bool value() const { return isChecked(); }
     void setValue(bool on);
-    QString caption() const { return text(); }
-    void setCaption(const QString& c) { setText(c); }
 
 signals:
     void Click();

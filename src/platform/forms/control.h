@@ -1,13 +1,16 @@
 // What every control shares: key codes, focus rules, colours and the focus events.
 #pragma once
 
+#include <QAbstractButton>
 #include <QColor>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QList>
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <type_traits>
 
 namespace forms {
 
@@ -92,13 +95,27 @@ private:
 
 } // namespace detail
 
-// The Enabled and Visible properties as the forms read them, over the Qt widget W.
+// The Enabled and Visible properties as the forms read them, over the Qt widget
+// W; a label's or a button's Caption is its text.
 template <class W>
 class Control : public W {
+    static constexpr bool kHasCaption = std::is_base_of_v<QLabel, W> || std::is_base_of_v<QAbstractButton, W>;
+
 public:
     using W::W;
     bool enabled() const { return this->isEnabled(); }
     bool visible() const { return visibleFlag(this); }
+
+    QString caption() const
+        requires kHasCaption
+    {
+        return this->text();
+    }
+    void setCaption(const QString& c)
+        requires kHasCaption
+    {
+        this->setText(c);
+    }
 };
 
 // A control the user moves into, over the Qt widget W. Self is the control's

@@ -27,10 +27,10 @@ public:
 signals:
     void Change();
     void CloseUp();
-    void KeyDown(int keyCode);
-    void KeyUp(int keyCode);
     void GotFocus();
     void LostFocus();
+    void KeyDown(int keyCode);
+    void KeyUp(int keyCode);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
