@@ -1,14 +1,8 @@
 // Financial reports: the allotment and bill registers of a period, and the B-statement's choices.
 #pragma once
 
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
-
-namespace forms {
-class ComboBox;
-class CommandButton;
-class Label;
-class TextBox;
-}
 
 namespace allotment {
 

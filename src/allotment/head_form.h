@@ -1,21 +1,12 @@
 // Heads of account: browse, add with their registers' opening rows, delete.
 #pragma once
 
+#include "platform/data/data_fwd.h"
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
 
 #include <QDate>
 #include <QString>
-
-namespace data {
-class DataControl;
-}
-
-namespace forms {
-class CommandButton;
-class DataGrid;
-class Label;
-class TextBox;
-}
 
 namespace allotment {
 

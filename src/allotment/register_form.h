@@ -2,26 +2,12 @@
 #pragma once
 
 #include "allotment/heads.h"
+#include "platform/data/data_fwd.h"
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
 
 #include <array>
 #include <memory>
-
-namespace data {
-class DataControl;
-class Database;
-class TableRecordset;
-} // namespace data
-
-namespace forms {
-class ComboBox;
-class CommandButton;
-class DataGrid;
-class DatePicker;
-class Label;
-class OptionButton;
-class TextBox;
-} // namespace forms
 
 namespace vb {
 struct AmountRule;

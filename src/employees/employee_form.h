@@ -2,20 +2,12 @@
 // code, save, cancel), and the way to the single-click salary form.
 #pragma once
 
+#include "platform/data/data_fwd.h"
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
 
 #include <QList>
 #include <memory>
-
-namespace data {
-class TableRecordset;
-}
-
-namespace forms {
-class CommandButton;
-class Label;
-class TextBox;
-} // namespace forms
 
 namespace employees {
 

@@ -1,26 +1,13 @@
 // The pay-slip and cheque form: pay slips of a bill, the cheque register and the cheque slip with its annexure.
 #pragma once
 
+#include "platform/data/data_fwd.h"
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
 
 #include <QDate>
 #include <QString>
 #include <optional>
-
-namespace data {
-class Database;
-class DataControl;
-} // namespace data
-
-namespace forms {
-class ComboBox;
-class CommandButton;
-class DataGrid;
-class Label;
-class ListBox;
-class TextBox;
-class Timer;
-} // namespace forms
 
 namespace payslip {
 

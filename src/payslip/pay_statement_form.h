@@ -1,21 +1,12 @@
 // The pay-statement form: one employee's pay statement over a period and the income-tax statement workbook.
 #pragma once
 
+#include "platform/data/data_fwd.h"
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
 
 #include <QDate>
 #include <QString>
-
-namespace data {
-class Database;
-}
-
-namespace forms {
-class CommandButton;
-class DatePicker;
-class Label;
-class TextBox;
-} // namespace forms
 
 namespace payslip {
 

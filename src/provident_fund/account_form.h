@@ -1,27 +1,14 @@
 // The provident-fund form: a subscriber's year worked out month by month, filed in the broad sheet.
 #pragma once
 
+#include "platform/data/data_fwd.h"
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
 #include "platform/vb/amount.h"
 
 #include <QDate>
 #include <memory>
 #include <optional>
-
-namespace data {
-class DataControl;
-class Database;
-} // namespace data
-
-namespace forms {
-class ComboBox;
-class CommandButton;
-class DataGrid;
-class DatePicker;
-class Label;
-class OptionButton;
-class TextBox;
-} // namespace forms
 
 namespace provident_fund {
 

@@ -2,22 +2,12 @@
 // bonus, festival advance or arrear pay.
 #pragma once
 
+#include "platform/data/data_fwd.h"
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
 #include "salary/bill_row.h"
 
 #include <memory>
-
-namespace data {
-class TableRecordset;
-}
-
-namespace forms {
-class ComboBox;
-class CommandButton;
-class Label;
-class OptionButton;
-class TextBox;
-} // namespace forms
 
 namespace salary {
 

@@ -2,22 +2,13 @@
 // advancement), prorated in two periods and handed to the regular salary form.
 #pragma once
 
+#include "platform/data/data_fwd.h"
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
 
 #include <memory>
 
 class QDate;
-
-namespace data {
-class TableRecordset;
-}
-
-namespace forms {
-class CheckBox;
-class CommandButton;
-class Label;
-class TextBox;
-} // namespace forms
 
 namespace salary {
 

@@ -2,24 +2,12 @@
 // employee record and saved with the recovery of the loan and advance instalments.
 #pragma once
 
+#include "platform/data/data_fwd.h"
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
 #include "salary/bill_row.h"
 
 #include <memory>
-
-namespace data {
-class Database;
-class DataControl;
-class TableRecordset;
-} // namespace data
-
-namespace forms {
-class CheckBox;
-class CommandButton;
-class DatePicker;
-class Label;
-class TextBox;
-} // namespace forms
 
 namespace salary {
 

@@ -2,22 +2,12 @@
 // upkeep of one employee's row of a bill (find, miscellaneous recoveries, delete).
 #pragma once
 
+#include "platform/data/data_fwd.h"
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
 
 #include <QDate>
 #include <optional>
-
-namespace data {
-class Database;
-}
-
-namespace forms {
-class CommandButton;
-class DatePicker;
-class Label;
-class ListBox;
-class TextBox;
-} // namespace forms
 
 namespace salary {
 
