@@ -1,6 +1,8 @@
 // The bill form: picks one pay bill, builds its working tables and prints its sheets and schedules.
 #pragma once
 
+#include "platform/data/data_fwd.h"
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
 
 #include <QDate>
@@ -8,19 +10,6 @@
 #include <optional>
 
 class QFrame;
-
-namespace data {
-class Database;
-}
-
-namespace forms {
-class ComboBox;
-class CommandButton;
-class Label;
-class OptionButton;
-class TextBox;
-class Timer;
-} // namespace forms
 
 namespace paybill {
 
