@@ -35,11 +35,8 @@ private:
     forms::TextBox* Text1 = nullptr;
     QList<forms::TextBox*> mFieldBoxes; // Text2 .. Text22, one per field
     forms::Label* Label49 = nullptr;
-    forms::CommandButton* Command1 = nullptr;
-    forms::CommandButton* Command2 = nullptr;
-    forms::CommandButton* Command3 = nullptr;
-    forms::CommandButton* Command4 = nullptr;
-    forms::CommandButton* Command5 = nullptr;
+    forms::CommandButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr,
+                         *Command5 = nullptr;
 
     std::unique_ptr<data::TableRecordset> mEmployee;
     // The code whose row the boxes show; SAVE changes that row and no other.

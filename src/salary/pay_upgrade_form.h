@@ -43,11 +43,8 @@ private:
     QString handOverInstalment(data::TableRecordset& ledger, const QString& dueField, bool stopped);
 
     forms::TextBox* Text[33] = {}; // Text1 .. Text32 (index 0 unused)
-    forms::Label* Label1 = nullptr;
-    forms::Label* Label35 = nullptr;
-    forms::Label* Label37 = nullptr;
-    forms::Label* Label38 = nullptr;
-    forms::Label* Label41 = nullptr;
+    forms::Label *Label1 = nullptr, *Label35 = nullptr, *Label37 = nullptr, *Label38 = nullptr,
+                 *Label41 = nullptr;
     forms::CheckBox* Check2 = nullptr;
     forms::CommandButton* Command[8] = {}; // Command1 .. Command7
 

@@ -40,15 +40,10 @@ private:
     data::DataControl* Data1 = nullptr;
     forms::DatePicker* DTPicker1 = nullptr;
     forms::TextBox* Text[25] = {}; // Text1 .. Text24 (index 0 unused)
-    forms::Label* Label25 = nullptr;
-    forms::Label* Label27 = nullptr;
-    forms::Label* Label38 = nullptr;
-    forms::Label* Label39 = nullptr;
-    forms::Label* Label40 = nullptr;
-    forms::Label* Label41 = nullptr;
+    forms::Label *Label25 = nullptr, *Label27 = nullptr, *Label38 = nullptr, *Label39 = nullptr,
+                 *Label40 = nullptr, *Label41 = nullptr;
     forms::CheckBox* Check1 = nullptr;
-    forms::CommandButton* Command1 = nullptr;
-    forms::CommandButton* Command4 = nullptr;
+    forms::CommandButton *Command1 = nullptr, *Command4 = nullptr;
 
     data::Database* mDb = nullptr;
     std::unique_ptr<data::TableRecordset> mSalary;

@@ -42,24 +42,12 @@ private:
     void clearShownRow();
 
     forms::DatePicker* DTPicker1 = nullptr;
-    forms::TextBox* Text1 = nullptr;
-    forms::TextBox* Text2 = nullptr;
-    forms::TextBox* Text3 = nullptr;
-    forms::TextBox* Text4 = nullptr;
-    forms::TextBox* Text5 = nullptr;
-    forms::TextBox* Text6 = nullptr;
-    forms::TextBox* Text7 = nullptr;
+    forms::TextBox *Text1 = nullptr, *Text2 = nullptr, *Text3 = nullptr, *Text4 = nullptr, *Text5 = nullptr,
+                   *Text6 = nullptr, *Text7 = nullptr;
     forms::ListBox* List1 = nullptr;
-    forms::Label* Label4 = nullptr;
-    forms::Label* Label6 = nullptr;
-    forms::Label* Label12 = nullptr;
-    forms::CommandButton* Command1 = nullptr;
-    forms::CommandButton* Command2 = nullptr;
-    forms::CommandButton* Command3 = nullptr;
-    forms::CommandButton* Command4 = nullptr;
-    forms::CommandButton* Command5 = nullptr;
-    forms::CommandButton* Command6 = nullptr;
-    forms::CommandButton* Command7 = nullptr;
+    forms::Label *Label4 = nullptr, *Label6 = nullptr, *Label12 = nullptr;
+    forms::CommandButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr,
+                         *Command5 = nullptr, *Command6 = nullptr, *Command7 = nullptr;
 
     data::Database* mDb = nullptr;
 
