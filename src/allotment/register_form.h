@@ -2,6 +2,8 @@
 #pragma once
 
 #include "allotment/heads.h"
+#include "common/database_handle.h"
+#include "common/schema.h"
 #include "platform/data/data_fwd.h"
 #include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
@@ -115,7 +117,7 @@ private:
     void fillAmountBoxes(const std::array<forms::TextBox*, ColumnCount>& boxes, const QString& text, bool select);
     void focusFirstOpen(const std::array<forms::TextBox*, ColumnCount>& boxes);
 
-    data::Database* mFund = nullptr;
+    common::DatabaseHandle mFund{common::kFundDb};
     std::unique_ptr<data::TableRecordset> mAllotments;
     std::unique_ptr<data::TableRecordset> mBills;
 };

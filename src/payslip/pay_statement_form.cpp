@@ -105,7 +105,7 @@ Form15::~Form15() = default;
 void Form15::Form_Load()
 {
     DTPicker1->setValue(common::financialYearStart(forms::Clock::today()));
-    mSalaryDb = &data::Database::open(QString::fromLatin1(common::kSalaryDb));
+    mSalaryDb.open();
     DTPicker2->setValue(forms::Clock::today());
     Label4->setBackColor(QColor(40, 170, 255));
 

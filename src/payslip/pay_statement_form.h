@@ -1,6 +1,8 @@
 // The pay-statement form: one employee's pay statement over a period and the income-tax statement workbook.
 #pragma once
 
+#include "common/database_handle.h"
+#include "common/schema.h"
 #include "platform/data/data_fwd.h"
 #include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
@@ -52,7 +54,7 @@ private:
     // otherwise says why and returns false.
     bool checkRequest();
 
-    data::Database* mSalaryDb = nullptr;
+    common::DatabaseHandle mSalaryDb{common::kSalaryDb};
     QString mCode;
     QDate mFrom, mTo;
 };

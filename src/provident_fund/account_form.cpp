@@ -283,7 +283,7 @@ void gpf_ac::wireHandlers()
 
 void gpf_ac::Form_Load()
 {
-    mDb = &data::Database::open(QString::fromLatin1(common::kSalaryDb));
+    mDb.open();
     mSheet = std::make_unique<Sheet>(*mDb);
     mBroadSheet = std::make_unique<BroadSheet>(*mDb);
 
@@ -313,7 +313,7 @@ void gpf_ac::Form_Unload()
 {
     mSheet.reset();
     mBroadSheet.reset();
-    mDb = nullptr;
+    mDb.close();
 }
 
 forms::Label* gpf_ac::labelNamed(const char* name) const

@@ -1,6 +1,8 @@
 // The provident-fund form: a subscriber's year worked out month by month, filed in the broad sheet.
 #pragma once
 
+#include "common/database_handle.h"
+#include "common/schema.h"
 #include "platform/data/data_fwd.h"
 #include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
@@ -135,7 +137,7 @@ private:
     std::optional<double> summaryAmount(forms::TextBox* box, const QString& message);
     void emptyBoxes(std::initializer_list<forms::TextBox*> boxes);
 
-    data::Database* mDb = nullptr;
+    common::DatabaseHandle mDb{common::kSalaryDb};
     std::unique_ptr<Sheet> mSheet;
     std::unique_ptr<BroadSheet> mBroadSheet;
     QDate mStart;

@@ -227,7 +227,7 @@ void SALARY::connectHandlers()
 
 void SALARY::Form_Load()
 {
-    mDb = &data::Database::open(QString::fromLatin1(common::kSalaryDb));
+    mDb.open();
     mSalary = std::make_unique<data::TableRecordset>(*mDb, QStringLiteral("salary"));
     mDa = std::make_unique<data::TableRecordset>(*mDb, QStringLiteral("da_table"));
     mFesti = std::make_unique<data::TableRecordset>(*mDb, QStringLiteral("festi_adv"));

@@ -2,6 +2,8 @@
 // employee record and saved with the recovery of the loan and advance instalments.
 #pragma once
 
+#include "common/database_handle.h"
+#include "common/schema.h"
 #include "platform/data/data_fwd.h"
 #include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
@@ -45,7 +47,7 @@ private:
     forms::CheckBox* Check1 = nullptr;
     forms::CommandButton *Command1 = nullptr, *Command4 = nullptr;
 
-    data::Database* mDb = nullptr;
+    common::DatabaseHandle mDb{common::kSalaryDb};
     std::unique_ptr<data::TableRecordset> mSalary;
     std::unique_ptr<data::TableRecordset> mDa;
     std::unique_ptr<data::TableRecordset> mFesti;

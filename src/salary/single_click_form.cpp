@@ -164,7 +164,7 @@ void Form9::connectHandlers()
 
 void Form9::Form_Load()
 {
-    mDb = &data::Database::open(QString::fromLatin1(common::kSalaryDb));
+    mDb.open();
     DTPicker1->setValue(Clock::today());
 
     const QColor sky(135, 206, 250);

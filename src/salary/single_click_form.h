@@ -2,6 +2,8 @@
 // upkeep of one employee's row of a bill (find, miscellaneous recoveries, delete).
 #pragma once
 
+#include "common/database_handle.h"
+#include "common/schema.h"
 #include "platform/data/data_fwd.h"
 #include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
@@ -49,7 +51,7 @@ private:
     forms::CommandButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr,
                          *Command5 = nullptr, *Command6 = nullptr, *Command7 = nullptr;
 
-    data::Database* mDb = nullptr;
+    common::DatabaseHandle mDb{common::kSalaryDb};
 
     // The row FIND DETAILS found: EDIT and DELETE act on it and on nothing
     // else, and only while the code and bill date it was found for are shown.
