@@ -290,20 +290,6 @@ void Form6::setBillButtons(bool on)
         b->setEnabled(on);
 }
 
-data::Database& Form6::salaryDb() const
-{
-    if (!mSalaryDb)
-        throw vb::Error(vb::FileNotFound, QString::fromLatin1(common::kSalaryDb));
-    return *mSalaryDb;
-}
-
-data::Database& Form6::fundDb() const
-{
-    if (!mFundDb)
-        throw vb::Error(vb::FileNotFound, QString::fromLatin1(common::kFundDb));
-    return *mFundDb;
-}
-
 QDate Form6::billDate() const
 {
     return Combo1->currentData().toDate();
@@ -316,8 +302,8 @@ QString Form6::drawalCode() const
 
 void Form6::Form_Load()
 {
-    mSalaryDb = &data::Database::open(QString::fromLatin1(common::kSalaryDb));
-    mFundDb = &data::Database::open(QString::fromLatin1(common::kFundDb));
+    mSalaryDb.open();
+    mFundDb.open();
 
     // Bill dates, each carrying its date so the choice never depends on how it is written.
     data::QueryRecordset dates(*mSalaryDb,
