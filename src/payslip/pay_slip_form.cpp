@@ -48,14 +48,6 @@ Form8::~Form8() = default;
 
 void Form8::buildControls()
 {
-    auto label = [this](const QString& name, const QString& caption = QString()) {
-        return new forms::Label(name, caption, this);
-    };
-    auto button = [this](const QString& name, const QString& caption) {
-        return new forms::CommandButton(name, caption, this);
-    };
-    auto box = [this](const QString& name) { return new forms::TextBox(name, this); };
-
     Label1 = label(QStringLiteral("Label1"), QStringLiteral(" SELECT BILL DATE "));
     Label2 = label(QStringLiteral("Label2"), QStringLiteral(" EMPLOYEE CODE"));
     Label3 = label(QStringLiteral("Label3"), QStringLiteral(" FOR PAY SLIP, SELECT BILL DATE AND THEN EMPLOYEE CODE"));

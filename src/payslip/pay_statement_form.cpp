@@ -36,9 +36,6 @@ void tell(const QString& text, int icon = forms::vbInformation)
 Form15::Form15(QWidget* parent) : forms::Form(parent)
 {
     setCaption(QStringLiteral("PAY STATEMENT OF STAFF"));
-    auto label = [this](const QString& name, const QString& caption = QString()) {
-        return new forms::Label(name, caption, this);
-    };
     Label1 = label(QStringLiteral("Label1"), QStringLiteral("EMPLOYEE CODE"));
     Label2 = label(QStringLiteral("Label2"), QStringLiteral("PAY STATEMENT OF  :- "));
     Label3 = label(QStringLiteral("Label3"), QStringLiteral("TO "));

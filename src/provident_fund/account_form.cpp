@@ -47,13 +47,6 @@ void gpf_ac::buildControls()
 {
     using forms::Label;
     using forms::TextBox;
-    auto label = [this](const char* name, const char* caption) {
-        return new Label(QString::fromLatin1(name), QString::fromLatin1(caption), this);
-    };
-    auto box = [this](const char* name) { return new TextBox(QString::fromLatin1(name), this); };
-    auto button = [this](const char* name, const char* caption) {
-        return new forms::CommandButton(QString::fromLatin1(name), QString::fromLatin1(caption), this);
-    };
 
     // ---- Start date, year and the two modes ----
     DTPicker1 = new forms::DatePicker(QStringLiteral("DTPicker1"), this);
