@@ -44,13 +44,6 @@ Form6::~Form6() = default;
 
 void Form6::buildControls()
 {
-    auto label = [this](const QString& name, const QString& caption = QString()) {
-        return new forms::Label(name, caption, this);
-    };
-    auto button = [this](const QString& name, const QString& caption) {
-        return new forms::CommandButton(name, caption, this);
-    };
-
     Label1 = label(QStringLiteral("Label1"), QStringLiteral(" REPORTING BILL DATE"));
     Label2 = label(QStringLiteral("Label2"), QStringLiteral(" REPORTING SALARY HEAD "));
     Label3 = label(QStringLiteral("Label3"), QStringLiteral(" DRAWAL CODE (17-DIGIT)"));
