@@ -1,14 +1,8 @@
 // Financial reports: the allotment and bill registers of a period, and the B-statement's choices.
 #pragma once
 
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
-
-namespace forms {
-class ComboBox;
-class CommandButton;
-class Label;
-class TextBox;
-}
 
 namespace allotment {
 
@@ -29,33 +23,14 @@ public:
     void Command3_Click(); // CLOSE
     void Command4_Click(); // B-STATEMENT
 
-    forms::TextBox* Text1 = nullptr;
-    forms::TextBox* Text2 = nullptr;
-    forms::TextBox* Text3 = nullptr;
-    forms::ComboBox* Combo1 = nullptr;
-    forms::ComboBox* Combo2 = nullptr;
-    forms::Label* Label1 = nullptr;
-    forms::Label* Label2 = nullptr;
-    forms::Label* Label3 = nullptr;
-    forms::Label* Label4 = nullptr;
-    forms::Label* Label5 = nullptr;
-    forms::Label* Label6 = nullptr;
-    forms::Label* Label7 = nullptr;
-    forms::Label* Label8 = nullptr;
-    forms::Label* Label9 = nullptr;
-    forms::Label* Label10 = nullptr;
-    forms::Label* Label11 = nullptr;
-    forms::Label* Label12 = nullptr;
-    forms::Label* Label13 = nullptr;
-    forms::Label* Label14 = nullptr;
-    forms::Label* Label15 = nullptr;
-    forms::Label* Label16 = nullptr;
-    forms::Label* Label17 = nullptr;
-    forms::Label* Label18 = nullptr;
-    forms::CommandButton* Command1 = nullptr;
-    forms::CommandButton* Command2 = nullptr;
-    forms::CommandButton* Command3 = nullptr;
-    forms::CommandButton* Command4 = nullptr;
+    forms::TextBox *Text1 = nullptr, *Text2 = nullptr, *Text3 = nullptr;
+    forms::ComboBox *Combo1 = nullptr, *Combo2 = nullptr;
+    forms::Label *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr,
+                 *Label5 = nullptr, *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr,
+                 *Label9 = nullptr, *Label10 = nullptr, *Label11 = nullptr, *Label12 = nullptr,
+                 *Label13 = nullptr, *Label14 = nullptr, *Label15 = nullptr, *Label16 = nullptr,
+                 *Label17 = nullptr, *Label18 = nullptr;
+    forms::CommandButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr;
 
 private:
     // Takes the financial-year start typed in Text3 (Enter or leaving the box).

@@ -1,21 +1,12 @@
 // Heads of account: browse, add with their registers' opening rows, delete.
 #pragma once
 
+#include "platform/data/data_fwd.h"
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
 
 #include <QDate>
 #include <QString>
-
-namespace data {
-class DataControl;
-}
-
-namespace forms {
-class CommandButton;
-class DataGrid;
-class Label;
-class TextBox;
-}
 
 namespace allotment {
 
@@ -38,24 +29,13 @@ public:
     bool isAdding() const { return mAdding; }
 
     data::DataControl* Data1 = nullptr;
-    forms::TextBox* Text1 = nullptr;
-    forms::TextBox* Text2 = nullptr;
-    forms::TextBox* Text3 = nullptr;
+    forms::TextBox *Text1 = nullptr, *Text2 = nullptr, *Text3 = nullptr;
     forms::DataGrid* DBGrid1 = nullptr;
-    forms::Label* Label1 = nullptr;
-    forms::Label* Label2 = nullptr;
-    forms::Label* Label3 = nullptr;
-    forms::Label* Label4 = nullptr;
-    forms::Label* Label5 = nullptr;
-    forms::Label* Label6 = nullptr;
-    forms::Label* Label7 = nullptr;
-    forms::Label* Label8 = nullptr;
-    forms::Label* Label9 = nullptr;
-    forms::CommandButton* Command1 = nullptr;
-    forms::CommandButton* Command2 = nullptr;
-    forms::CommandButton* Command3 = nullptr;
-    forms::CommandButton* Command4 = nullptr;
-    forms::CommandButton* Command5 = nullptr;
+    forms::Label *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr,
+                 *Label5 = nullptr, *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr,
+                 *Label9 = nullptr;
+    forms::CommandButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr,
+                         *Command5 = nullptr;
 
 private:
     void showCurrentHead();

@@ -376,7 +376,7 @@ void Form1::wireHandlers()
 
 void Form1::Form_Load()
 {
-    mFund = &data::Database::open(QString::fromLatin1(common::kFundDb));
+    mFund.open();
     mAllotments = std::make_unique<data::TableRecordset>(*mFund, QStringLiteral("all_allot"));
     mBills = std::make_unique<data::TableRecordset>(*mFund, QStringLiteral("all_exp"));
 
@@ -410,7 +410,7 @@ void Form1::Form_Unload()
 {
     mAllotments.reset();
     mBills.reset();
-    mFund = nullptr;
+    mFund.close();
 }
 
 void Form1::Command7_Click()

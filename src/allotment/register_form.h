@@ -2,26 +2,14 @@
 #pragma once
 
 #include "allotment/heads.h"
+#include "common/database_handle.h"
+#include "common/schema.h"
+#include "platform/data/data_fwd.h"
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
 
 #include <array>
 #include <memory>
-
-namespace data {
-class DataControl;
-class Database;
-class TableRecordset;
-} // namespace data
-
-namespace forms {
-class ComboBox;
-class CommandButton;
-class DataGrid;
-class DatePicker;
-class Label;
-class OptionButton;
-class TextBox;
-} // namespace forms
 
 namespace vb {
 struct AmountRule;
@@ -83,43 +71,16 @@ public:
     void Command3_Click();
 
     forms::ComboBox* Combo1 = nullptr;
-    forms::DatePicker* DTPicker1 = nullptr;
-    forms::DatePicker* DTPicker2 = nullptr;
-    forms::DatePicker* DTPicker3 = nullptr;
-    forms::DatePicker* DTPicker4 = nullptr;
-    forms::Label* Label2 = nullptr;
-    forms::Label* Label79 = nullptr;
-    forms::Label* Label75 = nullptr;
-    forms::Label* Label76 = nullptr;
-    forms::Label* Label77 = nullptr;
-    forms::Label* Label78 = nullptr;
-    forms::Label* Label81 = nullptr;
-    forms::Label* Label82 = nullptr;
-    forms::Label* Label10 = nullptr;
-    forms::Label* Label74 = nullptr;
-    forms::Label* Label11 = nullptr;
-    forms::Label* Label12 = nullptr;
-    forms::Label* Label13 = nullptr;
-    forms::Label* Label14 = nullptr;
-    forms::Label* Label15 = nullptr;
-    forms::Label* Label17 = nullptr;
-    forms::Label* Label27 = nullptr;
-    forms::Label* Label28 = nullptr;
-    forms::Label* Label29 = nullptr;
-    forms::Label* Label30 = nullptr;
-    forms::Label* Label31 = nullptr;
-    forms::Label* Label32 = nullptr;
-    forms::Label* Label68 = nullptr;
-    forms::Label* Label67 = nullptr;
-    forms::Label* Label83 = nullptr;
-    forms::Label* Label84 = nullptr;
-    forms::OptionButton* Option1 = nullptr;
-    forms::OptionButton* Option2 = nullptr;
-    forms::OptionButton* Option3 = nullptr;
-    forms::TextBox* Text1 = nullptr;
-    forms::TextBox* Text2 = nullptr;
-    forms::TextBox* Text3 = nullptr;
-    forms::TextBox* Text16 = nullptr;
+    forms::DatePicker *DTPicker1 = nullptr, *DTPicker2 = nullptr, *DTPicker3 = nullptr, *DTPicker4 = nullptr;
+    forms::Label *Label2 = nullptr, *Label79 = nullptr, *Label75 = nullptr, *Label76 = nullptr,
+                 *Label77 = nullptr, *Label78 = nullptr, *Label81 = nullptr, *Label82 = nullptr,
+                 *Label10 = nullptr, *Label74 = nullptr, *Label11 = nullptr, *Label12 = nullptr,
+                 *Label13 = nullptr, *Label14 = nullptr, *Label15 = nullptr, *Label17 = nullptr,
+                 *Label27 = nullptr, *Label28 = nullptr, *Label29 = nullptr, *Label30 = nullptr,
+                 *Label31 = nullptr, *Label32 = nullptr, *Label68 = nullptr, *Label67 = nullptr,
+                 *Label83 = nullptr, *Label84 = nullptr;
+    forms::OptionButton *Option1 = nullptr, *Option2 = nullptr, *Option3 = nullptr;
+    forms::TextBox *Text1 = nullptr, *Text2 = nullptr, *Text3 = nullptr, *Text16 = nullptr;
     // Amount boxes, by register column.
     std::array<forms::TextBox*, ColumnCount> allotmentBox{};
     std::array<forms::TextBox*, ColumnCount> billBox{};
@@ -156,7 +117,7 @@ private:
     void fillAmountBoxes(const std::array<forms::TextBox*, ColumnCount>& boxes, const QString& text, bool select);
     void focusFirstOpen(const std::array<forms::TextBox*, ColumnCount>& boxes);
 
-    data::Database* mFund = nullptr;
+    common::DatabaseHandle mFund{common::kFundDb};
     std::unique_ptr<data::TableRecordset> mAllotments;
     std::unique_ptr<data::TableRecordset> mBills;
 };

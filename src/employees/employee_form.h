@@ -2,20 +2,12 @@
 // code, save, cancel), and the way to the single-click salary form.
 #pragma once
 
+#include "platform/data/data_fwd.h"
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
 
 #include <QList>
 #include <memory>
-
-namespace data {
-class TableRecordset;
-}
-
-namespace forms {
-class CommandButton;
-class Label;
-class TextBox;
-} // namespace forms
 
 namespace employees {
 
@@ -43,11 +35,8 @@ private:
     forms::TextBox* Text1 = nullptr;
     QList<forms::TextBox*> mFieldBoxes; // Text2 .. Text22, one per field
     forms::Label* Label49 = nullptr;
-    forms::CommandButton* Command1 = nullptr;
-    forms::CommandButton* Command2 = nullptr;
-    forms::CommandButton* Command3 = nullptr;
-    forms::CommandButton* Command4 = nullptr;
-    forms::CommandButton* Command5 = nullptr;
+    forms::CommandButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr,
+                         *Command5 = nullptr;
 
     std::unique_ptr<data::TableRecordset> mEmployee;
     // The code whose row the boxes show; SAVE changes that row and no other.

@@ -1,15 +1,9 @@
 // Status: the quick view of every employee's code and particulars, read only.
 #pragma once
 
+#include "platform/data/data_fwd.h"
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
-
-namespace data {
-class DataControl;
-}
-
-namespace forms {
-class DataGrid;
-}
 
 namespace employees {
 

@@ -44,13 +44,6 @@ Form6::~Form6() = default;
 
 void Form6::buildControls()
 {
-    auto label = [this](const QString& name, const QString& caption = QString()) {
-        return new forms::Label(name, caption, this);
-    };
-    auto button = [this](const QString& name, const QString& caption) {
-        return new forms::CommandButton(name, caption, this);
-    };
-
     Label1 = label(QStringLiteral("Label1"), QStringLiteral(" REPORTING BILL DATE"));
     Label2 = label(QStringLiteral("Label2"), QStringLiteral(" REPORTING SALARY HEAD "));
     Label3 = label(QStringLiteral("Label3"), QStringLiteral(" DRAWAL CODE (17-DIGIT)"));
@@ -290,20 +283,6 @@ void Form6::setBillButtons(bool on)
         b->setEnabled(on);
 }
 
-data::Database& Form6::salaryDb() const
-{
-    if (!mSalaryDb)
-        throw vb::Error(vb::FileNotFound, QString::fromLatin1(common::kSalaryDb));
-    return *mSalaryDb;
-}
-
-data::Database& Form6::fundDb() const
-{
-    if (!mFundDb)
-        throw vb::Error(vb::FileNotFound, QString::fromLatin1(common::kFundDb));
-    return *mFundDb;
-}
-
 QDate Form6::billDate() const
 {
     return Combo1->currentData().toDate();
@@ -316,8 +295,8 @@ QString Form6::drawalCode() const
 
 void Form6::Form_Load()
 {
-    mSalaryDb = &data::Database::open(QString::fromLatin1(common::kSalaryDb));
-    mFundDb = &data::Database::open(QString::fromLatin1(common::kFundDb));
+    mSalaryDb.open();
+    mFundDb.open();
 
     // Bill dates, each carrying its date so the choice never depends on how it is written.
     data::QueryRecordset dates(*mSalaryDb,

@@ -1,6 +1,10 @@
 // The bill form: picks one pay bill, builds its working tables and prints its sheets and schedules.
 #pragma once
 
+#include "common/database_handle.h"
+#include "common/schema.h"
+#include "platform/data/data_fwd.h"
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
 
 #include <QDate>
@@ -8,19 +12,6 @@
 #include <optional>
 
 class QFrame;
-
-namespace data {
-class Database;
-}
-
-namespace forms {
-class ComboBox;
-class CommandButton;
-class Label;
-class OptionButton;
-class TextBox;
-class Timer;
-} // namespace forms
 
 namespace paybill {
 
@@ -104,8 +95,8 @@ public:
     // What the bill's filled files are of, for their saved names: bill date and head.
     QString fileSubject() const;
     // The database files the form opened at load.
-    data::Database& salaryDb() const;
-    data::Database& fundDb() const;
+    data::Database& salaryDb() const { return *mSalaryDb; }
+    data::Database& fundDb() const { return *mFundDb; }
 
     // ---- Handlers -------------------------------------------------------
     // bill_form.cpp
@@ -215,8 +206,8 @@ private:
     // The eight schedules a print-all prints, in its order.
     void unloadPrintedSchedules();
 
-    data::Database* mSalaryDb = nullptr;
-    data::Database* mFundDb = nullptr;
+    common::DatabaseHandle mSalaryDb{common::kSalaryDb};
+    common::DatabaseHandle mFundDb{common::kFundDb};
 };
 
 } // namespace paybill

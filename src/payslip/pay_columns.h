@@ -1,9 +1,13 @@
-// The fifteen money columns of a salary row, in the order the slip and the statement print them.
+// The fifteen money columns of a salary row, in the order the slip and the statement print them, and the line they print on.
 #pragma once
 
 #include <array>
 
 namespace payslip {
+
+// One line of the slip's and the statement's text, in twips: both print in
+// one size, so a figure reads alike on either.
+inline constexpr int kLine = 260;
 
 struct PayColumn {
     const char* field;   // the salary column

@@ -48,14 +48,6 @@ Form8::~Form8() = default;
 
 void Form8::buildControls()
 {
-    auto label = [this](const QString& name, const QString& caption = QString()) {
-        return new forms::Label(name, caption, this);
-    };
-    auto button = [this](const QString& name, const QString& caption) {
-        return new forms::CommandButton(name, caption, this);
-    };
-    auto box = [this](const QString& name) { return new forms::TextBox(name, this); };
-
     Label1 = label(QStringLiteral("Label1"), QStringLiteral(" SELECT BILL DATE "));
     Label2 = label(QStringLiteral("Label2"), QStringLiteral(" EMPLOYEE CODE"));
     Label3 = label(QStringLiteral("Label3"), QStringLiteral(" FOR PAY SLIP, SELECT BILL DATE AND THEN EMPLOYEE CODE"));
@@ -260,20 +252,6 @@ void Form8::wireHandlers()
     forms::on(Command6, &CommandButton::Click, this, &Form8::Command6_Click);
 }
 
-data::Database& Form8::salaryDb() const
-{
-    if (!mSalaryDb)
-        throw vb::Error(vb::FileNotFound, QString::fromLatin1(common::kSalaryDb));
-    return *mSalaryDb;
-}
-
-data::Database& Form8::fundDb() const
-{
-    if (!mFundDb)
-        throw vb::Error(vb::FileNotFound, QString::fromLatin1(common::kFundDb));
-    return *mFundDb;
-}
-
 QDate Form8::billDate() const
 {
     return Combo1->currentData().toDate();
@@ -286,8 +264,8 @@ QString Form8::drawalCode() const
 
 void Form8::Form_Load()
 {
-    mSalaryDb = &data::Database::open(QString::fromLatin1(common::kSalaryDb));
-    mFundDb = &data::Database::open(QString::fromLatin1(common::kFundDb));
+    mSalaryDb.open();
+    mFundDb.open();
 
     data::QueryRecordset dates(*mSalaryDb, QStringLiteral("SELECT DISTINCT bill_date FROM salary"
                                                           " WHERE bill_date IS NOT NULL ORDER BY bill_date"));

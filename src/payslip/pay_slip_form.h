@@ -1,26 +1,15 @@
 // The pay-slip and cheque form: pay slips of a bill, the cheque register and the cheque slip with its annexure.
 #pragma once
 
+#include "common/database_handle.h"
+#include "common/schema.h"
+#include "platform/data/data_fwd.h"
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
 
 #include <QDate>
 #include <QString>
 #include <optional>
-
-namespace data {
-class Database;
-class DataControl;
-} // namespace data
-
-namespace forms {
-class ComboBox;
-class CommandButton;
-class DataGrid;
-class Label;
-class ListBox;
-class TextBox;
-class Timer;
-} // namespace forms
 
 namespace payslip {
 
@@ -122,8 +111,8 @@ public:
 private:
     void buildControls();
     void wireHandlers();
-    data::Database& salaryDb() const;
-    data::Database& fundDb() const;
+    data::Database& salaryDb() const { return *mSalaryDb; }
+    data::Database& fundDb() const { return *mFundDb; }
 
     // Shows a date's or a head's figures, or clears them when nothing is paid.
     void showSlipFigures(const SlipFigures& f);
@@ -139,8 +128,8 @@ private:
     // A cell of the register grid changed in place: SAVE's checks, then written.
     void editRegisterCell(int row, const QString& field, const QVariant& value);
 
-    data::Database* mSalaryDb = nullptr;
-    data::Database* mFundDb = nullptr;
+    common::DatabaseHandle mSalaryDb{common::kSalaryDb};
+    common::DatabaseHandle mFundDb{common::kFundDb};
     QDate mLookedUpBillDate; // the bill the look-up found; null once Text1 changes
 };
 

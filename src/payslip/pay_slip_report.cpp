@@ -15,7 +15,6 @@ using reports::Align;
 using reports::Section;
 using reports::SectionKind;
 
-constexpr int kLine = 260;
 constexpr int kMargin = 540;
 // Each amount holds a salary part just under one crore with its paise
 // ("9999999.99"); gross and net hold what six such parts make.

@@ -36,9 +36,6 @@ void tell(const QString& text, int icon = forms::vbInformation)
 Form15::Form15(QWidget* parent) : forms::Form(parent)
 {
     setCaption(QStringLiteral("PAY STATEMENT OF STAFF"));
-    auto label = [this](const QString& name, const QString& caption = QString()) {
-        return new forms::Label(name, caption, this);
-    };
     Label1 = label(QStringLiteral("Label1"), QStringLiteral("EMPLOYEE CODE"));
     Label2 = label(QStringLiteral("Label2"), QStringLiteral("PAY STATEMENT OF  :- "));
     Label3 = label(QStringLiteral("Label3"), QStringLiteral("TO "));
@@ -105,7 +102,7 @@ Form15::~Form15() = default;
 void Form15::Form_Load()
 {
     DTPicker1->setValue(common::financialYearStart(forms::Clock::today()));
-    mSalaryDb = &data::Database::open(QString::fromLatin1(common::kSalaryDb));
+    mSalaryDb.open();
     DTPicker2->setValue(forms::Clock::today());
     Label4->setBackColor(QColor(40, 170, 255));
 

@@ -1,21 +1,14 @@
 // The pay-statement form: one employee's pay statement over a period and the income-tax statement workbook.
 #pragma once
 
+#include "common/database_handle.h"
+#include "common/schema.h"
+#include "platform/data/data_fwd.h"
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
 
 #include <QDate>
 #include <QString>
-
-namespace data {
-class Database;
-}
-
-namespace forms {
-class CommandButton;
-class DatePicker;
-class Label;
-class TextBox;
-} // namespace forms
 
 namespace payslip {
 
@@ -61,7 +54,7 @@ private:
     // otherwise says why and returns false.
     bool checkRequest();
 
-    data::Database* mSalaryDb = nullptr;
+    common::DatabaseHandle mSalaryDb{common::kSalaryDb};
     QString mCode;
     QDate mFrom, mTo;
 };

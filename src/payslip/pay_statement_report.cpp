@@ -16,7 +16,6 @@ using reports::Align;
 using reports::Section;
 using reports::SectionKind;
 
-constexpr int kLine = 260;
 constexpr int kMonthWidth = 1000;
 // On legal paper each column holds a row's gross of six parts at their
 // ceiling ("59999999.94") and, in the smaller bold print of the totals, a

@@ -47,13 +47,6 @@ void gpf_ac::buildControls()
 {
     using forms::Label;
     using forms::TextBox;
-    auto label = [this](const char* name, const char* caption) {
-        return new Label(QString::fromLatin1(name), QString::fromLatin1(caption), this);
-    };
-    auto box = [this](const char* name) { return new TextBox(QString::fromLatin1(name), this); };
-    auto button = [this](const char* name, const char* caption) {
-        return new forms::CommandButton(QString::fromLatin1(name), QString::fromLatin1(caption), this);
-    };
 
     // ---- Start date, year and the two modes ----
     DTPicker1 = new forms::DatePicker(QStringLiteral("DTPicker1"), this);
@@ -283,7 +276,7 @@ void gpf_ac::wireHandlers()
 
 void gpf_ac::Form_Load()
 {
-    mDb = &data::Database::open(QString::fromLatin1(common::kSalaryDb));
+    mDb.open();
     mSheet = std::make_unique<Sheet>(*mDb);
     mBroadSheet = std::make_unique<BroadSheet>(*mDb);
 
@@ -313,7 +306,7 @@ void gpf_ac::Form_Unload()
 {
     mSheet.reset();
     mBroadSheet.reset();
-    mDb = nullptr;
+    mDb.close();
 }
 
 forms::Label* gpf_ac::labelNamed(const char* name) const

@@ -1,27 +1,16 @@
 // The provident-fund form: a subscriber's year worked out month by month, filed in the broad sheet.
 #pragma once
 
+#include "common/database_handle.h"
+#include "common/schema.h"
+#include "platform/data/data_fwd.h"
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
 #include "platform/vb/amount.h"
 
 #include <QDate>
 #include <memory>
 #include <optional>
-
-namespace data {
-class DataControl;
-class Database;
-} // namespace data
-
-namespace forms {
-class ComboBox;
-class CommandButton;
-class DataGrid;
-class DatePicker;
-class Label;
-class OptionButton;
-class TextBox;
-} // namespace forms
 
 namespace provident_fund {
 
@@ -92,34 +81,14 @@ public:
     void Command6_Click();
 
     forms::DatePicker* DTPicker1 = nullptr;
-    forms::OptionButton* Option1 = nullptr;
-    forms::OptionButton* Option2 = nullptr;
-    forms::ComboBox* Combo1 = nullptr;
-    forms::ComboBox* Combo2 = nullptr;
-    forms::TextBox* Text1 = nullptr;
-    forms::TextBox* Text2 = nullptr;
-    forms::TextBox* Text3 = nullptr;
-    forms::TextBox* Text4 = nullptr;
-    forms::TextBox* Text5 = nullptr;
-    forms::TextBox* Text6 = nullptr;
-    forms::TextBox* Text7 = nullptr;
-    forms::TextBox* Text8 = nullptr;
-    forms::TextBox* Text9 = nullptr;
-    forms::TextBox* Text10 = nullptr;
-    forms::TextBox* Text11 = nullptr;
-    forms::TextBox* Text12 = nullptr;
-    forms::TextBox* Text13 = nullptr;
-    forms::TextBox* Text14 = nullptr;
-    forms::TextBox* Text15 = nullptr;
-    forms::TextBox* Text16 = nullptr;
-    forms::TextBox* Text17 = nullptr;
-    forms::TextBox* Text18 = nullptr;
-    forms::TextBox* Text19 = nullptr;
-    forms::TextBox* Text20 = nullptr;
-    forms::Label* Label21 = nullptr;
-    forms::Label* Label29 = nullptr;
-    forms::Label* Label30 = nullptr;
-    forms::Label* Label31 = nullptr;
+    forms::OptionButton *Option1 = nullptr, *Option2 = nullptr;
+    forms::ComboBox *Combo1 = nullptr, *Combo2 = nullptr;
+    forms::TextBox *Text1 = nullptr, *Text2 = nullptr, *Text3 = nullptr, *Text4 = nullptr, *Text5 = nullptr,
+                   *Text6 = nullptr, *Text7 = nullptr, *Text8 = nullptr, *Text9 = nullptr, *Text10 = nullptr,
+                   *Text11 = nullptr, *Text12 = nullptr, *Text13 = nullptr, *Text14 = nullptr,
+                   *Text15 = nullptr, *Text16 = nullptr, *Text17 = nullptr, *Text18 = nullptr,
+                   *Text19 = nullptr, *Text20 = nullptr;
+    forms::Label *Label21 = nullptr, *Label29 = nullptr, *Label30 = nullptr, *Label31 = nullptr;
     forms::CommandButton* Command1 = nullptr; // SAVE (new subscriber)
     forms::CommandButton* Command2 = nullptr; // CANCEL (data entry)
     forms::CommandButton* Command3 = nullptr; // SAVE (worked-out year)
@@ -168,7 +137,7 @@ private:
     std::optional<double> summaryAmount(forms::TextBox* box, const QString& message);
     void emptyBoxes(std::initializer_list<forms::TextBox*> boxes);
 
-    data::Database* mDb = nullptr;
+    common::DatabaseHandle mDb{common::kSalaryDb};
     std::unique_ptr<Sheet> mSheet;
     std::unique_ptr<BroadSheet> mBroadSheet;
     QDate mStart;

@@ -74,9 +74,6 @@ void Form11::buildControls()
     Combo1 = new ComboBox(QStringLiteral("Combo1"), this);
     Combo1->setMinimumContentsLength(8);
 
-    auto label = [this](const char* name, const char* caption) {
-        return new Label(QString::fromLatin1(name), QString::fromLatin1(caption), this);
-    };
     Label3 = label("Label3", "");
     Label27 = label("Label27", "");
     Label29 = label("Label29", "");

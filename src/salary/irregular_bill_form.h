@@ -2,22 +2,12 @@
 // bonus, festival advance or arrear pay.
 #pragma once
 
+#include "platform/data/data_fwd.h"
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
 #include "salary/bill_row.h"
 
 #include <memory>
-
-namespace data {
-class TableRecordset;
-}
-
-namespace forms {
-class ComboBox;
-class CommandButton;
-class Label;
-class OptionButton;
-class TextBox;
-} // namespace forms
 
 namespace salary {
 
@@ -64,16 +54,9 @@ private:
     forms::OptionButton* Option[5] = {};
     forms::TextBox* Text[32] = {}; // Text1 .. Text31 (0 and 24 .. 27 unused)
     forms::ComboBox* Combo1 = nullptr;
-    forms::Label* Label3 = nullptr;
-    forms::Label* Label24 = nullptr;
-    forms::Label* Label25 = nullptr;
-    forms::Label* Label27 = nullptr;
-    forms::Label* Label29 = nullptr;
-    forms::Label* Label32 = nullptr;
-    forms::Label* Label33 = nullptr;
-    forms::Label* Label34 = nullptr;
-    forms::Label* Label35 = nullptr;
-    forms::Label* Label36 = nullptr;
+    forms::Label *Label3 = nullptr, *Label24 = nullptr, *Label25 = nullptr, *Label27 = nullptr,
+                 *Label29 = nullptr, *Label32 = nullptr, *Label33 = nullptr, *Label34 = nullptr,
+                 *Label35 = nullptr, *Label36 = nullptr;
     forms::CommandButton* Command[5] = {}; // Command1 .. Command4
 
     std::unique_ptr<data::TableRecordset> mEmployee;

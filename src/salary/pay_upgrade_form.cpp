@@ -79,9 +79,6 @@ void form5::buildControls()
         Text[i]->setLocked(false);
         Text[i]->setEntryBox(true);
     }
-    auto label = [this](const char* name, const char* caption) {
-        return new Label(QString::fromLatin1(name), QString::fromLatin1(caption), this);
-    };
     Label1 = label("Label1", "PREPARATION OF BILL UNDER CARRIER ADVANCEMENT SCHEME [CAS]");
     Label1->setAlignment(Qt::AlignCenter);
     Label35 = label("Label35", "");

@@ -2,22 +2,13 @@
 // advancement), prorated in two periods and handed to the regular salary form.
 #pragma once
 
+#include "platform/data/data_fwd.h"
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
 
 #include <memory>
 
 class QDate;
-
-namespace data {
-class TableRecordset;
-}
-
-namespace forms {
-class CheckBox;
-class CommandButton;
-class Label;
-class TextBox;
-} // namespace forms
 
 namespace salary {
 
@@ -52,11 +43,8 @@ private:
     QString handOverInstalment(data::TableRecordset& ledger, const QString& dueField, bool stopped);
 
     forms::TextBox* Text[33] = {}; // Text1 .. Text32 (index 0 unused)
-    forms::Label* Label1 = nullptr;
-    forms::Label* Label35 = nullptr;
-    forms::Label* Label37 = nullptr;
-    forms::Label* Label38 = nullptr;
-    forms::Label* Label41 = nullptr;
+    forms::Label *Label1 = nullptr, *Label35 = nullptr, *Label37 = nullptr, *Label38 = nullptr,
+                 *Label41 = nullptr;
     forms::CheckBox* Check2 = nullptr;
     forms::CommandButton* Command[8] = {}; // Command1 .. Command7
 

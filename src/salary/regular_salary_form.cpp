@@ -108,9 +108,6 @@ void SALARY::buildControls()
     for (int i : {3, 4, 5, 6, 13, 20})
         Text[i]->setLocked(true);
 
-    auto label = [this](const QString& name, const QString& caption) {
-        return new Label(name, caption, this);
-    };
     Label25 = label(QStringLiteral("Label25"), QString());
     Label27 = label(QStringLiteral("Label27"), QString());
     Label38 = label(QStringLiteral("Label38"), QString());
@@ -227,7 +224,7 @@ void SALARY::connectHandlers()
 
 void SALARY::Form_Load()
 {
-    mDb = &data::Database::open(QString::fromLatin1(common::kSalaryDb));
+    mDb.open();
     mSalary = std::make_unique<data::TableRecordset>(*mDb, QStringLiteral("salary"));
     mDa = std::make_unique<data::TableRecordset>(*mDb, QStringLiteral("da_table"));
     mFesti = std::make_unique<data::TableRecordset>(*mDb, QStringLiteral("festi_adv"));

@@ -2,24 +2,14 @@
 // employee record and saved with the recovery of the loan and advance instalments.
 #pragma once
 
+#include "common/database_handle.h"
+#include "common/schema.h"
+#include "platform/data/data_fwd.h"
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
 #include "salary/bill_row.h"
 
 #include <memory>
-
-namespace data {
-class Database;
-class DataControl;
-class TableRecordset;
-} // namespace data
-
-namespace forms {
-class CheckBox;
-class CommandButton;
-class DatePicker;
-class Label;
-class TextBox;
-} // namespace forms
 
 namespace salary {
 
@@ -52,17 +42,12 @@ private:
     data::DataControl* Data1 = nullptr;
     forms::DatePicker* DTPicker1 = nullptr;
     forms::TextBox* Text[25] = {}; // Text1 .. Text24 (index 0 unused)
-    forms::Label* Label25 = nullptr;
-    forms::Label* Label27 = nullptr;
-    forms::Label* Label38 = nullptr;
-    forms::Label* Label39 = nullptr;
-    forms::Label* Label40 = nullptr;
-    forms::Label* Label41 = nullptr;
+    forms::Label *Label25 = nullptr, *Label27 = nullptr, *Label38 = nullptr, *Label39 = nullptr,
+                 *Label40 = nullptr, *Label41 = nullptr;
     forms::CheckBox* Check1 = nullptr;
-    forms::CommandButton* Command1 = nullptr;
-    forms::CommandButton* Command4 = nullptr;
+    forms::CommandButton *Command1 = nullptr, *Command4 = nullptr;
 
-    data::Database* mDb = nullptr;
+    common::DatabaseHandle mDb{common::kSalaryDb};
     std::unique_ptr<data::TableRecordset> mSalary;
     std::unique_ptr<data::TableRecordset> mDa;
     std::unique_ptr<data::TableRecordset> mFesti;

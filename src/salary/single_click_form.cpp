@@ -39,14 +39,6 @@ Form9::Form9()
 
 void Form9::buildControls()
 {
-    auto label = [this](const char* name, const char* caption) {
-        return new Label(QString::fromLatin1(name), QString::fromLatin1(caption), this);
-    };
-    auto box = [this](const char* name) { return new TextBox(QString::fromLatin1(name), this); };
-    auto button = [this](const char* name, const char* caption) {
-        return new CommandButton(QString::fromLatin1(name), QString::fromLatin1(caption), this);
-    };
-
     auto* heading = label("Label14", "SINGLE CLICK SALARY"); // the form's own title as its banner
     heading->setAlignment(Qt::AlignCenter);
     auto* Label1 = label("Label1", " SET BILL DATE ...");
@@ -164,7 +156,7 @@ void Form9::connectHandlers()
 
 void Form9::Form_Load()
 {
-    mDb = &data::Database::open(QString::fromLatin1(common::kSalaryDb));
+    mDb.open();
     DTPicker1->setValue(Clock::today());
 
     const QColor sky(135, 206, 250);

@@ -2,22 +2,14 @@
 // upkeep of one employee's row of a bill (find, miscellaneous recoveries, delete).
 #pragma once
 
+#include "common/database_handle.h"
+#include "common/schema.h"
+#include "platform/data/data_fwd.h"
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
 
 #include <QDate>
 #include <optional>
-
-namespace data {
-class Database;
-}
-
-namespace forms {
-class CommandButton;
-class DatePicker;
-class Label;
-class ListBox;
-class TextBox;
-} // namespace forms
 
 namespace salary {
 
@@ -52,26 +44,14 @@ private:
     void clearShownRow();
 
     forms::DatePicker* DTPicker1 = nullptr;
-    forms::TextBox* Text1 = nullptr;
-    forms::TextBox* Text2 = nullptr;
-    forms::TextBox* Text3 = nullptr;
-    forms::TextBox* Text4 = nullptr;
-    forms::TextBox* Text5 = nullptr;
-    forms::TextBox* Text6 = nullptr;
-    forms::TextBox* Text7 = nullptr;
+    forms::TextBox *Text1 = nullptr, *Text2 = nullptr, *Text3 = nullptr, *Text4 = nullptr, *Text5 = nullptr,
+                   *Text6 = nullptr, *Text7 = nullptr;
     forms::ListBox* List1 = nullptr;
-    forms::Label* Label4 = nullptr;
-    forms::Label* Label6 = nullptr;
-    forms::Label* Label12 = nullptr;
-    forms::CommandButton* Command1 = nullptr;
-    forms::CommandButton* Command2 = nullptr;
-    forms::CommandButton* Command3 = nullptr;
-    forms::CommandButton* Command4 = nullptr;
-    forms::CommandButton* Command5 = nullptr;
-    forms::CommandButton* Command6 = nullptr;
-    forms::CommandButton* Command7 = nullptr;
+    forms::Label *Label4 = nullptr, *Label6 = nullptr, *Label12 = nullptr;
+    forms::CommandButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr,
+                         *Command5 = nullptr, *Command6 = nullptr, *Command7 = nullptr;
 
-    data::Database* mDb = nullptr;
+    common::DatabaseHandle mDb{common::kSalaryDb};
 
     // The row FIND DETAILS found: EDIT and DELETE act on it and on nothing
     // else, and only while the code and bill date it was found for are shown.

@@ -1,13 +1,8 @@
 // The login form: admits the user whose password matches the stored one.
 #pragma once
 
+#include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
-
-namespace forms {
-class TextBox;
-class CommandButton;
-class Label;
-} // namespace forms
 
 namespace shell {
 

@@ -7,7 +7,7 @@ namespace forms {
 
 // ---- Label
 
-Label::Label(QWidget* parent) : QLabel(parent)
+Label::Label(QWidget* parent) : Control(parent)
 {
     setTextFormat(Qt::PlainText);
 }
@@ -42,8 +42,7 @@ void Label::mouseDoubleClickEvent(QMouseEvent* e)
 
 // ---- CommandButton
 
-CommandButton::CommandButton(QWidget* parent)
-    : QPushButton(parent), mFocus(this, [this] { emit GotFocus(); }, [this] { emit LostFocus(); })
+CommandButton::CommandButton(QWidget* parent) : FocusControl(parent)
 {
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, &CommandButton::Click);
@@ -56,16 +55,9 @@ CommandButton::CommandButton(const QString& name, const QString& caption, QWidge
     setText(caption);
 }
 
-CommandButton::~CommandButton() = default;
-
-void CommandButton::setFocus()
-{
-    forms::setFocus(this);
-}
-
 void CommandButton::keyPressEvent(QKeyEvent* e)
 {
-    mKeys.pressed(e);
+    pressKey(e);
     if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == Qt::NoModifier) {
         if (!e->isAutoRepeat())
             click();
@@ -75,32 +67,9 @@ void CommandButton::keyPressEvent(QKeyEvent* e)
     QPushButton::keyPressEvent(e);
 }
 
-void CommandButton::keyReleaseEvent(QKeyEvent* e)
-{
-    int code = 0;
-    const bool mine = mKeys.released(e, &code);
-    QPushButton::keyReleaseEvent(e);
-    if (mine && code)
-        emit KeyUp(code);
-}
-
-void CommandButton::focusInEvent(QFocusEvent* e)
-{
-    QPushButton::focusInEvent(e);
-    mFocus.focusIn(e);
-}
-
-void CommandButton::focusOutEvent(QFocusEvent* e)
-{
-    mKeys.forget();
-    QPushButton::focusOutEvent(e);
-    mFocus.focusOut(e);
-}
-
 // ---- CheckBox
 
-CheckBox::CheckBox(QWidget* parent)
-    : QCheckBox(parent), mFocus(this, [this] { emit GotFocus(); }, [this] { emit LostFocus(); })
+CheckBox::CheckBox(QWidget* parent) : FocusControl(parent)
 {
     connect(this, &QCheckBox::clicked, this, &CheckBox::Click);
 }
@@ -111,29 +80,9 @@ CheckBox::CheckBox(const QString& name, const QString& caption, QWidget* parent)
     setText(caption);
 }
 
-CheckBox::~CheckBox() = default;
-
-void CheckBox::setFocus()
-{
-    forms::setFocus(this);
-}
-
-void CheckBox::focusInEvent(QFocusEvent* e)
-{
-    QCheckBox::focusInEvent(e);
-    mFocus.focusIn(e);
-}
-
-void CheckBox::focusOutEvent(QFocusEvent* e)
-{
-    QCheckBox::focusOutEvent(e);
-    mFocus.focusOut(e);
-}
-
 // ---- OptionButton
 
-OptionButton::OptionButton(QWidget* parent)
-    : QRadioButton(parent), mFocus(this, [this] { emit GotFocus(); }, [this] { emit LostFocus(); })
+OptionButton::OptionButton(QWidget* parent) : FocusControl(parent)
 {
     connect(this, &QRadioButton::clicked, this, [this] {
         if (isChecked())
@@ -147,8 +96,6 @@ OptionButton::OptionButton(const QString& name, const QString& caption, QWidget*
     setObjectName(name);
     setText(caption);
 }
-
-OptionButton::~OptionButton() = default;
 
 void OptionButton::setValue(bool on)
 {
@@ -164,28 +111,11 @@ void OptionButton::setValue(bool on)
     setAutoExclusive(exclusive);
 }
 
-void OptionButton::setFocus()
-{
-    forms::setFocus(this);
-}
-
-void OptionButton::focusInEvent(QFocusEvent* e)
-{
-    QRadioButton::focusInEvent(e);
-    mFocus.focusIn(e);
-}
-
-void OptionButton::focusOutEvent(QFocusEvent* e)
-{
-    QRadioButton::focusOutEvent(e);
-    mFocus.focusOut(e);
-}
-
 // ---- Frame
 
-Frame::Frame(QWidget* parent) : QGroupBox(parent) {}
+Frame::Frame(QWidget* parent) : Control(parent) {}
 
-Frame::Frame(const QString& name, const QString& caption, QWidget* parent) : QGroupBox(caption, parent)
+Frame::Frame(const QString& name, const QString& caption, QWidget* parent) : Control(caption, parent)
 {
     setObjectName(name);
 }

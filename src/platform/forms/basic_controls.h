@@ -13,16 +13,12 @@
 namespace forms {
 
 // A label shows its caption as plain text (never as markup).
-class Label : public QLabel {
+class Label : public Control<QLabel> {
     Q_OBJECT
 public:
     explicit Label(QWidget* parent = nullptr);
     Label(const QString& name, const QString& caption, QWidget* parent);
 
-    QString caption() const { return text(); }
-    void setCaption(const QString& c) { setText(c); }
-    bool enabled() const { return isEnabled(); }
-    bool visible() const { return visibleFlag(this); }
     QColor backColor() const { return forms::backColor(this); }
     void setBackColor(const QColor& c) { forms::setBackColor(this, c); }
     void setForeColor(const QColor& c) { forms::setForeColor(this, c); }
@@ -42,18 +38,11 @@ private:
 
 // A command button: Click on a mouse click, on Space, and on Enter while it
 // has the focus.
-class CommandButton : public QPushButton {
+class CommandButton : public FocusControl<CommandButton, QPushButton> {
     Q_OBJECT
 public:
     explicit CommandButton(QWidget* parent = nullptr);
     CommandButton(const QString& name, const QString& caption, QWidget* parent);
-    ~CommandButton() override;
-
-    QString caption() const { return text(); }
-    void setCaption(const QString& c) { setText(c); }
-    bool enabled() const { return isEnabled(); }
-    bool visible() const { return visibleFlag(this); }
-    void setFocus();
 
 signals:
     void Click();
@@ -63,13 +52,6 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
-    void keyReleaseEvent(QKeyEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
-
-private:
-    detail::FocusEvents mFocus;
-    detail::KeyTracker mKeys;
 };
 
 // vbUnchecked / vbChecked
@@ -77,67 +59,41 @@ enum CheckValue { vbUnchecked = 0, vbChecked = 1 };
 
 // A check box: value() 0 or 1. Click on the user's click only; setValue from
 // code raises nothing (call the handler yourself where a form relied on it).
-class CheckBox : public QCheckBox {
+class CheckBox : public FocusControl<CheckBox, QCheckBox> {
     Q_OBJECT
 public:
     explicit CheckBox(QWidget* parent = nullptr);
     CheckBox(const QString& name, const QString& caption, QWidget* parent);
-    ~CheckBox() override;
 
     int value() const { return isChecked() ? vbChecked : vbUnchecked; }
     void setValue(int v) { setChecked(v != vbUnchecked); }
-    QString caption() const { return text(); }
-    void setCaption(const QString& c) { setText(c); }
-    bool enabled() const { return isEnabled(); }
-    bool visible() const { return visibleFlag(this); }
-    void setFocus();
 
 signals:
     void Click();
     void GotFocus();
     void LostFocus();
-
-protected:
-    void focusInEvent(QFocusEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
-
-private:
-    detail::FocusEvents mFocus;
 };
 
 // An option button. The buttons of one container form a group in which at most
 // one is chosen, and none may be (setValue(false) clears the chosen one).
 // Click on the user's choice only; setValue from code raises nothing.
-class OptionButton : public QRadioButton {
+class OptionButton : public FocusControl<OptionButton, QRadioButton> {
     Q_OBJECT
 public:
     explicit OptionButton(QWidget* parent = nullptr);
     OptionButton(const QString& name, const QString& caption, QWidget* parent);
-    ~OptionButton() override;
 
     bool value() const { return isChecked(); }
     void setValue(bool on);
-    QString caption() const { return text(); }
-    void setCaption(const QString& c) { setText(c); }
-    bool enabled() const { return isEnabled(); }
-    bool visible() const { return visibleFlag(this); }
-    void setFocus();
 
 signals:
     void Click();
     void GotFocus();
     void LostFocus();
-
-protected:
-    void focusInEvent(QFocusEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
-
-private:
-    detail::FocusEvents mFocus;
 };
 
 // A frame: a captioned container; its option buttons form one group.
-class Frame : public QGroupBox {
+class Frame : public Control<QGroupBox> {
     Q_OBJECT
 public:
     explicit Frame(QWidget* parent = nullptr);
@@ -145,8 +101,6 @@ public:
 
     QString caption() const { return title(); }
     void setCaption(const QString& c) { setTitle(c); }
-    bool enabled() const { return isEnabled(); }
-    bool visible() const { return visibleFlag(this); }
 };
 
 // A timer: interval in milliseconds; while enabled with an interval above 0 it

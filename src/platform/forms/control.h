@@ -1,14 +1,16 @@
 // What every control shares: key codes, focus rules, colours and the focus events.
 #pragma once
 
+#include <QAbstractButton>
 #include <QColor>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QList>
 #include <QString>
+#include <QWidget>
 #include <functional>
-
-class QWidget;
-class QFocusEvent;
-class QKeyEvent;
+#include <type_traits>
 
 namespace forms {
 
@@ -92,4 +94,94 @@ private:
 };
 
 } // namespace detail
+
+// The Enabled and Visible properties as the forms read them, over the Qt widget
+// W; a label's or a button's Caption is its text.
+template <class W>
+class Control : public W {
+    static constexpr bool kHasCaption = std::is_base_of_v<QLabel, W> || std::is_base_of_v<QAbstractButton, W>;
+
+public:
+    using W::W;
+    bool enabled() const { return this->isEnabled(); }
+    bool visible() const { return visibleFlag(this); }
+
+    QString caption() const
+        requires kHasCaption
+    {
+        return this->text();
+    }
+    void setCaption(const QString& c)
+        requires kHasCaption
+    {
+        this->setText(c);
+    }
+};
+
+// A control the user moves into, over the Qt widget W. Self is the control's
+// own class, which declares the events it raises as signals: GotFocus and
+// LostFocus always, KeyDown and KeyUp where it has them. Here they follow the
+// rules of FocusEvents and KeyTracker, so every control keeps them alike.
+template <class Self, class W>
+class FocusControl : public Control<W> {
+public:
+    explicit FocusControl(QWidget* parent)
+        : Control<W>(parent), mFocus(this, [this] { gotFocus(); }, [this] { lostFocus(); })
+    {
+    }
+
+    // Does nothing on a disabled or hidden control.
+    void setFocus() { forms::setFocus(this); }
+
+protected:
+    static constexpr bool kHasKeyDown = requires(Self& s) { s.KeyDown(0); };
+    static constexpr bool kHasKeyUp = requires(Self& s) { s.KeyUp(0); };
+
+    // Raise the focus events; a control that shows the focus overrides them.
+    virtual void gotFocus() { emit self()->GotFocus(); }
+    virtual void lostFocus() { emit self()->LostFocus(); }
+
+    // Remembers a key pressed here and raises KeyDown for it; its code.
+    int pressKey(QKeyEvent* e)
+    {
+        const int code = mKeys.pressed(e);
+        if constexpr (kHasKeyDown) {
+            if (code)
+                emit self()->KeyDown(code);
+        }
+        return code;
+    }
+
+    // KeyUp after the widget's own handling, for a key pressed here only.
+    void keyReleaseEvent(QKeyEvent* e) override
+    {
+        int code = 0;
+        const bool mine = mKeys.released(e, &code);
+        W::keyReleaseEvent(e);
+        if constexpr (kHasKeyUp) {
+            if (mine && code)
+                emit self()->KeyUp(code);
+        }
+    }
+
+    void focusInEvent(QFocusEvent* e) override
+    {
+        W::focusInEvent(e);
+        mFocus.focusIn(e);
+    }
+
+    void focusOutEvent(QFocusEvent* e) override
+    {
+        mKeys.forget();
+        W::focusOutEvent(e);
+        mFocus.focusOut(e);
+    }
+
+    detail::FocusEvents mFocus;
+    detail::KeyTracker mKeys;
+
+private:
+    Self* self() { return static_cast<Self*>(this); }
+};
+
 } // namespace forms

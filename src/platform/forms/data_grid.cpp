@@ -154,7 +154,7 @@ private:
     QVector<int> mFieldIndex;
 };
 
-DataGrid::DataGrid(QWidget* parent) : QFrame(parent)
+DataGrid::DataGrid(QWidget* parent) : Control(parent)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -282,7 +282,7 @@ void DataGrid::followCurrentRow()
 
 // ---- DataList
 
-DataList::DataList(QWidget* parent) : QListView(parent)
+DataList::DataList(QWidget* parent) : Control(parent)
 {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(this, &QListView::clicked, this, [this](const QModelIndex& index) {

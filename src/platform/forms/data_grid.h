@@ -30,7 +30,7 @@ struct GridColumn {
 // the data control's current row. Read-only unless the form allows in-place
 // edits; an edited cell is handed to the cell writer, which writes it to the
 // table (and usually refreshes the data control).
-class DataGrid : public QFrame {
+class DataGrid : public Control<QFrame> {
     Q_OBJECT
 public:
     using CellWriter = std::function<void(int row, const QString& field, const QVariant& value)>;
@@ -57,8 +57,6 @@ public:
     // The data control's current row (-1 with none).
     int row() const;
 
-    bool enabled() const { return isEnabled(); }
-    bool visible() const { return visibleFlag(this); }
     QColor backColor() const;
     void setBackColor(const QColor& c);
     QTableView* view() const { return mView; }
@@ -79,7 +77,7 @@ private:
 
 // A list of one field of a data control's rows (the bound list). Choosing a line
 // makes it the data control's current row and raises Click.
-class DataList : public QListView {
+class DataList : public Control<QListView> {
     Q_OBJECT
 public:
     explicit DataList(QWidget* parent = nullptr);
@@ -90,9 +88,6 @@ public:
     // The chosen line's text ("" when none).
     QString text() const;
     int listIndex() const;
-
-    bool enabled() const { return isEnabled(); }
-    bool visible() const { return visibleFlag(this); }
 
 signals:
     void Click();

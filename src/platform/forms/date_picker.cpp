@@ -32,8 +32,7 @@ bool isTypingKey(const QKeyEvent* e)
 
 } // namespace
 
-DatePicker::DatePicker(QWidget* parent)
-    : QDateEdit(parent), mFocus(this, [this] { emit GotFocus(); }, [this] { emit LostFocus(); })
+DatePicker::DatePicker(QWidget* parent) : FocusControl(parent)
 {
     init();
 }
@@ -42,8 +41,6 @@ DatePicker::DatePicker(const QString& name, QWidget* parent) : DatePicker(parent
 {
     setObjectName(name);
 }
-
-DatePicker::~DatePicker() = default;
 
 void DatePicker::init()
 {
@@ -75,11 +72,6 @@ void DatePicker::setValue(const QDate& d)
     --mQuiet;
 }
 
-void DatePicker::setFocus()
-{
-    forms::setFocus(this);
-}
-
 bool DatePicker::eventFilter(QObject* watched, QEvent* e)
 {
     if (e->type() == QEvent::Hide && calendarWidget() && watched == calendarWidget()->window())
@@ -107,9 +99,7 @@ bool DatePicker::focusNextPrevChild(bool next)
 
 void DatePicker::keyPressEvent(QKeyEvent* e)
 {
-    const int code = mKeys.pressed(e);
-    if (code)
-        emit KeyDown(code);
+    pressKey(e);
     // Typing goes to the text as it stands, not part by part: the first key
     // starts a whole date over what was shown.
     if (isTypingKey(e) || (mTyping && (e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete))) {
@@ -154,27 +144,10 @@ void DatePicker::refuse()
     Dialogs::msgBox(QStringLiteral("THIS IS NOT A VALID DATE"), vbInformation, QStringLiteral("Hi"));
 }
 
-void DatePicker::keyReleaseEvent(QKeyEvent* e)
-{
-    int code = 0;
-    const bool mine = mKeys.released(e, &code);
-    QDateEdit::keyReleaseEvent(e);
-    if (mine && code)
-        emit KeyUp(code);
-}
-
-void DatePicker::focusInEvent(QFocusEvent* e)
-{
-    QDateEdit::focusInEvent(e);
-    mFocus.focusIn(e);
-}
-
 void DatePicker::focusOutEvent(QFocusEvent* e)
 {
     const bool taken = finishTyping();
-    mKeys.forget();
-    QDateEdit::focusOutEvent(e);
-    mFocus.focusOut(e);
+    FocusControl::focusOutEvent(e);
     // Told when the clerk moves on in the program; a window losing the
     // keyboard to another program, or the calendar opening, is no moment for a box.
     if (!taken && e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason)

@@ -15,32 +15,25 @@ namespace forms {
 // typed over the box ("30/11/2026", "30-11-26", "30112026", "301126"); a
 // two-digit year is read as 1930-2029. Dates lie from 1930 to 2099; typed text
 // that is no such date is refused with a message and the date stays.
-class DatePicker : public QDateEdit {
+class DatePicker : public FocusControl<DatePicker, QDateEdit> {
     Q_OBJECT
 public:
     explicit DatePicker(QWidget* parent = nullptr);
     DatePicker(const QString& name, QWidget* parent);
-    ~DatePicker() override;
 
     QDate value() const { return date(); }
     void setValue(const QDate& d);
 
-    bool enabled() const { return isEnabled(); }
-    bool visible() const { return visibleFlag(this); }
-    void setFocus();
-
 signals:
     void Change();
     void CloseUp();
-    void KeyDown(int keyCode);
-    void KeyUp(int keyCode);
     void GotFocus();
     void LostFocus();
+    void KeyDown(int keyCode);
+    void KeyUp(int keyCode);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
-    void keyReleaseEvent(QKeyEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     QValidator::State validate(QString& text, int& pos) const override;
@@ -53,8 +46,6 @@ private:
     bool finishTyping();
     // Tells the clerk that the typed text was no date.
     void refuse();
-    detail::FocusEvents mFocus;
-    detail::KeyTracker mKeys;
     int mQuiet = 0;
     bool mTyping = false; // a whole date is being typed over the box
     QDate mLastDate;

@@ -1,7 +1,9 @@
 #include "platform/forms/form.h"
 
+#include "platform/forms/basic_controls.h"
 #include "platform/forms/dispatch.h"
 #include "platform/forms/registry.h"
+#include "platform/forms/text_box.h"
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>
@@ -25,6 +27,21 @@ void Form::hide()
 void Form::unload()
 {
     Forms::unload(*this);
+}
+
+Label* Form::label(const QString& name, const QString& caption)
+{
+    return new Label(name, caption, this);
+}
+
+CommandButton* Form::button(const QString& name, const QString& caption)
+{
+    return new CommandButton(name, caption, this);
+}
+
+TextBox* Form::box(const QString& name)
+{
+    return new TextBox(name, this);
 }
 
 bool Form::event(QEvent* e)

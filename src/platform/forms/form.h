@@ -7,6 +7,10 @@
 
 namespace forms {
 
+class CommandButton;
+class Label;
+class TextBox;
+
 // A form is built in its constructor (controls with their names as objectName,
 // laid out with layouts) and connects its handlers there with forms::on. The
 // registry (Forms) creates it, names it (objectName = its class name), centres
@@ -56,6 +60,11 @@ public:
     }
 
 protected:
+    // New controls of this form, named as its code calls them.
+    Label* label(const QString& name, const QString& caption = QString());
+    CommandButton* button(const QString& name, const QString& caption);
+    TextBox* box(const QString& name);
+
     void closeEvent(QCloseEvent* e) override;
     bool event(QEvent* e) override;
 

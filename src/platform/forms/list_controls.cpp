@@ -8,8 +8,7 @@ namespace forms {
 
 // ---- ComboBox
 
-ComboBox::ComboBox(QWidget* parent)
-    : QComboBox(parent), mFocus(this, [this] { emit GotFocus(); }, [this] { emit LostFocus(); })
+ComboBox::ComboBox(QWidget* parent) : FocusControl(parent)
 {
     init();
 }
@@ -18,8 +17,6 @@ ComboBox::ComboBox(const QString& name, QWidget* parent) : ComboBox(parent)
 {
     setObjectName(name);
 }
-
-ComboBox::~ComboBox() = default;
 
 void ComboBox::init()
 {
@@ -73,30 +70,14 @@ void ComboBox::setText(const QString& t)
         setEditText(t);
 }
 
-void ComboBox::setFocus()
-{
-    forms::setFocus(this);
-}
-
 void ComboBox::keyPressEvent(QKeyEvent* e)
 {
-    const int code = mKeys.pressed(e);
-    if (code)
-        emit KeyDown(code);
+    pressKey(e);
     if (mLocked) {
         e->accept();
         return;
     }
     QComboBox::keyPressEvent(e);
-}
-
-void ComboBox::keyReleaseEvent(QKeyEvent* e)
-{
-    int code = 0;
-    const bool mine = mKeys.released(e, &code);
-    QComboBox::keyReleaseEvent(e);
-    if (mine && code)
-        emit KeyUp(code);
 }
 
 void ComboBox::mousePressEvent(QMouseEvent* e)
@@ -124,23 +105,9 @@ void ComboBox::showPopup()
         QComboBox::showPopup();
 }
 
-void ComboBox::focusInEvent(QFocusEvent* e)
-{
-    QComboBox::focusInEvent(e);
-    mFocus.focusIn(e);
-}
-
-void ComboBox::focusOutEvent(QFocusEvent* e)
-{
-    mKeys.forget();
-    QComboBox::focusOutEvent(e);
-    mFocus.focusOut(e);
-}
-
 // ---- ListBox
 
-ListBox::ListBox(QWidget* parent)
-    : QListWidget(parent), mFocus(this, [this] { emit GotFocus(); }, [this] { emit LostFocus(); })
+ListBox::ListBox(QWidget* parent) : FocusControl(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::itemClicked, this, [this] { emit Click(); });
@@ -151,8 +118,6 @@ ListBox::ListBox(const QString& name, QWidget* parent) : ListBox(parent)
 {
     setObjectName(name);
 }
-
-ListBox::~ListBox() = default;
 
 void ListBox::addItem(const QString& text, const QVariant& itemData)
 {
@@ -207,40 +172,13 @@ QString ListBox::text() const
     return i >= 0 ? list(i) : QString();
 }
 
-void ListBox::setFocus()
-{
-    forms::setFocus(this);
-}
-
 void ListBox::keyPressEvent(QKeyEvent* e)
 {
-    mKeys.pressed(e);
+    pressKey(e);
     const int before = listIndex();
     QListWidget::keyPressEvent(e);
     if (listIndex() != before && listIndex() >= 0)
         emit Click();
-}
-
-void ListBox::keyReleaseEvent(QKeyEvent* e)
-{
-    int code = 0;
-    const bool mine = mKeys.released(e, &code);
-    QListWidget::keyReleaseEvent(e);
-    if (mine && code)
-        emit KeyUp(code);
-}
-
-void ListBox::focusInEvent(QFocusEvent* e)
-{
-    QListWidget::focusInEvent(e);
-    mFocus.focusIn(e);
-}
-
-void ListBox::focusOutEvent(QFocusEvent* e)
-{
-    mKeys.forget();
-    QListWidget::focusOutEvent(e);
-    mFocus.focusOut(e);
 }
 
 } // namespace forms

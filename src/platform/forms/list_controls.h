@@ -13,12 +13,11 @@ namespace forms {
 // the user may type into); a locked combo keeps its choice against the
 // user. Click is raised by a user's choice only (mouse or keys), never by
 // setListIndex or setText from code.
-class ComboBox : public QComboBox {
+class ComboBox : public FocusControl<ComboBox, QComboBox> {
     Q_OBJECT
 public:
     explicit ComboBox(QWidget* parent = nullptr);
     ComboBox(const QString& name, QWidget* parent);
-    ~ComboBox() override;
 
     // Items. The item data is the key behind the text (a record's key), so a
     // choice never depends on a description two records may share.
@@ -45,9 +44,6 @@ public:
 
     bool locked() const { return mLocked; }
     void setLocked(bool on) { mLocked = on; }
-    bool enabled() const { return isEnabled(); }
-    bool visible() const { return visibleFlag(this); }
-    void setFocus();
     QColor backColor() const { return forms::backColor(this); }
     void setBackColor(const QColor& c) { forms::setBackColor(this, c); }
 
@@ -61,28 +57,22 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
-    void keyReleaseEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
     void showPopup() override;
-    void focusInEvent(QFocusEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     void init();
-    detail::FocusEvents mFocus;
-    detail::KeyTracker mKeys;
     QString mLastText;
     bool mLocked = false;
 };
 
 // A list box. Click on a user's choice only; DblClick on a double click.
-class ListBox : public QListWidget {
+class ListBox : public FocusControl<ListBox, QListWidget> {
     Q_OBJECT
 public:
     explicit ListBox(QWidget* parent = nullptr);
     ListBox(const QString& name, QWidget* parent);
-    ~ListBox() override;
 
     void addItem(const QString& text, const QVariant& itemData = QVariant());
     void removeItem(int index);
@@ -97,10 +87,6 @@ public:
     // The chosen line's text ("" when none).
     QString text() const;
 
-    bool enabled() const { return isEnabled(); }
-    bool visible() const { return visibleFlag(this); }
-    void setFocus();
-
 signals:
     void Click();
     void DblClick();
@@ -110,13 +96,6 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
-    void keyReleaseEvent(QKeyEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
-
-private:
-    detail::FocusEvents mFocus;
-    detail::KeyTracker mKeys;
 };
 
 } // namespace forms

@@ -7,17 +7,7 @@
 
 namespace forms {
 
-TextBox::TextBox(QWidget* parent)
-    : QLineEdit(parent),
-      mFocus(this, [this] {
-          if (mEntryBox)
-              setBackColor(entryFocusColour);
-          emit GotFocus();
-      }, [this] {
-          if (mEntryBox)
-              setBackColor(entryIdleColour);
-          emit LostFocus();
-      })
+TextBox::TextBox(QWidget* parent) : FocusControl(parent)
 {
     init();
 }
@@ -42,9 +32,18 @@ void TextBox::onTextChanged(const QString& text)
     emit Change();
 }
 
-void TextBox::setFocus()
+void TextBox::gotFocus()
 {
-    forms::setFocus(this);
+    if (mEntryBox)
+        setBackColor(entryFocusColour);
+    emit GotFocus();
+}
+
+void TextBox::lostFocus()
+{
+    if (mEntryBox)
+        setBackColor(entryIdleColour);
+    emit LostFocus();
 }
 
 int TextBox::selStart() const
@@ -96,9 +95,7 @@ void TextBox::showBoundValue()
 
 void TextBox::keyPressEvent(QKeyEvent* e)
 {
-    const int code = mKeys.pressed(e);
-    if (code)
-        emit KeyDown(code);
+    pressKey(e);
     if (!e->text().isEmpty())
         emit KeyPress(e->text().at(0).unicode());
     QLineEdit::keyPressEvent(e);
@@ -110,19 +107,6 @@ void TextBox::keyReleaseEvent(QKeyEvent* e)
     if (mKeys.released(e, &code) && code)
         emit KeyUp(code);
     QLineEdit::keyReleaseEvent(e);
-}
-
-void TextBox::focusInEvent(QFocusEvent* e)
-{
-    QLineEdit::focusInEvent(e);
-    mFocus.focusIn(e);
-}
-
-void TextBox::focusOutEvent(QFocusEvent* e)
-{
-    mKeys.forget();
-    QLineEdit::focusOutEvent(e);
-    mFocus.focusOut(e);
 }
 
 } // namespace forms

@@ -12,7 +12,7 @@ class DataControl;
 
 namespace forms {
 
-class TextBox : public QLineEdit {
+class TextBox : public FocusControl<TextBox, QLineEdit> {
     Q_OBJECT
 public:
     explicit TextBox(QWidget* parent = nullptr);
@@ -21,11 +21,6 @@ public:
 
     // text() / setText() are QLineEdit's; every real change of the text raises
     // Change, a write from code included (writing the same text raises nothing).
-
-    bool enabled() const { return isEnabled(); }
-    bool visible() const { return visibleFlag(this); }
-    // Does nothing on a disabled or hidden box.
-    void setFocus();
 
     // Locked: the user cannot change the text (code still can).
     bool locked() const { return isReadOnly(); }
@@ -64,16 +59,14 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
+    void gotFocus() override;
+    void lostFocus() override;
 
 private:
     void init();
     void onTextChanged(const QString& text);
     void showBoundValue();
 
-    detail::FocusEvents mFocus;
-    detail::KeyTracker mKeys;
     QString mLastText;
     bool mEntryBox = false;
     QPointer<data::DataControl> mSource;
