@@ -29,44 +29,39 @@ inline QString textUnder(const QDomElement& e)
     return s;
 }
 
-// The value of a cell of the first sheet ("G6"): a double, a text, or null
-// when the cell is absent or empty.
-inline QVariant cell(const QString& xlsx, const QString& ref)
-{
-    QDomDocument sheet = dom(part(xlsx, QStringLiteral("xl/worksheets/sheet1.xml")));
-    const QString ns = sheet.documentElement().namespaceURI();
-    const QDomNodeList cells = sheet.elementsByTagNameNS(ns, QStringLiteral("c"));
-    for (int i = 0; i < cells.size(); ++i) {
-        const QDomElement c = cells.at(i).toElement();
-        if (c.attribute(QStringLiteral("r")) != ref)
-            continue;
-        const QString type = c.attribute(QStringLiteral("t"));
-        const QDomElement v = c.firstChildElement(QStringLiteral("v"));
-        if (type == QLatin1String("inlineStr"))
-            return textUnder(c.firstChildElement(QStringLiteral("is")));
-        if (v.isNull())
-            return {};
-        if (type == QLatin1String("s")) {
-            QDomDocument sst = dom(part(xlsx, QStringLiteral("xl/sharedStrings.xml")));
-            const QDomNodeList si = sst.elementsByTagNameNS(ns, QStringLiteral("si"));
-            return textUnder(si.at(v.text().toInt()).toElement());
-        }
-        if (type == QLatin1String("str"))
-            return v.text();
-        return v.text().toDouble();
-    }
-    return {};
-}
-
-// The formula of a cell of the first sheet ("D27"); empty when it has none.
-inline QString formula(const QString& xlsx, const QString& ref)
+// A cell of the first sheet ("G6"); null when the sheet has none.
+inline QDomElement cellElement(const QString& xlsx, const QString& ref)
 {
     QDomDocument sheet = dom(part(xlsx, QStringLiteral("xl/worksheets/sheet1.xml")));
     const QDomNodeList cells = sheet.elementsByTagNameNS(sheet.documentElement().namespaceURI(), QStringLiteral("c"));
     for (int i = 0; i < cells.size(); ++i)
         if (cells.at(i).toElement().attribute(QStringLiteral("r")) == ref)
-            return cells.at(i).firstChildElement(QStringLiteral("f")).text();
+            return cells.at(i).toElement();
     return {};
+}
+
+// The value of a cell of the first sheet: a double, a text, or null when the
+// cell is absent or empty.
+inline QVariant cell(const QString& xlsx, const QString& ref)
+{
+    const QDomElement c = cellElement(xlsx, ref);
+    const QString type = c.attribute(QStringLiteral("t"));
+    const QDomElement v = c.firstChildElement(QStringLiteral("v"));
+    if (type == QLatin1String("inlineStr"))
+        return textUnder(c.firstChildElement(QStringLiteral("is")));
+    if (v.isNull())
+        return {};
+    if (type == QLatin1String("s")) {
+        QDomDocument sst = dom(part(xlsx, QStringLiteral("xl/sharedStrings.xml")));
+        return textUnder(sst.elementsByTagNameNS(c.namespaceURI(), QStringLiteral("si")).at(v.text().toInt()).toElement());
+    }
+    return type == QLatin1String("str") ? QVariant(v.text()) : QVariant(v.text().toDouble());
+}
+
+// The formula of a cell of the first sheet ("D27"); empty when it has none.
+inline QString formula(const QString& xlsx, const QString& ref)
+{
+    return cellElement(xlsx, ref).firstChildElement(QStringLiteral("f")).text();
 }
 
 // The text between a bookmark's start and end in word/document.xml; a null

@@ -11,10 +11,7 @@ namespace testsupport {
 
 namespace {
 
-bool usable(const QWidget& w)
-{
-    return w.isEnabled() && w.isVisible();
-}
+bool usable(const QWidget& w) { return w.isEnabled() && w.isVisible(); }
 
 void activate(QWidget& w)
 {
@@ -88,28 +85,18 @@ void pressEnter(QWidget& w)
     pressKey(w, Qt::Key_Return);
 }
 
-namespace {
-
 // A mouse click where the user clicks: buttons and labels take it on the
 // widget, option and check boxes through their own click after the focus.
-void mouseClick(QWidget& w)
+template <class W> void mouseClick(W& w)
 {
-    if (usable(w)) {
-        activate(w);
-        QTest::mouseClick(&w, Qt::LeftButton);
-    }
+    if (usable(w))
+        activate(w), QTest::mouseClick(&w, Qt::LeftButton);
 }
-
-void boxClick(QAbstractButton& b)
+template <class B> void boxClick(B& b)
 {
-    if (usable(b)) {
-        focus(b);
-        b.click();
-    }
+    if (usable(b))
+        focus(b), b.click();
 }
-
-} // namespace
-
 void click(forms::CommandButton& b) { mouseClick(b); }
 void click(forms::Label& l) { mouseClick(l); }
 void click(forms::OptionButton& o) { boxClick(o); }
@@ -125,34 +112,8 @@ bool choose(forms::ComboBox& c, int index)
     return true;
 }
 
-bool choose(forms::ComboBox& c, const QString& text)
-{
-    return choose(c, c.findText(text, Qt::MatchExactly));
-}
-
-bool chooseByData(forms::ComboBox& c, const QVariant& key)
-{
-    return choose(c, c.findData(key));
-}
-
-bool choose(forms::ListBox& l, int row)
-{
-    if (!usable(l) || row < 0 || row >= l.count())
-        return false;
-    focus(l);
-    l.scrollToItem(l.item(row));
-    QTest::mouseClick(l.viewport(), Qt::LeftButton, Qt::NoModifier, l.visualItemRect(l.item(row)).center());
-    return l.listIndex() == row;
-}
-
-bool choose(forms::ListBox& l, const QString& text)
-{
-    for (int i = 0; i < l.count(); ++i) {
-        if (l.list(i) == text)
-            return choose(l, i);
-    }
-    return false;
-}
+bool choose(forms::ComboBox& c, const QString& text) { return choose(c, c.findText(text, Qt::MatchExactly)); }
+bool chooseByData(forms::ComboBox& c, const QVariant& key) { return choose(c, c.findData(key)); }
 
 void pickDate(forms::DatePicker& p, const QDate& d)
 {
@@ -163,10 +124,7 @@ void pickDate(forms::DatePicker& p, const QDate& d)
     emit p.CloseUp();
 }
 
-QWidget* focused()
-{
-    return QApplication::focusWidget();
-}
+QWidget* focused() { return QApplication::focusWidget(); }
 
 void settle()
 {

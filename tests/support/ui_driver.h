@@ -1,6 +1,8 @@
 // Drives forms as a user would: real key and mouse events, so the controls' events fire.
 #pragma once
 
+#include "platform/forms/controls.h"
+#include "platform/forms/form.h"
 #include "platform/forms/scripted_dialogs.h"
 
 #include <QDate>
@@ -9,21 +11,6 @@
 #include <functional>
 #include <optional>
 #include <ostream>
-
-class QWidget;
-
-namespace forms {
-class Form;
-class TextBox;
-class CommandButton;
-class Label;
-class ComboBox;
-class ListBox;
-class OptionButton;
-class CheckBox;
-class DatePicker;
-class Timer;
-} // namespace forms
 
 namespace testsupport {
 
@@ -60,8 +47,6 @@ void click(forms::CheckBox& c);
 bool choose(forms::ComboBox& c, int index);
 bool choose(forms::ComboBox& c, const QString& text);
 bool chooseByData(forms::ComboBox& c, const QVariant& key);
-bool choose(forms::ListBox& l, int row);
-bool choose(forms::ListBox& l, const QString& text);
 
 // Sets the date as the user would (raises Change, then CloseUp).
 void pickDate(forms::DatePicker& p, const QDate& d);

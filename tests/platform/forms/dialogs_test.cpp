@@ -3,6 +3,7 @@
 #include "platform/forms/dispatch.h"
 #include "platform/forms/scripted_dialogs.h"
 #include "platform/vb/error.h"
+#include "support/ui_driver.h"
 
 #include <gtest/gtest.h>
 
@@ -36,10 +37,8 @@ TEST(ScriptedDialogs, AnswersFromTheScriptAndFailsOnAnUnscriptedQuestion)
     EXPECT_EQ(boxes.failures().size(), 2);
 
     ASSERT_EQ(boxes.boxes().size(), 5);
-    EXPECT_EQ(boxes.boxes()[1].title, "Missing Bill No Alert.");
-    EXPECT_EQ(boxes.boxes()[1].style, vbYesNo);
-    EXPECT_TRUE(boxes.boxes()[2].input);
-    EXPECT_EQ(boxes.boxes()[2].defaultText, "0");
+    EXPECT_EQ(testsupport::said(boxes.boxes()[1]).left(25), "Missing Bill No Alert.|4|");
+    EXPECT_TRUE(boxes.boxes()[2].input && boxes.boxes()[2].defaultText == "0");
 }
 
 TEST(Dispatcher, AnUntrappedErrorIsShownAndEndsOnlyItsCommand)
@@ -113,7 +112,6 @@ TEST(Dialogs, AQuestionThatLosesDataDefaultsToNo)
     EXPECT_TRUE(Dialogs::confirm("DELETE HEAD X ?", "PLEASE NOTE"));
     EXPECT_FALSE(Dialogs::confirm("DELETE HEAD Y ?"));
     ASSERT_EQ(boxes.boxes().size(), 2);
-    EXPECT_EQ(boxes.boxes()[0].style, vbYesNo + vbQuestion + vbDefaultButton2);
+    EXPECT_EQ(testsupport::said(boxes.boxes()[0]), QString("PLEASE NOTE|%1|DELETE HEAD X ?").arg(vbYesNo + vbQuestion + vbDefaultButton2));
     EXPECT_TRUE(boxes.boxes()[1].defaultNo());
-    EXPECT_EQ(boxes.boxes()[0].title, "PLEASE NOTE");
 }

@@ -120,7 +120,15 @@ TEST(Show, SavedNameSaysWhatTheFileIsOfInCharactersEveryFileSystemTakes)
     folder.put("t.xlsx", workbookParts("</sheetData>"));
     Workbook book = Workbook::open("t.xlsx");
     book.setSubject("2026-12 A/1");
-    EXPECT_TRUE(QFileInfo(book.save()).fileName().startsWith("t 2026-12 A-1 "));
+    // Saves within one second never reuse a name, and each holds what was written before it.
+    QStringList saved;
+    for (int i = 0; i < 3; ++i) {
+        book.setValue(1, 1, i);
+        saved << book.save();
+        EXPECT_TRUE(QFileInfo(saved[i]).fileName().startsWith("t 2026-12 A-1 ") && saved[i].endsWith(".xlsx"));
+        EXPECT_TRUE(part(saved[i], "xl/worksheets/sheet1.xml").contains("<v>" + QByteArray::number(i) + "</v>"));
+    }
+    EXPECT_EQ(QSet<QString>(saved.begin(), saved.end()).size(), 3);
 }
 
 TEST(Print, AllFilesGoThroughOneConversionAndEachSaysWhetherItPrinted)

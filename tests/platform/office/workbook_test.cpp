@@ -157,25 +157,6 @@ TEST(Workbook, AMissingTemplateIsError53NamingItAndADamagedOne1004)
     }
 }
 
-TEST(Workbook, SavesNeverReuseAnOutputNameEvenWithinOneSecond)
-{
-    Folder folder;
-    folder.put("outer_sheet.xlsx", workbookParts("</sheetData>"));
-    Workbook wb = Workbook::open("outer_sheet.xlsx");
-    QStringList saved;
-    for (int i = 0; i < 3; ++i) {
-        wb.setValue(1, 1, i);
-        saved.append(wb.save());
-    }
-    EXPECT_EQ(QSet<QString>(saved.begin(), saved.end()).size(), 3);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(QFileInfo(saved[i]).fileName().startsWith("outer_sheet ") && saved[i].endsWith(".xlsx"))
-            << saved[i].toStdString();
-        // Each file holds what was written before its own save.
-        EXPECT_TRUE(part(saved[i], "xl/worksheets/sheet1.xml").contains("<v>" + QByteArray::number(i) + "</v>"));
-    }
-}
-
 TEST(Workbook, InsertedRowsTakeTheStyleOfTheRowTheyPushDownAndEverythingBelowMoves)
 {
     Folder folder;
