@@ -13,6 +13,8 @@ namespace {
 
 using namespace allotment;
 using namespace allotmenttest;
+using namespace testsupport;
+using forms::vbNo;
 
 const QString kPayHead = "2202-00-109-NP-00001-01";
 const QString kOfficeHead = "2202-00-109-NP-00001-13";
@@ -73,45 +75,35 @@ TEST_F(BStatementFormTest, RefusalsSayWhyAndLeaveNoFileAndNoRow)
     EXPECT_FALSE(statement("MAY"));
     EXPECT_EQ(boxes.boxes().value(0).title, "Hi");
 
-    // No month picked yet.
-    forms::Forms::unloadAll();
-    testsupport::settle();
-    open();
-    testsupport::enter(*form->Text3, "01/04/2011");
-    testsupport::choose(*form->Combo1, "SALARY");
-    testsupport::type(*form->Text1, "01/05/2011");
-    testsupport::type(*form->Text2, "31/05/2011");
-    testsupport::click(*form->Command4);
-
-    // A new year start after the pick leaves last year's dates in the boxes.
-    testsupport::choose(*form->Combo2, "MAY");
-    testsupport::enter(*form->Text3, "01/04/2012");
-    testsupport::click(*form->Command4);
-
-    testsupport::type(*form->Text2, "31/05");
-    testsupport::click(*form->Command4);
-    EXPECT_EQ(testsupport::focused(), form->Text2);
-
-    // The template gone: said, and nothing stored.
-    QFile::remove(templatePath());
-    testsupport::choose(*form->Combo2, "APRIL");
-    testsupport::click(*form->Command4);
-    QStringList prompts = boxes.prompts();
-    ASSERT_EQ(prompts.size(), 5);
-    EXPECT_TRUE(prompts.takeLast().startsWith("THE WORKBOOK TEMPLATE \"B-statement.xlsx\" IS MISSING"));
-    EXPECT_EQ(prompts, QStringList({"B-Statement Report for previous month not Found.\r\nCheck the last reproting "
-                                    "month and continue.",
-                                    "SELECT THE REPORTING MONTH FIRST.",
-                                    "THE REPORT DATES ARE NOT THOSE OF MAY OF THE FINANCIAL YEAR 2012--2013. "
-                                    "SELECT THE REPORTING MONTH AGAIN.",
-                                    "ONLY DATE ARE ACCEPTABLE"}));
-
+    reopen();
+    enter(*form->Text3, "01/04/2011");
+    choose(*form->Combo1, "SALARY");
+    type(*form->Text1, "01/05/2011");
+    type(*form->Text2, "31/05/2011");
+    const QStringList said = saidBy([&] {
+        click(*form->Command4); // no month picked yet
+        // A new year start after the pick leaves last year's dates in the boxes.
+        choose(*form->Combo2, "MAY");
+        enter(*form->Text3, "01/04/2012");
+        click(*form->Command4);
+        type(*form->Text2, "31/05");
+        click(*form->Command4);
+        EXPECT_EQ(focused(), form->Text2);
+        // The template gone: said, and nothing stored.
+        QFile::remove(templatePath());
+        choose(*form->Combo2, "APRIL");
+        click(*form->Command4);
+    });
+    ASSERT_EQ(said.size(), 4);
+    EXPECT_EQ(said.mid(0, 3), QStringList({"Hi|64|SELECT THE REPORTING MONTH FIRST.",
+                                           "Hi|64|THE REPORT DATES ARE NOT THOSE OF MAY OF THE FINANCIAL YEAR 2012--2013. "
+                                           "SELECT THE REPORTING MONTH AGAIN.",
+                                           "Please Note|64|ONLY DATE ARE ACCEPTABLE"}));
+    EXPECT_TRUE(said[3].contains("THE WORKBOOK TEMPLATE \"B-statement.xlsx\" IS MISSING"));
     EXPECT_TRUE(desktop.opened().isEmpty());
     EXPECT_TRUE(outputs().isEmpty());
     EXPECT_EQ(count("select count(*) from b_statement"), 1);
 }
-
-} // namespace
 
 // Every box of the form fed what a clerk or a paste may put there, and the
 // reports asked for before a year, a month or a head: each refusal is the
@@ -120,59 +112,52 @@ TEST_F(BStatementFormTest, HostilePeriodsAndOddOrdersOfCommandsWriteNothing)
 {
     addBill(kPayHead, 14, QDate(2011, 4, 30), {{Pay, 10000}}, 2500);
     open();
-    const auto before = testsupport::rowsOfBothFiles();
-    const QString notDate = "YOUR INPUT IS NOT A DATE. DO YOU WISHT TO CORRECT NOW?";
+    const auto before = rowsOfBothFiles();
+    const QString notDate = "Hi|4|YOUR INPUT IS NOT A DATE. DO YOU WISHT TO CORRECT NOW?";
+    const QString noDate = "Please Note|64|ONLY DATE ARE ACCEPTABLE";
+    const auto clickAll = [&](std::initializer_list<forms::CommandButton*> commands) {
+        for (auto* b : commands)
+            click(*b);
+    };
 
     // The year start: every odd text asks to correct it, leaving the year unset.
-    for (const QString& text : testsupport::notDates() + testsupport::oddTexts() + testsupport::notAmounts()) {
-        SCOPED_TRACE(text.left(20).toStdString());
-        boxes.clearBoxes();
-        testsupport::paste(*form->Text3, text);
-        boxes.answer(forms::vbNo, notDate);
-        testsupport::pressEnter(*form->Text3);
-        EXPECT_EQ(boxes.prompts(), QStringList{notDate});
-        EXPECT_EQ(form->Label10->caption().trimmed(), QString());
+    for (const QString& text : notDates() + oddTexts() + notAmounts()) {
+        paste(*form->Text3, text);
+        EXPECT_EQ(saidBy([&] { pressEnter(*form->Text3); }, {{vbNo, "NOT A DATE"}}) << form->Label10->caption().trimmed(),
+                  (QStringList{notDate, ""})) << text.left(20).toStdString();
     }
-
     // A month before any year start gives no dates: both registers and the
     // statement refuse them, twice over. Leaving the year box asks once more.
-    boxes.clearBoxes();
-    boxes.answer(forms::vbNo, notDate);
-    ASSERT_TRUE(testsupport::choose(*form->Combo2, "MARCH"));
-    ASSERT_TRUE(testsupport::choose(*form->Combo1, "SALARY"));
-    for (auto* b : {form->Command1, form->Command2, form->Command4, form->Command4, form->Command1})
-        testsupport::click(*b);
-    EXPECT_EQ(boxes.prompts(), QStringList{notDate} + QStringList(5, "ONLY DATE ARE ACCEPTABLE"));
+    EXPECT_EQ(saidBy([&] {
+                  choose(*form->Combo2, "MARCH");
+                  choose(*form->Combo1, "SALARY");
+                  clickAll({form->Command1, form->Command2, form->Command4, form->Command4, form->Command1});
+              }, {{vbNo, "NOT A DATE"}}),
+              QStringList{notDate} + QStringList(5, noDate));
 
     // A year start that is not 1 April is refused; a year whose March falls
     // past 2099 has no such month.
-    boxes.clearBoxes();
-    testsupport::enter(*form->Text3, "7/12/26");
-    EXPECT_EQ(boxes.prompts(), QStringList{"THE FINANCIAL YEAR STARTS ON 1ST APRIL. SET 01/04 OF THE YEAR."});
+    EXPECT_EQ(saidBy([&] { enter(*form->Text3, "7/12/26"); }),
+              QStringList{"PLEASE NOTE|64|THE FINANCIAL YEAR STARTS ON 1ST APRIL. SET 01/04 OF THE YEAR."});
     EXPECT_EQ(form->Label10->caption().trimmed(), QString());
-    boxes.clearBoxes();
-    testsupport::enter(*form->Text3, "  01/04/2099  ");
-    EXPECT_EQ(form->Label11->caption(), "2100");
-    ASSERT_TRUE(testsupport::choose(*form->Combo2, "MARCH"));
-    testsupport::click(*form->Command4);
-    testsupport::click(*form->Command1);
-    EXPECT_EQ(boxes.prompts(), QStringList(2, "ONLY DATE ARE ACCEPTABLE"));
+    EXPECT_EQ(saidBy([&] {
+                  enter(*form->Text3, "  01/04/2099  ");
+                  choose(*form->Combo2, "MARCH");
+                  clickAll({form->Command4, form->Command1});
+              }) << form->Label11->caption(),
+              QStringList(2, noDate) << "2100");
 
     // Each period box in turn holds what is no date.
-    testsupport::enter(*form->Text3, "01/04/2011");
-    for (forms::TextBox* box : {form->Text1, form->Text2}) {
-        for (const QString& text : testsupport::notDates().mid(0, 7) + testsupport::oddTexts()
-                                       + QStringList{"5 or 1=1", "1.2.3", "0", "-1"}) {
-            SCOPED_TRACE(text.left(20).toStdString());
-            boxes.clearBoxes();
-            ASSERT_TRUE(testsupport::choose(*form->Combo2, "APRIL"));
-            testsupport::paste(*box, text);
-            for (auto* b : {form->Command1, form->Command2, form->Command4})
-                testsupport::click(*b);
-            EXPECT_EQ(boxes.prompts(), QStringList(3, "ONLY DATE ARE ACCEPTABLE"));
-        }
-    }
-    EXPECT_TRUE(testsupport::rowsOfBothFiles() == before);
+    enter(*form->Text3, "01/04/2011");
+    for (forms::TextBox* box : {form->Text1, form->Text2})
+        for (const QString& text : notDates().mid(0, 7) + oddTexts() + QStringList{"5 or 1=1", "1.2.3", "0", "-1"})
+            EXPECT_EQ(saidBy([&] {
+                          choose(*form->Combo2, "APRIL");
+                          paste(*box, text);
+                          clickAll({form->Command1, form->Command2, form->Command4});
+                      }),
+                      QStringList(3, noDate)) << box->objectName().toStdString() << text.left(20).toStdString();
+    EXPECT_TRUE(rowsOfBothFiles() == before);
     EXPECT_TRUE(outputs().isEmpty());
 }
 
@@ -207,3 +192,5 @@ TEST_P(DemoOfficeStatement, MakesTheCurrentMonthsStatement)
 INSTANTIATE_TEST_SUITE_P(AnyMonth, DemoOfficeStatement,
                          ::testing::Values(QDate(2026, 4, 1), QDate(2026, 10, 15), QDate(2027, 1, 31),
                                            QDate(2027, 3, 31)));
+
+} // namespace

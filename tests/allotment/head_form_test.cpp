@@ -13,10 +13,7 @@ namespace {
 
 using allotment::HeadEntry;
 using allotmenttest::fund;
-using testsupport::click;
-using testsupport::firstRow;
-using testsupport::saidBy;
-using testsupport::type;
+using namespace testsupport;
 
 const QString kSalaryCode = "2202-01-NP-001-0001-01";
 const QString kWagesCode = "2202-01-NP-001-0001-02";
@@ -35,7 +32,7 @@ const QVariantList kWhole{1, 1, 1};
 
 TEST(HeadUpkeep, AddsTheHeadTrimmedWithBothOpeningRowsOfZeros)
 {
-    testsupport::TempDataFolder folder;
+    TempDataFolder folder;
     allotment::addHead(fund(), {"  " + kSalaryCode + " ", " SALARY ", "A"}, QDate(2012, 4, 1));
     // Every amount a real 0, never null.
     const QString zeros = "pay = 0 and d_pay = 0 and da = 0 and hra = 0 and ma = 0 and bonus = 0 and wages = 0 "
@@ -53,7 +50,7 @@ TEST(HeadUpkeep, AddsTheHeadTrimmedWithBothOpeningRowsOfZeros)
 
 TEST(HeadUpkeep, RefusesEmptyAndUsedCodesAndDescriptions)
 {
-    testsupport::TempDataFolder folder;
+    TempDataFolder folder;
     allotment::addHead(fund(), {kSalaryCode, "SALARY", "A"}, QDate(2012, 4, 1));
     allotment::addHead(fund(), {kWagesCode, "WAGES", "B"}, QDate(2012, 4, 1));
     // Older data may hold a description twice.
@@ -89,9 +86,9 @@ TEST(HeadUpkeep, RefusesEmptyAndUsedCodesAndDescriptions)
 }
 
 // Form14 on a fixed day.
-struct HeadFormTest : testsupport::FormFixture<allotment::Form14> {
+struct HeadFormTest : FormFixture<allotment::Form14> {
     forms::Clock::Override day{QDate(2013, 1, 31)};
-    testsupport::ScriptedBoxes boxes;
+    ScriptedBoxes boxes;
 
     QString shownCommands() // of OK, ADD, CANCEL and DELETE
     {
@@ -124,7 +121,7 @@ TEST_F(HeadFormTest, ShowsTheYearAddsAHeadWithItsOpeningRowsAndRefusesAUsedCode)
     EXPECT_EQ(allotmenttest::count("select count(*) from all_allot"), 0);
     click(*form->Command2);
     EXPECT_EQ(shownCommands(), "13");
-    EXPECT_EQ(testsupport::focused(), form->Text1);
+    EXPECT_EQ(focused(), form->Text1);
 
     EXPECT_EQ(add(kSalaryCode, "SALARY", "A"), QStringList{});
     EXPECT_EQ(rowsOf(kSalaryCode, "SALARY", "2012-04-01"), kWhole);
@@ -136,14 +133,14 @@ TEST_F(HeadFormTest, ShowsTheYearAddsAHeadWithItsOpeningRowsAndRefusesAUsedCode)
     // The same code again: refused, still entering, nothing written.
     EXPECT_EQ(add(kSalaryCode, "OTHER", "B"), QStringList{"PLEASE NOTE|64|THIS DRAWAL CODE IS ALREADY IN USE."});
     EXPECT_TRUE(form->isAdding());
-    EXPECT_EQ(testsupport::focused(), form->Text1);
+    EXPECT_EQ(focused(), form->Text1);
 
     // Corrected code, empty description: the description box is asked for.
     type(*form->Text1, kWagesCode);
     type(*form->Text2, " ");
     EXPECT_EQ(saidBy([&] { click(*form->Command1); }),
               QStringList{"PLEASE NOTE|64|ENTER THE SHORT DESCRIPTION OF THE HEAD."});
-    EXPECT_EQ(testsupport::focused(), form->Text2);
+    EXPECT_EQ(focused(), form->Text2);
     EXPECT_EQ(rowsOf(kWagesCode), (QVariantList{0, 0, 0}));
 
     // A save the table refuses: "X", the new head dropped with its opening rows.
@@ -173,11 +170,11 @@ TEST_F(HeadFormTest, EditsADescriptionButNeverACodeAndDeletesOnlyARowShown)
     // Taking the other head's description is refused and the box restored; a new one of its own is
     // written on leaving the box.
     type(*form->Text2, "WAGES");
-    EXPECT_EQ(saidBy([&] { testsupport::focus(*form->Text3); }),
+    EXPECT_EQ(saidBy([&] { focus(*form->Text3); }),
               QStringList{"PLEASE NOTE|64|THIS DESCRIPTION IS ALREADY USED FOR ANOTHER HEAD."});
     EXPECT_EQ(form->Text2->text(), "SALARY");
     type(*form->Text2, "PAY OF STAFF");
-    testsupport::focus(*form->Text3);
+    focus(*form->Text3);
     EXPECT_EQ(rowsOf(kSalaryCode, "PAY OF STAFF"), kWhole);
 
     // DELETE asks first, No being the default; No keeps the head. Yes removes the head shown and keeps its
@@ -199,7 +196,7 @@ TEST_F(HeadFormTest, OddTextIsFiledAsTypedAndUnstorableTextRefused)
 {
     open();
     int k = 0;
-    for (const QString& text : testsupport::keptTexts()) {
+    for (const QString& text : keptTexts()) {
         const QString code = QString("%1 %2").arg(text.left(26)).arg(++k);
         const QStringList said = saidBy([&] {
             click(*form->Command2);
@@ -212,12 +209,12 @@ TEST_F(HeadFormTest, OddTextIsFiledAsTypedAndUnstorableTextRefused)
         EXPECT_EQ(rowsOf(code, text), kWhole) << text.toStdString();
     }
 
-    std::vector<testsupport::Refusal> table;
+    std::vector<Refusal> table;
     for (const auto& [box, caption, width] : {std::tuple{form->Text1, "DRAWAL CODE", 30},
                                               {form->Text2, "DESCRIPTION", 50}, {form->Text3, "CATEGORY", 1}})
-        for (const auto& line : testsupport::unstorable(box, caption, width, "PLEASE NOTE|64|"))
+        for (const auto& line : unstorable(box, caption, width, "PLEASE NOTE|64|"))
             table.push_back(line);
-    testsupport::expectRefused(table, [&](forms::TextBox& b, const QString& text) {
+    expectRefused(table, [&](forms::TextBox& b, const QString& text) {
         return saidBy([&] {
             click(*form->Command2);
             form->Text1->setText(kSalaryCode);
@@ -230,11 +227,11 @@ TEST_F(HeadFormTest, OddTextIsFiledAsTypedAndUnstorableTextRefused)
     // A saved head's description and category, changed in place, the same.
     click(*form->Command3);
     table.erase(table.begin(), table.begin() + 2);
-    testsupport::expectRefused(table, [&](forms::TextBox& b, const QString& text) {
+    expectRefused(table, [&](forms::TextBox& b, const QString& text) {
         return saidBy([&] {
-            testsupport::focus(b);
+            focus(b);
             b.setText(text);
-            testsupport::focus(&b == form->Text2 ? *form->Text3 : *form->Text2);
+            focus(&b == form->Text2 ? *form->Text3 : *form->Text2);
             EXPECT_NE(b.text(), text); // the saved text is shown again
         });
     });

@@ -2,9 +2,6 @@
 
 #include "register_rows.h"
 
-#include "common/schema.h"
-#include "platform/data/database.h"
-#include "platform/data/recordset.h"
 #include "platform/forms/clock.h"
 #include "support/fits_screen.h"
 #include "support/form_fixture.h"
@@ -16,11 +13,7 @@ using forms::Forms;
 using forms::Label;
 using forms::vbNo;
 using forms::vbYes;
-using testsupport::click;
-using testsupport::focused;
-using testsupport::paste;
-using testsupport::saidBy;
-using testsupport::typed;
+using namespace testsupport;
 
 namespace {
 
@@ -36,7 +29,7 @@ struct BillFormStandIn : forms::Form {
 const QDate kStart(2012, 4, 1);
 const QString kSure = "Alart message|308|ARE YOU SURE TO CLEAR ALL PREVIOUS RECORDS AND SET FOR CURRENT FINANCIAL YEAR?";
 
-class Form1Test : public testsupport::FormFixture<Form1> {
+class Form1Test : public FormFixture<Form1> {
 protected:
     Form1Test()
     {
@@ -57,7 +50,7 @@ protected:
         return out;
     }
     Label& billFormLabel(int n) { return Forms::control<Label>("Form6", QStringLiteral("Label%1").arg(n)); }
-    void chooseHead(const QString& code) { ASSERT_TRUE(testsupport::choose(*form->Combo1, code)); }
+    void chooseHead(const QString& code) { ASSERT_TRUE(choose(*form->Combo1, code)); }
     QStringList enabledBoxes()
     {
         QStringList out;
@@ -69,23 +62,23 @@ protected:
     void walk(const QList<QWidget*>& chain, int key)
     {
         for (QWidget* next : chain) {
-            testsupport::pressKey(*focused(), key);
+            pressKey(*focused(), key);
             ASSERT_EQ(focused(), next) << next->objectName().toStdString();
         }
     }
     // What OK of the allotment side, or of the bill side, said with these answers.
-    QStringList allot(std::initializer_list<testsupport::Reply> r = {})
+    QStringList allot(std::initializer_list<Reply> r = {})
     {
         return saidBy([&] { form->Command1_Click(); }, r);
     }
-    QStringList bill(std::initializer_list<testsupport::Reply> r = {})
+    QStringList bill(std::initializer_list<Reply> r = {})
     {
         return saidBy([&] { form->Command4_Click(); }, r);
     }
     // The rows of the allotment register and of the bill register.
     QList<int> rows() { return {count("select count(*) from all_allot"), count("select count(*) from all_exp")}; }
 
-    testsupport::ScriptedBoxes boxes;
+    ScriptedBoxes boxes;
     forms::Clock::Override today{QDate(2013, 3, 20)};
     const QString salary = code("NP", "01");
     const QString office = code("NP", "13");
@@ -99,7 +92,7 @@ TEST_F(Form1Test, HeadChoiceShowsBalancesAndOpensTheSameBoxesInEitherOrder)
     EXPECT_EQ(captions({76, 77, 78}).join(""), "2012--2013");
     EXPECT_TRUE(enabledBoxes().isEmpty());
     EXPECT_FALSE(form->Command8->visible());
-    EXPECT_TRUE(testsupport::fitsSmallScreen(*form));
+    EXPECT_TRUE(fitsSmallScreen(*form));
 
     addAllotment(salary, "F/1", QDate(2012, 5, 2), {{Pay, 120000.5}, {Da, 50000}});
     addBill(salary, 7, QDate(2012, 6, 30), {{Pay, 60000}, {Hra, 900}});
@@ -186,7 +179,7 @@ TEST_F(Form1Test, EnterAndTabWalkTheOpenGroupToOk)
     chooseHead(office);
     click(*form->Option1);
     for (int key : {Qt::Key_Return, Qt::Key_Tab}) {
-        testsupport::focus(*form->Text2);
+        focus(*form->Text2);
         EXPECT_EQ(form->Text2->backColor(), forms::entryFocusColour);
         walk({form->DTPicker3, &box(11), &box(12), &box(13), &box(14), form->Command1}, key);
         EXPECT_EQ(form->Text2->backColor(), forms::entryIdleColour);
@@ -197,7 +190,7 @@ TEST_F(Form1Test, EnterAndTabWalkTheOpenGroupToOk)
     chooseHead(salary);
     click(*form->Option2);
     for (int key : {Qt::Key_Tab, Qt::Key_Return}) {
-        testsupport::focus(*form->Text16);
+        focus(*form->Text16);
         walk({form->DTPicker4, &box(18), &box(19), &box(20), &box(21), &box(22), &box(32), form->Command4}, key);
     }
     EXPECT_TRUE(form->Command8->visible());
@@ -266,7 +259,7 @@ TEST_F(Form1Test, ResetKeepsTheNewYearAndRefusesAStartThatIsNotFirstApril)
     addBill(salary, 7, QDate(2012, 6, 30), {{Pay, 600}});
     addBill(salary, 8, QDate(2013, 4, 1), {{Pay, 800}}); // the March pay bill
     addAllotment(salary, "F/13/1", QDate(2013, 4, 3), {{Pay, 5000}});
-    const auto clear = [&](int command, std::initializer_list<testsupport::Reply> r) {
+    const auto clear = [&](int command, std::initializer_list<Reply> r) {
         return saidBy([&] { command == 6 ? form->Command6_Click() : form->Command3_Click(); }, r);
     };
 
@@ -320,13 +313,13 @@ TEST_F(Form1Test, RegisterAmountsWithinAThousandCroreOnlyAllotmentsNegativeAndOr
     // Figures no register holds and order numbers no column holds: refused, no row written.
     chooseHead(scheme);
     click(*form->Option1);
-    for (const QString& text : testsupport::notAmounts().mid(1) + QStringList{"99999999999", "10000000000"}) {
+    for (const QString& text : notAmounts().mid(1) + QStringList{"99999999999", "10000000000"}) {
         paste(*form->Text2, "F/12/7");
         paste(box(17), text);
         const QStringList said = allot();
         EXPECT_TRUE(said.size() == 1 && said[0].startsWith("|0|Schematic fund must")) << said.join('/').toStdString();
     }
-    for (const auto& line : testsupport::unstorable(form->Text2, "|0|ORDER NUMBER", 30))
+    for (const auto& line : unstorable(form->Text2, "|0|ORDER NUMBER", 30))
         for (const QString& text : line.texts) {
             paste(*form->Text2, text);
             box(17).setText("10");
@@ -335,13 +328,12 @@ TEST_F(Form1Test, RegisterAmountsWithinAThousandCroreOnlyAllotmentsNegativeAndOr
     EXPECT_EQ(rows(), (QList<int>{5, 4}));
 
     // Odd order numbers are filed as typed (trimmed), one row each.
-    for (const QString& text : testsupport::keptTexts() + QStringList{"5 or 1=1", "  12  ", "1,000"}) {
+    for (const QString& text : keptTexts() + QStringList{"5 or 1=1", "  12  ", "1,000"}) {
         paste(*form->Text2, text);
         box(17).setText("  10  ");
         allot({{vbYes, "ALLOTMENT ENTERED SUCCESSFULLY"}});
-        data::QueryRecordset rs(data::Database::open(common::kFundDb),
-                                "select order_no, scheme from all_allot order by rowid desc limit 1");
-        EXPECT_EQ(rs["order_no"].text() + "|" + rs["scheme"].text(), text.trimmed() + "|10");
+        EXPECT_EQ(firstRow(fund(), "select order_no, scheme from all_allot order by rowid desc limit 1"),
+                  (QVariantList{text.trimmed(), 10.0}));
     }
     EXPECT_EQ(rows(), (QList<int>{11, 4}));
 }

@@ -2,7 +2,6 @@
 
 #include "common/schema.h"
 #include "platform/data/database.h"
-#include "platform/data/recordset.h"
 
 #include <QStringList>
 
@@ -22,11 +21,9 @@ QString code(const QString& plan, const QString& object)
 
 namespace {
 
+// A register row under `head` (the first of `params`), its description taken from the head.
 void addRow(const QString& table, QStringList fields, QVariantList params, ColumnAmounts amounts)
 {
-    data::QueryRecordset head(fund(), "select description from head where drawal_code = ?", {params[0]});
-    fields << "despn";
-    params << (head.eof() ? QString() : head.field(0).text());
     for (const AmountColumn& c : kAmountColumns) {
         double v = 0;
         for (const auto& [col, amount] : amounts)
@@ -35,13 +32,13 @@ void addRow(const QString& table, QStringList fields, QVariantList params, Colum
         params << v;
     }
     const QString marks = QStringList(fields.size(), "?").join(',');
-    fund().execute(QStringLiteral("insert into %1 (%2) values (%3)").arg(table, fields.join(','), marks), params);
+    fund().execute(QStringLiteral("insert into %1 (%2, despn) values (%3, (select description from head where "
+                                  "drawal_code = ?1))").arg(table, fields.join(','), marks), params);
 }
 
 } // namespace
 
-void addHead(const QString& drawalCode, const QString& description, const QString& category,
-             const QDate& opening)
+void addHead(const QString& drawalCode, const QString& description, const QString& category, const QDate& opening)
 {
     fund().execute("insert into head (drawal_code, description, code_category) values (?,?,?)",
                    {drawalCode, description, category});
@@ -67,17 +64,6 @@ void addBroughtForward(const QString& code, int fyYear, int monthNo, double pay,
     fund().execute("insert into b_statement (m_head, month_no, pay, d_pay, da, hra, wages, ta, cont, bonus, "
                    "scheme, deduct, net, fy_year) values (?, ?, ?, 0, 0, 0, 0, 0, 0, 0, 0, 0, ?, ?)",
                    {code, monthNo, pay, net, fyYear});
-}
-
-int count(const QString& sql)
-{
-    return int(number(sql));
-}
-
-double number(const QString& sql)
-{
-    data::QueryRecordset rs(fund(), sql);
-    return rs.field(0).number();
 }
 
 } // namespace allotmenttest

@@ -2,16 +2,13 @@
 #pragma once
 
 #include "allotment/heads.h"
+#include "support/first_row.h"
 
 #include <QDate>
 #include <QString>
 
 #include <initializer_list>
 #include <utility>
-
-namespace data {
-class Database;
-}
 
 namespace allotmenttest {
 
@@ -32,7 +29,14 @@ void addBill(const QString& head, double billNo, const QDate& date, ColumnAmount
 // A b_statement row: `pay` and `net` brought forward into a month, the rest 0.
 void addBroughtForward(const QString& code, int fyYear, int monthNo, double pay, double net);
 
-int count(const QString& sql);
-double number(const QString& sql);
+// The first value a query of the fund file returns.
+inline double number(const QString& sql)
+{
+    return testsupport::number(fund(), sql);
+}
+inline int count(const QString& sql)
+{
+    return int(number(sql));
+}
 
 } // namespace allotmenttest

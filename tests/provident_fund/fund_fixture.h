@@ -2,7 +2,6 @@
 #pragma once
 
 #include "common/schema.h"
-#include "platform/data/database.h"
 #include "platform/data/recordset.h"
 #include "platform/forms/clock.h"
 #include "platform/office/desktop.h"
@@ -10,12 +9,10 @@
 #include "provident_fund/account_form.h"
 #include "provident_fund/broadsheet.h"
 #include "setup/demo_office.h"
+#include "support/first_row.h"
 #include "support/form_fixture.h"
-#include "support/temp_data_folder.h"
-#include "support/ui_driver.h"
 
 #include <QFileInfo>
-#include <QVector>
 
 namespace fundtest {
 
@@ -72,12 +69,7 @@ protected:
         return out;
     }
     // Opening, subscriptions, refunds, interest, withdrawals, closing.
-    QString summary()
-    {
-        return QStringList{box(14).text(), box(16).text(), box(17).text(), box(10).text(), box(18).text(),
-                           box(20).text()}
-            .join('|');
-    }
+    QString summary() { return texts({14, 16, 17, 10, 18, 20}).join('|'); }
     void existing(const QString& account)
     {
         testsupport::click(*form->Option2);
@@ -87,13 +79,11 @@ protected:
     // The account's record of 2011--2012, its fields joined by "|".
     QString record(const QString& account)
     {
-        data::QueryRecordset rs(salaryDb(),
-                                "select year, ac_no, name, ob, tot_subs, tot_refund, interest, loan_tkn, cb, yr_begin "
-                                "from broadsheet where ac_no = ? and yr_begin = '2011-04-01'",
-                                {account});
         QStringList out;
-        for (int i = 0; !rs.eof() && i < 10; ++i)
-            out << rs.field(i).toString();
+        for (const QVariant& v : testsupport::firstRow(salaryDb(), "select year, ac_no, name, ob, tot_subs, tot_refund, "
+                                 "interest, loan_tkn, cb from broadsheet where ac_no = ? and yr_begin = "
+                                 "'2011-04-01'", {account}))
+            out << v.toString();
         return out.join('|');
     }
     // PREVIEW SLIP; the given cells of the one workbook it showed, or nothing.
