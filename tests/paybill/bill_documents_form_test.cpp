@@ -38,17 +38,7 @@ protected:
         EXPECT_EQ(digests(), templates);
         BillFormFiles::TearDown();
     }
-    void activate(const QDate& date)
-    {
-        ASSERT_TRUE(testsupport::chooseByData(*form->Combo1, date));
-        const auto head = [&] { ASSERT_TRUE(testsupport::choose(*form->Combo2, QStringLiteral("Salary Office S"))); };
-        if (date == kQuietBill)
-            saidBy(head, {{forms::vbNo, "NO BILL FOUND"}});
-        else
-            head();
-        click(*form->Command1);
-        ASSERT_FALSE(form->Command1->isEnabled());
-    }
+    void activate(const QDate& date) { activateOn(*form, date, kDrawalCode, date != kQuietBill); }
     // PRINT ALL SCHEDULE answered Yes: what it said last.
     QString printAll()
     {

@@ -56,13 +56,7 @@ class PaiseBill : public BillFormFiles {
 protected:
     void makeData() override { makeOfficeK(); }
 
-    void activate(const QDate& date)
-    {
-        ASSERT_TRUE(testsupport::chooseByData(*form->Combo1, date));
-        ASSERT_TRUE(testsupport::choose(*form->Combo2, QStringLiteral("Salary Office K")));
-        testsupport::click(*form->Command1);
-        ASSERT_FALSE(form->Command1->isEnabled());
-    }
+    void activate(const QDate& date) { activateOn(*form, date, kHeadK); }
 };
 
 TEST_F(PaiseBill, EveryCellAndBookmarkComesOutAsWorkedByHand)

@@ -90,6 +90,27 @@ inline double scalar(const QString& sql, const QVariantList& params = {})
     return rs.field(0).number();
 }
 
+// Forms and reports unloaded at the end of a form test.
+inline void unloadAll()
+{
+    reports::Reports::unloadAll();
+    forms::Forms::unloadAll();
+    testsupport::settle();
+}
+
+// Chooses the bill date and the head of drawal code `head` (a bill not in the register answered No) and activates.
+inline void activateOn(paybill::Form6& f, const QDate& date, const char* head, bool registered = true)
+{
+    ASSERT_TRUE(testsupport::chooseByData(*f.Combo1, date));
+    const auto pick = [&] { ASSERT_TRUE(testsupport::chooseByData(*f.Combo2, QString::fromLatin1(head))); };
+    if (registered)
+        pick();
+    else
+        testsupport::saidBy(pick, {{forms::vbNo, "NO BILL FOUND"}});
+    testsupport::click(*f.Command1);
+    ASSERT_FALSE(f.Command1->isEnabled());
+}
+
 // The stand-in for the bill-register form, which another module provides.
 class Form1 : public forms::Form {
 public:
@@ -105,12 +126,7 @@ protected:
         makeOffice();
     }
 
-    void TearDown() override
-    {
-        reports::Reports::unloadAll();
-        forms::Forms::unloadAll();
-        testsupport::settle();
-    }
+    void TearDown() override { unloadAll(); }
 
     paybill::Form6& open()
     {
@@ -120,16 +136,7 @@ protected:
     }
 
     // Chooses the date and head S (whose March bill is registered) and activates.
-    void activate(const QDate& date)
-    {
-        ASSERT_TRUE(testsupport::chooseByData(*form->Combo1, date));
-        if (date != kMarchBill)
-            boxes.answer(forms::vbNo, QStringLiteral("NO BILL FOUND"));
-        ASSERT_TRUE(testsupport::chooseByData(*form->Combo2, QString::fromLatin1(kHeadS)));
-        testsupport::click(*form->Command1);
-        ASSERT_FALSE(form->Command1->isEnabled());
-        boxes.clearBoxes();
-    }
+    void activate(const QDate& date) { activateOn(*form, date, kHeadS, date == kMarchBill); }
 
     forms::Clock::Override today{QDate(2028, 2, 29)};
     testsupport::TempDataFolder folder;

@@ -3,32 +3,22 @@
 // and the reports' printers.
 #pragma once
 
+#include "bill_fixture.h"
 #include "common/pay_month.h"
-#include "common/schema.h"
-#include "paybill/bill_form.h"
-#include "paybill/register_forms.h"
 #include "paybill/working_tables.h"
-#include "platform/data/database.h"
-#include "platform/forms/clock.h"
-#include "platform/forms/controls.h"
-#include "platform/forms/registry.h"
 #include "platform/office/desktop.h"
 #include "platform/reports/page_model.h"
 #include "platform/reports/printer.h"
-#include "platform/reports/registry.h"
 #include "support/ooxml_reader.h"
-#include "support/temp_data_folder.h"
-#include "support/ui_driver.h"
 
-#include <QDate>
 #include <QFileInfo>
 #include <QVariant>
-#include <gtest/gtest.h>
 
 namespace doctest {
 
-inline data::Database& salaryDb() { return data::Database::open(QString::fromLatin1(common::kSalaryDb)); }
-inline data::Database& fundDb() { return data::Database::open(QString::fromLatin1(common::kFundDb)); }
+using billtest::activateOn;
+using billtest::fundDb;
+using billtest::salaryDb;
 
 inline const char* const kDrawalCode = "20540010010101001";
 // The February bill (bill No. 23 in the register), a March bill and a bill
@@ -146,8 +136,6 @@ protected:
     testsupport::TempDataFolder folder;
 };
 
-
-
 // Both printers write into one log, so the order across documents and reports shows.
 struct PrintLog {
     QStringList entries;
@@ -208,9 +196,7 @@ protected:
 
     void TearDown() override
     {
-        reports::Reports::unloadAll();
-        forms::Forms::unloadAll();
-        testsupport::settle();
+        billtest::unloadAll();
         office::setDesktop(nullptr);
         office::setPdfConverter(nullptr);
         office::setPdfPrinter(nullptr);

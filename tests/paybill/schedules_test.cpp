@@ -1,22 +1,13 @@
 // The schedules of one pay bill on the bill form: each states its total in figures and words, prints its rows,
 // and with nothing to show says so in its own words, shows no report and leaves the form's totals alone.
-#include "common/schema.h"
-#include "paybill/bill_form.h"
+#include "bill_fixture.h"
 #include "paybill/schedules/gpf_schedules.h"
 #include "paybill/schedules/increment_certificate.h"
 #include "paybill/schedules/insurance_schedules.h"
 #include "paybill/schedules/recovery_schedules.h"
 #include "paybill/schedules/tax_schedules.h"
-#include "platform/data/database.h"
-#include "platform/forms/controls.h"
-#include "platform/forms/registry.h"
-#include "platform/reports/registry.h"
 #include "support/figures_fit.h"
 #include "support/report_texts.h"
-#include "support/temp_data_folder.h"
-#include "support/ui_driver.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -25,8 +16,8 @@ using testsupport::click;
 using testsupport::layoutOf;
 using testsupport::saidBy;
 
-data::Database& salaryDb() { return data::Database::open(QString::fromLatin1(common::kSalaryDb)); }
-data::Database& fundDb() { return data::Database::open(QString::fromLatin1(common::kFundDb)); }
+using billtest::fundDb;
+using billtest::salaryDb;
 
 // The bill of 29 February 2012 under a head whose codes begin with "S", and a quiet bill.
 const QDate kBillDate{2012, 2, 29};
@@ -93,23 +84,8 @@ protected:
         testsupport::showForm(*form);
         ASSERT_TRUE(testsupport::choose(*form->Combo3, QStringLiteral("DDO-2")));
     }
-    void TearDown() override
-    {
-        reports::Reports::unloadAll();
-        forms::Forms::unloadAll();
-        testsupport::settle();
-    }
-    void activate(const QDate& date)
-    {
-        ASSERT_TRUE(testsupport::chooseByData(*form->Combo1, date));
-        const auto head = [&] { ASSERT_TRUE(testsupport::choose(*form->Combo2, QStringLiteral("Salary Office S"))); };
-        if (date == kBillDate)
-            head();
-        else
-            saidBy(head, {{forms::vbNo, "NO BILL FOUND"}});
-        click(*form->Command1);
-        ASSERT_FALSE(form->Command1->isEnabled());
-    }
+    void TearDown() override { billtest::unloadAll(); }
+    void activate(const QDate& date) { billtest::activateOn(*form, date, kCode, date == kBillDate); }
     // The four total labels, after `act`, from "-" each.
     QStringList totalsAfter(const std::function<void()>& act)
     {

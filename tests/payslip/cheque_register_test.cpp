@@ -18,16 +18,6 @@ QString refusal(const ChequeEntry& e, qint64 row = 0)
 
 } // namespace
 
-TEST_F(ChequeRegister, BillNumbersAreWholeNumbersOfRealBills)
-{
-    // Other refusals are in the hostile-input table; "3000000000" overflows a 32-bit number.
-    EXPECT_EQ(payslip::billNumber(QStringLiteral(" 5 ")), 5);
-    EXPECT_FALSE(payslip::billNumber(QStringLiteral("3000000000")) || payslip::registeredBillDate(fundDb(), 9));
-    EXPECT_EQ(payslip::registeredBillDate(fundDb(), 5), kRegister);
-    // The opening rows carry number 0; no typed number reaches them.
-    EXPECT_FALSE(payslip::isRegisteredBill(fundDb(), 0, kRegister));
-}
-
 TEST_F(ChequeRegister, SaveChecksRunInOrderAndOneChequePerBill)
 {
     // Each check in turn, the earlier ones passed; the last has no bill 5 of its date.
