@@ -1,6 +1,5 @@
 #include "payslip/statements.h"
 
-#include "payslip/pay_columns.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
 #include "platform/vb/error.h"
@@ -13,22 +12,6 @@ QString statementRowsSql(const QString& columns)
     return QStringLiteral("SELECT %1 FROM salary WHERE emp_code = ? AND bill_date BETWEEN ? AND ?"
                           " ORDER BY bill_date, rowid")
         .arg(columns);
-}
-
-std::array<double, 15> statementTotals(data::Database& salaryDb, const QString& code, const QDate& from,
-                                       const QDate& to)
-{
-    QStringList sums;
-    for (const PayColumn& c : kPayColumns)
-        sums << QStringLiteral("total(\"%1\")").arg(QLatin1String(c.field));
-    data::QueryRecordset rs(salaryDb,
-                            QStringLiteral("SELECT %1 FROM salary WHERE emp_code = ? AND bill_date BETWEEN ? AND ?")
-                                .arg(sums.join(QStringLiteral(", "))),
-                            {code, QVariant(from), QVariant(to)});
-    std::array<double, 15> out{};
-    for (int i = 0; i < 15; ++i)
-        out[i] = rs.field(i).number();
-    return out;
 }
 
 QVector<SheetCell> incomeTaxCells(data::Database& salaryDb, const QString& code, const QDate& from,

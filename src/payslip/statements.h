@@ -1,11 +1,10 @@
-// One employee's pay over a period: the statement's lines and totals, and the income-tax workbook's cells.
+// One employee's pay over a period: the statement's lines and the income-tax workbook's cells.
 #pragma once
 
 #include <QDate>
 #include <QString>
 #include <QVariant>
 #include <QVector>
-#include <array>
 
 namespace data {
 class Database;
@@ -17,10 +16,6 @@ namespace payslip {
 // included, in bill-date order (rows of one date in the order prepared).
 // Fixed text; bind {code, from, to}.
 QString statementRowsSql(const QString& columns = QStringLiteral("*"));
-
-// The fifteen sums of the money columns, in kPayColumns order.
-std::array<double, 15> statementTotals(data::Database& salaryDb, const QString& code, const QDate& from,
-                                       const QDate& to);
 
 struct SheetCell {
     int row;
