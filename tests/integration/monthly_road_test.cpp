@@ -171,8 +171,7 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
     EXPECT_EQ(showTwoPages(*f6.Command2).size(), 1);
     const reports::PageModel inner = laidOut<paybill::DataReport1>();
     EXPECT_EQ(inner.pageCount(), 2);
-    EXPECT_TRUE(prints(inner, 198910));
-    EXPECT_TRUE(inner.texts(QStringLiteral("Label27")).contains("JUN-26"));
+    EXPECT_TRUE(prints(inner, 198910) && inner.texts(QStringLiteral("Label27")).contains("JUN-26"));
     showTwoPages(*f6.Command15);
     EXPECT_TRUE(prints(laidOut<paybill::DataReport15>(), 369260));
     click(*f6.Command17);
@@ -221,8 +220,7 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
     EXPECT_EQ(f4.Text1->text(), "01/06/2026");
     EXPECT_EQ(saidBy([&] { click(*f4.Command2); }), QStringList{});
     const reports::PageModel bills = laidOut<allotment::DataReport10>();
-    EXPECT_TRUE(bills.texts(QStringLiteral("Text1")).contains("101"));
-    EXPECT_TRUE(prints(bills, 198910));
+    EXPECT_TRUE(bills.texts(QStringLiteral("Text1")).contains("101") && prints(bills, 198910));
     type(*f4.Text1, "01/04/2026");
     type(*f4.Text2, "20/06/2026");
     EXPECT_EQ(saidBy([&] { click(*f4.Command1); }), QStringList{});
@@ -260,7 +258,6 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
     ASSERT_EQ(desktop.opened().size(), 1);
     EXPECT_TRUE(desktop.opened()[0].contains("anx"));
     office::setDesktop(nullptr);
-
     // The bill form's inner sheet still shows its own bill.
     showTwoPages(*f6.Command2);
     EXPECT_TRUE(prints(laidOut<paybill::DataReport1>(), 198910));

@@ -111,51 +111,39 @@ TEST_F(SalaryFormTest, OkSavesTheRowAndAdvancesBothLedgers)
     EXPECT_EQ(again(forms::vbYes), "DUPLICATE ENTRY ERROR|2601");
 }
 
-TEST_F(SalaryFormTest, NoLedgersAreNotedBeforeTheRowIsReported)
+// B7 has no ledgers: each is noted before the row is reported. A12, its loan
+// recovery stopped, on a bill of 1 April: booked to March, where a row of
+// 31 March already is, and the loan left alone.
+TEST_F(SalaryFormTest, NoLedgersAreNotedAndAStoppedRecoveryOnFirstOfAprilIsMarchs)
 {
-    ScriptedBoxes boxes;
-    choose(2); // B7 has neither an advance nor a loan
+    const auto save = [&](std::initializer_list<Reply> replies = {}) {
+        return saidBy([&] { click(button("Command1")); click(button("Command4")); }, replies);
+    };
+    choose(2);
     walkChain("0", "0");
-    click(button("Command1"));
-    click(button("Command4"));
-    EXPECT_EQ(boxes.prompts(), (QStringList{"No Festival Advance Pending", "No GPF Loan pending",
-                                            "ENTERED IN THE PAY ROLL"}));
-    EXPECT_EQ(scalar("select count(*) from salary where emp_code = 'B7'"), 1);
-}
+    EXPECT_EQ(save(), (QStringList{"Hi|64|No Festival Advance Pending", "Hi|64|No GPF Loan pending", "Hi|64|ENTERED IN THE PAY ROLL"}));
 
-TEST_F(SalaryFormTest, StoppedRecoveryLeavesTheLoanAlone)
-{
-    ScriptedBoxes boxes;
-    click(form->control<CheckBox>("Check1"));
-    EXPECT_EQ(box(15).text(), "0");
-    walkChain("100", "0");
-    click(button("Command1"));
-    click(button("Command4"));
-    EXPECT_EQ(scalar("select gpf_rec from salary where emp_code = 'A12'"), 0);
-    EXPECT_EQ(firstRow("select loan_due, loan_rec, inst_no from gpf_loan where emp_code = 'A12'"),
-              (QVariantList{3000.0, 0.0, 10.0}));
-    EXPECT_EQ(scalar("select inst_no from festi_adv where emp_code = 'A12'"), 2);
-}
-
-TEST_F(SalaryFormTest, FirstOfAprilIsBookedToMarchAndCountsAsMarchForTheDuplicateTest)
-{
-    ScriptedBoxes boxes;
+    choose(0);
     salaryDb().execute("insert into salary (emp_code, name, p_month, bill_date) values ('A12', 'Ram Kumar', "
                        "'Mar-12', '2012-03-31')");
     form->control<DatePicker>("DTPicker1").setValue(QDate(2012, 4, 1));
+    click(form->control<CheckBox>("Check1"));
+    EXPECT_EQ(box(15).text(), "0");
     walkChain("100", "0");
-    boxes.answer(forms::vbYes, "FOR THE MONTH OF Mar-12");
-    click(button("Command1"));
-    click(button("Command4"));
-    EXPECT_EQ(scalar("select count(*) from salary where p_month = 'Mar-12' and bill_date = '2012-04-01'"), 1);
+    save({{forms::vbYes, "SALARY OF RAM KUMAR FOR THE MONTH OF Mar-12"}});
+    EXPECT_EQ(firstRow("select p_month, gpf_rec from salary where bill_date = '2012-04-01'"), (QVariantList{"Mar-12", 0.0}));
+    EXPECT_EQ(firstRow("select loan_due, loan_rec, g.inst_no, f.inst_no from gpf_loan g join festi_adv f using (emp_code) "
+                       "where emp_code = 'A12'"),
+              (QVariantList{3000.0, 0.0, 10.0, 2.0}));
 }
 
-TEST_F(SalaryFormTest, EmptyWholeRupeeAmountIsStoredAsZeroAndBadAmountSavesNothing)
+// An order of 0 % D.A. leaves its whole-rupee text empty, stored as 0; a bad
+// break-up saves nothing. Without any order nothing is worked out or saved.
+TEST_F(SalaryFormTest, ZeroOrNoDaOrderAndABadBreakUp)
 {
-    setDaOrder(0, 20, 300); // no D.A.: its whole-rupee text is empty
+    setDaOrder(0, 20, 300);
     reopen();
     EXPECT_EQ(box(9).text(), "");
-
     ScriptedBoxes boxes;
     walkChain("100", "500");
     click(button("Command1"));
@@ -163,25 +151,47 @@ TEST_F(SalaryFormTest, EmptyWholeRupeeAmountIsStoredAsZeroAndBadAmountSavesNothi
     type(box(21), "12a");
     click(button("Command4"));
     EXPECT_EQ(boxes.prompts(), QStringList{"YOUR INPUT MUST BE A NUMBER"});
-    EXPECT_EQ(scalar("select count(*) from salary"), 0);
-    EXPECT_EQ(scalar("select inst_no from gpf_loan where emp_code = 'A12'"), 10);
-
+    EXPECT_EQ(firstRow("select (select count(*) from salary), inst_no from gpf_loan where emp_code = 'A12'"),
+              (QVariantList{0, 10.0}));
     type(box(21), "500");
     click(button("Command4"));
-    EXPECT_EQ(firstRow("select da, misc, hb_loan from salary where emp_code = 'A12'"),
-              (QVariantList{0.0, 500.0, 500.0}));
+    EXPECT_EQ(firstRow("select da, misc, hb_loan from salary where emp_code = 'A12'"), (QVariantList{0.0, 500.0, 500.0}));
+
+    salaryDb().execute("delete from da_table");
+    boxes.clearBoxes();
+    reopen();
+    EXPECT_EQ(boxes.boxes().value(0).title + "|" + boxes.prompts().join("|"), "PLEASE NOTE|" + salary::noDaOrderMessage());
+    EXPECT_EQ(box(9).text() + box(13).text(), ""); // no D.A. of 0 offered
+    // Figures typed by hand still find no order behind them.
+    for (int i : {7, 1, 9, 10, 11, 8})
+        box(i).setText("100");
+    walkChain("0", "0");
+    EXPECT_EQ(boxes.lastPrompt(), salary::noDaOrderMessage());
+    EXPECT_FALSE(button("Command1").isEnabled());
+    EXPECT_EQ(scalar("select count(*) from salary"), 1);
 }
 
-TEST_F(SalaryFormTest, ChangedFiguresWaitForTheChainAgain)
+// Amounts are read whole within the ceiling or refused at the misc. box; a
+// figure changed after the net was worked out waits for the chain again.
+TEST_F(SalaryFormTest, AmountsAreReadWholeAndChangedFiguresWaitForTheChain)
 {
     ScriptedBoxes boxes;
-    walkChain("100", "0");
+    enter(box(12), "100");
+    // Grouping, exponents, negatives, a crore, sixteen digits and a blank.
+    for (const char* bad : {"1,000", "1e3", "-5", "10000000", "1234.567890123456", ""}) {
+        boxes.clearBoxes();
+        enter(box(19), QString::fromLatin1(bad));
+        EXPECT_EQ(boxes.prompts().join("|") + QString::number(button("Command1").isEnabled()), "YOUR INPUT MUST BE A NUMBER0")
+            << bad;
+    }
+    boxes.clearBoxes();
+    enter(box(19), "9999999.99"); // the largest misc. a salary part may hold
+    EXPECT_EQ(boxes.prompts().join("|") + form->control<Label>("Label38").caption(), "10002539.99");
+
     click(button("Command1"));
     ASSERT_TRUE(button("Command4").isEnabled());
     type(box(12), "900"); // O.A. changed after the net was worked out
-    EXPECT_FALSE(button("Command4").isEnabled());
-    EXPECT_FALSE(button("Command1").isEnabled());
-
+    EXPECT_FALSE(button("Command4").isEnabled() || button("Command1").isEnabled());
     // Skipping the O.A. box would take the net from the old gross.
     const QString oldGross = box(13).text();
     enter(box(19), "0");
@@ -206,41 +216,3 @@ TEST_F(SalaryFormTest, QuickPayBillLinkLeavesForTheSingleClickForm)
     EXPECT_TRUE(quick->control<CommandButton>("Command4").isVisibleTo(quick));
 }
 
-TEST_F(SalaryFormTest, AmountsAreReadWholeWithinTheCeilingOrRefused)
-{
-    ScriptedBoxes boxes;
-    enter(box(12), "100");
-    // Grouping, exponents, negatives, a crore, sixteen digits and a blank are
-    // each refused at the misc. box, with nothing worked out from them.
-    for (const char* bad : {"1,000", "1e3", "-5", "10000000", "1234.567890123456", ""}) {
-        boxes.clearBoxes();
-        enter(box(19), QString::fromLatin1(bad));
-        EXPECT_EQ(boxes.prompts(), QStringList{"YOUR INPUT MUST BE A NUMBER"}) << bad;
-        EXPECT_FALSE(button("Command1").isEnabled()) << bad;
-    }
-    // The largest misc. a salary part may hold is taken.
-    boxes.clearBoxes();
-    enter(box(19), "9999999.99");
-    EXPECT_TRUE(boxes.prompts().isEmpty());
-    EXPECT_EQ(form->control<Label>("Label38").caption(), "10002539.99");
-}
-
-TEST_F(SalaryFormTest, WithoutADaOrderNothingIsWorkedOutOrSaved)
-{
-    salaryDb().execute("delete from da_table");
-    ScriptedBoxes boxes;
-    reopen();
-    EXPECT_EQ(boxes.prompts(), QStringList{salary::noDaOrderMessage()});
-    EXPECT_EQ(boxes.boxes().last().title, "PLEASE NOTE");
-    EXPECT_EQ(box(9).text(), ""); // no D.A. of 0 offered
-    EXPECT_EQ(box(13).text(), "");
-
-    // Figures typed by hand still find no order behind them.
-    for (int i : {7, 1, 9, 10, 11, 8})
-        box(i).setText("100");
-    enter(box(12), "0");
-    enter(box(19), "0");
-    EXPECT_EQ(boxes.lastPrompt(), salary::noDaOrderMessage());
-    EXPECT_FALSE(button("Command1").isEnabled());
-    EXPECT_EQ(scalar("select count(*) from salary"), 0);
-}

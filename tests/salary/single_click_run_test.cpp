@@ -64,9 +64,8 @@ TEST_F(SingleClickRun, FirstRunWritesEveryRowAndAdvancesTheLedgers)
     EXPECT_EQ(ledger("gpf_loan", "A123"), (QVariantList{0.0, 5000.0, 0.0}));
 
     const salary::MonthRows month = salary::monthRows(salaryDb(), "Mar-12");
-    EXPECT_EQ(month.count, 3);
-    EXPECT_EQ(month.firstName, "Ram Kumar");
-    EXPECT_EQ(salary::monthRows(salaryDb(), "Apr-12").count, 0);
+    EXPECT_EQ(QString::number(month.count) + month.firstName + QString::number(salary::monthRows(salaryDb(), "Apr-12").count),
+              "3Ram Kumar0");
 
     // A repeat run takes instalments from the ledgers as they now stand
     // (666.67 / 2 and 2700 / 9) but moves none of them.
@@ -89,15 +88,18 @@ TEST_F(SingleClickRun, FailurePartWayOrNoDaOrderLeavesNothingOfTheRun)
 {
     salaryDb().execute("create trigger refuse before insert on salary when new.emp_code = 'B7' "
                        "begin select raise(abort, 'disk full'); end");
-    try {
-        run(QDate(2012, 3, 10));
-        FAIL() << "the run should have failed";
-    } catch (const vb::Error& e) {
-        EXPECT_TRUE(e.description.contains("disk full")) << e.description.toStdString();
-    }
+    const auto failure = [&] {
+        try {
+            run(QDate(2012, 3, 10));
+        } catch (const vb::Error& e) {
+            return e.description;
+        }
+        return QString("no failure");
+    };
+    EXPECT_TRUE(failure().contains("disk full"));
     salaryDb().execute("drop trigger refuse");
     salaryDb().execute("delete from da_table");
-    EXPECT_THROW(run(QDate(2012, 3, 10)), vb::Error);
+    EXPECT_NE(failure(), "no failure");
     EXPECT_EQ(scalar("select count(*) from salary"), 0);
     EXPECT_EQ(ledger("festi_adv", "A12") + ledger("gpf_loan", "A12") + ledger("festi_adv", "A123") +
                   ledger("gpf_loan", "A123"),
