@@ -155,13 +155,17 @@ public:
     Page page(int index) const override;
 
 private:
+    // How a control's item gets what changes from page to page or row to row.
+    enum class Fill { None, PageLabel, Field, PageFunction };
     struct Resolved {
         Control control;
         int column = -1; // data column for fields and functions
-        QString reportValue; // report-scope functions, computed once
-        bool pageFunction = false;
-        bool hasPageNumber = false;
-        bool hasPageCount = false;
+        Fill fill = Fill::None;
+        bool dateFormat = false; // a field's format is a date format
+        // The item as every page shows it, placed at the section's top: what
+        // does not change (a caption, a line, a report-wide sum) is worked
+        // out once here, not on every page.
+        Item item;
     };
     struct SectionPlan {
         SectionKind kind = SectionKind::Detail;
@@ -177,6 +181,7 @@ private:
 
     void plan(const Report& report, SectionKind kind, SectionPlan& out);
     int bodyTop(int page) const;
+    QString fieldText(const Resolved& r, int row) const;
     void place(Page& page, int index, const SectionPlan& s, int top, int row) const;
 
     QString mTitle;
@@ -198,8 +203,28 @@ void Paginator::plan(const Report& report, SectionKind kind, SectionPlan& out)
         const Control& c = *cp;
         if (!c.isVisible())
             continue;
-        Resolved r{c, -1, {}};
-        if (c.kind() == ControlKind::Field || c.kind() == ControlKind::Function) {
+        Resolved r{c, -1, Fill::None, false, {}};
+        Item& it = r.item;
+        it.x = mLeft + c.x();
+        it.y = c.y();
+        it.w = c.width();
+        it.h = c.height();
+        it.section = out.name;
+        it.control = c.name();
+        it.font = c.font();
+        it.align = c.align();
+        it.wordWrap = c.wordWrap();
+        it.lineWidth = c.lineWidth();
+        switch (c.kind()) {
+        case ControlKind::Label:
+            it.text = vb::figure(c.caption());
+            if (c.caption().contains(QLatin1String("%p")) || c.caption().contains(QLatin1String("%P")))
+                r.fill = Fill::PageLabel;
+            else
+                it.number = looksLikeNumber(it.text);
+            break;
+        case ControlKind::Field:
+        case ControlKind::Function:
             r.column = mSrc.columnIndex(c.dataField());
             if (r.column < 0) {
                 throw vb::Error(vb::InvalidProcedureCall,
@@ -207,15 +232,23 @@ void Paginator::plan(const Report& report, SectionKind kind, SectionPlan& out)
                                                "which its data does not have.")
                                     .arg(mTitle, c.name(), out.name, c.dataField()));
             }
-            if (c.kind() == ControlKind::Function) {
+            if (c.kind() == ControlKind::Field) {
+                r.fill = Fill::Field;
+                r.dateFormat = isDateFormat(c.format());
+            } else {
+                it.number = true;
                 if (c.scope() == FunctionScope::Report)
-                    r.reportValue = aggregateText(c, aggregate(c, mSrc, r.column, 0, mSrc.rowCount()));
+                    it.text = aggregateText(c, aggregate(c, mSrc, r.column, 0, mSrc.rowCount()));
                 else
-                    r.pageFunction = true;
+                    r.fill = Fill::PageFunction;
             }
-        } else if (c.kind() == ControlKind::Label) {
-            r.hasPageNumber = c.caption().contains(QLatin1String("%p"));
-            r.hasPageCount = c.caption().contains(QLatin1String("%P"));
+            break;
+        case ControlKind::Line:
+            it.kind = Item::Kind::Line;
+            break;
+        case ControlKind::Box:
+            it.kind = Item::Kind::Box;
+            break;
         }
         out.controls.push_back(std::move(r));
     }
@@ -272,56 +305,44 @@ Paginator::Paginator(const Report& r)
     mBreaks.push_back(page);
 }
 
+// A field's text: a number without a format of its own goes straight to its
+// figure, with no variant made on the way; anything else as valueText() says.
+QString Paginator::fieldText(const Resolved& r, int row) const
+{
+    const Control& c = r.control;
+    double x = 0;
+    if (!c.formatter() && mSrc.isNumber(row, r.column, x))
+        return c.format().isEmpty() || r.dateFormat ? vb::figure(x) : vb::format(x, c.format());
+    return valueText(c, mSrc.value(row, r.column));
+}
+
 void Paginator::place(Page& page, int index, const SectionPlan& s, int top, int row) const
 {
+    // Detail items carry their row; elsewhere only fields do.
+    const bool detail = s.kind == SectionKind::Detail;
     for (const Resolved& r : s.controls) {
-        const Control& c = r.control;
-        Item it;
-        it.x = mLeft + c.x();
-        it.y = top + c.y();
-        it.w = c.width();
-        it.h = c.height();
-        it.section = s.name;
-        it.control = c.name();
-        it.font = c.font();
-        it.align = c.align();
-        it.wordWrap = c.wordWrap();
-        it.lineWidth = c.lineWidth();
-        switch (c.kind()) {
-        case ControlKind::Label:
-            it.text = vb::figure(c.caption());
-            if (r.hasPageNumber)
-                it.text.replace(QLatin1String("%p"), QString::number(index + 1));
+        Item& it = page.items.emplace_back(r.item);
+        it.y += top;
+        if (detail || r.fill == Fill::Field)
+            it.row = row;
+        switch (r.fill) {
+        case Fill::None:
+            break;
+        case Fill::PageLabel:
+            it.text.replace(QLatin1String("%p"), QString::number(index + 1));
             // A figure handed over from a form (a grand total) is a figure too.
             it.number = looksLikeNumber(it.text);
-            if (r.hasPageCount)
-                it.text.replace(QLatin1String("%P"), QString::number(pageCount()));
+            it.text.replace(QLatin1String("%P"), QString::number(pageCount()));
             break;
-        case ControlKind::Field:
-            it.row = row;
+        case Fill::Field:
             if (row >= 0)
-                it.text = valueText(c, mSrc.value(row, r.column));
+                it.text = fieldText(r, row);
             it.number = looksLikeNumber(it.text);
             break;
-        case ControlKind::Function:
-            it.number = true;
-            if (r.pageFunction)
-                it.text = aggregateText(c, aggregate(c, mSrc, r.column, page.firstRow, page.rowCount));
-            else
-                it.text = r.reportValue;
-            break;
-        case ControlKind::Line:
-            it.kind = Item::Kind::Line;
-            break;
-        case ControlKind::Box:
-            it.kind = Item::Kind::Box;
+        case Fill::PageFunction:
+            it.text = aggregateText(r.control, aggregate(r.control, mSrc, r.column, page.firstRow, page.rowCount));
             break;
         }
-        if (s.kind != SectionKind::Detail && c.kind() != ControlKind::Field)
-            it.row = -1;
-        else if (s.kind == SectionKind::Detail)
-            it.row = row;
-        page.items.push_back(std::move(it));
     }
 }
 
