@@ -329,14 +329,51 @@ QString format(const QDate& d, const QString& fmt)
     return out;
 }
 
+namespace {
+
+// Two digits of a day, a month or a year of the century.
+char* twoDigits(char* p, int n)
+{
+    *p++ = char('0' + n / 10);
+    *p++ = char('0' + n % 10);
+    return p;
+}
+
+} // namespace
+
+// The two dates every report prints on every row are written straight from
+// the day, month and year (years 1 to 9999: four digits); format() reads the
+// same patterns for any other year.
 QString mediumDate(const QDate& d)
 {
-    return format(d, QStringLiteral("dd-mmm-yy"));
+    int year = 0, month = 0, day = 0;
+    d.getDate(&year, &month, &day);
+    if (!d.isValid() || year < 1 || year > 9999)
+        return format(d, QStringLiteral("dd-mmm-yy"));
+    char buf[9];
+    char* p = twoDigits(buf, day);
+    *p++ = '-';
+    for (int i = 0; i < 3; ++i)
+        *p++ = kMonths[month - 1][i];
+    *p++ = '-';
+    twoDigits(p, year % 100);
+    return QString::fromLatin1(buf, sizeof buf);
 }
 
 QString shortDate(const QDate& d)
 {
-    return format(d, QStringLiteral("dd/mm/yyyy"));
+    int year = 0, month = 0, day = 0;
+    d.getDate(&year, &month, &day);
+    if (!d.isValid() || year < 1 || year > 9999)
+        return format(d, QStringLiteral("dd/mm/yyyy"));
+    char buf[10];
+    char* p = twoDigits(buf, day);
+    *p++ = '/';
+    p = twoDigits(p, month);
+    *p++ = '/';
+    p = twoDigits(p, year / 100);
+    twoDigits(p, year % 100);
+    return QString::fromLatin1(buf, sizeof buf);
 }
 
 } // namespace vb
