@@ -8,11 +8,29 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QMutex>
 #include <QRegularExpression>
+#include <QSet>
+#include <cmath>
 
 namespace reports {
 
 namespace {
+
+// A control's name as its items carry it. Names are kept for the life of the
+// program (the layouts have a few hundred in all) and handed out as views of
+// the kept text, so the copy every item of every page makes is a plain copy,
+// with no shared count to touch and release.
+QString keptName(const QString& name)
+{
+    static QMutex mutex;
+    static auto* kept = new QSet<QString>;
+    const QMutexLocker lock(&mutex);
+    auto it = kept->constFind(name);
+    if (it == kept->cend())
+        it = kept->insert(QString(name.constData(), name.size()));
+    return QString::fromRawData(it->constData(), it->size());
+}
 
 bool isIsoDate(const QString& s)
 {
@@ -181,7 +199,7 @@ private:
 
     void plan(const Report& report, SectionKind kind, SectionPlan& out);
     int bodyTop(int page) const;
-    QString fieldText(const Resolved& r, int row) const;
+    void fillField(Item& it, const Resolved& r, int row) const;
     void place(Page& page, int index, const SectionPlan& s, int top, int row) const;
 
     QString mTitle;
@@ -210,7 +228,7 @@ void Paginator::plan(const Report& report, SectionKind kind, SectionPlan& out)
         it.w = c.width();
         it.h = c.height();
         it.section = out.name;
-        it.control = c.name();
+        it.control = keptName(c.name());
         it.font = c.font();
         it.align = c.align();
         it.wordWrap = c.wordWrap();
@@ -305,15 +323,25 @@ Paginator::Paginator(const Report& r)
     mBreaks.push_back(page);
 }
 
-// A field's text: a number without a format of its own goes straight to its
-// figure, with no variant made on the way; anything else as valueText() says.
-QString Paginator::fieldText(const Resolved& r, int row) const
+// A field's text and whether it is a figure. A number without a format of
+// its own goes straight to its figure, with no variant made on the way (and
+// the figure of a finite number always reads as one); anything else is shown
+// as valueText() says.
+void Paginator::fillField(Item& it, const Resolved& r, int row) const
 {
     const Control& c = r.control;
     double x = 0;
-    if (!c.formatter() && mSrc.isNumber(row, r.column, x))
-        return c.format().isEmpty() || r.dateFormat ? vb::figure(x) : vb::format(x, c.format());
-    return valueText(c, mSrc.value(row, r.column));
+    if (row >= 0 && !c.formatter() && mSrc.isNumber(row, r.column, x)) {
+        if (c.format().isEmpty() || r.dateFormat) {
+            it.text = vb::figure(x);
+            it.number = std::isfinite(x) || looksLikeNumber(it.text);
+            return;
+        }
+        it.text = vb::format(x, c.format());
+    } else if (row >= 0) {
+        it.text = valueText(c, mSrc.value(row, r.column));
+    }
+    it.number = looksLikeNumber(it.text);
 }
 
 void Paginator::place(Page& page, int index, const SectionPlan& s, int top, int row) const
@@ -335,9 +363,7 @@ void Paginator::place(Page& page, int index, const SectionPlan& s, int top, int 
             it.text.replace(QLatin1String("%P"), QString::number(pageCount()));
             break;
         case Fill::Field:
-            if (row >= 0)
-                it.text = fieldText(r, row);
-            it.number = looksLikeNumber(it.text);
+            fillField(it, r, row);
             break;
         case Fill::PageFunction:
             it.text = aggregateText(r.control, aggregate(r.control, mSrc, r.column, page.firstRow, page.rowCount));
