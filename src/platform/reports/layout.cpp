@@ -180,16 +180,22 @@ private:
         int column = -1; // data column for fields and functions
         Fill fill = Fill::None;
         bool dateFormat = false; // a field's format is a date format
-        // The item as every page shows it, placed at the section's top: what
-        // does not change (a caption, a line, a report-wide sum) is worked
-        // out once here, not on every page.
-        Item item;
+        // The figure this field showed last and its number: a column often
+        // holds the same amount row after row (the same allowance, the same
+        // tax), and its text is then shared rather than written again.
+        // Pages are made one at a time, on the thread that shows or prints them.
+        mutable double lastNumber = 0;
+        mutable QString lastFigure;
     };
     struct SectionPlan {
         SectionKind kind = SectionKind::Detail;
         QString name;
         int height = 0; // 0 when hidden
         QVector<Resolved> controls;
+        // The controls' items as every page shows them, placed at the
+        // section's top: what does not change (a caption, a line, a
+        // report-wide sum) is worked out once here, not on every page.
+        QVector<Item> items;
     };
     struct Break {
         int firstRow = 0;
@@ -221,8 +227,8 @@ void Paginator::plan(const Report& report, SectionKind kind, SectionPlan& out)
         const Control& c = *cp;
         if (!c.isVisible())
             continue;
-        Resolved r{c, -1, Fill::None, false, {}};
-        Item& it = r.item;
+        Resolved r{c, -1, Fill::None, false, 0, {}};
+        Item it;
         it.x = mLeft + c.x();
         it.y = c.y();
         it.w = c.width();
@@ -269,6 +275,7 @@ void Paginator::plan(const Report& report, SectionKind kind, SectionPlan& out)
             break;
         }
         out.controls.push_back(std::move(r));
+        out.items.push_back(std::move(it));
     }
 }
 
@@ -333,7 +340,11 @@ void Paginator::fillField(Item& it, const Resolved& r, int row) const
     double x = 0;
     if (row >= 0 && !c.formatter() && mSrc.isNumber(row, r.column, x)) {
         if (c.format().isEmpty() || r.dateFormat) {
-            it.text = vb::figure(x);
+            if (r.lastFigure.isNull() || x != r.lastNumber) {
+                r.lastFigure = vb::figure(x);
+                r.lastNumber = x;
+            }
+            it.text = r.lastFigure;
             it.number = std::isfinite(x) || looksLikeNumber(it.text);
             return;
         }
@@ -348,8 +359,12 @@ void Paginator::place(Page& page, int index, const SectionPlan& s, int top, int 
 {
     // Detail items carry their row; elsewhere only fields do.
     const bool detail = s.kind == SectionKind::Detail;
-    for (const Resolved& r : s.controls) {
-        Item& it = page.items.emplace_back(r.item);
+    const qsizetype first = page.items.size();
+    page.items.append(s.items);
+    Item* items = page.items.data() + first;
+    for (qsizetype i = 0; i < s.controls.size(); ++i) {
+        const Resolved& r = s.controls[i];
+        Item& it = items[i];
         it.y += top;
         if (detail || r.fill == Fill::Field)
             it.row = row;
