@@ -8,11 +8,29 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QMutex>
 #include <QRegularExpression>
+#include <QSet>
+#include <cmath>
 
 namespace reports {
 
 namespace {
+
+// A control's name as its items carry it. Names are kept for the life of the
+// program (the layouts have a few hundred in all) and handed out as views of
+// the kept text, so the copy every item of every page makes is a plain copy,
+// with no shared count to touch and release.
+QString keptName(const QString& name)
+{
+    static QMutex mutex;
+    static auto* kept = new QSet<QString>;
+    const QMutexLocker lock(&mutex);
+    auto it = kept->constFind(name);
+    if (it == kept->cend())
+        it = kept->insert(QString(name.constData(), name.size()));
+    return QString::fromRawData(it->constData(), it->size());
+}
 
 bool isIsoDate(const QString& s)
 {
@@ -155,19 +173,29 @@ public:
     Page page(int index) const override;
 
 private:
+    // How a control's item gets what changes from page to page or row to row.
+    enum class Fill { None, PageLabel, Field, PageFunction };
     struct Resolved {
         Control control;
         int column = -1; // data column for fields and functions
-        QString reportValue; // report-scope functions, computed once
-        bool pageFunction = false;
-        bool hasPageNumber = false;
-        bool hasPageCount = false;
+        Fill fill = Fill::None;
+        bool dateFormat = false; // a field's format is a date format
+        // The figure this field showed last and its number: a column often
+        // holds the same amount row after row (the same allowance, the same
+        // tax), and its text is then shared rather than written again.
+        // Pages are made one at a time, on the thread that shows or prints them.
+        mutable double lastNumber = 0;
+        mutable QString lastFigure;
     };
     struct SectionPlan {
         SectionKind kind = SectionKind::Detail;
         QString name;
         int height = 0; // 0 when hidden
         QVector<Resolved> controls;
+        // The controls' items as every page shows them, placed at the
+        // section's top: what does not change (a caption, a line, a
+        // report-wide sum) is worked out once here, not on every page.
+        QVector<Item> items;
     };
     struct Break {
         int firstRow = 0;
@@ -177,6 +205,7 @@ private:
 
     void plan(const Report& report, SectionKind kind, SectionPlan& out);
     int bodyTop(int page) const;
+    void fillField(Item& it, const Resolved& r, int row) const;
     void place(Page& page, int index, const SectionPlan& s, int top, int row) const;
 
     QString mTitle;
@@ -198,8 +227,28 @@ void Paginator::plan(const Report& report, SectionKind kind, SectionPlan& out)
         const Control& c = *cp;
         if (!c.isVisible())
             continue;
-        Resolved r{c, -1, {}};
-        if (c.kind() == ControlKind::Field || c.kind() == ControlKind::Function) {
+        Resolved r{c, -1, Fill::None, false, 0, {}};
+        Item it;
+        it.x = mLeft + c.x();
+        it.y = c.y();
+        it.w = c.width();
+        it.h = c.height();
+        it.section = out.name;
+        it.control = keptName(c.name());
+        it.font = c.font();
+        it.align = c.align();
+        it.wordWrap = c.wordWrap();
+        it.lineWidth = c.lineWidth();
+        switch (c.kind()) {
+        case ControlKind::Label:
+            it.text = vb::figure(c.caption());
+            if (c.caption().contains(QLatin1String("%p")) || c.caption().contains(QLatin1String("%P")))
+                r.fill = Fill::PageLabel;
+            else
+                it.number = looksLikeNumber(it.text);
+            break;
+        case ControlKind::Field:
+        case ControlKind::Function:
             r.column = mSrc.columnIndex(c.dataField());
             if (r.column < 0) {
                 throw vb::Error(vb::InvalidProcedureCall,
@@ -207,17 +256,26 @@ void Paginator::plan(const Report& report, SectionKind kind, SectionPlan& out)
                                                "which its data does not have.")
                                     .arg(mTitle, c.name(), out.name, c.dataField()));
             }
-            if (c.kind() == ControlKind::Function) {
+            if (c.kind() == ControlKind::Field) {
+                r.fill = Fill::Field;
+                r.dateFormat = isDateFormat(c.format());
+            } else {
+                it.number = true;
                 if (c.scope() == FunctionScope::Report)
-                    r.reportValue = aggregateText(c, aggregate(c, mSrc, r.column, 0, mSrc.rowCount()));
+                    it.text = aggregateText(c, aggregate(c, mSrc, r.column, 0, mSrc.rowCount()));
                 else
-                    r.pageFunction = true;
+                    r.fill = Fill::PageFunction;
             }
-        } else if (c.kind() == ControlKind::Label) {
-            r.hasPageNumber = c.caption().contains(QLatin1String("%p"));
-            r.hasPageCount = c.caption().contains(QLatin1String("%P"));
+            break;
+        case ControlKind::Line:
+            it.kind = Item::Kind::Line;
+            break;
+        case ControlKind::Box:
+            it.kind = Item::Kind::Box;
+            break;
         }
         out.controls.push_back(std::move(r));
+        out.items.push_back(std::move(it));
     }
 }
 
@@ -272,56 +330,60 @@ Paginator::Paginator(const Report& r)
     mBreaks.push_back(page);
 }
 
+// A field's text and whether it is a figure. A number without a format of
+// its own goes straight to its figure, with no variant made on the way (and
+// the figure of a finite number always reads as one); anything else is shown
+// as valueText() says.
+void Paginator::fillField(Item& it, const Resolved& r, int row) const
+{
+    const Control& c = r.control;
+    double x = 0;
+    if (row >= 0 && !c.formatter() && mSrc.isNumber(row, r.column, x)) {
+        if (c.format().isEmpty() || r.dateFormat) {
+            if (r.lastFigure.isNull() || x != r.lastNumber) {
+                r.lastFigure = vb::figure(x);
+                r.lastNumber = x;
+            }
+            it.text = r.lastFigure;
+            it.number = std::isfinite(x) || looksLikeNumber(it.text);
+            return;
+        }
+        it.text = vb::format(x, c.format());
+    } else if (row >= 0) {
+        it.text = valueText(c, mSrc.value(row, r.column));
+    }
+    it.number = looksLikeNumber(it.text);
+}
+
 void Paginator::place(Page& page, int index, const SectionPlan& s, int top, int row) const
 {
-    for (const Resolved& r : s.controls) {
-        const Control& c = r.control;
-        Item it;
-        it.x = mLeft + c.x();
-        it.y = top + c.y();
-        it.w = c.width();
-        it.h = c.height();
-        it.section = s.name;
-        it.control = c.name();
-        it.font = c.font();
-        it.align = c.align();
-        it.wordWrap = c.wordWrap();
-        it.lineWidth = c.lineWidth();
-        switch (c.kind()) {
-        case ControlKind::Label:
-            it.text = vb::figure(c.caption());
-            if (r.hasPageNumber)
-                it.text.replace(QLatin1String("%p"), QString::number(index + 1));
+    // Detail items carry their row; elsewhere only fields do.
+    const bool detail = s.kind == SectionKind::Detail;
+    const qsizetype first = page.items.size();
+    page.items.append(s.items);
+    Item* items = page.items.data() + first;
+    for (qsizetype i = 0; i < s.controls.size(); ++i) {
+        const Resolved& r = s.controls[i];
+        Item& it = items[i];
+        it.y += top;
+        if (detail || r.fill == Fill::Field)
+            it.row = row;
+        switch (r.fill) {
+        case Fill::None:
+            break;
+        case Fill::PageLabel:
+            it.text.replace(QLatin1String("%p"), QString::number(index + 1));
             // A figure handed over from a form (a grand total) is a figure too.
             it.number = looksLikeNumber(it.text);
-            if (r.hasPageCount)
-                it.text.replace(QLatin1String("%P"), QString::number(pageCount()));
+            it.text.replace(QLatin1String("%P"), QString::number(pageCount()));
             break;
-        case ControlKind::Field:
-            it.row = row;
-            if (row >= 0)
-                it.text = valueText(c, mSrc.value(row, r.column));
-            it.number = looksLikeNumber(it.text);
+        case Fill::Field:
+            fillField(it, r, row);
             break;
-        case ControlKind::Function:
-            it.number = true;
-            if (r.pageFunction)
-                it.text = aggregateText(c, aggregate(c, mSrc, r.column, page.firstRow, page.rowCount));
-            else
-                it.text = r.reportValue;
-            break;
-        case ControlKind::Line:
-            it.kind = Item::Kind::Line;
-            break;
-        case ControlKind::Box:
-            it.kind = Item::Kind::Box;
+        case Fill::PageFunction:
+            it.text = aggregateText(r.control, aggregate(r.control, mSrc, r.column, page.firstRow, page.rowCount));
             break;
         }
-        if (s.kind != SectionKind::Detail && c.kind() != ControlKind::Field)
-            it.row = -1;
-        else if (s.kind == SectionKind::Detail)
-            it.row = row;
-        page.items.push_back(std::move(it));
     }
 }
 

@@ -32,7 +32,23 @@ QString className(const std::type_info& t)
 
 } // namespace
 
-QString sectionName(SectionKind kind) { return QString::fromLatin1(kSectionNames[indexOf(kind)]); }
+// Static text, so that the name every laid-out item carries costs nothing to copy.
+QString sectionName(SectionKind kind)
+{
+    switch (kind) {
+    case SectionKind::ReportHeader:
+        return QStringLiteral("Section4");
+    case SectionKind::PageHeader:
+        return QStringLiteral("Section2");
+    case SectionKind::Detail:
+        return QStringLiteral("Section1");
+    case SectionKind::PageFooter:
+        return QStringLiteral("Section3");
+    case SectionKind::ReportFooter:
+        return QStringLiteral("Section5");
+    }
+    return {};
+}
 
 // ---- Control ----------------------------------------------------------------
 

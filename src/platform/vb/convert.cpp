@@ -216,11 +216,40 @@ QString grouped(const QString& number)
 
 QString figure(double x)
 {
-    return cstr(roundHalfAway(x, 2));
+    // A rounded figure under 10^13 is a whole number of paise that fits 15
+    // significant digits, so it is written from that number directly: the
+    // same text cstr() gives, without a trip through printf for each of the
+    // thousands of amounts a bill prints.
+    const double paise = std::floor(std::fabs(x) * 100 + 0.5 + std::fabs(x) * 100 * 1e-15);
+    if (!(paise < 1e15))
+        return cstr(roundHalfAway(x, 2));
+    if (paise == 0)
+        return QStringLiteral("0");
+    const auto n = static_cast<long long>(paise);
+    char buf[24];
+    char* end = buf + sizeof buf;
+    char* p = end;
+    const int fraction = int(n % 100);
+    if (fraction != 0) {
+        if (fraction % 10 != 0)
+            *--p = char('0' + fraction % 10);
+        *--p = char('0' + fraction / 10);
+        *--p = '.';
+    }
+    long long whole = n / 100;
+    do {
+        *--p = char('0' + whole % 10);
+        whole /= 10;
+    } while (whole != 0);
+    if (x < 0)
+        *--p = '-';
+    return QString::fromLatin1(p, end - p);
 }
 
 QString figure(const QString& text)
 {
+    if (!text.contains(QLatin1Char('.')))
+        return text;
     const QString t = text.trimmed();
     const int dot = t.indexOf(QLatin1Char('.'));
     if (dot < 0 || t.size() - dot <= 3 || !isNumeric(t))
@@ -300,14 +329,51 @@ QString format(const QDate& d, const QString& fmt)
     return out;
 }
 
+namespace {
+
+// Two digits of a day, a month or a year of the century.
+char* twoDigits(char* p, int n)
+{
+    *p++ = char('0' + n / 10);
+    *p++ = char('0' + n % 10);
+    return p;
+}
+
+} // namespace
+
+// The two dates every report prints on every row are written straight from
+// the day, month and year (years 1 to 9999: four digits); format() reads the
+// same patterns for any other year.
 QString mediumDate(const QDate& d)
 {
-    return format(d, QStringLiteral("dd-mmm-yy"));
+    int year = 0, month = 0, day = 0;
+    d.getDate(&year, &month, &day);
+    if (!d.isValid() || year < 1 || year > 9999)
+        return format(d, QStringLiteral("dd-mmm-yy"));
+    char buf[9];
+    char* p = twoDigits(buf, day);
+    *p++ = '-';
+    for (int i = 0; i < 3; ++i)
+        *p++ = kMonths[month - 1][i];
+    *p++ = '-';
+    twoDigits(p, year % 100);
+    return QString::fromLatin1(buf, sizeof buf);
 }
 
 QString shortDate(const QDate& d)
 {
-    return format(d, QStringLiteral("dd/mm/yyyy"));
+    int year = 0, month = 0, day = 0;
+    d.getDate(&year, &month, &day);
+    if (!d.isValid() || year < 1 || year > 9999)
+        return format(d, QStringLiteral("dd/mm/yyyy"));
+    char buf[10];
+    char* p = twoDigits(buf, day);
+    *p++ = '/';
+    p = twoDigits(p, month);
+    *p++ = '/';
+    p = twoDigits(p, year / 100);
+    twoDigits(p, year % 100);
+    return QString::fromLatin1(buf, sizeof buf);
 }
 
 } // namespace vb
