@@ -87,9 +87,7 @@ DataReport2::DataReport2() : ScheduleReport(Schedule::Giss1983, QStringLiteral("
     f += kLine + 100;
     pf.setHeight(f);
 
-    auto& rf = section(SectionKind::ReportFooter);
-    prints(rupees(rf, 150, W, QStringLiteral("label26")), &BillCaptions::words);
-    rf.setHeight(150 + 2 * kLine + 60);
+    wordsFooter(QStringLiteral("label26"));
 }
 
 DataReport5::DataReport5() : ScheduleReport(Schedule::Giss1987, QStringLiteral("T.R FORM NO. 55 - G.I.S. 1987"))

@@ -86,9 +86,7 @@ DataReport12::DataReport12()
     f += kLine + 100;
     pf.setHeight(f);
 
-    auto& rf = section(SectionKind::ReportFooter);
-    prints(rupees(rf, 150, W, QStringLiteral("label33")), &BillCaptions::words);
-    rf.setHeight(150 + 2 * kLine + 60);
+    wordsFooter(QStringLiteral("label33"));
 }
 
 DataReport17::DataReport17() : ScheduleReport(Schedule::HouseRent, QStringLiteral("T.R. FORM NO. 11 - House Rent etc."))
@@ -156,9 +154,7 @@ DataReport17::DataReport17() : ScheduleReport(Schedule::HouseRent, QStringLitera
     });
     pf.setHeight(f + 60);
 
-    auto& rf = section(SectionKind::ReportFooter);
-    prints(rupees(rf, 150, W, QStringLiteral("label31")), &BillCaptions::rentWords);
-    rf.setHeight(150 + 2 * kLine + 60);
+    wordsFooter(QStringLiteral("label31"), &BillCaptions::rentWords);
 
     // The figure of the house-rent total is not printed, only its words.
 }

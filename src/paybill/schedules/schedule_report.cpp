@@ -35,6 +35,14 @@ void ScheduleReport::billLine(reports::Section& s, int y, const Blank& ddoCode, 
     blank(date, &BillCaptions::billDate);
 }
 
+void ScheduleReport::wordsFooter(const QString& label, QString BillCaptions::*words)
+{
+    auto& rf = section(reports::SectionKind::ReportFooter);
+    const int top = 150;
+    prints(layout::rupees(rf, top, bodyWidth(), label), words);
+    rf.setHeight(top + 2 * layout::kLine + 60);
+}
+
 void ScheduleReport::fill(const BillCaptions& bill, data::Database& salaryDb)
 {
     const Query q = scheduleLines(mSchedule, bill.codeCategory);

@@ -38,6 +38,8 @@ protected:
     };
     // The bill's D.D.O. code, number and date side by side on the line at y.
     void billLine(reports::Section& s, int y, const Blank& ddoCode, const Blank& billNo, const Blank& date);
+    // A report footer holding only the total in words, in the named label.
+    void wordsFooter(const QString& label, QString BillCaptions::*words = &BillCaptions::words);
     // Printable width between the margins.
     int bodyWidth() const { return pageWidth() - leftMargin() - rightMargin(); }
     // The caption of a label of a section, as the bill form hands it over.
