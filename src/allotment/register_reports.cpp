@@ -161,7 +161,29 @@ void setPeriodRows(reports::Report& r, const char* sql, const QDate& from, const
 
 } // namespace
 
+PeriodRegister::PeriodRegister(const char* sql, const char* fromLabel, const char* toLabel)
+    : mSql(sql), mFromLabel(fromLabel), mToLabel(toLabel)
+{
+}
+
+void PeriodRegister::initialize()
+{
+    const Period p = periodOfForm();
+    load(p.from, p.to, p.fromCaption, p.toCaption);
+}
+
+void PeriodRegister::load(const QDate& from, const QDate& to, const QString& fromCaption,
+                          const QString& toCaption)
+{
+    setPeriodRows(*this, mSql, from, to);
+    label(QStringLiteral("Section4"), QLatin1String(mFromLabel)).setCaption(fromCaption);
+    label(QStringLiteral("Section4"), QLatin1String(mToLabel)).setCaption(toCaption);
+}
+
 DataReport9::DataReport9()
+    : PeriodRegister("select * from all_allot where order_date between ? and ? and order_no <> '0' "
+                     "order by rowid",
+                     "Label21", "Label23")
 {
     setTitle("ALLOTMENT RECEIVED");
     setCommonPage(*this);
@@ -186,24 +208,10 @@ DataReport9::DataReport9()
     detail.control("Text3").setFormatter([](const QVariant& v) { return v.toString(); });
 }
 
-void DataReport9::initialize()
-{
-    const Period p = periodOfForm();
-    load(p.from, p.to, p.fromCaption, p.toCaption);
-}
-
-void DataReport9::load(const QDate& from, const QDate& to, const QString& fromCaption,
-                       const QString& toCaption)
-{
-    setPeriodRows(*this,
-                  "select * from all_allot where order_date between ? and ? and order_no <> '0' "
-                  "order by rowid",
-                  from, to);
-    label("Section4", "Label21").setCaption(fromCaption);
-    label("Section4", "Label23").setCaption(toCaption);
-}
-
 DataReport10::DataReport10()
+    : PeriodRegister("select * from all_exp where bill_date between ? and ? and bill_no <> 0 "
+                     "order by bill_no asc",
+                     "Label19", "Label21")
 {
     setTitle("EXPENDITURE REPORT");
     setCommonPage(*this);
@@ -221,23 +229,6 @@ DataReport10::DataReport10()
         .control("Text16")
         .setAlign(Align::Left)
         .setFormatter([](const QVariant& v) { return v.toString(); });
-}
-
-void DataReport10::initialize()
-{
-    const Period p = periodOfForm();
-    load(p.from, p.to, p.fromCaption, p.toCaption);
-}
-
-void DataReport10::load(const QDate& from, const QDate& to, const QString& fromCaption,
-                        const QString& toCaption)
-{
-    setPeriodRows(*this,
-                  "select * from all_exp where bill_date between ? and ? and bill_no <> 0 "
-                  "order by bill_no asc",
-                  from, to);
-    label("Section4", "Label19").setCaption(fromCaption);
-    label("Section4", "Label21").setCaption(toCaption);
 }
 
 } // namespace allotment

@@ -7,27 +7,41 @@
 
 namespace allotment {
 
-// Allotment orders received, two lines a row: the head's code over its description.
-class DataReport9 : public reports::Report {
+// A register of the fund file over a period of dates: its rows dated within
+// the period, its header showing the period's captions.
+class PeriodRegister : public reports::Report {
     Q_OBJECT
 public:
-    DataReport9();
     // Reads the period and its captions from the financial-report form.
     void initialize() override;
-    // The orders dated from..to (both inclusive), opening rows left out; the
+    // The rows dated from..to (both inclusive), opening rows left out; the
     // header reads fromCaption and toCaption.
     void load(const QDate& from, const QDate& to, const QString& fromCaption,
               const QString& toCaption);
+
+protected:
+    // sql selects the rows between two dates (two parameters); fromLabel and
+    // toLabel are the report header's labels of the period's captions.
+    PeriodRegister(const char* sql, const char* fromLabel, const char* toLabel);
+
+private:
+    const char* mSql;
+    const char* mFromLabel;
+    const char* mToLabel;
+};
+
+// Allotment orders received, two lines a row: the head's code over its description.
+class DataReport9 : public PeriodRegister {
+    Q_OBJECT
+public:
+    DataReport9();
 };
 
 // Bills drawn, by bill number.
-class DataReport10 : public reports::Report {
+class DataReport10 : public PeriodRegister {
     Q_OBJECT
 public:
     DataReport10();
-    void initialize() override;
-    void load(const QDate& from, const QDate& to, const QString& fromCaption,
-              const QString& toCaption);
 };
 
 } // namespace allotment

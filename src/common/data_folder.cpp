@@ -498,6 +498,7 @@ FolderProblem checkDataFolder(const QString& folder)
             lines << QStringLiteral("\"%1\" is empty (0 bytes): it holds no data.").arg(c.file);
             break;
         case FileFault::NotDatabase:
+        case FileFault::Foreign:
             lines << QStringLiteral("\"%1\" is not a Dosset data file.").arg(c.file);
             break;
         case FileFault::Damaged: lines << QStringLiteral("\"%1\" is damaged.").arg(c.file); break;
@@ -505,9 +506,6 @@ FolderProblem checkDataFolder(const QString& folder)
             lines << QStringLiteral("\"%1\" holds the tables of \"%2\": the two files may have been swapped or "
                                     "renamed.").arg(c.file, c.file == QLatin1String(kFundDb) ? QLatin1String(kSalaryDb)
                                                                                               : QLatin1String(kFundDb));
-            break;
-        case FileFault::Foreign:
-            lines << QStringLiteral("\"%1\" is not a Dosset data file.").arg(c.file);
             break;
         case FileFault::Locked:
             lines << QStringLiteral("\"%1\" is in use by another program or another copy of Dosset.").arg(c.file);

@@ -118,10 +118,10 @@ reports::Control& sum(reports::Section& s, const QVector<int>& x, int col, const
         .setBold();
 }
 
-void rupees(reports::Section& s, int y, int width, const QString& valueName)
+reports::Control& rupees(reports::Section& s, int y, int width, const QString& valueName)
 {
     caption(s, 0, y, 800, kLine, QStringLiteral("Rupees")).setBold();
-    s.addLabel(valueName, 800, y, width - 800, 2 * kLine, QString()).setBold();
+    return s.addLabel(valueName, 800, y, width - 800, 2 * kLine, QString()).setBold();
 }
 
 int notes(reports::Section& s, int y, int width, std::initializer_list<const char*> texts)

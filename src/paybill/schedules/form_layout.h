@@ -57,7 +57,7 @@ void serialAndName(reports::Section& s, const QVector<int>& x);
 // A bold total of the named column ("sum_<column>") on the totals line.
 reports::Control& sum(reports::Section& s, const QVector<int>& x, int col, const char* column);
 // "Rupees" in bold and, to its right, the named label that receives the amount in words.
-void rupees(reports::Section& s, int y, int width, const QString& valueName);
+reports::Control& rupees(reports::Section& s, int y, int width, const QString& valueName);
 // Notes in small print, two lines each, one under the other; returns the y below the last.
 int notes(reports::Section& s, int y, int width, std::initializer_list<const char*> texts);
 

@@ -8,14 +8,15 @@ using reports::SectionKind;
 
 namespace paybill {
 
+using namespace layout;
+
 namespace {
 const QString kPaise = QStringLiteral("0.00");
 }
 
 DataReport3::DataReport3()
+    : ScheduleReport(Schedule::GpfOtherThanGroupD, QStringLiteral("T.R. FORM NO. 47 - G.P.F. other than Group 'D'"))
 {
-    using namespace layout;
-    setTitle(QStringLiteral("T.R. FORM NO. 47 - G.P.F. other than Group 'D'"));
     // Three columns of ten-digit totals beside the account, name, pay and
     // salary head need the long side of the paper.
     setOrientation(reports::Orientation::Landscape);
@@ -49,18 +50,18 @@ DataReport3::DataReport3()
         y += 2 * kLine;
     }
     y += 80;
-    filled(rh, 0, y, 3000, 1600, QStringLiteral("Deduction made from the salary of"),
-           QStringLiteral("Label31"));
+    prints(filled(rh, 0, y, 3000, 1600, QStringLiteral("Deduction made from the salary of"), QStringLiteral("Label31")),
+           &BillCaptions::payMonth);
     y += kLine + 60;
-    filled(rh, 0, y, 1100, 2000, QStringLiteral("D.D.O. Code:"), QStringLiteral("Label24"));
-    filled(rh, 3300, y, 900, 2200, QStringLiteral("Bill No :"), QStringLiteral("Label38"));
-    filled(rh, 6700, y, 600, W - 7300, QStringLiteral("Date:"), QStringLiteral("Label27"));
+    billLine(rh, y, {0, 1100, 2000, "D.D.O. Code:", "Label24"},
+             {3300, 900, 2200, "Bill No :", "Label38"},
+             {6700, 600, W - 7300, "Date:", "Label27"});
     y += kLine + 60;
     caption(rh, 0, y, W, 2 * kLine,
             QStringLiteral("Arrange the Account Numbers in serial order. If interest is paid in advance "
                            "mention it in the remarks column. Office of the "));
     y += 2 * kLine;
-    rh.addLabel(QStringLiteral("Label29"), 0, y, W, kLine, QString()).setBold();
+    prints(rh.addLabel(QStringLiteral("Label29"), 0, y, W, kLine, QString()).setBold(), &BillCaptions::officeLine);
     y += kLine;
     caption(rh, 0, y, W, kLine, QStringLiteral("(here write the designation of the drawing officer and station)"))
         .setItalic()
@@ -117,23 +118,12 @@ DataReport3::DataReport3()
     sum(rf, x, 4, "gpf_subs").setFormat(kPaise);
     sum(rf, x, 5, "gpf_rec").setFormat(kPaise);
     sum(rf, x, 7, "total").setFormat(kPaise);
-    rupees(rf, 420, W, QStringLiteral("Label34"));
+    prints(rupees(rf, 420, W, QStringLiteral("Label34")), &BillCaptions::words);
     rf.setHeight(420 + 2 * kLine + 60);
-
-    reads(Schedule::GpfOtherThanGroupD, {
-        {"Section4", "Label38", &BillCaptions::billNo},
-        {"Section4", "Label24", &BillCaptions::ddoCode},
-        {"Section4", "Label27", &BillCaptions::billDate},
-        {"Section4", "Label31", &BillCaptions::payMonth},
-        {"Section4", "Label29", &BillCaptions::officeLine},
-        {"Section5", "Label34", &BillCaptions::words},
-    });
 }
 
-DataReport6::DataReport6()
+DataReport6::DataReport6() : ScheduleReport(Schedule::GpfGroupD, QStringLiteral("T.R. FORM NO. 46 - G.P.F. Group 'D'"))
 {
-    using namespace layout;
-    setTitle(QStringLiteral("T.R. FORM NO. 46 - G.P.F. Group 'D'"));
     const int W = bodyWidth();
 
     auto& rh = section(SectionKind::ReportHeader);
@@ -148,14 +138,15 @@ DataReport6::DataReport6()
     caption(rh, 0, y, W, kLine, QStringLiteral("Head of Account Code : 8009-01-104-002-19 G.P.F. (Gr.D)."))
         .setBold();
     y += kLine + 80;
-    filled(rh, 0, y, 1100, 2000, QStringLiteral("D.D.O. Code :"), QStringLiteral("label17"));
-    filled(rh, 3300, y, 900, 2200, QStringLiteral("Bill No :"), QStringLiteral("label26"));
-    filled(rh, 6700, y, 600, W - 7300, QStringLiteral("Date :"), QStringLiteral("label20"));
+    billLine(rh, y, {0, 1100, 2000, "D.D.O. Code :", "label17"},
+             {3300, 900, 2200, "Bill No :", "label26"},
+             {6700, 600, W - 7300, "Date :", "label20"});
     y += kLine + 160;
     filled(rh, 0, y, 2500, 1600, QStringLiteral("Certified that an amount of Rs."), QStringLiteral("label22"));
     y += kLine + 40;
     caption(rh, 0, y, 800, kLine, QStringLiteral("Rupees"));
-    rh.addLabel(QStringLiteral("label24"), 800, y, W - 800, 2 * kLine, QString()).setBold();
+    prints(rh.addLabel(QStringLiteral("label24"), 800, y, W - 800, 2 * kLine, QString()).setBold(),
+           &BillCaptions::words);
     y += 2 * kLine;
     caption(rh, 0, y, W, 2 * kLine,
             QStringLiteral("as per following break up have been deducted as General Provident Fund Deduction "
@@ -189,13 +180,6 @@ DataReport6::DataReport6()
     caption(pf, W - 4200, 300, 4200, kLine, QStringLiteral("Signature of the Drawing Officer with Seal"))
         .setAlign(Align::Center);
     pf.setHeight(600);
-
-    reads(Schedule::GpfGroupD, {
-        {"Section4", "label26", &BillCaptions::billNo},
-        {"Section4", "label17", &BillCaptions::ddoCode},
-        {"Section4", "label20", &BillCaptions::billDate},
-        {"Section4", "label24", &BillCaptions::words},
-    });
 }
 
 void DataReport6::fill(const BillCaptions& bill, data::Database& salaryDb)

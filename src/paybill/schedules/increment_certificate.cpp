@@ -7,10 +7,11 @@ using reports::SectionKind;
 
 namespace paybill {
 
+using namespace layout;
+
 DataReport14::DataReport14()
+    : ScheduleReport(Schedule::Increment, QStringLiteral("T.R. FORM NO. - 20 - Annual Increment Certificate"))
 {
-    using namespace layout;
-    setTitle(QStringLiteral("T.R. FORM NO. - 20 - Annual Increment Certificate"));
     // Eleven columns need the long side of the paper.
     setOrientation(reports::Orientation::Landscape);
     const int W = bodyWidth();
@@ -23,7 +24,8 @@ DataReport14::DataReport14()
     y += 320;
     caption(rh, 0, y, W, kLine, QStringLiteral("(See T.R. 4.101)")).setAlign(Align::Center);
     y += kLine + 60;
-    filled(rh, 0, y, 1100, 2400, QStringLiteral("D.D.O. Code:"), QStringLiteral("label5"));
+    prints(filled(rh, 0, y, 1100, 2400, QStringLiteral("D.D.O. Code:"), QStringLiteral("label5")),
+           &BillCaptions::ddoCode);
     y += kLine + 60;
     heading(rh, y, W, QStringLiteral("ANNUAL INCREMENT CERTIFICATE"));
     y += 360;
@@ -79,10 +81,6 @@ DataReport14::DataReport14()
     caption(rf, W - 5200, sign, 5200, kLine, QStringLiteral("Signature and Designation of the Drawing Officer"))
         .setAlign(Align::Right);
     rf.setHeight(sign + kLine + 100);
-
-    reads(Schedule::Increment, {
-        {"Section4", "label5", &BillCaptions::ddoCode},
-    });
 }
 
 } // namespace paybill

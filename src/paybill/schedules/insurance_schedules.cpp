@@ -7,10 +7,10 @@ using reports::SectionKind;
 
 namespace paybill {
 
-DataReport2::DataReport2()
+using namespace layout;
+
+DataReport2::DataReport2() : ScheduleReport(Schedule::Giss1983, QStringLiteral("T.R. FORM NO. 53 - G.I.S.S. 1983"))
 {
-    using namespace layout;
-    setTitle(QStringLiteral("T.R. FORM NO. 53 - G.I.S.S. 1983"));
     const int W = bodyWidth();
 
     auto& rh = section(SectionKind::ReportHeader);
@@ -21,13 +21,16 @@ DataReport2::DataReport2()
         .setBold()
         .setAlign(Align::Center);
     y += 2 * kLine + 120;
-    filled(rh, 0, y, 1500, 1800, QStringLiteral("For the month of:"), QStringLiteral("label17"));
-    filled(rh, 3700, y, 1100, 2000, QStringLiteral("D.D.O. Code:"), QStringLiteral("label18"));
+    prints(filled(rh, 0, y, 1500, 1800, QStringLiteral("For the month of:"), QStringLiteral("label17")),
+           &BillCaptions::payMonth);
+    prints(filled(rh, 3700, y, 1100, 2000, QStringLiteral("D.D.O. Code:"), QStringLiteral("label18")),
+           &BillCaptions::ddoCode);
     y += kLine + 60;
-    filled(rh, 0, y, 800, 2500, QStringLiteral("Bill No:"), QStringLiteral("label28"));
-    filled(rh, 3700, y, 600, 2500, QStringLiteral("Date:"), QStringLiteral("label21"));
+    prints(filled(rh, 0, y, 800, 2500, QStringLiteral("Bill No:"), QStringLiteral("label28")), &BillCaptions::billNo);
+    prints(filled(rh, 3700, y, 600, 2500, QStringLiteral("Date:"), QStringLiteral("label21")), &BillCaptions::billDate);
     y += kLine + 60;
-    filled(rh, 0, y, 1400, W - 1400, QStringLiteral("Name of Office:"), QStringLiteral("label23"));
+    prints(filled(rh, 0, y, 1400, W - 1400, QStringLiteral("Name of Office:"), QStringLiteral("label23")),
+           &BillCaptions::officeLine);
     y += kLine + 60;
     leader(rh, 0, y, 3600, QStringLiteral("Token / T.V. No:"));
     leader(rh, 3700, y, 3400, QStringLiteral("Date:"));
@@ -51,7 +54,8 @@ DataReport2::DataReport2()
     auto& d = section(SectionKind::Detail);
     const int h = 600;
     ruledRow(d, x, h);
-    d.addLabel(QStringLiteral("label15"), x[1] + 40, 40, x[2] - x[1] - 80, h - 80, QString());
+    prints(d.addLabel(QStringLiteral("label15"), x[1] + 40, 40, x[2] - x[1] - 80, h - 80, QString()),
+           &BillCaptions::officeLine);
     const char* const fields[] = {"ifno", "totalif", "totalsf", "total"};
     for (int i = 0; i < 4; ++i)
         field(d, x, i + 2, fields[i]).setAlign(Align::Center);
@@ -83,25 +87,11 @@ DataReport2::DataReport2()
     f += kLine + 100;
     pf.setHeight(f);
 
-    auto& rf = section(SectionKind::ReportFooter);
-    rupees(rf, 150, W, QStringLiteral("label26"));
-    rf.setHeight(150 + 2 * kLine + 60);
-
-    reads(Schedule::Giss1983, {
-        {"Section4", "label28", &BillCaptions::billNo},
-        {"Section4", "label17", &BillCaptions::payMonth},
-        {"Section4", "label18", &BillCaptions::ddoCode},
-        {"Section4", "label23", &BillCaptions::officeLine},
-        {"Section4", "label21", &BillCaptions::billDate},
-        {"Section1", "label15", &BillCaptions::officeLine},
-        {"Section5", "label26", &BillCaptions::words},
-    });
+    wordsFooter(QStringLiteral("label26"));
 }
 
-DataReport5::DataReport5()
+DataReport5::DataReport5() : ScheduleReport(Schedule::Giss1987, QStringLiteral("T.R FORM NO. 55 - G.I.S. 1987"))
 {
-    using namespace layout;
-    setTitle(QStringLiteral("T.R FORM NO. 55 - G.I.S. 1987"));
     const int W = bodyWidth();
 
     auto& rh = section(SectionKind::ReportHeader);
@@ -125,16 +115,19 @@ DataReport5::DataReport5()
     y += kLine + 100;
     leader(ph, 0, y, 3400, QStringLiteral("Token/T.V.No"));
     leader(ph, 3500, y, 2600, QStringLiteral("Date"));
-    filled(ph, 6200, y, 1900, W - 8100, QStringLiteral("Head of Account Code:"), QStringLiteral("label24"));
+    prints(filled(ph, 6200, y, 1900, W - 8100, QStringLiteral("Head of Account Code:"), QStringLiteral("label24")),
+           &BillCaptions::drawalCode);
     y += kLine + 60;
-    filled(ph, 0, y, 1100, 2200, QStringLiteral("D.D.O. Code:"), QStringLiteral("label17"));
-    filled(ph, 3500, y, 900, 1700, QStringLiteral("Bill No :"), QStringLiteral("label29"));
-    filled(ph, 6200, y, 600, W - 6800, QStringLiteral("Date:"), QStringLiteral("label20"));
+    billLine(ph, y, {0, 1100, 2200, "D.D.O. Code:", "label17"},
+             {3500, 900, 1700, "Bill No :", "label29"},
+             {6200, 600, W - 6800, "Date:", "label20"});
     y += kLine + 60;
     leader(ph, 0, y, 3400, QStringLiteral("Grant No"));
-    filled(ph, 3500, y, 1500, W - 5000, QStringLiteral("For the month of:"), QStringLiteral("label26"));
+    prints(filled(ph, 3500, y, 1500, W - 5000, QStringLiteral("For the month of:"), QStringLiteral("label26")),
+           &BillCaptions::payMonth);
     y += kLine + 60;
-    filled(ph, 0, y, 1400, W - 1400, QStringLiteral("Name of Office:"), QStringLiteral("label23"));
+    prints(filled(ph, 0, y, 1400, W - 1400, QStringLiteral("Name of Office:"), QStringLiteral("label23")),
+           &BillCaptions::officeLine);
     y += kLine + 120;
 
     // Each contribution column holds a ten-digit total in bold.
@@ -169,21 +162,11 @@ DataReport5::DataReport5()
     const char* const sums[] = {"iftotal", "sftotal", "total"};
     for (int i = 0; i < 3; ++i)
         sum(rf, x, i + 4, sums[i]);
-    rupees(rf, 420, W, QStringLiteral("label28"));
+    prints(rupees(rf, 420, W, QStringLiteral("label28")), &BillCaptions::words);
     caption(rf, W - 4600, 420 + 2 * kLine + 400, 4600, kLine,
             QStringLiteral("Signature of the Drawing & Disbursing Officer"))
         .setAlign(Align::Center);
     rf.setHeight(420 + 3 * kLine + 500);
-
-    reads(Schedule::Giss1987, {
-        {"Section2", "label29", &BillCaptions::billNo},
-        {"Section2", "label17", &BillCaptions::ddoCode},
-        {"Section2", "label20", &BillCaptions::billDate},
-        {"Section2", "label24", &BillCaptions::drawalCode},
-        {"Section2", "label23", &BillCaptions::officeLine},
-        {"Section2", "label26", &BillCaptions::payMonth},
-        {"Section5", "label28", &BillCaptions::words},
-    });
 }
 
 } // namespace paybill

@@ -7,10 +7,11 @@ using reports::SectionKind;
 
 namespace paybill {
 
+using namespace layout;
+
 DataReport12::DataReport12()
+    : ScheduleReport(Schedule::HouseBuildingLoan, QStringLiteral("T.R.Form No - 38 - H.B. Loan"))
 {
-    using namespace layout;
-    setTitle(QStringLiteral("T.R.Form No - 38 - H.B. Loan"));
     const int W = bodyWidth();
 
     auto& rh = section(SectionKind::ReportHeader);
@@ -22,14 +23,15 @@ DataReport12::DataReport12()
             QStringLiteral("0409-04-800-017-07 (H.B.Interest) / 7610-00-201-001-26 (H.B.Loan)"))
         .setBold();
     y += kLine + 80;
-    filled(rh, 0, y, 1100, 2200, QStringLiteral("D.D.O.Code:"), QStringLiteral("label32"));
-    filled(rh, 3500, y, 900, 2000, QStringLiteral("Bill No :"), QStringLiteral("label36"));
-    filled(rh, 6600, y, 600, W - 7200, QStringLiteral("Date:"), QStringLiteral("label30"));
+    billLine(rh, y, {0, 1100, 2200, "D.D.O.Code:", "label32"},
+             {3500, 900, 2000, "Bill No :", "label36"},
+             {6600, 600, W - 7200, "Date:", "label30"});
     y += kLine + 60;
     grantLine(rh, y, W, QStringLiteral("Grant No:"),
               QStringLiteral("T.V No. / Token No:"), QStringLiteral("Date:"));
     y += kLine + 60;
-    filled(rh, 0, y, 1400, W - 1400, QStringLiteral("Name of office:"), QStringLiteral("label31"));
+    prints(filled(rh, 0, y, 1400, W - 1400, QStringLiteral("Name of office:"), QStringLiteral("label31")),
+           &BillCaptions::officeLine);
     y += kLine + 160;
     rh.setHeight(y);
 
@@ -56,7 +58,8 @@ DataReport12::DataReport12()
     const int h = 520;
     ruledRow(d, x, h);
     serialAndName(d, x);
-    d.addLabel(QStringLiteral("label35"), x[3] + 40, 40, x[4] - x[3] - 80, kLine, QString()).setWordWrap(false);
+    prints(d.addLabel(QStringLiteral("label35"), x[3] + 40, 40, x[4] - x[3] - 80, kLine, QString()).setWordWrap(false),
+           &BillCaptions::drawalCode);
     field(d, x, 5, "hb_loan").setAlign(Align::Right);
     field(d, x, 6, "hb_int").setAlign(Align::Right);
     d.setHeight(h);
@@ -83,24 +86,11 @@ DataReport12::DataReport12()
     f += kLine + 100;
     pf.setHeight(f);
 
-    auto& rf = section(SectionKind::ReportFooter);
-    rupees(rf, 150, W, QStringLiteral("label33"));
-    rf.setHeight(150 + 2 * kLine + 60);
-
-    reads(Schedule::HouseBuildingLoan, {
-        {"Section4", "label36", &BillCaptions::billNo},
-        {"Section4", "label32", &BillCaptions::ddoCode},
-        {"Section4", "label30", &BillCaptions::billDate},
-        {"Section4", "label31", &BillCaptions::officeLine},
-        {"Section1", "label35", &BillCaptions::drawalCode},
-        {"Section5", "label33", &BillCaptions::words},
-    });
+    wordsFooter(QStringLiteral("label33"));
 }
 
-DataReport17::DataReport17()
+DataReport17::DataReport17() : ScheduleReport(Schedule::HouseRent, QStringLiteral("T.R. FORM NO. 11 - House Rent etc."))
 {
-    using namespace layout;
-    setTitle(QStringLiteral("T.R. FORM NO. 11 - House Rent etc."));
     const int W = bodyWidth();
 
     auto& rh = section(SectionKind::ReportHeader);
@@ -111,15 +101,16 @@ DataReport17::DataReport17()
         .setBold()
         .setAlign(Align::Center);
     y += 2 * kLine + 80;
-    filled(rh, 0, y, 1600, W - 1600, QStringLiteral("NAME OF OFFICE :"), QStringLiteral("label5"));
+    prints(filled(rh, 0, y, 1600, W - 1600, QStringLiteral("NAME OF OFFICE :"), QStringLiteral("label5")),
+           &BillCaptions::officeLine);
     y += kLine + 120;
     rh.setHeight(y);
 
     auto& ph = section(SectionKind::PageHeader);
     y = 0;
-    filled(ph, 0, y, 1200, 2200, QStringLiteral("D.D.O.Code :"), QStringLiteral("label7"));
-    filled(ph, 3500, y, 900, 2000, QStringLiteral("Bill No :"), QStringLiteral("label9"));
-    filled(ph, 6600, y, 700, W - 7300, QStringLiteral("Date :"), QStringLiteral("label11"));
+    billLine(ph, y, {0, 1200, 2200, "D.D.O.Code :", "label7"},
+             {3500, 900, 2000, "Bill No :", "label9"},
+             {6600, 700, W - 7300, "Date :", "label11"});
     y += kLine + 60;
     grantLine(ph, y, W, QStringLiteral("Grant No :"), QStringLiteral("Token/T.V.No."), QStringLiteral("Date :"), 3000);
     y += kLine + 60;
@@ -136,14 +127,16 @@ DataReport17::DataReport17()
     ruledRow(d, x, h);
     serialAndName(d, x);
     field(d, x, 2, "pay").setAlign(Align::Right);
-    d.addLabel(QStringLiteral("label32"), x[3] + 40, 40, x[4] - x[3] - 80, kLine, QString())
-        .setAlign(Align::Center);
+    prints(d.addLabel(QStringLiteral("label32"), x[3] + 40, 40, x[4] - x[3] - 80, kLine, QString())
+               .setAlign(Align::Center),
+           &BillCaptions::payMonth);
     field(d, x, 4, "others").setAlign(Align::Right);
     d.setHeight(h);
 
     auto& pf = section(SectionKind::PageFooter);
     int f = 150;
-    filled(pf, 0, f, 1900, 2600, QStringLiteral("SALARY HEAD CODE :"), QStringLiteral("label23"));
+    prints(filled(pf, 0, f, 1900, 2600, QStringLiteral("SALARY HEAD CODE :"), QStringLiteral("label23")),
+           &BillCaptions::drawalCode);
     f += kLine + 400;
     caption(pf, 0, f, 3000, kLine, QStringLiteral("BILL CLERK"));
     caption(pf, 3200, f, 3000, kLine, QStringLiteral("ACCOUNTANT")).setAlign(Align::Center);
@@ -161,20 +154,9 @@ DataReport17::DataReport17()
     });
     pf.setHeight(f + 60);
 
-    auto& rf = section(SectionKind::ReportFooter);
-    rupees(rf, 150, W, QStringLiteral("label31"));
-    rf.setHeight(150 + 2 * kLine + 60);
+    wordsFooter(QStringLiteral("label31"), &BillCaptions::rentWords);
 
     // The figure of the house-rent total is not printed, only its words.
-    reads(Schedule::HouseRent, {
-        {"Section2", "label7", &BillCaptions::ddoCode},
-        {"Section2", "label9", &BillCaptions::billNo},
-        {"Section2", "label11", &BillCaptions::billDate},
-        {"Section4", "label5", &BillCaptions::officeLine},
-        {"Section3", "label23", &BillCaptions::drawalCode},
-        {"Section1", "label32", &BillCaptions::payMonth},
-        {"Section5", "label31", &BillCaptions::rentWords},
-    });
 }
 
 } // namespace paybill

@@ -1,19 +1,46 @@
 #include "paybill/schedules/schedule_report.h"
 
 #include "common/schema.h"
+#include "paybill/schedules/form_layout.h"
 #include "platform/data/database.h"
 
 namespace paybill {
+
+ScheduleReport::ScheduleReport(Schedule schedule, const QString& title) : mSchedule(schedule)
+{
+    setTitle(title);
+}
 
 void ScheduleReport::initialize()
 {
     fill(readBillCaptions(), data::Database::open(QLatin1String(common::kSalaryDb)));
 }
 
-void ScheduleReport::reads(Schedule schedule, std::initializer_list<Placement> placements)
+reports::Control& ScheduleReport::prints(reports::Control& label, QString BillCaptions::*particular)
 {
-    mSchedule = schedule;
-    mPlacements = placements;
+    mPlacements.append({&label, particular});
+    return label;
+}
+
+void ScheduleReport::billLine(reports::Section& s, int y, const Blank& ddoCode, const Blank& billNo,
+                              const Blank& date)
+{
+    const auto blank = [&](const Blank& b, QString BillCaptions::*particular) {
+        prints(layout::filled(s, b.x, y, b.captionWidth, b.valueWidth, QString::fromLatin1(b.text),
+                              QString::fromLatin1(b.label)),
+               particular);
+    };
+    blank(ddoCode, &BillCaptions::ddoCode);
+    blank(billNo, &BillCaptions::billNo);
+    blank(date, &BillCaptions::billDate);
+}
+
+void ScheduleReport::wordsFooter(const QString& label, QString BillCaptions::*words)
+{
+    auto& rf = section(reports::SectionKind::ReportFooter);
+    const int top = 150;
+    prints(layout::rupees(rf, top, bodyWidth(), label), words);
+    rf.setHeight(top + 2 * layout::kLine + 60);
 }
 
 void ScheduleReport::fill(const BillCaptions& bill, data::Database& salaryDb)
@@ -21,7 +48,7 @@ void ScheduleReport::fill(const BillCaptions& bill, data::Database& salaryDb)
     const Query q = scheduleLines(mSchedule, bill.codeCategory);
     setDataSource(reports::DataSource::fromQuery(salaryDb, q.sql, q.params));
     for (const Placement& p : mPlacements)
-        put(p.section, p.label, bill.*p.particular);
+        p.label->setCaption(bill.*p.particular);
 }
 
 void ScheduleReport::put(const char* sectionName, const char* labelName, const QString& caption)

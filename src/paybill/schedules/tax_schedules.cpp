@@ -7,10 +7,11 @@ using reports::SectionKind;
 
 namespace paybill {
 
+using namespace layout;
+
 DataReport4::DataReport4()
+    : ScheduleReport(Schedule::ProfessionalTax, QStringLiteral("T.R. FORM NO. 12 - Professional Tax"))
 {
-    using namespace layout;
-    setTitle(QStringLiteral("T.R. FORM NO. 12 - Professional Tax"));
     const int W = bodyWidth();
 
     auto& rh = section(SectionKind::ReportHeader);
@@ -30,9 +31,9 @@ DataReport4::DataReport4()
     y += kLine + 80;
     caption(rh, 0, y, W, kLine, QStringLiteral("Head of Account Code : 0028-00-107-001-03")).setBold();
     y += kLine + 80;
-    filled(rh, 0, y, 1100, 2000, QStringLiteral("D.D.O. Code:"), QStringLiteral("Label19"));
-    filled(rh, 3300, y, 900, 2200, QStringLiteral("Bill No :"), QStringLiteral("Label29"));
-    filled(rh, 6700, y, 600, W - 7300, QStringLiteral("Date:"), QStringLiteral("Label22"));
+    billLine(rh, y, {0, 1100, 2000, "D.D.O. Code:", "Label19"},
+             {3300, 900, 2200, "Bill No :", "Label29"},
+             {6700, 600, W - 7300, "Date:", "Label22"});
     y += kLine + 160;
     rh.setHeight(y);
 
@@ -53,49 +54,45 @@ DataReport4::DataReport4()
     auto& d = section(SectionKind::Detail);
     const int h = 700;
     ruledRow(d, x, h);
-    d.addLabel(QStringLiteral("Label16"), x[0] + 40, 40, x[1] - x[0] - 80, h - 80, QString());
-    d.addLabel(QStringLiteral("Label17"), x[2] + 40, 40, x[3] - x[2] - 80, h - 80, QString())
-        .setAlign(Align::Center);
+    prints(d.addLabel(QStringLiteral("Label16"), x[0] + 40, 40, x[1] - x[0] - 80, h - 80, QString()),
+           &BillCaptions::officeLine);
+    prints(d.addLabel(QStringLiteral("Label17"), x[2] + 40, 40, x[3] - x[2] - 80, h - 80, QString())
+               .setAlign(Align::Center),
+           &BillCaptions::payMonth);
     field(d, x, 3, "total").setAlign(Align::Right);
     d.setHeight(h);
 
     auto& pf = section(SectionKind::PageFooter);
-    filled(pf, 0, 200, 1700, 2600, QStringLiteral("SALARY HEAD CODE:"), QStringLiteral("Label24"));
-    filled(pf, 6700, 200, 500, W - 7200, QStringLiteral("Rs."), QStringLiteral("Label26"));
+    prints(filled(pf, 0, 200, 1700, 2600, QStringLiteral("SALARY HEAD CODE:"), QStringLiteral("Label24")),
+           &BillCaptions::drawalCode);
+    prints(filled(pf, 6700, 200, 500, W - 7200, QStringLiteral("Rs."), QStringLiteral("Label26")),
+           &BillCaptions::total);
     caption(pf, 0, 540, 800, kLine, QStringLiteral("Rupees"));
-    pf.addLabel(QStringLiteral("Label28"), 800, 540, W - 800, 2 * kLine, QString()).setBold();
+    prints(pf.addLabel(QStringLiteral("Label28"), 800, 540, W - 800, 2 * kLine, QString()).setBold(),
+           &BillCaptions::words);
     leader(pf, 0, 1300, 5200, QStringLiteral("Signature (BILL CLERK / ACCOUNTANT)"));
     caption(pf, W - 3600, 1300, 3600, kLine, QStringLiteral("Signature of Drawing Officer")).setAlign(Align::Center);
     pf.setHeight(1700);
-
-    reads(Schedule::ProfessionalTax, {
-        {"Section4", "Label29", &BillCaptions::billNo},
-        {"Section4", "Label19", &BillCaptions::ddoCode},
-        {"Section4", "Label22", &BillCaptions::billDate},
-        {"Section1", "Label16", &BillCaptions::officeLine},
-        {"Section1", "Label17", &BillCaptions::payMonth},
-        {"Section3", "Label24", &BillCaptions::drawalCode},
-        {"Section3", "Label26", &BillCaptions::total},
-        {"Section3", "Label28", &BillCaptions::words},
-    });
 }
 
 DataReport13::DataReport13()
+    : ScheduleReport(Schedule::IncomeTax, QStringLiteral("T.R. FORM NO. 10 - Income Tax (TDS)"))
 {
-    using namespace layout;
-    setTitle(QStringLiteral("T.R. FORM NO. 10 - Income Tax (TDS)"));
     const int W = bodyWidth();
 
     auto& rh = section(SectionKind::ReportHeader);
     int y = formTitle(rh, W, QStringLiteral("T.R.Form No. 10"), QStringLiteral("[See .T.R.4.072]"), 40);
     heading(rh, y, W, QStringLiteral("Schedule of Income Tax Deduction at Source (TDS)"));
     y += 360;
-    filled(rh, 0, y, 1500, 2000, QStringLiteral("For the month of :"), QStringLiteral("label4"));
-    filled(rh, 3700, y, 1100, 2000, QStringLiteral("D.D.O. Code:"), QStringLiteral("label6"));
+    prints(filled(rh, 0, y, 1500, 2000, QStringLiteral("For the month of :"), QStringLiteral("label4")),
+           &BillCaptions::payMonth);
+    prints(filled(rh, 3700, y, 1100, 2000, QStringLiteral("D.D.O. Code:"), QStringLiteral("label6")),
+           &BillCaptions::ddoCode);
     leader(rh, 7000, y, W - 7000, QStringLiteral("TAN No"));
     y += kLine + 60;
-    filled(rh, 0, y, 900, 2600, QStringLiteral("Bill No :"), QStringLiteral("label28"));
-    filled(rh, 3700, y, 700, 2400, QStringLiteral("Date :"), QStringLiteral("label10"));
+    prints(filled(rh, 0, y, 900, 2600, QStringLiteral("Bill No :"), QStringLiteral("label28")), &BillCaptions::billNo);
+    prints(filled(rh, 3700, y, 700, 2400, QStringLiteral("Date :"), QStringLiteral("label10")),
+           &BillCaptions::billDate);
     y += kLine + 60;
     grantLine(rh, y, W, QStringLiteral("Grant No"), QStringLiteral("Token No"), QStringLiteral("Date:"));
     y += kLine + 60;
@@ -124,7 +121,8 @@ DataReport13::DataReport13()
     d.setHeight(h);
 
     auto& pf = section(SectionKind::PageFooter);
-    filled(pf, 0, 200, 1700, 2600, QStringLiteral("SALARY HEAD CODE:"), QStringLiteral("label22"));
+    prints(filled(pf, 0, 200, 1700, 2600, QStringLiteral("SALARY HEAD CODE:"), QStringLiteral("label22")),
+           &BillCaptions::drawalCode);
     caption(pf, 0, 700, 3600, kLine, QStringLiteral("BILL CLERK / ACCOUNTANT"));
     caption(pf, W - 3600, 700, 3600, kLine, QStringLiteral("SIGNATURE OF D.D.O. WITH SEAL")).setAlign(Align::Center);
     pf.setHeight(1100);
@@ -134,17 +132,8 @@ DataReport13::DataReport13()
     caption(rf, x[1] + 40, 50, x[2] - x[1] - 600, kLine, QStringLiteral("TOTAL")).setBold().setAlign(Align::Right);
     caption(rf, x[2] - 500, 50, 440, kLine, QStringLiteral("Rs.")).setBold();
     sum(rf, x, 2, "i_tax");
-    rupees(rf, 420, W, QStringLiteral("label26"));
+    prints(rupees(rf, 420, W, QStringLiteral("label26")), &BillCaptions::words);
     rf.setHeight(420 + 2 * kLine + 60);
-
-    reads(Schedule::IncomeTax, {
-        {"Section4", "label28", &BillCaptions::billNo},
-        {"Section4", "label4", &BillCaptions::payMonth},
-        {"Section4", "label6", &BillCaptions::ddoCode},
-        {"Section4", "label10", &BillCaptions::billDate},
-        {"Section3", "label22", &BillCaptions::drawalCode},
-        {"Section5", "label26", &BillCaptions::words},
-    });
 }
 
 } // namespace paybill

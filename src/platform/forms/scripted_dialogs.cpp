@@ -63,6 +63,21 @@ void ScriptedDialogs::fail(const QString& what)
         mOnFailure(what);
 }
 
+std::optional<ScriptedDialogs::Answer> ScriptedDialogs::takeAnswer(bool input, const QString& prompt)
+{
+    const QString kind = input ? QStringLiteral("input box") : QStringLiteral("question");
+    if (mScript.isEmpty() || mScript.first().input != input) {
+        fail("unscripted " + kind + ": \"" + prompt + "\"");
+        return std::nullopt;
+    }
+    const Answer a = mScript.takeFirst();
+    if (!a.promptContains.isEmpty() && !prompt.contains(a.promptContains)) {
+        fail(kind + " \"" + prompt + "\" where \"" + a.promptContains + "\" was scripted");
+        return std::nullopt;
+    }
+    return a;
+}
+
 int ScriptedDialogs::msgBox(const QString& prompt, int style, const QString& title)
 {
     Box box;
@@ -71,16 +86,8 @@ int ScriptedDialogs::msgBox(const QString& prompt, int style, const QString& tit
     box.title = title;
     box.answer = vbOK;
     if (isQuestion(style)) {
-        box.answer = refusal(style);
-        if (mScript.isEmpty() || mScript.first().input) {
-            fail("unscripted question: \"" + prompt + "\"");
-        } else {
-            const Answer a = mScript.takeFirst();
-            if (!a.promptContains.isEmpty() && !prompt.contains(a.promptContains))
-                fail("question \"" + prompt + "\" where \"" + a.promptContains + "\" was scripted");
-            else
-                box.answer = a.result;
-        }
+        const std::optional<Answer> a = takeAnswer(false, prompt);
+        box.answer = a ? a->result : refusal(style);
     }
     mBoxes.append(box);
     return box.answer;
@@ -101,15 +108,8 @@ std::optional<QString> ScriptedDialogs::inputBox(const QString& prompt, const QS
     box.prompt = prompt;
     box.title = title;
     box.defaultText = defaultText;
-    if (mScript.isEmpty() || !mScript.first().input) {
-        fail("unscripted input box: \"" + prompt + "\"");
-    } else {
-        const Answer a = mScript.takeFirst();
-        if (!a.promptContains.isEmpty() && !prompt.contains(a.promptContains))
-            fail("input box \"" + prompt + "\" where \"" + a.promptContains + "\" was scripted");
-        else
-            box.text = a.text;
-    }
+    if (const std::optional<Answer> a = takeAnswer(true, prompt))
+        box.text = a->text;
     mBoxes.append(box);
     return box.text;
 }

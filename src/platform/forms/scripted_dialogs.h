@@ -68,6 +68,9 @@ private:
         QString promptContains;
     };
     void fail(const QString& what);
+    // The next scripted answer when it is of the kind shown (an input box or
+    // a question) and its prompt matches; otherwise a failure and none.
+    std::optional<Answer> takeAnswer(bool input, const QString& prompt);
 
     Dialogs::Backend* mPrevious = nullptr;
     QList<Box> mBoxes;

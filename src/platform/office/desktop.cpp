@@ -1,6 +1,7 @@
 #include "platform/office/desktop.h"
 
 #include "platform/forms/dialogs.h"
+#include "platform/installed.h"
 #include "platform/vb/error.h"
 
 #include <QDesktopServices>
@@ -104,24 +105,6 @@ bool isLibreOffice(const DesktopApplication& app)
            || QFileInfo(app.program).canonicalFilePath().contains(QLatin1String("/libreoffice"), Qt::CaseInsensitive);
 }
 
-std::unique_ptr<Desktop>& installedDesktop()
-{
-    static std::unique_ptr<Desktop> d;
-    return d;
-}
-
-std::unique_ptr<PdfConverter>& installedConverter()
-{
-    static std::unique_ptr<PdfConverter> c;
-    return c;
-}
-
-std::unique_ptr<PdfPrinter>& installedPrinter()
-{
-    static std::unique_ptr<PdfPrinter> p;
-    return p;
-}
-
 QString savedIn(const QString& path)
 {
     const QFileInfo info(path);
@@ -141,40 +124,28 @@ std::unique_ptr<PdfConverter> makeLibreOfficeConverter();
 bool showPdfPages(const QString& pdf, const QString& title);
 std::unique_ptr<PdfPrinter> makeQtPdfPrinter();
 
-Desktop& desktop()
-{
-    auto& d = installedDesktop();
-    if (!d)
-        d = std::make_unique<SystemDesktop>();
-    return *d;
-}
+namespace {
+platform::Installed<Desktop> installedDesktop([]() -> std::unique_ptr<Desktop> {
+    return std::make_unique<SystemDesktop>();
+});
+platform::Installed<PdfConverter> installedConverter(makeLibreOfficeConverter);
+platform::Installed<PdfPrinter> installedPrinter(makeQtPdfPrinter);
+} // namespace
 
-void setDesktop(std::unique_ptr<Desktop> d) { installedDesktop() = std::move(d); }
+Desktop& desktop() { return installedDesktop.get(); }
+void setDesktop(std::unique_ptr<Desktop> d) { installedDesktop.set(std::move(d)); }
 
-PdfConverter& pdfConverter()
-{
-    auto& c = installedConverter();
-    if (!c)
-        c = makeLibreOfficeConverter();
-    return *c;
-}
+PdfConverter& pdfConverter() { return installedConverter.get(); }
 
 QString noOfficeSuiteMessage()
 {
     return QStringLiteral("LibreOffice is not installed; documents and workbooks cannot be printed without it.");
 }
 
-void setPdfConverter(std::unique_ptr<PdfConverter> c) { installedConverter() = std::move(c); }
+void setPdfConverter(std::unique_ptr<PdfConverter> c) { installedConverter.set(std::move(c)); }
 
-PdfPrinter& pdfPrinter()
-{
-    auto& p = installedPrinter();
-    if (!p)
-        p = makeQtPdfPrinter();
-    return *p;
-}
-
-void setPdfPrinter(std::unique_ptr<PdfPrinter> p) { installedPrinter() = std::move(p); }
+PdfPrinter& pdfPrinter() { return installedPrinter.get(); }
+void setPdfPrinter(std::unique_ptr<PdfPrinter> p) { installedPrinter.set(std::move(p)); }
 
 bool desktopCanShow(const QString& path)
 {

@@ -1,5 +1,6 @@
 #include "platform/reports/printer.h"
 
+#include "platform/installed.h"
 #include "platform/reports/page_model.h"
 #include "platform/reports/painter.h"
 #include "platform/vb/error.h"
@@ -14,11 +15,7 @@ namespace {
 
 constexpr int kPrinterError = 482;
 
-std::unique_ptr<Printer>& installed()
-{
-    static std::unique_ptr<Printer> p;
-    return p;
-}
+platform::Installed<Printer> installed([]() -> std::unique_ptr<Printer> { return std::make_unique<DefaultPrinter>(); });
 
 } // namespace
 
@@ -40,15 +37,8 @@ void DefaultPrinter::print(const PageModel& model)
     }
 }
 
-Printer& printer()
-{
-    auto& p = installed();
-    if (!p)
-        p = std::make_unique<DefaultPrinter>();
-    return *p;
-}
-
-void setPrinter(std::unique_ptr<Printer> p) { installed() = std::move(p); }
+Printer& printer() { return installed.get(); }
+void setPrinter(std::unique_ptr<Printer> p) { installed.set(std::move(p)); }
 
 struct RecordingPrinter::Jobs {
     QVector<PageModel> models;
