@@ -17,10 +17,9 @@ TEST(DataGrid, ShowsBoundColumnsFollowsTheRowAndHandsEditsToTheWriter)
 {
     testsupport::TempDataFolder folder;
     data::Database& fund = data::Database::open("fund.mdb");
-    fund.execute("INSERT INTO all_allot (head, order_no, order_date, pay, da) VALUES (?, ?, ?, ?, ?)",
-                 {"2202020010101", "0", "2026-04-01", 0, 0});
-    fund.execute("INSERT INTO all_allot (head, order_no, order_date, pay, da) VALUES (?, ?, ?, ?, ?)",
-                 {"2202020010101", "FIN/12", "2026-05-14", 125000.5, 4000});
+    for (const QVariantList& row : {QVariantList{"2202020010101", "0", "2026-04-01", 0, 0},
+                                    QVariantList{"2202020010101", "FIN/12", "2026-05-14", 125000.5, 4000}})
+        fund.execute("INSERT INTO all_allot (head, order_no, order_date, pay, da) VALUES (?, ?, ?, ?, ?)", row);
 
     data::DataControl Data1;
     Data1.setDatabaseName("fund.mdb");
@@ -31,21 +30,16 @@ TEST(DataGrid, ShowsBoundColumnsFollowsTheRowAndHandsEditsToTheWriter)
     DBGrid1.setDataSource(&Data1);
     Data1.refresh();
 
-    ASSERT_EQ(DBGrid1.rowCount(), 1);
-    ASSERT_EQ(DBGrid1.columnCount(), 4);
-    EXPECT_EQ(DBGrid1.heading(1), "DATE");
-    EXPECT_EQ(DBGrid1.cell(0, 0).toString(), "FIN/12");
-    EXPECT_EQ(DBGrid1.cell(0, 1).toString(), "14/05/2026");
-    EXPECT_EQ(DBGrid1.cell(0, 2).toString(), "125000.5");
-    EXPECT_EQ(DBGrid1.cell(0, 3).toString(), "4000");
+    ASSERT_EQ(QList<int>({DBGrid1.rowCount(), DBGrid1.columnCount()}), QList<int>({1, 4}));
+    EXPECT_EQ(QStringList({DBGrid1.heading(1), DBGrid1.cell(0, 0).toString(), DBGrid1.cell(0, 1).toString(),
+                           DBGrid1.cell(0, 2).toString(), DBGrid1.cell(0, 3).toString()}),
+              QStringList({"DATE", "FIN/12", "14/05/2026", "125000.5", "4000"}));
 
     // A new record source is shown afresh, standing on the data control's row.
     Data1.setRecordSource("select * from all_allot");
     Data1.refresh();
     Data1.moveLast();
-    EXPECT_EQ(DBGrid1.rowCount(), 2);
-    EXPECT_EQ(DBGrid1.row(), 1);
-    EXPECT_EQ(DBGrid1.view()->currentIndex().row(), 1);
+    EXPECT_EQ(QList<int>({DBGrid1.rowCount(), DBGrid1.row(), DBGrid1.view()->currentIndex().row()}), QList<int>({2, 1, 1}));
 
     // Read-only unless allowed; an edit goes to the form's writer.
     QAbstractItemModel* model = DBGrid1.view()->model();

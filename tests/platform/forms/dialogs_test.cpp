@@ -23,13 +23,11 @@ TEST(ScriptedDialogs, AnswersFromTheScriptAndFailsOnAnUnscriptedQuestion)
                               "Missing Bill No Alert."),
               vbYes);
     EXPECT_EQ(Dialogs::inputBox("ENTER THE CODE", "Hi", "0"), std::nullopt); // Cancel, not ""
-    EXPECT_TRUE(reported.isEmpty());
-    EXPECT_EQ(boxes.pending(), 0);
+    EXPECT_TRUE(reported.isEmpty() && boxes.pending() == 0);
 
     // Nobody scripted this one: a failure, answered the safe way.
     EXPECT_EQ(Dialogs::msgBox("DELETE ALL RECORDS?", vbYesNo + vbQuestion), vbNo);
-    ASSERT_EQ(reported.size(), 1);
-    EXPECT_TRUE(reported[0].contains("DELETE ALL RECORDS?"));
+    EXPECT_TRUE(reported.size() == 1 && reported[0].contains("DELETE ALL RECORDS?")) << reported.join('\n').toStdString();
 
     // A script for another question does not answer this one.
     boxes.answer(vbYes, "SAVE?");
@@ -57,14 +55,14 @@ TEST(Dispatcher, AnUntrappedErrorIsShownAndEndsOnlyItsCommand)
 
     Command3.click();
     EXPECT_EQ(done, QStringList({"before", "next command"}));
-    ASSERT_EQ(boxes.boxes().size(), 2);
-    EXPECT_EQ(boxes.boxes()[0].prompt, "\"EDIT\" could not be finished: no record is chosen; nothing of it was saved.");
-    EXPECT_EQ(boxes.boxes()[0].details, "Command3_Click failed: No current record. (error 3021)");
-    EXPECT_EQ(boxes.boxes()[0].style, vbCritical);
-    EXPECT_EQ(boxes.boxes()[1].prompt,
-              "\"EDIT\" could not be finished: the program met an error it did not expect; nothing of it was saved.");
-    EXPECT_EQ(boxes.boxes()[1].details, "Command3_Click failed: disk full");
-    EXPECT_TRUE(boxes.failures().isEmpty());
+    QStringList shown;
+    for (const auto& b : boxes.boxes())
+        shown << QString::number(b.style) + "|" + b.prompt + "|" + b.details;
+    const QString critical = QString::number(vbCritical) + "|\"EDIT\" could not be finished: ";
+    EXPECT_EQ(shown, QStringList({critical + "no record is chosen; nothing of it was saved.|"
+                                             "Command3_Click failed: No current record. (error 3021)",
+                                  critical + "the program met an error it did not expect; nothing of it was saved.|"
+                                             "Command3_Click failed: disk full"}));
 
     // A handler taking the event's arguments, through a member function.
     struct Receiver : QObject {
@@ -107,11 +105,11 @@ TEST(Dispatcher, TheClerkNeverSeesTheEnginesTextOrTheHandlersName)
 
 TEST(Dialogs, AQuestionThatLosesDataDefaultsToNo)
 {
-    ScriptedDialogs boxes;
-    boxes.answer(vbYes, "DELETE").answer(vbNo, "DELETE");
-    EXPECT_TRUE(Dialogs::confirm("DELETE HEAD X ?", "PLEASE NOTE"));
-    EXPECT_FALSE(Dialogs::confirm("DELETE HEAD Y ?"));
-    ASSERT_EQ(boxes.boxes().size(), 2);
-    EXPECT_EQ(testsupport::said(boxes.boxes()[0]), QString("PLEASE NOTE|%1|DELETE HEAD X ?").arg(vbYesNo + vbQuestion + vbDefaultButton2));
-    EXPECT_TRUE(boxes.boxes()[1].defaultNo());
+    bool answers[2];
+    const QStringList said = testsupport::saidBy(
+        [&] { answers[0] = Dialogs::confirm("DELETE HEAD X ?", "PLEASE NOTE"), answers[1] = Dialogs::confirm("DELETE HEAD Y ?"); },
+        {{vbYes, "DELETE"}, {vbNo, "DELETE"}});
+    EXPECT_TRUE(answers[0] && !answers[1]);
+    EXPECT_EQ(said.value(0), QString("PLEASE NOTE|%1|DELETE HEAD X ?").arg(vbYesNo + vbQuestion + vbDefaultButton2));
+    EXPECT_TRUE(said.value(1).contains(QString("|%1|DELETE HEAD Y ?").arg(vbYesNo + vbQuestion + vbDefaultButton2)));
 }

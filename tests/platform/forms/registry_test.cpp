@@ -66,12 +66,10 @@ TEST_F(RegistryTest, ReadingAnotherFormsControlLoadsItHiddenOnce)
 {
     EXPECT_FALSE(Forms::isLoaded("Form6"));
     Label& total = Forms::control<Label>("Form6", "Label61");
-    EXPECT_EQ(total.caption(), "0");
-    EXPECT_TRUE(Forms::isLoaded("Form6") && !Forms::get("Form6").isVisible());
+    EXPECT_TRUE(total.caption() == "0" && Forms::isLoaded("Form6") && !Forms::get("Form6").isVisible());
     total.setCaption("48200");
     EXPECT_EQ(&Forms::get<BillForm>(), &Forms::get("Form6"));
-    EXPECT_EQ(Forms::control<Label>("Form6", "Label61").caption(), "48200");
-    EXPECT_EQ(billFormLoads, 1);
+    EXPECT_TRUE(Forms::control<Label>("Form6", "Label61").caption() == "48200" && billFormLoads == 1);
 
     EXPECT_THROW(Forms::control<Label>("Form6", "Label99"), std::logic_error);
     EXPECT_THROW(Forms::get("Form99"), std::logic_error);
@@ -92,8 +90,7 @@ TEST_F(RegistryTest, UnloadFromOwnHandlerThenFreshInstance)
     ASSERT_TRUE(old); // destroyed only once control is back in the event loop
     testsupport::settle();
     EXPECT_FALSE(old);
-    EXPECT_EQ(Forms::get<BillForm>().Label61->caption(), "0");
-    EXPECT_EQ(billFormLoads, 2);
+    EXPECT_TRUE(Forms::get<BillForm>().Label61->caption() == "0" && billFormLoads == 2);
 }
 
 TEST_F(RegistryTest, ShowsInsideTheMdiAreaCentredGrowsToFitAndUnloadsWithIt)
@@ -110,8 +107,7 @@ TEST_F(RegistryTest, ShowsInsideTheMdiAreaCentredGrowsToFitAndUnloadsWithIt)
     f.show();
     ASSERT_EQ(area.subWindowList().size(), 1);
     QWidget* sub = area.subWindowList().first();
-    EXPECT_NEAR(sub->x() + sub->width() / 2, area.viewport()->width() / 2, 2);
-    EXPECT_NEAR(sub->y() + sub->height() / 2, area.viewport()->height() / 2, 2);
+    EXPECT_LE((sub->geometry().center() - area.viewport()->rect().center()).manhattanLength(), 3);
     f.show(); // brought forward, not added twice
     EXPECT_EQ(area.subWindowList().size(), 1);
 
@@ -123,8 +119,7 @@ TEST_F(RegistryTest, ShowsInsideTheMdiAreaCentredGrowsToFitAndUnloadsWithIt)
     extra->show();
     Forms::growToFit(f);
     testsupport::settle();
-    EXPECT_GE(f.Command5->height(), before);
-    EXPECT_GE(sub->height(), sub->sizeHint().height());
+    EXPECT_TRUE(f.Command5->height() >= before && sub->height() >= sub->sizeHint().height());
     EXPECT_TRUE(sub->geometry().bottom() <= area.viewport()->height() && sub->y() >= 0);
     Forms::unloadAll();
     testsupport::settle();

@@ -45,32 +45,43 @@ const QByteArray kXml = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"y
 const QByteArray kMain = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
 const QByteArray kRel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
 
+// The content types of the given parts, as "/part|type" pairs.
+QByteArray contentTypes(const QList<QByteArray>& overrides)
+{
+    QByteArray xml = kXml + "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+        "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+        "<Default Extension=\"xml\" ContentType=\"application/xml\"/>";
+    for (const QByteArray& o : overrides)
+        xml += "<Override PartName=\"" + o.split('|')[0] + "\" ContentType=\"application/vnd.openxmlformats-officedocument."
+            + o.split('|')[1] + "+xml\"/>";
+    return xml + "</Types>";
+}
+
+// Relationships rId1, rId2, ... as "type|target" pairs.
+QByteArray relationships(const QList<QByteArray>& rels)
+{
+    QByteArray xml = kXml + "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
+    for (int i = 0; i < rels.size(); ++i)
+        xml += "<Relationship Id=\"rId" + QByteArray::number(i + 1) + "\" Type=\"" + kRel + "/" + rels[i].split('|')[0]
+            + "\" Target=\"" + rels[i].split('|')[1] + "\"/>";
+    return xml + "</Relationships>";
+}
+
 } // namespace
 
 QMap<QString, QByteArray> workbookParts(const QByteArray& sheet1, const QByteArray& workbookExtra,
                                         const QByteArray& sheet2)
 {
     QMap<QString, QByteArray> parts;
-    parts["[Content_Types].xml"] = kXml +
-        "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-        "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-        "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
-        "<Override PartName=\"/xl/workbook.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>"
-        "<Override PartName=\"/xl/worksheets/sheet1.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>"
-        "<Override PartName=\"/xl/worksheets/sheet2.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>"
-        "<Override PartName=\"/xl/styles.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml\"/>"
-        "<Override PartName=\"/xl/sharedStrings.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sharedStrings+xml\"/>"
-        "<Override PartName=\"/xl/calcChain.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.calcChain+xml\"/>"
-        "</Types>";
-    parts["_rels/.rels"] = kXml + "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-        "<Relationship Id=\"rId1\" Type=\"" + kRel + "/officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>";
-    parts["xl/_rels/workbook.xml.rels"] = kXml + "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-        "<Relationship Id=\"rId1\" Type=\"" + kRel + "/worksheet\" Target=\"worksheets/sheet1.xml\"/>"
-        "<Relationship Id=\"rId2\" Type=\"" + kRel + "/worksheet\" Target=\"worksheets/sheet2.xml\"/>"
-        "<Relationship Id=\"rId3\" Type=\"" + kRel + "/styles\" Target=\"styles.xml\"/>"
-        "<Relationship Id=\"rId4\" Type=\"" + kRel + "/sharedStrings\" Target=\"sharedStrings.xml\"/>"
-        "<Relationship Id=\"rId5\" Type=\"" + kRel + "/calcChain\" Target=\"calcChain.xml\"/>"
-        "</Relationships>";
+    const QByteArray sml = "spreadsheetml.";
+    parts["[Content_Types].xml"] = contentTypes({"/xl/workbook.xml|" + sml + "sheet.main",
+        "/xl/worksheets/sheet1.xml|" + sml + "worksheet", "/xl/worksheets/sheet2.xml|" + sml + "worksheet",
+        "/xl/styles.xml|" + sml + "styles", "/xl/sharedStrings.xml|" + sml + "sharedStrings",
+        "/xl/calcChain.xml|" + sml + "calcChain"});
+    parts["_rels/.rels"] = relationships({"officeDocument|xl/workbook.xml"});
+    parts["xl/_rels/workbook.xml.rels"] = relationships({"worksheet|worksheets/sheet1.xml",
+        "worksheet|worksheets/sheet2.xml", "styles|styles.xml", "sharedStrings|sharedStrings.xml",
+        "calcChain|calcChain.xml"});
     parts["xl/workbook.xml"] = kXml + "<workbook xmlns=\"" + kMain + "\" xmlns:r=\"" + kRel + "\">"
         "<sheets><sheet name=\"Sheet1\" sheetId=\"1\" r:id=\"rId1\"/><sheet name=\"Sheet2\" sheetId=\"2\" r:id=\"rId2\"/></sheets>"
         + workbookExtra + "</workbook>";
@@ -95,20 +106,11 @@ QMap<QString, QByteArray> workbookParts(const QByteArray& sheet1, const QByteArr
 
 QMap<QString, QByteArray> documentParts(const QByteArray& body)
 {
-    const QByteArray wml = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
-    QMap<QString, QByteArray> parts;
-    parts["[Content_Types].xml"] = kXml +
-        "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-        "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-        "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
-        "<Override PartName=\"/word/document.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
-        "</Types>";
-    parts["_rels/.rels"] = kXml + "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-        "<Relationship Id=\"rId1\" Type=\"" + kRel + "/officeDocument\" Target=\"word/document.xml\"/></Relationships>";
-    parts["word/document.xml"] = kXml + "<w:document xmlns:w=\"" + wml + "\"><w:body>" + body
-        + "<w:sectPr><w:pgSz w:w=\"11906\" w:h=\"16838\"/>"
-          "<w:pgMar w:top=\"1134\" w:right=\"1134\" w:bottom=\"1134\" w:left=\"1134\"/></w:sectPr></w:body></w:document>";
-    return parts;
+    return {{"[Content_Types].xml", contentTypes({"/word/document.xml|wordprocessingml.document.main"})},
+            {"_rels/.rels", relationships({"officeDocument|word/document.xml"})},
+            {"word/document.xml", kXml + "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+                "<w:body>" + body + "<w:sectPr><w:pgSz w:w=\"11906\" w:h=\"16838\"/>"
+                "<w:pgMar w:top=\"1134\" w:right=\"1134\" w:bottom=\"1134\" w:left=\"1134\"/></w:sectPr></w:body></w:document>"}};
 }
 
 } // namespace officetest
