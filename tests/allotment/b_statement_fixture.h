@@ -70,6 +70,14 @@ struct BStatementFormFixture : ::testing::Test {
             out << book.value(r, c);
         return out;
     }
+    // The values of the cells at (row, column), in the order asked.
+    static QVariantList cells(const office::Workbook& book, std::initializer_list<std::pair<int, int>> at)
+    {
+        QVariantList out;
+        for (const auto& [r, c] : at)
+            out << book.value(r, c);
+        return out;
+    }
     // Columns 4 to 14 as numbers: pay to net.
     static std::vector<double> amounts(const office::Workbook& book, int r)
     {

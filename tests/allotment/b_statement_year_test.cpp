@@ -24,12 +24,10 @@ struct BStatementYearTest : BStatementFormFixture {
     BStatementYearTest()
     {
         const QDate opening(2012, 4, 1);   // opening rows (bill 0) inside April 2012
-        addHead(kPay, "SALARY OF OFFICE STAFF", "A", opening);
-        addHead(kOffice, "OFFICE EXPENSES", "B", opening);
-        addHead(kWages, "WAGES", "C", opening);
-        addHead(kScheme, "SCHEME", "D", opening);
-        addHead(kTravel, "TRAVEL", "E", opening);
-        addHead(kNeighbour, "SALARY OF FIELD STAFF", "F", opening);
+        for (const auto& [head, name, category] : {std::tuple{kPay, "SALARY OF OFFICE STAFF", "A"},
+                 {kOffice, "OFFICE EXPENSES", "B"}, {kWages, "WAGES", "C"}, {kScheme, "SCHEME", "D"},
+                 {kTravel, "TRAVEL", "E"}, {kNeighbour, "SALARY OF FIELD STAFF", "F"}})
+            addHead(head, name, category, opening);
     }
     std::optional<office::Workbook> statement(const QString& yearStart, const QString& month,
                                               const QString& head = "SALARY OF OFFICE STAFF")
@@ -57,40 +55,32 @@ TEST_F(BStatementYearTest, MarchThenTheNextYearsAprilMayAndAnEmptyJune)
 
     auto march = statement("01/04/2011", "MARCH");
     ASSERT_TRUE(march) << boxes.prompts().join('|').toStdString();
-    EXPECT_EQ(row(*march, 2, 8, 9), QVariantList({"MARCH", 2012}));
-    EXPECT_EQ(march->value(3, 9), kCode);
-    EXPECT_EQ(row(*march, 5, 1, 3), QVariantList({6, QDate(2012, 3, 31), QVariant()}));
-    EXPECT_EQ(march->value(6, 1), QVariant());          // the pay bill waits for April
-    EXPECT_EQ(march->value(28, 3), "APR-11");
+    // The pay bill (row 6) waits for April.
+    EXPECT_EQ(cells(*march, {{2, 8}, {2, 9}, {3, 9}, {5, 1}, {5, 2}, {5, 3}, {6, 1}, {28, 3}}),
+              (QVariantList{"MARCH", 2012, kCode, 6, QDate(2012, 3, 31), QVariant(), QVariant(), "APR-11"}));
     EXPECT_EQ(amounts(*march, 28), std::vector<double>({450000, 0, 0, 0, 0, 0, 500, 0, 0, 0, 390500.5}));
     EXPECT_EQ(stored(2011, 16, kCode), amounts(*march, 28));
 
     // April of the new year needs nothing brought forward.
     auto april = statement("01/04/2012", "APRIL");
     ASSERT_TRUE(april) << boxes.prompts().join('|').toStdString();
-    EXPECT_EQ(row(*april, 2, 8, 9), QVariantList({"APRIL", 2012}));
-    EXPECT_EQ(row(*april, 5), QVariantList({101, QDate(2012, 4, 1), QVariant(), 41000, 4800, 29770, 4880.5, 0, 0, 0,
-                                            0, 0, 9876.25, 70574.25}));
-    EXPECT_EQ(row(*april, 6), QVariantList({7, QDate(2012, 4, 18), QVariant(), 0, 0, 0, 0, 0, 0, 2300, 0, 0, 0, 2300}));
-    EXPECT_EQ(row(*april, 7, 1, 2), QVariantList({8, QDate(2012, 4, 25)}));
-    EXPECT_EQ(april->value(7, 9).toDouble(), 1875.4);
-    EXPECT_EQ(april->value(7, 14).toDouble(), 1875.4);
-    EXPECT_EQ(row(*april, 8, 1, 2), QVariantList({102, QDate(2012, 4, 30)}));
-    EXPECT_EQ(april->value(8, 8).toDouble(), 6500);
-    EXPECT_EQ(april->value(9, 1), QVariant());          // neither the neighbour's bill nor an opening row
-    EXPECT_EQ(april->value(28, 1), "PROGRESSIVE TOTAL FROM");
-    EXPECT_EQ(april->value(28, 3), QVariant());         // April keeps the template's blank
+    EXPECT_EQ(row(*april, 5) + row(*april, 6),
+              (QVariantList{101, QDate(2012, 4, 1), QVariant(), 41000, 4800, 29770, 4880.5, 0, 0, 0, 0, 0, 9876.25,
+                            70574.25, 7, QDate(2012, 4, 18), QVariant(), 0, 0, 0, 0, 0, 0, 2300, 0, 0, 0, 2300}));
+    // Row 9: neither the neighbour's bill nor an opening row; (28, 3): April keeps the template's blank.
+    EXPECT_EQ(cells(*april, {{2, 8}, {2, 9}, {7, 1}, {7, 2}, {7, 9}, {7, 14}, {8, 1}, {8, 2}, {8, 8}, {9, 1}, {28, 1},
+                             {28, 3}}),
+              (QVariantList{"APRIL", 2012, 8, QDate(2012, 4, 25), 1875.4, 1875.4, 102, QDate(2012, 4, 30), 6500,
+                            QVariant(), "PROGRESSIVE TOTAL FROM", QVariant()}));
     const std::vector<double> aprilTotals{41000, 4800, 29770, 4880.5, 6500, 1875.4, 2300, 0, 0, 9876.25, 81249.65};
     EXPECT_EQ(amounts(*april, 28), aprilTotals);
     EXPECT_EQ(stored(2012, 5, kCode), aprilTotals);
 
     auto may = statement("01/04/2012", "MAY");
     ASSERT_TRUE(may) << boxes.prompts().join('|').toStdString();
-    EXPECT_EQ(row(*may, 2, 8, 9), QVariantList({"MAY", 2012}));
-    EXPECT_EQ(row(*may, 5), QVariantList({103, QDate(2012, 5, 2), QVariant(), 41000, 4800, 29770, 4880.5, 0, 0, 0,
-                                          3500, 0, 9876.25, 74074.25}));
-    EXPECT_EQ(row(*may, 6, 12, 14), QVariantList({12000.1, 0, 12000.1}));
-    EXPECT_EQ(may->value(28, 3), "APR-12");
+    EXPECT_EQ(row(*may, 2, 8, 9) + row(*may, 5) + row(*may, 6, 12, 14) << may->value(28, 3),
+              (QVariantList{"MAY", 2012, 103, QDate(2012, 5, 2), QVariant(), 41000, 4800, 29770, 4880.5, 0, 0, 0, 3500,
+                            0, 9876.25, 74074.25, 12000.1, 0, 12000.1, "APR-12"}));
     const std::vector<double> mayProgressive{82000, 9600, 59540, 9761, 6500, 1875.4, 2300, 3500, 12000.1, 19752.5,
                                              167324};
     EXPECT_EQ(amounts(*may, 28), mayProgressive);
@@ -102,10 +92,7 @@ TEST_F(BStatementYearTest, MarchThenTheNextYearsAprilMayAndAnEmptyJune)
     EXPECT_EQ(june->value(5, 1), QVariant());
     EXPECT_EQ(amounts(*june, 28), mayProgressive);
     EXPECT_EQ(stored(2012, 7, kCode), mayProgressive);
-
-    EXPECT_TRUE(boxes.boxes().isEmpty());
-    EXPECT_EQ(count("select count(*) from b_statement"), 5);
-    EXPECT_EQ(outputs().size(), 4);
+    EXPECT_TRUE(boxes.boxes().isEmpty() && count("select count(*) from b_statement") == 5 && outputs().size() == 4);
 }
 
 TEST_F(BStatementYearTest, EachHeadCodeKeepsItsOwnChainAndAGapStopsIt)
@@ -118,12 +105,10 @@ TEST_F(BStatementYearTest, EachHeadCodeKeepsItsOwnChainAndAGapStopsIt)
     // The office staff's code has no April yet: its May is refused, with
     // nothing shown and nothing stored.
     EXPECT_FALSE(statement("01/04/2012", "MAY"));
-    ASSERT_EQ(boxes.boxes().size(), 1);
-    EXPECT_EQ(boxes.boxes()[0].prompt,
-              "B-Statement Report for previous month not Found.\r\nCheck the last reproting month and continue.");
-    EXPECT_EQ(boxes.boxes()[0].title, "Hi");
-    EXPECT_EQ(outputs().size(), 1);
-    EXPECT_EQ(count("select count(*) from b_statement"), 1);
+    const QString notFound =
+        "Hi|64|B-Statement Report for previous month not Found.\r\nCheck the last reproting month and continue.";
+    EXPECT_EQ(QStringList{testsupport::said(boxes.boxes().value(0))} << QString::number(outputs().size())
+                  << QString::number(count("select count(*) from b_statement")), (QStringList{notFound, "1", "1"}));
 
     auto may = statement("01/04/2012", "MAY", "SALARY OF FIELD STAFF");
     ASSERT_TRUE(may);
@@ -132,30 +117,24 @@ TEST_F(BStatementYearTest, EachHeadCodeKeepsItsOwnChainAndAGapStopsIt)
 
     // Skipping June stops July.
     EXPECT_FALSE(statement("01/04/2012", "JULY", "SALARY OF FIELD STAFF"));
-    EXPECT_EQ(boxes.boxes().size(), 2);
-    EXPECT_EQ(count("select count(*) from b_statement where m_head = '2071-01-101-NP-00014'"), 2);
-    EXPECT_EQ(outputs().size(), 2);
+    EXPECT_EQ(testsupport::said(boxes.boxes().value(1)), notFound);
+    EXPECT_TRUE(outputs().size() == 2 && count("select count(*) from b_statement where m_head = '2071-01-101-NP-00014'") == 2);
 }
 
 TEST_F(BStatementYearTest, TwentyFourBillsInMayMoveBothTotalsRowsDown)
 {
     addBroughtForward(kCode, 2012, 5, 1000, 1000);
-    double pay = 0;
-    for (int i = 1; i <= 24; ++i) {
+    for (int i = 1; i <= 24; ++i) // pay 100.25 x (1 + ... + 24) = 30075
         addBill(kPay, i, QDate(2012, 5, i), {{Pay, 100.25 * i}});
-        pay += 100.25 * i;
-    }
-    ASSERT_EQ(pay, 30075);   // 100.25 x (1 + ... + 24)
     auto may = statement("01/04/2012", "MAY");
     ASSERT_TRUE(may);
-    EXPECT_EQ(row(*may, 28, 1, 2), QVariantList({24, QDate(2012, 5, 24)}));
-    EXPECT_EQ(may->value(28, 4).toDouble(), 2406);
-    EXPECT_EQ(may->value(29, 1), "TOTAL OF THE MONTH");
-    EXPECT_EQ(ooxml::formula(desktop.opened().last(), "D29"), "SUM(D5:D28)");   // left to the spreadsheet
-    EXPECT_EQ(ooxml::formula(desktop.opened().last(), "N29"), "SUM(N5:N28)");
-    EXPECT_EQ(row(*may, 30, 1, 4), QVariantList({"PROGRESSIVE TOTAL FROM", QVariant(), "APR-12", 31075}));
-    EXPECT_EQ(may->value(30, 14).toDouble(), 31075);
-    EXPECT_EQ(stored(2012, 6, kCode)[0], 31075);
+    EXPECT_EQ(cells(*may, {{28, 1}, {28, 2}, {28, 4}, {29, 1}, {30, 1}, {30, 2}, {30, 3}, {30, 4}, {30, 14}})
+                  << stored(2012, 6, kCode)[0],
+              (QVariantList{24, QDate(2012, 5, 24), 2406, "TOTAL OF THE MONTH", "PROGRESSIVE TOTAL FROM", QVariant(),
+                            "APR-12", 31075, 31075, 31075}));
+    // The month's totals are left to the spreadsheet.
+    EXPECT_EQ(ooxml::formula(desktop.opened().last(), "D29") + ooxml::formula(desktop.opened().last(), "N29"),
+              "SUM(D5:D28)SUM(N5:N28)");
 }
 
 } // namespace

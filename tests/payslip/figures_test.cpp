@@ -15,9 +15,8 @@ const QDate kApril{2013, 4, 30};
 TEST_F(Office, ThirdsAndCeilingsReadWithTwoDecimalsInTheirOwnColumns)
 {
     const double c = 9999999.99, wide = 59999999.94;
-    addRow({QStringLiteral("A101"), kMarch, 41340, 0, 0, 0, 0, 0, 0, 41340, 0, 4000.0 / 3, 0, 0, 0, 0,
-            41340 - 4000.0 / 3});
-    addRow({QStringLiteral("A101"), kApril, c, c, c, c, c, c, c, wide, c, c, c, c, c, c, wide});
+    addRows({{"A101", kMarch, 41340, 0, 0, 0, 0, 0, 0, 41340, 0, 4000.0 / 3, 0, 0, 0, 0, 41340 - 4000.0 / 3},
+             {"A101", kApril, c, c, c, c, c, c, c, wide, c, c, c, c, c, c, wide}});
     const QStringList third{"41340", "0", "0", "0", "0", "0", "0", "41340", "0", "1333.33", "0", "0", "0", "0",
                             "40006.67"};
     const QStringList ceiling{"9999999.99", "9999999.99", "9999999.99", "9999999.99", "9999999.99",
@@ -29,11 +28,8 @@ TEST_F(Office, ThirdsAndCeilingsReadWithTwoDecimalsInTheirOwnColumns)
     } slips[] = {{kMarch, third}, {kApril, ceiling}};
     for (const auto& s : slips) {
         payslip::DataReport7 slip;
-        slip.fill(salaryDb(), s.date, QStringLiteral("A101"), QStringLiteral("Office of the Block Development "
-                                                                             "Officer Nadia"), QStringLiteral("DDO-7"));
-        const auto m = slip.layout();
-        EXPECT_EQ(fifteen(m, "Amount"), s.figures);
-        EXPECT_EQ(testsupport::misfits(m), QStringList());
+        slip.fill(salaryDb(), s.date, "A101", "Office of the Block Development Officer Nadia", "DDO-7");
+        EXPECT_EQ(fifteen(slip.layout(), "Amount") + testsupport::misfits(slip.layout()), s.figures);
     }
 
     payslip::DataReport11 statement;

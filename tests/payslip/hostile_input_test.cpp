@@ -17,14 +17,6 @@ using payslip::Form8;
 
 namespace {
 
-// No prompt may carry the engine's or the program's own words.
-void expectClerksWords(const QStringList& prompts)
-{
-    static const QRegularExpression own(QStringLiteral("could not be finished|SELECT|error|_Click|_KeyUp|_LostFocus|_Update|sqlite"));
-    for (const QString& p : prompts)
-        EXPECT_FALSE(p.contains(own)) << p.left(200).toStdString();
-}
-
 // Both data files' rows but the cheque slip's working table, which every
 // choice of a bill date or head refills by design.
 QMap<QString, QByteArray> keptRows()
@@ -48,11 +40,11 @@ TEST_F(HostileSlipForm, ChequeEntryBoxesAndGridRefuseWhatIsNoChequeAndWriteNothi
 
     // SAVE and CANCEL before anything is typed, twice, and after CANCEL;
     // leaving the empty bill number box asks first.
-    boxes.answer(forms::vbNo, QStringLiteral("NOT AUTHENTICATED"));
+    boxes.answer(forms::vbNo, "NOT AUTHENTICATED");
     for (auto* b : {f.Command3, f.Command3, f.Command5, f.Command3, f.Command5})
         click(*b);
-    EXPECT_EQ(shown(), QStringList{"BILL NUMBER NOT AUTHENTICATED. DO YOU WISH TO CORRECT?"}
-                           + QStringList(3, "PLEASE ENTER CHEQUE NUMBER"));
+    EXPECT_EQ(shown(),
+              QStringList{"BILL NUMBER NOT AUTHENTICATED. DO YOU WISH TO CORRECT?"} + QStringList(3, "PLEASE ENTER CHEQUE NUMBER"));
 
     // Not bill numbers: Enter finds nothing, leaving the box asks to correct and Yes keeps the focus there.
     expectRefused({{f.Text1, notAmounts() + oddTexts() + QStringList{"0", "2.5", "  ", "99999999999"},
@@ -60,60 +52,51 @@ TEST_F(HostileSlipForm, ChequeEntryBoxesAndGridRefuseWhatIsNoChequeAndWriteNothi
                   [&](forms::TextBox& b, const QString& text) {
                       paste(b, text);
                       pressEnter(b);
-                      boxes.answer(forms::vbYes, QStringLiteral("NOT AUTHENTICATED"));
+                      boxes.answer(forms::vbYes, "NOT AUTHENTICATED");
                       focus(*f.Text2);
-                      EXPECT_EQ(focused(), &b);
-                      EXPECT_EQ(f.Label7->caption(), QString());
+                      EXPECT_TRUE(focused() == &b && f.Label7->caption().isEmpty());
                       return shown();
                   });
-    enter(*f.Text1, QStringLiteral("  5  "));
-    EXPECT_EQ(f.Label7->caption(), QStringLiteral("01/04/2013"));
+    enter(*f.Text1, "  5  ");
+    EXPECT_EQ(f.Label7->caption(), "01/04/2013");
 
-    std::vector<Refusal> cheque{{f.Text2, {"", " ", "   "}, {"PLEASE ENTER CHEQUE NUMBER"}},
-                   {f.Text3, notDates() + QStringList{"१२/०४/२०१३", "5 or 1=1", "1.2.3"},
-                    {" PLEASE ENTER CHEQUE DATE IN PROPER FORMAT"}},
-                   {f.Text4, notAmounts().mid(1), {"PLEASE ENTER CHEQUE AMOUNT IN FIGURE"}},
-                   {f.Text4, {"-1", "0", "-0", "99999999999", "10000000000"},
-                    {"CHEQUE AMOUNT MUST BE MORE THAN 0 AND LESS THAN A THOUSAND CRORE"}}};
-    for (const auto& line : unstorable(f.Text2, "CHEQUE NUMBER", 20))
-        cheque.push_back(line);
+    std::vector<Refusal> cheque = unstorable(f.Text2, "CHEQUE NUMBER", 20);
+    cheque.insert(cheque.end(), {{f.Text2, {"", " ", "   "}, {"PLEASE ENTER CHEQUE NUMBER"}},
+        {f.Text3, notDates() + QStringList{"१२/०४/२०१३", "5 or 1=1", "1.2.3"},
+         {" PLEASE ENTER CHEQUE DATE IN PROPER FORMAT"}},
+        {f.Text4, notAmounts().mid(1), {"PLEASE ENTER CHEQUE AMOUNT IN FIGURE"}},
+        {f.Text4, {"-1", "0", "-0", "99999999999", "10000000000"},
+         {"CHEQUE AMOUNT MUST BE MORE THAN 0 AND LESS THAN A THOUSAND CRORE"}}});
     expectRefused(cheque, [&](forms::TextBox& b, const QString& text) {
-                      typeCheque(f, QStringLiteral("CHQ-501"), QStringLiteral("05/04/2013"), QStringLiteral("22300"));
-                      paste(b, text);
-                      click(*f.Command3);
-                      return shown();
-                  });
+        typeCheque(f, "CHQ-501", "05/04/2013", "22300");
+        paste(b, text);
+        click(*f.Command3);
+        return shown();
+    });
 
     // The register's grid takes the same refusals, cell by cell.
+    // No prompt may carry the engine's or the program's own words.
+    static const QRegularExpression own("could not be finished|SELECT|error|_Click|_KeyUp|_LostFocus|_Update|sqlite");
     QAbstractItemModel* grid = f.DBGrid1->findChild<QTableView*>()->model();
     ASSERT_EQ(grid->rowCount(), 1);
-    const QList<std::pair<int, QStringList>> cells{
-        {0, notAmounts() + QStringList{"0", ""}},
-        {1, notDates()},
-        {2, QStringList{"", " "} + unstorableTexts()},
-        {3, notDates()},
-        {4, notAmounts() + QStringList{"0", "", "99999999999"}},
-    };
-    for (const auto& [column, texts] : cells) {
+    const QList<std::pair<int, QStringList>> cells{{0, notAmounts() + QStringList{"0", ""}}, {1, notDates()},
+        {2, QStringList{"", " "} + unstorableTexts()}, {3, notDates()},
+        {4, notAmounts() + QStringList{"0", "", "99999999999"}}};
+    for (const auto& [column, texts] : cells)
         for (const QString& text : texts) {
-            SCOPED_TRACE(QStringLiteral("column %1 <%2>").arg(column).arg(text.left(20)).toStdString());
             grid->setData(grid->index(0, column), text, Qt::EditRole);
             const QStringList prompts = shown();
-            ASSERT_EQ(prompts.size(), 1);
-            expectClerksWords(prompts);
+            EXPECT_TRUE(prompts.size() == 1 && !prompts[0].contains(own)) << column << prompts.join('|').toStdString();
         }
-    }
     EXPECT_TRUE(rowsOfBothFiles() == before);
 
     // Odd cheque numbers are kept as typed.
-    const QString odd = QStringLiteral("  '; drop table chq;--  ");
-    typeCheque(f, QString(), QStringLiteral("  05/04/2013 "), QStringLiteral("  22300.50  "));
+    const QString odd = "  '; drop table chq;--  ";
+    typeCheque(f, QString(), "  05/04/2013 ", "  22300.50  ");
     paste(*f.Text2, odd);
     click(*f.Command3);
-    EXPECT_EQ(shown(), QStringList{"RECORD ENTERED SUCCESSFULLY"});
-    EXPECT_EQ(firstRow(fundDb(), QStringLiteral("SELECT bill_no, cheque_no, cheque_date, cheque_amt FROM cheque"
-                                                 " WHERE bill_no = 5")),
-              (QVariantList{5.0, odd.trimmed(), QDate(2013, 4, 5), 22300.5}));
+    EXPECT_EQ(firstRow(fundDb(), "SELECT bill_no, cheque_no, cheque_date, cheque_amt FROM cheque WHERE bill_no = 5")
+                  << shown().join('|'), (QVariantList{5.0, odd.trimmed(), QDate(2013, 4, 5), 22300.5, "RECORD ENTERED SUCCESSFULLY"}));
 }
 
 TEST_F(HostileSlipForm, SlipModesRefuseOddAmountsChequesAndCodesBeforeAnyChoice)
@@ -145,7 +128,7 @@ TEST_F(HostileSlipForm, SlipModesRefuseOddAmountsChequesAndCodesBeforeAnyChoice)
     }
 
     // Head-wise: a blank or odd cheque number is asked about, never looked up as SQL.
-    ASSERT_TRUE(chooseByData(*f.Combo3, QString::fromLatin1(kHeadA)));
+    ASSERT_TRUE(chooseByData(*f.Combo3, kHeadA));
     type(*f.Text5, QStringLiteral("  22300  "));
     expectRefused({{f.Text6, oddTexts() + QStringList{"5 or 1=1", "' or ''='"},
                     {"THIS CHEQUE NUMBER NOT FOUND. ENTER CORRECT NUMBER NOW?"}}},
@@ -157,17 +140,14 @@ TEST_F(HostileSlipForm, SlipModesRefuseOddAmountsChequesAndCodesBeforeAnyChoice)
                   },
                   keptRows);
     // Blank is taken as empty (the March-bill test asks for the empty number).
-    paste(*f.Text6, QStringLiteral("   "));
-    boxes.answer(forms::vbNo, QStringLiteral("CHEQUE NUMBER NOT FOUND"));
+    paste(*f.Text6, "   ");
+    boxes.answer(forms::vbNo, "CHEQUE NUMBER NOT FOUND").answer(forms::vbNo, "CHEQUE NUMBER NOT FOUND");
     click(*f.Command4);
     EXPECT_EQ(boxes.lastPrompt(), "YOU ARE ABOUT TO PREPARE A FILTERED REPORT.\r\nSO, PLEASE ENTER CHEQUE NUMBER");
-    boxes.clearBoxes();
-    boxes.answer(forms::vbNo, QStringLiteral("CHEQUE NUMBER NOT FOUND"));
     focus(*f.Text5);
     boxes.clearBoxes();
-    click(*f.Command6);
-    click(*f.Command6);
-    click(*f.Command4);
+    for (auto* b : {f.Command6, f.Command6, f.Command4})
+        click(*b);
     EXPECT_EQ(shown(), QStringList{"PLEASE SELECT BILL DATE FOR CHEQUE SLIP"});
 
     // Pay-slip mode: the commands before a date or a code.
@@ -175,11 +155,11 @@ TEST_F(HostileSlipForm, SlipModesRefuseOddAmountsChequesAndCodesBeforeAnyChoice)
     f.Combo1->setListIndex(-1);
     click(*f.Command7);
     click(*f.Command1);
-    EXPECT_EQ(boxes.prompts(), (QStringList{"EMPLOYEE CODE NOT MENTIONED", "PLEASE SELECT BILL DATE FOR PAY SLIP"}));
     ASSERT_TRUE(chooseByData(*f.Combo1, kMarch));
     // The code is picked from the list, never typed.
-    f.Combo2->setText(QStringLiteral("5 or 1=1"));
-    EXPECT_EQ(f.Combo2->text(), QString());
+    f.Combo2->setText("5 or 1=1");
+    EXPECT_EQ(boxes.prompts() << f.Combo2->text(),
+              (QStringList{"EMPLOYEE CODE NOT MENTIONED", "PLEASE SELECT BILL DATE FOR PAY SLIP", ""}));
     EXPECT_TRUE(keptRows() == before);
 }
 

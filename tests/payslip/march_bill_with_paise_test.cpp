@@ -32,43 +32,28 @@ const QDate kApril{2014, 4, 1};
 
 void makePaiseBill()
 {
-    for (const char* code : {"A501", "A502", "B601", "BA08"})
-        addEmployee(QString::fromLatin1(code));
-    addRow({QStringLiteral("A501"), kBill, 15600, 5400, 0, 18900, 3150, 300, 0, 43350, 3000, 1666.67, 30, 30, 200, 0,
-            38423.33});
-    addRow({QStringLiteral("A502"), kBill, 0, 0, 0, 0, 0, 300, 0, 300, 0, 0, 0, 0, 0, 0, 300});
-    addRow({QStringLiteral("B601"), kBill, 9300, 4200, 333.33, 11340, 1890, 300, 0, 26696.67, 1500, 0, 30, 30, 150,
-            500, 24486.67, 500});
-    addRow({QStringLiteral("BA08"), kBill, 7000, 1900, 0, 5340, 1335, 300, 125.50, 16000.50, 800, 0, 3, 5, 130, 0,
-            15062.50});
+    addEmployees({"A501", "A502", "B601", "BA08"});
+    addRows({{"A501", kBill, 15600, 5400, 0, 18900, 3150, 300, 0, 43350, 3000, 1666.67, 30, 30, 200, 0, 38423.33},
+             {"A502", kBill, 0, 0, 0, 0, 0, 300, 0, 300, 0, 0, 0, 0, 0, 0, 300},
+             {"B601", kBill, 9300, 4200, 333.33, 11340, 1890, 300, 0, 26696.67, 1500, 0, 30, 30, 150, 500, 24486.67, 500},
+             {"BA08", kBill, 7000, 1900, 0, 5340, 1335, 300, 125.50, 16000.50, 800, 0, 3, 5, 130, 0, 15062.50}});
     // Opening rows, the two pay bills, and a bill that pays no pay (not counted).
-    const QString a = QString::fromLatin1(kHeadA), b = QString::fromLatin1(kHeadB);
-    fundDb().execute(QStringLiteral("INSERT INTO all_exp (head, bill_no, bill_date, pay, despn) VALUES"
-                                    " (?, 0, ?, 0, 'SALARY'), (?, 0, ?, 0, 'SALARY (PLAN)'),"
-                                    " (?, 11, ?, 15600, 'SALARY'), (?, 12, ?, 16300, 'SALARY (PLAN)'),"
-                                    " (?, 13, ?, 0, 'SALARY')"),
-                     {a, kApril, b, kApril, a, kApril, b, kApril, a, kApril});
+    addBills(kApril, {{kHeadA, 0, 0}, {kHeadB, 0, 0}, {kHeadA, 11, 15600}, {kHeadB, 12, 16300}, {kHeadA, 13, 0}});
 }
 
 // Rows of the word-processor document's tables: each row's cell texts.
 QList<QStringList> tableRows(const QString& docx)
 {
-    const QString xml = documentXml(docx);
-    static const QRegularExpression row(QStringLiteral("<w:tr[ >].*?</w:tr>"));
-    static const QRegularExpression cell(QStringLiteral("<w:tc>.*?</w:tc>"));
-    static const QRegularExpression text(QStringLiteral("<w:t(?: [^>]*)?>([^<]*)</w:t>"));
+    static const QRegularExpression row("<w:tr[ >].*?</w:tr>"), cell("<w:tc>.*?</w:tc>"),
+        text("<w:t(?: [^>]*)?>([^<]*)</w:t>");
     QList<QStringList> out;
-    for (auto r = row.globalMatch(xml); r.hasNext();) {
-        QStringList cells;
-        const QString rowXml = r.next().captured(0);
-        for (auto c = cell.globalMatch(rowXml); c.hasNext();) {
-            QString t;
-            const QString cellXml = c.next().captured(0);
-            for (auto m = text.globalMatch(cellXml); m.hasNext();)
-                t += m.next().captured(1);
-            cells << t;
+    for (auto r = row.globalMatch(documentXml(docx)); r.hasNext();) {
+        out << QStringList();
+        for (auto c = cell.globalMatch(r.next().captured(0)); c.hasNext();) {
+            out.last() << QString();
+            for (auto m = text.globalMatch(c.next().captured(0)); m.hasNext();)
+                out.last().last() += m.next().captured(1);
         }
-        out << cells;
     }
     return out;
 }
@@ -94,33 +79,29 @@ TEST_F(PaiseBill, BillDateFiguresAndEverySlipOfAMarchBill)
 {
     makePaiseBill();
     auto& f = slipForm(Form8::Mode::PaySlip);
-    EXPECT_EQ(f.Label31->caption(), QStringLiteral("01/04/2013"));
     ASSERT_TRUE(chooseByData(*f.Combo1, kBill));
-    EXPECT_TRUE(boxes.prompts().isEmpty());
-    EXPECT_EQ(captions({f.Label6, f.Label9, f.Label11, f.Label13, f.Label24}),
-              (QStringList{"MAR-14", "4", "2", "77972.5",
-                           "(SeventySeven Thousand Nine Hundred SeventyTwoAndFifty) Only"}));
-    EXPECT_EQ((QStringList{f.List1->list(0), f.List1->list(1)}), (QStringList{"11", "12"}));
-    EXPECT_EQ(f.List1->listCount(), 2);
+    EXPECT_EQ(captions({f.Label31, f.Label6, f.Label9, f.Label11, f.Label13, f.Label24}) << boxes.prompts()
+                  << QString::number(f.List1->listCount()) << f.List1->list(0) << f.List1->list(1),
+              (QStringList{"01/04/2013", "MAR-14", "4", "2", "77972.5",
+                           "(SeventySeven Thousand Nine Hundred SeventyTwoAndFifty) Only", "2", "11", "12"}));
 
     click(*f.Command1);
     auto& report = reports::Reports::get<payslip::DataReport7>();
-    EXPECT_EQ(report.orientation(), reports::Orientation::Landscape);
-    EXPECT_EQ(report.windowState(), reports::WindowState::Maximized);
+    EXPECT_TRUE(report.orientation() == reports::Orientation::Landscape
+                && report.windowState() == reports::WindowState::Maximized);
     const auto model = report.layout();
     // Each slip heads itself; the bill number (Label30) is left blank.
     const auto each = [](const char* t) { return QStringList(4, QString::fromLatin1(t)).join(QLatin1Char('|')); };
-    EXPECT_EQ(textsOf(model, {"Label24", "Label28", "Text6", "Label30", "Text1", "Text5", "Text4", "Text7"}),
+    const auto footer = model.sectionItems(0, QStringLiteral("Section3"));
+    EXPECT_EQ(textsOf(model, {"Label24", "Label28", "Text6", "Label30", "Text1", "Text5", "Text4", "Text7"})
+                  << (footer.size() == 1 ? footer[0]->text : QString()),
               (QStringList{each("Office of the Block Development Officer Nadia"), each("DDO-7"), each("31/03/2014"),
                            each(" "), "A501|A502|B601|BA08", each("Mar-14"), "GPF/A501|GPF/A502|GPF/B601|GPF/BA08",
-                           "SB-A501|SB-A502|SB-B601|SB-BA08"}));
-    const auto footer = model.sectionItems(0, QStringLiteral("Section3"));
-    ASSERT_EQ(footer.size(), 1);
-    EXPECT_EQ(footer[0]->text, QStringLiteral("PAGE 1 OF %1").arg(model.pageCount()));
-    EXPECT_EQ(fifteen(model, "Amount", 2), (QStringList{"9300", "4200", "333.33", "11340", "1890", "300", "0", "26696.67", "1500", "0", "30",
-                                 "30", "150", "500", "24486.67"}));
-    EXPECT_EQ(fifteen(model, "Amount", 3), (QStringList{"7000", "1900", "0", "5340", "1335", "300", "125.5", "16000.5", "800", "0", "3", "5",
-                                 "130", "0", "15062.5"}));
+                           "SB-A501|SB-A502|SB-B601|SB-BA08", QStringLiteral("PAGE 1 OF %1").arg(model.pageCount())}));
+    EXPECT_EQ(fifteen(model, "Amount", 2) + fifteen(model, "Amount", 3),
+              (QStringList{"9300", "4200", "333.33", "11340", "1890", "300", "0", "26696.67", "1500", "0", "30", "30",
+                           "150", "500", "24486.67", "7000", "1900", "0", "5340", "1335", "300", "125.5", "16000.5",
+                           "800", "0", "3", "5", "130", "0", "15062.5"}));
 }
 
 TEST_F(PaiseBill, RegisterThenWholeDateAndHeadWiseChequeSlips)
@@ -129,30 +110,27 @@ TEST_F(PaiseBill, RegisterThenWholeDateAndHeadWiseChequeSlips)
     auto& entry = slipForm(Form8::Mode::ChequeEntry);
     registerCheque(entry, "11", "CHQ-1101", "38423.33");
     registerCheque(entry, "12", "CHQ-1201", "39549.17");
-    EXPECT_EQ(boxes.prompts(), QStringList(2, "RECORD ENTERED SUCCESSFULLY"));
     // A bill that pays no pay may still be looked up; the cheque amount must be above 0.
     registerCheque(entry, "13", "CHQ-1301", "0");
-    EXPECT_EQ(scalar(fundDb(), QStringLiteral("SELECT count(*) FROM cheque")), 2);
-    boxes.clearBoxes();
+    EXPECT_EQ(shown() << QString::number(number(fundDb(), "SELECT count(*) FROM cheque")),
+              (QStringList{"RECORD ENTERED SUCCESSFULLY", "RECORD ENTERED SUCCESSFULLY",
+                           "CHEQUE AMOUNT MUST BE MORE THAN 0 AND LESS THAN A THOUSAND CRORE", "2"}));
 
     auto& f = slipForm(Form8::Mode::ChequeSlip);
     ASSERT_TRUE(chooseByData(*f.Combo1, kBill));
     // An empty amount is not a figure; a blank one was never typed.
     f.Text5->setText(QString());
     click(*f.Command4);
-    type(*f.Text5, QStringLiteral(" "));
+    type(*f.Text5, " ");
     click(*f.Command4);
-    EXPECT_EQ(boxes.prompts(), (QStringList{"PLEASE ENTER CHEQUE AMOUNT IN FIGURE", "PLEASE ENTER CHEQUE AMOUNT"}));
-    boxes.clearBoxes();
+    EXPECT_EQ(shown(), (QStringList{"PLEASE ENTER CHEQUE AMOUNT IN FIGURE", "PLEASE ENTER CHEQUE AMOUNT"}));
 
-    type(*f.Text5, QStringLiteral("77000.30"));
+    type(*f.Text5, "77000.30");
     pressEnter(*f.Text5);
-    EXPECT_EQ(f.Label26->caption(), QStringLiteral("972.2"));
+    EXPECT_EQ(f.Label26->caption(), "972.2");
     EXPECT_EQ(focused(), f.Command4);
-    boxes.answer(forms::vbYes, QStringLiteral("WITHOUT PAY"));
-    click(*f.Command4);
-    EXPECT_EQ(boxes.prompts(), QStringList{"ONE OR MORE EMPLOYEE EXIST WITHOUT PAY, CONTINUE YET ?"});
-    EXPECT_EQ(boxes.boxes().value(0).title, QStringLiteral("Hi"));
+    EXPECT_EQ(saidBy([&] { click(*f.Command4); }, {{forms::vbYes, "WITHOUT PAY"}}),
+              QStringList{"Hi|4|ONE OR MORE EMPLOYEE EXIST WITHOUT PAY, CONTINUE YET ?"});
     ASSERT_EQ(desktop.opened().size(), 1);
     const QString whole = desktop.opened().last();
     // Named by bill date alone (every head), then the time; head-wise adds the head.
@@ -174,30 +152,27 @@ TEST_F(PaiseBill, RegisterThenWholeDateAndHeadWiseChequeSlips)
                           ">972.20<", ">77000.30<"})
         counts << QString::number(documentXml(whole).count(QLatin1String(t)));
     EXPECT_EQ(counts, (QStringList{"0", "0", "0", "0", "0", "1", "2", "1", "1"}));
-    boxes.clearBoxes();
 
     // Head-wise, head B: B601 and BA08, both paid, so no question.
-    ASSERT_TRUE(chooseByData(*f.Combo3, QString::fromLatin1(kHeadB)));
+    ASSERT_TRUE(chooseByData(*f.Combo3, kHeadB));
     EXPECT_EQ(captions({f.Label29, f.Label9, f.Label11, f.Label13, f.Label24, f.Label39}),
               (QStringList{"B", "2", "1", "39549.17", "(ThirtyNine Thousand Five Hundred FortyNineAndSeventeen) Only",
                            "2"}));
     EXPECT_TRUE(f.Text6->visible());
-    type(*f.Text5, QStringLiteral("39549.17"));
+    type(*f.Text5, "39549.17");
     click(*f.Command4);
-    EXPECT_EQ(boxes.prompts(), QStringList{"YOU ARE ABOUT TO PREPARE A FILTERED REPORT.\r\nSO, PLEASE ENTER CHEQUE NUMBER"});
+    EXPECT_EQ(shown(), QStringList{"YOU ARE ABOUT TO PREPARE A FILTERED REPORT.\r\nSO, PLEASE ENTER CHEQUE NUMBER"});
     EXPECT_EQ(focused(), f.Text6);
-    boxes.clearBoxes();
-    type(*f.Text6, QStringLiteral("CHQ-1201"));
+    type(*f.Text6, "CHQ-1201");
     click(*f.Command4);
     EXPECT_TRUE(boxes.prompts().isEmpty());
     ASSERT_EQ(desktop.opened().size(), 2);
-    const auto headRows = tableRows(desktop.opened().last());
-    ASSERT_EQ(headRows.size(), 2 + 4);
     EXPECT_TRUE(QRegularExpression("^anx 2014-03-31 22222222222222201" + stamp.pattern())
-                    .match(QFileInfo(desktop.opened().last()).fileName())
-                    .hasMatch());
-    EXPECT_EQ(headRows[1], (QStringList{"CHQ-1201", "03/04/2014", "39549.17"}));
-    EXPECT_EQ(headRows[5], (QStringList{"2", "Name BA08", "CLERK", "SB-BA08", "15062.50"}));
+                    .match(QFileInfo(desktop.opened().last()).fileName()).hasMatch());
+    EXPECT_EQ(tableRows(desktop.opened().last()),
+              (rows.mid(0, 1) + QList<QStringList>{rows[2]} + rows.mid(3, 2)
+               + QList<QStringList>{{"1", "Name B601", "CLERK", "SB-B601", "24486.67"},
+                                    {"2", "Name BA08", "CLERK", "SB-BA08", "15062.50"}}));
     EXPECT_TRUE(documentXml(desktop.opened().last()).contains(QStringLiteral(">0.00<"))); // nothing refunded
 }
 
@@ -207,29 +182,24 @@ TEST_F(PaiseBill, StatementAndIncomeTaxWorkbookOverAYear)
     // Two more of B601's bills, given out of date order, and one on each side of the period.
     //   1 Apr 2013 (booked to March): 9000+4200+9900+1800+300 = 25200; less 1500+30+30+150 = 23490
     //   30 Apr 2013: 9300+4200+10230+1890+300-333.33 = 25586.67; less 1500+30+30+150+500 = 23376.67
-    addRow({QStringLiteral("B601"), QDate(2013, 4, 30), 9300, 4200, 333.33, 10230, 1890, 300, 0, 25586.67, 1500, 0,
-            30, 30, 150, 500, 23376.67, 500});
-    addRow({QStringLiteral("B601"), QDate(2013, 4, 1), 9000, 4200, 0, 9900, 1800, 300, 0, 25200, 1500, 0, 30, 30, 150,
-            0, 23490});
-    for (const QDate outside : {QDate(2013, 3, 31), QDate(2014, 4, 2)})
-        addRow({QStringLiteral("B601"), outside, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
-
+    addRows({{"B601", QDate(2013, 4, 30), 9300, 4200, 333.33, 10230, 1890, 300, 0, 25586.67, 1500, 0, 30, 30, 150, 500,
+              23376.67, 500},
+             {"B601", QDate(2013, 4, 1), 9000, 4200, 0, 9900, 1800, 300, 0, 25200, 1500, 0, 30, 30, 150, 0, 23490},
+             {"B601", QDate(2013, 3, 31), 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1},
+             {"B601", QDate(2014, 4, 2), 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}});
     auto& f = statementForm();
-    enter(*f.Text1, QStringLiteral("B601"));
-    EXPECT_EQ(f.Label5->caption(), QStringLiteral("Name B601 , CLERK"));
+    enter(*f.Text1, "B601");
     // The default start, kept with Enter.
     pressEnter(*f.DTPicker1);
     pickDate(*f.DTPicker2, kApril);
     click(*f.Command1);
-    EXPECT_TRUE(boxes.prompts().isEmpty());
-    EXPECT_EQ(captions({f.Label7, f.Label8, f.Label9, f.Label10}),
-              (QStringList{"Mar-13", "Mar-14", "04/01/13", "04/01/14"}));
     const auto model = reports::Reports::get<payslip::DataReport11>().layout();
-    EXPECT_EQ(model.texts(QStringLiteral("Text1")), (QStringList{"Mar-13", "Apr-13", "Mar-14"}));
-    EXPECT_EQ(fifteen(model, "Function"), (QStringList{"27600", "12600", "666.66", "31470", "5580", "900", "0", "77483.34", "4500", "0",
-                                   "90", "90", "450", "1000", "71353.34"}));
-    EXPECT_EQ(model.texts(QStringLiteral("Label26")), QStringList{"GPF/B601"});
-    EXPECT_EQ(model.texts(QStringLiteral("Label22")), QStringList{"Mar-14"});
+    EXPECT_EQ(captions({f.Label5, f.Label7, f.Label8, f.Label9, f.Label10}) << boxes.prompts()
+                  << textsOf(model, {"Text1", "Label26", "Label22"}),
+              (QStringList{"Name B601 , CLERK", "Mar-13", "Mar-14", "04/01/13", "04/01/14", "Mar-13|Apr-13|Mar-14",
+                           "GPF/B601", "Mar-14"}));
+    EXPECT_EQ(fifteen(model, "Function"), (QStringList{"27600", "12600", "666.66", "31470", "5580", "900", "0", "77483.34",
+                                                       "4500", "0", "90", "90", "450", "1000", "71353.34"}));
 
     click(*f.Command3);
     EXPECT_TRUE(boxes.prompts().isEmpty());
@@ -239,10 +209,9 @@ TEST_F(PaiseBill, StatementAndIncomeTaxWorkbookOverAYear)
     QStringList texts;
     for (auto [r, c] : {std::pair{5, 4}, {8, 8}, {9, 3}, {16, 1}, {17, 1}, {18, 1}, {19, 1}})
         texts << book.value(r, c).toString();
-    EXPECT_EQ(texts, (QStringList{"NAME B601", "CLERK", "PANB601", "Mar-13", "Apr-13", "Mar-14", ""}));
     // Row 18, the March 2014 bill: pay, g.pay, D.A., H.R.A., M.A., GPF, IF + SF, P.tax, I.tax.
-    QList<double> march;
     for (int c : {2, 3, 5, 6, 7, 9, 10, 11, 12})
-        march << book.value(18, c).toDouble();
-    EXPECT_EQ(march, (QList<double>{9300, 4200, 11340, 1890, 300, 1500, 60, 150, 500}));
+        texts << QString::number(book.value(18, c).toDouble());
+    EXPECT_EQ(texts, (QStringList{"NAME B601", "CLERK", "PANB601", "Mar-13", "Apr-13", "Mar-14", "", "9300", "4200",
+                                  "11340", "1890", "300", "1500", "60", "150", "500"}));
 }

@@ -38,21 +38,18 @@ TEST_F(SlipForm, ModesSetTheirWholeStateInAnyOrder)
 TEST_F(SlipForm, ATypedAmountAndItsRefundBelongToTheDateTypedFor)
 {
     makeMarchBill();
-    addRow({QStringLiteral("A102"), QDate(2013, 5, 31), 0, 0, 0, 0, 0, 300, 0, 300, 0, 0, 0, 0, 0, 0, 300});
+    addRows({{"A102", QDate(2013, 5, 31), 0, 0, 0, 0, 0, 300, 0, 300, 0, 0, 0, 0, 0, 0, 300}});
     auto& f = slipForm(Form8::Mode::ChequeSlip);
 
     ASSERT_TRUE(chooseByData(*f.Combo1, kMarch));
-    EXPECT_FALSE(f.Combo2->locked());
-    EXPECT_TRUE(f.Label22->visible());
-    type(*f.Text5, QStringLiteral("58000"));
+    EXPECT_TRUE(!f.Combo2->locked() && f.Label22->visible());
+    type(*f.Text5, "58000");
     pressEnter(*f.Text5);
     EXPECT_EQ(f.Label26->caption(), QStringLiteral("602"));
     ASSERT_TRUE(chooseByData(*f.Combo1, QDate(2013, 5, 31)));
-    EXPECT_EQ(boxes.prompts(), QStringList{"NO RECORD FOUND"});
-    EXPECT_EQ(captions({f.Label6, f.Label9, f.Label13, f.Label24, f.Label26}) << f.Text5->text(),
-              (QStringList{"MAY-13", "1", " ", " ", " ", " "}));
-    EXPECT_EQ(f.List1->listCount(), 0);
-    EXPECT_EQ(scalar(salaryDb(), QStringLiteral("SELECT count(*) FROM chq_sal")), 0);
+    EXPECT_EQ(boxes.prompts() + captions({f.Label6, f.Label9, f.Label13, f.Label24, f.Label26}) << f.Text5->text()
+                  << QString::number(f.List1->listCount() + number(salaryDb(), "SELECT count(*) FROM chq_sal")),
+              (QStringList{"NO RECORD FOUND", "MAY-13", "1", " ", " ", " ", " ", "0"}));
 }
 
 // Every slip of a date is printed in the March-bill test.
@@ -61,27 +58,21 @@ TEST_F(SlipForm, OneSlipFromTheSalaryRows)
     makeMarchBill();
     // Codes with rows on other dates only: one removed, one in neither table.
     for (const char* code : {"Z999", "R900"})
-        salaryDb().execute(QStringLiteral("INSERT INTO salary (emp_code, bill_date, pay) VALUES (?, ?, 1)"),
-                           {QString::fromLatin1(code), QDate(2012, 1, 31)});
+        salaryDb().execute("INSERT INTO salary (emp_code, bill_date, pay) VALUES (?, ?, 1)", {code, QDate(2012, 1, 31)});
     auto& f = slipForm(Form8::Mode::PaySlip);
-    boxes.answer(forms::vbYes, QStringLiteral("NOT EXIST")).answer(forms::vbYes, QStringLiteral("NOT EXIST"));
-
+    boxes.answer(forms::vbYes, "NOT EXIST").answer(forms::vbYes, "NOT EXIST");
     ASSERT_TRUE(chooseByData(*f.Combo1, kMarch));
     // One slip: a code in neither table shows no name; one with no row on the date gets no slip.
-    ASSERT_TRUE(choose(*f.Combo2, QStringLiteral("Z999")));
-    EXPECT_EQ(f.Label4->caption(), QString());
-    EXPECT_EQ(shown(), (QStringList{"EMPLOYEE NOT EXIST IN THE ESTABLISHMENT. CONTINUE YET ?",
-                                    "EMPLOYEE NOT FOUND IN BACK UP TABLE."}));
-    ASSERT_TRUE(choose(*f.Combo2, QStringLiteral("R900")));
-    EXPECT_EQ(f.Label4->caption(), QStringLiteral("Ramen Sil"));
-    click(*f.Command7);
-    EXPECT_EQ(boxes.lastPrompt(), QStringLiteral("NO RECORD FOUND"));
-    ASSERT_TRUE(choose(*f.Combo2, QStringLiteral("BA07")));
-    EXPECT_EQ(f.Label4->caption(), QStringLiteral("Name BA07"));
-    click(*f.Command7);
-    const auto model = reports::Reports::get<payslip::DataReport7>().layout();
-    EXPECT_EQ(model.texts(QStringLiteral("Text1")), QStringList{"BA07"});
-    EXPECT_EQ(model.texts(QStringLiteral("Amount15")), QStringList{"18740"});
+    QStringList names;
+    for (const char* code : {"Z999", "R900", "BA07"}) {
+        ASSERT_TRUE(choose(*f.Combo2, code));
+        names << f.Label4->caption();
+        click(*f.Command7);
+    }
+    EXPECT_EQ(names + shown() + textsOf(layoutOf<payslip::DataReport7>(), {"Text1", "Amount15"}),
+              (QStringList{"", "Ramen Sil", "Name BA07", "EMPLOYEE NOT EXIST IN THE ESTABLISHMENT. CONTINUE YET ?",
+                           "EMPLOYEE NOT FOUND IN BACK UP TABLE.", "NO RECORD FOUND",
+                           "EMPLOYEE NOT EXIST IN THE ESTABLISHMENT. CONTINUE YET ?", "NO RECORD FOUND", "BA07", "18740"}));
 }
 
 // The row written and the checks' order are in the cheque register's and the hostile-input tests.
@@ -143,7 +134,7 @@ TEST_F(SlipForm, ChequeSlipChecksEverythingBeforeAnyDocument)
     EXPECT_EQ(f.Label26->caption(), QStringLiteral("0"));
     boxes.clearBoxes();
 
-    ASSERT_TRUE(chooseByData(*f.Combo3, QString::fromLatin1(kHeadA)));
+    ASSERT_TRUE(chooseByData(*f.Combo3, kHeadA));
     // The 58602 typed for the whole date is more than the head's net: no refund stands (Label26).
     EXPECT_EQ(captions({f.Label29, f.Label9, f.Label11, f.Label13, f.Label26, f.Label39}),
               (QStringList{"A", "2", "1", "22300", " ", "1"}));

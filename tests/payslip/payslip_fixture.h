@@ -15,6 +15,7 @@
 #include "platform/reports/registry.h"
 #include "platform/vb/convert.h"
 #include "platform/vb/error.h"
+#include "support/first_row.h"
 #include "support/package_part.h"
 #include "support/report_texts.h"
 #include "support/temp_data_folder.h"
@@ -28,8 +29,8 @@ namespace slipstest {
 inline data::Database& salaryDb() { return data::Database::open(QString::fromLatin1(common::kSalaryDb)); }
 inline data::Database& fundDb() { return data::Database::open(QString::fromLatin1(common::kFundDb)); }
 
-inline const char* const kHeadA = "12345678901234501";
-inline const char* const kHeadB = "22222222222222201";
+inline const QString kHeadA = QStringLiteral("12345678901234501");
+inline const QString kHeadB = QStringLiteral("22222222222222201");
 inline const QDate kMarch{2013, 3, 31};
 inline const QDate kRegister{2013, 4, 1};
 
@@ -42,16 +43,16 @@ struct Row {
     double iTax = 0;
 };
 
-inline void addRow(const Row& r)
+inline void addRows(std::initializer_list<Row> rows)
 {
-    salaryDb().execute(
-        QStringLiteral("INSERT INTO salary (name, designation, acc_no, pay, less_fa, d_pay, da, hra, ma, oa, gross,"
-                       " gpf_subs, gpf_rec, \"if\", sf, p_tax, misc, net, emp_code, bill_date, p_month, hb_loan,"
-                       " hb_int, i_tax, others, deduct, category, bank_ac)"
-                       " VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,0,0,?,0,?,'C',?)"),
-        {QStringLiteral("Name ") + r.code, QStringLiteral("CLERK"), QStringLiteral("GPF/") + r.code, r.pay, r.lessFa,
-         r.dPay, r.da, r.hra, r.ma, r.oa, r.gross, r.gpfSubs, r.gpfRec, r.iFund, r.sFund, r.pTax, r.misc, r.net,
-         r.code, r.date, common::payMonth(r.date), r.iTax, r.gross - r.net, QStringLiteral("SB-") + r.code});
+    for (const Row& r : rows)
+        salaryDb().execute(
+            "INSERT INTO salary (name, designation, acc_no, pay, less_fa, d_pay, da, hra, ma, oa, gross, gpf_subs,"
+            " gpf_rec, \"if\", sf, p_tax, misc, net, emp_code, bill_date, p_month, hb_loan, hb_int, i_tax, others,"
+            " deduct, category, bank_ac) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,0,0,?,0,?,'C',?)",
+            {"Name " + r.code, "CLERK", "GPF/" + r.code, r.pay, r.lessFa, r.dPay, r.da, r.hra, r.ma, r.oa, r.gross,
+             r.gpfSubs, r.gpfRec, r.iFund, r.sFund, r.pTax, r.misc, r.net, r.code, r.date, common::payMonth(r.date),
+             r.iTax, r.gross - r.net, "SB-" + r.code});
 }
 
 // The March 2013 bill: gross = pay + grade pay + D.A. + H.R.A. + M.A. + O.A.
@@ -64,46 +65,42 @@ inline void addRow(const Row& r)
 // Paid net of the date 22300 + 17562 + 18740 = 58602.
 inline void makeMarchBill()
 {
-    addRow({QStringLiteral("A101"), kMarch, 12000, 2400, 500, 10800, 1800, 300, 0, 26800, 2000, 1000, 30, 30, 150,
-            1290, 22300, 1290});
-    addRow({QStringLiteral("A102"), kMarch, 0, 0, 0, 0, 0, 300, 0, 300, 0, 0, 0, 0, 0, 0, 300});
-    addRow({QStringLiteral("B201"), kMarch, 8000, 1900, 0, 7200, 1200, 300, 100, 18700, 1000, 0, 3, 5, 130, 0,
-            17562});
-    addRow({QStringLiteral("BA07"), kMarch, 9000, 1900, 0, 8100, 1350, 300, 0, 20650, 1200, 500, 30, 30, 150, 0,
-            18740});
+    addRows({{"A101", kMarch, 12000, 2400, 500, 10800, 1800, 300, 0, 26800, 2000, 1000, 30, 30, 150, 1290, 22300, 1290},
+             {"A102", kMarch, 0, 0, 0, 0, 0, 300, 0, 300, 0, 0, 0, 0, 0, 0, 300},
+             {"B201", kMarch, 8000, 1900, 0, 7200, 1200, 300, 100, 18700, 1000, 0, 3, 5, 130, 0, 17562},
+             {"BA07", kMarch, 9000, 1900, 0, 8100, 1350, 300, 0, 20650, 1200, 500, 30, 30, 150, 0, 18740}});
 }
 
-inline void addEmployee(const QString& code)
+inline void addEmployees(std::initializer_list<const char*> codes)
 {
-    salaryDb().execute(QStringLiteral("INSERT INTO employee (emp_code, name, designation, acc_no, pan)"
-                                      " VALUES (?, ?, 'CLERK', ?, ?)"),
-                       {code, QStringLiteral("Name ") + code, QStringLiteral("GPF/") + code, QStringLiteral("PAN") + code});
+    for (const QString code : codes)
+        salaryDb().execute("INSERT INTO employee (emp_code, name, designation, acc_no, pan) VALUES (?, ?, 'CLERK', ?, ?)",
+                           {code, "Name " + code, "GPF/" + code, "PAN" + code});
+}
+
+// Bills of one date in the register: head, number and pay; the description is the head's.
+inline void addBills(const QDate& date, std::initializer_list<std::tuple<QString, int, double>> bills)
+{
+    for (const auto& [head, no, pay] : bills)
+        fundDb().execute("INSERT INTO all_exp (head, bill_no, bill_date, pay, despn) VALUES (?1, ?2, ?3, ?4,"
+                         " (SELECT description FROM head WHERE drawal_code = ?1))", {head, no, date, pay});
 }
 
 inline void makeOffice()
 {
-    fundDb().execute(QStringLiteral("INSERT INTO estt (ddo_code, degn, dist) VALUES"
-                                    " ('DDO-7', 'Block Development Officer', 'Nadia')"));
-    fundDb().execute(QStringLiteral("INSERT INTO head (drawal_code, description, code_category) VALUES"
-                                    " (?, 'SALARY', 'A'), ('11111111111111102', 'WAGES', 'A'),"
-                                    " (?, 'SALARY (PLAN)', 'B')"),
-                     {QString::fromLatin1(kHeadA), QString::fromLatin1(kHeadB)});
+    fundDb().execute("INSERT INTO estt (ddo_code, degn, dist) VALUES ('DDO-7', 'Block Development Officer', 'Nadia')");
+    fundDb().execute("INSERT INTO head (drawal_code, description, code_category) VALUES (?, 'SALARY', 'A'),"
+                     " ('11111111111111102', 'WAGES', 'A'), (?, 'SALARY (PLAN)', 'B')", {kHeadA, kHeadB});
     // Opening rows (number 0, no pay) and the two March bills, kept under 1 April.
-    fundDb().execute(QStringLiteral("INSERT INTO all_exp (head, bill_no, bill_date, pay, despn) VALUES"
-                                    " (?, 0, ?, 0, 'SALARY'), (?, 0, ?, 0, 'SALARY (PLAN)'),"
-                                    " (?, 5, ?, 14400, 'SALARY'), (?, 6, ?, 19000, 'SALARY (PLAN)')"),
-                     {QString::fromLatin1(kHeadA), kRegister, QString::fromLatin1(kHeadB), kRegister,
-                      QString::fromLatin1(kHeadA), kRegister, QString::fromLatin1(kHeadB), kRegister});
-    for (const char* code : {"A101", "A102", "B201", "BA07"})
-        addEmployee(QString::fromLatin1(code));
-    salaryDb().execute(QStringLiteral("INSERT INTO back_up (emp_code, name, designation, acc_no)"
-                                      " VALUES ('R900', 'Ramen Sil', 'PEON', 'GPF/R900')"));
+    addBills(kRegister, {{kHeadA, 0, 0}, {kHeadB, 0, 0}, {kHeadA, 5, 14400}, {kHeadB, 6, 19000}});
+    addEmployees({"A101", "A102", "B201", "BA07"});
+    salaryDb().execute("INSERT INTO back_up (emp_code, name, designation, acc_no) VALUES ('R900', 'Ramen Sil', 'PEON',"
+                       " 'GPF/R900')");
 }
 
 inline void addCheque(double billNo, const QDate& billDate, const QString& number, double amount)
 {
-    fundDb().execute(QStringLiteral("INSERT INTO cheque (bill_no, bill_date, cheque_no, cheque_date, cheque_amt)"
-                                    " VALUES (?, ?, ?, ?, ?)"),
+    fundDb().execute("INSERT INTO cheque (bill_no, bill_date, cheque_no, cheque_date, cheque_amt) VALUES (?, ?, ?, ?, ?)",
                      {billNo, billDate, number, billDate.addDays(4), amount});
 }
 
@@ -114,6 +111,7 @@ inline QString documentXml(const QString& file)
 }
 
 using testsupport::captions;
+using testsupport::number;
 
 // One line's fifteen figures of a pay report (fields "Amount1".. or "Function1"..).
 inline QStringList fifteen(const reports::PageModel& model, const char* field, int line = 0)
@@ -122,12 +120,6 @@ inline QStringList fifteen(const reports::PageModel& model, const char* field, i
     for (int i = 1; i <= 15; ++i)
         out << model.texts(QString::fromLatin1(field) + QString::number(i)).value(line);
     return out;
-}
-
-inline double scalar(data::Database& db, const QString& sql, const QVariantList& params = {})
-{
-    data::QueryRecordset rs(db, sql, params);
-    return rs.field(0).number();
 }
 
 // A data folder with the office, today fixed, scripted boxes; forms and
