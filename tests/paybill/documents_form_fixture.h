@@ -164,6 +164,11 @@ inline QStringList fileTexts(const QString& path, const QStringList& expected)
     }
     return out;
 }
+// The saved file holds each "ref=value" expected.
+inline void expectTexts(const QString& path, const QStringList& expected)
+{
+    EXPECT_EQ(fileTexts(path, expected), expected) << path.toStdString();
+}
 
 // The bill form over the office's rows, with the office's seams recorded.
 class BillFormFiles : public billtest::BillForm {
