@@ -158,7 +158,7 @@ TEST(DataFolderCheck, EachFaultHasItsOwnMessageAndChangesNoFile)
     }
 }
 
-TEST(DataFolderCheck, AFileInUseElsewhereIsSaidToBeSoAfterAShortWait)
+TEST(DataFolderCheck, AFileOrTheFolderInUseElsewhereIsSaidToBeSo)
 {
     QTemporaryDir dir;
     makeDemoFolder(dir.path());
@@ -182,12 +182,8 @@ TEST(DataFolderCheck, AFileInUseElsewhereIsSaidToBeSoAfterAShortWait)
     }
     QSqlDatabase::removeDatabase(name);
     EXPECT_TRUE(checkDataFolder(dir.path()).ok());
-}
 
-TEST(DataFolderCheck, ASecondCopyIsToldTheFolderIsOpenAndAnEmptyLockIsTakenOverOnceOld)
-{
-    QTemporaryDir dir;
-    makeDemoFolder(dir.path());
+    // A second copy of Dosset is told the folder is open; an empty lock is taken over once old.
     {
         FolderLock first(dir.path());
         ASSERT_TRUE(first.tryLock());
@@ -197,8 +193,7 @@ TEST(DataFolderCheck, ASecondCopyIsToldTheFolderIsOpenAndAnEmptyLockIsTakenOverO
         EXPECT_EQ(second.message(),
                   QStringLiteral("The data folder %1 is already open in another copy of Dosset (process %2). Use that "
                                  "copy, or close it and start Dosset again.\n\nNothing has been opened here.")
-                      .arg(dir.path())
-                      .arg(QCoreApplication::applicationPid()));
+                      .arg(dir.path()).arg(QCoreApplication::applicationPid()));
         EXPECT_EQ(fileDigests(dir.path()), before);
     }
     // A copy killed between making the lock file and writing its process into it.

@@ -42,7 +42,7 @@ QStringList textsAt(const paybill::BookmarkTexts& t, const QStringList& names)
 
 // (The March bill kept under 1 April, its pro statement without a 1983 member and the printed statement's row 40
 // are the form's paise bill's cases.)
-TEST_F(BillData, OuterSheetAndProStatementHoldTheBillAndItsOwnYearsRegister)
+TEST_F(BillData, OuterSheetProStatementAndBillExtractHoldTheBillAndItsOwnYearsRegister)
 {
     // February's bill, every cell in writing order: the pro statement splits the fund by account series. An older
     // bill (January 2012) runs from 1 April 2011 to its date: the December allotment counts, the February bills do
@@ -67,21 +67,18 @@ TEST_F(BillData, OuterSheetAndProStatementHoldTheBillAndItsOwnYearsRegister)
         ASSERT_TRUE(cells);
         EXPECT_EQ(written(*cells, c.refs), c.expected) << c.billNo;
     }
-}
 
-TEST_F(BillData, BillExtractNamesRowOneAndStatesTheNetInFiguresAndWords)
-{
-    activate(kFebBill);
+    // The bill extract of the February bill, still active.
     auto texts = paybill::billExtractTexts(salaryDb(), QString::fromLatin1(kDrawalCode), QStringLiteral("23"));
     ASSERT_TRUE(texts);
     // Row 1 is the highest grade pay; the form's test reads every bookmark back from the file.
     EXPECT_EQ(textsAt(*texts, {"name"}), QStringList{"Asha Roy"});
 
     // Paise, a total under one rupee and nothing at all.
-    const std::pair<double, QStringList> cases[] = {
+    const std::pair<double, QStringList> nets[] = {
         {12345.5, {"12345.50", "(Twelve Thousand Three Hundred FortyFiveAndFifty) Only"}},
         {0.5, {".50", "(AndFifty) Only"}}, {0, {".00", "() Only"}}};
-    for (const auto& [net, expected] : cases) {
+    for (const auto& [net, expected] : nets) {
         salaryDb().execute(QStringLiteral("update sal set net = case when sl_no = 1 then ? else 0 end"), {net});
         texts = paybill::billExtractTexts(salaryDb(), QString(), QString());
         ASSERT_TRUE(texts);

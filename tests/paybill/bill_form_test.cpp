@@ -188,9 +188,8 @@ TEST_F(BillForm, FailedActivationSaysSoAndKeepsTheOldBill)
 
 QStringList column(const QString& sql)
 {
-    data::QueryRecordset rs(salaryDb(), sql);
     QStringList out;
-    for (; !rs.eof(); rs.moveNext()) {
+    for (data::QueryRecordset rs(salaryDb(), sql); !rs.eof(); rs.moveNext()) {
         QStringList cells;
         for (int i = 0; i < rs.columnNames().size(); ++i)
             cells << rs.field(i).text();

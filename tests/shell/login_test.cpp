@@ -12,12 +12,33 @@
 
 using namespace testsupport;
 
-TEST(Login, MessagesHintAndAdmission)
+TEST(Login, MessagesHintAndAdmissionAndAFolderWithoutAPasswordSaysSo)
 {
     TempDataFolder folder;
-    data::Database::open("fund.mdb").execute("INSERT INTO protect (pas) VALUES ('Secret1')");
     shell::registerAllForms();
     ScriptedBoxes boxes;
+    data::Database& fund = data::Database::open("fund.mdb");
+    const QString noPassword = "This data folder has no password, so no one can log on.\n\nSet one with:\n"
+                               "    dosset-setup \"" + folder.path() + "\" --update --password NEW-PASSWORD";
+
+    // No row, a NULL one and a blank one: none is a password anyone can type.
+    for (const char* sql : {"DELETE FROM protect", "INSERT INTO protect (pas) VALUES (NULL)",
+                            "UPDATE protect SET pas = '   '"}) {
+        fund.execute(sql);
+        boxes.clearBoxes();
+        auto& form = forms::Forms::get<shell::entry>();
+        showForm(form);
+        type(*form.Text1, "   ");
+        EXPECT_EQ(form.Label1->caption(), "THIS DATA FOLDER HAS NO PASSWORD.") << sql;
+        enter(*form.Text1, "   ");
+        EXPECT_EQ(boxes.prompts(), QStringList{noPassword}) << sql;
+        EXPECT_FALSE(shell::Platform::exists());
+        forms::Forms::unloadAll();
+    }
+
+    // A password: its hint, its messages and admission.
+    fund.execute("UPDATE protect SET pas = 'Secret1'");
+    boxes.clearBoxes();
     auto& form = forms::Forms::get<shell::entry>();
     showForm(form);
 
@@ -47,37 +68,12 @@ TEST(Login, MessagesHintAndAdmission)
         EXPECT_NE(main.menuItem(name), nullptr) << name;
     forms::Forms::unloadAll();
     delete &main;
-}
-
-TEST(Login, AStoredPasswordWithBlanksStillOpensAndAFolderWithoutOneSaysSo)
-{
-    TempDataFolder folder;
-    shell::registerAllForms();
-    ScriptedBoxes boxes;
-    data::Database& fund = data::Database::open("fund.mdb");
-    const QString noPassword = "This data folder has no password, so no one can log on.\n\nSet one with:\n"
-                               "    dosset-setup \"" + folder.path() + "\" --update --password NEW-PASSWORD";
-
-    // No row, a NULL one and a blank one: none is a password anyone can type.
-    for (const char* sql : {"DELETE FROM protect", "INSERT INTO protect (pas) VALUES (NULL)",
-                            "UPDATE protect SET pas = '   '"}) {
-        fund.execute(sql);
-        boxes.clearBoxes();
-        auto& form = forms::Forms::get<shell::entry>();
-        showForm(form);
-        type(*form.Text1, "   ");
-        EXPECT_EQ(form.Label1->caption(), "THIS DATA FOLDER HAS NO PASSWORD.") << sql;
-        enter(*form.Text1, "   ");
-        EXPECT_EQ(boxes.prompts(), QStringList{noPassword}) << sql;
-        EXPECT_FALSE(shell::Platform::exists());
-        forms::Forms::unloadAll();
-    }
 
     // An earlier build kept the blanks typed around a password.
     fund.execute("UPDATE protect SET pas = ' Secret1 '");
-    auto& form = forms::Forms::get<shell::entry>();
-    showForm(form);
-    enter(*form.Text1, "Secret1");
+    auto& again = forms::Forms::get<shell::entry>();
+    showForm(again);
+    enter(*again.Text1, "Secret1");
     settle();
     ASSERT_TRUE(shell::Platform::exists());
     forms::Forms::unloadAll();
