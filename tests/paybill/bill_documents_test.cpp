@@ -5,9 +5,9 @@
 #include "paybill/documents/bill_documents.h"
 #include "paybill/documents/bill_workbooks.h"
 #include "paybill/schedules/recovery_schedules.h"
+#include "support/folder_digest.h"
 #include "support/report_texts.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 
@@ -99,17 +99,14 @@ protected:
     // The templates are only ever read.
     QList<QByteArray> digests() const
     {
-        QList<QByteArray> out;
-        for (const char* t : {"outer_sheet.xlsx", "pro_stt.xlsx", "bill extract.docx", "D.A.schedule.docx"}) {
-            QFile f(QDir(data::dataFolder()).filePath(QString::fromLatin1(t)));
-            out << (f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256)
-                                                : QByteArray());
-        }
-        return out;
+        const auto all = fileDigests(data::dataFolder());
+        return {all.value("outer_sheet.xlsx"), all.value("pro_stt.xlsx"), all.value("bill extract.docx"),
+                all.value("D.A.schedule.docx")};
     }
     void SetUp() override
     {
         templates = digests();
+        ASSERT_FALSE(templates.contains(QByteArray()));
         BillFormFiles::SetUp();
     }
     void TearDown() override
