@@ -51,12 +51,8 @@ inline void addSalary(const QDate& date, const Row& r)
 // An allotment (number 0) or a bill of the fund's registers: pay, da, d_pay, hra, ma, bonus.
 inline void addRegisterRow(const QString& head, double no, const QDate& date, const QVariantList& amounts)
 {
-    const bool allot = no == 0;
-    fundDb().execute(QStringLiteral("insert into %1 (head, %2, %3, pay, da, d_pay, hra, ma, bonus)"
-                                    " values (?, ?, ?, ?, ?, ?, ?, ?, ?)")
-                         .arg(allot ? QStringLiteral("all_allot") : QStringLiteral("all_exp"),
-                              allot ? QStringLiteral("order_no") : QStringLiteral("bill_no"),
-                              allot ? QStringLiteral("order_date") : QStringLiteral("bill_date")),
+    const QString into = no == 0 ? "all_allot (head, order_no, order_date" : "all_exp (head, bill_no, bill_date";
+    fundDb().execute("insert into " + into + ", pay, da, d_pay, hra, ma, bonus) values (?, ?, ?, ?, ?, ?, ?, ?, ?)",
                      QVariantList{head, no, date} + amounts);
 }
 
