@@ -50,14 +50,11 @@ TEST(Inword, TableOfAmounts)
 
 TEST(PayMonth, FirstOfAprilIsBookedToMarch)
 {
-    EXPECT_EQ(payMonth(QDate(2012, 4, 1)), "Mar-12");
-    EXPECT_EQ(payMonth(QDate(2012, 3, 31)), "Mar-12");
-    EXPECT_EQ(payMonth(QDate(2012, 4, 2)), "Apr-12");
-    EXPECT_EQ(payMonth(QDate(2013, 1, 1)), "Jan-13");
-    EXPECT_EQ(financialYearStart(QDate(2012, 3, 31)), QDate(2011, 4, 1));
-    EXPECT_EQ(financialYearStart(QDate(2012, 4, 1)), QDate(2012, 4, 1));
-    EXPECT_EQ(financialYearStart(QDate(2012, 2, 29)), QDate(2011, 4, 1));
-    EXPECT_EQ(financialYearStart(QDate(2012, 12, 31)), QDate(2012, 4, 1));
+    QStringList got;
+    for (const QDate d : {QDate(2012, 4, 1), QDate(2012, 3, 31), QDate(2012, 4, 2), QDate(2013, 1, 1), QDate(2012, 2, 29)})
+        got << payMonth(d) + financialYearStart(d).toString(QStringLiteral(" yyyy-MM-dd"));
+    EXPECT_EQ(got, (QStringList{"Mar-12 2012-04-01", "Mar-12 2011-04-01", "Apr-12 2012-04-01", "Jan-13 2012-04-01",
+                                "Feb-12 2011-04-01"}));
 }
 
 // Trimmed first; then control characters anywhere; then the column's width

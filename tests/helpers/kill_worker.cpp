@@ -38,9 +38,8 @@ std::pair<int, int> nextStatement()
     if (months.stored.empty())
         return {2026, 4};
     const auto [year, month] = *months.stored.rbegin();
-    if (months.files < months.stored.size())
-        return {year, month};
-    return month == 15 ? std::pair{year + 1, 4} : std::pair{year, month + 1};
+    return months.files < months.stored.size() ? std::pair{year, month}
+                                               : month == 15 ? std::pair{year + 1, 4} : std::pair{year, month + 1};
 }
 
 void bStatementRound(int)

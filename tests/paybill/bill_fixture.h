@@ -5,11 +5,11 @@
 #include "paybill/bill_form.h"
 #include "paybill/register_forms.h"
 #include "platform/data/database.h"
-#include "platform/data/recordset.h"
 #include "platform/forms/clock.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/registry.h"
 #include "platform/reports/registry.h"
+#include "support/first_row.h"
 #include "support/temp_data_folder.h"
 #include "support/ui_driver.h"
 
@@ -31,13 +31,7 @@ inline const QDate kFebBill{2012, 2, 29};
 
 struct SalaryRow {
     QString code;
-    double dPay = 0;
-    double iFund = 0;
-    double sFund = 0;
-    double iTax = 0;
-    double hbLoan = 0;
-    double hbInt = 0;
-    double pay = 0;
+    double dPay = 0, iFund = 0, sFund = 0, iTax = 0, hbLoan = 0, hbInt = 0, pay = 0;
 };
 
 inline void addSalary(const QDate& date, const SalaryRow& r)
@@ -56,8 +50,7 @@ inline void addSalary(const QDate& date, const SalaryRow& r)
 
 inline void addEmployee(const QString& code, const QString& grp)
 {
-    salaryDb().execute(QStringLiteral("INSERT INTO employee (emp_code, name, grp) VALUES (?,?,?)"),
-                       {code, QStringLiteral("Name ") + code, grp});
+    salaryDb().execute("INSERT INTO employee (emp_code, name, grp) VALUES (?,?,?)", {code, "Name " + code, grp});
 }
 
 inline void makeOffice()
@@ -77,18 +70,12 @@ inline void makeOffice()
 // grade pay, pay 1000 * i, and every third row is of the 1983 scheme.
 inline void makeBill(const QDate& date, int n)
 {
-    for (int i = 1; i <= n; ++i) {
-        const bool old = i % 3 == 0;
-        addSalary(date, SalaryRow{QStringLiteral("S%1").arg(i, 3, 10, QLatin1Char('0')), 10000.0 - i,
-                                  old ? 3.0 : 6.0, old ? 5.0 : 14.0, 0, 0, 0, 1000.0 * i});
-    }
+    for (int i = 1; i <= n; ++i)
+        addSalary(date, {QStringLiteral("S%1").arg(i, 3, 10, QLatin1Char('0')), 10000.0 - i, i % 3 ? 6.0 : 3.0,
+                         i % 3 ? 14.0 : 5.0, 0, 0, 0, 1000.0 * i});
 }
 
-inline double scalar(const QString& sql, const QVariantList& params = {})
-{
-    data::QueryRecordset rs(salaryDb(), sql, params);
-    return rs.field(0).number();
-}
+inline double scalar(const QString& sql) { return testsupport::number(salaryDb(), sql); }
 
 // Forms and reports unloaded at the end of a form test.
 inline void unloadAll()
@@ -120,10 +107,12 @@ public:
 // The bill form on screen over the office, with today fixed.
 class BillForm : public ::testing::Test {
 protected:
+    // The office's rows, written before the form loads.
+    virtual void makeData() { makeOffice(); }
     void SetUp() override
     {
         paybill::registerForms();
-        makeOffice();
+        makeData();
     }
 
     void TearDown() override { unloadAll(); }

@@ -28,11 +28,7 @@ inline const QDate kMarchBill{2012, 3, 31};
 inline const QDate kQuietBill{2012, 1, 31};
 
 struct Row {
-    const char* code;
-    const char* name;
-    const char* designation;
-    const char* accNo;
-    const char* category;
+    const char *code, *name, *designation, *accNo, *category;
     double pay, dPay, lessFa, da, hra, ma, oa, gpfSubs, gpfRec, iFund, sFund, pTax, hbLoan, hbInt, iTax, others;
 };
 
@@ -55,12 +51,8 @@ inline void addSalary(const QDate& date, const Row& r)
 // An allotment (number 0) or a bill of the fund's registers: pay, da, d_pay, hra, ma, bonus.
 inline void addRegisterRow(const QString& head, double no, const QDate& date, const QVariantList& amounts)
 {
-    const bool allot = no == 0;
-    fundDb().execute(QStringLiteral("insert into %1 (head, %2, %3, pay, da, d_pay, hra, ma, bonus)"
-                                    " values (?, ?, ?, ?, ?, ?, ?, ?, ?)")
-                         .arg(allot ? QStringLiteral("all_allot") : QStringLiteral("all_exp"),
-                              allot ? QStringLiteral("order_no") : QStringLiteral("bill_no"),
-                              allot ? QStringLiteral("order_date") : QStringLiteral("bill_date")),
+    const QString into = no == 0 ? "all_allot (head, order_no, order_date" : "all_exp (head, bill_no, bill_date";
+    fundDb().execute("insert into " + into + ", pay, da, d_pay, hra, ma, bonus) values (?, ?, ?, ?, ?, ?, ?, ?, ?)",
                      QVariantList{head, no, date} + amounts);
 }
 
@@ -110,11 +102,8 @@ inline void makeOffice()
 // A cell's value as the tests compare it: numbers to 15 digits, "" for empty.
 inline QString shown(const QVariant& v)
 {
-    if (v.isNull())
-        return QString();
-    if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Int)
-        return QString::number(v.toDouble(), 'g', 15);
-    return v.toString();
+    const bool number = v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Int;
+    return v.isNull() ? QString() : number ? QString::number(v.toDouble(), 'g', 15) : v.toString();
 }
 
 // The February bill's outer sheet and pro statement, cell by cell in writing order.
@@ -137,30 +126,26 @@ protected:
 };
 
 // Both printers write into one log, so the order across documents and reports shows.
-struct PrintLog {
-    QStringList entries;
-};
 class LogReportPrinter : public reports::Printer {
 public:
-    explicit LogReportPrinter(PrintLog& log) : mLog(log) {}
+    explicit LogReportPrinter(QStringList& log) : mLog(log) {}
     void print(const reports::PageModel& m) override
     {
-        mLog.entries << m.title.section(QStringLiteral(" - "), 0, 0);
+        mLog << m.title.section(QStringLiteral(" - "), 0, 0);
         models << m;
     }
-    PrintLog& mLog;
+    QStringList& mLog;
     static inline QList<reports::PageModel> models;
 };
 class LogPdfPrinter : public office::PdfPrinter {
 public:
-    LogPdfPrinter(PrintLog& log, bool has) : mLog(log), mHas(has) {}
+    LogPdfPrinter(QStringList& log, bool has) : mLog(log), mHas(has) {}
     void print(const QString& pdf, int from, int to) override
     {
-        mLog.entries << QStringLiteral("%1 %2-%3").arg(QFileInfo(pdf).fileName().section(QStringLiteral(" 20"), 0, 0))
-                            .arg(from).arg(to);
+        mLog << QStringLiteral("%1 %2-%3").arg(QFileInfo(pdf).fileName().section(QStringLiteral(" 20"), 0, 0)).arg(from).arg(to);
     }
     bool hasPrinter() override { return mHas; }
-    PrintLog& mLog;
+    QStringList& mLog;
     bool mHas;
 };
 
@@ -175,41 +160,38 @@ inline QStringList fileTexts(const QString& path, const QStringList& expected)
     }
     return out;
 }
+// The saved file holds each "ref=value" expected.
+inline void expectTexts(const QString& path, const QStringList& expected)
+{
+    EXPECT_EQ(fileTexts(path, expected), expected) << path.toStdString();
+}
 
-class BillFormFiles : public ::testing::Test {
+// The bill form over the office's rows, with the office's seams recorded.
+class BillFormFiles : public billtest::BillForm {
 protected:
-    // The office's rows, written before the form loads.
-    virtual void makeData() = 0;
-
     void SetUp() override
     {
-        paybill::registerForms();
-        makeData();
+        BillForm::SetUp();
         LogReportPrinter::models.clear();
         office::setDesktop(std::make_unique<office::RecordingDesktop>(desktop));
         office::setPdfConverter(std::make_unique<office::RecordingPdfConverter>(converter));
         office::setPdfPrinter(std::make_unique<LogPdfPrinter>(log, true));
         reports::setPrinter(std::make_unique<LogReportPrinter>(log));
-        form = &forms::Forms::get<paybill::Form6>();
-        testsupport::showForm(*form);
+        open();
     }
 
     void TearDown() override
     {
-        billtest::unloadAll();
+        BillForm::TearDown();
         office::setDesktop(nullptr);
         office::setPdfConverter(nullptr);
         office::setPdfPrinter(nullptr);
         reports::setPrinter(nullptr);
     }
 
-    forms::Clock::Override today{QDate(2028, 2, 29)};
-    testsupport::TempDataFolder folder;
-    testsupport::ScriptedBoxes boxes;
     office::RecordingDesktop desktop;
     office::RecordingPdfConverter converter;
-    PrintLog log;
-    paybill::Form6* form = nullptr;
+    QStringList log; // what was printed, in order
 };
 
 } // namespace doctest

@@ -9,25 +9,19 @@
 #include "support/figures_fit.h"
 #include "support/report_texts.h"
 
+namespace billtest {
 namespace {
 
 using namespace paybill;
-using testsupport::click;
-using testsupport::layoutOf;
-using testsupport::saidBy;
+using namespace testsupport;
 
-using billtest::fundDb;
-using billtest::salaryDb;
-
-// The bill of 29 February 2012 under a head whose codes begin with "S", and a quiet bill.
+// The bill of 29 February 2012 (bill No. 42) under head S, whose codes begin with "S", and a quiet bill.
 const QDate kBillDate{2012, 2, 29};
 const QDate kQuietBillDate{2012, 1, 31};
-const char* const kCode = "12345678901234501";
 
 struct Row {
     const char *code, *name, *category, *accNo;
-    double pay = 0, gpfSubs = 0, gpfRec = 0, iFund = 0, sFund = 0, pTax = 0, iTax = 0, hbLoan = 0, hbInt = 0,
-           others = 0;
+    double pay = 0, gpfSubs = 0, gpfRec = 0, iFund = 0, sFund = 0, pTax = 0, iTax = 0, hbLoan = 0, hbInt = 0, others = 0;
 };
 
 void addSalary(const QDate& date, const Row& r)
@@ -40,16 +34,12 @@ void addSalary(const QDate& date, const Row& r)
          QString::fromUtf8(r.code), date, r.hbLoan, r.hbInt, r.iTax, r.others, QString::fromUtf8(r.category)});
 }
 
-// The office, its head and one bill whose rows carry every kind of recovery. S005 was paid in the bill and has
-// since been removed from the master; S003 has no provident-fund account, yet a subscription was deducted.
-void makeOffice()
+// One bill whose rows carry every kind of recovery. S005 was paid in the bill and has since been removed from
+// the master; S003 has no provident-fund account, yet a subscription was deducted.
+void makeBills()
 {
-    fundDb().execute(QStringLiteral("insert into estt (ddo_code, degn, dist) values ('DDO-1', 'Block Development"
-                                    " Officer', 'Nadia'), ('DDO-2', 'Sub-Divisional Officer', 'Ranaghat')"));
-    fundDb().execute(QStringLiteral("insert into head (drawal_code, description, code_category) values (?,?,'S')"),
-                     {QString::fromLatin1(kCode), QStringLiteral("Salary Office S")});
     fundDb().execute(QStringLiteral("insert into all_exp (head, bill_no, bill_date) values (?, 42, ?)"),
-                     {QString::fromLatin1(kCode), kBillDate});
+                     {QString::fromLatin1(kHeadS), kBillDate});
     for (auto [code, name, grp, pan] :
          {std::tuple{"S001", "Asha Roy", "A", "ABCDE1234F"}, {"S002", "Bimal Das", "OLD", "BCDEF2345G"},
           {"S003", "Chitra Sen", "C", "CDEFG3456H"}, {"S004", "Dulal Pal", "OLD", "DEFGH4567J"},
@@ -75,33 +65,29 @@ void makeOffice()
                                       " '2010-07-01'), ('T002', 9000, '2010-07-01'), ('S003', 9100, '2010-07-01')"));
 }
 
-class BillOnForm : public ::testing::Test {
+class BillOnForm : public BillForm {
 protected:
     void SetUp() override
     {
-        makeOffice();
-        form = &forms::Forms::get<Form6>();
-        testsupport::showForm(*form);
-        ASSERT_TRUE(testsupport::choose(*form->Combo3, QStringLiteral("DDO-2")));
+        BillForm::SetUp();
+        makeBills();
+        open();
+        ASSERT_TRUE(choose(*form->Combo3, QStringLiteral("DDO-2")));
     }
-    void TearDown() override { billtest::unloadAll(); }
-    void activate(const QDate& date) { billtest::activateOn(*form, date, kCode, date == kBillDate); }
+    void activate(const QDate& date) { activateOn(*form, date, kHeadS, date == kBillDate); }
     // The four total labels, after `act`, from "-" each.
     QStringList totalsAfter(const std::function<void()>& act)
     {
         for (auto* l : {form->Label14, form->Label15, form->Label54, form->Label55})
             l->setCaption(QStringLiteral("-"));
         act();
-        return testsupport::captions({form->Label14, form->Label15, form->Label54, form->Label55});
+        return captions({form->Label14, form->Label15, form->Label54, form->Label55});
     }
-
-    testsupport::TempDataFolder folder;
-    Form6* form = nullptr;
 };
 
-TEST_F(BillOnForm, EachScheduleTotalsItsRowsOrSaysItHasNone)
+TEST_F(BillOnForm, EachScheduleTotalsItsRowsOrSaysItHasNoneAndFitsCeilingRows)
 {
-    const QString ddo = QStringLiteral("DDO-2"), code = QString::fromLatin1(kCode);
+    const QString ddo = QStringLiteral("DDO-2"), code = QString::fromLatin1(kHeadS);
     const QString office = QStringLiteral("Office of the Sub-Divisional Officer Ranaghat");
     const struct {
         forms::CommandButton* command;
@@ -111,16 +97,17 @@ TEST_F(BillOnForm, EachScheduleTotalsItsRowsOrSaysItHasNone)
         std::initializer_list<const char*> controls;
         QStringList texts;
         const char* none; // the note for the quiet bill, or null when it has something to show
+        bool rowsAreTotals = false; // each row totals a group, and must hold the largest total
     } cases[] = {
         // GISS 1983: the members who pay eight rupees.
         {form->Command5, &layoutOf<DataReport2>, &reports::Reports::isLoaded<DataReport2>,
          {"16", "(Sixteen) Only", "-", "-"}, {"ifno", "totalif", "totalsf", "total", "label26", "label18", "label15"},
-         {"2", "6", "10", "16", "(Sixteen) Only", ddo, office}, "No Employee found in this Scheme"},
+         {"2", "6", "10", "16", "(Sixteen) Only", ddo, office}, "No Employee found in this Scheme", true},
         // GISS 1987 abstract: 24 + 56, 6 + 14, and 6 of the employee removed since, under the bill row's group.
         {form->Command6, &layoutOf<DataReport5>, &reports::Reports::isLoaded<DataReport5>,
          {"106", "(One Hundred Six) Only", "-", "-"},
          {"grp", "iftotal", "sftotal", "sum_total", "sum_iftotal", "sum_sftotal", "label28", "label17", "label24"},
-         {"A|C", "24|12", "56|14", "106", "36", "70", "(One Hundred Six) Only", ddo, code}, nullptr},
+         {"A|C", "24|12", "56|14", "106", "36", "70", "(One Hundred Six) Only", ddo, code}, nullptr, true},
         // G.P.F. other than group D: 2000 + 500, 1500, 300 without an account, 1000 + 250.50 of one removed since.
         {form->Command3, &layoutOf<DataReport3>, &reports::Reports::isLoaded<DataReport3>,
          {"5550.5", "(Five Thousand Five Hundred FiftyAndFifty) Only", "-", "-"},
@@ -128,23 +115,22 @@ TEST_F(BillOnForm, EachScheduleTotalsItsRowsOrSaysItHasNone)
           "Label27", "Label31", "Label29"},
          {"Agr/101|Agr/102|Agr/105|Nil", "Asha Roy|Bimal Das|Emon Kar|Chitra Sen", "500.00|0.00|250.50|0.00",
           "4800.00", "750.50", "5550.50", "(Five Thousand Five Hundred FiftyAndFifty) Only", ddo, "42", "29/02/2012",
-          "FEB-12", office},
-         "No Employee other than Group 'D' found under this Head"},
+          "FEB-12", office}, "No Employee other than Group 'D' found under this Head"},
         // G.P.F. group D certifies the amount with paise.
         {form->Command7, &layoutOf<DataReport6>, &reports::Reports::isLoaded<DataReport6>,
          {"600", "(Six Hundred ) Only", "-", "-"}, {"label22", "label24", "nos", "tgpfs", "total", "label17"},
-         {"600.00", "(Six Hundred ) Only", "1", "600.00", "600.00", ddo}, "No Group 'D' Employee found under this Head"},
+         {"600.00", "(Six Hundred ) Only", "1", "600.00", "600.00", ddo}, "No Group 'D' Employee found under this Head",
+         true},
         // Professional tax prints its total unformatted; the quiet bill still states its nil amount.
         {form->Command4, &layoutOf<DataReport4>, &reports::Reports::isLoaded<DataReport4>,
          {"590", "(Five Hundred Ninety) Only", "-", "-"},
          {"total", "Label26", "Label28", "Label24", "Label19", "Label16", "Label17"},
-         {"590", "590", "(Five Hundred Ninety) Only", code, ddo, office, "FEB-12"}, nullptr},
+         {"590", "590", "(Five Hundred Ninety) Only", code, ddo, office, "FEB-12"}, nullptr, true},
         // Income tax keeps the row of an employee removed since, with a blank PAN.
         {form->Command13, &layoutOf<DataReport13>, &reports::Reports::isLoaded<DataReport13>,
          {"2200", "(Two Thousand Two Hundred ) Only", "-", "-"},
          {"name", "pan", "i_tax", "sl_no", "sum_i_tax", "label26", "label6", "label22"},
-         {"Asha Roy|Emon Kar", "ABCDE1234F|", "1500|700", "1|2", "2200", "(Two Thousand Two Hundred ) Only", ddo,
-          code},
+         {"Asha Roy|Emon Kar", "ABCDE1234F|", "1500|700", "1|2", "2200", "(Two Thousand Two Hundred ) Only", ddo, code},
          "Nothing to display for Income Tax under this Head"},
         // House-building loan: principal and interest together.
         {form->Command14, &layoutOf<DataReport12>, &reports::Reports::isLoaded<DataReport12>,
@@ -165,11 +151,9 @@ TEST_F(BillOnForm, EachScheduleTotalsItsRowsOrSaysItHasNone)
     activate(kBillDate);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.texts.last().toStdString() + " " + c.command->objectName().toStdString());
-        QStringList said;
-        EXPECT_EQ(totalsAfter([&] { said = saidBy([&] { click(*c.command); }); }), c.totals);
-        EXPECT_EQ(said, QStringList());
+        EXPECT_EQ(totalsAfter([&] { EXPECT_EQ(saidBy([&] { click(*c.command); }), QStringList()); }), c.totals);
         const reports::PageModel m = c.layout();
-        EXPECT_EQ(testsupport::textsOf(m, c.controls), c.texts);
+        EXPECT_EQ(textsOf(m, c.controls), c.texts);
         int printed = 0;
         for (const reports::Page& page : m.pages)
             for (const reports::Item& item : page.items)
@@ -185,31 +169,25 @@ TEST_F(BillOnForm, EachScheduleTotalsItsRowsOrSaysItHasNone)
         if (!c.none)
             continue;
         SCOPED_TRACE(c.none);
-        QStringList said;
-        const QStringList totals = totalsAfter([&] { said = saidBy([&] { click(*c.command); }); });
-        EXPECT_EQ(said, QStringList{QStringLiteral("PLEASE NOTE|64|") + QLatin1String(c.none)});
-        EXPECT_EQ(totals, QStringList(4, "-"));
+        const QStringList note{QStringLiteral("PLEASE NOTE|64|") + QLatin1String(c.none)};
+        EXPECT_EQ(totalsAfter([&] { EXPECT_EQ(saidBy([&] { click(*c.command); }), note); }), QStringList(4, "-"));
         EXPECT_FALSE(c.loaded());
     }
     // The bill's one member of the 1987 scheme is no longer in the master; the rows pay no professional tax.
     EXPECT_EQ(totalsAfter([&] { click(*form->Command6); }), (QStringList{"20", "(Twenty) Only", "-", "-"}));
-    EXPECT_EQ(testsupport::textsOf(layoutOf<DataReport5>(), {"sum_total"}), QStringList{"20"});
+    EXPECT_EQ(textsOf(layoutOf<DataReport5>(), {"sum_total"}), QStringList{"20"});
     EXPECT_EQ(totalsAfter([&] { click(*form->Command4); }), (QStringList{"0", "() Only", "-", "-"}));
 
     // With no rows at all the sum is empty, and that is said, not printed.
     reports::Reports::unloadAll();
     salaryDb().execute(QStringLiteral("delete from sal"));
-    QStringList said;
-    EXPECT_EQ(totalsAfter([&] { said = saidBy([&] { click(*form->Command4); }); }), QStringList(4, "-"));
-    EXPECT_EQ(said, QStringList{"PLEASE NOTE|64|Nothing to display for Prof. Tax under this Head"});
+    const QStringList note{"PLEASE NOTE|64|Nothing to display for Prof. Tax under this Head"};
+    EXPECT_EQ(totalsAfter([&] { EXPECT_EQ(saidBy([&] { click(*form->Command4); }), note); }), QStringList(4, "-"));
     EXPECT_FALSE(reports::Reports::isLoaded<DataReport4>());
-}
 
-// Each row at the ceilings (a part just under one crore, twice that where two add up): every schedule prints its
-// figures at their own size, and its totals (the whole rows of the schedules that total a group) hold ten-digit
-// rupees with paise.
-TEST_F(BillOnForm, CeilingRowsAndTenDigitTotalsFitEverySchedule)
-{
+    // Each row at the ceilings (a part just under one crore, twice that where two add up): every schedule prints its
+    // figures at their own size, and its totals (and the rows of a schedule that totals a group) hold ten-digit
+    // rupees with paise.
     activate(kBillDate);
     const QString c = QStringLiteral("9999999.99");
     salaryDb().execute(QStringLiteral("UPDATE sal SET pay = %1, gpf_subs = %1, gpf_rec = %1, p_tax = %1, others = %1,"
@@ -217,27 +195,15 @@ TEST_F(BillOnForm, CeilingRowsAndTenDigitTotalsFitEverySchedule)
     salaryDb().execute(QStringLiteral("UPDATE temp SET i_tax = %1").arg(c));
     salaryDb().execute(QStringLiteral("UPDATE temp1 SET hb_loan = %1, hb_int = %1").arg(c));
     salaryDb().execute(QStringLiteral("UPDATE ginew SET iftotal = %1, sftotal = %1, total = 2 * %1").arg(c));
-    salaryDb().execute(QStringLiteral("delete from emp_temp"));
     salaryDb().execute(QStringLiteral("insert into emp_temp (emp_code, pr_pay, e_date) values ('S001', %1, '2010-07-01')")
                            .arg(c));
     salaryDb().execute(QStringLiteral("UPDATE employee SET basic = %1").arg(c));
-    const struct {
-        forms::CommandButton* command;
-        reports::PageModel (*layout)();
-        bool rowsAreTotals;
-    } schedules[] = {
-        {form->Command3, layoutOf<DataReport3>, false},  {form->Command7, layoutOf<DataReport6>, true},
-        {form->Command4, layoutOf<DataReport4>, true},   {form->Command5, layoutOf<DataReport2>, true},
-        {form->Command6, layoutOf<DataReport5>, true},   {form->Command13, layoutOf<DataReport13>, false},
-        {form->Command14, layoutOf<DataReport12>, false}, {form->Command19, layoutOf<DataReport17>, false},
-        {form->Command12, layoutOf<DataReport14>, false},
-    };
-    for (const auto& s : schedules) {
+    for (const auto& s : cases) {
         EXPECT_EQ(saidBy([&] { click(*s.command); }), QStringList());
         const auto m = s.layout();
-        EXPECT_EQ(testsupport::misfits(m, QStringLiteral("9999999999.99"), s.rowsAreTotals), QStringList())
-            << m.title.toStdString();
+        EXPECT_EQ(misfits(m, QStringLiteral("9999999999.99"), s.rowsAreTotals), QStringList()) << m.title.toStdString();
     }
 }
 
 } // namespace
+} // namespace billtest

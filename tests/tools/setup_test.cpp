@@ -16,10 +16,7 @@ using testsupport::ToolRun;
 
 namespace {
 
-ToolRun setup(const QStringList& args)
-{
-    return testsupport::runTool("dosset-setup", args);
-}
+ToolRun setup(const QStringList& args) { return testsupport::runTool("dosset-setup", args); }
 
 // rwx------ and rw-------, as Qt spells them for the owner (and for the
 // running user, who is the owner).
@@ -41,17 +38,15 @@ TEST(SetupTool, RefusesABlankEdgedOrEmptyPasswordAndMakesOwnerOnlyFiles)
     const ToolRun made = setup({folder, "--password", "in side"});
     ASSERT_EQ(made.code, 0) << made.err.toStdString();
     EXPECT_TRUE(made.out.endsWith("Password: in side\n"));
-    const QDir dir(folder);
-    for (const char* sub : {"", "output"})
-        EXPECT_EQ(QFileInfo(dir.filePath(sub)).permissions(), kOwnerOnlyFolder) << sub;
-    for (const char* file : {common::kFundDb, common::kSalaryDb})
-        EXPECT_EQ(QFileInfo(dir.filePath(file)).permissions(), kOwnerOnlyFile) << file;
-    // The engine's companions, made while the program works, are the owner's too.
+    // The folders and files, and the engine's companions made while the program works, are the owner's only.
     data::Database::closeAll();
     data::setDataFolder(folder);
     data::Database::open(common::kFundDb).execute("UPDATE estt SET dist = dist");
-    for (const char* companion : {"fund.mdb-wal", "fund.mdb-shm"})
-        EXPECT_EQ(QFileInfo(dir.filePath(companion)).permissions(), kOwnerOnlyFile) << companion;
+    QList<QFileDevice::Permissions> got;
+    for (const char* path : {"", "output", common::kFundDb, common::kSalaryDb, "fund.mdb-wal", "fund.mdb-shm"})
+        got << QFileInfo(QDir(folder).filePath(path)).permissions();
+    EXPECT_EQ(got, (QList<QFileDevice::Permissions>{kOwnerOnlyFolder, kOwnerOnlyFolder, kOwnerOnlyFile, kOwnerOnlyFile,
+                                                    kOwnerOnlyFile, kOwnerOnlyFile}));
     data::Database::closeAll();
 }
 
@@ -65,25 +60,21 @@ TEST(SetupTool, UpdateAddsWhatAnOlderFolderLacksKeepingEveryRowAndSetsOnlyAMissi
     // An earlier build's folder: a table, an index, and a column of tables with rows lacking.
     runSql(salary, {"DROP TABLE ginew", "DROP INDEX salary_month", "ALTER TABLE employee DROP COLUMN effect_date"});
     runSql(fund, {"ALTER TABLE all_exp DROP COLUMN deduction"});
-    ASSERT_EQ(testsupport::queryValue(salary, "SELECT count(*) FROM employee").toInt(), 20);
-    ASSERT_GT(testsupport::queryValue(fund, "SELECT count(*) FROM all_exp").toInt(), 0);
+    ASSERT_TRUE(testsupport::queryValue(salary, "SELECT count(*) FROM employee").toInt() == 20
+                && testsupport::queryValue(fund, "SELECT count(*) FROM all_exp").toInt() > 0);
     const auto salaryRows = rowDigests(salary);
     const auto fundRows = rowDigests(fund);
-    const QStringList templates = common::templateNames();
-    if (!templates.isEmpty())
-        QFile::remove(QDir(folder).filePath(templates.first()));
+    const QString lostTemplate = common::templateNames().first();
+    QFile::remove(QDir(folder).filePath(lostTemplate));
 
     const ToolRun r = setup({folder, "--update"});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    QString expected = QStringLiteral("The data folder %1 is brought up to date; no row was changed.\n"
-                                      "\"fund.mdb\": added column all_exp.deduction\n"
-                                      "\"salary master.mdb\": added column employee.effect_date\n"
-                                      "\"salary master.mdb\": added table ginew\n"
-                                      "\"salary master.mdb\": added index salary_month\n")
-                           .arg(folder);
-    if (!templates.isEmpty())
-        expected += QStringLiteral("added the template \"%1\"\n").arg(templates.first());
-    EXPECT_EQ(r.out, expected);
+    EXPECT_EQ(r.out, QStringLiteral("The data folder %1 is brought up to date; no row was changed.\n"
+                                    "\"fund.mdb\": added column all_exp.deduction\n"
+                                    "\"salary master.mdb\": added column employee.effect_date\n"
+                                    "\"salary master.mdb\": added table ginew\n"
+                                    "\"salary master.mdb\": added index salary_month\n"
+                                    "added the template \"%2\"\n").arg(folder, lostTemplate));
     // Every row kept, the added columns null in each.
     auto salaryAfter = rowDigests(salary);
     salaryAfter.remove("ginew");
@@ -100,13 +91,11 @@ TEST(SetupTool, UpdateAddsWhatAnOlderFolderLacksKeepingEveryRowAndSetsOnlyAMissi
 
     // A password is set only where the folder has none.
     const ToolRun refused = setup({folder, "--update", "--password", "x1"});
-    EXPECT_EQ(refused.code, 1);
-    EXPECT_TRUE(refused.err.contains("has a password already")) << refused.err.toStdString();
+    EXPECT_TRUE(refused.code == 1 && refused.err.contains("has a password already")) << refused.err.toStdString();
     EXPECT_EQ(fileDigests(folder), files);
     runSql(fund, {"UPDATE protect SET pas = NULL"});
     const ToolRun set = setup({folder, "--update", "--password", "x1"});
-    EXPECT_EQ(set.code, 0) << set.err.toStdString();
-    EXPECT_TRUE(set.out.endsWith("Password: x1\n"));
+    EXPECT_TRUE(set.code == 0 && set.out.endsWith("Password: x1\n")) << set.err.toStdString();
     EXPECT_EQ(testsupport::queryValue(fund, "SELECT group_concat(pas, '|') FROM protect").toString(), "x1");
 }
 
@@ -117,8 +106,8 @@ TEST(SetupTool, UpdateLeavesAFolderItCannotMendAsItWas)
     const QString empty = root.filePath("empty");
     QDir().mkpath(empty);
     const ToolRun none = setup({empty, "--update"});
-    EXPECT_EQ(none.code, 1);
-    EXPECT_TRUE(none.err.contains(QStringLiteral("dosset-setup \"%1\"\n").arg(empty))) << none.err.toStdString();
+    EXPECT_TRUE(none.code == 1 && none.err.contains(QStringLiteral("dosset-setup \"%1\"\n").arg(empty)))
+        << none.err.toStdString();
     EXPECT_TRUE(QDir(empty).isEmpty());
 
     // A path that is a file, or passes through one: no folder is there or can be made.
@@ -141,22 +130,20 @@ TEST(SetupTool, UpdateLeavesAFolderItCannotMendAsItWas)
                     "INSERT INTO employee (emp_code, name) SELECT emp_code, 'TWIN' FROM employee LIMIT 1"});
     auto files = fileDigests(folder);
     const ToolRun twins = setup({folder, "--update"});
-    EXPECT_EQ(twins.code, 1);
-    EXPECT_TRUE(twins.err.startsWith("dosset-setup: \"salary master.mdb\" could not be brought up to date; nothing of "
+    EXPECT_TRUE(twins.code == 1 && twins.err.startsWith("dosset-setup: \"salary master.mdb\" could not be brought up to date; nothing of "
                                      "it was changed.\n")) << twins.err.toStdString();
     EXPECT_EQ(fileDigests(folder), files);
     EXPECT_EQ(common::checkDataFiles(folder).at(1).technical, "lacks table ginew, index employee_ec");
 
     // A damaged file stops it before the other, older, file is touched.
     runSql(QDir(folder).filePath(common::kFundDb), {"DROP TABLE estt"});
-    QFile garbage(salary);
-    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    garbage.write(QByteArray(4096, 'z'));
-    garbage.close();
+    {
+        QFile garbage(salary);
+        ASSERT_TRUE(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate) && garbage.write(QByteArray(4096, 'z')) == 4096);
+    }
     files = fileDigests(folder);
     const ToolRun damaged = setup({folder, "--update"});
-    EXPECT_EQ(damaged.code, 1);
-    EXPECT_TRUE(damaged.err.contains("\"salary master.mdb\" is not a Dosset data file.")) << damaged.err.toStdString();
-    EXPECT_FALSE(damaged.err.contains("--update"));
+    EXPECT_TRUE(damaged.code == 1 && damaged.err.contains("\"salary master.mdb\" is not a Dosset data file.")
+                && !damaged.err.contains("--update")) << damaged.err.toStdString();
     EXPECT_EQ(fileDigests(folder), files);
 }
