@@ -27,29 +27,28 @@ public:
     BoxForm()
     {
         auto* layout = new QVBoxLayout(this);
+        const auto logs = [this](auto* sender, auto signal, const QString& line) {
+            connect(sender, signal, this, [this, line] { log << line; });
+        };
         for (auto* box : {Text1 = new TextBox("Text1", this), Text2 = new TextBox("Text2", this),
                           Text3 = new TextBox("Text3", this)}) {
             layout->addWidget(box);
             for (auto [signal, name] : {std::pair{&TextBox::Change, " Change"}, {&TextBox::GotFocus, " GotFocus"},
                                         {&TextBox::LostFocus, " LostFocus"}})
-                connect(box, signal, this, [this, box, name] { log << box->objectName() + name; });
+                logs(box, signal, box->objectName() + name);
             connect(box, &TextBox::KeyUp, this, [this, box](int k) { log << box->objectName() + " KeyUp " + QString::number(k); });
         }
         layout->addWidget(Combo1 = new ComboBox("Combo1", this));
-        connect(Combo1, &ComboBox::Click, this, [this] { log << "Combo1 Click"; });
         layout->addWidget(Option1 = new OptionButton("Option1", "ONE", this));
         layout->addWidget(Option2 = new OptionButton("Option2", "TWO", this));
         layout->addWidget(Label12 = new Label("Label12", "CLICK HERE", this));
-        connect(Label12, &Label::Click, this, [this] { log << "Label12 Click"; });
         layout->addWidget(DTPicker1 = new DatePicker("DTPicker1", this));
-        connect(DTPicker1, &DatePicker::Change, this, [this] { log << "DTPicker1 Change"; });
-        connect(DTPicker1, &DatePicker::CloseUp, this, [this] { log << "DTPicker1 CloseUp"; });
-        connect(DTPicker1, &DatePicker::KeyUp, this, [this](int k) {
-            if (k == vbKeyReturn)
-                log << "DTPicker1 KeyUp 13";
-        });
-        Timer1 = new Timer("Timer1", this);
-        connect(Timer1, &Timer::Tick, this, [this] { log << "Timer1 Timer"; });
+        logs(Combo1, &ComboBox::Click, "Combo1 Click");
+        logs(Label12, &Label::Click, "Label12 Click");
+        logs(DTPicker1, &DatePicker::Change, "DTPicker1 Change");
+        logs(DTPicker1, &DatePicker::CloseUp, "DTPicker1 CloseUp");
+        connect(DTPicker1, &DatePicker::KeyUp, this, [this](int k) { log << QStringList(k == vbKeyReturn, "DTPicker1 KeyUp 13"); });
+        logs(Timer1 = new Timer("Timer1", this), &Timer::Tick, "Timer1 Timer");
     }
     TextBox *Text1, *Text2, *Text3;
     ComboBox* Combo1;
@@ -69,11 +68,7 @@ protected:
         form->Text1->setFocus();
         form->log.clear();
     }
-    void TearDown() override
-    {
-        Forms::unloadAll();
-        testsupport::settle();
-    }
+    void TearDown() override { Forms::unloadAll(), testsupport::settle(); }
     BoxForm* form = nullptr;
 };
 
@@ -198,25 +193,16 @@ public:
         layout->addWidget(Command1 = new CommandButton("Command1", "CONFIRM", this));
         Command1->setEnabled(false);
         EntryChain{{
-            {Text7, Text12, [this] {
-                 // A proposed value, selected so that typing replaces it.
-                 Text12->setText("0");
-                 Text12->selectAll();
-                 return true;
-             }},
+            // A proposed value, selected so that typing replaces it.
+            {Text7, Text12, [this] { return Text12->setText("0"), Text12->selectAll(), true; }},
             {Text12, Command1, [this] {
-                 if (!vb::isNumeric(Text12->text())) {
-                     Dialogs::msgBox("YOUR INPUT MUST BE A NUMBER", vbOKOnly, "Hi");
-                     Text12->setFocus();
-                     return false;
-                 }
-                 Command1->setEnabled(true);
-                 return true;
+                 if (!vb::isNumeric(Text12->text()))
+                     return Dialogs::msgBox("YOUR INPUT MUST BE A NUMBER", vbOKOnly, "Hi"), Text12->setFocus(), false;
+                 return Command1->setEnabled(true), true;
              }},
         }};
     }
-    TextBox* Text7;
-    TextBox* Text12;
+    TextBox *Text7, *Text12;
     CommandButton* Command1;
 };
 

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QDomDocument>
 #include <QFileInfo>
+#include <ranges>
 #include <gtest/gtest.h>
 
 using office::Workbook;
@@ -22,10 +23,8 @@ QDomDocument sheetOf(const QString& saved) { return xmlOf(saved, "xl/worksheets/
 QStringList cells(const QString& saved, const QStringList& refs)
 {
     QStringList list;
-    for (const QString& ref : refs) {
-        const QDomElement c = cellElement(saved, ref);
+    for (const QDomElement& c : refs | std::views::transform([&](const QString& ref) { return cellElement(saved, ref); }))
         list << c.attribute("s", "-") + ' ' + c.attribute("t", "-") + ' ' + c.text();
-    }
     return list;
 }
 
