@@ -83,8 +83,7 @@ TEST_F(EmployeeFormTest, BadEntriesAndAnotherEmployeesCodeWriteNothing)
     db().execute("insert into employee (emp_code, name, b_pay) values ('A12', 'Ram Kumar', 20000)");
     fill("A12", "Somebody Else"); // exists but was not found here: would overwrite that employee
     click(button(3));
-    box(1).setText("Z99");
-    click(button(2));
+    box(1).setText("Z99"), click(button(2));
     // Enter in the code box finds; another code then clears what was found,
     // so Ram Kumar's details are never saved under it.
     enter(box(1), "A12");
@@ -92,11 +91,8 @@ TEST_F(EmployeeFormTest, BadEntriesAndAnotherEmployeesCodeWriteNothing)
     type(box(1), "A13");
     EXPECT_EQ(found + texts({2, 12}), (QStringList{"Ram Kumar", "20000", "", ""}));
     click(button(3));
-    fill("A14", "Ram Kumar", "0");
-    click(button(3));
-    fill("B12", "Ram Kumar");
-    boxes.answer(forms::vbNo, "CODE CATEGORY B");
-    click(button(3));
+    fill("A14", "Ram Kumar", "0"), click(button(3));
+    fill("B12", "Ram Kumar"), boxes.answer(forms::vbNo, "CODE CATEGORY B"), click(button(3));
     const QString noHead = "NO HEAD OF ACCOUNT HAS THE CODE CATEGORY B,\nSO THIS EMPLOYEE WILL BE IN NO PAY BILL.\n\n"
                            "SAVE THE RECORD ANYWAY?";
     EXPECT_EQ(boxes.prompts(), (QStringList{"THIS EMPLOYEE CODE ALREADY EXISTS. FIND IT BEFORE YOU CHANGE IT.", "EMPLOYEE CODE NOT FOUND.",

@@ -101,8 +101,7 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
     auto& sal = data::Database::open(QString::fromLatin1(common::kSalaryDb));
     EXPECT_EQ(firstRow(sal, "select da, hra, gross, deduct, net from salary where emp_code = 'A101'"),
               (QVariantList{34568.0, 5960.0, 100428.0, 11280.0, 89148.0}));
-    Forms::unload(f9);
-    settle();
+    Forms::unload(f9), settle();
 
     // ---- Form6: no bill number yet, so the register is offered ----------
     auto& f6 = Forms::get<paybill::Form6>();
@@ -137,8 +136,7 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
               (QStringList{"2003270", "1285340", "101"}));
 
     // ---- Form6: back on the bill form, the bill is found; ACTIVATE NOW --
-    showForm(f6);
-    settle();
+    showForm(f6), settle();
     const QString billNo = f6.Label16->caption();
     EXPECT_EQ(saidBy([&] { click(*f6.Command1); }), QStringList{});
     EXPECT_EQ(billNo + "|" + f6.Label18->caption(), "101|12");

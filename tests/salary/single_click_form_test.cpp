@@ -35,11 +35,8 @@ protected:
     void SetUp() override
     {
         addOffice();
-        if (!Forms::isRegistered("Employee")) {
-            Forms::registerForm<LinkedForm<1>>("Employee");
-            Forms::registerForm<LinkedForm<2>>("SALARY");
-            Forms::registerForm<LinkedForm<3>>("Status");
-        }
+        if (!Forms::isRegistered("Employee"))
+            Forms::registerForm<LinkedForm<1>>("Employee"), Forms::registerForm<LinkedForm<2>>("SALARY"), Forms::registerForm<LinkedForm<3>>("Status");
         form = &Forms::get<salary::Form9>();
     }
 
