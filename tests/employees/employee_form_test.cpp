@@ -17,6 +17,7 @@ using forms::CommandButton;
 using forms::Forms;
 using forms::Label;
 using forms::TextBox;
+using namespace testsupport;
 
 namespace {
 
@@ -31,68 +32,46 @@ struct QuickForm : forms::Form {
     }
 };
 
-data::Database& db()
-{
-    return data::Database::open(QString::fromLatin1(common::kSalaryDb));
-}
+data::Database& db() { return data::Database::open(QString::fromLatin1(common::kSalaryDb)); }
+QVariantList row(const QString& sql) { return firstRow(db(), sql); }
 
-QVariantList row(const QString& sql)
-{
-    return testsupport::firstRow(db(), sql);
-}
-
-class EmployeeFormTest : public testsupport::FormFixture<employees::Employee> {
+class EmployeeFormTest : public FormFixture<employees::Employee> {
 protected:
     void SetUp() override
     {
         // The heads pay the staff of codes A and C.
-        data::Database& fund = data::Database::open(QString::fromLatin1(common::kFundDb));
-        fund.execute("insert into head (drawal_code, description, code_category) values ('H1', 'SALARY', 'A')");
-        fund.execute("insert into head (drawal_code, description, code_category) values ('H2', 'WAGES', 'C')");
+        data::Database::open(QString::fromLatin1(common::kFundDb)).execute("insert into head (drawal_code, description, code_category) values ('H1', 'SALARY', 'A'), ('H2', 'WAGES', 'C')");
         open();
     }
 
     bool enabled(int n) { return button(n).isEnabled(); }
-    void fill(const QString& code, const QString& name = "Ram", const QString& pay = "20000")
-    {
-        box(1).setText(code);
-        box(2).setText(name);
-        box(12).setText(pay);
-    }
+    void fill(const QString& code, const QString& name = "Ram", const QString& pay = "20000") { box(1).setText(code), box(2).setText(name), box(12).setText(pay); }
 };
 
 } // namespace
 
-TEST_F(EmployeeFormTest, CodeBoxSwitchesTheCommands)
+TEST_F(EmployeeFormTest, CodeBoxSwitchesTheCommandsAndANewEmployeeIsSavedFoundAndChanged)
 {
     // NEW CODE alone without a code; FIND, SAVE and CANCEL with one (as the single-click form's "< BACK" writes it).
-    for (const QString& code : {"", "A12", ""}) {
-        box(1).setText(code);
-        EXPECT_EQ(QString("%1%2%3%4").arg(enabled(1)).arg(enabled(2)).arg(enabled(3)).arg(enabled(4)),
-                  code.isEmpty() ? "1000" : "0111");
-    }
-}
-
-TEST_F(EmployeeFormTest, NewEmployeeIsSavedFoundAndChanged)
-{
-    testsupport::ScriptedBoxes boxes;
-    testsupport::click(button(1)); // NEW CODE
-    for (auto [n, text] : {std::pair{1, "A12"}, {2, "Ram Kumar"}, {10, "FIXED"}, {12, "20000"}, {13, "4200"},
-                           {14, "8000"}, {21, "01/07/2011"}})
-        testsupport::type(box(n), text);
-    testsupport::click(button(3)); // SAVE
+    for (const QString& code : {"", "A12", ""})
+        EXPECT_EQ((box(1).setText(code), QString("%1%2%3%4").arg(enabled(1)).arg(enabled(2)).arg(enabled(3)).arg(enabled(4))), code.isEmpty() ? "1000" : "0111");
+    ScriptedBoxes boxes;
+    click(button(1)); // NEW CODE
+    for (auto [n, text] : {std::pair{1, "A12"}, {2, "Ram Kumar"}, {10, "FIXED"}, {12, "20000"}, {13, "4200"}, {14, "8000"}, {21, "01/07/2011"}})
+        type(box(n), text);
+    click(button(3)); // SAVE
     EXPECT_EQ(boxes.prompts(), QStringList{"RECORD SAVED."});
     EXPECT_EQ(row("select emp_code, name, hra_type, b_pay, grade_pay, hra, oa, basic, effect_date from employee"),
               (QVariantList{"A12", "Ram Kumar", "FIXED", 20000.0, 4200.0, 8000.0, 0.0, 24200.0, QDate(2011, 7, 1)}));
 
-    testsupport::click(button(4)); // CANCEL
-    EXPECT_EQ(box(2).text(), "");
+    click(button(4)); // CANCEL
+    const QString cleared = box(2).text();
     box(1).setText(" A12");
-    testsupport::click(button(2)); // FIND
-    EXPECT_EQ(texts({2, 12, 21, 22}), (QStringList{"Ram Kumar", "20000", "01/07/2011", "24200"}));
+    click(button(2)); // FIND
+    EXPECT_EQ(QStringList{cleared} + texts({2, 12, 21, 22}), (QStringList{"", "Ram Kumar", "20000", "01/07/2011", "24200"}));
 
-    testsupport::type(box(13), "4800");
-    testsupport::click(button(3));
+    type(box(13), "4800");
+    click(button(3));
     EXPECT_EQ(row("select count(*), grade_pay, basic from employee"), (QVariantList{1, 4800.0, 24800.0}));
 }
 
@@ -100,33 +79,28 @@ TEST_F(EmployeeFormTest, NewEmployeeIsSavedFoundAndChanged)
 // pay, or with a letter no head pays (answered No): nothing written.
 TEST_F(EmployeeFormTest, BadEntriesAndAnotherEmployeesCodeWriteNothing)
 {
-    testsupport::ScriptedBoxes boxes;
+    ScriptedBoxes boxes;
     db().execute("insert into employee (emp_code, name, b_pay) values ('A12', 'Ram Kumar', 20000)");
     fill("A12", "Somebody Else"); // exists but was not found here: would overwrite that employee
-    testsupport::click(button(3));
-    box(1).setText("Z99");
-    testsupport::click(button(2));
+    click(button(3));
+    box(1).setText("Z99"), click(button(2));
     // Enter in the code box finds; another code then clears what was found,
     // so Ram Kumar's details are never saved under it.
-    testsupport::enter(box(1), "A12");
-    EXPECT_EQ(texts({2, 12}), (QStringList{"Ram Kumar", "20000"}));
-    testsupport::type(box(1), "A13");
-    EXPECT_EQ(box(2).text() + box(12).text(), "");
-    testsupport::click(button(3));
-    fill("A14", "Ram Kumar", "0");
-    testsupport::click(button(3));
-    fill("B12", "Ram Kumar");
-    boxes.answer(forms::vbNo, "CODE CATEGORY B");
-    testsupport::click(button(3));
+    enter(box(1), "A12");
+    const QStringList found = texts({2, 12});
+    type(box(1), "A13");
+    EXPECT_EQ(found + texts({2, 12}), (QStringList{"Ram Kumar", "20000", "", ""}));
+    click(button(3));
+    fill("A14", "Ram Kumar", "0"), click(button(3));
+    fill("B12", "Ram Kumar"), boxes.answer(forms::vbNo, "CODE CATEGORY B"), click(button(3));
     const QString noHead = "NO HEAD OF ACCOUNT HAS THE CODE CATEGORY B,\nSO THIS EMPLOYEE WILL BE IN NO PAY BILL.\n\n"
                            "SAVE THE RECORD ANYWAY?";
-    EXPECT_EQ(boxes.prompts(), (QStringList{"THIS EMPLOYEE CODE ALREADY EXISTS. FIND IT BEFORE YOU CHANGE IT.",
-                                            "EMPLOYEE CODE NOT FOUND.", "ENTER THE NAME OF THE EMPLOYEE.",
-                                            "BASIC PAY MUST BE ABOVE 0.", noHead}));
+    EXPECT_EQ(boxes.prompts(), (QStringList{"THIS EMPLOYEE CODE ALREADY EXISTS. FIND IT BEFORE YOU CHANGE IT.", "EMPLOYEE CODE NOT FOUND.",
+                                            "ENTER THE NAME OF THE EMPLOYEE.", "BASIC PAY MUST BE ABOVE 0.", noHead}));
     EXPECT_EQ(boxes.boxes().last().style, forms::vbYesNo + forms::vbQuestion);
     EXPECT_EQ(row("select count(*), name, b_pay from employee"), (QVariantList{1, "Ram Kumar", 20000.0}));
 
-    EXPECT_EQ(testsupport::saidBy([&] { testsupport::click(button(3)); }, {{forms::vbYes, "CODE CATEGORY B"}}).value(1),
+    EXPECT_EQ(saidBy([&] { click(button(3)); }, {{forms::vbYes, "CODE CATEGORY B"}}).value(1),
               "Hi|64|RECORD SAVED.");
     EXPECT_EQ(row("select emp_code, b_pay from employee where emp_code <> 'A12'"), (QVariantList{"B12", 20000.0}));
 }
@@ -135,73 +109,59 @@ TEST_F(EmployeeFormTest, QuickSearchLeavesForTheSingleClickForm)
 {
     if (!Forms::isRegistered("Form9"))
         Forms::registerForm<QuickForm>("Form9");
-    testsupport::click(form->control<Label>("Label49"));
-    testsupport::settle();
+    click(form->control<Label>("Label49"));
+    settle();
     EXPECT_FALSE(Forms::isLoaded("Employee"));
     forms::Form* quick = Forms::loaded("Form9");
     ASSERT_NE(quick, nullptr);
-    EXPECT_TRUE(quick->isVisible());
-    EXPECT_FALSE(quick->control<CommandButton>("Command4").isVisibleTo(quick));
-    EXPECT_TRUE(quick->control<CommandButton>("Command7").isVisibleTo(quick));
-    EXPECT_EQ(quick->focusWidget(), &quick->control<TextBox>("Text7"));
+    EXPECT_TRUE(quick->isVisible() && !quick->control<CommandButton>("Command4").isVisibleTo(quick) &&
+                quick->control<CommandButton>("Command7").isVisibleTo(quick) && quick->focusWidget() == &quick->control<TextBox>("Text7"));
 }
 
 // Every box of the form fed what a clerk or a paste may put there: each
 // refusal is the box's own message and writes nothing; odd text is kept as typed.
 TEST_F(EmployeeFormTest, HostileInputInEveryBoxIsRefusedOrKeptAsTyped)
 {
-    testsupport::ScriptedBoxes boxes;
+    ScriptedBoxes boxes;
     // Commands before a code is typed wait for one; after CANCEL too.
     for (int b : {3, 2, 4, 3, 3})
-        testsupport::click(button(b));
+        click(button(b));
     EXPECT_EQ(boxes.prompts(), QStringList{});
     // A bad code is not found and not saved; each figure and date box its own words.
     const QString badCode = "EMPLOYEE CODE MUST BE ONE CAPITAL LETTER AND A NUMBER, 3 OR 4 CHARACTERS.";
-    std::vector<testsupport::Refusal> table{
-        {&box(1), testsupport::oddTexts() + testsupport::notAmounts() + QStringList{"a12", "A12345"},
-         {"EMPLOYEE CODE NOT FOUND.", badCode}},
-        {&box(21), testsupport::notDates().mid(0, 7), {"THIS IS NOT A VALID DATE"}}}; // a blank is no date of effect
-    for (const auto& [n, caption] : {std::pair{12, "BASIC PAY"}, {13, "GRADE PAY"}, {14, "FIXED H.R.A."},
-                                     {15, "OTHER ALLOWANCES"}, {16, "GPF SUBSCRIPTION"}, {17, "INSURANCE FUND"},
-                                     {18, "SAVINGS FUND"}})
-        table.push_back({&box(n), testsupport::notAmounts() + QStringList{"99999999999", "10000000"},
-                         {caption + QString(" MUST BE A NUMBER")}});
+    std::vector<Refusal> table{
+        {&box(1), oddTexts() + notAmounts() + QStringList{"a12", "A12345"}, {"EMPLOYEE CODE NOT FOUND.", badCode}},
+        {&box(21), notDates().mid(0, 7), {"THIS IS NOT A VALID DATE"}}}; // a blank is no date of effect
+    for (const auto& [n, caption] : {std::pair{12, "BASIC PAY"}, {13, "GRADE PAY"}, {14, "FIXED H.R.A."}, {15, "OTHER ALLOWANCES"},
+                                     {16, "GPF SUBSCRIPTION"}, {17, "INSURANCE FUND"}, {18, "SAVINGS FUND"}})
+        table.push_back({&box(n), notAmounts() + QStringList{"99999999999", "10000000"}, {caption + QString(" MUST BE A NUMBER")}});
     for (const auto& [n, caption, width] : {std::tuple{2, "NAME", 50}, {3, "DESIGNATION", 50}, {19, "PAN", 10}})
-        for (const auto& line : testsupport::unstorable(&box(n), caption, width))
+        for (const auto& line : unstorable(&box(n), caption, width))
             table.push_back(line);
-    testsupport::expectRefused(table, [&](TextBox& b, const QString& text) {
+    expectRefused(table, [&](TextBox& b, const QString& text) {
         boxes.clearBoxes();
-        for (int command : {2, 3}) {
-            if (command == 2 && &b != &box(1))
-                continue; // only a code is looked up
+        for (int command : &b == &box(1) ? std::vector{2, 3} : std::vector{3}) { // only a code is looked up
             fill(&b == &box(1) ? text : "A12");
-            for (int m = 13; m <= 18; ++m)
-                box(m).setText("0");
-            for (int m : {3, 19, 21})
-                box(m).clear();
+            for (int m : {13, 14, 15, 16, 17, 18, 3, 19, 21})
+                box(m).setText(m < 19 && m != 3 ? "0" : "");
             b.setText(text);
-            testsupport::click(button(command));
+            click(button(command));
         }
         return boxes.prompts();
     });
-    for (int m = 13; m <= 18; ++m)
-        box(m).setText("0");
 
     // Free text is filed as typed (trimmed), quotes and all; the largest pay
     // a salary holds is taken, and the dates' edges of 1930 and 2099 too.
     int n = 10;
-    for (const QString& text : testsupport::keptTexts()) {
+    for (const QString& text : keptTexts()) {
         SCOPED_TRACE(text.left(20).toStdString());
-        testsupport::click(button(1));
+        click(button(1));
         const QString code = QString("A%1").arg(++n);
         fill(code, text, "  9999999.99  ");
-        box(3).setText(text);
-        for (int b : {9, 19})
-            box(b).setText(text.left(10));
+        for (int b : {3, 9, 19})
+            box(b).setText(b == 3 ? text : text.left(10));
         box(21).setText(n % 2 ? "1/1/1930" : "31/12/2099");
-        boxes.clearBoxes();
-        testsupport::click(button(3));
-        EXPECT_EQ(boxes.prompts(), QStringList{"RECORD SAVED."});
+        EXPECT_EQ(saidBy([&] { click(button(3)); }), QStringList{"Hi|64|RECORD SAVED."});
         EXPECT_EQ(row("select name, designation, bank_ac, pan, b_pay from employee where emp_code = '" + code + "'"),
                   (QVariantList{text, text, text.left(10), text.left(10), 9999999.99}));
     }
@@ -209,15 +169,11 @@ TEST_F(EmployeeFormTest, HostileInputInEveryBoxIsRefusedOrKeptAsTyped)
 
 TEST(StatusViewTest, ShowsEveryEmployeeByCode)
 {
-    testsupport::TempDataFolder folder;
-    db().execute("insert into employee (emp_code, name, designation) values ('B7', 'Hari Das', 'PEON')");
-    db().execute("insert into employee (emp_code, name, designation) values ('A12', 'Ram Kumar', 'CLERK')");
-    auto& view = Forms::get<employees::Status>();
-    const auto& grid = view.control<forms::DataGrid>("DBGrid1");
-    ASSERT_EQ(grid.rowCount(), 2);
-    EXPECT_EQ(grid.cell(0, 0).toString(), "A12");
-    EXPECT_EQ(grid.cell(1, 1).toString(), "Hari Das");
-    EXPECT_FALSE(grid.allowUpdate());
+    TempDataFolder folder;
+    db().execute("insert into employee (emp_code, name, designation) values ('B7', 'Hari Das', 'PEON'), ('A12', 'Ram Kumar', 'CLERK')");
+    const auto& grid = Forms::get<employees::Status>().control<forms::DataGrid>("DBGrid1");
+    EXPECT_EQ(QString::number(grid.rowCount()) + grid.cell(0, 0).toString() + grid.cell(1, 1).toString() + QString::number(grid.allowUpdate()),
+              "2A12Hari Das0");
     Forms::unloadAll();
-    testsupport::settle();
+    settle();
 }

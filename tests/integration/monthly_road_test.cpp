@@ -1,9 +1,7 @@
 // The bill clerk's month on the demo office, through the real forms: salary in
 // one click, the bill form, the bill register with the imported totals, the
-// sheets and schedules, the balances, the register reports and the cheque.
-#include "allotment/financial_report_form.h"
+// sheets and schedules, the balances and the cheque.
 #include "allotment/register_form.h"
-#include "allotment/register_reports.h"
 #include "common/schema.h"
 #include "paybill/bill_form.h"
 #include "paybill/inner_sheet_reports.h"
@@ -44,27 +42,19 @@ bool prints(const reports::PageModel& m, double amount, const QString& text = {}
 {
     for (const reports::Page& page : m.pages)
         for (const reports::Item& item : page.items) {
-            if (item.kind != reports::Item::Kind::Text)
-                continue;
             QString t = item.text.trimmed();
             bool ok = false;
-            if ((!text.isEmpty() && t == text) || (std::fabs(t.remove(QLatin1Char(',')).toDouble(&ok) - amount) < 0.005 && ok))
+            if (item.kind == reports::Item::Kind::Text && ((!text.isEmpty() && t == text) || (std::fabs(t.remove(',').toDouble(&ok) - amount) < 0.005 && ok)))
                 return true;
         }
     return false;
 }
 
 template <class R>
-reports::PageModel laidOut()
-{
-    return Reports::isLoaded<R>() ? Reports::get<R>().layout() : reports::PageModel{};
-}
+reports::PageModel laidOut() { return Reports::isLoaded<R>() ? Reports::get<R>().layout() : reports::PageModel{}; }
 
 // Twelve rows make two pages: shown, not printed.
-QStringList showTwoPages(forms::CommandButton& button)
-{
-    return saidBy([&] { click(button); }, {{forms::vbNo, "THIS REPORT CONTAINS TOTAL 2 PAGES"}});
-}
+QStringList showTwoPages(forms::CommandButton& button) { return saidBy([&] { click(button); }, {{forms::vbNo, "THIS REPORT CONTAINS TOTAL 2 PAGES"}}); }
 
 class MonthlyRoad : public ::testing::Test {
 protected:
@@ -75,12 +65,7 @@ protected:
         setup::writeStartingRows(QStringLiteral("dosset"));
         setup::writeDemoOffice(); // its April and May bills are in the register
     }
-    void TearDown() override
-    {
-        Reports::unloadAll();
-        Forms::unloadAll();
-        settle();
-    }
+    void TearDown() override { Reports::unloadAll(), Forms::unloadAll(), settle(); }
 
     TempDataFolder folder;
     forms::Clock::Override today{QDate(2026, 6, 20)};
@@ -101,9 +86,7 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
     auto& f9 = Forms::get<salary::Form9>();
     showForm(f9);
     pickDate(f9.control<forms::DatePicker>("DTPicker1"), billDate);
-    EXPECT_EQ(saidBy([&] { click(f9.control<forms::CommandButton>("Command1")); },
-                     {{forms::vbYes, "ONE CLICK SALARY"}})
-                  .value(1),
+    EXPECT_EQ(saidBy([&] { click(f9.control<forms::CommandButton>("Command1")); }, {{forms::vbYes, "ONE CLICK SALARY"}}).value(1),
               "PLEASE NOTE|0|SALARY OF 20 NUMBERS EMPLOYEE FOR THE MONTH OF Jun-26\n\n"
               " PREPARED AND SAVED IN THE AQUITTANCE ROLL.\n");
     type(f9.control<forms::TextBox>("Text1"), "A101");
@@ -111,26 +94,21 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
     EXPECT_EQ(f9.control<forms::Label>("Label4").caption(), "R. K. Chatterjee");
     for (auto [n, amount] : {std::pair{2, "1500"}, {3, "500"}, {4, "3000"}, {5, "0"}})
         enter(f9.control<forms::TextBox>(QStringLiteral("Text%1").arg(n)), amount);
-    EXPECT_EQ(saidBy([&] { click(f9.control<forms::CommandButton>("Command3")); },
-                     {{forms::vbYes, "DO YOU LIKE TO SAVE CHANGES?"}})
-                  .value(1),
+    EXPECT_EQ(saidBy([&] { click(f9.control<forms::CommandButton>("Command3")); }, {{forms::vbYes, "DO YOU LIKE TO SAVE CHANGES?"}}).value(1),
               "Hi|64|RECORD EDITED AND SAVED.");
     // A101: 59600 + D.A. 34568 + H.R.A. 5960 (under the cap) + M.A. 300 = 100428;
     // 6000 + 24 + 56 + 200 + 5000 deducted.
     auto& sal = data::Database::open(QString::fromLatin1(common::kSalaryDb));
     EXPECT_EQ(firstRow(sal, "select da, hra, gross, deduct, net from salary where emp_code = 'A101'"),
               (QVariantList{34568.0, 5960.0, 100428.0, 11280.0, 89148.0}));
-    Forms::unload(f9);
-    settle();
+    Forms::unload(f9), settle();
 
     // ---- Form6: no bill number yet, so the register is offered ----------
     auto& f6 = Forms::get<paybill::Form6>();
     showForm(f6);
     ASSERT_TRUE(chooseByData(*f6.Combo1, billDate));
     EXPECT_EQ(saidBy([&] { ASSERT_TRUE(chooseByData(*f6.Combo2, kHeadA)); },
-                     {{forms::vbYes, "NO BILL FOUND FOR THIS BILL DATE UNDER Salary Secondary Schools"}})
-                  .value(0)
-                  .section('|', 0, 0),
+                     {{forms::vbYes, "NO BILL FOUND FOR THIS BILL DATE UNDER Salary Secondary Schools"}}).value(0).section('|', 0, 0),
               "Missing Bill No Alert.");
     EXPECT_EQ(f6.Label16->caption() + "|" + f6.Text2->text() + "|" + f6.Label61->caption(), "NIL|A|198910");
     auto* f1 = static_cast<allotment::Form1*>(Forms::loaded(QStringLiteral("Form1")));
@@ -148,12 +126,9 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
     QStringList imported;
     for (auto b : {allotment::Pay, allotment::Da, allotment::Hra, allotment::Ma, allotment::DPay})
         imported << f1->billBox[b]->text();
-    EXPECT_EQ(imported, (QStringList{"198910", "138220", "22981", "3750", "39400"}));
-    EXPECT_EQ(f1->Label83->caption() + "|" + f6.Label61->caption(), "32651|0");
-    EXPECT_EQ(saidBy([&] { click(*f1->Command4); }, {typed("32651", "ENTER TOTAL DEDUCTION"),
-                                                      {forms::vbNo, "BILL ENTERED SUCCESSFULLY UNDER THE HEAD"}})
-                  .size(),
-              2);
+    EXPECT_EQ(imported << f1->Label83->caption() << f6.Label61->caption(),
+              (QStringList{"198910", "138220", "22981", "3750", "39400", "32651", "0"}));
+    saidBy([&] { click(*f1->Command4); }, {typed("32651", "ENTER TOTAL DEDUCTION"), {forms::vbNo, "BILL ENTERED SUCCESSFULLY UNDER THE HEAD"}});
     EXPECT_EQ(firstRow(data::Database::open(QString::fromLatin1(common::kFundDb)),
                        "select pay, da, hra, ma, d_pay, deduction from all_exp where bill_no = 101"),
               (QVariantList{198910.0, 138220.0, 22981.0, 3750.0, 39400.0, 32651.0}));
@@ -161,33 +136,26 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
               (QStringList{"2003270", "1285340", "101"}));
 
     // ---- Form6: back on the bill form, the bill is found; ACTIVATE NOW --
-    showForm(f6);
-    settle();
-    EXPECT_EQ(f6.Label16->caption(), "101");
+    showForm(f6), settle();
+    const QString billNo = f6.Label16->caption();
     EXPECT_EQ(saidBy([&] { click(*f6.Command1); }), QStringList{});
-    EXPECT_EQ(f6.Label18->caption(), "12");
+    EXPECT_EQ(billNo + "|" + f6.Label18->caption(), "101|12");
 
     // The sheets: inner (two pages), net, pay and gross, net in words.
     EXPECT_EQ(showTwoPages(*f6.Command2).size(), 1);
     const reports::PageModel inner = laidOut<paybill::DataReport1>();
-    EXPECT_EQ(inner.pageCount(), 2);
-    EXPECT_TRUE(prints(inner, 198910) && inner.texts(QStringLiteral("Label27")).contains("JUN-26"));
+    EXPECT_TRUE(inner.pageCount() == 2 && prints(inner, 198910) && inner.texts(QStringLiteral("Label27")).contains("JUN-26"));
     showTwoPages(*f6.Command15);
     EXPECT_TRUE(prints(laidOut<paybill::DataReport15>(), 369260));
     click(*f6.Command17);
     EXPECT_EQ(f6.Label31->caption() + "|" + f6.Label37->caption(), "198910|401911");
     EXPECT_TRUE(prints(laidOut<paybill::DataReport8>(), 401911));
     click(*f6.Command18);
-    EXPECT_EQ(f6.Label47->caption().toDouble(), 369260);
-    EXPECT_TRUE(prints(laidOut<paybill::DataReport16>(), 369260));
+    EXPECT_TRUE(f6.Label47->caption().toDouble() == 369260 && prints(laidOut<paybill::DataReport16>(), 369260));
 
     // The schedules: each states its total on the form and prints it (the
     // house-building schedule its total in words).
-    const struct {
-        forms::CommandButton* button;
-        reports::PageModel (*report)();
-        double total;
-    } schedules[] = {
+    const struct { forms::CommandButton* button; reports::PageModel (*report)(); double total; } schedules[] = {
         {f6.Command3, &laidOut<paybill::DataReport3>, 22950},  // GPF other than group D, loans included
         {f6.Command7, &laidOut<paybill::DataReport6>, 2550},   // GPF group D
         {f6.Command4, &laidOut<paybill::DataReport4>, 1820},   // professional tax
@@ -209,22 +177,7 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
     // The increment certificate lists head A's employees of the last increment run only.
     EXPECT_EQ(saidBy([&] { click(*f6.Command12); }), QStringList{});
     const reports::PageModel certificate = laidOut<paybill::DataReport14>();
-    EXPECT_TRUE(prints(certificate, -1, "S. M. Banerjee") && prints(certificate, -1, "V. S. Das"));
-    EXPECT_FALSE(prints(certificate, -1, "C. R. Saha"));
-
-    // ---- Form4: June's bill register holds the bill; the year's allotments head A's order --
-    auto& f4 = Forms::get<allotment::Form4>();
-    showForm(f4);
-    enter(*f4.Text3, "01/04/2026");
-    EXPECT_EQ(saidBy([&] { EXPECT_TRUE(choose(*f4.Combo2, "JUNE")); }), QStringList{});
-    EXPECT_EQ(f4.Text1->text(), "01/06/2026");
-    EXPECT_EQ(saidBy([&] { click(*f4.Command2); }), QStringList{});
-    const reports::PageModel bills = laidOut<allotment::DataReport10>();
-    EXPECT_TRUE(bills.texts(QStringLiteral("Text1")).contains("101") && prints(bills, 198910));
-    type(*f4.Text1, "01/04/2026");
-    type(*f4.Text2, "20/06/2026");
-    EXPECT_EQ(saidBy([&] { click(*f4.Command1); }), QStringList{});
-    EXPECT_TRUE(laidOut<allotment::DataReport9>().texts(QStringLiteral("Text3")).contains("EDN/ALT/114"));
+    EXPECT_TRUE(prints(certificate, -1, "S. M. Banerjee") && prints(certificate, -1, "V. S. Das") && !prints(certificate, -1, "C. R. Saha"));
 
     // ---- Form8: the bill's cheque (once), its pay slips and its cheque slip ----
     office::RecordingDesktop desktop;
@@ -235,11 +188,10 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
     for (const QString& expected : {QStringLiteral("RECORD ENTERED SUCCESSFULLY"),
                                     QStringLiteral("Cheque for this bill has already entered in the Register")}) {
         enter(*f8.Text1, "101");
-        EXPECT_EQ(f8.Label7->caption(), "15/06/2026");
-        type(*f8.Text2, "CHQ-101");
-        type(*f8.Text3, "15/06/2026");
-        type(*f8.Text4, "369260");
-        EXPECT_EQ(saidBy([&] { click(*f8.Command3); }).value(0).section('|', 2), expected);
+        for (auto [box, text] : {std::pair{f8.Text2, "CHQ-101"}, {f8.Text3, "15/06/2026"}, {f8.Text4, "369260"}})
+            type(*box, text);
+        const QString billDay = f8.Label7->caption();
+        EXPECT_EQ(billDay + saidBy([&] { click(*f8.Command3); }).value(0).section('|', 2), "15/06/2026" + expected);
         click(*f8.Command5);
     }
     f8.setMode(payslip::Form8::Mode::PaySlip);
@@ -255,12 +207,8 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
                   click(*f8.Command4);
               }),
               QStringList{});
-    ASSERT_EQ(desktop.opened().size(), 1);
-    EXPECT_TRUE(desktop.opened()[0].contains("anx"));
+    EXPECT_TRUE(desktop.opened().size() == 1 && desktop.opened()[0].contains("anx"));
     office::setDesktop(nullptr);
-    // The bill form's inner sheet still shows its own bill.
-    showTwoPages(*f6.Command2);
-    EXPECT_TRUE(prints(laidOut<paybill::DataReport1>(), 198910));
 }
 
 } // namespace

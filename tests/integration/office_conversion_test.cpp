@@ -21,10 +21,8 @@ QString recomputed(const QString& workbook, const QTemporaryDir& out)
 {
     QTemporaryDir profile;
     QProcess soffice;
-    soffice.start(QStandardPaths::findExecutable(QStringLiteral("soffice")),
-                  {QStringLiteral("--headless"), QStringLiteral("--norestore"),
-                   QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profile.path()).toString(),
-                   QStringLiteral("--convert-to"), QStringLiteral("xlsx"), QStringLiteral("--outdir"), out.path(), workbook});
+    soffice.start(QStandardPaths::findExecutable("soffice"), {"--headless", "--norestore", "-env:UserInstallation=" + QUrl::fromLocalFile(profile.path()).toString(),
+                                                               "--convert-to", "xlsx", "--outdir", out.path(), workbook});
     if (!soffice.waitForFinished(120000))
         soffice.kill();
     return QDir(out.path()).filePath(QFileInfo(workbook).completeBaseName() + QStringLiteral(".xlsx"));
@@ -44,10 +42,6 @@ TEST(LibreOfficeReads, BStatementMonthTotalsAsRecomputed)
     office::RecordingDesktop desktop;
     office::setDesktop(std::make_unique<office::RecordingDesktop>(desktop));
     data::Database& fund = doctest::fundDb();
-    const auto head = [&](const char* code, const char* description) {
-        fund.execute(QStringLiteral("insert into head (drawal_code, description, code_category) values (?, ?, 'A')"),
-                     {QString::fromLatin1(code), QString::fromLatin1(description)});
-    };
     const auto bill = [&](const char* code, int no, const QDate& date, const QString& amounts, double deduction) {
         fund.execute(QStringLiteral("insert into all_exp (head, bill_no, bill_date, pay, d_pay, da, hra, ma, bonus, "
                                     "wages, ta, elec, tele, misc, oe, oc, scheme, deduction, despn) values "
@@ -55,9 +49,8 @@ TEST(LibreOfficeReads, BStatementMonthTotalsAsRecomputed)
                          .arg(amounts),
                      {QString::fromLatin1(code), no, date.toString(Qt::ISODate), deduction});
     };
-    head("2202-00-109-NP-00001-01", "SALARY");
-    head("2202-00-109-NP-00001-13", "OFFICE");
-    head("2202-00-109-NP-00002-01", "OTHER SALARY");
+    fund.execute("insert into head (drawal_code, description, code_category) values ('2202-00-109-NP-00001-01', 'SALARY', 'A'), "
+                 "('2202-00-109-NP-00001-13', 'OFFICE', 'A'), ('2202-00-109-NP-00002-01', 'OTHER SALARY', 'A')");
     //                                                                   pay  dp   da   hra ma  bo wa ta  el  te mi oe oc   sc
     bill("2202-00-109-NP-00001-01", 14, QDate(2011, 4, 30), "10000, 2400, 5000, 1500, 300, 0, 0, 0, 0, 0, 0, 0, 0, 0", 2500);
     bill("2202-00-109-NP-00001-13", 9, QDate(2011, 4, 12), "0, 0, 0, 0, 0, 0, 0, 0, 100, 0, 0, 40, 50.5, 0", 0);
@@ -67,25 +60,19 @@ TEST(LibreOfficeReads, BStatementMonthTotalsAsRecomputed)
 
     auto& form = forms::Forms::get<allotment::Form4>();
     testsupport::showForm(form);
-    testsupport::enter(*form.Text3, QStringLiteral("01/04/2011"));
-    testsupport::choose(*form.Combo2, QStringLiteral("APRIL"));
-    testsupport::choose(*form.Combo1, QStringLiteral("SALARY"));
+    testsupport::enter(*form.Text3, "01/04/2011");
+    testsupport::choose(*form.Combo2, "APRIL"), testsupport::choose(*form.Combo1, "SALARY");
     testsupport::click(*form.Command4);
     ASSERT_EQ(desktop.opened().size(), 1) << boxes.prompts().join(QLatin1Char('|')).toStdString();
 
     QTemporaryDir out;
     const QString book = recomputed(desktop.opened().first(), out);
-    ASSERT_TRUE(QFileInfo::exists(book));
-    // Lines by date: bills 9, 11, 14; nothing of May or of the other head.
-    QVariantList lines, totals;
-    for (int r = 5; r <= 8; ++r)
-        lines << ooxml::cell(book, QStringLiteral("A%1").arg(r));
-    EXPECT_EQ(lines, (QVariantList{9.0, 11.0, 14.0, QVariant()}));
-    for (char col = 'D'; col <= 'N'; ++col)
-        totals << ooxml::cell(book, QLatin1Char(col) + QStringLiteral("27")).toDouble();
-    EXPECT_EQ(totals, (QVariantList{17000.0, 4300.0, 8500.0, 2500.0, 0.0, 250.0, 190.5, 0.0, 0.0, 3700.0, 29040.5}));
-    // April brings nothing forward: the progressive row is the month's.
-    EXPECT_EQ(ooxml::cell(book, QStringLiteral("N28")), 29040.5);
+    // Lines by date: bills 9, 11, 14; nothing of May or of the other head. April brings nothing
+    // forward: the progressive row (N28) is the month's.
+    QVariantList cells;
+    for (const QString& cell : QStringList{"A5", "A6", "A7", "A8", "D27", "E27", "F27", "G27", "H27", "I27", "J27", "K27", "L27", "M27", "N27", "N28"})
+        cells << (cell.startsWith('A') ? ooxml::cell(book, cell) : QVariant(ooxml::cell(book, cell).toDouble()));
+    EXPECT_EQ(cells, (QVariantList{9.0, 11.0, 14.0, QVariant(), 17000.0, 4300.0, 8500.0, 2500.0, 0.0, 250.0, 190.5, 0.0, 0.0, 3700.0, 29040.5, 29040.5}));
 
     forms::Forms::unloadAll();
     testsupport::settle();
