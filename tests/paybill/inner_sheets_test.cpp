@@ -3,7 +3,6 @@
 #include "paybill/inner_sheet_reports.h"
 #include "platform/reports/page_model.h"
 #include "platform/vb/convert.h"
-#include "support/figures_fit.h"
 #include "support/report_texts.h"
 
 namespace billtest {

@@ -1,12 +1,26 @@
 // Reads a saved workbook's cells and a saved document's bookmarks straight from the zip's XML.
 #pragma once
 
-#include "support/package_part.h"
-
 #include <QByteArray>
 #include <QDomDocument>
 #include <QString>
 #include <QVariant>
+#include <quazip/quazip.h>
+#include <quazip/quazipfile.h>
+
+namespace testsupport {
+
+// One part of the package ("xl/worksheets/sheet1.xml"); empty when it has none.
+inline QByteArray part(const QString& file, const QString& name)
+{
+    QuaZip zip(file);
+    if (!zip.open(QuaZip::mdUnzip) || !zip.setCurrentFile(name))
+        return {};
+    QuaZipFile f(&zip);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace testsupport
 
 namespace ooxml {
 
