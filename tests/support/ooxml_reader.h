@@ -5,6 +5,7 @@
 #include <QDomDocument>
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 
@@ -83,33 +84,22 @@ inline QString formula(const QString& xlsx, const QString& ref)
 inline QString bookmark(const QString& docx, const QString& name)
 {
     QDomDocument doc = dom(part(docx, QStringLiteral("word/document.xml")));
-    QString id;
-    QString text;
-    bool inside = false;
-    // Walk the body in document order.
-    QDomNode n = doc.documentElement();
-    while (!n.isNull()) {
-        const QDomElement e = n.toElement();
-        if (e.localName() == QLatin1String("bookmarkStart") && e.attributeNS(e.namespaceURI(), "name") == name) {
-            id = e.attributeNS(e.namespaceURI(), "id");
-            inside = true;
-            text = QLatin1String("");
-        } else if (e.localName() == QLatin1String("bookmarkEnd") && inside
-                   && e.attributeNS(e.namespaceURI(), "id") == id) {
-            return text;
-        } else if (inside && e.localName() == QLatin1String("t")) {
+    QString id, text;
+    // Walks the body in document order until the bookmark's end.
+    std::function<bool(const QDomElement&)> walk = [&](const QDomElement& e) {
+        const QString ns = e.namespaceURI();
+        if (e.localName() == QLatin1String("bookmarkStart") && e.attributeNS(ns, "name") == name)
+            id = e.attributeNS(ns, "id"), text = QLatin1String("");
+        else if (e.localName() == QLatin1String("bookmarkEnd") && !id.isNull() && e.attributeNS(ns, "id") == id)
+            return true;
+        else if (!id.isNull() && e.localName() == QLatin1String("t"))
             text += e.text();
-        }
-        if (n.hasChildNodes() && e.localName() != QLatin1String("t")) {
-            n = n.firstChild();
-            continue;
-        }
-        while (!n.isNull() && n.nextSibling().isNull())
-            n = n.parentNode();
-        if (!n.isNull())
-            n = n.nextSibling();
-    }
-    return {};
+        for (QDomElement c = e.firstChildElement(); !c.isNull(); c = c.nextSiblingElement())
+            if (walk(c))
+                return true;
+        return false;
+    };
+    return walk(doc.documentElement()) ? text : QString();
 }
 
 } // namespace ooxml
