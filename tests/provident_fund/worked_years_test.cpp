@@ -75,10 +75,8 @@ TEST_F(WorkedYearTest, PaiseRefundsAtBothEndsOfTheYearAndAMarchWithdrawal)
     EXPECT_EQ(said() << box(14).text() + "|" + box(10).text(), QStringList{"20000|2323"});
     EXPECT_EQ(sheetColumn("round(cumulative, 2)"), "21550.35|22800.7|24051.05|25301.4|26551.75|27802.1|29052.45|"
                                                    "30302.8|31553.15|33103.5|34653.85|31104.2");
-    EXPECT_EQ(sheetColumn("total").section('|', 11), "1450.35");
 
-    click(*form->Command7);
-    EXPECT_EQ(summary(), "20000|15004.2|1100|2323|5000|33427.2");
+    click(*form->Command7); // its summary is filed and shown on the statement below
 
     const QVariantList book = statement({{3, 3}, {3, 6}, {4, 2}, {4, 6}, {24, 4}, {25, 4}, {26, 4}, {27, 4}, {28, 4},
                                          {29, 4}, {31, 3}, {7, 1}, {7, 2}, {7, 3}, {7, 4}, {7, 5}, {16, 1}, {16, 3},
@@ -111,7 +109,6 @@ TEST_F(WorkedYearTest, HalfARupeeOfInterestRoundsUpAndAPeriodBetweenRowDatesBook
     enter(box(9), "6");
     EXPECT_EQ(box(10).text() + "|" + sheetColumn("sum(cumulative), sum(refund)"), "1235|246900,0");
     click(*form->Command7);
-    EXPECT_EQ(summary(), "20250|600|0|1235|0|22085");
     click(*form->Command3);
     EXPECT_EQ(record("GPF/78"), "2011--2012|GPF/78|USHA|20250|600|0|1235|0|22085");
 

@@ -5,9 +5,6 @@
 #include "platform/data/recordset.h"
 #include "platform/vb/error.h"
 
-#include <QString>
-#include <QVariantList>
-
 namespace testsupport {
 
 // The first row a query returns, as a list of values (empty when none).
@@ -15,9 +12,7 @@ inline QVariantList firstRow(data::Database& db, const QString& sql, const QVari
 {
     data::QueryRecordset rs(db, sql, params);
     QVariantList out;
-    if (rs.eof())
-        return out;
-    for (int i = 0; i < rs.columnNames().size(); ++i)
+    for (int i = 0; !rs.eof() && i < rs.columnNames().size(); ++i)
         out << rs.field(i).variant();
     return out;
 }

@@ -8,21 +8,15 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QLocale>
-#include <QMap>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QString>
-#include <QStringList>
 #include <QUuid>
-#include <QVariant>
 #include <set>
 #include <stdexcept>
-#include <utility>
 #include <vector>
 
 namespace testsupport {

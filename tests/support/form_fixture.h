@@ -13,17 +13,9 @@ namespace testsupport {
 template <class F>
 class FormFixture : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        forms::Forms::unloadAll();
-        settle();
-    }
+    void TearDown() override { forms::Forms::unloadAll(), settle(); }
     // Shows the form as the clerk opens it; a fixture puts its data in first.
-    void open()
-    {
-        form = &forms::Forms::get<F>();
-        showForm(*form);
-    }
+    void open() { showForm(*(form = &forms::Forms::get<F>())); }
 
     // Loads the form afresh, for what it reads only when it loads.
     void reopen() { FormFixture::TearDown(), open(); }

@@ -2,16 +2,13 @@
 // digest of both data files to show that a refused command wrote nothing.
 #pragma once
 
-#include "common/schema.h"
 #include "platform/data/database.h"
 #include "platform/forms/controls.h"
 #include "support/folder_digest.h"
 
 #include <QDir>
-#include <QStringList>
 #include <functional>
 #include <gtest/gtest.h>
-#include <vector>
 
 namespace testsupport {
 
@@ -27,10 +24,7 @@ inline QStringList notAmounts()
 }
 
 // Texts a free-text box keeps as typed (trimmed): quotes, SQL, another script.
-inline QStringList keptTexts()
-{
-    return {"'; drop table employee; --", "O'Brien \"Bablu\"", QString::fromUtf8("\u0930\u093e\u092e")};
-}
+inline QStringList keptTexts() { return {"'; drop table employee; --", "O'Brien \"Bablu\"", QString::fromUtf8("\u0930\u093e\u092e")}; }
 
 // Texts no text column may hold: longer than any is declared, then a NUL and a \x01.
 inline QStringList unstorableTexts()
@@ -39,10 +33,7 @@ inline QStringList unstorableTexts()
 }
 
 // Texts no code, name or free-text box may break on.
-inline QStringList oddTexts()
-{
-    return keptTexts() + unstorableTexts();
-}
+inline QStringList oddTexts() { return keptTexts() + unstorableTexts(); }
 
 // Dates no date box may take: outside the calendar or outside 1930-2099.
 inline QStringList notDates()

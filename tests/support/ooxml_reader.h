@@ -1,9 +1,7 @@
 // Reads a saved workbook's cells and a saved document's bookmarks straight from the zip's XML.
 #pragma once
 
-#include <QByteArray>
 #include <QDomDocument>
-#include <QString>
 #include <QVariant>
 #include <functional>
 #include <quazip/quazip.h>

@@ -9,7 +9,6 @@
 #include "platform/reports/registry.h"
 
 #include <QRectF>
-#include <QStringList>
 
 namespace testsupport {
 
@@ -32,11 +31,7 @@ inline QStringList captions(std::initializer_list<const forms::Label*> labels)
 }
 
 // The loaded report R as laid out now.
-template <class R>
-reports::PageModel layoutOf()
-{
-    return reports::Reports::get<R>().layout();
-}
+template <class R> reports::PageModel layoutOf() { return reports::Reports::get<R>().layout(); }
 
 // Where a one-line text is drawn: its width from the box's edge its alignment names.
 inline QRectF drawn(const reports::Item& it)

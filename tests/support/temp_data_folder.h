@@ -5,7 +5,6 @@
 #include "common/templates.h"
 #include "platform/data/database.h"
 
-#include <QString>
 #include <QTemporaryDir>
 
 namespace testsupport {

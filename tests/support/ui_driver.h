@@ -7,10 +7,7 @@
 #include "platform/forms/scripted_dialogs.h"
 
 #include <QApplication>
-#include <QDate>
-#include <QString>
 #include <QTest>
-#include <QVariant>
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
@@ -45,10 +42,7 @@ inline void showForm(forms::Form& form)
 // disabled or hidden control, as for the user).
 inline void focus(QWidget& w)
 {
-    if (!usable(w))
-        return;
-    activate(w);
-    if (!w.hasFocus())
+    if (usable(w) && (activate(w), !w.hasFocus()))
         w.setFocus(Qt::MouseFocusReason);
 }
 
@@ -126,11 +120,7 @@ inline void pickDate(forms::DatePicker& p, const QDate& d)
 inline QWidget* focused() { return QApplication::focusWidget(); }
 
 // Runs posted events and deferred deletions (after unloading a form).
-inline void settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+inline void settle() { QCoreApplication::processEvents(), QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 // Scripted message boxes for one test: every unscripted question and every
 // prompt that does not match its script is a test failure at once, and so is
