@@ -3,7 +3,6 @@
 #include "register_rows.h"
 
 #include "platform/forms/clock.h"
-#include "support/fits_screen.h"
 #include "support/form_fixture.h"
 #include "support/hostile_inputs.h"
 

@@ -7,7 +7,6 @@
 #include "platform/reports/page_model.h"
 #include "platform/vb/convert.h"
 #include "platform/vb/error.h"
-#include "support/figures_fit.h"
 #include "support/report_texts.h"
 
 #include <QApplication>

@@ -6,7 +6,6 @@
 #include "paybill/schedules/insurance_schedules.h"
 #include "paybill/schedules/recovery_schedules.h"
 #include "paybill/schedules/tax_schedules.h"
-#include "support/figures_fit.h"
 #include "support/report_texts.h"
 
 namespace billtest {

@@ -4,7 +4,7 @@
 //   A101 Apr-13  every part and deduction 9999999.99, gross and net 59999999.94 (the widest the columns meet)
 #include "payslip/pay_reports.h"
 #include "payslip_fixture.h"
-#include "support/figures_fit.h"
+#include "support/report_texts.h"
 
 using namespace slipstest;
 

@@ -16,7 +16,7 @@
 #include "platform/vb/convert.h"
 #include "platform/vb/error.h"
 #include "support/first_row.h"
-#include "support/package_part.h"
+#include "support/ooxml_reader.h"
 #include "support/report_texts.h"
 #include "support/temp_data_folder.h"
 #include "support/ui_driver.h"

@@ -9,17 +9,13 @@
 #include "provident_fund/account_form.h"
 #include "provident_fund/broadsheet.h"
 #include "setup/demo_office.h"
-#include "support/first_row.h"
 #include "support/form_fixture.h"
 
 #include <QFileInfo>
 
 namespace fundtest {
 
-inline data::Database& salaryDb()
-{
-    return data::Database::open(QString::fromLatin1(common::kSalaryDb));
-}
+inline data::Database& salaryDb() { return data::Database::open(QString::fromLatin1(common::kSalaryDb)); }
 
 // A year filed for an account whose closing balance is its parts' sum
 // unless cb is given.
@@ -32,27 +28,23 @@ inline void fileYear(const QString& account, const QString& name, const QDate& b
     provident_fund::BroadSheet(salaryDb()).add(r);
 }
 
-// One column of the sheet in stored order.
-inline QVariantList sheetColumn(const QString& field)
+// What a query gives: each row's fields joined by `comma`, the rows by "|".
+inline QString rowsOf(const QString& sql, const QVariantList& params = {}, QChar comma = ',')
 {
-    data::QueryRecordset rs(salaryDb(), QStringLiteral("select %1 from calc_sheet order by rowid").arg(field));
-    QVariantList out;
-    for (; !rs.eof(); rs.moveNext())
-        out << rs.field(0).variant();
-    return out;
+    data::QueryRecordset rs(salaryDb(), sql, params);
+    QStringList rows;
+    for (; !rs.eof(); rs.moveNext()) {
+        QStringList row;
+        for (int i = 0; i < rs.columnNames().size(); ++i)
+            row << rs.field(i).variant().toString();
+        rows << row.join(comma);
+    }
+    return rows.join('|');
 }
+// The sheet's rows in stored order.
+inline QString sheetColumn(const QString& fields) { return rowsOf("select " + fields + " from calc_sheet order by rowid"); }
 
-inline QVariantList numbers(std::initializer_list<double> xs)
-{
-    QVariantList out;
-    for (double x : xs)
-        out << x;
-    return out;
-}
-
-struct FundFolder : testsupport::TempDataFolder {
-    FundFolder() { setup::writeStartingRows(QStringLiteral("pw")); }
-};
+struct FundFolder : testsupport::TempDataFolder { FundFolder() { setup::writeStartingRows(QStringLiteral("pw")); } };
 
 // The account form over a folder with the blank sheet on 15/01/2012, in the
 // year 2011--2012; a test files its years first, then opens the form.
@@ -79,12 +71,8 @@ protected:
     // The account's record of 2011--2012, its fields joined by "|".
     QString record(const QString& account)
     {
-        QStringList out;
-        for (const QVariant& v : testsupport::firstRow(salaryDb(), "select year, ac_no, name, ob, tot_subs, tot_refund, "
-                                 "interest, loan_tkn, cb from broadsheet where ac_no = ? and yr_begin = "
-                                 "'2011-04-01'", {account}))
-            out << v.toString();
-        return out.join('|');
+        return rowsOf("select year, ac_no, name, ob, tot_subs, tot_refund, interest, loan_tkn, cb from broadsheet "
+                      "where ac_no = ? and yr_begin = '2011-04-01'", {account}, '|');
     }
     // PREVIEW SLIP; the given cells of the one workbook it showed, or nothing.
     QVariantList statement(std::initializer_list<std::pair<int, int>> cells)

@@ -8,6 +8,7 @@
 #include "provident_fund/sheet.h"
 #include "provident_fund/statement.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace fundtest;
@@ -60,45 +61,33 @@ TEST_F(WorkedYearTest, PaiseRefundsAtBothEndsOfTheYearAndAMarchWithdrawal)
     said();
     enter(box(5), "1250.35");
     refund("300", "15/03/2011", "01/04/2011", forms::vbYes);
-    EXPECT_EQ(focused(), &box(6));
-    EXPECT_EQ(box(6).selectedText(), "300");
+    EXPECT_EQ(focused() == &box(6) ? box(6).selectedText() : "", "300");
     refund("300", "01/01/2012", "30/04/2012", forms::vbYes);
     refund("200", "01/03/2012", "01/03/2012", forms::vbNo);
     EXPECT_EQ(focused(), &box(7));
     withdrawal("2000", "Mar-12", forms::vbYes);
-    EXPECT_EQ(focused(), &box(7));
-    EXPECT_EQ(box(7).selectedText(), "2000");
+    EXPECT_EQ(focused() == &box(7) ? box(7).selectedText() : "", "2000");
     withdrawal("5000", "Mar-12", forms::vbNo);
-    EXPECT_EQ(focused(), &box(9));
-    EXPECT_EQ(said(), (QStringList{kAnother, kAnother, kAnother, kAnotherLoan, kAnotherLoan}));
-    EXPECT_EQ(sheetColumn("refund"), numbers({300, 0, 0, 0, 0, 0, 0, 0, 0, 300, 300, 200}));
-    EXPECT_EQ(sheetColumn("loan"), numbers({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5000}));
+    EXPECT_EQ(said() << focused()->objectName(), (QStringList{kAnother, kAnother, kAnother, kAnotherLoan, kAnotherLoan, "Text9"}));
+    EXPECT_EQ(sheetColumn("refund, loan"), "300,0|0,0|0,0|0,0|0,0|0,0|0,0|0,0|0,0|300,0|300,0|200,5000");
 
     enter(box(9), "8.25");
-    EXPECT_EQ(said(), QStringList{});
-    EXPECT_EQ(box(14).text() + "|" + box(10).text(), "20000|2323");
-    const double hand[] = {21550.35, 22800.7,  24051.05, 25301.4,  26551.75, 27802.1,
-                           29052.45, 30302.8,  31553.15, 33103.5,  34653.85, 31104.2};
-    for (int i = 0; i < 12; ++i)
-        EXPECT_NEAR(sheetColumn("cumulative").value(i).toDouble(), hand[i], 1e-6) << "month " << i;
-    EXPECT_EQ(sheetColumn("total").at(11), 1450.35);
+    EXPECT_EQ(said() << box(14).text() + "|" + box(10).text(), QStringList{"20000|2323"});
+    EXPECT_EQ(sheetColumn("round(cumulative, 2)"), "21550.35|22800.7|24051.05|25301.4|26551.75|27802.1|29052.45|"
+                                                   "30302.8|31553.15|33103.5|34653.85|31104.2");
 
-    click(*form->Command7);
-    EXPECT_EQ(summary(), "20000|15004.2|1100|2323|5000|33427.2");
+    click(*form->Command7); // its summary is filed and shown on the statement below
 
     const QVariantList book = statement({{3, 3}, {3, 6}, {4, 2}, {4, 6}, {24, 4}, {25, 4}, {26, 4}, {27, 4}, {28, 4},
                                          {29, 4}, {31, 3}, {7, 1}, {7, 2}, {7, 3}, {7, 4}, {7, 5}, {16, 1}, {16, 3},
                                          {18, 1}, {18, 4}, {18, 5}, {18, 6}, {19, 1}});
-    EXPECT_EQ(said(), QStringList{});
     // Named by year and account; "/" is no file-name character.
-    EXPECT_TRUE(savedName.startsWith("gpf_statement 2011-2012 GPF-77 2")) << savedName.toStdString();
+    EXPECT_EQ(said() << savedName.left(32), QStringList{"gpf_statement 2011-2012 GPF-77 2"});
     ASSERT_EQ(book.size(), 23);
-    EXPECT_EQ(book.mid(0, 21),
+    EXPECT_EQ(book.mid(0, 21) << std::round(book.at(21).toDouble() * 100) / 100 << book.at(22),
               (QVariantList{" ASHA ", " GPF/77 ", "2011--2012", 8.25, 20000.0, 15004.2, 1100.0, 2323.0, 5000.0, 33427.2,
                             "(ThirtyThree Thousand Four Hundred TwentySeven AndTwenty) Only", "Apr-11", 1250.35, 300.0,
-                            1550.35, 0.0, "Jan-12", 300.0, "Mar-12", 1450.35, 5000.0}));
-    EXPECT_NEAR(book.at(21).toDouble(), 31104.2, 1e-6);
-    EXPECT_EQ(book.at(22), QVariant());
+                            1550.35, 0.0, "Jan-12", 300.0, "Mar-12", 1450.35, 5000.0, 31104.2, QVariant()}));
 
     click(*form->Command3);
     EXPECT_EQ(said(), QStringList{"PLEASE NOTE|64|REPORT SAVED IN THE BROAD SHEET"});
@@ -115,14 +104,11 @@ TEST_F(WorkedYearTest, HalfARupeeOfInterestRoundsUpAndAPeriodBetweenRowDatesBook
     said();
     enter(box(5), "50");
     refund("100", "02/06/2011", "30/06/2011", forms::vbNo);
-    EXPECT_EQ(said(), QStringList{kAnother});
-    EXPECT_EQ(focused(), &box(7));
+    EXPECT_EQ(said() << focused()->objectName(), (QStringList{kAnother, "Text7"}));
     enter(box(7), "0");
     enter(box(9), "6");
-    EXPECT_EQ(box(10).text(), "1235");
-    EXPECT_EQ(sheetColumn("sum(cumulative)"), numbers({246900}));
+    EXPECT_EQ(box(10).text() + "|" + sheetColumn("sum(cumulative), sum(refund)"), "1235|246900,0");
     click(*form->Command7);
-    EXPECT_EQ(summary(), "20250|600|0|1235|0|22085");
     click(*form->Command3);
     EXPECT_EQ(record("GPF/78"), "2011--2012|GPF/78|USHA|20250|600|0|1235|0|22085");
 
@@ -145,60 +131,10 @@ protected:
     BroadSheet broad{salaryDb()};
 };
 
-// The first example's sheet: twelve months from April, the account and name
-// padded, found for its own account and year only; 10500 ... 16000 sum to 159000.
-TEST_F(SheetTest, FirstExampleRunsTwelveMonthEndBalancesFromLastYearsClosing)
-{
-    ASSERT_TRUE(sheet.reset());
-    sheet.stamp("123", "RAM", 500, start);
-    EXPECT_EQ(sheetColumn("month"), (QVariantList{"Apr-11", "May-11", "Jun-11", "Jul-11", "Aug-11", "Sep-11",
-                                                  "Oct-11", "Nov-11", "Dec-11", "Jan-12", "Feb-12", "Mar-12"}));
-    EXPECT_EQ(QVariantList({sheetColumn("dep_dt").first(), sheetColumn("dep_dt").last()}) +
-                  sheetColumn("distinct ac_no || '|' || name"),
-              (QVariantList{QDate(2011, 4, 1), QDate(2012, 3, 1), " 123 | RAM "}));
-    EXPECT_EQ((QList<bool>{sheet.stampedFor(" 123", start), sheet.stampedFor("124", start),
-                           sheet.stampedFor("123", start.addYears(1))}),
-              (QList<bool>{true, false, false}));
-    EXPECT_EQ(sheet.workOut(10000, 8).sumOfBalances, 159000);
-}
-
-// Refunds over a period and replacing bookings are worked through the form
-// above; here a subscription stamped again after the bookings, and a sheet
-// losing a row between the steps.
-TEST_F(SheetTest, AStampAgainKeepsTheBookingsAndASheetWithoutTwelveRowsIsNotWorkedOut)
-{
-    ASSERT_TRUE(sheet.reset());
-    sheet.stamp("9", "X Y", 100, start);
-    sheet.bookRefund(300, QDate(2011, 5, 1), QDate(2011, 7, 1));
-    sheet.bookWithdrawal(400, "Jan-12");
-    sheet.stamp("9", "X Y", 200, start);
-    sheet.workOut(0, 0);
-    EXPECT_EQ(sheetColumn("total"), numbers({200, 500, 500, 500, 200, 200, 200, 200, 200, 200, 200, 200}));
-    EXPECT_EQ(sheetColumn("cumulative").at(9), 200 * 10 + 900 - 400);
-
-    ASSERT_TRUE(sheet.reset());
-    sheet.stamp("5", "A", 10, start);
-    salaryDb().execute("delete from calc_sheet where rowid = (select max(rowid) from calc_sheet)");
-    EXPECT_THROW(sheet.workOut(0, 8), vb::Error);
-    EXPECT_EQ(sheetColumn("sum(cumulative)"), QVariantList{0.0});
-}
-
-TEST_F(SheetTest, BroadSheetLooksUpTrimmedAndRefusesASecondYear)
-{
-    fileYear("EDN/1", "ONE", QDate(2010, 4, 1), 500, 100, 0, 40, 0);
-    fileYear("EDN/1", "ONE", QDate(2009, 4, 1), 0, 500, 0, 0, 0);
-    fileYear("EDN/2", "TWO", QDate(2010, 4, 1), 10, 0, 0, 0, 0, 999);
-    EXPECT_EQ(broad.accounts(), (QStringList{"EDN/1", "EDN/2"}));
-    ASSERT_TRUE(broad.find("  edn/1 ", QDate(2010, 4, 1)));
-    EXPECT_EQ(broad.find("  edn/1 ", QDate(2010, 4, 1))->cb, 640);
-    EXPECT_EQ(broad.any("EDN/1")->yrBegin, QDate(2010, 4, 1));
-    EXPECT_FALSE(broad.find("EDN/1", QDate(2011, 4, 1)));
-    EXPECT_EQ(broad.find("EDN/2", QDate(2010, 4, 1))->componentSum(), 10);
-    EXPECT_THROW(fileYear("EDN/1", "CHANGED", QDate(2010, 4, 1), 1), vb::Error);
-    EXPECT_EQ(broad.find("EDN/1", QDate(2010, 4, 1))->name, "ONE");
-}
-
-TEST_F(SheetTest, StatementWaitsForTheSheetAndAClosingBalance)
+// The statement waits for the sheet and a closing balance. Refunds over a period and replacing bookings are
+// worked through the form above; here a subscription stamped again after the bookings, a sheet losing a row
+// between the steps, and the broad sheet looked up trimmed and refusing a second year.
+TEST_F(SheetTest, StatementStampAgainAndBroadSheetOnTheirOwn)
 {
     StatementBoxes boxes{"2011--2012", "8", "10000", "6000", "0", "1060", "0", "17060"};
     EXPECT_EQ(statementCells(salaryDb(), boxes).refusal, "PREVIEW AVAILABLE AFTER CALCULATION OF G.P.F ONLY");
@@ -208,6 +144,32 @@ TEST_F(SheetTest, StatementWaitsForTheSheetAndAClosingBalance)
     EXPECT_EQ(statementCells(salaryDb(), boxes).cells.size(), 4 + 6 + 1 + 12 * 6);
     boxes.closing = ""; // a negative one is refused through the form
     EXPECT_TRUE(statementCells(salaryDb(), boxes).cells.isEmpty());
+
+    ASSERT_TRUE(sheet.reset());
+    sheet.stamp("9", "X Y", 100, start);
+    sheet.bookRefund(300, QDate(2011, 5, 1), QDate(2011, 7, 1));
+    sheet.bookWithdrawal(400, "Jan-12");
+    sheet.stamp("9", "X Y", 200, start);
+    sheet.workOut(0, 0);
+    // The balance of January: 200 x 10 + 900 - 400.
+    EXPECT_EQ(sheetColumn("total") + "|" + sheetColumn("cumulative").section('|', 9, 9),
+              "200|500|500|500|200|200|200|200|200|200|200|200|2500");
+    ASSERT_TRUE(sheet.reset());
+    sheet.stamp("5", "A", 10, start);
+    salaryDb().execute("delete from calc_sheet where rowid = (select max(rowid) from calc_sheet)");
+    EXPECT_THROW(sheet.workOut(0, 8), vb::Error);
+    EXPECT_EQ(sheetColumn("sum(cumulative)"), "0");
+
+    fileYear("EDN/1", "ONE", QDate(2010, 4, 1), 500, 100, 0, 40, 0);
+    fileYear("EDN/1", "ONE", QDate(2009, 4, 1), 0, 500, 0, 0, 0);
+    fileYear("EDN/2", "TWO", QDate(2010, 4, 1), 10, 0, 0, 0, 0, 999);
+    EXPECT_EQ(broad.accounts(), (QStringList{"EDN/1", "EDN/2"}));
+    EXPECT_EQ(broad.find("  edn/1 ", QDate(2010, 4, 1)).value_or(YearRecord{}).cb, 640);
+    EXPECT_EQ(broad.any("EDN/1").value_or(YearRecord{}).yrBegin, QDate(2010, 4, 1));
+    EXPECT_FALSE(broad.find("EDN/1", QDate(2011, 4, 1)));
+    EXPECT_EQ(broad.find("EDN/2", QDate(2010, 4, 1)).value_or(YearRecord{}).componentSum(), 10);
+    EXPECT_THROW(fileYear("EDN/1", "CHANGED", QDate(2010, 4, 1), 1), vb::Error);
+    EXPECT_EQ(broad.find("EDN/1", QDate(2010, 4, 1)).value_or(YearRecord{}).name, "ONE");
 }
 
 } // namespace

@@ -13,30 +13,14 @@ namespace testsupport {
 template <class F>
 class FormFixture : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        forms::Forms::unloadAll();
-        settle();
-    }
+    void TearDown() override { forms::Forms::unloadAll(), settle(); }
     // Shows the form as the clerk opens it; a fixture puts its data in first.
-    void open()
-    {
-        form = &forms::Forms::get<F>();
-        showForm(*form);
-    }
+    void open() { showForm(*(form = &forms::Forms::get<F>())); }
 
     // Loads the form afresh, for what it reads only when it loads.
-    void reopen()
-    {
-        forms::Forms::unloadAll();
-        settle();
-        open();
-    }
+    void reopen() { FormFixture::TearDown(), open(); }
     forms::TextBox& box(int n) { return form->template control<forms::TextBox>(QStringLiteral("Text%1").arg(n)); }
-    forms::CommandButton& button(int n)
-    {
-        return form->template control<forms::CommandButton>(QStringLiteral("Command%1").arg(n));
-    }
+    forms::CommandButton& button(int n) { return form->template control<forms::CommandButton>(QStringLiteral("Command%1").arg(n)); }
     // The texts of the numbered boxes, in the order asked: one comparison for a screenful.
     QStringList texts(std::initializer_list<int> boxes)
     {
@@ -50,5 +34,13 @@ protected:
     TempDataFolder folder;
     F* form = nullptr;
 };
+
+// Every command stays reachable inside the main window on a 1366x768 screen, the smallest an office desk has
+// (the window's frame, menu and status bar take the rest).
+inline bool fitsSmallScreen(const QWidget& form)
+{
+    const QSize s = form.minimumSizeHint();
+    return s.width() <= 1300 && s.height() <= 680;
+}
 
 } // namespace testsupport

@@ -2,16 +2,13 @@
 // digest of both data files to show that a refused command wrote nothing.
 #pragma once
 
-#include "common/schema.h"
 #include "platform/data/database.h"
 #include "platform/forms/controls.h"
 #include "support/folder_digest.h"
 
 #include <QDir>
-#include <QStringList>
 #include <functional>
 #include <gtest/gtest.h>
-#include <vector>
 
 namespace testsupport {
 
@@ -20,26 +17,14 @@ namespace testsupport {
 // it passes.
 inline QStringList notAmounts()
 {
-    return {"-1",
-            "1,000",
-            "1e3",
-            "12345678901234567",
-            "5 or 1=1",
-            "'; drop table salary; --",
+    return {"-1", "1,000", "1e3", "12345678901234567", "5 or 1=1", "'; drop table salary; --",
             QString::fromUtf8("\u0968\u0969"), // Devanagari 23
-            "1.2.3",
-            QString(10000, QLatin1Char('9')),
-            QString(10000, QLatin1Char('x')),
-            "12'5",
-            QString::fromUtf8("12\0" "5", 4),
-            QStringLiteral("1\x01" "2")};
+            "1.2.3", QString(10000, QLatin1Char('9')), QString(10000, QLatin1Char('x')), "12'5",
+            QString::fromUtf8("12\0" "5", 4), QStringLiteral("1\x01" "2")};
 }
 
 // Texts a free-text box keeps as typed (trimmed): quotes, SQL, another script.
-inline QStringList keptTexts()
-{
-    return {"'; drop table employee; --", "O'Brien \"Bablu\"", QString::fromUtf8("\u0930\u093e\u092e")};
-}
+inline QStringList keptTexts() { return {"'; drop table employee; --", "O'Brien \"Bablu\"", QString::fromUtf8("\u0930\u093e\u092e")}; }
 
 // Texts no text column may hold: longer than any is declared, then a NUL and a \x01.
 inline QStringList unstorableTexts()
@@ -48,10 +33,7 @@ inline QStringList unstorableTexts()
 }
 
 // Texts no code, name or free-text box may break on.
-inline QStringList oddTexts()
-{
-    return keptTexts() + unstorableTexts();
-}
+inline QStringList oddTexts() { return keptTexts() + unstorableTexts(); }
 
 // Dates no date box may take: outside the calendar or outside 1930-2099.
 inline QStringList notDates()
@@ -99,12 +81,11 @@ void expectRefused(const std::vector<Refusal>& table, Feed feed,
                    const std::function<QMap<QString, QByteArray>()>& digest = rowsOfBothFiles)
 {
     const auto before = digest();
-    for (const Refusal& r : table) {
+    for (const Refusal& r : table)
         for (const QString& text : r.texts) {
             SCOPED_TRACE((r.box->objectName() + " <" + text.left(20) + ">").toStdString());
             EXPECT_EQ(feed(*r.box, text), r.said);
         }
-    }
     EXPECT_TRUE(digest() == before);
 }
 

@@ -1,12 +1,25 @@
 // Reads a saved workbook's cells and a saved document's bookmarks straight from the zip's XML.
 #pragma once
 
-#include "support/package_part.h"
-
-#include <QByteArray>
 #include <QDomDocument>
-#include <QString>
 #include <QVariant>
+#include <functional>
+#include <quazip/quazip.h>
+#include <quazip/quazipfile.h>
+
+namespace testsupport {
+
+// One part of the package ("xl/worksheets/sheet1.xml"); empty when it has none.
+inline QByteArray part(const QString& file, const QString& name)
+{
+    QuaZip zip(file);
+    if (!zip.open(QuaZip::mdUnzip) || !zip.setCurrentFile(name))
+        return {};
+    QuaZipFile f(&zip);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace testsupport
 
 namespace ooxml {
 
@@ -69,33 +82,22 @@ inline QString formula(const QString& xlsx, const QString& ref)
 inline QString bookmark(const QString& docx, const QString& name)
 {
     QDomDocument doc = dom(part(docx, QStringLiteral("word/document.xml")));
-    QString id;
-    QString text;
-    bool inside = false;
-    // Walk the body in document order.
-    QDomNode n = doc.documentElement();
-    while (!n.isNull()) {
-        const QDomElement e = n.toElement();
-        if (e.localName() == QLatin1String("bookmarkStart") && e.attributeNS(e.namespaceURI(), "name") == name) {
-            id = e.attributeNS(e.namespaceURI(), "id");
-            inside = true;
-            text = QLatin1String("");
-        } else if (e.localName() == QLatin1String("bookmarkEnd") && inside
-                   && e.attributeNS(e.namespaceURI(), "id") == id) {
-            return text;
-        } else if (inside && e.localName() == QLatin1String("t")) {
+    QString id, text;
+    // Walks the body in document order until the bookmark's end.
+    std::function<bool(const QDomElement&)> walk = [&](const QDomElement& e) {
+        const QString ns = e.namespaceURI();
+        if (e.localName() == QLatin1String("bookmarkStart") && e.attributeNS(ns, "name") == name)
+            id = e.attributeNS(ns, "id"), text = QLatin1String("");
+        else if (e.localName() == QLatin1String("bookmarkEnd") && !id.isNull() && e.attributeNS(ns, "id") == id)
+            return true;
+        else if (!id.isNull() && e.localName() == QLatin1String("t"))
             text += e.text();
-        }
-        if (n.hasChildNodes() && e.localName() != QLatin1String("t")) {
-            n = n.firstChild();
-            continue;
-        }
-        while (!n.isNull() && n.nextSibling().isNull())
-            n = n.parentNode();
-        if (!n.isNull())
-            n = n.nextSibling();
-    }
-    return {};
+        for (QDomElement c = e.firstChildElement(); !c.isNull(); c = c.nextSiblingElement())
+            if (walk(c))
+                return true;
+        return false;
+    };
+    return walk(doc.documentElement()) ? text : QString();
 }
 
 } // namespace ooxml

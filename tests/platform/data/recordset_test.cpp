@@ -2,7 +2,7 @@
 #include "platform/data/recordset.h"
 #include "platform/data/statement.h"
 #include "platform/reports/data_source.h"
-#include "support/platform_probes.h"
+#include "support/first_row.h"
 #include "support/temp_data_folder.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // what the office layer saved, read back as text.
 #pragma once
 
-#include "support/package_part.h"
-#include "support/platform_probes.h"
+#include "support/ooxml_reader.h"
+#include "support/first_row.h"
 
 #include <QByteArray>
 #include <QMap>

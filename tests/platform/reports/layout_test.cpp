@@ -1,6 +1,6 @@
 #include "platform/reports/painter.h"
 #include "platform/reports/report.h"
-#include "support/platform_probes.h"
+#include "support/first_row.h"
 
 #include <QDate>
 #include <QImage>

@@ -3,7 +3,7 @@
 #include "platform/reports/preview.h"
 #include "platform/reports/printer.h"
 #include "platform/reports/registry.h"
-#include "support/platform_probes.h"
+#include "support/first_row.h"
 #include "support/temp_data_folder.h"
 #include "support/ui_driver.h"
 

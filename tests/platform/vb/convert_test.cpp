@@ -1,5 +1,5 @@
 #include "platform/vb/convert.h"
-#include "support/platform_probes.h"
+#include "support/first_row.h"
 
 #include <gtest/gtest.h>
 
