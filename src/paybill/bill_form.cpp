@@ -33,14 +33,11 @@ QString officeLine(const data::QueryRecordset& estt)
 
 } // namespace
 
-Form6::Form6(QWidget* parent) : forms::Form(parent)
+Form6::Form6(QWidget* parent) : forms::Form(QStringLiteral("SALARY AND SCHEDULE"), parent)
 {
-    setCaption(QStringLiteral("SALARY AND SCHEDULE"));
     buildControls();
     wireHandlers();
 }
-
-Form6::~Form6() = default;
 
 void Form6::buildControls()
 {

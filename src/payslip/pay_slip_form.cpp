@@ -37,14 +37,11 @@ const QString kBlank = QStringLiteral(" ");
 
 } // namespace
 
-Form8::Form8(QWidget* parent) : forms::Form(parent)
+Form8::Form8(QWidget* parent) : forms::Form(QStringLiteral("PAY SLIP / CHEQUE SLIP"), parent)
 {
-    setCaption(QStringLiteral("PAY SLIP / CHEQUE SLIP"));
     buildControls();
     wireHandlers();
 }
-
-Form8::~Form8() = default;
 
 void Form8::buildControls()
 {

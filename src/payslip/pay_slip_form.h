@@ -45,7 +45,6 @@ class Form8 : public forms::Form {
     Q_OBJECT
 public:
     explicit Form8(QWidget* parent = nullptr);
-    ~Form8() override;
 
     void Form_Load() override;
 
