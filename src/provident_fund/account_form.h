@@ -9,6 +9,7 @@
 #include "platform/vb/amount.h"
 
 #include <QDate>
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -129,6 +130,10 @@ private:
     bool subscriberFits(const QString& title);
     // The refund period as typed, both ends checked; nullopt after saying why not.
     std::optional<std::pair<QDate, QDate>> readRefundPeriod();
+    // The five amounts of the data-entry part (opening balance, subscription,
+    // refund, interest, withdrawal), each box with its own message; nullopt
+    // after the first refusal.
+    std::optional<std::array<double, 5>> readEntryAmounts(const std::array<const char*, 5>& messages);
     // The new subscriber's closing balance from the five amounts, after
     // checking them; false after the first refusal.
     bool workOutEntryClosing();
