@@ -125,6 +125,9 @@ private:
     // why not (the box's message for any fault but a negative figure).
     std::optional<double> readAmount(forms::TextBox* box, const vb::AmountRule& rule, const QString& message,
                                      const QString& title, bool selectAll);
+    // A monthly amount typed in a calculation box (refund, withdrawal) for
+    // this year's sheet; nullopt after saying why not.
+    std::optional<double> sheetAmount(forms::TextBox* box, const QString& message);
     // Whether the account number and name boxes fit the broad sheet's
     // columns; false after the box's message, with the focus in that box.
     bool subscriberFits(const QString& title);
