@@ -42,9 +42,8 @@ void showRegister(forms::CommandButton* used)
 
 } // namespace
 
-Form4::Form4()
+Form4::Form4() : forms::Form(QStringLiteral("FINANCIAL REPORT"))
 {
-    setCaption("FINANCIAL REPORT");
 
     Label3 = new forms::Label("Label3", "SET STARTING DATE OF THE FINANCIAL YEAR (FORMAT = DD/MM/YYYY)", this);
     Text3 = new forms::TextBox("Text3", this);

@@ -30,9 +30,8 @@ data::Database& fund()
 
 } // namespace
 
-Form14::Form14()
+Form14::Form14() : forms::Form(QStringLiteral("17-DIGIT CODE"))
 {
-    setCaption("17-DIGIT CODE");
 
     Data1 = new data::DataControl(this);
     Data1->setObjectName("Data1");

@@ -87,9 +87,8 @@ int nextInGroup(Column c)
 
 } // namespace
 
-Form1::Form1(QWidget* parent) : forms::Form(parent)
+Form1::Form1(QWidget* parent) : forms::Form(QStringLiteral("ALLOTMENT AND EXPENDITURE"), parent)
 {
-    setCaption(QStringLiteral("ALLOTMENT AND EXPENDITURE"));
     buildControls();
     wireHandlers();
 }

@@ -32,17 +32,19 @@ std::optional<QDate> newYearStart(forms::TextBox* box)
     return start;
 }
 
-// The new year's start once the clerk has confirmed emptying a register.
-std::optional<QDate> confirmedYearStart(forms::TextBox* box)
+// Empties a register for the new year's start once the clerk has confirmed
+// it; false, with nothing emptied, when the start is refused or not confirmed.
+bool emptyRegister(data::Database& fund, Register which, forms::TextBox* box)
 {
     const std::optional<QDate> start = newYearStart(box);
     if (!start)
-        return std::nullopt;
+        return false;
     if (forms::Dialogs::msgBox(kAreYouSure, forms::vbYesNo + forms::vbExclamation + forms::vbDefaultButton2,
                                QStringLiteral("Alart message"))
         != forms::vbYes)
-        return std::nullopt;
-    return start;
+        return false;
+    resetRegister(fund, which, *start);
+    return true;
 }
 
 } // namespace
@@ -58,10 +60,8 @@ void Form1::Option3_Click()
 
 void Form1::Command6_Click()
 {
-    const std::optional<QDate> start = confirmedYearStart(Text3);
-    if (!start)
+    if (!emptyRegister(*mFund, Register::Allotments, Text3))
         return;
-    resetRegister(*mFund, Register::Allotments, *start);
     Command1->setEnabled(false);
     forms::Dialogs::msgBox(QStringLiteral("YOUR ALLOTMENT REGISTER IS EMPTY NOW"), forms::vbInformation,
                            QStringLiteral("Please Note"));
@@ -69,10 +69,8 @@ void Form1::Command6_Click()
 
 void Form1::Command3_Click()
 {
-    const std::optional<QDate> start = confirmedYearStart(Text3);
-    if (!start)
+    if (!emptyRegister(*mFund, Register::Bills, Text3))
         return;
-    resetRegister(*mFund, Register::Bills, *start);
     Command3->setEnabled(false);
     forms::Dialogs::msgBox(QStringLiteral("YOUR BILL REGISTER IS EMPTY NOW"));
 }

@@ -77,9 +77,8 @@ bool headPaysLetter(const QString& letter)
 
 } // namespace
 
-Employee::Employee()
+Employee::Employee() : forms::Form(QStringLiteral("EMPLOYEE DATABASE"))
 {
-    setCaption(QStringLiteral("EMPLOYEE DATABASE"));
     buildControls();
     on(Text1, &TextBox::Change, this, &Employee::Text1_Change);
     on(Text1, &TextBox::KeyUp, this, &Employee::Text1_KeyUp);

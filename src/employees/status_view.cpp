@@ -11,9 +11,8 @@
 
 namespace employees {
 
-Status::Status()
+Status::Status() : forms::Form(QStringLiteral("QUICK VIEW"))
 {
-    setCaption(QStringLiteral("QUICK VIEW"));
     Data1 = new data::DataControl(this);
     Data1->setObjectName(QStringLiteral("Data1"));
     DBGrid1 = new forms::DataGrid(QStringLiteral("DBGrid1"), this);

@@ -33,14 +33,11 @@ QString officeLine(const data::QueryRecordset& estt)
 
 } // namespace
 
-Form6::Form6(QWidget* parent) : forms::Form(parent)
+Form6::Form6(QWidget* parent) : forms::Form(QStringLiteral("SALARY AND SCHEDULE"), parent)
 {
-    setCaption(QStringLiteral("SALARY AND SCHEDULE"));
     buildControls();
     wireHandlers();
 }
-
-Form6::~Form6() = default;
 
 void Form6::buildControls()
 {
@@ -65,14 +62,9 @@ void Form6::buildControls()
     Label17 = label(QStringLiteral("Label17"), QStringLiteral(" BILL NUMBER:-"));
     Label18 = label(QStringLiteral("Label18"));
     Label19 = label(QStringLiteral("Label19"), QStringLiteral(" NUMBER OF EMPLOYEE :"));
-    Label20 = label(QStringLiteral("Label20"));
-    Label21 = label(QStringLiteral("Label21"));
-    Label22 = label(QStringLiteral("Label22"));
-    Label23 = label(QStringLiteral("Label23"));
-    Label24 = label(QStringLiteral("Label24"));
-    Label25 = label(QStringLiteral("Label25"));
-    Label26 = label(QStringLiteral("Label26"));
-    Label27 = label(QStringLiteral("Label27"));
+    forms::Label** blanks[] = {&Label20, &Label21, &Label22, &Label23, &Label24, &Label25, &Label26, &Label27};
+    for (int i = 0; i < int(std::size(blanks)); ++i)
+        *blanks[i] = label(QStringLiteral("Label%1").arg(20 + i));
     Label28 = label(QStringLiteral("Label28"), QStringLiteral(" CURRENT FINANCIAL YEAR STARTED FROM :"));
     Label29 = label(QStringLiteral("Label29"));
     Label30 = label(QStringLiteral("Label30"));

@@ -83,7 +83,6 @@ class Form6 : public forms::Form {
     Q_OBJECT
 public:
     explicit Form6(QWidget* parent = nullptr);
-    ~Form6() override;
 
     void Form_Load() override;
     // Back from the bill entry: a bill entered there since gets its number.

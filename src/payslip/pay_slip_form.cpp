@@ -37,14 +37,11 @@ const QString kBlank = QStringLiteral(" ");
 
 } // namespace
 
-Form8::Form8(QWidget* parent) : forms::Form(parent)
+Form8::Form8(QWidget* parent) : forms::Form(QStringLiteral("PAY SLIP / CHEQUE SLIP"), parent)
 {
-    setCaption(QStringLiteral("PAY SLIP / CHEQUE SLIP"));
     buildControls();
     wireHandlers();
 }
-
-Form8::~Form8() = default;
 
 void Form8::buildControls()
 {
@@ -347,19 +344,12 @@ void Form8::Combo1_Click()
         applyHead();
         return;
     }
-    SlipFigures f;
-    try {
-        f = chooseSlipRows(salaryDb(), fundDb(), date);
-    } catch (const std::exception& e) {
-        clearSlipFigures();
-        forms::Dialogs::msgBox(forms::failureMessage(QStringLiteral("Choosing the bill date"), e)
-                                   + QStringLiteral("\nThe employees of the earlier cheque slip are kept."),
-                               forms::vbCritical, QStringLiteral("PLEASE CHECK"),
-                               forms::describeFailure(QStringLiteral("Combo1_Click"), e).details);
+    const std::optional<SlipFigures> f = chooseRows(date, std::nullopt, QStringLiteral("Choosing the bill date"),
+                                                    QStringLiteral("PLEASE CHECK"), QStringLiteral("Combo1_Click"));
+    if (!f)
         return;
-    }
-    showSlipFigures(f);
-    if (!f.net) {
+    showSlipFigures(*f);
+    if (!f->net) {
         clearSlipFigures();
         forms::Dialogs::msgBox(QStringLiteral("NO RECORD FOUND"), forms::vbInformation, QStringLiteral("PLEASE CHECK"));
     }

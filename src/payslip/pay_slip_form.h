@@ -14,6 +14,7 @@
 namespace payslip {
 
 struct SlipFigures;
+struct SlipHead;
 
 // The form is split by concern:
 //   pay_slip_form.cpp               layout, loading, the modes, the bill date, pay slips, CLOSE, timer
@@ -45,7 +46,6 @@ class Form8 : public forms::Form {
     Q_OBJECT
 public:
     explicit Form8(QWidget* parent = nullptr);
-    ~Form8() override;
 
     void Form_Load() override;
 
@@ -117,6 +117,10 @@ private:
     // Shows a date's or a head's figures, or clears them when nothing is paid.
     void showSlipFigures(const SlipFigures& f);
     void clearSlipFigures();
+    // The figures of a bill date (and head); nullopt after the failure of the
+    // step is told under title, the earlier cheque slip's employees kept.
+    std::optional<SlipFigures> chooseRows(const QDate& date, const std::optional<SlipHead>& head, const QString& step,
+                                          const QString& title, const QString& handler);
     // The head's figures for the chosen date; false when the head has no paid row.
     bool applyHead();
     // Label26 from the typed amount; false (and Label26 blank) when the amount

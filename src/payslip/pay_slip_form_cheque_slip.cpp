@@ -31,6 +31,20 @@ void tell(const QString& text, int icon = forms::vbInformation)
 
 } // namespace
 
+std::optional<SlipFigures> Form8::chooseRows(const QDate& date, const std::optional<SlipHead>& head,
+                                             const QString& step, const QString& title, const QString& handler)
+{
+    try {
+        return chooseSlipRows(salaryDb(), fundDb(), date, head);
+    } catch (const std::exception& e) {
+        clearSlipFigures();
+        forms::Dialogs::msgBox(forms::failureMessage(step, e)
+                                   + QStringLiteral("\nThe employees of the earlier cheque slip are kept."),
+                               forms::vbCritical, title, forms::describeFailure(handler, e).details);
+        return std::nullopt;
+    }
+}
+
 bool Form8::applyHead()
 {
     data::QueryRecordset head(fundDb(),
@@ -41,19 +55,13 @@ bool Form8::applyHead()
                         QStringLiteral("The head %1 is no longer in the heads of account.").arg(Combo3->text()));
     Label29->setCaption(head.field("code_category").text());
 
-    SlipFigures f;
-    try {
-        f = chooseSlipRows(salaryDb(), fundDb(), billDate(), SlipHead{drawalCode(), Label29->caption()});
-    } catch (const std::exception& e) {
-        clearSlipFigures();
-        forms::Dialogs::msgBox(forms::failureMessage(QStringLiteral("Choosing the head"), e)
-                                   + QStringLiteral("\nThe employees of the earlier cheque slip are kept."),
-                               forms::vbCritical, QStringLiteral("PLEASE NOTE"),
-                               forms::describeFailure(QStringLiteral("applyHead"), e).details);
+    const std::optional<SlipFigures> f =
+        chooseRows(billDate(), SlipHead{drawalCode(), Label29->caption()}, QStringLiteral("Choosing the head"),
+                   QStringLiteral("PLEASE NOTE"), QStringLiteral("applyHead"));
+    if (!f)
         return false;
-    }
-    showSlipFigures(f);
-    if (!f.net) {
+    showSlipFigures(*f);
+    if (!f->net) {
         forms::Dialogs::msgBox(QStringLiteral("NO BILL FOUND FOR THIS HEAD"), forms::vbCritical,
                                QStringLiteral("PLEASE NOTE"));
         Label13->setCaption(QStringLiteral("0"));

@@ -33,9 +33,8 @@ void tell(const QString& text, int icon = forms::vbInformation)
 
 } // namespace
 
-Form15::Form15(QWidget* parent) : forms::Form(parent)
+Form15::Form15(QWidget* parent) : forms::Form(QStringLiteral("PAY STATEMENT OF STAFF"), parent)
 {
-    setCaption(QStringLiteral("PAY STATEMENT OF STAFF"));
     Label1 = label(QStringLiteral("Label1"), QStringLiteral("EMPLOYEE CODE"));
     Label2 = label(QStringLiteral("Label2"), QStringLiteral("PAY STATEMENT OF  :- "));
     Label3 = label(QStringLiteral("Label3"), QStringLiteral("TO "));

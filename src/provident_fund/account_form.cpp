@@ -34,9 +34,8 @@ const std::initializer_list<const char*> kCalculationLabels = {
 
 } // namespace
 
-gpf_ac::gpf_ac(QWidget* parent) : forms::Form(parent)
+gpf_ac::gpf_ac(QWidget* parent) : forms::Form(QStringLiteral("G.P.F CALCULATION"), parent)
 {
-    setCaption(QStringLiteral("G.P.F CALCULATION"));
     buildControls();
     wireHandlers();
 }

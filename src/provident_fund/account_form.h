@@ -9,6 +9,7 @@
 #include "platform/vb/amount.h"
 
 #include <QDate>
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -124,11 +125,18 @@ private:
     // why not (the box's message for any fault but a negative figure).
     std::optional<double> readAmount(forms::TextBox* box, const vb::AmountRule& rule, const QString& message,
                                      const QString& title, bool selectAll);
+    // A monthly amount typed in a calculation box (refund, withdrawal) for
+    // this year's sheet; nullopt after saying why not.
+    std::optional<double> sheetAmount(forms::TextBox* box, const QString& message);
     // Whether the account number and name boxes fit the broad sheet's
     // columns; false after the box's message, with the focus in that box.
     bool subscriberFits(const QString& title);
     // The refund period as typed, both ends checked; nullopt after saying why not.
     std::optional<std::pair<QDate, QDate>> readRefundPeriod();
+    // The five amounts of the data-entry part (opening balance, subscription,
+    // refund, interest, withdrawal), each box with its own message; nullopt
+    // after the first refusal.
+    std::optional<std::array<double, 5>> readEntryAmounts(const std::array<const char*, 5>& messages);
     // The new subscriber's closing balance from the five amounts, after
     // checking them; false after the first refusal.
     bool workOutEntryClosing();

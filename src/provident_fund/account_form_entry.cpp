@@ -21,21 +21,28 @@ const QString kPleaseNote = QStringLiteral("Please Note");
 
 } // namespace
 
-bool gpf_ac::workOutEntryClosing()
+std::optional<std::array<double, 5>> gpf_ac::readEntryAmounts(const std::array<const char*, 5>& messages)
 {
-    const std::pair<forms::TextBox*, const char*> checks[] = {
-        {Text19, "OPENNING BALANCE MUST BE A NUMBER"}, {Text3, "SUBSCRIPTION MUST BE A NUMBER"},
-        {Text15, "REFUND OF LOAN MUST BE A NUMBER"},   {Text11, "INTEREST MUST BE A NUMBER"},
-        {Text12, "WITHDRAWAL MUST BE A NUMBER"}};
-    double amount[5] = {};
+    forms::TextBox* const boxes[] = {Text19, Text3, Text15, Text11, Text12};
+    std::array<double, 5> amount{};
     for (int i = 0; i < 5; ++i) {
-        const auto a = readAmount(checks[i].first, common::kFundBalance, QString::fromLatin1(checks[i].second),
-                                  kPleaseNote, false);
+        const auto a = readAmount(boxes[i], common::kFundBalance, QString::fromLatin1(messages[i]), kPleaseNote, false);
         if (!a)
-            return false;
+            return std::nullopt;
         amount[i] = *a;
     }
-    Text13->setText(vb::cstr(closingBalance(amount[0], amount[1], amount[2], amount[3], amount[4])));
+    return amount;
+}
+
+bool gpf_ac::workOutEntryClosing()
+{
+    const auto amount = readEntryAmounts({"OPENNING BALANCE MUST BE A NUMBER", "SUBSCRIPTION MUST BE A NUMBER",
+                                          "REFUND OF LOAN MUST BE A NUMBER", "INTEREST MUST BE A NUMBER",
+                                          "WITHDRAWAL MUST BE A NUMBER"});
+    if (!amount)
+        return false;
+    const auto& a = *amount;
+    Text13->setText(vb::cstr(closingBalance(a[0], a[1], a[2], a[3], a[4])));
     return true;
 }
 
@@ -61,18 +68,12 @@ void gpf_ac::Command1_Click()
     }
     if (!subscriberFits(kPleaseNote))
         return;
-    const std::pair<forms::TextBox*, const char*> checks[] = {
-        {Text19, "OPENING BALANCE MUST BE A NUMBER"}, {Text3, "G.P.F SUBSCRIPTION MUST BE A NUMBER"},
-        {Text15, "REFUND OF LOAN MUST BE A NUMBER"},  {Text11, "INTEREST MUST BE A NUMERIC DIGIT"},
-        {Text12, "LOAN AMOUNT MUST BE A NUMBER"}};
-    double amount[5] = {};
-    for (int i = 0; i < 5; ++i) {
-        const auto a = readAmount(checks[i].first, common::kFundBalance, QString::fromLatin1(checks[i].second),
-                                  kPleaseNote, false);
-        if (!a)
-            return;
-        amount[i] = *a;
-    }
+    const auto read = readEntryAmounts({"OPENING BALANCE MUST BE A NUMBER", "G.P.F SUBSCRIPTION MUST BE A NUMBER",
+                                        "REFUND OF LOAN MUST BE A NUMBER", "INTEREST MUST BE A NUMERIC DIGIT",
+                                        "LOAN AMOUNT MUST BE A NUMBER"});
+    if (!read)
+        return;
+    const auto& amount = *read;
     // An amount changed after the closing balance was worked out counts.
     if (mEntryClosingStale)
         Text13->setText(vb::cstr(closingBalance(amount[0], amount[1], amount[2], amount[3], amount[4])));

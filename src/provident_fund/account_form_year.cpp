@@ -21,6 +21,8 @@ namespace {
 const QString kHi = QStringLiteral("Hi");
 const QString kPleaseNote = QStringLiteral("Please Note");
 const QString kPLEASE_NOTE = QStringLiteral("PLEASE NOTE");
+const QString kRefundNotNumber = QStringLiteral("REFUND OF LOAN MUST BE A NUMBER");
+const QString kWithdrawalNotNumber = QStringLiteral("WITHDRAWAL MUST BE A NUMBER");
 
 void refocus(forms::TextBox* box, bool selectAll)
 {
@@ -42,6 +44,14 @@ std::optional<double> gpf_ac::readAmount(forms::TextBox* box, const vb::AmountRu
                     vbInformation, title);
     refocus(box, selectAll);
     return std::nullopt;
+}
+
+std::optional<double> gpf_ac::sheetAmount(forms::TextBox* box, const QString& message)
+{
+    const auto amount = readAmount(box, common::kMonthlyFundAmount, message, kPleaseNote, true);
+    if (!amount || !sheetIsThisYears())
+        return std::nullopt;
+    return amount;
 }
 
 bool gpf_ac::subscriberFits(const QString& title)
@@ -85,9 +95,8 @@ void gpf_ac::Text5_KeyUp(int keyCode)
 void gpf_ac::Text6_KeyUp(int keyCode)
 {
     if (keyCode == forms::vbKeyReturn) {
-        const auto refund = readAmount(Text6, common::kMonthlyFundAmount,
-                               QStringLiteral("REFUND OF LOAN MUST BE A NUMBER"), kPleaseNote, true);
-        if (!refund || !sheetIsThisYears())
+        const auto refund = sheetAmount(Text6, kRefundNotNumber);
+        if (!refund)
             return;
         showSheet();
         if (*refund == 0) {
@@ -142,9 +151,8 @@ void gpf_ac::Text4_KeyUp(int keyCode)
     const auto period = readRefundPeriod();
     if (!period)
         return;
-    const auto refund = readAmount(Text6, common::kMonthlyFundAmount,
-                               QStringLiteral("REFUND OF LOAN MUST BE A NUMBER"), kPleaseNote, true);
-    if (!refund || !sheetIsThisYears())
+    const auto refund = sheetAmount(Text6, kRefundNotNumber);
+    if (!refund)
         return;
     mSheet->bookRefund(*refund, period->first, period->second);
     showSheet();
@@ -172,9 +180,8 @@ void gpf_ac::Text7_KeyUp(int keyCode)
     if (keyCode != forms::vbKeyReturn)
         return;
     emptyMeansNone(Text7);
-    const auto loan = readAmount(Text7, common::kMonthlyFundAmount,
-                               QStringLiteral("WITHDRAWAL MUST BE A NUMBER"), kPleaseNote, true);
-    if (!loan || !sheetIsThisYears())
+    const auto loan = sheetAmount(Text7, kWithdrawalNotNumber);
+    if (!loan)
         return;
     showSheet();
     if (*loan == 0) {
@@ -189,9 +196,8 @@ void gpf_ac::Text7_KeyUp(int keyCode)
 void gpf_ac::Combo1_Click()
 {
     emptyMeansNone(Text7);
-    const auto loan = readAmount(Text7, common::kMonthlyFundAmount,
-                               QStringLiteral("WITHDRAWAL MUST BE A NUMBER"), kPleaseNote, true);
-    if (!loan || !sheetIsThisYears())
+    const auto loan = sheetAmount(Text7, kWithdrawalNotNumber);
+    if (!loan)
         return;
     mSheet->bookWithdrawal(*loan, Combo1->text());
     disarmYear();

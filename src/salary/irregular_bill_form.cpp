@@ -45,9 +45,8 @@ void selectAndFocus(TextBox* box)
 
 } // namespace
 
-Form11::Form11()
+Form11::Form11() : forms::Form(QStringLiteral("FRACTION PAY,BONUS,ADV ETC."))
 {
-    setCaption(QStringLiteral("FRACTION PAY,BONUS,ADV ETC."));
     buildControls();
     connectHandlers();
 }

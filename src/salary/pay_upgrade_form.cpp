@@ -60,9 +60,8 @@ const form5::Period form5::kPeriod1{0, 6, 7, 8, 29, 24, 9, 10, 11, 12, 31, 13, &
 const form5::Period form5::kPeriod2{1, 14, 15, 16, 30, 25, 17, 18, 19, 20, 32, 21, &form5::Label41,
                                     "ENTER A VALID DATE"};
 
-form5::form5()
+form5::form5() : forms::Form(QStringLiteral("CAS"))
 {
-    setCaption(QStringLiteral("CAS"));
     buildControls();
     connectHandlers();
 }

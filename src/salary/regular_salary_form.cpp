@@ -86,9 +86,8 @@ void recoverInstalment(data::TableRecordset& ledger, const QString& dueField, co
 
 } // namespace
 
-SALARY::SALARY()
+SALARY::SALARY() : forms::Form(QStringLiteral("SALARY"))
 {
-    setCaption(QStringLiteral("SALARY"));
     buildControls();
     connectHandlers();
 }

@@ -30,9 +30,8 @@ const char* const kNote =
 
 } // namespace
 
-Form9::Form9()
+Form9::Form9() : forms::Form(QStringLiteral("SINGLE CLICK SALARY"))
 {
-    setCaption(QStringLiteral("SINGLE CLICK SALARY"));
     buildControls();
     connectHandlers();
 }

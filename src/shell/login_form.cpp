@@ -17,9 +17,8 @@ namespace shell {
 
 using namespace forms;
 
-entry::entry()
+entry::entry() : forms::Form(QStringLiteral("LOG ON"))
 {
-    setCaption(QStringLiteral("LOG ON"));
     auto* grid = new QGridLayout(this);
     Label2 = new Label(QStringLiteral("Label2"), QStringLiteral("ENTER PASSWORD"), this);
     Text1 = new TextBox(QStringLiteral("Text1"), this);

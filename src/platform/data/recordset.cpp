@@ -196,25 +196,26 @@ void TableRecordset::set(const QString& name, const QVariant& v)
     mPending.insert(columnIndex(name), convertFor(name, v));
 }
 
-void TableRecordset::addNew()
+void TableRecordset::enterMode(EditMode mode)
 {
     mPending.clear();
-    mMode = EditMode::AddNew;
+    mMode = mode;
+}
+
+void TableRecordset::addNew()
+{
+    enterMode(EditMode::AddNew);
 }
 
 void TableRecordset::edit()
 {
-    if (mCurrent <= 0)
-        noCurrent();
     loadRow();
-    mPending.clear();
-    mMode = EditMode::Edit;
+    enterMode(EditMode::Edit);
 }
 
 void TableRecordset::cancelUpdate()
 {
-    mPending.clear();
-    mMode = EditMode::None;
+    enterMode(EditMode::None);
 }
 
 void TableRecordset::update()
@@ -254,22 +255,18 @@ void TableRecordset::update()
         }
     }
     mDb.touch();
-    mPending.clear();
-    mMode = EditMode::None;
+    enterMode(EditMode::None);
 }
 
 void TableRecordset::remove()
 {
-    if (mCurrent <= 0)
-        noCurrent();
     loadRow();
     mLastKey.clear();
     for (const QString& c : mIndexCols)
         mLastKey << toSqlValue(mRow.value(columnIndex(c)));
     mLastKey << mCurrent;
     mDb.execute(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(mTable)), {mCurrent});
-    mPending.clear();
-    mMode = EditMode::None;
+    enterMode(EditMode::None);
     mCurrent = 0;
 }
 
@@ -332,34 +329,31 @@ void TableRecordset::moveLast()
 
 void TableRecordset::moveNext()
 {
-    if (mEof)
-        noCurrent();
-    cancelUpdate();
-    if (mBof && mCurrent == 0) {
-        moveFirst();
-        return;
-    }
-    if (mCurrent == 0 && mLastKey.isEmpty()) {
-        moveFirst();
-        return;
-    }
-    mCurrent = neighbour(true, false);
-    mBof = false;
-    mEof = mCurrent == 0;
+    step(true);
 }
 
 void TableRecordset::movePrevious()
 {
-    if (mBof)
+    step(false);
+}
+
+void TableRecordset::step(bool forward)
+{
+    bool& ahead = forward ? mEof : mBof; // the end it moves towards
+    bool& behind = forward ? mBof : mEof;
+    if (ahead)
         noCurrent();
     cancelUpdate();
-    if (mEof && mCurrent == 0) {
-        moveLast();
+    // From before the first row (after the last, going back) the move lands on
+    // the first (last) row; so does a move forward from a removed row whose
+    // place is not known.
+    if (mCurrent == 0 && (behind || (forward && mLastKey.isEmpty()))) {
+        forward ? moveFirst() : moveLast();
         return;
     }
-    mCurrent = neighbour(false, false);
-    mEof = false;
-    mBof = mCurrent == 0;
+    mCurrent = neighbour(forward, false);
+    behind = false;
+    ahead = mCurrent == 0;
 }
 
 bool TableRecordset::eof() const

@@ -108,10 +108,15 @@ public:
     Database& database() { return mDb; }
 
 private:
+    // Loads the current row; throws 3021 when there is none.
     void loadRow() const;
+    // Starts a new edit (or ends one) with no values pending.
+    void enterMode(EditMode mode);
     QVariant convertFor(const QString& name, const QVariant& v) const;
     int columnIndex(const QString& name) const;
     qint64 neighbour(bool forward, bool fromEnd) const;
+    // MoveNext (forward) or MovePrevious.
+    void step(bool forward);
 
     Database& mDb;
     QString mTable;

@@ -12,6 +12,11 @@ namespace forms {
 
 Form::Form(QWidget* parent) : QWidget(parent) {}
 
+Form::Form(const QString& caption, QWidget* parent) : QWidget(parent)
+{
+    setCaption(caption);
+}
+
 Form::~Form() = default;
 
 void Form::show()

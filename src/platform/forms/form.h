@@ -23,6 +23,8 @@ class Form : public QWidget {
     Q_OBJECT
 public:
     explicit Form(QWidget* parent = nullptr);
+    // A form whose window caption is fixed from the start.
+    explicit Form(const QString& caption, QWidget* parent = nullptr);
     ~Form() override;
 
     // Run once by the registry after construction, before the form is shown.

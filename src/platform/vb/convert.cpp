@@ -4,6 +4,7 @@
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -339,41 +340,44 @@ char* twoDigits(char* p, int n)
     return p;
 }
 
+enum class MonthAs { Name, Number };
+enum class YearAs { TwoDigits, FourDigits };
+
+// A date day first, its parts joined by sep, written straight from the day,
+// month and year (years 1 to 9999: four digits); any other date goes through
+// format() with the same pattern.
+QString dayFirst(const QDate& d, char sep, MonthAs month, YearAs year, const QString& pattern)
+{
+    int y = 0, m = 0, day = 0;
+    d.getDate(&y, &m, &day);
+    if (!d.isValid() || y < 1 || y > 9999)
+        return format(d, pattern);
+    char buf[10];
+    char* p = twoDigits(buf, day);
+    *p++ = sep;
+    if (month == MonthAs::Name)
+        p = std::copy_n(kMonths[m - 1], 3, p);
+    else
+        p = twoDigits(p, m);
+    *p++ = sep;
+    if (year == YearAs::FourDigits)
+        p = twoDigits(p, y / 100);
+    p = twoDigits(p, y % 100);
+    return QString::fromLatin1(buf, int(p - buf));
+}
+
 } // namespace
 
-// The two dates every report prints on every row are written straight from
-// the day, month and year (years 1 to 9999: four digits); format() reads the
-// same patterns for any other year.
+// The two dates every report prints on every row are written without reading
+// a pattern.
 QString mediumDate(const QDate& d)
 {
-    int year = 0, month = 0, day = 0;
-    d.getDate(&year, &month, &day);
-    if (!d.isValid() || year < 1 || year > 9999)
-        return format(d, QStringLiteral("dd-mmm-yy"));
-    char buf[9];
-    char* p = twoDigits(buf, day);
-    *p++ = '-';
-    for (int i = 0; i < 3; ++i)
-        *p++ = kMonths[month - 1][i];
-    *p++ = '-';
-    twoDigits(p, year % 100);
-    return QString::fromLatin1(buf, sizeof buf);
+    return dayFirst(d, '-', MonthAs::Name, YearAs::TwoDigits, QStringLiteral("dd-mmm-yy"));
 }
 
 QString shortDate(const QDate& d)
 {
-    int year = 0, month = 0, day = 0;
-    d.getDate(&year, &month, &day);
-    if (!d.isValid() || year < 1 || year > 9999)
-        return format(d, QStringLiteral("dd/mm/yyyy"));
-    char buf[10];
-    char* p = twoDigits(buf, day);
-    *p++ = '/';
-    p = twoDigits(p, month);
-    *p++ = '/';
-    p = twoDigits(p, year / 100);
-    twoDigits(p, year % 100);
-    return QString::fromLatin1(buf, sizeof buf);
+    return dayFirst(d, '/', MonthAs::Number, YearAs::FourDigits, QStringLiteral("dd/mm/yyyy"));
 }
 
 } // namespace vb
