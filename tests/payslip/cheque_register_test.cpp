@@ -1,6 +1,5 @@
 #include "payslip/cheque_register.h"
 #include "payslip_fixture.h"
-#include "support/first_row.h"
 
 using namespace slipstest;
 using payslip::ChequeBox;
@@ -35,8 +34,8 @@ TEST_F(ChequeRegister, SaveChecksRunInOrderAndOneChequePerBill)
     ASSERT_EQ(refusal(e), QString());
     payslip::addCheque(fundDb(), e);
     EXPECT_EQ(testsupport::firstRow(fundDb(), "SELECT bill_no, bill_date, cheque_no, cheque_date, cheque_amt FROM cheque"),
-              (QVariantList{5.0, kRegister, QStringLiteral("CHQ-501"), QDate(2013, 4, 5), 22300.0}));
-    e.chequeNo = QStringLiteral("CHQ-999");
+              (QVariantList{5.0, kRegister, "CHQ-501", QDate(2013, 4, 5), 22300.0}));
+    e.chequeNo = "CHQ-999";
     EXPECT_EQ(refusal(e) + (payslip::checkCheque(fundDb(), e).value().box == ChequeBox::Cancel ? " (Cancel)" : ""),
               "Cheque for this bill has already entered in the Register (Cancel)");
     // The table itself holds one cheque per bill, whatever writes to it.
@@ -47,20 +46,20 @@ TEST_F(ChequeRegister, SaveChecksRunInOrderAndOneChequePerBill)
     e.billDate = QDate(2014, 4, 1);
     EXPECT_EQ(refusal(e), QString());
     payslip::addCheque(fundDb(), e);
-    EXPECT_EQ(number(fundDb(), QStringLiteral("SELECT count(*) FROM cheque")), 2);
+    EXPECT_EQ(number(fundDb(), "SELECT count(*) FROM cheque"), 2);
 }
 
 TEST_F(ChequeRegister, GridEditsGetSavesChecks)
 {
-    addCheque(5, kRegister, QStringLiteral("CHQ-501"), 22300);
-    addCheque(6, kRegister, QStringLiteral("CHQ-601"), 36302);
-    const QString read = QStringLiteral("SELECT bill_no, cheque_no, cheque_amt FROM cheque WHERE rowid = 1");
+    addCheque(5, kRegister, "CHQ-501", 22300);
+    addCheque(6, kRegister, "CHQ-601", 36302);
+    const QString read = "SELECT bill_no, cheque_no, cheque_amt FROM cheque WHERE rowid = 1";
 
-    EXPECT_EQ(payslip::editCheque(fundDb(), 1, QStringLiteral("bill_no"), 6.0).value().message,
-              QStringLiteral("Cheque for this bill has already entered in the Register"));
-    EXPECT_EQ(testsupport::firstRow(fundDb(), read), (QVariantList{5.0, QStringLiteral("CHQ-501"), 22300.0}));
+    EXPECT_EQ(payslip::editCheque(fundDb(), 1, "bill_no", 6.0).value().message,
+              "Cheque for this bill has already entered in the Register");
+    EXPECT_EQ(testsupport::firstRow(fundDb(), read), (QVariantList{5.0, "CHQ-501", 22300.0}));
 
-    EXPECT_FALSE(payslip::editCheque(fundDb(), 1, QStringLiteral("cheque_amt"), QStringLiteral("22000")));
-    EXPECT_FALSE(payslip::editCheque(fundDb(), 1, QStringLiteral("cheque_no"), QStringLiteral("CHQ-502")));
-    EXPECT_EQ(testsupport::firstRow(fundDb(), read), (QVariantList{5.0, QStringLiteral("CHQ-502"), 22000.0}));
+    EXPECT_FALSE(payslip::editCheque(fundDb(), 1, "cheque_amt", "22000"));
+    EXPECT_FALSE(payslip::editCheque(fundDb(), 1, "cheque_no", "CHQ-502"));
+    EXPECT_EQ(testsupport::firstRow(fundDb(), read), (QVariantList{5.0, "CHQ-502", 22000.0}));
 }

@@ -8,8 +8,6 @@
 
 using namespace slipstest;
 
-namespace {
-
 const QDate kApril{2013, 4, 30};
 
 TEST_F(Office, ThirdsAndCeilingsReadWithTwoDecimalsInTheirOwnColumns)
@@ -19,34 +17,26 @@ TEST_F(Office, ThirdsAndCeilingsReadWithTwoDecimalsInTheirOwnColumns)
              {"A101", kApril, c, c, c, c, c, c, c, wide, c, c, c, c, c, c, wide}});
     const QStringList third{"41340", "0", "0", "0", "0", "0", "0", "41340", "0", "1333.33", "0", "0", "0", "0",
                             "40006.67"};
-    const QStringList ceiling{"9999999.99", "9999999.99", "9999999.99", "9999999.99", "9999999.99",
-                              "9999999.99", "9999999.99", "59999999.94", "9999999.99", "9999999.99",
-                              "9999999.99", "9999999.99", "9999999.99", "9999999.99", "59999999.94"};
-    const struct {
-        QDate date;
-        QStringList figures;
-    } slips[] = {{kMarch, third}, {kApril, ceiling}};
-    for (const auto& s : slips) {
+    QStringList ceiling(15, "9999999.99");
+    ceiling[7] = ceiling[14] = "59999999.94"; // gross and net
+    for (const auto& [date, figures] : {std::pair{kMarch, third}, std::pair{kApril, ceiling}}) {
         payslip::DataReport7 slip;
-        slip.fill(salaryDb(), s.date, "A101", "Office of the Block Development Officer Nadia", "DDO-7");
-        EXPECT_EQ(fifteen(slip.layout(), "Amount") + testsupport::misfits(slip.layout()), s.figures);
+        slip.fill(salaryDb(), date, "A101", "Office of the Block Development Officer Nadia", "DDO-7");
+        EXPECT_EQ(fifteen(slip.layout(), "Amount") + testsupport::misfits(slip.layout()), figures);
     }
 
     payslip::DataReport11 statement;
-    statement.fill(salaryDb(), QStringLiteral("A101"), kMarch.addDays(-30), kApril);
+    statement.fill(salaryDb(), "A101", kMarch.addDays(-30), kApril);
     const auto m = statement.layout();
-    QStringList rows;
-    for (int i = 2; i <= 16; ++i)
-        rows << m.texts(QStringLiteral("Text%1").arg(i)).join(QLatin1Char('|'));
-    QStringList expected;
-    for (int i = 0; i < 15; ++i)
-        expected << third[i] + QLatin1Char('|') + ceiling[i];
+    QStringList rows, expected;
+    for (int i = 0; i < 15; ++i) {
+        rows << m.texts(QString("Text%1").arg(i + 2)).join('|');
+        expected << third[i] + '|' + ceiling[i];
+    }
     EXPECT_EQ(rows, expected);
     EXPECT_EQ(fifteen(m, "Function").mid(7),
               (QStringList{"60041339.94", "9999999.99", "10001333.32", "9999999.99", "9999999.99", "9999999.99",
                            "9999999.99", "60040006.61"}));
     // A year of rows at the ceilings: twelve grosses.
-    EXPECT_EQ(testsupport::misfits(m, QStringLiteral("719999999.28")), QStringList());
+    EXPECT_EQ(testsupport::misfits(m, "719999999.28"), QStringList());
 }
-
-} // namespace

@@ -3,7 +3,6 @@
 // each refusal is the form's own message, nothing is half written.
 #include "payslip_fixture.h"
 #include "platform/data/data_control.h"
-#include "support/first_row.h"
 #include "support/hostile_inputs.h"
 
 #include <QAbstractItemModel>
@@ -34,7 +33,7 @@ using HostileSlipForm = Office;
 TEST_F(HostileSlipForm, ChequeEntryBoxesAndGridRefuseWhatIsNoChequeAndWriteNothing)
 {
     makeMarchBill();
-    addCheque(6, kRegister, QStringLiteral("CHQ-601"), 36302);
+    addCheque(6, kRegister, "CHQ-601", 36302);
     auto& f = slipForm(Form8::Mode::ChequeEntry);
     const auto before = rowsOfBothFiles();
 
@@ -78,7 +77,6 @@ TEST_F(HostileSlipForm, ChequeEntryBoxesAndGridRefuseWhatIsNoChequeAndWriteNothi
     // No prompt may carry the engine's or the program's own words.
     static const QRegularExpression own("could not be finished|SELECT|error|_Click|_KeyUp|_LostFocus|_Update|sqlite");
     QAbstractItemModel* grid = f.DBGrid1->findChild<QTableView*>()->model();
-    ASSERT_EQ(grid->rowCount(), 1);
     const QList<std::pair<int, QStringList>> cells{{0, notAmounts() + QStringList{"0", ""}}, {1, notDates()},
         {2, QStringList{"", " "} + unstorableTexts()}, {3, notDates()},
         {4, notAmounts() + QStringList{"0", "", "99999999999"}}};
@@ -102,7 +100,7 @@ TEST_F(HostileSlipForm, ChequeEntryBoxesAndGridRefuseWhatIsNoChequeAndWriteNothi
 TEST_F(HostileSlipForm, SlipModesRefuseOddAmountsChequesAndCodesBeforeAnyChoice)
 {
     makeMarchBill();
-    addCheque(5, kRegister, QStringLiteral("CHQ-501"), 22300);
+    addCheque(5, kRegister, "CHQ-501", 22300);
     auto& f = slipForm(Form8::Mode::ChequeSlip);
     const auto before = keptRows();
 
@@ -114,27 +112,25 @@ TEST_F(HostileSlipForm, SlipModesRefuseOddAmountsChequesAndCodesBeforeAnyChoice)
     click(*f.Command6);
 
     ASSERT_TRUE(chooseByData(*f.Combo1, kMarch));
-    const QString range =
-        "THE AMOUNT TO BE CREDITED CANNOT BE LESS THAN 0 OR MORE THAN THE NET AMOUNT OF THE BILL (S)";
+    const QString range = "THE AMOUNT TO BE CREDITED CANNOT BE LESS THAN 0 OR MORE THAN THE NET AMOUNT OF THE BILL (S)";
     for (const QString& text : notAmounts() + QStringList{"99999999999", "58602.01", ""}) {
-        SCOPED_TRACE(text.left(20).toStdString());
         paste(*f.Text5, text);
         pressEnter(*f.Text5);
         click(*f.Command4);
-        const QStringList prompts = shown();
-        EXPECT_TRUE(prompts == QStringList(2, range) || prompts == QStringList(2, "PLEASE ENTER CHEQUE AMOUNT IN FIGURE"))
-            << prompts.join(QLatin1Char('|')).toStdString();
-        EXPECT_EQ(f.Label26->caption(), QStringLiteral(" "));
+        const QStringList prompts = shown() << f.Label26->caption();
+        const QString figure = "PLEASE ENTER CHEQUE AMOUNT IN FIGURE";
+        EXPECT_TRUE(prompts == (QStringList{range, range, " "}) || prompts == (QStringList{figure, figure, " "}))
+            << text.left(20).toStdString() << prompts.join('|').toStdString();
     }
 
     // Head-wise: a blank or odd cheque number is asked about, never looked up as SQL.
     ASSERT_TRUE(chooseByData(*f.Combo3, kHeadA));
-    type(*f.Text5, QStringLiteral("  22300  "));
+    type(*f.Text5, "  22300  ");
     expectRefused({{f.Text6, oddTexts() + QStringList{"5 or 1=1", "' or ''='"},
                     {"THIS CHEQUE NUMBER NOT FOUND. ENTER CORRECT NUMBER NOW?"}}},
                   [&](forms::TextBox& b, const QString& text) {
                       paste(b, text);
-                      boxes.answer(forms::vbNo, QStringLiteral("CHEQUE NUMBER NOT FOUND"));
+                      boxes.answer(forms::vbNo, "CHEQUE NUMBER NOT FOUND");
                       focus(*f.Text5);
                       return shown();
                   },
@@ -168,27 +164,25 @@ TEST_F(HostileSlipForm, StatementCommandsWaitForAFoundCodeAndAPeriodInOrder)
 {
     makeMarchBill();
     auto& f = statementForm();
-    EXPECT_EQ(QVariantList({f.DTPicker1->value(), f.DTPicker2->value(), f.DTPicker1->isEnabled()}),
-              QVariantList({QDate(2013, 4, 1), QDate(2014, 3, 20), false}));
-    EXPECT_EQ(f.Label11->caption(), QStringLiteral("Office of the Block Development Officer Nadia"));
+    EXPECT_EQ(QVariantList({f.DTPicker1->value(), f.DTPicker2->value(), f.DTPicker1->isEnabled(), f.Label11->caption()}),
+              QVariantList({QDate(2013, 4, 1), QDate(2014, 3, 20), false, "Office of the Block Development Officer Nadia"}));
     const QString noCode = "First select an employee by entering employee code.\n"
                            "Then select the period of IT Statement and proceed";
     // Before any code, and after each refused one (the empty text among them).
     expectRefused({{f.Text1, oddTexts() + notAmounts() + QStringList{"", " ", "0"},
                     {"This Code not found in current Register.Do you like to search Back Up Register?",
-                     "Invalid employee code. Please check and Re-enter.", noCode, noCode}}},
+                     "Invalid employee code. Please check and Re-enter.", noCode, noCode, " "}}},
                   [&](forms::TextBox& b, const QString& text) {
                       paste(b, text);
-                      boxes.answer(forms::vbYes, QStringLiteral("Back Up Register"));
+                      boxes.answer(forms::vbYes, "Back Up Register");
                       pressEnter(b);
                       click(*f.Command1);
                       click(*f.Command3);
-                      EXPECT_EQ(f.Label5->caption(), QStringLiteral(" "));
-                      return shown();
+                      return shown() << f.Label5->caption();
                   });
 
     // A found code, then a period that ends before it starts or lies outside the calendar's range.
-    enter(*f.Text1, QStringLiteral("  A101  "));
+    enter(*f.Text1, "  A101  ");
     f.DTPicker1->setValue(QDate(2013, 4, 1));
     f.DTPicker2->setValue(QDate(2013, 3, 31));
     click(*f.Command1);
@@ -196,15 +190,13 @@ TEST_F(HostileSlipForm, StatementCommandsWaitForAFoundCodeAndAPeriodInOrder)
     EXPECT_EQ(shown(), QStringList(2, "THE PERIOD ENDS BEFORE IT BEGINS. CHECK THE DATES."));
     f.DTPicker1->setValue(QDate(1929, 1, 1));
     f.DTPicker2->setValue(QDate(2100, 1, 1));
-    EXPECT_GE(f.DTPicker1->value(), QDate(1930, 1, 1));
-    EXPECT_LE(f.DTPicker2->value(), QDate(2099, 12, 31));
+    EXPECT_TRUE(f.DTPicker1->value() >= QDate(1930, 1, 1) && f.DTPicker2->value() <= QDate(2099, 12, 31));
     // A code typed after the look-up is not the code found.
-    type(*f.Text1, QStringLiteral("A102"));
-    EXPECT_EQ(f.Label5->caption(), QStringLiteral(" "));
+    type(*f.Text1, "A102");
     click(*f.Command1);
-    EXPECT_EQ(shown(), QStringList{noCode});
+    EXPECT_EQ(captions({f.Label5}) + shown(), (QStringList{" ", noCode}));
 
-    enter(*f.Text1, QStringLiteral("  A101 "));
+    enter(*f.Text1, "  A101 ");
     EXPECT_EQ(captions({f.Label5, f.Label13}), (QStringList{"Name A101 , CLERK", "GPF/A101"}));
     EXPECT_EQ(focused(), f.DTPicker1);
     pressEnter(*f.DTPicker1);
@@ -213,7 +205,7 @@ TEST_F(HostileSlipForm, StatementCommandsWaitForAFoundCodeAndAPeriodInOrder)
     f.DTPicker2->setValue(QDate(2013, 3, 31));
     click(*f.Command1);
     // A missing template is named, with the way to restore it.
-    QFile::remove(folder.path() + QStringLiteral("/IT_statement.xlsx"));
+    QFile::remove(folder.path() + "/IT_statement.xlsx");
     click(*f.Command3);
     const QStringList prompts = shown();
     ASSERT_EQ(prompts.size(), 1);
@@ -221,11 +213,10 @@ TEST_F(HostileSlipForm, StatementCommandsWaitForAFoundCodeAndAPeriodInOrder)
         EXPECT_TRUE(prompts[0].contains(QLatin1String(part))) << part;
 
     // A removed employee: found after the question.
-    boxes.answer(forms::vbYes, QStringLiteral("Back Up Register"));
-    enter(*f.Text1, QStringLiteral("R900"));
-    EXPECT_EQ(f.Label5->caption(), QStringLiteral("Ramen Sil , PEON"));
-    boxes.answer(forms::vbNo, QStringLiteral("Back Up Register"));
-    enter(*f.Text1, QStringLiteral("X1"));
-    EXPECT_EQ(focused(), f.Text1);
-    EXPECT_EQ(f.Label5->caption(), QStringLiteral(" "));
+    boxes.answer(forms::vbYes, "Back Up Register");
+    enter(*f.Text1, "R900");
+    EXPECT_EQ(f.Label5->caption(), "Ramen Sil , PEON");
+    boxes.answer(forms::vbNo, "Back Up Register");
+    enter(*f.Text1, "X1");
+    EXPECT_TRUE(focused() == f.Text1 && f.Label5->caption() == " ");
 }

@@ -7,13 +7,11 @@
 #include "payslip/pay_statement_form.h"
 #include "payslip/register_forms.h"
 #include "platform/data/database.h"
-#include "platform/data/recordset.h"
 #include "platform/forms/clock.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/registry.h"
 #include "platform/reports/page_model.h"
 #include "platform/reports/registry.h"
-#include "platform/vb/convert.h"
 #include "platform/vb/error.h"
 #include "support/first_row.h"
 #include "support/ooxml_reader.h"
@@ -29,8 +27,8 @@ namespace slipstest {
 inline data::Database& salaryDb() { return data::Database::open(QString::fromLatin1(common::kSalaryDb)); }
 inline data::Database& fundDb() { return data::Database::open(QString::fromLatin1(common::kFundDb)); }
 
-inline const QString kHeadA = QStringLiteral("12345678901234501");
-inline const QString kHeadB = QStringLiteral("22222222222222201");
+inline const QString kHeadA = "12345678901234501";
+inline const QString kHeadB = "22222222222222201";
 inline const QDate kMarch{2013, 3, 31};
 inline const QDate kRegister{2013, 4, 1};
 
@@ -107,7 +105,7 @@ inline void addCheque(double billNo, const QDate& billDate, const QString& numbe
 // The body of a saved word-processor document; empty when it cannot be read.
 inline QString documentXml(const QString& file)
 {
-    return QString::fromUtf8(testsupport::part(file, QStringLiteral("word/document.xml")));
+    return QString::fromUtf8(testsupport::part(file, "word/document.xml"));
 }
 
 using testsupport::captions;
