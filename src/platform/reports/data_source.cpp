@@ -26,6 +26,15 @@ struct Cell {
     Cell() : number(0) {}
 };
 
+// Dates are stored as ISO text; a report shows them as dates. An invalid
+// date for any other text.
+QDate isoDate(const char* t, quint32 length)
+{
+    if (length == 10 && t[4] == '-' && t[7] == '-')
+        return QDate::fromString(QString::fromLatin1(t, 10), Qt::ISODate);
+    return {};
+}
+
 } // namespace
 
 // Rows are kept in blocks and text in pieces that never move once full, so
@@ -180,13 +189,22 @@ QVariant DataSource::value(int row, int column) const
         break;
     }
     const char* t = d->textAt(cell.offset);
-    // Dates are stored as ISO text; a report shows them as dates.
-    if (cell.length == 10 && t[4] == '-' && t[7] == '-') {
-        const QDate date = QDate::fromString(QString::fromLatin1(t, 10), Qt::ISODate);
-        if (date.isValid())
-            return date;
-    }
+    const QDate date = isoDate(t, cell.length);
+    if (date.isValid())
+        return date;
     return QString::fromUtf8(t, cell.length);
+}
+
+bool DataSource::isPlainText(int row, int column, QString& out) const
+{
+    const Cell& cell = d->at(row, column);
+    if (cell.kind != CellKind::Text)
+        return false;
+    const char* t = d->textAt(cell.offset);
+    if (isoDate(t, cell.length).isValid())
+        return false;
+    out = QString::fromUtf8(t, cell.length);
+    return true;
 }
 
 bool DataSource::isNull(int row, int column) const

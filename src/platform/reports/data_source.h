@@ -39,6 +39,9 @@ public:
     bool isNull(int row, int column) const;
     // The number a cell holds when it holds one as a number (not as text).
     bool isNumber(int row, int column, double& out) const;
+    // The text a cell holds as text, when it is neither a number nor an ISO
+    // date (which value() reads as a date): what value() would give as a string.
+    bool isPlainText(int row, int column, QString& out) const;
     // Every row, copied out.
     QVector<QVector<QVariant>> rows() const;
 

@@ -8,28 +8,24 @@
 
 #include <QDate>
 #include <QDateTime>
-#include <QMutex>
 #include <QRegularExpression>
-#include <QSet>
 #include <cmath>
 
 namespace reports {
 
 namespace {
 
-// A control's name as its items carry it. Names are kept for the life of the
-// program (the layouts have a few hundred in all) and handed out as views of
-// the kept text, so the copy every item of every page makes is a plain copy,
-// with no shared count to touch and release.
-QString keptName(const QString& name)
+// A caption that every page shows as it is. Kept once for the life of the
+// program, as names are (the layouts' own captions and the few a form hands
+// over: an office, a total; one copy of each distinct text), and handed out
+// as a view of the kept text, so the copy every item of every page makes
+// touches no shared count.
+QString keptCaption(const QString& text)
 {
-    static QMutex mutex;
-    static auto* kept = new QSet<QString>;
-    const QMutexLocker lock(&mutex);
-    auto it = kept->constFind(name);
-    if (it == kept->cend())
-        it = kept->insert(QString(name.constData(), name.size()));
-    return QString::fromRawData(it->constData(), it->size());
+    if (text.isEmpty())
+        return text;
+    const QString& kept = Name(text).str();
+    return QString::fromRawData(kept.constData(), kept.size());
 }
 
 bool isIsoDate(const QString& s)
@@ -99,7 +95,7 @@ QString valueText(const Control& c, const QVariant& v)
 // point and grouping commas.
 bool looksLikeNumber(const QString& s)
 {
-    const QString t = s.trimmed();
+    const QStringView t = QStringView(s).trimmed();
     bool digit = false;
     bool point = false;
     for (int i = 0; i < t.size(); ++i) {
@@ -234,7 +230,7 @@ void Paginator::plan(const Report& report, SectionKind kind, SectionPlan& out)
         it.w = c.width();
         it.h = c.height();
         it.section = out.name;
-        it.control = keptName(c.name());
+        it.control = c.name();
         it.font = c.font();
         it.align = c.align();
         it.wordWrap = c.wordWrap();
@@ -246,6 +242,8 @@ void Paginator::plan(const Report& report, SectionKind kind, SectionPlan& out)
                 r.fill = Fill::PageLabel;
             else
                 it.number = looksLikeNumber(it.text);
+            if (r.fill == Fill::None)
+                it.text = keptCaption(it.text);
             break;
         case ControlKind::Field:
         case ControlKind::Function:
@@ -332,8 +330,9 @@ Paginator::Paginator(const Report& r)
 
 // A field's text and whether it is a figure. A number without a format of
 // its own goes straight to its figure, with no variant made on the way (and
-// the figure of a finite number always reads as one); anything else is shown
-// as valueText() says.
+// the figure of a finite number always reads as one), and so does plain text
+// (a name, an account number) to what valueText() would make of it; anything
+// else is shown as valueText() says.
 void Paginator::fillField(Item& it, const Resolved& r, int row) const
 {
     const Control& c = r.control;
@@ -349,6 +348,10 @@ void Paginator::fillField(Item& it, const Resolved& r, int row) const
             return;
         }
         it.text = vb::format(x, c.format());
+    } else if (row >= 0 && !c.formatter() && c.format().isEmpty() && mSrc.isPlainText(row, r.column, it.text)) {
+        // Text without a decimal point is no figure to round: it stays as read.
+        if (it.text.contains(QLatin1Char('.')))
+            it.text = vb::figure(it.text);
     } else if (row >= 0) {
         it.text = valueText(c, mSrc.value(row, r.column));
     }

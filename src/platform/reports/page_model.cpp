@@ -1,8 +1,32 @@
 #include "platform/reports/page_model.h"
 
+#include <QHash>
+#include <QMutex>
 #include <algorithm>
 
 namespace reports {
+
+Name::Name(const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    static QMutex mutex;
+    static auto* kept = new QHash<QString, const QString*>;
+    const QMutexLocker lock(&mutex);
+    auto it = kept->constFind(text);
+    if (it == kept->cend()) {
+        // Its own copy of the characters, whatever the text given points at.
+        const QString own(text.constData(), text.size());
+        it = kept->insert(own, new QString(own));
+    }
+    mText = it.value();
+}
+
+const QString& Name::empty()
+{
+    static const QString none;
+    return none;
+}
 
 const Page& PageModel::page(int index) const
 {

@@ -14,16 +14,46 @@ namespace reports {
 constexpr int kTwipsPerInch = 1440;
 constexpr int kTwipsPerPoint = 20;
 
-enum class Align { Left, Center, Right };
+enum class Align : quint8 { Left, Center, Right };
+
+// A name an item carries: a control's, a section's, a font family. Each
+// distinct name is kept once for the life of the program (the layouts have a
+// few hundred in all) and an item holds only its address, so the copy every
+// item of every page makes is eight bytes, with no shared count to touch.
+// Reads as the name's text wherever a QString is wanted.
+class Name {
+public:
+    Name() = default;
+    Name(const QString& text);
+
+    const QString& str() const { return mText ? *mText : empty(); }
+    operator const QString&() const { return str(); }
+    bool isEmpty() const { return str().isEmpty(); }
+    int compare(const QString& other, Qt::CaseSensitivity cs = Qt::CaseSensitive) const
+    {
+        return str().compare(other, cs);
+    }
+
+    friend bool operator==(const Name& a, const Name& b) { return a.str() == b.str(); }
+    template <class T>
+    friend bool operator==(const Name& a, const T& b)
+    {
+        return a.str() == b;
+    }
+
+private:
+    static const QString& empty();
+    const QString* mText = nullptr;
+};
 
 // Font of a control. Point size as the layouts give it; the family is the
 // painter's default sans serif when empty.
 struct Font {
     double pointSize = 8.0;
+    Name family;
     bool bold = false;
     bool italic = false;
     bool underline = false;
-    QString family;
 };
 
 // A picture an item paints into its rectangle, at the painter's resolution
@@ -38,22 +68,22 @@ public:
 // One positioned thing on a page. Positions are page coordinates in twips
 // (origin at the paper's top-left corner, margins included).
 struct Item {
-    enum class Kind { Text, Line, Box, Picture };
+    enum class Kind : quint8 { Text, Line, Box, Picture };
     Kind kind = Kind::Text;
-    // Text, Box and Picture: the rectangle. Line: from (x, y) to (x + w, y + h), so a
-    // horizontal rule has h == 0 and a vertical one w == 0.
-    int x = 0, y = 0, w = 0, h = 0;
-    QString text;      // Text only: the final text, formats applied, %p and %P resolved
-    QString section;   // "Section4", "Section2", "Section1", "Section3", "Section5"
-    QString control;   // the control's name, e.g. "Label12", "Text3", "Function1"
-    int row = -1;      // index of the data row for detail items (0-based); -1 elsewhere
-    Font font;
     Align align = Align::Left;
     bool wordWrap = true;
     // A bound figure (a field showing a number, a sum): painted on one line and
     // shrunk to its box when too wide, never broken into digit fragments.
     bool number = false;
+    // Text, Box and Picture: the rectangle. Line: from (x, y) to (x + w, y + h), so a
+    // horizontal rule has h == 0 and a vertical one w == 0.
+    int x = 0, y = 0, w = 0, h = 0;
+    int row = -1;       // index of the data row for detail items (0-based); -1 elsewhere
     int lineWidth = 15; // Line and Box: pen width in twips (15 = one pixel at 96 dpi)
+    QString text;       // Text only: the final text, formats applied, %p and %P resolved
+    Name section;       // "Section4", "Section2", "Section1", "Section3", "Section5"
+    Name control;       // the control's name, e.g. "Label12", "Text3", "Function1"
+    Font font;
     std::shared_ptr<const Picture> picture; // Picture only
 };
 
