@@ -70,9 +70,8 @@ void chequeRound(int)
 
 void slipRowsRound(int round)
 {
-    data::Database& salary = data::Database::open(common::kSalaryDb);
-    data::Database& fund = data::Database::open(common::kFundDb);
-    payslip::chooseSlipRows(salary, fund, round % 2 ? QDate(2026, 5, 31) : QDate(2026, 4, 30), std::nullopt);
+    payslip::chooseSlipRows(data::Database::open(common::kSalaryDb), data::Database::open(common::kFundDb),
+                            round % 2 ? QDate(2026, 5, 31) : QDate(2026, 4, 30), std::nullopt);
 }
 
 // Reset, stamp, interest, and the year filed in the broad sheet: the steps of
