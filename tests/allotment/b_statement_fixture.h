@@ -5,17 +5,12 @@
 #include "allotment/financial_report_form.h"
 #include "register_rows.h"
 
-#include "platform/forms/controls.h"
-#include "platform/forms/registry.h"
 #include "platform/office/desktop.h"
 #include "platform/office/workbook.h"
 #include "support/temp_data_folder.h"
 #include "support/ui_driver.h"
 
 #include <QDir>
-#include <gtest/gtest.h>
-#include <memory>
-#include <optional>
 
 namespace allotmenttest {
 
@@ -82,8 +77,8 @@ struct BStatementFormFixture : ::testing::Test {
     static std::vector<double> amounts(const office::Workbook& book, int r)
     {
         std::vector<double> out;
-        for (int c = 4; c <= 14; ++c)
-            out.push_back(book.value(r, c).toDouble());
+        for (const QVariant& v : row(book, r, 4, 14))
+            out.push_back(v.toDouble());
         return out;
     }
     // The progressive totals stored for a month, in the same order.

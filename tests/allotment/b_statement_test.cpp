@@ -1,6 +1,5 @@
 #include "allotment/b_statement.h"
 
-#include "platform/data/database.h"
 #include "register_rows.h"
 #include "support/temp_data_folder.h"
 
@@ -18,10 +17,7 @@ const QString kOfficeHead = "2202-00-109-NP-00001-13";
 const QString kOtherHead = "2202-00-109-NP-00002-01";
 const QString kCode = kPayHead.left(20);
 
-StatementRequest april()
-{
-    return {kCode, 2011, 4, "APRIL", "APR-11"};
-}
+const StatementRequest kApril{kCode, 2011, 4, "APRIL", "APR-11"};
 
 StatementAmounts amounts(std::initializer_list<double> v)
 {
@@ -39,26 +35,21 @@ struct BStatementTest : ::testing::Test {
         addHead(kOfficeHead, "OFFICE", "A", QDate(2011, 4, 1));
         addHead(kOtherHead, "SALARY OF SCHOOLS", "B", QDate(2011, 4, 1));
     }
-    // The April bills: a pay bill, an office bill and one of another head.
-    void aprilBills()
-    {
-        addBill(kPayHead, 14, QDate(2011, 4, 30),
-                {{Pay, 10000}, {DPay, 2400}, {Da, 5000}, {Hra, 1500}, {Ma, 300}, {Bonus, 0}}, 2500);
-        addBill(kOfficeHead, 9, QDate(2011, 4, 12),
-                {{Elec, 100}, {Tele, 200}, {Misc, 30.5}, {Oe, 40}, {Oc, 50}, {Ta, 75}});
-        addBill(kOtherHead, 10, QDate(2011, 4, 15), {{Pay, 999}});
-        addBill(kPayHead, 15, QDate(2011, 5, 1), {{Pay, 1}});     // May's
-        addBill(kPayHead, 8, QDate(2011, 3, 31), {{Pay, 1}});     // last year's
-    }
 };
 
 TEST_F(BStatementTest, AprilTakesTheMonthsBillsOfEveryObjectHeadOfTheCode)
 {
-    aprilBills();
+    // The April bills: a pay bill, an office bill and one of another head.
+    addBill(kPayHead, 14, QDate(2011, 4, 30),
+            {{Pay, 10000}, {DPay, 2400}, {Da, 5000}, {Hra, 1500}, {Ma, 300}, {Bonus, 0}}, 2500);
+    addBill(kOfficeHead, 9, QDate(2011, 4, 12), {{Elec, 100}, {Tele, 200}, {Misc, 30.5}, {Oe, 40}, {Oc, 50}, {Ta, 75}});
+    addBill(kOtherHead, 10, QDate(2011, 4, 15), {{Pay, 999}});
+    addBill(kPayHead, 15, QDate(2011, 5, 1), {{Pay, 1}});     // May's
+    addBill(kPayHead, 8, QDate(2011, 3, 31), {{Pay, 1}});     // last year's
     addBill(kPayHead, 7, QDate(2011, 4, 12), {{Wages, 60}, {Scheme, 40}});
     addBroughtForward(kCode, 2010, 5, 1, 1);   // last year's May, which must not stop this year's
 
-    const auto s = makeBStatement(fund(), april());
+    const auto s = makeBStatement(fund(), kApril);
     ASSERT_TRUE(s);
     // By date, then number; opening rows (bill 0) and other heads left out.
     QStringList bills;
@@ -72,8 +63,7 @@ TEST_F(BStatementTest, AprilTakesTheMonthsBillsOfEveryObjectHeadOfTheCode)
     EXPECT_EQ(s->monthTotals, amounts({10000, 2400, 5000, 1800, 60, 75, 420.5, 0, 40, 2500, 17295.5}));
     EXPECT_EQ(s->progressive, s->monthTotals);
 
-    const StatementSheet sheet = statementSheet(*s);
-    for (const SheetCell& c : sheet.cells)
+    for (const SheetCell& c : statementSheet(*s).cells)
         EXPECT_NE(c.row, kTotalsRow) << "the template sums row 27 itself";
 
     EXPECT_TRUE(storeProgressive(fund(), *s));
@@ -90,7 +80,7 @@ TEST_F(BStatementTest, HeadCodeIsMatchedAsWrittenNotAsAPattern)
     addHead("2202_00-109-NP-00001-01", "ODD", "C", QDate());
     addBill("2202_00-109-NP-00001-01", 3, QDate(2011, 4, 2), {{Pay, 5}});
     addBill(kPayHead, 4, QDate(2011, 4, 2), {{Pay, 6}});
-    StatementRequest odd = april();
+    StatementRequest odd = kApril;
     odd.headCode = "2202_00-109-NP-00001";
     const auto s = makeBStatement(fund(), odd);
     ASSERT_EQ(s->bills.size(), 1);

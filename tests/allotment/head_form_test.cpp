@@ -5,7 +5,6 @@
 
 #include "platform/data/data_control.h"
 #include "platform/forms/clock.h"
-#include "support/first_row.h"
 #include "support/form_fixture.h"
 #include "support/hostile_inputs.h"
 
@@ -208,27 +207,33 @@ TEST_F(HeadFormTest, OddTextIsFiledAsTypedAndUnstorableTextRefused)
                                               {form->Text2, "DESCRIPTION", 50}, {form->Text3, "CATEGORY", 1}})
         for (const auto& line : unstorable(box, caption, width, "PLEASE NOTE|64|"))
             table.push_back(line);
-    expectRefused(table, [&](forms::TextBox& b, const QString& text) {
+    // Adding, the other boxes hold a good head; changing a saved head, the box is left for another.
+    bool adding = true;
+    const auto enter = [&](forms::TextBox& b, const QString& text) {
         return saidBy([&] {
-            click(*form->Command2);
-            form->Text1->setText(kSalaryCode);
-            form->Text2->setText("SALARY");
-            form->Text3->setText("A");
+            if (adding) {
+                click(*form->Command2);
+                form->Text1->setText(kSalaryCode);
+                form->Text2->setText("SALARY");
+                form->Text3->setText("A");
+            } else {
+                focus(b);
+            }
             b.setText(text);
-            click(*form->Command1);
+            if (adding) {
+                click(*form->Command1);
+            } else {
+                focus(&b == form->Text2 ? *form->Text3 : *form->Text2);
+                EXPECT_NE(b.text(), text);
+            }
         });
-    });
-    // A saved head's description and category, changed in place, the same.
+    };
+    expectRefused(table, enter);
+    // A saved head's description and category, changed in place: refused the same and the saved text shown again.
     click(*form->Command3);
+    adding = false;
     table.erase(table.begin(), table.begin() + 2);
-    expectRefused(table, [&](forms::TextBox& b, const QString& text) {
-        return saidBy([&] {
-            focus(b);
-            b.setText(text);
-            focus(&b == form->Text2 ? *form->Text3 : *form->Text2);
-            EXPECT_NE(b.text(), text); // the saved text is shown again
-        });
-    });
+    expectRefused(table, enter);
 }
 
 } // namespace
