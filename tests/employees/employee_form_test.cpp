@@ -45,16 +45,25 @@ protected:
     }
 
     bool enabled(int n) { return button(n).isEnabled(); }
-    void fill(const QString& code, const QString& name = "Ram", const QString& pay = "20000") { box(1).setText(code), box(2).setText(name), box(12).setText(pay); }
+    void fill(const QString& code, const QString& name = "Ram", const QString& pay = "20000")
+    {
+        box(1).setText(code);
+        box(2).setText(name);
+        box(12).setText(pay);
+    }
 };
 
 } // namespace
 
-TEST_F(EmployeeFormTest, CodeBoxSwitchesTheCommandsAndANewEmployeeIsSavedFoundAndChanged)
+TEST_F(EmployeeFormTest, ANewEmployeeIsSavedFoundChangedListedAndQuickSearchLeaves)
 {
     // NEW CODE alone without a code; FIND, SAVE and CANCEL with one (as the single-click form's "< BACK" writes it).
-    for (const QString& code : {"", "A12", ""})
-        EXPECT_EQ((box(1).setText(code), QString("%1%2%3%4").arg(enabled(1)).arg(enabled(2)).arg(enabled(3)).arg(enabled(4))), code.isEmpty() ? "1000" : "0111");
+    QString commands;
+    for (const QString& code : {"", "A12", ""}) {
+        box(1).setText(code);
+        commands += QString("%1%2%3%4 ").arg(enabled(1)).arg(enabled(2)).arg(enabled(3)).arg(enabled(4));
+    }
+    EXPECT_EQ(commands, "1000 0111 1000 ");
     ScriptedBoxes boxes;
     click(button(1)); // NEW CODE
     for (auto [n, text] : {std::pair{1, "A12"}, {2, "Ram Kumar"}, {10, "FIXED"}, {12, "20000"}, {13, "4200"}, {14, "8000"}, {21, "01/07/2011"}})
@@ -73,6 +82,22 @@ TEST_F(EmployeeFormTest, CodeBoxSwitchesTheCommandsAndANewEmployeeIsSavedFoundAn
     type(box(13), "4800");
     click(button(3));
     EXPECT_EQ(row("select count(*), grade_pay, basic from employee"), (QVariantList{1, 4800.0, 24800.0}));
+
+    // The status view lists every employee by code, read only.
+    db().execute("insert into employee (emp_code, name, designation) values ('B7', 'Hari Das', 'PEON')");
+    const auto& grid = Forms::get<employees::Status>().control<forms::DataGrid>("DBGrid1");
+    EXPECT_EQ(QString::number(grid.rowCount()) + grid.cell(0, 0).toString() + grid.cell(1, 1).toString() + QString::number(grid.allowUpdate()),
+              "2A12Hari Das0");
+
+    // Quick search leaves for the single-click form.
+    if (!Forms::isRegistered("Form9"))
+        Forms::registerForm<QuickForm>("Form9");
+    click(form->control<Label>("Label49"));
+    settle();
+    forms::Form* quick = Forms::loaded("Form9");
+    ASSERT_TRUE(quick && !Forms::isLoaded("Employee"));
+    EXPECT_TRUE(quick->isVisible() && !quick->control<CommandButton>("Command4").isVisibleTo(quick) &&
+                quick->control<CommandButton>("Command7").isVisibleTo(quick) && quick->focusWidget() == &quick->control<TextBox>("Text7"));
 }
 
 // Another employee's code, a code not found, a new code without a name or
@@ -83,7 +108,8 @@ TEST_F(EmployeeFormTest, BadEntriesAndAnotherEmployeesCodeWriteNothing)
     db().execute("insert into employee (emp_code, name, b_pay) values ('A12', 'Ram Kumar', 20000)");
     fill("A12", "Somebody Else"); // exists but was not found here: would overwrite that employee
     click(button(3));
-    box(1).setText("Z99"), click(button(2));
+    box(1).setText("Z99");
+    click(button(2));
     // Enter in the code box finds; another code then clears what was found,
     // so Ram Kumar's details are never saved under it.
     enter(box(1), "A12");
@@ -91,8 +117,11 @@ TEST_F(EmployeeFormTest, BadEntriesAndAnotherEmployeesCodeWriteNothing)
     type(box(1), "A13");
     EXPECT_EQ(found + texts({2, 12}), (QStringList{"Ram Kumar", "20000", "", ""}));
     click(button(3));
-    fill("A14", "Ram Kumar", "0"), click(button(3));
-    fill("B12", "Ram Kumar"), boxes.answer(forms::vbNo, "CODE CATEGORY B"), click(button(3));
+    fill("A14", "Ram Kumar", "0");
+    click(button(3));
+    fill("B12", "Ram Kumar");
+    boxes.answer(forms::vbNo, "CODE CATEGORY B");
+    click(button(3));
     const QString noHead = "NO HEAD OF ACCOUNT HAS THE CODE CATEGORY B,\nSO THIS EMPLOYEE WILL BE IN NO PAY BILL.\n\n"
                            "SAVE THE RECORD ANYWAY?";
     EXPECT_EQ(boxes.prompts(), (QStringList{"THIS EMPLOYEE CODE ALREADY EXISTS. FIND IT BEFORE YOU CHANGE IT.", "EMPLOYEE CODE NOT FOUND.",
@@ -103,19 +132,6 @@ TEST_F(EmployeeFormTest, BadEntriesAndAnotherEmployeesCodeWriteNothing)
     EXPECT_EQ(saidBy([&] { click(button(3)); }, {{forms::vbYes, "CODE CATEGORY B"}}).value(1),
               "Hi|64|RECORD SAVED.");
     EXPECT_EQ(row("select emp_code, b_pay from employee where emp_code <> 'A12'"), (QVariantList{"B12", 20000.0}));
-}
-
-TEST_F(EmployeeFormTest, QuickSearchLeavesForTheSingleClickForm)
-{
-    if (!Forms::isRegistered("Form9"))
-        Forms::registerForm<QuickForm>("Form9");
-    click(form->control<Label>("Label49"));
-    settle();
-    EXPECT_FALSE(Forms::isLoaded("Employee"));
-    forms::Form* quick = Forms::loaded("Form9");
-    ASSERT_NE(quick, nullptr);
-    EXPECT_TRUE(quick->isVisible() && !quick->control<CommandButton>("Command4").isVisibleTo(quick) &&
-                quick->control<CommandButton>("Command7").isVisibleTo(quick) && quick->focusWidget() == &quick->control<TextBox>("Text7"));
 }
 
 // Every box of the form fed what a clerk or a paste may put there: each
@@ -165,15 +181,4 @@ TEST_F(EmployeeFormTest, HostileInputInEveryBoxIsRefusedOrKeptAsTyped)
         EXPECT_EQ(row("select name, designation, bank_ac, pan, b_pay from employee where emp_code = '" + code + "'"),
                   (QVariantList{text, text, text.left(10), text.left(10), 9999999.99}));
     }
-}
-
-TEST(StatusViewTest, ShowsEveryEmployeeByCode)
-{
-    TempDataFolder folder;
-    db().execute("insert into employee (emp_code, name, designation) values ('B7', 'Hari Das', 'PEON'), ('A12', 'Ram Kumar', 'CLERK')");
-    const auto& grid = Forms::get<employees::Status>().control<forms::DataGrid>("DBGrid1");
-    EXPECT_EQ(QString::number(grid.rowCount()) + grid.cell(0, 0).toString() + grid.cell(1, 1).toString() + QString::number(grid.allowUpdate()),
-              "2A12Hari Das0");
-    Forms::unloadAll();
-    settle();
 }

@@ -48,8 +48,10 @@ KilledRun runAndKill(const QString& tool, const QStringList& args, int fromMs, i
         return {false, -1, QStringLiteral("did not start")};
     const int pause = std::uniform_int_distribution<int>(fromMs, toMs)(random());
     const bool killed = !p.waitForFinished(pause);
-    if (killed)
-        ::kill(pid_t(p.processId()), SIGKILL), p.waitForFinished(10000);
+    if (killed) {
+        ::kill(pid_t(p.processId()), SIGKILL);
+        p.waitForFinished(10000);
+    }
     return {killed, p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
 }
 

@@ -65,7 +65,11 @@ protected:
         setup::writeStartingRows(QStringLiteral("dosset"));
         setup::writeDemoOffice(); // its April and May bills are in the register
     }
-    void TearDown() override { Reports::unloadAll(), Forms::unloadAll(), settle(); }
+    void TearDown() override {
+        Reports::unloadAll();
+        Forms::unloadAll();
+        settle();
+    }
 
     TempDataFolder folder;
     forms::Clock::Override today{QDate(2026, 6, 20)};
@@ -101,7 +105,8 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
     auto& sal = data::Database::open(QString::fromLatin1(common::kSalaryDb));
     EXPECT_EQ(firstRow(sal, "select da, hra, gross, deduct, net from salary where emp_code = 'A101'"),
               (QVariantList{34568.0, 5960.0, 100428.0, 11280.0, 89148.0}));
-    Forms::unload(f9), settle();
+    Forms::unload(f9);
+    settle();
 
     // ---- Form6: no bill number yet, so the register is offered ----------
     auto& f6 = Forms::get<paybill::Form6>();
@@ -136,7 +141,8 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
               (QStringList{"2003270", "1285340", "101"}));
 
     // ---- Form6: back on the bill form, the bill is found; ACTIVATE NOW --
-    showForm(f6), settle();
+    showForm(f6);
+    settle();
     const QString billNo = f6.Label16->caption();
     EXPECT_EQ(saidBy([&] { click(*f6.Command1); }), QStringList{});
     EXPECT_EQ(billNo + "|" + f6.Label18->caption(), "101|12");

@@ -61,7 +61,8 @@ TEST(LibreOfficeReads, BStatementMonthTotalsAsRecomputed)
     auto& form = forms::Forms::get<allotment::Form4>();
     testsupport::showForm(form);
     testsupport::enter(*form.Text3, "01/04/2011");
-    testsupport::choose(*form.Combo2, "APRIL"), testsupport::choose(*form.Combo1, "SALARY");
+    testsupport::choose(*form.Combo2, "APRIL");
+    testsupport::choose(*form.Combo1, "SALARY");
     testsupport::click(*form.Command4);
     ASSERT_EQ(desktop.opened().size(), 1) << boxes.prompts().join(QLatin1Char('|')).toStdString();
 

@@ -41,7 +41,10 @@ TEST_F(DemoFundYear, ANewSubscribersTypedInYearEarnsTheNext)
     reopen();
     click(*form->Option2);
     ASSERT_TRUE(choose(*form->Combo2, "EDN/4112"));
-    enter(box(5), "1400"), enter(box(6), "0"), pressEnter(box(7)), enter(box(9), "8");
+    enter(box(5), "1400");
+    enter(box(6), "0");
+    pressEnter(box(7));
+    enter(box(9), "8");
     click(*form->Command7);
     EXPECT_EQ(box(14).text() + "|" + box(10).text() + "|" + box(20).text(), "38800|3832|59432");
 }

@@ -29,7 +29,8 @@ protected:
         setDaOrder(40, 10, 310);
         // FIXED H.R.A. and the health scheme: neither counts in a fraction of pay.
         addEmployee({"C1", "Uma Rani", 10000, 2000, "FIXED", 8000, "YES", 310, 1000, 30, 60});
-        addFestivalAdvance("C1", 1000, 0, 3), addGpfLoan("C1", 0, 5000, 0); // the loan paid off
+        addFestivalAdvance("C1", 1000, 0, 3);
+        addGpfLoan("C1", 0, 5000, 0); // the loan paid off
         open();
     }
 
@@ -98,7 +99,8 @@ TEST_F(Form11Test, PeriodBoxesRefuseWhatIsNoPeriodAndFebruaryHasItsOwnLength)
     EXPECT_EQ(box(3).text() + box(7).text() + QString::number(scalar("select count(*) from gpf_loan")), "1"); // nothing filled
 
     // February of a common year has 28 days: 10000 / 28 x 14.
-    enter(box(21), "01/02/2013"), enter(box(22), "14/02/2013");
+    enter(box(21), "01/02/2013");
+    enter(box(22), "14/02/2013");
     pickCode("C1");
     EXPECT_EQ(box(7).text(), "5000");
 
@@ -130,7 +132,8 @@ TEST_F(Form11Test, ArrearPayResetsEveryComponentIncludingGradePay)
         EXPECT_EQ(box(i).text() + QString::number(box(i).selLength()), "01") << i;
     EXPECT_TRUE(focused() == &box(7) && scalar("select count(*) from gpf_loan") == 1); // no ledger read
 
-    type(box(7), "1200"), type(box(9), "480");
+    type(box(7), "1200");
+    type(box(9), "480");
     pressEnter(box(12));
     EXPECT_TRUE(texts({13, 14}) == (QStringList{"1680", "0"}) && focused() == &box(14));
 }
@@ -158,7 +161,8 @@ TEST_F(Form11Test, BonusNetIsTheAmountAndUnknownCodeFillsNothing)
     const QString largest = box(20).text();
     enter(box(13), "5000");
     EXPECT_EQ(texts({20, 18}) << largest, (QStringList{"5000", "0", "9999999"}));
-    click(button(3)), click(button(1));
+    click(button(3));
+    click(button(1));
     EXPECT_EQ(firstRow("select gross, net, deduct, pay, emp_code from salary"), (QVariantList{5000.0, 5000.0, 0.0, 0.0, "C1"}));
 }
 
@@ -183,6 +187,7 @@ TEST_F(Form11Test, FractionPayNeedsTheGrossWorkedOutBeforeTheNet)
     enter(box(12), "0");
     EXPECT_EQ(box(13).text(), "21610");
     enter(box(19), "0");
-    click(button(3)), click(button(1));
+    click(button(3));
+    click(button(1));
     EXPECT_EQ(scalar("select gross from salary where emp_code = 'C2'"), 21610.0);
 }

@@ -29,7 +29,8 @@ protected:
         setDaOrder(40, 10, 310);
         addEmployee({"D1", "Asha Sen", 30000, 2000, "FIXED", 8000, "YES", 310, 1000, 30, 60});
         addEmployee({"D22", "Binod Roy", 15000, 1800, "", 0, "NO", 0, 500, 0, 0});
-        addFestivalAdvance("D1", 1000, 0, 3), addGpfLoan("D1", 5000, 0, 10);
+        addFestivalAdvance("D1", 1000, 0, 3);
+        addGpfLoan("D1", 5000, 0, 10);
         open();
     }
 
@@ -77,7 +78,8 @@ TEST_F(Form5Test, TotalSalaryHandsBothPeriodsToTheSalaryFormWhichSavesWithTheLoa
     const double gross = 31000 + 2219 + 13287 + 3322 + 310 + 310 - 1000.0 / 3;
     EXPECT_EQ(sbox(13).text(), "50114.67");
     enter(sbox(19), "0");
-    click(sal.control<CommandButton>("Command1")), click(sal.control<CommandButton>("Command4"));
+    click(sal.control<CommandButton>("Command1"));
+    click(sal.control<CommandButton>("Command4"));
     EXPECT_EQ(boxes.lastPrompt(), "ENTERED IN THE PAY ROLL");
     // Gross as worked out, not as shown; nothing taken off the loan, not even an instalment; the employee
     // record not touched by the code written into the salary form.
@@ -117,7 +119,8 @@ TEST_F(Form5Test, PeriodEndingBeforeItBeginsAndFiguresOutsideTheirLimitsAreRefus
               (QStringList{"THE PERIOD ENDS BEFORE IT BEGINS. CHECK THE DATES.", "NEW GRADE PAY INVALID TYPE", "", ""}));
 
     // Pay and dates outside their limits, or no D.A. order.
-    box(7).setText("01/03/2012"), box(8).setText("14/03/2012");
+    box(7).setText("01/03/2012");
+    box(8).setText("14/03/2012");
     for (const char* bad : {"31,000", "3.1e4", "-31000", "10000000", "31000.00000000001"}) {
         box(6).setText(QString::fromLatin1(bad));
         click(button(1));

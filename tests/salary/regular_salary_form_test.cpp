@@ -35,7 +35,11 @@ protected:
     CommandButton& button(const char* name) { return form->control<CommandButton>(name); }
     void choose(int employeeRow) { form->findChild<data::DataControl*>("Data1")->setCurrentRow(employeeRow); }
     // O.A. and misc. recoveries through the Enter chain, as the clerk goes.
-    void walkChain(const QString& oa, const QString& misc) { enter(box(12), oa), enter(box(19), misc); }
+    void walkChain(const QString& oa, const QString& misc)
+    {
+        enter(box(12), oa);
+        enter(box(19), misc);
+    }
 
     forms::Clock::Override today{QDate(2012, 3, 10)};
 };

@@ -69,8 +69,10 @@ inline void addOffice()
     addEmployee({"A12", "Ram Kumar", 20000, 4200, "", 0, "NO", 100, 2000, 30, 60});
     addEmployee({"A123", "Sita Devi", 30000, 5400, "FIXED", 8000, "YES", 0, 3000, 0, 0});
     addEmployee({"B7", "Hari Das", 5000, 1000, "", 0, "yes", 0, 500, 0, 0});
-    addFestivalAdvance("A12", 1000, 0, 3), addGpfLoan("A12", 3000, 0, 10);
-    addFestivalAdvance("A123", 0, 2000, 0), addGpfLoan("A123", 500, 4500, 0);
+    addFestivalAdvance("A12", 1000, 0, 3);
+    addGpfLoan("A12", 3000, 0, 10);
+    addFestivalAdvance("A123", 0, 2000, 0);
+    addGpfLoan("A123", 500, 4500, 0);
 }
 
 } // namespace salarytest

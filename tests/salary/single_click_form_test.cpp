@@ -35,8 +35,11 @@ protected:
     void SetUp() override
     {
         addOffice();
-        if (!Forms::isRegistered("Employee"))
-            Forms::registerForm<LinkedForm<1>>("Employee"), Forms::registerForm<LinkedForm<2>>("SALARY"), Forms::registerForm<LinkedForm<3>>("Status");
+        if (!Forms::isRegistered("Employee")) {
+            Forms::registerForm<LinkedForm<1>>("Employee");
+            Forms::registerForm<LinkedForm<2>>("SALARY");
+            Forms::registerForm<LinkedForm<3>>("Status");
+        }
         form = &Forms::get<salary::Form9>();
     }
 
@@ -97,7 +100,8 @@ TEST_F(Form9Test, FailedRunSaysNothingWasSaved)
 {
     const auto failure = [&] { // the box after the question
         ScriptedBoxes boxes;
-        boxes.answer(vbYes, "ONE CLICK SALARY"), form->Command1_Click();
+        boxes.answer(vbYes, "ONE CLICK SALARY");
+        form->Command1_Click();
         return boxes.boxes().value(1);
     };
     salaryDb().execute("create trigger refuse before insert on salary when new.emp_code = 'B7' "
@@ -115,7 +119,8 @@ TEST_F(Form9Test, FailedRunSaysNothingWasSaved)
         QSqlQuery q(db);
         ASSERT_TRUE(q.exec("BEGIN EXCLUSIVE"));
         b = failure();
-        q.exec("ROLLBACK"), db.close();
+        q.exec("ROLLBACK");
+        db.close();
     }
     QSqlDatabase::removeDatabase("other program");
     EXPECT_TRUE(b.details.contains("locked") && b.prompt.startsWith("SALARY COULD NOT BE PREPARED:\nThe data file is in use by another "
@@ -228,8 +233,10 @@ TEST_F(Form9Test, NameTypeAheadListsCodesAndPicksOne)
     // Any text is a name's start, wildcards matched as typed.
     const QStringList starts = QStringList{"ra", "  ", "100%"} + oddTexts() + QStringList{"1_0", "%", "*", "' or ''='", "\\", ""};
     QString counts;
-    for (const QString& text : starts)
-        box(7).setText(text), counts += QString::number(list.listCount());
+    for (const QString& text : starts) {
+        box(7).setText(text);
+        counts += QString::number(list.listCount());
+    }
     box(7).setText("ra");
     EXPECT_EQ(counts + list.list(0), "141" + QString(starts.size() - 3, '0') + "A12  Ram Kumar");
 
@@ -268,7 +275,8 @@ TEST_F(Form9Test, HostileCodesRecoveriesAndNamesLeaveTheRowsAsTheyWere)
             paste(b, text);
             return saidBy([&] { form->Command2_Click(); form->Command3_Click(); form->Command5_Click(); });
         }
-        find("  A12  "), enterRecoveries({"0", "0", "0", "0"});
+        find("  A12  ");
+        enterRecoveries({"0", "0", "0", "0"});
         paste(b, text);
         form->Text5_LostFocus();
         return saidBy([&] { form->Command3_Click(); });

@@ -36,8 +36,8 @@ TEST(Login, MessagesHintAndAdmissionAndAFolderWithoutAPasswordSaysSo)
         forms::Forms::unloadAll();
     }
 
-    // A password: its hint, its messages and admission.
-    fund.execute("UPDATE protect SET pas = 'Secret1'");
+    // A password: its hint, its messages and admission. An earlier build kept the blanks typed around it.
+    fund.execute("UPDATE protect SET pas = ' Secret1 '");
     boxes.clearBoxes();
     auto& form = forms::Forms::get<shell::entry>();
     showForm(form);
@@ -68,14 +68,4 @@ TEST(Login, MessagesHintAndAdmissionAndAFolderWithoutAPasswordSaysSo)
         EXPECT_NE(main.menuItem(name), nullptr) << name;
     forms::Forms::unloadAll();
     delete &main;
-
-    // An earlier build kept the blanks typed around a password.
-    fund.execute("UPDATE protect SET pas = ' Secret1 '");
-    auto& again = forms::Forms::get<shell::entry>();
-    showForm(again);
-    enter(*again.Text1, "Secret1");
-    settle();
-    ASSERT_TRUE(shell::Platform::exists());
-    forms::Forms::unloadAll();
-    delete &shell::Platform::instance();
 }

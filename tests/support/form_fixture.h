@@ -13,12 +13,18 @@ namespace testsupport {
 template <class F>
 class FormFixture : public ::testing::Test {
 protected:
-    void TearDown() override { forms::Forms::unloadAll(), settle(); }
+    void TearDown() override {
+        forms::Forms::unloadAll();
+        settle();
+    }
     // Shows the form as the clerk opens it; a fixture puts its data in first.
     void open() { showForm(*(form = &forms::Forms::get<F>())); }
 
     // Loads the form afresh, for what it reads only when it loads.
-    void reopen() { FormFixture::TearDown(), open(); }
+    void reopen() {
+        FormFixture::TearDown();
+        open();
+    }
     forms::TextBox& box(int n) { return form->template control<forms::TextBox>(QStringLiteral("Text%1").arg(n)); }
     forms::CommandButton& button(int n) { return form->template control<forms::CommandButton>(QStringLiteral("Command%1").arg(n)); }
     // The texts of the numbered boxes, in the order asked: one comparison for a screenful.

@@ -86,9 +86,10 @@ inline QString bookmark(const QString& docx, const QString& name)
     // Walks the body in document order until the bookmark's end.
     std::function<bool(const QDomElement&)> walk = [&](const QDomElement& e) {
         const QString ns = e.namespaceURI();
-        if (e.localName() == QLatin1String("bookmarkStart") && e.attributeNS(ns, "name") == name)
-            id = e.attributeNS(ns, "id"), text = QLatin1String("");
-        else if (e.localName() == QLatin1String("bookmarkEnd") && !id.isNull() && e.attributeNS(ns, "id") == id)
+        if (e.localName() == QLatin1String("bookmarkStart") && e.attributeNS(ns, "name") == name) {
+            id = e.attributeNS(ns, "id");
+            text = QLatin1String("");
+        } else if (e.localName() == QLatin1String("bookmarkEnd") && !id.isNull() && e.attributeNS(ns, "id") == id)
             return true;
         else if (!id.isNull() && e.localName() == QLatin1String("t"))
             text += e.text();

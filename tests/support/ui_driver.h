@@ -51,16 +51,23 @@ inline void focus(QWidget& w)
 // raises KeyDown/KeyPress/Change/KeyUp.
 inline void type(forms::TextBox& box, const QString& text, bool replace = true)
 {
-    if (usable(box))
-        focus(box), replace ? box.selectAll() : void(), QTest::keyClicks(&box, text);
+    if (!usable(box))
+        return;
+    focus(box);
+    if (replace)
+        box.selectAll();
+    QTest::keyClicks(&box, text);
 }
 
 // Puts text in the box as a paste would, over what was there: control
 // characters and a NUL included, which no keyboard types.
 inline void paste(forms::TextBox& box, const QString& text)
 {
-    if (usable(box))
-        focus(box), box.selectAll(), box.insert(text);
+    if (usable(box)) {
+        focus(box);
+        box.selectAll();
+        box.insert(text);
+    }
 }
 
 // Presses and releases a key in the control, which takes the focus first.
@@ -76,19 +83,27 @@ inline void pressKey(QWidget& w, int qtKey)
 }
 inline void pressEnter(QWidget& w) { pressKey(w, Qt::Key_Return); }
 // Types text and then presses Enter in the box.
-inline void enter(forms::TextBox& box, const QString& text) { type(box, text), pressEnter(box); }
+inline void enter(forms::TextBox& box, const QString& text)
+{
+    type(box, text);
+    pressEnter(box);
+}
 
 // Clicks as the user does (a disabled or hidden control ignores it): buttons and labels take a mouse click on
 // the widget, option and check boxes their own click after the focus.
 template <class W> void mouseClick(W& w)
 {
-    if (usable(w))
-        activate(w), QTest::mouseClick(&w, Qt::LeftButton);
+    if (usable(w)) {
+        activate(w);
+        QTest::mouseClick(&w, Qt::LeftButton);
+    }
 }
 template <class B> void boxClick(B& b)
 {
-    if (usable(b))
-        focus(b), b.click();
+    if (usable(b)) {
+        focus(b);
+        b.click();
+    }
 }
 inline void click(forms::CommandButton& b) { mouseClick(b); }
 inline void click(forms::Label& l) { mouseClick(l); }
@@ -112,15 +127,22 @@ inline bool chooseByData(forms::ComboBox& c, const QVariant& key) { return choos
 // Sets the date as the calendar would (raises Change, then CloseUp).
 inline void pickDate(forms::DatePicker& p, const QDate& d)
 {
-    if (usable(p))
-        focus(p), static_cast<QDateEdit&>(p).setDate(d), emit p.CloseUp();
+    if (usable(p)) {
+        focus(p);
+        static_cast<QDateEdit&>(p).setDate(d);
+        emit p.CloseUp();
+    }
 }
 
 // The control that has the focus in its form (null for none).
 inline QWidget* focused() { return QApplication::focusWidget(); }
 
 // Runs posted events and deferred deletions (after unloading a form).
-inline void settle() { QCoreApplication::processEvents(), QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+inline void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 // Scripted message boxes for one test: every unscripted question and every
 // prompt that does not match its script is a test failure at once, and so is

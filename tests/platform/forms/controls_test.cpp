@@ -68,7 +68,10 @@ protected:
         form->Text1->setFocus();
         form->log.clear();
     }
-    void TearDown() override { Forms::unloadAll(), testsupport::settle(); }
+    void TearDown() override {
+        Forms::unloadAll();
+        testsupport::settle();
+    }
     BoxForm* form = nullptr;
 };
 

@@ -33,7 +33,12 @@ struct Seams {
         setPdfConverter(std::make_unique<RecordingPdfConverter>(converter));
         setPdfPrinter(std::make_unique<RecordingPdfPrinter>(printer));
     }
-    ~Seams() { setDesktop(nullptr), setPdfConverter(nullptr), setPdfPrinter(nullptr); }
+    ~Seams()
+    {
+        setDesktop(nullptr);
+        setPdfConverter(nullptr);
+        setPdfPrinter(nullptr);
+    }
 };
 
 QString savedWorkbook(const Folder& folder, const QString& name)
