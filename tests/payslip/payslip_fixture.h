@@ -8,7 +8,6 @@
 #include "payslip/register_forms.h"
 #include "platform/data/database.h"
 #include "platform/forms/clock.h"
-#include "platform/forms/controls.h"
 #include "platform/forms/registry.h"
 #include "platform/reports/page_model.h"
 #include "platform/reports/registry.h"
