@@ -2,7 +2,6 @@
 #include "payslip/cheque_slip_figures.h"
 #include "payslip_fixture.h"
 #include "platform/vb/convert.h"
-#include "platform/vb/error.h"
 
 using namespace slipstest;
 using payslip::SlipHead;
