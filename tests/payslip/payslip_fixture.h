@@ -101,12 +101,6 @@ inline void addCheque(double billNo, const QDate& billDate, const QString& numbe
                      {billNo, billDate, number, billDate.addDays(4), amount});
 }
 
-// The body of a saved word-processor document; empty when it cannot be read.
-inline QString documentXml(const QString& file)
-{
-    return QString::fromUtf8(testsupport::part(file, "word/document.xml"));
-}
-
 using testsupport::captions;
 using testsupport::number;
 
