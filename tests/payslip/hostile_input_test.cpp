@@ -2,7 +2,6 @@
 // tester may put in their boxes, and their commands pressed out of order:
 // each refusal is the form's own message, nothing is half written.
 #include "payslip_fixture.h"
-#include "platform/data/data_control.h"
 #include "support/hostile_inputs.h"
 
 #include <QAbstractItemModel>

@@ -1,6 +1,5 @@
 #include "payslip/pay_reports.h"
 #include "payslip_fixture.h"
-#include "platform/data/data_control.h"
 
 using namespace slipstest;
 using namespace testsupport;
