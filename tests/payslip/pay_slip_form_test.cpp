@@ -1,6 +1,5 @@
 #include "payslip/pay_reports.h"
 #include "payslip_fixture.h"
-#include "platform/data/data_control.h"
 
 using namespace slipstest;
 using namespace testsupport;
@@ -56,24 +55,6 @@ TEST_F(SlipForm, ModesSetTheirWholeStateThenChequeEntrySavesOnce)
     EXPECT_EQ(fields(), " | | | | ");
 }
 
-// The date's figures themselves are worked in the cheque-slip and March-bill tests.
-TEST_F(SlipForm, ATypedAmountAndItsRefundBelongToTheDateTypedFor)
-{
-    makeMarchBill();
-    addRows({{"A102", QDate(2013, 5, 31), 0, 0, 0, 0, 0, 300, 0, 300, 0, 0, 0, 0, 0, 0, 300}});
-    auto& f = slipForm(Form8::Mode::ChequeSlip);
-
-    ASSERT_TRUE(chooseByData(*f.Combo1, kMarch));
-    EXPECT_TRUE(!f.Combo2->locked() && f.Label22->visible());
-    type(*f.Text5, "58000");
-    pressEnter(*f.Text5);
-    EXPECT_EQ(f.Label26->caption(), "602");
-    ASSERT_TRUE(chooseByData(*f.Combo1, QDate(2013, 5, 31)));
-    EXPECT_EQ(boxes.prompts() + captions({f.Label6, f.Label9, f.Label13, f.Label24, f.Label26}) << f.Text5->text()
-                  << QString::number(f.List1->listCount() + number(salaryDb(), "SELECT count(*) FROM chq_sal")),
-              (QStringList{"NO RECORD FOUND", "MAY-13", "1", " ", " ", " ", " ", "0"}));
-}
-
 // Every slip of a date is printed in the March-bill test.
 TEST_F(SlipForm, OneSlipFromTheSalaryRows)
 {
@@ -97,9 +78,11 @@ TEST_F(SlipForm, OneSlipFromTheSalaryRows)
                            "EMPLOYEE NOT EXIST IN THE ESTABLISHMENT. CONTINUE YET ?", "NO RECORD FOUND", "BA07", "18740"}));
 }
 
-TEST_F(SlipForm, ChequeSlipChecksEverythingBeforeAnyDocument)
+// The date's figures themselves are worked in the cheque-slip and March-bill tests.
+TEST_F(SlipForm, ChequeSlipChecksEverythingBeforeAnyDocumentAndATypedAmountBelongsToItsDate)
 {
     makeMarchBill();
+    addRows({{"A102", QDate(2013, 5, 31), 0, 0, 0, 0, 0, 300, 0, 300, 0, 0, 0, 0, 0, 0, 300}});
     addCheque(5, kRegister, "CHQ-501", 22300);
     auto& f = slipForm(Form8::Mode::ChequeSlip);
 
@@ -110,27 +93,32 @@ TEST_F(SlipForm, ChequeSlipChecksEverythingBeforeAnyDocument)
     EXPECT_TRUE(!f.Timer1->enabled() && !f.Label37->visible());
     boxes.clearBoxes();
 
+    // A typed amount and its refund belong to the date typed for.
+    ASSERT_TRUE(chooseByData(*f.Combo1, kMarch));
+    EXPECT_TRUE(!f.Combo2->locked() && f.Label22->visible());
+    type(*f.Text5, "58000");
+    pressEnter(*f.Text5);
+    EXPECT_EQ(f.Label26->caption(), "602");
+    ASSERT_TRUE(chooseByData(*f.Combo1, QDate(2013, 5, 31)));
+    EXPECT_EQ(shown() + captions({f.Label6, f.Label9, f.Label13, f.Label24, f.Label26}) << f.Text5->text()
+                  << QString::number(f.List1->listCount() + number(salaryDb(), "SELECT count(*) FROM chq_sal")),
+              (QStringList{"NO RECORD FOUND", "MAY-13", "1", " ", " ", " ", " ", "0"}));
+
     ASSERT_TRUE(chooseByData(*f.Combo1, kMarch));
     type(*f.Text5, "60000");
     pressEnter(*f.Text5);
-    EXPECT_EQ(f.Label26->caption(), " ");
+    EXPECT_EQ(shown() << f.Label26->caption(),
+              (QStringList{"THE AMOUNT TO BE CREDITED CANNOT BE LESS THAN 0 OR MORE THAN THE NET AMOUNT OF THE BILL (S)", " "}));
     type(*f.Text5, "58602");
     // Four rows on the date, three paid; bill 6 has no cheque yet.
-    boxes.answer(forms::vbYes, "WITHOUT PAY");
-    click(*f.Command4);
-    EXPECT_EQ(boxes.prompts(),
-              (QStringList{"THE AMOUNT TO BE CREDITED CANNOT BE LESS THAN 0 OR MORE THAN THE NET AMOUNT OF THE BILL (S)",
-                           "ONE OR MORE EMPLOYEE EXIST WITHOUT PAY, CONTINUE YET ?", "SOME RECORDS ARE MISSING"}));
-    EXPECT_EQ(boxes.boxes().last().style, forms::vbCritical);
-    EXPECT_EQ(f.Label26->caption(), "0");
-    boxes.clearBoxes();
+    EXPECT_EQ(saidBy([&] { click(*f.Command4); }, {{forms::vbYes, "WITHOUT PAY"}}) << f.Label26->caption(),
+              (QStringList{"Hi|4|ONE OR MORE EMPLOYEE EXIST WITHOUT PAY, CONTINUE YET ?", "Hi|16|SOME RECORDS ARE MISSING", "0"}));
 
     ASSERT_TRUE(chooseByData(*f.Combo3, kHeadA));
     // The 58602 typed for the whole date is more than the head's net: no refund stands (Label26).
     EXPECT_EQ(captions({f.Label29, f.Label9, f.Label11, f.Label13, f.Label26, f.Label39}),
               (QStringList{"A", "2", "1", "22300", " ", "1"}));
-    EXPECT_TRUE(f.Text6->visible());
-    EXPECT_EQ(focused(), f.Text5);
+    EXPECT_TRUE(f.Text6->visible() && focused() == f.Text5);
     // A new date keeps the head.
     ASSERT_TRUE(chooseByData(*f.Combo1, kMarch));
     EXPECT_EQ(f.Label13->caption(), "22300");

@@ -8,7 +8,6 @@
 #include "payslip/register_forms.h"
 #include "platform/data/database.h"
 #include "platform/forms/clock.h"
-#include "platform/forms/controls.h"
 #include "platform/forms/registry.h"
 #include "platform/reports/page_model.h"
 #include "platform/reports/registry.h"
@@ -100,12 +99,6 @@ inline void addCheque(double billNo, const QDate& billDate, const QString& numbe
 {
     fundDb().execute("INSERT INTO cheque (bill_no, bill_date, cheque_no, cheque_date, cheque_amt) VALUES (?, ?, ?, ?, ?)",
                      {billNo, billDate, number, billDate.addDays(4), amount});
-}
-
-// The body of a saved word-processor document; empty when it cannot be read.
-inline QString documentXml(const QString& file)
-{
-    return QString::fromUtf8(testsupport::part(file, "word/document.xml"));
 }
 
 using testsupport::captions;
