@@ -1,8 +1,6 @@
 #include "common/data_folder.h"
 #include "common/schema.h"
 #include "common/templates.h"
-#include "platform/data/database.h"
-#include "setup/demo_office.h"
 #include "support/folder_digest.h"
 
 #include <QCoreApplication>
@@ -26,17 +24,14 @@ namespace {
 // test run as root asks a child process without root's rights.
 FolderProblem checkAsOtherUser(const QString& folder)
 {
-    if (geteuid() != 0)
-        return checkDataFolder(folder);
     int fds[2];
-    if (pipe(fds) != 0)
-        return {QStringLiteral("pipe failed"), QString()};
+    if (geteuid() != 0 || pipe(fds) != 0)
+        return checkDataFolder(folder);
     const pid_t child = fork();
     if (child == 0) {
-        close(fds[0]);
         const bool dropped = setgid(65534) == 0 && setuid(65534) == 0;
         const QByteArray text = dropped ? checkDataFolder(folder).text.toUtf8() : QByteArray();
-        _exit(dropped && write(fds[1], text.constData(), size_t(text.size())) == text.size() ? 0 : 1);
+        _exit(write(fds[1], text.constData(), size_t(text.size())) == text.size() ? 0 : 1);
     }
     close(fds[1]);
     QFile pipeEnd;
@@ -46,25 +41,17 @@ FolderProblem checkAsOtherUser(const QString& folder)
     return {QString::fromUtf8(text), QString()};
 }
 
-void makeDemoFolder(const QString& path)
-{
-    data::Database::closeAll();
-    createDatabases(path);
-    data::setDataFolder(path);
-    setup::writeStartingRows(QStringLiteral("dosset"));
-    setup::writeDemoOffice();
-    data::Database::closeAll();
-}
+void makeDemoFolder(const QString& path) { ASSERT_EQ(testsupport::runTool("dosset-setup", {path, "--demo"}).code, 0); }
 
 void overwrite(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
 }
 
 } // namespace
 
-TEST(DataFolderCheck, EachFaultHasItsOwnMessageAndChangesNoFile)
+TEST(DataFolderCheck, EachFaultOrUseElsewhereHasItsOwnMessageAndChangesNoFile)
 {
     struct Case {
         const char* name;
@@ -156,14 +143,13 @@ TEST(DataFolderCheck, EachFaultHasItsOwnMessageAndChangesNoFile)
         QFile::remove(dir.path());
         QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7700));
     }
-}
 
-TEST(DataFolderCheck, AFileOrTheFolderInUseElsewhereIsSaidToBeSo)
-{
+    // A file, or the folder, in use elsewhere is said to be so.
     QTemporaryDir dir;
     makeDemoFolder(dir.path());
     const QString name = QStringLiteral("other program");
     {
+        SCOPED_TRACE("in use");
         QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         other.setDatabaseName(QDir(dir.path()).filePath(QLatin1String(kFundDb)));
         ASSERT_TRUE(other.open());
@@ -185,6 +171,7 @@ TEST(DataFolderCheck, AFileOrTheFolderInUseElsewhereIsSaidToBeSo)
 
     // A second copy of Dosset is told the folder is open; an empty lock is taken over once old.
     {
+        SCOPED_TRACE("locked");
         FolderLock first(dir.path());
         ASSERT_TRUE(first.tryLock());
         const auto before = fileDigests(dir.path());
