@@ -68,19 +68,15 @@ TEST(DataFolderCheck, EachFaultOrUseElsewhereHasItsOwnMessageAndChangesNoFile)
     const QList<Case> cases = {
         {"no files", [&](const QString& d) { QFile::remove(at(d, fund)); QFile::remove(at(d, salary)); },
          "It holds no Dosset data files (\"fund.mdb\" and \"salary master.mdb\").", newFolder, "no such file"},
-        {"no folder", [&](const QString& d) { QDir(d).removeRecursively(); }, "There is no such folder.", newFolder,
-         "no such file"},
+        {"no folder", [&](const QString& d) { QDir(d).removeRecursively(); }, "There is no such folder.", newFolder, "no such file"},
         // Its files are hidden, not missing: a new folder is no mend.
         {"folder shut", [&](const QString& d) { QFile::setPermissions(d, QFileDevice::Permissions()); },
          "\"salary master.mdb\" cannot be read or changed by you", admin, QString()},
         {"one file missing", [&](const QString& d) { QFile::remove(at(d, salary)); },
          "\"salary master.mdb\" is not in it.", backup, "no such file"},
         // Another user may enter the folder but not read the file.
-        {"unreadable",
-         [&](const QString& d) {
-             QFile::setPermissions(d, QFileDevice::Permissions(0x7755));
-             QFile::setPermissions(at(d, fund), QFileDevice::Permissions());
-         },
+        {"unreadable", [&](const QString& d) { QFile::setPermissions(d, QFileDevice::Permissions(0x7755));
+             QFile::setPermissions(at(d, fund), QFileDevice::Permissions()); },
          "\"fund.mdb\" cannot be read or changed by you", admin, QString()},
         {"garbage", [&](const QString& d) { overwrite(at(d, fund), QByteArray(8192, 'x')); },
          "\"fund.mdb\" is not a Dosset data file.", backup, "file is not a database"},

@@ -66,13 +66,13 @@ TEST(SetupTool, UpdateAddsWhatAFolderLacksKeepingEveryRowSetsOnlyAMissingPasswor
     QFile::remove(QDir(folder).filePath(lostTemplate));
 
     const ToolRun r = setup({folder, "--update"});
-    EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, QStringLiteral("The data folder %1 is brought up to date; no row was changed.\n"
-                                    "\"fund.mdb\": added column all_exp.deduction\n"
-                                    "\"salary master.mdb\": added column employee.effect_date\n"
-                                    "\"salary master.mdb\": added table ginew\n"
-                                    "\"salary master.mdb\": added index salary_month\n"
-                                    "added the template \"%2\"\n").arg(folder, lostTemplate));
+    EXPECT_EQ(QString::number(r.code) + r.err + r.out,
+              QStringLiteral("0The data folder %1 is brought up to date; no row was changed.\n"
+                             "\"fund.mdb\": added column all_exp.deduction\n"
+                             "\"salary master.mdb\": added column employee.effect_date\n"
+                             "\"salary master.mdb\": added table ginew\n"
+                             "\"salary master.mdb\": added index salary_month\n"
+                             "added the template \"%2\"\n").arg(folder, lostTemplate));
     // Every row kept, the added columns null in each.
     auto salaryAfter = rowDigests(salary);
     salaryAfter.remove("ginew");
