@@ -143,14 +143,9 @@ TEST(DataFolderCheck, EachFaultOrUseElsewhereHasItsOwnMessageAndChangesNoFile)
     // A file, or the folder, in use elsewhere is said to be so.
     QTemporaryDir dir;
     makeDemoFolder(dir.path());
-    const QString name = QStringLiteral("other program");
-    {
+    testsupport::withConnection(QDir(dir.path()).filePath(QLatin1String(kFundDb)), [&](QSqlDatabase& other) {
         SCOPED_TRACE("in use");
-        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        other.setDatabaseName(QDir(dir.path()).filePath(QLatin1String(kFundDb)));
-        ASSERT_TRUE(other.open());
-        QSqlQuery q(other);
-        ASSERT_TRUE(q.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        ASSERT_TRUE(QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE")));
         const auto before = fileDigests(dir.path());
         const FolderProblem p = checkDataFolder(dir.path());
         EXPECT_EQ(fileDigests(dir.path()), before);
@@ -159,8 +154,7 @@ TEST(DataFolderCheck, EachFaultOrUseElsewhereHasItsOwnMessageAndChangesNoFile)
                           "Close the other program or the other copy of Dosset, then start Dosset again.")))
             << p.text.toStdString();
         EXPECT_FALSE(p.text.contains(QLatin1String("salary master.mdb")));
-    }
-    QSqlDatabase::removeDatabase(name);
+    });
     EXPECT_TRUE(checkDataFolder(dir.path()).ok());
 
     // A second copy of Dosset is told the folder is open; an empty lock is taken over once old.
