@@ -60,18 +60,16 @@ QStringList cutCaptions(const forms::Form& form)
 // "report.control: caption" when a header's label needs more room than its box at its own font.
 void cutHeadingsOf(const reports::Report& report, QStringList& out)
 {
-    for (auto kind : {reports::SectionKind::ReportHeader, reports::SectionKind::PageHeader,
-                      reports::SectionKind::Detail, reports::SectionKind::PageFooter,
-                      reports::SectionKind::ReportFooter}) {
+    for (auto kind : {reports::SectionKind::ReportHeader, reports::SectionKind::PageHeader, reports::SectionKind::Detail,
+                      reports::SectionKind::PageFooter, reports::SectionKind::ReportFooter}) {
         for (const auto& c : report.section(kind).controls()) {
             if (c->kind() != reports::ControlKind::Label || c->caption().trimmed().isEmpty())
                 continue;
             QFont f(QFont().family(), -1, c->font().bold ? QFont::Bold : QFont::Normal, c->font().italic);
             f.setStyleHint(QFont::SansSerif);
             f.setPixelSize(qRound(c->font().pointSize * reports::kTwipsPerPoint));
-            const QRectF box(0, 0, c->width(), 100000);
-            const QRectF need = QFontMetricsF(f).boundingRect(box, c->wordWrap() ? Qt::TextWordWrap : 0,
-                                                              c->caption());
+            const QRectF need = QFontMetricsF(f).boundingRect(QRectF(0, 0, c->width(), 100000),
+                                                              c->wordWrap() ? Qt::TextWordWrap : 0, c->caption());
             // A word longer than its box would be broken inside it.
             bool wordCut = false;
             for (const QString& word : c->caption().split(QRegularExpression(QStringLiteral("\\s+"))))

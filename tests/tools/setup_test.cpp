@@ -128,10 +128,9 @@ TEST(SetupTool, UpdateAddsWhatAFolderLacksKeepingEveryRowSetsOnlyAMissingPasswor
 
     // A damaged file stops it before the other, older, file is touched.
     runSql(fund, {"DROP TABLE estt"});
-    {
-        QFile garbage(salary);
-        ASSERT_TRUE(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate) && garbage.write(QByteArray(4096, 'z')) == 4096);
-    }
+    QFile garbage(salary);
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly) && garbage.write(QByteArray(4096, 'z')) == 4096);
+    garbage.close();
     files = fileDigests(folder);
     const ToolRun damaged = setup({folder, "--update"});
     EXPECT_TRUE(damaged.code == 1 && damaged.err.contains("\"salary master.mdb\" is not a Dosset data file.")
