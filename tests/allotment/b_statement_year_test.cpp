@@ -34,6 +34,12 @@ struct BStatementYearTest : BStatementFormFixture {
     {
         return BStatementFormFixture::statement(yearStart, month, head);
     }
+    // A statement's totals row and the totals stored for the month after it.
+    std::pair<std::vector<double>, std::vector<double>> totals(const office::Workbook& w, int year, int nextMonth)
+    {
+        return {amounts(w, 28), stored(year, nextMonth, kCode)};
+    }
+    static auto twice(const std::vector<double>& v) { return std::pair{v, v}; }
 };
 
 TEST_F(BStatementYearTest, MarchThenTheNextYearsAprilMayAndAnEmptyJune)
@@ -58,8 +64,7 @@ TEST_F(BStatementYearTest, MarchThenTheNextYearsAprilMayAndAnEmptyJune)
     // The pay bill (row 6) waits for April.
     EXPECT_EQ(cells(*march, {{2, 8}, {2, 9}, {3, 9}, {5, 1}, {5, 2}, {5, 3}, {6, 1}, {28, 3}}),
               (QVariantList{"MARCH", 2012, kCode, 6, QDate(2012, 3, 31), QVariant(), QVariant(), "APR-11"}));
-    EXPECT_EQ(amounts(*march, 28), std::vector<double>({450000, 0, 0, 0, 0, 0, 500, 0, 0, 0, 390500.5}));
-    EXPECT_EQ(stored(2011, 16, kCode), amounts(*march, 28));
+    EXPECT_EQ(totals(*march, 2011, 16), twice({450000, 0, 0, 0, 0, 0, 500, 0, 0, 0, 390500.5}));
 
     // April of the new year needs nothing brought forward.
     auto april = statement("01/04/2012", "APRIL");
@@ -72,9 +77,7 @@ TEST_F(BStatementYearTest, MarchThenTheNextYearsAprilMayAndAnEmptyJune)
                              {28, 3}}),
               (QVariantList{"APRIL", 2012, 8, QDate(2012, 4, 25), 1875.4, 1875.4, 102, QDate(2012, 4, 30), 6500,
                             QVariant(), "PROGRESSIVE TOTAL FROM", QVariant()}));
-    const std::vector<double> aprilTotals{41000, 4800, 29770, 4880.5, 6500, 1875.4, 2300, 0, 0, 9876.25, 81249.65};
-    EXPECT_EQ(amounts(*april, 28), aprilTotals);
-    EXPECT_EQ(stored(2012, 5, kCode), aprilTotals);
+    EXPECT_EQ(totals(*april, 2012, 5), twice({41000, 4800, 29770, 4880.5, 6500, 1875.4, 2300, 0, 0, 9876.25, 81249.65}));
 
     auto may = statement("01/04/2012", "MAY");
     ASSERT_TRUE(may) << boxes.prompts().join('|').toStdString();
@@ -83,15 +86,13 @@ TEST_F(BStatementYearTest, MarchThenTheNextYearsAprilMayAndAnEmptyJune)
                             0, 9876.25, 74074.25, 12000.1, 0, 12000.1, "APR-12"}));
     const std::vector<double> mayProgressive{82000, 9600, 59540, 9761, 6500, 1875.4, 2300, 3500, 12000.1, 19752.5,
                                              167324};
-    EXPECT_EQ(amounts(*may, 28), mayProgressive);
-    EXPECT_EQ(stored(2012, 6, kCode), mayProgressive);
+    EXPECT_EQ(totals(*may, 2012, 6), twice(mayProgressive));
 
     // June has no bill: no lines, and May's progressive totals go on to July.
     auto june = statement("01/04/2012", "JUNE");
     ASSERT_TRUE(june) << boxes.prompts().join('|').toStdString();
     EXPECT_EQ(june->value(5, 1), QVariant());
-    EXPECT_EQ(amounts(*june, 28), mayProgressive);
-    EXPECT_EQ(stored(2012, 7, kCode), mayProgressive);
+    EXPECT_EQ(totals(*june, 2012, 7), twice(mayProgressive));
     EXPECT_TRUE(boxes.boxes().isEmpty() && count("select count(*) from b_statement") == 5 && outputs().size() == 4);
 }
 
