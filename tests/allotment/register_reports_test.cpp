@@ -7,6 +7,7 @@
 #include "platform/data/database.h"
 #include "platform/reports/registry.h"
 #include "support/form_fixture.h"
+#include "support/report_texts.h"
 
 namespace {
 
@@ -115,24 +116,17 @@ TEST_F(FinancialReportTest, RegisterReportsHoldThePeriodsRowsOnly)
     // The preview's window title.
     EXPECT_TRUE(allotments.layout().title == "ALLOTMENT RECEIVED"
                 && allotments.orientation() == reports::Orientation::Landscape);
-    // Each field's texts down the page, joined by ",".
-    const auto fields = [](const reports::PageModel& page, std::initializer_list<const char*> names) {
-        QStringList out;
-        for (const char* n : names)
-            out << page.texts(n).join(',');
-        return out;
-    };
-    // pay (Text5), other charges (Text17)
-    EXPECT_EQ(fields(allotments.layout(), {"Label21", "Label23", "Text1", "Text3", "Text4", "Text5", "Text17", "Label16"}),
-              (QStringList{"01-Apr-11", "30-Apr-11", kSalaryCode + "," + kOfficeCode, "A/1,B/7", "01/04/11,30/04/11",
-                           "1500.5,0", "0,250", "OC"}));
+    // Each field's texts down the page; pay (Text5), other charges (Text17).
+    EXPECT_EQ(textsOf(allotments.layout(), {"Label21", "Label23", "Text1", "Text3", "Text4", "Text5", "Text17", "Label16"}),
+              (QStringList{"01-Apr-11", "30-Apr-11", kSalaryCode + "|" + kOfficeCode, "A/1|B/7", "01/04/11|30/04/11",
+                           "1500.5|0", "0|250", "OC"}));
 
     click(*form->Command2);
     auto& bills = reports::Reports::get<allotment::DataReport10>();
     EXPECT_EQ(bills.layout().title, "EXPENDITURE REPORT");
     // By bill number; office expenses (Text14).
-    EXPECT_EQ(fields(bills.layout(), {"Label19", "Label21", "Text1", "Text2", "Text3", "Text14", "Text16"}),
-              (QStringList{"01-Apr-11", "30-Apr-11", "3,12", "05/04/11,30/04/11", "0,900", "40,0", "OFFICE,SALARY"}));
+    EXPECT_EQ(textsOf(bills.layout(), {"Label19", "Label21", "Text1", "Text2", "Text3", "Text14", "Text16"}),
+              (QStringList{"01-Apr-11", "30-Apr-11", "3|12", "05/04/11|30/04/11", "0|900", "40|0", "OFFICE|SALARY"}));
 
     // A later change of the period enables the report again and it is built afresh.
     type(*form->Text1, "01/05/2011");
