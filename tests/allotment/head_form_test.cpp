@@ -162,9 +162,8 @@ TEST_F(HeadFormTest, EditsADescriptionButNeverACodeAndDeletesOnlyARowShown)
     // Taking the other head's description is refused and the box restored; a new one of its own is
     // written on leaving the box.
     type(*form->Text2, "WAGES");
-    EXPECT_EQ(saidBy([&] { focus(*form->Text3); }),
-              QStringList{"PLEASE NOTE|64|THIS DESCRIPTION IS ALREADY USED FOR ANOTHER HEAD."});
-    EXPECT_EQ(form->Text2->text(), "SALARY");
+    EXPECT_EQ(saidBy([&] { focus(*form->Text3); }) << form->Text2->text(),
+              (QStringList{"PLEASE NOTE|64|THIS DESCRIPTION IS ALREADY USED FOR ANOTHER HEAD.", "SALARY"}));
     type(*form->Text2, "PAY OF STAFF");
     focus(*form->Text3);
     EXPECT_EQ(rowsOf(kSalaryCode, "PAY OF STAFF"), kWhole);
