@@ -34,10 +34,9 @@ protected:
     {
         if (!Forms::isRegistered("Form6"))
             Forms::registerForm<BillFormStandIn>("Form6");
-        addHead(salary, "SALARY NP", "A", kStart);
-        addHead(office, "OFFICE EXPENSES", "B", kStart);
-        addHead(scheme, "SCHEME SP", "C", kStart);
-        addHead(wages, "WAGES", "D", kStart);
+        for (const auto& [head, name, category] : {std::tuple{salary, "SALARY NP", "A"},
+                 {office, "OFFICE EXPENSES", "B"}, {scheme, "SCHEME SP", "C"}, {wages, "WAGES", "D"}})
+            addHead(head, name, category, kStart);
     }
     void SetUp() override { open(); }
 
