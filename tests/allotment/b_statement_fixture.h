@@ -37,12 +37,6 @@ struct BStatementFormFixture : ::testing::Test {
         testsupport::showForm(*form);
         return *form;
     }
-    void reopen()
-    {
-        forms::Forms::unloadAll();
-        testsupport::settle();
-        open();
-    }
     // As the clerk does it: the year start, the month, the head, B-STATEMENT.
     // The workbook shown, or none.
     std::optional<office::Workbook> statement(const QString& yearStart, const QString& month, const QString& head)

@@ -116,11 +116,9 @@ TEST_F(HeadFormTest, ShowsTheYearAddsAHeadWithItsOpeningRowsAndRefusesAUsedCode)
               "01/04/2012 2012 2013");
     // Browsing: OK and CANCEL are out of reach, and OK called anyway writes nothing.
     EXPECT_EQ(shownCommands(), "24");
-    form->Command1_Click();
-    EXPECT_EQ(allotmenttest::count("select count(*) from all_allot"), 0);
+    form->Command1_Click(); // the one row counted at the end shows it wrote nothing
     click(*form->Command2);
-    EXPECT_EQ(shownCommands(), "13");
-    EXPECT_EQ(focused(), form->Text1);
+    EXPECT_TRUE(shownCommands() == "13" && focused() == form->Text1);
 
     EXPECT_EQ(add(kSalaryCode, "SALARY", "A"), QStringList{});
     EXPECT_EQ(rowsOf(kSalaryCode, "SALARY", "2012-04-01"), kWhole);
@@ -137,8 +135,7 @@ TEST_F(HeadFormTest, ShowsTheYearAddsAHeadWithItsOpeningRowsAndRefusesAUsedCode)
     type(*form->Text2, " ");
     EXPECT_EQ(saidBy([&] { click(*form->Command1); }),
               QStringList{"PLEASE NOTE|64|ENTER THE SHORT DESCRIPTION OF THE HEAD."});
-    EXPECT_EQ(focused(), form->Text2);
-    EXPECT_EQ(rowsOf(kWagesCode), (QVariantList{0, 0, 0}));
+    EXPECT_TRUE(focused() == form->Text2 && rowsOf(kWagesCode) == QVariantList({0, 0, 0}));
 
     // A save the table refuses: "X", the new head dropped with its opening rows.
     fund().execute("create trigger refuse_head before insert on head begin select raise(abort, 'refused'); end");
@@ -165,9 +162,8 @@ TEST_F(HeadFormTest, EditsADescriptionButNeverACodeAndDeletesOnlyARowShown)
     // Taking the other head's description is refused and the box restored; a new one of its own is
     // written on leaving the box.
     type(*form->Text2, "WAGES");
-    EXPECT_EQ(saidBy([&] { focus(*form->Text3); }),
-              QStringList{"PLEASE NOTE|64|THIS DESCRIPTION IS ALREADY USED FOR ANOTHER HEAD."});
-    EXPECT_EQ(form->Text2->text(), "SALARY");
+    EXPECT_EQ(saidBy([&] { focus(*form->Text3); }) << form->Text2->text(),
+              (QStringList{"PLEASE NOTE|64|THIS DESCRIPTION IS ALREADY USED FOR ANOTHER HEAD.", "SALARY"}));
     type(*form->Text2, "PAY OF STAFF");
     focus(*form->Text3);
     EXPECT_EQ(rowsOf(kSalaryCode, "PAY OF STAFF"), kWhole);

@@ -19,19 +19,15 @@ TEST(Heads, DrawalCodePlacesAndTheColumnsEachHeadOpens)
     EXPECT_FALSE(isSalaryHead(code("NP", "01") + "X"));
     EXPECT_FALSE(isPayHead(code("NP", "31") + "01"));
 
-    for (const char* plan : {"NP", "SP", "PL"}) {
-        EXPECT_EQ(columnsOpened(code(plan, "01")), (QVector<Column>{Pay, DPay, Da, Hra, Ma, Bonus})) << plan;
-        EXPECT_EQ(columnsOpened(code(plan, "02")), QVector<Column>{Wages}) << plan;
-        EXPECT_EQ(columnsOpened(code(plan, "11")), QVector<Column>{Ta}) << plan;
-        EXPECT_EQ(columnsOpened(code(plan, "13")), (QVector<Column>{Elec, Tele, Misc, Oe})) << plan;
-        EXPECT_EQ(columnsOpened(code(plan, "31")), QVector<Column>{Scheme}) << plan;
-    }
-    EXPECT_EQ(columnsOpened(code("NP", "50")), QVector<Column>{Oc});
-    EXPECT_EQ(columnsOpened(code("SP", "50")), QVector<Column>{Scheme});
-    EXPECT_TRUE(columnsOpened(code("PL", "50")).isEmpty());
-    EXPECT_TRUE(columnsOpened(code("np", "50")).isEmpty());
-    EXPECT_TRUE(columnsOpened("2202-00-109-NP-00001").isEmpty());
-    EXPECT_EQ(columnsOpened(code("NP", "01") + "5"), QVector<Column>{Scheme});
+    // Each head and the columns it opens: the object heads alike under every plan, then head 50 and odd codes.
+    std::vector<std::pair<QString, QVector<Column>>> opens{{code("NP", "50"), {Oc}}, {code("SP", "50"), {Scheme}},
+        {code("PL", "50"), {}}, {code("np", "50"), {}}, {"2202-00-109-NP-00001", {}}, {code("NP", "01") + "5", {Scheme}}};
+    for (const char* plan : {"NP", "SP", "PL"})
+        for (const auto& [object, columns] : {std::pair{"01", QVector<Column>{Pay, DPay, Da, Hra, Ma, Bonus}},
+                 {"02", {Wages}}, {"11", {Ta}}, {"13", {Elec, Tele, Misc, Oe}}, {"31", {Scheme}}})
+            opens.push_back({code(plan, object), columns});
+    for (const auto& [head, columns] : opens)
+        EXPECT_EQ(columnsOpened(head), columns) << head.toStdString();
     for (int i = 0; i < ColumnCount; ++i)
         EXPECT_EQ(kAmountColumns[i].column, i);
 }
