@@ -5,27 +5,19 @@
 #include "allotment/financial_report_form.h"
 #include "allotment/report_period.h"
 #include "common/data_folder.h"
-#include "common/schema.h"
 #include "payslip/cheque_register.h"
 #include "payslip/cheque_slip_figures.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
-#include "platform/forms/controls.h"
-#include "platform/forms/registry.h"
 #include "platform/office/desktop.h"
 #include "provident_fund/broadsheet.h"
 #include "provident_fund/sheet.h"
-#include "platform/forms/scripted_dialogs.h"
 #include "platform/vb/convert.h"
 #include "platform/vb/error.h"
 #include "support/folder_digest.h"
 #include "support/ui_driver.h"
 
-#include <QApplication>
-#include <QMap>
-#include <QTextStream>
 
-#include <functional>
 
 namespace {
 

@@ -2,7 +2,6 @@
 // one click, the bill form, the bill register with the imported totals, the
 // sheets and schedules, the balances and the cheque.
 #include "allotment/register_form.h"
-#include "common/schema.h"
 #include "paybill/bill_form.h"
 #include "paybill/inner_sheet_reports.h"
 #include "paybill/schedules/gpf_schedules.h"
@@ -13,10 +12,6 @@
 #include "payslip/pay_reports.h"
 #include "payslip/pay_slip_form.h"
 #include "platform/forms/clock.h"
-#include "platform/forms/controls.h"
-#include "platform/forms/registry.h"
-#include "platform/reports/page_model.h"
-#include "platform/reports/report.h"
 #include "platform/office/desktop.h"
 #include "platform/reports/registry.h"
 #include "salary/single_click_form.h"
@@ -26,8 +21,6 @@
 #include "support/temp_data_folder.h"
 #include "support/ui_driver.h"
 
-#include <cmath>
-#include <gtest/gtest.h>
 
 namespace {
 

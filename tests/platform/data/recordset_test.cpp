@@ -1,5 +1,3 @@
-#include "platform/data/database.h"
-#include "platform/data/recordset.h"
 #include "platform/data/statement.h"
 #include "platform/reports/data_source.h"
 #include "support/first_row.h"

@@ -9,11 +9,8 @@
 #include "platform/reports/preview.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QPainter>
 #include <QPdfDocument>
-#include <QPdfSelection>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 

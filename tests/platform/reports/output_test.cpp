@@ -1,5 +1,4 @@
 #include "platform/forms/clock.h"
-#include "platform/forms/scripted_dialogs.h"
 #include "platform/reports/preview.h"
 #include "platform/reports/printer.h"
 #include "platform/reports/registry.h"
@@ -7,15 +6,8 @@
 #include "support/temp_data_folder.h"
 #include "support/ui_driver.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTemporaryDir>
-#include <QTest>
-#include <gtest/gtest.h>
 
 using namespace reports;
 
