@@ -164,7 +164,7 @@ inline QString said(const forms::ScriptedDialogs::Box& b) { return QStringLitera
 // to an input box (`text`, nullopt for Cancel); the prompt must hold `contains`.
 struct Reply {
     int result = 0;
-    QString contains;
+    QString contains = {};
     bool input = false;
     std::optional<QString> text = std::nullopt;
 };
