@@ -59,7 +59,7 @@ TEST_F(EmployeeFormTest, ANewEmployeeIsSavedFoundChangedListedAndQuickSearchLeav
 {
     // NEW CODE alone without a code; FIND, SAVE and CANCEL with one (as the single-click form's "< BACK" writes it).
     QString commands;
-    for (const QString& code : {"", "A12", ""}) {
+    for (const char* code : {"", "A12", ""}) {
         box(1).setText(code);
         commands += QString("%1%2%3%4 ").arg(enabled(1)).arg(enabled(2)).arg(enabled(3)).arg(enabled(4));
     }

@@ -118,10 +118,10 @@ void expectRowsAgree(const QString& folder)
                                "AND e.bill_date = c.bill_date)").toInt(), 0);
     // The slip rows are one bill date's paid rows, numbered 1 to n, or none.
     const int slips = queryValue(salary, "SELECT count(*) FROM chq_sal").toInt();
-    if (slips > 0)
+    if (slips > 0) {
         EXPECT_EQ(queryValue(salary, "SELECT count(DISTINCT bill_date) || '-' || (SELECT count(*) FROM salary WHERE pay <> 0 AND bill_date = "
                                      "(SELECT bill_date FROM chq_sal LIMIT 1)) || '-' || count(DISTINCT sl_no) || '-' || min(sl_no) || '-' || "
-                                     "max(sl_no) FROM chq_sal").toString(), QStringLiteral("1-%1-%1-1-%1").arg(slips));
+                                     "max(sl_no) FROM chq_sal").toString(), QStringLiteral("1-%1-%1-1-%1").arg(slips)); }
     // The working sheet always holds its twelve months; a filed year is filed once and adds up.
     EXPECT_EQ(queryValue(salary, "SELECT (SELECT count(*) FROM calc_sheet) || '-' || (SELECT count(*) FROM (SELECT 1 FROM broadsheet GROUP BY "
                                  "ac_no, yr_begin HAVING count(*) > 1)) || '-' || (SELECT count(*) FROM broadsheet WHERE name = 'SUBSCRIBER' "

@@ -35,8 +35,7 @@ TEST(Amount, ReadWholeOrRefusedByTheRule)
         SCOPED_TRACE(c.text);
         const AmountRead r = readAmount(QString::fromLatin1(c.text), c.rule ? *c.rule : pay);
         EXPECT_EQ(r.fault, c.fault);
-        if (c.fault == AmountFault::None)
-            EXPECT_DOUBLE_EQ(r.value, c.value);
+        if (c.fault == AmountFault::None) { EXPECT_DOUBLE_EQ(r.value, c.value); }
     }
 }
 
