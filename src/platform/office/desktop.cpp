@@ -82,15 +82,11 @@ public:
     {
         // The packages with windows add LibreOffice's window-system plug-ins
         // beside its program; the headless ones have none.
-        for (const char* name : {"soffice", "libreoffice"}) {
-            const QString exe = QStandardPaths::findExecutable(QString::fromLatin1(name));
-            if (exe.isEmpty())
-                continue;
-            const QDir program = QFileInfo(QFileInfo(exe).canonicalFilePath()).dir();
-            if (!program.entryList({QStringLiteral("libvclplug_*")}, QDir::Files).isEmpty())
-                return true;
-        }
-        return false;
+        const QString exe = libreOfficeProgram();
+        if (exe.isEmpty())
+            return false;
+        const QDir program = QFileInfo(QFileInfo(exe).canonicalFilePath()).dir();
+        return !program.entryList({QStringLiteral("libvclplug_*")}, QDir::Files).isEmpty();
     }
 
     bool open(const QString& path) override { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }

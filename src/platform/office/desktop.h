@@ -43,6 +43,9 @@ void showFile(const QString& path);
 // Turns saved files into PDFs, in one run of the office suite.
 // Returns the PDF of each file, empty where it failed; throws vb::Error 53
 // when no office suite is installed.
+// LibreOffice's program on the PATH ("soffice", else "libreoffice"); empty when none.
+QString libreOfficeProgram();
+
 class PdfConverter {
 public:
     virtual ~PdfConverter() = default;

@@ -29,16 +29,6 @@ constexpr int kPrinterError = 482;
 constexpr int kStartMs = 60000;     // a first start builds the private profile
 constexpr int kPerFileMs = 60000;
 
-QString libreOffice()
-{
-    for (const char* name : {"soffice", "libreoffice"}) {
-        const QString exe = QStandardPaths::findExecutable(QString::fromLatin1(name));
-        if (!exe.isEmpty())
-            return exe;
-    }
-    return {};
-}
-
 // A PDF name beside `file` that no earlier file holds.
 QString pdfBeside(const QString& file)
 {
@@ -65,7 +55,7 @@ class LibreOfficeConverter : public PdfConverter {
 public:
     QStringList toPdf(const QStringList& files) override
     {
-        const QString exe = libreOffice();
+        const QString exe = libreOfficeProgram();
         if (exe.isEmpty())
             throw vb::Error(vb::FileNotFound, noOfficeSuiteMessage());
         QStringList pdfs(files.size());
@@ -205,5 +195,15 @@ public:
 
 std::unique_ptr<PdfConverter> makeLibreOfficeConverter() { return std::make_unique<LibreOfficeConverter>(); }
 std::unique_ptr<PdfPrinter> makeQtPdfPrinter() { return std::make_unique<QtPdfPrinter>(); }
+
+QString libreOfficeProgram()
+{
+    for (const char* name : {"soffice", "libreoffice"}) {
+        const QString exe = QStandardPaths::findExecutable(QString::fromLatin1(name));
+        if (!exe.isEmpty())
+            return exe;
+    }
+    return {};
+}
 
 } // namespace office
