@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 
 namespace forms {
 
@@ -33,6 +36,34 @@ private:
     QPointer<QWidget> mWindow;
 };
 
+// A folder's path is read whole or not at all: the box's text layout may
+// break a line after any "/", so the message is made as wide as its widest
+// line that holds one (within the screen), and such a line then fits.
+int widestPathLine(const QString& prompt, const QFontMetrics& metrics)
+{
+    static const QRegularExpression path(QStringLiteral("(^|[\\s\"'(])~?/[^\\s/]"));
+    int widest = 0;
+    for (const QString& line : prompt.split(QLatin1Char('\n'))) {
+        if (path.match(line).hasMatch())
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    return widest;
+}
+
+void keepPathsWhole(QMessageBox& box, const QString& prompt)
+{
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!label)
+        return;
+    const int widest = widestPathLine(prompt, label->fontMetrics());
+    if (widest == 0)
+        return;
+    const QScreen* screen = box.screen() ? box.screen() : QGuiApplication::primaryScreen();
+    const int most = screen ? screen->availableGeometry().width() * 3 / 4 : widest;
+    // A little over the advance: the label's own margins and rounding.
+    label->setMinimumWidth(std::min(widest + 2 * label->fontMetrics().averageCharWidth(), most));
+}
+
 class WidgetBoxes : public Dialogs::Backend {
 public:
     int msgBox(const QString& prompt, int style, const QString& title) override
@@ -47,6 +78,7 @@ public:
         box.setWindowTitle(titleOr(title));
         box.setTextFormat(Qt::PlainText);
         box.setText(prompt);
+        keepPathsWhole(box, prompt);
         if (!details.isEmpty())
             box.setDetailedText(details);
         switch (style & 0x70) {

@@ -4,9 +4,11 @@
 #include "platform/installed.h"
 #include "platform/vb/error.h"
 
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMimeDatabase>
 #include <QPainter>
 #include <QPdfWriter>
@@ -101,16 +103,38 @@ bool isLibreOffice(const DesktopApplication& app)
            || QFileInfo(app.program).canonicalFilePath().contains(QLatin1String("/libreoffice"), Qt::CaseInsensitive);
 }
 
+// LibreOffice takes a second or more a file (longer on its first start) and
+// the window cannot repaint meanwhile: the busy cursor says work goes on.
+class BusyCursor {
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { restore(); }
+    void restore()
+    {
+        if (mOn)
+            QGuiApplication::restoreOverrideCursor();
+        mOn = false;
+    }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    bool mOn = true;
+};
+
+// The folder on a line of its own, so that it is read (and copied) whole.
 QString savedIn(const QString& path)
 {
     const QFileInfo info(path);
-    return QStringLiteral("\"%1\" is saved in the folder %2.")
+    return QStringLiteral("\"%1\" is saved in the folder\n%2")
         .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()));
 }
 
-QString savedAs(const QString& path)
+QString notPrinted(const QString& path)
 {
-    return QStringLiteral("\"%1\" is saved as %2").arg(QFileInfo(path).fileName(), QDir::toNativeSeparators(path));
+    const QFileInfo info(path);
+    return QStringLiteral("\"%1\" was not printed; it is saved in the folder\n%2")
+        .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()));
 }
 
 } // namespace
@@ -157,6 +181,7 @@ void showFile(const QString& path)
         return;
     QString why = QStringLiteral("No program to show it was found on this computer.");
     QString pdf;
+    BusyCursor busy;
     try {
         pdf = pdfConverter().toPdf({path}).value(0);
         if (pdf.isEmpty())
@@ -164,6 +189,7 @@ void showFile(const QString& path)
     } catch (const vb::Error&) {
         // No LibreOffice, or it would not start: the file is only named.
     }
+    busy.restore();
     if (!pdf.isEmpty() && showPdfPages(pdf, QFileInfo(path).fileName()))
         return;
     if (!pdf.isEmpty())
@@ -186,18 +212,19 @@ QList<PrintOutcome> printFiles(const QList<PrintJob>& jobs)
     if (!pdfPrinter().hasPrinter()) {
         QStringList where;
         for (const QString& f : files)
-            where.append(savedAs(f) + QLatin1Char('.'));
+            where.append(savedIn(f));
         throw vb::Error(kPrinterError, QStringLiteral("Printer error: no printer is installed, so nothing was printed.\n%1")
                                            .arg(where.join(QLatin1Char('\n'))));
     }
 
+    BusyCursor busy;
     QStringList pdfs;
     try {
         pdfs = pdfConverter().toPdf(files);
     } catch (const vb::Error& e) {
         for (PrintOutcome& o : outcomes) {
             o.error = e.number;
-            o.message = QStringLiteral("%1\n%2, not printed.").arg(e.description, savedAs(o.path));
+            o.message = e.description + QLatin1Char('\n') + notPrinted(o.path);
         }
         return outcomes;
     }
@@ -207,8 +234,8 @@ QList<PrintOutcome> printFiles(const QList<PrintJob>& jobs)
         const QString pdf = pdfs.value(i);
         if (pdf.isEmpty()) {
             o.error = kConversionFailed;
-            o.message = QStringLiteral("LibreOffice could not turn \"%1\" into pages to print.\n%2, not printed.")
-                            .arg(QFileInfo(o.path).fileName(), savedAs(o.path));
+            o.message = QStringLiteral("LibreOffice could not turn \"%1\" into pages to print.\n%2")
+                            .arg(QFileInfo(o.path).fileName(), notPrinted(o.path));
             continue;
         }
         try {
@@ -216,7 +243,7 @@ QList<PrintOutcome> printFiles(const QList<PrintJob>& jobs)
             o.printed = true;
         } catch (const vb::Error& e) {
             o.error = e.number;
-            o.message = QStringLiteral("%1\n%2, not printed.").arg(e.description, savedAs(o.path));
+            o.message = e.description + QLatin1Char('\n') + notPrinted(o.path);
         }
         // The PDF only carried the pages to the printer; the saved file stays.
         QFile::remove(pdf);
@@ -258,6 +285,7 @@ void RecordingDesktop::setLibreOfficeHasWindows(bool has) { mState->libreOfficeH
 
 struct RecordingPdfConverter::State {
     QList<QStringList> runs;
+    QList<bool> busy;
     QStringList failing;
     bool installed = true;
     bool writes = false;
@@ -270,6 +298,8 @@ QStringList RecordingPdfConverter::toPdf(const QStringList& files)
     if (!mState->installed)
         throw vb::Error(vb::FileNotFound, noOfficeSuiteMessage());
     mState->runs.append(files);
+    const QCursor* cursor = QGuiApplication::overrideCursor();
+    mState->busy.append(cursor && cursor->shape() == Qt::WaitCursor);
     QStringList pdfs;
     for (const QString& f : files) {
         const bool fails = std::any_of(mState->failing.begin(), mState->failing.end(),
@@ -285,6 +315,7 @@ QStringList RecordingPdfConverter::toPdf(const QStringList& files)
 }
 
 QList<QStringList> RecordingPdfConverter::runs() const { return mState->runs; }
+QList<bool> RecordingPdfConverter::busyDuringRuns() const { return mState->busy; }
 void RecordingPdfConverter::failFor(const QStringList& endings) { mState->failing = endings; }
 void RecordingPdfConverter::setInstalled(bool installed) { mState->installed = installed; }
 void RecordingPdfConverter::setWritesPdfs(bool writes) { mState->writes = writes; }

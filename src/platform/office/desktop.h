@@ -119,6 +119,8 @@ public:
     QStringList toPdf(const QStringList& files) override;
     // Each call's files, in order.
     QList<QStringList> runs() const;
+    // For each call, whether the busy cursor was showing while it ran.
+    QList<bool> busyDuringRuns() const;
     // Files whose name ends with one of these come back without a PDF.
     void failFor(const QStringList& endings);
     // Every call throws vb::Error 53, as with no office suite installed.

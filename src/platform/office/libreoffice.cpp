@@ -109,7 +109,10 @@ private:
         if (!soffice.waitForStarted(kStartMs))
             throw vb::Error(vb::FileNotFound, QStringLiteral("LibreOffice could not be started; documents and workbooks cannot be printed without it."));
         if (!soffice.waitForFinished(kStartMs + kPerFileMs * int(run.size()))) {
-            ::kill(-pid_t(soffice.processId()), SIGKILL);
+            // A run that has just ended has no process id left: -0 would be
+            // this program's own process group.
+            if (const qint64 pid = soffice.processId(); pid > 0)
+                ::kill(-pid_t(pid), SIGKILL);
             soffice.waitForFinished();
         }
         for (const QString& lock : locks)

@@ -67,6 +67,8 @@ bool showPdfPages(const QString& pdf, const QString& title)
 
     reports::PageModel model;
     model.title = title;
+    // The saved file's name already says what it is of and when it was made.
+    model.pdfName = QFileInfo(title).completeBaseName() + QStringLiteral(".pdf");
     const QSizeF first = held->doc.pagePointSize(0);
     model.pageWidth = qRound(first.width() * reports::kTwipsPerPoint);
     model.pageHeight = qRound(first.height() * reports::kTwipsPerPoint);

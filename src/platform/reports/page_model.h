@@ -111,6 +111,8 @@ public:
 // written as PDF one page at a time.
 struct PageModel {
     QString title;     // window title of the preview, document name of a print job
+    // The file name Save as PDF proposes; empty: the title and today's date.
+    QString pdfName;
     int pageWidth = 0; // twips, orientation applied
     int pageHeight = 0;
     bool landscape = false;

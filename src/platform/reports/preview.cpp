@@ -175,6 +175,9 @@ void PreviewWindow::resizeEvent(QResizeEvent* e)
 
 QString PreviewWindow::proposedPdfPath() const
 {
+    const QString folder = data::dataFolder();
+    if (!mModel.pdfName.isEmpty())
+        return folder.isEmpty() ? mModel.pdfName : QDir(folder).filePath(QStringLiteral("output/") + mModel.pdfName);
     QString name = mModel.title.simplified();
     static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
     for (QChar& c : name) {
@@ -184,7 +187,6 @@ QString PreviewWindow::proposedPdfPath() const
     if (name.isEmpty())
         name = QStringLiteral("report");
     name += QLatin1Char(' ') + forms::Clock::today().toString(Qt::ISODate) + QStringLiteral(".pdf");
-    const QString folder = data::dataFolder();
     return folder.isEmpty() ? name : QDir(folder).filePath(QStringLiteral("output/") + name);
 }
 

@@ -32,7 +32,7 @@ public:
     Fit fit() const { return mFit; }
     void setFit(Fit fit);
     // Where Save as PDF proposes to write: "output/<title> <date>.pdf" in the
-    // data folder.
+    // data folder, or the model's own PDF name there.
     QString proposedPdfPath() const;
 
 public slots:

@@ -5,6 +5,11 @@
 #include "platform/vb/error.h"
 #include "support/ui_driver.h"
 
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTextLayout>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace forms;
@@ -109,4 +114,32 @@ TEST(Dialogs, AQuestionThatLosesDataDefaultsToNo)
     EXPECT_TRUE(answers[0] && !answers[1]);
     EXPECT_EQ(said.value(0), QString("PLEASE NOTE|%1|DELETE HEAD X ?").arg(vbYesNo + vbQuestion + vbDefaultButton2));
     EXPECT_TRUE(said.value(1).contains(QString("|%1|DELETE HEAD Y ?").arg(vbYesNo + vbQuestion + vbDefaultButton2)));
+}
+
+// The box on the screen (not the scripted double): a folder's path on a line
+// of its own is never broken, though the layout may break after any "/".
+TEST(Dialogs, AFoldersPathIsShownWhole)
+{
+    const QString folder = "/home/clerk/Mr.Dosset/output/of/a/folder/nested/deep/enough/to/wrap/in/a/narrow/box";
+    const QString prompt = "LibreOffice could not turn it into pages to show.\n\"outer_sheet 2026-12-25 2202-00-109-NP-002-V-01 "
+                           "2026-12-07 044358.xlsx\" is saved in the folder\n"
+                           + folder;
+    int linesOfPath = 0;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        QApplication::processEvents();
+        auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+        QTextLayout layout(folder, label->font());
+        QTextOption wrap;
+        wrap.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(wrap);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+            line.setLineWidth(label->contentsRect().width()), ++linesOfPath;
+        layout.endLayout();
+        box->accept();
+    });
+    Dialogs::msgBox(prompt, vbExclamation);
+    EXPECT_EQ(linesOfPath, 1);
 }

@@ -9,6 +9,7 @@
 #include "platform/reports/preview.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPdfDocument>
 #include <QStandardPaths>
@@ -85,6 +86,8 @@ TEST(Show, DesktopProgramOnlyWhereOneCanShowTheFileElseItsPagesElseItsName)
         const auto top = std::find_if(tops.begin(), tops.end(), [&](QWidget* w) { return w->windowTitle() == file.fileName(); });
         if (auto* preview = top == tops.end() ? nullptr : qobject_cast<reports::PreviewWindow*>(*top)) {
             shown += "preview";
+            // Save as PDF keeps the file's own name: it already says what and when.
+            EXPECT_EQ(QFileInfo(preview->proposedPdfPath()).fileName(), file.completeBaseName() + ".pdf");
             // The PDF's page is drawn: its text leaves dark pixels on white paper.
             QImage page(200, 280, QImage::Format_RGB32);
             page.fill(Qt::white);
@@ -95,8 +98,11 @@ TEST(Show, DesktopProgramOnlyWhereOneCanShowTheFileElseItsPagesElseItsName)
             EXPECT_TRUE(std::any_of(page.constBits(), page.constBits() + page.sizeInBytes(), [](uchar b) { return b < 128; }));
             delete preview;
         }
-        const QString named = "\n\"" + file.fileName() + "\" is saved in the folder " + file.absolutePath() + ".";
+        const QString named = "\n\"" + file.fileName() + "\" is saved in the folder\n" + file.absolutePath();
         EXPECT_EQ(dialogs.boxes().isEmpty() ? shown : dialogs.lastPrompt(), c.shown.endsWith('.') ? c.shown + named : c.shown);
+        // Pages are made under the busy cursor, and it is gone before anything is shown.
+        EXPECT_EQ(seams.converter.busyDuringRuns(), QList<bool>(c.shown == "desktop" || c.converter == None ? 0 : 1, true));
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         EXPECT_TRUE(QDir(file.absolutePath()).entryList({"*.pdf"}).isEmpty()); // the pages leave no PDF behind
     }
 }
@@ -142,8 +148,10 @@ TEST(Print, AllFilesGoThroughOneConversionAndEachSaysWhetherItPrinted)
     ASSERT_EQ(out.size(), 3);
     EXPECT_EQ(QList<int>({out[0].printed, out[1].printed, out[2].printed, out[1].error}), QList<int>({1, 0, 1, 1004}));
     EXPECT_EQ(out[1].message.toStdString(),
-              QStringLiteral("LibreOffice could not turn \"%1\" into pages to print.\n\"%1\" is saved as %2, not printed.")
-                  .arg(QFileInfo(b).fileName(), b).toStdString());
+              QStringLiteral("LibreOffice could not turn \"%1\" into pages to print.\n\"%1\" was not printed; it is saved "
+                             "in the folder\n%2")
+                  .arg(QFileInfo(b).fileName(), QFileInfo(b).absolutePath()).toStdString());
+    EXPECT_EQ(seams.converter.busyDuringRuns(), QList<bool>{true});
     EXPECT_TRUE(QFileInfo::exists(b));
 }
 
@@ -166,7 +174,8 @@ TEST(Print, NoPrinterStopsBeforeAnythingIsConvertedAndNoOfficeSuiteIsReportedPer
     for (const PrintOutcome& o : out) {
         EXPECT_EQ(QList<int>({o.printed, o.error}), QList<int>({0, 53}));
         EXPECT_EQ(o.message, "LibreOffice is not installed; documents and workbooks cannot be printed without it.\n\""
-                                 + QFileInfo(o.path).fileName() + "\" is saved as " + o.path + ", not printed.");
+                                 + QFileInfo(o.path).fileName() + "\" was not printed; it is saved in the folder\n"
+                                 + QFileInfo(o.path).absolutePath());
         EXPECT_TRUE(QFileInfo::exists(o.path));
     }
     EXPECT_EQ(errorOf([] { Workbook::open("outer_sheet.xlsx").printOut(); }).number, 53);
