@@ -372,17 +372,24 @@ void gpf_ac::Option2_Click()
     enable(kEntryControls, false);
     enable(kCalculationLabels, true);
     Combo2->setEnabled(true);
+    Combo2->setFocus();
+    freshSheet();
+}
+
+bool gpf_ac::freshSheet()
+{
     for (forms::TextBox* b : {Text5, Text6, Text7, Text9, Text10})
         b->setEnabled(true);
     Command8->setEnabled(true);
     Combo1->setLocked(true);
     disarmYear();
-    Combo2->setFocus();
-    if (!mSheet->reset())
-        forms::Dialogs::msgBox(QStringLiteral("The blank G.P.F sheet holds %1 rows instead of twelve, so no year can "
-                                              "be worked out. The sheet was kept as it was.")
-                                   .arg(mSheet->templateRows()),
-                               forms::vbCritical, QStringLiteral("PLEASE NOTE"));
+    if (mSheet->reset())
+        return true;
+    forms::Dialogs::msgBox(QStringLiteral("The blank G.P.F sheet holds %1 rows instead of twelve, so no year can "
+                                          "be worked out. The sheet was kept as it was.")
+                               .arg(mSheet->templateRows()),
+                           forms::vbCritical, QStringLiteral("PLEASE NOTE"));
+    return false;
 }
 
 void gpf_ac::Text1_Change()

@@ -110,6 +110,10 @@ private:
 
     // The month list and year captions of the start date.
     void showYear();
+    // The blank sheet for the next subscriber's year, with the step boxes
+    // open and the commands waiting for the steps; false, after saying so,
+    // when the blank sheet is not whole and the sheet was kept as it was.
+    bool freshSheet();
     // A change of the figures the year rests on: CALCULATE, SAVE and PREVIEW
     // SLIP wait for the interest step again.
     void disarmYear();

@@ -28,7 +28,14 @@ QString amountText(double x)
 
 void gpf_ac::Combo2_Click()
 {
-    disarmYear();
+    // Each account's year starts from the blank sheet: a refund or withdrawal
+    // booked for the subscriber worked before would otherwise be counted, month
+    // by month, in this one's year, since an amount of 0 books nothing. Without
+    // a blank sheet no account is taken, so no step can work on the old one.
+    if (!freshSheet()) {
+        Combo2->setListIndex(-1);
+        return;
+    }
     const QString account = Combo2->currentData().toString().trimmed();
     if (const auto any = mBroadSheet->any(account)) {
         Label29->setCaption(any->name);

@@ -154,6 +154,49 @@ TEST_F(GpfFormTest, FirstExampleIsWorkedOutFiledAndRefusedASecondTime)
                   + QString::number(form->Combo2->listIndex()), "2010--20112010--2011Apr-10-1");
 }
 
+// Two subscribers worked one after the other, the second picked from the list without EXISTING
+// SUBSCRIBER again: the second starts from the blank sheet.
+// SITA on 25000: 2500 a month, a refund of 1333 in every month, 5000 withdrawn in Sep-11 (the 6th), 7.1 %.
+//   Bk = 25000 + 3833k - 5000 from k = 6; sum = 300000 + 3833 x 78 - 5000 x 7 = 563974;
+//   I = 563974 / 12 x 0.071 = 3336.85 -> 3337; closing 25000 + 30000 + 15996 + 3337 - 5000 = 69333.
+// RAM on 10000: 6000 a month, no refund or withdrawal, 7.1 %.
+//   Bk = 10000 + 6000k: 16000 ... 82000; sum = 120000 + 6000 x 78 = 588000;
+//   I = 49000 x 0.071 = 3479; closing 10000 + 72000 + 0 + 3479 - 0 = 85479.
+TEST_F(GpfFormTest, AnAccountPickedAfterAnotherYearStartsFromTheBlankSheet)
+{
+    existing("456");
+    enter(box(5), "2500");
+    enter(box(6), "1333");
+    enter(box(8), "01/04/2011");
+    boxes.answer(forms::vbNo, "Have another refund?");
+    enter(box(4), "31/03/2012");
+    enter(box(7), "5000");
+    boxes.answer(forms::vbNo, "Have another Loan to enter now?");
+    ASSERT_TRUE(choose(*form->Combo1, "Sep-11"));
+    enter(box(9), "7.1");
+    click(*form->Command7);
+    click(*form->Command3);
+    EXPECT_EQ(record("456"), "2011--2012|456|SITA|25000|30000|15996|3337|5000|69333");
+    said();
+
+    ASSERT_TRUE(choose(*form->Combo2, "123"));
+    EXPECT_EQ(sheetColumn("distinct name, refund, loan"), "x,0,0");
+    EXPECT_TRUE(form->Combo1->locked() && on("Text5") && on("Text6") && on("Text7") && on("Text9") && on("Command8"));
+    EXPECT_FALSE(on("Command7") || on("Command3") || on("Command6"));
+    enter(box(5), "6000");
+    enter(box(6), "0");
+    enter(box(7), "0");
+    enter(box(9), "7.1");
+    click(*form->Command7);
+    EXPECT_EQ(summary(), "10000|72000|0|3479|0|85479");
+    EXPECT_EQ(sheetColumn("refund, loan, cumulative"),
+              "0,0,16000|0,0,22000|0,0,28000|0,0,34000|0,0,40000|0,0,46000|"
+              "0,0,52000|0,0,58000|0,0,64000|0,0,70000|0,0,76000|0,0,82000");
+    click(*form->Command3);
+    EXPECT_EQ(said(), (QStringList{kNote, "PLEASE NOTE|64|REPORT SAVED IN THE BROAD SHEET"}));
+    EXPECT_EQ(record("123"), "2011--2012|123|RAM|10000|72000|0|3479|0|85479");
+}
+
 TEST_F(GpfFormTest, StepsRefuseASheetOfAnotherAccountOrYearAMissingLastYearOrSheetRow)
 {
     existing("123");
@@ -187,6 +230,13 @@ TEST_F(GpfFormTest, StepsRefuseASheetOfAnotherAccountOrYearAMissingLastYearOrShe
     EXPECT_EQ(said() << sheetColumn("count(*), min(subs), max(subs)"),
               (QStringList{"PLEASE NOTE|16|The blank G.P.F sheet holds 11 rows instead of twelve, so no year can "
                            "be worked out. The sheet was kept as it was.", "12,100,100"}));
+    // Nor is an account taken then, so no step works on the sheet kept.
+    ASSERT_TRUE(choose(*form->Combo2, "123"));
+    enter(box(9), "8");
+    EXPECT_EQ(said() << QString::number(form->Combo2->listIndex()) + "|"
+                            + sheetColumn("count(*), min(subs), max(subs)"),
+              (QStringList{"PLEASE NOTE|16|The blank G.P.F sheet holds 11 rows instead of twelve, so no year can "
+                           "be worked out. The sheet was kept as it was.", kNotThisSheet, "-1|12,100,100"}));
 }
 
 TEST_F(GpfFormTest, NewSubscribersYearIsCheckedWorkedOutAndFiledOnce)
