@@ -383,8 +383,11 @@ bool gpf_ac::freshSheet()
     Command8->setEnabled(true);
     Combo1->setLocked(true);
     disarmYear();
-    if (mSheet->reset())
+    if (mSheet->reset()) {
+        // The grid shows the sheet now worked on, never the year before it.
+        Data1->refresh();
         return true;
+    }
     forms::Dialogs::msgBox(QStringLiteral("The blank G.P.F sheet holds %1 rows instead of twelve, so no year can "
                                           "be worked out. The sheet was kept as it was.")
                                .arg(mSheet->templateRows()),
