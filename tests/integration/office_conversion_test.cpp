@@ -1,5 +1,6 @@
-// A saved B-statement opened by LibreOffice itself: its month totals
-// recomputed from its formulas. Skipped where LibreOffice is not installed.
+// A saved B-statement and a bill's outer sheet opened by LibreOffice itself:
+// their totals recomputed from their formulas. Skipped where LibreOffice is
+// not installed.
 #include "allotment/financial_report_form.h"
 #include "paybill/documents_form_fixture.h"
 
@@ -78,6 +79,41 @@ TEST(LibreOfficeReads, BStatementMonthTotalsAsRecomputed)
     forms::Forms::unloadAll();
     testsupport::settle();
     office::setDesktop(nullptr);
+}
+
+// The outer sheet of a bill with a bonus drawn in gross alone, as LibreOffice
+// adds it up: its gross and net are the bill's, to the paisa, and the net is
+// the one its words say (the bill is worked by hand beside addBonusBill).
+class BonusBillSheet : public doctest::BillFormFiles {
+protected:
+    void makeData() override
+    {
+        doctest::makeOffice();
+        doctest::addBonusBill();
+    }
+};
+
+TEST_F(BonusBillSheet, OuterSheetGrossAndNetAreTheBillsAsRecomputed)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
+        GTEST_SKIP() << "LibreOffice is not installed";
+    billtest::activateOn(*form, doctest::kBonusBill, doctest::kDrawalCode, false);
+    testsupport::click(*form->Command16);
+    ASSERT_EQ(desktop.opened().size(), 1) << boxes.prompts().join(QLatin1Char('|')).toStdString();
+
+    QTemporaryDir out;
+    const QString book = recomputed(desktop.opened().first(), out);
+    const auto paise = [&](const char* ref) { return qRound64(ooxml::cell(book, QLatin1String(ref)).toDouble() * 100); };
+    // Bonus, gross, deductions, net.
+    EXPECT_EQ((QList<qint64>{paise("G12"), paise("G16"), paise("I74"), paise("I78")}),
+              (QList<qint64>{350000, 4409333, 373267, 4036067}));
+    // The inner sheet's grand totals of the same bill.
+    const auto left = paybill::leftGrandTotals(doctest::salaryDb());
+    const auto right = paybill::rightGrandTotals(doctest::salaryDb());
+    ASSERT_TRUE(left && right);
+    EXPECT_EQ(paise("G16"), qRound64(left->gross * 100));
+    EXPECT_EQ(paise("I78"), qRound64(right->net * 100));
+    EXPECT_EQ(ooxml::cell(book, QStringLiteral("H82")).toString(), doctest::kBonusBillWords);
 }
 
 } // namespace

@@ -92,6 +92,23 @@ TEST_F(BillData, OuterSheetProStatementAndBillExtractHoldTheBillAndItsOwnYearsRe
     EXPECT_EQ(textsAt(*texts, {"name", "degn"}), QStringList(2, QString()));
 }
 
+// The bonus lies outside the sheet's lines and gets a line of its own, so the
+// gross the sheet adds up is the bill's (the figures recomputed by an office
+// suite are the integration test's).
+TEST_F(BillData, OuterSheetDrawsWhatIsHeldInGrossAloneOnALineOfItsOwn)
+{
+    addBonusBill();
+    activate(kBonusBill);
+    const paybill::OuterSheetBill bill{QStringLiteral("NIL"), QStringLiteral("10/01/2012"), kBonusBill,
+                                       QStringLiteral("JAN-12"), QString::fromLatin1(kDrawalCode),
+                                       QStringLiteral("2011-2012")};
+    const auto cells = paybill::outerSheetCells(salaryDb(), fundDb(), bill);
+    ASSERT_TRUE(cells);
+    EXPECT_EQ(written(*cells, {"G6", "G8", "G10", "G11", "G14", "G12", "I49", "I66", "H82"}),
+              QStringList({"G6=23000", "G8=5200", "G10=9660", "G11=3450", "G14=950", "G12=3500", "I49=2216.66666666667",
+                           "I66=600", "H82=" + kBonusBillWords}));
+}
+
 class BillDocuments : public BillFormFiles {
 protected:
     void makeData() override { makeOffice(); }
@@ -137,7 +154,8 @@ TEST_F(BillDocuments, EachFileIsFilledShownAndTheNoticeRunsTenTicks)
             QStringLiteral("output/%1 2012-02-15 %2 ").arg(QLatin1String(made[i]), QLatin1String(kDrawalCode)))));
     // Every cell is the content test's; the file keeps the year the form was
     // opened in (today 29/02/2028) and the template's captions around them.
-    expectTexts(desktop.opened().at(0), {"F18=2027-2028", "B6=Pay in the pay band", "G6=29500"});
+    expectTexts(desktop.opened().at(0), {"F18=2027-2028", "B6=Pay in the pay band", "G6=29500",
+                                         "B12=Bonus, festival advance paid and other amounts", "G12=0"});
     expectTexts(desktop.opened().at(2), {"amtd=(FortySeven Thousand Two Hundred SeventyNine) Only"});
     expectTexts(desktop.opened().at(3), {"bill=23"});
 
@@ -306,7 +324,7 @@ TEST_F(PaiseBill, EveryCellAndBookmarkComesOutAsWorkedByHandAndPrintAllSplitsThe
 
     expectTexts(desktop.opened().at(0), {
         "B15=9", "D15=20/01/2028", "D4=JAN-28", "F18=2027-2028", "G4=2028", "G6=34100", "G8=11400", "G7=250.5",
-        "G10=13650", "G11=5625", "G14=1250", "G24=130000", "G29=118100", "I49=4616.67", "I51=800", "I55=125.25",
+        "G10=13650", "G11=5625", "G14=1250", "G12=0", "G24=130000", "G29=118100", "I49=4616.67", "I51=800", "I55=125.25",
         "I72=1200", "I68=10", "I67=6", "I70=88", "I69=42", "I62=410", "I64=310", "I66=1450", "H82=" + kWords});
 
     expectTexts(desktop.opened().at(1), {

@@ -48,6 +48,44 @@ inline void addSalary(const QDate& date, const Row& r)
          QString::fromUtf8(r.category)});
 }
 
+// A bonus or a festival advance as the irregular bill keeps it: the amount in gross and net alone.
+inline void addDrawnInGrossAlone(const QDate& date, const char* code, double amount)
+{
+    addSalary(date, {code, "Bonus Holder", "CLERK", "Nil", "C", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    salaryDb().execute(QStringLiteral("update salary set gross = ?, net = ? where emp_code = ? and bill_date = ?"),
+                       {amount, amount, QString::fromLatin1(code), date});
+}
+
+// A bill of head S with thirds of a rupee and a bonus, worked by hand:
+//   S011  10000 + 2000 + 4200 + 1500 + 300 - 1333.33 (4000/3)       = 16666.67  less 1646.67 = 15020
+//         deductions 1000 + 416.67 (1250/3) + 30 + 70 + 130         =  1646.67
+//   S012   8000 + 1900 + 3360 + 1200 + 300 + 50                     = 14810     less 1438    = 13372
+//         deductions 800 + 3 + 5 + 130 + 500 income tax             =  1438
+//   S013   5000 + 1300 + 2100 + 750 + 300 - 333.33 (1000/3)         =  9116.67  less 648     =  8468.67
+//         deductions 600 + 3 + 5 + 40                               =   648
+//   S014   bonus 3500 in gross alone                                =  3500                  =  3500
+//   the sheet's lines: pay 23000 - F.A. 1666.67 + grade pay 5200 + D.A. 9660 + H.R.A. 3450
+//     + M.A. and O.A. 950 = 40593.33; the bill's gross 44093.33, so 3500 lies outside them
+//   deductions 3732.67: G.P.F. other than D 2216.67, D 600; tax 300; 1983 if 6 sf 10, 1987 if 30 sf 70;
+//     income tax 500
+//   net 44093.33 - 3732.67 = 40360.67 = 15020 + 13372 + 8468.67 + 3500
+inline const QDate kBonusBill{2012, 1, 10};
+inline void addBonusBill()
+{
+    const Row rows[] = {
+        {"S011", "Gita Saha", "HEAD CLERK", "Edn/111", "C", 10000, 2000, 4000.0 / 3, 4200, 1500, 300, 0, 1000,
+         1250.0 / 3, 30, 70, 130, 0, 0, 0, 0},
+        {"S012", "Hari Mondal", "CLERK", "Edn/112", "C", 8000, 1900, 0, 3360, 1200, 300, 50, 800, 0, 3, 5, 130, 0, 0,
+         500, 0},
+        {"S013", "Jadu Roy", "PEON", "Edn/113", "D", 5000, 1300, 1000.0 / 3, 2100, 750, 300, 0, 600, 0, 3, 5, 40, 0,
+         0, 0, 0},
+    };
+    for (const Row& r : rows)
+        addSalary(kBonusBill, r);
+    addDrawnInGrossAlone(kBonusBill, "S014", 3500);
+}
+inline const QString kBonusBillWords = QStringLiteral("(Forty Thousand Three Hundred SixtyAndSixtySeven) Only");
+
 // An allotment (number 0) or a bill of the fund's registers: pay, da, d_pay, hra, ma, bonus.
 inline void addRegisterRow(const QString& head, double no, const QDate& date, const QVariantList& amounts)
 {
@@ -109,7 +147,7 @@ inline QString shown(const QVariant& v)
 // The February bill's outer sheet and pro statement, cell by cell in writing order.
 inline const QStringList kFebOuterSheet = {
     "B15=23", "D15=15/02/2012", "D4=FEB-12", "F18=2011-2012", "G4=2012", "G6=29500", "G8=6900", "G7=500",
-    "G10=12390", "G11=4425", "G14=1300", "G24=195000", "G29=57500", "I49=3000", "I51=1000", "I55=250",
+    "G10=12390", "G11=4425", "G14=1300", "G12=0", "G24=195000", "G29=57500", "I49=3000", "I51=1000", "I55=250",
     "I72=800", "I68=10", "I67=6", "I70=70", "I69=30", "I62=320", "I64=450", "I66=800",
     "H82=(FortySeven Thousand Two Hundred SeventyNine) Only"};
 inline const QStringList kFebProStatement = {

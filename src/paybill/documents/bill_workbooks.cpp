@@ -6,6 +6,8 @@
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
 
+#include <cmath>
+
 namespace paybill {
 
 namespace {
@@ -15,7 +17,7 @@ const char* const kBillTotals =
     "select count(*) as n, sum(pay) as tpay, sum(d_pay) as td_pay, sum(less_fa) as tlpay, sum(da) as tda,"
     " sum(hra) as thra, sum(ma) as tma, sum(oa) as toa, sum(gpf_subs) as tgpfs, sum(gpf_rec) as tgpfr,"
     " sum(\"if\") as tif, sum(sf) as tsf, sum(p_tax) as tp_tax, sum(hb_loan) as thbl, sum(hb_int) as thbi,"
-    " sum(i_tax) as titax, sum(others) as toth, sum(net) as tnet from sal";
+    " sum(i_tax) as titax, sum(others) as toth, sum(net) as tnet, sum(gross) as tgross from sal";
 const char* const kScheme1983 = "select sum(\"if\") as tif, sum(sf) as tsf from sal where \"if\" + sf = 8";
 // Account numbers of the "Agr" series (matched without case, as the register keeps them).
 const char* const kAgrSeries =
@@ -43,6 +45,25 @@ QVariant plus(const QVariant& a, const QVariant& b)
 QVariant minus(const QVariant& a, const QVariant& b)
 {
     return a.isNull() || b.isNull() ? QVariant() : QVariant(a.toDouble() - b.toDouble());
+}
+
+// A sum that had no rows adds nothing, as an empty cell adds nothing to the sheet's formulas.
+double orZero(const QVariant& v)
+{
+    return v.isNull() ? 0.0 : v.toDouble();
+}
+
+// The part of the bill's gross that the sheet's own lines do not hold: a
+// bonus or a festival advance is drawn in gross alone, with no pay, D.A. or
+// allowance. The lines are added as the sheet's gross adds them, less the
+// festival advance recovered. Thirds of a rupee summed two ways differ below
+// a millionth of a rupee: that is the arithmetic's, not the bill's.
+double grossOutsideLines(data::QueryRecordset& t)
+{
+    auto f = [&t](const char* name) { return orZero(num(t.field(QString::fromLatin1(name)))); };
+    const double lines = f("tpay") - f("tlpay") + f("td_pay") + f("tda") + f("thra") + f("tma") + f("toa");
+    const double outside = std::round((f("tgross") - lines) * 1e6) / 1e6;
+    return outside == 0 ? 0.0 : outside; // never a negative zero
 }
 
 QVariant inWords(const QVariant& amount)
@@ -113,6 +134,7 @@ std::optional<CellMap> outerSheetCells(data::Database& salaryDb, data::Database&
         {10, 7, f("tda")},
         {11, 7, f("thra")},
         {14, 7, plus(f("tma"), f("toa"))},
+        {12, 7, grossOutsideLines(t)},
         {24, 7, allotted},
         {29, 7, spent},
         {49, 9, otherThanD},

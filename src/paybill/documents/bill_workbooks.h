@@ -32,7 +32,8 @@ struct OuterSheetBill {
     QString financialYear; // Label58: the year the form was opened in, "2011-2012"
 };
 
-// The front and back page: the bill's pay and allowances, the head's
+// The front and back page: the bill's pay and allowances with, on a line of
+// its own, what the bill draws in gross alone (0 when nothing), the head's
 // allotment and registered bills from the start of the bill's own financial
 // year up to the date the register keeps it under, the deductions split by
 // schedule (provident fund by group, as the schedules are) and the net amount
