@@ -81,23 +81,17 @@ TEST(LibreOfficeReads, BStatementMonthTotalsAsRecomputed)
     office::setDesktop(nullptr);
 }
 
-// The outer sheet of a bill with a bonus drawn in gross alone, as LibreOffice
-// adds it up: its gross and net are the bill's, to the paisa, and the net is
-// the one its words say (the bill is worked by hand beside addBonusBill).
-class BonusBillSheet : public doctest::BillFormFiles {
-protected:
-    void makeData() override
-    {
-        doctest::makeOffice();
-        doctest::addBonusBill();
-    }
-};
+// The outer sheet and the pro statement of a bill with a bonus drawn in gross
+// alone, as LibreOffice adds them up: their gross and net are the bill's, to
+// the paisa, and the net is the one their words say (the bill is worked by
+// hand beside addBonusBill).
+using BonusBillSheet = doctest::BonusBillFiles;
 
 TEST_F(BonusBillSheet, OuterSheetGrossAndNetAreTheBillsAsRecomputed)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
         GTEST_SKIP() << "LibreOffice is not installed";
-    billtest::activateOn(*form, doctest::kBonusBill, doctest::kDrawalCode, false);
+    activate();
     testsupport::click(*form->Command16);
     ASSERT_EQ(desktop.opened().size(), 1) << boxes.prompts().join(QLatin1Char('|')).toStdString();
 
@@ -114,6 +108,29 @@ TEST_F(BonusBillSheet, OuterSheetGrossAndNetAreTheBillsAsRecomputed)
     EXPECT_EQ(paise("G16"), qRound64(left->gross * 100));
     EXPECT_EQ(paise("I78"), qRound64(right->net * 100));
     EXPECT_EQ(ooxml::cell(book, QStringLiteral("H82")).toString(), doctest::kBonusBillWords);
+}
+
+// The pro statement's gross takes the bonus, so that it less the recoveries
+// is the net written beside the words (gross 44093.33, recoveries 3732.67 and
+// net 40360.67, each as the bill sums its thirds of a rupee).
+TEST_F(BonusBillSheet, ProStatementGrossAndNetAreTheBillsAsRecomputed)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
+        GTEST_SKIP() << "LibreOffice is not installed";
+    activate();
+    testsupport::click(*form->Command8);
+    ASSERT_EQ(desktop.opened().size(), 1) << boxes.prompts().join(QLatin1Char('|')).toStdString();
+
+    QTemporaryDir out;
+    const QString book = recomputed(desktop.opened().first(), out);
+    const auto paise = [&](const char* ref) { return qRound64(ooxml::cell(book, QLatin1String(ref)).toDouble() * 100); };
+    // Bonus, gross, recoveries, net.
+    EXPECT_EQ((QList<qint64>{paise("I14"), paise("I15"), paise("I48"), paise("C30")}),
+              (QList<qint64>{350000, 4409333, 373267, 4036067}));
+    const auto left = paybill::leftGrandTotals(doctest::salaryDb());
+    ASSERT_TRUE(left);
+    EXPECT_EQ(paise("I15"), qRound64(left->gross * 100));
+    EXPECT_EQ(ooxml::cell(book, QStringLiteral("D30")).toString(), doctest::kBonusBillWords);
 }
 
 } // namespace

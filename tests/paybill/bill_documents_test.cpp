@@ -261,6 +261,23 @@ TEST_F(BillDocuments, PrintAllSaysWhatItSkippedAndWhatFailed)
     EXPECT_FALSE(form->Command21->isHidden());
 }
 
+// The bonus the bill draws in gross alone has a line of its own on the pro
+// statement too, the one PRO REPORT shows and the one PRINT ALL SCHEDULE
+// prints (the figures recomputed by an office suite are the integration test's).
+TEST_F(BonusBillFiles, ProStatementShownAndPrintedDrawsWhatIsHeldInGrossAloneOnALineOfItsOwn)
+{
+    activate();
+    click(*form->Command8);
+    ASSERT_EQ(desktop.opened().size(), 1) << boxes.prompts().join(QLatin1Char('|')).toStdString();
+    boxes.answer(forms::vbYes, QStringLiteral("DO YOU LIKE TO CONTINUE"));
+    click(*form->Command20);
+    const QStringList printed = converter.runs().value(0);
+    ASSERT_EQ(printed.size(), 3);
+    for (const QString& file : {desktop.opened().first(), printed.at(2)})
+        expectTexts(file, {"B14=Bonus, festival advance paid and other amounts", "I13=4400", "I14=3500",
+                           "C30=40360.6666666667", "D30=" + kBonusBillWords});
+}
+
 const char* const kHeadK = "20540010010202001";
 const QDate kJanBill{2028, 1, 20};
 const QDate kMarBill{2028, 3, 31};
@@ -328,7 +345,7 @@ TEST_F(PaiseBill, EveryCellAndBookmarkComesOutAsWorkedByHandAndPrintAllSplitsThe
         "I72=1200", "I68=10", "I67=6", "I70=88", "I69=42", "I62=410", "I64=310", "I66=1450", "H82=" + kWords});
 
     expectTexts(desktop.opened().at(1), {
-        "C5=2054", "I9=34100", "I10=11400", "I11=250.5", "I12=13650", "I13=6875", "I19=5216.67", "I21=800",
+        "C5=2054", "I9=34100", "I10=11400", "I11=250.5", "I12=13650", "I13=6875", "I14=0", "I19=5216.67", "I21=800",
         "I25=125.25", "I33=1200", "I35=10", "I36=6", "I37=88", "I38=42", "I40=310", "I32=410", "C30=56716.58",
         "D30=" + kWords, "I46=850"});
 

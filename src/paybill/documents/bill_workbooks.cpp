@@ -53,11 +53,12 @@ double orZero(const QVariant& v)
     return v.isNull() ? 0.0 : v.toDouble();
 }
 
-// The part of the bill's gross that the sheet's own lines do not hold: a
-// bonus or a festival advance is drawn in gross alone, with no pay, D.A. or
-// allowance. The lines are added as the sheet's gross adds them, less the
-// festival advance recovered. Thirds of a rupee summed two ways differ below
-// a millionth of a rupee: that is the arithmetic's, not the bill's.
+// The part of the bill's gross that the lines of the outer sheet and of the
+// pro statement do not hold: a bonus or a festival advance is drawn in gross
+// alone, with no pay, D.A. or allowance. The lines are added as both gross
+// formulas add them, less the festival advance recovered. Thirds of a rupee
+// summed two ways differ below a millionth of a rupee: that is the
+// arithmetic's, not the bill's.
 double grossOutsideLines(data::QueryRecordset& t)
 {
     auto f = [&t](const char* name) { return orZero(num(t.field(QString::fromLatin1(name)))); };
@@ -175,6 +176,7 @@ std::optional<ProStatement> proStatementCells(data::Database& salaryDb, const QS
         {11, 9, f("tlpay")},
         {12, 9, f("tda")},
         {13, 9, plus(plus(f("thra"), f("tma")), f("toa"))},
+        {14, 9, grossOutsideLines(t)},
         {19, 9, agr0},
         {21, 9, f("thbl")},
         {25, 9, f("thbi")},

@@ -46,11 +46,12 @@ struct ProStatement {
     bool noScheme1983 = false; // no row of the bill is of the 1983 insurance scheme
 };
 
-// The pro statement: one column of the bill's totals, the net amount in
-// figures and words, and the first four characters of the drawal code. Its
-// provident fund is split by account-number series: row 19 the accounts that
-// begin "Agr", row 46 every other. Row 40 (other recoveries) only when asked
-// for, since the printed statement keeps the template's row.
+// The pro statement: one column of the bill's totals with, on a line of its
+// own (row 14), what the bill draws in gross alone (0 when nothing), the net
+// amount in figures and words, and the first four characters of the drawal
+// code. Its provident fund is split by account-number series: row 19 the
+// accounts that begin "Agr", row 46 every other. Row 40 (other recoveries)
+// only when asked for, since the printed statement keeps the template's row.
 // nullopt when sal holds no row of a bill.
 std::optional<ProStatement> proStatementCells(data::Database& salaryDb, const QString& drawalCode,
                                               bool otherRecoveries);
