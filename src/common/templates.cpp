@@ -3,11 +3,70 @@
 #include "common/template_blobs.h"
 #include "platform/vb/error.h"
 
+#include <QBuffer>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QSaveFile>
 
+#include <quazip/quazip.h>
+#include <quazip/quazipfile.h>
+
 namespace common {
+
+namespace {
+
+struct ShippedVersion {
+    const char* name;
+    const char* digest;
+};
+
+// Every version of each template that this program has shipped, oldest
+// first, the current one last, as scripts/template-digests.sh prints them
+// from the history (with the day and commit that brought each). A change of
+// a template adds its line here, so that --update knows the version as an
+// earlier one once the template changes again.
+const ShippedVersion kShippedVersions[] = {
+    {"B-statement.xlsx", "aaf978dfa7c6324fd6e871ba0bfdd5abfb498bf4f80925780f28b991e79238bd"}, // 2026-12-06 2467d51
+    {"B-statement.xlsx", "ac541bf13f4dce7a030d5fc603a671d5c488c7d94b5685ba3a1c1f297948bc6a"}, // 2026-12-06 21d676f
+    {"D.A.schedule.docx", "12f1d78a95e8481af7077adcac7a14606d773616e27a57f56fe2a303a66f3414"}, // 2026-12-06 08ba505
+    {"IT_statement.xlsx", "b554a7742aa59a3f8d0574a7c0c0e5b51c6ef25ff6dd2dd81bffec0810dcff5b"}, // 2026-12-06 64826cf
+    {"IT_statement.xlsx", "0756a8a09798cd0dd7166fb1cb7a5b494499a15dc62f95b4a2674debe62ec34d"}, // 2026-12-06 9804778
+    {"IT_statement.xlsx", "b1d7afbb825f23def8e269861e03fc2387fc00360781322bb0e3eea577b88a40"}, // 2026-12-07 f18f2bf
+    {"anx.docx", "f6b31b5b6a5ab599a3ca95a1a76cd7ec99640a5a6fae8106c5dabba27572748b"}, // 2026-12-06 64826cf
+    {"bill extract.docx", "3d5265bdfab56c07533b60422586412fa10fa4b1fe7419fac335020e1e98fde8"}, // 2026-12-06 08ba505
+    {"gpf_statement.xlsx", "ab5546bdd8bfadc9597fa132530ec92ac505fea72f45d02e65634c60bf18e44d"}, // 2026-12-06 2d06890
+    {"gpf_statement.xlsx", "64efa82c2c9461524566c35143cdf7fc5478fa579ba99f7c7e1362eb6c4c0e9e"}, // 2026-12-06 a225936
+    {"gpf_statement.xlsx", "bbc8438c5a86c528bc43a95796709e46d538057680417baeab7a9f12d686699b"}, // 2026-12-07 f18f2bf
+    {"outer_sheet.xlsx", "4698efc91d94f953a5fa233a10814c7e04acafca2e8a6aef96a09d2239cb0c04"}, // 2026-12-06 08ba505
+    {"outer_sheet.xlsx", "48604d5f76e7a96bc84de32e3c3802ad141fe376451993142d5d9a395643ac75"}, // 2026-12-06 422f397
+    {"outer_sheet.xlsx", "fcec7c8baad0226f040e7493f7ebd1f14001f69bf9db0523bbec0647cc9086c3"}, // 2026-12-07 f18f2bf
+    {"outer_sheet.xlsx", "00248eda334d856210c570e3e673b6d99d73f9fd6b5ef7c3da470f03bd7b9ec0"}, // 2026-12-07 bb74759
+    {"pro_stt.xlsx", "9e0d8074a062854fe16ba021067c513ea494aa78a4bc19a26fcdb32fe7867ed0"}, // 2026-12-06 08ba505
+    {"pro_stt.xlsx", "086d1bed4e2aab11868ea8b6ab50f98c32c554feff36ddacab46eb2a535d3f56"}, // 2026-12-06 422f397
+    {"pro_stt.xlsx", "af069ec229f9d078cb0b7b57486912910b7f40ff7608240cef4f5d9062000866"}, // 2026-12-07 84c04fc
+};
+
+QByteArray bytesOf(const blobs::Blob& b)
+{
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(b.data), qsizetype(b.size));
+}
+
+// Written whole or not at all: a half-copied template would fail later with
+// a message about a damaged file instead of a missing one.
+void writeTemplate(const QString& folder, const blobs::Blob& b)
+{
+    const QString name = QString::fromUtf8(b.name);
+    const QString path = QDir(folder).filePath(name);
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytesOf(b)) != qint64(b.size) || !f.commit())
+        throw vb::Error(75, QStringLiteral("The template \"%1\" could not be written in %2.")
+                                .arg(name, QDir::toNativeSeparators(folder)));
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+} // namespace
 
 QStringList templateNames()
 {
@@ -20,24 +79,77 @@ QStringList templateNames()
 QStringList installTemplates(const QString& folder, bool onlyMissing)
 {
     QStringList written;
-    const QDir dir(folder);
     for (const blobs::Blob* b = blobs::kTemplates; b->name; ++b) {
         const QString name = QString::fromUtf8(b->name);
-        const QString path = dir.filePath(name);
-        if (onlyMissing && QFile::exists(path))
+        if (onlyMissing && QFile::exists(QDir(folder).filePath(name)))
             continue;
-        // Written whole or not at all: a half-copied template would fail later
-        // with a message about a damaged file instead of a missing one.
-        QSaveFile f(path);
-        if (!f.open(QIODevice::WriteOnly)
-            || f.write(reinterpret_cast<const char*>(b->data), qint64(b->size)) != qint64(b->size)
-            || !f.commit())
-            throw vb::Error(75, QStringLiteral("The template \"%1\" could not be written in %2.")
-                                    .arg(name, QDir::toNativeSeparators(folder)));
-        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        writeTemplate(folder, *b);
         written << name;
     }
     return written;
+}
+
+QList<TemplateUpdate> updateTemplates(const QString& folder)
+{
+    QList<TemplateUpdate> done;
+    for (const blobs::Blob* b = blobs::kTemplates; b->name; ++b) {
+        const QString name = QString::fromUtf8(b->name);
+        QFile file(QDir(folder).filePath(name));
+        if (!file.exists()) {
+            writeTemplate(folder, *b);
+            done.append({name, TemplateUpdate::Added});
+            continue;
+        }
+        // One that cannot be read is known as no version, and kept.
+        const QByteArray digest = templateDigest(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+        if (!digest.isEmpty() && digest == templateDigest(bytesOf(*b)))
+            continue;
+        if (!digest.isEmpty() && shippedVersions(name).contains(digest)) {
+            writeTemplate(folder, *b);
+            done.append({name, TemplateUpdate::Replaced});
+        } else {
+            done.append({name, TemplateUpdate::Kept});
+        }
+    }
+    return done;
+}
+
+QByteArray templateDigest(const QByteArray& zip)
+{
+    QByteArray bytes = zip;
+    QBuffer buffer(&bytes);
+    QuaZip archive(&buffer);
+    if (!archive.open(QuaZip::mdUnzip))
+        return {};
+    QMap<QByteArray, QByteArray> parts; // by name, in byte order
+    for (bool more = archive.goToFirstFile(); more; more = archive.goToNextFile()) {
+        const QByteArray name = archive.getCurrentFileName().toUtf8();
+        if (name.endsWith('/'))
+            continue; // a folder's entry, which some zip programs write, holds nothing
+        QuaZipFile part(&archive);
+        if (!part.open(QIODevice::ReadOnly))
+            return {};
+        const QByteArray data = part.readAll();
+        part.close();
+        if (part.getZipError() != UNZ_OK)
+            return {};
+        parts.insert(name, QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex());
+    }
+    if (archive.getZipError() != UNZ_OK || parts.isEmpty())
+        return {};
+    QByteArray lines;
+    for (auto it = parts.cbegin(); it != parts.cend(); ++it)
+        lines += it.value() + "  " + it.key() + '\n';
+    return QCryptographicHash::hash(lines, QCryptographicHash::Sha256).toHex();
+}
+
+QByteArrayList shippedVersions(const QString& name)
+{
+    QByteArrayList digests;
+    for (const ShippedVersion& v : kShippedVersions)
+        if (name == QLatin1String(v.name))
+            digests << QByteArray(v.digest);
+    return digests;
 }
 
 } // namespace common

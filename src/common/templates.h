@@ -1,6 +1,9 @@
 // The workbook and document templates of the data folder, carried by the program.
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayList>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -13,5 +16,34 @@ QStringList templateNames();
 // onlyMissing, only those the folder lacks. Returns the names written.
 // Throws vb::Error 75 when a file cannot be written.
 QStringList installTemplates(const QString& folder, bool onlyMissing);
+
+// What bringing a folder's templates up to date did to one of them.
+struct TemplateUpdate {
+    enum Change {
+        Added,    // the folder lacked it
+        Replaced, // it was an earlier version this program shipped, so nobody had changed it
+        Kept,     // it is no version this program shipped: perhaps changed in the folder
+    };
+    QString name;
+    Change change;
+};
+
+// Adds the templates the folder lacks and writes the current version over
+// one that is an earlier version this program shipped, as installTemplates
+// writes them; keeps one that is no version shipped. A template that is
+// the current version already is left alone and not listed. In the order of
+// templateNames(). Throws vb::Error 75 when a file cannot be written.
+QList<TemplateUpdate> updateTemplates(const QString& folder);
+
+// The digest a version of a template is known by: the SHA-256 of the lines
+// "<SHA-256 of the part>  <part name>\n", one for each part of the zip,
+// sorted by name; empty when the bytes are no zip. The zip itself varies
+// with every build (it carries the times its parts were checked out), the
+// parts do not.
+QByteArray templateDigest(const QByteArray& zip);
+
+// The digests (hexadecimal) of every version of the template this program
+// has shipped, the current one included, oldest first.
+QByteArrayList shippedVersions(const QString& name);
 
 } // namespace common

@@ -2,11 +2,13 @@
 #include "common/schema.h"
 #include "common/templates.h"
 #include "platform/data/database.h"
+#include "platform/office/package.h"
 #include "support/folder_digest.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 using testsupport::fileDigests;
@@ -21,6 +23,41 @@ ToolRun setup(const QStringList& args) { return testsupport::runTool("dosset-set
 // rwx------ and rw-------, as Qt spells them for the owner (and for the
 // running user, who is the owner).
 const QFileDevice::Permissions kOwnerOnlyFolder(0x7700), kOwnerOnlyFile(0x6600);
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A template of the folder with one part changed by `edit`, zipped anew.
+void editPart(const QString& path, const QString& part, const std::function<void(QByteArray&)>& edit)
+{
+    office::Package pkg = office::Package::load(path, 1);
+    QByteArray bytes = pkg.part(part);
+    edit(bytes);
+    pkg.setPart(part, bytes);
+    QFile::remove(path);
+    pkg.save(path);
+}
+
+// The outer sheet or the pro statement as it was before its line for what a
+// bill draws in gross alone (`row`): the line, its caption (the last of the
+// `strings` shared strings) and its term of the gross formula taken out again.
+void takeOutTheBonusLine(const QString& path, const char* row, const char* term, int strings)
+{
+    editPart(path, QStringLiteral("xl/sharedStrings.xml"), [&](QByteArray& shared) {
+        shared.replace("\n  <si><t xml:space=\"preserve\">Bonus, festival advance paid and other amounts</t></si>", "")
+            .replace(QStringLiteral("count=\"%1\" uniqueCount=\"%1\"").arg(strings).toUtf8(),
+                     QStringLiteral("count=\"%1\" uniqueCount=\"%1\"").arg(strings - 1).toUtf8());
+    });
+    editPart(path, QStringLiteral("xl/worksheets/sheet1.xml"), [&](QByteArray& sheet) {
+        const qsizetype at = sheet.indexOf(QByteArray("\n    <row r=\"") + row + "\">");
+        ASSERT_GE(at, 0);
+        sheet.remove(at, sheet.indexOf("</row>", at) + 6 - at);
+        sheet.replace(term, "");
+    });
+}
 
 } // namespace
 
@@ -136,4 +173,55 @@ TEST(SetupTool, UpdateAddsWhatAFolderLacksKeepingEveryRowSetsOnlyAMissingPasswor
     EXPECT_TRUE(damaged.code == 1 && damaged.err.contains("\"salary master.mdb\" is not a Dosset data file.")
                 && !damaged.err.contains("--update")) << damaged.err.toStdString();
     EXPECT_EQ(fileDigests(folder), files);
+}
+
+// A folder made before the bonus line has the outer sheet and the pro
+// statement of the version before: --update writes the current ones over
+// them. A template the clerk changed is no version shipped: it is kept,
+// named, and comes new once moved aside.
+TEST(SetupTool, UpdateReplacesATemplateOfAnEarlierVersionAndKeepsOneChangedInTheFolder)
+{
+    QTemporaryDir root;
+    const QString folder = root.filePath("office");
+    ASSERT_EQ(setup({folder}).code, 0);
+    const QDir dir(folder);
+    const auto current = fileDigests(folder);
+    takeOutTheBonusLine(dir.filePath("outer_sheet.xlsx"), "12", "+G12", 37);
+    takeOutTheBonusLine(dir.filePath("pro_stt.xlsx"), "14", "+I14", 27);
+    // Each is now the version before the current one, as the history holds it.
+    for (const char* name : {"outer_sheet.xlsx", "pro_stt.xlsx"}) {
+        const QByteArrayList known = common::shippedVersions(name);
+        EXPECT_EQ(common::templateDigest(bytesOf(dir.filePath(name))), known.value(known.size() - 2)) << name;
+    }
+    editPart(dir.filePath("B-statement.xlsx"), "xl/sharedStrings.xml",
+             [](QByteArray& shared) { shared.replace("</sst>", "<si><t>Checked by the head clerk</t></si></sst>"); });
+    const auto before = fileDigests(folder);
+
+    const QString kept = "kept the template \"B-statement.xlsx\": it is no version this program shipped, so it may "
+                         "hold changes made in the folder; to have the current one, move it out of the folder and "
+                         "run --update again\n";
+    const ToolRun r = setup({folder, "--update"});
+    EXPECT_EQ(QString::number(r.code) + r.err + r.out,
+              QStringLiteral("0The data folder %1 is brought up to date; no row was changed.\n"
+                             "replaced the older template \"outer_sheet.xlsx\" with the current one\n"
+                             "replaced the older template \"pro_stt.xlsx\" with the current one\n").arg(folder) + kept);
+    // The two are the current ones byte for byte and their owner's only; nothing else changed.
+    auto after = fileDigests(folder);
+    auto expected = before;
+    for (const char* name : {"outer_sheet.xlsx", "pro_stt.xlsx"}) {
+        expected[name] = current[name];
+        EXPECT_EQ(QFileInfo(dir.filePath(name)).permissions(), kOwnerOnlyFile) << name;
+    }
+    EXPECT_EQ(after, expected);
+
+    const ToolRun again = setup({folder, "--update"});
+    EXPECT_EQ(again.out, QStringLiteral("The data folder %1 is up to date but for the templates kept below; nothing "
+                                        "was changed.\n").arg(folder) + kept);
+    EXPECT_EQ(fileDigests(folder), after);
+
+    ASSERT_TRUE(QFile::rename(dir.filePath("B-statement.xlsx"), root.filePath("B-statement mine.xlsx")));
+    const ToolRun moved = setup({folder, "--update"});
+    EXPECT_EQ(moved.out, QStringLiteral("The data folder %1 is brought up to date; no row was changed.\n"
+                                        "added the template \"B-statement.xlsx\"\n").arg(folder));
+    EXPECT_EQ(fileDigests(folder), current);
 }

@@ -119,9 +119,20 @@ int update(const QString& folder, const std::optional<QString>& password, QTextS
         }
     }
     makeOutputFolder(folder);
+    // A template the clerk may have changed is never written over: it is
+    // named after the rest of the report, with the way to the current one.
+    QStringList kept;
     try {
-        for (const QString& t : common::installTemplates(folder, true))
-            report << QStringLiteral("added the template \"%1\"").arg(t);
+        for (const common::TemplateUpdate& t : common::updateTemplates(folder)) {
+            if (t.change == common::TemplateUpdate::Added)
+                report << QStringLiteral("added the template \"%1\"").arg(t.name);
+            else if (t.change == common::TemplateUpdate::Replaced)
+                report << QStringLiteral("replaced the older template \"%1\" with the current one").arg(t.name);
+            else
+                kept << QStringLiteral("kept the template \"%1\": it is no version this program shipped, so it may "
+                                       "hold changes made in the folder; to have the current one, move it out of the "
+                                       "folder and run --update again").arg(t.name);
+        }
     } catch (const vb::Error& e) {
         for (const QString& r : report)
             out << r << "\n";
@@ -137,13 +148,14 @@ int update(const QString& folder, const std::optional<QString>& password, QTextS
             return 1;
         }
     }
-    if (report.isEmpty())
-        out << "The data folder " << folder << " is up to date: nothing needed adding.\n";
-    else {
+    if (!report.isEmpty())
         out << "The data folder " << folder << " is brought up to date; no row was changed.\n";
-        for (const QString& r : report)
-            out << r << "\n";
-    }
+    else if (!kept.isEmpty())
+        out << "The data folder " << folder << " is up to date but for the templates kept below; nothing was changed.\n";
+    else
+        out << "The data folder " << folder << " is up to date: nothing needed adding.\n";
+    for (const QString& r : report + kept)
+        out << r << "\n";
     if (password)
         out << "Password: " << *password << "\n";
     return 0;
@@ -174,7 +186,8 @@ int main(int argc, char** argv)
                "Makes a data folder with both database files, the office particulars, the\n"
                "D.A. order and the workbook and document templates; --demo adds a small\n"
                "office (heads, employees, ledgers, allotments). --update adds to an existing\n"
-               "folder the tables, columns, indexes and templates it lacks, changing no row;\n"
+               "folder the tables, columns, indexes and templates it lacks, changing no row,\n"
+               "and replaces a template of an earlier version that nobody has changed;\n"
                "with --password it sets the password of a folder that has none.\n";
         return 2;
     }
