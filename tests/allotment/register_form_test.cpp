@@ -309,6 +309,27 @@ TEST_F(Form1Test, ImportTakesTotalsOnlyIntoTheirOwnBillAndProposesTheirDeduction
     EXPECT_EQ(count("select count(*) from all_exp where bill_no = 21"), 0);
 }
 
+// A balance reads to the paisa; Import is offered however the bill number is left.
+TEST_F(Form1Test, BalancesReadToThePaisaAndImportIsOfferedOnLeavingTheBillNumber)
+{
+    // 1000.05 - 999.95 and 0.3 - 0.1 leave binary fractions behind.
+    addAllotment(salary, "F/2", QDate(2012, 5, 2), {{Pay, 1000.05}, {Da, 0.3}});
+    addBill(salary, 9, QDate(2012, 6, 30), {{Pay, 999.95}, {Da, 0.1}});
+    chooseHead(salary);
+    EXPECT_EQ(captions({10, 11, 15}), (QStringList{"0.1", "0.2", "0.3"}));
+
+    click(*form->Option2);
+    for (const bool tab : {true, false}) {
+        chooseHead(salary); // hides the button and puts the focus in the bill number
+        ASSERT_TRUE(!form->Command8->visible() && focused() == form->Text16);
+        if (tab)
+            pressKey(*form->Text16, Qt::Key_Tab);
+        else
+            focus(box(19));
+        EXPECT_TRUE(form->Command8->visible()) << (tab ? "Tab" : "a click into D.A.");
+    }
+}
+
 TEST_F(Form1Test, ResetKeepsTheNewYearAndRefusesAStartThatIsNotFirstApril)
 {
     addAllotment(salary, "F/1", QDate(2012, 5, 2), {{Pay, 1000}});
