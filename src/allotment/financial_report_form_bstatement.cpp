@@ -59,10 +59,11 @@ void Form4::Command4_Click()
     for (const SheetCell& cell : sheet.cells)
         book->setValue(cell.row, cell.col, cell.value);
 
-    // The row is committed only once the file is whole on the disk, and the
-    // file takes its name only once the row is in: a kill at any moment leaves
-    // both, the row alone (making the month again makes its workbook and keeps
-    // the row), or neither; never a workbook whose totals were not carried.
+    // The rows are committed only once the file is whole on the disk, and the
+    // file takes its name only once the rows are in: a kill at any moment
+    // leaves both, the rows alone (making the month again makes its workbook
+    // and finds them as they are), or neither; never a workbook whose totals
+    // were not carried, nor a late bill carried into some later months only.
     office::StagedFile file = book->stage();
     {
         data::Transaction transaction(fund);
