@@ -76,7 +76,7 @@ void Form4::Command4_Click()
     } catch (const vb::Error& e) {
         // The totals are in and carry forward; only the file lacks its name.
         throw vb::Error(e.number, QStringLiteral("The month's totals were saved, but its workbook could not be named in "
-                                                 "the folder %1. Make the B-statement of this month again to make it.")
+                                                 "the folder\n%1\nMake the B-statement of this month again to make it.")
                                       .arg(QDir::toNativeSeparators(data::dataFolder() + QStringLiteral("/output"))));
     }
     office::showFile(path);
