@@ -31,15 +31,20 @@ QString containsPattern(const QString& code)
     return QLatin1Char('%') + escaped + QLatin1Char('%');
 }
 
-std::optional<StatementAmounts> broughtForward(data::Database& fund, const StatementRequest& r)
+QString statementFieldList()
 {
     QStringList fields;
     for (const char* f : kStatementFields)
         fields << QLatin1String(f);
+    return fields.join(QLatin1Char(','));
+}
+
+std::optional<StatementAmounts> broughtForward(data::Database& fund, const StatementRequest& r)
+{
     data::QueryRecordset row(fund,
                              QStringLiteral("select %1 from b_statement where fy_year = ? and m_head = ? "
                                             "and month_no = ?")
-                                 .arg(fields.join(QLatin1Char(','))),
+                                 .arg(statementFieldList()),
                              {r.fyYear, r.headCode, r.monthNo});
     if (row.eof())
         return std::nullopt;
@@ -130,24 +135,50 @@ std::optional<BStatement> makeBStatement(data::Database& fund, const StatementRe
     return s;
 }
 
-bool storeProgressive(data::Database& fund, const BStatement& s)
+StoredTotals storeProgressive(data::Database& fund, const BStatement& s)
 {
     const StatementRequest& r = s.request;
-    data::QueryRecordset present(fund,
-                                 QStringLiteral("select count(*) as nos from b_statement "
-                                                "where fy_year = ? and m_head = ? and month_no = ?"),
-                                 {r.fyYear, r.headCode, r.monthNo + 1});
-    if (present.field(0).number() > 0)
-        return false;
-    data::TableRecordset table(fund, QStringLiteral("b_statement"));
-    table.addNew();
-    table["month_no"] = r.monthNo + 1;
-    table["m_head"] = r.headCode;
-    for (int c = 0; c < StatementColumnCount; ++c)
-        table[QLatin1String(kStatementFields[c])] = s.progressive[c];
-    table["fy_year"] = r.fyYear;
-    table.update();
-    return true;
+    const int next = r.monthNo + 1;
+    // The year's rows from the next month on: the one this statement writes
+    // first, then those later statements brought forward from it.
+    data::QueryRecordset rows(fund,
+                              QStringLiteral("select rowid, month_no, %1 from b_statement where fy_year = ? "
+                                             "and m_head = ? and month_no >= ? order by month_no, rowid")
+                                  .arg(statementFieldList()),
+                              {r.fyYear, r.headCode, next});
+    if (rows.eof() || rows.field(1).number() != next) {
+        data::TableRecordset table(fund, QStringLiteral("b_statement"));
+        table.addNew();
+        table["month_no"] = next;
+        table["m_head"] = r.headCode;
+        for (int c = 0; c < StatementColumnCount; ++c)
+            table[QLatin1String(kStatementFields[c])] = s.progressive[c];
+        table["fy_year"] = r.fyYear;
+        table.update();
+        return StoredTotals::Added;
+    }
+
+    StatementAmounts difference{};
+    bool changed = false;
+    for (int c = 0; c < StatementColumnCount; ++c) {
+        difference[c] = paisa(s.progressive[c] - rows.field(2 + c).number());
+        changed = changed || difference[c] != 0;
+    }
+    if (!changed)
+        return StoredTotals::Unchanged;
+
+    QStringList assignments;
+    for (const char* f : kStatementFields)
+        assignments << QLatin1String(f) + QStringLiteral(" = ?");
+    const QString update = QStringLiteral("update b_statement set %1 where rowid = ?").arg(assignments.join(','));
+    for (; !rows.eof(); rows.moveNext()) {
+        QVariantList values;
+        for (int c = 0; c < StatementColumnCount; ++c)
+            values << paisa(rows.field(2 + c).number() + difference[c]);
+        values << rows.field(0).variant();
+        fund.execute(update, values);
+    }
+    return StoredTotals::Moved;
 }
 
 StatementSheet statementSheet(const BStatement& s)

@@ -76,10 +76,20 @@ StatementAmounts statementAmounts(const std::array<double, ColumnCount>& amounts
 // month's statement was never made).
 std::optional<BStatement> makeBStatement(data::Database& fund, const StatementRequest& request);
 
-// Stores the progressive totals as brought forward into the next month,
-// unless the year already holds that month's row (a statement made again
-// keeps the first one). True when a row was added.
-bool storeProgressive(data::Database& fund, const BStatement& statement);
+// What storing a statement's progressive totals did to the year's rows.
+enum class StoredTotals {
+    Added,     // the next month's row was new
+    Unchanged, // the row already held these totals: nothing written
+    Moved,     // the row and every later one of the year moved by the difference
+};
+
+// Stores the progressive totals as brought forward into the next month. A
+// month made again after a late bill finds its row short of the bill: the
+// row takes the new totals and every later month's row of the head code and
+// year moves by the same difference, since each of them carried the old
+// figure forward. Run it inside the caller's transaction, so that the rows
+// move together or not at all.
+StoredTotals storeProgressive(data::Database& fund, const BStatement& statement);
 
 struct SheetCell {
     int row;

@@ -59,10 +59,11 @@ void Form4::Command4_Click()
     for (const SheetCell& cell : sheet.cells)
         book->setValue(cell.row, cell.col, cell.value);
 
-    // The row is committed only once the file is whole on the disk, and the
-    // file takes its name only once the row is in: a kill at any moment leaves
-    // both, the row alone (making the month again makes its workbook and keeps
-    // the row), or neither; never a workbook whose totals were not carried.
+    // The rows are committed only once the file is whole on the disk, and the
+    // file takes its name only once the rows are in: a kill at any moment
+    // leaves both, the rows alone (making the month again makes its workbook
+    // and finds them as they are), or neither; never a workbook whose totals
+    // were not carried, nor a late bill carried into some later months only.
     office::StagedFile file = book->stage();
     {
         data::Transaction transaction(fund);
@@ -75,7 +76,7 @@ void Form4::Command4_Click()
     } catch (const vb::Error& e) {
         // The totals are in and carry forward; only the file lacks its name.
         throw vb::Error(e.number, QStringLiteral("The month's totals were saved, but its workbook could not be named in "
-                                                 "the folder %1. Make the B-statement of this month again to make it.")
+                                                 "the folder\n%1\nMake the B-statement of this month again to make it.")
                                       .arg(QDir::toNativeSeparators(data::dataFolder() + QStringLiteral("/output"))));
     }
     office::showFile(path);

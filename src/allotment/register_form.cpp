@@ -356,12 +356,17 @@ void Form1::wireHandlers()
     // last to its frame's OK; nothing is checked on the way.
     forms::EntryChain chain;
     chain.add({Text2, DTPicker3});
-    chain.add({Text16, DTPicker4, [this] {
-                   // The pay-bill totals can only be taken into a new pay bill.
-                   if (Option2->value() && isPayHead(chosenHead()))
-                       Command8->setVisible(true);
+    const auto offerImport = [this] {
+        // The pay-bill totals can only be taken into a new pay bill.
+        if (Option2->value() && isPayHead(chosenHead()))
+            Command8->setVisible(true);
+    };
+    chain.add({Text16, DTPicker4, [offerImport] {
+                   offerImport();
                    return true;
                }});
+    // Tab or a click leaves the bill number as Enter does.
+    forms::on(Text16, &forms::TextBox::LostFocus, this, offerImport);
     for (int c = 0; c < ColumnCount; ++c) {
         const int next = nextInGroup(Column(c));
         chain.add({allotmentBox[c], next == ColumnCount ? static_cast<QWidget*>(Command1) : allotmentBox[next]});

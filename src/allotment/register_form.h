@@ -8,8 +8,12 @@
 #include "platform/forms/controls_fwd.h"
 #include "platform/forms/form.h"
 
+#include <QDate>
+#include <QString>
+
 #include <array>
 #include <memory>
+#include <optional>
 
 namespace vb {
 struct AmountRule;
@@ -116,6 +120,19 @@ private:
                       const QString& title);
     void fillAmountBoxes(const std::array<forms::TextBox*, ColumnCount>& boxes, const QString& text, bool select);
     void focusFirstOpen(const std::array<forms::TextBox*, ColumnCount>& boxes);
+
+    // The bill whose boxes Import filled, until it is saved, cancelled or
+    // begun afresh: OK files the figures under that bill only and proposes
+    // its deduction.
+    struct ImportedBill {
+        QString head;          // drawal code
+        QDate billDate;        // of the salary rows, as the bill form chose it
+        QString deduction;     // the bill's total deduction, as imported
+    };
+    std::optional<ImportedBill> mImported;
+    // Why the chosen head and bill date are not those of the imported
+    // figures; nothing when they are.
+    std::optional<QString> importedElsewhere(const ImportedBill& bill) const;
 
     common::DatabaseHandle mFund{common::kFundDb};
     std::unique_ptr<data::TableRecordset> mAllotments;

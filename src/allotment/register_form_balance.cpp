@@ -51,9 +51,11 @@ bool Form1::refreshBalances()
     const std::optional<Balances> b = headBalances(*mFund, chosenHead(), DTPicker1->value(), DTPicker2->value());
     if (!b)
         return false;
+    // Allotted less spent leaves binary fractions (1000.05 - 999.95 is not
+    // quite 0.1): a balance reads to the paisa, as the reports print it.
     for (int c = 0; c < ColumnCount; ++c)
-        balanceLabel[c]->setCaption(vb::cstr(b->column[c]));
-    Label15->setCaption(vb::cstr(b->salaryTotal));
+        balanceLabel[c]->setCaption(vb::figure(b->column[c]));
+    Label15->setCaption(vb::figure(b->salaryTotal));
     return true;
 }
 

@@ -3,6 +3,7 @@
 
 #include "allotment/registers.h"
 #include "common/amounts.h"
+#include "common/bill_totals.h"
 #include "platform/data/recordset.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/dialogs.h"
@@ -34,6 +35,7 @@ void Form1::Option2_Click()
     Command1->setEnabled(false);
     Command2->setEnabled(false);
     fillAmountBoxes(billBox, QStringLiteral("0"), true);
+    mImported.reset();
     fillAmountBoxes(allotmentBox, QString(), false);
     disarmReset();
 }
@@ -64,14 +66,39 @@ void Form1::Command8_Click()
                                QStringLiteral("PLEASE NOTE"));
         return;
     }
+    // The totals were made for one head's bill of one date; under any other
+    // they would be filed as money that head never drew.
+    const ImportedBill offered{total(61).property(common::kTotalsHeadProperty).toString(),
+                               total(61).property(common::kTotalsBillDateProperty).toDate(), total(66).caption()};
+    if (const auto elsewhere = importedElsewhere(offered)) {
+        forms::Dialogs::msgBox(QStringLiteral("THE PAY-BILL TOTALS ARE OF ") + *elsewhere
+                                   + QStringLiteral("\nNOTHING IS COPIED: THEY ARE KEPT FOR THAT BILL. "
+                                                    "CHOOSE ITS HEAD AND BILL DATE TO IMPORT THEM."),
+                               forms::vbInformation, QStringLiteral("PLEASE NOTE"));
+        return;
+    }
     billBox[Pay]->setText(total(61).caption());
     billBox[Da]->setText(total(62).caption());
     billBox[Hra]->setText(total(63).caption());
     billBox[Ma]->setText(total(64).caption());
     billBox[DPay]->setText(total(65).caption());
     Label83->setCaption(total(66).caption());
+    mImported = offered;
     for (int n = 61; n <= 66; ++n)
         total(n).setCaption(QStringLiteral("0"));
+    total(61).setProperty(common::kTotalsHeadProperty, QVariant());
+    total(61).setProperty(common::kTotalsBillDateProperty, QVariant());
+}
+
+std::optional<QString> Form1::importedElsewhere(const ImportedBill& bill) const
+{
+    const QString code = chosenHead();
+    if (bill.head == code && bill.billDate.isValid()
+        && registerDate(code, bill.billDate) == registerDate(code, DTPicker4->value()))
+        return std::nullopt;
+    const std::optional<QString> name = headDescription(*mFund, bill.head);
+    return QStringLiteral("THE BILL OF %1 UNDER %2%3.")
+        .arg(vb::shortDate(bill.billDate), bill.head, name ? QStringLiteral(" (%1)").arg(*name) : QString());
 }
 
 void Form1::Command4_Click()
@@ -96,6 +123,17 @@ void Form1::Command4_Click()
     }
     if (!checkAmounts(billBox, common::kBillAmount, forms::vbInformation, kHi))
         return;
+    // Imported figures go under the bill they were made for, not under a head
+    // or date changed after Import.
+    if (mImported) {
+        if (const auto elsewhere = importedElsewhere(*mImported)) {
+            forms::Dialogs::msgBox(QStringLiteral("THE IMPORTED FIGURES ARE OF ") + *elsewhere
+                                       + QStringLiteral("\nNOTHING IS SAVED: CHOOSE THAT HEAD AND BILL DATE AGAIN, "
+                                                        "OR CANCEL THE BILL."),
+                                   forms::vbInformation, kHi);
+            return;
+        }
+    }
 
     Label83->setVisible(true);
     Label84->setVisible(true);
@@ -107,8 +145,11 @@ void Form1::Command4_Click()
     double deduction = 0;
     if (isPayHead(code)) {
         for (;;) {
+            // An imported bill proposes the deduction shown beside the
+            // question; a bill typed by hand proposes nothing.
             const std::optional<QString> answer = forms::Dialogs::inputBox(
-                QStringLiteral("THIS IS A PAY BILL.\nENTER TOTAL DEDUCTION OF THE BILL HERE."));
+                QStringLiteral("THIS IS A PAY BILL.\nENTER TOTAL DEDUCTION OF THE BILL HERE."), QString(),
+                mImported ? mImported->deduction : QString());
             if (!answer) { // Cancel abandons the bill
                 hideDeduction();
                 return;
@@ -140,6 +181,7 @@ void Form1::Command4_Click()
         throw;
     }
 
+    mImported.reset();
     Text16->setText(QString());
     fillAmountBoxes(billBox, QString(), false);
     const int answer = forms::Dialogs::msgBox(
@@ -165,6 +207,7 @@ void Form1::Command4_Click()
 void Form1::Command5_Click()
 {
     mBills->cancelUpdate();
+    mImported.reset();
     Text16->setText(QString());
     fillAmountBoxes(billBox, QString(), false);
     Text16->setFocus();

@@ -1,5 +1,6 @@
 #include "paybill/bill_form.h"
 
+#include "common/bill_totals.h"
 #include "common/pay_month.h"
 #include "common/schema.h"
 #include "paybill/working_tables.h"
@@ -396,6 +397,8 @@ void Form6::Combo2_Click()
     Label64->setCaption(vb::cstr(totals->maOa));
     Label65->setCaption(vb::cstr(totals->dPay));
     Label66->setCaption(vb::cstr(totals->deduct));
+    Label61->setProperty(common::kTotalsHeadProperty, Label7->caption());
+    Label61->setProperty(common::kTotalsBillDateProperty, date);
     if (forms::Forms::isRegistered(QStringLiteral("Form1")))
         forms::Forms::get(QStringLiteral("Form1")).show();
 }

@@ -52,6 +52,8 @@ namespace paybill {
 //   Label64  sum of ma + sum of oa      }
 //   Label65  sum of d_pay               }
 //   Label66  sum of deduct              }
+//            Label61 also carries the head and bill date the totals were made for, as
+//            properties (common/bill_totals.h), set and cleared with them
 //   Label9, Label20, Label21  captions over the button groups                Command1_Click; Label9 emptied by Combo2_Click
 //
 //   Inner sheets and grand totals (bill_form_sheets.cpp):

@@ -53,16 +53,17 @@ QString Annexure::bookmark(const QString& name) const
 Annexure buildAnnexure(data::Database& salaryDb, data::Database& fundDb, const AnnexureRequest& request)
 {
     Annexure a;
-    double total = 0;
+    QList<double> nets;
     data::QueryRecordset rows(salaryDb, QStringLiteral("SELECT sl_no, name, designation, bank_ac, net FROM chq_sal"
                                                        " ORDER BY sl_no, rowid"));
     for (; !rows.eof(); rows.moveNext()) {
         // A bank credits whole paise: a net carrying a loan instalment's third
         // of a rupee is listed to the paisa, and the total is of what is listed.
-        const double net = vb::roundHalfAway(rows.field("net").number(), 2);
+        const double net = rows.field("net").number();
         a.employees << QStringList{rows.field("sl_no").text(), rows.field("name").text(),
-                                   rows.field("designation").text(), rows.field("bank_ac").text(), rupees(net)};
-        total += net;
+                                   rows.field("designation").text(), rows.field("bank_ac").text(),
+                                   rupees(netToThePaisa(net))};
+        nets << net;
     }
     if (a.employees.isEmpty())
         missing(QStringLiteral("No employee of the bill is ready for the slip."));
@@ -94,6 +95,7 @@ Annexure buildAnnexure(data::Database& salaryDb, data::Database& fundDb, const A
     if (!request.chequeNo.isEmpty() && a.cheques.isEmpty())
         missing(QStringLiteral("Cheque %1 is not the cheque of a bill of this head.").arg(request.chequeNo));
 
+    const double total = slipNet(nets);
     const QString rs = rupees(total);
     a.bookmarks = {{QStringLiteral("month"), request.month},
                    {QStringLiteral("rs"), rs},

@@ -83,6 +83,21 @@ void addCheque(data::Database& fundDb, const ChequeEntry& e)
     rs.update();
 }
 
+QString billName(const QVariant& billNo, const QDate& billDate)
+{
+    return QStringLiteral("BILL NO. %1 OF %2").arg(vb::cstr(billNo), vb::shortDate(billDate));
+}
+
+QString otherBillOfCheque(data::Database& fundDb, const ChequeEntry& e)
+{
+    const auto billNo = billNumber(e.billNo);
+    data::QueryRecordset rs(fundDb,
+                            QStringLiteral("SELECT bill_no, bill_date FROM cheque WHERE cheque_no = ?"
+                                           " AND NOT (bill_no IS ? AND bill_date IS ?) ORDER BY rowid LIMIT 1"),
+                            {e.chequeNo.trimmed(), billNo ? QVariant(*billNo) : QVariant(), QVariant(e.billDate)});
+    return rs.eof() ? QString() : billName(rs.field("bill_no").variant(), rs.field("bill_date").toDate());
+}
+
 std::optional<ChequeRefusal> editCheque(data::Database& fundDb, qint64 row, const QString& field,
                                         const QVariant& value)
 {
@@ -95,12 +110,37 @@ std::optional<ChequeRefusal> editCheque(data::Database& fundDb, qint64 row, cons
     ChequeEntry e{vb::cstr(rs.field("bill_no").variant()), rs.field("bill_date").toDate(),
                   rs.field("cheque_no").text(), vb::cstr(rs.field("cheque_date").variant()),
                   vb::cstr(rs.field("cheque_amt").variant())};
+    const std::optional<int> billNo = billNumber(e.billNo);
+    const QDate billDate = e.billDate;
+    // Every refusal of a move says where the cheque is still registered.
+    const auto refuseMove = [&](const QString& why) {
+        return ChequeRefusal{why + QStringLiteral("\nTHE CHEQUE STAYS WITH %1.")
+                                       .arg(billName(rs.field("bill_no").variant(), billDate)),
+                             ChequeBox::BillNo};
+    };
     const QString text = value.typeId() == QMetaType::QDate ? vb::shortDate(value.toDate()) : value.toString();
-    if (field == QLatin1String("bill_no"))
-        e.billNo = text;
-    else if (field == QLatin1String("bill_date"))
-        e.billDate = vb::parseDate(text.trimmed());
-    else if (field == QLatin1String("cheque_no"))
+    if (field == QLatin1String("bill_no")) {
+        const std::optional<int> to = billNumber(text);
+        if (!to)
+            return refuseMove(QStringLiteral("PLEASE ENTER THE BILL NUMBER IN FIGURE."));
+        // The same number keeps its bill; another takes the date the look-up finds.
+        if (to != billNo) {
+            const std::optional<QDate> date = registeredBillDate(fundDb, *to);
+            if (!date)
+                return refuseMove(QStringLiteral("BILL NO. %1 IS NOT IN THE BILL REGISTER.").arg(*to));
+            e.billNo = QString::number(*to);
+            e.billDate = *date;
+        }
+    } else if (field == QLatin1String("bill_date")) {
+        const QDate date = vb::parseDate(text.trimmed());
+        if (!date.isValid())
+            return refuseMove(QStringLiteral("PLEASE ENTER THE BILL DATE IN PROPER FORMAT."));
+        if (!billNo || !isRegisteredBill(fundDb, *billNo, date))
+            return refuseMove(QStringLiteral("%1 IS NOT IN THE BILL REGISTER. TO MOVE THE CHEQUE TO ANOTHER BILL,"
+                                             " CHANGE ITS BILL NO.: THE BILL DATE FOLLOWS FROM THE REGISTER.")
+                                  .arg(billName(rs.field("bill_no").variant(), date)));
+        e.billDate = date;
+    } else if (field == QLatin1String("cheque_no"))
         e.chequeNo = text;
     else if (field == QLatin1String("cheque_date"))
         e.chequeDate = text;
@@ -108,6 +148,15 @@ std::optional<ChequeRefusal> editCheque(data::Database& fundDb, qint64 row, cons
         e.amount = text;
     else
         throw vb::Error(vb::InvalidProcedureCall, QStringLiteral("The register has no column %1.").arg(field));
+    if (e.billDate != billDate || billNumber(e.billNo) != billNo) {
+        data::QueryRecordset taken(fundDb,
+                                   QStringLiteral("SELECT count(*) FROM cheque WHERE bill_no = ? AND bill_date = ?"
+                                                  " AND rowid <> ?"),
+                                   {*billNumber(e.billNo), QVariant(e.billDate), row});
+        if (taken.field(0).number() > 0)
+            return refuseMove(QStringLiteral("%1 HAS ITS CHEQUE IN THE REGISTER ALREADY.")
+                                  .arg(billName(*billNumber(e.billNo), e.billDate)));
+    }
     if (auto refusal = checkCheque(fundDb, e, row))
         return refusal;
     fundDb.execute(QStringLiteral("UPDATE cheque SET bill_no = ?, bill_date = ?, cheque_no = ?, cheque_date = ?,"

@@ -45,8 +45,18 @@ std::optional<ChequeRefusal> checkCheque(data::Database& fundDb, const ChequeEnt
 // Adds the checked cheque. Throws vb::Error 3022 when the bill has one already.
 void addCheque(data::Database& fundDb, const ChequeEntry& entry);
 
+// A bill as the clerk reads it: "BILL NO. 2 OF 25/05/2026".
+QString billName(const QVariant& billNo, const QDate& billDate);
+
+// The first bill other than the entry's own that holds the entry's cheque
+// number, named as billName does; empty when none does.
+QString otherBillOfCheque(data::Database& fundDb, const ChequeEntry& entry);
+
 // A cell of the register changed in place: the row as it would stand is put
-// through SAVE's checks and written only when they pass.
+// through SAVE's checks and written only when they pass. A new bill number
+// moves the cheque to that bill, its date as the bill number's look-up finds
+// it; a new bill date moves it to the bill of the row's number and that date.
+// Either move needs a bill in the bill register that has no cheque yet.
 std::optional<ChequeRefusal> editCheque(data::Database& fundDb, qint64 row, const QString& field,
                                         const QVariant& value);
 

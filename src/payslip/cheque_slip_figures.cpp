@@ -7,6 +7,8 @@
 #include "platform/data/recordset.h"
 #include "platform/vb/convert.h"
 
+#include <cmath>
+
 namespace payslip {
 
 namespace {
@@ -60,21 +62,35 @@ SlipFigures chooseSlipRows(data::Database& salaryDb, data::Database& fundDb, con
                        " row_number() OVER (ORDER BY rowid) FROM salary%1 AND pay <> 0 ORDER BY rowid")
             .arg(where),
         params);
-    data::QueryRecordset sums(salaryDb,
-                              QStringLiteral("SELECT count(*) AS totalemp,"
-                                             " sum(CASE WHEN pay <> 0 THEN net END) AS tnet FROM salary")
-                                  + where,
-                              params);
+    data::QueryRecordset count(salaryDb, QStringLiteral("SELECT count(*) AS totalemp FROM salary") + where, params);
+    // The net shown is the total of the list the bank gets, row by row.
+    data::QueryRecordset nets(salaryDb, QStringLiteral("SELECT net FROM chq_sal WHERE net IS NOT NULL"));
     tx.commit();
 
-    f.employees = int(sums.field("totalemp").number());
-    // The sum of a few score nets in paise carries binary noise into the
-    // fifteenth digit; the clerk reads the figure to the paisa.
-    if (f.slipRows > 0 && !sums.field("tnet").isNull())
-        f.net = vb::roundHalfAway(sums.field("tnet").number(), 2);
+    f.employees = int(count.field("totalemp").number());
+    QList<double> paid;
+    for (; !nets.eof(); nets.moveNext())
+        paid << nets.field("net").number();
+    if (!paid.isEmpty())
+        f.net = slipNet(paid);
     f.billNumbers = countedBills(fundDb, billDate, head ? head->drawalCode : QString());
     f.bills = int(f.billNumbers.size());
     return f;
+}
+
+double netToThePaisa(double net)
+{
+    return vb::roundHalfAway(net, 2);
+}
+
+double slipNet(const QList<double>& nets)
+{
+    // Added in whole paise: a few score nets summed as binary fractions would
+    // carry noise into the fifteenth digit.
+    qint64 paise = 0;
+    for (double net : nets)
+        paise += std::llround(netToThePaisa(net) * 100);
+    return double(paise) / 100;
 }
 
 std::optional<double> creditedAmount(const QString& typed, double netTotal)

@@ -37,6 +37,14 @@ SlipFigures chooseSlipRows(data::Database& salaryDb, data::Database& fundDb, con
 // opening row), under the register date of the bill date, of the head when given.
 QList<double> countedBills(data::Database& fundDb, const QDate& billDate, const QString& drawalCode = {});
 
+// A net as the bank credits it: to the paisa, half a paisa away from nothing.
+double netToThePaisa(double net);
+
+// The net of a cheque slip: the sum of its nets each taken to the paisa. The
+// form's net, the check of the amount to be credited, the letter's figures and
+// the bank's list all use it, so none differs from another by a paisa.
+double slipNet(const QList<double>& nets);
+
 // The amount to be credited typed on the form: a plain number from 0 to the
 // net total; none otherwise.
 std::optional<double> creditedAmount(const QString& typed, double netTotal);

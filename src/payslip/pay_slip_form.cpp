@@ -243,6 +243,7 @@ void Form8::wireHandlers()
     forms::on(Text5, &TextBox::KeyUp, this, &Form8::Text5_KeyUp);
     forms::on(Text5, &TextBox::LostFocus, this, &Form8::Text5_LostFocus);
     forms::on(Text6, &TextBox::GotFocus, this, &Form8::Text6_GotFocus);
+    forms::on(Text6, &TextBox::Change, this, &Form8::Text6_Change);
     forms::on(Text6, &TextBox::KeyUp, this, &Form8::Text6_KeyUp);
     forms::on(Text6, &TextBox::LostFocus, this, &Form8::Text6_LostFocus);
     forms::on(Command4, &CommandButton::Click, this, &Form8::Command4_Click);

@@ -82,6 +82,7 @@ public:
     void Text5_KeyUp(int keyCode);
     void Text5_LostFocus();
     void Text6_GotFocus();
+    void Text6_Change();
     void Text6_KeyUp(int keyCode);
     void Text6_LostFocus();
     void Command4_Click(); // CHEQUE SLIP
@@ -135,6 +136,7 @@ private:
     common::DatabaseHandle mSalaryDb{common::kSalaryDb};
     common::DatabaseHandle mFundDb{common::kFundDb};
     QDate mLookedUpBillDate; // the bill the look-up found; null once Text1 changes
+    bool mChequeNoAsked = false; // Text6's number was asked about and not changed since
 };
 
 } // namespace payslip

@@ -97,6 +97,20 @@ void Form8::Command3_Click()
         }
         return;
     }
+    // One cheque may pay two bills, but a number typed again is more often a
+    // cheque saved against the wrong bill, which the grid moves instead.
+    const QString other = otherBillOfCheque(fundDb(), entry);
+    if (!other.isEmpty()
+        && !forms::Dialogs::confirm(
+            QStringLiteral("CHEQUE NUMBER %1 IS ALREADY IN THE REGISTER FOR %2.\n"
+                           "A CHEQUE SAVED AGAINST THE WRONG BILL IS MOVED BY CHANGING ITS BILL NO. IN THE GRID"
+                           " BELOW.\nSAVE CHEQUE NUMBER %1 FOR %3 AS WELL?")
+                .arg(entry.chequeNo.trimmed(), other, billName(*billNumber(entry.billNo), entry.billDate)),
+            kHi)) {
+        forms::setFocus(Text2);
+        Text2->selectAll();
+        return;
+    }
     try {
         addCheque(fundDb(), entry);
     } catch (const vb::Error& e) {

@@ -123,6 +123,11 @@ void Form8::Text6_GotFocus()
     Text6->selectAll();
 }
 
+void Form8::Text6_Change()
+{
+    mChequeNoAsked = false;
+}
+
 void Form8::Text6_KeyUp(int keyCode)
 {
     if (keyCode == forms::vbKeyReturn)
@@ -134,10 +139,15 @@ void Form8::Text6_LostFocus()
     // Leaving the box because another mode was chosen is not leaving it for CHEQUE SLIP.
     if (!Text6->isEnabled() || !Text6->visible())
         return;
+    // Once answered, a number is not asked about again until it is changed:
+    // CHEQUE SLIP sends the clerk back to an empty box with its own words.
+    if (mChequeNoAsked)
+        return;
     data::QueryRecordset rs(fundDb(), QStringLiteral("SELECT count(*) AS chn FROM cheque WHERE cheque_no = ?"),
                             {Text6->text().trimmed()});
     if (rs.field("chn").number() > 0)
         return;
+    mChequeNoAsked = true;
     if (forms::Dialogs::msgBox(QStringLiteral("THIS CHEQUE NUMBER NOT FOUND. ENTER CORRECT NUMBER NOW?"),
                                forms::vbYesNo, kHi)
         == forms::vbYes)

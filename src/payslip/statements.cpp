@@ -24,7 +24,7 @@ QVector<SheetCell> incomeTaxCells(data::Database& salaryDb, const QString& code,
     if (emp.eof())
         throw vb::Error(vb::NoCurrentRecord, QStringLiteral("%1 is not a serving employee.").arg(code));
     data::QueryRecordset rows(salaryDb,
-                              statementRowsSql(QStringLiteral("p_month, pay, d_pay, da, hra, ma, gpf_subs,"
+                              statementRowsSql(QStringLiteral("p_month, pay, d_pay, da, hra, ma, gross, gpf_subs,"
                                                               " \"if\" + sf AS insurance, p_tax, i_tax")),
                               {code, QVariant(from), QVariant(to)});
     if (rows.eof())
@@ -36,10 +36,15 @@ QVector<SheetCell> incomeTaxCells(data::Database& salaryDb, const QString& code,
     static const struct {
         const char* field;
         int col;
-    } kMonthCells[] = {{"pay", 2}, {"d_pay", 3}, {"da", 5},        {"hra", 6},   {"ma", 7},
-                       {"gpf_subs", 9}, {"insurance", 10}, {"p_tax", 11}, {"i_tax", 12}};
+    } kMonthCells[] = {{"pay", 2},   {"d_pay", 3},    {"da", 5},         {"hra", 6},   {"ma", 7},
+                       {"gross", 8}, {"gpf_subs", 9}, {"insurance", 10}, {"p_tax", 11}, {"i_tax", 12}};
     for (int r = 16; !rows.eof(); rows.moveNext(), ++r) {
         cells << SheetCell{r, 1, rows.field("p_month").text()};
+        // Every line carries its own figures, so a line the sheet had to make
+        // room for counts in the totals as the template's own lines do; the
+        // gross is the bill's (with O.A., less the F.A. instalment), which the
+        // sheet certifies it agrees with.
+        cells << SheetCell{r, 4, rows.field("pay").number() + rows.field("d_pay").number()};
         for (const auto& m : kMonthCells)
             cells << SheetCell{r, m.col, rows.field(QLatin1String(m.field)).number()};
     }

@@ -25,10 +25,10 @@ struct SheetCell {
 
 // What the income-tax workbook receives on its first sheet: the employee's
 // name in capitals (5, 4), designation (8, 8) and PAN (9, 3); then from row 16
-// one row per salary row of the period: pay month, pay, grade pay, D.A.,
-// H.R.A., M.A., subscription, if + sf, professional tax, income tax in
-// columns 1, 2, 3, 5, 6, 7, 9, 10, 11, 12. Throws vb::Error 3021 when the code
-// is not a serving employee or has no row in the period.
+// one row per salary row of the period: pay month, pay, grade pay, pay +
+// grade pay, D.A., H.R.A., M.A., the row's gross, subscription, if + sf,
+// professional tax, income tax in columns 1 to 12. Throws vb::Error 3021 when
+// the code is not a serving employee or has no row in the period.
 QVector<SheetCell> incomeTaxCells(data::Database& salaryDb, const QString& code, const QDate& from,
                                   const QDate& to);
 

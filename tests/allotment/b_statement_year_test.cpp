@@ -3,6 +3,7 @@
 #include "allotment/heads.h"
 
 #include "b_statement_fixture.h"
+#include "support/folder_digest.h"
 #include "support/ooxml_reader.h"
 
 namespace {
@@ -132,6 +133,87 @@ TEST_F(BStatementYearTest, TwentyFourBillsInMayMoveBothTotalsRowsDown)
     // The month's totals are left to the spreadsheet.
     EXPECT_EQ(ooxml::formula(desktop.opened().last(), "D29") + ooxml::formula(desktop.opened().last(), "N29"),
               "SUM(D5:D28)SUM(N5:N28)");
+}
+
+// April, then May made before May's salary bill is registered, June and
+// July; the bill registered, May made again carries it in May's row and moves
+// June's and July's by as much. Worked by hand:
+//   April: bill 101  pay 41000, grade pay 4800, D.A. 29770, H.R.A. 4580.5 + M.A. 300, less 9876.25: net 70574.25
+//   May:   bill 7    electricity 1250.75 + telephone 430 = 1680.75
+//          bill 102, registered late: pay 41500, grade pay 4800, D.A. 30135, H.R.A. 4630 + M.A. 300,
+//          less 9999.75: net 71365.25
+//   June:  bill 103  pay 41000, D.A. 29770, less 9876.25: net 60893.75
+TEST_F(BStatementYearTest, AMonthMadeAgainAfterALateBillMovesEveryLaterMonth)
+{
+    addBill(kPay, 101, QDate(2012, 4, 30), {{Pay, 41000}, {DPay, 4800}, {Da, 29770}, {Hra, 4580.5}, {Ma, 300}}, 9876.25);
+    addBill(kOffice, 7, QDate(2012, 5, 18), {{Elec, 1250.75}, {Tele, 430}});
+    addBill(kPay, 103, QDate(2012, 6, 30), {{Pay, 41000}, {Da, 29770}}, 9876.25);
+    addBroughtForward(kCode, 2011, 7, 5, 5);   // last year's, which stays
+    for (const char* month : {"APRIL", "MAY", "JUNE", "JULY"})
+        ASSERT_TRUE(statement("01/04/2012", month, kPayName)) << month;
+    const std::vector<double> april{41000, 4800, 29770, 4880.5, 0, 0, 0, 0, 0, 9876.25, 70574.25};
+    EXPECT_EQ(stored(2012, 6, kCode), (std::vector<double>{41000, 4800, 29770, 4880.5, 0, 0, 1680.75, 0, 0, 9876.25, 72255}));
+    EXPECT_EQ(stored(2012, 7, kCode),
+              (std::vector<double>{82000, 4800, 59540, 4880.5, 0, 0, 1680.75, 0, 0, 19752.5, 133148.75}));
+
+    addBill(kPay, 102, QDate(2012, 5, 31), {{Pay, 41500}, {DPay, 4800}, {Da, 30135}, {Hra, 4630}, {Ma, 300}}, 9999.75);
+    auto may = statement("01/04/2012", "MAY", kPayName);
+    ASSERT_TRUE(may);
+    EXPECT_EQ(cells(*may, {{5, 1}, {6, 1}, {6, 14}}), (QVariantList{7, 102, 71365.25}));
+    const std::vector<double> mayMoved{82500, 9600, 59905, 9810.5, 0, 0, 1680.75, 0, 0, 19876, 143620.25};
+    const std::vector<double> juneMoved{123500, 9600, 89675, 9810.5, 0, 0, 1680.75, 0, 0, 29752.25, 204514};
+    EXPECT_EQ(totals(*may, 2012, 6), twice(mayMoved));
+    // June's and July's (a month without bills) rows; April's and last year's as they were.
+    EXPECT_EQ((std::array{stored(2012, 7, kCode), stored(2012, 8, kCode), stored(2012, 5, kCode)}),
+              (std::array{juneMoved, juneMoved, april}));
+    EXPECT_EQ(number("select pay + net from b_statement where fy_year = 2011"), 10);
+
+    // Made again with nothing changed, May and June write nothing, and June's
+    // workbook agrees with its moved row.
+    const auto fundFiles = [&] {
+        QMap<QString, QByteArray> files = testsupport::fileDigests(folder.path());
+        files.removeIf([](const auto& f) { return !f.key().startsWith(QLatin1String(common::kFundDb)); });
+        return files;
+    };
+    const auto before = fundFiles();
+    ASSERT_TRUE(statement("01/04/2012", "MAY", kPayName));
+    auto june = statement("01/04/2012", "JUNE", kPayName);
+    ASSERT_TRUE(june);
+    EXPECT_EQ(amounts(*june, 28), juneMoved);
+    EXPECT_TRUE(fundFiles() == before && !before.isEmpty());
+    EXPECT_TRUE(boxes.boxes().isEmpty() && count("select count(*) from b_statement") == 5 && outputs().size() == 7);
+}
+
+// December and January of the year 2012-13 each take the bills of their own
+// calendar year, name it in the title and carry the totals on. Worked by hand:
+//   brought into December: pay 300000, net 500000, the rest 0
+//   December: bill 112 of 31/12/2012  pay 42000 + D.A. 30240 + H.R.A. 4200 = 76440, less 10000.5: net 66439.5
+//   January:  bill 113 of 15/01/2013  electricity 999.99 + telephone 0.01 = 1000
+TEST_F(BStatementYearTest, DecemberAndJanuaryTakeTheirOwnCalendarYears)
+{
+    addBroughtForward(kCode, 2012, 12, 300000, 500000);
+    addBill(kPay, 112, QDate(2012, 12, 31), {{Pay, 42000}, {Da, 30240}, {Hra, 4200}}, 10000.5);
+    addBill(kOffice, 113, QDate(2013, 1, 15), {{Elec, 999.99}, {Tele, 0.01}});
+    // A December and the Januaries of the years either side belong to other statements.
+    addBill(kPay, 90, QDate(2013, 12, 31), {{Pay, 7}});
+    addBill(kPay, 91, QDate(2012, 1, 15), {{Pay, 8}});
+    addBill(kPay, 92, QDate(2014, 1, 15), {{Pay, 9}});
+
+    auto december = statement("01/04/2012", "DECEMBER", kPayName);
+    ASSERT_TRUE(december) << boxes.prompts().join('|').toStdString();
+    EXPECT_EQ(cells(*december, {{2, 8}, {2, 9}, {3, 9}, {6, 1}, {28, 3}}),
+              (QVariantList{"DECEMBER", 2012, kCode, QVariant(), "APR-12"}));
+    EXPECT_EQ(row(*december, 5), (QVariantList{112, QDate(2012, 12, 31), QVariant(), 42000, 0, 30240, 4200, 0, 0, 0,
+                                               0, 0, 10000.5, 66439.5}));
+    EXPECT_EQ(totals(*december, 2012, 13), twice({342000, 0, 30240, 4200, 0, 0, 0, 0, 0, 10000.5, 566439.5}));
+
+    auto january = statement("01/04/2012", "JANUARY", kPayName);
+    ASSERT_TRUE(january) << boxes.prompts().join('|').toStdString();
+    EXPECT_EQ(cells(*january, {{2, 8}, {2, 9}, {3, 9}, {6, 1}, {28, 3}}),
+              (QVariantList{"JANUARY", 2013, kCode, QVariant(), "APR-12"}));
+    EXPECT_EQ(row(*january, 5), (QVariantList{113, QDate(2013, 1, 15), QVariant(), 0, 0, 0, 0, 0, 0, 1000, 0, 0, 0,
+                                              1000}));
+    EXPECT_EQ(totals(*january, 2012, 14), twice({342000, 0, 30240, 4200, 0, 0, 1000, 0, 0, 10000.5, 567439.5}));
 }
 
 } // namespace

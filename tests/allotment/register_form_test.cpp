@@ -2,6 +2,7 @@
 
 #include "register_rows.h"
 
+#include "common/bill_totals.h"
 #include "platform/forms/clock.h"
 #include "support/form_fixture.h"
 #include "support/hostile_inputs.h"
@@ -48,6 +49,15 @@ protected:
         return out;
     }
     Label& billFormLabel(int n) { return Forms::control<Label>("Form6", QStringLiteral("Label%1").arg(n)); }
+    // The bill form's six totals as its missing-bill question leaves them:
+    // made for the bill of `date` under `head`.
+    void offerTotals(const QString& head, const QDate& date, const QStringList& totals)
+    {
+        for (int i = 0; i < 6; ++i)
+            billFormLabel(61 + i).setCaption(totals[i]);
+        billFormLabel(61).setProperty(common::kTotalsHeadProperty, head);
+        billFormLabel(61).setProperty(common::kTotalsBillDateProperty, date);
+    }
     QStringList billTotals()
     {
         QStringList out;
@@ -218,8 +228,7 @@ TEST_F(Form1Test, BillEntryMarchPayBillDeductionAndRefusals)
 TEST_F(Form1Test, ImportTakesThePayBillTotalsOnceAndOnlyForAPayBill)
 {
     const QStringList totals{"52000", "37440", "2300", "900", "9600", "6120"};
-    for (int i = 0; i < 6; ++i)
-        billFormLabel(61 + i).setCaption(totals[i]);
+    offerTotals(salary, form->DTPicker4->value(), totals);
     const auto import = [&] { return saidBy([&] { form->Command8_Click(); }); };
 
     chooseHead(wages);
@@ -235,6 +244,90 @@ TEST_F(Form1Test, ImportTakesThePayBillTotalsOnceAndOnlyForAPayBill)
 
     EXPECT_EQ(import() << box(18).text(), (QStringList{"PLEASE NOTE|64|DATA NOT AVAILABLE. OPEN REPORT SECTION.", "52000"}));
     EXPECT_FALSE(form->Command8->visible());
+}
+
+// Head B's totals of 25/12/2012 while a bill of head A, or of another day,
+// is entered: refused with the bill they belong to, nothing copied, the
+// totals kept. Head B's own bill takes them, and OK proposes their deduction.
+TEST_F(Form1Test, ImportTakesTotalsOnlyIntoTheirOwnBillAndProposesTheirDeduction)
+{
+    const QString headB = code("SP", "01");
+    addHead(headB, "SALARY SP", "E", kStart);
+    reopen();
+    const QStringList totals{"117490", "81368", "11749", "1800", "23400", "16408"};
+    const auto import = [&] { return saidBy([&] { form->Command8_Click(); }); };
+    const auto billRow = [&](int billNo) {
+        return firstRow(fund(), QStringLiteral("select head, bill_date, pay, da, hra, ma, d_pay, deduction from all_exp "
+                                               "where bill_no = %1").arg(billNo));
+    };
+    offerTotals(headB, QDate(2012, 12, 25), totals);
+    for (const auto& [head, date] : {std::pair{salary, QDate(2012, 12, 25)}, {headB, QDate(2012, 12, 24)}}) {
+        chooseHead(head);
+        click(*form->Option2);
+        form->DTPicker4->setValue(date);
+        EXPECT_EQ(import(), QStringList{"PLEASE NOTE|64|THE PAY-BILL TOTALS ARE OF THE BILL OF 25/12/2012 UNDER " + headB
+                                        + " (SALARY SP).\nNOTHING IS COPIED: THEY ARE KEPT FOR THAT BILL. "
+                                          "CHOOSE ITS HEAD AND BILL DATE TO IMPORT THEM."});
+        EXPECT_EQ(texts({18, 19, 20, 21, 32}) << label(83).caption(), QStringList(5, "0") << "");
+        EXPECT_EQ(billTotals(), totals);
+    }
+
+    form->DTPicker4->setValue(QDate(2012, 12, 25));
+    EXPECT_EQ(import(), QStringList{});
+    EXPECT_EQ(texts({18, 19, 20, 21, 32}) << label(83).caption(), totals);
+    EXPECT_EQ(billTotals(), QStringList(6, "0"));
+    // Enter at the deduction files the one shown beside it; the next bill,
+    // typed by hand, is proposed none.
+    form->Text16->setText("18");
+    bill({enterOnInput("ENTER TOTAL DEDUCTION"), {vbYes, "BILL ENTERED"}});
+    form->Text16->setText("19");
+    box(18).setText("5000");
+    bill({enterOnInput("ENTER TOTAL DEDUCTION"), {vbNo, "BILL ENTERED"}});
+    EXPECT_EQ(billRow(18), (QVariantList{headB, QDate(2012, 12, 25), 117490.0, 81368.0, 11749.0, 1800.0, 23400.0, 16408.0}));
+    EXPECT_EQ(billRow(19), (QVariantList{headB, QDate(2012, 12, 25), 5000.0, 0.0, 0.0, 0.0, 0.0, 0.0}));
+
+    // March's pay, whose salary rows carry 1 April 2013, goes into a bill
+    // dated in March: the register keeps both under 1 April.
+    offerTotals(headB, QDate(2013, 4, 1), totals);
+    click(*form->Option2);
+    form->DTPicker4->setValue(QDate(2013, 3, 28));
+    EXPECT_EQ(import(), QStringList{});
+    form->Text16->setText("20");
+    bill({enterOnInput("ENTER TOTAL DEDUCTION"), {vbNo, "BILL ENTERED"}});
+    EXPECT_EQ(billRow(20), (QVariantList{headB, QDate(2013, 4, 1), 117490.0, 81368.0, 11749.0, 1800.0, 23400.0, 16408.0}));
+
+    // Imported figures stay with their bill: a date changed after Import is refused at OK.
+    offerTotals(headB, QDate(2012, 11, 30), totals);
+    click(*form->Option2);
+    form->DTPicker4->setValue(QDate(2012, 11, 30));
+    import();
+    form->DTPicker4->setValue(QDate(2012, 12, 1));
+    form->Text16->setText("21");
+    EXPECT_EQ(bill(), QStringList{"Hi|64|THE IMPORTED FIGURES ARE OF THE BILL OF 30/11/2012 UNDER " + headB
+                                  + " (SALARY SP).\nNOTHING IS SAVED: CHOOSE THAT HEAD AND BILL DATE AGAIN, "
+                                    "OR CANCEL THE BILL."});
+    EXPECT_EQ(count("select count(*) from all_exp where bill_no = 21"), 0);
+}
+
+// A balance reads to the paisa; Import is offered however the bill number is left.
+TEST_F(Form1Test, BalancesReadToThePaisaAndImportIsOfferedOnLeavingTheBillNumber)
+{
+    // 1000.05 - 999.95 and 0.3 - 0.1 leave binary fractions behind.
+    addAllotment(salary, "F/2", QDate(2012, 5, 2), {{Pay, 1000.05}, {Da, 0.3}});
+    addBill(salary, 9, QDate(2012, 6, 30), {{Pay, 999.95}, {Da, 0.1}});
+    chooseHead(salary);
+    EXPECT_EQ(captions({10, 11, 15}), (QStringList{"0.1", "0.2", "0.3"}));
+
+    click(*form->Option2);
+    for (const bool tab : {true, false}) {
+        chooseHead(salary); // hides the button and puts the focus in the bill number
+        ASSERT_TRUE(!form->Command8->visible() && focused() == form->Text16);
+        if (tab)
+            pressKey(*form->Text16, Qt::Key_Tab);
+        else
+            focus(box(19));
+        EXPECT_TRUE(form->Command8->visible()) << (tab ? "Tab" : "a click into D.A.");
+    }
 }
 
 TEST_F(Form1Test, ResetKeepsTheNewYearAndRefusesAStartThatIsNotFirstApril)

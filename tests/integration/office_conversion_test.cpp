@@ -7,27 +7,10 @@
 #include "platform/data/database.h"
 #include "platform/forms/controls.h"
 #include "platform/office/desktop.h"
+#include "support/libreoffice_convert.h"
 #include "support/ooxml_reader.h"
 
-#include <QDir>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QUrl>
-
 namespace {
-
-// The workbook as LibreOffice opens, computes and saves it again, into `out`.
-QString recomputed(const QString& workbook, const QTemporaryDir& out)
-{
-    QTemporaryDir profile;
-    QProcess soffice;
-    soffice.start(QStandardPaths::findExecutable("soffice"), {"--headless", "--norestore", "-env:UserInstallation=" + QUrl::fromLocalFile(profile.path()).toString(),
-                                                               "--convert-to", "xlsx", "--outdir", out.path(), workbook});
-    if (!soffice.waitForFinished(120000))
-        soffice.kill();
-    return QDir(out.path()).filePath(QFileInfo(workbook).completeBaseName() + QStringLiteral(".xlsx"));
-}
 
 // Three April bills under the head's codes, one May bill and one of another
 // head. Row 27 sums the April lines (by hand):
@@ -36,7 +19,7 @@ QString recomputed(const QString& workbook, const QTemporaryDir& out)
 //   deductions 2500 + 1200 = 3700, net 16700 + 190.5 + 12150 = 29040.5.
 TEST(LibreOfficeReads, BStatementMonthTotalsAsRecomputed)
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
+    if (!testsupport::hasLibreOffice())
         GTEST_SKIP() << "LibreOffice is not installed";
     testsupport::TempDataFolder folder;
     testsupport::ScriptedBoxes boxes;
@@ -68,7 +51,7 @@ TEST(LibreOfficeReads, BStatementMonthTotalsAsRecomputed)
     ASSERT_EQ(desktop.opened().size(), 1) << boxes.prompts().join(QLatin1Char('|')).toStdString();
 
     QTemporaryDir out;
-    const QString book = recomputed(desktop.opened().first(), out);
+    const QString book = testsupport::convertedByLibreOffice(desktop.opened().first(), "xlsx", out);
     // Lines by date: bills 9, 11, 14; nothing of May or of the other head. April brings nothing
     // forward: the progressive row (N28) is the month's.
     QVariantList cells;
@@ -89,14 +72,14 @@ using BonusBillSheet = doctest::BonusBillFiles;
 
 TEST_F(BonusBillSheet, OuterSheetGrossAndNetAreTheBillsAsRecomputed)
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
+    if (!testsupport::hasLibreOffice())
         GTEST_SKIP() << "LibreOffice is not installed";
     activate();
     testsupport::click(*form->Command16);
     ASSERT_EQ(desktop.opened().size(), 1) << boxes.prompts().join(QLatin1Char('|')).toStdString();
 
     QTemporaryDir out;
-    const QString book = recomputed(desktop.opened().first(), out);
+    const QString book = testsupport::convertedByLibreOffice(desktop.opened().first(), "xlsx", out);
     const auto paise = [&](const char* ref) { return qRound64(ooxml::cell(book, QLatin1String(ref)).toDouble() * 100); };
     // Bonus, gross, deductions, net.
     EXPECT_EQ((QList<qint64>{paise("G12"), paise("G16"), paise("I74"), paise("I78")}),

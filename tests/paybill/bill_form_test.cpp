@@ -1,6 +1,7 @@
 // The bill form over a registered bill: loading, choosing and activating, the working tables it fills, and its inner sheets.
 #include "bill_fixture.h"
 
+#include "common/bill_totals.h"
 #include "common/pay_month.h"
 #include "paybill/inner_sheet_reports.h"
 #include "paybill/working_tables.h"
@@ -141,6 +142,10 @@ TEST_F(BillForm, MissingBillQuestionBothWays)
     head(kHeadS, {{forms::vbYes, "NO BILL FOUND"}});
     EXPECT_EQ(captions({f.Label16, f.Label61, f.Label62, f.Label63, f.Label64, f.Label65, f.Label66}),
               (QStringList{"NIL", "3000", "300", "150", "600", "19997", "1260"}));
+    // ... and names the bill they are of, so that the register takes them into that bill only.
+    EXPECT_EQ((QVariantList{f.Label61->property(common::kTotalsHeadProperty),
+                            f.Label61->property(common::kTotalsBillDateProperty)}),
+              (QVariantList{QString::fromLatin1(kHeadS), kFebBill}));
     EXPECT_TRUE(forms::Forms::isLoaded(QStringLiteral("Form1")) && forms::Forms::get(QStringLiteral("Form1")).isVisible());
 
     // A bill entered in the register meanwhile (as Import and OK there do) is looked up by ACTIVATE NOW, and on

@@ -1,5 +1,9 @@
 #include "payslip/cheque_register.h"
 #include "payslip_fixture.h"
+#include "platform/vb/convert.h"
+
+#include <QAbstractItemModel>
+#include <QTableView>
 
 using namespace slipstest;
 using payslip::ChequeBox;
@@ -56,10 +60,71 @@ TEST_F(ChequeRegister, GridEditsGetSavesChecks)
     const QString read = "SELECT bill_no, cheque_no, cheque_amt FROM cheque WHERE rowid = 1";
 
     EXPECT_EQ(payslip::editCheque(fundDb(), 1, "bill_no", 6.0).value().message,
-              "Cheque for this bill has already entered in the Register");
+              "BILL NO. 6 OF 01/04/2013 HAS ITS CHEQUE IN THE REGISTER ALREADY.\n"
+              "THE CHEQUE STAYS WITH BILL NO. 5 OF 01/04/2013.");
     EXPECT_EQ(testsupport::firstRow(fundDb(), read), (QVariantList{5.0, "CHQ-501", 22300.0}));
 
     EXPECT_FALSE(payslip::editCheque(fundDb(), 1, "cheque_amt", "22000"));
     EXPECT_FALSE(payslip::editCheque(fundDb(), 1, "cheque_no", "CHQ-502"));
     EXPECT_EQ(testsupport::firstRow(fundDb(), read), (QVariantList{5.0, "CHQ-502", 22000.0}));
+}
+
+// Bills 1, 2 and 3 of head A dated 25/04, 25/05 and 25/06/2026, and head B's bill 1 of 26/04/2026;
+// bill 3 has cheque 654321. Cheque 123456 is saved against bill 2, the wrong one, and moved in the grid.
+TEST_F(ChequeRegister, GridMovesACheckedChequeToAnotherBillAndSaveAsksBeforeANumberIsUsedTwice)
+{
+    using namespace testsupport;
+    const QDate april(2026, 4, 25), may(2026, 5, 25), june(2026, 6, 25);
+    addBills(april, {{kHeadA, 1, 41000}});
+    addBills(may, {{kHeadA, 2, 41000}});
+    addBills(june, {{kHeadA, 3, 41000}});
+    addBills(april.addDays(1), {{kHeadB, 1, 19000}});
+    addCheque(3, june, "654321", 40000);
+    auto& f = slipForm(payslip::Form8::Mode::ChequeEntry);
+    enter(*f.Text1, "2");
+    typeCheque(f, "123456", "27/05/2026", "39500");
+    click(*f.Command3);
+    ASSERT_EQ(shown(), QStringList{"RECORD ENTERED SUCCESSFULLY"});
+
+    const auto table = [] {
+        return firstRow(fundDb(), "SELECT group_concat(printf('%g %s %s %s %g', bill_no, bill_date, cheque_no,"
+                                  " cheque_date, cheque_amt), ' | ') FROM (SELECT * FROM cheque ORDER BY rowid)")
+            .value(0).toString();
+    };
+    const QString wrong = "3 2026-06-25 654321 2026-06-29 40000 | 2 2026-05-25 123456 2026-05-27 39500";
+    ASSERT_EQ(table(), wrong);
+    QAbstractItemModel* grid = f.DBGrid1->findChild<QTableView*>()->model();
+    const auto edit = [&](int column, const QString& text) {
+        grid->setData(grid->index(1, column), text, Qt::EditRole);
+        return shown().join('|') + " => " + table();
+    };
+    const QString stays = "\nTHE CHEQUE STAYS WITH BILL NO. 2 OF 25/05/2026.";
+    // The date alone names no bill of number 2; bill 9 is not registered; bill 3 has its cheque.
+    EXPECT_EQ(edit(1, "25/04/2026"), "BILL NO. 2 OF 25/04/2026 IS NOT IN THE BILL REGISTER. TO MOVE THE CHEQUE TO"
+                                     " ANOTHER BILL, CHANGE ITS BILL NO.: THE BILL DATE FOLLOWS FROM THE REGISTER."
+                                         + stays + " => " + wrong);
+    EXPECT_EQ(edit(0, "9"), "BILL NO. 9 IS NOT IN THE BILL REGISTER." + stays + " => " + wrong);
+    EXPECT_EQ(edit(0, "3"), "BILL NO. 3 OF 25/06/2026 HAS ITS CHEQUE IN THE REGISTER ALREADY." + stays + " => " + wrong);
+
+    // Bill number 1: the date follows from the register's first bill 1 (head A's); the
+    // date of head B's bill 1 then moves it there, and the same number again keeps it there.
+    QStringList moved;
+    for (const auto& [column, text] : {std::pair{0, "1"}, {1, "26/04/2026"}, {0, " 1 "}})
+        moved << edit(column, text) << vb::cstr(f.DBGrid1->cell(1, 0)) + " " + vb::cstr(f.DBGrid1->cell(1, 1));
+    const QString head = "3 2026-06-25 654321 2026-06-29 40000 | 1 ";
+    EXPECT_EQ(moved, (QStringList{" => " + head + "2026-04-25 123456 2026-05-27 39500", "1 25/04/2026",
+                                  " => " + head + "2026-04-26 123456 2026-05-27 39500", "1 26/04/2026",
+                                  " => " + head + "2026-04-26 123456 2026-05-27 39500", "1 26/04/2026"}));
+
+    // The number typed again for bill 2 is asked about: No keeps the register and the boxes, Yes saves it twice.
+    const QString question = "Hi|292|CHEQUE NUMBER 123456 IS ALREADY IN THE REGISTER FOR BILL NO. 1 OF 26/04/2026.\n"
+                             "A CHEQUE SAVED AGAINST THE WRONG BILL IS MOVED BY CHANGING ITS BILL NO. IN THE GRID"
+                             " BELOW.\nSAVE CHEQUE NUMBER 123456 FOR BILL NO. 2 OF 25/05/2026 AS WELL?";
+    enter(*f.Text1, "2");
+    typeCheque(f, " 123456 ", "28/05/2026", "39500");
+    EXPECT_EQ(saidBy([&] { click(*f.Command3); }, {{forms::vbNo, "AS WELL"}}) << f.Text2->text() << table(),
+              (QStringList{question, " 123456 ", head + "2026-04-26 123456 2026-05-27 39500"}));
+    EXPECT_EQ(saidBy([&] { click(*f.Command3); }, {{forms::vbYes, "AS WELL"}}) << table(),
+              (QStringList{question, "Hi|64|RECORD ENTERED SUCCESSFULLY",
+                           head + "2026-04-26 123456 2026-05-27 39500 | 2 2026-05-25 123456 2026-05-28 39500"}));
 }

@@ -108,3 +108,49 @@ TEST_F(ChequeSlip, AnnexureNeedsEveryCountedBillsChequeListsEveryAmountToThePais
     EXPECT_EQ(b.cheques, (QVector<QStringList>{{"CHQ-601", "05/04/2013", "36302.00"}}));
     EXPECT_THROW(payslip::buildAnnexure(salaryDb(), fundDb(), {kMarch, kHeadB, "MAR-13", 0, "CHQ-501"}), vb::Error);
 }
+
+// Nets with thirds of a rupee (loan instalments of 4000/3 and 8000/3) among whole rupees, 30 June 2013:
+//   A201 41340 - 1333.3333 = 40006.6667 -> 40006.67     A205..A209 45000, 43836, 42000, 47000, 42000
+//   A202 39836 - 1333.3333 = 38502.6667 -> 38502.67     (whole rupees: 219836)
+//   A203 37540 - 1333.3333 = 36206.6667 -> 36206.67
+//   A204 41708 - 2666.6667 = 39041.3333 -> 39041.33
+// Each to the paisa: 40006.67 + 38502.67 + 36206.67 + 39041.33 = 153757.34; with 219836, 373593.34.
+// Summed first: 153755 + 7/3 = 153757.3333, with 219836 373593.3333, which reads 373593.33.
+using PaiseOfThirds = DesktopOffice;
+
+TEST_F(PaiseOfThirds, FormLetterAndBankListCarryTheSumOfTheNetsEachToThePaisa)
+{
+    const QDate date(2013, 6, 30);
+    const double loan = 4000.0 / 3;
+    addRows({{"A201", date, 41340, 0, 0, 0, 0, 0, 0, 41340, 0, loan, 0, 0, 0, 0, 41340 - loan},
+             {"A202", date, 39836, 0, 0, 0, 0, 0, 0, 39836, 0, loan, 0, 0, 0, 0, 39836 - loan},
+             {"A203", date, 37540, 0, 0, 0, 0, 0, 0, 37540, 0, loan, 0, 0, 0, 0, 37540 - loan},
+             {"A204", date, 41708, 0, 0, 0, 0, 0, 0, 41708, 0, 2 * loan, 0, 0, 0, 0, 41708 - 2 * loan}});
+    const std::pair<const char*, double> whole[] = {
+        {"A205", 45000}, {"A206", 43836}, {"A207", 42000}, {"A208", 47000}, {"A209", 42000}};
+    for (const auto& [code, net] : whole)
+        addRows({{code, date, net, 0, 0, 0, 0, 0, 0, net, 0, 0, 0, 0, 0, 0, net}});
+    addBills(date, {{kHeadA, 21, 377540}});
+    addCheque(21, date, "CHQ-2101", 373593.34);
+
+    auto& f = slipForm(payslip::Form8::Mode::ChequeSlip);
+    ASSERT_TRUE(testsupport::chooseByData(*f.Combo1, date));
+    // The whole net is credited: nothing to refund, and the slip is made without a word.
+    const QStringList said = testsupport::saidBy([&] {
+        testsupport::type(*f.Text5, "373593.34");
+        testsupport::pressEnter(*f.Text5);
+        testsupport::click(*f.Command4);
+    });
+    EXPECT_EQ(captions({f.Label9, f.Label13, f.Label24, f.Label26}) + said,
+              (QStringList{"9", "373593.34",
+                           "(Three Lakh SeventyThree Thousand Five Hundred NinetyThreeAndThirtyFour) Only", "0"}));
+
+    const QString doc = desktop.opened().value(0);
+    QStringList amounts;
+    for (const QStringList& row : tableRows(doc))
+        amounts << row.last();
+    EXPECT_EQ(amounts, (QStringList{"Amount", "373593.34", "Amount", "(5)", "40006.67", "38502.67", "36206.67",
+                                    "39041.33", "45000.00", "43836.00", "42000.00", "47000.00", "42000.00"}));
+    // "rs", "credited" and "chqamt" with the enclosed cheque; "refunded" nothing.
+    EXPECT_EQ(occurrences(doc, {"373593.34", "0.00", "373593.33", "0.01"}), (QStringList{"4", "1", "0", "0"}));
+}

@@ -125,3 +125,34 @@ TEST_F(SlipForm, ChequeSlipChecksEverythingBeforeAnyDocumentAndATypedAmountBelon
     click(*f.Command6);
     EXPECT_FALSE(f.Text6->visible());
 }
+
+TEST_F(SlipForm, HeadWiseChequeSlipAsksOnceAboutANumberNotInTheRegister)
+{
+    makeMarchBill();
+    addCheque(5, kRegister, "CHQ-501", 22300);
+    auto& f = slipForm(Form8::Mode::ChequeSlip);
+    ASSERT_TRUE(chooseByData(*f.Combo1, kMarch));
+    ASSERT_TRUE(chooseByData(*f.Combo3, kHeadA));
+    type(*f.Text5, "22300");
+    pressEnter(*f.Text5);
+    ASSERT_EQ(focused(), f.Text6);
+
+    const QString notFound = "Hi|4|THIS CHEQUE NUMBER NOT FOUND. ENTER CORRECT NUMBER NOW?";
+    // CHEQUE SLIP from the empty box, then the box left again as it was: one
+    // question. A number typed afterwards is a new number, asked about once;
+    // a registered one is not asked about.
+    EXPECT_EQ(saidBy(
+                  [&] {
+                      click(*f.Command4);
+                      focus(*f.Text5);
+                      type(*f.Text6, "CHQ-999");
+                      focus(*f.Text5);
+                      focus(*f.Text6);
+                      focus(*f.Text5);
+                      type(*f.Text6, "CHQ-501");
+                      focus(*f.Text5);
+                  },
+                  {{forms::vbYes, "NOT FOUND"}, {forms::vbNo, "NOT FOUND"}}),
+              (QStringList{notFound, "Hi|64|YOU ARE ABOUT TO PREPARE A FILTERED REPORT.\r\nSO, PLEASE ENTER CHEQUE NUMBER",
+                           notFound}));
+}

@@ -9,6 +9,7 @@
 #include "platform/data/database.h"
 #include "platform/forms/clock.h"
 #include "platform/forms/registry.h"
+#include "platform/office/desktop.h"
 #include "platform/reports/page_model.h"
 #include "platform/reports/registry.h"
 #include "platform/vb/error.h"
@@ -162,5 +163,40 @@ protected:
     testsupport::TempDataFolder folder;
     testsupport::ScriptedBoxes boxes;
 };
+
+// The office whose filled documents go to a recording desktop instead of the screen.
+class DesktopOffice : public Office {
+protected:
+    DesktopOffice() { office::setDesktop(std::make_unique<office::RecordingDesktop>(desktop)); }
+    ~DesktopOffice() override { office::setDesktop(nullptr); }
+
+    office::RecordingDesktop desktop;
+};
+
+// Rows of a filled document's tables, in document order: each row's cell texts.
+inline QList<QStringList> tableRows(const QString& docx)
+{
+    const QString w = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
+    const QDomNodeList rows =
+        ooxml::dom(testsupport::part(docx, "word/document.xml")).elementsByTagNameNS(w, "tr");
+    QList<QStringList> out;
+    for (int r = 0; r < rows.size(); ++r) {
+        out << QStringList();
+        const QDomNodeList cells = rows.at(r).toElement().elementsByTagNameNS(w, "tc");
+        for (int c = 0; c < cells.size(); ++c)
+            out.last() << ooxml::textUnder(cells.at(c).toElement());
+    }
+    return out;
+}
+
+// How many times each text stands whole between tags of the document's body.
+inline QStringList occurrences(const QString& docx, std::initializer_list<const char*> texts)
+{
+    const QString body = QString::fromUtf8(testsupport::part(docx, "word/document.xml"));
+    QStringList out;
+    for (const char* t : texts)
+        out << QString::number(body.count(QLatin1Char('>') + QLatin1String(t) + QLatin1Char('<')));
+    return out;
+}
 
 } // namespace slipstest

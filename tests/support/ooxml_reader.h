@@ -77,6 +77,24 @@ inline QString formula(const QString& xlsx, const QString& ref)
     return cellElement(xlsx, ref).firstChildElement(QStringLiteral("f")).text();
 }
 
+// The number format of a cell of the first sheet ("0.00"), "General" for
+// none; a built-in format other than these two reads as "builtin <id>".
+inline QString numberFormat(const QString& xlsx, const QString& ref)
+{
+    QDomDocument styles = dom(part(xlsx, QStringLiteral("xl/styles.xml")));
+    const QString ns = styles.documentElement().namespaceURI();
+    const QDomElement xfs = styles.elementsByTagNameNS(ns, QStringLiteral("cellXfs")).at(0).toElement();
+    const int s = cellElement(xlsx, ref).attribute(QStringLiteral("s"), QStringLiteral("0")).toInt();
+    const QString id = xfs.elementsByTagNameNS(ns, QStringLiteral("xf")).at(s).toElement().attribute(QStringLiteral("numFmtId"), QStringLiteral("0"));
+    const QDomNodeList custom = styles.elementsByTagNameNS(ns, QStringLiteral("numFmt"));
+    for (int i = 0; i < custom.size(); ++i)
+        if (custom.at(i).toElement().attribute(QStringLiteral("numFmtId")) == id)
+            return custom.at(i).toElement().attribute(QStringLiteral("formatCode"));
+    return id == QLatin1String("0") ? QStringLiteral("General")
+         : id == QLatin1String("2") ? QStringLiteral("0.00")
+                                    : QStringLiteral("builtin ") + id;
+}
+
 // The text between a bookmark's start and end in word/document.xml; a null
 // QString when the document has no such bookmark.
 inline QString bookmark(const QString& docx, const QString& name)

@@ -161,14 +161,18 @@ public:
 inline QString said(const forms::ScriptedDialogs::Box& b) { return QStringLiteral("%1|%2|%3").arg(b.title).arg(b.style).arg(b.prompt); }
 
 // One scripted answer: to a question (`result`, e.g. vbYes) or, with `input`,
-// to an input box (`text`, nullopt for Cancel); the prompt must hold `contains`.
+// to an input box (`text`, nullopt for Cancel; with `proposed`, the box's own
+// text); the prompt must hold `contains`.
 struct Reply {
     int result = 0;
     QString contains = {};
     bool input = false;
     std::optional<QString> text = std::nullopt;
+    bool proposed = false;
 };
 inline Reply typed(std::optional<QString> text, const QString& contains = {}) { return {0, contains, true, std::move(text)}; }
+// Enter on an input box, taking what it proposes.
+inline Reply enterOnInput(const QString& contains = {}) { return {0, contains, true, std::nullopt, true}; }
 
 // Runs `act` (a click, a key) with the boxes answered in order and returns what
 // every box said, as said() lines: a command's whole conversation in one value.
@@ -177,7 +181,8 @@ inline QStringList saidBy(const std::function<void()>& act, std::initializer_lis
 {
     ScriptedBoxes boxes;
     for (const Reply& r : replies)
-        r.input ? boxes.answerInput(r.text, r.contains) : boxes.answer(r.result, r.contains);
+        r.input ? (r.proposed ? boxes.acceptInput(r.contains) : boxes.answerInput(r.text, r.contains))
+                : boxes.answer(r.result, r.contains);
     act();
     QStringList out;
     for (const auto& b : boxes.boxes())

@@ -43,6 +43,12 @@ ScriptedDialogs& ScriptedDialogs::answerInput(std::optional<QString> text, const
     return *this;
 }
 
+ScriptedDialogs& ScriptedDialogs::acceptInput(const QString& promptContains)
+{
+    mScript.append({true, 0, std::nullopt, promptContains, true});
+    return *this;
+}
+
 QStringList ScriptedDialogs::prompts() const
 {
     QStringList list;
@@ -109,7 +115,7 @@ std::optional<QString> ScriptedDialogs::inputBox(const QString& prompt, const QS
     box.title = title;
     box.defaultText = defaultText;
     if (const std::optional<Answer> a = takeAnswer(true, prompt))
-        box.text = a->text;
+        box.text = a->proposed ? std::optional<QString>(defaultText) : a->text;
     mBoxes.append(box);
     return box.text;
 }

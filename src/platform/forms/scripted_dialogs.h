@@ -43,6 +43,8 @@ public:
     ScriptedDialogs& answer(int result, const QString& promptContains = QString());
     // The answer to the next input box: a text, or nullopt for Cancel.
     ScriptedDialogs& answerInput(std::optional<QString> text, const QString& promptContains = QString());
+    // Enter on the next input box: OK on the text it proposes, as it stands.
+    ScriptedDialogs& acceptInput(const QString& promptContains = QString());
 
     const QList<Box>& boxes() const { return mBoxes; }
     QStringList prompts() const;
@@ -66,6 +68,7 @@ private:
         int result = 0;
         std::optional<QString> text;
         QString promptContains;
+        bool proposed = false; // the input box's own text
     };
     void fail(const QString& what);
     // The next scripted answer when it is of the kind shown (an input box or
