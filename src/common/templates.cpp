@@ -34,6 +34,7 @@ const ShippedVersion kShippedVersions[] = {
     {"IT_statement.xlsx", "b554a7742aa59a3f8d0574a7c0c0e5b51c6ef25ff6dd2dd81bffec0810dcff5b"}, // 2026-12-06 64826cf
     {"IT_statement.xlsx", "0756a8a09798cd0dd7166fb1cb7a5b494499a15dc62f95b4a2674debe62ec34d"}, // 2026-12-06 9804778
     {"IT_statement.xlsx", "b1d7afbb825f23def8e269861e03fc2387fc00360781322bb0e3eea577b88a40"}, // 2026-12-07 f18f2bf
+    {"IT_statement.xlsx", "ad22bb78d62fd42407b2125385f5a848f5bc59d880081206f5bef957641c04a9"}, // 2026-12-07 0f833c4
     {"anx.docx", "f6b31b5b6a5ab599a3ca95a1a76cd7ec99640a5a6fae8106c5dabba27572748b"}, // 2026-12-06 64826cf
     {"bill extract.docx", "3d5265bdfab56c07533b60422586412fa10fa4b1fe7419fac335020e1e98fde8"}, // 2026-12-06 08ba505
     {"gpf_statement.xlsx", "ab5546bdd8bfadc9597fa132530ec92ac505fea72f45d02e65634c60bf18e44d"}, // 2026-12-06 2d06890
