@@ -40,11 +40,11 @@ protected:
         ASSERT_TRUE(choose(form->control<ComboBox>("Combo1"), code));
         pressEnter(box(2));
     }
-    // A fraction of pay for the period given, on a bill of the 20th.
-    void fractionFor(const QString& code, const QString& from, const QString& to)
+    // A fraction of pay for the period given, on a bill of the 20th unless told.
+    void fractionFor(const QString& code, const QString& from, const QString& to, const QString& billDate = "20/03/2012")
     {
         click(option(1));
-        for (auto [n, text] : {std::pair{21, from}, {22, to}, {1, QString("20/03/2012")}})
+        for (auto [n, text] : {std::pair{21, from}, {22, to}, {1, billDate}})
             enter(box(n), text);
         pickCode(code);
     }
@@ -78,6 +78,29 @@ TEST_F(Form11Test, FractionPayIsProratedAndAddedToThePayRoll)
               rounded({3226.0, 645.0, 1548.0, 387.0, 100.0, 100.0, 0.0, 40.0, 1130.0, QDate(2012, 3, 20), "Mar-12", 1000.0 / 3, gross,
                        gross - 1130, 1000.0, 0.0, 3.0}));
     EXPECT_FALSE(button(1).isEnabled());
+}
+
+// 17 January to 5 February 2027: 20 days at January's rate (31 days), not
+// February's 28 (which would pay 7143 and 1429).
+TEST_F(Form11Test, FractionPayIntoAShorterMonthIsPaidAtTheFromMonthsRate)
+{
+    ScriptedBoxes boxes;
+    fractionFor("C1", "17/01/2027", "05/02/2027", "05/02/2027");
+    // pay 10000 x 20/31 = 6451.61 -> 6452; grade pay 2000 x 20/31 = 1290.32 -> 1290;
+    // D.A. 40 % of 7742 = 3096.8 -> 3097; H.R.A. 10 % = 774.2 -> 774;
+    // M.A. and O.A. 310 x 20/31 = 200.
+    EXPECT_EQ(texts({7, 23, 9, 10, 11, 12, 14, 16, 17, 8, 15}) << label(34).caption(),
+              (QStringList{"6452", "1290", "3097", "774", "200", "200", "1000", "30", "60", "333.33", "0", "20"}));
+    pressEnter(box(12));
+    enter(box(19), "0");
+    // Gross 12013 - 333.33 = 11679.67, tax 110; deductions 1000 + 30 + 60 + 110 = 1200.
+    EXPECT_EQ(texts({13, 18, 20}), (QStringList{"11679.67", "110", "10479.67"}));
+    click(button(3));
+    click(button(1));
+    EXPECT_EQ(boxes.prompts(), QStringList{"ENTERED IN THE AQUITTANCE ROLL"});
+    EXPECT_EQ(roundedRow("select pay, d_pay, da, hra, ma, oa, less_fa, gross, p_tax, deduct, net, bill_date, p_month from salary"),
+              rounded({6452.0, 1290.0, 3097.0, 774.0, 200.0, 200.0, 1000.0 / 3, 12013 - 1000.0 / 3, 110.0, 1200.0, 10813 - 1000.0 / 3,
+                       QDate(2027, 2, 5), "Feb-27"}));
 }
 
 TEST_F(Form11Test, PeriodBoxesRefuseWhatIsNoPeriodAndFebruaryHasItsOwnLength)
