@@ -423,6 +423,14 @@ void SALARY::Command4_Click()
         Text[*notAmount]->setFocus();
         return;
     }
+    // The break-up boxes keep what they held when the pay-upgrade form fills
+    // the others, and nothing ties what is typed in them to the misc.
+    if (!row.breakUpIsMisc()) {
+        Dialogs::msgBox(breakUpNotMiscMessage(row, QStringLiteral("PAY ROLL")), vbInformation, kHi);
+        if (Text[21]->isEnabled())
+            Text[21]->setFocus();
+        return;
+    }
 
     // The row and the ledger instalments it recovers stand or fall together;
     // the notes are shown once both are stored.

@@ -103,6 +103,57 @@ TEST_F(Form11Test, FractionPayIntoAShorterMonthIsPaidAtTheFromMonthsRate)
                        QDate(2027, 2, 5), "Feb-27"}));
 }
 
+// The break-up of the misc. goes with the deductions when a bonus sets them to
+// 0, and a row whose break-up is not its misc. is refused with every box kept.
+TEST_F(Form11Test, RecoveryBreakUpIsTheMiscOfItsOwnRow)
+{
+    addEmployee({"C3", "Gita Pal", 9000, 1900, "", 0, "NO", 0, 900, 0, 0});
+    ScriptedBoxes boxes;
+    fractionFor("C1", "01/03/2012", "10/03/2012");
+    pressEnter(box(12));
+    enter(box(19), "1000");
+    type(box(30), "1000"); // I. TAX
+    click(button(3));
+    click(button(1));
+
+    // A bonus for the next employee, straight on without CANCEL.
+    click(option(2));
+    box(2).setText("C3");
+    pressEnter(box(2));
+    enter(box(13), "3500");
+    EXPECT_EQ(texts({19, 28, 29, 30, 31, 20}), (QStringList{"0", "0", "0", "0", "0", "3500"}));
+    click(button(3));
+    click(button(1));
+    // C1: deductions 1000 + 30 + 60 + 40 + 1000 = 2130 against a gross of 5672.67.
+    const QString row = "select misc, hb_loan, hb_int, i_tax, others, deduct, round(net, 2) from salary where emp_code = ?";
+    EXPECT_EQ(firstRow(row, {"C1"}) + firstRow(row, {"C3"}),
+              (QVariantList{1000.0, 0.0, 0.0, 1000.0, 0.0, 2130.0, 3542.67, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 3500.0}));
+
+    // A misc. of 1000 broken up as 300 + 600 is refused; nothing written, nothing cleared.
+    fractionFor("C1", "01/03/2012", "10/03/2012");
+    pressEnter(box(12));
+    enter(box(19), "1000");
+    type(box(28), "300");
+    type(box(30), "600");
+    click(button(3));
+    boxes.clearBoxes();
+    click(button(1));
+    EXPECT_EQ(boxes.prompts(), QStringList{"THE DETAILS OF RECOVERIES ADD UP TO 900, BUT MISC.RECOVERIES IS 1000. H.B. LOAN, H.B. INT., I. TAX "
+                                           "AND H.R.A ETC. MUST ADD UP TO THE MISC.RECOVERIES AMOUNT.\n\nNOTHING IS ENTERED IN THE "
+                                           "AQUITTANCE ROLL; THE BOXES ARE KEPT AS THEY ARE."});
+    EXPECT_EQ(texts({19, 28, 29, 30, 31, 20}) << QString::number(scalar("select count(*) from salary")),
+              (QStringList{"1000", "300", "0", "600", "0", "3542.67", "2"}));
+    EXPECT_EQ(focused(), &box(28));
+    // Added up to the paisa it goes in.
+    type(box(28), "333.33");
+    type(box(29), "333.33");
+    type(box(30), "333.34");
+    click(button(1));
+    EXPECT_EQ(boxes.lastPrompt(), "ENTERED IN THE AQUITTANCE ROLL");
+    EXPECT_EQ(firstRow("select misc, hb_loan, hb_int, i_tax, others from salary order by rowid desc"),
+              (QVariantList{1000.0, 333.33, 333.33, 333.34, 0.0}));
+}
+
 TEST_F(Form11Test, PeriodBoxesRefuseWhatIsNoPeriodAndFebruaryHasItsOwnLength)
 {
     ScriptedBoxes boxes;
@@ -147,6 +198,7 @@ TEST_F(Form11Test, ArrearPayResetsEveryComponentIncludingGradePay)
 {
     ScriptedBoxes boxes;
     box(23).setText("999");
+    box(30).setText("500"); // an income tax of an earlier row
     click(option(4));
     EXPECT_FALSE(box(21).isVisibleTo(form));
     enter(box(1), "20/03/2012");
@@ -159,6 +211,7 @@ TEST_F(Form11Test, ArrearPayResetsEveryComponentIncludingGradePay)
     type(box(9), "480");
     pressEnter(box(12));
     EXPECT_TRUE(texts({13, 14}) == (QStringList{"1680", "0"}) && focused() == &box(14));
+    EXPECT_EQ(texts({28, 29, 30, 31}).join(","), "0,0,0,0"); // the break-up goes with the deductions
 }
 
 TEST_F(Form11Test, BonusNetIsTheAmountAndUnknownCodeFillsNothing)
