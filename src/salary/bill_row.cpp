@@ -81,7 +81,7 @@ bool isTypedAmount(const QString& text)
 
 QString shownFigure(double figure)
 {
-    return vb::cstr(vb::roundHalfAway(figure, 2));
+    return vb::figure(figure);
 }
 
 QString ShownFigures::show(int box, double figure)

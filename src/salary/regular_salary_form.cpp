@@ -317,6 +317,11 @@ void SALARY::Data1_Reposition()
     Text[12]->setFocus();
 }
 
+void SALARY::showHandedOver(int box, double figure)
+{
+    Text[box]->setText(mShown.show(box, figure));
+}
+
 double SALARY::figure(int box) const
 {
     return mShown.value(box, Text[box]->text());
