@@ -13,6 +13,19 @@ double BillRow::deduct() const
     return totalDeduction(gpfSubs, gpfRec, iFund, sFund, pTax, misc);
 }
 
+bool BillRow::breakUpIsMisc() const
+{
+    return vb::roundHalfAway(hbLoan + hbInt + iTax + others - misc, 2) == 0;
+}
+
+QString breakUpNotMiscMessage(const BillRow& r, const QString& roll)
+{
+    return QStringLiteral("THE DETAILS OF RECOVERIES ADD UP TO %1, BUT MISC.RECOVERIES IS %2. "
+                          "H.B. LOAN, H.B. INT., I. TAX AND H.R.A ETC. MUST ADD UP TO THE MISC.RECOVERIES AMOUNT."
+                          "\n\nNOTHING IS ENTERED IN THE %3; THE BOXES ARE KEPT AS THEY ARE.")
+        .arg(vb::figure(r.hbLoan + r.hbInt + r.iTax + r.others), vb::figure(r.misc), roll);
+}
+
 void addBillRow(data::TableRecordset& t, const BillRow& r)
 {
     t.addNew();
@@ -68,7 +81,7 @@ bool isTypedAmount(const QString& text)
 
 QString shownFigure(double figure)
 {
-    return vb::cstr(vb::roundHalfAway(figure, 2));
+    return vb::figure(figure);
 }
 
 QString ShownFigures::show(int box, double figure)

@@ -24,7 +24,15 @@ struct BillRow {
 
     // gpf_subs + gpf_rec + if + sf + p_tax + misc, as every stored row holds it.
     double deduct() const;
+    // hb_loan + hb_int + i_tax + others is misc to the paisa: the schedules
+    // print the break-up, the bill deducts misc, and the two must tell the
+    // same story.
+    bool breakUpIsMisc() const;
 };
+
+// Why a row whose break-up is not its misc is refused, and that nothing was
+// entered in the roll named (each form names its own roll).
+QString breakUpNotMiscMessage(const BillRow& row, const QString& roll);
 
 // Adds the row to the pay roll with its pay month (1 April booked to March)
 // and saves it; the recordset is left on no pending row either way.

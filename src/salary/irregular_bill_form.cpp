@@ -453,7 +453,9 @@ void Form11::Text12_Enter()
         Text[19]->setFocus();
         return;
     }
-    for (int i = 14; i <= 19; ++i) {
+    // The break-up goes with the deductions it details: one left from the last
+    // employee would be filed as this one's income tax or loan.
+    for (int i : {14, 15, 16, 17, 18, 19, 28, 29, 30, 31}) {
         Text[i]->setText(QStringLiteral("0"));
         Text[i]->setSelStart(0);
         Text[i]->setSelLength(1);
@@ -471,7 +473,8 @@ void Form11::Text13_Enter()
         Text[13]->setFocus();
         return;
     }
-    for (int i = 14; i <= 19; ++i)
+    // No deductions, so no break-up of them either.
+    for (int i : {14, 15, 16, 17, 18, 19, 28, 29, 30, 31})
         Text[i]->setText(QStringLiteral("0"));
     Text[20]->setText(Text[13]->text().trimmed());
     Command[3]->setEnabled(true);
@@ -550,6 +553,11 @@ void Form11::Command1_Click()
     if (notAmount) {
         Dialogs::msgBox(kNotNumber, vbInformation, kHi);
         Text[*notAmount]->setFocus();
+        return;
+    }
+    if (!row.breakUpIsMisc()) {
+        Dialogs::msgBox(breakUpNotMiscMessage(row, QStringLiteral("AQUITTANCE ROLL")), vbInformation, kHi);
+        Text[28]->setFocus();
         return;
     }
     addBillRow(*mSalary, row);

@@ -280,17 +280,17 @@ void form5::updateTotalCommand()
     Command[3]->setEnabled(!mCode.isEmpty() && mPeriodDone[0] && mPeriodDone[1]);
 }
 
-QString form5::handOverInstalment(data::TableRecordset& ledger, const QString& dueField, bool stopped)
+double form5::handOverInstalment(data::TableRecordset& ledger, const QString& dueField, bool stopped)
 {
     // A paid-off row goes even when the recovery is stopped.
     const std::optional<double> inst = dueInstalment(ledger, dueField, mCode);
-    return inst && !stopped ? vb::cstr(*inst) : QStringLiteral("0");
+    return inst && !stopped ? *inst : 0;
 }
 
 void form5::Command3_Click()
 {
-    const QString festival = handOverInstalment(*mFesti, QStringLiteral("adv_due"), false);
-    const QString loan = handOverInstalment(*mLoan, QStringLiteral("loan_due"), Check2->value() == vbChecked);
+    const double festival = handOverInstalment(*mFesti, QStringLiteral("adv_due"), false);
+    const double loan = handOverInstalment(*mLoan, QStringLiteral("loan_due"), Check2->value() == vbChecked);
 
     SALARY& salary = Forms::get<SALARY>();
     auto box = [&salary](int n) -> TextBox& { return salary.control<TextBox>(QStringLiteral("Text%1").arg(n)); };
@@ -299,8 +299,10 @@ void form5::Command3_Click()
     };
     auto sum = [this](int a, int b) { return vb::cstr(vb::val(Text[a]->text()) + vb::val(Text[b]->text())); };
 
-    box(8).setText(festival);
-    box(15).setText(loan);
+    // A third of a rupee would show as fifteen digits; the salary form shows
+    // two decimals and keeps the unrounded instalment behind them.
+    salary.showHandedOver(8, festival);
+    salary.showHandedOver(15, loan);
     box(2).setText(mCode);
     box(3).setText(Text[2]->text());
     box(4).setText(Text[3]->text());

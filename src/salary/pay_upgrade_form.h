@@ -40,7 +40,7 @@ private:
     void clearComputed();
     void clearPeriod(const Period& p);
     void updateTotalCommand();
-    QString handOverInstalment(data::TableRecordset& ledger, const QString& dueField, bool stopped);
+    double handOverInstalment(data::TableRecordset& ledger, const QString& dueField, bool stopped);
 
     forms::TextBox* Text[33] = {}; // Text1 .. Text32 (index 0 unused)
     forms::Label *Label1 = nullptr, *Label35 = nullptr, *Label37 = nullptr, *Label38 = nullptr,

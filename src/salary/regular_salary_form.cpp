@@ -317,6 +317,11 @@ void SALARY::Data1_Reposition()
     Text[12]->setFocus();
 }
 
+void SALARY::showHandedOver(int box, double figure)
+{
+    Text[box]->setText(mShown.show(box, figure));
+}
+
 double SALARY::figure(int box) const
 {
     return mShown.value(box, Text[box]->text());
@@ -421,6 +426,14 @@ void SALARY::Command4_Click()
     if (notAmount) {
         Dialogs::msgBox(kNotNumber, vbInformation, kHi);
         Text[*notAmount]->setFocus();
+        return;
+    }
+    // The break-up boxes keep what they held when the pay-upgrade form fills
+    // the others, and nothing ties what is typed in them to the misc.
+    if (!row.breakUpIsMisc()) {
+        Dialogs::msgBox(breakUpNotMiscMessage(row, QStringLiteral("PAY ROLL")), vbInformation, kHi);
+        if (Text[21]->isEnabled())
+            Text[21]->setFocus();
         return;
     }
 

@@ -29,6 +29,11 @@ public:
     void Check1_Click();   // STOP GPF RECOVERY
     void Label40_Click();  // CLICK HERE FOR QUICK PAY BILL
 
+    // A figure another salary form works out for one of the boxes (the
+    // pay-upgrade form's instalments, which are unrounded): shown to at most
+    // two decimals, and worked with and stored unrounded while the box shows it.
+    void showHandedOver(int box, double figure);
+
 private:
     void buildControls();
     void connectHandlers();

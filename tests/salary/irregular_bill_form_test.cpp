@@ -40,11 +40,11 @@ protected:
         ASSERT_TRUE(choose(form->control<ComboBox>("Combo1"), code));
         pressEnter(box(2));
     }
-    // A fraction of pay for the period given, on a bill of the 20th.
-    void fractionFor(const QString& code, const QString& from, const QString& to)
+    // A fraction of pay for the period given, on a bill of the 20th unless told.
+    void fractionFor(const QString& code, const QString& from, const QString& to, const QString& billDate = "20/03/2012")
     {
         click(option(1));
-        for (auto [n, text] : {std::pair{21, from}, {22, to}, {1, QString("20/03/2012")}})
+        for (auto [n, text] : {std::pair{21, from}, {22, to}, {1, billDate}})
             enter(box(n), text);
         pickCode(code);
     }
@@ -78,6 +78,80 @@ TEST_F(Form11Test, FractionPayIsProratedAndAddedToThePayRoll)
               rounded({3226.0, 645.0, 1548.0, 387.0, 100.0, 100.0, 0.0, 40.0, 1130.0, QDate(2012, 3, 20), "Mar-12", 1000.0 / 3, gross,
                        gross - 1130, 1000.0, 0.0, 3.0}));
     EXPECT_FALSE(button(1).isEnabled());
+}
+
+// 17 January to 5 February 2027: 20 days at January's rate (31 days), not
+// February's 28 (which would pay 7143 and 1429).
+TEST_F(Form11Test, FractionPayIntoAShorterMonthIsPaidAtTheFromMonthsRate)
+{
+    ScriptedBoxes boxes;
+    fractionFor("C1", "17/01/2027", "05/02/2027", "05/02/2027");
+    // pay 10000 x 20/31 = 6451.61 -> 6452; grade pay 2000 x 20/31 = 1290.32 -> 1290;
+    // D.A. 40 % of 7742 = 3096.8 -> 3097; H.R.A. 10 % = 774.2 -> 774;
+    // M.A. and O.A. 310 x 20/31 = 200.
+    EXPECT_EQ(texts({7, 23, 9, 10, 11, 12, 14, 16, 17, 8, 15}) << label(34).caption(),
+              (QStringList{"6452", "1290", "3097", "774", "200", "200", "1000", "30", "60", "333.33", "0", "20"}));
+    pressEnter(box(12));
+    enter(box(19), "0");
+    // Gross 12013 - 333.33 = 11679.67, tax 110; deductions 1000 + 30 + 60 + 110 = 1200.
+    EXPECT_EQ(texts({13, 18, 20}), (QStringList{"11679.67", "110", "10479.67"}));
+    click(button(3));
+    click(button(1));
+    EXPECT_EQ(boxes.prompts(), QStringList{"ENTERED IN THE AQUITTANCE ROLL"});
+    EXPECT_EQ(roundedRow("select pay, d_pay, da, hra, ma, oa, less_fa, gross, p_tax, deduct, net, bill_date, p_month from salary"),
+              rounded({6452.0, 1290.0, 3097.0, 774.0, 200.0, 200.0, 1000.0 / 3, 12013 - 1000.0 / 3, 110.0, 1200.0, 10813 - 1000.0 / 3,
+                       QDate(2027, 2, 5), "Feb-27"}));
+}
+
+// The break-up of the misc. goes with the deductions when a bonus sets them to
+// 0, and a row whose break-up is not its misc. is refused with every box kept.
+TEST_F(Form11Test, RecoveryBreakUpIsTheMiscOfItsOwnRow)
+{
+    addEmployee({"C3", "Gita Pal", 9000, 1900, "", 0, "NO", 0, 900, 0, 0});
+    ScriptedBoxes boxes;
+    fractionFor("C1", "01/03/2012", "10/03/2012");
+    pressEnter(box(12));
+    enter(box(19), "1000");
+    type(box(30), "1000"); // I. TAX
+    click(button(3));
+    click(button(1));
+
+    // A bonus for the next employee, straight on without CANCEL.
+    click(option(2));
+    box(2).setText("C3");
+    pressEnter(box(2));
+    enter(box(13), "3500");
+    EXPECT_EQ(texts({19, 28, 29, 30, 31, 20}), (QStringList{"0", "0", "0", "0", "0", "3500"}));
+    click(button(3));
+    click(button(1));
+    // C1: deductions 1000 + 30 + 60 + 40 + 1000 = 2130 against a gross of 5672.67.
+    const QString row = "select misc, hb_loan, hb_int, i_tax, others, deduct, round(net, 2) from salary where emp_code = ?";
+    EXPECT_EQ(firstRow(row, {"C1"}) + firstRow(row, {"C3"}),
+              (QVariantList{1000.0, 0.0, 0.0, 1000.0, 0.0, 2130.0, 3542.67, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 3500.0}));
+
+    // A misc. of 1000 broken up as 300 + 600 is refused; nothing written, nothing cleared.
+    fractionFor("C1", "01/03/2012", "10/03/2012");
+    pressEnter(box(12));
+    enter(box(19), "1000");
+    type(box(28), "300");
+    type(box(30), "600");
+    click(button(3));
+    boxes.clearBoxes();
+    click(button(1));
+    EXPECT_EQ(boxes.prompts(), QStringList{"THE DETAILS OF RECOVERIES ADD UP TO 900, BUT MISC.RECOVERIES IS 1000. H.B. LOAN, H.B. INT., I. TAX "
+                                           "AND H.R.A ETC. MUST ADD UP TO THE MISC.RECOVERIES AMOUNT.\n\nNOTHING IS ENTERED IN THE "
+                                           "AQUITTANCE ROLL; THE BOXES ARE KEPT AS THEY ARE."});
+    EXPECT_EQ(texts({19, 28, 29, 30, 31, 20}) << QString::number(scalar("select count(*) from salary")),
+              (QStringList{"1000", "300", "0", "600", "0", "3542.67", "2"}));
+    EXPECT_EQ(focused(), &box(28));
+    // Added up to the paisa it goes in.
+    type(box(28), "333.33");
+    type(box(29), "333.33");
+    type(box(30), "333.34");
+    click(button(1));
+    EXPECT_EQ(boxes.lastPrompt(), "ENTERED IN THE AQUITTANCE ROLL");
+    EXPECT_EQ(firstRow("select misc, hb_loan, hb_int, i_tax, others from salary order by rowid desc"),
+              (QVariantList{1000.0, 333.33, 333.33, 333.34, 0.0}));
 }
 
 TEST_F(Form11Test, PeriodBoxesRefuseWhatIsNoPeriodAndFebruaryHasItsOwnLength)
@@ -124,6 +198,7 @@ TEST_F(Form11Test, ArrearPayResetsEveryComponentIncludingGradePay)
 {
     ScriptedBoxes boxes;
     box(23).setText("999");
+    box(30).setText("500"); // an income tax of an earlier row
     click(option(4));
     EXPECT_FALSE(box(21).isVisibleTo(form));
     enter(box(1), "20/03/2012");
@@ -136,6 +211,7 @@ TEST_F(Form11Test, ArrearPayResetsEveryComponentIncludingGradePay)
     type(box(9), "480");
     pressEnter(box(12));
     EXPECT_TRUE(texts({13, 14}) == (QStringList{"1680", "0"}) && focused() == &box(14));
+    EXPECT_EQ(texts({28, 29, 30, 31}).join(","), "0,0,0,0"); // the break-up goes with the deductions
 }
 
 TEST_F(Form11Test, BonusNetIsTheAmountAndUnknownCodeFillsNothing)

@@ -70,7 +70,7 @@ TEST_F(Form5Test, TotalSalaryHandsBothPeriodsToTheSalaryFormWhichSavesWithTheLoa
     for (int n : {2, 3, 7, 1, 9, 10, 11, 12, 13, 8, 15, 14})
         shown << sbox(n).text();
     EXPECT_EQ(shown << sal.control<Label>("Label41").caption() << QString::number(scalar("select count(*) from salary")),
-              (QStringList{"D1", "Asha Sen", "31000", "2219", "13287", "3322", "310", "310", "50138", vb::cstr(1000.0 / 3), "0", "1000", "SB-D1", "0"}));
+              (QStringList{"D1", "Asha Sen", "31000", "2219", "13287", "3322", "310", "310", "50138", "333.33", "0", "1000", "SB-D1", "0"}));
 
     // Finished and saved on the salary form.
     showForm(sal);
@@ -86,6 +86,38 @@ TEST_F(Form5Test, TotalSalaryHandsBothPeriodsToTheSalaryFormWhichSavesWithTheLoa
     EXPECT_EQ(firstRow("select pay, d_pay, gpf_rec, salary.emp_code, gross - ?, loan_due, loan_rec, g.inst_no, f.inst_no, (select count(*) from employee) "
                        "from salary, gpf_loan g, festi_adv f", {gross}),
               (QVariantList{31000.0, 2219.0, 0.0, "D1", 0.0, 5000.0, 0.0, 10.0, 2.0, 2}));
+}
+
+// Instalments of a third of a rupee show two decimals on the salary form and
+// are stored, with the gross, deductions and net, as worked out.
+TEST_F(Form5Test, HandedOverInstalmentsShowTwoDecimalsAndAreStoredWhole)
+{
+    ScriptedBoxes boxes;
+    addFestivalAdvance("D22", 4000, 0, 3);
+    addGpfLoan("D22", 4000, 0, 3);
+    lookUp("D22");
+    calculateBoth();
+    click(button(3));
+    salary::SALARY& sal = Forms::get<salary::SALARY>();
+    auto sbox = [&](int n) -> TextBox& { return sal.control<TextBox>(QStringLiteral("Text%1").arg(n)); };
+    showForm(sal);
+    // Period 1: 14000, grade pay 1800 x 14/31 = 813, D.A. 40 % of 14813 = 5925, H.R.A. 1481, M.A. 140.
+    // Period 2: 17000, 2400 x 17/31 = 1316, D.A. 7326, H.R.A. 1832, M.A. 170. No O.A.
+    EXPECT_EQ(QStringList({sbox(7).text(), sbox(1).text(), sbox(9).text(), sbox(10).text(), sbox(8).text(), sbox(15).text()}),
+              (QStringList{"31000", "2129", "13251", "3313", "1333.33", "1333.33"}));
+    enter(sbox(12), "0");
+    enter(sbox(19), "0");
+    // Gross 50003 - 1333.33 = 48669.67, tax 200; deductions 500 + 1333.33 + 200 = 2033.33.
+    EXPECT_EQ(QStringList({sbox(13).text(), sbox(18).text(), sal.control<Label>("Label38").caption(), sbox(20).text()}),
+              (QStringList{"48669.67", "200", "2033.33", "46636.33"}));
+    click(sal.control<CommandButton>("Command1"));
+    click(sal.control<CommandButton>("Command4"));
+    EXPECT_EQ(boxes.lastPrompt(), "ENTERED IN THE PAY ROLL");
+    const double third = 4000.0 / 3;
+    EXPECT_EQ(roundedRow("select less_fa, gpf_rec, gross, deduct, net, gross - (pay + d_pay + da + hra + ma + oa - less_fa), "
+                         "deduct - (gpf_subs + gpf_rec + if + sf + p_tax + misc), net - (gross - deduct), adv_due, loan_due "
+                         "from salary join festi_adv using (emp_code) join gpf_loan using (emp_code)"),
+              rounded({third, third, 50003 - third, 700 + third, 49303 - 2 * third, 0.0, 0.0, 0.0, 4000 - third, 4000 - third}));
 }
 
 TEST_F(Form5Test, NewLookUpForgetsThePeriodsUntilBothAreCalculatedAgain)

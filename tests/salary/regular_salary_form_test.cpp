@@ -163,6 +163,29 @@ TEST_F(SalaryFormTest, ZeroOrNoDaOrderAndABadBreakUp)
     EXPECT_EQ(scalar("select count(*) from salary"), 1);
 }
 
+// A break-up of the misc. that does not add up to it saves nothing and
+// advances no ledger; every box stays for the clerk to put right.
+TEST_F(SalaryFormTest, BreakUpNotAddingUpToTheMiscSavesNothing)
+{
+    ScriptedBoxes boxes;
+    walkChain("100", "1000");
+    click(button("Command1"));
+    type(box(23), "600"); // I. TAX
+    click(button("Command4"));
+    EXPECT_EQ(boxes.prompts(), QStringList{"THE DETAILS OF RECOVERIES ADD UP TO 600, BUT MISC.RECOVERIES IS 1000. H.B. LOAN, H.B. INT., I. TAX "
+                                           "AND H.R.A ETC. MUST ADD UP TO THE MISC.RECOVERIES AMOUNT.\n\nNOTHING IS ENTERED IN THE "
+                                           "PAY ROLL; THE BOXES ARE KEPT AS THEY ARE."});
+    // Net 39996.67 - (2540 + 1000).
+    EXPECT_EQ(texts({19, 21, 22, 23, 24, 20}) << QString::number(focused() == &box(21)), (QStringList{"1000", "0", "0", "600", "0", "36456.67", "1"}));
+    EXPECT_EQ(firstRow("select (select count(*) from salary), f.inst_no, g.inst_no from festi_adv f join gpf_loan g using (emp_code) where emp_code = 'A12'"),
+              (QVariantList{0, 3.0, 10.0}));
+
+    type(box(21), "400"); // H.B. LOAN
+    click(button("Command4"));
+    EXPECT_EQ(boxes.lastPrompt(), "ENTERED IN THE PAY ROLL");
+    EXPECT_EQ(firstRow("select misc, hb_loan, i_tax, deduct from salary"), (QVariantList{1000.0, 400.0, 600.0, 3540.0}));
+}
+
 // Amounts are read whole within the ceiling or refused at the misc. box; a
 // figure changed after the net was worked out waits for the chain again.
 TEST_F(SalaryFormTest, AmountsAreReadWholeAndChangedFiguresWaitForTheChain)
