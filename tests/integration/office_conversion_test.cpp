@@ -67,53 +67,38 @@ TEST(LibreOfficeReads, BStatementMonthTotalsAsRecomputed)
 // The outer sheet and the pro statement of a bill with a bonus drawn in gross
 // alone, as LibreOffice adds them up: their gross and net are the bill's, to
 // the paisa, and the net is the one their words say (the bill is worked by
-// hand beside addBonusBill).
+// hand beside addBonusBill: gross 44093.33, recoveries 3732.67, net 40360.67,
+// each as the bill sums its thirds of a rupee).
 using BonusBillSheet = doctest::BonusBillFiles;
 
-TEST_F(BonusBillSheet, OuterSheetGrossAndNetAreTheBillsAsRecomputed)
+TEST_F(BonusBillSheet, OuterSheetAndProStatementGrossAndNetAreTheBillsAsRecomputed)
 {
     if (!testsupport::hasLibreOffice())
         GTEST_SKIP() << "LibreOffice is not installed";
     activate();
-    testsupport::click(*form->Command16);
-    ASSERT_EQ(desktop.opened().size(), 1) << boxes.prompts().join(QLatin1Char('|')).toStdString();
-
-    QTemporaryDir out;
-    const QString book = testsupport::convertedByLibreOffice(desktop.opened().first(), "xlsx", out);
-    const auto paise = [&](const char* ref) { return qRound64(ooxml::cell(book, QLatin1String(ref)).toDouble() * 100); };
-    // Bonus, gross, deductions, net.
-    EXPECT_EQ((QList<qint64>{paise("G12"), paise("G16"), paise("I74"), paise("I78")}),
-              (QList<qint64>{350000, 4409333, 373267, 4036067}));
-    // The inner sheet's grand totals of the same bill.
     const auto left = paybill::leftGrandTotals(doctest::salaryDb());
     const auto right = paybill::rightGrandTotals(doctest::salaryDb());
     ASSERT_TRUE(left && right);
-    EXPECT_EQ(paise("G16"), qRound64(left->gross * 100));
-    EXPECT_EQ(paise("I78"), qRound64(right->net * 100));
-    EXPECT_EQ(ooxml::cell(book, QStringLiteral("H82")).toString(), doctest::kBonusBillWords);
-}
+    const qint64 gross = qRound64(left->gross * 100), net = qRound64(right->net * 100);
+    EXPECT_EQ((QList<qint64>{gross, net}), (QList<qint64>{4409333, 4036067}));
 
-// The pro statement's gross takes the bonus, so that it less the recoveries
-// is the net written beside the words (gross 44093.33, recoveries 3732.67 and
-// net 40360.67, each as the bill sums its thirds of a rupee).
-TEST_F(BonusBillSheet, ProStatementGrossAndNetAreTheBillsAsRecomputed)
-{
-    if (!testsupport::hasLibreOffice())
-        GTEST_SKIP() << "LibreOffice is not installed";
-    activate();
-    testsupport::click(*form->Command8);
-    ASSERT_EQ(desktop.opened().size(), 1) << boxes.prompts().join(QLatin1Char('|')).toStdString();
-
-    QTemporaryDir out;
-    const QString book = testsupport::convertedByLibreOffice(desktop.opened().first(), "xlsx", out);
-    const auto paise = [&](const char* ref) { return qRound64(ooxml::cell(book, QLatin1String(ref)).toDouble() * 100); };
-    // Bonus, gross, recoveries, net.
-    EXPECT_EQ((QList<qint64>{paise("I14"), paise("I15"), paise("I48"), paise("C30")}),
-              (QList<qint64>{350000, 4409333, 373267, 4036067}));
-    const auto left = paybill::leftGrandTotals(doctest::salaryDb());
-    ASSERT_TRUE(left);
-    EXPECT_EQ(paise("I15"), qRound64(left->gross * 100));
-    EXPECT_EQ(ooxml::cell(book, QStringLiteral("D30")).toString(), doctest::kBonusBillWords);
+    // Bonus, gross, deductions, net and the words of each file, in the cells they sit in.
+    const struct {
+        forms::CommandButton* command;
+        const char* cells[5];
+    } files[] = {{form->Command16, {"G12", "G16", "I74", "I78", "H82"}}, {form->Command8, {"I14", "I15", "I48", "C30", "D30"}}};
+    for (const auto& f : files) {
+        const qsizetype before = desktop.opened().size();
+        testsupport::click(*f.command);
+        ASSERT_EQ(desktop.opened().size(), before + 1) << boxes.prompts().join(QLatin1Char('|')).toStdString();
+        QTemporaryDir out;
+        const QString book = testsupport::convertedByLibreOffice(desktop.opened().last(), "xlsx", out);
+        QList<qint64> paise;
+        for (int i = 0; i < 4; ++i)
+            paise << qRound64(ooxml::cell(book, QLatin1String(f.cells[i])).toDouble() * 100);
+        EXPECT_EQ(paise, (QList<qint64>{350000, gross, 373267, net})) << f.cells[0];
+        EXPECT_EQ(ooxml::cell(book, QLatin1String(f.cells[4])).toString(), doctest::kBonusBillWords);
+    }
 }
 
 } // namespace
