@@ -68,8 +68,11 @@ void Form1::Command8_Click()
     }
     // The totals were made for one head's bill of one date; under any other
     // they would be filed as money that head never drew.
+    // The deduction to the paisa, as the bill prints it: loan instalments
+    // carry fractions of a paisa that no bill pays.
     const ImportedBill offered{total(61).property(common::kTotalsHeadProperty).toString(),
-                               total(61).property(common::kTotalsBillDateProperty).toDate(), total(66).caption()};
+                               total(61).property(common::kTotalsBillDateProperty).toDate(),
+                               vb::figure(total(66).caption())};
     if (const auto elsewhere = importedElsewhere(offered)) {
         forms::Dialogs::msgBox(QStringLiteral("THE PAY-BILL TOTALS ARE OF ") + *elsewhere
                                    + QStringLiteral("\nNOTHING IS COPIED: THEY ARE KEPT FOR THAT BILL. "
@@ -82,7 +85,7 @@ void Form1::Command8_Click()
     billBox[Hra]->setText(total(63).caption());
     billBox[Ma]->setText(total(64).caption());
     billBox[DPay]->setText(total(65).caption());
-    Label83->setCaption(total(66).caption());
+    Label83->setCaption(offered.deduction);
     mImported = offered;
     for (int n = 61; n <= 66; ++n)
         total(n).setCaption(QStringLiteral("0"));

@@ -4,6 +4,7 @@
 
 #include "common/bill_totals.h"
 #include "platform/forms/clock.h"
+#include "platform/vb/convert.h"
 #include "support/form_fixture.h"
 #include "support/hostile_inputs.h"
 
@@ -287,14 +288,16 @@ TEST_F(Form1Test, ImportTakesTotalsOnlyIntoTheirOwnBillAndProposesTheirDeduction
     EXPECT_EQ(billRow(19), (QVariantList{headB, QDate(2012, 12, 25), 5000.0, 0.0, 0.0, 0.0, 0.0, 0.0}));
 
     // March's pay, whose salary rows carry 1 April 2013, goes into a bill
-    // dated in March: the register keeps both under 1 April.
-    offerTotals(headB, QDate(2013, 4, 1), totals);
+    // dated in March: the register keeps both under 1 April. Its deduction
+    // holds a loan instalment of 4000 / 3: shown and proposed to the paisa.
+    offerTotals(headB, QDate(2013, 4, 1), QStringList(totals.mid(0, 5)) << vb::cstr(15075.0 + 4000.0 / 3));
     click(*form->Option2);
     form->DTPicker4->setValue(QDate(2013, 3, 28));
     EXPECT_EQ(import(), QStringList{});
+    EXPECT_EQ(label(83).caption(), "16408.33");
     form->Text16->setText("20");
     bill({enterOnInput("ENTER TOTAL DEDUCTION"), {vbNo, "BILL ENTERED"}});
-    EXPECT_EQ(billRow(20), (QVariantList{headB, QDate(2013, 4, 1), 117490.0, 81368.0, 11749.0, 1800.0, 23400.0, 16408.0}));
+    EXPECT_EQ(billRow(20), (QVariantList{headB, QDate(2013, 4, 1), 117490.0, 81368.0, 11749.0, 1800.0, 23400.0, 16408.33}));
 
     // Imported figures stay with their bill: a date changed after Import is refused at OK.
     offerTotals(headB, QDate(2012, 11, 30), totals);
