@@ -37,14 +37,14 @@ private:
 };
 
 // A folder's path is read whole or not at all: the box's text layout may
-// break a line after any "/", so the message is made as wide as its widest
-// line that holds one (within the screen), and such a line then fits.
-int widestPathLine(const QString& prompt, const QFontMetrics& metrics)
+// break a line after any "/". A line holding one is laid out no narrower than
+// itself; the rest of the message still fits or wraps as it would.
+int widestLine(const QString& prompt, const QFontMetrics& metrics, bool onlyPaths)
 {
     static const QRegularExpression path(QStringLiteral("(^|[\\s\"'(])~?/[^\\s/]"));
     int widest = 0;
     for (const QString& line : prompt.split(QLatin1Char('\n'))) {
-        if (path.match(line).hasMatch())
+        if (!onlyPaths || path.match(line).hasMatch())
             widest = std::max(widest, metrics.horizontalAdvance(line));
     }
     return widest;
@@ -55,13 +55,20 @@ void keepPathsWhole(QMessageBox& box, const QString& prompt)
     auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     if (!label)
         return;
-    const int widest = widestPathLine(prompt, label->fontMetrics());
-    if (widest == 0)
+    const QFontMetrics metrics = label->fontMetrics();
+    const int pathLine = widestLine(prompt, metrics, true);
+    if (pathLine == 0)
         return;
+    // A set minimum hides the text's own width from the box, which widens
+    // itself and wraps only past about 500 pixels: the label is asked for the
+    // whole text up to there, so that a short message is never cut instead.
+    const int margin = 2 * metrics.averageCharWidth();
+    const int wanted = std::max(pathLine, std::min(widestLine(prompt, metrics, false), 500)) + margin;
+    // Within what the box may grow to on this screen, beside its icon.
     const QScreen* screen = box.screen() ? box.screen() : QGuiApplication::primaryScreen();
-    const int most = screen ? screen->availableGeometry().width() * 3 / 4 : widest;
-    // A little over the advance: the label's own margins and rounding.
-    label->setMinimumWidth(std::min(widest + 2 * label->fontMetrics().averageCharWidth(), most));
+    const int screenWidth = screen ? screen->availableGeometry().width() : 1024;
+    const int most = (screenWidth <= 1024 ? screenWidth : std::min(screenWidth - 480, 1000)) - 120;
+    label->setMinimumWidth(std::min(wanted, most));
 }
 
 class WidgetBoxes : public Dialogs::Backend {

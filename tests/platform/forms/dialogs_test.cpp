@@ -117,29 +117,38 @@ TEST(Dialogs, AQuestionThatLosesDataDefaultsToNo)
 }
 
 // The box on the screen (not the scripted double): a folder's path on a line
-// of its own is never broken, though the layout may break after any "/".
-TEST(Dialogs, AFoldersPathIsShownWhole)
+// of its own is never broken, though the layout may break after any "/", and
+// no other line is cut for it, whether the path is long or short.
+TEST(Dialogs, AFoldersPathIsShownWholeAndTheRestOfTheMessageWithIt)
 {
-    const QString folder = "/home/clerk/Mr.Dosset/output/of/a/folder/nested/deep/enough/to/wrap/in/a/narrow/box";
-    const QString prompt = "LibreOffice could not turn it into pages to show.\n\"outer_sheet 2026-12-25 2202-00-109-NP-002-V-01 "
-                           "2026-12-07 044358.xlsx\" is saved in the folder\n"
-                           + folder;
-    int linesOfPath = 0;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_TRUE(box);
-        QApplication::processEvents();
-        auto* label = box->findChild<QLabel*>("qt_msgbox_label");
-        QTextLayout layout(folder, label->font());
-        QTextOption wrap;
-        wrap.setWrapMode(QTextOption::WordWrap);
-        layout.setTextOption(wrap);
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
-            line.setLineWidth(label->contentsRect().width()), ++linesOfPath;
-        layout.endLayout();
-        box->accept();
-    });
-    Dialogs::msgBox(prompt, vbExclamation);
-    EXPECT_EQ(linesOfPath, 1);
+    const QString file = "\"outer_sheet 2026-12-25 2202-00-109-NP-002-V-01 2026-12-07 044358.xlsx\" is saved in the folder";
+    for (const QString folder : {"/home/clerk/Mr.Dosset/output/of/a/folder/nested/deep/enough/to/wrap/in/a/box",
+                                 "/tmp/a/output"}) {
+        const QString prompt = "No program to show it was found on this computer.\n" + file + "\n" + folder;
+        // Lines each line takes at the label's width; none is cut where the label does not wrap.
+        QStringList laidOut;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(box);
+            QApplication::processEvents();
+            auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+            const int width = label->contentsRect().width();
+            for (const QString& text : prompt.split('\n')) {
+                QTextLayout layout(text, label->font());
+                QTextOption wrap;
+                wrap.setWrapMode(QTextOption::WordWrap);
+                layout.setTextOption(wrap);
+                layout.beginLayout();
+                int lines = 0;
+                for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+                    line.setLineWidth(width), ++lines;
+                layout.endLayout();
+                const bool cut = !label->wordWrap() && QFontMetrics(label->font()).horizontalAdvance(text) > width;
+                laidOut << (cut ? "cut" : text == folder ? QString::number(lines) : "fits");
+            }
+            box->accept();
+        });
+        Dialogs::msgBox(prompt, vbExclamation);
+        EXPECT_EQ(laidOut, (QStringList{"fits", "fits", "1"})) << folder.toStdString();
+    }
 }
