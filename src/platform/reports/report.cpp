@@ -16,7 +16,9 @@ namespace reports {
 
 namespace {
 
-const char* const kSectionNames[] = {"Section4", "Section2", "Section1", "Section3", "Section5"};
+// Static text, so that the name every laid-out item carries costs nothing to copy.
+const QString kSectionNames[] = {QStringLiteral("Section4"), QStringLiteral("Section2"), QStringLiteral("Section1"),
+                                 QStringLiteral("Section3"), QStringLiteral("Section5")};
 
 int indexOf(SectionKind k) { return static_cast<int>(k); }
 
@@ -32,23 +34,7 @@ QString className(const std::type_info& t)
 
 } // namespace
 
-// Static text, so that the name every laid-out item carries costs nothing to copy.
-QString sectionName(SectionKind kind)
-{
-    switch (kind) {
-    case SectionKind::ReportHeader:
-        return QStringLiteral("Section4");
-    case SectionKind::PageHeader:
-        return QStringLiteral("Section2");
-    case SectionKind::Detail:
-        return QStringLiteral("Section1");
-    case SectionKind::PageFooter:
-        return QStringLiteral("Section3");
-    case SectionKind::ReportFooter:
-        return QStringLiteral("Section5");
-    }
-    return {};
-}
+QString sectionName(SectionKind kind) { return kSectionNames[indexOf(kind)]; }
 
 // ---- Control ----------------------------------------------------------------
 
@@ -180,7 +166,7 @@ const Section& Report::section(SectionKind kind) const { return *mSections[index
 Section& Report::section(const QString& name)
 {
     for (int i = 0; i < 5; ++i) {
-        if (name.trimmed().compare(QLatin1String(kSectionNames[i]), Qt::CaseInsensitive) == 0)
+        if (name.trimmed().compare(kSectionNames[i], Qt::CaseInsensitive) == 0)
             return *mSections[i];
     }
     throw vb::Error(vb::InvalidProcedureCall,
