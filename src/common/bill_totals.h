@@ -11,5 +11,11 @@ namespace common {
 inline constexpr char kTotalsHeadProperty[] = "totalsDrawalCode";
 // ... and the bill date of its salary rows (QDate).
 inline constexpr char kTotalsBillDateProperty[] = "totalsBillDate";
+// The same label carries what the bill draws in gross outside its pay and
+// allowance columns (a bonus, a festival advance paid), in rupees to the
+// paisa (double), for the register's BONUS column. Label66 holds the rows'
+// deductions with the festival advance recovered (less F.A.) added, so that
+// the register's amounts less its deduction are the bill's net.
+inline constexpr char kTotalsBonusProperty[] = "totalsBonus";
 
 } // namespace common

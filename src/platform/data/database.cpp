@@ -1,6 +1,7 @@
 #include "platform/data/database.h"
 
 #include "platform/data/statement.h"
+#include "platform/vb/convert.h"
 #include "platform/vb/error.h"
 
 #include <QDir>
@@ -20,6 +21,19 @@ namespace data {
 namespace {
 
 QString gDataFolder;
+
+// hundredths(x): x rounded half away from zero to two decimals, as a whole
+// number of hundredths (vb::hundredths), null for null. Sums of figures that
+// are printed to two decimals are taken as sum(hundredths(x)), so that a
+// total is always the sum of the lines printed above it.
+void hundredthsFunction(sqlite3_context* context, int, sqlite3_value** argv)
+{
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    sqlite3_result_int64(context, vb::hundredths(sqlite3_value_double(argv[0])));
+}
 std::map<QString, std::unique_ptr<Database>>& registry()
 {
     // Qt's own list of connections is made before ours so that it outlives
@@ -114,6 +128,10 @@ Database::Database(const QString& path, const QString& connName)
     sqlite3_exec(mHandle, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
     sqlite3_exec(mHandle, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
     sqlite3_exec(mHandle, "PRAGMA foreign_keys=OFF", nullptr, nullptr, nullptr);
+    if (sqlite3_create_function_v2(mHandle, "hundredths", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS,
+                                   nullptr, hundredthsFunction, nullptr, nullptr, nullptr)
+        != SQLITE_OK)
+        throw vb::Error(3044, QStringLiteral("Cannot open '%1': %2").arg(path, QString::fromUtf8(sqlite3_errmsg(mHandle))));
 }
 
 Database::~Database()

@@ -130,24 +130,27 @@ bool numberOf(const QVariant& v, double& out)
     return false;
 }
 
+// A sum adds its figures as they are printed, to the hundredth (a figure
+// shows two decimals at most), in whole hundredths: the total under a column
+// is then always the sum of the lines printed in it.
 double aggregate(const Control& c, const DataSource& src, int column, int first, int count)
 {
-    double sum = 0;
+    qint64 sum = 0;
     int n = 0;
     for (int r = first; r < first + count; ++r) {
         double x = 0;
         if (src.isNumber(r, column, x)) {
-            sum += x;
+            sum += vb::hundredths(x);
             ++n;
             continue;
         }
         const QVariant v = src.value(r, column);
         if (numberOf(v, x))
-            sum += x;
+            sum += vb::hundredths(x);
         if (!v.isNull())
             ++n;
     }
-    return c.functionKind() == FunctionKind::Count ? n : sum;
+    return c.functionKind() == FunctionKind::Count ? n : double(sum) / 100;
 }
 
 QString aggregateText(const Control& c, double value)

@@ -184,6 +184,13 @@ double roundHalfAway(double x, int decimals)
     return std::copysign(r / scale, x);
 }
 
+qint64 hundredths(double x)
+{
+    const double y = std::fabs(x) * 100;
+    const double r = std::floor(y + 0.5 + y * 1e-15);
+    return static_cast<qint64>(x < 0 ? -r : r);
+}
+
 namespace {
 
 QString fixed(double x, int decimals)

@@ -39,6 +39,9 @@ QString cstr(const QVariant& v);
 
 // Half away from zero to the given number of decimals.
 double roundHalfAway(double x, int decimals = 0);
+// The same rounding to two decimals, as a whole number of hundredths: figures
+// added this way carry no binary noise, however many are added.
+qint64 hundredths(double x);
 
 // A money figure as every report prints it: at most two decimals, rounded
 // half away from zero, a whole figure without any ("1333.33", "40006.67",

@@ -1,4 +1,5 @@
 #include "platform/data/statement.h"
+#include "platform/vb/convert.h"
 #include "platform/reports/data_source.h"
 #include "support/first_row.h"
 #include "support/temp_data_folder.h"
@@ -177,6 +178,19 @@ TEST(Statement, CachedHandlesAreOwnedPerLoopAndFailuresAreNumberedLeavingNothing
     // Nothing of the rolled-back run is left, and the statement that failed is usable again.
     EXPECT_EQ(db.execute(add, {"C1", "Second"}), 1);
     EXPECT_EQ(QueryRecordset(db, "select group_concat(emp_code) from employee").field(0).toString(), "A1,A2,A3,C1");
+}
+
+TEST(Statement, HundredthsRoundHalfAwayFromNothingAsTheFiguresPrint)
+{
+    testsupport::TempDataFolder folder;
+    Database& db = Database::open("salary master.mdb");
+    // 2.675 is held as 2.67499999...; the clerk reads 2.68, and so does the sum.
+    QueryRecordset rs(db, "select hundredths(2.675), hundredths(-0.125), hundredths(1333.3333), hundredths(null),"
+                          " hundredths('12.5')");
+    EXPECT_EQ(QVariantList({rs.field(0).variant(), rs.field(1).variant(), rs.field(2).variant(), rs.field(3).isNull(),
+                            rs.field(4).variant()}),
+              QVariantList({qint64(268), qint64(-13), qint64(133333), true, qint64(1250)}));
+    EXPECT_EQ(vb::hundredths(2.675), 268);
 }
 
 TEST(Statement, TextDatesAndNumbersComeBackAsTheyWentInThroughRecordsetsAndReportRows)

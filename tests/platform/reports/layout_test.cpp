@@ -122,6 +122,19 @@ TEST(ReportLayout, BoundFieldsAndSumsFollowTheirFormats)
                            "01/03/2012||01/04/2012|not a date", "1284.75", "", "0.00"}));
 }
 
+TEST(ReportLayout, ASumIsTheSumOfTheFiguresPrintedAboveIt)
+{
+    // Three nets carrying thirds of a rupee print 40006.67, 38502.67 and
+    // 39041.33 (half a paisa away from nothing: 0.125 prints 0.13); their
+    // printed sum is 117550.67 + 0.13, never the 117550.6667 stored.
+    Report r;
+    r.section(SectionKind::Detail).setHeight(240).addField("Text1", 0, 0, 1200, 240, "net", "0.00");
+    r.section(SectionKind::ReportFooter).setHeight(240).addSum("Function1", 0, 0, 1200, 240, "net", "0.00");
+    r.setDataSource(DataSource({"net"}, {{40006.0 + 2.0 / 3}, {38502.0 + 2.0 / 3}, {39041.0 + 1.0 / 3}, {0.125}}));
+    EXPECT_EQ(texts(r.layout(), {"Text1", "Function1"}),
+              QStringList({"40006.67|38502.67|39041.33|0.13", "117550.80"}));
+}
+
 TEST(ReportLayout, LabelsByNameHiddenControlsLeftOutAndBadNamesRefused)
 {
     PagedReport r(10);
