@@ -399,6 +399,7 @@ void Form6::Combo2_Click()
     Label66->setCaption(vb::cstr(totals->deduct));
     Label61->setProperty(common::kTotalsHeadProperty, Label7->caption());
     Label61->setProperty(common::kTotalsBillDateProperty, date);
+    Label61->setProperty(common::kTotalsBonusProperty, totals->bonus);
     if (forms::Forms::isRegistered(QStringLiteral("Form1")))
         forms::Forms::get(QStringLiteral("Form1")).show();
 }

@@ -5,6 +5,8 @@
 #include "platform/data/recordset.h"
 #include "platform/vb/error.h"
 
+#include <cmath>
+
 namespace paybill {
 
 namespace {
@@ -55,6 +57,31 @@ void refillInCodeOrder(data::Database& db, const char* table, const char* column
                params);
 }
 
+// Every money column of a bill, each row's figure to the paisa, added in
+// whole paise. source is fixed text of this file ("sal", or "salary" with the
+// bill's where clause), never typed.
+BillSums billSums(data::Database& db, const QString& source, const QVariantList& params)
+{
+    static const char* const kColumns[] = {"pay",     "d_pay",   "less_fa", "da",     "hra",   "ma",
+                                           "oa",      "gross",   "gpf_subs", "gpf_rec", "\"if\"", "sf",
+                                           "p_tax",   "misc",    "hb_loan", "hb_int", "i_tax", "others",
+                                           "deduct",  "net"};
+    QString sql = QStringLiteral("SELECT count(*), count(pay)");
+    for (const char* c : kColumns)
+        sql += QStringLiteral(", total(hundredths(%1))").arg(QLatin1String(c));
+    data::QueryRecordset rs(db, sql + QStringLiteral(" FROM ") + source, params);
+    BillSums b;
+    qint64* out[] = {&b.pay,    &b.dPay,   &b.lessFa, &b.da,    &b.hra,   &b.ma,     &b.oa,
+                     &b.gross,  &b.gpfSubs, &b.gpfRec, &b.iFund, &b.sFund, &b.pTax,   &b.misc,
+                     &b.hbLoan, &b.hbInt,  &b.iTax,   &b.others, &b.deduct, &b.net};
+    b.rows = qint64(rs.field(0).number());
+    b.rowsWithPay = qint64(rs.field(1).number());
+    // total() adds whole hundredths exactly (they are far below 2^53) and is 0, not null, for no rows.
+    for (int i = 0; i < 20; ++i)
+        *out[i] = std::llround(rs.field(i + 2).number());
+    return b;
+}
+
 } // namespace
 
 ActivationResult activateBill(data::Database& salaryDb, const QDate& billDate,
@@ -101,7 +128,8 @@ ActivationResult activateBill(data::Database& salaryDb, const QDate& billDate,
         " SELECT coalesce(a.grp, b.category),"
         " sum(CASE WHEN b.\"if\" > 0 AND NOT b.sf > 0 THEN 1 ELSE 0 END),"
         " sum(CASE WHEN b.sf > 0 THEN 1 ELSE 0 END),"
-        " sum(b.\"if\"), sum(b.sf), sum(b.\"if\") + sum(b.sf)"
+        " sum(hundredths(b.\"if\")) / 100.0, sum(hundredths(b.sf)) / 100.0,"
+        " (sum(hundredths(b.\"if\")) + sum(hundredths(b.sf))) / 100.0"
         " FROM sal b LEFT JOIN employee a ON a.emp_code = b.emp_code"
         " WHERE b.\"if\" + b.sf <> 8"
         " GROUP BY 1 ORDER BY 1"));
@@ -137,14 +165,14 @@ std::optional<InsuranceSplit> insuranceSplit(data::Database& salaryDb, std::opti
         params = {*first, *last};
     }
     data::QueryRecordset all(salaryDb,
-                             QStringLiteral("SELECT sum(\"if\") AS tif, sum(sf) AS tsf FROM sal WHERE 1")
+                             QStringLiteral("SELECT sum(hundredths(\"if\")) / 100.0 AS tif, sum(hundredths(sf)) / 100.0 AS tsf FROM sal WHERE 1")
                                  + range,
                              params);
     if (all.field("tif").isNull() || all.field("tsf").isNull())
         return std::nullopt;
     data::QueryRecordset old(
         salaryDb,
-        QStringLiteral("SELECT sum(\"if\") AS tif, sum(sf) AS tsf FROM sal WHERE \"if\" + sf = 8") + range,
+        QStringLiteral("SELECT sum(hundredths(\"if\")) / 100.0 AS tif, sum(hundredths(sf)) / 100.0 AS tsf FROM sal WHERE \"if\" + sf = 8") + range,
         params);
     return splitFrom(all.field("tif").number(), all.field("tsf").number(), old);
 }
@@ -162,59 +190,51 @@ std::optional<double> registeredBillNo(data::Database& fundDb, const QDate& bill
     return rs.field("bill_no").number();
 }
 
+double rupees(qint64 paise)
+{
+    return double(paise) / 100;
+}
+
 std::optional<HeadTotals> headTotals(data::Database& salaryDb, const QDate& billDate,
                                      const QString& codeCategory)
 {
-    const QVariantList params = billParams(billDate, codeCategory);
-    data::QueryRecordset rs(salaryDb,
-                            QStringLiteral("SELECT count(*) AS rec, sum(pay) AS tpay, sum(d_pay) AS tdpay,"
-                                           " sum(da) AS tda, sum(hra) AS thra, sum(ma) AS tma,"
-                                           " sum(oa) AS toa, sum(deduct) AS tded FROM salary")
-                                + QString::fromLatin1(kBillWhere),
-                            params);
-    if (rs.field("rec").number() == 0)
+    const BillSums b = billSums(salaryDb, QStringLiteral("salary") + QString::fromLatin1(kBillWhere),
+                                billParams(billDate, codeCategory));
+    if (b.rows == 0)
         return std::nullopt;
-    // A column with no figure in any row adds nothing.
     HeadTotals t;
-    t.pay = rs.field("tpay").number();
-    t.da = rs.field("tda").number();
-    t.hra = rs.field("thra").number();
-    t.maOa = rs.field("tma").number() + rs.field("toa").number();
-    t.dPay = rs.field("tdpay").number();
-    t.deduct = rs.field("tded").number();
+    t.pay = rupees(b.pay);
+    t.da = rupees(b.da);
+    t.hra = rupees(b.hra);
+    t.maOa = rupees(b.ma + b.oa);
+    t.dPay = rupees(b.dPay);
+    t.deduct = rupees(b.deduct + b.lessFa);
+    t.bonus = rupees(b.grossOutsideLines());
     return t;
+}
+
+BillSums salSums(data::Database& salaryDb)
+{
+    return billSums(salaryDb, QStringLiteral("sal"), {});
 }
 
 std::optional<LeftTotals> leftGrandTotals(data::Database& salaryDb)
 {
-    data::QueryRecordset rs(salaryDb,
-                            QStringLiteral("SELECT sum(pay), sum(d_pay), sum(da), sum(hra), sum(ma),"
-                                           " sum(oa), sum(gross), total(less_fa) FROM sal"));
-    for (int i = 0; i < 7; ++i)
-        if (rs.field(i).isNull())
-            return std::nullopt;
-    LeftTotals t;
-    double* out[] = {&t.pay, &t.dPay, &t.da, &t.hra, &t.ma, &t.oa, &t.gross, &t.lessFa};
-    for (int i = 0; i < 8; ++i)
-        *out[i] = rs.field(i).number();
-    return t;
+    const BillSums b = salSums(salaryDb);
+    if (b.rowsWithPay == 0)
+        return std::nullopt;
+    return LeftTotals{rupees(b.pay), rupees(b.dPay), rupees(b.da),    rupees(b.hra),
+                      rupees(b.ma),  rupees(b.oa),   rupees(b.gross), rupees(b.lessFa)};
 }
 
 std::optional<RightTotals> rightGrandTotals(data::Database& salaryDb)
 {
-    data::QueryRecordset rs(salaryDb,
-                            QStringLiteral("SELECT sum(gpf_subs), sum(gpf_rec), sum(\"if\"), sum(sf),"
-                                           " sum(p_tax), sum(i_tax), sum(hb_loan), sum(hb_int),"
-                                           " sum(others), sum(deduct), sum(net) FROM sal"));
-    for (int i = 0; i < 11; ++i)
-        if (rs.field(i).isNull())
-            return std::nullopt;
-    RightTotals t;
-    double* out[] = {&t.gpfSubs, &t.gpfRec, &t.iFund, &t.sFund, &t.pTax, &t.iTax,
-                     &t.hbLoan,  &t.hbInt,  &t.others, &t.deduct, &t.net};
-    for (int i = 0; i < 11; ++i)
-        *out[i] = rs.field(i).number();
-    return t;
+    const BillSums b = salSums(salaryDb);
+    if (b.rowsWithPay == 0)
+        return std::nullopt;
+    return RightTotals{rupees(b.gpfSubs), rupees(b.gpfRec), rupees(b.iFund),  rupees(b.sFund),
+                       rupees(b.pTax),    rupees(b.iTax),   rupees(b.hbLoan), rupees(b.hbInt),
+                       rupees(b.others),  rupees(b.deduct), rupees(b.net)};
 }
 
 } // namespace paybill

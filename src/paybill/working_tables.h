@@ -58,21 +58,47 @@ std::optional<InsuranceSplit> insuranceSplit(data::Database& salaryDb,
 std::optional<double> registeredBillNo(data::Database& fundDb, const QDate& billDate,
                                        const QString& drawalCode);
 
+// A bill's money column by column, in whole paise: each row's figure is
+// taken to the paisa (half away from nothing) before it is added. Every paper
+// of a bill (inner sheets and grand totals, outer sheet, pro statement,
+// extract, the totals the bill register imports) reads its figures from
+// here, so they all carry the same totals and each total is the sum of the
+// lines printed above it, even for rows stored with fractions of a paisa.
+struct BillSums {
+    qint64 rows = 0;
+    qint64 rowsWithPay = 0; // rows whose pay is a figure (refilled without amounts: none)
+    qint64 pay = 0, dPay = 0, lessFa = 0, da = 0, hra = 0, ma = 0, oa = 0, gross = 0;
+    qint64 gpfSubs = 0, gpfRec = 0, iFund = 0, sFund = 0, pTax = 0, misc = 0;
+    qint64 hbLoan = 0, hbInt = 0, iTax = 0, others = 0, deduct = 0, net = 0;
+    // What the bill draws in gross alone, outside its pay and allowance
+    // lines (a bonus, a festival advance paid): the gross less those lines,
+    // with the festival advance recovered taken off them as the gross takes it.
+    qint64 grossOutsideLines() const { return gross - (pay + dPay + da + hra + ma + oa - lessFa); }
+};
+// Rupees of a whole number of paise.
+double rupees(qint64 paise);
+// The sums of the working table sal (the bill activated).
+BillSums salSums(data::Database& salaryDb);
+
 // Totals of the salary rows of a bill that the bill-register form imports.
+// The register has no column for the festival advance recovered, which the
+// bill takes off its gross: it is added to the deduction instead, so that
+// the register's amounts less its deduction are the bill's net.
 struct HeadTotals {
     double pay = 0;    // Label61
     double da = 0;     // Label62
     double hra = 0;    // Label63
     double maOa = 0;   // Label64
     double dPay = 0;   // Label65
-    double deduct = 0; // Label66
+    double deduct = 0; // Label66: the rows' deductions and the festival advance recovered
+    double bonus = 0;  // drawn in gross alone: the register's BONUS
 };
 // nullopt when the bill has no salary row.
 std::optional<HeadTotals> headTotals(data::Database& salaryDb, const QDate& billDate,
                                      const QString& codeCategory);
 
 // Grand totals of the whole of sal for the two halves of the bill; nullopt
-// when sal holds no row with those amounts.
+// when sal holds no row with its amounts.
 struct LeftTotals {
     double pay = 0, dPay = 0, da = 0, hra = 0, ma = 0, oa = 0, gross = 0;
     double lessFa = 0; // taken off the dues: the columns add up to the gross

@@ -76,7 +76,9 @@ protected:
 //   gross 401911. Deductions: GPF 23750 (group D 2550) + loans 24000/18 +
 //   10000/24 = 1750, insurance 331 (A112's 1983 scheme 8), P.Tax 1820,
 //   A101's misc. 5000 (H.B. loan 1500 + interest 500, income tax 3000):
-//   32651; net 369260.
+//   32651; net 369260. Import files the deduction with the advances
+//   recovered, 32651 + 1350 = 34001, since the register has no column to
+//   take them off the pay: 403261 of amounts less 34001 is the net 369260.
 TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
 {
     // ---- Form9: the whole office in one click, then A101's recoveries ----
@@ -125,11 +127,11 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
     for (auto b : {allotment::Pay, allotment::Da, allotment::Hra, allotment::Ma, allotment::DPay})
         imported << f1->billBox[b]->text();
     EXPECT_EQ(imported << f1->Label83->caption() << f6.Label61->caption(),
-              (QStringList{"198910", "138220", "22981", "3750", "39400", "32651", "0"}));
-    saidBy([&] { click(*f1->Command4); }, {typed("32651", "ENTER TOTAL DEDUCTION"), {forms::vbNo, "BILL ENTERED SUCCESSFULLY UNDER THE HEAD"}});
+              (QStringList{"198910", "138220", "22981", "3750", "39400", "34001", "0"}));
+    saidBy([&] { click(*f1->Command4); }, {typed("34001", "ENTER TOTAL DEDUCTION"), {forms::vbNo, "BILL ENTERED SUCCESSFULLY UNDER THE HEAD"}});
     EXPECT_EQ(firstRow(data::Database::open(QString::fromLatin1(common::kFundDb)),
                        "select pay, da, hra, ma, d_pay, deduction from all_exp where bill_no = 101"),
-              (QVariantList{198910.0, 138220.0, 22981.0, 3750.0, 39400.0, 32651.0}));
+              (QVariantList{198910.0, 138220.0, 22981.0, 3750.0, 39400.0, 34001.0}));
     EXPECT_EQ(QStringList({f1->Label10->caption(), f1->Label11->caption(), f1->Label67->caption()}),
               (QStringList{"2003270", "1285340", "101"}));
 

@@ -64,11 +64,14 @@ inline void addDrawnInGrossAlone(const QDate& date, const char* code, double amo
 //   S013   5000 + 1300 + 2100 + 750 + 300 - 333.33 (1000/3)         =  9116.67  less 648     =  8468.67
 //         deductions 600 + 3 + 5 + 40                               =   648
 //   S014   bonus 3500 in gross alone                                =  3500                  =  3500
-//   the sheet's lines: pay 23000 - F.A. 1666.67 + grade pay 5200 + D.A. 9660 + H.R.A. 3450
-//     + M.A. and O.A. 950 = 40593.33; the bill's gross 44093.33, so 3500 lies outside them
-//   deductions 3732.67: G.P.F. other than D 2216.67, D 600; tax 300; 1983 if 6 sf 10, 1987 if 30 sf 70;
-//     income tax 500
-//   net 44093.33 - 3732.67 = 40360.67 = 15020 + 13372 + 8468.67 + 3500
+//   Every paper prints each row's figures to the paisa and adds what it prints:
+//   the bill's gross 16666.67 + 14810 + 9116.67 + 3500 = 44093.34 (not the 44093.33 the
+//   thirds add up to unrounded, which no column of printed lines could show)
+//   the sheet's lines: pay 23000 - F.A. (1333.33 + 333.33) 1666.66 + grade pay 5200 + D.A. 9660
+//     + H.R.A. 3450 + M.A. and O.A. 950 = 40593.34, so 3500 lies outside them
+//   deductions 1646.67 + 1438 + 648 = 3732.67: G.P.F. other than D 2216.67, D 600; tax 300;
+//     1983 if 6 sf 10, 1987 if 30 sf 70; income tax 500
+//   net 44093.34 - 3732.67 = 40360.67 = 15020 + 13372 + 8468.67 + 3500
 inline const QDate kBonusBill{2012, 1, 10};
 inline void addBonusBill()
 {

@@ -1,6 +1,7 @@
 #include "paybill/documents/bill_documents.h"
 
 #include "common/inword.h"
+#include "paybill/working_tables.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
 #include "platform/vb/convert.h"
@@ -25,8 +26,7 @@ std::optional<BookmarkTexts> billExtractTexts(data::Database& salaryDb, const QS
     data::QueryRecordset first(salaryDb, QString::fromLatin1(kFirstRow));
     if (first.eof())
         return std::nullopt;
-    data::QueryRecordset net(salaryDb, QStringLiteral("select total(net) as tnet from sal"));
-    const double tnet = net.field("tnet").number();
+    const double tnet = rupees(salSums(salaryDb).net);
     return BookmarkTexts{
         {QStringLiteral("code"), drawalCode},
         {QStringLiteral("date"), dateText(first.field("bill_date"))},

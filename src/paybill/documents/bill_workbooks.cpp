@@ -3,6 +3,7 @@
 #include "common/inword.h"
 #include "common/pay_month.h"
 #include "paybill/schedules/schedule_queries.h"
+#include "paybill/working_tables.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
 
@@ -12,16 +13,12 @@ namespace paybill {
 
 namespace {
 
-// The bill's totals, one sum per amount column of sal; n is its row count.
-const char* const kBillTotals =
-    "select count(*) as n, sum(pay) as tpay, sum(d_pay) as td_pay, sum(less_fa) as tlpay, sum(da) as tda,"
-    " sum(hra) as thra, sum(ma) as tma, sum(oa) as toa, sum(gpf_subs) as tgpfs, sum(gpf_rec) as tgpfr,"
-    " sum(\"if\") as tif, sum(sf) as tsf, sum(p_tax) as tp_tax, sum(hb_loan) as thbl, sum(hb_int) as thbi,"
-    " sum(i_tax) as titax, sum(others) as toth, sum(net) as tnet, sum(gross) as tgross from sal";
-const char* const kScheme1983 = "select sum(\"if\") as tif, sum(sf) as tsf from sal where \"if\" + sf = 8";
+// Each figure to the paisa, as the bill's other papers add them (see BillSums).
+const char* const kScheme1983 = "select sum(hundredths(\"if\")) as tif, sum(hundredths(sf)) as tsf"
+                                " from sal where \"if\" + sf = 8";
 // Account numbers of the "Agr" series (matched without case, as the register keeps them).
-const char* const kAgrSeries =
-    "select sum(gpf_subs) as tgpfs, sum(gpf_rec) as tgpfr from sal where acc_no like 'Agr%'";
+const char* const kAgrSeries = "select total(hundredths(gpf_subs)) + total(hundredths(gpf_rec)) as total"
+                               " from sal where acc_no like 'Agr%'";
 // A register row with a blank amount still counts with the others it holds.
 const char* const kRegisterSum =
     "select sum(ifnull(pay, 0) + ifnull(da, 0) + ifnull(d_pay, 0) + ifnull(hra, 0) + ifnull(ma, 0)"
@@ -37,58 +34,28 @@ QVariant num(const std::optional<double>& v)
     return v ? QVariant(*v) : QVariant();
 }
 
-// Sums and differences with an empty operand are empty.
-QVariant plus(const QVariant& a, const QVariant& b)
+QString inWords(qint64 paise)
 {
-    return a.isNull() || b.isNull() ? QVariant() : QVariant(a.toDouble() + b.toDouble());
-}
-QVariant minus(const QVariant& a, const QVariant& b)
-{
-    return a.isNull() || b.isNull() ? QVariant() : QVariant(a.toDouble() - b.toDouble());
+    return common::inwordShort(rupees(paise));
 }
 
-// A sum that had no rows adds nothing, as an empty cell adds nothing to the sheet's formulas.
-double orZero(const QVariant& v)
-{
-    return v.isNull() ? 0.0 : v.toDouble();
-}
-
-// The part of the bill's gross that the lines of the outer sheet and of the
-// pro statement do not hold: a bonus or a festival advance is drawn in gross
-// alone, with no pay, D.A. or allowance. The lines are added as both gross
-// formulas add them, less the festival advance recovered. Thirds of a rupee
-// summed two ways differ below a millionth of a rupee: that is the
-// arithmetic's, not the bill's.
-double grossOutsideLines(data::QueryRecordset& t)
-{
-    auto f = [&t](const char* name) { return orZero(num(t.field(QString::fromLatin1(name)))); };
-    const double lines = f("tpay") - f("tlpay") + f("td_pay") + f("tda") + f("thra") + f("tma") + f("toa");
-    const double outside = std::round((f("tgross") - lines) * 1e6) / 1e6;
-    return outside == 0 ? 0.0 : outside; // never a negative zero
-}
-
-QVariant inWords(const QVariant& amount)
-{
-    return amount.isNull() ? QVariant() : QVariant(common::inwordShort(amount.toDouble()));
-}
-
-// The 1983-scheme sums of the bill, both 0 when no row is of that scheme.
+// The 1983-scheme sums of the bill in paise, both 0 when no row is of that
+// scheme; its own two cells are then left empty.
 struct Scheme1983 {
-    QVariant sf, ifund;   // as summed (null when none)
-    double sf0 = 0, if0 = 0;
+    qint64 sf = 0, ifund = 0;
     bool none = true;
+    QVariant sfCell() const { return none ? QVariant() : QVariant(rupees(sf)); }
+    QVariant ifCell() const { return none ? QVariant() : QVariant(rupees(ifund)); }
 };
 
 Scheme1983 scheme1983(data::Database& salaryDb)
 {
     data::QueryRecordset q(salaryDb, QString::fromLatin1(kScheme1983));
     Scheme1983 s;
-    s.sf = num(q.field("tsf"));
-    s.ifund = num(q.field("tif"));
-    if (!s.sf.isNull()) {
+    if (!q.field("tsf").isNull()) {
         s.none = false;
-        s.sf0 = s.sf.toDouble();
-        s.if0 = s.ifund.toDouble();
+        s.sf = std::llround(q.field("tsf").number());
+        s.ifund = std::llround(q.field("tif").number());
     }
     return s;
 }
@@ -105,8 +72,8 @@ QVariant registerTotal(data::Database& fundDb, const char* table, const char* da
 
 std::optional<CellMap> outerSheetCells(data::Database& salaryDb, data::Database& fundDb, const OuterSheetBill& bill)
 {
-    data::QueryRecordset t(salaryDb, QString::fromLatin1(kBillTotals));
-    if (t.field("n").number() == 0)
+    const BillSums t = salSums(salaryDb);
+    if (t.rows == 0)
         return std::nullopt;
     const Scheme1983 old = scheme1983(salaryDb);
 
@@ -122,76 +89,73 @@ std::optional<CellMap> outerSheetCells(data::Database& salaryDb, data::Database&
     const QVariant otherThanD = num(scheduleTotal(salaryDb, Schedule::GpfOtherThanGroupD));
     const double groupD = scheduleTotal(salaryDb, Schedule::GpfGroupD).value_or(0);
 
-    auto f = [&t](const char* name) { return num(t.field(QString::fromLatin1(name))); };
     return CellMap{
         {15, 2, bill.billNo},
         {15, 4, bill.billDateText},
         {4, 4, bill.payMonth},
         {18, 6, bill.financialYear},
         {4, 7, bill.billDate.year()},
-        {6, 7, f("tpay")},
-        {8, 7, f("td_pay")},
-        {7, 7, f("tlpay")},
-        {10, 7, f("tda")},
-        {11, 7, f("thra")},
-        {14, 7, plus(f("tma"), f("toa"))},
-        {12, 7, grossOutsideLines(t)},
+        {6, 7, rupees(t.pay)},
+        {8, 7, rupees(t.dPay)},
+        {7, 7, rupees(t.lessFa)},
+        {10, 7, rupees(t.da)},
+        {11, 7, rupees(t.hra)},
+        {14, 7, rupees(t.ma + t.oa)},
+        {12, 7, rupees(t.grossOutsideLines())},
         {24, 7, allotted},
         {29, 7, spent},
         {49, 9, otherThanD},
-        {51, 9, f("thbl")},
-        {55, 9, f("thbi")},
-        {72, 9, f("titax")},
-        {68, 9, old.sf},
-        {67, 9, old.ifund},
-        {70, 9, minus(f("tsf"), old.sf0)},
-        {69, 9, minus(f("tif"), old.if0)},
-        {62, 9, f("tp_tax")},
-        {64, 9, f("toth")},
+        {51, 9, rupees(t.hbLoan)},
+        {55, 9, rupees(t.hbInt)},
+        {72, 9, rupees(t.iTax)},
+        {68, 9, old.sfCell()},
+        {67, 9, old.ifCell()},
+        {70, 9, rupees(t.sFund - old.sf)},
+        {69, 9, rupees(t.iFund - old.ifund)},
+        {62, 9, rupees(t.pTax)},
+        {64, 9, rupees(t.others)},
         {66, 9, groupD},
-        {82, 8, inWords(f("tnet"))},
+        {82, 8, inWords(t.net)},
     };
 }
 
 std::optional<ProStatement> proStatementCells(data::Database& salaryDb, const QString& drawalCode,
                                               bool otherRecoveries)
 {
-    data::QueryRecordset t(salaryDb, QString::fromLatin1(kBillTotals));
-    if (t.field("n").number() == 0)
+    const BillSums t = salSums(salaryDb);
+    if (t.rows == 0)
         return std::nullopt;
     const Scheme1983 old = scheme1983(salaryDb);
     data::QueryRecordset agr(salaryDb, QString::fromLatin1(kAgrSeries));
-    const QVariant agrFund = plus(num(agr.field("tgpfs")), num(agr.field("tgpfr")));
     // A fund that no employee of the bill pays into is a zero on the
     // statement, printed as every other zero is, not a blank line.
-    const double agr0 = agrFund.isNull() ? 0.0 : agrFund.toDouble();
+    const qint64 agr0 = std::llround(agr.field("total").number());
 
-    auto f = [&t](const char* name) { return num(t.field(QString::fromLatin1(name))); };
     ProStatement p;
     p.noScheme1983 = old.none;
     p.cells = {
         {5, 3, drawalCode.left(4)},
-        {9, 9, f("tpay")},
-        {10, 9, f("td_pay")},
-        {11, 9, f("tlpay")},
-        {12, 9, f("tda")},
-        {13, 9, plus(plus(f("thra"), f("tma")), f("toa"))},
-        {14, 9, grossOutsideLines(t)},
-        {19, 9, agr0},
-        {21, 9, f("thbl")},
-        {25, 9, f("thbi")},
-        {33, 9, f("titax")},
-        {35, 9, old.sf0},
-        {36, 9, old.if0},
-        {37, 9, minus(f("tsf"), old.sf0)},
-        {38, 9, minus(f("tif"), old.if0)},
+        {9, 9, rupees(t.pay)},
+        {10, 9, rupees(t.dPay)},
+        {11, 9, rupees(t.lessFa)},
+        {12, 9, rupees(t.da)},
+        {13, 9, rupees(t.hra + t.ma + t.oa)},
+        {14, 9, rupees(t.grossOutsideLines())},
+        {19, 9, rupees(agr0)},
+        {21, 9, rupees(t.hbLoan)},
+        {25, 9, rupees(t.hbInt)},
+        {33, 9, rupees(t.iTax)},
+        {35, 9, rupees(old.sf)},
+        {36, 9, rupees(old.ifund)},
+        {37, 9, rupees(t.sFund - old.sf)},
+        {38, 9, rupees(t.iFund - old.ifund)},
     };
     if (otherRecoveries)
-        p.cells.append({40, 9, f("toth")});
-    p.cells.append({32, 9, f("tp_tax")});
-    p.cells.append({30, 3, f("tnet")});
-    p.cells.append({30, 4, inWords(f("tnet"))});
-    p.cells.append({46, 9, minus(plus(f("tgpfs"), f("tgpfr")), agr0)});
+        p.cells.append({40, 9, rupees(t.others)});
+    p.cells.append({32, 9, rupees(t.pTax)});
+    p.cells.append({30, 3, rupees(t.net)});
+    p.cells.append({30, 4, inWords(t.net)});
+    p.cells.append({46, 9, rupees(t.gpfSubs + t.gpfRec - agr0)});
     return p;
 }
 

@@ -19,29 +19,30 @@ const char* const kGroupD = "category = 'D'";
 const char* const kScheme1983 = "\"if\" + sf = 8";
 const char* const kScheme1987 = "\"if\" + sf <> 8";
 
-// The count of qualifying rows and their sum, from the table the lines read.
+// The count of qualifying rows and their sum, from the table the lines read;
+// each figure to the paisa, as the schedule prints its lines.
 Query totalQuery(Schedule schedule)
 {
     const QString sal = QStringLiteral("select count(*) as n, %1 as total from sal where %2");
     switch (schedule) {
     case Schedule::GpfOtherThanGroupD:
-        return {sal.arg("total(gpf_subs) + total(gpf_rec)", kOtherThanGroupD), {}};
+        return {sal.arg("(total(hundredths(gpf_subs)) + total(hundredths(gpf_rec))) / 100", kOtherThanGroupD), {}};
     case Schedule::GpfGroupD:
-        return {sal.arg("total(gpf_subs) + total(gpf_rec)", kGroupD), {}};
+        return {sal.arg("(total(hundredths(gpf_subs)) + total(hundredths(gpf_rec))) / 100", kGroupD), {}};
     case Schedule::ProfessionalTax:
-        return {"select count(*) as n, total(p_tax) as total from sal", {}};
+        return {"select count(*) as n, total(hundredths(p_tax)) / 100 as total from sal", {}};
     case Schedule::Giss1983:
-        return {sal.arg("total(\"if\") + total(sf)", kScheme1983), {}};
+        return {sal.arg("(total(hundredths(\"if\")) + total(hundredths(sf))) / 100", kScheme1983), {}};
     case Schedule::Giss1987:
         // The lines come from the bill's group abstract, which is built from
         // these same rows of sal; the deductions themselves are summed here.
-        return {sal.arg("total(\"if\") + total(sf)", kScheme1987), {}};
+        return {sal.arg("(total(hundredths(\"if\")) + total(hundredths(sf))) / 100", kScheme1987), {}};
     case Schedule::IncomeTax:
-        return {"select count(*) as n, total(i_tax) as total from temp", {}};
+        return {"select count(*) as n, total(hundredths(i_tax)) / 100 as total from temp", {}};
     case Schedule::HouseBuildingLoan:
-        return {"select count(*) as n, total(hb_loan) + total(hb_int) as total from temp1", {}};
+        return {"select count(*) as n, (total(hundredths(hb_loan)) + total(hundredths(hb_int))) / 100 as total from temp1", {}};
     case Schedule::HouseRent:
-        return {sal.arg("total(others)", "others > 0"), {}};
+        return {sal.arg("total(hundredths(others)) / 100", "others > 0"), {}};
     case Schedule::Increment:
         break;
     }
@@ -60,17 +61,18 @@ Query scheduleLines(Schedule schedule, const QString& codeCategory)
                     .arg(kOtherThanGroupD),
                 {}};
     case Schedule::GpfGroupD:
-        return {QStringLiteral("select count(*) as nos, total(gpf_subs) as tgpfs,"
-                               " total(gpf_rec) as tgpfr,"
-                               " total(gpf_subs) + total(gpf_rec) as total"
+        return {QStringLiteral("select count(*) as nos, total(hundredths(gpf_subs)) / 100 as tgpfs,"
+                               " total(hundredths(gpf_rec)) / 100 as tgpfr,"
+                               " (total(hundredths(gpf_subs)) + total(hundredths(gpf_rec))) / 100 as total"
                                " from sal where %1")
                     .arg(kGroupD),
                 {}};
     case Schedule::ProfessionalTax:
-        return {"select total(p_tax) as total from sal", {}};
+        return {"select total(hundredths(p_tax)) / 100 as total from sal", {}};
     case Schedule::Giss1983:
-        return {QStringLiteral("select count(*) as ifno, total(\"if\") as totalif,"
-                               " total(sf) as totalsf, total(\"if\") + total(sf) as total"
+        return {QStringLiteral("select count(*) as ifno, total(hundredths(\"if\")) / 100 as totalif,"
+                               " total(hundredths(sf)) / 100 as totalsf,"
+                               " (total(hundredths(\"if\")) + total(hundredths(sf))) / 100 as total"
                                " from sal where %1")
                     .arg(kScheme1983),
                 {}};
