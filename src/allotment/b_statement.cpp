@@ -5,7 +5,10 @@
 #include "platform/data/recordset.h"
 #include "platform/vb/convert.h"
 
+#include <QMap>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace allotment {
 
@@ -94,6 +97,54 @@ StatementAmounts statementAmounts(const std::array<double, ColumnCount>& a, doub
     return s;
 }
 
+namespace {
+
+// Sums are kept in whole hundredths, so that a year of bills adds up to the
+// paisa with no drift of binary fractions, and two sums agree exactly or not.
+using Hundredths = std::array<qint64, StatementColumnCount>;
+
+void add(Hundredths& sum, const StatementAmounts& a)
+{
+    for (int c = 0; c < StatementColumnCount; ++c)
+        sum[c] += vb::hundredths(a[c]);
+}
+
+Hundredths hundredthsOf(const StatementAmounts& a)
+{
+    Hundredths h{};
+    add(h, a);
+    return h;
+}
+
+StatementAmounts amountsOf(const Hundredths& h)
+{
+    StatementAmounts a{};
+    for (int c = 0; c < StatementColumnCount; ++c)
+        a[c] = double(h[c]) / 100.0;
+    return a;
+}
+
+// The reporting month of a date: 4 for April .. 15 for March.
+int reportingMonth(const QDate& d)
+{
+    return d.month() < 4 ? d.month() + 12 : d.month();
+}
+
+// Whether the register still holds the year's bills of the head code. The
+// year-end reset deletes every bill dated before the new year and re-dates
+// the heads' opening rows to it; while an opening row of the code is dated
+// the year's start or earlier, no reset has cleared the year.
+bool registerHoldsYear(data::Database& fund, const StatementRequest& r)
+{
+    data::QueryRecordset opening(fund,
+                                 QStringLiteral("select 1 from all_exp where bill_no = 0 and bill_date <= ? "
+                                                "and head like ? escape '\\' limit 1"),
+                                 {QDate(r.fyYear, 4, 1).toString(Qt::ISODate), containsPattern(r.headCode)});
+    return !opening.eof();
+}
+
+} // namespace
+
 std::optional<BStatement> makeBStatement(data::Database& fund, const StatementRequest& r)
 {
     BStatement s;
@@ -108,6 +159,10 @@ std::optional<BStatement> makeBStatement(data::Database& fund, const StatementRe
     const int calendarMonth = (r.monthNo - 1) % 12 + 1;
     const QDate from(r.calendarYear(), calendarMonth, 1);
     const QDate to(from.year(), from.month(), from.daysInMonth());
+    // Past April the bills from the year's start are read too: what the
+    // register holds for the earlier months is what is carried forward.
+    const bool checked = r.monthNo != 4 && registerHoldsYear(fund, r);
+    const QDate first = checked ? QDate(r.fyYear, 4, 1) : from;
     QStringList fields;
     for (const AmountColumn& c : kAmountColumns)
         fields << QLatin1String(c.field);
@@ -116,7 +171,9 @@ std::optional<BStatement> makeBStatement(data::Database& fund, const StatementRe
                                               "where bill_date between ? and ? and bill_no > 0 "
                                               "and head like ? escape '\\' order by bill_date, bill_no")
                                    .arg(fields.join(QLatin1Char(','))),
-                               {from.toString(Qt::ISODate), to.toString(Qt::ISODate), containsPattern(r.headCode)});
+                               {first.toString(Qt::ISODate), to.toString(Qt::ISODate), containsPattern(r.headCode)});
+    QVector<Hundredths> earlier(checked ? r.monthNo - 4 : 0);
+    Hundredths month{};
     s.bills.reserve(bills.recordCount());
     for (bills.moveFirst(); !bills.eof(); bills.moveNext()) {
         std::array<double, ColumnCount> amounts{};
@@ -124,14 +181,28 @@ std::optional<BStatement> makeBStatement(data::Database& fund, const StatementRe
             amounts[c] = bills.field(3 + c).number();
         StatementBill b{bills.field(0).number(), bills.field(1).toDate(),
                         statementAmounts(amounts, bills.field(2).number())};
-        for (int c = 0; c < StatementColumnCount; ++c)
-            s.monthTotals[c] += b.amounts[c];
+        if (b.billDate < from) {
+            add(earlier[reportingMonth(b.billDate) - 4], b.amounts);
+            continue;
+        }
+        add(month, b.amounts);
         s.bills << b;
     }
-    for (int c = 0; c < StatementColumnCount; ++c) {
-        s.monthTotals[c] = paisa(s.monthTotals[c]);
-        s.progressive[c] = paisa(s.monthTotals[c] + s.broughtForward[c]);
+    s.monthTotals = amountsOf(month);
+    Hundredths carried = hundredthsOf(s.broughtForward);
+    if (checked) {
+        carried = {};
+        s.earlierMonths.emplace();
+        for (const Hundredths& m : earlier) {
+            s.earlierMonths->append(amountsOf(m));
+            for (int c = 0; c < StatementColumnCount; ++c)
+                carried[c] += m[c];
+        }
+        s.broughtForward = amountsOf(carried);
     }
+    for (int c = 0; c < StatementColumnCount; ++c)
+        month[c] += carried[c];
+    s.progressive = amountsOf(month);
     return s;
 }
 
@@ -139,14 +210,51 @@ StoredTotals storeProgressive(data::Database& fund, const BStatement& s)
 {
     const StatementRequest& r = s.request;
     const int next = r.monthNo + 1;
-    // The year's rows from the next month on: the one this statement writes
-    // first, then those later statements brought forward from it.
-    data::QueryRecordset rows(fund,
+    // What each row should carry, by month number: the register's totals to
+    // the end of each month before the statement's, then its progressive ones.
+    QMap<int, Hundredths> due;
+    if (s.earlierMonths) {
+        Hundredths carried{};
+        for (int k = 0; k < s.earlierMonths->size(); ++k) {
+            add(carried, s.earlierMonths->at(k));
+            due.insert(k + 5, carried);
+        }
+    }
+    const Hundredths progressive = hundredthsOf(s.progressive);
+    due.insert(next, progressive);
+
+    struct Row {
+        QVariant rowid;
+        int monthNo;
+        Hundredths stored;
+    };
+    QVector<Row> rows;
+    data::QueryRecordset year(fund,
                               QStringLiteral("select rowid, month_no, %1 from b_statement where fy_year = ? "
-                                             "and m_head = ? and month_no >= ? order by month_no, rowid")
+                                             "and m_head = ? order by month_no, rowid")
                                   .arg(statementFieldList()),
-                              {r.fyYear, r.headCode, next});
-    if (rows.eof() || rows.field(1).number() != next) {
+                              {r.fyYear, r.headCode});
+    for (; !year.eof(); year.moveNext()) {
+        Row row{year.field(0).variant(), int(year.field(1).number()), {}};
+        for (int c = 0; c < StatementColumnCount; ++c)
+            row.stored[c] = vb::hundredths(year.field(2 + c).number());
+        rows << row;
+    }
+
+    // The rows after the next month's carried its old figure forward: they
+    // move by as much as it does. Without it (a month skipped) they stay.
+    StoredTotals out;
+    const auto nextRow = std::find_if(rows.begin(), rows.end(), [next](const Row& row) { return row.monthNo == next; });
+    if (nextRow != rows.end()) {
+        for (const Row& row : rows) {
+            if (row.monthNo <= next)
+                continue;
+            Hundredths moved = row.stored;
+            for (int c = 0; c < StatementColumnCount; ++c)
+                moved[c] += progressive[c] - nextRow->stored[c];
+            due.insert(row.monthNo, moved);
+        }
+    } else {
         data::TableRecordset table(fund, QStringLiteral("b_statement"));
         table.addNew();
         table["month_no"] = next;
@@ -155,30 +263,27 @@ StoredTotals storeProgressive(data::Database& fund, const BStatement& s)
             table[QLatin1String(kStatementFields[c])] = s.progressive[c];
         table["fy_year"] = r.fyYear;
         table.update();
-        return StoredTotals::Added;
+        out.added = true;
     }
-
-    StatementAmounts difference{};
-    bool changed = false;
-    for (int c = 0; c < StatementColumnCount; ++c) {
-        difference[c] = paisa(s.progressive[c] - rows.field(2 + c).number());
-        changed = changed || difference[c] != 0;
-    }
-    if (!changed)
-        return StoredTotals::Unchanged;
 
     QStringList assignments;
     for (const char* f : kStatementFields)
         assignments << QLatin1String(f) + QStringLiteral(" = ?");
     const QString update = QStringLiteral("update b_statement set %1 where rowid = ?").arg(assignments.join(','));
-    for (; !rows.eof(); rows.moveNext()) {
+    for (const Row& row : rows) {
+        const auto target = due.constFind(row.monthNo);
+        if (target == due.constEnd() || *target == row.stored)
+            continue;
         QVariantList values;
-        for (int c = 0; c < StatementColumnCount; ++c)
-            values << paisa(rows.field(2 + c).number() + difference[c]);
-        values << rows.field(0).variant();
+        for (double v : amountsOf(*target))
+            values << v;
+        values << row.rowid;
         fund.execute(update, values);
+        // A row holds the totals to the end of the month before its own.
+        if (row.monthNo - 1 != r.monthNo)
+            out.movedMonths << row.monthNo - 1;
     }
-    return StoredTotals::Moved;
+    return out;
 }
 
 StatementSheet statementSheet(const BStatement& s)

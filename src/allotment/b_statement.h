@@ -62,8 +62,17 @@ struct BStatement {
     StatementRequest request;
     QVector<StatementBill> bills;    // by date, then number
     StatementAmounts monthTotals{};
-    StatementAmounts broughtForward{};  // nothing in April
+    // Nothing in April. Otherwise the register's totals from the year's start
+    // to the end of the month before, so that a bill of an earlier month
+    // entered late, lowered or deleted is carried all the same; the stored
+    // row as it stands when the register no longer holds the year.
+    StatementAmounts broughtForward{};
     StatementAmounts progressive{};
+    // The register's totals of each month of the year before this one, April
+    // first, against which the stored rows of those months are checked; none
+    // in April, and none when the register was cleared for a later year
+    // (the stored rows are then all that is left of the year).
+    std::optional<QVector<StatementAmounts>> earlierMonths;
 };
 
 // A bill's statement columns from its register amounts (the fourteen columns
@@ -77,18 +86,22 @@ StatementAmounts statementAmounts(const std::array<double, ColumnCount>& amounts
 std::optional<BStatement> makeBStatement(data::Database& fund, const StatementRequest& request);
 
 // What storing a statement's progressive totals did to the year's rows.
-enum class StoredTotals {
-    Added,     // the next month's row was new
-    Unchanged, // the row already held these totals: nothing written
-    Moved,     // the row and every later one of the year moved by the difference
+struct StoredTotals {
+    bool added = false;   // the next month's row was new
+    // The months (4 April .. 15 March) other than the statement's own whose
+    // progressive totals, as the stored rows carry them forward, changed:
+    // their statements made earlier no longer show them.
+    QVector<int> movedMonths;
 };
 
-// Stores the progressive totals as brought forward into the next month. A
-// month made again after a late bill finds its row short of the bill: the
-// row takes the new totals and every later month's row of the head code and
-// year moves by the same difference, since each of them carried the old
-// figure forward. Run it inside the caller's transaction, so that the rows
-// move together or not at all.
+// Stores the progressive totals as brought forward into the next month, and
+// brings the year's other rows of the head code into line with the register:
+// each row up to the statement's month takes the register's totals to the
+// end of its month (a bill entered late, lowered or deleted), and every row
+// after the next month's moves by as much as the next month's row did, since
+// each of them carried the old figure forward. Run it inside the caller's
+// transaction, so that the rows move together or not at all; a row already
+// holding its figures is not written.
 StoredTotals storeProgressive(data::Database& fund, const BStatement& statement);
 
 struct SheetCell {

@@ -1,6 +1,7 @@
 // B-STATEMENT of the financial-report form: the month's workbook and the totals it carries forward.
 #include "allotment/b_statement.h"
 #include "allotment/financial_report_form.h"
+#include "allotment/report_period.h"
 
 #include "common/schema.h"
 #include "platform/data/database.h"
@@ -65,21 +66,39 @@ void Form4::Command4_Click()
     // and finds them as they are), or neither; never a workbook whose totals
     // were not carried, nor a late bill carried into some later months only.
     office::StagedFile file = book->stage();
+    StoredTotals stored;
     {
         data::Transaction transaction(fund);
-        storeProgressive(fund, *statement);
+        stored = storeProgressive(fund, *statement);
         transaction.commit();
     }
+    // Rows of other months brought into line with the register change what
+    // their statements, made earlier, printed as carried forward.
+    const auto tellMoved = [&stored] {
+        if (stored.movedMonths.isEmpty())
+            return;
+        QStringList names;
+        for (int month : stored.movedMonths)
+            names << reportingMonths().value(month - 4);
+        forms::Dialogs::msgBox(QStringLiteral("THE PROGRESSIVE TOTALS OF %1 HAVE BEEN BROUGHT INTO LINE WITH THE BILL "
+                                              "REGISTER (A BILL ENTERED LATE, CHANGED OR DELETED).\n"
+                                              "THE B-STATEMENTS OF THOSE MONTHS MADE EARLIER NO LONGER SHOW THE CARRIED "
+                                              "TOTALS: MAKE THEM AGAIN TO PRINT THEM.")
+                                   .arg(names.join(QStringLiteral(", "))),
+                               forms::vbInformation, QStringLiteral("PLEASE NOTE"));
+    };
     QString path;
     try {
         path = file.publish();
     } catch (const vb::Error& e) {
+        tellMoved();
         // The totals are in and carry forward; only the file lacks its name.
         throw vb::Error(e.number, QStringLiteral("The month's totals were saved, but its workbook could not be named in "
                                                  "the folder\n%1\nMake the B-statement of this month again to make it.")
                                       .arg(QDir::toNativeSeparators(data::dataFolder() + QStringLiteral("/output"))));
     }
     office::showFile(path);
+    tellMoved();
 }
 
 } // namespace allotment

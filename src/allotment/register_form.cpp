@@ -351,6 +351,7 @@ void Form1::wireHandlers()
     forms::on(Command8, &forms::CommandButton::Click, this, &Form1::Command8_Click);
     forms::on(DTPicker3, &forms::DatePicker::KeyUp, this, &Form1::DTPicker3_KeyUp);
     forms::on(DTPicker4, &forms::DatePicker::KeyUp, this, &Form1::DTPicker4_KeyUp);
+    forms::on(DTPicker4, &forms::DatePicker::Change, this, &Form1::DTPicker4_Change);
 
     // The Enter chain: within a group each box leads to the next, the group's
     // last to its frame's OK; nothing is checked on the way.

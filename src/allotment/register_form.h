@@ -68,6 +68,7 @@ public:
     void Command5_Click();
     void Command8_Click();
     void DTPicker4_KeyUp(int keyCode);
+    void DTPicker4_Change();
 
     // Year-end reset.
     void Option3_Click();
@@ -130,9 +131,20 @@ private:
         QString deduction;     // the bill's total deduction, as imported
     };
     std::optional<ImportedBill> mImported;
+    // Whether the chosen head and bill date are those of the bill.
+    bool isChosenBill(const ImportedBill& bill) const;
     // Why the chosen head and bill date are not those of the imported
     // figures; nothing when they are.
     std::optional<QString> importedElsewhere(const ImportedBill& bill) const;
+    // One of the bill form's total labels (Label61 to Label66), reached by
+    // name; the bill form is loaded hidden when it is not open.
+    forms::Label& billFormTotal(int n) const;
+    // The bill whose totals wait on the bill form: made for a bill, with at
+    // least one figure. Unless loadBillForm, a bill form not open has none.
+    std::optional<ImportedBill> totalsWaiting(bool loadBillForm) const;
+    // Shows Import when totals wait for the new bill of the chosen head and
+    // bill date.
+    void offerImportOfWaitingTotals();
 
     common::DatabaseHandle mFund{common::kFundDb};
     std::unique_ptr<data::TableRecordset> mAllotments;

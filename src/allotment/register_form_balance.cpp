@@ -26,6 +26,7 @@ void Form1::Combo1_Click()
     Label79->setCaption(description.value_or(QString()));
     if (!description)
         return;
+    offerImportOfWaitingTotals();
 
     if (!refreshBalances()) {
         const int answer = forms::Dialogs::msgBox(

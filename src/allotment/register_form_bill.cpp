@@ -46,6 +46,11 @@ void Form1::DTPicker4_KeyUp(int keyCode)
         focusFirstOpen(billBox);
 }
 
+void Form1::DTPicker4_Change()
+{
+    offerImportOfWaitingTotals();
+}
+
 void Form1::Command8_Click()
 {
     Command8->setVisible(false);
@@ -56,48 +61,85 @@ void Form1::Command8_Click()
                                forms::vbInformation, QStringLiteral("PLEASE NOTE"));
         return;
     }
-    // The bill form is reached by name: loading it here, hidden, leaves its
-    // totals at "0".
-    auto total = [](int n) -> forms::Label& {
-        return forms::Forms::control<forms::Label>(QStringLiteral("Form6"), QStringLiteral("Label%1").arg(n));
-    };
-    if (vb::val(total(61).caption()) == 0) {
+    // The bill form is reached by name: loading it here, hidden, leaves no
+    // totals to take.
+    const std::optional<ImportedBill> offered = totalsWaiting(true);
+    if (!offered) {
         forms::Dialogs::msgBox(QStringLiteral("DATA NOT AVAILABLE. OPEN REPORT SECTION."), forms::vbInformation,
                                QStringLiteral("PLEASE NOTE"));
         return;
     }
     // The totals were made for one head's bill of one date; under any other
     // they would be filed as money that head never drew.
-    // The deduction to the paisa, as the bill prints it: loan instalments
-    // carry fractions of a paisa that no bill pays.
-    const ImportedBill offered{total(61).property(common::kTotalsHeadProperty).toString(),
-                               total(61).property(common::kTotalsBillDateProperty).toDate(),
-                               vb::figure(total(66).caption())};
-    if (const auto elsewhere = importedElsewhere(offered)) {
+    if (const auto elsewhere = importedElsewhere(*offered)) {
         forms::Dialogs::msgBox(QStringLiteral("THE PAY-BILL TOTALS ARE OF ") + *elsewhere
                                    + QStringLiteral("\nNOTHING IS COPIED: THEY ARE KEPT FOR THAT BILL. "
                                                     "CHOOSE ITS HEAD AND BILL DATE TO IMPORT THEM."),
                                forms::vbInformation, QStringLiteral("PLEASE NOTE"));
         return;
     }
-    billBox[Pay]->setText(total(61).caption());
-    billBox[Da]->setText(total(62).caption());
-    billBox[Hra]->setText(total(63).caption());
-    billBox[Ma]->setText(total(64).caption());
-    billBox[DPay]->setText(total(65).caption());
-    Label83->setCaption(offered.deduction);
+    forms::Label& pay = billFormTotal(61);
+    billBox[Pay]->setText(pay.caption());
+    billBox[Da]->setText(billFormTotal(62).caption());
+    billBox[Hra]->setText(billFormTotal(63).caption());
+    billBox[Ma]->setText(billFormTotal(64).caption());
+    billBox[DPay]->setText(billFormTotal(65).caption());
+    // What the bill draws outside pay and allowances (a bonus, a festival
+    // advance paid) goes under BONUS, so that the row's amounts less its
+    // deduction are the bill's net.
+    billBox[Bonus]->setText(vb::figure(pay.property(common::kTotalsBonusProperty).toDouble()));
+    Label83->setCaption(offered->deduction);
     mImported = offered;
     for (int n = 61; n <= 66; ++n)
-        total(n).setCaption(QStringLiteral("0"));
-    total(61).setProperty(common::kTotalsHeadProperty, QVariant());
-    total(61).setProperty(common::kTotalsBillDateProperty, QVariant());
+        billFormTotal(n).setCaption(QStringLiteral("0"));
+    for (const char* p : {common::kTotalsHeadProperty, common::kTotalsBillDateProperty, common::kTotalsBonusProperty})
+        pay.setProperty(p, QVariant());
+}
+
+forms::Label& Form1::billFormTotal(int n) const
+{
+    return forms::Forms::control<forms::Label>(QStringLiteral("Form6"), QStringLiteral("Label%1").arg(n));
+}
+
+std::optional<Form1::ImportedBill> Form1::totalsWaiting(bool loadBillForm) const
+{
+    if (!loadBillForm && !forms::Forms::isLoaded(QStringLiteral("Form6")))
+        return std::nullopt;
+    const forms::Label& pay = billFormTotal(61);
+    const QString head = pay.property(common::kTotalsHeadProperty).toString();
+    // A bill of bonus or festival advance alone has no pay: only a bill with
+    // no figure at all, or totals made for no bill, leave nothing to take.
+    bool anyFigure = pay.property(common::kTotalsBonusProperty).toDouble() != 0;
+    for (int n = 61; n <= 66; ++n)
+        anyFigure = anyFigure || vb::val(billFormTotal(n).caption()) != 0;
+    if (head.isEmpty() || !anyFigure)
+        return std::nullopt;
+    // The deduction to the paisa, as the bill prints it: loan instalments
+    // carry fractions of a paisa that no bill pays.
+    return ImportedBill{head, pay.property(common::kTotalsBillDateProperty).toDate(),
+                        vb::figure(billFormTotal(66).caption())};
+}
+
+void Form1::offerImportOfWaitingTotals()
+{
+    // After a refusal the clerk turns to the bill the totals were made for:
+    // choosing its head and bill date offers Import again.
+    if (!Option2->value() || !isPayHead(chosenHead()))
+        return;
+    if (const auto waiting = totalsWaiting(false); waiting && isChosenBill(*waiting))
+        Command8->setVisible(true);
+}
+
+bool Form1::isChosenBill(const ImportedBill& bill) const
+{
+    const QString code = chosenHead();
+    return bill.head == code && bill.billDate.isValid()
+        && registerDate(code, bill.billDate) == registerDate(code, DTPicker4->value());
 }
 
 std::optional<QString> Form1::importedElsewhere(const ImportedBill& bill) const
 {
-    const QString code = chosenHead();
-    if (bill.head == code && bill.billDate.isValid()
-        && registerDate(code, bill.billDate) == registerDate(code, DTPicker4->value()))
+    if (isChosenBill(bill))
         return std::nullopt;
     const std::optional<QString> name = headDescription(*mFund, bill.head);
     return QStringLiteral("THE BILL OF %1 UNDER %2%3.")

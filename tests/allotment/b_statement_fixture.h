@@ -59,6 +59,22 @@ struct BStatementFormFixture : ::testing::Test {
             out << book.value(r, c);
         return out;
     }
+    // What the clerk is told when the totals carried from `months` moved.
+    static QString moved(const QString& months)
+    {
+        return "PLEASE NOTE|64|THE PROGRESSIVE TOTALS OF " + months
+               + " HAVE BEEN BROUGHT INTO LINE WITH THE BILL REGISTER (A BILL ENTERED LATE, CHANGED OR DELETED).\n"
+                 "THE B-STATEMENTS OF THOSE MONTHS MADE EARLIER NO LONGER SHOW THE CARRIED TOTALS: MAKE THEM AGAIN "
+                 "TO PRINT THEM.";
+    }
+    // What the message boxes said, in order.
+    QStringList told() const
+    {
+        QStringList out;
+        for (const auto& box : boxes.boxes())
+            out << testsupport::said(box);
+        return out;
+    }
     // The values of the cells at (row, column), in the order asked.
     static QVariantList cells(const office::Workbook& book, std::initializer_list<std::pair<int, int>> at)
     {

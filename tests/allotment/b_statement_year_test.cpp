@@ -1,6 +1,9 @@
 // A year of B-statements worked by hand: the figures below were added up on
 // paper from the bills, not from the program's own sums.
 #include "allotment/heads.h"
+#include "allotment/b_statement.h"
+#include "allotment/registers.h"
+#include "allotment/report_period.h"
 
 #include "b_statement_fixture.h"
 #include "support/folder_digest.h"
@@ -121,6 +124,7 @@ TEST_F(BStatementYearTest, EachHeadCodeKeepsItsOwnChainAndAGapStopsIt)
 
 TEST_F(BStatementYearTest, TwentyFourBillsInMayMoveBothTotalsRowsDown)
 {
+    addBill(kPay, 100, QDate(2012, 4, 30), {{Pay, 1000}});
     addBroughtForward(kCode, 2012, 5, 1000, 1000);
     for (int i = 1; i <= 24; ++i) // pay 100.25 x (1 + ... + 24) = 30075
         addBill(kPay, i, QDate(2012, 5, i), {{Pay, 100.25 * i}});
@@ -163,6 +167,8 @@ TEST_F(BStatementYearTest, AMonthMadeAgainAfterALateBillMovesEveryLaterMonth)
     const std::vector<double> mayMoved{82500, 9600, 59905, 9810.5, 0, 0, 1680.75, 0, 0, 19876, 143620.25};
     const std::vector<double> juneMoved{123500, 9600, 89675, 9810.5, 0, 0, 1680.75, 0, 0, 29752.25, 204514};
     EXPECT_EQ(totals(*may, 2012, 6), twice(mayMoved));
+    // June's and July's statements, made before, no longer show what they carry.
+    EXPECT_EQ(told(), QStringList{moved("JUNE, JULY")});
     // June's and July's (a month without bills) rows; April's and last year's as they were.
     EXPECT_EQ((std::array{stored(2012, 7, kCode), stored(2012, 8, kCode), stored(2012, 5, kCode)}),
               (std::array{juneMoved, juneMoved, april}));
@@ -181,17 +187,110 @@ TEST_F(BStatementYearTest, AMonthMadeAgainAfterALateBillMovesEveryLaterMonth)
     ASSERT_TRUE(june);
     EXPECT_EQ(amounts(*june, 28), juneMoved);
     EXPECT_TRUE(fundFiles() == before && !before.isEmpty());
-    EXPECT_TRUE(boxes.boxes().isEmpty() && count("select count(*) from b_statement") == 5 && outputs().size() == 7);
+    EXPECT_TRUE(boxes.boxes().size() == 1 && count("select count(*) from b_statement") == 5 && outputs().size() == 7);
+}
+
+// April to July made; then a May bill lowered and May made again, and an
+// April bill deleted and July made: each later month falls by exactly as
+// much, last year's rows stay. Worked by hand:
+//   April: bill 201 pay 30000 + D.A. 15000 less 3000.25 = 41999.75; bill 202 electricity 800.4
+//   May:   bill 203 as 201: 41999.75; bill 204 telephone 250.6
+//   June:  bill 205 as 201: 41999.75; July: none
+//   carried from April: contingencies 800.4, net 41999.75 + 800.4 = 42800.15
+//             from May:  1051, 42800.15 + 41999.75 + 250.6 = 85050.5
+//             from June and July: 1051, 85050.5 + 41999.75 = 127050.25
+//   bill 204 lowered by 50 to 200.6: May 1001, 85000.5; June and July 1001, 127000.25
+//   bill 202 deleted (800.4): April 0, 41999.75; May 200.6, 84200.1; June and July 200.6, 126199.85
+TEST_F(BStatementYearTest, ABillLoweredOrDeletedBringsEveryLaterMonthDownByAsMuch)
+{
+    for (const auto& [no, date] : {std::pair{201, QDate(2012, 4, 30)}, {203, QDate(2012, 5, 31)}, {205, QDate(2012, 6, 30)}})
+        addBill(kPay, no, date, {{Pay, 30000}, {Da, 15000}}, 3000.25);
+    addBill(kOffice, 202, QDate(2012, 4, 12), {{Elec, 800.4}});
+    addBill(kOffice, 204, QDate(2012, 5, 20), {{Tele, 250.6}});
+    for (int month : {6, 7, 8})
+        addBroughtForward(kCode, 2011, month, 5, 5);   // last year's
+    for (const char* month : {"APRIL", "MAY", "JUNE", "JULY"})
+        ASSERT_TRUE(statement("01/04/2012", month, kPayName)) << month;
+    // Contingencies, deductions and net carried from April to July.
+    const auto carried = [&] {
+        std::vector<double> out;
+        for (int month = 5; month <= 8; ++month)
+            for (int c : {SCont, SDeduct, SNet})
+                out.push_back(stored(2012, month, kCode)[c]);
+        return out;
+    };
+    ASSERT_EQ(carried(), (std::vector<double>{800.4, 3000.25, 42800.15, 1051, 6000.5, 85050.5, 1051, 9000.75, 127050.25,
+                                              1051, 9000.75, 127050.25}));
+    ASSERT_TRUE(boxes.boxes().isEmpty());
+
+    fund().execute("update all_exp set tele = 200.6 where bill_no = 204");
+    auto may = statement("01/04/2012", "MAY", kPayName);
+    ASSERT_TRUE(may);
+    EXPECT_EQ(amounts(*may, 28)[SNet], 85000.5);
+    EXPECT_EQ(carried(), (std::vector<double>{800.4, 3000.25, 42800.15, 1001, 6000.5, 85000.5, 1001, 9000.75, 127000.25,
+                                              1001, 9000.75, 127000.25}));
+    EXPECT_EQ(told(), QStringList{moved("JUNE, JULY")});
+
+    // July finds June's row short of the register: every month from April on is brought down.
+    fund().execute("delete from all_exp where bill_no = 202");
+    auto july = statement("01/04/2012", "JULY", kPayName);
+    ASSERT_TRUE(july);
+    EXPECT_EQ(amounts(*july, 28), (std::vector<double>{90000, 0, 45000, 0, 0, 0, 200.6, 0, 0, 9000.75, 126199.85}));
+    EXPECT_EQ(carried(), (std::vector<double>{0, 3000.25, 41999.75, 200.6, 6000.5, 84200.1, 200.6, 9000.75, 126199.85,
+                                              200.6, 9000.75, 126199.85}));
+    EXPECT_EQ(told(), (QStringList{moved("JUNE, JULY"), moved("APRIL, MAY, JUNE")}));
+    EXPECT_EQ(number("select sum(pay + net) from b_statement where fy_year = 2011"), 30);
+}
+
+// A bill of 20 October registered after December's statement: December
+// made again carries it and names the months whose statements, made
+// before, do not. Once the register is cleared for the next year, the
+// year's rows are all that is left of it and stay as they are. Worked by hand:
+//   April: bill 301 pay 50000 less 5000: net 45000
+//   October: bill 302 electricity 210.1; bill 303, late, miscellaneous 99.99: contingencies 310.09
+//   carried from October on: net 45000 + 210.1 = 45210.1, with the late bill 45310.09
+TEST_F(BStatementYearTest, ALateBillOfAnEarlierMonthIsCarriedWhenALaterMonthIsMade)
+{
+    addBill(kPay, 301, QDate(2012, 4, 30), {{Pay, 50000}}, 5000);
+    addBill(kOffice, 302, QDate(2012, 10, 5), {{Elec, 210.1}});
+    const QStringList months = reportingMonths().mid(0, 9);   // April to December
+    for (const QString& month : months)
+        ASSERT_TRUE(statement("01/04/2012", month, kPayName)) << month.toStdString();
+    const auto carried = [&] {   // contingencies and net carried from September to December
+        std::vector<double> out;
+        for (int month = 10; month <= 13; ++month)
+            for (int c : {SCont, SNet})
+                out.push_back(stored(2012, month, kCode)[c]);
+        return out;
+    };
+    ASSERT_EQ(carried(), (std::vector<double>{0, 45000, 210.1, 45210.1, 210.1, 45210.1, 210.1, 45210.1}));
+
+    addBill(kOffice, 303, QDate(2012, 10, 20), {{Misc, 99.99}});
+    auto december = statement("01/04/2012", "DECEMBER", kPayName);
+    ASSERT_TRUE(december);
+    EXPECT_EQ(amounts(*december, 28),
+              (std::vector<double>{50000, 0, 0, 0, 0, 0, 310.09, 0, 0, 5000, 45310.09}));
+    EXPECT_EQ(carried(), (std::vector<double>{0, 45000, 310.09, 45310.09, 310.09, 45310.09, 310.09, 45310.09}));
+    EXPECT_EQ(told(), QStringList{moved("OCTOBER, NOVEMBER")});
+
+    // The year cleared from the register: December made again keeps every row.
+    const auto rows = [&] { return number("select sum(net) + sum(cont) from b_statement where fy_year = 2012"); };
+    const double before = rows();
+    resetRegister(fund(), Register::Bills, QDate(2013, 4, 1));
+    ASSERT_TRUE(statement("01/04/2012", "DECEMBER", kPayName));
+    EXPECT_EQ(rows(), before);
+    EXPECT_EQ(told().size(), 1);
 }
 
 // December and January of the year 2012-13 each take the bills of their own
 // calendar year, name it in the title and carry the totals on. Worked by hand:
-//   brought into December: pay 300000, net 500000, the rest 0
+//   brought into December: November's bill 111, pay 300000, net 300000
 //   December: bill 112 of 31/12/2012  pay 42000 + D.A. 30240 + H.R.A. 4200 = 76440, less 10000.5: net 66439.5
 //   January:  bill 113 of 15/01/2013  electricity 999.99 + telephone 0.01 = 1000
 TEST_F(BStatementYearTest, DecemberAndJanuaryTakeTheirOwnCalendarYears)
 {
-    addBroughtForward(kCode, 2012, 12, 300000, 500000);
+    addBill(kPay, 111, QDate(2012, 11, 30), {{Pay, 300000}});
+    addBroughtForward(kCode, 2012, 12, 300000, 300000);
     addBill(kPay, 112, QDate(2012, 12, 31), {{Pay, 42000}, {Da, 30240}, {Hra, 4200}}, 10000.5);
     addBill(kOffice, 113, QDate(2013, 1, 15), {{Elec, 999.99}, {Tele, 0.01}});
     // A December and the Januaries of the years either side belong to other statements.
@@ -205,7 +304,7 @@ TEST_F(BStatementYearTest, DecemberAndJanuaryTakeTheirOwnCalendarYears)
               (QVariantList{"DECEMBER", 2012, kCode, QVariant(), "APR-12"}));
     EXPECT_EQ(row(*december, 5), (QVariantList{112, QDate(2012, 12, 31), QVariant(), 42000, 0, 30240, 4200, 0, 0, 0,
                                                0, 0, 10000.5, 66439.5}));
-    EXPECT_EQ(totals(*december, 2012, 13), twice({342000, 0, 30240, 4200, 0, 0, 0, 0, 0, 10000.5, 566439.5}));
+    EXPECT_EQ(totals(*december, 2012, 13), twice({342000, 0, 30240, 4200, 0, 0, 0, 0, 0, 10000.5, 366439.5}));
 
     auto january = statement("01/04/2012", "JANUARY", kPayName);
     ASSERT_TRUE(january) << boxes.prompts().join('|').toStdString();
@@ -213,7 +312,7 @@ TEST_F(BStatementYearTest, DecemberAndJanuaryTakeTheirOwnCalendarYears)
               (QVariantList{"JANUARY", 2013, kCode, QVariant(), "APR-12"}));
     EXPECT_EQ(row(*january, 5), (QVariantList{113, QDate(2013, 1, 15), QVariant(), 0, 0, 0, 0, 0, 0, 1000, 0, 0, 0,
                                               1000}));
-    EXPECT_EQ(totals(*january, 2012, 14), twice({342000, 0, 30240, 4200, 0, 0, 1000, 0, 0, 10000.5, 567439.5}));
+    EXPECT_EQ(totals(*january, 2012, 14), twice({342000, 0, 30240, 4200, 0, 0, 1000, 0, 0, 10000.5, 367439.5}));
 }
 
 } // namespace

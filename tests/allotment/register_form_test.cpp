@@ -51,13 +51,15 @@ protected:
     }
     Label& billFormLabel(int n) { return Forms::control<Label>("Form6", QStringLiteral("Label%1").arg(n)); }
     // The bill form's six totals as its missing-bill question leaves them:
-    // made for the bill of `date` under `head`.
-    void offerTotals(const QString& head, const QDate& date, const QStringList& totals)
+    // made for the bill of `date` under `head`, with what it draws outside
+    // pay and allowances.
+    void offerTotals(const QString& head, const QDate& date, const QStringList& totals, double bonus = 0)
     {
         for (int i = 0; i < 6; ++i)
             billFormLabel(61 + i).setCaption(totals[i]);
         billFormLabel(61).setProperty(common::kTotalsHeadProperty, head);
         billFormLabel(61).setProperty(common::kTotalsBillDateProperty, date);
+        billFormLabel(61).setProperty(common::kTotalsBonusProperty, bonus);
     }
     QStringList billTotals()
     {
@@ -310,6 +312,82 @@ TEST_F(Form1Test, ImportTakesTotalsOnlyIntoTheirOwnBillAndProposesTheirDeduction
                                   + " (SALARY SP).\nNOTHING IS SAVED: CHOOSE THAT HEAD AND BILL DATE AGAIN, "
                                     "OR CANCEL THE BILL."});
     EXPECT_EQ(count("select count(*) from all_exp where bill_no = 21"), 0);
+}
+
+// A bill that draws a bonus and recovers a festival advance, then a bill of
+// bonus alone: the register's row is the whole bill. Worked by hand:
+//   pay 18000 + grade pay 2400 + D.A. 11832 + H.R.A. 2040 + M.A. and O.A. 300
+//   + bonus 4000 = 38572; deduction: the rows' 2060.83 + less F.A. 1350 =
+//   3410.83; net 38572 - 3410.83 = 35161.17.
+TEST_F(Form1Test, ImportCarriesTheBonusAndABillOfBonusAloneAndNothingWithoutTotals)
+{
+    const auto import = [&] { return saidBy([&] { form->Command8_Click(); }); };
+    const QString none = "PLEASE NOTE|64|DATA NOT AVAILABLE. OPEN REPORT SECTION.";
+    const QDate date = form->DTPicker4->value();
+    chooseHead(salary);
+    click(*form->Option2);
+
+    // Figures made for no bill, or a bill made with no figure: nothing to take.
+    offerTotals(salary, date, {"18000", "11832", "2040", "300", "2400", "3410.83"});
+    billFormLabel(61).setProperty(common::kTotalsHeadProperty, QVariant());
+    EXPECT_EQ(import(), QStringList{none});
+    offerTotals(salary, date, QStringList(6, "0"));
+    EXPECT_EQ(import(), QStringList{none});
+
+    offerTotals(salary, date, {"18000", "11832", "2040", "300", "2400", "3410.83"}, 4000);
+    EXPECT_EQ(import(), QStringList{});
+    EXPECT_EQ(texts({18, 19, 20, 21, 32, 22}) << label(83).caption(),
+              (QStringList{"18000", "11832", "2040", "300", "2400", "4000", "3410.83"}));
+    EXPECT_FALSE(billFormLabel(61).property(common::kTotalsBonusProperty).isValid()
+                 || billFormLabel(61).property(common::kTotalsHeadProperty).isValid());
+    form->Text16->setText("31");
+    bill({enterOnInput("ENTER TOTAL DEDUCTION"), {vbYes, "BILL ENTERED"}});
+    const QString net = "select pay + d_pay + da + hra + ma + bonus - deduction from all_exp where bill_no = %1";
+    EXPECT_EQ(vb::figure(number(net.arg(31))), "35161.17");
+    EXPECT_EQ(number("select bonus from all_exp where bill_no = 31"), 4000);
+
+    // A bonus of 4000.5 alone: no pay, still a bill.
+    offerTotals(salary, date, QStringList(6, "0"), 4000.5);
+    EXPECT_EQ(import(), QStringList{});
+    EXPECT_EQ(texts({18, 22}) << label(83).caption(), (QStringList{"0", "4000.5", "0"}));
+    form->Text16->setText("32");
+    bill({enterOnInput("ENTER TOTAL DEDUCTION"), {vbNo, "BILL ENTERED"}});
+    EXPECT_EQ(number(net.arg(32)), 4000.5);
+}
+
+// Refused for another bill, Import comes back once the head and the bill
+// date named in the refusal are chosen, in either order.
+TEST_F(Form1Test, ChoosingTheBillTheTotalsWereMadeForOffersImportAgain)
+{
+    const QString headB = code("SP", "01");
+    addHead(headB, "SALARY SP", "E", kStart);
+    reopen();
+    const QDate made(2012, 12, 25);
+    offerTotals(headB, made, {"117490", "81368", "11749", "1800", "23400", "16408"});
+    const auto refusedThenOffered = [&](const std::function<void()>& chooseTheBill) {
+        click(*form->Option2);
+        saidBy([&] { form->Command8_Click(); });
+        EXPECT_FALSE(form->Command8->visible());
+        chooseTheBill();
+        return form->Command8->visible();
+    };
+
+    chooseHead(salary);
+    form->DTPicker4->setValue(made);
+    EXPECT_TRUE(refusedThenOffered([&] { chooseHead(headB); })) << "the head chosen";
+    // The date picked with the focus already there: leaving the bill number
+    // (which offers Import of itself) plays no part.
+    form->DTPicker4->setValue(made.addDays(-1));
+    focus(*form->DTPicker4);
+    EXPECT_TRUE(refusedThenOffered([&] { pickDate(*form->DTPicker4, made); })) << "the bill date chosen";
+    // Another day, or another head, offers nothing.
+    chooseHead(salary);
+    focus(*form->DTPicker4);
+    EXPECT_FALSE(refusedThenOffered([&] {
+        pickDate(*form->DTPicker4, made.addDays(1));
+        chooseHead(headB);
+    }));
+    EXPECT_FALSE(billTotals().contains("0"));
 }
 
 // A balance reads to the paisa; Import is offered however the bill number is left.
