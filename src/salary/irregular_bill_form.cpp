@@ -36,6 +36,12 @@ QString wholeText(double x)
     return vb::format(x, QStringLiteral("###"));
 }
 
+// What a box holds, by the number its text begins with (an empty box 0).
+double boxValue(const TextBox* box)
+{
+    return vb::val(box->text());
+}
+
 void selectAndFocus(TextBox* box)
 {
     box->setSelStart(0);
@@ -350,11 +356,11 @@ void Form11::Text2_KeyUp(int keyCode)
     Command[2]->setEnabled(true);
 }
 
-QString Form11::instalmentText(data::TableRecordset& ledger, const QString& dueField, int box)
+QString Form11::instalmentText(data::TableRecordset& ledger, const QString& dueField)
 {
     const std::optional<double> inst =
         dueInstalment(ledger, dueField, mEmployee->get(QStringLiteral("emp_code")).text().trimmed());
-    return mShown.show(box, inst.value_or(0));
+    return shownFigure(inst.value_or(0));
 }
 
 void Form11::lookUp()
@@ -405,8 +411,8 @@ void Form11::lookUp()
         Text[14]->setText(text("gpf_subs"));
         Text[16]->setText(text("i_fund"));
         Text[17]->setText(text("s_fund"));
-        Text[8]->setText(instalmentText(*mFesti, QStringLiteral("adv_due"), 8));
-        Text[15]->setText(instalmentText(*mLoan, QStringLiteral("loan_due"), 15));
+        Text[8]->setText(instalmentText(*mFesti, QStringLiteral("adv_due")));
+        Text[15]->setText(instalmentText(*mLoan, QStringLiteral("loan_due")));
         mCode = code;
         Text[12]->setFocus();
         break;
@@ -444,9 +450,9 @@ void Form11::Text12_Enter()
         Text[12]->setFocus();
         return;
     }
-    auto v = [this](int i) { return mShown.value(i, Text[i]->text()); };
+    auto v = [this](int i) { return boxValue(Text[i]); };
     const double g = gross(v(7), v(23), v(9), v(10), v(11), v(12), v(8));
-    Text[13]->setText(mShown.show(13, g));
+    Text[13]->setText(shownFigure(g));
     Text[18]->setText(vb::cstr(professionalTax(g)));
     mGrossStale = false;
     if (k == Kind::FractionPay) {
@@ -495,9 +501,9 @@ void Form11::Text19_Enter()
         Text[19]->setFocus();
         return;
     }
-    auto v = [this](int i) { return mShown.value(i, Text[i]->text()); };
+    auto v = [this](int i) { return boxValue(Text[i]); };
     const double deduct = totalDeduction(v(14), v(15), v(16), v(17), v(18), v(19));
-    Text[20]->setText(mShown.show(20, net(v(13), deduct)));
+    Text[20]->setText(shownFigure(net(v(13), deduct)));
     Command[3]->setEnabled(true);
     Command[3]->setFocus();
 }
@@ -549,7 +555,7 @@ void Form11::Command1_Click()
             {19, &BillRow::misc},   {20, &BillRow::net},     {23, &BillRow::dPay},   {28, &BillRow::hbLoan},
             {29, &BillRow::hbInt},  {30, &BillRow::iTax},    {31, &BillRow::others},
         },
-        [this](int box) { return Text[box]->text(); }, &mShown);
+        [this](int box) { return Text[box]->text(); });
     if (notAmount) {
         Dialogs::msgBox(kNotNumber, vbInformation, kHi);
         Text[*notAmount]->setFocus();
@@ -574,7 +580,6 @@ void Form11::Command2_Click()
     for (Label* l : {Label3, Label27, Label29, Label32, Label34, Label36})
         l->setCaption(QString());
     mCode.clear();
-    mShown.forget();
     figuresChanged();
     Text[1]->setFocus();
 }
