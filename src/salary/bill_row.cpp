@@ -97,6 +97,17 @@ std::optional<int> readAmounts(BillRow& row, std::initializer_list<AmountBox> bo
     return std::nullopt;
 }
 
+QString tooLargeMessage()
+{
+    return QStringLiteral("THE AMOUNT IS TOO LARGE: A SALARY PART MUST BE LESS THAN ONE CRORE");
+}
+
+QString notAmountMessage(const QString& text, const QString& notNumber)
+{
+    return vb::readAmount(text, common::kSalaryPart).fault == vb::AmountFault::TooLarge ? tooLargeMessage()
+                                                                                       : notNumber;
+}
+
 int rowsForPayMonth(data::Database& db, const QString& payMonth, const QString& empCode)
 {
     data::QueryRecordset rs(db,

@@ -61,6 +61,12 @@ struct AmountBox {
 std::optional<int> readAmounts(BillRow& row, std::initializer_list<AmountBox> boxes,
                                const std::function<QString(int)>& textOf);
 
+// What a salary form says of a box that holds no amount: the ceiling's message
+// when the text is a number of a crore or more, otherwise notNumber.
+QString notAmountMessage(const QString& text, const QString& notNumber);
+// A salary part of a crore or more.
+QString tooLargeMessage();
+
 // Rows of the pay roll already holding this employee for this pay month.
 int rowsForPayMonth(data::Database& db, const QString& payMonth, const QString& empCode);
 

@@ -31,9 +31,12 @@ const QString kPleaseNote = QStringLiteral("PLEASE NOTE");
 const QString kNotDate = QStringLiteral("THIS IS NOT A VALID DATE");
 const QString kNotNumber = QStringLiteral("YOUR INPUT MUST BE A NUMBER");
 
+// A whole-rupee amount the look-up works out, "0" for none: an empty box would
+// be refused by the form's own checks further on.
 QString wholeText(double x)
 {
-    return vb::format(x, QStringLiteral("###"));
+    const QString t = vb::format(x, QStringLiteral("###"));
+    return t.isEmpty() ? QStringLiteral("0") : t;
 }
 
 // What a box holds, by the number its text begins with (an empty box 0).
@@ -390,6 +393,13 @@ void Form11::lookUp()
     Label29->setCaption(text("grade_pay"));
     Label32->setCaption(text("category"));
     Label36->setCaption(text("bank_ac"));
+    // The misc. recovery and its break-up are this employee's to enter: the
+    // last employee's, left standing, would be taken off this one's pay.
+    for (int i : {19, 28, 29, 30, 31}) {
+        Text[i]->setText(QStringLiteral("0"));
+        Text[i]->setSelStart(0);
+        Text[i]->setSelLength(1);
+    }
 
     switch (k) {
     case Kind::FractionPay: {
@@ -408,9 +418,9 @@ void Form11::lookUp()
         Text[10]->setText(wholeText(houseRentAllowanceByRate(pay, gradePay, order.hra)));
         Text[11]->setText(wholeText(prorate(order.ma, length, days)));
         Text[12]->setText(wholeText(prorate(num("oa"), length, days)));
-        Text[14]->setText(text("gpf_subs"));
-        Text[16]->setText(text("i_fund"));
-        Text[17]->setText(text("s_fund"));
+        Text[14]->setText(vb::cstr(num("gpf_subs")));
+        Text[16]->setText(vb::cstr(num("i_fund")));
+        Text[17]->setText(vb::cstr(num("s_fund")));
         Text[8]->setText(instalmentText(*mFesti, QStringLiteral("adv_due")));
         Text[15]->setText(instalmentText(*mLoan, QStringLiteral("loan_due")));
         mCode = code;
@@ -446,7 +456,8 @@ void Form11::Text12_Enter()
     if (k != Kind::FractionPay && k != Kind::ArrearPay)
         return;
     if (k == Kind::FractionPay && !isTypedAmount(Text[12]->text())) {
-        Dialogs::msgBox(QStringLiteral("OTHER ALLOWANCE MUST BE A NUMBER"), vbInformation, kHi);
+        Dialogs::msgBox(notAmountMessage(Text[12]->text(), QStringLiteral("OTHER ALLOWANCE MUST BE A NUMBER")),
+                        vbInformation, kHi);
         Text[12]->setFocus();
         return;
     }
@@ -475,7 +486,7 @@ void Form11::Text13_Enter()
     if (k != Kind::Bonus && k != Kind::FestivalAdvance)
         return;
     if (!isTypedAmount(Text[13]->text())) {
-        Dialogs::msgBox(kNotNumber, vbInformation, kHi);
+        Dialogs::msgBox(notAmountMessage(Text[13]->text(), kNotNumber), vbInformation, kHi);
         Text[13]->setFocus();
         return;
     }
@@ -497,7 +508,7 @@ void Form11::Text19_Enter()
         return;
     }
     if (!isTypedAmount(Text[19]->text())) {
-        Dialogs::msgBox(kNotNumber, vbInformation, kHi);
+        Dialogs::msgBox(notAmountMessage(Text[19]->text(), kNotNumber), vbInformation, kHi);
         Text[19]->setFocus();
         return;
     }
@@ -557,7 +568,7 @@ void Form11::Command1_Click()
         },
         [this](int box) { return Text[box]->text(); });
     if (notAmount) {
-        Dialogs::msgBox(kNotNumber, vbInformation, kHi);
+        Dialogs::msgBox(notAmountMessage(Text[*notAmount]->text(), kNotNumber), vbInformation, kHi);
         Text[*notAmount]->setFocus();
         return;
     }
