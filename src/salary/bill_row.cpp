@@ -15,7 +15,8 @@ double BillRow::deduct() const
 
 bool BillRow::breakUpIsMisc() const
 {
-    return vb::roundHalfAway(hbLoan + hbInt + iTax + others - misc, 2) == 0;
+    return vb::hundredths(hbLoan) + vb::hundredths(hbInt) + vb::hundredths(iTax) + vb::hundredths(others)
+        == vb::hundredths(misc);
 }
 
 QString breakUpNotMiscMessage(const BillRow& r, const QString& roll)
@@ -34,28 +35,28 @@ void addBillRow(data::TableRecordset& t, const BillRow& r)
         t["designation"] = r.designation;
         t["scale"] = r.scale;
         t["acc_no"] = r.accNo;
-        t["pay"] = r.pay;
-        t["less_fa"] = r.lessFa;
-        t["d_pay"] = r.dPay;
-        t["da"] = r.da;
-        t["hra"] = r.hra;
-        t["ma"] = r.ma;
-        t["oa"] = r.oa;
-        t["gross"] = r.gross;
-        t["gpf_subs"] = r.gpfSubs;
-        t["gpf_rec"] = r.gpfRec;
-        t["if"] = r.iFund;
-        t["sf"] = r.sFund;
-        t["p_tax"] = r.pTax;
-        t["misc"] = r.misc;
-        t["net"] = r.net;
+        t["pay"] = wholePaise(r.pay);
+        t["less_fa"] = wholePaise(r.lessFa);
+        t["d_pay"] = wholePaise(r.dPay);
+        t["da"] = wholePaise(r.da);
+        t["hra"] = wholePaise(r.hra);
+        t["ma"] = wholePaise(r.ma);
+        t["oa"] = wholePaise(r.oa);
+        t["gross"] = wholePaise(r.gross);
+        t["gpf_subs"] = wholePaise(r.gpfSubs);
+        t["gpf_rec"] = wholePaise(r.gpfRec);
+        t["if"] = wholePaise(r.iFund);
+        t["sf"] = wholePaise(r.sFund);
+        t["p_tax"] = wholePaise(r.pTax);
+        t["misc"] = wholePaise(r.misc);
+        t["net"] = wholePaise(r.net);
         t["emp_code"] = r.empCode;
         t["bill_date"] = r.billDate;
         t["p_month"] = payMonth(r.billDate);
-        t["hb_loan"] = r.hbLoan;
-        t["hb_int"] = r.hbInt;
-        t["i_tax"] = r.iTax;
-        t["others"] = r.others;
+        t["hb_loan"] = wholePaise(r.hbLoan);
+        t["hb_int"] = wholePaise(r.hbInt);
+        t["i_tax"] = wholePaise(r.iTax);
+        t["others"] = wholePaise(r.others);
         t["deduct"] = r.deduct();
         t["category"] = r.category;
         t["bank_ac"] = r.bankAc;
@@ -84,39 +85,27 @@ QString shownFigure(double figure)
     return vb::figure(figure);
 }
 
-QString ShownFigures::show(int box, double figure)
-{
-    const QString text = shownFigure(figure);
-    mShown[box] = {text, figure};
-    return text;
-}
-
-std::optional<double> ShownFigures::figure(int box, const QString& text) const
-{
-    const auto it = mShown.find(box);
-    if (it == mShown.end() || it->second.first != text.trimmed())
-        return std::nullopt;
-    return it->second.second;
-}
-
-double ShownFigures::value(int box, const QString& text) const
-{
-    return figure(box, text).value_or(vb::val(text));
-}
-
 std::optional<int> readAmounts(BillRow& row, std::initializer_list<AmountBox> boxes,
-                               const std::function<QString(int)>& textOf, const ShownFigures* shown)
+                               const std::function<QString(int)>& textOf)
 {
     for (const AmountBox& b : boxes) {
-        const QString text = textOf(b.box);
-        std::optional<double> a = shown ? shown->figure(b.box, text) : std::nullopt;
-        if (!a)
-            a = boxAmount(text);
+        const std::optional<double> a = boxAmount(textOf(b.box));
         if (!a)
             return b.box;
         row.*b.figure = *a;
     }
     return std::nullopt;
+}
+
+QString tooLargeMessage()
+{
+    return QStringLiteral("THE AMOUNT IS TOO LARGE: A SALARY PART MUST BE LESS THAN ONE CRORE");
+}
+
+QString notAmountMessage(const QString& text, const QString& notNumber)
+{
+    return vb::readAmount(text, common::kSalaryPart).fault == vb::AmountFault::TooLarge ? tooLargeMessage()
+                                                                                       : notNumber;
 }
 
 int rowsForPayMonth(data::Database& db, const QString& payMonth, const QString& empCode)

@@ -5,7 +5,6 @@
 #include <QString>
 #include <functional>
 #include <initializer_list>
-#include <map>
 #include <optional>
 
 namespace data {
@@ -35,7 +34,8 @@ struct BillRow {
 QString breakUpNotMiscMessage(const BillRow& row, const QString& roll);
 
 // Adds the row to the pay roll with its pay month (1 April booked to March)
-// and saves it; the recordset is left on no pending row either way.
+// and saves it, every amount to the paisa; the recordset is left on no
+// pending row either way.
 void addBillRow(data::TableRecordset& salaryTable, const BillRow& row);
 
 // The number an amount box stores: its trimmed text read whole, an empty box 0
@@ -45,24 +45,8 @@ std::optional<double> boxAmount(const QString& text);
 // A box that must hold a typed amount: not blank, and an amount boxAmount takes.
 bool isTypedAmount(const QString& text);
 
-// Figures a form works out into its boxes are shown to at most two decimals;
-// a box still showing such a figure hands over the figure itself, so that the
-// stored row is what the rules worked out, not its rounded picture.
-class ShownFigures {
-public:
-    // The text to show for the figure, remembered for the box.
-    QString show(int box, double figure);
-    void forget() { mShown.clear(); }
-    // The figure behind the box's text, or nothing when the clerk changed it.
-    std::optional<double> figure(int box, const QString& text) const;
-    // That figure, or the number the text begins with.
-    double value(int box, const QString& text) const;
-
-private:
-    std::map<int, std::pair<QString, double>> mShown;
-};
-
-// A worked-out figure as a computed box shows it: at most two decimals.
+// A worked-out figure (whole paise) as a computed box shows it: at most two
+// decimals, so the box shows what the row stores.
 QString shownFigure(double figure);
 
 // An amount box of a salary form (by its index) and the figure of the row it fills.
@@ -75,7 +59,13 @@ struct AmountBox {
 // textOf gives a box's text. Returns the first box holding no amount (the
 // figures before it are already read), or nothing when all were read.
 std::optional<int> readAmounts(BillRow& row, std::initializer_list<AmountBox> boxes,
-                               const std::function<QString(int)>& textOf, const ShownFigures* shown = nullptr);
+                               const std::function<QString(int)>& textOf);
+
+// What a salary form says of a box that holds no amount: the ceiling's message
+// when the text is a number of a crore or more, otherwise notNumber.
+QString notAmountMessage(const QString& text, const QString& notNumber);
+// A salary part of a crore or more.
+QString tooLargeMessage();
 
 // Rows of the pay roll already holding this employee for this pay month.
 int rowsForPayMonth(data::Database& db, const QString& payMonth, const QString& empCode);

@@ -31,9 +31,18 @@ const QString kPleaseNote = QStringLiteral("PLEASE NOTE");
 const QString kNotDate = QStringLiteral("THIS IS NOT A VALID DATE");
 const QString kNotNumber = QStringLiteral("YOUR INPUT MUST BE A NUMBER");
 
+// A whole-rupee amount the look-up works out, "0" for none: an empty box would
+// be refused by the form's own checks further on.
 QString wholeText(double x)
 {
-    return vb::format(x, QStringLiteral("###"));
+    const QString t = vb::format(x, QStringLiteral("###"));
+    return t.isEmpty() ? QStringLiteral("0") : t;
+}
+
+// What a box holds, by the number its text begins with (an empty box 0).
+double boxValue(const TextBox* box)
+{
+    return vb::val(box->text());
 }
 
 void selectAndFocus(TextBox* box)
@@ -350,11 +359,11 @@ void Form11::Text2_KeyUp(int keyCode)
     Command[2]->setEnabled(true);
 }
 
-QString Form11::instalmentText(data::TableRecordset& ledger, const QString& dueField, int box)
+QString Form11::instalmentText(data::TableRecordset& ledger, const QString& dueField)
 {
     const std::optional<double> inst =
         dueInstalment(ledger, dueField, mEmployee->get(QStringLiteral("emp_code")).text().trimmed());
-    return mShown.show(box, inst.value_or(0));
+    return shownFigure(inst.value_or(0));
 }
 
 void Form11::lookUp()
@@ -384,6 +393,13 @@ void Form11::lookUp()
     Label29->setCaption(text("grade_pay"));
     Label32->setCaption(text("category"));
     Label36->setCaption(text("bank_ac"));
+    // The misc. recovery and its break-up are this employee's to enter: the
+    // last employee's, left standing, would be taken off this one's pay.
+    for (int i : {19, 28, 29, 30, 31}) {
+        Text[i]->setText(QStringLiteral("0"));
+        Text[i]->setSelStart(0);
+        Text[i]->setSelLength(1);
+    }
 
     switch (k) {
     case Kind::FractionPay: {
@@ -402,11 +418,11 @@ void Form11::lookUp()
         Text[10]->setText(wholeText(houseRentAllowanceByRate(pay, gradePay, order.hra)));
         Text[11]->setText(wholeText(prorate(order.ma, length, days)));
         Text[12]->setText(wholeText(prorate(num("oa"), length, days)));
-        Text[14]->setText(text("gpf_subs"));
-        Text[16]->setText(text("i_fund"));
-        Text[17]->setText(text("s_fund"));
-        Text[8]->setText(instalmentText(*mFesti, QStringLiteral("adv_due"), 8));
-        Text[15]->setText(instalmentText(*mLoan, QStringLiteral("loan_due"), 15));
+        Text[14]->setText(vb::cstr(num("gpf_subs")));
+        Text[16]->setText(vb::cstr(num("i_fund")));
+        Text[17]->setText(vb::cstr(num("s_fund")));
+        Text[8]->setText(instalmentText(*mFesti, QStringLiteral("adv_due")));
+        Text[15]->setText(instalmentText(*mLoan, QStringLiteral("loan_due")));
         mCode = code;
         Text[12]->setFocus();
         break;
@@ -440,13 +456,14 @@ void Form11::Text12_Enter()
     if (k != Kind::FractionPay && k != Kind::ArrearPay)
         return;
     if (k == Kind::FractionPay && !isTypedAmount(Text[12]->text())) {
-        Dialogs::msgBox(QStringLiteral("OTHER ALLOWANCE MUST BE A NUMBER"), vbInformation, kHi);
+        Dialogs::msgBox(notAmountMessage(Text[12]->text(), QStringLiteral("OTHER ALLOWANCE MUST BE A NUMBER")),
+                        vbInformation, kHi);
         Text[12]->setFocus();
         return;
     }
-    auto v = [this](int i) { return mShown.value(i, Text[i]->text()); };
+    auto v = [this](int i) { return boxValue(Text[i]); };
     const double g = gross(v(7), v(23), v(9), v(10), v(11), v(12), v(8));
-    Text[13]->setText(mShown.show(13, g));
+    Text[13]->setText(shownFigure(g));
     Text[18]->setText(vb::cstr(professionalTax(g)));
     mGrossStale = false;
     if (k == Kind::FractionPay) {
@@ -469,7 +486,7 @@ void Form11::Text13_Enter()
     if (k != Kind::Bonus && k != Kind::FestivalAdvance)
         return;
     if (!isTypedAmount(Text[13]->text())) {
-        Dialogs::msgBox(kNotNumber, vbInformation, kHi);
+        Dialogs::msgBox(notAmountMessage(Text[13]->text(), kNotNumber), vbInformation, kHi);
         Text[13]->setFocus();
         return;
     }
@@ -491,13 +508,13 @@ void Form11::Text19_Enter()
         return;
     }
     if (!isTypedAmount(Text[19]->text())) {
-        Dialogs::msgBox(kNotNumber, vbInformation, kHi);
+        Dialogs::msgBox(notAmountMessage(Text[19]->text(), kNotNumber), vbInformation, kHi);
         Text[19]->setFocus();
         return;
     }
-    auto v = [this](int i) { return mShown.value(i, Text[i]->text()); };
+    auto v = [this](int i) { return boxValue(Text[i]); };
     const double deduct = totalDeduction(v(14), v(15), v(16), v(17), v(18), v(19));
-    Text[20]->setText(mShown.show(20, net(v(13), deduct)));
+    Text[20]->setText(shownFigure(net(v(13), deduct)));
     Command[3]->setEnabled(true);
     Command[3]->setFocus();
 }
@@ -549,9 +566,9 @@ void Form11::Command1_Click()
             {19, &BillRow::misc},   {20, &BillRow::net},     {23, &BillRow::dPay},   {28, &BillRow::hbLoan},
             {29, &BillRow::hbInt},  {30, &BillRow::iTax},    {31, &BillRow::others},
         },
-        [this](int box) { return Text[box]->text(); }, &mShown);
+        [this](int box) { return Text[box]->text(); });
     if (notAmount) {
-        Dialogs::msgBox(kNotNumber, vbInformation, kHi);
+        Dialogs::msgBox(notAmountMessage(Text[*notAmount]->text(), kNotNumber), vbInformation, kHi);
         Text[*notAmount]->setFocus();
         return;
     }
@@ -574,7 +591,6 @@ void Form11::Command2_Click()
     for (Label* l : {Label3, Label27, Label29, Label32, Label34, Label36})
         l->setCaption(QString());
     mCode.clear();
-    mShown.forget();
     figuresChanged();
     Text[1]->setFocus();
 }

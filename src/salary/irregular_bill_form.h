@@ -47,7 +47,7 @@ private:
     // (and the focus in the offending box) when it is not a period.
     bool readPeriod(QDate* from, QDate* to);
     void periodBoxLeft(forms::TextBox* box);
-    QString instalmentText(data::TableRecordset& ledger, const QString& dueField, int box);
+    QString instalmentText(data::TableRecordset& ledger, const QString& dueField);
     // Figures changed after the net was worked out: CONFIRM and ADD wait.
     void figuresChanged();
 
@@ -66,7 +66,6 @@ private:
     std::unique_ptr<data::TableRecordset> mLoan;
 
     QString mCode; // the employee the boxes were filled for
-    ShownFigures mShown; // instalments and net, as worked out
     bool mGrossStale = false; // a part of the gross changed since it was worked out
     bool mValidating = false;
 };

@@ -12,8 +12,8 @@ std::optional<double> dueInstalment(data::TableRecordset& ledger, const QString&
     if (ledger.noMatch())
         return std::nullopt;
     const double due = ledger.get(dueField).number();
-    if (due == 0) {
-        ledger.remove(); // paid off
+    if (paidOff(due)) {
+        ledger.remove();
         return std::nullopt;
     }
     return instalment(due, ledger.get(QStringLiteral("inst_no")).number());

@@ -11,8 +11,8 @@ class TableRecordset;
 namespace salary {
 
 // This month's instalment of the employee's ledger row (dueField holds what is
-// still due), or none when there is no row or it is paid off. A paid-off row
-// is deleted on the way.
+// still due), to the paisa, or none when there is no row or it is paid off. A
+// paid-off row is deleted on the way.
 std::optional<double> dueInstalment(data::TableRecordset& ledger, const QString& dueField, const QString& empCode);
 
 } // namespace salary

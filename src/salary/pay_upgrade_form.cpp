@@ -299,10 +299,8 @@ void form5::Command3_Click()
     };
     auto sum = [this](int a, int b) { return vb::cstr(vb::val(Text[a]->text()) + vb::val(Text[b]->text())); };
 
-    // A third of a rupee would show as fifteen digits; the salary form shows
-    // two decimals and keeps the unrounded instalment behind them.
-    salary.showHandedOver(8, festival);
-    salary.showHandedOver(15, loan);
+    box(8).setText(shownFigure(festival)); // whole paise: the box holds the instalment itself
+    box(15).setText(shownFigure(loan));
     box(2).setText(mCode);
     box(3).setText(Text[2]->text());
     box(4).setText(Text[3]->text());

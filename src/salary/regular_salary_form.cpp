@@ -68,13 +68,14 @@ double number(const QVariant& v)
 }
 
 // Moves the ledger row the recordset stands on by the instalment the bill row
-// recovers; a cleared ledger, or nothing recovered, leaves it as it is.
+// recovers, to the paisa; a cleared ledger, or nothing recovered, leaves it as
+// it is.
 void recoverInstalment(data::TableRecordset& ledger, const QString& dueField, const QString& recField,
                        double recovered)
 {
     const LedgerState now{ledger.get(dueField).number(), ledger.get(recField).number(),
                           ledger.get(QStringLiteral("inst_no")).number()};
-    if (now.due > 0 && recovered > 0) {
+    if (vb::hundredths(now.due) > 0 && vb::hundredths(recovered) > 0) {
         const LedgerState next = advanceLedger(now, recovered);
         ledger.edit();
         ledger.set(dueField, next.due);
@@ -266,7 +267,6 @@ void SALARY::Data1_Reposition()
         return;
     }
     const DaRates order = *inForce;
-    mShown.forget();
     double lessFa = 0;
     mFesti->seek(QStringLiteral("="), code);
     if (!mFesti->noMatch())
@@ -290,20 +290,20 @@ void SALARY::Data1_Reposition()
     Text[6]->setText(text("acc_no"));
     Text[7]->setText(vb::cstr(pay));
     Text[1]->setText(vb::cstr(gradePay));
-    Text[8]->setText(mShown.show(8, lessFa));
+    Text[8]->setText(shownFigure(lessFa));
     Text[9]->setText(vb::format(da, QStringLiteral("###")));
     Text[10]->setText(fixedHra ? vb::cstr(hra) : vb::format(hra, QStringLiteral("###")));
     Text[11]->setText(vb::cstr(ma));
     Text[12]->setText(vb::cstr(oa));
-    Text[13]->setText(mShown.show(13, grossPay));
+    Text[13]->setText(shownFigure(grossPay));
     Text[14]->setText(vb::cstr(num("gpf_subs")));
-    Text[15]->setText(mShown.show(15, gpfRec));
+    Text[15]->setText(shownFigure(gpfRec));
     Text[16]->setText(vb::cstr(num("i_fund")));
     Text[17]->setText(vb::cstr(num("s_fund")));
     Text[18]->setText(vb::cstr(pTax));
     Text[19]->setText(QStringLiteral("0"));
     Label38->setCaption(shownFigure(deduct));
-    Text[20]->setText(mShown.show(20, net(grossPay, deduct)));
+    Text[20]->setText(shownFigure(net(grossPay, deduct)));
     for (int i = 21; i <= 24; ++i) {
         Text[i]->setText(QStringLiteral("0"));
         Text[i]->setEnabled(false);
@@ -317,14 +317,9 @@ void SALARY::Data1_Reposition()
     Text[12]->setFocus();
 }
 
-void SALARY::showHandedOver(int box, double figure)
-{
-    Text[box]->setText(mShown.show(box, figure));
-}
-
 double SALARY::figure(int box) const
 {
-    return mShown.value(box, Text[box]->text());
+    return vb::val(Text[box]->text());
 }
 
 void SALARY::figuresChanged()
@@ -341,7 +336,7 @@ bool SALARY::Text12_Enter()
         return false;
     }
     const double g = gross(figure(7), figure(1), figure(9), figure(10), figure(11), figure(12), figure(8));
-    Text[13]->setText(mShown.show(13, g));
+    Text[13]->setText(shownFigure(g));
     Text[18]->setText(vb::cstr(professionalTax(g)));
     mGrossStale = false;
     return true;
@@ -366,7 +361,7 @@ bool SALARY::Text19_Enter()
     }
     const double deduct = totalDeduction(figure(14), figure(15), figure(16), figure(17), figure(18), figure(19));
     Label38->setCaption(shownFigure(deduct));
-    Text[20]->setText(mShown.show(20, net(figure(13), deduct)));
+    Text[20]->setText(shownFigure(net(figure(13), deduct)));
     Command1->setEnabled(true);
     return true;
 }
@@ -422,7 +417,7 @@ void SALARY::Command4_Click()
             {18, &BillRow::pTax},   {19, &BillRow::misc},   {20, &BillRow::net},    {21, &BillRow::hbLoan},
             {22, &BillRow::hbInt},  {23, &BillRow::iTax},   {24, &BillRow::others},
         },
-        [this](int box) { return Text[box]->text(); }, &mShown);
+        [this](int box) { return Text[box]->text(); });
     if (notAmount) {
         Dialogs::msgBox(kNotNumber, vbInformation, kHi);
         Text[*notAmount]->setFocus();
@@ -471,7 +466,7 @@ void SALARY::Command4_Click()
 void SALARY::Check1_Click()
 {
     const bool stopped = Check1->value() == vbChecked;
-    Text[15]->setText(mShown.show(15, stopped ? 0 : gpfInstalment(Text[2]->text().trimmed())));
+    Text[15]->setText(shownFigure(stopped ? 0 : gpfInstalment(Text[2]->text().trimmed())));
 }
 
 void SALARY::Label40_Click()

@@ -29,11 +29,6 @@ public:
     void Check1_Click();   // STOP GPF RECOVERY
     void Label40_Click();  // CLICK HERE FOR QUICK PAY BILL
 
-    // A figure another salary form works out for one of the boxes (the
-    // pay-upgrade form's instalments, which are unrounded): shown to at most
-    // two decimals, and worked with and stored unrounded while the box shows it.
-    void showHandedOver(int box, double figure);
-
 private:
     void buildControls();
     void connectHandlers();
@@ -41,7 +36,8 @@ private:
     // figures stale: CONFIRM and OK wait for the Enter chain again.
     void figuresChanged();
     double gpfInstalment(const QString& code);
-    // A box's figure: as worked out while it shows it, else as typed.
+    // The number a box's text begins with (an empty box 0); worked-out figures
+    // are whole paise, so a box holds the very figure the row stores.
     double figure(int box) const;
 
     data::DataControl* Data1 = nullptr;
@@ -57,7 +53,6 @@ private:
     std::unique_ptr<data::TableRecordset> mDa;
     std::unique_ptr<data::TableRecordset> mFesti;
     std::unique_ptr<data::TableRecordset> mLoan;
-    ShownFigures mShown; // GPF recovery and net, as worked out
     bool mFilling = false;
     bool mGrossStale = false; // a part of the gross changed since it was worked out
 };

@@ -50,20 +50,31 @@ double medicalAllowance(QAnyStringView healthScheme, double orderMa)
     return isExactly(healthScheme, "YES") ? 0 : orderMa;
 }
 
+double wholePaise(double amount)
+{
+    return double(vb::hundredths(amount)) / 100; // whole paise: never "-0"
+}
+
+bool paidOff(double due)
+{
+    return vb::hundredths(due) == 0;
+}
+
 double instalment(double due, double instalmentsLeft)
 {
-    if (due == 0)
-        return 0;
-    if (instalmentsLeft <= 0)
-        return due;
-    return due / instalmentsLeft;
+    const qint64 paise = vb::hundredths(due);
+    if (instalmentsLeft <= 1)
+        return double(paise) / 100;
+    // A true half paisa (an even count) is exact in the quotient.
+    return double(qint64(vb::roundHalfAway(double(paise) / instalmentsLeft, 0))) / 100;
 }
 
 LedgerState advanceLedger(const LedgerState& row, double inst)
 {
+    const qint64 paise = vb::hundredths(inst);
     LedgerState next = row;
-    next.due = row.due - inst;
-    next.recovered = row.recovered + inst;
+    next.due = double(vb::hundredths(row.due) - paise) / 100;
+    next.recovered = double(vb::hundredths(row.recovered) + paise) / 100;
     if (row.instalmentsLeft > 0)
         next.instalmentsLeft = row.instalmentsLeft - 1;
     return next;
@@ -72,7 +83,9 @@ LedgerState advanceLedger(const LedgerState& row, double inst)
 double gross(double pay, double gradePay, double da, double hra, double ma,
              double oa, double lessFa)
 {
-    return pay + gradePay + da + hra + ma + oa - lessFa;
+    using vb::hundredths;
+    return double(hundredths(pay) + hundredths(gradePay) + hundredths(da) + hundredths(hra) + hundredths(ma)
+                  + hundredths(oa) - hundredths(lessFa)) / 100;
 }
 
 double professionalTax(double gross)
@@ -91,12 +104,14 @@ double professionalTax(double gross)
 double totalDeduction(double gpfSubs, double gpfRec, double iFund, double sFund,
                       double pTax, double misc)
 {
-    return gpfSubs + gpfRec + iFund + sFund + pTax + misc;
+    using vb::hundredths;
+    return double(hundredths(gpfSubs) + hundredths(gpfRec) + hundredths(iFund) + hundredths(sFund)
+                  + hundredths(pTax) + hundredths(misc)) / 100;
 }
 
 double net(double gross, double totalDeduction)
 {
-    return gross - totalDeduction;
+    return double(vb::hundredths(gross) - vb::hundredths(totalDeduction)) / 100;
 }
 
 QString payMonth(const QDate& billDate)

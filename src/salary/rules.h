@@ -31,10 +31,20 @@ double houseRentAllowanceByRate(double pay, double gradePay, double hraRatePerce
 // order's amount unchanged.
 double medicalAllowance(QAnyStringView healthScheme, double orderMa);
 
-// One instalment of a festival advance or provident-fund loan: due / left,
-// unrounded. With no instalments left (0 or fewer) the whole amount due is
-// recovered, so that a ledger never divides by zero nor runs the wrong way.
-// A due of exactly 0 means a paid-off row, which the forms delete; 0 then.
+// An amount to the paisa, rounded half away from zero: every figure a salary
+// row or a recovery ledger stores is one, so that sums of them carry no
+// binary noise and a bill adds up to the paisa.
+double wholePaise(double amount);
+
+// A ledger row whose amount due comes to no paisa is paid off: the forms
+// delete it and recover nothing.
+bool paidOff(double due);
+
+// One instalment of a festival advance or provident-fund loan: due / left to
+// the paisa (half away from zero). With one instalment left, or fewer (0, a
+// negative count, or a fraction of one), it is the whole amount due, so that
+// the last instalment clears the ledger exactly and nothing divides by zero
+// or takes more than is due. A paid-off due gives 0.
 double instalment(double due, double instalmentsLeft);
 
 // A ledger row (festi_adv: adv_due, adv_rec, inst_no; gpf_loan: loan_due,
@@ -44,12 +54,14 @@ struct LedgerState {
     double recovered = 0;
     double instalmentsLeft = 0;
 };
-// due - instalment, recovered + instalment; instalments left lose 1 while
-// above 0.
+// due - instalment, recovered + instalment, both to the paisa; instalments
+// left lose 1 while above 0.
 LedgerState advanceLedger(const LedgerState& row, double instalment);
 
 // Gross = pay + grade pay + D.A. + H.R.A. + M.A. + O.A. - festival-advance
 // instalment (the advance is taken inside the gross, not as a deduction).
+// Gross, total deduction and net add each figure to the paisa, in whole
+// paise, so the net is gross - deduction exactly as the rows print them.
 double gross(double pay, double gradePay, double da, double hra, double ma,
              double oa, double lessFa);
 

@@ -112,9 +112,9 @@ void Form9::Command3_Click()
             boxes[i]->selectAll();
             return;
         }
-        amounts[i] = *amount;
+        amounts[i] = wholePaise(*amount);
     }
-    const double misc = amounts[0] + amounts[1] + amounts[2] + amounts[3];
+    const double misc = wholePaise(amounts[0] + amounts[1] + amounts[2] + amounts[3]);
 
     if (Dialogs::msgBox(QStringLiteral("DO YOU LIKE TO SAVE CHANGES?"), vbYesNo, QStringLiteral("Hi"))
         != vbYes) {
@@ -133,9 +133,11 @@ void Form9::Command3_Click()
         Dialogs::msgBox(kNoRecordForEdit, vbInformation, QStringLiteral("Hi"));
         return;
     }
-    // deduct holds misc once: the old total is replaced by the new one.
-    const double deduct = rs.field(QStringLiteral("deduct")).number()
-        - rs.field(QStringLiteral("misc")).number() + misc;
+    // deduct holds misc once: the old total is replaced by the new one, to
+    // the paisa, so that the net is the gross less it as the row prints them.
+    const double deduct = double(vb::hundredths(rs.field(QStringLiteral("deduct")).number())
+                                 - vb::hundredths(rs.field(QStringLiteral("misc")).number()) + vb::hundredths(misc))
+        / 100;
     const double netPay = net(rs.field(QStringLiteral("gross")).number(), deduct);
     mDb->execute(QStringLiteral("update salary set hb_loan = ?, hb_int = ?, i_tax = ?, others = ?, "
                                 "misc = ?, deduct = ?, net = ? where rowid = ?"),

@@ -69,7 +69,7 @@ public:
             return 0;
         it->taken = true;
         const Row& r = *it;
-        if (r.state.due == 0) {
+        if (paidOff(r.state.due)) {
             mDelete.bind(0, r.rowid);
             mDelete.run();
             return 0;
@@ -109,7 +109,7 @@ DaOrder daOrder(data::Database& db)
     data::Statement s = db.prepare(QStringLiteral("select da_current, hra, ma from da_table order by rowid limit 1"));
     if (!s.step())
         throw vb::Error(vb::NoCurrentRecord, QStringLiteral("No D.A. order is entered in da_table."));
-    return {s.toDouble(0), s.toDouble(1), s.toDouble(2)};
+    return {s.toDouble(0), s.toDouble(1), wholePaise(s.toDouble(2))}; // M.A. is paid as a figure of the row
 }
 
 const QString kEmployeeSelect = QStringLiteral(
@@ -173,18 +173,20 @@ int runSingleClick(data::Database& db, const QDate& billDate, RunKind kind)
             };
             while (e.step()) {
                 const std::string code = codeKey(e, eCode);
-                const double pay = e.toDouble(eBPay);
-                const double gradePay = e.toDouble(eGradePay);
+                // Every figure of the row to the paisa, so that gross, deduction
+                // and net are the sums of the figures stored.
+                const double pay = wholePaise(e.toDouble(eBPay));
+                const double gradePay = wholePaise(e.toDouble(eGradePay));
                 const double lessFa = festival.recover(code, advance);
                 const double da = dearnessAllowance(pay, gradePay, order.daCurrent);
-                const double hra = houseRentAllowance(text(eHraType), e.toDouble(eHra), pay, gradePay, order.hra);
+                const double hra = houseRentAllowance(text(eHraType), wholePaise(e.toDouble(eHra)), pay, gradePay, order.hra);
                 const double ma = medicalAllowance(text(eHealthSch), order.ma);
-                const double oa = e.toDouble(eOa);
+                const double oa = wholePaise(e.toDouble(eOa));
                 const double grossPay = gross(pay, gradePay, da, hra, ma, oa, lessFa);
-                const double gpfSubs = e.toDouble(eGpfSubs);
+                const double gpfSubs = wholePaise(e.toDouble(eGpfSubs));
                 const double gpfRec = loan.recover(code, advance);
-                const double iFund = e.toDouble(eIFund);
-                const double sFund = e.toDouble(eSFund);
+                const double iFund = wholePaise(e.toDouble(eIFund));
+                const double sFund = wholePaise(e.toDouble(eSFund));
                 const double pTax = professionalTax(grossPay);
                 const double misc = 0;
                 const double deduct = totalDeduction(gpfSubs, gpfRec, iFund, sFund, pTax, misc);

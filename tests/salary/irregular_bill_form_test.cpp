@@ -22,6 +22,8 @@ using forms::TextBox;
 
 namespace {
 
+const QString kTooLarge = "THE AMOUNT IS TOO LARGE: A SALARY PART MUST BE LESS THAN ONE CRORE";
+
 class Form11Test : public FormFixture<salary::Form11> {
 protected:
     void SetUp() override
@@ -67,16 +69,16 @@ TEST_F(Form11Test, FractionPayIsProratedAndAddedToThePayRoll)
               (QStringList{"Uma Rani", "3226", "645", "1548", "387", "100", "100", "1000", "333.33", "0", "0"}));
 
     pressEnter(box(12));
-    const double gross = 3226 + 645 + 1548 + 387 + 100 + 100 - 1000.0 / 3;
     const QStringList grossAndTax = texts({13, 18});
     enter(box(19), "0");
     EXPECT_EQ(grossAndTax + texts({20}), (QStringList{"5672.67", "40", "4542.67"}));
     EXPECT_EQ(saidBy([&] { click(button(3)); click(button(1)); }), QStringList{"Hi|64|ENTERED IN THE AQUITTANCE ROLL"});
-    // Stored as worked out, not as shown; the irregular bill recovers nothing from the ledgers.
-    EXPECT_EQ(roundedRow("select pay, d_pay, da, hra, ma, oa, gpf_rec, p_tax, deduct, bill_date, p_month, less_fa, gross, net, adv_due, adv_rec, "
-                         "inst_no from salary, festi_adv"),
-              rounded({3226.0, 645.0, 1548.0, 387.0, 100.0, 100.0, 0.0, 40.0, 1130.0, QDate(2012, 3, 20), "Mar-12", 1000.0 / 3, gross,
-                       gross - 1130, 1000.0, 0.0, 3.0}));
+    // Stored as shown: the instalment 333.33, gross 6006 - 333.33 = 5672.67,
+    // net 5672.67 - 1130 = 4542.67; the irregular bill recovers nothing from the ledgers.
+    EXPECT_EQ(firstRow("select pay, d_pay, da, hra, ma, oa, gpf_rec, p_tax, deduct, bill_date, p_month, less_fa, gross, net, adv_due, adv_rec, "
+                       "inst_no from salary, festi_adv"),
+              (QVariantList{3226.0, 645.0, 1548.0, 387.0, 100.0, 100.0, 0.0, 40.0, 1130.0, QDate(2012, 3, 20), "Mar-12", 333.33, 5672.67,
+                            4542.67, 1000.0, 0.0, 3.0}));
     EXPECT_FALSE(button(1).isEnabled());
 }
 
@@ -98,9 +100,9 @@ TEST_F(Form11Test, FractionPayIntoAShorterMonthIsPaidAtTheFromMonthsRate)
     click(button(3));
     click(button(1));
     EXPECT_EQ(boxes.prompts(), QStringList{"ENTERED IN THE AQUITTANCE ROLL"});
-    EXPECT_EQ(roundedRow("select pay, d_pay, da, hra, ma, oa, less_fa, gross, p_tax, deduct, net, bill_date, p_month from salary"),
-              rounded({6452.0, 1290.0, 3097.0, 774.0, 200.0, 200.0, 1000.0 / 3, 12013 - 1000.0 / 3, 110.0, 1200.0, 10813 - 1000.0 / 3,
-                       QDate(2027, 2, 5), "Feb-27"}));
+    EXPECT_EQ(firstRow("select pay, d_pay, da, hra, ma, oa, less_fa, gross, p_tax, deduct, net, bill_date, p_month from salary"),
+              (QVariantList{6452.0, 1290.0, 3097.0, 774.0, 200.0, 200.0, 333.33, 11679.67, 110.0, 1200.0, 10479.67,
+                            QDate(2027, 2, 5), "Feb-27"}));
 }
 
 // The break-up of the misc. goes with the deductions when a bonus sets them to
@@ -227,11 +229,12 @@ TEST_F(Form11Test, BonusNetIsTheAmountAndUnknownCodeFillsNothing)
     box(2).setText(" C1 "); // the code is trimmed
     pressEnter(box(2));
     EXPECT_EQ(box(3).text(), "Uma Rani");
-    // Read whole within the ceiling, or refused.
+    // Read whole within the ceiling, or refused; a crore or more is told it is too large.
     for (const char* bad : {"1,000", "1e3", "-500", "10000000", "1234567.890123456", " "}) {
         boxes.clearBoxes();
         enter(box(13), QString::fromLatin1(bad));
-        EXPECT_EQ(boxes.prompts() << QString::number(button(3).isEnabled()), (QStringList{"YOUR INPUT MUST BE A NUMBER", "0"})) << bad;
+        const QString said = QString::fromLatin1(bad) == "10000000" ? kTooLarge : "YOUR INPUT MUST BE A NUMBER";
+        EXPECT_EQ(boxes.prompts() << QString::number(button(3).isEnabled()), (QStringList{said, "0"})) << bad;
     }
     enter(box(13), "9999999");
     const QString largest = box(20).text();
@@ -242,17 +245,21 @@ TEST_F(Form11Test, BonusNetIsTheAmountAndUnknownCodeFillsNothing)
     EXPECT_EQ(firstRow("select gross, net, deduct, pay, emp_code from salary"), (QVariantList{5000.0, 5000.0, 0.0, 0.0, "C1"}));
 }
 
-// An employee with no other allowance leaves the O.A. box empty: the gross is
-// not worked out until a figure is entered there, so no row can be added with
-// a gross of 0 and a net below it.
+// An employee with no other allowance shows "0" in the O.A. box, which its
+// Enter takes. Emptied, the box holds no figure: the gross is not worked out
+// until one is entered there, so no row can be added with a gross of 0 and a
+// net below it.
 TEST_F(Form11Test, FractionPayNeedsTheGrossWorkedOutBeforeTheNet)
 {
     addEmployee({"C2", "Hari Das", 12400, 1800, "", 0, "NO", 0, 1200, 30, 0});
     reopen(); // the code list is read when the form loads
     ScriptedBoxes boxes;
     fractionFor("C2", "01/03/2012", "31/03/2012");
-    EXPECT_EQ(box(12).text(), "");
+    EXPECT_EQ(texts({12, 8, 15, 17}), (QStringList{"0", "0", "0", "0"})); // none shown empty
+    pressEnter(box(12));
+    EXPECT_TRUE(boxes.prompts().isEmpty() && focused() == &box(19));
 
+    paste(box(12), ""); // the clerk empties it
     pressEnter(box(12));
     enter(box(19), "0");
     click(button(3)); // CONFIRM
@@ -266,4 +273,39 @@ TEST_F(Form11Test, FractionPayNeedsTheGrossWorkedOutBeforeTheNet)
     click(button(3));
     click(button(1));
     EXPECT_EQ(scalar("select gross from salary where emp_code = 'C2'"), 21610.0);
+}
+
+// The next employee's look-up starts the misc. and its break-up at 0: C1's
+// misc. of 1000 (all income tax) is not taken off C2's fraction of pay. An
+// amount of a crore or more is told it is too large, in every box that takes one.
+TEST_F(Form11Test, NextEmployeeStartsWithNoMiscAndAnAmountTooLargeIsSaidSo)
+{
+    addEmployee({"C2", "Hari Das", 12400, 1800, "", 0, "NO", 0, 1200, 30, 0});
+    reopen();
+    ScriptedBoxes boxes;
+    fractionFor("C1", "01/03/2012", "10/03/2012");
+    pressEnter(box(12));
+    enter(box(19), "1000");
+    type(box(30), "1000");
+    click(button(3));
+    click(button(1));
+
+    fractionFor("C2", "01/03/2012", "10/03/2012");
+    EXPECT_EQ(texts({19, 28, 29, 30, 31}).join(","), "0,0,0,0,0");
+    // 10 days of 31: pay 4000, grade pay 581, D.A. 40 % of 4581 = 1832, H.R.A.
+    // 458, M.A. 100: gross 6971, tax 45; deduct 1200 + 30 + 45 = 1275, net 5696.
+    type(box(12), "10000000");
+    pressEnter(box(12));
+    enter(box(12), "0");
+    enter(box(19), "12345678");
+    enter(box(19), "0");
+    click(button(3));
+    type(box(28), "10000000"); // typed into the break-up after CONFIRM
+    click(button(1));
+    EXPECT_EQ(boxes.prompts().mid(1), (QStringList{kTooLarge, kTooLarge, kTooLarge}));
+    EXPECT_EQ(focused(), &box(28));
+    type(box(28), "0");
+    click(button(1));
+    EXPECT_EQ(firstRow("select misc, hb_loan, i_tax, gross, p_tax, deduct, net from salary where emp_code = 'C2'"),
+              (QVariantList{0.0, 0.0, 0.0, 6971.0, 45.0, 1275.0, 5696.0}));
 }

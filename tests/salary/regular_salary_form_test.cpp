@@ -44,8 +44,6 @@ protected:
     forms::Clock::Override today{QDate(2012, 3, 10)};
 };
 
-const double kThird = 1000.0 / 3;
-
 } // namespace
 
 TEST_F(SalaryFormTest, ChosenEmployeeFillsBoxesByTheSalaryRulesAndTheQuickLinkLeaves)
@@ -78,8 +76,7 @@ TEST_F(SalaryFormTest, OkSavesTheRowAndAdvancesBothLedgers)
 {
     ScriptedBoxes boxes;
     walkChain("100", "0");
-    const double gross = 20000 + 4200 + 10890 + 4840 + 300 + 100 - kThird;
-    // Gross shown to the paisa, stored as worked out (below); deductions 2000 + 300 + 30 + 60 + 150.
+    // Gross 40330 - 333.33 = 39996.67, shown and stored alike; deductions 2000 + 300 + 30 + 60 + 150.
     EXPECT_EQ(texts({13, 18, 20}) << form->control<Label>("Label38").caption(), (QStringList{"39996.67", "150", "37456.67", "2540"}));
     ASSERT_TRUE(button("Command1").isEnabled());
     EXPECT_EQ(focused(), &button("Command1"));
@@ -89,11 +86,12 @@ TEST_F(SalaryFormTest, OkSavesTheRowAndAdvancesBothLedgers)
     click(button("Command4"));
 
     EXPECT_EQ(boxes.prompts(), QStringList{"ENTERED IN THE PAY ROLL"});
-    EXPECT_EQ(roundedRow("select pay, d_pay, less_fa, da, hra, ma, oa, gross, gpf_subs, gpf_rec, if, sf, p_tax, misc, net, deduct, bill_date, "
-                         "p_month, category, bank_ac, hb_loan, adv_due, adv_rec, f.inst_no, loan_due, loan_rec, g.inst_no from salary "
-                         "join festi_adv f using (emp_code) join gpf_loan g using (emp_code)"),
-              rounded({20000.0, 4200.0, kThird, 10890.0, 4840.0, 300.0, 100.0, gross, 2000.0, 300.0, 30.0, 60.0, 150.0, 0.0, gross - 2540,
-                       2540.0, QDate(2012, 3, 10), "Mar-12", "C", "SB-A12", 0.0, 1000 - kThird, kThird, 2.0, 2700.0, 300.0, 9.0}));
+    // The advance moves by the 333.33 recovered: 666.67 left.
+    EXPECT_EQ(firstRow("select pay, d_pay, less_fa, da, hra, ma, oa, gross, gpf_subs, gpf_rec, if, sf, p_tax, misc, net, deduct, bill_date, "
+                       "p_month, category, bank_ac, hb_loan, adv_due, adv_rec, f.inst_no, loan_due, loan_rec, g.inst_no from salary "
+                       "join festi_adv f using (emp_code) join gpf_loan g using (emp_code)"),
+              (QVariantList{20000.0, 4200.0, 333.33, 10890.0, 4840.0, 300.0, 100.0, 39996.67, 2000.0, 300.0, 30.0, 60.0, 150.0, 0.0,
+                            37456.67, 2540.0, QDate(2012, 3, 10), "Mar-12", "C", "SB-A12", 0.0, 666.67, 333.33, 2.0, 2700.0, 300.0, 9.0}));
     EXPECT_FALSE(button("Command4").isEnabled()); // saved once
 
     // The same month again: the question names the employee; No leaves OK off.
@@ -215,4 +213,11 @@ TEST_F(SalaryFormTest, AmountsAreReadWholeAndChangedFiguresWaitForTheChain)
     walkChain("900", "0");
     EXPECT_EQ(vb::val(box(13).text()), vb::val(oldGross) + 800);
     EXPECT_TRUE(button("Command1").isEnabled());
+
+    // An O.A. typed to a fraction of a paisa is taken to the paisa, 100.13, in
+    // the gross (40330 + 0.13 - 333.33 = 39996.80) and the row alike.
+    walkChain("100.125", "0");
+    click(button("Command1"));
+    click(button("Command4"));
+    EXPECT_EQ(firstRow("select oa, gross, deduct, net from salary"), (QVariantList{100.13, 39996.8, 2540.0, 37456.8}));
 }

@@ -29,17 +29,36 @@ TEST(SalaryRules, AllowancesInWholeRupeesHraCappedUnlessFixedMaOnlyForNonMembers
               (QList<double>{0, 300, 300, 300}));
 }
 
-TEST(SalaryRules, InstalmentsAndLedgerAdvance)
+TEST(SalaryRules, InstalmentsToThePaisaClearTheLedgerExactly)
 {
-    EXPECT_DOUBLE_EQ(instalment(1000, 3), 333.3333333333333);
-    const LedgerState after = advanceLedger({1000, 200, 3}, 1000.0 / 3);
-    EXPECT_DOUBLE_EQ(after.due, 666.6666666666667);
-    EXPECT_DOUBLE_EQ(after.recovered, 533.3333333333333);
-    EXPECT_EQ(after.instalmentsLeft, 2);
-    // A negative due is divided as it stands; paid off gives 0; due with no
-    // instalments left is recovered whole, and the count stays at 0.
-    EXPECT_EQ((QList<double>{instalment(-300, 3), instalment(0, 4), instalment(500, 0), instalment(500, -2)}),
-              (QList<double>{-100, 0, 500, 500}));
+    // 4000 in 3: 4000 / 3 = 1333.333 -> 1333.33; 2666.67 / 2 = 1333.335 -> 1333.34
+    // (half away from zero); the last is what is left, 1333.33. Likewise 1000 in 3.
+    const auto walk = [](LedgerState s) {
+        QList<double> out;
+        for (int month = 0; month < 4; ++month) {
+            const double inst = instalment(s.due, s.instalmentsLeft);
+            s = advanceLedger(s, inst);
+            out << inst << s.due << s.recovered << s.instalmentsLeft;
+        }
+        return out;
+    };
+    EXPECT_EQ(walk({4000, 0, 3}), (QList<double>{1333.33, 2666.67, 1333.33, 2, 1333.34, 1333.33, 2666.67, 1, 1333.33, 0, 4000, 0,
+                                                 0, 0, 4000, 0}));
+    EXPECT_EQ(walk({1000, 200, 3}), (QList<double>{333.33, 666.67, 533.33, 2, 333.34, 333.33, 866.67, 1, 333.33, 0, 1200, 0,
+                                                   0, 0, 1200, 0}));
+    // A due left unrounded by an earlier build: 666.666.. over 2 is taken as
+    // 666.67 / 2, and the ledger is whole paise after the move.
+    const LedgerState old = advanceLedger({2000.0 / 3, 1000.0 / 3, 2}, instalment(2000.0 / 3, 2));
+    EXPECT_EQ((QList<double>{old.due, old.recovered, old.instalmentsLeft}), (QList<double>{333.33, 666.67, 1}));
+
+    // A negative due is divided as it stands; a paid-off due (less than half a
+    // paisa) gives 0; with no instalments left, a negative count or a fraction
+    // of one, the whole due and never more.
+    EXPECT_EQ((QList<double>{instalment(-300, 3), instalment(0, 4), instalment(0.004, 4), instalment(500, 0),
+                             instalment(500, -2), instalment(500, 0.5), instalment(250.505, 1), instalment(1000, 1.5)}),
+              (QList<double>{-100, 0, 0, 500, 500, 500, 250.51, 666.67}));
+    EXPECT_EQ((QList<bool>{paidOff(0), paidOff(0.004), paidOff(-0.004), paidOff(0.005), paidOff(-300)}),
+              (QList<bool>{true, true, true, false, false}));
     const LedgerState cleared = advanceLedger({500, 1500, 0}, 500);
     EXPECT_EQ((QList<double>{cleared.due, cleared.recovered, cleared.instalmentsLeft}), (QList<double>{0, 2000, 0}));
 }
@@ -47,10 +66,10 @@ TEST(SalaryRules, InstalmentsAndLedgerAdvance)
 TEST(SalaryRules, GrossTaxDeductionAndNet)
 {
     EXPECT_EQ(gross(20000, 4200, 10890, 4840, 300, 100, 500), 39830);
-    // 9000 less a third of 1000 is 8666.67: slab above 8000. 1500.33 is above
-    // 1500 although its whole rupees are not.
+    // Each figure to the paisa: 9000 less 333.333 is 8666.67, slab above 8000.
+    // 1501 less 0.667 is 1500.33, above 1500 although its whole rupees are not.
     const double g = gross(9000, 0, 0, 0, 0, 0, 1000.0 / 3);
-    EXPECT_DOUBLE_EQ(g, 8666.666666666666);
+    EXPECT_EQ(g, 8666.67);
     EXPECT_EQ(professionalTax(g), 90);
     EXPECT_EQ(professionalTax(gross(1501, 0, 0, 0, 0, 0, 2.0 / 3)), 18);
 
@@ -61,9 +80,12 @@ TEST(SalaryRules, GrossTaxDeductionAndNet)
         EXPECT_EQ((QList<double>{professionalTax(e.at), professionalTax(e.at + 0.01), professionalTax(e.at + 1)}),
                   (QList<double>{e.taxAt, e.taxAbove, e.taxAbove})) << e.at;
 
-    // misc counts once; its break-up is not part of the sum.
+    // misc counts once; its break-up is not part of the sum. Added in whole
+    // paise: 0.1 + 0.2 is 0.3, and 40006.67 - 2573.33 is 37433.34 exactly.
     EXPECT_EQ(totalDeduction(2000, 333.5, 30, 60, 150, 175), 2748.5);
+    EXPECT_EQ(totalDeduction(0.1, 0.2, 0, 0, 0, 0), 0.3);
     EXPECT_EQ(net(39830, 2748.5), 37081.5);
+    EXPECT_EQ(net(40006.67, 2573.33), 37433.34);
 }
 
 TEST(SalaryRules, ProrationCountsBothEndsOverTheFromMonth)
