@@ -108,15 +108,20 @@ void rawChoice(sqlite3* salary, sqlite3* fund)
     bench::exec(salary, "DELETE FROM chq_sal");
     bench::exec(salary, "INSERT INTO chq_sal (emp_code, name, designation, net, bill_date, bank_ac, sl_no)"
                         " SELECT emp_code, name, designation, net, bill_date, bank_ac, row_number() OVER (ORDER BY rowid)"
-                        " FROM salary WHERE bill_date = '2013-03-31' AND pay <> 0 ORDER BY rowid");
+                        " FROM salary WHERE bill_date = '2013-03-31' AND hundredths(net) > 0 ORDER BY rowid");
     {
-        bench::Raw sums(salary, "SELECT count(*), sum(CASE WHEN pay <> 0 THEN net END) FROM salary"
+        bench::Raw sums(salary, "SELECT count(*), sum(CASE WHEN hundredths(net) > 0 THEN net END) FROM salary"
                                 " WHERE bill_date = '2013-03-31'");
         benchmark::DoNotOptimize(bench::readAll(sums));
     }
     bench::exec(salary, "COMMIT");
     bench::Raw bills(fund, "SELECT DISTINCT bill_no FROM all_exp WHERE bill_date = '2013-04-01' AND bill_no > 0"
-                           " AND pay <> 0 ORDER BY rowid");
+                           " AND (ifnull(hundredths(pay), 0) + ifnull(hundredths(d_pay), 0) + ifnull(hundredths(da), 0)"
+                           " + ifnull(hundredths(hra), 0) + ifnull(hundredths(ma), 0) + ifnull(hundredths(bonus), 0)"
+                           " + ifnull(hundredths(wages), 0) + ifnull(hundredths(ta), 0) + ifnull(hundredths(elec), 0)"
+                           " + ifnull(hundredths(tele), 0) + ifnull(hundredths(misc), 0) + ifnull(hundredths(oe), 0)"
+                           " + ifnull(hundredths(oc), 0) + ifnull(hundredths(scheme), 0)"
+                           " - ifnull(hundredths(deduction), 0)) > 0 AND head LIKE '%01' ORDER BY rowid");
     benchmark::DoNotOptimize(bench::readAll(bills));
 }
 

@@ -100,7 +100,8 @@ Annexure buildAnnexure(data::Database& salaryDb, data::Database& fundDb, const A
     a.bookmarks = {{QStringLiteral("month"), request.month},
                    {QStringLiteral("rs"), rs},
                    {QStringLiteral("credited"), rs},
-                   {QStringLiteral("refunded"), rupees(total - request.amount)},
+                   {QStringLiteral("refunded"),
+                    rupees(double(vb::hundredths(total) - vb::hundredths(request.amount)) / 100)},
                    {QStringLiteral("chqamt"), rupees(request.amount)}};
     return a;
 }

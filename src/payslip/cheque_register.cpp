@@ -88,18 +88,27 @@ QString billName(const QVariant& billNo, const QDate& billDate)
     return QStringLiteral("BILL NO. %1 OF %2").arg(vb::cstr(billNo), vb::shortDate(billDate));
 }
 
-QString otherBillOfCheque(data::Database& fundDb, const ChequeEntry& e)
+QString otherBillOfCheque(data::Database& fundDb, const ChequeEntry& e, qint64 editedRow)
 {
     const auto billNo = billNumber(e.billNo);
     data::QueryRecordset rs(fundDb,
                             QStringLiteral("SELECT bill_no, bill_date FROM cheque WHERE cheque_no = ?"
-                                           " AND NOT (bill_no IS ? AND bill_date IS ?) ORDER BY rowid LIMIT 1"),
-                            {e.chequeNo.trimmed(), billNo ? QVariant(*billNo) : QVariant(), QVariant(e.billDate)});
+                                           " AND NOT (bill_no IS ? AND bill_date IS ?) AND rowid <> ?"
+                                           " ORDER BY rowid LIMIT 1"),
+                            {e.chequeNo.trimmed(), billNo ? QVariant(*billNo) : QVariant(), QVariant(e.billDate),
+                             editedRow});
     return rs.eof() ? QString() : billName(rs.field("bill_no").variant(), rs.field("bill_date").toDate());
 }
 
-std::optional<ChequeRefusal> editCheque(data::Database& fundDb, qint64 row, const QString& field,
-                                        const QVariant& value)
+QString sharedChequeQuestion(const ChequeEntry& e, const QString& otherBill)
+{
+    return QStringLiteral("CHEQUE NUMBER %1 IS ALREADY IN THE REGISTER FOR %2.\n"
+                          "A CHEQUE SAVED AGAINST THE WRONG BILL IS MOVED BY CHANGING ITS BILL NO. IN THE GRID"
+                          " BELOW.\nSAVE CHEQUE NUMBER %1 FOR %3 AS WELL?")
+        .arg(e.chequeNo.trimmed(), otherBill, billName(billNumber(e.billNo).value_or(0), e.billDate));
+}
+
+ChequeEdit proposeChequeEdit(data::Database& fundDb, qint64 row, const QString& field, const QVariant& value)
 {
     data::QueryRecordset rs(fundDb,
                             QStringLiteral("SELECT bill_no, bill_date, cheque_no, cheque_date, cheque_amt FROM cheque"
@@ -114,9 +123,9 @@ std::optional<ChequeRefusal> editCheque(data::Database& fundDb, qint64 row, cons
     const QDate billDate = e.billDate;
     // Every refusal of a move says where the cheque is still registered.
     const auto refuseMove = [&](const QString& why) {
-        return ChequeRefusal{why + QStringLiteral("\nTHE CHEQUE STAYS WITH %1.")
-                                       .arg(billName(rs.field("bill_no").variant(), billDate)),
-                             ChequeBox::BillNo};
+        return ChequeEdit{e, ChequeRefusal{why + QStringLiteral("\nTHE CHEQUE STAYS WITH %1.")
+                                                     .arg(billName(rs.field("bill_no").variant(), billDate)),
+                                           ChequeBox::BillNo}};
     };
     const QString text = value.typeId() == QMetaType::QDate ? vb::shortDate(value.toDate()) : value.toString();
     if (field == QLatin1String("bill_no")) {
@@ -157,13 +166,24 @@ std::optional<ChequeRefusal> editCheque(data::Database& fundDb, qint64 row, cons
             return refuseMove(QStringLiteral("%1 HAS ITS CHEQUE IN THE REGISTER ALREADY.")
                                   .arg(billName(*billNumber(e.billNo), e.billDate)));
     }
-    if (auto refusal = checkCheque(fundDb, e, row))
-        return refusal;
+    return ChequeEdit{e, checkCheque(fundDb, e, row)};
+}
+
+void writeChequeEdit(data::Database& fundDb, qint64 row, const ChequeEntry& e)
+{
     fundDb.execute(QStringLiteral("UPDATE cheque SET bill_no = ?, bill_date = ?, cheque_no = ?, cheque_date = ?,"
                                   " cheque_amt = ? WHERE rowid = ?"),
                    {*billNumber(e.billNo), QVariant(e.billDate), e.chequeNo.trimmed(),
                     QVariant(vb::cdate(e.chequeDate.trimmed())), vb::cdbl(e.amount.trimmed()), row});
-    return std::nullopt;
+}
+
+std::optional<ChequeRefusal> editCheque(data::Database& fundDb, qint64 row, const QString& field,
+                                        const QVariant& value)
+{
+    const ChequeEdit edit = proposeChequeEdit(fundDb, row, field, value);
+    if (!edit.refusal)
+        writeChequeEdit(fundDb, row, edit.entry);
+    return edit.refusal;
 }
 
 } // namespace payslip

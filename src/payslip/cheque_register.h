@@ -49,14 +49,27 @@ void addCheque(data::Database& fundDb, const ChequeEntry& entry);
 QString billName(const QVariant& billNo, const QDate& billDate);
 
 // The first bill other than the entry's own that holds the entry's cheque
-// number, named as billName does; empty when none does.
-QString otherBillOfCheque(data::Database& fundDb, const ChequeEntry& entry);
+// number, named as billName does; empty when none does. A grid edit passes
+// the row it edits, which is never another bill.
+QString otherBillOfCheque(data::Database& fundDb, const ChequeEntry& entry, qint64 editedRow = 0);
 
-// A cell of the register changed in place: the row as it would stand is put
-// through SAVE's checks and written only when they pass. A new bill number
-// moves the cheque to that bill, its date as the bill number's look-up finds
-// it; a new bill date moves it to the bill of the row's number and that date.
-// Either move needs a bill in the bill register that has no cheque yet.
+// What SAVE and the grid ask before the entry keeps a cheque number that
+// otherBill holds already; its Yes writes a second copy, so No is the default.
+QString sharedChequeQuestion(const ChequeEntry& entry, const QString& otherBill);
+
+// A cell of the register changed in place: the row as it would stand, and
+// SAVE's refusal of it if any. A new bill number moves the cheque to that
+// bill, its date as the bill number's look-up finds it; a new bill date moves
+// it to the bill of the row's number and that date. Either move needs a bill
+// in the bill register that has no cheque yet.
+struct ChequeEdit {
+    ChequeEntry entry;
+    std::optional<ChequeRefusal> refusal;
+};
+ChequeEdit proposeChequeEdit(data::Database& fundDb, qint64 row, const QString& field, const QVariant& value);
+// Writes the row as a proposed edit left it.
+void writeChequeEdit(data::Database& fundDb, qint64 row, const ChequeEntry& entry);
+// Both: the edit is written only when it is not refused.
 std::optional<ChequeRefusal> editCheque(data::Database& fundDb, qint64 row, const QString& field,
                                         const QVariant& value);
 

@@ -13,7 +13,23 @@ namespace payslip {
 
 namespace {
 
-// Paid rows of the date, of the head's codes when given. The where clause is
+// The amount columns of the bill register, in its order. A bill pays what
+// they hold less its deduction: a pay bill mostly in pay, a bonus or
+// festival-advance bill in bonus with no pay at all.
+constexpr const char* kRegisterAmounts[] = {"pay",  "d_pay", "da",   "hra",  "ma", "bonus", "wages",
+                                            "ta",   "elec",  "tele", "misc", "oe", "oc",    "scheme"};
+
+// A registered bill's net in whole paise, each amount taken to the paisa as
+// the register shows it; an empty amount adds nothing.
+QString registerNetPaise()
+{
+    QString sum;
+    for (const char* column : kRegisterAmounts)
+        sum += QStringLiteral("ifnull(hundredths(%1), 0) + ").arg(QLatin1String(column));
+    return QLatin1Char('(') + sum.chopped(3) + QStringLiteral(" - ifnull(hundredths(deduction), 0))");
+}
+
+// Rows of the date, of the head's codes when given. The where clause is
 // fixed text; the date and the pattern are bound.
 QString rowsWhere(const std::optional<SlipHead>& head)
 {
@@ -33,10 +49,14 @@ QVariantList rowsParams(const QDate& billDate, const std::optional<SlipHead>& he
 
 QList<double> countedBills(data::Database& fundDb, const QDate& billDate, const QString& drawalCode)
 {
-    QString sql = QStringLiteral("SELECT DISTINCT bill_no FROM all_exp WHERE bill_date = ? AND bill_no > 0"
-                                 " AND pay <> 0");
+    // Bills of the salary heads only: a wages or contingent bill of the same
+    // date pays nobody on the slip's list.
+    QString sql = QStringLiteral("SELECT DISTINCT bill_no FROM all_exp WHERE bill_date = ? AND bill_no > 0 AND ")
+                  + registerNetPaise() + QStringLiteral(" > 0");
     QVariantList params{QVariant(common::payBillRegisterDate(billDate))};
-    if (!drawalCode.isEmpty()) {
+    if (drawalCode.isEmpty()) {
+        sql += QStringLiteral(" AND head LIKE '%01'");
+    } else {
         sql += QStringLiteral(" AND head = ?");
         params << drawalCode;
     }
@@ -59,20 +79,21 @@ SlipFigures chooseSlipRows(data::Database& salaryDb, data::Database& fundDb, con
     f.slipRows = salaryDb.execute(
         QStringLiteral("INSERT INTO chq_sal (emp_code, name, designation, net, bill_date, bank_ac, sl_no)"
                        " SELECT emp_code, name, designation, net, bill_date, bank_ac,"
-                       " row_number() OVER (ORDER BY rowid) FROM salary%1 AND pay <> 0 ORDER BY rowid")
+                       " row_number() OVER (ORDER BY rowid) FROM salary%1 AND hundredths(net) > 0"
+                       " ORDER BY rowid")
             .arg(where),
         params);
     data::QueryRecordset count(salaryDb, QStringLiteral("SELECT count(*) AS totalemp FROM salary") + where, params);
     // The net shown is the total of the list the bank gets, row by row.
-    data::QueryRecordset nets(salaryDb, QStringLiteral("SELECT net FROM chq_sal WHERE net IS NOT NULL"));
+    data::QueryRecordset nets(salaryDb, QStringLiteral("SELECT net FROM chq_sal"));
     tx.commit();
 
     f.employees = int(count.field("totalemp").number());
-    QList<double> paid;
+    QList<double> credited;
     for (; !nets.eof(); nets.moveNext())
-        paid << nets.field("net").number();
-    if (!paid.isEmpty())
-        f.net = slipNet(paid);
+        credited << nets.field("net").number();
+    if (!credited.isEmpty())
+        f.net = slipNet(credited);
     f.billNumbers = countedBills(fundDb, billDate, head ? head->drawalCode : QString());
     f.bills = int(f.billNumbers.size());
     return f;
@@ -96,7 +117,7 @@ double slipNet(const QList<double>& nets)
 std::optional<double> creditedAmount(const QString& typed, double netTotal)
 {
     const vb::AmountRead read = vb::readAmount(typed, common::kBillAmount);
-    if (!read.ok() || read.value > netTotal)
+    if (!read.ok() || vb::hundredths(read.value) > vb::hundredths(netTotal))
         return std::nullopt;
     return read.value;
 }

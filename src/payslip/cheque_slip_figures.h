@@ -19,22 +19,26 @@ struct SlipHead {
 };
 
 struct SlipFigures {
-    int employees = 0;         // salary rows of the date (of the head's codes), paid or not
-    int bills = 0;             // real bills with pay registered under the register date
-    std::optional<double> net; // net of the paid rows; none when no row is paid
-    int slipRows = 0;          // rows now in chq_sal (the paid rows)
+    int employees = 0;         // salary rows of the date (of the head's codes), with a net or not
+    int bills = 0;             // real bills with a net registered under the register date
+    std::optional<double> net; // slipNet of the rows listed; none when no row has anything to credit
+    int slipRows = 0;          // rows now in chq_sal (those with a net above 0)
     QList<double> billNumbers; // of the counted bills, in register order
 };
 
-// Empties chq_sal and fills it with the paid rows (pay <> 0) of the bill date,
-// of the head's codes when one is given, numbered 1, 2, 3 ... in the order
-// they were prepared; then counts and totals them. All in one transaction:
-// on a failure chq_sal is as it was and the error goes to the caller.
+// Empties chq_sal and fills it with the rows of the bill date that have
+// something to credit (a net above 0 to the paisa), of the head's codes when
+// one is given, numbered 1, 2, 3 ... in the order they were prepared; then
+// counts and totals them. A bonus or festival-advance row pays no pay but is
+// credited all the same. All in one transaction: on a failure chq_sal is as
+// it was and the error goes to the caller.
 SlipFigures chooseSlipRows(data::Database& salaryDb, data::Database& fundDb, const QDate& billDate,
                            const std::optional<SlipHead>& head = std::nullopt);
 
-// The bills counted for a slip: bill number above 0 and pay not 0 (never the
-// opening row), under the register date of the bill date, of the head when given.
+// The bills counted for a slip: bill number above 0 (never the opening row)
+// and a net above 0 (the register's amount columns less its deduction, a
+// bonus-only bill included), under the register date of the bill date, of
+// the head when given, else of every salary head.
 QList<double> countedBills(data::Database& fundDb, const QDate& billDate, const QString& drawalCode = {});
 
 // A net as the bank credits it: to the paisa, half a paisa away from nothing.

@@ -27,9 +27,9 @@ struct SlipHead;
 //   Combo3   salary heads by description; item data = the drawal code      Form_Load / user
 //   Label4   name of the chosen employee ("" when neither table has it)     Combo2_Click
 //   Label6   pay month of the bill date in capitals ("MAR-12")              Combo1_Click
-//   Label9   salary rows of the date (of the head's codes), paid or not     Combo1_Click, Combo3_Click
-//   Label11  bills counted for the slip (bill_no > 0, pay <> 0)             Combo1_Click, Combo3_Click
-//   Label13  net of the paid rows, as text                                  Combo1_Click, Combo3_Click
+//   Label9   salary rows of the date (of the head's codes), net or none     Combo1_Click, Combo3_Click
+//   Label11  bills counted for the slip (bill_no > 0, a net above 0)        Combo1_Click, Combo3_Click
+//   Label13  slipNet of the rows with a net above 0, as text                Combo1_Click, Combo3_Click
 //   Label24  Label13 in words                                               Combo1_Click, Combo3_Click
 //   List1    numbers of the counted bills                                   Combo1_Click, Combo3_Click
 //   Label26  net less the amount to be credited                             Text5 Enter/leaving, CHEQUE SLIP
@@ -115,14 +115,14 @@ private:
     data::Database& salaryDb() const { return *mSalaryDb; }
     data::Database& fundDb() const { return *mFundDb; }
 
-    // Shows a date's or a head's figures, or clears them when nothing is paid.
+    // Shows a date's or a head's figures, or clears them when nothing is credited.
     void showSlipFigures(const SlipFigures& f);
     void clearSlipFigures();
     // The figures of a bill date (and head); nullopt after the failure of the
     // step is told under title, the earlier cheque slip's employees kept.
     std::optional<SlipFigures> chooseRows(const QDate& date, const std::optional<SlipHead>& head, const QString& step,
                                           const QString& title, const QString& handler);
-    // The head's figures for the chosen date; false when the head has no paid row.
+    // The head's figures for the chosen date; false when no row of the head has a net.
     bool applyHead();
     // Label26 from the typed amount; false (and Label26 blank) when the amount
     // is no number from 0 to the net total.

@@ -8,6 +8,7 @@
 #include "platform/vb/convert.h"
 #include "platform/vb/error.h"
 
+#include <QApplication>
 #include <QSqlRecord>
 
 namespace payslip {
@@ -69,6 +70,11 @@ void Form8::Text1_LostFocus()
     // Leaving the box because another mode was chosen is not leaving it for the next box.
     if (!Text1->isEnabled())
         return;
+    // Nothing typed, and the clerk goes to the register itself: no cheque is
+    // being entered, so there is no bill number to correct.
+    const QWidget* now = QApplication::focusWidget();
+    if (Text1->text().trimmed().isEmpty() && now && (now == DBGrid1 || DBGrid1->isAncestorOf(now)))
+        return;
     if (!billNumber(Text1->text())) {
         if (forms::Dialogs::msgBox(QStringLiteral("BILL NUMBER NOT AUTHENTICATED. DO YOU WISH TO CORRECT?"),
                                    forms::vbYesNo, kHi)
@@ -100,13 +106,7 @@ void Form8::Command3_Click()
     // One cheque may pay two bills, but a number typed again is more often a
     // cheque saved against the wrong bill, which the grid moves instead.
     const QString other = otherBillOfCheque(fundDb(), entry);
-    if (!other.isEmpty()
-        && !forms::Dialogs::confirm(
-            QStringLiteral("CHEQUE NUMBER %1 IS ALREADY IN THE REGISTER FOR %2.\n"
-                           "A CHEQUE SAVED AGAINST THE WRONG BILL IS MOVED BY CHANGING ITS BILL NO. IN THE GRID"
-                           " BELOW.\nSAVE CHEQUE NUMBER %1 FOR %3 AS WELL?")
-                .arg(entry.chequeNo.trimmed(), other, billName(*billNumber(entry.billNo), entry.billDate)),
-            kHi)) {
+    if (!other.isEmpty() && !forms::Dialogs::confirm(sharedChequeQuestion(entry, other), kHi)) {
         forms::setFocus(Text2);
         Text2->selectAll();
         return;
@@ -143,11 +143,28 @@ void Form8::Command5_Click()
 void Form8::editRegisterCell(int row, const QString& field, const QVariant& value)
 {
     const qint64 rowid = Data1->record(row).value(QStringLiteral("row_id")).toLongLong();
-    const auto refusal = editCheque(fundDb(), rowid, field, value);
-    Data1->refresh();
-    Data1->setCurrentRow(row);
-    if (refusal)
-        tell(refusal->message);
+    const ChequeEdit edit = proposeChequeEdit(fundDb(), rowid, field, value);
+    // The grid shows the register as it stands after each answer.
+    const auto showRegister = [this, row] {
+        Data1->refresh();
+        Data1->setCurrentRow(row);
+    };
+    if (edit.refusal) {
+        showRegister();
+        tell(edit.refusal->message);
+        return;
+    }
+    // A number typed over is asked about as SAVE asks; a row that shares its
+    // number already is not asked about again for its other cells.
+    if (field == QLatin1String("cheque_no")) {
+        const QString other = otherBillOfCheque(fundDb(), edit.entry, rowid);
+        if (!other.isEmpty() && !forms::Dialogs::confirm(sharedChequeQuestion(edit.entry, other), kHi)) {
+            showRegister();
+            return;
+        }
+    }
+    writeChequeEdit(fundDb(), rowid, edit.entry);
+    showRegister();
 }
 
 } // namespace payslip

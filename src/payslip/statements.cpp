@@ -2,6 +2,7 @@
 
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
+#include "platform/vb/convert.h"
 #include "platform/vb/error.h"
 
 namespace payslip {
@@ -38,15 +39,19 @@ QVector<SheetCell> incomeTaxCells(data::Database& salaryDb, const QString& code,
         int col;
     } kMonthCells[] = {{"pay", 2},   {"d_pay", 3},    {"da", 5},         {"hra", 6},   {"ma", 7},
                        {"gross", 8}, {"gpf_subs", 9}, {"insurance", 10}, {"p_tax", 11}, {"i_tax", 12}};
+    // Each figure goes in to the paisa, as its line shows it: the sheet's
+    // totals then add the figures printed above them, never the fractions
+    // of a paisa an older row may hold (a loan instalment's third of a rupee).
+    const auto paise = [&rows](const char* field) { return vb::hundredths(rows.field(QLatin1String(field)).number()); };
     for (int r = 16; !rows.eof(); rows.moveNext(), ++r) {
         cells << SheetCell{r, 1, rows.field("p_month").text()};
         // Every line carries its own figures, so a line the sheet had to make
         // room for counts in the totals as the template's own lines do; the
         // gross is the bill's (with O.A., less the F.A. instalment), which the
         // sheet certifies it agrees with.
-        cells << SheetCell{r, 4, rows.field("pay").number() + rows.field("d_pay").number()};
+        cells << SheetCell{r, 4, double(paise("pay") + paise("d_pay")) / 100};
         for (const auto& m : kMonthCells)
-            cells << SheetCell{r, m.col, rows.field(QLatin1String(m.field)).number()};
+            cells << SheetCell{r, m.col, double(paise(m.field)) / 100};
     }
     return cells;
 }

@@ -27,7 +27,7 @@ struct SheetCell {
 // name in capitals (5, 4), designation (8, 8) and PAN (9, 3); then from row 16
 // one row per salary row of the period: pay month, pay, grade pay, pay +
 // grade pay, D.A., H.R.A., M.A., the row's gross, subscription, if + sf,
-// professional tax, income tax in columns 1 to 12. Throws vb::Error 3021 when
+// professional tax, income tax in columns 1 to 12, each figure to the paisa. Throws vb::Error 3021 when
 // the code is not a serving employee or has no row in the period.
 QVector<SheetCell> incomeTaxCells(data::Database& salaryDb, const QString& code, const QDate& from,
                                   const QDate& to);

@@ -3,7 +3,9 @@
 #include "platform/vb/convert.h"
 
 #include <QAbstractItemModel>
+#include <QLineEdit>
 #include <QTableView>
+#include <QTest>
 
 using namespace slipstest;
 using payslip::ChequeBox;
@@ -127,4 +129,56 @@ TEST_F(ChequeRegister, GridMovesACheckedChequeToAnotherBillAndSaveAsksBeforeANum
     EXPECT_EQ(saidBy([&] { click(*f.Command3); }, {{forms::vbYes, "AS WELL"}}) << table(),
               (QStringList{question, "Hi|64|RECORD ENTERED SUCCESSFULLY",
                            head + "2026-04-26 123456 2026-05-27 39500 | 2 2026-05-25 123456 2026-05-28 39500"}));
+}
+
+// The grid edited as the clerk edits it (a cell's editor, Enter), the form in the main window's area beside
+// another: bills 5 and 6 of 1 April 2013 with cheques CHQ-501 and CHQ-601.
+TEST_F(ChequeRegister, GridEditedInItsEditorKeepsTheFormInFrontAndAsksBeforeANumberIsUsedTwice)
+{
+    using namespace testsupport;
+    addCheque(5, kRegister, "CHQ-501", 22300);
+    addCheque(6, kRegister, "CHQ-601", 36302);
+    FormArea main;
+    QtWarnings warnings;
+    auto& f = slipForm(payslip::Form8::Mode::ChequeEntry);
+    const QString form = f.parentWidget()->windowTitle();
+    QTableView* view = f.DBGrid1->findChild<QTableView*>();
+    ASSERT_EQ(focused(), f.Text1);
+
+    // A click into the grid from the empty bill-number box the form opens with asks nothing.
+    QStringList click = saidBy([&] {
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(0, 2)).center());
+    });
+    EXPECT_EQ(click << main.front(), (QStringList{form + " (focus)"}));
+    ASSERT_TRUE(view->hasFocus());
+
+    const auto edit = [&](int column, const QString& text, std::initializer_list<Reply> replies) {
+        const QModelIndex cell = view->model()->index(0, column);
+        view->setCurrentIndex(cell);
+        view->edit(cell);
+        auto* editor = qobject_cast<QLineEdit*>(focused());
+        if (!editor)
+            return QStringList{"no editor"};
+        editor->setText(text);
+        // The editor hands its text over once the key is done with.
+        QStringList out = saidBy([&] { QTest::keyClick(editor, Qt::Key_Return); settle(); }, replies);
+        return out << main.front() << vb::cstr(f.DBGrid1->cell(0, 0)) + " " + vb::cstr(f.DBGrid1->cell(0, 2))
+                   << firstRow(fundDb(), "SELECT group_concat(cheque_no, ' ') FROM (SELECT * FROM cheque ORDER BY rowid)")
+                          .value(0).toString();
+    };
+    // A refused move: the form stays in front with the focus, and Qt has nothing to say.
+    EXPECT_EQ(edit(0, "6", {}), (QStringList{"Hi|64|BILL NO. 6 OF 01/04/2013 HAS ITS CHEQUE IN THE REGISTER ALREADY.\n"
+                                             "THE CHEQUE STAYS WITH BILL NO. 5 OF 01/04/2013.",
+                                             form + " (focus)", "5 CHQ-501", "CHQ-501 CHQ-601"}));
+    // Bill 6's cheque number typed for bill 5 is asked about as SAVE asks: No keeps the old number, Yes stores it.
+    const QString question = "Hi|292|CHEQUE NUMBER CHQ-601 IS ALREADY IN THE REGISTER FOR BILL NO. 6 OF 01/04/2013.\n"
+                             "A CHEQUE SAVED AGAINST THE WRONG BILL IS MOVED BY CHANGING ITS BILL NO. IN THE GRID"
+                             " BELOW.\nSAVE CHEQUE NUMBER CHQ-601 FOR BILL NO. 5 OF 01/04/2013 AS WELL?";
+    EXPECT_EQ(edit(2, "CHQ-601", {{forms::vbNo, "AS WELL"}}),
+              (QStringList{question, form + " (focus)", "5 CHQ-501", "CHQ-501 CHQ-601"}));
+    EXPECT_EQ(edit(2, "CHQ-601", {{forms::vbYes, "AS WELL"}}),
+              (QStringList{question, form + " (focus)", "5 CHQ-601", "CHQ-601 CHQ-601"}));
+    // Its amount changed after: the number is no longer news.
+    EXPECT_EQ(edit(4, "22000", {}), (QStringList{form + " (focus)", "5 CHQ-601", "CHQ-601 CHQ-601"}));
+    EXPECT_EQ(warnings.seen(), QStringList());
 }

@@ -45,12 +45,12 @@ TEST_F(ChequeSlip, WholeDateAndHeadFiguresUseTheRegisterDateOfAMarchBill)
     EXPECT_EQ(summary(payslip::chooseSlipRows(salaryDb(), fundDb(), kMarch, SlipHead{kHeadB, "B"})),
               (QList<double>{2, 1, 17562 + 18740, 2, 6}));
     EXPECT_EQ(slipCodes(), "1:B201 2:BA07");
-    // A101 and the unpaid A102.
+    // A101, and A102 with nothing to credit.
     EXPECT_EQ(summary(payslip::chooseSlipRows(salaryDb(), fundDb(), kMarch, SlipHead{kHeadA, "A"})),
               (QList<double>{2, 1, 22300, 1, 5}));
 
-    // A date whose only row is unpaid: nothing to pay, chq_sal emptied.
-    addRows({{"A102", QDate(2013, 5, 31), 0, 0, 0, 0, 0, 300, 0, 300, 0, 0, 0, 0, 0, 0, 300}});
+    // A date whose only row has nothing to credit: chq_sal emptied.
+    addRows({{"A102", QDate(2013, 5, 31), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}});
     EXPECT_EQ(summary(payslip::chooseSlipRows(salaryDb(), fundDb(), QDate(2013, 5, 31))), (QList<double>{1, 0, -1, 0}));
     EXPECT_EQ(slipCodes(), "");
 }
@@ -153,4 +153,65 @@ TEST_F(PaiseOfThirds, FormLetterAndBankListCarryTheSumOfTheNetsEachToThePaisa)
                                     "39041.33", "45000.00", "43836.00", "42000.00", "47000.00", "42000.00"}));
     // "rs", "credited" and "chqamt" with the enclosed cheque; "refunded" nothing.
     EXPECT_EQ(occurrences(doc, {"373593.34", "0.00", "373593.33", "0.01"}), (QStringList{"4", "1", "0", "0"}));
+}
+
+// A pay bill of 30 September 2013 drawn with a bonus and a festival advance (rows of pay 0), bill 31 of head A:
+//   A301 41340 less loan 1333.33 = 40006.67     A304 bonus 4000               A306 leave without pay: net 0
+//   A302 39836 less loan 1333.33 = 38502.67     A305 festival advance 7500
+//   A303 41708 less loan 2666.67 = 39041.33
+// Credited: 40006.67 + 38502.67 + 39041.33 + 4000 + 7500 = 129050.67, five rows of six.
+// Registered: pay 41340 + 39836 + 41708 = 122884, bonus 4000 + 7500 = 11500, deduction 1333.33 + 1333.33
+// + 2666.67 = 5333.33; net 122884 + 11500 - 5333.33 = 129050.67, the cheque. A wages bill of the date pays
+// nobody on the list, and head B's bill 34 (pay 1000, deduction 1000) pays nothing. A bonus of 15 October 2013 on a date of its own: A301 and A302 4000 each, registered
+// as bill 32 with bonus 8000 and no pay, its cheque 8000.
+using BonusOnTheSlip = DesktopOffice;
+
+TEST_F(BonusOnTheSlip, RowsAndBillsWithANetAreCreditedBonusAndFestivalAdvanceIncluded)
+{
+    const QDate sep(2013, 9, 30), oct(2013, 10, 15);
+    addRows({{"A301", sep, 41340, 0, 0, 0, 0, 0, 0, 41340, 0, 1333.33, 0, 0, 0, 0, 40006.67},
+             {"A302", sep, 39836, 0, 0, 0, 0, 0, 0, 39836, 0, 1333.33, 0, 0, 0, 0, 38502.67},
+             {"A303", sep, 41708, 0, 0, 0, 0, 0, 0, 41708, 0, 2666.67, 0, 0, 0, 0, 39041.33},
+             {"A304", sep, 0, 0, 0, 0, 0, 0, 0, 4000, 0, 0, 0, 0, 0, 0, 4000},
+             {"A305", sep, 0, 0, 0, 0, 0, 0, 0, 7500, 0, 0, 0, 0, 0, 0, 7500},
+             {"A306", sep, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+             {"A301", oct, 0, 0, 0, 0, 0, 0, 0, 4000, 0, 0, 0, 0, 0, 0, 4000},
+             {"A302", oct, 0, 0, 0, 0, 0, 0, 0, 4000, 0, 0, 0, 0, 0, 0, 4000}});
+    addRegisteredBill(sep, kHeadA, 31, {{"pay", 122884}, {"bonus", 11500}, {"deduction", 5333.33}});
+    addRegisteredBill(sep, "11111111111111102", 33, {{"wages", 5000}});
+    addRegisteredBill(sep, kHeadB, 34, {{"pay", 1000}, {"deduction", 1000}});
+    addRegisteredBill(oct, kHeadA, 32, {{"bonus", 8000}});
+    addCheque(31, sep, "CHQ-3101", 129050.67);
+    addCheque(32, oct, "CHQ-3201", 8000);
+
+    auto& f = slipForm(payslip::Form8::Mode::ChequeSlip);
+    const auto slip = [&](const QDate& date, const QString& amount, std::initializer_list<testsupport::Reply> replies) {
+        const QStringList said = testsupport::saidBy(
+            [&] {
+                testsupport::chooseByData(*f.Combo1, date);
+                testsupport::type(*f.Text5, amount);
+                testsupport::pressEnter(*f.Text5);
+                testsupport::click(*f.Command4);
+            },
+            replies);
+        return captions({f.Label9, f.Label11, f.Label13, f.Label26}) + QStringList{f.List1->list(0)} + said;
+    };
+    // The whole net is credited: asked once about A306, nothing refunded.
+    EXPECT_EQ(slip(sep, "129050.67", {{forms::vbYes, "WITHOUT PAY"}}),
+              (QStringList{"6", "1", "129050.67", "0", "31", "Hi|4|ONE OR MORE EMPLOYEE EXIST WITHOUT PAY, CONTINUE YET ?"}));
+    const QString doc = desktop.opened().value(0);
+    QStringList amounts;
+    for (const QStringList& row : tableRows(doc))
+        amounts << row.first() + ' ' + row.last();
+    EXPECT_EQ(amounts, (QStringList{"Cheque No. Amount", "CHQ-3101 129050.67", "Sl. No. Amount", "(1) (5)",
+                                    "1 40006.67", "2 38502.67", "3 39041.33", "4 4000.00", "5 7500.00"}));
+    // "rs", "credited" and "chqamt" with the enclosed cheque; "refunded" nothing.
+    EXPECT_EQ(occurrences(doc, {"129050.67", "0.00", "117550.67"}), (QStringList{"4", "1", "0"}));
+
+    // The bonus on its own date: its two rows and its bonus-only bill, no question.
+    EXPECT_EQ(slip(oct, "8000", {}), (QStringList{"2", "1", "8000", "0", "32"}));
+    QStringList bonus;
+    for (const QStringList& row : tableRows(desktop.opened().value(1)).mid(1))
+        bonus << row.first() + ' ' + row.last();
+    EXPECT_EQ(bonus, (QStringList{"CHQ-3201 8000.00", "Sl. No. Amount", "(1) (5)", "1 4000.00", "2 4000.00"}));
 }

@@ -22,6 +22,7 @@
 // Without the three inserted lines' own PAY + G.P. and GROSS the totals would read 332111.50 and 587589.25; with
 // GROSS as (4) to (7) besides, 12 x 25000.50 + 11 x 26025.50 = 586286.50.
 #include "payslip/office_files.h"
+#include "payslip/pay_reports.h"
 #include "payslip/statements.h"
 #include "payslip_fixture.h"
 #include "platform/office/workbook.h"
@@ -118,4 +119,47 @@ TEST_F(Office, IncomeTaxStatementOfTwentySevenLinesEachWithItsFiguresGrossAndPai
                            "1250.50",
                            "TOTAL,246512.25,100800.00,347312.25,221850.20,36975.05,7200.00,618240.50,48000.00,"
                            "1440.00,3600.00,30012.00"}));
+}
+
+// Two years of D401's month-end bills stored by an earlier build with thirds of a rupee: a festival-advance
+// instalment of 333.3333 and a loan instalment of 1333.3333 each month.
+//   gross 20000 + 5000 - 333.3333 = 24666.6667, printed 24666.67; net 24666.6667 - 1333.3333 = 23333.3334, 23333.33
+// Each total is the sum of its 24 printed lines: F.A. 24 x 333.33 = 7999.92, loan 24 x 1333.33 = 31999.92,
+// gross 24 x 24666.67 = 592000.08, net 24 x 23333.33 = 559999.92 (the stored figures add to 8000.00, 32000.00,
+// 592000.00 and 560000.00). The income-tax sheet's 24 lines fill rows 16 to 39, totalled in row 41:
+// pay 480000, pay + g.pay 480000, D.A. 120000, gross 592000.08.
+TEST_F(Office, StatementsOfRowsWithThirdsTotalTheFiguresTheyPrint)
+{
+    addEmployees({"D401"});
+    for (int m = 0; m < 24; ++m) {
+        const QDate month = QDate(2012, 4, 1).addMonths(m);
+        addRows({{"D401", monthEnd(month.year(), month.month()), 20000, 0, 333.3333, 5000, 0, 0, 0, 24666.6667, 0,
+                  1333.3333, 0, 0, 0, 0, 23333.3334}});
+    }
+    const QDate from(2012, 4, 1), to(2014, 3, 31);
+    payslip::DataReport11 statement;
+    statement.fill(salaryDb(), "D401", from, to);
+    const auto m = statement.layout();
+    QStringList lines; // each column's distinct line figures
+    for (int i : {4, 9, 11, 16}) {
+        const QStringList texts = m.texts(QString("Text%1").arg(i));
+        lines << QString::number(texts.size()) + ' ' + QStringList(QSet<QString>(texts.begin(), texts.end()).values()).join('|');
+    }
+    EXPECT_EQ(lines, (QStringList{"24 333.33", "24 24666.67", "24 1333.33", "24 23333.33"}));
+    const QStringList totals = fifteen(m, "Function");
+    EXPECT_EQ((QStringList{totals[2], totals[7], totals[9], totals[14]}),
+              (QStringList{"7999.92", "592000.08", "31999.92", "559999.92"}));
+
+    const QString saved = payslip::incomeTaxWorkbook(payslip::incomeTaxCells(salaryDb(), "D401", from, to)).save();
+    const auto book = office::Workbook::open(saved);
+    EXPECT_EQ(line(book, 39), "Mar-14,20000.00,0.00,20000.00,5000.00,0.00,0.00,24666.67,0.00,0.00,0.00,0.00");
+    EXPECT_EQ(book.value(16, 8).toDouble(), 24666.67); // the figure itself, not one that shows so
+
+    if (!testsupport::hasLibreOffice())
+        GTEST_SKIP() << "LibreOffice is not installed";
+    QTemporaryDir out;
+    QFile csv(testsupport::convertedByLibreOffice(saved, testsupport::kShownCsv, out));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(csv.readAll()).split('\n').value(41 - 1),
+              "TOTAL,480000.00,0.00,480000.00,120000.00,0.00,0.00,592000.08,0.00,0.00,0.00,0.00");
 }

@@ -4,13 +4,13 @@
 //
 //   code  pay   g.pay  less FA  D.A.   H.R.A. M.A. O.A.    gross     GPF  rec      IF SF P.tax misc  net
 //   A501  15600 5400   0        18900  3150   300  0       43350     3000 1666.67  30 30 200   0     38423.33
-//   A502  0     0      0        0      0      300  0       300       0    0        0  0  0     0     300 (no pay)
+//   A502  0     0      0        0      0      0    0       0         0    0        0  0  0     0     0 (leave without pay)
 //   B601  9300  4200   333.33   11340  1890   300  0       26696.67  1500 0        30 30 150   500   24486.67
 //   BA08  7000  1900   0        5340   1335   300  125.50  16000.50  800  0        3  5  130   0     15062.50
 //
 // gross = pay + g.pay + D.A. + H.R.A. + M.A. + O.A. - less FA;
 // net = gross - (GPF + rec + IF + SF + P.tax + misc).
-// Paid net of the date: 38423.33 + 24486.67 + 15062.50 = 77972.50.
+// Net credited on the date: 38423.33 + 24486.67 + 15062.50 = 77972.50.
 // Head B (codes beginning with B; BA08 holds the A of head A inside): 24486.67 + 15062.50 = 39549.17.
 // The bills are registered under 1 April 2014 (the bill's own year), while
 // today (20 March 2014) the financial year began on 1 April 2013.
@@ -33,10 +33,10 @@ void makePaiseBill()
 {
     addEmployees({"A501", "A502", "B601", "BA08"});
     addRows({{"A501", kBill, 15600, 5400, 0, 18900, 3150, 300, 0, 43350, 3000, 1666.67, 30, 30, 200, 0, 38423.33},
-             {"A502", kBill, 0, 0, 0, 0, 0, 300, 0, 300, 0, 0, 0, 0, 0, 0, 300},
+             {"A502", kBill, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
              {"B601", kBill, 9300, 4200, 333.33, 11340, 1890, 300, 0, 26696.67, 1500, 0, 30, 30, 150, 500, 24486.67, 500},
              {"BA08", kBill, 7000, 1900, 0, 5340, 1335, 300, 125.50, 16000.50, 800, 0, 3, 5, 130, 0, 15062.50}});
-    // Opening rows, the two pay bills, and a bill that pays no pay (not counted).
+    // Opening rows, the two pay bills, and a bill that pays nothing (not counted).
     addBills(kApril, {{kHeadA, 0, 0}, {kHeadB, 0, 0}, {kHeadA, 11, 15600}, {kHeadB, 12, 16300}, {kHeadA, 13, 0}});
 }
 
@@ -74,7 +74,7 @@ TEST_F(PaiseBill, FiguresSlipsChequeSlipsStatementAndWorkbookOfAMarchBill)
 
     // The register, then the whole date's and a head's cheque slips.
     f.setMode(Form8::Mode::ChequeEntry);
-    // A bill that pays no pay (13) may still be looked up; the cheque amount must be above 0.
+    // A bill that pays nothing (13) may still be looked up; the cheque amount must be above 0.
     const char* cheques[][3] = {{"11", "CHQ-1101", "38423.33"}, {"12", "CHQ-1201", "39549.17"}, {"13", "CHQ-1301", "0"}};
     for (const auto& [bill, number, amount] : cheques) {
         enter(*f.Text1, bill);
@@ -116,7 +116,7 @@ TEST_F(PaiseBill, FiguresSlipsChequeSlipsStatementAndWorkbookOfAMarchBill)
                                   "77000.30"}),
               (QStringList{"0", "0", "0", "0", "0", "1", "2", "1", "1"}));
 
-    // Head-wise, head B: B601 and BA08, both paid, so no question.
+    // Head-wise, head B: B601 and BA08, both with a net, so no question.
     ASSERT_TRUE(chooseByData(*f.Combo3, kHeadB));
     EXPECT_EQ(captions({f.Label29, f.Label9, f.Label11, f.Label13, f.Label24, f.Label39}),
               (QStringList{"B", "2", "1", "39549.17", "(ThirtyNine Thousand Five Hundred FortyNineAndSeventeen) Only",

@@ -82,7 +82,7 @@ TEST_F(SlipForm, OneSlipFromTheSalaryRows)
 TEST_F(SlipForm, ChequeSlipChecksEverythingBeforeAnyDocumentAndATypedAmountBelongsToItsDate)
 {
     makeMarchBill();
-    addRows({{"A102", QDate(2013, 5, 31), 0, 0, 0, 0, 0, 300, 0, 300, 0, 0, 0, 0, 0, 0, 300}});
+    addRows({{"A102", QDate(2013, 5, 31), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}});
     addCheque(5, kRegister, "CHQ-501", 22300);
     auto& f = slipForm(Form8::Mode::ChequeSlip);
 
@@ -110,7 +110,7 @@ TEST_F(SlipForm, ChequeSlipChecksEverythingBeforeAnyDocumentAndATypedAmountBelon
     EXPECT_EQ(shown() << f.Label26->caption(),
               (QStringList{"THE AMOUNT TO BE CREDITED CANNOT BE LESS THAN 0 OR MORE THAN THE NET AMOUNT OF THE BILL (S)", " "}));
     type(*f.Text5, "58602");
-    // Four rows on the date, three paid; bill 6 has no cheque yet.
+    // Four rows on the date, three with a net; bill 6 has no cheque yet.
     EXPECT_EQ(saidBy([&] { click(*f.Command4); }, {{forms::vbYes, "WITHOUT PAY"}}) << f.Label26->caption(),
               (QStringList{"Hi|4|ONE OR MORE EMPLOYEE EXIST WITHOUT PAY, CONTINUE YET ?", "Hi|16|SOME RECORDS ARE MISSING", "0"}));
 

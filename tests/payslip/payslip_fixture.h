@@ -19,7 +19,11 @@
 #include "support/temp_data_folder.h"
 #include "support/ui_driver.h"
 
+#include <QApplication>
 #include <QDate>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <gtest/gtest.h>
 
 namespace slipstest {
@@ -57,14 +61,14 @@ inline void addRows(std::initializer_list<Row> rows)
 // less the F.A. instalment; net = gross less subscription, loan instalment,
 // I.F., S.F., professional tax and miscellaneous.
 //   A101  12000+2400+10800+1800+300+0-500 = 26800; 26800-(2000+1000+30+30+150+1290) = 22300
-//   A102  pay 0 (on leave): M.A. 300 only, net 300, not paid by the slip
+//   A102  on leave without pay: nothing drawn, net 0, nothing to credit on the slip
 //   B201  8000+1900+7200+1200+300+100 = 18700; 18700-(1000+0+3+5+130+0) = 17562
 //   BA07  9000+1900+8100+1350+300 = 20650; 20650-(1200+500+30+30+150+0) = 18740 (head B: the A is inside)
-// Paid net of the date 22300 + 17562 + 18740 = 58602.
+// Net credited on the date 22300 + 17562 + 18740 = 58602.
 inline void makeMarchBill()
 {
     addRows({{"A101", kMarch, 12000, 2400, 500, 10800, 1800, 300, 0, 26800, 2000, 1000, 30, 30, 150, 1290, 22300, 1290},
-             {"A102", kMarch, 0, 0, 0, 0, 0, 300, 0, 300, 0, 0, 0, 0, 0, 0, 300},
+             {"A102", kMarch, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
              {"B201", kMarch, 8000, 1900, 0, 7200, 1200, 300, 100, 18700, 1000, 0, 3, 5, 130, 0, 17562},
              {"BA07", kMarch, 9000, 1900, 0, 8100, 1350, 300, 0, 20650, 1200, 500, 30, 30, 150, 0, 18740}});
 }
@@ -84,6 +88,15 @@ inline void addBills(const QDate& date, std::initializer_list<std::tuple<QString
                          " (SELECT description FROM head WHERE drawal_code = ?1))", {head, no, date, pay});
 }
 
+// A bill in the register with its amounts by column ("pay", "bonus", "deduction" ...), the rest empty.
+inline void addRegisteredBill(const QDate& date, const QString& head, int no,
+                              std::initializer_list<std::pair<const char*, double>> amounts)
+{
+    fundDb().execute("INSERT INTO all_exp (head, bill_no, bill_date) VALUES (?, ?, ?)", {head, no, date});
+    for (const auto& [column, amount] : amounts)
+        fundDb().execute(QString("UPDATE all_exp SET %1 = ? WHERE rowid = last_insert_rowid()").arg(column), {amount});
+}
+
 inline void makeOffice()
 {
     fundDb().execute("INSERT INTO estt (ddo_code, degn, dist) VALUES ('DDO-7', 'Block Development Officer', 'Nadia')");
@@ -101,6 +114,60 @@ inline void addCheque(double billNo, const QDate& billDate, const QString& numbe
     fundDb().execute("INSERT INTO cheque (bill_no, bill_date, cheque_no, cheque_date, cheque_amt) VALUES (?, ?, ?, ?, ?)",
                      {billNo, billDate, number, billDate.addDays(4), amount});
 }
+
+// The main window's area of forms for one test, with another form open in
+// it (what the clerk left open before); the forms are unloaded before the
+// area goes, however the test ends.
+class FormArea {
+public:
+    FormArea()
+    {
+        area.resize(1400, 1000);
+        area.show();
+        other = area.addSubWindow(new QLineEdit);
+        other->setWindowTitle("ALLOTMENT AND EXPENDITURE");
+        other->show();
+        forms::Forms::setMdiArea(&area);
+    }
+    ~FormArea()
+    {
+        forms::Forms::unloadAll();
+        testsupport::settle();
+        forms::Forms::setMdiArea(nullptr);
+    }
+    // The title of the window in front and whether the focus is inside it.
+    QString front() const
+    {
+        const QMdiSubWindow* sub = area.activeSubWindow();
+        if (!sub)
+            return "none";
+        const QWidget* focus = QApplication::focusWidget();
+        return sub->windowTitle() + (focus && sub->isAncestorOf(focus) ? " (focus)" : "");
+    }
+
+    QMdiArea area;
+    QMdiSubWindow* other = nullptr;
+};
+
+// Qt's own warnings while one lives.
+class QtWarnings {
+public:
+    QtWarnings() { mPrevious = qInstallMessageHandler(&QtWarnings::handle); seen().clear(); }
+    ~QtWarnings() { qInstallMessageHandler(mPrevious); }
+    static QStringList& seen()
+    {
+        static QStringList s;
+        return s;
+    }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext&, const QString& text)
+    {
+        if (type != QtDebugMsg && type != QtInfoMsg)
+            seen() << text;
+    }
+    QtMessageHandler mPrevious = nullptr;
+};
 
 using testsupport::captions;
 using testsupport::number;

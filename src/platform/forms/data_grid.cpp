@@ -12,6 +12,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <optional>
+#include <utility>
+
 namespace forms {
 
 // The data control's rows through the grid's columns.
@@ -129,15 +132,42 @@ public:
     {
         if (!mWriter || role != Qt::EditRole || !index.isValid())
             return false;
-        const QString name = field(index.column());
-        const int row = index.row();
-        // Called from the view's editor: an error is reported, never thrown through Qt.
-        return dispatch(parent()->objectName() + "_Update", [&] { mWriter(row, name, value); });
+        const Edit edit{index.row(), field(index.column()), value};
+        if (mHolding) {
+            mHeld = edit;
+            return true;
+        }
+        return write(edit);
+    }
+
+    // While the view commits an editor, an edit is held and written once the
+    // editor is closed: the writer may refresh the rows or ask a question,
+    // and either would pull the editor away from under the view while it is
+    // still open (the focus then falls to whatever widget comes next, maybe
+    // in another window).
+    void holdEdits(bool on) { mHolding = on; }
+    bool holdsEdit() const { return mHeld.has_value(); }
+    void writeHeld()
+    {
+        if (std::optional<Edit> edit = std::exchange(mHeld, std::nullopt))
+            write(*edit);
     }
 
     DataGrid::CellWriter mWriter;
 
 private:
+    struct Edit {
+        int row;
+        QString field;
+        QVariant value;
+    };
+
+    bool write(const Edit& e)
+    {
+        // Called from the view's editor: an error is reported, never thrown through Qt.
+        return dispatch(parent()->objectName() + "_Update", [&] { mWriter(e.row, e.field, e.value); });
+    }
+
     void mapFields()
     {
         mFieldIndex.clear();
@@ -152,6 +182,38 @@ private:
     QPointer<data::DataControl> mSource;
     QVector<GridColumn> mColumns;
     QVector<int> mFieldIndex;
+    bool mHolding = false;
+    std::optional<Edit> mHeld;
+};
+
+// The grid's table: an edited cell reaches the model's writer only after its
+// editor is closed and the focus is back on the table.
+class GridView : public QTableView {
+public:
+    GridView(GridModel* model, QWidget* parent) : QTableView(parent), mModel(model) { setModel(model); }
+
+protected:
+    void commitData(QWidget* editor) override
+    {
+        mModel->holdEdits(true);
+        QTableView::commitData(editor);
+        mModel->holdEdits(false);
+        // A commit that no closing follows is written when control returns.
+        if (mModel->holdsEdit())
+            QMetaObject::invokeMethod(this, [this] { mModel->writeHeld(); }, Qt::QueuedConnection);
+    }
+
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override
+    {
+        // The rows are read afresh after an edit: no next cell is opened in
+        // rows about to be replaced.
+        const bool held = mModel->holdsEdit();
+        QTableView::closeEditor(editor, held ? QAbstractItemDelegate::NoHint : hint);
+        mModel->writeHeld();
+    }
+
+private:
+    GridModel* mModel;
 };
 
 DataGrid::DataGrid(QWidget* parent) : Control(parent)
@@ -164,9 +226,8 @@ DataGrid::DataGrid(QWidget* parent) : Control(parent)
     mCaption->setAlignment(Qt::AlignCenter);
     mCaption->setFrameShape(QFrame::Box);
     mCaption->hide();
-    mView = new QTableView(this);
     mModel = new GridModel(this);
-    mView->setModel(mModel);
+    mView = new GridView(mModel, this);
     mView->setSelectionBehavior(QAbstractItemView::SelectRows);
     mView->setSelectionMode(QAbstractItemView::SingleSelection);
     mView->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -29,7 +29,9 @@ struct GridColumn {
 // setColumns (every field of the record source when none are set) and follows
 // the data control's current row. Read-only unless the form allows in-place
 // edits; an edited cell is handed to the cell writer, which writes it to the
-// table (and usually refreshes the data control).
+// table (and usually refreshes the data control). A cell edited in its editor
+// reaches the writer once the editor is closed, so the writer may refresh the
+// rows or show a message box.
 class DataGrid : public Control<QFrame> {
     Q_OBJECT
 public:
