@@ -4,6 +4,7 @@
 
 #include "common/schema.h"
 #include "platform/data/database.h"
+#include "platform/forms/scripted_dialogs.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -18,6 +19,7 @@
 #include <malloc.h>
 #include <sqlite3.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace bench {
 
@@ -56,6 +58,28 @@ inline double median(std::vector<double> v)
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
+// While benchmarks run no message box waits for a clerk who is not there:
+// the scripted stand-in answers each (OK, or No to a question) and keeps it.
+// A box shown during measured work means the work went another road than
+// the one the benchmark names, so compare() reports it as an error.
+inline forms::ScriptedDialogs*& answeringBoxes()
+{
+    static forms::ScriptedDialogs* boxes = nullptr;
+    return boxes;
+}
+inline qsizetype boxesShown() { return answeringBoxes() ? answeringBoxes()->boxes().size() : 0; }
+
+// Ends a benchmark with an error (after its loop) when a box came up since
+// `before` boxes; returns whether one did.
+inline bool failOnBox(benchmark::State& state, qsizetype before)
+{
+    if (boxesShown() <= before)
+        return false;
+    const QString prompt = answeringBoxes()->boxes().at(before).prompt;
+    state.SkipWithError(qPrintable(QStringLiteral("a message box came up: \"%1\"").arg(prompt.simplified())));
+    return true;
+}
+
 // Runs the program's work and the raw baseline once each per iteration (in
 // turns, so a busy moment of the machine falls on both alike) and reports
 // the program's time, the baseline's median and the ratio of the medians,
@@ -65,6 +89,7 @@ template <class Reset, class Program, class Raw>
 void compare(benchmark::State& state, Reset reset, Program program, Raw raw)
 {
     std::vector<double> programSeconds, rawSeconds;
+    const qsizetype boxesBefore = boxesShown();
     double peak = 0;
     QElapsedTimer t;
     auto timeRaw = [&] {
@@ -89,6 +114,8 @@ void compare(benchmark::State& state, Reset reset, Program program, Raw raw)
             timeRaw();
         state.SetIterationTime(p);
     }
+    if (failOnBox(state, boxesBefore))
+        return;
     const double rawMedian = median(rawSeconds);
     state.counters["program_ms"] = median(programSeconds) * 1000;
     state.counters["raw_ms"] = rawMedian * 1000;
@@ -96,10 +123,36 @@ void compare(benchmark::State& state, Reset reset, Program program, Raw raw)
     state.counters["peak_MB"] = peak;
 }
 
+// Whether a benchmark's run ended in an error (the field's name differs
+// between versions of the library).
+template <class Run>
+bool runFailed(const Run& r)
+{
+    if constexpr (requires { r.error_occurred; })
+        return r.error_occurred;
+    else
+        return static_cast<int>(r.skipped) != 0; // skipped, with an error or a message
+}
+
+// The console's report, counting the runs that ended in an error so that the
+// program's exit status says so.
+class CountingConsole : public benchmark::ConsoleReporter {
+public:
+    CountingConsole() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Color : OO_None) {}
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& r : runs)
+            failed += runFailed(r) ? 1 : 0;
+        ConsoleReporter::ReportRuns(runs);
+    }
+    int failed = 0;
+};
+
 // A benchmark program's main(): the application object (widgets draw
 // offscreen unless a platform is chosen), then the benchmarks the command line
 // names. `ready` runs once the application exists, `done` after the last
-// benchmark while it still does.
+// benchmark while it still does. Exits 1 when a benchmark ended in an error
+// (a console report only; another format is left to the library).
 template <class App>
 int runBenchmarks(int argc, char** argv, const std::function<void()>& ready = {},
                   const std::function<void()>& done = {})
@@ -107,13 +160,23 @@ int runBenchmarks(int argc, char** argv, const std::function<void()>& ready = {}
     if (!std::is_same_v<App, QCoreApplication> && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     App app(argc, argv);
+    forms::ScriptedDialogs boxes;
+    answeringBoxes() = &boxes;
     if (ready)
         ready();
+    bool console = true;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg.startsWith("--benchmark_format=") && arg != "--benchmark_format=console")
+            console = false;
+    }
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    CountingConsole reporter;
+    benchmark::RunSpecifiedBenchmarks(console ? &reporter : nullptr);
     if (done)
         done();
-    return 0;
+    answeringBoxes() = nullptr;
+    return reporter.failed > 0 ? 1 : 0;
 }
 
 // The baseline's own connection to a data file, closed when it goes.

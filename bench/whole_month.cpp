@@ -53,7 +53,13 @@ double child(const QStringList& args)
 {
     QProcess p;
     p.start(QCoreApplication::applicationFilePath(), args);
-    if (!p.waitForFinished(-1) || p.exitCode() != 0)
+    // A measured process that hangs stops the benchmark rather than leaving it waiting.
+    if (!p.waitForFinished(10 * 60 * 1000)) {
+        p.kill();
+        p.waitForFinished();
+        qFatal("the measured process did not finish in 10 minutes: %s", p.readAllStandardError().constData());
+    }
+    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
         qFatal("the measured process failed: %s", p.readAllStandardError().constData());
     const QByteArray out = p.readAllStandardOutput().trimmed();
     return out.mid(out.lastIndexOf(' ') + 1).toDouble();

@@ -10,6 +10,8 @@
 #include "platform/vb/error.h"
 #include "provident_fund/broadsheet.h"
 
+#include <QScopeGuard>
+
 namespace provident_fund {
 
 using forms::Dialogs;
@@ -32,30 +34,38 @@ void gpf_ac::Combo2_Click()
     // booked for the subscriber worked before would otherwise be counted, month
     // by month, in this one's year, since an amount of 0 books nothing. Without
     // a blank sheet no account is taken, so no step can work on the old one.
-    if (!freshSheet()) {
-        Combo2->setListIndex(-1);
-        return;
-    }
+    // The subscriber shown before leaves the boxes first: a pick refused, or
+    // failed part way, shows nobody chosen rather than the earlier subscriber
+    // under an empty account list.
     const QString account = Combo2->currentData().toString().trimmed();
-    if (const auto any = mBroadSheet->any(account)) {
+    emptyBoxes({Text1, Text2, Text14, Text16, Text17, Text10, Text18, Text20});
+    Label29->setCaption(QString());
+    Label31->setCaption(QString());
+    bool taken = false;
+    const auto nothingChosen = qScopeGuard([&] {
+        if (!taken)
+            Combo2->setListIndex(-1);
+    });
+    // Read before the sheet is made afresh, so that a read that fails leaves it as it was.
+    const auto any = mBroadSheet->any(account);
+    const auto year = mBroadSheet->find(account, mStart);
+    if (!freshSheet())
+        return;
+    taken = true;
+    if (any) {
         Label29->setCaption(any->name);
         Label31->setCaption(any->name);
         Text2->setText(any->name);
         Text1->setText(any->acNo);
     } else {
-        Label29->setCaption(QString());
-        Label31->setCaption(QString());
-        Text2->setText(QString());
         Text1->setText(account);
     }
-    const auto year = mBroadSheet->find(account, mStart);
     if (!year) {
         Dialogs::msgBox(QStringLiteral("No record found for this Financial year\r\n"
                                        "If you wish to see record, check the financial year.\r\n"
                                        "If you want to calculate interest for this year, be\r\n"
                                        "Ensure that previous year record already saved or exists."),
                         vbInformation, kPLEASE_NOTE);
-        emptyBoxes({Text14, Text16, Text17, Text10, Text18, Text20});
         return;
     }
     Label29->setCaption(year->name);
