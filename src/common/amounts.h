@@ -5,8 +5,10 @@
 
 namespace common {
 
-// Pay, allowances, recoveries, bonus, advance: under one crore, never negative.
-inline constexpr vb::AmountRule kSalaryPart{1e7, false};
+// Pay, allowances, recoveries, bonus, advance: under one crore, never negative,
+// to the paisa (a salary row keeps whole paise, so a figure typed finer would
+// be stored as another number).
+inline constexpr vb::AmountRule kSalaryPart{1e7, false, true, true};
 // A bill's amounts in the bill register: under a thousand crore, never negative.
 // The register's boxes must each hold a figure, 0 for none.
 inline constexpr vb::AmountRule kBillAmount{1e10, false, false};

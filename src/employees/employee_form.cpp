@@ -226,7 +226,11 @@ void Employee::Command3_Click()
             }
             const vb::AmountRead a = vb::readAmount(t, common::kSalaryPart);
             if (!a.ok()) {
-                Dialogs::msgBox(QString::fromLatin1(kFields[i].caption) + QStringLiteral(" MUST BE A NUMBER"),
+                // Salary rows keep whole paise: a finer figure would be paid as another one.
+                Dialogs::msgBox(QString::fromLatin1(kFields[i].caption)
+                                    + (a.fault == vb::AmountFault::TooManyDecimals
+                                           ? QStringLiteral(" IS KEPT TO THE PAISA: TYPE AT MOST TWO FIGURES AFTER THE POINT")
+                                           : QStringLiteral(" MUST BE A NUMBER")),
                                 vbInformation, kHi);
                 mFieldBoxes[i]->setFocus();
                 return;

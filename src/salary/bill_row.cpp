@@ -104,8 +104,14 @@ QString tooLargeMessage()
 
 QString notAmountMessage(const QString& text, const QString& notNumber)
 {
-    return vb::readAmount(text, common::kSalaryPart).fault == vb::AmountFault::TooLarge ? tooLargeMessage()
-                                                                                       : notNumber;
+    switch (vb::readAmount(text, common::kSalaryPart).fault) {
+    case vb::AmountFault::TooLarge:
+        return tooLargeMessage();
+    case vb::AmountFault::TooManyDecimals:
+        return QStringLiteral("A SALARY AMOUNT IS KEPT TO THE PAISA: TYPE AT MOST TWO FIGURES AFTER THE POINT");
+    default:
+        return notNumber;
+    }
 }
 
 int rowsForPayMonth(data::Database& db, const QString& payMonth, const QString& empCode)

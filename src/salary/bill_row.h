@@ -62,7 +62,8 @@ std::optional<int> readAmounts(BillRow& row, std::initializer_list<AmountBox> bo
                                const std::function<QString(int)>& textOf);
 
 // What a salary form says of a box that holds no amount: the ceiling's message
-// when the text is a number of a crore or more, otherwise notNumber.
+// when the text is a number of a crore or more, the paisa's when it has more
+// than two decimals, otherwise notNumber.
 QString notAmountMessage(const QString& text, const QString& notNumber);
 // A salary part of a crore or more.
 QString tooLargeMessage();

@@ -46,11 +46,21 @@ double number(const data::FieldValue& v)
 }
 
 // Says what is wrong with the box's entry and puts the clerk back in it; false.
-bool refuse(TextBox* box, const char* text, const char* title)
+bool refuse(TextBox* box, const QString& text, const char* title)
 {
-    Dialogs::msgBox(QString::fromLatin1(text), vbInformation, QString::fromLatin1(title));
+    Dialogs::msgBox(text, vbInformation, QString::fromLatin1(title));
     box->setFocus();
     return false;
+}
+bool refuse(TextBox* box, const char* text, const char* title)
+{
+    return refuse(box, QString::fromLatin1(text), title);
+}
+// An amount box that holds no amount: a figure too large or finer than the
+// paisa is told so, anything else gets the box's own words.
+bool refuseAmount(TextBox* box, const char* text, const char* title)
+{
+    return refuse(box, notAmountMessage(box->text(), QString::fromLatin1(text)), title);
 }
 
 } // namespace
@@ -151,7 +161,7 @@ void form5::buildControls()
 void form5::connectHandlers()
 {
     auto numeric = [this](int box, const char* text, const char* title) {
-        return isTypedAmount(Text[box]->text()) || refuse(Text[box], text, title);
+        return isTypedAmount(Text[box]->text()) || refuseAmount(Text[box], text, title);
     };
     auto date = [this](int box, const char* text, const char* title) {
         return vb::isDate(Text[box]->text()) || refuse(Text[box], text, title);
@@ -223,13 +233,13 @@ void form5::Text1_Enter()
 bool form5::calculate(const Period& p)
 {
     if (!isTypedAmount(Text[p.payBox]->text()))
-        return refuse(Text[p.payBox], "ONLY DIGIT ARE ACCEPTABLE AS BASIC PAY", "Please Note");
+        return refuseAmount(Text[p.payBox], "ONLY DIGIT ARE ACCEPTABLE AS BASIC PAY", "Please Note");
     if (!vb::isDate(Text[p.fromBox]->text()))
         return refuse(Text[p.fromBox], p.dateMessage, "Hi");
     if (!vb::isDate(Text[p.toBox]->text()))
         return refuse(Text[p.toBox], p.dateMessage, "Hi");
     if (p.index == 1 && !isTypedAmount(Text[p.gradePayBox]->text()))
-        return refuse(Text[p.gradePayBox], "NEW GRADE PAY INVALID TYPE", "Hi");
+        return refuseAmount(Text[p.gradePayBox], "NEW GRADE PAY INVALID TYPE", "Hi");
     const QDate from = vb::cdate(Text[p.fromBox]->text());
     const QDate to = vb::cdate(Text[p.toBox]->text());
     // A period that ends before it begins would pay negative amounts.

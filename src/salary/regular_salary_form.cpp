@@ -331,7 +331,7 @@ void SALARY::figuresChanged()
 bool SALARY::Text12_Enter()
 {
     if (!isTypedAmount(Text[12]->text())) {
-        Dialogs::msgBox(kNotNumber, vbInformation, kHi);
+        Dialogs::msgBox(notAmountMessage(Text[12]->text(), kNotNumber), vbInformation, kHi);
         Text[12]->setFocus();
         return false;
     }
@@ -351,7 +351,7 @@ bool SALARY::Text19_Enter()
         return false;
     }
     if (!isTypedAmount(Text[19]->text())) {
-        Dialogs::msgBox(kNotNumber, vbInformation, kHi);
+        Dialogs::msgBox(notAmountMessage(Text[19]->text(), kNotNumber), vbInformation, kHi);
         Text[19]->setFocus();
         return false;
     }
@@ -419,7 +419,7 @@ void SALARY::Command4_Click()
         },
         [this](int box) { return Text[box]->text(); });
     if (notAmount) {
-        Dialogs::msgBox(kNotNumber, vbInformation, kHi);
+        Dialogs::msgBox(notAmountMessage(Text[*notAmount]->text(), kNotNumber), vbInformation, kHi);
         Text[*notAmount]->setFocus();
         return;
     }

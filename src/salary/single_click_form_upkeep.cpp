@@ -106,8 +106,8 @@ void Form9::Command3_Click()
     for (int i = 0; i < 4; ++i) {
         const std::optional<double> amount = boxAmount(boxes[i]->text());
         if (!amount) {
-            Dialogs::msgBox(QStringLiteral("YOUR INPUT MUST BE A NUMBER"), vbInformation,
-                            QStringLiteral("Hi"));
+            Dialogs::msgBox(notAmountMessage(boxes[i]->text(), QStringLiteral("YOUR INPUT MUST BE A NUMBER")),
+                            vbInformation, QStringLiteral("Hi"));
             boxes[i]->setFocus();
             boxes[i]->selectAll();
             return;

@@ -152,10 +152,15 @@ TEST_F(Form5Test, PeriodEndingBeforeItBeginsAndFiguresOutsideTheirLimitsAreRefus
     // Pay and dates outside their limits, or no D.A. order.
     box(7).setText("01/03/2012");
     box(8).setText("14/03/2012");
-    for (const char* bad : {"31,000", "3.1e4", "-31000", "10000000", "31000.00000000001"}) {
+    for (auto [bad, said] : {std::pair{"31,000", "ONLY DIGIT ARE ACCEPTABLE AS BASIC PAY"},
+                             {"3.1e4", "ONLY DIGIT ARE ACCEPTABLE AS BASIC PAY"},
+                             {"-31000", "ONLY DIGIT ARE ACCEPTABLE AS BASIC PAY"},
+                             {"31000.00000000001", "ONLY DIGIT ARE ACCEPTABLE AS BASIC PAY"},
+                             {"10000000", "THE AMOUNT IS TOO LARGE: A SALARY PART MUST BE LESS THAN ONE CRORE"},
+                             {"31000.005", "A SALARY AMOUNT IS KEPT TO THE PAISA: TYPE AT MOST TWO FIGURES AFTER THE POINT"}}) {
         box(6).setText(QString::fromLatin1(bad));
         click(button(1));
-        EXPECT_EQ(boxes.lastPrompt(), "ONLY DIGIT ARE ACCEPTABLE AS BASIC PAY") << bad;
+        EXPECT_EQ(boxes.lastPrompt(), QString::fromLatin1(said)) << bad;
     }
     box(6).setText("31000");
     box(8).setText("14/03/2100"); // no year of this office

@@ -190,12 +190,17 @@ TEST_F(SalaryFormTest, AmountsAreReadWholeAndChangedFiguresWaitForTheChain)
 {
     ScriptedBoxes boxes;
     enter(box(12), "100");
-    // Grouping, exponents, negatives, a crore, sixteen digits and a blank.
-    for (const char* bad : {"1,000", "1e3", "-5", "10000000", "1234.567890123456", ""}) {
+    // Grouping, exponents, negatives, sixteen digits and a blank are no number;
+    // a crore is too large; a fraction of a paisa would be stored as another figure.
+    const QString kNotNumber = QStringLiteral("YOUR INPUT MUST BE A NUMBER");
+    const QString tooLarge = QStringLiteral("THE AMOUNT IS TOO LARGE: A SALARY PART MUST BE LESS THAN ONE CRORE");
+    const QString paisa = QStringLiteral("A SALARY AMOUNT IS KEPT TO THE PAISA: TYPE AT MOST TWO FIGURES AFTER THE POINT");
+    for (auto [bad, said] : {std::pair{"1,000", kNotNumber}, {"1e3", kNotNumber}, {"-5", kNotNumber},
+                             {"1234.567890123456", kNotNumber}, {"", kNotNumber}, {"10000000", tooLarge},
+                             {"100.125", paisa}}) {
         boxes.clearBoxes();
         enter(box(19), QString::fromLatin1(bad));
-        EXPECT_EQ(boxes.prompts().join("|") + QString::number(button("Command1").isEnabled()), "YOUR INPUT MUST BE A NUMBER0")
-            << bad;
+        EXPECT_EQ(boxes.prompts().join("|") + QString::number(button("Command1").isEnabled()), said + "0") << bad;
     }
     boxes.clearBoxes();
     enter(box(19), "9999999.99"); // the largest misc. a salary part may hold
@@ -214,10 +219,14 @@ TEST_F(SalaryFormTest, AmountsAreReadWholeAndChangedFiguresWaitForTheChain)
     EXPECT_EQ(vb::val(box(13).text()), vb::val(oldGross) + 800);
     EXPECT_TRUE(button("Command1").isEnabled());
 
-    // An O.A. typed to a fraction of a paisa is taken to the paisa, 100.13, in
-    // the gross (40330 + 0.13 - 333.33 = 39996.80) and the row alike.
-    walkChain("100.125", "0");
+    // An O.A. typed to a fraction of a paisa is refused, never stored as 100.13;
+    // typed to the paisa it is the gross's (40330 + 0.12 - 333.33 = 39996.79) and the row's.
+    boxes.clearBoxes();
+    enter(box(12), "100.125");
+    EXPECT_EQ(boxes.prompts(), QStringList{paisa});
+    EXPECT_EQ(focused(), &box(12));
+    walkChain("100.12", "0");
     click(button("Command1"));
     click(button("Command4"));
-    EXPECT_EQ(firstRow("select oa, gross, deduct, net from salary"), (QVariantList{100.13, 39996.8, 2540.0, 37456.8}));
+    EXPECT_EQ(firstRow("select oa, gross, deduct, net from salary"), (QVariantList{100.12, 39996.79, 2540.0, 37456.79}));
 }

@@ -268,8 +268,13 @@ TEST_F(Form9Test, HostileCodesRecoveriesAndNamesLeaveTheRowsAsTheyWere)
 
     std::vector<Refusal> table{{&box(1), oddTexts() + notAmounts() + QStringList{"", " ", "A12' or '1'='1", "A12%", "A1"},
                                 {"Hi|64|NO RECORD FOUND FOR THIS BILL DATE", "Hi|64|" + kNoEdit, "Hi|64|" + kNoDelete}}};
-    for (int n : {2, 3, 4, 5})
-        table.push_back({&box(n), notAmounts() + QStringList{"99999999999", "10000000"}, {"Hi|64|YOUR INPUT MUST BE A NUMBER"}});
+    for (int n : {2, 3, 4, 5}) {
+        table.push_back({&box(n), notAmounts(), {"Hi|64|YOUR INPUT MUST BE A NUMBER"}});
+        table.push_back({&box(n), {"99999999999", "10000000"},
+                         {"Hi|64|THE AMOUNT IS TOO LARGE: A SALARY PART MUST BE LESS THAN ONE CRORE"}});
+        table.push_back({&box(n), {"1500.005"},
+                         {"Hi|64|A SALARY AMOUNT IS KEPT TO THE PAISA: TYPE AT MOST TWO FIGURES AFTER THE POINT"}});
+    }
     expectRefused(table, [&](forms::TextBox& b, const QString& text) {
         if (&b == &box(1)) {
             paste(b, text);

@@ -25,6 +25,18 @@ int significantDigits(const QString& number)
     return int(digits.size());
 }
 
+// Figures after the point, leaving out zeros that end the fraction: "12.500" has one.
+int decimals(const QString& number)
+{
+    const int dot = number.indexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return 0;
+    int end = int(number.size());
+    while (end > dot + 1 && number.at(end - 1) == QLatin1Char('0'))
+        --end;
+    return end - dot - 1;
+}
+
 } // namespace
 
 AmountRead readAmount(const QString& text, const AmountRule& rule)
@@ -36,6 +48,8 @@ AmountRead readAmount(const QString& text, const AmountRule& rule)
         return {0, AmountFault::NotANumber};
     if (significantDigits(t) > 15)
         return {0, AmountFault::TooManyDigits};
+    if (rule.toHundredths && decimals(t) > 2)
+        return {0, AmountFault::TooManyDecimals};
     const double x = cdbl(t);
     if (x < 0 && !rule.negativeAllowed)
         return {x, AmountFault::Negative};

@@ -12,9 +12,10 @@ struct AmountRule {
     double ceiling = 1e15;
     bool negativeAllowed = false;
     bool blankIsZero = true; // else a blank box is no number
+    bool toHundredths = false; // at most two decimals (a figure kept in whole hundredths)
 };
 
-enum class AmountFault { None, NotANumber, TooManyDigits, Negative, TooLarge };
+enum class AmountFault { None, NotANumber, TooManyDigits, TooManyDecimals, Negative, TooLarge };
 
 struct AmountRead {
     double value = 0;
@@ -24,7 +25,8 @@ struct AmountRead {
 
 // A plain decimal (isNumeric), trimmed; a blank box is 0 where the rule says
 // so. Refused: more than
-// 15 significant digits (a double would keep a different number), a negative
+// 15 significant digits (a double would keep a different number), more than
+// two decimals where the figure is kept in whole hundredths, a negative
 // amount where the rule forbids it, and an amount at or above the ceiling.
 AmountRead readAmount(const QString& text, const AmountRule& rule);
 

@@ -9,6 +9,8 @@ TEST(Amount, ReadWholeOrRefusedByTheRule)
     const AmountRule pay{1e7, false};
     // A withdrawal: negative allowed, the ceiling holds either way; a blank refused.
     const AmountRule order{1e10, true, false}, plain{};
+    // A figure kept in whole hundredths (a salary part) takes no finer one.
+    const AmountRule paise{1e7, false, true, true};
     struct Case { const char* text; AmountFault fault; double value; const AmountRule* rule = nullptr; };
     const Case cases[] = {
         {"  1234.50 ", AmountFault::None, 1234.5},
@@ -30,6 +32,10 @@ TEST(Amount, ReadWholeOrRefusedByTheRule)
         {"9999999999.99", AmountFault::None, 9999999999.99, &order},
         {"", AmountFault::NotANumber, 0, &order},
         {"1234567890123456", AmountFault::TooManyDigits, 0, &plain},
+        {"100.125", AmountFault::TooManyDecimals, 0, &paise}, // never stored as 100.13
+        {"100.12500", AmountFault::None, 100.125, &order},
+        {"100.1200 ", AmountFault::None, 100.12, &paise},
+        {"-100.125", AmountFault::TooManyDecimals, 0, &paise},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
