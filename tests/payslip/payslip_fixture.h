@@ -240,21 +240,7 @@ protected:
     office::RecordingDesktop desktop;
 };
 
-// Rows of a filled document's tables, in document order: each row's cell texts.
-inline QList<QStringList> tableRows(const QString& docx)
-{
-    const QString w = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
-    const QDomNodeList rows =
-        ooxml::dom(testsupport::part(docx, "word/document.xml")).elementsByTagNameNS(w, "tr");
-    QList<QStringList> out;
-    for (int r = 0; r < rows.size(); ++r) {
-        out << QStringList();
-        const QDomNodeList cells = rows.at(r).toElement().elementsByTagNameNS(w, "tc");
-        for (int c = 0; c < cells.size(); ++c)
-            out.last() << ooxml::textUnder(cells.at(c).toElement());
-    }
-    return out;
-}
+using ooxml::tableRows;
 
 // How many times each text stands whole between tags of the document's body.
 inline QStringList occurrences(const QString& docx, std::initializer_list<const char*> texts)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDomDocument>
+#include <QStringList>
 #include <QVariant>
 #include <functional>
 #include <quazip/quazip.h>
@@ -117,6 +118,21 @@ inline QString bookmark(const QString& docx, const QString& name)
         return false;
     };
     return walk(doc.documentElement()) ? text : QString();
+}
+
+// Rows of a document's tables, in document order: each row's cell texts.
+inline QList<QStringList> tableRows(const QString& docx)
+{
+    const QString w = QStringLiteral("http://schemas.openxmlformats.org/wordprocessingml/2006/main");
+    const QDomNodeList rows = dom(part(docx, QStringLiteral("word/document.xml"))).elementsByTagNameNS(w, "tr");
+    QList<QStringList> out;
+    for (int r = 0; r < rows.size(); ++r) {
+        out << QStringList();
+        const QDomNodeList cells = rows.at(r).toElement().elementsByTagNameNS(w, "tc");
+        for (int c = 0; c < cells.size(); ++c)
+            out.last() << textUnder(cells.at(c).toElement());
+    }
+    return out;
 }
 
 } // namespace ooxml
