@@ -35,6 +35,21 @@ struct TemplateUpdate {
 // templateNames(). Throws vb::Error 75 when a file cannot be written.
 QList<TemplateUpdate> updateTemplates(const QString& folder);
 
+// What the template `name` in the folder lacks of what this program writes
+// into it, in the clerk's words ("the gross formula of G16 does not take in
+// G12, ..."); empty when it lacks none of it or cannot be read (filling it
+// then says why).
+QString templateLacks(const QString& folder, const QString& name);
+
+// What a command that fills the templates `names` of the data folder says
+// instead of filling any of them: each that is an earlier version this
+// program shipped (judged by its digest alone) or was changed in the folder
+// and lacks what the program writes into it, then `nothingDone` and the way
+// to the current one (dosset-setup --update). Empty when each may be filled;
+// a missing one is left to the command, which says so in its own words.
+// Reads only.
+QString templateFault(const QStringList& names, const QString& nothingDone = QStringLiteral("Nothing was filled."));
+
 // The digest a version of a template is known by: the SHA-256 of the lines
 // "<SHA-256 of the part>  <part name>\n", one for each part of the zip,
 // sorted by name; empty when the bytes are no zip. The zip itself varies

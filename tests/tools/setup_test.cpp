@@ -4,6 +4,7 @@
 #include "platform/data/database.h"
 #include "platform/office/package.h"
 #include "support/folder_digest.h"
+#include "support/template_edits.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +16,7 @@ using testsupport::fileDigests;
 using testsupport::rowDigests;
 using testsupport::runSql;
 using testsupport::ToolRun;
+using testsupport::editPart;
 
 namespace {
 
@@ -28,35 +30,6 @@ QByteArray bytesOf(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// A template of the folder with one part changed by `edit`, zipped anew.
-void editPart(const QString& path, const QString& part, const std::function<void(QByteArray&)>& edit)
-{
-    office::Package pkg = office::Package::load(path, 1);
-    QByteArray bytes = pkg.part(part);
-    edit(bytes);
-    pkg.setPart(part, bytes);
-    QFile::remove(path);
-    pkg.save(path);
-}
-
-// The outer sheet or the pro statement as it was before its line for what a
-// bill draws in gross alone (`row`): the line, its caption (the last of the
-// `strings` shared strings) and its term of the gross formula taken out again.
-void takeOutTheBonusLine(const QString& path, const char* row, const char* term, int strings)
-{
-    editPart(path, QStringLiteral("xl/sharedStrings.xml"), [&](QByteArray& shared) {
-        shared.replace("\n  <si><t xml:space=\"preserve\">Bonus, festival advance paid and other amounts</t></si>", "")
-            .replace(QStringLiteral("count=\"%1\" uniqueCount=\"%1\"").arg(strings).toUtf8(),
-                     QStringLiteral("count=\"%1\" uniqueCount=\"%1\"").arg(strings - 1).toUtf8());
-    });
-    editPart(path, QStringLiteral("xl/worksheets/sheet1.xml"), [&](QByteArray& sheet) {
-        const qsizetype at = sheet.indexOf(QByteArray("\n    <row r=\"") + row + "\">");
-        ASSERT_GE(at, 0);
-        sheet.remove(at, sheet.indexOf("</row>", at) + 6 - at);
-        sheet.replace(term, "");
-    });
 }
 
 } // namespace
@@ -186,8 +159,8 @@ TEST(SetupTool, UpdateReplacesATemplateOfAnEarlierVersionAndKeepsOneChangedInThe
     ASSERT_EQ(setup({folder}).code, 0);
     const QDir dir(folder);
     const auto current = fileDigests(folder);
-    takeOutTheBonusLine(dir.filePath("outer_sheet.xlsx"), "12", "+G12", 37);
-    takeOutTheBonusLine(dir.filePath("pro_stt.xlsx"), "14", "+I14", 27);
+    testsupport::takeOutTheOuterSheetsBonusLine(dir.filePath("outer_sheet.xlsx"));
+    testsupport::takeOutTheProStatementsBonusLine(dir.filePath("pro_stt.xlsx"));
     // Each is now the version before the current one, as the history holds it.
     for (const char* name : {"outer_sheet.xlsx", "pro_stt.xlsx"}) {
         const QByteArrayList known = common::shippedVersions(name);
