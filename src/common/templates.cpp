@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <quazip/quazip.h>
@@ -113,6 +114,20 @@ Version versionOf(const QString& folder, const blobs::Blob& b)
     return shippedVersions(name).contains(digest) ? Version::Earlier : Version::Other;
 }
 
+// The copies QSaveFile writes a template through ("<name>.XXXXXX") that a
+// run stopped before it renamed them left beside it, removed; their names.
+QStringList clearUnfinishedCopies(const QString& folder, const QString& name)
+{
+    const QRegularExpression copy(QLatin1Char('^') + QRegularExpression::escape(name)
+                                  + QStringLiteral("\\.[A-Za-z0-9]{6}$"));
+    QDir dir(folder);
+    QStringList removed;
+    for (const QString& file : dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks))
+        if (copy.match(file).hasMatch() && dir.remove(file))
+            removed << file;
+    return removed;
+}
+
 // Written whole or not at all: a half-copied template would fail later with
 // a message about a damaged file instead of a missing one.
 void writeTemplate(const QString& folder, const blobs::Blob& b)
@@ -154,21 +169,25 @@ QList<TemplateUpdate> updateTemplates(const QString& folder)
     QList<TemplateUpdate> done;
     for (const blobs::Blob* b = blobs::kTemplates; b->name; ++b) {
         const QString name = QString::fromUtf8(b->name);
+        for (const QString& copy : clearUnfinishedCopies(folder, name))
+            done.append({copy, TemplateUpdate::Cleared, {}});
         switch (versionOf(folder, *b)) {
         case Version::Missing:
             writeTemplate(folder, *b);
-            done.append({name, TemplateUpdate::Added});
+            done.append({name, TemplateUpdate::Added, {}});
             break;
         case Version::Current:
             break;
         case Version::Earlier:
             writeTemplate(folder, *b);
-            done.append({name, TemplateUpdate::Replaced});
+            done.append({name, TemplateUpdate::Replaced, {}});
             break;
         case Version::Other:
+            done.append({name, TemplateUpdate::Kept, templateLacks(folder, name)});
+            break;
         case Version::Unreadable:
             // Perhaps the clerk's file under the name: never written over.
-            done.append({name, TemplateUpdate::Kept});
+            done.append({name, TemplateUpdate::Kept, QString(), false});
             break;
         }
     }

@@ -23,16 +23,24 @@ struct TemplateUpdate {
         Added,    // the folder lacked it
         Replaced, // it was an earlier version this program shipped, so nobody had changed it
         Kept,     // it is no version this program shipped: perhaps changed in the folder
+        Cleared,  // `name` is a copy a stopped --update left unfinished beside a template, removed
     };
     QString name;
     Change change;
+    // Of one kept: what the current version holds that it lacks, as
+    // templateLacks says it (empty when it lacks none of it), and whether
+    // it can be read as a workbook or document at all.
+    QString lacks;
+    bool readable = true;
 };
 
 // Adds the templates the folder lacks and writes the current version over
 // one that is an earlier version this program shipped, as installTemplates
 // writes them; keeps one that is no version shipped. A template that is
-// the current version already is left alone and not listed. In the order of
-// templateNames(). Throws vb::Error 75 when a file cannot be written.
+// the current version already is left alone and not listed. Before each
+// template, removes the copies of it that a stopped run left unwritten
+// ("<name>.XXXXXX", six letters or digits). In the order of templateNames().
+// Throws vb::Error 75 when a file cannot be written.
 QList<TemplateUpdate> updateTemplates(const QString& folder);
 
 // What the template `name` in the folder lacks of what this program writes
