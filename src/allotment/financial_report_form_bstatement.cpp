@@ -4,6 +4,7 @@
 #include "allotment/report_period.h"
 
 #include "common/schema.h"
+#include "common/templates.h"
 #include "platform/data/database.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/dialogs.h"
@@ -19,6 +20,13 @@ namespace allotment {
 
 void Form4::Command4_Click()
 {
+    // Refused before the month's totals are stored.
+    if (const QString fault = common::templateFault({QString::fromLatin1(kStatementTemplate)},
+                                                    QStringLiteral("No statement was made and no total was stored."));
+        !fault.isEmpty()) {
+        forms::Dialogs::msgBox(fault, forms::vbExclamation, "Hi");
+        return;
+    }
     if (!periodIsDates())
         return;
     const QDate from = vb::cdate(Text1->text().trimmed());

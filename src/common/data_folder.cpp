@@ -622,12 +622,17 @@ bool FolderLock::heldElsewhere() const
     return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
 }
 
+qint64 FolderLock::holder() const
+{
+    qint64 pid = 0;
+    QString host, app;
+    return mLock.getLockInfo(&pid, &host, &app) ? pid : 0;
+}
+
 QString FolderLock::message() const
 {
     if (heldElsewhere()) {
-        qint64 pid = 0;
-        QString host, app;
-        mLock.getLockInfo(&pid, &host, &app);
+        const qint64 pid = holder();
         return QStringLiteral("The data folder %1 is already open in another copy of Dosset (process %2). "
                               "Use that copy, or close it and start Dosset again.\n\nNothing has been opened here.")
             .arg(mFolder)

@@ -77,6 +77,8 @@ public:
     // checked, it reads the lock file only, so a folder that cannot be used
     // is left without one.
     bool heldElsewhere() const;
+    // The process the lock file names as its holder; 0 when it names none.
+    qint64 holder() const;
     QString message() const;
 
 private:

@@ -1,13 +1,18 @@
 #include "common/templates.h"
 
 #include "common/template_blobs.h"
+#include "platform/data/database.h"
+#include "platform/office/cell_ref.h"
+#include "platform/office/workbook.h"
 #include "platform/vb/error.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <quazip/quazip.h>
@@ -49,9 +54,78 @@ const ShippedVersion kShippedVersions[] = {
     {"pro_stt.xlsx", "af069ec229f9d078cb0b7b57486912910b7f40ff7608240cef4f5d9062000866"}, // 2026-12-07 84c04fc
 };
 
+// A line that the program writes into a workbook and that one of its
+// formulas must take in. The current version of each template does; one
+// changed in the folder may have been changed from a version without it.
+struct TakenIn {
+    const char* name;
+    int row, col;         // the formula's cell
+    int lineRow, lineCol; // the line's cell
+    const char* formula;  // what the clerk calls the formula
+    const char* line;     // the line's caption
+};
+
+// The gross takes in what a bill draws in gross alone (a bonus, a festival
+// advance); the net and the net in words follow the gross.
+const TakenIn kTakenIn[] = {
+    {"outer_sheet.xlsx", 16, 7, 12, 7, "the gross formula", "Bonus, festival advance paid and other amounts"},
+    {"pro_stt.xlsx", 15, 9, 14, 9, "the gross formula", "Bonus, festival advance paid and other amounts"},
+};
+
 QByteArray bytesOf(const blobs::Blob& b)
 {
     return QByteArray::fromRawData(reinterpret_cast<const char*>(b.data), qsizetype(b.size));
+}
+
+const blobs::Blob* blobOf(const QString& name)
+{
+    for (const blobs::Blob* b = blobs::kTemplates; b->name; ++b)
+        if (name == QLatin1String(b->name))
+            return b;
+    return nullptr;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What a file of the folder is to the template it stands for.
+enum class Version {
+    Missing,
+    Current,
+    Earlier,   // an earlier version this program shipped
+    Other,     // no version shipped: changed in the folder
+    Unreadable // no zip (or not readable), so no version at all
+};
+
+Version versionOf(const QString& folder, const blobs::Blob& b)
+{
+    const QString name = QString::fromUtf8(b.name);
+    const QString path = QDir(folder).filePath(name);
+    if (!QFileInfo::exists(path))
+        return Version::Missing;
+    const QByteArray digest = templateDigest(fileBytes(path));
+    if (digest.isEmpty())
+        return Version::Unreadable;
+    if (digest == templateDigest(bytesOf(b)))
+        return Version::Current;
+    return shippedVersions(name).contains(digest) ? Version::Earlier : Version::Other;
+}
+
+// The copies QSaveFile writes a template through ("<name>.XXXXXX") that a
+// run stopped before it renamed them left beside it, removed; their names.
+QStringList clearUnfinishedCopies(const QString& folder, const QString& name)
+{
+    const QRegularExpression copy(QLatin1Char('^') + QRegularExpression::escape(name)
+                                  + QStringLiteral("\\.[A-Za-z0-9]{6}$"));
+    QDir dir(folder);
+    QStringList removed;
+    for (const QString& file : dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks))
+        if (copy.match(file).hasMatch() && dir.remove(file))
+            removed << file;
+    return removed;
 }
 
 // Written whole or not at all: a half-copied template would fail later with
@@ -95,24 +169,85 @@ QList<TemplateUpdate> updateTemplates(const QString& folder)
     QList<TemplateUpdate> done;
     for (const blobs::Blob* b = blobs::kTemplates; b->name; ++b) {
         const QString name = QString::fromUtf8(b->name);
-        QFile file(QDir(folder).filePath(name));
-        if (!file.exists()) {
+        for (const QString& copy : clearUnfinishedCopies(folder, name))
+            done.append({copy, TemplateUpdate::Cleared, {}});
+        switch (versionOf(folder, *b)) {
+        case Version::Missing:
             writeTemplate(folder, *b);
-            done.append({name, TemplateUpdate::Added});
-            continue;
-        }
-        // One that cannot be read is known as no version, and kept.
-        const QByteArray digest = templateDigest(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
-        if (!digest.isEmpty() && digest == templateDigest(bytesOf(*b)))
-            continue;
-        if (!digest.isEmpty() && shippedVersions(name).contains(digest)) {
+            done.append({name, TemplateUpdate::Added, {}});
+            break;
+        case Version::Current:
+            break;
+        case Version::Earlier:
             writeTemplate(folder, *b);
-            done.append({name, TemplateUpdate::Replaced});
-        } else {
-            done.append({name, TemplateUpdate::Kept});
+            done.append({name, TemplateUpdate::Replaced, {}});
+            break;
+        case Version::Other:
+            done.append({name, TemplateUpdate::Kept, templateLacks(folder, name)});
+            break;
+        case Version::Unreadable:
+            // Perhaps the clerk's file under the name: never written over.
+            done.append({name, TemplateUpdate::Kept, QString(), false});
+            break;
         }
     }
     return done;
+}
+
+QString templateLacks(const QString& folder, const QString& name)
+{
+    QStringList lacks;
+    for (const TakenIn& t : kTakenIn) {
+        if (name != QLatin1String(t.name))
+            continue;
+        try {
+            const office::Workbook book =
+                office::Workbook::open(QFileInfo(QDir(folder).filePath(name)).absoluteFilePath());
+            if (!book.formulaTakesIn(t.row, t.col, t.lineRow, t.lineCol))
+                lacks << QStringLiteral("%1 of %2 does not take in %3, \"%4\"")
+                             .arg(QLatin1String(t.formula), office::cellName(t.row, t.col),
+                                  office::cellName(t.lineRow, t.lineCol), QLatin1String(t.line));
+        } catch (const vb::Error&) {
+            return {};
+        }
+    }
+    return lacks.join(QStringLiteral("; "));
+}
+
+QString templateFault(const QStringList& names, const QString& nothingDone)
+{
+    const QString folder = data::dataFolder();
+    QStringList faults;
+    int changed = 0;
+    for (const QString& name : names) {
+        const blobs::Blob* b = blobOf(name);
+        const Version v = b ? versionOf(folder, *b) : Version::Missing;
+        if (v == Version::Earlier) {
+            // Judged by its digest alone: an earlier version is never filled,
+            // whatever it happens to take in.
+            faults << QStringLiteral("The template \"%1\" in the data folder is an earlier version, which this "
+                                     "program no longer fills.").arg(name);
+        } else if (v == Version::Other) {
+            const QString lacks = templateLacks(folder, name);
+            if (lacks.isEmpty())
+                continue;
+            ++changed;
+            faults << QStringLiteral("The template \"%1\" in the data folder was changed there and lacks what this "
+                                     "program writes into it: %2.").arg(name, lacks);
+        }
+    }
+    if (faults.isEmpty())
+        return {};
+    const QString current = faults.size() == 1 ? QStringLiteral("the current one") : QStringLiteral("the current ones");
+    const QString way = changed == 0      ? QStringLiteral("Bring %1 with the command").arg(current)
+                        : faults.size() == 1 ? QStringLiteral("Move it out of the data folder, then bring %1 with the "
+                                                          "command").arg(current)
+                                           : QStringLiteral("Move the changed %1 out of the data folder, then bring %2 "
+                                                            "with the command")
+                                                 .arg(changed == 1 ? QStringLiteral("one") : QStringLiteral("ones"),
+                                                      current);
+    return faults.join(QLatin1Char('\n')) + QLatin1Char('\n') + nothingDone + QLatin1Char(' ') + way
+           + QStringLiteral("\n    dosset-setup \"%1\" --update").arg(QDir::toNativeSeparators(folder));
 }
 
 QByteArray templateDigest(const QByteArray& zip)

@@ -23,17 +23,40 @@ struct TemplateUpdate {
         Added,    // the folder lacked it
         Replaced, // it was an earlier version this program shipped, so nobody had changed it
         Kept,     // it is no version this program shipped: perhaps changed in the folder
+        Cleared,  // `name` is a copy a stopped --update left unfinished beside a template, removed
     };
     QString name;
     Change change;
+    // Of one kept: what the current version holds that it lacks, as
+    // templateLacks says it (empty when it lacks none of it), and whether
+    // it can be read as a workbook or document at all.
+    QString lacks;
+    bool readable = true;
 };
 
 // Adds the templates the folder lacks and writes the current version over
 // one that is an earlier version this program shipped, as installTemplates
 // writes them; keeps one that is no version shipped. A template that is
-// the current version already is left alone and not listed. In the order of
-// templateNames(). Throws vb::Error 75 when a file cannot be written.
+// the current version already is left alone and not listed. Before each
+// template, removes the copies of it that a stopped run left unwritten
+// ("<name>.XXXXXX", six letters or digits). In the order of templateNames().
+// Throws vb::Error 75 when a file cannot be written.
 QList<TemplateUpdate> updateTemplates(const QString& folder);
+
+// What the template `name` in the folder lacks of what this program writes
+// into it, in the clerk's words ("the gross formula of G16 does not take in
+// G12, ..."); empty when it lacks none of it or cannot be read (filling it
+// then says why).
+QString templateLacks(const QString& folder, const QString& name);
+
+// What a command that fills the templates `names` of the data folder says
+// instead of filling any of them: each that is an earlier version this
+// program shipped (judged by its digest alone) or was changed in the folder
+// and lacks what the program writes into it, then `nothingDone` and the way
+// to the current one (dosset-setup --update). Empty when each may be filled;
+// a missing one is left to the command, which says so in its own words.
+// Reads only.
+QString templateFault(const QStringList& names, const QString& nothingDone = QStringLiteral("Nothing was filled."));
 
 // The digest a version of a template is known by: the SHA-256 of the lines
 // "<SHA-256 of the part>  <part name>\n", one for each part of the zip,

@@ -1,6 +1,7 @@
 // The bill's documents and workbooks: outer sheet, pro statement, bill extract, D.A. schedule; the loading notice.
 #include "paybill/bill_form.h"
 
+#include "common/templates.h"
 #include "paybill/documents/bill_documents.h"
 #include "paybill/documents/bill_workbooks.h"
 #include "paybill/documents/filled_files.h"
@@ -17,6 +18,18 @@ namespace {
 
 const QString kNoPayBill = QStringLiteral("Either No Pay Bill for this Bill Date or Pay Head is not correct");
 const QString kNoPayBillHi = QStringLiteral("Either No Pay Bill for this bill date or Pay head is not correct");
+
+// A template of an earlier version, or changed so that it lacks a line the
+// bill writes, would print figures that disagree with the bill: it is named
+// with the way to the current one, and nothing is filled.
+bool templateRefused(const char* templateName)
+{
+    const QString fault = common::templateFault({QString::fromLatin1(templateName)});
+    if (fault.isEmpty())
+        return false;
+    forms::Dialogs::msgBox(fault, forms::vbOKOnly + forms::vbExclamation, QStringLiteral("PLEASE NOTE"));
+    return true;
+}
 
 void tellNoBillHi()
 {
@@ -72,6 +85,8 @@ void Form6::Timer1_Timer()
 
 void Form6::Command16_Click()
 {
+    if (templateRefused(kOuterSheetTemplate))
+        return;
     startLoadingNotice();
     const OuterSheetBill bill{Label16->caption(), Combo1->text(),    billDate(),
                               Label6->caption(),  Label7->caption(), Label58->caption()};
@@ -86,6 +101,8 @@ void Form6::Command16_Click()
 
 void Form6::Command8_Click()
 {
+    if (templateRefused(kProStatementTemplate))
+        return;
     startLoadingNotice();
     const auto pro = proStatementCells(salaryDb(), Label7->caption(), true);
     // An empty bill has no 1983 member either, and is told so first.
@@ -102,6 +119,8 @@ void Form6::Command8_Click()
 
 void Form6::Command10_Click()
 {
+    if (templateRefused(kBillExtractTemplate))
+        return;
     const auto texts = billExtractTexts(salaryDb(), Label7->caption(), Label16->caption());
     if (!texts) {
         tellNoBillHi();
@@ -113,6 +132,8 @@ void Form6::Command10_Click()
 
 void Form6::Command11_Click()
 {
+    if (templateRefused(kDaScheduleTemplate))
+        return;
     const auto texts = daScheduleTexts(salaryDb(), Label16->caption());
     if (!texts) {
         tellNoBillHi();

@@ -3,6 +3,7 @@
 
 #include "common/inword.h"
 #include "common/pay_month.h"
+#include "common/templates.h"
 #include "payslip/annexure.h"
 #include "payslip/cheque_slip_figures.h"
 #include "payslip/office_files.h"
@@ -156,6 +157,12 @@ void Form8::Text6_LostFocus()
 
 void Form8::Command4_Click()
 {
+    if (const QString fault = common::templateFault({QString::fromLatin1(kAnnexureTemplate)},
+                                                    QStringLiteral("No cheque slip was made."));
+        !fault.isEmpty()) {
+        tell(fault, forms::vbExclamation);
+        return;
+    }
     Timer1->setEnabled(true);
     Label37->show();
     Label38->setCaption(QStringLiteral("0"));

@@ -2,6 +2,7 @@
 
 #include "common/pay_month.h"
 #include "common/schema.h"
+#include "common/templates.h"
 #include "payslip/office_files.h"
 #include "payslip/pay_reports.h"
 #include "payslip/statements.h"
@@ -203,6 +204,12 @@ void Form15::Command1_Click()
 
 void Form15::Command3_Click()
 {
+    if (const QString fault = common::templateFault({QString::fromLatin1(kIncomeTaxTemplate)},
+                                                    QStringLiteral("No statement was made."));
+        !fault.isEmpty()) {
+        tell(fault, forms::vbExclamation);
+        return;
+    }
     if (!checkRequest())
         return;
     QVector<SheetCell> cells;

@@ -1,6 +1,7 @@
 // PREVIEW SLIP: the worked-out year written into the statement workbook.
 #include "provident_fund/account_form.h"
 
+#include "common/templates.h"
 #include "platform/data/database.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/dialogs.h"
@@ -15,6 +16,12 @@ namespace provident_fund {
 
 void gpf_ac::Command6_Click()
 {
+    if (const QString fault = common::templateFault({QString::fromLatin1(kStatementTemplate)},
+                                                    QStringLiteral("No statement was made."));
+        !fault.isEmpty()) {
+        forms::Dialogs::msgBox(fault, forms::vbExclamation, QStringLiteral("PLEASE NOTE"));
+        return;
+    }
     const Statement statement = statementCells(
         *mDb, {Label21->caption(), Text9->text(), Text14->text(), Text16->text(), Text17->text(), Text10->text(),
                Text18->text(), Text20->text()});

@@ -3,6 +3,7 @@
 #include "support/folder_digest.h"
 #include "support/hostile_inputs.h"
 #include "support/ooxml_reader.h"
+#include "support/template_edits.h"
 
 #include "platform/forms/clock.h"
 
@@ -90,6 +91,21 @@ TEST_F(BStatementFormTest, RefusalsSayWhyAndLeaveNoFileAndNoRow)
                                            "SELECT THE REPORTING MONTH AGAIN.",
                                            "Please Note|64|ONLY DATE ARE ACCEPTABLE"}));
     EXPECT_TRUE(said[3].contains("THE WORKBOOK TEMPLATE \"B-statement.xlsx\" IS MISSING"));
+    EXPECT_TRUE(desktop.opened().isEmpty() && outputs().isEmpty() && count("select count(*) from b_statement") == 1);
+
+    // The version before the current one (its first two columns narrower): refused before a total is stored.
+    common::installTemplates(folder.path(), false);
+    editPart(templatePath(), "xl/worksheets/sheet1.xml", [](QByteArray& sheet) {
+        sheet.replace("<col min=\"1\" max=\"1\" width=\"13\"", "<col min=\"1\" max=\"1\" width=\"12\"")
+            .replace("<col min=\"2\" max=\"2\" width=\"14\"", "<col min=\"2\" max=\"2\" width=\"13\"");
+    });
+    QFile earlier(templatePath());
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    ASSERT_EQ(common::templateDigest(earlier.readAll()), common::shippedVersions("B-statement.xlsx").first());
+    EXPECT_EQ(saidBy([&] { click(*form->Command4); }),
+              QStringList{"Hi|48|The template \"B-statement.xlsx\" in the data folder is an earlier version, which "
+                          "this program no longer fills.\nNo statement was made and no total was stored. Bring the "
+                          "current one with the command\n    dosset-setup \"" + folder.path() + "\" --update"});
     EXPECT_TRUE(desktop.opened().isEmpty() && outputs().isEmpty() && count("select count(*) from b_statement") == 1);
 }
 

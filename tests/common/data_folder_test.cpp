@@ -1,8 +1,10 @@
 #include "common/data_folder.h"
 #include "common/schema.h"
 #include "common/templates.h"
+#include "platform/data/database.h"
 #include "platform/office/package.h"
 #include "support/folder_digest.h"
+#include "support/template_edits.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -237,4 +239,34 @@ TEST(Templates, KnownByTheirPartsTheCurrentVersionLastInTheTable)
     const QByteArray changed = templateDigest(bytes(QStringLiteral("changed.xlsx")));
     EXPECT_FALSE(changed.isEmpty() || shippedVersions(name).contains(changed));
     EXPECT_EQ(templateDigest("edited"), QByteArray());
+}
+
+// A command filling several templates is told of each it may not fill and
+// of the way to the current ones; a current template, one changed but
+// taking in all that is written into it, one that is no zip (the filling
+// names it in its own words) and a missing one are no fault.
+TEST(Templates, AFaultNamesEachTemplateThatMayNotBeFilledThenTheWayToTheCurrentOnes)
+{
+    QTemporaryDir dir;
+    installTemplates(dir.path(), false);
+    data::setDataFolder(dir.path());
+    testsupport::takeOutTheOuterSheetsBonusLine(dir.filePath("outer_sheet.xlsx"));
+    testsupport::setFormula(dir.filePath("pro_stt.xlsx"), "I15", "I9+I10-I11+I12+I13");
+    overwrite(dir.filePath("B-statement.xlsx"), "edited");
+    testsupport::editPart(dir.filePath("gpf_statement.xlsx"), "xl/sharedStrings.xml",
+                          [](QByteArray& shared) { shared.replace("</sst>", "<si><t>Seen</t></si></sst>"); });
+    QFile::remove(dir.filePath("anx.docx"));
+
+    EXPECT_EQ(templateFault({"D.A.schedule.docx", "outer_sheet.xlsx", "B-statement.xlsx", "pro_stt.xlsx",
+                             "gpf_statement.xlsx", "anx.docx"},
+                            "Nothing was printed."),
+              QStringLiteral("The template \"outer_sheet.xlsx\" in the data folder is an earlier version, which this "
+                             "program no longer fills.\nThe template \"pro_stt.xlsx\" in the data folder was changed "
+                             "there and lacks what this program writes into it: the gross formula of I15 does not take "
+                             "in I14, \"Bonus, festival advance paid and other amounts\".\nNothing was printed. Move "
+                             "the changed one out of the data folder, then bring the current ones with the command\n"
+                             "    dosset-setup \"%1\" --update").arg(dir.path()));
+    EXPECT_EQ(templateFault({"D.A.schedule.docx", "B-statement.xlsx", "gpf_statement.xlsx", "anx.docx"}), QString());
+    EXPECT_EQ(templateLacks(dir.path(), "B-statement.xlsx") + "|" + templateLacks(dir.path(), "outer_sheet.xlsx"),
+              "|the gross formula of G16 does not take in G12, \"Bonus, festival advance paid and other amounts\"");
 }

@@ -164,7 +164,7 @@ TEST(KilledAtAnyMoment, SetupLeavesAFolderWholeOrRefusedAsHalfMade)
 {
     QTemporaryDir root;
     // --update on an older folder: each file has all it lacked added or none,
-    // each template is whole or absent.
+    // each template is whole or absent, and no copy of one stays beside it.
     const QString folder = makeOffice(root);
     const QDir dir(folder);
     const QString fund = dir.filePath(QLatin1String(common::kFundDb));
@@ -185,6 +185,9 @@ TEST(KilledAtAnyMoment, SetupLeavesAFolderWholeOrRefusedAsHalfMade)
         const ToolRun update = runTool(QStringLiteral("dosset-setup"), {folder, QStringLiteral("--update")});
         EXPECT_EQ(update.code, 0) << update.err.toStdString();
         expectSound(folder);
+        // The next --update takes away the copies the killed one was writing.
+        for (const QString& t : common::templateNames())
+            EXPECT_EQ(dir.entryList({t + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden), QStringList());
     }
 
     // --demo: a folder is made whole, or is refused by the program, by

@@ -7,6 +7,7 @@
 #include "paybill/schedules/recovery_schedules.h"
 #include "support/folder_digest.h"
 #include "support/report_texts.h"
+#include "support/template_edits.h"
 
 #include <QDir>
 #include <QFile>
@@ -276,6 +277,66 @@ TEST_F(BonusBillFiles, ProStatementShownAndPrintedDrawsWhatIsHeldInGrossAloneOnA
     for (const QString& file : {desktop.opened().first(), printed.at(2)})
         expectTexts(file, {"B14=Bonus, festival advance paid and other amounts", "I13=4400", "I14=3500",
                            "C30=40360.67", "D30=" + kBonusBillWords});
+}
+
+// A template the bill cannot be filled into whole would show the bonus
+// unlabelled, or a gross short of the bill's under a net in words that is
+// the bill's: an earlier version (the one before the bonus line) and one
+// changed so that its gross leaves the line out are each refused, named with
+// the way to the current one, before anything is filled, saved or printed.
+// One changed elsewhere whose gross still takes the line in is filled.
+TEST_F(BonusBillFiles, AnEarlierTemplateOrOneWhoseGrossLeavesOutTheBonusLineIsRefusedBeforeAnythingIsFilled)
+{
+    activate();
+    const QDir dir(data::dataFolder());
+    const QString folder = QDir::toNativeSeparators(data::dataFolder());
+    auto refusal = [&](const QString& said, const char* nothing) {
+        return QStringLiteral("PLEASE NOTE|48|") + said + QLatin1Char('\n') + QLatin1String(nothing);
+    };
+    const QString command = QStringLiteral(" with the command\n    dosset-setup \"%1\" --update").arg(folder);
+    const QString earlier = "The template \"%1\" in the data folder is an earlier version, which this program no "
+                            "longer fills.";
+    const QString lacks = "The template \"%1\" in the data folder was changed there and lacks what this program "
+                          "writes into it: the gross formula of %2 does not take in %3, \"Bonus, festival advance "
+                          "paid and other amounts\".";
+    const QString moveIt = " Move it out of the data folder, then bring the current one" + command;
+    auto nothingDone = [&] {
+        EXPECT_TRUE(desktop.opened().isEmpty() && converter.runs().isEmpty() && log.isEmpty());
+        EXPECT_FALSE(dir.exists(QStringLiteral("output")));
+        EXPECT_TRUE(form->Label59->isHidden() && !form->Timer1->enabled());
+    };
+
+    testsupport::takeOutTheOuterSheetsBonusLine(dir.filePath("outer_sheet.xlsx"));
+    testsupport::takeOutTheProStatementsBonusLine(dir.filePath("pro_stt.xlsx"));
+    EXPECT_EQ(saidBy([&] { click(*form->Command16); }),
+              QStringList{refusal(earlier.arg("outer_sheet.xlsx"), "Nothing was filled.") + " Bring the current one"
+                          + command});
+    EXPECT_EQ(saidBy([&] { click(*form->Command8); }),
+              QStringList{refusal(earlier.arg("pro_stt.xlsx"), "Nothing was filled.") + " Bring the current one"
+                          + command});
+    // PRINT ALL SCHEDULE asks nothing and prints nothing, not even the two documents.
+    EXPECT_EQ(saidBy([&] { click(*form->Command20); }),
+              QStringList{refusal(earlier.arg("pro_stt.xlsx"), "Nothing was printed.") + " Bring the current one"
+                          + command});
+    nothingDone();
+
+    // Changed in the folder: the gross formula as it was before the line.
+    common::installTemplates(dir.path(), false);
+    testsupport::setFormula(dir.filePath("outer_sheet.xlsx"), "G16", "G6-G7+G8+G10+G11+G14");
+    testsupport::setFormula(dir.filePath("pro_stt.xlsx"), "I15", "I9+I10-I11+I12+I13");
+    EXPECT_EQ(saidBy([&] { click(*form->Command16); }),
+              QStringList{refusal(lacks.arg("outer_sheet.xlsx", "G16", "G12"), "Nothing was filled.") + moveIt});
+    EXPECT_EQ(saidBy([&] { click(*form->Command20); }),
+              QStringList{refusal(lacks.arg("pro_stt.xlsx", "I15", "I14"), "Nothing was printed.") + moveIt});
+    nothingDone();
+
+    // Changed, but the gross takes the line in through a range:
+    //   SUM(G6:G14) - 2 x G7 = 23000 + 1666.67 + 5200 + 9660 + 3450 + 3500 + 950 - 3333.34 = 44093.33, the bill's.
+    testsupport::setFormula(dir.filePath("outer_sheet.xlsx"), "G16", "SUM(G6:G14)-2*G7");
+    EXPECT_EQ(saidBy([&] { click(*form->Command16); }), QStringList());
+    ASSERT_EQ(desktop.opened().size(), 1);
+    expectTexts(desktop.opened().first(), {"B12=Bonus, festival advance paid and other amounts", "G12=3500"});
+    EXPECT_EQ(ooxml::formula(desktop.opened().first(), "G16"), "SUM(G6:G14)-2*G7");
 }
 
 const char* const kHeadK = "20540010010202001";

@@ -1,6 +1,7 @@
 #include "fund_fixture.h"
 
 #include "support/hostile_inputs.h"
+#include "support/template_edits.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -136,6 +137,21 @@ TEST_F(GpfFormTest, FirstExampleIsWorkedOutFiledAndRefusedASecondTime)
     said();
     EXPECT_TRUE(statement({{3, 3}}).isEmpty());
     EXPECT_TRUE(said().value(0).startsWith("PLEASE NOTE|48|The statement template \"gpf_statement.xlsx\" is missing"));
+    // Nor with the version before the current one (a lower heading row, its captions not centred upright).
+    common::installTemplates(folder.path(), false);
+    const QString statementPath = folder.path() + "/gpf_statement.xlsx";
+    testsupport::editPart(statementPath, "xl/styles.xml", [](QByteArray& styles) { styles.replace(" vertical=\"center\"", ""); });
+    testsupport::editPart(statementPath, "xl/worksheets/sheet1.xml",
+                          [](QByteArray& sheet) { sheet.replace("<row r=\"6\" ht=\"48\"", "<row r=\"6\" ht=\"30\""); });
+    QFile earlier(statementPath);
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    const QByteArrayList versions = common::shippedVersions("gpf_statement.xlsx");
+    ASSERT_EQ(common::templateDigest(earlier.readAll()), versions.value(versions.size() - 2));
+    EXPECT_TRUE(statement({{3, 3}}).isEmpty());
+    EXPECT_EQ(said(), QStringList{"PLEASE NOTE|48|The template \"gpf_statement.xlsx\" in the data folder is an earlier "
+                                  "version, which this program no longer fills.\nNo statement was made. Bring the "
+                                  "current one with the command\n    dosset-setup \"" + folder.path() + "\" --update"});
+    common::installTemplates(folder.path(), false);
     enter(box(9), "8");
     box(10).setText("-20000");
     click(*form->Command7);

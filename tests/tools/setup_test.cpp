@@ -4,6 +4,7 @@
 #include "platform/data/database.h"
 #include "platform/office/package.h"
 #include "support/folder_digest.h"
+#include "support/template_edits.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +16,7 @@ using testsupport::fileDigests;
 using testsupport::rowDigests;
 using testsupport::runSql;
 using testsupport::ToolRun;
+using testsupport::editPart;
 
 namespace {
 
@@ -28,35 +30,6 @@ QByteArray bytesOf(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// A template of the folder with one part changed by `edit`, zipped anew.
-void editPart(const QString& path, const QString& part, const std::function<void(QByteArray&)>& edit)
-{
-    office::Package pkg = office::Package::load(path, 1);
-    QByteArray bytes = pkg.part(part);
-    edit(bytes);
-    pkg.setPart(part, bytes);
-    QFile::remove(path);
-    pkg.save(path);
-}
-
-// The outer sheet or the pro statement as it was before its line for what a
-// bill draws in gross alone (`row`): the line, its caption (the last of the
-// `strings` shared strings) and its term of the gross formula taken out again.
-void takeOutTheBonusLine(const QString& path, const char* row, const char* term, int strings)
-{
-    editPart(path, QStringLiteral("xl/sharedStrings.xml"), [&](QByteArray& shared) {
-        shared.replace("\n  <si><t xml:space=\"preserve\">Bonus, festival advance paid and other amounts</t></si>", "")
-            .replace(QStringLiteral("count=\"%1\" uniqueCount=\"%1\"").arg(strings).toUtf8(),
-                     QStringLiteral("count=\"%1\" uniqueCount=\"%1\"").arg(strings - 1).toUtf8());
-    });
-    editPart(path, QStringLiteral("xl/worksheets/sheet1.xml"), [&](QByteArray& sheet) {
-        const qsizetype at = sheet.indexOf(QByteArray("\n    <row r=\"") + row + "\">");
-        ASSERT_GE(at, 0);
-        sheet.remove(at, sheet.indexOf("</row>", at) + 6 - at);
-        sheet.replace(term, "");
-    });
 }
 
 } // namespace
@@ -178,16 +151,18 @@ TEST(SetupTool, UpdateAddsWhatAFolderLacksKeepingEveryRowSetsOnlyAMissingPasswor
 // A folder made before the bonus line has the outer sheet and the pro
 // statement of the version before: --update writes the current ones over
 // them. A template the clerk changed is no version shipped: it is kept,
-// named, and comes new once moved aside.
-TEST(SetupTool, UpdateReplacesATemplateOfAnEarlierVersionAndKeepsOneChangedInTheFolder)
+// named with what it lacks of the current one, and comes new once moved
+// aside; while one is kept, the folder is not called up to date. A copy a
+// stopped --update left beside a template goes, and nothing else.
+TEST(SetupTool, UpdateReplacesATemplateOfAnEarlierVersionAndKeepsOneChangedInTheFolderSayingWhatItLacks)
 {
     QTemporaryDir root;
     const QString folder = root.filePath("office");
     ASSERT_EQ(setup({folder}).code, 0);
     const QDir dir(folder);
     const auto current = fileDigests(folder);
-    takeOutTheBonusLine(dir.filePath("outer_sheet.xlsx"), "12", "+G12", 37);
-    takeOutTheBonusLine(dir.filePath("pro_stt.xlsx"), "14", "+I14", 27);
+    testsupport::takeOutTheOuterSheetsBonusLine(dir.filePath("outer_sheet.xlsx"));
+    testsupport::takeOutTheProStatementsBonusLine(dir.filePath("pro_stt.xlsx"));
     // Each is now the version before the current one, as the history holds it.
     for (const char* name : {"outer_sheet.xlsx", "pro_stt.xlsx"}) {
         const QByteArrayList known = common::shippedVersions(name);
@@ -195,19 +170,32 @@ TEST(SetupTool, UpdateReplacesATemplateOfAnEarlierVersionAndKeepsOneChangedInThe
     }
     editPart(dir.filePath("B-statement.xlsx"), "xl/sharedStrings.xml",
              [](QByteArray& shared) { shared.replace("</sst>", "<si><t>Checked by the head clerk</t></si></sst>"); });
+    // What QSaveFile leaves when the run is killed before its rename, and the
+    // clerk's files that only look like it.
+    const QStringList clerks = {"B-statement.xlsx.zJhNW", "B-statement.xlsx.zJhNWzz", "pro_stt.xlsx.ab-def",
+                                "notes.txt.abcdef"};
+    for (const QString& name : QStringList{"B-statement.xlsx.zJhNWz"} + clerks) {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("PK") == 2);
+    }
     const auto before = fileDigests(folder);
 
     const QString kept = "kept the template \"B-statement.xlsx\": it is no version this program shipped, so it may "
-                         "hold changes made in the folder; to have the current one, move it out of the folder and "
-                         "run --update again\n";
+                         "hold changes made in the folder; the program still fills it as it is; to have the current "
+                         "one, move it out of the folder and run --update again\n";
+    const QString notWhole = "The data folder %1 is not wholly up to date: the templates kept below are not the "
+                             "current ones; %2\n";
     const ToolRun r = setup({folder, "--update"});
     EXPECT_EQ(QString::number(r.code) + r.err + r.out,
-              QStringLiteral("0The data folder %1 is brought up to date; no row was changed.\n"
-                             "replaced the older template \"outer_sheet.xlsx\" with the current one\n"
-                             "replaced the older template \"pro_stt.xlsx\" with the current one\n").arg(folder) + kept);
-    // The two are the current ones byte for byte and their owner's only; nothing else changed.
+              notWhole.arg(folder, "no row was changed.").prepend("0")
+                  + "removed \"B-statement.xlsx.zJhNWz\", a copy left unfinished by an --update that was stopped\n"
+                    "replaced the older template \"outer_sheet.xlsx\" with the current one\n"
+                    "replaced the older template \"pro_stt.xlsx\" with the current one\n" + kept);
+    // The two are the current ones byte for byte and their owner's only; the
+    // copy is gone; nothing else changed.
     auto after = fileDigests(folder);
     auto expected = before;
+    expected.remove("B-statement.xlsx.zJhNWz");
     for (const char* name : {"outer_sheet.xlsx", "pro_stt.xlsx"}) {
         expected[name] = current[name];
         EXPECT_EQ(QFileInfo(dir.filePath(name)).permissions(), kOwnerOnlyFile) << name;
@@ -215,13 +203,55 @@ TEST(SetupTool, UpdateReplacesATemplateOfAnEarlierVersionAndKeepsOneChangedInThe
     EXPECT_EQ(after, expected);
 
     const ToolRun again = setup({folder, "--update"});
-    EXPECT_EQ(again.out, QStringLiteral("The data folder %1 is up to date but for the templates kept below; nothing "
-                                        "was changed.\n").arg(folder) + kept);
+    EXPECT_EQ(again.out, notWhole.arg(folder, "nothing was changed.") + kept);
     EXPECT_EQ(fileDigests(folder), after);
 
-    ASSERT_TRUE(QFile::rename(dir.filePath("B-statement.xlsx"), root.filePath("B-statement mine.xlsx")));
+    // An outer sheet changed by hand, its gross formula left as it was before
+    // the bonus line: kept, with what it lacks.
+    testsupport::setFormula(dir.filePath("outer_sheet.xlsx"), "G16", "G6-G7+G8+G10+G11+G14");
+    const ToolRun edited = setup({folder, "--update"});
+    EXPECT_EQ(edited.out, notWhole.arg(folder, "nothing was changed.") + kept
+                              + "kept the template \"outer_sheet.xlsx\": it is no version this program shipped, so "
+                                "it may hold changes made in the folder; it lacks what the current one holds: the "
+                                "gross formula of G16 does not take in G12, \"Bonus, festival advance paid and other "
+                                "amounts\", so the program fills nothing into it; to have the current one, move it out "
+                                "of the folder and run --update again\n");
+
+    for (const char* name : {"B-statement.xlsx", "outer_sheet.xlsx"})
+        ASSERT_TRUE(QFile::rename(dir.filePath(name), root.filePath(name)));
     const ToolRun moved = setup({folder, "--update"});
     EXPECT_EQ(moved.out, QStringLiteral("The data folder %1 is brought up to date; no row was changed.\n"
-                                        "added the template \"B-statement.xlsx\"\n").arg(folder));
-    EXPECT_EQ(fileDigests(folder), current);
+                                        "added the template \"B-statement.xlsx\"\n"
+                                        "added the template \"outer_sheet.xlsx\"\n").arg(folder));
+    auto whole = current;
+    for (const QString& name : clerks)
+        whole.insert(name, expected.value(name));
+    EXPECT_EQ(fileDigests(folder), whole);
+}
+
+// A running copy holds the folder: --update changes nothing under it, and
+// runs once it has gone, leaving no lock of its own behind.
+TEST(SetupTool, UpdateIsRefusedWhileACopyOfTheProgramHasTheFolderOpen)
+{
+    QTemporaryDir root;
+    const QString folder = root.filePath("office");
+    ASSERT_EQ(setup({folder}).code, 0);
+    testsupport::takeOutTheOuterSheetsBonusLine(QDir(folder).filePath("outer_sheet.xlsx"));
+    QFile::remove(QDir(folder).filePath("anx.docx"));
+    {
+        common::FolderLock running(folder);
+        ASSERT_TRUE(running.tryLock());
+        const auto before = fileDigests(folder);
+        const ToolRun r = setup({folder, "--update"});
+        EXPECT_EQ(QString::number(r.code) + r.err + r.out,
+                  QStringLiteral("1dosset-setup: the data folder %1 is open in a running copy of Dosset (process %2); "
+                                 "nothing has been changed.\nClose that copy and run --update again.\n")
+                      .arg(folder).arg(QCoreApplication::applicationPid()));
+        EXPECT_EQ(fileDigests(folder), before);
+    }
+    const ToolRun r = setup({folder, "--update"});
+    EXPECT_EQ(r.out, QStringLiteral("The data folder %1 is brought up to date; no row was changed.\n"
+                                    "added the template \"anx.docx\"\n"
+                                    "replaced the older template \"outer_sheet.xlsx\" with the current one\n").arg(folder));
+    EXPECT_FALSE(QFileInfo::exists(QDir(folder).filePath("dosset.lock")));
 }

@@ -68,8 +68,48 @@ void setPassword(const QString& folder, const QString& password)
     t.commit();
 }
 
+// Said when the folder's lock stops --update: a running copy holds it, or
+// its lock file cannot be made.
+QString lockRefusal(const common::FolderLock& lock, const QString& folder)
+{
+    if (lock.heldElsewhere())
+        return QStringLiteral("the data folder %1 is open in a running copy of Dosset (process %2); nothing has been "
+                              "changed.\nClose that copy and run --update again.")
+            .arg(folder)
+            .arg(lock.holder());
+    return QStringLiteral("the lock file \"dosset.lock\" cannot be made in the data folder %1; nothing has been "
+                          "changed.\nCheck that you may change the folder.")
+        .arg(folder);
+}
+
+// One line for a template kept as it is, with what it lacks of the current one.
+QString keptLine(const common::TemplateUpdate& t)
+{
+    QString why;
+    if (!t.readable)
+        why = QStringLiteral("it is no version this program shipped and cannot be read as a workbook or document");
+    else if (!t.lacks.isEmpty())
+        why = QStringLiteral("it is no version this program shipped, so it may hold changes made in the folder; it "
+                             "lacks what the current one holds: %1, so the program fills nothing into it")
+                  .arg(t.lacks);
+    else
+        why = QStringLiteral("it is no version this program shipped, so it may hold changes made in the folder; the "
+                             "program still fills it as it is");
+    return QStringLiteral("kept the template \"%1\": %2; to have the current one, move it out of the folder and run "
+                          "--update again")
+        .arg(t.name, why);
+}
+
 int update(const QString& folder, const std::optional<QString>& password, QTextStream& out, QTextStream& err)
 {
+    // Nothing is changed under a running copy: it holds the files' rows and
+    // the templates it fills. The lock is only read until the folder is
+    // known fit, so that a folder refused is left without a lock file.
+    common::FolderLock lock(folder);
+    if (lock.heldElsewhere()) {
+        err << "dosset-setup: " << lockRefusal(lock, folder) << "\n";
+        return 1;
+    }
     // Adding what it lacks would make a half-made folder look whole.
     if (common::isHalfMade(folder)) {
         err << "dosset-setup: " << common::checkDataFolder(folder).text << "\n";
@@ -89,6 +129,10 @@ int update(const QString& folder, const std::optional<QString>& password, QTextS
             err << "dosset-setup: " << p.text << "\n" << p.details << "\n";
             return 1;
         }
+    }
+    if (!lock.tryLock()) {
+        err << "dosset-setup: " << lockRefusal(lock, folder) << "\n";
+        return 1;
     }
     try {
         if (password && !storedPassword(folder).isEmpty()) {
@@ -128,10 +172,11 @@ int update(const QString& folder, const std::optional<QString>& password, QTextS
                 report << QStringLiteral("added the template \"%1\"").arg(t.name);
             else if (t.change == common::TemplateUpdate::Replaced)
                 report << QStringLiteral("replaced the older template \"%1\" with the current one").arg(t.name);
+            else if (t.change == common::TemplateUpdate::Cleared)
+                report << QStringLiteral("removed \"%1\", a copy left unfinished by an --update that was stopped")
+                              .arg(t.name);
             else
-                kept << QStringLiteral("kept the template \"%1\": it is no version this program shipped, so it may "
-                                       "hold changes made in the folder; to have the current one, move it out of the "
-                                       "folder and run --update again").arg(t.name);
+                kept << keptLine(t);
         }
     } catch (const vb::Error& e) {
         for (const QString& r : report)
@@ -148,10 +193,12 @@ int update(const QString& folder, const std::optional<QString>& password, QTextS
             return 1;
         }
     }
-    if (!report.isEmpty())
+    // A kept template is not the current one: the folder is not called up to date.
+    if (!kept.isEmpty())
+        out << "The data folder " << folder << " is not wholly up to date: the templates kept below are not the "
+            << "current ones; " << (report.isEmpty() ? "nothing was changed.\n" : "no row was changed.\n");
+    else if (!report.isEmpty())
         out << "The data folder " << folder << " is brought up to date; no row was changed.\n";
-    else if (!kept.isEmpty())
-        out << "The data folder " << folder << " is up to date but for the templates kept below; nothing was changed.\n";
     else
         out << "The data folder " << folder << " is up to date: nothing needed adding.\n";
     for (const QString& r : report + kept)
@@ -188,6 +235,7 @@ int main(int argc, char** argv)
                "office (heads, employees, ledgers, allotments). --update adds to an existing\n"
                "folder the tables, columns, indexes and templates it lacks, changing no row,\n"
                "and replaces a template of an earlier version that nobody has changed;\n"
+               "it changes nothing while dosset has the folder open;\n"
                "with --password it sets the password of a folder that has none.\n";
         return 2;
     }

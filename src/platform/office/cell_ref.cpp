@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace office {
 
 QString columnName(int col)
@@ -56,6 +58,38 @@ QString shiftToken(const QRegularExpressionMatch& m, int before, int n)
            + m.captured(QStringLiteral("r2d")) + shiftRow(m.captured(QStringLiteral("r2")), before, n);
 }
 
+// Strings, then an optional sheet qualifier and a reference. A name or a
+// function ("LOG10(") is no reference: letters or digits around it, or "(".
+const QRegularExpression& referenceToken()
+{
+    static const QRegularExpression token(QStringLiteral(
+        "(?<str>\"(?:[^\"]|\"\")*\")"
+        "|(?<sheet>'(?:[^']|'')+'!|[A-Za-z_][A-Za-z0-9_.]*!)?"
+        "(?<![A-Za-z0-9_.$])"
+        "(?:(?<cd>\\$?)(?<col>[A-Za-z]{1,3})(?<rd>\\$?)(?<row>[0-9]+)"
+        "|(?<r1d>\\$?)(?<r1>[0-9]+):(?<r2d>\\$?)(?<r2>[0-9]+))"
+        "(?![A-Za-z0-9_(.])"));
+    return token;
+}
+
+// The sheet a reference token names ("Sheet1" of "'Sheet1'!B4"); empty when unqualified.
+QString qualifierSheet(const QRegularExpressionMatch& m)
+{
+    QString sheet = m.captured(QStringLiteral("sheet"));
+    if (sheet.isEmpty())
+        return sheet;
+    sheet.chop(1);
+    if (sheet.startsWith(QLatin1Char('\'')))
+        sheet = sheet.mid(1, sheet.size() - 2).replace(QStringLiteral("''"), QStringLiteral("'"));
+    return sheet;
+}
+
+// Whether a token follows the reference ending at `previousEnd` across a colon: the far corner of a range.
+bool farCorner(const QString& formula, const QRegularExpressionMatch& m, qsizetype previousEnd)
+{
+    return previousEnd >= 0 && m.capturedStart(0) == previousEnd + 1 && formula.at(previousEnd) == u':';
+}
+
 } // namespace
 
 QString shiftRanges(const QString& refs, int before, int n)
@@ -75,15 +109,7 @@ QString shiftRanges(const QString& refs, int before, int n)
 
 QString shiftFormula(const QString& formula, const QString& sheetName, bool onSheet, int before, int n)
 {
-    // Strings, then an optional sheet qualifier and a reference. A name or a
-    // function ("LOG10(") is no reference: letters or digits around it, or "(".
-    static const QRegularExpression token(QStringLiteral(
-        "(?<str>\"(?:[^\"]|\"\")*\")"
-        "|(?<sheet>'(?:[^']|'')+'!|[A-Za-z_][A-Za-z0-9_.]*!)?"
-        "(?<![A-Za-z0-9_.$])"
-        "(?:(?<cd>\\$?)(?<col>[A-Za-z]{1,3})(?<rd>\\$?)(?<row>[0-9]+)"
-        "|(?<r1d>\\$?)(?<r1>[0-9]+):(?<r2d>\\$?)(?<r2>[0-9]+))"
-        "(?![A-Za-z0-9_(.])"));
+    const QRegularExpression& token = referenceToken();
     QString out;
     qsizetype last = 0;
     qsizetype previousEnd = -1;   // the end of the last reference, and whether it moved
@@ -92,14 +118,11 @@ QString shiftFormula(const QString& formula, const QString& sheetName, bool onSh
         const auto m = it.next();
         if (m.capturedLength(QStringLiteral("str")))
             continue;
-        QString sheet = m.captured(QStringLiteral("sheet"));
+        const QString sheet = qualifierSheet(m);
         bool moves = onSheet;
         if (!sheet.isEmpty()) {
-            sheet.chop(1);
-            if (sheet.startsWith(QLatin1Char('\'')))
-                sheet = sheet.mid(1, sheet.size() - 2).replace(QStringLiteral("''"), QStringLiteral("'"));
             moves = sheet.compare(sheetName, Qt::CaseInsensitive) == 0;
-        } else if (previousEnd >= 0 && m.capturedStart(0) == previousEnd + 1 && formula.at(previousEnd) == u':') {
+        } else if (farCorner(formula, m, previousEnd)) {
             moves = previousMoved;   // the far corner of "Sheet1!A1:B9" is on Sheet1 too
         }
         previousEnd = m.capturedEnd(0);
@@ -115,6 +138,42 @@ QString shiftFormula(const QString& formula, const QString& sheetName, bool onSh
     }
     out += QStringView(formula).mid(last);
     return out;
+}
+
+bool formulaRefersTo(const QString& formula, const QString& sheetName, int row, int col)
+{
+    qsizetype previousEnd = -1; // the last reference, where it ends, whether on the sheet, its cell
+    bool previousOnSheet = false;
+    int previousRow = 0, previousCol = 0;
+    for (auto it = referenceToken().globalMatch(formula); it.hasNext();) {
+        const auto m = it.next();
+        if (m.capturedLength(QStringLiteral("str")))
+            continue;
+        const QString sheet = qualifierSheet(m);
+        const bool corner = sheet.isEmpty() && farCorner(formula, m, previousEnd);
+        const bool onSheet = !sheet.isEmpty() ? sheet.compare(sheetName, Qt::CaseInsensitive) == 0
+                                              : corner ? previousOnSheet : true;
+        previousEnd = m.capturedEnd(0);
+        previousOnSheet = onSheet;
+        if (!m.capturedLength(QStringLiteral("col"))) {
+            // Whole rows: "12:14".
+            const int r1 = m.captured(QStringLiteral("r1")).toInt(), r2 = m.captured(QStringLiteral("r2")).toInt();
+            if (onSheet && std::min(r1, r2) <= row && row <= std::max(r1, r2))
+                return true;
+            previousCol = 0;
+            continue;
+        }
+        const int r = m.captured(QStringLiteral("row")).toInt();
+        const int c = columnNumber(m.capturedView(QStringLiteral("col")));
+        if (onSheet && r == row && c == col)
+            return true;
+        if (onSheet && corner && previousCol > 0 && std::min(r, previousRow) <= row && row <= std::max(r, previousRow)
+            && std::min(c, previousCol) <= col && col <= std::max(c, previousCol))
+            return true;
+        previousRow = r;
+        previousCol = c;
+    }
+    return false;
 }
 
 } // namespace office

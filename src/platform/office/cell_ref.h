@@ -19,4 +19,9 @@ QString shiftRanges(const QString& refs, int before, int n);
 // quotes and other sheets' references do not.
 QString shiftFormula(const QString& formula, const QString& sheetName, bool onSheet, int before, int n);
 
+// True when a formula on the sheet `sheetName` takes in the cell (row, col)
+// of that sheet: named alone, as a corner of a range or inside one, or in a
+// range of whole rows. Texts in quotes and other sheets' references do not.
+bool formulaRefersTo(const QString& formula, const QString& sheetName, int row, int col);
+
 } // namespace office

@@ -374,6 +374,13 @@ void Workbook::setValue(int row, int col, const QVariant& v)
     }
 }
 
+bool Workbook::formulaTakesIn(int row, int col, int refRow, int refCol) const
+{
+    const QDomElement c = d->cell(row, col, false);
+    const QDomElement f = c.isNull() ? QDomElement() : child(c, QStringLiteral("f"));
+    return !f.isNull() && formulaRefersTo(f.text(), d->sheetName, refRow, refCol);
+}
+
 QVariant Workbook::value(int row, int col) const
 {
     const QDomElement c = d->cell(row, col, false);

@@ -14,8 +14,9 @@ class StagedFile;
 // under output/ by save(), show() or printOut(). Rows and columns count from 1.
 class Workbook {
 public:
-    // Loads "<data folder>/<name>". Throws vb::Error 53 naming the file when
-    // it is missing, 1004 when it is no workbook.
+    // Loads "<data folder>/<name>" (or `name` itself when it is an absolute
+    // path). Throws vb::Error 53 naming the file when it is missing, 1004
+    // when it is no workbook.
     static Workbook open(const QString& name);
 
     Workbook(Workbook&&) noexcept;
@@ -29,6 +30,9 @@ public:
     // A number, a text, a QDate where the cell's style is a date format, or null.
     // A formula cell reads as null: nothing here calculates.
     QVariant value(int row, int col) const;
+    // True when the cell (row, col) of the first sheet holds a formula that
+    // takes in the cell (refRow, refCol) of that sheet (see formulaRefersTo).
+    bool formulaTakesIn(int row, int col, int refRow, int refCol) const;
     // Inserts n rows before row `before`, each styled as row `before`; moves
     // what lies below (cells, merges, heights, formula references, print area).
     void insertRows(int before, int n);

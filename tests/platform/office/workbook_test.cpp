@@ -165,3 +165,29 @@ TEST(Workbook, InsertedRowsTakeTheStyleOfTheRowTheyPushDownAndEverythingBelowMov
                   + xmlOf(saved, "xl/worksheets/sheet2.xml").elementsByTagName("f").at(0).toElement().text(),
               "'Sheet1'!$A$1:$H$8Sheet1!B7+B5");
 }
+
+// Whether a formula takes a cell in: named alone (with or without $), as a
+// corner of a range or inside one either way round, in whole rows, or under
+// its own sheet's name; never in a text, another sheet, a name or a
+// function that only look like it, nor in a cell without a formula.
+TEST(Workbook, AFormulaTakesACellInAloneOrInsideARangeOfItsOwnSheet)
+{
+    const QStringList formulas = {
+        "G6-G7+G12", "$G$12*2", "SUM(G6:G14)", "SUM(H14:F10)", "SUM(12:13)", "'Sheet1'!G12+1", "Sheet1!G6:G14",
+        // none of these
+        "G6-G7+G11+G14", "Sheet2!G12", "Sheet2!G6:G14", "\"G12\"&G6", "LOG12(2)+XG12+G120", "SUM(G6:F11)", "SUM(1:11)",
+    };
+    QByteArray rows;
+    for (int r = 0; r < formulas.size(); ++r)
+        rows += QStringLiteral("<row r=\"%1\"><c r=\"A%1\"><f>%2</f></c></row>")
+                    .arg(r + 1).arg(formulas.at(r).toHtmlEscaped()).toUtf8();
+    Folder folder;
+    folder.put("t.xlsx", workbookParts(rows + "<row r=\"20\"><c r=\"A20\"><v>12</v></c></row></sheetData>"));
+    const Workbook wb = Workbook::open("t.xlsx");
+    QStringList takenIn;
+    for (int r = 1; r <= formulas.size(); ++r)
+        if (wb.formulaTakesIn(r, 1, 12, 7))
+            takenIn << formulas.at(r - 1);
+    EXPECT_EQ(takenIn, formulas.mid(0, 7));
+    EXPECT_FALSE(wb.formulaTakesIn(20, 1, 12, 7) || wb.formulaTakesIn(30, 1, 12, 7));
+}
