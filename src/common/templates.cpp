@@ -116,15 +116,25 @@ Version versionOf(const QString& folder, const blobs::Blob& b)
 
 // The copies QSaveFile writes a template through ("<name>.XXXXXX") that a
 // run stopped before it renamed them left beside it, removed; their names.
-QStringList clearUnfinishedCopies(const QString& folder, const QString& name)
+// Such a copy is cut short (no whole package) or a whole version this program
+// shipped; a file of that name holding anything else may be the clerk's own
+// copy of a changed template, and stays.
+QStringList clearUnfinishedCopies(const QString& folder, const blobs::Blob& b)
 {
+    const QString name = QString::fromUtf8(b.name);
     const QRegularExpression copy(QLatin1Char('^') + QRegularExpression::escape(name)
                                   + QStringLiteral("\\.[A-Za-z0-9]{6}$"));
     QDir dir(folder);
     QStringList removed;
-    for (const QString& file : dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks))
-        if (copy.match(file).hasMatch() && dir.remove(file))
+    for (const QString& file : dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+        if (!copy.match(file).hasMatch())
+            continue;
+        const QByteArray digest = templateDigest(fileBytes(dir.filePath(file)));
+        const bool ours = digest.isEmpty() || digest == templateDigest(bytesOf(b))
+                          || shippedVersions(name).contains(digest);
+        if (ours && dir.remove(file))
             removed << file;
+    }
     return removed;
 }
 
@@ -169,7 +179,7 @@ QList<TemplateUpdate> updateTemplates(const QString& folder)
     QList<TemplateUpdate> done;
     for (const blobs::Blob* b = blobs::kTemplates; b->name; ++b) {
         const QString name = QString::fromUtf8(b->name);
-        for (const QString& copy : clearUnfinishedCopies(folder, name))
+        for (const QString& copy : clearUnfinishedCopies(folder, *b))
             done.append({copy, TemplateUpdate::Cleared, {}});
         switch (versionOf(folder, *b)) {
         case Version::Missing:

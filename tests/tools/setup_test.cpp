@@ -178,6 +178,10 @@ TEST(SetupTool, UpdateReplacesATemplateOfAnEarlierVersionAndKeepsOneChangedInThe
         QFile f(dir.filePath(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("PK") == 2);
     }
+    // A clerk's copy of the changed statement under a name such a copy could
+    // have stays; a whole shipped version under one is only ours, and goes.
+    ASSERT_TRUE(QFile::copy(dir.filePath("B-statement.xlsx"), dir.filePath("B-statement.xlsx.backup")));
+    ASSERT_TRUE(QFile::copy(dir.filePath("gpf_statement.xlsx"), dir.filePath("gpf_statement.xlsx.Qw3eR7")));
     const auto before = fileDigests(folder);
 
     const QString kept = "kept the template \"B-statement.xlsx\": it is no version this program shipped, so it may "
@@ -189,6 +193,7 @@ TEST(SetupTool, UpdateReplacesATemplateOfAnEarlierVersionAndKeepsOneChangedInThe
     EXPECT_EQ(QString::number(r.code) + r.err + r.out,
               notWhole.arg(folder, "no row was changed.").prepend("0")
                   + "removed \"B-statement.xlsx.zJhNWz\", a copy left unfinished by an --update that was stopped\n"
+                    "removed \"gpf_statement.xlsx.Qw3eR7\", a copy left unfinished by an --update that was stopped\n"
                     "replaced the older template \"outer_sheet.xlsx\" with the current one\n"
                     "replaced the older template \"pro_stt.xlsx\" with the current one\n" + kept);
     // The two are the current ones byte for byte and their owner's only; the
@@ -196,6 +201,7 @@ TEST(SetupTool, UpdateReplacesATemplateOfAnEarlierVersionAndKeepsOneChangedInThe
     auto after = fileDigests(folder);
     auto expected = before;
     expected.remove("B-statement.xlsx.zJhNWz");
+    expected.remove("gpf_statement.xlsx.Qw3eR7");
     for (const char* name : {"outer_sheet.xlsx", "pro_stt.xlsx"}) {
         expected[name] = current[name];
         EXPECT_EQ(QFileInfo(dir.filePath(name)).permissions(), kOwnerOnlyFile) << name;
@@ -224,7 +230,7 @@ TEST(SetupTool, UpdateReplacesATemplateOfAnEarlierVersionAndKeepsOneChangedInThe
                                         "added the template \"B-statement.xlsx\"\n"
                                         "added the template \"outer_sheet.xlsx\"\n").arg(folder));
     auto whole = current;
-    for (const QString& name : clerks)
+    for (const QString& name : clerks + QStringList{"B-statement.xlsx.backup"})
         whole.insert(name, expected.value(name));
     EXPECT_EQ(fileDigests(folder), whole);
 }
