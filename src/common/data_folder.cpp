@@ -571,27 +571,37 @@ FolderLock::FolderLock(const QString& folder)
 namespace {
 
 // A copy killed between making the lock file and writing its process into it
-// leaves a file that names no one, which Qt never takes for stale. Nobody
-// holds it when its lock can be taken and it is older than any copy's start.
+// leaves a file that names no one, which Qt never takes for stale. A live
+// copy takes the file's own lock (flock) as soon as it has made the file and
+// holds it while it runs; a dead copy's is released with it. So a nameless
+// file whose lock can be taken belongs to no one, unless its maker is in the
+// instant between making it and locking it: that maker, finding the lock
+// taken, still writes its name, so the file is looked at again a moment later
+// and removed only when it still names no one. The clerk who starts the
+// program again after a crash is then never told of a copy that is not there.
 bool removeUnreadableLock(const QLockFile& lock, const QString& path)
 {
     qint64 pid = 0;
     QString host, app;
-    if (lock.getLockInfo(&pid, &host, &app))
+    if (lock.getLockInfo(&pid, &host, &app) || !QFileInfo(path).isFile())
         return false;
-    const QFileInfo info(path);
-    if (!info.isFile() || info.lastModified().secsTo(QDateTime::currentDateTime()) < 5)
-        return false;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC);
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDWR | O_CLOEXEC);
     if (fd < 0)
         return false;
     // Another copy may have removed the same file and made its own lock under
     // the name between our open and our flock: only the file still under the
     // name is ours to remove, never the one a live copy just took.
-    struct stat held {}, named {};
-    const bool removed = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0
-        && ::stat(QFile::encodeName(path).constData(), &named) == 0 && held.st_dev == named.st_dev
-        && held.st_ino == named.st_ino && QFile::remove(path);
+    const auto stillTheFile = [&] {
+        struct stat held {}, named {};
+        return ::fstat(fd, &held) == 0 && ::stat(name.constData(), &named) == 0 && held.st_dev == named.st_dev
+            && held.st_ino == named.st_ino;
+    };
+    bool removed = false;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && stillTheFile()) {
+        ::usleep(200 * 1000);
+        removed = !lock.getLockInfo(&pid, &host, &app) && stillTheFile() && QFile::remove(path);
+    }
     ::close(fd);
     return removed;
 }

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -174,13 +175,17 @@ TEST(DataFolderCheck, EachFaultOrUseElsewhereHasItsOwnMessageAndChangesNoFile)
                       .arg(dir.path()).arg(QCoreApplication::applicationPid()));
         EXPECT_EQ(fileDigests(dir.path()), before);
     }
-    // A copy killed between making the lock file and writing its process into it.
+    // A copy between making the lock file and writing its process into it
+    // holds the file's own lock: its file stands, however old.
     QFile empty(QDir(dir.path()).filePath(QStringLiteral("dosset.lock")));
     ASSERT_TRUE(empty.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    // Just made: it may be a copy starting this moment, so it stands.
-    EXPECT_FALSE(FolderLock(dir.path()).tryLock());
     ASSERT_TRUE(empty.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+    ASSERT_EQ(::flock(empty.handle(), LOCK_EX | LOCK_NB), 0);
+    EXPECT_FALSE(FolderLock(dir.path()).tryLock());
+    // Killed there, the lock goes with it: the file, just made, is taken over
+    // at once, so a copy started again straight after is never refused.
     empty.close();
+    ASSERT_TRUE(QFile(empty.fileName()).open(QIODevice::WriteOnly | QIODevice::Truncate));
     FolderLock next(dir.path());
     EXPECT_TRUE(!next.heldElsewhere() && next.tryLock());
 }
