@@ -65,11 +65,15 @@ private:
 
 // The baselines: the statements each workbook's figures come from, run raw
 // on the program's own connections, each value read by its type.
+// Every figure is added to the paisa, through the connection's hundredths().
 const char* const kBillTotals =
-    "select count(*), sum(pay), sum(d_pay), sum(less_fa), sum(da), sum(hra), sum(ma), sum(oa), sum(gpf_subs),"
-    " sum(gpf_rec), sum(\"if\"), sum(sf), sum(p_tax), sum(hb_loan), sum(hb_int), sum(i_tax), sum(others),"
-    " sum(net) from sal";
-const char* const kScheme1983 = "select sum(\"if\"), sum(sf) from sal where \"if\" + sf = 8";
+    "select count(*), count(pay), total(hundredths(pay)), total(hundredths(d_pay)), total(hundredths(less_fa)),"
+    " total(hundredths(da)), total(hundredths(hra)), total(hundredths(ma)), total(hundredths(oa)),"
+    " total(hundredths(gross)), total(hundredths(gpf_subs)), total(hundredths(gpf_rec)), total(hundredths(\"if\")),"
+    " total(hundredths(sf)), total(hundredths(p_tax)), total(hundredths(misc)), total(hundredths(hb_loan)),"
+    " total(hundredths(hb_int)), total(hundredths(i_tax)), total(hundredths(others)), total(hundredths(deduct)),"
+    " total(hundredths(net)) from sal";
+const char* const kScheme1983 = "select sum(hundredths(\"if\")), sum(hundredths(sf)) from sal where \"if\" + sf = 8";
 
 double rawSums(sqlite3* db, std::initializer_list<const char*> sqls, const char* head = nullptr,
                const char* from = nullptr, const char* to = nullptr)
@@ -96,16 +100,18 @@ double rawOuterSheet(Office& office)
     const QByteArray exp = QByteArray("select") + registerSum + " from all_exp where head = ? and bill_date between ? and ?";
     return rawSums(office.salaryDb().handle(),
                    {kBillTotals, kScheme1983,
-                    "select count(*), total(gpf_subs) + total(gpf_rec) from sal where ifnull(category, '') <> 'D'"
+                    "select count(*), (total(hundredths(gpf_subs)) + total(hundredths(gpf_rec))) / 100 from sal"
+                    " where ifnull(category, '') <> 'D'"
                     " and (ifnull(acc_no, '') not in ('Nil', '') or ifnull(gpf_subs, 0) + ifnull(gpf_rec, 0) <> 0)",
-                    "select count(*), total(gpf_subs) + total(gpf_rec) from sal where category = 'D'"})
+                    "select count(*), (total(hundredths(gpf_subs)) + total(hundredths(gpf_rec))) / 100 from sal"
+                    " where category = 'D'"})
         + rawSums(office.fundDb().handle(), {allot.constData(), exp.constData()}, kHead, "2011-04-01", "2012-02-15");
 }
 
 double rawProReport(Office& office)
 {
     return rawSums(office.salaryDb().handle(),
-                   {kBillTotals, kScheme1983, "select sum(gpf_subs), sum(gpf_rec) from sal where acc_no like 'Agr%'"});
+                   {kBillTotals, kScheme1983, "select total(hundredths(gpf_subs)) + total(hundredths(gpf_rec)) from sal where acc_no like 'Agr%'"});
 }
 
 // The program's figures against the baseline's in turns; then the whole

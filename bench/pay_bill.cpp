@@ -85,11 +85,15 @@ void rawActivate(sqlite3* h)
                    " SELECT coalesce(a.grp, b.category),"
                    " sum(CASE WHEN b.\"if\" > 0 AND NOT b.sf > 0 THEN 1 ELSE 0 END),"
                    " sum(CASE WHEN b.sf > 0 THEN 1 ELSE 0 END),"
-                   " sum(b.\"if\"), sum(b.sf), sum(b.\"if\") + sum(b.sf)"
+                   " sum(hundredths(b.\"if\")) / 100.0, sum(hundredths(b.sf)) / 100.0,"
+                   " (sum(hundredths(b.\"if\")) + sum(hundredths(b.sf))) / 100.0"
                    " FROM sal b LEFT JOIN employee a ON a.emp_code = b.emp_code"
                    " WHERE b.\"if\" + b.sf <> 8 GROUP BY 1 ORDER BY 1");
-    for (const char* sql : {"SELECT count(*) FROM sal", "SELECT sum(\"if\") AS tif, sum(sf) AS tsf FROM sal WHERE 1",
-                            "SELECT sum(\"if\") AS tif, sum(sf) AS tsf FROM sal WHERE \"if\" + sf = 8"}) {
+    for (const char* sql : {"SELECT count(*) FROM sal",
+                            "SELECT sum(hundredths(\"if\")) / 100.0 AS tif, sum(hundredths(sf)) / 100.0 AS tsf"
+                            " FROM sal WHERE 1",
+                            "SELECT sum(hundredths(\"if\")) / 100.0 AS tif, sum(hundredths(sf)) / 100.0 AS tsf"
+                            " FROM sal WHERE \"if\" + sf = 8"}) {
         bench::Raw q(h, sql);
         q.run();
     }

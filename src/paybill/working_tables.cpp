@@ -165,14 +165,17 @@ std::optional<InsuranceSplit> insuranceSplit(data::Database& salaryDb, std::opti
         params = {*first, *last};
     }
     data::QueryRecordset all(salaryDb,
-                             QStringLiteral("SELECT sum(hundredths(\"if\")) / 100.0 AS tif, sum(hundredths(sf)) / 100.0 AS tsf FROM sal WHERE 1")
+                             QStringLiteral("SELECT sum(hundredths(\"if\")) / 100.0 AS tif,"
+                                            " sum(hundredths(sf)) / 100.0 AS tsf FROM sal WHERE 1")
                                  + range,
                              params);
     if (all.field("tif").isNull() || all.field("tsf").isNull())
         return std::nullopt;
     data::QueryRecordset old(
         salaryDb,
-        QStringLiteral("SELECT sum(hundredths(\"if\")) / 100.0 AS tif, sum(hundredths(sf)) / 100.0 AS tsf FROM sal WHERE \"if\" + sf = 8") + range,
+        QStringLiteral("SELECT sum(hundredths(\"if\")) / 100.0 AS tif, sum(hundredths(sf)) / 100.0 AS tsf"
+                       " FROM sal WHERE \"if\" + sf = 8")
+            + range,
         params);
     return splitFrom(all.field("tif").number(), all.field("tsf").number(), old);
 }
