@@ -2,6 +2,7 @@
 // tables, and the inner sheets read, laid out and written as PDF, each against
 // raw SQLite doing the same on the same file in the same run.
 #include "bench_support.h"
+#include "common/row_net.h"
 #include "paybill/inner_sheet_reports.h"
 #include "paybill/working_tables.h"
 #include "platform/reports/registry.h"
@@ -67,7 +68,8 @@ void rawActivate(sqlite3* h)
                                " gross, gpf_subs, gpf_rec, \"if\", sf, p_tax, misc, net, hb_loan, hb_int, i_tax, others,"
                                " bill_date, p_month, deduct, category, sl_no)"
                                " SELECT emp_code, name, designation, acc_no, pay, d_pay, less_fa, da, hra, ma, oa,"
-                               " gross, gpf_subs, gpf_rec, \"if\", sf, p_tax, misc, net, hb_loan, hb_int, i_tax, others,"
+                               " gross, gpf_subs, gpf_rec, \"if\", sf, p_tax, misc, ") + common::kRowNet
+                        + QByteArray(", hb_loan, hb_int, i_tax, others,"
                                " bill_date, p_month, deduct, category, row_number() OVER (ORDER BY d_pay DESC, rowid)"
                                " FROM salary") + where + " ORDER BY d_pay DESC, rowid")
                         .constData());

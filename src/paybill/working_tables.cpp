@@ -1,6 +1,7 @@
 #include "paybill/working_tables.h"
 
 #include "common/pay_month.h"
+#include "common/row_net.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
 #include "platform/vb/error.h"
@@ -67,8 +68,12 @@ BillSums billSums(data::Database& db, const QString& source, const QVariantList&
                                            "p_tax",   "misc",    "hb_loan", "hb_int", "i_tax", "others",
                                            "deduct",  "net"};
     QString sql = QStringLiteral("SELECT count(*), count(pay)");
+    // The net as every paper prints it (common/row_net.h): sal holds it
+    // already; a row read from salary is given it here.
+    const bool fromSalary = source.startsWith(QLatin1String("salary"));
     for (const char* c : kColumns)
-        sql += QStringLiteral(", total(hundredths(%1))").arg(QLatin1String(c));
+        sql += QStringLiteral(", total(hundredths(%1))")
+                   .arg(fromSalary && qstrcmp(c, "net") == 0 ? QLatin1String(common::kRowNet) : QLatin1String(c));
     data::QueryRecordset rs(db, sql + QStringLiteral(" FROM ") + source, params);
     BillSums b;
     qint64* out[] = {&b.pay,    &b.dPay,   &b.lessFa, &b.da,    &b.hra,   &b.ma,     &b.oa,
@@ -106,10 +111,10 @@ ActivationResult activateBill(data::Database& salaryDb, const QDate& billDate,
             " gross, gpf_subs, gpf_rec, \"if\", sf, p_tax, misc, net, hb_loan, hb_int, i_tax, others,"
             " bill_date, p_month, deduct, category, sl_no)"
             " SELECT emp_code, name, designation, acc_no, pay, d_pay, less_fa, da, hra, ma, oa,"
-            " gross, gpf_subs, gpf_rec, \"if\", sf, p_tax, misc, net, hb_loan, hb_int, i_tax, others,"
+            " gross, gpf_subs, gpf_rec, \"if\", sf, p_tax, misc, %3, hb_loan, hb_int, i_tax, others,"
             " bill_date, p_month, deduct, category, row_number() OVER (%2)"
             " FROM salary%1%2")
-            .arg(where, QString::fromLatin1(kSalOrder)),
+            .arg(where, QString::fromLatin1(kSalOrder), QString::fromLatin1(common::kRowNet)),
         params);
 
     refillInCodeOrder(salaryDb, "temp", "emp_code, name, designation, i_tax", "i_tax > 0", where, params);

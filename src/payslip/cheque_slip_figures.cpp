@@ -3,6 +3,7 @@
 #include "common/amounts.h"
 #include "common/code_pattern.h"
 #include "common/pay_month.h"
+#include "common/row_net.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
 #include "platform/vb/convert.h"
@@ -78,10 +79,10 @@ SlipFigures chooseSlipRows(data::Database& salaryDb, data::Database& fundDb, con
     salaryDb.execute(QStringLiteral("DELETE FROM chq_sal"));
     f.slipRows = salaryDb.execute(
         QStringLiteral("INSERT INTO chq_sal (emp_code, name, designation, net, bill_date, bank_ac, sl_no)"
-                       " SELECT emp_code, name, designation, net, bill_date, bank_ac,"
-                       " row_number() OVER (ORDER BY rowid) FROM salary%1 AND hundredths(net) > 0"
+                       " SELECT emp_code, name, designation, %2, bill_date, bank_ac,"
+                       " row_number() OVER (ORDER BY rowid) FROM salary%1 AND hundredths(%2) > 0"
                        " ORDER BY rowid")
-            .arg(where),
+            .arg(where, QString::fromLatin1(common::kRowNet)),
         params);
     data::QueryRecordset count(salaryDb, QStringLiteral("SELECT count(*) AS totalemp FROM salary") + where, params);
     // The net shown is the total of the list the bank gets, row by row.

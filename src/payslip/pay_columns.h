@@ -16,7 +16,9 @@ struct PayColumn {
 };
 
 // Gross is the six parts less the festival-advance instalment; net is gross
-// less the six deductions. Both are printed as stored, never worked out again.
+// less the six deductions. Gross is printed as stored; net as every paper of
+// the bill prints it (common/row_net.h), which is the stored net for every
+// row but one an older build left a paisa off.
 inline constexpr std::array<PayColumn, 15> kPayColumns{{
     {"pay", "PAY ", "Basic             PAY"},
     {"d_pay", "G.PAY", "G      Pay"},

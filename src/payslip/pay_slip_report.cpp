@@ -1,5 +1,6 @@
 #include "payslip/pay_reports.h"
 
+#include "common/row_net.h"
 #include "common/schema.h"
 #include "payslip/pay_columns.h"
 #include "payslip/pay_slip_form.h"
@@ -115,8 +116,10 @@ DataReport7::DataReport7()
 void DataReport7::fill(data::Database& salaryDb, const QDate& billDate, const QString& code, const QString& office,
                        const QString& ddoCode)
 {
-    // Every row of the date gives a slip, a row without pay too.
-    QString sql = QStringLiteral("SELECT * FROM salary WHERE bill_date = ?");
+    // Every row of the date gives a slip, a row without pay too. Its net is
+    // the one the bank is asked to credit (common/row_net.h): named first, it
+    // is the one the slip's fields find.
+    QString sql = QStringLiteral("SELECT %1 AS net, * FROM salary WHERE bill_date = ?").arg(QLatin1String(common::kRowNet));
     QVariantList params{QVariant(billDate)};
     if (!code.trimmed().isEmpty()) {
         sql += QStringLiteral(" AND emp_code = ?");

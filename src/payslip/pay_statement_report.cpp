@@ -1,5 +1,6 @@
 #include "payslip/pay_reports.h"
 
+#include "common/row_net.h"
 #include "common/schema.h"
 #include "payslip/pay_columns.h"
 #include "payslip/pay_statement_form.h"
@@ -119,7 +120,11 @@ DataReport11::DataReport11()
 
 void DataReport11::fill(data::Database& salaryDb, const QString& code, const QDate& from, const QDate& to)
 {
-    setDataSource(reports::DataSource::fromQuery(salaryDb, statementRowsSql(), {code, QVariant(from), QVariant(to)}));
+    // Each month's net as the bank was asked to credit it (common/row_net.h);
+    // named first, it is the one the statement's fields find.
+    setDataSource(reports::DataSource::fromQuery(
+        salaryDb, statementRowsSql(QStringLiteral("%1 AS net, *").arg(QLatin1String(common::kRowNet))),
+        {code, QVariant(from), QVariant(to)}));
 }
 
 void DataReport11::initialize()

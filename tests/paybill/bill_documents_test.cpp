@@ -5,6 +5,7 @@
 #include "paybill/documents/bill_documents.h"
 #include "paybill/documents/bill_workbooks.h"
 #include "paybill/schedules/recovery_schedules.h"
+#include "support/first_row.h"
 #include "support/folder_digest.h"
 #include "support/report_texts.h"
 #include "support/template_edits.h"
@@ -108,6 +109,34 @@ TEST_F(BillData, OuterSheetDrawsWhatIsHeldInGrossAloneOnALineOfItsOwn)
     EXPECT_EQ(written(*cells, {"G6", "G8", "G10", "G11", "G14", "G12", "I49", "I66", "H82"}),
               QStringList({"G6=23000", "G8=5200", "G10=9660", "G11=3450", "G14=950", "G12=3500", "I49=2216.67",
                            "I66=600", "H82=" + kBonusBillWords}));
+}
+
+// A row an older build stored with a third of a rupee in its gross (an
+// advance of 1000 over 3) and another in its deduction (a loan of 4000 over 3):
+//   gross 25000 + 4400 + 8800 + 1830 + 300 - 333.3333 = 39996.6667, printed 39996.67
+//   deduction 2000 + 1333.3333 + 30 + 60 + 150 = 3573.3333, printed 3573.33
+//   net stored 36423.3334, which alone would print 36423.33 under those two;
+//   every paper says 36423.34, the printed gross less the printed deduction,
+//   and Import's figures give it too: 40330 less (3573.33 + 333.33) = 36423.34.
+TEST_F(BillData, ARowOfThirdsInItsGrossAndItsDeductionHasOneNetOnEveryPaper)
+{
+    const QDate date(2012, 1, 20);
+    addSalary(date, {"S021", "Old Row", "CLERK", "Edn/121", "C", 25000, 4400, 1000.0 / 3, 8800, 1830, 300, 0, 2000,
+                     4000.0 / 3, 30, 60, 150, 0, 0, 0, 0});
+    activate(date);
+    EXPECT_EQ(number(salaryDb(), "select net from sal"), 36423.34);
+    const paybill::OuterSheetBill bill{QStringLiteral("NIL"), QStringLiteral("20/01/2012"), date,
+                                       QStringLiteral("JAN-12"), QString::fromLatin1(kDrawalCode),
+                                       QStringLiteral("2011-2012")};
+    const QString words = QStringLiteral("(ThirtySix Thousand Four Hundred TwentyThreeAndThirtyFour) Only");
+    EXPECT_EQ(written(*paybill::outerSheetCells(salaryDb(), fundDb(), bill), {"G7", "G12", "H82"}),
+              QStringList({"G7=333.33", "G12=0", "H82=" + words}));
+    EXPECT_EQ(written(paybill::proStatementCells(salaryDb(), QString::fromLatin1(kDrawalCode), false)->cells,
+                      {"C30", "D30"}),
+              QStringList({"C30=36423.34", "D30=" + words}));
+    const auto t = paybill::headTotals(salaryDb(), date, QStringLiteral("S")).value();
+    EXPECT_EQ((QList<double>{t.pay + t.dPay + t.da + t.hra + t.maOa + t.bonus, t.deduct}),
+              (QList<double>{40330, 3906.66}));
 }
 
 class BillDocuments : public BillFormFiles {

@@ -236,9 +236,10 @@ TEST_F(WorkingTables, BillIsCopiedNumberedAbstractedTotalledOrLeftAsItWas)
     // Highest grade pay first; rows of equal grade pay in the order prepared.
     EXPECT_EQ(column(QStringLiteral("SELECT sl_no, emp_code FROM sal ORDER BY rowid")),
               QStringList({"1 S004", "2 S002", "3 S005", "4 S001", "5 S003", "6 S006"}));
+    // The sheet's net is the row's gross less its deduction, 11225 - 1623, whatever net the row holds.
     EXPECT_EQ(column(QStringLiteral("SELECT name, acc_no, pay, d_pay, gross, \"if\", sf, misc, net, p_month,"
                                     " deduct, category, bank_ac FROM sal WHERE sl_no = 3")),
-              QStringList({"Name S005 Agr/S005 9500 2400 11225 6 7 1000 0 Mar-12 1623 C "}));
+              QStringList({"Name S005 Agr/S005 9500 2400 11225 6 7 1000 9602 Mar-12 1623 C "}));
 
     EXPECT_EQ(column(QStringLiteral("SELECT sl_no, emp_code, name, designation, i_tax FROM temp ORDER BY rowid")),
               QStringList({"1 S001 Name S001 CLERK 1000", "2 S003 Name S003 CLERK 500"}));

@@ -67,6 +67,19 @@ TEST_F(ChequeSlip, NetOfALargeBillIsShownToThePaisa)
     EXPECT_EQ(vb::cstr(f.net.value_or(0)) + " " + payslip::refundText(f.net.value_or(0), 740000), "740740.2 740.2");
 }
 
+// A row an older build stored with thirds in its gross (advance 1000/3) and
+// its deduction (loan 4000/3): gross 39996.6667, deduction 3573.3333, net
+// stored 36423.3334. The bank is asked for what the bill's sheets print,
+// 39996.67 - 3573.33 = 36423.34, never 36423.33.
+TEST_F(ChequeSlip, ARowOfThirdsInItsGrossAndDeductionIsCreditedAsItsSheetsPrintIt)
+{
+    const QDate date(2013, 7, 31);
+    const double gross = 40330 - 1000.0 / 3, deduct = 2000 + 4000.0 / 3 + 30 + 60 + 150;
+    addRows({{"A701", date, 25000, 4400, 1000.0 / 3, 8800, 1830, 300, 0, gross, 2000, 4000.0 / 3, 30, 60, 150, 0,
+              gross - deduct}});
+    EXPECT_EQ(vb::cstr(payslip::chooseSlipRows(salaryDb(), fundDb(), date).net.value_or(0)), "36423.34");
+}
+
 TEST_F(ChequeSlip, CreditedAmountLiesBetweenNothingAndTheNetTotal)
 {
     const std::pair<const char*, double> cases[] = {{" 58000 ", 58000}, {"58602", 58602}, {"0", 0},  {"-1", -1},
@@ -78,11 +91,15 @@ TEST_F(ChequeSlip, CreditedAmountLiesBetweenNothingAndTheNetTotal)
 // The document's rows and bookmarks, with paise, are checked in the March-bill test.
 TEST_F(ChequeSlip, AnnexureNeedsEveryCountedBillsChequeListsEveryAmountToThePaisaAndOnlyTheHeadsOwn)
 {
-    // Unrounded loan instalments of 1000 / 3: A101 22300.67, BA07 18739.67; B201 17562.50.
+    // Rows an older build stored with unrounded loan instalments (thirds of a
+    // rupee) and half a rupee of O.A.: A101 22300.67, BA07 18739.67; B201 17562.50.
     makeMarchBill();
-    for (const char* sql : {"net + 2000.0 / 3 - 2000 / 3 WHERE emp_code = 'A101'", "17562.5 WHERE emp_code = 'B201'",
-                            "18740 - 1000.0 / 3 + 1000 / 3 WHERE emp_code = 'BA07'"})
-        salaryDb().execute(QString("UPDATE salary SET net = ") + sql);
+    for (const char* sql : {"gpf_rec = gpf_rec - (2000.0 / 3 - 666), deduct = deduct - (2000.0 / 3 - 666),"
+                            " net = net + (2000.0 / 3 - 666) WHERE emp_code = 'A101'",
+                            "oa = oa + 0.5, gross = gross + 0.5, net = net + 0.5 WHERE emp_code = 'B201'",
+                            "gpf_rec = gpf_rec + (1000.0 / 3 - 333), deduct = deduct + (1000.0 / 3 - 333),"
+                            " net = net - (1000.0 / 3 - 333) WHERE emp_code = 'BA07'"})
+        salaryDb().execute(QString("UPDATE salary SET ") + sql);
     addCheque(5, kRegister, "CHQ-501", 22300);
     payslip::chooseSlipRows(salaryDb(), fundDb(), kMarch);
     const payslip::AnnexureRequest whole{kMarch, QString(), "MAR-13", 58000, QString()};

@@ -123,9 +123,10 @@ TEST_F(Office, IncomeTaxStatementOfTwentySevenLinesEachWithItsFiguresGrossAndPai
 
 // Two years of D401's month-end bills stored by an earlier build with thirds of a rupee: a festival-advance
 // instalment of 333.3333 and a loan instalment of 1333.3333 each month.
-//   gross 20000 + 5000 - 333.3333 = 24666.6667, printed 24666.67; net 24666.6667 - 1333.3333 = 23333.3334, 23333.33
+//   gross 20000 + 5000 - 333.3333 = 24666.6667, printed 24666.67; net stored 23333.3334, printed as the printed
+//   gross less the printed loan, 24666.67 - 1333.33 = 23333.34 (as the bank was asked to credit it)
 // Each total is the sum of its 24 printed lines: F.A. 24 x 333.33 = 7999.92, loan 24 x 1333.33 = 31999.92,
-// gross 24 x 24666.67 = 592000.08, net 24 x 23333.33 = 559999.92 (the stored figures add to 8000.00, 32000.00,
+// gross 24 x 24666.67 = 592000.08, net 24 x 23333.34 = 560000.16 (the stored figures add to 8000.00, 32000.00,
 // 592000.00 and 560000.00). The income-tax sheet's 24 lines fill rows 16 to 39, totalled in row 41:
 // pay 480000, pay + g.pay 480000, D.A. 120000, gross 592000.08.
 TEST_F(Office, StatementsOfRowsWithThirdsTotalTheFiguresTheyPrint)
@@ -145,10 +146,10 @@ TEST_F(Office, StatementsOfRowsWithThirdsTotalTheFiguresTheyPrint)
         const QStringList texts = m.texts(QString("Text%1").arg(i));
         lines << QString::number(texts.size()) + ' ' + QStringList(QSet<QString>(texts.begin(), texts.end()).values()).join('|');
     }
-    EXPECT_EQ(lines, (QStringList{"24 333.33", "24 24666.67", "24 1333.33", "24 23333.33"}));
+    EXPECT_EQ(lines, (QStringList{"24 333.33", "24 24666.67", "24 1333.33", "24 23333.34"}));
     const QStringList totals = fifteen(m, "Function");
     EXPECT_EQ((QStringList{totals[2], totals[7], totals[9], totals[14]}),
-              (QStringList{"7999.92", "592000.08", "31999.92", "559999.92"}));
+              (QStringList{"7999.92", "592000.08", "31999.92", "560000.16"}));
 
     const QString saved = payslip::incomeTaxWorkbook(payslip::incomeTaxCells(salaryDb(), "D401", from, to)).save();
     const auto book = office::Workbook::open(saved);
