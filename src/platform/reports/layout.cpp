@@ -130,27 +130,45 @@ bool numberOf(const QVariant& v, double& out)
     return false;
 }
 
-// A sum adds its figures as they are printed, to the hundredth (a figure
-// shows two decimals at most), in whole hundredths: the total under a column
-// is then always the sum of the lines printed in it.
+// The decimals a sum prints its figure to: those its number format shows
+// ("0.00" two, "###" none), two for a figure printed without one (at most
+// two decimals) or by a formatter of its own.
+int printedDecimals(const Control& c)
+{
+    const QString& f = c.format();
+    if (c.formatter() || f.isEmpty())
+        return 2;
+    const int dot = int(f.indexOf(QLatin1Char('.')));
+    return dot < 0 ? 0 : qMin(int(f.size()) - dot - 1, 9);
+}
+
+// A sum adds its figures as they are printed, each rounded half away from
+// nothing to the decimals the sum shows, in whole units of that decimal: the
+// total under a column is then always the sum of the lines printed in it,
+// never of fractions no line shows.
 double aggregate(const Control& c, const DataSource& src, int column, int first, int count)
 {
+    const int decimals = printedDecimals(c);
+    const double scale = std::pow(10.0, decimals);
+    const auto units = [&](double x) {
+        return decimals == 2 ? vb::hundredths(x) : std::llround(vb::roundHalfAway(x, decimals) * scale);
+    };
     qint64 sum = 0;
     int n = 0;
     for (int r = first; r < first + count; ++r) {
         double x = 0;
         if (src.isNumber(r, column, x)) {
-            sum += vb::hundredths(x);
+            sum += units(x);
             ++n;
             continue;
         }
         const QVariant v = src.value(r, column);
         if (numberOf(v, x))
-            sum += vb::hundredths(x);
+            sum += units(x);
         if (!v.isNull())
             ++n;
     }
-    return c.functionKind() == FunctionKind::Count ? n : double(sum) / 100;
+    return c.functionKind() == FunctionKind::Count ? n : double(sum) / scale;
 }
 
 QString aggregateText(const Control& c, double value)

@@ -133,6 +133,13 @@ TEST(ReportLayout, ASumIsTheSumOfTheFiguresPrintedAboveIt)
     r.setDataSource(DataSource({"net"}, {{40006.0 + 2.0 / 3}, {38502.0 + 2.0 / 3}, {39041.0 + 1.0 / 3}, {0.125}}));
     EXPECT_EQ(texts(r.layout(), {"Text1", "Function1"}),
               QStringList({"40006.67|38502.67|39041.33|0.13", "117550.80"}));
+
+    // A sum of whole rupees adds the rupees printed: 0.5 and 1.5 print 1 and 2, total 3.
+    Report whole;
+    whole.section(SectionKind::Detail).setHeight(240).addField("Text1", 0, 0, 1200, 240, "amount", "###");
+    whole.section(SectionKind::ReportFooter).setHeight(240).addSum("Function1", 0, 0, 1200, 240, "amount", "###");
+    whole.setDataSource(DataSource({"amount"}, {{0.5}, {1.5}}));
+    EXPECT_EQ(texts(whole.layout(), {"Text1", "Function1"}), QStringList({"1|2", "3"}));
 }
 
 TEST(ReportLayout, LabelsByNameHiddenControlsLeftOutAndBadNamesRefused)
