@@ -105,8 +105,10 @@ void Form4::Command4_Click()
                                                  "the folder\n%1\nMake the B-statement of this month again to make it.")
                                       .arg(QDir::toNativeSeparators(data::dataFolder() + QStringLiteral("/output"))));
     }
-    office::showFile(path);
+    // Said before the workbook is shown, so that the workbook's own window,
+    // not the form under the message, is in front once the clerk has read it.
     tellMoved();
+    office::showFile(path);
 }
 
 } // namespace allotment
