@@ -17,6 +17,7 @@
 #include "salary/single_click_form.h"
 #include "setup/demo_office.h"
 #include "shell/register_forms.h"
+#include "support/demo_office_road.h"
 #include "support/first_row.h"
 #include "support/temp_data_folder.h"
 #include "support/ui_driver.h"
@@ -49,22 +50,9 @@ reports::PageModel laidOut() { return Reports::isLoaded<R>() ? Reports::get<R>()
 // Twelve rows make two pages: shown, not printed.
 QStringList showTwoPages(forms::CommandButton& button) { return saidBy([&] { click(button); }, {{forms::vbNo, "THIS REPORT CONTAINS TOTAL 2 PAGES"}}); }
 
-class MonthlyRoad : public ::testing::Test {
+// The demo's April and May bills are in the register.
+class MonthlyRoad : public DemoOfficeRoad {
 protected:
-    void SetUp() override
-    {
-        if (!Forms::isRegistered(QStringLiteral("Form6")))
-            shell::registerAllForms();
-        setup::writeStartingRows(QStringLiteral("dosset"));
-        setup::writeDemoOffice(); // its April and May bills are in the register
-    }
-    void TearDown() override {
-        Reports::unloadAll();
-        Forms::unloadAll();
-        settle();
-    }
-
-    TempDataFolder folder;
     forms::Clock::Override today{QDate(2026, 6, 20)};
     const QDate billDate{2026, 6, 15};
 };

@@ -18,6 +18,7 @@
 #include "salary/single_click_form.h"
 #include "setup/demo_office.h"
 #include "shell/register_forms.h"
+#include "support/demo_office_road.h"
 #include "support/first_row.h"
 #include "support/libreoffice_convert.h"
 #include "support/ooxml_reader.h"
@@ -80,21 +81,17 @@ qint64 cellPaise(const QString& xlsx, const QString& ref)
     return vb::hundredths(ooxml::cell(xlsx, ref).toDouble());
 }
 
-class OneBill : public ::testing::Test {
+// The demo's April to November bills and the totals they carried are in.
+class OneBill : public DemoOfficeRoad {
 protected:
     void SetUp() override
     {
-        if (!Forms::isRegistered(QStringLiteral("Form6")))
-            shell::registerAllForms();
-        setup::writeStartingRows(QStringLiteral("dosset"));
-        setup::writeDemoOffice(); // April to November's bills and the totals they carried
+        DemoOfficeRoad::SetUp();
         office::setDesktop(std::make_unique<office::RecordingDesktop>(desktop));
     }
     void TearDown() override
     {
-        Reports::unloadAll();
-        Forms::unloadAll();
-        settle();
+        DemoOfficeRoad::TearDown();
         office::setDesktop(nullptr);
     }
 
@@ -115,7 +112,6 @@ protected:
 
     data::Database& fund() { return data::Database::open(QString::fromLatin1(common::kFundDb)); }
 
-    TempDataFolder folder;
     forms::Clock::Override today{QDate(2026, 12, 26)};
     office::RecordingDesktop desktop;
 };
