@@ -116,9 +116,24 @@ Version versionOf(const QString& folder, const blobs::Blob& b)
 
 // The copies QSaveFile writes a template through ("<name>.XXXXXX") that a
 // run stopped before it renamed them left beside it, removed; their names.
-// Such a copy is cut short (no whole package) or a whole version this program
-// shipped; a file of that name holding anything else may be the clerk's own
-// copy of a changed template, and stays.
+// Such a copy holds a beginning of the package it was writing: nothing yet, a
+// zip cut short (it starts "PK" but cannot be read), or a whole version this
+// program shipped. A file of that name holding anything else (the clerk's
+// notes, a copy of a changed template) is none of ours, and stays.
+bool unfinishedCopy(const QString& path, const QString& name, const blobs::Blob& b)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false; // what cannot be read cannot be judged ours
+    const QByteArray bytes = file.readAll();
+    if (bytes.isEmpty())
+        return true;
+    const QByteArray digest = templateDigest(bytes);
+    if (digest.isEmpty())
+        return bytes.startsWith("PK");
+    return digest == templateDigest(bytesOf(b)) || shippedVersions(name).contains(digest);
+}
+
 QStringList clearUnfinishedCopies(const QString& folder, const blobs::Blob& b)
 {
     const QString name = QString::fromUtf8(b.name);
@@ -129,10 +144,7 @@ QStringList clearUnfinishedCopies(const QString& folder, const blobs::Blob& b)
     for (const QString& file : dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
         if (!copy.match(file).hasMatch())
             continue;
-        const QByteArray digest = templateDigest(fileBytes(dir.filePath(file)));
-        const bool ours = digest.isEmpty() || digest == templateDigest(bytesOf(b))
-                          || shippedVersions(name).contains(digest);
-        if (ours && dir.remove(file))
+        if (unfinishedCopy(dir.filePath(file), name, b) && dir.remove(file))
             removed << file;
     }
     return removed;
