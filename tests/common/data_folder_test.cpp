@@ -307,13 +307,13 @@ TEST(Templates, AFaultNamesEachTemplateThatMayNotBeFilledThenTheWayToTheCurrentO
 
     EXPECT_EQ(templateFault({"D.A.schedule.docx", "outer_sheet.xlsx", "B-statement.xlsx", "pro_stt.xlsx",
                              "gpf_statement.xlsx", "anx.docx"},
-                            "Nothing was printed."),
-              QStringLiteral("The template \"outer_sheet.xlsx\" in the data folder is an earlier version, which this "
-                             "program no longer fills.\nThe template \"pro_stt.xlsx\" in the data folder was changed "
-                             "there and lacks what this program writes into it: the gross formula of I15 does not take "
-                             "in I14, \"Bonus, festival advance paid and other amounts\".\nNothing was printed. Move "
-                             "the changed one out of the data folder, then bring the current ones with the command\n"
-                             "    dosset-setup \"%1\" --update").arg(dir.path()));
+                            "NOTHING WAS PRINTED."),
+              QStringLiteral("THE WORKBOOK TEMPLATE \"outer_sheet.xlsx\" IN THE DATA FOLDER IS AN EARLIER VERSION, "
+                             "WHICH THIS PROGRAM NO LONGER FILLS.\r\nTHE WORKBOOK TEMPLATE \"pro_stt.xlsx\" IN THE "
+                             "DATA FOLDER WAS CHANGED THERE AND LACKS WHAT THIS PROGRAM WRITES INTO IT: THE GROSS "
+                             "FORMULA OF I15 DOES NOT TAKE IN I14, \"Bonus, festival advance paid and other amounts\"."
+                             "\r\nNOTHING WAS PRINTED.\r\nMove the changed one out of the data folder, then bring the "
+                             "current ones with:\r\n    dosset-setup \"%1\" --update").arg(dir.path()));
     EXPECT_EQ(templateFault({"D.A.schedule.docx", "B-statement.xlsx", "gpf_statement.xlsx", "anx.docx"}), QString());
     EXPECT_EQ(templateLacks(dir.path(), "B-statement.xlsx") + "|" + templateLacks(dir.path(), "outer_sheet.xlsx"),
               "|the gross formula of G16 does not take in G12, \"Bonus, festival advance paid and other amounts\"");
