@@ -21,12 +21,10 @@ namespace allotment {
 void Form4::Command4_Click()
 {
     // Refused before the month's totals are stored.
-    if (const QString fault = common::templateFault({QString::fromLatin1(kStatementTemplate)},
-                                                    QStringLiteral("No statement was made and no total was stored."));
-        !fault.isEmpty()) {
-        forms::Dialogs::msgBox(fault, forms::vbExclamation, "Hi");
+    if (common::refuseFaultyTemplates({QString::fromLatin1(kStatementTemplate)},
+                                      QStringLiteral("NO STATEMENT WAS MADE AND NO TOTAL WAS STORED."),
+                                      QStringLiteral("Hi")))
         return;
-    }
     if (!periodIsDates())
         return;
     const QDate from = vb::cdate(Text1->text().trimmed());

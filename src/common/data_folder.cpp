@@ -574,11 +574,17 @@ namespace {
 // leaves a file that names no one, which Qt never takes for stale. A live
 // copy takes the file's own lock (flock) as soon as it has made the file and
 // holds it while it runs; a dead copy's is released with it. So a nameless
-// file whose lock can be taken belongs to no one, unless its maker is in the
-// instant between making it and locking it: that maker, finding the lock
-// taken, still writes its name, so the file is looked at again a moment later
-// and removed only when it still names no one. The clerk who starts the
-// program again after a crash is then never told of a copy that is not there.
+// file whose lock can be taken belongs to no one, unless its maker is between
+// making it and locking it, or was stalled there (a busy machine, a slow
+// network folder): that maker, finding the lock taken, still writes its name.
+// So the file is watched, under its lock, for a while longer than such a
+// stall, given up as soon as a name appears in it, and removed only when at
+// the end it still names no one and is still the file under the name. The
+// clerk who starts the program again after a crash is then never told of a
+// copy that is not there, and two live copies never share the folder.
+constexpr int kNamePollMs = 100;
+constexpr int kNameWaitMs = 2000;
+
 bool removeUnreadableLock(const QLockFile& lock, const QString& path)
 {
     qint64 pid = 0;
@@ -597,10 +603,15 @@ bool removeUnreadableLock(const QLockFile& lock, const QString& path)
         return ::fstat(fd, &held) == 0 && ::stat(name.constData(), &named) == 0 && held.st_dev == named.st_dev
             && held.st_ino == named.st_ino;
     };
+    const auto nameless = [&] { return !lock.getLockInfo(&pid, &host, &app) && stillTheFile(); };
     bool removed = false;
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && stillTheFile()) {
-        ::usleep(200 * 1000);
-        removed = !lock.getLockInfo(&pid, &host, &app) && stillTheFile() && QFile::remove(path);
+        bool stillNameless = true;
+        for (int waited = 0; stillNameless && waited < kNameWaitMs; waited += kNamePollMs) {
+            ::usleep(kNamePollMs * 1000);
+            stillNameless = nameless();
+        }
+        removed = stillNameless && QFile::remove(path);
     }
     ::close(fd);
     return removed;

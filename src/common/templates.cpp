@@ -2,6 +2,7 @@
 
 #include "common/template_blobs.h"
 #include "platform/data/database.h"
+#include "platform/forms/dialogs.h"
 #include "platform/office/cell_ref.h"
 #include "platform/office/workbook.h"
 #include "platform/vb/error.h"
@@ -116,9 +117,24 @@ Version versionOf(const QString& folder, const blobs::Blob& b)
 
 // The copies QSaveFile writes a template through ("<name>.XXXXXX") that a
 // run stopped before it renamed them left beside it, removed; their names.
-// Such a copy is cut short (no whole package) or a whole version this program
-// shipped; a file of that name holding anything else may be the clerk's own
-// copy of a changed template, and stays.
+// Such a copy holds a beginning of the package it was writing: nothing yet, a
+// zip cut short (it starts "PK" but cannot be read), or a whole version this
+// program shipped. A file of that name holding anything else (the clerk's
+// notes, a copy of a changed template) is none of ours, and stays.
+bool unfinishedCopy(const QString& path, const QString& name, const blobs::Blob& b)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false; // what cannot be read cannot be judged ours
+    const QByteArray bytes = file.readAll();
+    if (bytes.isEmpty())
+        return true;
+    const QByteArray digest = templateDigest(bytes);
+    if (digest.isEmpty())
+        return bytes.startsWith("PK");
+    return digest == templateDigest(bytesOf(b)) || shippedVersions(name).contains(digest);
+}
+
 QStringList clearUnfinishedCopies(const QString& folder, const blobs::Blob& b)
 {
     const QString name = QString::fromUtf8(b.name);
@@ -129,10 +145,7 @@ QStringList clearUnfinishedCopies(const QString& folder, const blobs::Blob& b)
     for (const QString& file : dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
         if (!copy.match(file).hasMatch())
             continue;
-        const QByteArray digest = templateDigest(fileBytes(dir.filePath(file)));
-        const bool ours = digest.isEmpty() || digest == templateDigest(bytesOf(b))
-                          || shippedVersions(name).contains(digest);
-        if (ours && dir.remove(file))
+        if (unfinishedCopy(dir.filePath(file), name, b) && dir.remove(file))
             removed << file;
     }
     return removed;
@@ -204,9 +217,13 @@ QList<TemplateUpdate> updateTemplates(const QString& folder)
     return done;
 }
 
-QString templateLacks(const QString& folder, const QString& name)
+namespace {
+
+// The lines the template `name` in the folder should take in and does not;
+// none when it cannot be read (filling it then says why).
+QList<const TakenIn*> lackedLines(const QString& folder, const QString& name)
 {
-    QStringList lacks;
+    QList<const TakenIn*> lacked;
     for (const TakenIn& t : kTakenIn) {
         if (name != QLatin1String(t.name))
             continue;
@@ -214,14 +231,41 @@ QString templateLacks(const QString& folder, const QString& name)
             const office::Workbook book =
                 office::Workbook::open(QFileInfo(QDir(folder).filePath(name)).absoluteFilePath());
             if (!book.formulaTakesIn(t.row, t.col, t.lineRow, t.lineCol))
-                lacks << QStringLiteral("%1 of %2 does not take in %3, \"%4\"")
-                             .arg(QLatin1String(t.formula), office::cellName(t.row, t.col),
-                                  office::cellName(t.lineRow, t.lineCol), QLatin1String(t.line));
+                lacked << &t;
         } catch (const vb::Error&) {
             return {};
         }
     }
-    return lacks.join(QStringLiteral("; "));
+    return lacked;
+}
+
+// "<formula> of <cell> does not take in <cell>, "<caption>"" for each; the
+// caption is quoted as the workbook shows it, whatever the case around it.
+QString lacksText(const QList<const TakenIn*>& lacked, bool upper)
+{
+    QStringList lines;
+    for (const TakenIn* t : lacked) {
+        const QString formula = QLatin1String(t->formula);
+        lines << (upper ? QStringLiteral("%1 OF %2 DOES NOT TAKE IN %3, \"%4\"")
+                        : QStringLiteral("%1 of %2 does not take in %3, \"%4\""))
+                     .arg(upper ? formula.toUpper() : formula, office::cellName(t->row, t->col),
+                          office::cellName(t->lineRow, t->lineCol), QLatin1String(t->line));
+    }
+    return lines.join(QStringLiteral("; "));
+}
+
+// What the clerk calls the file: a workbook or a document.
+QString templateKind(const QString& name)
+{
+    return name.endsWith(QLatin1String(".docx"), Qt::CaseInsensitive) ? QStringLiteral("DOCUMENT TEMPLATE")
+                                                                       : QStringLiteral("WORKBOOK TEMPLATE");
+}
+
+} // namespace
+
+QString templateLacks(const QString& folder, const QString& name)
+{
+    return lacksText(lackedLines(folder, name), false);
 }
 
 QString templateFault(const QStringList& names, const QString& nothingDone)
@@ -235,29 +279,41 @@ QString templateFault(const QStringList& names, const QString& nothingDone)
         if (v == Version::Earlier) {
             // Judged by its digest alone: an earlier version is never filled,
             // whatever it happens to take in.
-            faults << QStringLiteral("The template \"%1\" in the data folder is an earlier version, which this "
-                                     "program no longer fills.").arg(name);
+            faults << QStringLiteral("THE %1 \"%2\" IN THE DATA FOLDER IS AN EARLIER VERSION, WHICH THIS PROGRAM "
+                                     "NO LONGER FILLS.")
+                          .arg(templateKind(name), name);
         } else if (v == Version::Other) {
-            const QString lacks = templateLacks(folder, name);
-            if (lacks.isEmpty())
+            const QList<const TakenIn*> lacked = lackedLines(folder, name);
+            if (lacked.isEmpty())
                 continue;
             ++changed;
-            faults << QStringLiteral("The template \"%1\" in the data folder was changed there and lacks what this "
-                                     "program writes into it: %2.").arg(name, lacks);
+            faults << QStringLiteral("THE %1 \"%2\" IN THE DATA FOLDER WAS CHANGED THERE AND LACKS WHAT THIS "
+                                     "PROGRAM WRITES INTO IT: %3.")
+                          .arg(templateKind(name), name, lacksText(lacked, true));
         }
     }
     if (faults.isEmpty())
         return {};
     const QString current = faults.size() == 1 ? QStringLiteral("the current one") : QStringLiteral("the current ones");
-    const QString way = changed == 0      ? QStringLiteral("Bring %1 with the command").arg(current)
-                        : faults.size() == 1 ? QStringLiteral("Move it out of the data folder, then bring %1 with the "
-                                                          "command").arg(current)
-                                           : QStringLiteral("Move the changed %1 out of the data folder, then bring %2 "
-                                                            "with the command")
-                                                 .arg(changed == 1 ? QStringLiteral("one") : QStringLiteral("ones"),
-                                                      current);
-    return faults.join(QLatin1Char('\n')) + QLatin1Char('\n') + nothingDone + QLatin1Char(' ') + way
-           + QStringLiteral("\n    dosset-setup \"%1\" --update").arg(QDir::toNativeSeparators(folder));
+    const QString way = changed == 0         ? QStringLiteral("Bring %1 with:").arg(current)
+                        : faults.size() == 1 ? QStringLiteral("Move it out of the data folder, then bring %1 with:")
+                                                   .arg(current)
+                                             : QStringLiteral("Move the changed %1 out of the data folder, then "
+                                                              "bring %2 with:")
+                                                   .arg(changed == 1 ? QStringLiteral("one") : QStringLiteral("ones"),
+                                                        current);
+    const QString lineBreak = QStringLiteral("\r\n");
+    return faults.join(lineBreak) + lineBreak + nothingDone + lineBreak + way + lineBreak
+           + QStringLiteral("    dosset-setup \"%1\" --update").arg(QDir::toNativeSeparators(folder));
+}
+
+bool refuseFaultyTemplates(const QStringList& names, const QString& nothingDone, const QString& title)
+{
+    const QString fault = templateFault(names, nothingDone);
+    if (fault.isEmpty())
+        return false;
+    forms::Dialogs::msgBox(fault, forms::vbExclamation, title);
+    return true;
 }
 
 QByteArray templateDigest(const QByteArray& zip)

@@ -50,13 +50,20 @@ QList<TemplateUpdate> updateTemplates(const QString& folder);
 QString templateLacks(const QString& folder, const QString& name);
 
 // What a command that fills the templates `names` of the data folder says
-// instead of filling any of them: each that is an earlier version this
-// program shipped (judged by its digest alone) or was changed in the folder
-// and lacks what the program writes into it, then `nothingDone` and the way
-// to the current one (dosset-setup --update). Empty when each may be filled;
-// a missing one is left to the command, which says so in its own words.
+// instead of filling any of them, in the words of the forms' other messages:
+// each that is an earlier version this program shipped (judged by its digest
+// alone) or was changed in the folder and lacks what the program writes into
+// it, in upper case; then `nothingDone` (upper case too, "NOTHING WAS
+// FILLED."); then the way to the current one and the command as typed
+// (dosset-setup "<folder>" --update). Empty when each may be filled; a
+// missing one is left to the command, which says so in its own words.
 // Reads only.
-QString templateFault(const QStringList& names, const QString& nothingDone = QStringLiteral("Nothing was filled."));
+QString templateFault(const QStringList& names, const QString& nothingDone = QStringLiteral("NOTHING WAS FILLED."));
+
+// The check every command that fills templates makes first: shows
+// templateFault's refusal in a box titled `title` (the form's own) and
+// returns true when there is one, so the command fills nothing.
+bool refuseFaultyTemplates(const QStringList& names, const QString& nothingDone, const QString& title);
 
 // The digest a version of a template is known by: the SHA-256 of the lines
 // "<SHA-256 of the part>  <part name>\n", one for each part of the zip,

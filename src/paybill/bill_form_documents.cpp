@@ -24,11 +24,8 @@ const QString kNoPayBillHi = QStringLiteral("Either No Pay Bill for this bill da
 // with the way to the current one, and nothing is filled.
 bool templateRefused(const char* templateName)
 {
-    const QString fault = common::templateFault({QString::fromLatin1(templateName)});
-    if (fault.isEmpty())
-        return false;
-    forms::Dialogs::msgBox(fault, forms::vbOKOnly + forms::vbExclamation, QStringLiteral("PLEASE NOTE"));
-    return true;
+    return common::refuseFaultyTemplates({QString::fromLatin1(templateName)}, QStringLiteral("NOTHING WAS FILLED."),
+                                         QStringLiteral("PLEASE NOTE"));
 }
 
 void tellNoBillHi()

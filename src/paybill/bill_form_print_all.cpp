@@ -114,14 +114,11 @@ QString closingMessage(const PrintRun& run)
 void Form6::Command20_Click()
 {
     // Checked before anything prints, so that nothing prints short.
-    if (const QString fault = common::templateFault(
-            {QString::fromLatin1(kBillExtractTemplate), QString::fromLatin1(kDaScheduleTemplate),
-             QString::fromLatin1(kProStatementTemplate)},
-            QStringLiteral("Nothing was printed."));
-        !fault.isEmpty()) {
-        forms::Dialogs::msgBox(fault, forms::vbOKOnly + forms::vbExclamation, QStringLiteral("PLEASE NOTE"));
+    if (common::refuseFaultyTemplates({QString::fromLatin1(kBillExtractTemplate),
+                                       QString::fromLatin1(kDaScheduleTemplate),
+                                       QString::fromLatin1(kProStatementTemplate)},
+                                      QStringLiteral("NOTHING WAS PRINTED."), QStringLiteral("PLEASE NOTE")))
         return;
-    }
     const QString question = QStringLiteral("ALL SCHEDULE OF THIS BILL WILL BE PRINTED THROUGH\n"
                                             "YOUR DEFAULT PRINTER AND NO PREVIEW WILL AVAILABLE.\n"
                                             " DO YOU LIKE TO CONTINUE ?");

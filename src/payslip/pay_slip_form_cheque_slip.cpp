@@ -157,12 +157,9 @@ void Form8::Text6_LostFocus()
 
 void Form8::Command4_Click()
 {
-    if (const QString fault = common::templateFault({QString::fromLatin1(kAnnexureTemplate)},
-                                                    QStringLiteral("No cheque slip was made."));
-        !fault.isEmpty()) {
-        tell(fault, forms::vbExclamation);
+    if (common::refuseFaultyTemplates({QString::fromLatin1(kAnnexureTemplate)},
+                                      QStringLiteral("NO CHEQUE SLIP WAS MADE."), kHi))
         return;
-    }
     Timer1->setEnabled(true);
     Label37->show();
     Label38->setCaption(QStringLiteral("0"));

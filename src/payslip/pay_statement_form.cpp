@@ -204,12 +204,9 @@ void Form15::Command1_Click()
 
 void Form15::Command3_Click()
 {
-    if (const QString fault = common::templateFault({QString::fromLatin1(kIncomeTaxTemplate)},
-                                                    QStringLiteral("No statement was made."));
-        !fault.isEmpty()) {
-        tell(fault, forms::vbExclamation);
+    if (common::refuseFaultyTemplates({QString::fromLatin1(kIncomeTaxTemplate)},
+                                      QStringLiteral("NO STATEMENT WAS MADE."), kHi))
         return;
-    }
     if (!checkRequest())
         return;
     QVector<SheetCell> cells;

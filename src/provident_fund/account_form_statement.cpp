@@ -16,12 +16,9 @@ namespace provident_fund {
 
 void gpf_ac::Command6_Click()
 {
-    if (const QString fault = common::templateFault({QString::fromLatin1(kStatementTemplate)},
-                                                    QStringLiteral("No statement was made."));
-        !fault.isEmpty()) {
-        forms::Dialogs::msgBox(fault, forms::vbExclamation, QStringLiteral("PLEASE NOTE"));
+    if (common::refuseFaultyTemplates({QString::fromLatin1(kStatementTemplate)},
+                                      QStringLiteral("NO STATEMENT WAS MADE."), QStringLiteral("PLEASE NOTE")))
         return;
-    }
     const Statement statement = statementCells(
         *mDb, {Label21->caption(), Text9->text(), Text14->text(), Text16->text(), Text17->text(), Text10->text(),
                Text18->text(), Text20->text()});

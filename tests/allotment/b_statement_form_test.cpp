@@ -103,9 +103,9 @@ TEST_F(BStatementFormTest, RefusalsSayWhyAndLeaveNoFileAndNoRow)
     ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
     ASSERT_EQ(common::templateDigest(earlier.readAll()), common::shippedVersions("B-statement.xlsx").first());
     EXPECT_EQ(saidBy([&] { click(*form->Command4); }),
-              QStringList{"Hi|48|The template \"B-statement.xlsx\" in the data folder is an earlier version, which "
-                          "this program no longer fills.\nNo statement was made and no total was stored. Bring the "
-                          "current one with the command\n    dosset-setup \"" + folder.path() + "\" --update"});
+              QStringList{"Hi|48|THE WORKBOOK TEMPLATE \"B-statement.xlsx\" IN THE DATA FOLDER IS AN EARLIER VERSION, "
+                          "WHICH THIS PROGRAM NO LONGER FILLS.\r\nNO STATEMENT WAS MADE AND NO TOTAL WAS STORED.\r\n"
+                          "Bring the current one with:\r\n    dosset-setup \"" + folder.path() + "\" --update"});
     EXPECT_TRUE(desktop.opened().isEmpty() && outputs().isEmpty() && count("select count(*) from b_statement") == 1);
 }
 

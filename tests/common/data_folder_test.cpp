@@ -10,10 +10,15 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <chrono>
+#include <fcntl.h>
 #include <functional>
+#include <sys/stat.h>
+#include <thread>
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/wait.h>
@@ -190,6 +195,44 @@ TEST(DataFolderCheck, EachFaultOrUseElsewhereHasItsOwnMessageAndChangesNoFile)
     EXPECT_TRUE(!next.heldElsewhere() && next.tryLock());
 }
 
+// A copy stalled between making its lock file and writing its name into it,
+// past the first look of another starting copy, writes its name while that
+// copy watches: the other copy gives up, and the file stands as its maker's.
+TEST(FolderLock, ANameWrittenWhileATakerWatchesKeepsTheFileForItsMaker)
+{
+    QTemporaryDir dir, elsewhere;
+    QByteArray name; // what a live copy of this process writes into its lock
+    {
+        QLockFile real(elsewhere.filePath(QStringLiteral("dosset.lock")));
+        ASSERT_TRUE(real.tryLock(0));
+        QFile written(elsewhere.filePath(QStringLiteral("dosset.lock")));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        name = written.readAll();
+    }
+    const QByteArray path = QFile::encodeName(QDir(dir.path()).filePath(QStringLiteral("dosset.lock")));
+    const int maker = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    ASSERT_GE(maker, 0);
+    struct stat made {};
+    ASSERT_EQ(::fstat(maker, &made), 0);
+    std::thread stalled([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        EXPECT_EQ(::write(maker, name.constData(), size_t(name.size())), name.size());
+    });
+    FolderLock taker(dir.path());
+    const bool taken = taker.tryLock();
+    stalled.join();
+    ::close(maker);
+    EXPECT_FALSE(taken);
+    struct stat now {};
+    ASSERT_EQ(::stat(path.constData(), &now), 0);
+    EXPECT_EQ(now.st_ino, made.st_ino);
+    QFile file(QString::fromLocal8Bit(path));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), name);
+    EXPECT_TRUE(taker.heldElsewhere());
+    EXPECT_EQ(taker.holder(), QCoreApplication::applicationPid());
+}
+
 // Every template reaches a new folder as a zip, owner-only; with onlyMissing
 // only what is missing is copied, never over a template the folder has.
 TEST(Templates, InstalledWholeAndOnlyWhenMissingOnUpdate)
@@ -264,13 +307,13 @@ TEST(Templates, AFaultNamesEachTemplateThatMayNotBeFilledThenTheWayToTheCurrentO
 
     EXPECT_EQ(templateFault({"D.A.schedule.docx", "outer_sheet.xlsx", "B-statement.xlsx", "pro_stt.xlsx",
                              "gpf_statement.xlsx", "anx.docx"},
-                            "Nothing was printed."),
-              QStringLiteral("The template \"outer_sheet.xlsx\" in the data folder is an earlier version, which this "
-                             "program no longer fills.\nThe template \"pro_stt.xlsx\" in the data folder was changed "
-                             "there and lacks what this program writes into it: the gross formula of I15 does not take "
-                             "in I14, \"Bonus, festival advance paid and other amounts\".\nNothing was printed. Move "
-                             "the changed one out of the data folder, then bring the current ones with the command\n"
-                             "    dosset-setup \"%1\" --update").arg(dir.path()));
+                            "NOTHING WAS PRINTED."),
+              QStringLiteral("THE WORKBOOK TEMPLATE \"outer_sheet.xlsx\" IN THE DATA FOLDER IS AN EARLIER VERSION, "
+                             "WHICH THIS PROGRAM NO LONGER FILLS.\r\nTHE WORKBOOK TEMPLATE \"pro_stt.xlsx\" IN THE "
+                             "DATA FOLDER WAS CHANGED THERE AND LACKS WHAT THIS PROGRAM WRITES INTO IT: THE GROSS "
+                             "FORMULA OF I15 DOES NOT TAKE IN I14, \"Bonus, festival advance paid and other amounts\"."
+                             "\r\nNOTHING WAS PRINTED.\r\nMove the changed one out of the data folder, then bring the "
+                             "current ones with:\r\n    dosset-setup \"%1\" --update").arg(dir.path()));
     EXPECT_EQ(templateFault({"D.A.schedule.docx", "B-statement.xlsx", "gpf_statement.xlsx", "anx.docx"}), QString());
     EXPECT_EQ(templateLacks(dir.path(), "B-statement.xlsx") + "|" + templateLacks(dir.path(), "outer_sheet.xlsx"),
               "|the gross formula of G16 does not take in G12, \"Bonus, festival advance paid and other amounts\"");

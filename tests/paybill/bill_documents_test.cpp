@@ -320,15 +320,15 @@ TEST_F(BonusBillFiles, AnEarlierTemplateOrOneWhoseGrossLeavesOutTheBonusLineIsRe
     const QDir dir(data::dataFolder());
     const QString folder = QDir::toNativeSeparators(data::dataFolder());
     auto refusal = [&](const QString& said, const char* nothing) {
-        return QStringLiteral("PLEASE NOTE|48|") + said + QLatin1Char('\n') + QLatin1String(nothing);
+        return QStringLiteral("PLEASE NOTE|48|") + said + QStringLiteral("\r\n") + QLatin1String(nothing);
     };
-    const QString command = QStringLiteral(" with the command\n    dosset-setup \"%1\" --update").arg(folder);
-    const QString earlier = "The template \"%1\" in the data folder is an earlier version, which this program no "
-                            "longer fills.";
-    const QString lacks = "The template \"%1\" in the data folder was changed there and lacks what this program "
-                          "writes into it: the gross formula of %2 does not take in %3, \"Bonus, festival advance "
-                          "paid and other amounts\".";
-    const QString moveIt = " Move it out of the data folder, then bring the current one" + command;
+    const QString command = QStringLiteral(" with:\r\n    dosset-setup \"%1\" --update").arg(folder);
+    const QString earlier = "THE WORKBOOK TEMPLATE \"%1\" IN THE DATA FOLDER IS AN EARLIER VERSION, WHICH THIS "
+                            "PROGRAM NO LONGER FILLS.";
+    const QString lacks = "THE WORKBOOK TEMPLATE \"%1\" IN THE DATA FOLDER WAS CHANGED THERE AND LACKS WHAT THIS "
+                          "PROGRAM WRITES INTO IT: THE GROSS FORMULA OF %2 DOES NOT TAKE IN %3, \"Bonus, festival "
+                          "advance paid and other amounts\".";
+    const QString moveIt = "\r\nMove it out of the data folder, then bring the current one" + command;
     auto nothingDone = [&] {
         EXPECT_TRUE(desktop.opened().isEmpty() && converter.runs().isEmpty() && log.isEmpty());
         EXPECT_FALSE(dir.exists(QStringLiteral("output")));
@@ -338,14 +338,14 @@ TEST_F(BonusBillFiles, AnEarlierTemplateOrOneWhoseGrossLeavesOutTheBonusLineIsRe
     testsupport::takeOutTheOuterSheetsBonusLine(dir.filePath("outer_sheet.xlsx"));
     testsupport::takeOutTheProStatementsBonusLine(dir.filePath("pro_stt.xlsx"));
     EXPECT_EQ(saidBy([&] { click(*form->Command16); }),
-              QStringList{refusal(earlier.arg("outer_sheet.xlsx"), "Nothing was filled.") + " Bring the current one"
+              QStringList{refusal(earlier.arg("outer_sheet.xlsx"), "NOTHING WAS FILLED.") + "\r\nBring the current one"
                           + command});
     EXPECT_EQ(saidBy([&] { click(*form->Command8); }),
-              QStringList{refusal(earlier.arg("pro_stt.xlsx"), "Nothing was filled.") + " Bring the current one"
+              QStringList{refusal(earlier.arg("pro_stt.xlsx"), "NOTHING WAS FILLED.") + "\r\nBring the current one"
                           + command});
     // PRINT ALL SCHEDULE asks nothing and prints nothing, not even the two documents.
     EXPECT_EQ(saidBy([&] { click(*form->Command20); }),
-              QStringList{refusal(earlier.arg("pro_stt.xlsx"), "Nothing was printed.") + " Bring the current one"
+              QStringList{refusal(earlier.arg("pro_stt.xlsx"), "NOTHING WAS PRINTED.") + "\r\nBring the current one"
                           + command});
     nothingDone();
 
@@ -354,9 +354,9 @@ TEST_F(BonusBillFiles, AnEarlierTemplateOrOneWhoseGrossLeavesOutTheBonusLineIsRe
     testsupport::setFormula(dir.filePath("outer_sheet.xlsx"), "G16", "G6-G7+G8+G10+G11+G14");
     testsupport::setFormula(dir.filePath("pro_stt.xlsx"), "I15", "I9+I10-I11+I12+I13");
     EXPECT_EQ(saidBy([&] { click(*form->Command16); }),
-              QStringList{refusal(lacks.arg("outer_sheet.xlsx", "G16", "G12"), "Nothing was filled.") + moveIt});
+              QStringList{refusal(lacks.arg("outer_sheet.xlsx", "G16", "G12"), "NOTHING WAS FILLED.") + moveIt});
     EXPECT_EQ(saidBy([&] { click(*form->Command20); }),
-              QStringList{refusal(lacks.arg("pro_stt.xlsx", "I15", "I14"), "Nothing was printed.") + moveIt});
+              QStringList{refusal(lacks.arg("pro_stt.xlsx", "I15", "I14"), "NOTHING WAS PRINTED.") + moveIt});
     nothingDone();
 
     // Changed, but the gross takes the line in through a range:

@@ -148,9 +148,9 @@ TEST_F(GpfFormTest, FirstExampleIsWorkedOutFiledAndRefusedASecondTime)
     const QByteArrayList versions = common::shippedVersions("gpf_statement.xlsx");
     ASSERT_EQ(common::templateDigest(earlier.readAll()), versions.value(versions.size() - 2));
     EXPECT_TRUE(statement({{3, 3}}).isEmpty());
-    EXPECT_EQ(said(), QStringList{"PLEASE NOTE|48|The template \"gpf_statement.xlsx\" in the data folder is an earlier "
-                                  "version, which this program no longer fills.\nNo statement was made. Bring the "
-                                  "current one with the command\n    dosset-setup \"" + folder.path() + "\" --update"});
+    EXPECT_EQ(said(), QStringList{"PLEASE NOTE|48|THE WORKBOOK TEMPLATE \"gpf_statement.xlsx\" IN THE DATA FOLDER IS AN "
+                                  "EARLIER VERSION, WHICH THIS PROGRAM NO LONGER FILLS.\r\nNO STATEMENT WAS MADE.\r\n"
+                                  "Bring the current one with:\r\n    dosset-setup \"" + folder.path() + "\" --update"});
     common::installTemplates(folder.path(), false);
     enter(box(9), "8");
     box(10).setText("-20000");

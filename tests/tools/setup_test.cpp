@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <functional>
+#include <utility>
 #include <gtest/gtest.h>
 
 using testsupport::fileDigests;
@@ -182,6 +183,14 @@ TEST(SetupTool, UpdateReplacesATemplateOfAnEarlierVersionAndKeepsOneChangedInThe
     // have stays; a whole shipped version under one is only ours, and goes.
     ASSERT_TRUE(QFile::copy(dir.filePath("B-statement.xlsx"), dir.filePath("B-statement.xlsx.backup")));
     ASSERT_TRUE(QFile::copy(dir.filePath("gpf_statement.xlsx"), dir.filePath("gpf_statement.xlsx.Qw3eR7")));
+    // Nor is the clerk's note under such a name, which is no zip at all; an
+    // empty one is a copy killed before it wrote a byte, and goes.
+    const QString note = "outer_sheet.xlsx.readme";
+    for (const auto& [name, text] : {std::pair{note, QByteArray("Bonus line added on 7 December.\n")},
+                                     std::pair{QString("pro_stt.xlsx.Ab12cD"), QByteArray()}}) {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(text) == text.size());
+    }
     const auto before = fileDigests(folder);
 
     const QString kept = "kept the template \"B-statement.xlsx\": it is no version this program shipped, so it may "
@@ -195,6 +204,7 @@ TEST(SetupTool, UpdateReplacesATemplateOfAnEarlierVersionAndKeepsOneChangedInThe
                   + "removed \"B-statement.xlsx.zJhNWz\", a copy left unfinished by an --update that was stopped\n"
                     "removed \"gpf_statement.xlsx.Qw3eR7\", a copy left unfinished by an --update that was stopped\n"
                     "replaced the older template \"outer_sheet.xlsx\" with the current one\n"
+                    "removed \"pro_stt.xlsx.Ab12cD\", a copy left unfinished by an --update that was stopped\n"
                     "replaced the older template \"pro_stt.xlsx\" with the current one\n" + kept);
     // The two are the current ones byte for byte and their owner's only; the
     // copy is gone; nothing else changed.
@@ -202,6 +212,7 @@ TEST(SetupTool, UpdateReplacesATemplateOfAnEarlierVersionAndKeepsOneChangedInThe
     auto expected = before;
     expected.remove("B-statement.xlsx.zJhNWz");
     expected.remove("gpf_statement.xlsx.Qw3eR7");
+    expected.remove("pro_stt.xlsx.Ab12cD");
     for (const char* name : {"outer_sheet.xlsx", "pro_stt.xlsx"}) {
         expected[name] = current[name];
         EXPECT_EQ(QFileInfo(dir.filePath(name)).permissions(), kOwnerOnlyFile) << name;
@@ -230,7 +241,7 @@ TEST(SetupTool, UpdateReplacesATemplateOfAnEarlierVersionAndKeepsOneChangedInThe
                                         "added the template \"B-statement.xlsx\"\n"
                                         "added the template \"outer_sheet.xlsx\"\n").arg(folder));
     auto whole = current;
-    for (const QString& name : clerks + QStringList{"B-statement.xlsx.backup"})
+    for (const QString& name : clerks + QStringList{"B-statement.xlsx.backup", note})
         whole.insert(name, expected.value(name));
     EXPECT_EQ(fileDigests(folder), whole);
 }
