@@ -17,13 +17,6 @@ const std::array<const char*, StatementColumnCount> kStatementFields = {
 
 namespace {
 
-// Totals are kept to the paisa, so that a year of sums carries no drift of
-// binary fractions into the stored rows.
-double paisa(double x)
-{
-    return vb::roundHalfAway(x, 2);
-}
-
 // The head code may hold the pattern's own signs; it is matched as typed.
 QString containsPattern(const QString& code)
 {
@@ -77,24 +70,33 @@ std::optional<QString> checkReportingMonth(const QString& monthName, const QStri
 
 StatementAmounts statementAmounts(const std::array<double, ColumnCount>& a, double deduction)
 {
-    StatementAmounts s{};
-    s[SPay] = a[Pay];
-    s[SGradePay] = a[DPay];
-    s[SDa] = a[Da];
-    s[SHraMa] = a[Hra] + a[Ma];
-    s[SWages] = a[Wages];
-    s[STa] = a[Ta];
-    s[SCont] = a[Elec] + a[Tele] + a[Misc] + a[Oe] + a[Oc];
-    s[SBonus] = a[Bonus];
-    s[SScheme] = a[Scheme];
-    s[SDeduct] = deduction;
-    double gross = 0;
-    for (double x : a)
-        gross += x;
-    s[SNet] = gross - deduction;
-    for (double& x : s)
-        x = paisa(x);
-    return s;
+    // Each register figure counts as it is printed, to the paisa, and the
+    // columns that join several add them in whole hundredths: 100.005 of pay
+    // and 100.005 of D.A. are 100.01 each, 200.02 together, as the bill and
+    // its cheque slip pay them (added first, they would round to 200.01).
+    std::array<qint64, ColumnCount> h{};
+    qint64 gross = 0;
+    for (int c = 0; c < ColumnCount; ++c) {
+        h[c] = vb::hundredths(a[c]);
+        gross += h[c];
+    }
+    const qint64 deducted = vb::hundredths(deduction);
+    std::array<qint64, StatementColumnCount> s{};
+    s[SPay] = h[Pay];
+    s[SGradePay] = h[DPay];
+    s[SDa] = h[Da];
+    s[SHraMa] = h[Hra] + h[Ma];
+    s[SWages] = h[Wages];
+    s[STa] = h[Ta];
+    s[SCont] = h[Elec] + h[Tele] + h[Misc] + h[Oe] + h[Oc];
+    s[SBonus] = h[Bonus];
+    s[SScheme] = h[Scheme];
+    s[SDeduct] = deducted;
+    s[SNet] = gross - deducted;
+    StatementAmounts out{};
+    for (int c = 0; c < StatementColumnCount; ++c)
+        out[c] = double(s[c]) / 100.0;
+    return out;
 }
 
 namespace {

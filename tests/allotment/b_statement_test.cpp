@@ -1,6 +1,8 @@
 #include "allotment/b_statement.h"
 
 #include "register_rows.h"
+#include "platform/data/database.h"
+#include "platform/vb/convert.h"
 #include "support/temp_data_folder.h"
 
 #include <gtest/gtest.h>
@@ -80,6 +82,25 @@ TEST_F(BStatementTest, HeadCodeIsMatchedAsWrittenNotAsAPattern)
     const auto s = makeBStatement(fund(), odd);
     ASSERT_TRUE(s);
     EXPECT_TRUE(s->bills.size() == 1 && s->bills[0].billNo == 3);
+}
+
+TEST_F(BStatementTest, EachRegisterFigureCountsToThePaisaAsTheBillPaysIt)
+{
+    // Figures stored finer than the paisa by an older build. Each to the paisa:
+    //   bill 21  pay 100.01, D.A. 100.01, H.R.A. 0.01 + M.A. 0.01 = 0.02, deduction 0.01;
+    //            gross 200.04, net 200.03 (added first: 0.01 and 200.02)
+    //   bill 22  contingencies 5 x 0.01 = 0.05, net 0.05 (added first: 0.03)
+    //   month    net 200.03 + 0.05 = 200.08
+    addBill(kPayHead, 21, QDate(2011, 4, 20), {{Pay, 100.005}, {Da, 100.005}, {Hra, 0.005}, {Ma, 0.005}}, 0.005);
+    addBill(kOfficeHead, 22, QDate(2011, 4, 21),
+            {{Elec, 0.005}, {Tele, 0.005}, {Misc, 0.005}, {Oe, 0.005}, {Oc, 0.005}});
+    const auto s = makeBStatement(fund(), kApril);
+    ASSERT_TRUE(s && s->bills.size() == 2);
+    EXPECT_EQ((std::array{s->bills[0].amounts, s->bills[1].amounts, s->monthTotals, s->progressive}),
+              (std::array<StatementAmounts, 4>{{{100.01, 0, 100.01, 0.02, 0, 0, 0, 0, 0, 0.01, 200.03},
+                                                {0, 0, 0, 0, 0, 0, 0.05, 0, 0, 0, 0.05},
+                                                {100.01, 0, 100.01, 0.02, 0, 0, 0.05, 0, 0, 0.01, 200.08},
+                                                {100.01, 0, 100.01, 0.02, 0, 0, 0.05, 0, 0, 0.01, 200.08}}}));
 }
 
 } // namespace
