@@ -126,12 +126,6 @@ StatementAmounts amountsOf(const Hundredths& h)
     return a;
 }
 
-// The reporting month of a date: 4 for April .. 15 for March.
-int reportingMonth(const QDate& d)
-{
-    return d.month() < 4 ? d.month() + 12 : d.month();
-}
-
 // Whether the register still holds the year's bills of the head code. The
 // year-end reset deletes every bill dated before the new year and re-dates
 // the heads' opening rows to it; while an opening row of the code is dated
@@ -174,19 +168,37 @@ std::optional<BStatement> makeBStatement(data::Database& fund, const StatementRe
                                               "and head like ? escape '\\' order by bill_date, bill_no")
                                    .arg(fields.join(QLatin1Char(','))),
                                {first.toString(Qt::ISODate), to.toString(Qt::ISODate), containsPattern(r.headCode)});
-    QVector<Hundredths> earlier(checked ? r.monthNo - 4 : 0);
+    // The query takes the rows by the text of their dates; each goes to the
+    // last month read whose first day's text is not after its own. A date the
+    // register holds that is no date at all ("2011-04-31", from an older build
+    // or a file edited by hand) so lands in exactly one month of those read,
+    // and is counted there as the register's own totals over the year count
+    // it: never outside the months, never dropped. Such a bill of the month
+    // shows its date as the register holds it.
+    QStringList monthStarts;
+    for (QDate d = first; d <= from; d = d.addMonths(1))
+        monthStarts << d.toString(Qt::ISODate);
+    QVector<Hundredths> earlier(monthStarts.size() - 1);
     Hundredths month{};
     s.bills.reserve(bills.recordCount());
     for (bills.moveFirst(); !bills.eof(); bills.moveNext()) {
         std::array<double, ColumnCount> amounts{};
         for (int c = 0; c < ColumnCount; ++c)
             amounts[c] = bills.field(3 + c).number();
-        StatementBill b{bills.field(0).number(), bills.field(1).toDate(),
-                        statementAmounts(amounts, bills.field(2).number())};
-        if (b.billDate < from) {
-            add(earlier[reportingMonth(b.billDate) - 4], b.amounts);
+        const QVariant held = bills.field(1).variant();
+        const bool isDate = held.typeId() == QMetaType::QDate;
+        const QString heldText = isDate ? held.toDate().toString(Qt::ISODate) : held.toString();
+        StatementBill b{bills.field(0).number(), isDate ? held.toDate() : vb::parseDate(heldText),
+                        statementAmounts(amounts, bills.field(2).number()), QString()};
+        qsizetype m = 0;
+        while (m + 1 < monthStarts.size() && monthStarts[m + 1] <= heldText)
+            ++m;
+        if (m < earlier.size()) {
+            add(earlier[m], b.amounts);
             continue;
         }
+        if (!b.billDate.isValid())
+            b.heldDate = heldText;
         add(month, b.amounts);
         s.bills << b;
     }
@@ -301,7 +313,7 @@ StatementSheet statementSheet(const BStatement& s)
     int row = kFirstBillRow;
     for (const StatementBill& b : s.bills) {
         put(row, 1, b.billNo);
-        put(row, 2, b.billDate);
+        put(row, 2, b.billDate.isValid() ? QVariant(b.billDate) : QVariant(b.heldDate));
         for (int c = 0; c < StatementColumnCount; ++c)
             put(row, kFirstAmountCol + c, b.amounts[c]);
         ++row;

@@ -103,4 +103,37 @@ TEST_F(BStatementTest, EachRegisterFigureCountsToThePaisaAsTheBillPaysIt)
                                                 {100.01, 0, 100.01, 0.02, 0, 0, 0.05, 0, 0, 0.01, 200.08}}}));
 }
 
+TEST_F(BStatementTest, ARegisterDateThatIsNoDateCountsInTheMonthItsTextFallsIn)
+{
+    // June of a year the register still holds. Two bills carry dates that are
+    // no dates: "2011-04-31" comes after 1 April and before 1 May, so April's;
+    // "2011-06-1x" is June's and is shown as the register holds it.
+    //   April 100 + 20 = 120, May 3000: brought forward 3120
+    //   June 5 + 60 = 65: progressive 3185
+    addBroughtForward(kCode, 2011, 6, 1, 1);
+    const std::pair<double, QString> bills[] = {{1, "2011-04-10"}, {2, "2011-04-31"}, {3, "2011-05-15"},
+                                                {5, "2011-06-1x"}, {6, "2011-06-20"}};
+    const double pay[] = {100, 20, 3000, 5, 60};
+    for (int i = 0; i < 5; ++i) {
+        addBill(kPayHead, bills[i].first, QDate(2011, 4, 1), {{Pay, pay[i]}});
+        fund().execute("update all_exp set bill_date = ? where bill_no = ?", {bills[i].second, bills[i].first});
+    }
+    const StatementRequest june{kCode, 2011, 6, "JUNE", "APR-11"};
+    const auto s = makeBStatement(fund(), june);
+    ASSERT_TRUE(s && s->earlierMonths);
+    QStringList pays;
+    for (const StatementAmounts& m : *s->earlierMonths)
+        pays << vb::cstr(m[SPay]) + "/" + vb::cstr(m[SNet]);
+    for (const StatementAmounts* a : {&s->broughtForward, &s->monthTotals, &s->progressive})
+        pays << vb::cstr((*a)[SPay]) + "/" + vb::cstr((*a)[SNet]);
+    EXPECT_EQ(pays, (QStringList{"120/120", "3000/3000", "3120/3120", "65/65", "3185/3185"}));
+
+    const StatementSheet sheet = statementSheet(*s);
+    QVariantList dates;
+    for (const SheetCell& c : sheet.cells)
+        if (c.col == 2 && c.row >= kFirstBillRow)
+            dates << c.value;
+    EXPECT_EQ(dates, (QVariantList{"2011-06-1x", QDate(2011, 6, 20)}));
+}
+
 } // namespace
