@@ -17,13 +17,6 @@ const std::array<const char*, StatementColumnCount> kStatementFields = {
 
 namespace {
 
-// Totals are kept to the paisa, so that a year of sums carries no drift of
-// binary fractions into the stored rows.
-double paisa(double x)
-{
-    return vb::roundHalfAway(x, 2);
-}
-
 // The head code may hold the pattern's own signs; it is matched as typed.
 QString containsPattern(const QString& code)
 {
@@ -77,24 +70,33 @@ std::optional<QString> checkReportingMonth(const QString& monthName, const QStri
 
 StatementAmounts statementAmounts(const std::array<double, ColumnCount>& a, double deduction)
 {
-    StatementAmounts s{};
-    s[SPay] = a[Pay];
-    s[SGradePay] = a[DPay];
-    s[SDa] = a[Da];
-    s[SHraMa] = a[Hra] + a[Ma];
-    s[SWages] = a[Wages];
-    s[STa] = a[Ta];
-    s[SCont] = a[Elec] + a[Tele] + a[Misc] + a[Oe] + a[Oc];
-    s[SBonus] = a[Bonus];
-    s[SScheme] = a[Scheme];
-    s[SDeduct] = deduction;
-    double gross = 0;
-    for (double x : a)
-        gross += x;
-    s[SNet] = gross - deduction;
-    for (double& x : s)
-        x = paisa(x);
-    return s;
+    // Each register figure counts as it is printed, to the paisa, and the
+    // columns that join several add them in whole hundredths: 100.005 of pay
+    // and 100.005 of D.A. are 100.01 each, 200.02 together, as the bill and
+    // its cheque slip pay them (added first, they would round to 200.01).
+    std::array<qint64, ColumnCount> h{};
+    qint64 gross = 0;
+    for (int c = 0; c < ColumnCount; ++c) {
+        h[c] = vb::hundredths(a[c]);
+        gross += h[c];
+    }
+    const qint64 deducted = vb::hundredths(deduction);
+    std::array<qint64, StatementColumnCount> s{};
+    s[SPay] = h[Pay];
+    s[SGradePay] = h[DPay];
+    s[SDa] = h[Da];
+    s[SHraMa] = h[Hra] + h[Ma];
+    s[SWages] = h[Wages];
+    s[STa] = h[Ta];
+    s[SCont] = h[Elec] + h[Tele] + h[Misc] + h[Oe] + h[Oc];
+    s[SBonus] = h[Bonus];
+    s[SScheme] = h[Scheme];
+    s[SDeduct] = deducted;
+    s[SNet] = gross - deducted;
+    StatementAmounts out{};
+    for (int c = 0; c < StatementColumnCount; ++c)
+        out[c] = double(s[c]) / 100.0;
+    return out;
 }
 
 namespace {
@@ -122,12 +124,6 @@ StatementAmounts amountsOf(const Hundredths& h)
     for (int c = 0; c < StatementColumnCount; ++c)
         a[c] = double(h[c]) / 100.0;
     return a;
-}
-
-// The reporting month of a date: 4 for April .. 15 for March.
-int reportingMonth(const QDate& d)
-{
-    return d.month() < 4 ? d.month() + 12 : d.month();
 }
 
 // Whether the register still holds the year's bills of the head code. The
@@ -172,19 +168,37 @@ std::optional<BStatement> makeBStatement(data::Database& fund, const StatementRe
                                               "and head like ? escape '\\' order by bill_date, bill_no")
                                    .arg(fields.join(QLatin1Char(','))),
                                {first.toString(Qt::ISODate), to.toString(Qt::ISODate), containsPattern(r.headCode)});
-    QVector<Hundredths> earlier(checked ? r.monthNo - 4 : 0);
+    // The query takes the rows by the text of their dates; each goes to the
+    // last month read whose first day's text is not after its own. A date the
+    // register holds that is no date at all ("2011-04-31", from an older build
+    // or a file edited by hand) so lands in exactly one month of those read,
+    // and is counted there as the register's own totals over the year count
+    // it: never outside the months, never dropped. Such a bill of the month
+    // shows its date as the register holds it.
+    QStringList monthStarts;
+    for (QDate d = first; d <= from; d = d.addMonths(1))
+        monthStarts << d.toString(Qt::ISODate);
+    QVector<Hundredths> earlier(monthStarts.size() - 1);
     Hundredths month{};
     s.bills.reserve(bills.recordCount());
     for (bills.moveFirst(); !bills.eof(); bills.moveNext()) {
         std::array<double, ColumnCount> amounts{};
         for (int c = 0; c < ColumnCount; ++c)
             amounts[c] = bills.field(3 + c).number();
-        StatementBill b{bills.field(0).number(), bills.field(1).toDate(),
-                        statementAmounts(amounts, bills.field(2).number())};
-        if (b.billDate < from) {
-            add(earlier[reportingMonth(b.billDate) - 4], b.amounts);
+        const QVariant held = bills.field(1).variant();
+        const bool isDate = held.typeId() == QMetaType::QDate;
+        const QString heldText = isDate ? held.toDate().toString(Qt::ISODate) : held.toString();
+        StatementBill b{bills.field(0).number(), isDate ? held.toDate() : vb::parseDate(heldText),
+                        statementAmounts(amounts, bills.field(2).number()), QString()};
+        qsizetype m = 0;
+        while (m + 1 < monthStarts.size() && monthStarts[m + 1] <= heldText)
+            ++m;
+        if (m < earlier.size()) {
+            add(earlier[m], b.amounts);
             continue;
         }
+        if (!b.billDate.isValid())
+            b.heldDate = heldText;
         add(month, b.amounts);
         s.bills << b;
     }
@@ -299,7 +313,7 @@ StatementSheet statementSheet(const BStatement& s)
     int row = kFirstBillRow;
     for (const StatementBill& b : s.bills) {
         put(row, 1, b.billNo);
-        put(row, 2, b.billDate);
+        put(row, 2, b.billDate.isValid() ? QVariant(b.billDate) : QVariant(b.heldDate));
         for (int c = 0; c < StatementColumnCount; ++c)
             put(row, kFirstAmountCol + c, b.amounts[c]);
         ++row;

@@ -38,8 +38,9 @@ constexpr int kFirstAmountCol = 4;
 
 struct StatementBill {
     double billNo = 0;
-    QDate billDate;
+    QDate billDate; // invalid when the register holds no date
     StatementAmounts amounts{};
+    QString heldDate; // then the date as the register holds it
 };
 
 // A statement asked for: one reporting month of one financial year.

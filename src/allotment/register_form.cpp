@@ -1,5 +1,6 @@
 #include "allotment/register_form.h"
 
+#include "common/amounts.h"
 #include "common/pay_month.h"
 #include "common/schema.h"
 #include "platform/data/data_control.h"
@@ -58,12 +59,19 @@ const std::array<ColumnControls, ColumnCount> kControls = {{
     {17, 30, "Label68", "SCHEMATIC BALANCE", "Sch. / Vehi ...", "Sch. / Vehi ..."},
 }};
 
-const std::array<const char*, ColumnCount> kCheckMessage = {
-    "PAY MUST BE A NUMBER",   "D.PAY MUST BE A NUMBER", "D.A. MUST BE A NUMBER",   "H.R.A. MUST BE A NUMBER",
-    "M.A. MUST BE A NUMBER",  "BONUS MUST BE A NUMBER", "WAGES MUST BE A NUMBER",  "T.A. MUST BE A NUMBER",
-    "ELEC. MUST BE A NUMBER", "TELE MUST BE A NUMBER",  "MISC. MUST BE A NUMBER",  "O.E. MUST BE A NUMBER",
-    "O.C. MUST BE A NUMBER",  "Schematic fund must be a number",
+// What each column's box is called in the checks' messages: a figure that is
+// no amount of the register, and one typed finer than the paisa.
+struct CheckMessages {
+    const char* notNumber;
+    const char* name;
 };
+const std::array<CheckMessages, ColumnCount> kCheckMessage = {{
+    {"PAY MUST BE A NUMBER", "PAY"},     {"D.PAY MUST BE A NUMBER", "D.PAY"}, {"D.A. MUST BE A NUMBER", "D.A."},
+    {"H.R.A. MUST BE A NUMBER", "H.R.A."}, {"M.A. MUST BE A NUMBER", "M.A."}, {"BONUS MUST BE A NUMBER", "BONUS"},
+    {"WAGES MUST BE A NUMBER", "WAGES"}, {"T.A. MUST BE A NUMBER", "T.A."},   {"ELEC. MUST BE A NUMBER", "ELEC."},
+    {"TELE MUST BE A NUMBER", "TELE"},   {"MISC. MUST BE A NUMBER", "MISC."}, {"O.E. MUST BE A NUMBER", "O.E."},
+    {"O.C. MUST BE A NUMBER", "O.C."},   {"Schematic fund must be a number", "SCHEMATIC FUND"},
+}};
 
 // The first box of each group, tried in this order by Enter on a date picker.
 const std::array<Column, 6> kGroupHeads = {Pay, Wages, Ta, Elec, Oc, Scheme};
@@ -442,8 +450,12 @@ bool Form1::checkAmounts(const std::array<forms::TextBox*, ColumnCount>& boxes, 
                          int style, const QString& title)
 {
     for (Column c : kEntryOrder) {
-        if (!vb::readAmount(boxes[c]->text(), rule).ok()) {
-            forms::Dialogs::msgBox(QString::fromLatin1(kCheckMessage[c]), style, title);
+        const vb::AmountFault fault = vb::readAmount(boxes[c]->text(), rule).fault;
+        if (fault != vb::AmountFault::None) {
+            forms::Dialogs::msgBox(fault == vb::AmountFault::TooManyDecimals
+                                       ? common::keptToThePaisa(QString::fromLatin1(kCheckMessage[c].name))
+                                       : QString::fromLatin1(kCheckMessage[c].notNumber),
+                                   style, title);
             boxes[c]->setFocus();
             return false;
         }

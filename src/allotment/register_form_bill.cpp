@@ -201,11 +201,15 @@ void Form1::Command4_Click()
             }
             if (answer->trimmed().isEmpty())
                 break;
-            if (const vb::AmountRead a = vb::readAmount(*answer, common::kBillAmount); a.ok()) {
+            const vb::AmountRead a = vb::readAmount(*answer, common::kBillAmount);
+            if (a.ok()) {
                 deduction = a.value;
                 break;
             }
-            forms::Dialogs::msgBox(QStringLiteral("TOTAL DEDUCTION MUST BE A NUMBER"), forms::vbInformation, kHi);
+            forms::Dialogs::msgBox(a.fault == vb::AmountFault::TooManyDecimals
+                                       ? common::keptToThePaisa(QStringLiteral("TOTAL DEDUCTION"))
+                                       : QStringLiteral("TOTAL DEDUCTION MUST BE A NUMBER"),
+                                   forms::vbInformation, kHi);
         }
     }
 

@@ -2,6 +2,7 @@
 
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
+#include "platform/vb/convert.h"
 #include "platform/vb/error.h"
 
 #include <QStringList>
@@ -38,9 +39,11 @@ std::optional<Amounts> registerSums(data::Database& fund, Register reg, const QS
                                     const QDate& from, const QDate& to)
 {
     const RegisterTable t = tableOf(reg);
+    // Each figure as the register prints it, to the paisa, added in whole
+    // hundredths: a figure stored finer by an older build adds up as shown.
     QStringList sums;
     for (const AmountColumn& c : kAmountColumns)
-        sums << QStringLiteral("sum(%1)").arg(QLatin1String(c.field));
+        sums << QStringLiteral("sum(hundredths(%1))").arg(QLatin1String(c.field));
     const QString sql = QStringLiteral("select count(*), %1 from %2 where head = ? and %3 between ? and ?")
                             .arg(sums.join(QLatin1Char(',')), t.table, t.dateField);
     data::QueryRecordset rs(fund, sql, {head, iso(from), iso(to)});
@@ -48,7 +51,7 @@ std::optional<Amounts> registerSums(data::Database& fund, Register reg, const QS
         return std::nullopt;
     Amounts a{};
     for (int i = 0; i < ColumnCount; ++i)
-        a[i] = rs.field(i + 1).number();
+        a[i] = rs.field(i + 1).number() / 100.0;
     return a;
 }
 
@@ -59,11 +62,17 @@ std::optional<Balances> headBalances(data::Database& fund, const QString& head,
     const auto spent = registerSums(fund, Register::Bills, head, from, to);
     if (!allotted || !spent)
         return std::nullopt;
+    // In whole hundredths, so that 1000.05 less 999.95 is 0.1 exactly.
+    std::array<qint64, ColumnCount> left{};
+    for (int i = 0; i < ColumnCount; ++i)
+        left[i] = vb::hundredths((*allotted)[i]) - vb::hundredths((*spent)[i]);
+    qint64 salary = 0;
+    for (Column c : {Pay, DPay, Da, Hra, Ma, Bonus})
+        salary += left[c];
     Balances b;
     for (int i = 0; i < ColumnCount; ++i)
-        b.column[i] = (*allotted)[i] - (*spent)[i];
-    for (Column c : {Pay, DPay, Da, Hra, Ma, Bonus})
-        b.salaryTotal += b.column[c];
+        b.column[i] = double(left[i]) / 100.0;
+    b.salaryTotal = double(salary) / 100.0;
     return b;
 }
 

@@ -20,8 +20,8 @@ using Amounts = std::array<double, ColumnCount>;
 enum class Register { Allotments, Bills };
 
 // The sums of every amount column over a head's rows of one register dated
-// from `from` to `to`, both days included; none when the head has no row
-// there (not even its opening row).
+// from `from` to `to`, both days included, each figure taken to the paisa;
+// none when the head has no row there (not even its opening row).
 std::optional<Amounts> registerSums(data::Database& fund, Register reg, const QString& head,
                                     const QDate& from, const QDate& to);
 

@@ -54,6 +54,8 @@ std::optional<ChequeRefusal> checkCheque(data::Database& fundDb, const ChequeEnt
     const vb::AmountRead read = vb::readAmount(e.amount, common::kBillAmount);
     if (read.fault == vb::AmountFault::NotANumber || read.fault == vb::AmountFault::TooManyDigits)
         return refuse("PLEASE ENTER CHEQUE AMOUNT IN FIGURE", ChequeBox::Amount);
+    if (read.fault == vb::AmountFault::TooManyDecimals)
+        return ChequeRefusal{common::keptToThePaisa(QStringLiteral("CHEQUE AMOUNT")), ChequeBox::Amount};
     const double amount = read.value;
     if (!read.ok() || amount <= 0)
         return refuse("CHEQUE AMOUNT MUST BE MORE THAN 0 AND LESS THAN A THOUSAND CRORE", ChequeBox::Amount);

@@ -117,10 +117,25 @@ double slipNet(const QList<double>& nets)
 
 std::optional<double> creditedAmount(const QString& typed, double netTotal)
 {
-    const vb::AmountRead read = vb::readAmount(typed, common::kBillAmount);
-    if (!read.ok() || vb::hundredths(read.value) > vb::hundredths(netTotal))
+    if (creditedFault(typed, netTotal) != CreditedFault::None)
         return std::nullopt;
-    return read.value;
+    return vb::readAmount(typed, common::kBillAmount).value;
+}
+
+CreditedFault creditedFault(const QString& typed, double netTotal)
+{
+    const vb::AmountRead read = vb::readAmount(typed, common::kBillAmount);
+    switch (read.fault) {
+    case vb::AmountFault::None:
+        return vb::hundredths(read.value) > vb::hundredths(netTotal) ? CreditedFault::OutOfRange
+                                                                      : CreditedFault::None;
+    case vb::AmountFault::NotANumber:
+        return CreditedFault::NotAFigure;
+    case vb::AmountFault::TooManyDecimals:
+        return CreditedFault::FinerThanPaisa;
+    default: // more digits than a figure keeps, below 0, a thousand crore or more
+        return CreditedFault::OutOfRange;
+    }
 }
 
 QString refundText(double netTotal, double credited)

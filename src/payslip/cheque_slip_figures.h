@@ -50,8 +50,12 @@ double netToThePaisa(double net);
 double slipNet(const QList<double>& nets);
 
 // The amount to be credited typed on the form: a plain number from 0 to the
-// net total; none otherwise.
+// net total, to the paisa; none otherwise.
 std::optional<double> creditedAmount(const QString& typed, double netTotal);
+// Why creditedAmount takes no amount from what was typed: no figure at all, a
+// figure finer than the paisa, or one below 0 or above the net total.
+enum class CreditedFault { None, NotAFigure, FinerThanPaisa, OutOfRange };
+CreditedFault creditedFault(const QString& typed, double netTotal);
 
 // The amount to be refunded as the slip writes it: to the paisa, so that
 // 77972.50 less 77000.30 reads 972.2.

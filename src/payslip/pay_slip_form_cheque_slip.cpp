@@ -1,6 +1,7 @@
 // The cheque slip: the head, the amount to be credited, CHEQUE SLIP with its annexure, and CANCEL.
 #include "payslip/pay_slip_form.h"
 
+#include "common/amounts.h"
 #include "common/inword.h"
 #include "common/pay_month.h"
 #include "common/templates.h"
@@ -28,6 +29,19 @@ const QString kAmountRange =
 void tell(const QString& text, int icon = forms::vbInformation)
 {
     forms::Dialogs::msgBox(text, icon, kHi);
+}
+
+// Why the amount to be credited was not taken.
+QString creditedRefusal(const QString& typed, double netTotal)
+{
+    switch (creditedFault(typed, netTotal)) {
+    case CreditedFault::NotAFigure:
+        return kAmountInFigure;
+    case CreditedFault::FinerThanPaisa:
+        return common::keptToThePaisa(QStringLiteral("THE AMOUNT TO BE CREDITED"));
+    default:
+        return kAmountRange;
+    }
 }
 
 } // namespace
@@ -107,7 +121,7 @@ void Form8::Text5_KeyUp(int keyCode)
     if (keyCode != forms::vbKeyReturn)
         return;
     if (!workOutRefund()) {
-        tell(vb::isNumeric(Text5->text()) ? kAmountRange : kAmountInFigure);
+        tell(creditedRefusal(Text5->text(), vb::val(Label13->caption())));
         forms::setFocus(Text5);
         return;
     }
@@ -193,7 +207,7 @@ void Form8::Command4_Click()
         return;
     }
     if (!workOutRefund()) {
-        tell(vb::isNumeric(Text5->text()) ? kAmountRange : kAmountInFigure);
+        tell(creditedRefusal(Text5->text(), vb::val(Label13->caption())));
         forms::setFocus(Text5);
         return;
     }

@@ -1,6 +1,8 @@
 #include "allotment/b_statement.h"
 
 #include "register_rows.h"
+#include "platform/data/database.h"
+#include "platform/vb/convert.h"
 #include "support/temp_data_folder.h"
 
 #include <gtest/gtest.h>
@@ -80,6 +82,58 @@ TEST_F(BStatementTest, HeadCodeIsMatchedAsWrittenNotAsAPattern)
     const auto s = makeBStatement(fund(), odd);
     ASSERT_TRUE(s);
     EXPECT_TRUE(s->bills.size() == 1 && s->bills[0].billNo == 3);
+}
+
+TEST_F(BStatementTest, EachRegisterFigureCountsToThePaisaAsTheBillPaysIt)
+{
+    // Figures stored finer than the paisa by an older build. Each to the paisa:
+    //   bill 21  pay 100.01, D.A. 100.01, H.R.A. 0.01 + M.A. 0.01 = 0.02, deduction 0.01;
+    //            gross 200.04, net 200.03 (added first: 0.01 and 200.02)
+    //   bill 22  contingencies 5 x 0.01 = 0.05, net 0.05 (added first: 0.03)
+    //   month    net 200.03 + 0.05 = 200.08
+    addBill(kPayHead, 21, QDate(2011, 4, 20), {{Pay, 100.005}, {Da, 100.005}, {Hra, 0.005}, {Ma, 0.005}}, 0.005);
+    addBill(kOfficeHead, 22, QDate(2011, 4, 21),
+            {{Elec, 0.005}, {Tele, 0.005}, {Misc, 0.005}, {Oe, 0.005}, {Oc, 0.005}});
+    const auto s = makeBStatement(fund(), kApril);
+    ASSERT_TRUE(s && s->bills.size() == 2);
+    EXPECT_EQ((std::array{s->bills[0].amounts, s->bills[1].amounts, s->monthTotals, s->progressive}),
+              (std::array<StatementAmounts, 4>{{{100.01, 0, 100.01, 0.02, 0, 0, 0, 0, 0, 0.01, 200.03},
+                                                {0, 0, 0, 0, 0, 0, 0.05, 0, 0, 0, 0.05},
+                                                {100.01, 0, 100.01, 0.02, 0, 0, 0.05, 0, 0, 0.01, 200.08},
+                                                {100.01, 0, 100.01, 0.02, 0, 0, 0.05, 0, 0, 0.01, 200.08}}}));
+}
+
+TEST_F(BStatementTest, ARegisterDateThatIsNoDateCountsInTheMonthItsTextFallsIn)
+{
+    // June of a year the register still holds. Two bills carry dates that are
+    // no dates: "2011-04-31" comes after 1 April and before 1 May, so April's;
+    // "2011-06-1x" is June's and is shown as the register holds it.
+    //   April 100 + 20 = 120, May 3000: brought forward 3120
+    //   June 5 + 60 = 65: progressive 3185
+    addBroughtForward(kCode, 2011, 6, 1, 1);
+    const std::pair<double, QString> bills[] = {{1, "2011-04-10"}, {2, "2011-04-31"}, {3, "2011-05-15"},
+                                                {5, "2011-06-1x"}, {6, "2011-06-20"}};
+    const double pay[] = {100, 20, 3000, 5, 60};
+    for (int i = 0; i < 5; ++i) {
+        addBill(kPayHead, bills[i].first, QDate(2011, 4, 1), {{Pay, pay[i]}});
+        fund().execute("update all_exp set bill_date = ? where bill_no = ?", {bills[i].second, bills[i].first});
+    }
+    const StatementRequest june{kCode, 2011, 6, "JUNE", "APR-11"};
+    const auto s = makeBStatement(fund(), june);
+    ASSERT_TRUE(s && s->earlierMonths);
+    QStringList pays;
+    for (const StatementAmounts& m : *s->earlierMonths)
+        pays << vb::cstr(m[SPay]) + "/" + vb::cstr(m[SNet]);
+    for (const StatementAmounts* a : {&s->broughtForward, &s->monthTotals, &s->progressive})
+        pays << vb::cstr((*a)[SPay]) + "/" + vb::cstr((*a)[SNet]);
+    EXPECT_EQ(pays, (QStringList{"120/120", "3000/3000", "3120/3120", "65/65", "3185/3185"}));
+
+    const StatementSheet sheet = statementSheet(*s);
+    QVariantList dates;
+    for (const SheetCell& c : sheet.cells)
+        if (c.col == 2 && c.row >= kFirstBillRow)
+            dates << c.value;
+    EXPECT_EQ(dates, (QVariantList{"2011-06-1x", QDate(2011, 6, 20)}));
 }
 
 } // namespace

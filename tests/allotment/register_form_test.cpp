@@ -228,6 +228,40 @@ TEST_F(Form1Test, BillEntryMarchPayBillDeductionAndRefusals)
     EXPECT_FALSE(form->Label83->visible() || form->Command4->isEnabled());
 }
 
+TEST_F(Form1Test, AmountsFinerThanThePaisaAreRefusedInTheBoxsOwnWordsAndNothingIsFiled)
+{
+    const QString paisa = " IS KEPT TO THE PAISA: TYPE AT MOST TWO FIGURES AFTER THE POINT";
+    chooseHead(salary);
+    click(*form->Option2);
+    form->Text16->setText("12");
+    box(18).setText("41000.005");
+    EXPECT_EQ(bill(), QStringList{"Hi|64|PAY" + paisa});
+    EXPECT_EQ(focused(), &box(18));
+    box(18).setText("41000.50"); // a closing nought is no third figure
+    box(21).setText("0.125");
+    EXPECT_EQ(bill(), QStringList{"Hi|64|M.A." + paisa});
+    box(21).setText("300");
+    // The deduction is asked again, as for letters.
+    const QString ask = "|0|THIS IS A PAY BILL.\nENTER TOTAL DEDUCTION OF THE BILL HERE.";
+    EXPECT_EQ(bill({typed("1250.125"), typed("1250.13"), {vbNo, "BILL ENTERED"}}),
+              (QStringList{ask, "Hi|64|TOTAL DEDUCTION" + paisa, ask,
+                           "Hi|4|BILL ENTERED SUCCESSFULLY UNDER THE HEAD OF A/C.\n\n" + salary
+                               + ". ENTER ANOTHER IN THE SAME HEAD?"}));
+    EXPECT_EQ(count("select count(*) from all_exp where bill_no = 12 and pay = 41000.5 and ma = 300 "
+                    "and deduction = 1250.13"),
+              1);
+
+    // An allotment order, a withdrawal too.
+    chooseHead(scheme);
+    click(*form->Option1);
+    form->Text2->setText("W/9");
+    for (const char* bad : {"2500.755", "-2500.755", "0.001"}) {
+        box(17).setText(QString::fromLatin1(bad));
+        EXPECT_EQ(allot(), QStringList{"|0|SCHEMATIC FUND" + paisa}) << bad;
+    }
+    EXPECT_EQ(rows(), (QList<int>{4, 5}));
+}
+
 TEST_F(Form1Test, ImportTakesThePayBillTotalsOnceAndOnlyForAPayBill)
 {
     const QStringList totals{"52000", "37440", "2300", "900", "9600", "6120"};

@@ -83,3 +83,27 @@ TEST(Registers, YearEndResetKeepsTheNewYearAndIsSafeToRepeat)
     EXPECT_EQ(headBalances(fund(), salary, newStart, QDate(2014, 3, 31)).value().column[Pay], -800);
     EXPECT_TRUE(headBalances(fund(), travel, newStart, QDate(2014, 3, 31)));
 }
+
+TEST(Registers, FiguresStoredFinerThanThePaisaAddUpAsPrinted)
+{
+    // Rows of an older build, each printed to the paisa:
+    //   allotted  pay 1000.01 + 1000.01 = 2000.02, H.R.A. 0.01 x 3 = 0.03
+    //   spent     pay 500.00
+    //   balance   pay 1500.02, H.R.A. 0.03, salary 1500.05
+    // Added as stored they come to 2000.01, 0.02, 1500.01 and 1500.02.
+    testsupport::TempDataFolder folder;
+    const QString salary = code("NP", "01");
+    addHead(salary, "SALARY NP", "A", kStart);
+    addAllotment(salary, "F/1", QDate(2012, 5, 10), {{Pay, 1000.005}, {Hra, 0.005}});
+    addAllotment(salary, "F/2", QDate(2012, 6, 10), {{Pay, 1000.005}, {Hra, 0.005}});
+    addAllotment(salary, "F/3", QDate(2012, 7, 10), {{Hra, 0.005}});
+    addBill(salary, 1, QDate(2012, 8, 1), {{Pay, 500.004}});
+
+    const auto allotted = registerSums(fund(), Register::Allotments, salary, kStart, kEnd);
+    ASSERT_TRUE(allotted);
+    EXPECT_EQ(std::make_pair((*allotted)[Pay], (*allotted)[Hra]), std::make_pair(2000.02, 0.03));
+    const auto b = headBalances(fund(), salary, kStart, kEnd);
+    ASSERT_TRUE(b);
+    EXPECT_EQ(b->column, (Amounts{1500.02, 0, 0, 0.03, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(b->salaryTotal, 1500.05);
+}

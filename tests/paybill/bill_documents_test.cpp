@@ -94,6 +94,25 @@ TEST_F(BillData, OuterSheetProStatementAndBillExtractHoldTheBillAndItsOwnYearsRe
     EXPECT_EQ(textsAt(*texts, {"name", "degn"}), QStringList(2, QString()));
 }
 
+// Register figures stored finer than the paisa by an older build count as the register prints them:
+//   allotted  195000 + 0.01 (pay) + 0.01 (D.A.) + 0.01 (H.R.A.) = 195000.03
+//   spent     28000 + 0.01 (pay) + 0.01 (grade pay) + 0.01 (M.A.) = 28000.03
+// (added as stored, each would come to .015 over).
+TEST_F(BillData, OuterSheetRegisterTotalsAddEachFigureToThePaisa)
+{
+    const QString head = QString::fromLatin1(kDrawalCode);
+    //                                  pay    da     d_pay  hra    ma     bonus
+    addRegisterRow(head, 0, {2011, 5, 2},  {0.005, 0.005, 0,     0.005, 0,     0});
+    addRegisterRow(head, 40, {2011, 5, 2}, {0.005, 0,     0,     0,     0,     0});
+    addRegisterRow(head, 41, {2011, 5, 2}, {0,     0,     0.005, 0,     0.005, 0});
+    activate(kQuietBill);
+    const paybill::OuterSheetBill bill{QStringLiteral("NIL"), QStringLiteral("31/01/2012"), kQuietBill,
+                                       QStringLiteral("JAN-12"), head, QStringLiteral("2011-2012")};
+    const auto cells = paybill::outerSheetCells(salaryDb(), fundDb(), bill);
+    ASSERT_TRUE(cells);
+    EXPECT_EQ(written(*cells, {"G24", "G29"}), (QStringList{"G24=195000.03", "G29=28000.03"}));
+}
+
 // The bonus lies outside the sheet's lines and gets a line of its own, so the
 // gross the sheet adds up is the bill's (the figures recomputed by an office
 // suite are the integration test's).

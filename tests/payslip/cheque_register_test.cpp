@@ -31,6 +31,8 @@ TEST_F(ChequeRegister, SaveChecksRunInOrderAndOneChequePerBill)
         {{"5", kRegister, " ", "31/02/2013", "abc"}, "PLEASE ENTER CHEQUE NUMBER"},
         {{"5", kRegister, "CHQ-501", "31/02/2013", "abc"}, " PLEASE ENTER CHEQUE DATE IN PROPER FORMAT"},
         {{"5", kRegister, "CHQ-501", "05/04/13", "abc"}, "PLEASE ENTER CHEQUE AMOUNT IN FIGURE"},
+        {{"5", kRegister, "CHQ-501", "05/04/13", "22300.005"},
+         "CHEQUE AMOUNT IS KEPT TO THE PAISA: TYPE AT MOST TWO FIGURES AFTER THE POINT"},
         {{"5", kRegister, "CHQ-501", "05/04/13", "0"}, "CHEQUE AMOUNT MUST BE MORE THAN 0 AND LESS THAN A THOUSAND CRORE"},
         {{"5", QDate(), "CHQ-501", "05/04/13", "22300"}, "PLEASE ENTER THE BILL NUMBER AND PRESS ENTER TO FIND ITS BILL DATE"},
         {{"5", QDate(2013, 4, 2), "CHQ-501", "05/04/13", "22300"}, "PLEASE ENTER THE BILL NUMBER AND PRESS ENTER TO FIND ITS BILL DATE"}};
@@ -66,6 +68,8 @@ TEST_F(ChequeRegister, GridEditsGetSavesChecks)
               "THE CHEQUE STAYS WITH BILL NO. 5 OF 01/04/2013.");
     EXPECT_EQ(testsupport::firstRow(fundDb(), read), (QVariantList{5.0, "CHQ-501", 22300.0}));
 
+    EXPECT_EQ(payslip::editCheque(fundDb(), 1, "cheque_amt", "22000.005").value().message,
+              "CHEQUE AMOUNT IS KEPT TO THE PAISA: TYPE AT MOST TWO FIGURES AFTER THE POINT");
     EXPECT_FALSE(payslip::editCheque(fundDb(), 1, "cheque_amt", "22000"));
     EXPECT_FALSE(payslip::editCheque(fundDb(), 1, "cheque_no", "CHQ-502"));
     EXPECT_EQ(testsupport::firstRow(fundDb(), read), (QVariantList{5.0, "CHQ-502", 22000.0}));

@@ -82,10 +82,17 @@ TEST_F(ChequeSlip, ARowOfThirdsInItsGrossAndDeductionIsCreditedAsItsSheetsPrintI
 
 TEST_F(ChequeSlip, CreditedAmountLiesBetweenNothingAndTheNetTotal)
 {
-    const std::pair<const char*, double> cases[] = {{" 58000 ", 58000}, {"58602", 58602}, {"0", 0},  {"-1", -1},
-                                                    {"58602.01", -1},   {"58,000", -1},   {" ", -1}};
-    for (const auto& [typed, credited] : cases)
+    using payslip::CreditedFault;
+    const std::tuple<const char*, double, CreditedFault> cases[] = {
+        {" 58000 ", 58000, CreditedFault::None},       {"58602", 58602, CreditedFault::None},
+        {"0", 0, CreditedFault::None},                 {"58000.50", 58000.5, CreditedFault::None},
+        {"-1", -1, CreditedFault::OutOfRange},         {"58602.01", -1, CreditedFault::OutOfRange},
+        {"58,000", -1, CreditedFault::NotAFigure},     {" ", -1, CreditedFault::NotAFigure},
+        {"58000.005", -1, CreditedFault::FinerThanPaisa}, {"0.001", -1, CreditedFault::FinerThanPaisa}};
+    for (const auto& [typed, credited, fault] : cases) {
         EXPECT_EQ(payslip::creditedAmount(QString::fromLatin1(typed), 58602).value_or(-1), credited) << typed;
+        EXPECT_EQ(payslip::creditedFault(QString::fromLatin1(typed), 58602), fault) << typed;
+    }
 }
 
 // The document's rows and bookmarks, with paise, are checked in the March-bill test.

@@ -64,7 +64,9 @@ TEST_F(HostileSlipForm, ChequeEntryBoxesAndGridRefuseWhatIsNoChequeAndWriteNothi
          {" PLEASE ENTER CHEQUE DATE IN PROPER FORMAT"}},
         {f.Text4, notAmounts().mid(1), {"PLEASE ENTER CHEQUE AMOUNT IN FIGURE"}},
         {f.Text4, {"-1", "0", "-0", "99999999999", "10000000000"},
-         {"CHEQUE AMOUNT MUST BE MORE THAN 0 AND LESS THAN A THOUSAND CRORE"}}});
+         {"CHEQUE AMOUNT MUST BE MORE THAN 0 AND LESS THAN A THOUSAND CRORE"}},
+        {f.Text4, {"22300.005", "0.001", "-0.001"},
+         {"CHEQUE AMOUNT IS KEPT TO THE PAISA: TYPE AT MOST TWO FIGURES AFTER THE POINT"}}});
     expectRefused(cheque, [&](forms::TextBox& b, const QString& text) {
         typeCheque(f, "CHQ-501", "05/04/2013", "22300");
         paste(b, text);
@@ -120,6 +122,14 @@ TEST_F(HostileSlipForm, SlipModesRefuseOddAmountsChequesAndCodesBeforeAnyChoice)
         const QString figure = "PLEASE ENTER CHEQUE AMOUNT IN FIGURE";
         EXPECT_TRUE(prompts == (QStringList{range, range, " "}) || prompts == (QStringList{figure, figure, " "}))
             << text.left(20).toStdString() << prompts.join('|').toStdString();
+    }
+    // A third figure after the point: never "more than the net".
+    const QString paisa = "THE AMOUNT TO BE CREDITED IS KEPT TO THE PAISA: TYPE AT MOST TWO FIGURES AFTER THE POINT";
+    for (const QString text : {"58000.005", "0.001"}) {
+        paste(*f.Text5, text);
+        pressEnter(*f.Text5);
+        click(*f.Command4);
+        EXPECT_EQ(shown() << f.Label26->caption(), (QStringList{paisa, paisa, " "})) << text.toStdString();
     }
 
     // Head-wise: a blank or odd cheque number is asked about, never looked up as SQL.

@@ -19,10 +19,13 @@ const char* const kScheme1983 = "select sum(hundredths(\"if\")) as tif, sum(hund
 // Account numbers of the "Agr" series (matched without case, as the register keeps them).
 const char* const kAgrSeries = "select total(hundredths(gpf_subs)) + total(hundredths(gpf_rec)) as total"
                                " from sal where acc_no like 'Agr%'";
-// A register row with a blank amount still counts with the others it holds.
+// A register row with a blank amount still counts with the others it holds;
+// each figure counts to the paisa, as the register prints it, so that one
+// stored finer by an older build adds up as shown.
 const char* const kRegisterSum =
-    "select sum(ifnull(pay, 0) + ifnull(da, 0) + ifnull(d_pay, 0) + ifnull(hra, 0) + ifnull(ma, 0)"
-    " + ifnull(bonus, 0)) as total from %1 where head = ? and %2 between ? and ?";
+    "select sum(hundredths(ifnull(pay, 0)) + hundredths(ifnull(da, 0)) + hundredths(ifnull(d_pay, 0))"
+    " + hundredths(ifnull(hra, 0)) + hundredths(ifnull(ma, 0)) + hundredths(ifnull(bonus, 0))) / 100.0 as total"
+    " from %1 where head = ? and %2 between ? and ?";
 
 // A sum as a number, or null when it had no rows.
 QVariant num(const data::FieldValue& v)
