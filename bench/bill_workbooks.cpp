@@ -94,8 +94,8 @@ double rawSums(sqlite3* db, std::initializer_list<const char*> sqls, const char*
 double rawOuterSheet(Office& office)
 {
     const char* const registerSum =
-        " sum(ifnull(pay, 0) + ifnull(da, 0) + ifnull(d_pay, 0) + ifnull(hra, 0) + ifnull(ma, 0)"
-        " + ifnull(bonus, 0))";
+        " sum(hundredths(ifnull(pay, 0)) + hundredths(ifnull(da, 0)) + hundredths(ifnull(d_pay, 0))"
+        " + hundredths(ifnull(hra, 0)) + hundredths(ifnull(ma, 0)) + hundredths(ifnull(bonus, 0))) / 100.0";
     const QByteArray allot = QByteArray("select") + registerSum + " from all_allot where head = ? and order_date between ? and ?";
     const QByteArray exp = QByteArray("select") + registerSum + " from all_exp where head = ? and bill_date between ? and ?";
     return rawSums(office.salaryDb().handle(),
