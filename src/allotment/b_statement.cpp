@@ -68,37 +68,6 @@ std::optional<QString> checkReportingMonth(const QString& monthName, const QStri
     return std::nullopt;
 }
 
-StatementAmounts statementAmounts(const std::array<double, ColumnCount>& a, double deduction)
-{
-    // Each register figure counts as it is printed, to the paisa, and the
-    // columns that join several add them in whole hundredths: 100.005 of pay
-    // and 100.005 of D.A. are 100.01 each, 200.02 together, as the bill and
-    // its cheque slip pay them (added first, they would round to 200.01).
-    std::array<qint64, ColumnCount> h{};
-    qint64 gross = 0;
-    for (int c = 0; c < ColumnCount; ++c) {
-        h[c] = vb::hundredths(a[c]);
-        gross += h[c];
-    }
-    const qint64 deducted = vb::hundredths(deduction);
-    std::array<qint64, StatementColumnCount> s{};
-    s[SPay] = h[Pay];
-    s[SGradePay] = h[DPay];
-    s[SDa] = h[Da];
-    s[SHraMa] = h[Hra] + h[Ma];
-    s[SWages] = h[Wages];
-    s[STa] = h[Ta];
-    s[SCont] = h[Elec] + h[Tele] + h[Misc] + h[Oe] + h[Oc];
-    s[SBonus] = h[Bonus];
-    s[SScheme] = h[Scheme];
-    s[SDeduct] = deducted;
-    s[SNet] = gross - deducted;
-    StatementAmounts out{};
-    for (int c = 0; c < StatementColumnCount; ++c)
-        out[c] = double(s[c]) / 100.0;
-    return out;
-}
-
 namespace {
 
 // Sums are kept in whole hundredths, so that a year of bills adds up to the
@@ -125,6 +94,38 @@ StatementAmounts amountsOf(const Hundredths& h)
         a[c] = double(h[c]) / 100.0;
     return a;
 }
+
+} // namespace
+
+StatementAmounts statementAmounts(const std::array<double, ColumnCount>& a, double deduction)
+{
+    // Each register figure counts as it is printed, to the paisa, and the
+    // columns that join several add them in whole hundredths: 100.005 of pay
+    // and 100.005 of D.A. are 100.01 each, 200.02 together, as the bill and
+    // its cheque slip pay them (added first, they would round to 200.01).
+    std::array<qint64, ColumnCount> h{};
+    qint64 gross = 0;
+    for (int c = 0; c < ColumnCount; ++c) {
+        h[c] = vb::hundredths(a[c]);
+        gross += h[c];
+    }
+    const qint64 deducted = vb::hundredths(deduction);
+    Hundredths s{};
+    s[SPay] = h[Pay];
+    s[SGradePay] = h[DPay];
+    s[SDa] = h[Da];
+    s[SHraMa] = h[Hra] + h[Ma];
+    s[SWages] = h[Wages];
+    s[STa] = h[Ta];
+    s[SCont] = h[Elec] + h[Tele] + h[Misc] + h[Oe] + h[Oc];
+    s[SBonus] = h[Bonus];
+    s[SScheme] = h[Scheme];
+    s[SDeduct] = deducted;
+    s[SNet] = gross - deducted;
+    return amountsOf(s);
+}
+
+namespace {
 
 // Whether the register still holds the year's bills of the head code. The
 // year-end reset deletes every bill dated before the new year and re-dates
