@@ -10,7 +10,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -18,7 +17,6 @@
 #include <fcntl.h>
 #include <functional>
 #include <sys/stat.h>
-#include <thread>
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/wait.h>
@@ -166,7 +164,7 @@ TEST(DataFolderCheck, EachFaultOrUseElsewhereHasItsOwnMessageAndChangesNoFile)
     });
     EXPECT_TRUE(checkDataFolder(dir.path()).ok());
 
-    // A second copy of Dosset is told the folder is open; an empty lock is taken over once old.
+    // A second copy of Dosset is told the folder is open, by the process that holds it.
     {
         SCOPED_TRACE("locked");
         FolderLock first(dir.path());
@@ -180,57 +178,8 @@ TEST(DataFolderCheck, EachFaultOrUseElsewhereHasItsOwnMessageAndChangesNoFile)
                       .arg(dir.path()).arg(QCoreApplication::applicationPid()));
         EXPECT_EQ(fileDigests(dir.path()), before);
     }
-    // A copy between making the lock file and writing its process into it
-    // holds the file's own lock: its file stands, however old.
-    QFile empty(QDir(dir.path()).filePath(QStringLiteral("dosset.lock")));
-    ASSERT_TRUE(empty.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_TRUE(empty.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
-    ASSERT_EQ(::flock(empty.handle(), LOCK_EX | LOCK_NB), 0);
-    EXPECT_FALSE(FolderLock(dir.path()).tryLock());
-    // Killed there, the lock goes with it: the file, just made, is taken over
-    // at once, so a copy started again straight after is never refused.
-    empty.close();
-    ASSERT_TRUE(QFile(empty.fileName()).open(QIODevice::WriteOnly | QIODevice::Truncate));
     FolderLock next(dir.path());
     EXPECT_TRUE(!next.heldElsewhere() && next.tryLock());
-}
-
-// A copy stalled between making its lock file and writing its name into it,
-// past the first look of another starting copy, writes its name while that
-// copy watches: the other copy gives up, and the file stands as its maker's.
-TEST(FolderLock, ANameWrittenWhileATakerWatchesKeepsTheFileForItsMaker)
-{
-    QTemporaryDir dir, elsewhere;
-    QByteArray name; // what a live copy of this process writes into its lock
-    {
-        QLockFile real(elsewhere.filePath(QStringLiteral("dosset.lock")));
-        ASSERT_TRUE(real.tryLock(0));
-        QFile written(elsewhere.filePath(QStringLiteral("dosset.lock")));
-        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-        name = written.readAll();
-    }
-    const QByteArray path = QFile::encodeName(QDir(dir.path()).filePath(QStringLiteral("dosset.lock")));
-    const int maker = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    ASSERT_GE(maker, 0);
-    struct stat made {};
-    ASSERT_EQ(::fstat(maker, &made), 0);
-    std::thread stalled([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        EXPECT_EQ(::write(maker, name.constData(), size_t(name.size())), name.size());
-    });
-    FolderLock taker(dir.path());
-    const bool taken = taker.tryLock();
-    stalled.join();
-    ::close(maker);
-    EXPECT_FALSE(taken);
-    struct stat now {};
-    ASSERT_EQ(::stat(path.constData(), &now), 0);
-    EXPECT_EQ(now.st_ino, made.st_ino);
-    QFile file(QString::fromLocal8Bit(path));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), name);
-    EXPECT_TRUE(taker.heldElsewhere());
-    EXPECT_EQ(taker.holder(), QCoreApplication::applicationPid());
 }
 
 // Every template reaches a new folder as a zip, owner-only; with onlyMissing

@@ -6,12 +6,20 @@
 #include "support/folder_digest.h"
 #include "support/template_edits.h"
 
+#include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QProcess>
+#include <QSysInfo>
+#include <QThread>
 #include <QFile>
 #include <QTemporaryDir>
 #include <functional>
 #include <utility>
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using testsupport::fileDigests;
 using testsupport::rowDigests;
@@ -217,6 +225,8 @@ TEST(SetupTool, UpdateReplacesATemplateOfAnEarlierVersionAndKeepsOneChangedInThe
         expected[name] = current[name];
         EXPECT_EQ(QFileInfo(dir.filePath(name)).permissions(), kOwnerOnlyFile) << name;
     }
+    // The lock file stays, naming no one.
+    expected.insert("dosset.lock", QCryptographicHash::hash({}, QCryptographicHash::Sha256).toHex());
     EXPECT_EQ(after, expected);
 
     const ToolRun again = setup({folder, "--update"});
@@ -241,20 +251,24 @@ TEST(SetupTool, UpdateReplacesATemplateOfAnEarlierVersionAndKeepsOneChangedInThe
                                         "added the template \"B-statement.xlsx\"\n"
                                         "added the template \"outer_sheet.xlsx\"\n").arg(folder));
     auto whole = current;
-    for (const QString& name : clerks + QStringList{"B-statement.xlsx.backup", note})
+    for (const QString& name : clerks + QStringList{"B-statement.xlsx.backup", note, "dosset.lock"})
         whole.insert(name, expected.value(name));
     EXPECT_EQ(fileDigests(folder), whole);
 }
 
 // A running copy holds the folder: --update changes nothing under it, and
-// runs once it has gone, leaving no lock of its own behind.
-TEST(SetupTool, UpdateIsRefusedWhileACopyOfTheProgramHasTheFolderOpen)
+// runs once it has gone, even though the name it left in the lock file is
+// now a live stranger's (as after a restart); it holds the lock for the
+// whole of its work, told apart from the program in the refusals, and
+// leaves the lock file naming no one.
+TEST(SetupTool, UpdateIsRefusedWhileACopyHasTheFolderOpenAndHoldsItForItsWholeWork)
 {
     QTemporaryDir root;
     const QString folder = root.filePath("office");
     ASSERT_EQ(setup({folder}).code, 0);
     testsupport::takeOutTheOuterSheetsBonusLine(QDir(folder).filePath("outer_sheet.xlsx"));
     QFile::remove(QDir(folder).filePath("anx.docx"));
+    const QString lockFile = QDir(folder).filePath("dosset.lock");
     {
         common::FolderLock running(folder);
         ASSERT_TRUE(running.tryLock());
@@ -266,9 +280,54 @@ TEST(SetupTool, UpdateIsRefusedWhileACopyOfTheProgramHasTheFolderOpen)
                       .arg(folder).arg(QCoreApplication::applicationPid()));
         EXPECT_EQ(fileDigests(folder), before);
     }
-    const ToolRun r = setup({folder, "--update"});
-    EXPECT_EQ(r.out, QStringLiteral("The data folder %1 is brought up to date; no row was changed.\n"
-                                    "added the template \"anx.docx\"\n"
-                                    "replaced the older template \"outer_sheet.xlsx\" with the current one\n").arg(folder));
-    EXPECT_FALSE(QFileInfo::exists(QDir(folder).filePath("dosset.lock")));
+    QProcess stranger;
+    stranger.start("sleep", {"600"});
+    ASSERT_TRUE(stranger.waitForStarted());
+    {
+        QFile lock(lockFile);
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+        lock.write(QByteArray::number(stranger.processId()) + "\nDosset\n" + QSysInfo::machineHostName().toUtf8()
+                   + "\n{1b4e28ba-2fa1-11d2-883f-0016d3cca427}\n");
+    }
+    // The first template it reads is a pipe that holds it there until the
+    // test has looked at the lock.
+    const QString first = QDir(folder).filePath(common::templateNames().first());
+    const QByteArray firstBytes = bytesOf(first);
+    ASSERT_TRUE(QFile::remove(first));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(first).constData(), 0600), 0);
+    QProcess update;
+    update.start(testsupport::toolPath("dosset-setup"), {folder, "--update"});
+    int pipe = -1;
+    for (int waited = 0; pipe < 0 && waited < 30000; waited += 20) {
+        pipe = ::open(QFile::encodeName(first).constData(), O_WRONLY | O_NONBLOCK);
+        if (pipe < 0)
+            QThread::msleep(20);
+    }
+    ASSERT_GE(pipe, 0) << "--update never read the first template";
+    {
+        common::FolderLock program(folder);
+        EXPECT_FALSE(program.tryLock());
+        EXPECT_EQ(program.message(),
+                  QStringLiteral("The data folder %1 is being brought up to date by dosset-setup --update (process %2). "
+                                 "Wait for it to finish, then start Dosset again.\n\nNothing has been opened here.")
+                      .arg(folder).arg(update.processId()));
+        const ToolRun second = setup({folder, "--update"});
+        EXPECT_EQ(QString::number(second.code) + second.err,
+                  QStringLiteral("1dosset-setup: an update of the data folder %1 is running already (dosset-setup, "
+                                 "process %2); nothing has been changed.\nWait for it to finish.\n")
+                      .arg(folder).arg(update.processId()));
+    }
+    EXPECT_EQ(::write(pipe, firstBytes.constData(), size_t(firstBytes.size())), firstBytes.size());
+    ::close(pipe);
+    ASSERT_TRUE(update.waitForFinished(60000));
+    EXPECT_EQ(update.exitCode(), 0) << update.readAllStandardError().toStdString();
+    EXPECT_EQ(QString::fromUtf8(update.readAllStandardOutput()),
+              QStringLiteral("The data folder %1 is brought up to date; no row was changed.\n"
+                             "added the template \"anx.docx\"\n"
+                             "replaced the older template \"outer_sheet.xlsx\" with the current one\n").arg(folder));
+    stranger.kill();
+    stranger.waitForFinished();
+    EXPECT_EQ(QFileInfo(lockFile).size(), 0);
+    EXPECT_FALSE(common::FolderLock(folder).heldElsewhere());
+    ASSERT_TRUE(QFile::remove(first));
 }

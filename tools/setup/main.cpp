@@ -68,18 +68,28 @@ void setPassword(const QString& folder, const QString& password)
     t.commit();
 }
 
-// Said when the folder's lock stops --update: a running copy holds it, or
-// its lock file cannot be made.
+// Said when the folder's lock stops --update: another copy holds it (the
+// program, or another --update), or its lock file cannot be made.
 QString lockRefusal(const common::FolderLock& lock, const QString& folder)
 {
-    if (lock.heldElsewhere())
-        return QStringLiteral("the data folder %1 is open in a running copy of Dosset (process %2); nothing has been "
-                              "changed.\nClose that copy and run --update again.")
+    if (!lock.heldElsewhere())
+        return QStringLiteral("the lock file \"dosset.lock\" cannot be made in the data folder %1; nothing has been "
+                              "changed.\nCheck that you may change the folder.")
+            .arg(folder);
+    const common::LockHolder h = lock.holder();
+    if (h.update)
+        return QStringLiteral("an update of the data folder %1 is running already (dosset-setup, process %2); "
+                              "nothing has been changed.\nWait for it to finish.")
             .arg(folder)
-            .arg(lock.holder());
-    return QStringLiteral("the lock file \"dosset.lock\" cannot be made in the data folder %1; nothing has been "
-                          "changed.\nCheck that you may change the folder.")
-        .arg(folder);
+            .arg(h.pid);
+    QString copy = QStringLiteral("a running copy of Dosset");
+    if (!h.host.isEmpty())
+        copy += QStringLiteral(" on the computer \"%1\" (process %2)").arg(h.host).arg(h.pid);
+    else if (h.pid > 0)
+        copy += QStringLiteral(" (process %1)").arg(h.pid);
+    return QStringLiteral("the data folder %1 is open in %2; nothing has been changed.\nClose that copy and run "
+                          "--update again.")
+        .arg(folder, copy);
 }
 
 // One line for a template kept as it is, with what it lacks of the current one.
@@ -104,8 +114,9 @@ int update(const QString& folder, const std::optional<QString>& password, QTextS
 {
     // Nothing is changed under a running copy: it holds the files' rows and
     // the templates it fills. The lock is only read until the folder is
-    // known fit, so that a folder refused is left without a lock file.
-    common::FolderLock lock(folder);
+    // known fit, so that a folder refused is left without a lock file; once
+    // taken it is held until the last file is written.
+    common::FolderLock lock(folder, common::FolderLock::Use::Update);
     if (lock.heldElsewhere()) {
         err << "dosset-setup: " << lockRefusal(lock, folder) << "\n";
         return 1;
