@@ -157,6 +157,19 @@ public:
     }
 };
 
+// The real message boxes, for the tests of the boxes themselves; elsewhere
+// a box no test scripted fails the test.
+class RealBoxes {
+public:
+    RealBoxes() : mPrevious(forms::Dialogs::setBackend(nullptr)) {}
+    ~RealBoxes() { forms::Dialogs::setBackend(mPrevious); }
+    RealBoxes(const RealBoxes&) = delete;
+    RealBoxes& operator=(const RealBoxes&) = delete;
+
+private:
+    forms::Dialogs::Backend* mPrevious;
+};
+
 // A box's title, style and prompt in one line, for one comparison of all three.
 inline QString said(const forms::ScriptedDialogs::Box& b) { return QStringLiteral("%1|%2|%3").arg(b.title).arg(b.style).arg(b.prompt); }
 

@@ -94,6 +94,7 @@ TEST_F(ControlsTest, MessageBoxTakesNoFocusEventsAndItsEnterIsNoKeyUp)
 {
     // A real message box, closed by Enter: the press goes to the box, the
     // release to the text box that gets the keyboard back.
+    testsupport::RealBoxes real;
     QTimer::singleShot(0, [] {
         QWidget* box = QApplication::activeModalWidget();
         ASSERT_NE(box, nullptr);

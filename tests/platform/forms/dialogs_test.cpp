@@ -121,6 +121,7 @@ TEST(Dialogs, AQuestionThatLosesDataDefaultsToNo)
 // no other line is cut for it, whether the path is long or short.
 TEST(Dialogs, AFoldersPathIsShownWholeAndTheRestOfTheMessageWithIt)
 {
+    testsupport::RealBoxes real;
     const QString file = "\"outer_sheet 2026-12-25 2202-00-109-NP-002-V-01 2026-12-07 044358.xlsx\" is saved in the folder";
     for (const QString folder : {"/home/clerk/Mr.Dosset/output/of/a/folder/nested/deep/enough/to/wrap/in/a/box",
                                  "/tmp/a/output"}) {
