@@ -50,9 +50,11 @@ const ShippedVersion kShippedVersions[] = {
     {"outer_sheet.xlsx", "48604d5f76e7a96bc84de32e3c3802ad141fe376451993142d5d9a395643ac75"}, // 2026-12-06 422f397
     {"outer_sheet.xlsx", "fcec7c8baad0226f040e7493f7ebd1f14001f69bf9db0523bbec0647cc9086c3"}, // 2026-12-07 f18f2bf
     {"outer_sheet.xlsx", "00248eda334d856210c570e3e673b6d99d73f9fd6b5ef7c3da470f03bd7b9ec0"}, // 2026-12-07 bb74759
+    {"outer_sheet.xlsx", "251c21c97f2d8c5b7f36ab02025c252c30e3149df22d186a2d4427e71993aa31"}, // 2026-12-07 92a6043
     {"pro_stt.xlsx", "9e0d8074a062854fe16ba021067c513ea494aa78a4bc19a26fcdb32fe7867ed0"}, // 2026-12-06 08ba505
     {"pro_stt.xlsx", "086d1bed4e2aab11868ea8b6ab50f98c32c554feff36ddacab46eb2a535d3f56"}, // 2026-12-06 422f397
     {"pro_stt.xlsx", "af069ec229f9d078cb0b7b57486912910b7f40ff7608240cef4f5d9062000866"}, // 2026-12-07 84c04fc
+    {"pro_stt.xlsx", "aa1029c18bc05e021d8ffb71610787bb252eba6fa0c307f2b275b551c0d6488a"}, // 2026-12-07 92a6043
 };
 
 // A line that the program writes into a workbook and that one of its

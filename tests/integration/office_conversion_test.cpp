@@ -1,12 +1,13 @@
 // A saved B-statement and a bill's outer sheet and pro statement opened by
-// LibreOffice itself: their totals recomputed from their formulas. Skipped
-// where LibreOffice is not installed.
+// LibreOffice itself: their totals recomputed from their formulas, and their
+// figures as it prints them. Skipped where LibreOffice is not installed.
 #include "allotment/financial_report_form.h"
 #include "paybill/documents_form_fixture.h"
 
 #include "platform/data/database.h"
 #include "platform/forms/controls.h"
 #include "platform/office/desktop.h"
+#include "platform/office/workbook.h"
 #include "support/libreoffice_convert.h"
 #include "support/ooxml_reader.h"
 
@@ -98,6 +99,58 @@ TEST_F(BonusBillSheet, OuterSheetAndProStatementGrossAndNetAreTheBillsAsRecomput
             paise << qRound64(ooxml::cell(book, QLatin1String(f.cells[i])).toDouble() * 100);
         EXPECT_EQ(paise, (QList<qint64>{350000, gross, 373267, net})) << f.cells[0];
         EXPECT_EQ(ooxml::cell(book, QLatin1String(f.cells[4])).toString(), doctest::kBonusBillWords);
+    }
+}
+
+// An overspent head: to 10 January 2012 it has 28,80,000 allotted (the
+// office's 1,95,000 and 26,85,000 more) and 32,26,088 billed (28,000 and
+// 31,98,088 more), so the outer sheet's balance of the allotment (G31, the
+// allotment less the bills) is -3,46,088.
+class OverspentHead : public doctest::BonusBillFiles {
+protected:
+    void makeData() override
+    {
+        BonusBillFiles::makeData();
+        const QString head = QString::fromLatin1(doctest::kDrawalCode);
+        doctest::addRegisterRow(head, 0, {2011, 6, 1}, {2685000, 0, 0, 0, 0, 0});
+        doctest::addRegisterRow(head, 30, {2011, 9, 1}, {3198088, 0, 0, 0, 0, 0});
+    }
+};
+
+// As LibreOffice prints them, in the preview and on paper: every figure of
+// the outer sheet and the pro statement with its sign, in lakhs and crores.
+TEST_F(OverspentHead, OuterSheetAndProStatementPrintEachFigureWithItsSignInLakhsAndCrores)
+{
+    if (!testsupport::hasLibreOffice())
+        GTEST_SKIP() << "LibreOffice is not installed";
+    activate();
+    testsupport::click(*form->Command16);
+    ASSERT_EQ(desktop.opened().size(), 1) << boxes.prompts().join(QLatin1Char('|')).toStdString();
+    QTemporaryDir out;
+    QMap<QString, QString> shown = testsupport::shownCells(
+        testsupport::convertedByLibreOffice(desktop.opened().last(), testsupport::kShownCsv, out));
+    EXPECT_EQ(QStringList({shown["B31"], shown["G24"], shown["G29"], shown["G31"]}).join('|'),
+              "Balance of the allotment (Rs.)|28,80,000.00|32,26,088.00|-3,46,088.00");
+
+    // Figures of either sign in thousands, lakhs and crores, and beside the
+    // lakh, written into figure cells of each.
+    const double figures[] = {-12345678.5, -346088, -100000, -500, -0.5, 0, 500, 99999.99, 346088, 12345678.5};
+    const QString printed = "-1,23,45,678.50|-3,46,088.00|-1,00,000.00|-500.00|-0.50|0.00|500.00|99,999.99|"
+                            "3,46,088.00|1,23,45,678.50";
+    const struct {
+        const char* name;
+        int rows[10]; // of column I
+    } books[] = {{"outer_sheet.xlsx", {49, 51, 55, 62, 64, 66, 67, 68, 69, 70}},
+                 {"pro_stt.xlsx", {9, 10, 11, 12, 13, 14, 19, 21, 25, 32}}};
+    for (const auto& b : books) {
+        office::Workbook book = office::Workbook::open(QString::fromLatin1(b.name));
+        for (int i = 0; i < 10; ++i)
+            book.setValue(b.rows[i], 9, figures[i]);
+        shown = testsupport::shownCells(testsupport::convertedByLibreOffice(book.save(), testsupport::kShownCsv, out));
+        QStringList texts;
+        for (int row : b.rows)
+            texts << shown.value("I" + QString::number(row));
+        EXPECT_EQ(texts.join('|'), printed) << b.name;
     }
 }
 

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -31,6 +33,43 @@ inline QString convertedByLibreOffice(const QString& file, const QString& format
         soffice.kill();
     return QDir(out.path()).filePath(QFileInfo(file).completeBaseName() + QLatin1Char('.')
                                      + format.section(QLatin1Char(':'), 0, 0));
+}
+
+// The cells that a kShownCsv conversion shows, each as LibreOffice prints it,
+// by their A1 names ("G31"); a cell it leaves empty is absent.
+inline QMap<QString, QString> shownCells(const QString& csvFile)
+{
+    QFile file(csvFile);
+    QMap<QString, QString> cells;
+    if (!file.open(QIODevice::ReadOnly))
+        return cells;
+    const QString text = QString::fromUtf8(file.readAll());
+    int row = 1, col = 0;
+    QString field;
+    bool quoted = false;
+    const auto keep = [&] {
+        if (!field.isEmpty())
+            cells.insert(QChar(u'A' + col) + QString::number(row), field); // the templates stay within column Z
+        field.clear();
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (quoted && c == u'"' && i + 1 < text.size() && text.at(i + 1) == u'"')
+            field += text.at(++i);
+        else if (c == u'"')
+            quoted = !quoted;
+        else if (!quoted && c == u',') {
+            keep();
+            ++col;
+        } else if (!quoted && c == u'\n') {
+            keep();
+            ++row;
+            col = 0;
+        } else if (quoted || c != u'\r')
+            field += c;
+    }
+    keep();
+    return cells;
 }
 
 } // namespace testsupport

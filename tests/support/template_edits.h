@@ -38,9 +38,28 @@ inline void takeOutTheBonusLine(const QString& path, const char* row, const char
         sheet.replace(term, "");
     });
 }
+// The outer sheet or the pro statement with the number format its figures
+// had before a negative one printed its sign.
+inline void putBackTheUnsignedFigures(const QString& path)
+{
+    editPart(path, QStringLiteral("xl/styles.xml"), [](QByteArray& styles) {
+        const QByteArray now = R"([&lt;100000][$-4009]#,##0.00;[&gt;=10000000]##\,##\,##\,##0.00;##\,##\,##0.00)";
+        ASSERT_TRUE(styles.contains(now));
+        styles.replace(now, R"([&gt;=10000000]##\,##\,##\,##0.00;[&gt;=100000]##\,##\,##0.00;##,##0.00)");
+    });
+}
+
 // The two as the release before the bonus line shipped them.
-inline void takeOutTheOuterSheetsBonusLine(const QString& path) { takeOutTheBonusLine(path, "12", "+G12", 37); }
-inline void takeOutTheProStatementsBonusLine(const QString& path) { takeOutTheBonusLine(path, "14", "+I14", 27); }
+inline void takeOutTheOuterSheetsBonusLine(const QString& path)
+{
+    putBackTheUnsignedFigures(path);
+    takeOutTheBonusLine(path, "12", "+G12", 37);
+}
+inline void takeOutTheProStatementsBonusLine(const QString& path)
+{
+    putBackTheUnsignedFigures(path);
+    takeOutTheBonusLine(path, "14", "+I14", 27);
+}
 
 // The formula of `cell` (a formula cell of the first sheet) made `formula`, all else kept.
 inline void setFormula(const QString& path, const QByteArray& cell, const QByteArray& formula)
