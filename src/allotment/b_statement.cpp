@@ -1,5 +1,6 @@
 #include "allotment/b_statement.h"
 
+#include "allotment/registers.h"
 #include "allotment/report_period.h"
 #include "platform/data/database.h"
 #include "platform/data/recordset.h"
@@ -163,19 +164,20 @@ std::optional<BStatement> makeBStatement(data::Database& fund, const StatementRe
     QStringList fields;
     for (const AmountColumn& c : kAmountColumns)
         fields << QLatin1String(c.field);
+    const RegisterPeriod period = registerPeriod(QStringLiteral("bill_date"), first, to);
     data::QueryRecordset bills(fund,
                                QStringLiteral("select bill_no, bill_date, deduction, %1 from all_exp "
-                                              "where bill_date between ? and ? and bill_no > 0 "
+                                              "where %2 and bill_no > 0 "
                                               "and head like ? escape '\\' order by bill_date, bill_no")
-                                   .arg(fields.join(QLatin1Char(','))),
-                               {first.toString(Qt::ISODate), to.toString(Qt::ISODate), containsPattern(r.headCode)});
-    // The query takes the rows by the text of their dates; each goes to the
-    // last month read whose first day's text is not after its own. A date the
-    // register holds that is no date at all ("2011-04-31", from an older build
-    // or a file edited by hand) so lands in exactly one month of those read,
-    // and is counted there as the register's own totals over the year count
-    // it: never outside the months, never dropped. Such a bill of the month
-    // shows its date as the register holds it.
+                                   .arg(fields.join(QLatin1Char(',')), period.condition),
+                               period.values + QVariantList{containsPattern(r.headCode)});
+    // The rows are taken by the text of their dates, up to the first day of
+    // the next month, and each goes to the last month read whose first day's
+    // text is not after its own. A date the register holds that is no date at
+    // all ("2011-04-31") so lands in exactly one month, the same whichever
+    // month's statement reads it: April's own statement lists it as May's
+    // carries it, and the balance and the register reports count it there too.
+    // Such a bill of the month shows its date as the register holds it.
     QStringList monthStarts;
     for (QDate d = first; d <= from; d = d.addMonths(1))
         monthStarts << d.toString(Qt::ISODate);

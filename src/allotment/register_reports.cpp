@@ -2,6 +2,7 @@
 
 #include "allotment/financial_report_form.h"
 #include "allotment/heads.h"
+#include "allotment/registers.h"
 #include "common/schema.h"
 #include "platform/data/database.h"
 #include "platform/forms/controls.h"
@@ -151,18 +152,20 @@ Period periodOfForm()
             form.Label4->caption(), form.Label5->caption()};
 }
 
-// The report's rows: a register's entries dated from..to, both inclusive.
-void setPeriodRows(reports::Report& r, const char* sql, const QDate& from, const QDate& to)
+// The report's rows: a register's entries dated from..to, both inclusive, by
+// the rule every paper reads a register's period by.
+void setPeriodRows(reports::Report& r, const char* sql, const char* dateField, const QDate& from, const QDate& to)
 {
     data::Database& fund = data::Database::open(common::kFundDb);
-    r.setDataSource(reports::DataSource::fromQuery(fund, QString::fromLatin1(sql),
-                                                   {from.toString(Qt::ISODate), to.toString(Qt::ISODate)}));
+    const RegisterPeriod period = registerPeriod(QLatin1String(dateField), from, to);
+    r.setDataSource(reports::DataSource::fromQuery(fund, QString::fromLatin1(sql).arg(period.condition),
+                                                   period.values));
 }
 
 } // namespace
 
-PeriodRegister::PeriodRegister(const char* sql, const char* fromLabel, const char* toLabel)
-    : mSql(sql), mFromLabel(fromLabel), mToLabel(toLabel)
+PeriodRegister::PeriodRegister(const char* sql, const char* dateField, const char* fromLabel, const char* toLabel)
+    : mSql(sql), mDateField(dateField), mFromLabel(fromLabel), mToLabel(toLabel)
 {
 }
 
@@ -175,14 +178,13 @@ void PeriodRegister::initialize()
 void PeriodRegister::load(const QDate& from, const QDate& to, const QString& fromCaption,
                           const QString& toCaption)
 {
-    setPeriodRows(*this, mSql, from, to);
+    setPeriodRows(*this, mSql, mDateField, from, to);
     label(QStringLiteral("Section4"), QLatin1String(mFromLabel)).setCaption(fromCaption);
     label(QStringLiteral("Section4"), QLatin1String(mToLabel)).setCaption(toCaption);
 }
 
 DataReport9::DataReport9()
-    : PeriodRegister("select * from all_allot where order_date between ? and ? and order_no <> '0' "
-                     "order by rowid",
+    : PeriodRegister("select * from all_allot where %1 and order_no <> '0' order by rowid", "order_date",
                      "Label21", "Label23")
 {
     setTitle("ALLOTMENT RECEIVED");
@@ -209,8 +211,7 @@ DataReport9::DataReport9()
 }
 
 DataReport10::DataReport10()
-    : PeriodRegister("select * from all_exp where bill_date between ? and ? and bill_no <> 0 "
-                     "order by bill_no asc",
+    : PeriodRegister("select * from all_exp where %1 and bill_no <> 0 order by bill_no asc", "bill_date",
                      "Label19", "Label21")
 {
     setTitle("EXPENDITURE REPORT");

@@ -14,18 +14,20 @@ class PeriodRegister : public reports::Report {
 public:
     // Reads the period and its captions from the financial-report form.
     void initialize() override;
-    // The rows dated from..to (both inclusive), opening rows left out; the
-    // header reads fromCaption and toCaption.
+    // The rows dated from..to (both inclusive, as registerPeriod takes them),
+    // opening rows left out; the header reads fromCaption and toCaption.
     void load(const QDate& from, const QDate& to, const QString& fromCaption,
               const QString& toCaption);
 
 protected:
-    // sql selects the rows between two dates (two parameters); fromLabel and
-    // toLabel are the report header's labels of the period's captions.
-    PeriodRegister(const char* sql, const char* fromLabel, const char* toLabel);
+    // sql selects the rows of the period, its condition on dateField standing
+    // for %1; fromLabel and toLabel are the report header's labels of the
+    // period's captions.
+    PeriodRegister(const char* sql, const char* dateField, const char* fromLabel, const char* toLabel);
 
 private:
     const char* mSql;
+    const char* mDateField;
     const char* mFromLabel;
     const char* mToLabel;
 };

@@ -35,6 +35,11 @@ QString iso(const QDate& d)
 
 } // namespace
 
+RegisterPeriod registerPeriod(const QString& dateField, const QDate& from, const QDate& to)
+{
+    return {QStringLiteral("%1 >= ? and %1 < ?").arg(dateField), {iso(from), iso(to.addDays(1))}};
+}
+
 std::optional<Amounts> registerSums(data::Database& fund, Register reg, const QString& head,
                                     const QDate& from, const QDate& to)
 {
@@ -44,9 +49,10 @@ std::optional<Amounts> registerSums(data::Database& fund, Register reg, const QS
     QStringList sums;
     for (const AmountColumn& c : kAmountColumns)
         sums << QStringLiteral("sum(hundredths(%1))").arg(QLatin1String(c.field));
-    const QString sql = QStringLiteral("select count(*), %1 from %2 where head = ? and %3 between ? and ?")
-                            .arg(sums.join(QLatin1Char(',')), t.table, t.dateField);
-    data::QueryRecordset rs(fund, sql, {head, iso(from), iso(to)});
+    const RegisterPeriod period = registerPeriod(t.dateField, from, to);
+    const QString sql = QStringLiteral("select count(*), %1 from %2 where head = ? and %3")
+                            .arg(sums.join(QLatin1Char(',')), t.table, period.condition);
+    data::QueryRecordset rs(fund, sql, QVariantList{head} + period.values);
     if (rs.field(0).number() == 0)
         return std::nullopt;
     Amounts a{};

@@ -36,15 +36,18 @@ void gpf_ac::Combo2_Click()
     // a blank sheet no account is taken, so no step can work on the old one.
     // The subscriber shown before leaves the boxes first: a pick refused, or
     // failed part way, shows nobody chosen rather than the earlier subscriber
-    // under an empty account list.
+    // under an empty account list, nor that subscriber's monthly subscription
+    // waiting to be worked out as nobody's.
     const QString account = Combo2->currentData().toString().trimmed();
     emptyBoxes({Text1, Text2, Text14, Text16, Text17, Text10, Text18, Text20});
     Label29->setCaption(QString());
     Label31->setCaption(QString());
     bool taken = false;
     const auto nothingChosen = qScopeGuard([&] {
-        if (!taken)
-            Combo2->setListIndex(-1);
+        if (taken)
+            return;
+        Combo2->setListIndex(-1);
+        Text5->setText(QString());
     });
     // Read before the sheet is made afresh, so that a read that fails leaves it as it was.
     const auto any = mBroadSheet->any(account);

@@ -102,13 +102,23 @@ QString tooLargeMessage()
     return QStringLiteral("THE AMOUNT IS TOO LARGE: A SALARY PART MUST BE LESS THAN ONE CRORE");
 }
 
+bool finerThanPaisa(const QString& text)
+{
+    return vb::readAmount(text, common::kSalaryPart).fault == vb::AmountFault::TooManyDecimals;
+}
+
+QString finerThanPaisaMessage()
+{
+    return QStringLiteral("A SALARY AMOUNT IS KEPT TO THE PAISA: TYPE AT MOST TWO FIGURES AFTER THE POINT");
+}
+
 QString notAmountMessage(const QString& text, const QString& notNumber)
 {
     switch (vb::readAmount(text, common::kSalaryPart).fault) {
     case vb::AmountFault::TooLarge:
         return tooLargeMessage();
     case vb::AmountFault::TooManyDecimals:
-        return QStringLiteral("A SALARY AMOUNT IS KEPT TO THE PAISA: TYPE AT MOST TWO FIGURES AFTER THE POINT");
+        return finerThanPaisaMessage();
     default:
         return notNumber;
     }

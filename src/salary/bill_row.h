@@ -67,6 +67,10 @@ std::optional<int> readAmounts(BillRow& row, std::initializer_list<AmountBox> bo
 QString notAmountMessage(const QString& text, const QString& notNumber);
 // A salary part of a crore or more.
 QString tooLargeMessage();
+// A box holding a figure finer than the paisa ("3197.123"), which no salary
+// row can keep: refused where it is typed, before anything is worked out from it.
+bool finerThanPaisa(const QString& text);
+QString finerThanPaisaMessage();
 
 // Rows of the pay roll already holding this employee for this pay month.
 int rowsForPayMonth(data::Database& db, const QString& payMonth, const QString& empCode);

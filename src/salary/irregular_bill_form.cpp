@@ -184,24 +184,28 @@ void Form11::connectHandlers()
     enter(12, &Form11::Text12_Enter);
     enter(13, &Form11::Text13_Enter);
     enter(19, &Form11::Text19_Enter);
+    // An amount box refuses a figure finer than the paisa on Enter, before
+    // the focus moves on; the rest is checked where the figures are used.
+    const auto paisa = [this](int box) { return [this, box] { return !refuseFinerThanPaisa({box}); }; };
     EntryChain{{
         {Text[1], Combo1, [this] { return Text1_Enter(); }},
         {Text[21], Text[22]},
         {Text[22], Text[1], [this] { return Text22_Enter(); }},
-        {Text[7], Text[23]},
-        {Text[23], Text[8]},
-        {Text[8], Text[9]},
-        {Text[9], Text[10]},
-        {Text[10], Text[11]},
-        {Text[11], Text[12]},
-        {Text[14], Text[15]},
-        {Text[15], Text[16]},
-        {Text[16], Text[17]},
-        {Text[17], Text[18]},
-        {Text[18], Text[19]},
-        {Text[28], Text[29]},
-        {Text[29], Text[30]},
-        {Text[30], Text[31]},
+        {Text[7], Text[23], paisa(7)},
+        {Text[23], Text[8], paisa(23)},
+        {Text[8], Text[9], paisa(8)},
+        {Text[9], Text[10], paisa(9)},
+        {Text[10], Text[11], paisa(10)},
+        {Text[11], Text[12], paisa(11)},
+        {Text[14], Text[15], paisa(14)},
+        {Text[15], Text[16], paisa(15)},
+        {Text[16], Text[17], paisa(16)},
+        {Text[17], Text[18], paisa(17)},
+        {Text[18], Text[19], paisa(18)},
+        {Text[28], Text[29], paisa(28)},
+        {Text[29], Text[30], paisa(29)},
+        {Text[30], Text[31], paisa(30)},
+        {Text[31], nullptr, paisa(31)},
     }};
     for (int i : {12, 13, 19})
         Text[i]->setEntryBox(true);
@@ -461,6 +465,8 @@ void Form11::Text12_Enter()
         Text[12]->setFocus();
         return;
     }
+    if (refuseFinerThanPaisa({12, 7, 23, 8, 9, 10, 11}))
+        return;
     auto v = [this](int i) { return boxValue(Text[i]); };
     const double g = gross(v(7), v(23), v(9), v(10), v(11), v(12), v(8));
     Text[13]->setText(shownFigure(g));
@@ -512,6 +518,8 @@ void Form11::Text19_Enter()
         Text[19]->setFocus();
         return;
     }
+    if (refuseFinerThanPaisa({14, 15, 16, 17, 18}))
+        return;
     auto v = [this](int i) { return boxValue(Text[i]); };
     const double deduct = totalDeduction(v(14), v(15), v(16), v(17), v(18), v(19));
     Text[20]->setText(shownFigure(net(v(13), deduct)));
@@ -523,6 +531,18 @@ void Form11::figuresChanged()
 {
     Command[1]->setEnabled(false);
     Command[3]->setEnabled(false);
+}
+
+bool Form11::refuseFinerThanPaisa(std::initializer_list<int> boxes)
+{
+    for (int box : boxes) {
+        if (finerThanPaisa(Text[box]->text())) {
+            Dialogs::msgBox(finerThanPaisaMessage(), vbInformation, kHi);
+            Text[box]->setFocus();
+            return true;
+        }
+    }
+    return false;
 }
 
 void Form11::Command3_Click()

@@ -50,6 +50,9 @@ private:
     QString instalmentText(data::TableRecordset& ledger, const QString& dueField);
     // Figures changed after the net was worked out: CONFIRM and ADD wait.
     void figuresChanged();
+    // The first of the boxes holding a figure finer than the paisa is told so
+    // and takes the focus; false when none does.
+    bool refuseFinerThanPaisa(std::initializer_list<int> boxes);
 
     forms::OptionButton* Option[5] = {};
     forms::TextBox* Text[32] = {}; // Text1 .. Text31 (0 and 24 .. 27 unused)

@@ -282,6 +282,31 @@ TEST_F(BStatementYearTest, ALateBillOfAnEarlierMonthIsCarriedWhenALaterMonthIsMa
     EXPECT_EQ(told().size(), 1);
 }
 
+// A bill the register holds under a date that is no date, "2012-04-31", is
+// April's on every statement: April lists it and May carries it, and making
+// the two again in turn moves nothing. Worked by hand:
+//   April: bill 101 of 10/04 pay 100; bill 102 of "2012-04-31" pay 20: 120
+//   May:   bill 103 of 15/05 pay 3000: progressive 3120
+TEST_F(BStatementYearTest, ABillUnderADateThatIsNoDateIsAprilsOnEveryStatement)
+{
+    addBill(kPay, 101, QDate(2012, 4, 10), {{Pay, 100}});
+    addBill(kPay, 102, QString("2012-04-31"), {{Pay, 20}});
+    addBill(kPay, 103, QDate(2012, 5, 15), {{Pay, 3000}});
+    const std::vector<double> april{120, 0, 0, 0, 0, 0, 0, 0, 0, 0, 120};
+    for (int round = 1; round <= 2; ++round) {
+        auto aprilBook = statement("01/04/2012", "APRIL", kPayName);
+        ASSERT_TRUE(aprilBook);
+        EXPECT_EQ(cells(*aprilBook, {{5, 1}, {6, 1}, {6, 2}, {7, 1}}), (QVariantList{101, 102, "2012-04-31", QVariant()}))
+            << round;
+        EXPECT_EQ(totals(*aprilBook, 2012, 5), twice(april)) << round;
+        auto mayBook = statement("01/04/2012", "MAY", kPayName);
+        ASSERT_TRUE(mayBook);
+        EXPECT_EQ(totals(*mayBook, 2012, 6), twice({3120, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3120})) << round;
+        EXPECT_EQ(stored(2012, 5, kCode), april) << round;
+    }
+    EXPECT_EQ(told(), QStringList());
+}
+
 // December and January of the year 2012-13 each take the bills of their own
 // calendar year, name it in the title and carry the totals on. Worked by hand:
 //   brought into December: November's bill 111, pay 300000, net 300000

@@ -99,10 +99,14 @@ TEST_F(FinancialReportTest, RegisterReportsHoldThePeriodsRowsOnly)
              {kSalaryCode, "A/2", QDate(2011, 5, 1), 20.0}})
         addAllotment(head, order, date, {{Pay, pay}});
     addAllotment(kOfficeCode, "B/7", QDate(2011, 4, 30), {{Pay, 0}, {Oc, 250}});
+    addAllotment(kSalaryCode, "A/3", QDate(2011, 4, 1), {{Pay, 7}});
+    fund().execute("update all_allot set order_date = '2011-04-31' where order_no = 'A/3'");
     for (const auto& [number, date, pay] : {std::tuple{0, QDate(2011, 4, 1), 0.0}, {12, QDate(2011, 4, 30), 900.0},
              {2, QDate(2011, 3, 31), 5.0}, {13, QDate(2011, 5, 1), 5.0}})
         addBill(kSalaryCode, number, date, {{Pay, pay}});
     addBill(kOfficeCode, 3, QDate(2011, 4, 5), {{Pay, 0}, {Oe, 40}});
+    // Held under a date that is no date: April's, as April's B-statement counts it.
+    addBill(kSalaryCode, 14, QString("2011-04-31"), {{Pay, 7}});
     open();
     enter(*form->Text3, "01/04/2011");
 
@@ -117,15 +121,16 @@ TEST_F(FinancialReportTest, RegisterReportsHoldThePeriodsRowsOnly)
                 && allotments.orientation() == reports::Orientation::Landscape);
     // Each field's texts down the page; pay (Text5), other charges (Text17).
     EXPECT_EQ(textsOf(allotments.layout(), {"Label21", "Label23", "Text1", "Text3", "Text4", "Text5", "Text17", "Label16"}),
-              (QStringList{"01-Apr-11", "30-Apr-11", kSalaryCode + "|" + kOfficeCode, "A/1|B/7", "01/04/11|30/04/11",
-                           "1500.5|0", "0|250", "OC"}));
+              (QStringList{"01-Apr-11", "30-Apr-11", kSalaryCode + "|" + kOfficeCode + "|" + kSalaryCode, "A/1|B/7|A/3",
+                           "01/04/11|30/04/11|2011-04-31", "1500.5|0|7", "0|250|0", "OC"}));
 
     click(*form->Command2);
     auto& bills = reports::Reports::get<allotment::DataReport10>();
     EXPECT_EQ(bills.layout().title, "EXPENDITURE REPORT");
     // By bill number; office expenses (Text14).
     EXPECT_EQ(textsOf(bills.layout(), {"Label19", "Label21", "Text1", "Text2", "Text3", "Text14", "Text16"}),
-              (QStringList{"01-Apr-11", "30-Apr-11", "3|12", "05/04/11|30/04/11", "0|900", "40|0", "OFFICE|SALARY"}));
+              (QStringList{"01-Apr-11", "30-Apr-11", "3|12|14", "05/04/11|30/04/11|2011-04-31", "0|900|7", "40|0|0",
+                           "OFFICE|SALARY|SALARY"}));
 
     // A later change of the period enables the report again and it is built afresh.
     type(*form->Text1, "01/05/2011");

@@ -59,6 +59,11 @@ void addBill(const QString& head, double billNo, const QDate& date, ColumnAmount
            {head, billNo, date.toString(Qt::ISODate), deduction}, amounts);
 }
 
+void addBill(const QString& head, double billNo, const QString& heldDate, ColumnAmounts amounts)
+{
+    addRow("all_exp", {"head", "bill_no", "bill_date", "deduction"}, {head, billNo, heldDate, 0}, amounts);
+}
+
 void addBroughtForward(const QString& code, int fyYear, int monthNo, double pay, double net)
 {
     fund().execute("insert into b_statement (m_head, month_no, pay, d_pay, da, hra, wages, ta, cont, bonus, "

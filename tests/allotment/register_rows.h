@@ -25,6 +25,8 @@ void addHead(const QString& drawalCode, const QString& description, const QStrin
 void addAllotment(const QString& head, const QString& orderNo, const QDate& date, ColumnAmounts amounts);
 void addBill(const QString& head, double billNo, const QDate& date, ColumnAmounts amounts,
              double deduction = 0);
+// A bill whose register date is held as the text given, a date or not ("2011-04-31").
+void addBill(const QString& head, double billNo, const QString& heldDate, ColumnAmounts amounts);
 
 // A b_statement row: `pay` and `net` brought forward into a month, the rest 0.
 void addBroughtForward(const QString& code, int fyYear, int monthNo, double pay, double net);

@@ -40,6 +40,11 @@ TEST(Registers, BalancesAfterAllotmentsAndBills)
     addAllotment(code("NP", "02"), "W/1", QDate(2012, 5, 1), {{Wages, 500}});
     EXPECT_TRUE(registerSums(fund(), Register::Allotments, code("NP", "02"), kStart, kEnd));
     EXPECT_FALSE(headBalances(fund(), code("NP", "02"), kStart, kEnd));
+
+    // A bill held under a date that is no date is spent on the last day whose
+    // text is not after its own: by 30 June, as June's B-statement counts it.
+    addBill(salary, 42, QString("2012-06-31"), {{Pay, 500}});
+    EXPECT_EQ(headBalances(fund(), salary, kStart, QDate(2012, 6, 30))->column[Pay], 100000 - 60000 - 500);
 }
 
 TEST(Registers, YearEndResetKeepsTheNewYearAndIsSafeToRepeat)

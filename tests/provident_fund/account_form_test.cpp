@@ -259,30 +259,33 @@ TEST_F(GpfFormTest, StepsRefuseASheetOfAnotherAccountOrYearAMissingLastYearOrShe
 // unreadable) leaves nobody chosen: not the subscriber shown before it.
 TEST_F(GpfFormTest, APickRefusedOrFailedShowsNoEarlierSubscriber)
 {
+    // The monthly subscription (Text5) too.
     const auto shown = [this] {
         return QStringList{form->Combo2->text(), box(1).text(), box(2).text(), form->Label29->caption(),
-                           form->Label31->caption(), summary()}.join('/');
+                           form->Label31->caption(), summary(), box(5).text()}.join('/');
     };
     pickDate(*form->DTPicker1, QDate(2010, 4, 1));
     existing("456");
-    EXPECT_EQ(shown(), "456/456/SITA/SITA/SITA/20000|4000|0|1000|0|25000");
+    type(box(5), "500");
+    EXPECT_EQ(shown(), "456/456/SITA/SITA/SITA/20000|4000|0|1000|0|25000/500");
 
     salaryDb().execute("delete from first_sheet where rowid = 1");
     ASSERT_TRUE(choose(*form->Combo2, "123"));
     EXPECT_EQ(said(), QStringList{"PLEASE NOTE|16|The blank G.P.F sheet holds 11 rows instead of twelve, so no "
                                   "year can be worked out. The sheet was kept as it was."});
-    EXPECT_EQ(shown(), QString("/////|||||"));
+    EXPECT_EQ(shown(), QString("/////|||||/"));
     EXPECT_EQ(form->Combo2->listIndex(), -1);
 
     salaryDb().execute("insert into first_sheet select * from calc_sheet limit 1");
     existing("456");
+    type(box(5), "500");
     salaryDb().execute("alter table broadsheet rename to broadsheet_away");
     ASSERT_TRUE(choose(*form->Combo2, "123"));
     salaryDb().execute("alter table broadsheet_away rename to broadsheet");
     const QStringList failed = said();
     ASSERT_EQ(failed.size(), 1);
     EXPECT_TRUE(failed[0].contains("|16|")) << failed[0].toStdString();
-    EXPECT_EQ(shown(), QString("/////|||||"));
+    EXPECT_EQ(shown(), QString("/////|||||/"));
     EXPECT_EQ(form->Combo2->listIndex(), -1);
 }
 

@@ -309,3 +309,38 @@ TEST_F(Form11Test, NextEmployeeStartsWithNoMiscAndAnAmountTooLargeIsSaidSo)
     EXPECT_EQ(firstRow("select misc, hb_loan, i_tax, gross, p_tax, deduct, net from salary where emp_code = 'C2'"),
               (QVariantList{0.0, 0.0, 0.0, 6971.0, 45.0, 1275.0, 5696.0}));
 }
+
+// A figure finer than the paisa is refused on Enter in the box it is typed
+// in, the focus kept there; typed without Enter, it stops the gross or the net
+// being worked out from it. Worked by hand: arrear pay 3197.12 alone is the
+// gross; no deductions, so the net.
+TEST_F(Form11Test, AFigureFinerThanThePaisaIsRefusedInTheBoxItIsTypedIn)
+{
+    const QString paisa = "Hi|64|A SALARY AMOUNT IS KEPT TO THE PAISA: TYPE AT MOST TWO FIGURES AFTER THE POINT";
+    click(option(4));
+    enter(box(1), "20/03/2012");
+    pickCode("C1");
+    for (int n : {7, 23, 8, 9, 10, 11}) {
+        EXPECT_EQ(saidBy([&] { enter(box(n), "3197.123"); }), QStringList{paisa}) << n;
+        EXPECT_EQ(focused(), &box(n)) << n;
+        type(box(n), "0");
+    }
+    type(box(7), "3197.123");
+    const QStringList gross = saidBy([&] { enter(box(12), "0"); });
+    EXPECT_TRUE(gross == QStringList{paisa} && focused() == &box(7) && box(13).text().isEmpty());
+    type(box(7), "3197.12");
+    pressEnter(box(12));
+    EXPECT_EQ(box(13).text(), "3197.12");
+
+    for (int n : {14, 15, 16, 17, 18, 28, 29, 30, 31}) {
+        EXPECT_EQ(saidBy([&] { enter(box(n), "0.001"); }), QStringList{paisa}) << n;
+        EXPECT_EQ(focused(), &box(n)) << n;
+        type(box(n), "0");
+    }
+    type(box(16), "0.001");
+    const QStringList net = saidBy([&] { enter(box(19), "0"); });
+    EXPECT_TRUE(net == QStringList{paisa} && focused() == &box(16) && box(20).text().isEmpty() && !button(3).isEnabled());
+    type(box(16), "0");
+    EXPECT_TRUE(saidBy([&] { enter(box(19), "0"); }).isEmpty());
+    EXPECT_TRUE(box(20).text() == "3197.12" && button(3).isEnabled());
+}

@@ -59,6 +59,10 @@ TEST(SalaryRules, InstalmentsToThePaisaClearTheLedgerExactly)
               (QList<double>{-100, 0, 0, 500, 500, 500, 250.51, 666.67}));
     EXPECT_EQ((QList<bool>{paidOff(0), paidOff(0.004), paidOff(-0.004), paidOff(0.005), paidOff(-300)}),
               (QList<bool>{true, true, true, false, false}));
+    // A half paisa on an even count goes away from zero too, never to the even paisa:
+    // 66665 / 2 = 33332.5 -> 333.33; 5 / 2 = 2.5 -> 0.03; -66665 / 2 -> -333.33.
+    EXPECT_EQ((QList<double>{instalment(666.65, 2), instalment(0.05, 2), instalment(-666.65, 2)}),
+              (QList<double>{333.33, 0.03, -333.33}));
     const LedgerState cleared = advanceLedger({500, 1500, 0}, 500);
     EXPECT_EQ((QList<double>{cleared.due, cleared.recovered, cleared.instalmentsLeft}), (QList<double>{0, 2000, 0}));
 }

@@ -120,8 +120,9 @@ TEST_F(SingleClickRun, InstalmentsToThePaisaClearEachLedgerExactly)
         EXPECT_EQ(run(d), 3);
         f1 << firstRow(row, {"F1", d}) << ledger("festi_adv", "F1") << ledger("gpf_loan", "F1");
         z1 << firstRow(row, {"Z1", d});
-        if (d.month() == 6) // 1000 + D.A. 450 + H.R.A. 200 + M.A. 300 = 1950, tax 18
+        if (d.month() == 6) { // 1000 + D.A. 450 + H.R.A. 200 + M.A. 300 = 1950, tax 18
             EXPECT_EQ(firstRow(row, {"Y1", d}) + ledger("gpf_loan", "Y1"), (QVariantList{0.0, 1950.0, 0.0, 18.0, 18.0, 1932.0}));
+        }
     }
     EXPECT_EQ(f1.mid(0, 12), (QVariantList{1333.33, 38996.67, 333.33, 150.0, 2573.33, 36423.34,
                                            2666.67, 1333.33, 2.0, 666.67, 833.33, 2.0}));
