@@ -35,11 +35,6 @@ QString iso(const QDate& d)
 
 } // namespace
 
-RegisterPeriod registerPeriod(const QString& dateField, const QDate& from, const QDate& to)
-{
-    return {QStringLiteral("%1 >= ? and %1 < ?").arg(dateField), {iso(from), iso(to.addDays(1))}};
-}
-
 std::optional<Amounts> registerSums(data::Database& fund, Register reg, const QString& head,
                                     const QDate& from, const QDate& to)
 {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "allotment/heads.h"
+#include "common/register_period.h"
 
 #include <QDate>
 #include <QString>
@@ -20,19 +21,8 @@ using Amounts = std::array<double, ColumnCount>;
 
 enum class Register { Allotments, Bills };
 
-// A period of a register's dates, from `from` to `to`, both days included, as
-// a condition on its date field and the condition's two values. The registers
-// keep their dates as ISO text and a row is taken by that text: not before the
-// text of the first day, and before the text of the day after the last. A
-// stored date that is no date ("2011-04-31", from an older build or a file
-// edited by hand) so falls on the last day whose text is not after its own,
-// and any row in exactly one of periods that follow one another: the balance,
-// the register reports and the B-statement count it in the same month.
-struct RegisterPeriod {
-    QString condition;      // "<field> >= ? and <field> < ?"
-    QVariantList values;
-};
-RegisterPeriod registerPeriod(const QString& dateField, const QDate& from, const QDate& to);
+using common::RegisterPeriod;
+using common::registerPeriod;
 
 // The sums of every amount column over a head's rows of one register dated
 // from `from` to `to` (registerPeriod), each figure taken to the paisa;

@@ -97,7 +97,9 @@ TEST_F(BillData, OuterSheetProStatementAndBillExtractHoldTheBillAndItsOwnYearsRe
 // Register figures stored finer than the paisa by an older build count as the register prints them:
 //   allotted  195000 + 0.01 (pay) + 0.01 (D.A.) + 0.01 (H.R.A.) = 195000.03
 //   spent     28000 + 0.01 (pay) + 0.01 (grade pay) + 0.01 (M.A.) = 28000.03
-// (added as stored, each would come to .015 over).
+// (added as stored, each would come to .015 over). A bill stored under a date
+// that is no date, "2012-01-32", is January's on every paper of the registers,
+// so spent by the 31st here: 28000.03 + 100 = 28100.03.
 TEST_F(BillData, OuterSheetRegisterTotalsAddEachFigureToThePaisa)
 {
     const QString head = QString::fromLatin1(kDrawalCode);
@@ -105,12 +107,13 @@ TEST_F(BillData, OuterSheetRegisterTotalsAddEachFigureToThePaisa)
     addRegisterRow(head, 0, {2011, 5, 2},  {0.005, 0.005, 0,     0.005, 0,     0});
     addRegisterRow(head, 40, {2011, 5, 2}, {0.005, 0,     0,     0,     0,     0});
     addRegisterRow(head, 41, {2011, 5, 2}, {0,     0,     0.005, 0,     0.005, 0});
+    addRegisterRow(head, 42, QVariant("2012-01-32"), {100,   0,     0,     0,     0,     0});
     activate(kQuietBill);
     const paybill::OuterSheetBill bill{QStringLiteral("NIL"), QStringLiteral("31/01/2012"), kQuietBill,
                                        QStringLiteral("JAN-12"), head, QStringLiteral("2011-2012")};
     const auto cells = paybill::outerSheetCells(salaryDb(), fundDb(), bill);
     ASSERT_TRUE(cells);
-    EXPECT_EQ(written(*cells, {"G24", "G29"}), (QStringList{"G24=195000.03", "G29=28000.03"}));
+    EXPECT_EQ(written(*cells, {"G24", "G29"}), (QStringList{"G24=195000.03", "G29=28100.03"}));
 }
 
 // The bonus lies outside the sheet's lines and gets a line of its own, so the

@@ -90,11 +90,16 @@ inline void addBonusBill()
 inline const QString kBonusBillWords = QStringLiteral("(Forty Thousand Three Hundred SixtyAndSixtySeven) Only");
 
 // An allotment (number 0) or a bill of the fund's registers: pay, da, d_pay, hra, ma, bonus.
-inline void addRegisterRow(const QString& head, double no, const QDate& date, const QVariantList& amounts)
+// `date` a QDate, or text as stored (a date that is no date, from an older build).
+inline void addRegisterRow(const QString& head, double no, const QVariant& date, const QVariantList& amounts)
 {
     const QString into = no == 0 ? "all_allot (head, order_no, order_date" : "all_exp (head, bill_no, bill_date";
     fundDb().execute("insert into " + into + ", pay, da, d_pay, hra, ma, bonus) values (?, ?, ?, ?, ?, ?, ?, ?, ?)",
                      QVariantList{head, no, date} + amounts);
+}
+inline void addRegisterRow(const QString& head, double no, const QDate& date, const QVariantList& amounts)
+{
+    addRegisterRow(head, no, QVariant(date), amounts);
 }
 
 // The bill of 15 February 2012, worked by hand:

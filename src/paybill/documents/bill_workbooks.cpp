@@ -2,6 +2,7 @@
 
 #include "common/inword.h"
 #include "common/pay_month.h"
+#include "common/register_period.h"
 #include "paybill/schedules/schedule_queries.h"
 #include "paybill/working_tables.h"
 #include "platform/data/database.h"
@@ -25,7 +26,7 @@ const char* const kAgrSeries = "select total(hundredths(gpf_subs)) + total(hundr
 const char* const kRegisterSum =
     "select sum(hundredths(ifnull(pay, 0)) + hundredths(ifnull(da, 0)) + hundredths(ifnull(d_pay, 0))"
     " + hundredths(ifnull(hra, 0)) + hundredths(ifnull(ma, 0)) + hundredths(ifnull(bonus, 0))) / 100.0 as total"
-    " from %1 where head = ? and %2 between ? and ?";
+    " from %1 where head = ? and %2";
 
 // A sum as a number, or null when it had no rows.
 QVariant num(const data::FieldValue& v)
@@ -66,8 +67,11 @@ Scheme1983 scheme1983(data::Database& salaryDb)
 QVariant registerTotal(data::Database& fundDb, const char* table, const char* dateColumn, const QString& head,
                        const QDate& from, const QDate& to)
 {
-    data::QueryRecordset q(fundDb, QString::fromLatin1(kRegisterSum).arg(QLatin1String(table), QLatin1String(dateColumn)),
-                           {head, QVariant(from), QVariant(to)});
+    // Taken as every other paper of the registers takes a period, so that a
+    // bill the B-statement counts in the month is spent by its last day here.
+    const common::RegisterPeriod period = common::registerPeriod(QLatin1String(dateColumn), from, to);
+    data::QueryRecordset q(fundDb, QString::fromLatin1(kRegisterSum).arg(QLatin1String(table), period.condition),
+                           QVariantList{head} + period.values);
     return num(q.field("total"));
 }
 
