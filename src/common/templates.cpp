@@ -4,6 +4,7 @@
 #include "platform/data/database.h"
 #include "platform/forms/dialogs.h"
 #include "platform/office/cell_ref.h"
+#include "platform/office/document.h"
 #include "platform/office/workbook.h"
 #include "platform/vb/error.h"
 
@@ -13,8 +14,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
+#include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
@@ -94,13 +101,62 @@ QByteArray fileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The SHA-256 (hexadecimal) of each part of the zip, by name; none when the
+// bytes are no zip or a part of it cannot be read whole.
+std::optional<QMap<QByteArray, QByteArray>> zipParts(const QByteArray& zip)
+{
+    QByteArray bytes = zip;
+    QBuffer buffer(&bytes);
+    QuaZip archive(&buffer);
+    if (!archive.open(QuaZip::mdUnzip))
+        return std::nullopt;
+    QMap<QByteArray, QByteArray> parts; // by name, in byte order
+    for (bool more = archive.goToFirstFile(); more; more = archive.goToNextFile()) {
+        const QByteArray name = archive.getCurrentFileName().toUtf8();
+        if (name.endsWith('/'))
+            continue; // a folder's entry, which some zip programs write, holds nothing
+        QuaZipFile part(&archive);
+        if (!part.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        const QByteArray data = part.readAll();
+        part.close();
+        if (part.getZipError() != UNZ_OK)
+            return std::nullopt;
+        parts.insert(name, QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex());
+    }
+    if (archive.getZipError() != UNZ_OK)
+        return std::nullopt;
+    return parts;
+}
+
+bool isDocument(const QString& name)
+{
+    return name.endsWith(QLatin1String(".docx"), Qt::CaseInsensitive);
+}
+
+// Whether the file opens as the workbook or document its name says, as a
+// command that fills it opens it.
+bool opensAsTemplate(const QString& path, const QString& name)
+{
+    try {
+        const QString absolute = QFileInfo(path).absoluteFilePath();
+        if (isDocument(name))
+            office::Document::open(absolute);
+        else
+            office::Workbook::open(absolute);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 // What a file of the folder is to the template it stands for.
 enum class Version {
     Missing,
     Current,
     Earlier,   // an earlier version this program shipped
-    Other,     // no version shipped: changed in the folder
-    Unreadable // no zip (or not readable), so no version at all
+    Other,     // no version shipped, but a workbook or document: changed in the folder
+    Unreadable // no zip, or one that does not open as a workbook or document
 };
 
 Version versionOf(const QString& folder, const blobs::Blob& b)
@@ -114,56 +170,118 @@ Version versionOf(const QString& folder, const blobs::Blob& b)
         return Version::Unreadable;
     if (digest == templateDigest(bytesOf(b)))
         return Version::Current;
-    return shippedVersions(name).contains(digest) ? Version::Earlier : Version::Other;
+    if (shippedVersions(name).contains(digest))
+        return Version::Earlier;
+    return opensAsTemplate(path, name) ? Version::Other : Version::Unreadable;
 }
 
-// The copies QSaveFile writes a template through ("<name>.XXXXXX") that a
-// run stopped before it renamed them left beside it, removed; their names.
-// Such a copy holds a beginning of the package it was writing: nothing yet, a
-// zip cut short (it starts "PK" but cannot be read), or a whole version this
-// program shipped. A file of that name holding anything else (the clerk's
-// notes, a copy of a changed template) is none of ours, and stays.
-bool unfinishedCopy(const QString& path, const QString& name, const blobs::Blob& b)
+// The hidden name a template is written under until it is whole: a dot, the
+// template's name and this program's mark, so that no file a clerk makes,
+// and no copy he keeps of a template, can bear it.
+const QLatin1String kWritingMark(".dosset-writing-");
+
+QString writingName(const QString& name)
+{
+    static const QString letters =
+        QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
+    QString suffix;
+    for (int i = 0; i < 6; ++i)
+        suffix += letters.at(QRandomGenerator::global()->bounded(letters.size()));
+    return QLatin1Char('.') + name + kWritingMark + suffix;
+}
+
+// Earlier versions wrote a template through "<name>.XXXXXX". A copy a run
+// stopped before its rename left under such a name holds nothing yet, a zip
+// cut short, or a whole version; only the first two are surely no clerk's
+// (a zip's own signature that no zip reader can open is no file anyone can
+// use). A whole version may as well be the clerk's backup of the template,
+// and a name of six letters ("remark", "backup") his own choosing: any
+// other file stays.
+bool cutShortCopy(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false; // what cannot be read cannot be judged ours
     const QByteArray bytes = file.readAll();
-    if (bytes.isEmpty())
-        return true;
-    const QByteArray digest = templateDigest(bytes);
-    if (digest.isEmpty())
-        return bytes.startsWith("PK");
-    return digest == templateDigest(bytesOf(b)) || shippedVersions(name).contains(digest);
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    return bytes.isEmpty() || (bytes.startsWith(QByteArray("PK\x03\x04", 4)) && !zipParts(bytes));
 }
 
-QStringList clearUnfinishedCopies(const QString& folder, const blobs::Blob& b)
+void clearUnfinishedCopies(const QString& folder, const QString& name, QList<TemplateUpdate>& done)
 {
-    const QString name = QString::fromUtf8(b.name);
-    const QRegularExpression copy(QLatin1Char('^') + QRegularExpression::escape(name)
-                                  + QStringLiteral("\\.[A-Za-z0-9]{6}$"));
+    const QString escaped = QRegularExpression::escape(name);
+    const QRegularExpression ours(QStringLiteral("^\\.") + escaped + QRegularExpression::escape(kWritingMark)
+                                  + QStringLiteral("[A-Za-z0-9]{6}$"));
+    const QRegularExpression earlier(QLatin1Char('^') + escaped + QStringLiteral("\\.[A-Za-z0-9]{6}$"));
     QDir dir(folder);
-    QStringList removed;
-    for (const QString& file : dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
-        if (!copy.match(file).hasMatch())
-            continue;
-        if (unfinishedCopy(dir.filePath(file), name, b) && dir.remove(file))
-            removed << file;
+    for (const QString& file : dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDir::Name)) {
+        if (ours.match(file).hasMatch()) {
+            // Under the folder's lock no other run writes one: it is a leftover.
+            if (dir.remove(file))
+                done.append({file, TemplateUpdate::Cleared, {}});
+        } else if (earlier.match(file).hasMatch()) {
+            if (cutShortCopy(dir.filePath(file)) && dir.remove(file))
+                done.append({file, TemplateUpdate::Cleared, {}});
+            else
+                done.append({file, TemplateUpdate::KeptCopy, {}, true, name});
+        }
     }
-    return removed;
+}
+
+void syncFolder(const QString& folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+bool writeAll(int fd, const char* data, size_t size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data += n;
+        size -= size_t(n);
+    }
+    return true;
 }
 
 // Written whole or not at all: a half-copied template would fail later with
-// a message about a damaged file instead of a missing one.
+// a message about a damaged file instead of a missing one. It is on the disk
+// under its hidden name before it takes the template's, and the folder's new
+// entry is on the disk before the run goes on.
 void writeTemplate(const QString& folder, const blobs::Blob& b)
 {
     const QString name = QString::fromUtf8(b.name);
-    const QString path = QDir(folder).filePath(name);
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytesOf(b)) != qint64(b.size) || !f.commit())
-        throw vb::Error(75, QStringLiteral("The template \"%1\" could not be written in %2.")
-                                .arg(name, QDir::toNativeSeparators(folder)));
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const QDir dir(folder);
+    const auto unwritten = [&] {
+        return vb::Error(75, QStringLiteral("The template \"%1\" could not be written in %2.")
+                                 .arg(name, QDir::toNativeSeparators(folder)));
+    };
+    QByteArray partial;
+    int fd = -1;
+    for (int tries = 0; fd < 0 && tries < 20; ++tries) {
+        partial = QFile::encodeName(dir.filePath(writingName(name)));
+        fd = ::open(partial.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, S_IRUSR | S_IWUSR);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0)
+        throw unwritten();
+    bool ok = writeAll(fd, reinterpret_cast<const char*>(b.data), b.size);
+    ok = ok && ::fchmod(fd, S_IRUSR | S_IWUSR) == 0 && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok || ::rename(partial.constData(), QFile::encodeName(dir.filePath(name)).constData()) != 0) {
+        ::unlink(partial.constData());
+        throw unwritten();
+    }
+    syncFolder(folder);
 }
 
 } // namespace
@@ -194,8 +312,7 @@ QList<TemplateUpdate> updateTemplates(const QString& folder)
     QList<TemplateUpdate> done;
     for (const blobs::Blob* b = blobs::kTemplates; b->name; ++b) {
         const QString name = QString::fromUtf8(b->name);
-        for (const QString& copy : clearUnfinishedCopies(folder, *b))
-            done.append({copy, TemplateUpdate::Cleared, {}});
+        clearUnfinishedCopies(folder, name, done);
         switch (versionOf(folder, *b)) {
         case Version::Missing:
             writeTemplate(folder, *b);
@@ -211,7 +328,8 @@ QList<TemplateUpdate> updateTemplates(const QString& folder)
             done.append({name, TemplateUpdate::Kept, templateLacks(folder, name)});
             break;
         case Version::Unreadable:
-            // Perhaps the clerk's file under the name: never written over.
+            // Perhaps the clerk's file under the name: never written over,
+            // and never filled.
             done.append({name, TemplateUpdate::Kept, QString(), false});
             break;
         }
@@ -259,8 +377,7 @@ QString lacksText(const QList<const TakenIn*>& lacked, bool upper)
 // What the clerk calls the file: a workbook or a document.
 QString templateKind(const QString& name)
 {
-    return name.endsWith(QLatin1String(".docx"), Qt::CaseInsensitive) ? QStringLiteral("DOCUMENT TEMPLATE")
-                                                                       : QStringLiteral("WORKBOOK TEMPLATE");
+    return isDocument(name) ? QStringLiteral("DOCUMENT TEMPLATE") : QStringLiteral("WORKBOOK TEMPLATE");
 }
 
 } // namespace
@@ -292,6 +409,14 @@ QString templateFault(const QStringList& names, const QString& nothingDone)
             faults << QStringLiteral("THE %1 \"%2\" IN THE DATA FOLDER WAS CHANGED THERE AND LACKS WHAT THIS "
                                      "PROGRAM WRITES INTO IT: %3.")
                           .arg(templateKind(name), name, lacksText(lacked, true));
+        } else if (v == Version::Unreadable) {
+            // Opened, it would fail halfway with the reader's words; --update
+            // keeps it, so it goes out of the folder like a changed one.
+            ++changed;
+            faults << QStringLiteral("THE %1 \"%2\" IN THE DATA FOLDER CANNOT BE READ AS A %3, SO THIS PROGRAM "
+                                     "CANNOT FILL IT.")
+                          .arg(templateKind(name), name,
+                               isDocument(name) ? QStringLiteral("DOCUMENT") : QStringLiteral("WORKBOOK"));
         }
     }
     if (faults.isEmpty())
@@ -320,29 +445,11 @@ bool refuseFaultyTemplates(const QStringList& names, const QString& nothingDone,
 
 QByteArray templateDigest(const QByteArray& zip)
 {
-    QByteArray bytes = zip;
-    QBuffer buffer(&bytes);
-    QuaZip archive(&buffer);
-    if (!archive.open(QuaZip::mdUnzip))
-        return {};
-    QMap<QByteArray, QByteArray> parts; // by name, in byte order
-    for (bool more = archive.goToFirstFile(); more; more = archive.goToNextFile()) {
-        const QByteArray name = archive.getCurrentFileName().toUtf8();
-        if (name.endsWith('/'))
-            continue; // a folder's entry, which some zip programs write, holds nothing
-        QuaZipFile part(&archive);
-        if (!part.open(QIODevice::ReadOnly))
-            return {};
-        const QByteArray data = part.readAll();
-        part.close();
-        if (part.getZipError() != UNZ_OK)
-            return {};
-        parts.insert(name, QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex());
-    }
-    if (archive.getZipError() != UNZ_OK || parts.isEmpty())
+    const std::optional<QMap<QByteArray, QByteArray>> parts = zipParts(zip);
+    if (!parts || parts->isEmpty())
         return {};
     QByteArray lines;
-    for (auto it = parts.cbegin(); it != parts.cend(); ++it)
+    for (auto it = parts->cbegin(); it != parts->cend(); ++it)
         lines += it.value() + "  " + it.key() + '\n';
     return QCryptographicHash::hash(lines, QCryptographicHash::Sha256).toHex();
 }

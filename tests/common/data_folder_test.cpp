@@ -238,10 +238,12 @@ TEST(Templates, KnownByTheirPartsTheCurrentVersionLastInTheTable)
     EXPECT_EQ(templateDigest("edited"), QByteArray());
 }
 
-// A command filling several templates is told of each it may not fill and
-// of the way to the current ones; a current template, one changed but
-// taking in all that is written into it, one that is no zip (the filling
-// names it in its own words) and a missing one are no fault.
+// A command filling several templates is told of each it may not fill
+// and of the way to the current ones: an earlier version, one changed that
+// lacks what is written into it, and one that cannot be read as a workbook
+// or document at all (no zip, or a zip that is no document), which the
+// filling would fail on halfway. A current template, one changed but taking
+// in all that is written into it and a missing one are no fault.
 TEST(Templates, AFaultNamesEachTemplateThatMayNotBeFilledThenTheWayToTheCurrentOnes)
 {
     QTemporaryDir dir;
@@ -253,17 +255,28 @@ TEST(Templates, AFaultNamesEachTemplateThatMayNotBeFilledThenTheWayToTheCurrentO
     testsupport::editPart(dir.filePath("gpf_statement.xlsx"), "xl/sharedStrings.xml",
                           [](QByteArray& shared) { shared.replace("</sst>", "<si><t>Seen</t></si></sst>"); });
     QFile::remove(dir.filePath("anx.docx"));
+    office::Package extract = office::Package::load(dir.filePath("bill extract.docx"), 1);
+    extract.removePart("word/document.xml");
+    QFile::remove(dir.filePath("bill extract.docx"));
+    extract.save(dir.filePath("bill extract.docx"));
 
     EXPECT_EQ(templateFault({"D.A.schedule.docx", "outer_sheet.xlsx", "B-statement.xlsx", "pro_stt.xlsx",
                              "gpf_statement.xlsx", "anx.docx"},
                             "NOTHING WAS PRINTED."),
               QStringLiteral("THE WORKBOOK TEMPLATE \"outer_sheet.xlsx\" IN THE DATA FOLDER IS AN EARLIER VERSION, "
-                             "WHICH THIS PROGRAM NO LONGER FILLS.\r\nTHE WORKBOOK TEMPLATE \"pro_stt.xlsx\" IN THE "
+                             "WHICH THIS PROGRAM NO LONGER FILLS.\r\nTHE WORKBOOK TEMPLATE \"B-statement.xlsx\" IN "
+                             "THE DATA FOLDER CANNOT BE READ AS A WORKBOOK, SO THIS PROGRAM CANNOT FILL IT.\r\nTHE "
+                             "WORKBOOK TEMPLATE \"pro_stt.xlsx\" IN THE "
                              "DATA FOLDER WAS CHANGED THERE AND LACKS WHAT THIS PROGRAM WRITES INTO IT: THE GROSS "
                              "FORMULA OF I15 DOES NOT TAKE IN I14, \"Bonus, festival advance paid and other amounts\"."
-                             "\r\nNOTHING WAS PRINTED.\r\nMove the changed one out of the data folder, then bring the "
+                             "\r\nNOTHING WAS PRINTED.\r\nMove the changed ones out of the data folder, then bring the "
                              "current ones with:\r\n    dosset-setup \"%1\" --update").arg(dir.path()));
-    EXPECT_EQ(templateFault({"D.A.schedule.docx", "B-statement.xlsx", "gpf_statement.xlsx", "anx.docx"}), QString());
-    EXPECT_EQ(templateLacks(dir.path(), "B-statement.xlsx") + "|" + templateLacks(dir.path(), "outer_sheet.xlsx"),
+    EXPECT_EQ(templateFault({"bill extract.docx"}),
+              QStringLiteral("THE DOCUMENT TEMPLATE \"bill extract.docx\" IN THE DATA FOLDER CANNOT BE READ AS A "
+                             "DOCUMENT, SO THIS PROGRAM CANNOT FILL IT.\r\nNOTHING WAS FILLED.\r\nMove it out of the "
+                             "data folder, then bring the current one with:\r\n    dosset-setup \"%1\" --update")
+                  .arg(dir.path()));
+    EXPECT_EQ(templateFault({"D.A.schedule.docx", "gpf_statement.xlsx", "anx.docx"}), QString());
+    EXPECT_EQ(templateLacks(dir.path(), "gpf_statement.xlsx") + "|" + templateLacks(dir.path(), "outer_sheet.xlsx"),
               "|the gross formula of G16 does not take in G12, \"Bonus, festival advance paid and other amounts\"");
 }

@@ -151,6 +151,15 @@ TEST_F(GpfFormTest, FirstExampleIsWorkedOutFiledAndRefusedASecondTime)
     EXPECT_EQ(said(), QStringList{"PLEASE NOTE|48|THE WORKBOOK TEMPLATE \"gpf_statement.xlsx\" IN THE DATA FOLDER IS AN "
                                   "EARLIER VERSION, WHICH THIS PROGRAM NO LONGER FILLS.\r\nNO STATEMENT WAS MADE.\r\n"
                                   "Bring the current one with:\r\n    dosset-setup \"" + folder.path() + "\" --update"});
+    // Nor with the clerk's notes under its name, which no command can fill: said so before anything is begun.
+    QFile notes(statementPath);
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly) && notes.write("PK: checked.\n") > 0);
+    notes.close();
+    EXPECT_TRUE(statement({{3, 3}}).isEmpty());
+    EXPECT_EQ(said(), QStringList{"PLEASE NOTE|48|THE WORKBOOK TEMPLATE \"gpf_statement.xlsx\" IN THE DATA FOLDER CANNOT "
+                                  "BE READ AS A WORKBOOK, SO THIS PROGRAM CANNOT FILL IT.\r\nNO STATEMENT WAS MADE.\r\n"
+                                  "Move it out of the data folder, then bring the current one with:\r\n    dosset-setup \""
+                                  + folder.path() + "\" --update"});
     common::installTemplates(folder.path(), false);
     enter(box(9), "8");
     box(10).setText("-20000");

@@ -15,8 +15,11 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUuid>
+#include <functional>
 #include <set>
 #include <stdexcept>
+#include <sys/inotify.h>
+#include <unistd.h>
 #include <vector>
 
 namespace testsupport {
@@ -161,6 +164,30 @@ inline ToolRun runTool(const QString& name, const QStringList& args)
     p.start(toolPath(name), args);
     p.waitForFinished(60000);
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+// The names of the files and folders made in the folder itself (not in its
+// sub-folders) while `fn` runs, in the order they were first made; a name
+// given by a rename is not among them.
+inline QStringList namesMadeWhile(const QString& folder, const std::function<void()>& fn)
+{
+    const int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    const int watch = fd < 0 ? -1 : inotify_add_watch(fd, QFile::encodeName(folder).constData(), IN_CREATE);
+    fn();
+    QStringList names;
+    alignas(inotify_event) char buffer[64 * 1024];
+    for (ssize_t n; watch >= 0 && (n = ::read(fd, buffer, sizeof buffer)) > 0;) {
+        for (const char* p = buffer; p < buffer + n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(p);
+            const QString name = event->len > 0 ? QFile::decodeName(event->name) : QString();
+            if (!name.isEmpty() && !names.contains(name))
+                names << name;
+            p += sizeof(inotify_event) + event->len;
+        }
+    }
+    if (fd >= 0)
+        ::close(fd);
+    return names;
 }
 
 } // namespace testsupport

@@ -13,6 +13,7 @@
 #include <QSysInfo>
 #include <QThread>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <functional>
 #include <utility>
@@ -112,7 +113,9 @@ TEST(SetupTool, UpdateAddsWhatAFolderLacksKeepingEveryRowSetsOnlyAMissingPasswor
     EXPECT_EQ(fileDigests(folder), files);
     runSql(fund, {"UPDATE protect SET pas = NULL"});
     const ToolRun set = setup({folder, "--update", "--password", "x1"});
-    EXPECT_TRUE(set.code == 0 && set.out.endsWith("Password: x1\n")) << set.err.toStdString();
+    EXPECT_EQ(QString::number(set.code) + set.err + set.out,
+              QStringLiteral("0The data folder %1 is brought up to date; the password is set; no other row was "
+                             "changed.\nPassword: x1\n").arg(folder));
     EXPECT_EQ(testsupport::queryValue(fund, "SELECT group_concat(pas, '|') FROM protect").toString(), "x1");
 
     // What it cannot mend it leaves as it was. No data folder at all: nothing is made.
@@ -159,10 +162,13 @@ TEST(SetupTool, UpdateAddsWhatAFolderLacksKeepingEveryRowSetsOnlyAMissingPasswor
 
 // A folder made before the bonus line has the outer sheet and the pro
 // statement of the version before: --update writes the current ones over
-// them. A template the clerk changed is no version shipped: it is kept,
-// named with what it lacks of the current one, and comes new once moved
-// aside; while one is kept, the folder is not called up to date. A copy a
-// stopped --update left beside a template goes, and nothing else.
+// them, each through a hidden name of the program's own. A template the
+// clerk changed is no version shipped: it is kept, named with what it lacks
+// of the current one or with its being unreadable, and comes new once moved
+// aside; while one is kept, the folder is not called up to date. Beside a
+// template, only what a stopped run surely left goes: a file of the hidden
+// name, and, under the name earlier versions wrote through, an empty file
+// or a zip cut short. The clerk's files under that name stay, named.
 TEST(SetupTool, UpdateReplacesATemplateOfAnEarlierVersionAndKeepsOneChangedInTheFolderSayingWhatItLacks)
 {
     QTemporaryDir root;
@@ -180,48 +186,79 @@ TEST(SetupTool, UpdateReplacesATemplateOfAnEarlierVersionAndKeepsOneChangedInThe
     }
     editPart(dir.filePath("B-statement.xlsx"), "xl/sharedStrings.xml",
              [](QByteArray& shared) { shared.replace("</sst>", "<si><t>Checked by the head clerk</t></si></sst>"); });
-    // What QSaveFile leaves when the run is killed before its rename, and the
-    // clerk's files that only look like it.
-    const QStringList clerks = {"B-statement.xlsx.zJhNW", "B-statement.xlsx.zJhNWzz", "pro_stt.xlsx.ab-def",
+    // A zip, but no document: the program could not fill it.
+    office::Package anx = office::Package::load(dir.filePath("anx.docx"), 1);
+    anx.removePart("word/document.xml");
+    ASSERT_TRUE(QFile::remove(dir.filePath("anx.docx")));
+    anx.save(dir.filePath("anx.docx"));
+
+    const QByteArray statement = bytesOf(dir.filePath("B-statement.xlsx"));
+    // The clerk's files under the name earlier versions wrote a template
+    // through ("<name>." and six letters or digits): a note that begins as a
+    // zip does, a note, his copy of the outer sheet before the bonus line
+    // (which could never be had again), and of the current provident-fund
+    // statement.
+    const QList<std::pair<QString, QByteArray>> clerks = {
+        {"outer_sheet.xlsx.remark", "PK: the pay keeper checked the bonus line on 7 December.\n"},
+        {"pro_stt.xlsx.notes1", "Row 14 is the bonus line.\n"},
+        {"outer_sheet.xlsx.backup", bytesOf(dir.filePath("outer_sheet.xlsx"))},
+        {"gpf_statement.xlsx.Qw3eR7", bytesOf(dir.filePath("gpf_statement.xlsx"))},
+    };
+    // Names of no such copy, never looked at; then what stopped runs left:
+    // an empty copy, a zip cut short, and a file of the program's hidden name.
+    const QStringList others = {"B-statement.xlsx.zJhNW", "B-statement.xlsx.zJhNWzz", "pro_stt.xlsx.ab-def",
                                 "notes.txt.abcdef"};
-    for (const QString& name : QStringList{"B-statement.xlsx.zJhNWz"} + clerks) {
+    QList<std::pair<QString, QByteArray>> files = clerks;
+    for (const QString& name : others)
+        files.append({name, "PK"});
+    files << std::pair{QString("pro_stt.xlsx.Ab12cD"), QByteArray()}
+          << std::pair{QString("B-statement.xlsx.zJhNWz"), statement.left(statement.size() / 2)}
+          << std::pair{QString(".gpf_statement.xlsx.dosset-writing-x7Yz9Q"), statement.left(100)};
+    for (const auto& [name, bytes] : files) {
         QFile f(dir.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("PK") == 2);
-    }
-    // A clerk's copy of the changed statement under a name such a copy could
-    // have stays; a whole shipped version under one is only ours, and goes.
-    ASSERT_TRUE(QFile::copy(dir.filePath("B-statement.xlsx"), dir.filePath("B-statement.xlsx.backup")));
-    ASSERT_TRUE(QFile::copy(dir.filePath("gpf_statement.xlsx"), dir.filePath("gpf_statement.xlsx.Qw3eR7")));
-    // Nor is the clerk's note under such a name, which is no zip at all; an
-    // empty one is a copy killed before it wrote a byte, and goes.
-    const QString note = "outer_sheet.xlsx.readme";
-    for (const auto& [name, text] : {std::pair{note, QByteArray("Bonus line added on 7 December.\n")},
-                                     std::pair{QString("pro_stt.xlsx.Ab12cD"), QByteArray()}}) {
-        QFile f(dir.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(text) == text.size());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size()) << name.toStdString();
     }
     const auto before = fileDigests(folder);
 
-    const QString kept = "kept the template \"B-statement.xlsx\": it is no version this program shipped, so it may "
-                         "hold changes made in the folder; the program still fills it as it is; to have the current "
-                         "one, move it out of the folder and run --update again\n";
+    const QString keptStatement = "kept the template \"B-statement.xlsx\": it is no version this program shipped, so "
+                                  "it may hold changes made in the folder; the program still fills it as it is; to "
+                                  "have the current one, move it out of the folder and run --update again\n";
+    const QString keptAnx = "kept the template \"anx.docx\": it is no version this program shipped and cannot be read "
+                            "as a document, so the program fills nothing into it; to have the current one, move it "
+                            "out of the folder and run --update again\n";
+    QString copies;
+    for (const auto& [name, of] : {std::pair{"gpf_statement.xlsx.Qw3eR7", "gpf_statement.xlsx"},
+                                   std::pair{"outer_sheet.xlsx.backup", "outer_sheet.xlsx"},
+                                   std::pair{"outer_sheet.xlsx.remark", "outer_sheet.xlsx"},
+                                   std::pair{"pro_stt.xlsx.notes1", "pro_stt.xlsx"}})
+        copies += QStringLiteral("kept \"%1\": earlier versions of this program wrote \"%2\" through a file so named, "
+                                 "but this one may be yours; the program does not use it: remove it if you do not "
+                                 "need it\n").arg(QLatin1String(name), QLatin1String(of));
     const QString notWhole = "The data folder %1 is not wholly up to date: the templates kept below are not the "
                              "current ones; %2\n";
-    const ToolRun r = setup({folder, "--update"});
+    const QString removed = "removed \"%1\", a copy left unfinished by a run of dosset-setup that was stopped\n";
+    ToolRun r;
+    const QStringList made = testsupport::namesMadeWhile(folder, [&] { r = setup({folder, "--update"}); });
     EXPECT_EQ(QString::number(r.code) + r.err + r.out,
-              notWhole.arg(folder, "no row was changed.").prepend("0")
-                  + "removed \"B-statement.xlsx.zJhNWz\", a copy left unfinished by an --update that was stopped\n"
-                    "removed \"gpf_statement.xlsx.Qw3eR7\", a copy left unfinished by an --update that was stopped\n"
-                    "replaced the older template \"outer_sheet.xlsx\" with the current one\n"
-                    "removed \"pro_stt.xlsx.Ab12cD\", a copy left unfinished by an --update that was stopped\n"
-                    "replaced the older template \"pro_stt.xlsx\" with the current one\n" + kept);
+              notWhole.arg(folder, "no row was changed.").prepend("0") + removed.arg("B-statement.xlsx.zJhNWz")
+                  + removed.arg(".gpf_statement.xlsx.dosset-writing-x7Yz9Q")
+                  + "replaced the older template \"outer_sheet.xlsx\" with the current one\n"
+                  + removed.arg("pro_stt.xlsx.Ab12cD")
+                  + "replaced the older template \"pro_stt.xlsx\" with the current one\n" + keptStatement + keptAnx
+                  + copies);
+    // Each was written under the hidden name, never under one a clerk might give a file.
+    QStringList written;
+    for (const QString& name : made)
+        for (const QString& t : common::templateNames())
+            if (name.startsWith(t) || name.startsWith("." + t))
+                written << QString(name).replace(QRegularExpression("-[A-Za-z0-9]{6}$"), "-XXXXXX");
+    EXPECT_EQ(written, (QStringList{".outer_sheet.xlsx.dosset-writing-XXXXXX", ".pro_stt.xlsx.dosset-writing-XXXXXX"}));
     // The two are the current ones byte for byte and their owner's only; the
-    // copy is gone; nothing else changed.
+    // three leftovers are gone; the clerk's files are as they were.
     auto after = fileDigests(folder);
     auto expected = before;
-    expected.remove("B-statement.xlsx.zJhNWz");
-    expected.remove("gpf_statement.xlsx.Qw3eR7");
-    expected.remove("pro_stt.xlsx.Ab12cD");
+    for (const char* name : {"pro_stt.xlsx.Ab12cD", "B-statement.xlsx.zJhNWz", ".gpf_statement.xlsx.dosset-writing-x7Yz9Q"})
+        expected.remove(name);
     for (const char* name : {"outer_sheet.xlsx", "pro_stt.xlsx"}) {
         expected[name] = current[name];
         EXPECT_EQ(QFileInfo(dir.filePath(name)).permissions(), kOwnerOnlyFile) << name;
@@ -229,30 +266,39 @@ TEST(SetupTool, UpdateReplacesATemplateOfAnEarlierVersionAndKeepsOneChangedInThe
     // The lock file stays, naming no one.
     expected.insert("dosset.lock", QCryptographicHash::hash({}, QCryptographicHash::Sha256).toHex());
     EXPECT_EQ(after, expected);
+    for (const auto& [name, bytes] : clerks)
+        EXPECT_EQ(bytesOf(dir.filePath(name)), bytes) << name.toStdString();
 
+    // Nothing to do but the output folder, lost since: made, and said so.
+    ASSERT_TRUE(QDir(dir.filePath("output")).removeRecursively());
     const ToolRun again = setup({folder, "--update"});
-    EXPECT_EQ(again.out, notWhole.arg(folder, "nothing was changed.") + kept);
+    EXPECT_EQ(again.out, notWhole.arg(folder, "no row was changed.") + "made the folder \"output\"\n" + keptStatement
+                             + keptAnx + copies);
     EXPECT_EQ(fileDigests(folder), after);
+    EXPECT_EQ(QFileInfo(dir.filePath("output")).permissions(), kOwnerOnlyFolder);
 
     // An outer sheet changed by hand, its gross formula left as it was before
     // the bonus line: kept, with what it lacks.
     testsupport::setFormula(dir.filePath("outer_sheet.xlsx"), "G16", "G6-G7+G8+G10+G11+G14");
     const ToolRun edited = setup({folder, "--update"});
-    EXPECT_EQ(edited.out, notWhole.arg(folder, "nothing was changed.") + kept
+    EXPECT_EQ(edited.out, notWhole.arg(folder, "nothing was changed.") + keptStatement + keptAnx
                               + "kept the template \"outer_sheet.xlsx\": it is no version this program shipped, so "
                                 "it may hold changes made in the folder; it lacks what the current one holds: the "
                                 "gross formula of G16 does not take in G12, \"Bonus, festival advance paid and other "
                                 "amounts\", so the program fills nothing into it; to have the current one, move it out "
-                                "of the folder and run --update again\n");
+                                "of the folder and run --update again\n" + copies);
 
-    for (const char* name : {"B-statement.xlsx", "outer_sheet.xlsx"})
+    for (const char* name : {"B-statement.xlsx", "anx.docx", "outer_sheet.xlsx"})
         ASSERT_TRUE(QFile::rename(dir.filePath(name), root.filePath(name)));
     const ToolRun moved = setup({folder, "--update"});
     EXPECT_EQ(moved.out, QStringLiteral("The data folder %1 is brought up to date; no row was changed.\n"
                                         "added the template \"B-statement.xlsx\"\n"
-                                        "added the template \"outer_sheet.xlsx\"\n").arg(folder));
+                                        "added the template \"anx.docx\"\n"
+                                        "added the template \"outer_sheet.xlsx\"\n").arg(folder) + copies);
     auto whole = current;
-    for (const QString& name : clerks + QStringList{"B-statement.xlsx.backup", note, "dosset.lock"})
+    for (const auto& [name, bytes] : clerks)
+        whole.insert(name, expected.value(name));
+    for (const QString& name : others + QStringList{"dosset.lock"})
         whole.insert(name, expected.value(name));
     EXPECT_EQ(fileDigests(folder), whole);
 }

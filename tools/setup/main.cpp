@@ -27,12 +27,18 @@ QString newPassword()
     return p;
 }
 
+enum class Made { AlreadyThere, Made, Failed };
+
 // The folder where the forms save what they fill, made with the files.
-void makeOutputFolder(const QString& folder)
+Made makeOutputFolder(const QString& folder)
 {
     const QString output = QDir(folder).filePath(QStringLiteral("output"));
-    if (!QFileInfo::exists(output) && QDir().mkpath(output))
-        QFile::setPermissions(output, common::kOwnerOnlyFolder);
+    if (QFileInfo::exists(output))
+        return Made::AlreadyThere;
+    if (!QDir().mkpath(output))
+        return Made::Failed;
+    QFile::setPermissions(output, common::kOwnerOnlyFolder);
+    return Made::Made;
 }
 
 bool passwordIsSound(const QString& password, QTextStream& err)
@@ -92,12 +98,17 @@ QString lockRefusal(const common::FolderLock& lock, const QString& folder)
         .arg(folder, copy);
 }
 
-// One line for a template kept as it is, with what it lacks of the current one.
+// One line for a template kept as it is, with what it lacks of the current
+// one and whether the program fills it (a command refuses one that lacks a
+// line or cannot be read, as common::templateFault says).
 QString keptLine(const common::TemplateUpdate& t)
 {
     QString why;
     if (!t.readable)
-        why = QStringLiteral("it is no version this program shipped and cannot be read as a workbook or document");
+        why = QStringLiteral("it is no version this program shipped and cannot be read as a %1, so the program "
+                             "fills nothing into it")
+                  .arg(t.name.endsWith(QLatin1String(".docx"), Qt::CaseInsensitive) ? QStringLiteral("document")
+                                                                                      : QStringLiteral("workbook"));
     else if (!t.lacks.isEmpty())
         why = QStringLiteral("it is no version this program shipped, so it may hold changes made in the folder; it "
                              "lacks what the current one holds: %1, so the program fills nothing into it")
@@ -108,6 +119,16 @@ QString keptLine(const common::TemplateUpdate& t)
     return QStringLiteral("kept the template \"%1\": %2; to have the current one, move it out of the folder and run "
                           "--update again")
         .arg(t.name, why);
+}
+
+// One line for a file under the name earlier versions wrote a template
+// through, which may be the clerk's and so is never removed: named, so that
+// he can remove it if it is none of his.
+QString keptCopyLine(const common::TemplateUpdate& t)
+{
+    return QStringLiteral("kept \"%1\": earlier versions of this program wrote \"%2\" through a file so named, but "
+                          "this one may be yours; the program does not use it: remove it if you do not need it")
+        .arg(t.name, t.of);
 }
 
 int update(const QString& folder, const std::optional<QString>& password, QTextStream& out, QTextStream& err)
@@ -173,10 +194,21 @@ int update(const QString& folder, const std::optional<QString>& password, QTextS
             return 1;
         }
     }
-    makeOutputFolder(folder);
+    // Said among what was done, so that a folder that gained it is never
+    // called unchanged, nor one that still lacks it up to date.
+    switch (makeOutputFolder(folder)) {
+    case Made::AlreadyThere: break;
+    case Made::Made: report << QStringLiteral("made the folder \"output\""); break;
+    case Made::Failed:
+        for (const QString& r : report)
+            out << r << "\n";
+        err << "dosset-setup: the folder \"output\" could not be made in " << folder << ".\n";
+        return 1;
+    }
     // A template the clerk may have changed is never written over: it is
-    // named after the rest of the report, with the way to the current one.
-    QStringList kept;
+    // named after the rest of the report, with the way to the current one;
+    // so is a file that may be his under the name of an unfinished copy.
+    QStringList kept, keptCopies;
     try {
         for (const common::TemplateUpdate& t : common::updateTemplates(folder)) {
             if (t.change == common::TemplateUpdate::Added)
@@ -184,8 +216,11 @@ int update(const QString& folder, const std::optional<QString>& password, QTextS
             else if (t.change == common::TemplateUpdate::Replaced)
                 report << QStringLiteral("replaced the older template \"%1\" with the current one").arg(t.name);
             else if (t.change == common::TemplateUpdate::Cleared)
-                report << QStringLiteral("removed \"%1\", a copy left unfinished by an --update that was stopped")
+                report << QStringLiteral("removed \"%1\", a copy left unfinished by a run of dosset-setup that "
+                                         "was stopped")
                               .arg(t.name);
+            else if (t.change == common::TemplateUpdate::KeptCopy)
+                keptCopies << keptCopyLine(t);
             else
                 kept << keptLine(t);
         }
@@ -204,15 +239,19 @@ int update(const QString& folder, const std::optional<QString>& password, QTextS
             return 1;
         }
     }
-    // A kept template is not the current one: the folder is not called up to date.
+    // A kept template is not the current one: the folder is not called up to
+    // date. The password is a row the run changed.
+    const QString rows = password ? QStringLiteral("the password is set; no other row was changed.")
+                                  : QStringLiteral("no row was changed.");
     if (!kept.isEmpty())
         out << "The data folder " << folder << " is not wholly up to date: the templates kept below are not the "
-            << "current ones; " << (report.isEmpty() ? "nothing was changed.\n" : "no row was changed.\n");
-    else if (!report.isEmpty())
-        out << "The data folder " << folder << " is brought up to date; no row was changed.\n";
+            << "current ones; " << (report.isEmpty() && !password ? QStringLiteral("nothing was changed.") : rows)
+            << "\n";
+    else if (!report.isEmpty() || password)
+        out << "The data folder " << folder << " is brought up to date; " << rows << "\n";
     else
         out << "The data folder " << folder << " is up to date: nothing needed adding.\n";
-    for (const QString& r : report + kept)
+    for (const QString& r : report + kept + keptCopies)
         out << r << "\n";
     if (password)
         out << "Password: " << *password << "\n";
