@@ -23,8 +23,8 @@ struct RegisterPeriod {
 
 inline RegisterPeriod registerPeriod(const QString& dateField, const QDate& from, const QDate& to)
 {
-    return {QStringLiteral("%1 between ? and ?").arg(dateField),
-            {from.toString(Qt::ISODate), to.toString(Qt::ISODate)}};
+    return {QStringLiteral("%1 >= ? and %1 < ?").arg(dateField),
+            {from.toString(Qt::ISODate), to.addDays(1).toString(Qt::ISODate)}};
 }
 
 } // namespace common
