@@ -95,21 +95,6 @@ protected:
         office::setDesktop(nullptr);
     }
 
-    // An irregular bill of an amount drawn in gross alone (Option2 BONUS, Option3 FESTIVAL ADVANCE).
-    void drawnInGrossAlone(int option, const QString& code, const QString& amount)
-    {
-        auto& f11 = Forms::get<salary::Form11>();
-        showForm(f11);
-        click(f11.control<forms::OptionButton>(QStringLiteral("Option%1").arg(option)));
-        enter(f11.control<forms::TextBox>("Text1"), vb::shortDate(kBillDate));
-        f11.control<forms::TextBox>("Text2").setText(code);
-        pressEnter(f11.control<forms::TextBox>("Text2"));
-        enter(f11.control<forms::TextBox>("Text13"), amount);
-        click(f11.control<forms::CommandButton>("Command3"));
-        EXPECT_EQ(saidBy([&] { click(f11.control<forms::CommandButton>("Command1")); }),
-                  QStringList{"Hi|64|ENTERED IN THE AQUITTANCE ROLL"});
-    }
-
     data::Database& fund() { return data::Database::open(QString::fromLatin1(common::kFundDb)); }
 
     forms::Clock::Override today{QDate(2026, 12, 26)};
@@ -124,8 +109,8 @@ TEST_F(OneBill, EveryPaperAndRegisterCarriesTheSameGrossDeductionAndNet)
     pickDate(f9.control<forms::DatePicker>("DTPicker1"), kBillDate);
     saidBy([&] { click(f9.control<forms::CommandButton>("Command1")); }, {{forms::vbYes, "ONE CLICK SALARY"}});
     Forms::unload(f9);
-    drawnInGrossAlone(2, "A103", "4000");
-    drawnInGrossAlone(3, "A106", "7500");
+    drawnInGrossAlone(2, "A103", "4000", kBillDate);
+    drawnInGrossAlone(3, "A106", "7500", kBillDate);
     auto& sal = data::Database::open(QString::fromLatin1(common::kSalaryDb));
     // Every row is whole paise, its net its gross less its deduction.
     EXPECT_EQ(firstRow(sal, "select count(*), sum(hundredths(gross) - hundredths(deduct) <> hundredths(net)),"
