@@ -84,14 +84,14 @@ void rawActivate(sqlite3* h)
     }
     bench::exec(h, "DELETE FROM ginew");
     bench::exec(h, "INSERT INTO ginew (grp, ifno, sfno, iftotal, sftotal, total)"
-                   " SELECT coalesce(a.grp, b.category),"
-                   " sum(CASE WHEN b.\"if\" > 0 AND NOT b.sf > 0 THEN 1 ELSE 0 END),"
-                   " sum(CASE WHEN b.sf > 0 THEN 1 ELSE 0 END),"
-                   " sum(hundredths(b.\"if\")) / 100.0, sum(hundredths(b.sf)) / 100.0,"
-                   " (sum(hundredths(b.\"if\")) + sum(hundredths(b.sf))) / 100.0"
+                   " SELECT grp, sum(CASE WHEN paysIf AND NOT paysSf THEN 1 ELSE 0 END),"
+                   " sum(CASE WHEN paysSf THEN 1 ELSE 0 END), sum(ifp) / 100.0, sum(sfp) / 100.0,"
+                   " (sum(ifp) + sum(sfp)) / 100.0"
+                   " FROM (SELECT coalesce(a.grp, b.category) AS grp, max(b.\"if\" > 0) AS paysIf,"
+                   " max(b.sf > 0) AS paysSf, sum(hundredths(b.\"if\")) AS ifp, sum(hundredths(b.sf)) AS sfp"
                    " FROM sal b LEFT JOIN employee a ON a.emp_code = b.emp_code"
-                   " WHERE b.\"if\" + b.sf <> 8 GROUP BY 1 ORDER BY 1");
-    for (const char* sql : {"SELECT count(*) FROM sal",
+                   " WHERE b.\"if\" + b.sf <> 8 GROUP BY 1, b.emp_code) GROUP BY grp ORDER BY grp");
+    for (const char* sql : {"SELECT count(*) FROM sal", "SELECT count(DISTINCT emp_code) FROM sal",
                             "SELECT sum(hundredths(\"if\")) / 100.0 AS tif, sum(hundredths(sf)) / 100.0 AS tsf"
                             " FROM sal WHERE 1",
                             "SELECT sum(hundredths(\"if\")) / 100.0 AS tif, sum(hundredths(sf)) / 100.0 AS tsf"

@@ -449,7 +449,7 @@ void Form6::Command1_Click()
     Label23->setCaption(vb::cstr(result.split.if83));
     Label24->setCaption(vb::cstr(result.split.if87));
     Label25->setCaption(vb::cstr(result.split.sf87));
-    if (result.employees == 0) {
+    if (result.rows == 0) {
         forms::Dialogs::msgBox(QStringLiteral("BILL DATE NOT MATCHING WITH SALARY HEAD.\nNOTHING TO DISPLAY."),
                                forms::vbOKOnly);
         return;

@@ -37,7 +37,7 @@ namespace paybill {
 //   Label10  office line "Office of the <degn> <dist>"                       Form_Load (first estt row), Combo3_Click
 //   Label12  D.D.O. code of that office                                      Form_Load, Combo3_Click
 //   Label16  bill number from the bill register, or "NIL"                   Combo2_Click; emptied by Combo1_Click
-//   Label18  number of salary rows of the bill                               Command1_Click; emptied by Combo1_Click
+//   Label18  number of employees of the bill, each once                     Command1_Click; emptied by Combo1_Click
 //   Label22  sum of sf of the 1983-scheme rows (if + sf = 8)   hidden        Command1_Click, inner sheet (R), grand total (R)
 //   Label23  sum of if of the 1983-scheme rows                 hidden        same
 //   Label24  sum of if of the other rows (1987 scheme)         hidden        same

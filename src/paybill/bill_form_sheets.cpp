@@ -103,7 +103,9 @@ bool Form6::innerSheetRange(bool right)
             Text3->setFocus();
             return false;
         }
-        const QString within = QStringLiteral(" must be from 1 to %1, the number of employees in this bill.").arg(rows);
+        // A bonus or an advance paid is a row, and a Sl. No., of its own: the
+        // range runs over the rows, which are not always one an employee.
+        const QString within = QStringLiteral(" must be from 1 to %1, the last Sl. No. of this bill.").arg(rows);
         if (*first < 1 || *first > rows) {
             note(QStringLiteral("First Sl. No.") + within);
             Text1->setFocus();

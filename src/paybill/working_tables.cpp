@@ -121,26 +121,30 @@ ActivationResult activateBill(data::Database& salaryDb, const QDate& billDate,
     refillInCodeOrder(salaryDb, "temp1", "emp_code, name, designation, hb_loan, hb_int", "hb_loan + hb_int > 0",
                       where, params);
 
-    // The 1987 abstract counts people, not money: a member who pays into the
-    // savings fund pays into both funds; one with an insurance deduction and
-    // no savings deduction pays into the insurance fund only. Rows of the
-    // 1983 scheme (if + sf = 8) belong to the other schedule. A bill row whose
-    // employee has since left the master stays, under the group its bill row
-    // carries, so the abstract always adds up to the deductions of the bill.
+    // The 1987 abstract counts people, not money, and each member once
+    // however many of the bill's rows deduct from them: a member who pays
+    // into the savings fund pays into both funds; one with an insurance
+    // deduction and no savings deduction pays into the insurance fund only.
+    // Rows of the 1983 scheme (if + sf = 8) belong to the other schedule. A
+    // bill row whose employee has since left the master stays, under the
+    // group its bill row carries, so the abstract always adds up to the
+    // deductions of the bill.
     salaryDb.execute(QStringLiteral("DELETE FROM ginew"));
     salaryDb.execute(QStringLiteral(
         "INSERT INTO ginew (grp, ifno, sfno, iftotal, sftotal, total)"
-        " SELECT coalesce(a.grp, b.category),"
-        " sum(CASE WHEN b.\"if\" > 0 AND NOT b.sf > 0 THEN 1 ELSE 0 END),"
-        " sum(CASE WHEN b.sf > 0 THEN 1 ELSE 0 END),"
-        " sum(hundredths(b.\"if\")) / 100.0, sum(hundredths(b.sf)) / 100.0,"
-        " (sum(hundredths(b.\"if\")) + sum(hundredths(b.sf))) / 100.0"
+        " SELECT grp, sum(CASE WHEN paysIf AND NOT paysSf THEN 1 ELSE 0 END), sum(CASE WHEN paysSf THEN 1 ELSE 0 END),"
+        " sum(ifp) / 100.0, sum(sfp) / 100.0,"
+        " (sum(ifp) + sum(sfp)) / 100.0"
+        " FROM (SELECT coalesce(a.grp, b.category) AS grp, max(b.\"if\" > 0) AS paysIf, max(b.sf > 0) AS paysSf,"
+        " sum(hundredths(b.\"if\")) AS ifp, sum(hundredths(b.sf)) AS sfp"
         " FROM sal b LEFT JOIN employee a ON a.emp_code = b.emp_code"
         " WHERE b.\"if\" + b.sf <> 8"
-        " GROUP BY 1 ORDER BY 1"));
+        " GROUP BY 1, b.emp_code)"
+        " GROUP BY grp ORDER BY grp"));
 
     ActivationResult result;
-    result.employees = salRowCount(salaryDb);
+    result.rows = salRowCount(salaryDb);
+    result.employees = salEmployeeCount(salaryDb);
     if (auto split = insuranceSplit(salaryDb))
         result.split = *split;
 
@@ -151,6 +155,11 @@ ActivationResult activateBill(data::Database& salaryDb, const QDate& billDate,
 int salRowCount(data::Database& salaryDb)
 {
     return countOf(salaryDb, QStringLiteral("SELECT count(*) FROM sal"));
+}
+
+int salEmployeeCount(data::Database& salaryDb)
+{
+    return countOf(salaryDb, QStringLiteral("SELECT count(DISTINCT emp_code) FROM sal"));
 }
 
 int pageCount(int rows)

@@ -28,7 +28,8 @@ struct InsuranceSplit {
 };
 
 struct ActivationResult {
-    int employees = 0;    // rows of the bill (Label18)
+    int rows = 0;         // rows of the bill, one Sl. No. each
+    int employees = 0;    // people paid in the bill, each once however many rows (Label18)
     InsuranceSplit split; // of the whole bill
 };
 
@@ -37,7 +38,7 @@ struct ActivationResult {
 // one transaction: a failure rolls every table back and rethrows.
 // sal is numbered 1..n by grade pay, highest first; temp (income tax) and
 // temp1 (house-building loan) by employee code, each from 1.
-// An empty bill leaves the four tables empty and returns 0 employees.
+// An empty bill leaves the four tables empty and returns 0 rows.
 ActivationResult activateBill(data::Database& salaryDb, const QDate& billDate,
                               const QString& codeCategory);
 
@@ -45,6 +46,9 @@ using common::codePattern;
 
 // Rows in sal.
 int salRowCount(data::Database& salaryDb);
+// Employees in sal, each once: a bonus or festival advance paid on the bill
+// date is a row of its own beside the employee's salary.
+int salEmployeeCount(data::Database& salaryDb);
 // Pages of 8 rows an inner sheet of that many rows takes.
 int pageCount(int rows);
 

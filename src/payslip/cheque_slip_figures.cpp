@@ -84,7 +84,9 @@ SlipFigures chooseSlipRows(data::Database& salaryDb, data::Database& fundDb, con
                        " ORDER BY rowid")
             .arg(where, QString::fromLatin1(common::kRowNet)),
         params);
-    data::QueryRecordset count(salaryDb, QStringLiteral("SELECT count(*) AS totalemp FROM salary") + where, params);
+    data::QueryRecordset count(salaryDb, QStringLiteral("SELECT count(DISTINCT emp_code) AS totalemp FROM salary") + where,
+                               params);
+    f.slipEmployees = slipEmployees(salaryDb);
     // The net shown is the total of the list the bank gets, row by row.
     data::QueryRecordset nets(salaryDb, QStringLiteral("SELECT net FROM chq_sal"));
     tx.commit();
@@ -98,6 +100,12 @@ SlipFigures chooseSlipRows(data::Database& salaryDb, data::Database& fundDb, con
     f.billNumbers = countedBills(fundDb, billDate, head ? head->drawalCode : QString());
     f.bills = int(f.billNumbers.size());
     return f;
+}
+
+int slipEmployees(data::Database& salaryDb)
+{
+    data::QueryRecordset rs(salaryDb, QStringLiteral("SELECT count(DISTINCT emp_code) AS n FROM chq_sal"));
+    return int(rs.field("n").number());
 }
 
 double netToThePaisa(double net)

@@ -19,10 +19,13 @@ struct SlipHead {
 };
 
 struct SlipFigures {
-    int employees = 0;         // salary rows of the date (of the head's codes), with a net or not
+    // Employees of the date (of the head's codes), with a net or not, each
+    // once: a bonus or festival advance paid is a row beside the salary's.
+    int employees = 0;
     int bills = 0;             // real bills with a net registered under the register date
     std::optional<double> net; // slipNet of the rows listed; none when no row has anything to credit
-    int slipRows = 0;          // rows now in chq_sal (those with a net above 0)
+    int slipRows = 0;          // rows now in chq_sal (those with a net above 0), one line each
+    int slipEmployees = 0;     // employees with a line in chq_sal, each once
     QList<double> billNumbers; // of the counted bills, in register order
 };
 
@@ -34,6 +37,9 @@ struct SlipFigures {
 // it was and the error goes to the caller.
 SlipFigures chooseSlipRows(data::Database& salaryDb, data::Database& fundDb, const QDate& billDate,
                            const std::optional<SlipHead>& head = std::nullopt);
+
+// Employees with a line in chq_sal, each once.
+int slipEmployees(data::Database& salaryDb);
 
 // The bills counted for a slip: bill number above 0 (never the opening row)
 // and a net above 0 (the register's amount columns less its deduction, a

@@ -360,7 +360,7 @@ void Form8::showSlipFigures(const SlipFigures& f)
 {
     Label9->setCaption(QString::number(f.employees));
     Label11->setCaption(QString::number(f.bills));
-    Label39->setCaption(QString::number(f.slipRows));
+    Label39->setCaption(QString::number(f.slipEmployees));
     List1->clear();
     for (double b : f.billNumbers)
         List1->addItem(vb::cstr(b), b);

@@ -27,7 +27,7 @@ struct SlipHead;
 //   Combo3   salary heads by description; item data = the drawal code      Form_Load / user
 //   Label4   name of the chosen employee ("" when neither table has it)     Combo2_Click
 //   Label6   pay month of the bill date in capitals ("MAR-12")              Combo1_Click
-//   Label9   salary rows of the date (of the head's codes), net or none     Combo1_Click, Combo3_Click
+//   Label9   employees of the date (of the head's codes), net or none, once Combo1_Click, Combo3_Click
 //   Label11  bills counted for the slip (bill_no > 0, a net above 0)        Combo1_Click, Combo3_Click
 //   Label13  slipNet of the rows with a net above 0, as text                Combo1_Click, Combo3_Click
 //   Label24  Label13 in words                                               Combo1_Click, Combo3_Click
@@ -36,7 +36,7 @@ struct SlipHead;
 //   Label29  code category of the chosen head                 hidden        Combo3_Click
 //   Label31  start of the financial year, dd/mm/yyyy          hidden        Form_Load
 //   Label32  office line "Office of the <degn> <dist>"; Label33 its D.D.O.  Form_Load
-//   Label39  rows of chq_sal, the employees the slip lists    hidden        Combo1_Click, Combo3_Click, CHEQUE SLIP
+//   Label39  employees with a line in chq_sal, each once      hidden        Combo1_Click, Combo3_Click, CHEQUE SLIP
 //   Label7   bill date of the looked-up bill number; "" once Text1 changes  Text1 look-up
 //   Label37/Label38/Timer1  loading notice and its counter                  CHEQUE SLIP / Timer1_Timer
 //

@@ -191,8 +191,9 @@ void Form8::Command4_Click()
         forms::setFocus(Text6);
         return;
     }
-    data::QueryRecordset slipRows(salaryDb(), QStringLiteral("SELECT count(*) AS newrec FROM chq_sal"));
-    Label39->setCaption(vb::cstr(slipRows.field("newrec").number()));
+    // Employees against employees: a bonus or advance paid beside a salary is
+    // a second line of the list, not a second employee.
+    Label39->setCaption(QString::number(slipEmployees(salaryDb())));
 
     data::QueryRecordset cheques(fundDb(), QStringLiteral("SELECT count(*) AS nchq FROM cheque WHERE bill_date = ?"),
                                  {QVariant(common::payBillRegisterDate(date))});

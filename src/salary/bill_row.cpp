@@ -127,7 +127,8 @@ QString notAmountMessage(const QString& text, const QString& notNumber)
 int rowsForPayMonth(data::Database& db, const QString& payMonth, const QString& empCode)
 {
     data::QueryRecordset rs(db,
-        QStringLiteral("select count(*) as nos from salary where p_month = ? and emp_code = ?"),
+        QStringLiteral("select count(*) as nos from salary where p_month = ? and emp_code = ? and ")
+            + QLatin1String(kPaysSalary),
         {payMonth, empCode});
     return int(rs.field(QStringLiteral("nos")).number());
 }

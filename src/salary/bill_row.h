@@ -72,7 +72,16 @@ QString tooLargeMessage();
 bool finerThanPaisa(const QString& text);
 QString finerThanPaisaMessage();
 
-// Rows of the pay roll already holding this employee for this pay month.
+// SQL condition on a salary row: it pays salary of its month, that is pay,
+// grade pay, D.A., H.R.A., M.A. or O.A. that is not nothing to the paisa. A
+// bonus or a festival advance paid is drawn in gross alone and pays none of
+// them: offices pay those before the month's salary, and such a row must not
+// make the month's salary look prepared already.
+inline constexpr char kPaysSalary[] =
+    "(ifnull(hundredths(pay), 0) <> 0 or ifnull(hundredths(d_pay), 0) <> 0 or ifnull(hundredths(da), 0) <> 0"
+    " or ifnull(hundredths(hra), 0) <> 0 or ifnull(hundredths(ma), 0) <> 0 or ifnull(hundredths(oa), 0) <> 0)";
+
+// Rows of the pay roll already paying this employee salary of this pay month.
 int rowsForPayMonth(data::Database& db, const QString& payMonth, const QString& empCode);
 
 } // namespace salary

@@ -180,6 +180,8 @@ void Form9::Command1_Click()
     // booked to, so a second run on 1 April is caught like any other.
     const QDate billDate = DTPicker1->value();
     const QString month = payMonth(billDate);
+    // A bonus or festival advance paid earlier in the month prepared no
+    // salary: the run is then still the month's first and moves the ledgers.
     RunKind kind = RunKind::First;
     const MonthRows already = monthRows(*mDb, month);
     if (already.count > 0) {

@@ -4,6 +4,7 @@
 #include "platform/data/statement.h"
 #include "platform/vb/convert.h"
 #include "platform/vb/error.h"
+#include "salary/bill_row.h"
 #include "salary/rules.h"
 
 #include <algorithm>
@@ -132,13 +133,14 @@ const QString kSalaryInsert = QStringLiteral(
 MonthRows monthRows(data::Database& db, const QString& payMonth)
 {
     MonthRows rows;
-    data::Statement count = db.prepare(QStringLiteral("select count(*) from salary where p_month = ?"));
+    const QString paysSalary = QLatin1String(" and ") + QLatin1String(kPaysSalary);
+    data::Statement count = db.prepare(QStringLiteral("select count(*) from salary where p_month = ?") + paysSalary);
     count.bind(0, payMonth);
     if (count.step())
         rows.count = int(count.toInt64(0));
     if (rows.count > 0) {
-        data::Statement first = db.prepare(QStringLiteral("select name from salary where p_month = ? "
-                                                          "order by rowid limit 1"));
+        data::Statement first = db.prepare(QStringLiteral("select name from salary where p_month = ?") + paysSalary
+                                           + QStringLiteral(" order by rowid limit 1"));
         first.bind(0, payMonth);
         if (first.step())
             rows.firstName = first.toString(0);

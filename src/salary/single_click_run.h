@@ -11,16 +11,17 @@ class Database;
 
 namespace salary {
 
-// What a pay month already holds: its number of salary rows and the name on
-// the first of them (empty when there is none).
+// What a pay month already holds of salary: its number of rows that pay
+// salary (kPaysSalary) and the name on the first of them (empty when there
+// is none). A bonus or festival advance paid in the month is not counted.
 struct MonthRows {
     int count = 0;
     QString firstName;
 };
 MonthRows monthRows(data::Database& db, const QString& payMonth);
 
-// First: the month has no rows yet, so the ledgers are advanced by the
-// instalments taken. Repeat: the rows are written with the same instalments
+// First: no row of the month pays salary yet, so the ledgers are advanced by
+// the instalments taken. Repeat: the rows are written with the same instalments
 // but no ledger is advanced.
 enum class RunKind { First, Repeat };
 

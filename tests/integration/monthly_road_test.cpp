@@ -200,4 +200,75 @@ TEST_F(MonthlyRoad, SalaryBillRegisterSheetsSchedulesAndRegisters)
     office::setDesktop(nullptr);
 }
 
+// October's bonus and November's festival advance paid before the month's salary.
+class FestivalMonths : public DemoOfficeRoad {
+protected:
+    // What the one-click run on the date says, answered Yes, then `repeat` to the duplicate question.
+    QStringList oneClick(const QDate& date, std::optional<int> repeat = {})
+    {
+        auto& f9 = Forms::get<salary::Form9>();
+        showForm(f9);
+        pickDate(f9.control<forms::DatePicker>("DTPicker1"), date);
+        const auto act = [&] { click(f9.control<forms::CommandButton>("Command1")); };
+        return repeat ? saidBy(act, {{forms::vbYes, "ONE CLICK SALARY"}, {*repeat, "HAS ALREADY PREPARED"}})
+                      : saidBy(act, {{forms::vbYes, "ONE CLICK SALARY"}});
+    }
+    // Each ledger row "code due recovered left", festival advances then loans, by code.
+    QString ledgers()
+    {
+        return firstRow(data::Database::open(QString::fromLatin1(common::kSalaryDb)),
+                        "select (select group_concat(l, ', ') from (select printf('%s %.2f %.2f %g', emp_code, adv_due,"
+                        " adv_rec, inst_no) as l from festi_adv order by emp_code)) || ' | ' || (select group_concat(l, ', ')"
+                        " from (select printf('%s %.2f %.2f %g', emp_code, loan_due, loan_rec, inst_no) as l from gpf_loan"
+                        " order by emp_code))").value(0).toString();
+    }
+    static QString prepared(const QString& month)
+    {
+        return "PLEASE NOTE|0|SALARY OF 20 NUMBERS EMPLOYEE FOR THE MONTH OF " + month
+            + "\n\n PREPARED AND SAVED IN THE AQUITTANCE ROLL.\n";
+    }
+
+    forms::Clock::Override today{QDate(2026, 11, 25)};
+};
+
+// The demo's ledgers, each moved by one instalment a month (to the paisa,
+// half a paisa away from nothing):
+//   advances A105 7500 in 10: 750; A108 3000 in 5: 600; B205 5000 in 3: 1666.67,
+//     then 3333.33 in 2: 1666.665 -> 1666.67
+//   loans A102 24000 in 18: 1333.33, then 22666.67 in 17: 1333.33; A111 10000
+//     in 24: 416.67, then 9583.33 in 23: 416.67; B202 15000 in 20: 750
+// October's rows recover 750 + 600 + 1666.67 = 3016.67 of advances and
+// 1333.33 + 416.67 + 750 = 2500 of loans.
+TEST_F(FestivalMonths, ABonusOrAdvancePaidFirstLeavesTheSalaryRunTheMonthsFirst)
+{
+    const QString before = "A105 7500.00 0.00 10, A108 3000.00 1500.00 5, B205 5000.00 2500.00 3 | "
+                           "A102 24000.00 6000.00 18, A111 10000.00 0.00 24, B202 15000.00 5000.00 20";
+    const QString october = "A105 6750.00 750.00 9, A108 2400.00 2100.00 4, B205 3333.33 4166.67 2 | "
+                            "A102 22666.67 7333.33 17, A111 9583.33 416.67 23, B202 14250.00 5750.00 19";
+    const QString november = "A105 6000.00 1500.00 8, A108 1800.00 2700.00 3, B205 1666.66 5833.34 1 | "
+                             "A102 21333.34 8666.66 16, A111 9166.66 833.34 22, B202 13500.00 6500.00 18";
+    EXPECT_EQ(ledgers(), before);
+    auto& sal = data::Database::open(QString::fromLatin1(common::kSalaryDb));
+
+    // A110's bonus of 10 October, then the month's salary: no question, the ledgers move.
+    drawnInGrossAlone(2, "A110", "4000", QDate(2026, 10, 10));
+    EXPECT_EQ(oneClick(QDate(2026, 10, 15)).mid(1), QStringList{prepared("Oct-26")});
+    EXPECT_EQ(ledgers(), october);
+    EXPECT_EQ(firstRow(sal, "select count(*), round(sum(less_fa), 2), round(sum(gpf_rec), 2) from salary where p_month = 'Oct-26'"),
+              (QVariantList{qint64(21), 3016.67, 2500.0}));
+
+    // A second run of October asks of the twenty rows that pay salary, and moves nothing.
+    const QString duplicate = "DUPLICATE ENTRY ERROR|260|SALARY OF R. K. CHATTERJEE AND 19 OTHERS  FOR THE MONTH OF Oct-26\n\n"
+                              "HAS ALREADY PREPARED. SO, HE / SHE / THEY WILL NOT ENTITLE TO GET\n\n"
+                              "SALARY FOR THIS MONTH AGAIN. DO YOU WANT TO PROCEED ANY WAY?\n\n";
+    EXPECT_EQ(oneClick(QDate(2026, 10, 31), forms::vbYes).mid(1), (QStringList{duplicate, prepared("Oct-26")}));
+    EXPECT_EQ(ledgers(), october);
+
+    // B207's festival advance paid on 5 November, then November's salary: the same.
+    drawnInGrossAlone(3, "B207", "5000", QDate(2026, 11, 5));
+    EXPECT_EQ(oneClick(QDate(2026, 11, 20)).mid(1), QStringList{prepared("Nov-26")});
+    EXPECT_EQ(ledgers(), november);
+    EXPECT_EQ(firstRow(sal, "select count(*) from salary where p_month = 'Nov-26'"), QVariantList{qint64(21)});
+}
+
 } // namespace

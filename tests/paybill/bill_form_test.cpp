@@ -446,7 +446,7 @@ TEST_F(InnerSheets, SlNoRangeIsCheckedThenPrinted)
     EXPECT_EQ(textsOf(m, {"Label24", "Function1"}), (QStringList{"TOTAL:-", "12000.00"}));
     reports::Reports::unloadAll();
 
-    const QString within = QStringLiteral(" must be from 1 to 17, the number of employees in this bill.");
+    const QString within = QStringLiteral(" must be from 1 to 17, the last Sl. No. of this bill.");
     const QString notDigit = QStringLiteral(" Sl. No. must be a numeric digit.");
     const struct {
         const char *first, *last;

@@ -6,6 +6,7 @@
 #include "paybill/schedules/insurance_schedules.h"
 #include "paybill/schedules/recovery_schedules.h"
 #include "paybill/schedules/tax_schedules.h"
+#include "paybill/working_tables.h"
 #include "support/report_texts.h"
 
 namespace billtest {
@@ -202,6 +203,46 @@ TEST_F(BillOnForm, EachScheduleTotalsItsRowsOrSaysItHasNoneAndFitsCeilingRows)
         const auto m = s.layout();
         EXPECT_EQ(misfits(m, QStringLiteral("9999999999.99"), s.rowsAreTotals), QStringList()) << m.title.toStdString();
     }
+}
+
+// A bill of 31 March 2012 under head S of three group D employees in seven
+// rows: S004 (1983 scheme) and S006 each paid a fraction of the month beside
+// the salary, the fraction's funds deducted in full; S006 paid a bonus of
+// 4000 and S007 a festival advance of 5000, each a row of its own without
+// pay or deduction. S006 and S007 are not in the master: group D from their rows.
+//   No. of group D employees 3; provident fund 600 + 650 + 700 + 600 + 650 = 3200
+//   1983 scheme: one subscriber, S004, 3 + 5 twice = 16
+//   1987 scheme, group D: S006 both funds (3 + 7 twice), S007 insurance only (3):
+//     one and one, 9 + 14 = 23
+TEST_F(BillOnForm, EachEmployeeCountsOnceBesideABonusAdvanceOrFractionRow)
+{
+    //             code    name          cat  acc_no    pay    gpf  rec if sf
+    const Row rows[] = {{"S004", "Dulal Pal", "D", "Agri/9", 7000, 600, 0, 3, 5},
+                        {"S006", "Fatik Das", "D", "Agri/6", 7200, 650, 0, 3, 7},
+                        {"S007", "Gita Bala", "D", "Agri/7", 7100, 700, 0, 3, 0},
+                        {"S004", "Dulal Pal", "D", "Agri/9", 2000, 600, 0, 3, 5},
+                        {"S006", "Fatik Das", "D", "Agri/6", 2100, 650, 0, 3, 7}};
+    for (const Row& r : rows)
+        addSalary(kMarchBill, r);
+    for (auto [code, name, amount] : {std::tuple{"S006", "Fatik Das", 4000.0}, {"S007", "Gita Bala", 5000.0}})
+        salaryDb().execute(QStringLiteral("insert into salary (name, acc_no, pay, d_pay, da, hra, ma, oa, gross,"
+                                          " gpf_subs, gpf_rec, \"if\", sf, p_tax, misc, net, deduct, emp_code,"
+                                          " bill_date, p_month, category) values (?, 'Agri/0', 0, 0, 0, 0, 0, 0, ?,"
+                                          " 0, 0, 0, 0, 0, 0, ?, 0, ?, ?, 'Mar-12', 'D')"),
+                           {QString::fromUtf8(name), amount, amount, QString::fromUtf8(code), kMarchBill});
+    unloadAll(); // the bill dates are listed as the form loads
+    open();
+    activateOn(*form, kMarchBill, kHeadS);
+    EXPECT_EQ(form->Label18->caption() + " of " + QString::number(salRowCount(salaryDb())), "3 of 7");
+
+    click(*form->Command7);
+    EXPECT_EQ(textsOf(layoutOf<DataReport6>(), {"nos", "tgpfs", "total"}), (QStringList{"3", "3200.00", "3200.00"}));
+    click(*form->Command5);
+    EXPECT_EQ(textsOf(layoutOf<DataReport2>(), {"ifno", "totalif", "totalsf", "total"}),
+              (QStringList{"1", "6", "10", "16"}));
+    click(*form->Command6);
+    EXPECT_EQ(textsOf(layoutOf<DataReport5>(), {"grp", "ifno", "sfno", "iftotal", "sftotal", "total"}),
+              (QStringList{"D", "1", "1", "9", "14", "23"}));
 }
 
 } // namespace

@@ -55,6 +55,22 @@ TEST_F(ChequeSlip, WholeDateAndHeadFiguresUseTheRegisterDateOfAMarchBill)
     EXPECT_EQ(slipCodes(), "");
 }
 
+// 30 November 2013: A401 paid 18000 and a bonus of 4000, A402 15000 and a
+// festival advance of 7500, A403 on leave without pay. Three employees of the
+// date, two of them on the slip's list in four lines: 44500 to credit.
+TEST_F(ChequeSlip, ABonusOrAdvanceBesideTheSalaryIsALineNotAnotherEmployee)
+{
+    const QDate date(2013, 11, 30);
+    addRows({{"A401", date, 20000, 0, 0, 0, 0, 0, 0, 20000, 2000, 0, 0, 0, 0, 0, 18000},
+             {"A401", date, 0, 0, 0, 0, 0, 0, 0, 4000, 0, 0, 0, 0, 0, 0, 4000},
+             {"A402", date, 15000, 0, 0, 0, 0, 0, 0, 15000, 0, 0, 0, 0, 0, 0, 15000},
+             {"A402", date, 0, 0, 0, 0, 0, 0, 0, 7500, 0, 0, 0, 0, 0, 0, 7500},
+             {"A403", date, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}});
+    const payslip::SlipFigures f = payslip::chooseSlipRows(salaryDb(), fundDb(), date);
+    EXPECT_EQ(summary(f) << double(f.slipEmployees), (QList<double>{3, 0, 44500, 4, 2}));
+    EXPECT_EQ(slipCodes(), "1:A401 2:A401 3:A402 4:A402");
+}
+
 TEST_F(ChequeSlip, NetOfALargeBillIsShownToThePaisa)
 {
     // Sixty nets of 12345.67 add up to 740740.20; summed as binary fractions

@@ -61,7 +61,9 @@ Query scheduleLines(Schedule schedule, const QString& codeCategory)
                     .arg(kOtherThanGroupD),
                 {}};
     case Schedule::GpfGroupD:
-        return {QStringLiteral("select count(*) as nos, total(hundredths(gpf_subs)) / 100 as tgpfs,"
+        // The certificate's "No. of Group 'D' employees" counts people: a
+        // bonus or festival advance paid is a row beside the salary's.
+        return {QStringLiteral("select count(distinct emp_code) as nos, total(hundredths(gpf_subs)) / 100 as tgpfs,"
                                " total(hundredths(gpf_rec)) / 100 as tgpfr,"
                                " (total(hundredths(gpf_subs)) + total(hundredths(gpf_rec))) / 100 as total"
                                " from sal where %1")
@@ -70,7 +72,8 @@ Query scheduleLines(Schedule schedule, const QString& codeCategory)
     case Schedule::ProfessionalTax:
         return {"select total(hundredths(p_tax)) / 100 as total from sal", {}};
     case Schedule::Giss1983:
-        return {QStringLiteral("select count(*) as ifno, total(hundredths(\"if\")) / 100 as totalif,"
+        // Subscribers, each once however many of the bill's rows deduct from them.
+        return {QStringLiteral("select count(distinct emp_code) as ifno, total(hundredths(\"if\")) / 100 as totalif,"
                                " total(hundredths(sf)) / 100 as totalsf,"
                                " (total(hundredths(\"if\")) + total(hundredths(sf))) / 100 as total"
                                " from sal where %1")
