@@ -3,6 +3,7 @@
 #include "common/schema.h"
 #include "platform/vb/error.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -11,12 +12,10 @@
 #include <QSqlQuery>
 #include <QSysInfo>
 #include <QUuid>
-#include <QCoreApplication>
-
-#include <optional>
 
 #include <cerrno>
 #include <fcntl.h>
+#include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
