@@ -410,8 +410,6 @@ bool isHalfMade(const QString& folder)
     return QFileInfo::exists(QDir(folder).filePath(QLatin1String(kUnfinishedMark)));
 }
 
-namespace {
-
 void syncFolder(const QString& folder)
 {
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -420,8 +418,6 @@ void syncFolder(const QString& folder)
         ::close(fd);
     }
 }
-
-} // namespace
 
 void beginSetup(const QString& folder)
 {

@@ -43,6 +43,9 @@ struct FolderProblem {
 // (so no folder can be there); empty otherwise.
 QString fileOnPath(const QString& folder);
 
+// Puts the folder's entries (a file made, renamed or removed) on the disk.
+void syncFolder(const QString& folder);
+
 // Lies in a folder while dosset-setup makes it: a folder still holding it
 // was left half-made (the setup was stopped) and is never used.
 inline const char* const kUnfinishedMark = "dosset-setup.unfinished";
@@ -97,6 +100,9 @@ public:
     bool heldElsewhere() const;
     // The holder named by the lock file, when it holds the lock still.
     LockHolder holder() const;
+    // True when tryLock failed because the lock file could not be made or
+    // locked, not because another copy holds it.
+    bool cannotMake() const { return mCannotMake; }
     // The refusal of the program, in the clerk's words.
     QString message() const;
 

@@ -1,5 +1,6 @@
 #include "common/templates.h"
 
+#include "common/data_folder.h"
 #include "common/template_blobs.h"
 #include "platform/data/database.h"
 #include "platform/forms/dialogs.h"
@@ -226,15 +227,6 @@ void clearUnfinishedCopies(const QString& folder, const QString& name, QList<Tem
             else
                 done.append({file, TemplateUpdate::KeptCopy, {}, true, name});
         }
-    }
-}
-
-void syncFolder(const QString& folder)
-{
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
     }
 }
 

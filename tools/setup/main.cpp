@@ -78,7 +78,7 @@ void setPassword(const QString& folder, const QString& password)
 // program, or another --update), or its lock file cannot be made.
 QString lockRefusal(const common::FolderLock& lock, const QString& folder)
 {
-    if (!lock.heldElsewhere())
+    if (lock.cannotMake())
         return QStringLiteral("the lock file \"dosset.lock\" cannot be made in the data folder %1; nothing has been "
                               "changed.\nCheck that you may change the folder.")
             .arg(folder);
