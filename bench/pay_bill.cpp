@@ -26,7 +26,7 @@ public:
     explicit Office(int rows) : mRows(rows)
     {
         bench::makeEmployees(rows);
-        salary::runSingleClick(bench::salaryDb(), bench::kBillDate, salary::RunKind::First);
+        salary::runSingleClick(bench::salaryDb(), bench::kBillDate);
         paybill::activateBill(bench::salaryDb(), bench::kBillDate, QStringLiteral("S"));
     }
     static Office& of(int rows)

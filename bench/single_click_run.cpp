@@ -111,11 +111,11 @@ void BM_SingleClickRun(benchmark::State& state)
     bench::makeEmployees(employees);
     data::Database& db = bench::salaryDb();
     resetRun();
-    salary::runSingleClick(db, bench::kBillDate, salary::RunKind::First);
+    salary::runSingleClick(db, bench::kBillDate);
     const Written w = written(db.handle());
     bench::compare(
         state, resetRun,
-        [&] { benchmark::DoNotOptimize(salary::runSingleClick(db, bench::kBillDate, salary::RunKind::First)); },
+        [&] { benchmark::DoNotOptimize(salary::runSingleClick(db, bench::kBillDate)); },
         [&] { rawRun(db.handle(), w); });
     state.counters["ledger_updates"] = w.festival.size() + w.loan.size();
     state.SetItemsProcessed(state.iterations() * employees);

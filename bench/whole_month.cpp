@@ -28,7 +28,7 @@ int month(int rows)
 {
     testsupport::TempDataFolder folder;
     bench::makeEmployees(rows);
-    salary::runSingleClick(bench::salaryDb(), bench::kBillDate, salary::RunKind::First);
+    salary::runSingleClick(bench::salaryDb(), bench::kBillDate);
     paybill::activateBill(bench::salaryDb(), bench::kBillDate, QStringLiteral("S"));
     QTemporaryDir out;
     reports::Reports::get<paybill::DataReport1>().exportPdf(out.filePath(QStringLiteral("left.pdf")));

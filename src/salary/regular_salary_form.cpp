@@ -12,6 +12,7 @@
 #include "platform/vb/convert.h"
 #include "salary/bill_row.h"
 #include "salary/da_rates.h"
+#include "salary/ledgers.h"
 #include "salary/rules.h"
 
 #include <QGridLayout>
@@ -65,24 +66,6 @@ void fitSevenDigits(QWidget* w)
 double number(const QVariant& v)
 {
     return vb::isNumeric(v) ? vb::cdbl(v) : 0;
-}
-
-// Moves the ledger row the recordset stands on by the instalment the bill row
-// recovers, to the paisa; a cleared ledger, or nothing recovered, leaves it as
-// it is.
-void recoverInstalment(data::TableRecordset& ledger, const QString& dueField, const QString& recField,
-                       double recovered)
-{
-    const LedgerState now{ledger.get(dueField).number(), ledger.get(recField).number(),
-                          ledger.get(QStringLiteral("inst_no")).number()};
-    if (vb::hundredths(now.due) > 0 && vb::hundredths(recovered) > 0) {
-        const LedgerState next = advanceLedger(now, recovered);
-        ledger.edit();
-        ledger.set(dueField, next.due);
-        ledger.set(recField, next.recovered);
-        ledger.set(QStringLiteral("inst_no"), next.instalmentsLeft);
-        ledger.update();
-    }
 }
 
 } // namespace
@@ -433,26 +416,28 @@ void SALARY::Command4_Click()
     }
 
     // The row and the ledger instalments it recovers stand or fall together;
-    // the notes are shown once both are stored.
+    // the notes are shown once both are stored. A ledger the month has
+    // recovered already (by a run, a fraction of pay) has moved for the month.
     QStringList notes;
     {
         data::Transaction tx(*mDb);
+        const MonthRecovered before = recoveredInMonth(*mDb, payMonth(row.billDate), row.empCode);
         addBillRow(*mSalary, row);
 
         mFesti->seek(QStringLiteral("="), row.empCode);
         if (mFesti->noMatch()) {
             notes << QStringLiteral("No Festival Advance Pending");
-        } else {
-            recoverInstalment(*mFesti, QStringLiteral("adv_due"), QStringLiteral("adv_rec"), row.lessFa);
+        } else if (!before.advance) {
+            moveLedger(*mFesti, QStringLiteral("adv_due"), QStringLiteral("adv_rec"), row.lessFa);
         }
 
         mLoan->seek(QStringLiteral("="), row.empCode);
         if (mLoan->noMatch()) {
             notes << QStringLiteral("No GPF Loan pending");
-        } else if (Check1->value() != vbChecked) {
+        } else if (Check1->value() != vbChecked && !before.loan) {
             // With the recovery stopped, or nothing recovered in this row, the
             // loan keeps its instalments.
-            recoverInstalment(*mLoan, QStringLiteral("loan_due"), QStringLiteral("loan_rec"), row.gpfRec);
+            moveLedger(*mLoan, QStringLiteral("loan_due"), QStringLiteral("loan_rec"), row.gpfRec);
         }
         tx.commit();
     }

@@ -181,19 +181,18 @@ void Form9::Command1_Click()
     const QDate billDate = DTPicker1->value();
     const QString month = payMonth(billDate);
     // A bonus or festival advance paid earlier in the month prepared no
-    // salary: the run is then still the month's first and moves the ledgers.
-    RunKind kind = RunKind::First;
+    // salary, so it is asked of only when a row pays salary; whichever run
+    // this is, each ledger moves once a month (runSingleClick).
     const MonthRows already = monthRows(*mDb, month);
     if (already.count > 0) {
         // Yes books the whole month a second time: Enter must not do that.
         if (!Dialogs::confirm(duplicateQuestion(already, month), QStringLiteral("DUPLICATE ENTRY ERROR"), 0))
             return;
-        kind = RunKind::Repeat;
     }
 
     int written = 0;
     try {
-        written = runSingleClick(*mDb, billDate, kind);
+        written = runSingleClick(*mDb, billDate);
     } catch (const vb::Error& e) {
         // The run's own refusals are worded for the clerk; the engine's words go under details.
         if (e.number == vb::NoCurrentRecord) {

@@ -5,6 +5,7 @@
 #include "platform/vb/convert.h"
 #include "platform/vb/error.h"
 #include "salary/bill_row.h"
+#include "salary/ledgers.h"
 #include "salary/rules.h"
 
 #include <algorithm>
@@ -38,14 +39,43 @@ std::string codeKey(const data::Statement& q, int column)
     return codeKey(text, length);
 }
 
+// The codes (as keys, sorted) whose rows of the pay month have recovered
+// each ledger's instalment already, read once for the whole run.
+struct RecoveredCodes {
+    std::vector<std::string> advance, loan;
+};
+
+RecoveredCodes recoveredCodes(data::Database& db, const QByteArray& month)
+{
+    RecoveredCodes codes;
+    data::Statement q = db.prepare(QStringLiteral("select emp_code, max(%1), max(%2) from salary "
+                                                  "where p_month = ? and (%1 or %2) group by emp_code")
+                                       .arg(QLatin1String(kRecoversAdvance), QLatin1String(kRecoversLoan)));
+    q.bindUtf8(0, month);
+    while (q.step()) {
+        if (q.isNull(0))
+            continue;
+        const std::string key = codeKey(q, 0);
+        if (q.toInt64(1) != 0)
+            codes.advance.push_back(key);
+        if (q.toInt64(2) != 0)
+            codes.loan.push_back(key);
+    }
+    for (std::vector<std::string>* list : {&codes.advance, &codes.loan})
+        std::sort(list->begin(), list->end());
+    return codes;
+}
+
 // One ledger (festi_adv or gpf_loan): the first row of each code in the order
 // of its index ec, as a seek "=" on that index finds it. Each row is taken
 // once, by the first employee of its code.
 class Ledger {
 public:
+    // recovered: the codes whose month has recovered this ledger already.
     Ledger(data::Database& db, const QString& table, const QString& dueField,
-           const QString& recField)
-        : mDelete(db.prepare(QStringLiteral("delete from %1 where rowid = ?").arg(table))),
+           const QString& recField, std::vector<std::string> recovered)
+        : mRecovered(std::move(recovered)),
+          mDelete(db.prepare(QStringLiteral("delete from %1 where rowid = ?").arg(table))),
           mUpdate(db.prepare(QStringLiteral("update %1 set %2 = ?, %3 = ?, inst_no = ? where rowid = ?")
                                  .arg(table, dueField, recField)))
     {
@@ -60,9 +90,10 @@ public:
                     mRows.end());
     }
 
-    // The instalment of the employee's row; a paid-off row is deleted, and in
-    // a first run the row is advanced by the instalment.
-    double recover(std::string_view code, bool advance)
+    // The instalment of the employee's row; a paid-off row is deleted, and
+    // the row is advanced by the instalment unless the month has recovered
+    // it already.
+    double recover(std::string_view code)
     {
         const auto it = std::lower_bound(mRows.begin(), mRows.end(), code,
                                          [](const Row& r, std::string_view k) { return r.key < k; });
@@ -76,7 +107,7 @@ public:
             return 0;
         }
         const double inst = instalment(r.state.due, r.state.instalmentsLeft);
-        if (advance) {
+        if (!std::binary_search(mRecovered.begin(), mRecovered.end(), code)) {
             const LedgerState next = advanceLedger(r.state, inst);
             mUpdate.bind(0, next.due);
             mUpdate.bind(1, next.recovered);
@@ -95,6 +126,7 @@ private:
         bool taken = false;
     };
     std::vector<Row> mRows;
+    std::vector<std::string> mRecovered;
     data::Statement mDelete;
     data::Statement mUpdate;
 };
@@ -148,9 +180,8 @@ MonthRows monthRows(data::Database& db, const QString& payMonth)
     return rows;
 }
 
-int runSingleClick(data::Database& db, const QDate& billDate, RunKind kind)
+int runSingleClick(data::Database& db, const QDate& billDate)
 {
-    const bool advance = kind == RunKind::First;
     const QString month = payMonth(billDate);
     int written = 0;
     {
@@ -161,10 +192,11 @@ int runSingleClick(data::Database& db, const QDate& billDate, RunKind kind)
             // kept until the insert statement goes.
             const QByteArray billDateText = billDate.toString(Qt::ISODate).toLatin1();
             const QByteArray monthText = month.toUtf8();
+            RecoveredCodes recovered = recoveredCodes(db, monthText);
             Ledger festival(db, QStringLiteral("festi_adv"), QStringLiteral("adv_due"),
-                            QStringLiteral("adv_rec"));
+                            QStringLiteral("adv_rec"), std::move(recovered.advance));
             Ledger loan(db, QStringLiteral("gpf_loan"), QStringLiteral("loan_due"),
-                        QStringLiteral("loan_rec"));
+                        QStringLiteral("loan_rec"), std::move(recovered.loan));
             data::Statement insert = db.prepare(kSalaryInsert);
             data::Statement e = db.prepare(kEmployeeSelect);
             // Text columns are read where SQLite holds them, valid until the next step.
@@ -179,14 +211,14 @@ int runSingleClick(data::Database& db, const QDate& billDate, RunKind kind)
                 // and net are the sums of the figures stored.
                 const double pay = wholePaise(e.toDouble(eBPay));
                 const double gradePay = wholePaise(e.toDouble(eGradePay));
-                const double lessFa = festival.recover(code, advance);
+                const double lessFa = festival.recover(code);
                 const double da = dearnessAllowance(pay, gradePay, order.daCurrent);
                 const double hra = houseRentAllowance(text(eHraType), wholePaise(e.toDouble(eHra)), pay, gradePay, order.hra);
                 const double ma = medicalAllowance(text(eHealthSch), order.ma);
                 const double oa = wholePaise(e.toDouble(eOa));
                 const double grossPay = gross(pay, gradePay, da, hra, ma, oa, lessFa);
                 const double gpfSubs = wholePaise(e.toDouble(eGpfSubs));
-                const double gpfRec = loan.recover(code, advance);
+                const double gpfRec = loan.recover(code);
                 const double iFund = wholePaise(e.toDouble(eIFund));
                 const double sFund = wholePaise(e.toDouble(eSFund));
                 const double pTax = professionalTax(grossPay);

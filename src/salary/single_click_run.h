@@ -20,17 +20,15 @@ struct MonthRows {
 };
 MonthRows monthRows(data::Database& db, const QString& payMonth);
 
-// First: no row of the month pays salary yet, so the ledgers are advanced by
-// the instalments taken. Repeat: the rows are written with the same instalments
-// but no ledger is advanced.
-enum class RunKind { First, Repeat };
-
 // Writes the rows of every employee (in table order) for the bill date, all
 // in one transaction: a failure part way throws vb::Error and leaves the
-// salary rows and the ledgers as they were. Ledger rows whose amount due is
-// exactly 0 are paid off and deleted in either kind of run. Returns the number
-// of employees written.
-int runSingleClick(data::Database& db, const QDate& billDate, RunKind kind);
+// salary rows and the ledgers as they were. Each ledger is advanced by the
+// instalment its row takes unless a row of the employee's pay month has
+// recovered that ledger already (salary::recoveredInMonth): a first run
+// after an arrear or a bonus moves every ledger, a second run none. Ledger
+// rows whose amount due is exactly 0 are paid off and deleted either way.
+// Returns the number of employees written.
+int runSingleClick(data::Database& db, const QDate& billDate);
 
 // The run's message texts, as the form shows them.
 QString singleClickQuestion();

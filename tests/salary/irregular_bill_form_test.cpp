@@ -74,11 +74,12 @@ TEST_F(Form11Test, FractionPayIsProratedAndAddedToThePayRoll)
     EXPECT_EQ(grossAndTax + texts({20}), (QStringList{"5672.67", "40", "4542.67"}));
     EXPECT_EQ(saidBy([&] { click(button(3)); click(button(1)); }), QStringList{"Hi|64|ENTERED IN THE AQUITTANCE ROLL"});
     // Stored as shown: the instalment 333.33, gross 6006 - 333.33 = 5672.67,
-    // net 5672.67 - 1130 = 4542.67; the irregular bill recovers nothing from the ledgers.
+    // net 5672.67 - 1130 = 4542.67; the month's first recovery of the
+    // advance moves it by the instalment: 666.67 due, 333.33 recovered, 2 left.
     EXPECT_EQ(firstRow("select pay, d_pay, da, hra, ma, oa, gpf_rec, p_tax, deduct, bill_date, p_month, less_fa, gross, net, adv_due, adv_rec, "
                        "inst_no from salary, festi_adv"),
               (QVariantList{3226.0, 645.0, 1548.0, 387.0, 100.0, 100.0, 0.0, 40.0, 1130.0, QDate(2012, 3, 20), "Mar-12", 333.33, 5672.67,
-                            4542.67, 1000.0, 0.0, 3.0}));
+                            4542.67, 666.67, 333.33, 2.0}));
     EXPECT_FALSE(button(1).isEnabled());
 }
 
@@ -143,8 +144,9 @@ TEST_F(Form11Test, RecoveryBreakUpIsTheMiscOfItsOwnRow)
     EXPECT_EQ(boxes.prompts(), QStringList{"THE DETAILS OF RECOVERIES ADD UP TO 900, BUT MISC.RECOVERIES IS 1000. H.B. LOAN, H.B. INT., I. TAX "
                                            "AND H.R.A ETC. MUST ADD UP TO THE MISC.RECOVERIES AMOUNT.\n\nNOTHING IS ENTERED IN THE "
                                            "AQUITTANCE ROLL; THE BOXES ARE KEPT AS THEY ARE."});
+    // The advance moved by the first row: its instalment is now 666.67 / 2 = 333.34.
     EXPECT_EQ(texts({19, 28, 29, 30, 31, 20}) << QString::number(scalar("select count(*) from salary")),
-              (QStringList{"1000", "300", "0", "600", "0", "3542.67", "2"}));
+              (QStringList{"1000", "300", "0", "600", "0", "3542.66", "2"}));
     EXPECT_EQ(focused(), &box(28));
     // Added up to the paisa it goes in.
     type(box(28), "333.33");

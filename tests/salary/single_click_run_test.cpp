@@ -18,7 +18,7 @@ QVariantList ledger(const QString& table, const QString& code)
 class SingleClickRun : public ::testing::Test {
 protected:
     void SetUp() override { addOffice(); }
-    int run(const QDate& d, salary::RunKind kind = salary::RunKind::First) { return salary::runSingleClick(salaryDb(), d, kind); }
+    int run(const QDate& d) { return salary::runSingleClick(salaryDb(), d); }
     testsupport::TempDataFolder folder;
 };
 
@@ -50,10 +50,11 @@ TEST_F(SingleClickRun, FirstRunWritesEveryRowAndAdvancesTheLedgers)
     EXPECT_EQ(QString::number(month.count) + month.firstName + QString::number(salary::monthRows(salaryDb(), "Apr-12").count),
               "3Ram Kumar0");
 
-    // A repeat run takes instalments from the ledgers as they now stand
-    // (666.67 / 2 = 333.335 -> 333.34, and 2700 / 9) but moves none of them.
+    // A second run takes instalments from the ledgers as they now stand
+    // (666.67 / 2 = 333.335 -> 333.34, and 2700 / 9) but moves none of them:
+    // the month has recovered them already.
     // A123's loan is now paid off: the repeat run deletes it and takes nothing.
-    EXPECT_EQ(run(QDate(2012, 3, 20), salary::RunKind::Repeat), 3);
+    EXPECT_EQ(run(QDate(2012, 3, 20)), 3);
     EXPECT_EQ(roundedRow("select count(*), sum(less_fa * (emp_code = 'A12')), sum(gpf_rec * (emp_code = 'A12')), sum(gpf_rec * (emp_code = 'A123')) "
                          "from salary where p_month = 'Mar-12' and bill_date = '2012-03-20'") + ledger("festi_adv", "A12") + ledger("gpf_loan", "A12") + ledger("gpf_loan", "A123"),
               (QVariantList{3, 333.34, 300.0, 0.0}) + advance + loans.mid(0, 3));
