@@ -80,8 +80,9 @@ protected:
                   QStringList{"Hi|64|ENTERED IN THE AQUITTANCE ROLL"});
     }
 
-    // L1's month on the regular salary form.
-    void regular(const QDate& billDate)
+    // L1's month on the regular salary form, a second row of the month
+    // answered Yes; what the form said.
+    QStringList regular(const QDate& billDate, bool again = false)
     {
         auto& f = Forms::get<salary::SALARY>();
         showForm(f);
@@ -89,11 +90,14 @@ protected:
         f.control<forms::DatePicker>("DTPicker1").setValue(billDate);
         enter(f.control<TextBox>("Text12"), "0");
         enter(f.control<TextBox>("Text19"), "0");
-        EXPECT_EQ(saidBy([&] {
-                      click(f.control<CommandButton>("Command1"));
-                      click(f.control<CommandButton>("Command4"));
-                  }),
-                  QStringList{"Hi|64|ENTERED IN THE PAY ROLL"});
+        const auto act = [&] {
+            click(f.control<CommandButton>("Command1"));
+            click(f.control<CommandButton>("Command4"));
+        };
+        const QStringList said = again ? saidBy(act, {{forms::vbYes, "HAS ALREADY PREPARED"}}) : saidBy(act);
+        Forms::unload(f);
+        settle();
+        return said;
     }
 
     // L1's ledgers, "due recovered left", the loan's then the advance's.
@@ -150,13 +154,15 @@ TEST_F(LedgerMonths, EachLedgerMovesOnceAMonthWhateverBillCameFirst)
     EXPECT_EQ(recovered("Feb-27"), "0.00/0.00, 333.33/175.00, 333.34/175.00");
     EXPECT_EQ(ledgers(), "666.67 666.66 2 | 350.00 350.00 2");
 
-    // March: a fraction of pay, recovering the full instalments, moves them.
-    irregular(1, QDate(2027, 3, 20), {}, "01/03/2027", "15/03/2027");
-    EXPECT_EQ(recovered("Mar-27"), "333.34/175.00");
+    // March: the regular salary form moves them; a second row of the month
+    // there takes the instalments again and moves nothing.
+    EXPECT_EQ(regular(QDate(2027, 3, 26)), QStringList{"Hi|64|ENTERED IN THE PAY ROLL"});
+    EXPECT_EQ(regular(QDate(2027, 3, 31), true).value(1), "Hi|64|ENTERED IN THE PAY ROLL");
+    EXPECT_EQ(recovered("Mar-27"), "333.34/175.00, 333.33/175.00");
     EXPECT_EQ(ledgers(), "333.33 1000.00 1 | 175.00 525.00 1");
 
-    // April: the regular salary form clears both.
-    regular(QDate(2027, 4, 28));
+    // April: a fraction of pay, recovering the full instalments, clears both.
+    irregular(1, QDate(2027, 4, 20), {}, "01/04/2027", "15/04/2027");
     EXPECT_EQ(recovered("Apr-27"), "333.33/175.00");
     EXPECT_EQ(ledgers(), "0.00 1333.33 0 | 0.00 700.00 0");
 
