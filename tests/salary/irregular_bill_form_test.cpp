@@ -156,6 +156,8 @@ TEST_F(Form11Test, RecoveryBreakUpIsTheMiscOfItsOwnRow)
     EXPECT_EQ(boxes.lastPrompt(), "ENTERED IN THE AQUITTANCE ROLL");
     EXPECT_EQ(firstRow("select misc, hb_loan, hb_int, i_tax, others from salary order by rowid desc"),
               (QVariantList{1000.0, 333.33, 333.33, 333.34, 0.0}));
+    // That row's is the month's second recovery of the advance: it moves it no further.
+    EXPECT_EQ(firstRow("select adv_due, adv_rec, inst_no from festi_adv"), (QVariantList{666.67, 333.33, 2.0}));
 }
 
 TEST_F(Form11Test, PeriodBoxesRefuseWhatIsNoPeriodAndFebruaryHasItsOwnLength)
