@@ -139,3 +139,21 @@ TEST_F(SingleClickRun, InstalmentsToThePaisaClearEachLedgerExactly)
     EXPECT_EQ(scalar("select count(*) from salary where hundredths(less_fa) / 100.0 <> less_fa or hundredths(gpf_rec) / 100.0 <> gpf_rec "
                      "or hundredths(gross) / 100.0 <> gross or hundredths(net) / 100.0 <> net or hundredths(deduct) / 100.0 <> deduct"), 0);
 }
+
+// A row pays salary of its month when any of pay, grade pay, D.A., H.R.A.,
+// M.A. or O.A. is a paisa or more (an arrear of one part alone is salary); a
+// bonus or an advance, drawn in gross alone, is not. The first row that pays
+// salary is the one named.
+TEST_F(SingleClickRun, EveryRowPayingAnyPartOfSalaryCountsForItsMonthAndNoBonus)
+{
+    salaryDb().execute("insert into salary (emp_code, name, gross, net, p_month) values ('A12', 'Ram Kumar', 4000, 4000, 'Jun-12')");
+    EXPECT_EQ(salary::monthRows(salaryDb(), "Jun-12").count, 0);
+    const char* parts[] = {"oa", "ma", "hra", "da", "d_pay", "pay"};
+    for (int i = 0; i < 6; ++i) {
+        salaryDb().execute(QString("insert into salary (emp_code, name, %1, gross, net, p_month) values (?, ?, 0.01, 0.01, 0.01, 'Jun-12')")
+                               .arg(parts[i]),
+                           {QString("X%1").arg(i), QString("Arrear of %1").arg(parts[i])});
+        const salary::MonthRows month = salary::monthRows(salaryDb(), "Jun-12");
+        EXPECT_EQ(QString::number(month.count) + " " + month.firstName, QString("%1 Arrear of oa").arg(i + 1)) << parts[i];
+    }
+}
