@@ -1,7 +1,7 @@
 // The data folder's lock from outside: copies killed or stalled at each step
 // of taking it, and a name left in it by a copy long dead whose number a
 // live process has since been given.
-#include "common/data_folder.h"
+#include "common/folder_lock.h"
 #include "support/folder_digest.h"
 
 #include <QCoreApplication>

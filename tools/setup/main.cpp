@@ -2,6 +2,7 @@
 #include "setup/demo_office.h"
 
 #include "common/data_folder.h"
+#include "common/folder_lock.h"
 #include "common/schema.h"
 #include "common/templates.h"
 #include "platform/data/database.h"
