@@ -62,6 +62,54 @@ QByteArray nameOfThisProcess(FolderLock::Use use)
         + QSysInfo::machineHostName().toUtf8() + '\n' + bootId() + '\n' + startOf(pid) + '\n';
 }
 
+// What stands at a name in place of a plain file, in the clerk's words.
+QString kindOf(mode_t mode)
+{
+    if (S_ISFIFO(mode))
+        return QStringLiteral("named pipe");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("socket");
+    if (S_ISDIR(mode))
+        return QStringLiteral("folder");
+    if (S_ISLNK(mode))
+        return QStringLiteral("link");
+    return QStringLiteral("device");
+}
+
+// Opens the lock file (made when `flags` say so) only when it is a plain
+// file, and never waits on it: a named pipe would hold its reader until
+// someone writes, and a device may do anything on being opened. Gives -1
+// when it is not opened, with what stands there instead in `notPlain`.
+int openPlainFile(const QString& path, int flags, QString& notPlain)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (::lstat(name.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        notPlain = kindOf(st.st_mode);
+        return -1;
+    }
+    const int fd = ::open(name.constData(), flags | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        // A link or a folder put there since it was looked at does not open;
+        // it is named all the same.
+        if (::lstat(name.constData(), &st) == 0 && !S_ISREG(st.st_mode))
+            notPlain = kindOf(st.st_mode);
+        return -1;
+    }
+    st = {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+        return fd;
+    ::close(fd);
+    if (st.st_mode != 0 && !S_ISREG(st.st_mode))
+        notPlain = kindOf(st.st_mode);
+    return -1;
+}
+
+int openFolder(const QString& folder)
+{
+    return ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}
+
 // The holder the file names, when the name can be trusted: written by a
 // process of this machine that is alive still (the same boot and start), or
 // by a copy on another computer sharing the folder, which cannot be asked.
@@ -69,10 +117,16 @@ QByteArray nameOfThisProcess(FolderLock::Use use)
 // no one's: its number may belong to any process by now.
 std::optional<LockHolder> namedHolder(const QString& path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    QString notPlain;
+    const int fd = openPlainFile(path, O_RDONLY, notPlain);
+    if (fd < 0)
         return std::nullopt;
-    const QList<QByteArray> lines = f.read(4096).split('\n');
+    char bytes[4096];
+    const ssize_t n = ::read(fd, bytes, sizeof bytes);
+    ::close(fd);
+    if (n <= 0)
+        return std::nullopt;
+    const QList<QByteArray> lines = QByteArray(bytes, int(n)).split('\n');
     if (lines.size() < 6)
         return std::nullopt;
     LockHolder h;
@@ -97,9 +151,25 @@ std::optional<LockHolder> namedHolder(const QString& path)
 constexpr int kNamePollMs = 100;
 constexpr int kNameWaitMs = 1000;
 // A copy asking whether the folder is held takes a shared lock for an
-// instant; a copy taking the lock then tries again for a little longer.
+// instant (as an earlier build's does on the lock file); a copy taking the
+// lock then tries again for a little longer.
 constexpr int kTakeTries = 10;
 constexpr int kTakePauseMs = 5;
+
+enum class Take { Taken, Held, Failed };
+
+Take takeExclusive(int fd)
+{
+    for (int tried = 0; tried < kTakeTries; ++tried) {
+        if (tried > 0)
+            ::usleep(kTakePauseMs * 1000);
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            return Take::Taken;
+        if (errno != EWOULDBLOCK)
+            return Take::Failed;
+    }
+    return Take::Held;
+}
 
 } // namespace
 
@@ -112,67 +182,63 @@ FolderLock::FolderLock(const QString& folder, Use use)
 
 FolderLock::~FolderLock()
 {
-    if (mFd < 0)
-        return;
-    // The name goes before the lock, so that it never names a copy that has
-    // left; the file stays, as another copy may have it open already.
-    if (::ftruncate(mFd, 0) != 0) {
-        // Nothing to do: a name left behind is never trusted once its writer has gone.
+    if (mNameFd >= 0) {
+        // The name goes before the lock, so that it never names a copy that
+        // has left; the file stays, as another copy may have it open already.
+        if (::ftruncate(mNameFd, 0) != 0) {
+            // Nothing to do: a name left behind is never trusted once its writer has gone.
+        }
+        ::close(mNameFd);
     }
-    ::close(mFd);
+    if (mFolderFd >= 0)
+        ::close(mFolderFd);
 }
 
 bool FolderLock::tryLock()
 {
-    if (mFd >= 0)
+    if (mFolderFd >= 0)
         return true;
-    mCannotMake = false;
-    const QByteArray path = QFile::encodeName(mPath);
-    for (int tried = 0; tried < kTakeTries; ++tried) {
-        if (tried > 0)
-            ::usleep(kTakePauseMs * 1000);
-        const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-        if (fd < 0) {
-            mCannotMake = true;
-            return false;
-        }
-        step("opened");
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            const bool held = errno == EWOULDBLOCK;
-            ::close(fd);
-            if (!held) {
-                mCannotMake = true;
-                return false;
-            }
-            continue;
-        }
-        // The file locked must be the one under the name: one removed or
-        // replaced meanwhile (by an older build) would be a lock of no one.
-        struct stat locked {}, named {};
-        if (::fstat(fd, &locked) != 0 || ::stat(path.constData(), &named) != 0 || locked.st_dev != named.st_dev
-            || locked.st_ino != named.st_ino) {
-            ::close(fd);
-            continue;
-        }
-        step("locked");
-        const QByteArray name = nameOfThisProcess(mUse);
-        if (::ftruncate(fd, 0) != 0 || ::pwrite(fd, name.constData(), size_t(name.size()), 0) != name.size()) {
-            // The lock is held all the same; only the refusals of others name no one.
-        }
-        step("named");
-        mFd = fd;
-        return true;
+    mRefusal = Refusal::None;
+    mNotPlainFile.clear();
+    const int folderFd = openFolder(mFolder);
+    const auto refuse = [&](Refusal why) {
+        if (folderFd >= 0)
+            ::close(folderFd);
+        mRefusal = why;
+        return false;
+    };
+    if (folderFd < 0)
+        return refuse(Refusal::CannotMake);
+    step("opened");
+    if (const Take t = takeExclusive(folderFd); t != Take::Taken)
+        return refuse(t == Take::Held ? Refusal::HeldElsewhere : Refusal::CannotMake);
+    step("locked");
+    const int nameFd = openPlainFile(mPath, O_RDWR | O_CREAT, mNotPlainFile);
+    if (nameFd < 0)
+        return refuse(mNotPlainFile.isEmpty() ? Refusal::CannotMake : Refusal::NotPlainFile);
+    // An earlier build locks the file alone: a copy of it holding the file
+    // holds the folder all the same.
+    if (const Take t = takeExclusive(nameFd); t != Take::Taken) {
+        ::close(nameFd);
+        return refuse(t == Take::Held ? Refusal::HeldElsewhere : Refusal::CannotMake);
     }
-    return false;
+    const QByteArray name = nameOfThisProcess(mUse);
+    if (::ftruncate(nameFd, 0) != 0 || ::pwrite(nameFd, name.constData(), size_t(name.size()), 0) != name.size()) {
+        // The lock is held all the same; only the refusals of others name no one.
+    }
+    step("named");
+    mFolderFd = folderFd;
+    mNameFd = nameFd;
+    return true;
 }
 
 bool FolderLock::heldElsewhere() const
 {
-    if (mFd >= 0)
+    if (mFolderFd >= 0)
         return false;
-    const int fd = ::open(QFile::encodeName(mPath).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    const int fd = openFolder(mFolder);
     if (fd < 0)
-        return false; // no file, no holder
+        return false; // no folder, no holder
     const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
     ::close(fd);
     return held;
@@ -191,12 +257,17 @@ LockHolder FolderLock::holder() const
 
 QString FolderLock::message() const
 {
-    if (mCannotMake)
+    const QString tail = QStringLiteral("\n\nNothing has been opened here.");
+    if (mRefusal == Refusal::CannotMake)
         return QStringLiteral("Dosset cannot open the data folder %1: it cannot make or lock its lock file there "
                               "(\"dosset.lock\"). Check that the folder exists and that you may change it.")
             .arg(mFolder);
+    if (mRefusal == Refusal::NotPlainFile)
+        return QStringLiteral("Dosset cannot open the data folder %1: \"dosset.lock\" there is a %2, not a plain "
+                              "file. Remove it (it holds nothing of yours) and start Dosset again.")
+                   .arg(mFolder, mNotPlainFile)
+            + tail;
     const LockHolder h = holder();
-    const QString tail = QStringLiteral("\n\nNothing has been opened here.");
     if (h.update)
         return QStringLiteral("The data folder %1 is being brought up to date by dosset-setup --update (process %2). "
                               "Wait for it to finish, then start Dosset again.")
