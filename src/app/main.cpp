@@ -1,5 +1,6 @@
 // dosset: the establishment's pay roll and accounts.
 #include "common/data_folder.h"
+#include "common/folder_lock.h"
 #include "platform/data/database.h"
 #include "platform/forms/registry.h"
 #include "shell/login_form.h"

@@ -1,4 +1,5 @@
 #include "common/data_folder.h"
+#include "common/folder_lock.h"
 #include "common/schema.h"
 #include "common/templates.h"
 #include "platform/data/database.h"

@@ -4,7 +4,7 @@
 // at random moments and then looks at what the folder holds.
 #include "allotment/financial_report_form.h"
 #include "allotment/report_period.h"
-#include "common/data_folder.h"
+#include "common/folder_lock.h"
 #include "payslip/cheque_register.h"
 #include "payslip/cheque_slip_figures.h"
 #include "platform/data/database.h"

@@ -5,7 +5,7 @@
 // "held", or "refused" and the refusal; holding, it waits for another line
 // (or the end of its input) and lets go as a copy that quits does. A test
 // stalls it, kills it, or starts another copy beside it at each step.
-#include "common/data_folder.h"
+#include "common/folder_lock.h"
 
 #include <QCoreApplication>
 

@@ -2,6 +2,7 @@
 // after each kill the folder must hold whole files and rows that agree, open
 // through the start-up checks, and take an --update.
 #include "common/data_folder.h"
+#include "common/folder_lock.h"
 #include "common/schema.h"
 #include "common/templates.h"
 #include "platform/office/package.h"

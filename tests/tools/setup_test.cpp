@@ -1,4 +1,5 @@
 #include "common/data_folder.h"
+#include "common/folder_lock.h"
 #include "common/schema.h"
 #include "common/templates.h"
 #include "platform/data/database.h"
@@ -40,6 +41,15 @@ QByteArray bytesOf(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The program's refusal while --update (process `pid`) holds the folder.
+QString refusedForTheUpdate(const QString& folder, qint64 pid)
+{
+    return QStringLiteral("The data folder %1 is being brought up to date by dosset-setup --update (process %2). "
+                          "Wait for it to finish, then start Dosset again.\n\nNothing has been opened here.")
+        .arg(folder)
+        .arg(pid);
 }
 
 } // namespace
@@ -354,10 +364,7 @@ TEST(SetupTool, UpdateIsRefusedWhileACopyHasTheFolderOpenAndHoldsItForItsWholeWo
     {
         common::FolderLock program(folder);
         EXPECT_FALSE(program.tryLock());
-        EXPECT_EQ(program.message(),
-                  QStringLiteral("The data folder %1 is being brought up to date by dosset-setup --update (process %2). "
-                                 "Wait for it to finish, then start Dosset again.\n\nNothing has been opened here.")
-                      .arg(folder).arg(update.processId()));
+        EXPECT_EQ(program.message(), refusedForTheUpdate(folder, update.processId()));
         const ToolRun second = setup({folder, "--update"});
         EXPECT_EQ(QString::number(second.code) + second.err,
                   QStringLiteral("1dosset-setup: an update of the data folder %1 is running already (dosset-setup, "
@@ -377,4 +384,55 @@ TEST(SetupTool, UpdateIsRefusedWhileACopyHasTheFolderOpenAndHoldsItForItsWholeWo
     EXPECT_EQ(QFileInfo(lockFile).size(), 0);
     EXPECT_FALSE(common::FolderLock(folder).heldElsewhere());
     ASSERT_TRUE(QFile::remove(first));
+}
+
+// A lock file that is no plain file stops --update at once, named, and
+// nothing changes. Once it is gone, --update holds the folder before it
+// changes a database: while a reader holds fund.mdb's commit back (the
+// engine's rollback journal lets the update take its write lock beside a
+// reader, never commit under one), the program is refused, naming the
+// update; the reader done, the update ends and the index is there.
+TEST(SetupTool, UpdateRefusesALockFileThatIsNoPlainFileAndHoldsTheFolderBeforeItChangesADatabase)
+{
+    QTemporaryDir root;
+    const QString folder = root.filePath("office");
+    ASSERT_EQ(setup({folder}).code, 0);
+    const QString fund = QDir(folder).filePath(common::kFundDb);
+    const QString lockFile = QDir(folder).filePath("dosset.lock");
+    const QString indexThere = "SELECT count(*) FROM sqlite_master WHERE name = 'all_exp_head'";
+    runSql(fund, {"DROP INDEX all_exp_head", "PRAGMA journal_mode=DELETE"});
+    const auto before = fileDigests(folder);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(lockFile).constData(), 0600), 0);
+    const ToolRun piped = setup({folder, "--update"});
+    EXPECT_EQ((QString::number(piped.code) + piped.err + piped.out).toStdString(),
+              QStringLiteral("1dosset-setup: the lock file \"dosset.lock\" in the data folder %1 is a named pipe, not a "
+                             "plain file; nothing has been changed.\nRemove it and run --update again.\n")
+                  .arg(folder)
+                  .toStdString());
+    ASSERT_TRUE(QFile::remove(lockFile));
+    EXPECT_EQ(fileDigests(folder), before);
+
+    testsupport::withConnection(fund, [&](QSqlDatabase& reader) {
+        QSqlQuery read(reader);
+        ASSERT_TRUE(read.exec("BEGIN") && read.exec("SELECT count(*) FROM all_exp") && read.next());
+        QProcess update;
+        update.start(testsupport::toolPath("dosset-setup"), {folder, "--update"});
+        bool held = false;
+        while (!(held = common::FolderLock(folder).heldElsewhere()) && !update.waitForFinished(10)) {
+        }
+        ASSERT_TRUE(held) << "--update reached fund.mdb before it held the folder: "
+                          << update.readAllStandardError().toStdString();
+        common::FolderLock program(folder);
+        EXPECT_FALSE(program.tryLock());
+        EXPECT_EQ(program.message().toStdString(), refusedForTheUpdate(folder, update.processId()).toStdString());
+        read.finish();
+        ASSERT_TRUE(read.exec("COMMIT"));
+        ASSERT_TRUE(update.waitForFinished(60000));
+        EXPECT_EQ(QString::number(update.exitCode()).toStdString() + update.readAllStandardError().toStdString()
+                      + update.readAllStandardOutput().toStdString(),
+                  QStringLiteral("0The data folder %1 is brought up to date; no row was changed.\n"
+                                 "\"fund.mdb\": added index all_exp_head\n").arg(folder).toStdString());
+    });
+    EXPECT_EQ(testsupport::queryValue(fund, indexThere), 1);
+    EXPECT_FALSE(common::FolderLock(folder).heldElsewhere());
 }

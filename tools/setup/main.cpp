@@ -2,6 +2,7 @@
 #include "setup/demo_office.h"
 
 #include "common/data_folder.h"
+#include "common/folder_lock.h"
 #include "common/schema.h"
 #include "common/templates.h"
 #include "platform/data/database.h"
@@ -75,13 +76,18 @@ void setPassword(const QString& folder, const QString& password)
 }
 
 // Said when the folder's lock stops --update: another copy holds it (the
-// program, or another --update), or its lock file cannot be made.
+// program, or another --update), its lock file cannot be made, or what
+// stands under the lock file's name is no plain file.
 QString lockRefusal(const common::FolderLock& lock, const QString& folder)
 {
-    if (lock.cannotMake())
+    if (lock.refusal() == common::FolderLock::Refusal::CannotMake)
         return QStringLiteral("the lock file \"dosset.lock\" cannot be made in the data folder %1; nothing has been "
                               "changed.\nCheck that you may change the folder.")
             .arg(folder);
+    if (lock.refusal() == common::FolderLock::Refusal::NotPlainFile)
+        return QStringLiteral("the lock file \"dosset.lock\" in the data folder %1 is a %2, not a plain file; "
+                              "nothing has been changed.\nRemove it and run --update again.")
+            .arg(folder, lock.notPlainFile());
     const common::LockHolder h = lock.holder();
     if (h.update)
         return QStringLiteral("an update of the data folder %1 is running already (dosset-setup, process %2); "
