@@ -264,7 +264,7 @@ QString FolderLock::message() const
             .arg(mFolder);
     if (mRefusal == Refusal::NotPlainFile)
         return QStringLiteral("Dosset cannot open the data folder %1: \"dosset.lock\" there is a %2, not a plain "
-                              "file. Remove it (it holds nothing of yours) and start Dosset again.")
+                              "file. Remove it (or move it out of the folder, if it is yours) and start Dosset again.")
                    .arg(mFolder, mNotPlainFile)
             + tail;
     const LockHolder h = holder();

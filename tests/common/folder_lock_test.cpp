@@ -337,7 +337,7 @@ TEST(FolderLock, ALockFileThatIsNoPlainFileIsRefusedAtOnceNamedAndLeftAsItIs)
         const mode_t made = typeAt(lock);
         EXPECT_EQ(startBeside(folder),
                   QStringLiteral("free|Dosset cannot open the data folder %1: \"dosset.lock\" there is a %2, not a "
-                                 "plain file. Remove it (it holds nothing of yours) and start Dosset again.\n\n"
+                                 "plain file. Remove it (or move it out of the folder, if it is yours) and start Dosset again.\n\n"
                                  "Nothing has been opened here.")
                       .arg(folder, kind)
                       .toStdString());

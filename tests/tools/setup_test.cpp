@@ -406,7 +406,7 @@ TEST(SetupTool, UpdateRefusesALockFileThatIsNoPlainFileAndHoldsTheFolderBeforeIt
     const ToolRun piped = setup({folder, "--update"});
     EXPECT_EQ((QString::number(piped.code) + piped.err + piped.out).toStdString(),
               QStringLiteral("1dosset-setup: the lock file \"dosset.lock\" in the data folder %1 is a named pipe, not a "
-                             "plain file; nothing has been changed.\nRemove it and run --update again.\n")
+                             "plain file; nothing has been changed.\nRemove it (or move it out of the folder, if it is yours) and run --update again.\n")
                   .arg(folder)
                   .toStdString());
     ASSERT_TRUE(QFile::remove(lockFile));

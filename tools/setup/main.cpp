@@ -86,7 +86,7 @@ QString lockRefusal(const common::FolderLock& lock, const QString& folder)
             .arg(folder);
     if (lock.refusal() == common::FolderLock::Refusal::NotPlainFile)
         return QStringLiteral("the lock file \"dosset.lock\" in the data folder %1 is a %2, not a plain file; "
-                              "nothing has been changed.\nRemove it and run --update again.")
+                              "nothing has been changed.\nRemove it (or move it out of the folder, if it is yours) and run --update again.")
             .arg(folder, lock.notPlainFile());
     const common::LockHolder h = lock.holder();
     if (h.update)
