@@ -599,24 +599,8 @@ void Form11::Command1_Click()
     }
     // An instalment the row recovers (the full one of a fraction of pay, or
     // one typed into an arrear) moves its ledger, unless the month has
-    // recovered it already; the row and the move stand or fall together.
-    data::Database& db = data::Database::open(QString::fromLatin1(common::kSalaryDb));
-    {
-        data::Transaction tx(db);
-        const MonthRecovered before = recoveredInMonth(db, payMonth(row.billDate), row.empCode);
-        addBillRow(*mSalary, row);
-        const auto move = [&row](data::TableRecordset& ledger, const char* due, const char* rec, double recovered) {
-            ledger.setIndex(QStringLiteral("ec"));
-            ledger.seek(QStringLiteral("="), row.empCode);
-            if (!ledger.noMatch())
-                moveLedger(ledger, QLatin1String(due), QLatin1String(rec), recovered);
-        };
-        if (!before.advance)
-            move(*mFesti, "adv_due", "adv_rec", row.lessFa);
-        if (!before.loan)
-            move(*mLoan, "loan_due", "loan_rec", row.gpfRec);
-        tx.commit();
-    }
+    // recovered it already.
+    addRowRecovering(data::Database::open(QString::fromLatin1(common::kSalaryDb)), *mSalary, *mFesti, *mLoan, row);
     Command[1]->setEnabled(false); // one row per ADD
     Dialogs::msgBox(QStringLiteral("ENTERED IN THE AQUITTANCE ROLL"), vbInformation, kHi);
 }

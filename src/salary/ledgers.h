@@ -13,6 +13,8 @@ class TableRecordset;
 
 namespace salary {
 
+struct BillRow;
+
 // This month's instalment of the employee's ledger row (dueField holds what is
 // still due), to the paisa, or none when there is no row or it is paid off. A
 // paid-off row is deleted on the way.
@@ -35,9 +37,19 @@ struct MonthRecovered {
 };
 MonthRecovered recoveredInMonth(data::Database& db, const QString& payMonth, const QString& empCode);
 
-// Moves the ledger row the recordset stands on by the instalment a new row
-// recovers, to the paisa, one instalment fewer left; a cleared ledger, or
-// nothing recovered, leaves it as it is.
-void moveLedger(data::TableRecordset& ledger, const QString& dueField, const QString& recField, double recovered);
+// Which ledgers the employee has: a row of festi_adv, of gpf_loan.
+struct LedgersHeld {
+    bool advance = false;
+    bool loan = false;
+};
+
+// Adds the row to the pay roll (addBillRow) and moves each of the employee's
+// ledgers by the instalment the row recovers (to the paisa, one instalment
+// fewer left), unless a row of the month has recovered it already, or, for
+// the loan, its recovery is stopped; a cleared ledger, or nothing recovered,
+// is left as it is. The row and the moves stand or fall together, in one
+// transaction. Says which ledgers the employee has.
+LedgersHeld addRowRecovering(data::Database& db, data::TableRecordset& salaryTable, data::TableRecordset& festivalAdvance,
+                             data::TableRecordset& gpfLoan, const BillRow& row, bool loanStopped = false);
 
 } // namespace salary

@@ -417,30 +417,14 @@ void SALARY::Command4_Click()
 
     // The row and the ledger instalments it recovers stand or fall together;
     // the notes are shown once both are stored. A ledger the month has
-    // recovered already (by a run, a fraction of pay) has moved for the month.
+    // recovered already (by a run, a fraction of pay) has moved for the month;
+    // with the recovery stopped, the loan keeps its instalments.
+    const LedgersHeld held = addRowRecovering(*mDb, *mSalary, *mFesti, *mLoan, row, Check1->value() == vbChecked);
     QStringList notes;
-    {
-        data::Transaction tx(*mDb);
-        const MonthRecovered before = recoveredInMonth(*mDb, payMonth(row.billDate), row.empCode);
-        addBillRow(*mSalary, row);
-
-        mFesti->seek(QStringLiteral("="), row.empCode);
-        if (mFesti->noMatch()) {
-            notes << QStringLiteral("No Festival Advance Pending");
-        } else if (!before.advance) {
-            moveLedger(*mFesti, QStringLiteral("adv_due"), QStringLiteral("adv_rec"), row.lessFa);
-        }
-
-        mLoan->seek(QStringLiteral("="), row.empCode);
-        if (mLoan->noMatch()) {
-            notes << QStringLiteral("No GPF Loan pending");
-        } else if (Check1->value() != vbChecked && !before.loan) {
-            // With the recovery stopped, or nothing recovered in this row, the
-            // loan keeps its instalments.
-            moveLedger(*mLoan, QStringLiteral("loan_due"), QStringLiteral("loan_rec"), row.gpfRec);
-        }
-        tx.commit();
-    }
+    if (!held.advance)
+        notes << QStringLiteral("No Festival Advance Pending");
+    if (!held.loan)
+        notes << QStringLiteral("No GPF Loan pending");
     // Saved once: another row of the same bill needs CONFIRM again.
     Command4->setEnabled(false);
     for (const QString& note : notes)
